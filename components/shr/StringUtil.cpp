@@ -1,0 +1,102 @@
+#include "shr/StringUtil.h"
+
+#include "shr/Exception.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <cwctype>
+#include <new>
+
+namespace shr {
+
+bool Contains(std::wstring const& text, std::wstring const& part, bool ignoreCase) {
+    if (!ignoreCase)
+        return text.find(part) != std::wstring::npos;
+    auto const equalFolded = [](wchar_t a, wchar_t b) {
+        return std::towlower(static_cast<wint_t>(a)) == std::towlower(static_cast<wint_t>(b));
+    };
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), equalFolded) !=
+           text.end();
+}
+
+bool IsWhiteSpace(wchar_t ch) {
+    switch (ch) {
+    case L'\t':
+    case L'\n':
+    case L'\v':
+    case L'\f':
+    case L'\r':
+    case L' ':
+    case 0x0085:
+    case 0x00A0:
+    case 0x1680:
+    case 0x2028:
+    case 0x2029:
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
+    case 0xFEFF:
+        return true;
+    default:
+        return ch >= 0x2000 && ch <= 0x200A;
+    }
+}
+
+std::wstring Trim(std::wstring const& text) {
+    auto const first = std::find_if_not(text.begin(), text.end(), IsWhiteSpace);
+    auto const last = std::find_if_not(text.rbegin(), text.rend(), IsWhiteSpace).base();
+    return first < last ? std::wstring(first, last) : std::wstring();
+}
+
+std::wstring ToStringV(wchar_t const* format, va_list args) {
+    // A memory stream sizes itself to the output, so no text is ever cut at a fixed
+    // buffer, and unlike vswprintf a short buffer cannot be mistaken for a bad format.
+    wchar_t* data = nullptr;
+    std::size_t size = 0;
+    FILE* stream = open_wmemstream(&data, &size);
+    if (stream == nullptr)
+        throw std::bad_alloc();
+    va_list copy;
+    va_copy(copy, args);
+    int const written = std::vfwprintf(stream, format, copy);
+    va_end(copy);
+    std::fclose(stream);
+    std::wstring text = written < 0 ? std::wstring() : std::wstring(data, size);
+    std::free(data);
+    if (written < 0)
+        throw Exception(L"Shared", L"StringUtil", 0,
+                        L"The text could not be formatted: its format does not fit its arguments.",
+                        false);
+    return text;
+}
+
+std::wstring ToString(wchar_t const* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::wstring text;
+    try {
+        text = ToStringV(format, args);
+    } catch (...) {
+        va_end(args);
+        throw;
+    }
+    va_end(args);
+    return text;
+}
+
+std::wstring& AppendFormatString(std::wstring& target, wchar_t const* format, ...) {
+    va_list args;
+    va_start(args, format);
+    try {
+        target += ToStringV(format, args);
+    } catch (...) {
+        va_end(args);
+        throw;
+    }
+    va_end(args);
+    return target;
+}
+
+} // namespace shr

@@ -1,0 +1,94 @@
+#include "shr/Utf8.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace shr {
+namespace {
+
+constexpr char32_t replacement = 0xFFFD;
+
+bool IsScalarValue(char32_t cp) {
+    return cp < 0xD800 || (cp > 0xDFFF && cp <= 0x10FFFF);
+}
+
+void Encode(char32_t cp, std::string& out) {
+    if (!IsScalarValue(cp))
+        cp = replacement;
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+/// Decodes the sequence starting at `pos`, advancing `pos` past it; nothing when it is
+/// malformed, in which case `pos` has moved past the first byte only.
+std::optional<char32_t> Decode(std::string_view bytes, std::size_t& pos) {
+    auto const lead = static_cast<std::uint8_t>(bytes[pos++]);
+    if (lead < 0x80)
+        return lead;
+    int length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 1, cp = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 2, cp = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 3, cp = lead & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    std::size_t next = pos;
+    for (int i = 0; i < length; ++i, ++next) {
+        if (next >= bytes.size())
+            return std::nullopt;
+        auto const byte = static_cast<std::uint8_t>(bytes[next]);
+        if ((byte & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (byte & 0x3F);
+    }
+    if (cp < minimum || !IsScalarValue(cp))
+        return std::nullopt;
+    pos = next;
+    return cp;
+}
+
+} // namespace
+
+std::string ToUtf8(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t const ch : text)
+        Encode(static_cast<char32_t>(ch), out);
+    return out;
+}
+
+std::wstring FromUtf8(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();)
+        out.push_back(static_cast<wchar_t>(Decode(bytes, pos).value_or(replacement)));
+    return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (!Decode(bytes, pos))
+            return false;
+    }
+    return true;
+}
+
+} // namespace shr

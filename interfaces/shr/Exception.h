@@ -1,0 +1,27 @@
+// shr::Exception: an error that carries its module, source location and message.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace shr {
+
+/// An error raised with the place that raised it. `what()` reads
+/// "module::file(line): message", narrowed byte by byte in the current C locale.
+class Exception : public std::runtime_error {
+public:
+    Exception(std::wstring module, std::wstring file, int line, std::wstring message, bool flag);
+
+    std::wstring module;
+    std::wstring file;
+    int line;
+    std::wstring message;
+    /// Free for the raiser's use; errors raised by the dialogs always leave it false.
+    bool flag;
+};
+
+/// Narrows wide text one character at a time with `wctob`; a character with no
+/// single-byte form in the current C locale becomes the byte 0xFF.
+std::string NarrowText(std::wstring const& text);
+
+} // namespace shr

@@ -1,0 +1,30 @@
+// shr::IError: the host's error sink, through which dialogs tell the user of bad input.
+#pragma once
+
+#include <string>
+
+namespace shr {
+
+/// Implemented by the host. Every operation returns once the user has been told.
+class IError {
+public:
+    /// A plain notice that is not an error.
+    virtual void ShowMessage(std::wstring const& caption, std::wstring const& message) = 0;
+    /// A yes/no question; true for yes.
+    virtual bool AskQuestion(std::wstring const& caption, std::wstring const& message) = 0;
+    /// A validation failure with the source location that found it. An empty caption
+    /// lets the host choose its own.
+    virtual void ReportError(std::wstring const& caption, std::wstring const& message,
+                             std::wstring const& module, std::wstring const& file, int line) = 0;
+    /// A plain error box.
+    virtual void ShowError(std::wstring const& caption, std::wstring const& message) = 0;
+
+    virtual ~IError() = default;
+
+protected:
+    IError() = default;
+    IError(IError const&) = default;
+    IError& operator=(IError const&) = default;
+};
+
+} // namespace shr

@@ -1,0 +1,27 @@
+// shr string helpers: containment, trimming and printf-style wide formatting.
+#pragma once
+
+#include <cstdarg>
+#include <string>
+
+namespace shr {
+
+/// Whether `text` contains `part`. With `ignoreCase`, letters are compared by their
+/// lower-case forms. An empty part is contained in every text.
+bool Contains(std::wstring const& text, std::wstring const& part, bool ignoreCase);
+
+/// True for every character of Unicode's White_Space property (tabs, line breaks,
+/// no-break and typographic spaces, the ideographic space) and the byte-order mark.
+bool IsWhiteSpace(wchar_t ch);
+
+/// `text` without white space at either end.
+std::wstring Trim(std::wstring const& text);
+
+/// printf-style formatting into a new wide string; output of any length.
+std::wstring ToString(wchar_t const* format, ...);
+std::wstring ToStringV(wchar_t const* format, va_list args);
+
+/// printf-style formatting appended to `target`; returns `target`.
+std::wstring& AppendFormatString(std::wstring& target, wchar_t const* format, ...);
+
+} // namespace shr

@@ -1,0 +1,18 @@
+// shr::Vec2d: a pair of doubles, such as an X/Y origin.
+#pragma once
+
+namespace shr {
+
+struct Vec2d {
+    Vec2d() = default;
+    Vec2d(double x_, double y_)
+        : x(x_)
+        , y(y_) {}
+
+    bool operator==(Vec2d const&) const = default;
+
+    double x = 0.0;
+    double y = 0.0;
+};
+
+} // namespace shr

@@ -1,0 +1,50 @@
+#include "shr/StringUtil.h"
+
+#include <gtest/gtest.h>
+
+TEST(StringUtil, Contains_is_exact_unless_told_to_ignore_case) {
+    EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"UTM zone", false));
+    EXPECT_FALSE(shr::Contains(L"WGS 84 / UTM zone 33N", L"utm zone", false));
+    EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"utm ZONE", true));
+    EXPECT_TRUE(shr::Contains(L"anything", L"", false));
+    EXPECT_TRUE(shr::Contains(L"", L"", false));
+    EXPECT_FALSE(shr::Contains(L"", L"a", false));
+    EXPECT_FALSE(shr::Contains(L"ab", L"abc", true));
+}
+
+TEST(StringUtil, Trim_removes_white_space_of_every_kind_at_both_ends_only) {
+    EXPECT_EQ(shr::Trim(L""), L"");
+    EXPECT_EQ(shr::Trim(L" \t\r\n\v\f"), L"");
+    EXPECT_EQ(shr::Trim(L"  4326  "), L"4326");
+    EXPECT_EQ(shr::Trim(L"\u00A0\u2003\u3000UTM zone\u202F\u2028\uFEFF"), L"UTM zone");
+    EXPECT_EQ(shr::Trim(L"inner  \t space"), L"inner  \t space");
+    EXPECT_EQ(shr::Trim(L"x"), L"x");
+    EXPECT_EQ(shr::Trim(L"\u00e9\u00A0"), L"\u00e9");
+}
+
+TEST(StringUtil, ToString_formats_output_of_any_length) {
+    EXPECT_EQ(shr::ToString(L"%u of %u items shown", 3U, 6000U), L"3 of 6000 items shown");
+    EXPECT_EQ(shr::ToString(L"%.14lg", 0.1), L"0.1");
+    EXPECT_EQ(shr::ToString(L""), L"");
+    std::wstring const longText(100000, L'\u00e9');
+    std::wstring const formatted = shr::ToString(L"<%ls>", longText.c_str());
+    ASSERT_EQ(formatted.size(), longText.size() + 2);
+    EXPECT_EQ(formatted.substr(1, longText.size()), longText);
+    EXPECT_EQ(formatted.back(), L'>');
+}
+
+TEST(StringUtil, AppendFormatString_appends_and_returns_the_target) {
+    std::wstring text = L"EPSG:";
+    std::wstring& result = shr::AppendFormatString(text, L"%d", 4326);
+    EXPECT_EQ(&result, &text);
+    EXPECT_EQ(text, L"EPSG:4326");
+    shr::AppendFormatString(text, L"%ls", std::wstring(5000, L'x').c_str());
+    EXPECT_EQ(text.size(), 9U + 5000U);
+}
+
+TEST(StringUtil, IsWhiteSpace_knows_unicode_spaces_and_not_letters) {
+    for (wchar_t const ch : std::wstring(L" \t\n\u00A0\u1680\u2000\u200A\u205F\u3000"))
+        EXPECT_TRUE(shr::IsWhiteSpace(ch)) << static_cast<int>(ch);
+    for (wchar_t const ch : std::wstring(L"a0_\u200B\u00e9|"))
+        EXPECT_FALSE(shr::IsWhiteSpace(ch)) << static_cast<int>(ch);
+}

@@ -1,0 +1,22 @@
+#include "shr/Utf8.h"
+
+#include <gtest/gtest.h>
+
+TEST(Utf8, round_trips_every_plane) {
+    std::wstring const text = L"a\u00e9\u20ac\U0001F30D Zürich";
+    EXPECT_EQ(shr::ToUtf8(L"\u00e9"), "\xC3\xA9");
+    EXPECT_EQ(shr::ToUtf8(L"\U0001F30D"), "\xF0\x9F\x8C\x8D");
+    EXPECT_EQ(shr::FromUtf8(shr::ToUtf8(text)), text);
+    EXPECT_TRUE(shr::IsValidUtf8(shr::ToUtf8(text)));
+}
+
+TEST(Utf8, malformed_input_is_replaced_not_rejected) {
+    EXPECT_EQ(shr::FromUtf8("a\xFF"
+                            "b"),
+              L"a\uFFFDb");
+    EXPECT_EQ(shr::FromUtf8("\xC3"), L"\uFFFD");                     // truncated sequence
+    EXPECT_EQ(shr::FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");           // overlong form
+    EXPECT_EQ(shr::FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD"); // surrogate
+    EXPECT_FALSE(shr::IsValidUtf8("\xE2\x82"));
+    EXPECT_TRUE(shr::IsValidUtf8(""));
+}
