@@ -11,12 +11,33 @@
 
 namespace shr {
 
-bool Contains(std::wstring const& text, std::wstring const& part, bool ignoreCase) {
-    if (!ignoreCase)
+namespace {
+
+/// Lower case of the letters in place names (Latin, Greek, Cyrillic) without depending
+/// on the process's locale, which a host may leave at "C".
+wchar_t FoldCase(wchar_t ch) {
+    if ((ch >= L'A' && ch <= L'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) ||
+        (ch >= 0x391 && ch <= 0x3AB && ch != 0x3A2) || (ch >= 0x410 && ch <= 0x42F))
+        return static_cast<wchar_t>(ch + 32);
+    if (ch >= 0x400 && ch <= 0x40F)
+        return static_cast<wchar_t>(ch + 80);
+    bool const evenUpper = (ch >= 0x100 && ch <= 0x137) || (ch >= 0x14A && ch <= 0x177);
+    bool const oddUpper = (ch >= 0x139 && ch <= 0x148) || (ch >= 0x179 && ch <= 0x17E);
+    if ((evenUpper && ch % 2 == 0) || (oddUpper && ch % 2 == 1))
+        return static_cast<wchar_t>(ch + 1);
+    if (ch == 0x178)
+        return 0xFF;
+    return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+}
+
+} // namespace
+
+bool Contains(std::wstring const& text, std::wstring const& part, bool caseSensitive) {
+    if (part.empty())
+        return true;
+    if (caseSensitive)
         return text.find(part) != std::wstring::npos;
-    auto const equalFolded = [](wchar_t a, wchar_t b) {
-        return std::towlower(static_cast<wint_t>(a)) == std::towlower(static_cast<wint_t>(b));
-    };
+    auto const equalFolded = [](wchar_t a, wchar_t b) { return FoldCase(a) == FoldCase(b); };
     return std::search(text.begin(), text.end(), part.begin(), part.end(), equalFolded) !=
            text.end();
 }

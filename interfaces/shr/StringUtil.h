@@ -6,9 +6,10 @@
 
 namespace shr {
 
-/// Whether `text` contains `part`. With `ignoreCase`, letters are compared by their
-/// lower-case forms. An empty part is contained in every text.
-bool Contains(std::wstring const& text, std::wstring const& part, bool ignoreCase);
+/// Whether `text` contains `part`. Unless `caseSensitive`, letters are compared by their
+/// lower-case forms, which is what a user typing a search expects. An empty part is
+/// contained in every text.
+bool Contains(std::wstring const& text, std::wstring const& part, bool caseSensitive);
 
 /// True for every character of Unicode's White_Space property (tabs, line breaks,
 /// no-break and typographic spaces, the ideographic space) and the byte-order mark.

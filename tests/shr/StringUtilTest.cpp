@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
-TEST(StringUtil, Contains_is_exact_unless_told_to_ignore_case) {
-    EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"UTM zone", false));
-    EXPECT_FALSE(shr::Contains(L"WGS 84 / UTM zone 33N", L"utm zone", false));
-    EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"utm ZONE", true));
+TEST(StringUtil, Contains_ignores_case_unless_told_to_be_exact) {
+    EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"UTM zone", true));
+    EXPECT_FALSE(shr::Contains(L"WGS 84 / UTM zone 33N", L"utm zone", true));
+    EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"utm ZONE", false));
+    EXPECT_TRUE(shr::Contains(L"R\u00e9union", L"R\u00c9UNION", false));
+    EXPECT_TRUE(shr::Contains(L"\u0141\u00f3d\u017a", L"\u0142\u00d3D\u0179", false));
+    EXPECT_TRUE(
+        shr::Contains(L"\u041c\u043e\u0441\u043a\u0432\u0430", L"\u043c\u041e\u0421", false));
+    EXPECT_FALSE(shr::Contains(L"\u00d7", L"\u00f7", false)) << "signs are no letters";
+    EXPECT_FALSE(shr::Contains(L"WGS 84", L"WGS  84", false));
     EXPECT_TRUE(shr::Contains(L"anything", L"", false));
     EXPECT_TRUE(shr::Contains(L"", L"", false));
     EXPECT_FALSE(shr::Contains(L"", L"a", false));
-    EXPECT_FALSE(shr::Contains(L"ab", L"abc", true));
+    EXPECT_FALSE(shr::Contains(L"ab", L"abc", false));
 }
 
 TEST(StringUtil, Trim_removes_white_space_of_every_kind_at_both_ends_only) {
