@@ -10,6 +10,10 @@
 
 namespace kor {
 
+/// Removes a trailing authority tag such as " [EPSG:32633]" from `name` in place;
+/// true when there was one.
+bool StripAuthorityTag(std::wstring& name);
+
 /// Options of CreateCSDefByDefinition, combined with |.
 enum CreateOptions : unsigned {
     CreateDefault = 0,

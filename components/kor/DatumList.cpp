@@ -1,0 +1,124 @@
+#include "kor/DatumList.h"
+
+#include "DatumTokens.h"
+
+#include "kor/KORException.h"
+#include "kor/KnownCatalogue.h"
+
+#include "shr/Logger.h"
+
+#include <optional>
+#include <vector>
+
+namespace kor {
+
+DatumList KORKnownDatumsList;
+
+namespace {
+constexpr int Placeholders = 2;
+wchar_t const* const PlaceholderNames[Placeholders] = {L"<unknown>", L"<custom>"};
+} // namespace
+
+struct DatumList::Cache {
+    unsigned generation = 0;
+    std::vector<KnownDatum> const* entries = nullptr;
+    std::vector<std::optional<DatumDef>> datums;
+    std::vector<bool> failed;
+};
+
+DatumList::Cache& DatumList::Current() const {
+    if (!m_cache || m_cache->generation != KnownCatalogueGeneration()) {
+        auto cache = std::make_shared<Cache>();
+        cache->generation = KnownCatalogueGeneration();
+        cache->entries = &CurrentKnownCatalogue().Datums();
+        cache->datums.resize(cache->entries->size());
+        cache->failed.resize(cache->entries->size());
+        m_cache = std::move(cache);
+    }
+    return *m_cache;
+}
+
+int DatumList::Count() const {
+    return Placeholders + static_cast<int>(Current().entries->size());
+}
+
+DatumDef const* DatumList::Enum(int index) const {
+    auto& cache = Current();
+    int const entry = index - Placeholders;
+    if (entry < 0 || entry >= static_cast<int>(cache.entries->size()) || cache.failed[entry])
+        return nullptr;
+    if (!cache.datums[entry]) {
+        try {
+            cache.datums[entry] =
+                CurrentKnownCatalogue().BuildDatum(static_cast<std::size_t>(entry));
+        } catch (KORException const& error) {
+            cache.failed[entry] = true;
+            shr::g_Logger.Send(shr::LogDiagnostic, L"Known datum '%ls' cannot be read: %ls",
+                               (*cache.entries)[entry].name.c_str(), error.Message().c_str());
+            return nullptr;
+        }
+    }
+    return &*cache.datums[entry];
+}
+
+wchar_t const* DatumList::EnumName(int index) const {
+    if (index >= 0 && index < Placeholders)
+        return PlaceholderNames[index];
+    auto const& cache = Current();
+    int const entry = index - Placeholders;
+    if (entry < 0 || entry >= static_cast<int>(cache.entries->size()))
+        return nullptr;
+    return (*cache.entries)[entry].name.c_str();
+}
+
+int DatumList::EnumPOSCNumber(int index) const {
+    auto const& cache = Current();
+    int const entry = index - Placeholders;
+    if (entry < 0 || entry >= static_cast<int>(cache.entries->size()))
+        return 0;
+    return (*cache.entries)[entry].code;
+}
+
+int DatumList::FindByName(std::wstring_view name, DatumDef* copy) const {
+    for (int index = 0; index < Count(); ++index) {
+        if (name != EnumName(index))
+            continue;
+        if (copy) {
+            if (auto const* datum = Enum(index))
+                *copy = *datum;
+        }
+        return index;
+    }
+    return -1;
+}
+
+int DatumList::FindByPOSCNumber(int code, DatumDef* copy, int notFound) const {
+    if (code <= 0)
+        return notFound;
+    for (int index = First(); index <= Last(); ++index) {
+        if (EnumPOSCNumber(index) != code)
+            continue;
+        if (copy) {
+            if (auto const* datum = Enum(index))
+                *copy = *datum;
+        }
+        return index;
+    }
+    return notFound;
+}
+
+int DatumList::FindByToken(std::wstring_view token) const {
+    if (token.empty())
+        return -1;
+    // Registry datums are found by the code their token stands for, without reading
+    // every datum's parameters; other datums by the token they carry.
+    if (int const code = DatumCodeFromToken(token); code > 0)
+        if (int const index = FindByPOSCNumber(code); index >= 0)
+            return index;
+    for (int index = First(); index <= Last(); ++index)
+        if (auto const* datum = Enum(index); datum && datum->GetToken() == token)
+            return index;
+    return -1;
+}
+
+} // namespace kor

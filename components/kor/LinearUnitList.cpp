@@ -1,0 +1,76 @@
+#include "kor/LinearUnitList.h"
+
+#include "NumberRules.h"
+
+#include <cmath>
+#include <vector>
+
+namespace kor {
+
+LinearUnitList KORKnownLinearUnitsList;
+
+struct LinearUnitList::Cache {
+    unsigned generation = 0;
+    std::vector<KnownLinearUnit> const* entries = nullptr;
+};
+
+LinearUnitList::Cache& LinearUnitList::Current() const {
+    if (!m_cache || m_cache->generation != KnownCatalogueGeneration()) {
+        auto cache = std::make_shared<Cache>();
+        cache->generation = KnownCatalogueGeneration();
+        cache->entries = &CurrentKnownCatalogue().LinearUnits();
+        m_cache = std::move(cache);
+    }
+    return *m_cache;
+}
+
+int LinearUnitList::Count() const {
+    return static_cast<int>(Current().entries->size());
+}
+
+namespace {
+KnownLinearUnit const* At(std::vector<KnownLinearUnit> const& entries, int index) {
+    return index >= 0 && index < static_cast<int>(entries.size()) ? &entries[index] : nullptr;
+}
+} // namespace
+
+wchar_t const* LinearUnitList::EnumName(int index) const {
+    auto const* unit = At(*Current().entries, index);
+    return unit ? unit->name.c_str() : nullptr;
+}
+
+wchar_t const* LinearUnitList::EnumNamePlural(int index) const {
+    auto const* unit = At(*Current().entries, index);
+    return unit ? unit->plural.c_str() : nullptr;
+}
+
+double LinearUnitList::EnumDivider(int index) const {
+    auto const* unit = At(*Current().entries, index);
+    return unit ? unit->divider : 0.0;
+}
+
+int LinearUnitList::EnumPOSCNumber(int index) const {
+    auto const* unit = At(*Current().entries, index);
+    return unit ? unit->code : 0;
+}
+
+int LinearUnitList::FindByName(std::wstring_view name) const {
+    auto const& entries = *Current().entries;
+    for (std::size_t index = 0; index < entries.size(); ++index)
+        if (EqualIgnoringCase(entries[index].name, name) ||
+            EqualIgnoringCase(entries[index].plural, name))
+            return static_cast<int>(index);
+    return -1;
+}
+
+int LinearUnitList::FindByDivider(double divider, double tolerance) const {
+    if (!(divider > 0.0) || !std::isfinite(divider))
+        return -1;
+    auto const& entries = *Current().entries;
+    for (std::size_t index = 0; index < entries.size(); ++index)
+        if (std::fabs(entries[index].divider - divider) <= tolerance)
+            return static_cast<int>(index);
+    return -1;
+}
+
+} // namespace kor
