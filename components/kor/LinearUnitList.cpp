@@ -66,11 +66,19 @@ int LinearUnitList::FindByName(std::wstring_view name) const {
 int LinearUnitList::FindByDivider(double divider, double tolerance) const {
     if (!(divider > 0.0) || !std::isfinite(divider))
         return -1;
+    // Several units lie close together (the international and the US survey foot differ
+    // by two parts per million), so the closest one wins, not the first in the list.
     auto const& entries = *Current().entries;
-    for (std::size_t index = 0; index < entries.size(); ++index)
-        if (std::fabs(entries[index].divider - divider) <= tolerance)
-            return static_cast<int>(index);
-    return -1;
+    int best = -1;
+    double bestDistance = tolerance;
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        double const distance = std::fabs(entries[index].divider - divider);
+        if (distance <= bestDistance && (best < 0 || distance < bestDistance)) {
+            best = static_cast<int>(index);
+            bestDistance = distance;
+        }
+    }
+    return best;
 }
 
 } // namespace kor

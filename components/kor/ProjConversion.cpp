@@ -113,7 +113,11 @@ std::optional<Shift> ShiftOf(operation::Transformation const& transformation, cr
             shift.values[i] = measure.convertToUnit(common::UnitOfMeasure::ARC_SECOND) *
                               (negateRotations ? -1.0 : 1.0);
         else
-            shift.values[i] = measure.convertToUnit(common::UnitOfMeasure::PARTS_PER_MILLION);
+            // Written as a factor (1.0000002263) the difference keeps only about ten
+            // digits; rounding to 1e-9 ppm gives back the number that was written.
+            shift.values[i] =
+                std::round(measure.convertToUnit(common::UnitOfMeasure::PARTS_PER_MILLION) * 1e9) /
+                1e9;
     }
     return shift;
 }
@@ -206,10 +210,46 @@ DatumDef DatumOf(crs::GeodeticCRS const& geodetic, int geographicCode) {
     return result;
 }
 
-int AxisOrderOf(cs::CoordinateSystem const& system) {
+/// Degrees in (-180, 180].
+double NormalisedLongitude(double degrees) {
+    double const reduced = std::remainder(degrees, 360.0);
+    return reduced <= -180.0 ? reduced + 360.0 : reduced;
+}
+
+bool SameLongitude(double a, double b) {
+    return std::fabs(NormalisedLongitude(a - b)) < 1e-7;
+}
+
+int PolarAxisOrder(cs::CoordinateSystem const& system, double centralLongitude) {
     auto const& axes = system.axisList();
-    if (axes.size() != 2 || axes[0]->meridian() || axes[1]->meridian())
+    std::string const direction = axes[0]->direction().toString();
+    if (!axes[0]->meridian() || !axes[1]->meridian() ||
+        direction != axes[1]->direction().toString())
         return 0;
+    bool const northPole = direction == "south";
+    if (!northPole && direction != "north")
+        return 0;
+    double const first =
+        axes[0]->meridian()->longitude().convertToUnit(common::UnitOfMeasure::DEGREE);
+    double const second =
+        axes[1]->meridian()->longitude().convertToUnit(common::UnitOfMeasure::DEGREE);
+    double const easting = centralLongitude + 90.0;
+    double const northing = centralLongitude + (northPole ? 180.0 : 0.0);
+    if (SameLongitude(first, easting) && SameLongitude(second, northing))
+        return northPole ? ProjectionDef::AxisNorthPoleEastNorth
+                         : ProjectionDef::AxisSouthPoleEastNorth;
+    if (SameLongitude(first, northing) && SameLongitude(second, easting))
+        return northPole ? ProjectionDef::AxisNorthPoleNorthEast
+                         : ProjectionDef::AxisSouthPoleNorthEast;
+    return 0;
+}
+
+int AxisOrderOf(cs::CoordinateSystem const& system, double centralLongitude) {
+    auto const& axes = system.axisList();
+    if (axes.size() != 2)
+        return 0;
+    if (axes[0]->meridian() || axes[1]->meridian())
+        return PolarAxisOrder(system, centralLongitude);
     std::string const pair =
         axes[0]->direction().toString() + "," + axes[1]->direction().toString();
     static std::map<std::string, int> const orders{
@@ -227,6 +267,14 @@ ProjectionMethod MethodOf(operation::OperationMethod const& method) {
     // Methods read from text without codes are known by their EPSG names.
     ProjectionMethod const byName = ProjectionDef::NameToMethod(shr::FromUtf8(method.nameStr()));
     return byName == ProjectionDef::GeographicMethod ? 0 : byName;
+}
+
+/// The value in `unit`, untouched when it is already in that unit, so that 15° read
+/// from the registry stays exactly 15 rather than passing through radians.
+double InUnit(common::Measure const& measure, common::UnitOfMeasure const& unit) {
+    if (measure.unit() == unit)
+        return measure.value();
+    return measure.convertToUnit(unit);
 }
 
 ProjectionDef ProjectionFromProj(crs::ProjectedCRS const& projected,
@@ -251,14 +299,17 @@ ProjectionDef ProjectionFromProj(crs::ProjectedCRS const& projected,
         case ParameterKind::Latitude:
         case ParameterKind::Longitude:
         case ParameterKind::Angle:
-            projection.SetParameter(id, measure.convertToUnit(common::UnitOfMeasure::DEGREE));
+            projection.SetParameter(id, InUnit(measure, common::UnitOfMeasure::DEGREE));
+            break;
+        case ParameterKind::Length:
+            projection.SetParameter(id, InUnit(measure, common::UnitOfMeasure::METRE));
             break;
         default:
-            projection.SetParameter(id, measure.getSIValue());
+            projection.SetParameter(id, InUnit(measure, common::UnitOfMeasure::SCALE_UNITY));
             break;
         }
     }
-    int const order = AxisOrderOf(*projected.coordinateSystem());
+    int const order = AxisOrderOf(*projected.coordinateSystem(), projection.CentralLongitude());
     if (order == 0)
         throw KORException(L"The axes of '" + shr::FromUtf8(projected.nameStr()) +
                            L"' are not supported (only plain easting, northing, westing and "
@@ -358,27 +409,46 @@ common::UnitOfMeasure LinearUnit(double unitsPerMeter) {
                                  1.0 / unitsPerMeter, common::UnitOfMeasure::Type::LINEAR);
 }
 
-cs::CartesianCSNNPtr MakeCartesian(int order, common::UnitOfMeasure const& unit) {
-    auto const axis = [&unit](wchar_t direction) {
-        switch (direction) {
-        case L'E':
-            return cs::CoordinateSystemAxis::create(Properties("Easting"), "E",
-                                                    cs::AxisDirection::EAST, unit);
-        case L'N':
-            return cs::CoordinateSystemAxis::create(Properties("Northing"), "N",
-                                                    cs::AxisDirection::NORTH, unit);
-        case L'W':
-            return cs::CoordinateSystemAxis::create(Properties("Westing"), "W",
-                                                    cs::AxisDirection::WEST, unit);
-        default:
-            return cs::CoordinateSystemAxis::create(Properties("Southing"), "S",
-                                                    cs::AxisDirection::SOUTH, unit);
-        }
+cs::CartesianCSNNPtr MakeCartesian(int order, common::UnitOfMeasure const& unit,
+                                   double centralLongitude) {
+    struct Axis {
+        char const* name;
+        char const* abbreviation;
+        cs::AxisDirection const* direction;
+        /// Degrees from the central longitude for a polar axis; NaN for a plain one.
+        double meridian;
     };
-    static constexpr std::array<wchar_t const*, 7> pairs{L"EN", L"NE", L"WS", L"NW",
-                                                         L"SW", L"WN", L"ES"};
-    wchar_t const* pair = pairs[static_cast<std::size_t>(order - 1)];
-    return cs::CartesianCS::create(util::PropertyMap(), axis(pair[0]), axis(pair[1]));
+    double const plain = std::nan("");
+    Axis const east{"Easting", "E", &cs::AxisDirection::EAST, plain};
+    Axis const north{"Northing", "N", &cs::AxisDirection::NORTH, plain};
+    Axis const west{"Westing", "W", &cs::AxisDirection::WEST, plain};
+    Axis const south{"Southing", "S", &cs::AxisDirection::SOUTH, plain};
+    Axis const northPoleEast{"Easting", "E", &cs::AxisDirection::SOUTH, 90.0};
+    Axis const northPoleNorth{"Northing", "N", &cs::AxisDirection::SOUTH, 180.0};
+    Axis const southPoleEast{"Easting", "E", &cs::AxisDirection::NORTH, 90.0};
+    Axis const southPoleNorth{"Northing", "N", &cs::AxisDirection::NORTH, 0.0};
+    std::array<std::pair<Axis, Axis>, 11> const pairs{{{east, north},
+                                                       {north, east},
+                                                       {west, south},
+                                                       {north, west},
+                                                       {south, west},
+                                                       {west, north},
+                                                       {east, south},
+                                                       {northPoleEast, northPoleNorth},
+                                                       {northPoleNorth, northPoleEast},
+                                                       {southPoleEast, southPoleNorth},
+                                                       {southPoleNorth, southPoleEast}}};
+    auto const make = [&](Axis const& axis) {
+        cs::MeridianPtr meridian;
+        if (!std::isnan(axis.meridian))
+            meridian = cs::Meridian::create(
+                           common::Angle(NormalisedLongitude(centralLongitude + axis.meridian)))
+                           .as_nullable();
+        return cs::CoordinateSystemAxis::create(Properties(axis.name), axis.abbreviation,
+                                                *axis.direction, unit, meridian);
+    };
+    auto const& pair = pairs[static_cast<std::size_t>(order - 1)];
+    return cs::CartesianCS::create(util::PropertyMap(), make(pair.first), make(pair.second));
 }
 
 operation::ConversionNNPtr MakeConversion(ProjectionDef const& projection,
@@ -516,7 +586,8 @@ crs::CRSNNPtr ProjConversion::ToProj(CSDef const& definition, bool withShift) {
         projection.GetParameter(ProjectionDef::AxisOrder, order);
         crs::CRSNNPtr const projected = crs::ProjectedCRS::create(
             Properties(name, referenced->GetPOSC()), base, MakeConversion(projection, name),
-            MakeCartesian(order, LinearUnit(referenced->GetLinearScale())));
+            MakeCartesian(order, LinearUnit(referenced->GetLinearScale()),
+                          projection.CentralLongitude()));
         return withShift ? WithShift(projected, base, datumDef) : projected;
     } catch (KORException const&) {
         throw;

@@ -409,10 +409,28 @@ ProjectionMethod ProjectionDef::NameToMethod(std::wstring const& name) {
 }
 
 wchar_t const* ProjectionDef::AxisOrderToName(int order) {
-    static wchar_t const* const names[] = {
-        L"Easting, Northing", L"Northing, Easting", L"Westing, Southing", L"Northing, Westing",
-        L"Southing, Westing", L"Westing, Northing", L"Easting, Southing"};
-    return order >= AxisEastNorth && order <= AxisEastSouth ? names[order - 1] : nullptr;
+    static wchar_t const* const names[] = {L"Easting, Northing",
+                                           L"Northing, Easting",
+                                           L"Westing, Southing",
+                                           L"Northing, Westing",
+                                           L"Southing, Westing",
+                                           L"Westing, Northing",
+                                           L"Easting, Southing",
+                                           L"North polar: Easting, Northing",
+                                           L"North polar: Northing, Easting",
+                                           L"South polar: Easting, Northing",
+                                           L"South polar: Northing, Easting"};
+    return order >= AxisEastNorth && order <= AxisSouthPoleNorthEast ? names[order - 1] : nullptr;
+}
+
+double ProjectionDef::CentralLongitude() const {
+    for (int id : {LongitudeOfNaturalOrigin, LongitudeOfOrigin, LongitudeOfProjectionCentre,
+                   LongitudeOfFalseOrigin}) {
+        double longitude = 0.0;
+        if (UsesParameter(id) && GetParameter(id, longitude))
+            return longitude;
+    }
+    return 0.0;
 }
 
 int ProjectionDef::MethodToEPSGCode(ProjectionMethod method) {

@@ -124,7 +124,8 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
     };
     std::vector<Hit> hits;
     for (auto const& entry : index)
-        if (int const score = Score(entry, words, phrase); score > 0 && entry.code != code)
+        if (int const score = Score(entry, words, phrase);
+            score > 0 && (code == 0 || entry.code != code))
             hits.push_back({score, &entry});
     std::sort(hits.begin(), hits.end(), [](Hit const& a, Hit const& b) {
         if (a.score != b.score)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace kor {
 
@@ -63,6 +64,41 @@ std::wstring Clean(std::wstring text) {
     return text;
 }
 
+/// The first letter of what follows the base: "NAD83(2011) / Texas Central" gives T.
+wchar_t Initial(std::wstring const& name) {
+    auto const slash = name.find(L" / ");
+    std::size_t const start = slash == std::wstring::npos ? 0 : slash + 3;
+    return start < name.size() ? name[start] : L'?';
+}
+
+/// For a base that still holds too many systems, a folder per run of initials, each
+/// with at most MaxFolderSize systems: "NAD83(2011) (A-M)".
+std::map<wchar_t, std::wstring> InitialRanges(std::map<wchar_t, std::size_t> const& counts,
+                                              std::wstring const& base) {
+    std::map<wchar_t, std::wstring> ranges;
+    std::vector<wchar_t> run;
+    std::size_t size = 0;
+    auto const close = [&] {
+        if (run.empty())
+            return;
+        std::wstring const label = base + L" (" + std::wstring(1, run.front()) +
+                                   (run.size() > 1 ? L"-" + std::wstring(1, run.back()) : L"") +
+                                   L")";
+        for (wchar_t initial : run)
+            ranges[initial] = label;
+        run.clear();
+        size = 0;
+    };
+    for (auto const& [initial, count] : counts) {
+        if (size + count > MaxFolderSize)
+            close();
+        run.push_back(initial);
+        size += count;
+    }
+    close();
+    return ranges;
+}
+
 } // namespace
 
 std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems) {
@@ -70,6 +106,21 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
     for (auto const& system : systems)
         if (system.projected && !IsUTM(system.name))
             ++countrySizes[Country(system.areaName)];
+    // Within an oversized country, bases that are still too large are cut by initials.
+    std::map<std::wstring, std::map<wchar_t, std::size_t>> baseInitials;
+    for (auto const& system : systems)
+        if (system.projected && !IsUTM(system.name) &&
+            countrySizes[Country(system.areaName)] > MaxFolderSize)
+            ++baseInitials[Country(system.areaName) + L"|" + Base(system.name)]
+                          [Initial(system.name)];
+    std::map<std::wstring, std::map<wchar_t, std::wstring>> baseRanges;
+    for (auto const& [key, initials] : baseInitials) {
+        std::size_t total = 0;
+        for (auto const& entry : initials)
+            total += entry.second;
+        if (total > MaxFolderSize)
+            baseRanges[key] = InitialRanges(initials, Clean(key.substr(key.find(L'|') + 1)));
+    }
     std::vector<std::wstring> names;
     names.reserve(systems.size());
     for (auto const& system : systems) {
@@ -81,8 +132,12 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
         } else {
             std::wstring const country = Country(system.areaName);
             path = L"Projected|" + Clean(country);
-            if (countrySizes[country] > MaxFolderSize)
-                path += L"|" + Clean(Base(system.name));
+            if (countrySizes[country] > MaxFolderSize) {
+                auto const ranges = baseRanges.find(country + L"|" + Base(system.name));
+                path +=
+                    L"|" + (ranges == baseRanges.end() ? Clean(Base(system.name))
+                                                       : ranges->second.at(Initial(system.name)));
+            }
         }
         names.push_back(path + L"|" + Clean(system.name) + L" [EPSG:" +
                         std::to_wstring(system.code) + L"]");

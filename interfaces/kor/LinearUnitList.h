@@ -24,8 +24,8 @@ public:
 
     /// The unit whose singular or plural name equals `name` ignoring case, or -1.
     int FindByName(std::wstring_view name) const;
-    /// The first unit whose divider lies within `tolerance` of `divider`, or -1; never
-    /// found for a divider that is not a positive number.
+    /// The unit whose divider lies closest to `divider`, if within `tolerance`, or -1;
+    /// never found for a divider that is not a positive number.
     int FindByDivider(double divider, double tolerance) const;
 
 private:

@@ -59,6 +59,14 @@ public:
         AxisSouthWest = 5,
         AxisWestNorth = 6,
         AxisEastSouth = 7,
+        /// Near the poles the axes run along meridians reckoned from the projection's
+        /// central longitude λ0: at the north pole easting runs south along λ0 + 90° and
+        /// northing south along λ0 + 180°; at the south pole easting runs north along
+        /// λ0 + 90° and northing north along λ0.
+        AxisNorthPoleEastNorth = 8,
+        AxisNorthPoleNorthEast = 9,
+        AxisSouthPoleEastNorth = 10,
+        AxisSouthPoleNorthEast = 11,
     };
     static constexpr ProjectionMethod GeographicMethod = 1;
     static constexpr ProjectionMethod FirstProjectionMethod = 3;
@@ -120,6 +128,10 @@ public:
     /// 0 for an unknown name.
     static ProjectionMethod NameToMethod(std::wstring const& name);
     static wchar_t const* AxisOrderToName(int order);
+    /// The longitude from which polar axes are reckoned: the longitude of natural
+    /// origin, of origin, of the projection centre or of the false origin, whichever the
+    /// method uses; 0 when it uses none.
+    double CentralLongitude() const;
     /// EPSG code of the method, 0 for method 1 and for unknown methods.
     static int MethodToEPSGCode(ProjectionMethod method);
     /// The catalogue's method for an EPSG method code, 0 when it has none.
