@@ -31,6 +31,10 @@ KnownCatalogue& CurrentKnownCatalogue() {
     return RegistryCatalogue::Instance();
 }
 
+std::shared_ptr<KnownCatalogue> OpenRegistryCatalogue() {
+    return std::make_shared<RegistryCatalogue>(std::make_shared<ProjRegistry>());
+}
+
 unsigned KnownCatalogueGeneration() {
     return TheInstalled().generation;
 }

@@ -7,10 +7,12 @@
 
 namespace kor {
 
-/// Opens PROJ's database on first use and keeps it open for the process.
+/// Opens PROJ's database on first use and keeps it open as long as it lives; the
+/// shared instance lives as long as the process.
 class ProjRegistry {
 public:
     static ProjRegistry& Instance();
+    ProjRegistry() = default;
 
     /// Throw KORException when PROJ's database cannot be opened.
     osgeo::proj::io::DatabaseContextNNPtr Context();
@@ -19,7 +21,6 @@ public:
     std::string DatabasePath();
 
 private:
-    ProjRegistry() = default;
     void Open();
 
     osgeo::proj::io::DatabaseContextPtr m_context;

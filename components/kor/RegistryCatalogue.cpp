@@ -56,8 +56,15 @@ std::wstring Plural(std::wstring const& name) {
 } // namespace
 
 RegistryCatalogue& RegistryCatalogue::Instance() {
-    static RegistryCatalogue catalogue;
+    static RegistryCatalogue catalogue(nullptr);
     return catalogue;
+}
+
+RegistryCatalogue::RegistryCatalogue(std::shared_ptr<ProjRegistry> registry)
+    : m_registry(std::move(registry)) {}
+
+ProjRegistry& RegistryCatalogue::Registry() {
+    return m_registry ? *m_registry : ProjRegistry::Instance();
 }
 
 std::vector<std::pair<std::wstring, double>> const& RegistryCatalogue::LocalSystems() {
@@ -79,7 +86,7 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
     try {
         auto const supported = SupportedMethodNames();
         std::vector<CategoryInput> inputs;
-        for (auto const& info : ProjRegistry::Instance().Epsg()->getCRSInfoList()) {
+        for (auto const& info : Registry().Epsg()->getCRSInfoList()) {
             bool const projected = info.type == io::AuthorityFactory::ObjectType::PROJECTED_CRS;
             if (info.deprecated ||
                 (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS))
@@ -143,8 +150,8 @@ std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
         }
     }
     try {
-        auto const crs = ProjRegistry::Instance().Epsg()->createCoordinateReferenceSystem(
-            std::to_string(entry.code));
+        auto const crs =
+            Registry().Epsg()->createCoordinateReferenceSystem(std::to_string(entry.code));
         auto definition = ProjConversion::FromProj(crs, true);
         definition->SetName(entry.name);
         return definition;
@@ -165,7 +172,7 @@ std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
     // needs to find its shift to WGS 84; one query on the registry gives both.
     sqlite3* db = nullptr;
     try {
-        std::string const path = ProjRegistry::Instance().DatabasePath();
+        std::string const path = Registry().DatabasePath();
         if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             throw KORException(L"cannot open " + shr::FromUtf8(path));
         char const* const sql =
@@ -206,7 +213,7 @@ std::vector<EllipsoidDef> const& RegistryCatalogue::Ellipsoids() {
         return *m_ellipsoids;
     m_ellipsoids.emplace();
     try {
-        auto const factory = ProjRegistry::Instance().Epsg();
+        auto const factory = Registry().Epsg();
         for (auto const& code :
              factory->getAuthorityCodes(io::AuthorityFactory::ObjectType::ELLIPSOID, false)) {
             auto const ellipsoid = factory->createEllipsoid(code);
@@ -234,7 +241,7 @@ std::vector<MeridianInfo> const& RegistryCatalogue::Meridians() {
         return *m_meridians;
     m_meridians.emplace();
     try {
-        auto const factory = ProjRegistry::Instance().Epsg();
+        auto const factory = Registry().Epsg();
         for (auto const& code :
              factory->getAuthorityCodes(io::AuthorityFactory::ObjectType::PRIME_MERIDIAN, false)) {
             auto const meridian = factory->createPrimeMeridian(code);
@@ -260,7 +267,7 @@ std::vector<KnownLinearUnit> const& RegistryCatalogue::LinearUnits() {
         return *m_units;
     m_units.emplace();
     try {
-        for (auto const& unit : ProjRegistry::Instance().Epsg()->getUnitList()) {
+        for (auto const& unit : Registry().Epsg()->getUnitList()) {
             if (unit.deprecated || unit.category != "linear" || !(unit.convFactor > 0.0))
                 continue;
             std::wstring const name = shr::FromUtf8(unit.name);

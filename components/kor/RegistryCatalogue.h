@@ -1,7 +1,11 @@
 // kor::RegistryCatalogue: the known lists read from the EPSG registry through PROJ.
 #pragma once
 
+#include "ProjRegistry.h"
+
 #include "kor/KnownCatalogue.h"
+
+#include <memory>
 
 #include <optional>
 #include <vector>
@@ -13,6 +17,8 @@ namespace kor {
 class RegistryCatalogue final : public KnownCatalogue {
 public:
     static RegistryCatalogue& Instance();
+    /// A catalogue that opens the registry anew for its own listings.
+    explicit RegistryCatalogue(std::shared_ptr<ProjRegistry> registry);
 
     std::vector<KnownSystem> const& Systems() override;
     std::unique_ptr<CSDef> BuildSystem(std::size_t index) override;
@@ -26,7 +32,9 @@ public:
     static std::vector<std::pair<std::wstring, double>> const& LocalSystems();
 
 private:
-    RegistryCatalogue() = default;
+    ProjRegistry& Registry();
+
+    std::shared_ptr<ProjRegistry> m_registry;
 
     std::optional<std::vector<KnownSystem>> m_systems;
     std::optional<std::vector<KnownDatum>> m_datums;

@@ -98,6 +98,9 @@ private:
 void InstallKnownCatalogue(std::shared_ptr<KnownCatalogue> catalogue);
 /// The catalogue in use (the registry unless another was installed).
 KnownCatalogue& CurrentKnownCatalogue();
+/// A catalogue over a freshly opened registry, independent of the shared one: for a
+/// host that wants the lists read again, and for measuring a cold start.
+std::shared_ptr<KnownCatalogue> OpenRegistryCatalogue();
 /// Changes each time a catalogue is installed, so caches can tell they are stale.
 unsigned KnownCatalogueGeneration();
 
