@@ -94,7 +94,7 @@ DatumDef::DatumDef() {
 
 void DatumDef::Flush() {
     m_name.clear();
-    m_values.clear();
+    m_values.Clear();
     m_ellipsoid.reset();
     m_poscNumber = 0;
     m_token.clear();
@@ -102,28 +102,21 @@ void DatumDef::Flush() {
     m_geographicCode = 0;
     for (int id : MethodParameters(MethodNone))
         if (id != Ellipsoid)
-            m_values[id] = ParameterDefault(id);
+            m_values.Set(id, ParameterDefault(id));
 }
 
 DatumMethod DatumDef::GetMethod() const {
-    auto const found = m_values.find(Method);
-    return found == m_values.end() ? 0 : static_cast<DatumMethod>(found->second);
+    int method = 0;
+    m_values.Get(Method, method);
+    return method;
 }
 
 bool DatumDef::GetParameter(int id, double& value) const {
-    auto const found = m_values.find(id);
-    if (found == m_values.end())
-        return false;
-    value = found->second;
-    return true;
+    return m_values.Get(id, value);
 }
 
 bool DatumDef::GetParameter(int id, int& value) const {
-    double number = 0.0;
-    if (!GetParameter(id, number) || !std::isfinite(number))
-        return false;
-    value = static_cast<int>(std::lround(number));
-    return true;
+    return m_values.Get(id, value);
 }
 
 bool DatumDef::GetParameter(int id, EllipsoidDef& value) const {
@@ -134,13 +127,13 @@ bool DatumDef::GetParameter(int id, EllipsoidDef& value) const {
 }
 
 void DatumDef::SetParameter(int id, double value) {
-    m_values[id] = value;
+    m_values.Set(id, value);
     // A datum switched to a method with more parameters starts them at their defaults,
     // so that it can be shown and checked at once.
     if (id == Method)
         for (int used : MethodParameters(GetMethod()))
-            if (used != Ellipsoid && !m_values.count(used))
-                m_values[used] = ParameterDefault(used);
+            if (used != Ellipsoid && !m_values.Has(used))
+                m_values.Set(used, ParameterDefault(used));
 }
 
 void DatumDef::SetParameter(int id, int value) {

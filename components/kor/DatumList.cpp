@@ -1,6 +1,7 @@
 #include "kor/DatumList.h"
 
 #include "DatumTokens.h"
+#include "ListCache.h"
 
 #include "kor/KORException.h"
 #include "kor/KnownCatalogue.h"
@@ -14,11 +15,6 @@ namespace kor {
 
 DatumList KORKnownDatumsList;
 
-namespace {
-constexpr int Placeholders = 2;
-wchar_t const* const PlaceholderNames[Placeholders] = {L"<unknown>", L"<custom>"};
-} // namespace
-
 struct DatumList::Cache {
     unsigned generation = 0;
     std::vector<KnownDatum> const* entries = nullptr;
@@ -27,24 +23,20 @@ struct DatumList::Cache {
 };
 
 DatumList::Cache& DatumList::Current() const {
-    if (!m_cache || m_cache->generation != KnownCatalogueGeneration()) {
-        auto cache = std::make_shared<Cache>();
-        cache->generation = KnownCatalogueGeneration();
-        cache->entries = &CurrentKnownCatalogue().Datums();
-        cache->datums.resize(cache->entries->size());
-        cache->failed.resize(cache->entries->size());
-        m_cache = std::move(cache);
-    }
-    return *m_cache;
+    return FreshCache(m_cache, [](Cache& cache) {
+        cache.entries = &CurrentKnownCatalogue().Datums();
+        cache.datums.resize(cache.entries->size());
+        cache.failed.resize(cache.entries->size());
+    });
 }
 
 int DatumList::Count() const {
-    return Placeholders + static_cast<int>(Current().entries->size());
+    return PlaceholderCount + static_cast<int>(Current().entries->size());
 }
 
 DatumDef const* DatumList::Enum(int index) const {
     auto& cache = Current();
-    int const entry = index - Placeholders;
+    int const entry = index - PlaceholderCount;
     if (entry < 0 || entry >= static_cast<int>(cache.entries->size()) || cache.failed[entry])
         return nullptr;
     if (!cache.datums[entry]) {
@@ -62,10 +54,10 @@ DatumDef const* DatumList::Enum(int index) const {
 }
 
 wchar_t const* DatumList::EnumName(int index) const {
-    if (index >= 0 && index < Placeholders)
+    if (index >= 0 && index < PlaceholderCount)
         return PlaceholderNames[index];
     auto const& cache = Current();
-    int const entry = index - Placeholders;
+    int const entry = index - PlaceholderCount;
     if (entry < 0 || entry >= static_cast<int>(cache.entries->size()))
         return nullptr;
     return (*cache.entries)[entry].name.c_str();
@@ -73,7 +65,7 @@ wchar_t const* DatumList::EnumName(int index) const {
 
 int DatumList::EnumPOSCNumber(int index) const {
     auto const& cache = Current();
-    int const entry = index - Placeholders;
+    int const entry = index - PlaceholderCount;
     if (entry < 0 || entry >= static_cast<int>(cache.entries->size()))
         return 0;
     return (*cache.entries)[entry].code;

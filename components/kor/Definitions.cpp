@@ -15,7 +15,6 @@
 #include <proj/util.hpp>
 
 #include <cwctype>
-#include <regex>
 
 namespace kor {
 
@@ -39,11 +38,27 @@ std::wstring Shortened(std::wstring const& text) {
 
 bool StripAuthorityTag(std::wstring& name) {
     // A tag is " [AUTHORITY:code]" at the very end; nothing else in brackets is touched.
-    static std::wregex const tag(LR"(\s*\[[A-Za-z][A-Za-z0-9_.\-]*:[A-Za-z0-9_.\-]+\]$)");
-    std::wsmatch match;
-    if (!std::regex_search(name, match, tag))
+    auto const tagCharacter = [](wchar_t ch) {
+        return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') ||
+               (ch >= L'0' && ch <= L'9') || ch == L'_' || ch == L'.' || ch == L'-';
+    };
+    if (name.empty() || name.back() != L']')
         return false;
-    name.erase(static_cast<std::size_t>(match.position(0)));
+    auto const open = name.rfind(L'[');
+    auto const colon = name.find(L':', open == std::wstring::npos ? 0 : open);
+    if (open == std::wstring::npos || colon == std::wstring::npos || colon == open + 1 ||
+        colon + 2 >= name.size())
+        return false;
+    wchar_t const first = name[open + 1];
+    if (!((first >= L'A' && first <= L'Z') || (first >= L'a' && first <= L'z')))
+        return false;
+    for (std::size_t i = open + 1; i + 1 < name.size(); ++i)
+        if (i != colon && !tagCharacter(name[i]))
+            return false;
+    std::size_t end = open;
+    while (end > 0 && std::iswspace(static_cast<wint_t>(name[end - 1])))
+        --end;
+    name.erase(end);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "kor/EllipsoidList.h"
 
+#include "ListCache.h"
+
 #include "kor/KnownCatalogue.h"
 
 #include <vector>
@@ -8,33 +10,23 @@ namespace kor {
 
 EllipsoidList KORKnownEllipsoidsList;
 
-namespace {
-constexpr int Placeholders = 2;
-wchar_t const* const PlaceholderNames[Placeholders] = {L"<unknown>", L"<custom>"};
-} // namespace
-
 struct EllipsoidList::Cache {
     unsigned generation = 0;
     std::vector<EllipsoidDef> const* entries = nullptr;
 };
 
 EllipsoidList::Cache& EllipsoidList::Current() const {
-    if (!m_cache || m_cache->generation != KnownCatalogueGeneration()) {
-        auto cache = std::make_shared<Cache>();
-        cache->generation = KnownCatalogueGeneration();
-        cache->entries = &CurrentKnownCatalogue().Ellipsoids();
-        m_cache = std::move(cache);
-    }
-    return *m_cache;
+    return FreshCache(m_cache,
+                      [](Cache& cache) { cache.entries = &CurrentKnownCatalogue().Ellipsoids(); });
 }
 
 int EllipsoidList::Count() const {
-    return Placeholders + static_cast<int>(Current().entries->size());
+    return PlaceholderCount + static_cast<int>(Current().entries->size());
 }
 
 bool EllipsoidList::Enum(int index, EllipsoidDef& ellipsoid) const {
     auto const& entries = *Current().entries;
-    int const entry = index - Placeholders;
+    int const entry = index - PlaceholderCount;
     if (entry < 0 || entry >= static_cast<int>(entries.size()))
         return false;
     ellipsoid = entries[entry];
@@ -42,10 +34,10 @@ bool EllipsoidList::Enum(int index, EllipsoidDef& ellipsoid) const {
 }
 
 wchar_t const* EllipsoidList::EnumName(int index) const {
-    if (index >= 0 && index < Placeholders)
+    if (index >= 0 && index < PlaceholderCount)
         return PlaceholderNames[index];
     auto const& entries = *Current().entries;
-    int const entry = index - Placeholders;
+    int const entry = index - PlaceholderCount;
     if (entry < 0 || entry >= static_cast<int>(entries.size()))
         return nullptr;
     return entries[entry].GetName() ? entries[entry].GetName() : L"";
@@ -66,7 +58,7 @@ int EllipsoidList::FindByPOSCNumber(int code) const {
     auto const& entries = *Current().entries;
     for (std::size_t entry = 0; code > 0 && entry < entries.size(); ++entry)
         if (entries[entry].GetPOSCNumber() == code)
-            return static_cast<int>(entry) + Placeholders;
+            return static_cast<int>(entry) + PlaceholderCount;
     return -1;
 }
 

@@ -1,5 +1,7 @@
 #include "kor/LinearUnitList.h"
 
+#include "ListCache.h"
+
 #include "NumberRules.h"
 
 #include <cmath>
@@ -15,13 +17,8 @@ struct LinearUnitList::Cache {
 };
 
 LinearUnitList::Cache& LinearUnitList::Current() const {
-    if (!m_cache || m_cache->generation != KnownCatalogueGeneration()) {
-        auto cache = std::make_shared<Cache>();
-        cache->generation = KnownCatalogueGeneration();
-        cache->entries = &CurrentKnownCatalogue().LinearUnits();
-        m_cache = std::move(cache);
-    }
-    return *m_cache;
+    return FreshCache(m_cache,
+                      [](Cache& cache) { cache.entries = &CurrentKnownCatalogue().LinearUnits(); });
 }
 
 int LinearUnitList::Count() const {

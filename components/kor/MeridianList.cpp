@@ -1,5 +1,7 @@
 #include "kor/MeridianList.h"
 
+#include "ListCache.h"
+
 #include "kor/KnownCatalogue.h"
 
 #include <cmath>
@@ -15,13 +17,8 @@ struct MeridianList::Cache {
 };
 
 MeridianList::Cache& MeridianList::Current() const {
-    if (!m_cache || m_cache->generation != KnownCatalogueGeneration()) {
-        auto cache = std::make_shared<Cache>();
-        cache->generation = KnownCatalogueGeneration();
-        cache->entries = &CurrentKnownCatalogue().Meridians();
-        m_cache = std::move(cache);
-    }
-    return *m_cache;
+    return FreshCache(m_cache,
+                      [](Cache& cache) { cache.entries = &CurrentKnownCatalogue().Meridians(); });
 }
 
 int MeridianList::Count() const {

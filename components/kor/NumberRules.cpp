@@ -3,7 +3,6 @@
 #include "shr/StringUtil.h"
 
 #include <cwctype>
-#include <regex>
 
 namespace kor {
 
@@ -29,11 +28,30 @@ bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
 namespace kor {
 
 int ParseAuthorityCode(std::wstring const& text) {
-    static std::wregex const code(LR"(^\s*(?:epsg\s*:+\s*)?(\d{1,9})\s*$)", std::regex::icase);
-    std::wsmatch match;
-    if (!std::regex_match(text, match, code))
-        return 0;
-    return std::stoi(match[1].str());
+    std::wstring_view rest = text;
+    auto const skipBlanks = [&rest] {
+        while (!rest.empty() && std::iswspace(static_cast<wint_t>(rest.front())))
+            rest.remove_prefix(1);
+    };
+    skipBlanks();
+    if (rest.size() >= 4 && EqualIgnoringCase(rest.substr(0, 4), L"epsg")) {
+        rest.remove_prefix(4);
+        skipBlanks();
+        if (rest.empty() || rest.front() != L':')
+            return 0;
+        while (!rest.empty() && rest.front() == L':')
+            rest.remove_prefix(1);
+        skipBlanks();
+    }
+    int code = 0;
+    int digits = 0;
+    while (!rest.empty() && rest.front() >= L'0' && rest.front() <= L'9' && digits < 9) {
+        code = code * 10 + (rest.front() - L'0');
+        rest.remove_prefix(1);
+        ++digits;
+    }
+    skipBlanks();
+    return digits > 0 && rest.empty() ? code : 0;
 }
 
 } // namespace kor

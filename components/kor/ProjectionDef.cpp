@@ -142,36 +142,28 @@ ProjectionDef::ProjectionDef(ProjectionMethod method)
 }
 
 void ProjectionDef::SetDefaultParameters() {
-    m_values.clear();
+    m_values.Clear();
     auto const* info = FindProjectionMethod(m_method);
     if (!info)
         return;
     for (int id : info->parameters)
         if (id != Ellipsoid)
-            m_values[id] = ParameterDefault(m_method, id);
+            m_values.Set(id, ParameterDefault(m_method, id));
 }
 
 void ProjectionDef::Flush() {
     m_method = 0;
-    m_values.clear();
+    m_values.Clear();
     m_ellipsoid.reset();
     m_wellKnownNames.clear();
 }
 
 bool ProjectionDef::GetParameter(int id, double& value) const {
-    auto const found = m_values.find(id);
-    if (found == m_values.end())
-        return false;
-    value = found->second;
-    return true;
+    return m_values.Get(id, value);
 }
 
 bool ProjectionDef::GetParameter(int id, int& value) const {
-    double number = 0.0;
-    if (!GetParameter(id, number) || !std::isfinite(number))
-        return false;
-    value = static_cast<int>(std::lround(number));
-    return true;
+    return m_values.Get(id, value);
 }
 
 bool ProjectionDef::GetParameter(int id, bool& value) const {
@@ -191,7 +183,7 @@ bool ProjectionDef::GetParameter(int id, EllipsoidDef& value) const {
 
 void ProjectionDef::SetParameter(int id, double value) {
     if (id != Ellipsoid)
-        m_values[id] = value;
+        m_values.Set(id, value);
 }
 
 void ProjectionDef::SetParameter(int id, int value) {
@@ -212,15 +204,15 @@ void ProjectionDef::SetParameter(int id, ProjectionDef const& other) {
         m_ellipsoid = other.m_ellipsoid;
         return;
     }
-    auto const found = other.m_values.find(id);
-    if (found == other.m_values.end())
-        m_values.erase(id);
+    double value = 0.0;
+    if (other.m_values.Get(id, value))
+        m_values.Set(id, value);
     else
-        m_values[id] = found->second;
+        m_values.Erase(id);
 }
 
 bool ProjectionDef::HasParameter(int id) const {
-    return id == Ellipsoid ? m_ellipsoid.has_value() : m_values.count(id) != 0;
+    return id == Ellipsoid ? m_ellipsoid.has_value() : m_values.Has(id);
 }
 
 bool ProjectionDef::UsesParameter(int id) const {

@@ -1,5 +1,7 @@
 #include "kor/SystemList.h"
 
+#include "ListCache.h"
+
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 
@@ -21,22 +23,18 @@ struct SystemList::Cache {
 };
 
 SystemList::Cache& SystemList::Current() const {
-    if (!m_cache || m_cache->generation != KnownCatalogueGeneration()) {
-        auto cache = std::make_shared<Cache>();
-        cache->generation = KnownCatalogueGeneration();
-        cache->entries = &CurrentKnownCatalogue().Systems();
-        cache->definitions.resize(cache->entries->size());
-        cache->failed.resize(cache->entries->size());
+    return FreshCache(m_cache, [](Cache& cache) {
+        cache.entries = &CurrentKnownCatalogue().Systems();
+        cache.definitions.resize(cache.entries->size());
+        cache.failed.resize(cache.entries->size());
         int position = 0;
-        for (auto const& entry : *cache->entries) {
+        for (auto const& entry : *cache.entries) {
             if (entry.code > 0)
-                cache->byCode.emplace(entry.code, position);
-            cache->byName.emplace(entry.name, position);
+                cache.byCode.emplace(entry.code, position);
+            cache.byName.emplace(entry.name, position);
             ++position;
         }
-        m_cache = std::move(cache);
-    }
-    return *m_cache;
+    });
 }
 
 int SystemList::Count() const {

@@ -3,8 +3,8 @@
 
 #include "kor/EllipsoidDef.h"
 #include "kor/KORTypes.h"
+#include "kor/ParameterValues.h"
 
-#include <map>
 #include <optional>
 #include <string>
 
@@ -104,7 +104,7 @@ public:
 
 private:
     std::wstring m_name;
-    std::map<int, double> m_values;
+    ParameterValues m_values;
     std::optional<EllipsoidDef> m_ellipsoid;
     int m_poscNumber = 0;
     std::wstring m_token;

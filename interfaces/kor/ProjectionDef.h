@@ -3,6 +3,7 @@
 
 #include "kor/EllipsoidDef.h"
 #include "kor/KORTypes.h"
+#include "kor/ParameterValues.h"
 
 #include <map>
 #include <optional>
@@ -142,7 +143,7 @@ public:
 
 private:
     ProjectionMethod m_method = 0;
-    std::map<int, double> m_values;
+    ParameterValues m_values;
     std::optional<EllipsoidDef> m_ellipsoid;
     std::map<int, std::wstring> m_wellKnownNames;
 };

@@ -168,8 +168,8 @@ TEST(LinearUnitList, units_are_found_by_either_name_and_by_divider_within_the_to
     EXPECT_EQ(units.FindByName(L"US survey feet"), 2);
     EXPECT_EQ(units.FindByName(L"Foot"), 1);
     EXPECT_EQ(units.FindByName(L"cubit"), -1);
-    EXPECT_EQ(units.FindByDivider(3.2808, 0.0001), 1);
-    EXPECT_EQ(units.FindByDivider(3.28083, 0.0001), 1);
+    EXPECT_EQ(units.FindByDivider(3.2808, 0.0001), 2);
+    EXPECT_EQ(units.FindByDivider(3.28084, 0.0001), 1);
     EXPECT_EQ(units.FindByDivider(3.2808333333, 1e-9), 2);
     EXPECT_EQ(units.FindByDivider(0.0, 0.0001), -1);
     EXPECT_EQ(units.FindByDivider(std::numeric_limits<double>::quiet_NaN(), 1.0), -1);
