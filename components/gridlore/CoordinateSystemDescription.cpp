@@ -79,7 +79,7 @@ void DescribeProjection(kor::ProjectionDef const& projection, std::wstring& text
         int const id = kor::ProjectionDef::EnumParameter(method, index);
         double value = 0.0;
         if (id == kor::ProjectionDef::Ellipsoid || id == kor::ProjectionDef::LinearUnit ||
-            !projection.GetParameter(id, value))
+            id == kor::ProjectionDef::AngularUnit || !projection.GetParameter(id, value))
             continue;
         std::wstring shown = Number(value);
         if (id == kor::ProjectionDef::AxisOrder) {
@@ -129,9 +129,16 @@ std::wstring CoordinateSystem::GetDescription() const {
     if (!referenced.IsGeographic()) {
         DescribeProjection(*referenced.GetProjection(), text);
         text += L"Linear units: " + UnitText(referenced.GetLinearScale()) + L"\r\n";
-    } else {
-        text += L"Angular units: degrees\r\n";
     }
+    double unitsPerDegree = 1.0;
+    if (auto const* projection = referenced.GetProjection())
+        projection->GetParameter(kor::ProjectionDef::AngularUnit, unitsPerDegree);
+    if (unitsPerDegree == 1.0)
+        text += L"Angular units: degrees\r\n";
+    else if (std::fabs(unitsPerDegree - 400.0 / 360.0) < 1e-12)
+        text += L"Angular units: grads\r\n";
+    else
+        text += L"Angular units: " + Number(unitsPerDegree) + L" per degree\r\n";
     if (referenced.GetPOSC() > 0) {
         DescribeArea(referenced.GetPOSC(), text);
     } else {

@@ -277,6 +277,28 @@ double InUnit(common::Measure const& measure, common::UnitOfMeasure const& unit)
     return measure.convertToUnit(unit);
 }
 
+/// Units per degree of a geographic system's coordinates: 1 for degrees.
+double AngularUnitOf(crs::GeodeticCRS const& geodetic) {
+    auto const& unit = geodetic.coordinateSystem()->axisList()[0]->unit();
+    if (unit == common::UnitOfMeasure::DEGREE)
+        return 1.0;
+    double const toRadians = unit.conversionToSI();
+    if (!(toRadians > 0.0) || unit.type() != common::UnitOfMeasure::Type::ANGULAR)
+        throw KORException(L"The angular unit '" + shr::FromUtf8(unit.name()) +
+                           L"' has no known size.");
+    return common::UnitOfMeasure::DEGREE.conversionToSI() / toRadians;
+}
+
+common::UnitOfMeasure AngularUnit(double unitsPerDegree) {
+    if (unitsPerDegree == 1.0)
+        return common::UnitOfMeasure::DEGREE;
+    if (std::fabs(unitsPerDegree - 400.0 / 360.0) < 1e-12)
+        return common::UnitOfMeasure::GRAD;
+    return common::UnitOfMeasure("unknown",
+                                 common::UnitOfMeasure::DEGREE.conversionToSI() / unitsPerDegree,
+                                 common::UnitOfMeasure::Type::ANGULAR);
+}
+
 ProjectionDef ProjectionFromProj(crs::ProjectedCRS const& projected,
                                  EllipsoidDef const& ellipsoid) {
     auto const& conversion = projected.derivingConversion();
@@ -546,6 +568,7 @@ std::unique_ptr<CSDef> ProjConversion::FromProj(crs::CRSNNPtr const& input, bool
         projection = ProjectionFromProj(*projected, *datum.GetEllipsoid());
     else
         projection.SetParameter(ProjectionDef::Ellipsoid, *datum.GetEllipsoid());
+    projection.SetParameter(ProjectionDef::AngularUnit, AngularUnitOf(*geodetic));
     definition->SetProjection(&projection);
     return definition;
 }
@@ -570,8 +593,11 @@ crs::CRSNNPtr ProjConversion::ToProj(CSDef const& definition, bool withShift) {
                 datumDef.GetParameter(DatumDef::PrimeMeridian, longitude);
                 return longitude;
             }()));
+        double unitsPerDegree = 1.0;
+        if (auto const* projection = referenced->GetProjection())
+            projection->GetParameter(ProjectionDef::AngularUnit, unitsPerDegree);
         auto const ellipsoidal =
-            cs::EllipsoidalCS::createLatitudeLongitude(common::UnitOfMeasure::DEGREE);
+            cs::EllipsoidalCS::createLatitudeLongitude(AngularUnit(unitsPerDegree));
         std::string const name = PlainName(definition.GetName());
         if (referenced->IsGeographic()) {
             auto const geographic = crs::GeographicCRS::create(

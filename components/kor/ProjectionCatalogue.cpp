@@ -11,7 +11,7 @@ namespace {
 using P = ProjectionDef;
 using K = ParameterKind;
 
-constexpr std::array<ProjectionParameterInfo, 28> ParameterTable{{
+constexpr std::array<ProjectionParameterInfo, 29> ParameterTable{{
     {P::Ellipsoid, L"Ellipsoid", 0, K::Ellipsoid},
     {P::LinearUnit, L"Units per Meter", 0, K::Unit},
     {P::LatitudeOfNaturalOrigin, L"Latitude of natural origin", 8801, K::Latitude},
@@ -42,6 +42,7 @@ constexpr std::array<ProjectionParameterInfo, 28> ParameterTable{{
     {P::LongitudeOfOrigin, L"Longitude of origin", 8833, K::Longitude},
     {P::ProjectionPlaneOriginHeight, L"Projection plane origin height", 1039, K::Length},
     {P::AxisOrder, L"Axis Order", 0, K::Choice},
+    {P::AngularUnit, L"Angular Units per Degree", 0, K::Unit},
 }};
 
 std::vector<int> WithCommon(std::vector<int> own) {
@@ -49,6 +50,7 @@ std::vector<int> WithCommon(std::vector<int> own) {
     all.insert(all.end(), own.begin(), own.end());
     all.push_back(P::LinearUnit);
     all.push_back(P::AxisOrder);
+    all.push_back(P::AngularUnit);
     return all;
 }
 
@@ -91,7 +93,7 @@ std::vector<ProjectionMethodInfo> MakeMethods() {
     colombia.push_back(P::ProjectionPlaneOriginHeight);
 
     return {
-        {1, L"Geographic (Latitude/Longitude)", 0, L"", {P::Ellipsoid}},
+        {1, L"Geographic (Latitude/Longitude)", 0, L"", {P::Ellipsoid, P::AngularUnit}},
         {3, L"Transverse Mercator", 9807, L"Transverse Mercator", WithCommon(natural)},
         {4, L"Transverse Mercator (South Orientated)", 9808,
          L"Transverse Mercator (South Orientated)", WithCommon(natural)},

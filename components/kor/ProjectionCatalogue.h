@@ -24,7 +24,7 @@ struct ProjectionMethodInfo {
     int epsgCode;
     wchar_t const* epsgName;
     /// Parameters in the order they are shown, the ellipsoid first, then those of the
-    /// method, then the linear unit and the axis order.
+    /// method, then the linear unit, the axis order and the angular unit.
     std::vector<int> parameters;
 };
 

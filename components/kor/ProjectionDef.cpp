@@ -19,6 +19,7 @@ double MethodDefault(ProjectionMethod method, int id) {
     case P::ScaleFactorOnInitialLine:
     case P::EllipsoidScalingFactor:
     case P::AxisOrder:
+    case P::AngularUnit:
         if (id == P::ScaleFactorAtNaturalOrigin && method == 3)
             return 0.9996;
         if (id == P::ScaleFactorAtNaturalOrigin && method == 14)
@@ -291,7 +292,7 @@ int ProjectionDef::CheckParameters(std::wstring& reason) const {
             break;
         case ParameterKind::Unit:
             if (value <= 0.0) {
-                reason = L"The linear unit must be a positive number of units per meter (it is " +
+                reason = L"The unit " + Quoted(id) + L" must be a positive number (it is " +
                          FormatNumber(value) + L").";
                 return id;
             }
@@ -335,18 +336,18 @@ bool ProjectionDef::Compare(ProjectionDef const& other, std::wstring* difference
                 return false;
             continue;
         }
-        double mine = 0.0;
-        double theirs = 0.0;
-        bool const hasMine = GetParameter(id, mine);
-        bool const hasTheirs = other.GetParameter(id, theirs);
+        // A value never set means the method's default, so a projection made before a
+        // parameter existed still equals one that holds the default.
+        double mine = ParameterDefault(normalised(m_method), id);
+        double theirs = mine;
+        GetParameter(id, mine);
+        other.GetParameter(id, theirs);
         auto const kind = FindProjectionParameter(id)->kind;
         bool const angular = kind == ParameterKind::Longitude || kind == ParameterKind::Angle;
-        if (hasMine != hasTheirs ||
-            (hasMine && !(angular ? NearlyEqualAngle(mine, theirs) : NearlyEqual(mine, theirs)))) {
+        if (!(angular ? NearlyEqualAngle(mine, theirs) : NearlyEqual(mine, theirs))) {
             if (difference)
-                *difference = L"projection parameter " + Quoted(id) + L": " +
-                              (hasMine ? FormatNumber(mine) : L"none") + L" against " +
-                              (hasTheirs ? FormatNumber(theirs) : L"none");
+                *difference = L"projection parameter " + Quoted(id) + L": " + FormatNumber(mine) +
+                              L" against " + FormatNumber(theirs);
             return false;
         }
     }

@@ -51,6 +51,9 @@ public:
         ProjectionPlaneOriginHeight = 28,
         /// Order and direction of the projected axes (AxisOrders).
         AxisOrder = 29,
+        /// Units of the geographic coordinates per degree: 1 for degrees, 400/360 for
+        /// grads. Angles held as parameters are always in degrees.
+        AngularUnit = 30,
     };
     enum AxisOrders : int {
         AxisEastNorth = 1,
@@ -113,7 +116,8 @@ public:
     /// the first bad parameter, with a reason a user understands.
     int CheckParameters(std::wstring& reason) const;
     /// Same method and equal values of the parameters the method uses (relative
-    /// tolerance 1e-12, angles compared modulo 360°); well-known names are ignored.
+    /// tolerance 1e-12, angles compared modulo 360°, a missing value counting as the
+    /// method's default); well-known names are ignored.
     bool Compare(ProjectionDef const& other, std::wstring* difference = nullptr) const;
 
     static int NumParameters(ProjectionMethod method);
@@ -137,7 +141,7 @@ public:
     static int MethodToEPSGCode(ProjectionMethod method);
     /// The catalogue's method for an EPSG method code, 0 when it has none.
     static ProjectionMethod EPSGCodeToMethod(int code);
-    /// EPSG code of a parameter, 0 for 2, 3, AxisOrder and unknown ids.
+    /// EPSG code of a parameter, 0 for 2, 3, AxisOrder, AngularUnit and unknown ids.
     static int ParameterToEPSGCode(int id);
     static int EPSGCodeToParameter(int code);
 

@@ -24,6 +24,9 @@ TEST(Description, a_registry_system_shows_its_code_parts_and_area_of_use) {
                  L"Linear units: metres (1 per meter)", L"Area of use:", L"west 12°"});
     Gridlore::CoordinateSystem const wgs84(*kor::CreateCSDefByDefinition(L"EPSG:4326"));
     ExpectHolds(wgs84.GetDescription(), {L"Kind: geographic", L"Angular units: degrees"});
+    Gridlore::CoordinateSystem const lambert(*kor::CreateCSDefByDefinition(L"EPSG:27572"));
+    ExpectHolds(lambert.GetDescription(), {L"Prime meridian: Paris", L"Angular units: grads",
+                                           L"Lambert Conic Conformal (1SP)"});
 }
 
 TEST(Description, a_system_without_a_code_names_the_registry_system_it_equals) {

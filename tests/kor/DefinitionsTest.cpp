@@ -61,6 +61,18 @@ TEST(Definitions, axis_orders_units_and_datum_shifts_survive_wkt2_and_projjson) 
     seven.SetParameter(kor::DatumDef::RotationZ, 0.554);
     seven.SetParameter(kor::DatumDef::ScaleDifference, 0.2263);
     ExpectSurvivesText(WithProjection(kor::ProjectionDef(1), seven), kor::DefinitionFormat::WKT2);
+
+    // Grads on the Paris meridian, as the old French systems have them. PROJJSON, since
+    // PROJ's WKT2 does not write the angular unit of a projected system's base.
+    kor::DatumDef paris = kortest::Wgs84Datum();
+    paris.SetParameter(kor::DatumDef::PrimeMeridian, 2.33722917);
+    paris.SetGeographicCRSCodeNumber(0);
+    kor::ProjectionDef grads(5);
+    grads.SetParameter(kor::ProjectionDef::AngularUnit, 400.0 / 360.0);
+    ExpectSurvivesText(WithProjection(grads, paris), kor::DefinitionFormat::PROJJSON);
+    grads = kor::ProjectionDef(1);
+    grads.SetParameter(kor::ProjectionDef::AngularUnit, 400.0 / 360.0);
+    ExpectSurvivesText(WithProjection(grads, paris), kor::DefinitionFormat::WKT1);
 }
 
 TEST(Definitions, exports_say_what_they_are) {
