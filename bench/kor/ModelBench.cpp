@@ -38,6 +38,21 @@ void KnownSystemsWarm(benchmark::State& state) {
 }
 BENCHMARK(KnownSystemsWarm)->Unit(benchmark::kMicrosecond);
 
+/// What a caller pays that builds every full definition of the list, as opposed to
+/// reading names, kinds and codes.
+void KnownSystemsAllDefinitions(benchmark::State& state) {
+    for (auto _ : state) {
+        kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue());
+        auto const& list = kor::KORKnownSystemsList;
+        int built = 0;
+        for (int position = list.First(); position <= list.Last(); ++position)
+            built += list.Enum(position) != nullptr;
+        state.counters["built"] = built;
+    }
+    kor::InstallKnownCatalogue(nullptr);
+}
+BENCHMARK(KnownSystemsAllDefinitions)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void CreateByCode(benchmark::State& state) {
     std::wstring const text = L"EPSG:" + std::to_wstring(state.range(0));
     for (auto _ : state)
