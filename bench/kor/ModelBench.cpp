@@ -1,0 +1,90 @@
+#include "gridlore/CoordinateSystem.h"
+
+#include "kor/Definitions.h"
+#include "kor/KORDef.h"
+#include "kor/KnownCatalogue.h"
+#include "kor/SystemList.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cwchar>
+
+namespace {
+
+/// Reads every name, kind and code of the known list, as the browser's first rebuild does.
+void EnumerateKnownSystems(benchmark::State& state) {
+    auto const& list = kor::KORKnownSystemsList;
+    std::size_t characters = 0;
+    for (int position = list.First(); position <= list.Last(); ++position)
+        characters += std::wcslen(list.EnumName(position)) +
+                      static_cast<std::size_t>(list.EnumType(position) + list.EnumPOSC(position));
+    benchmark::DoNotOptimize(characters);
+    state.counters["systems"] = list.Count();
+}
+
+void KnownSystemsCold(benchmark::State& state) {
+    for (auto _ : state) {
+        kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue());
+        EnumerateKnownSystems(state);
+    }
+    kor::InstallKnownCatalogue(nullptr);
+}
+BENCHMARK(KnownSystemsCold)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void KnownSystemsWarm(benchmark::State& state) {
+    EnumerateKnownSystems(state);
+    for (auto _ : state)
+        EnumerateKnownSystems(state);
+}
+BENCHMARK(KnownSystemsWarm)->Unit(benchmark::kMicrosecond);
+
+/// What a caller pays that builds every full definition of the list, as opposed to
+/// reading names, kinds and codes.
+void KnownSystemsAllDefinitions(benchmark::State& state) {
+    for (auto _ : state) {
+        kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue());
+        auto const& list = kor::KORKnownSystemsList;
+        int built = 0;
+        for (int position = list.First(); position <= list.Last(); ++position)
+            built += list.Enum(position) != nullptr;
+        state.counters["built"] = built;
+    }
+    kor::InstallKnownCatalogue(nullptr);
+}
+BENCHMARK(KnownSystemsAllDefinitions)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void CreateByCode(benchmark::State& state) {
+    std::wstring const text = L"EPSG:" + std::to_wstring(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kor::CreateCSDefByDefinition(text));
+}
+BENCHMARK(CreateByCode)->Arg(4326)->Arg(32633)->Arg(2154)->Unit(benchmark::kMicrosecond);
+
+void Query(benchmark::State& state, wchar_t const* text) {
+    benchmark::DoNotOptimize(kor::QueryCSDefinitions(text, 1));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kor::QueryCSDefinitions(text, 1));
+}
+BENCHMARK_CAPTURE(Query, WGS_84, L"WGS 84")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Query, UTM_zone_33, L"UTM zone 33")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Query, Lambert_93, L"Lambert 93")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Query, France, L"France")->Unit(benchmark::kMicrosecond);
+
+void DescriptionOfRegistrySystem(benchmark::State& state) {
+    Gridlore::CoordinateSystem const system(*kor::CreateCSDefByDefinition(L"EPSG:32633"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(system.GetDescription());
+}
+BENCHMARK(DescriptionOfRegistrySystem)->Unit(benchmark::kMicrosecond);
+
+/// A system without a code asks the registry which system it equals.
+void DescriptionOfCustomSystem(benchmark::State& state) {
+    auto definition = kor::CreateCSDefByDefinition(L"EPSG:32633");
+    static_cast<kor::KORDef&>(*definition).SetPOSC(0);
+    Gridlore::CoordinateSystem const system(*definition);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(system.GetDescription());
+}
+BENCHMARK(DescriptionOfCustomSystem)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "kor/Definitions.h"
+
+#include "NumberRules.h"
+#include "ProjConversion.h"
+#include "ProjRegistry.h"
+
+#include "kor/KORDef.h"
+#include "kor/KORException.h"
+#include "kor/SystemList.h"
+
+#include "shr/StringUtil.h"
+#include "shr/Utf8.h"
+
+#include <proj/io.hpp>
+#include <proj/util.hpp>
+
+#include <cwctype>
+
+namespace kor {
+
+namespace crs = osgeo::proj::crs;
+namespace io = osgeo::proj::io;
+
+namespace {
+
+/// Codes in any spelling are handed to PROJ as "EPSG:n", the one it reads best.
+std::wstring NormalisedCode(std::wstring const& text) {
+    int const code = ParseAuthorityCode(text);
+    return code > 0 ? L"EPSG:" + std::to_wstring(code) : text;
+}
+
+std::wstring Shortened(std::wstring const& text) {
+    constexpr std::size_t limit = 120;
+    return text.size() <= limit ? text : text.substr(0, limit) + L"...";
+}
+
+} // namespace
+
+bool StripAuthorityTag(std::wstring& name) {
+    // A tag is " [AUTHORITY:code]" at the very end; nothing else in brackets is touched.
+    auto const tagCharacter = [](wchar_t ch) {
+        return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') ||
+               (ch >= L'0' && ch <= L'9') || ch == L'_' || ch == L'.' || ch == L'-';
+    };
+    if (name.empty() || name.back() != L']')
+        return false;
+    auto const open = name.rfind(L'[');
+    auto const colon = name.find(L':', open == std::wstring::npos ? 0 : open);
+    if (open == std::wstring::npos || colon == std::wstring::npos || colon == open + 1 ||
+        colon + 2 >= name.size())
+        return false;
+    wchar_t const first = name[open + 1];
+    if (!((first >= L'A' && first <= L'Z') || (first >= L'a' && first <= L'z')))
+        return false;
+    for (std::size_t i = open + 1; i + 1 < name.size(); ++i)
+        if (i != colon && !tagCharacter(name[i]))
+            return false;
+    std::size_t end = open;
+    while (end > 0 && std::iswspace(static_cast<wint_t>(name[end - 1])))
+        --end;
+    name.erase(end);
+    return true;
+}
+
+std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned options) {
+    std::wstring const trimmed = shr::Trim(std::wstring(text));
+    if (trimmed.empty())
+        return nullptr;
+    std::wstring const input = NormalisedCode(trimmed);
+    crs::CRSPtr system;
+    try {
+        auto const object = io::createFromUserInput(
+            shr::ToUtf8(input), ProjRegistry::Instance().Context().as_nullable());
+        system = std::dynamic_pointer_cast<crs::CRS>(object.as_nullable());
+    } catch (KORException const&) {
+        throw;
+    } catch (std::exception const& error) {
+        throw KORException(L"The definition '" + Shortened(trimmed) + L"' cannot be read: " +
+                           shr::FromUtf8(error.what()));
+    }
+    if (!system)
+        throw KORException(L"The definition '" + Shortened(trimmed) +
+                           L"' does not describe a coordinate system.");
+    auto definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
+    if (options & CreateCategorizedName) {
+        auto const* referenced = dynamic_cast<KORDef const*>(definition.get());
+        int const position = referenced && referenced->GetPOSC() > 0
+                                 ? KORKnownSystemsList.FindByPOSC(referenced->GetPOSC())
+                                 : -1;
+        if (position >= 0)
+            definition->SetName(KORKnownSystemsList.EnumName(position));
+    }
+    return definition;
+}
+
+std::wstring ExportDefinition(CSDef const& definition, DefinitionFormat format) {
+    auto const system = ProjConversion::ToProj(definition, true);
+    auto const context = ProjRegistry::Instance().Context().as_nullable();
+    try {
+        switch (format) {
+        case DefinitionFormat::WKT2:
+            return shr::FromUtf8(system->exportToWKT(
+                io::WKTFormatter::create(io::WKTFormatter::Convention::WKT2_2019, context).get()));
+        case DefinitionFormat::WKT1:
+            return shr::FromUtf8(system->exportToWKT(
+                io::WKTFormatter::create(io::WKTFormatter::Convention::WKT1_GDAL, context).get()));
+        case DefinitionFormat::WKT1ESRI:
+            return shr::FromUtf8(system->exportToWKT(
+                io::WKTFormatter::create(io::WKTFormatter::Convention::WKT1_ESRI, context).get()));
+        case DefinitionFormat::PROJString: {
+            auto const* exportable = dynamic_cast<io::IPROJStringExportable const*>(system.get());
+            if (!exportable)
+                break;
+            return shr::FromUtf8(exportable->exportToPROJString(
+                io::PROJStringFormatter::create(io::PROJStringFormatter::Convention::PROJ_5,
+                                                context)
+                    .get()));
+        }
+        case DefinitionFormat::PROJJSON:
+            return shr::FromUtf8(system->exportToJSON(io::JSONFormatter::create(context).get()));
+        }
+    } catch (std::exception const& error) {
+        throw KORException(L"The coordinate system '" + definition.GetName() +
+                           L"' cannot be written in that format: " + shr::FromUtf8(error.what()));
+    }
+    throw KORException(L"The coordinate system '" + definition.GetName() +
+                       L"' cannot be written in that format.");
+}
+
+int IdentifyEPSGCode(CSDef const& definition) {
+    auto const* referenced = dynamic_cast<KORDef const*>(&definition);
+    if (!referenced)
+        return 0;
+    if (referenced->GetPOSC() > 0)
+        return referenced->GetPOSC();
+    std::wstring reason;
+    if (!referenced->Check(reason))
+        return 0;
+    auto const system = ProjConversion::ToProj(definition, false);
+    try {
+        // Only a match the registry calls certain (equivalent, not merely alike in
+        // name) is given, so a description never claims a code it does not have.
+        for (auto const& [candidate, confidence] :
+             system->identify(ProjRegistry::Instance().Epsg().as_nullable())) {
+            if (confidence >= 70 && candidate->getEPSGCode() > 0 &&
+                candidate->isEquivalentTo(
+                    system.get(),
+                    osgeo::proj::util::IComparable::Criterion::EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS,
+                    ProjRegistry::Instance().Context().as_nullable()))
+                return candidate->getEPSGCode();
+        }
+    } catch (std::exception const&) {
+        // Identification is a courtesy; a registry that cannot answer gives no code.
+        return 0;
+    }
+    return 0;
+}
+
+} // namespace kor

@@ -1,0 +1,457 @@
+#include "kor/ProjectionDef.h"
+
+#include "NumberRules.h"
+#include "ProjectionCatalogue.h"
+
+#include <cmath>
+
+namespace kor {
+
+namespace {
+
+/// Defaults that give a usable projection at once: the values of a typical system of
+/// the method, so that the user edits from a sensible start.
+double MethodDefault(ProjectionMethod method, int id) {
+    using P = ProjectionDef;
+    switch (id) {
+    case P::LinearUnit:
+    case P::ScaleFactorAtNaturalOrigin:
+    case P::ScaleFactorOnInitialLine:
+    case P::EllipsoidScalingFactor:
+    case P::AxisOrder:
+    case P::AngularUnit:
+        if (id == P::ScaleFactorAtNaturalOrigin && method == 3)
+            return 0.9996;
+        if (id == P::ScaleFactorAtNaturalOrigin && method == 14)
+            return 0.994;
+        return 1.0;
+    case P::FalseEasting:
+        return method == 3 ? 500000.0 : 0.0;
+    case P::LatitudeOfNaturalOrigin:
+        if (method == 14)
+            return 90.0;
+        return method == 5 || method == 9 || method == 13 || method == 22 ? 45.0 : 0.0;
+    case P::LatitudeOfFalseOrigin:
+        return method == 10 ? 23.0 : 40.0;
+    case P::LatitudeOfFirstStandardParallel:
+        return method == 6 || method == 7 || method == 8 || method == 10 ? 29.5 : 0.0;
+    case P::LatitudeOfSecondStandardParallel:
+        return 45.5;
+    case P::LatitudeOfProjectionCentre:
+        return method == 23 || method == 24 ? 49.5 : 45.0;
+    case P::LongitudeOfOrigin:
+        return method == 23 || method == 24 ? 24.8333333333333 : 0.0;
+    case P::AzimuthOfInitialLine:
+    case P::AngleFromRectifiedToSkewGrid:
+        return 45.0;
+    case P::CoLatitudeOfConeAxis:
+        return 30.2881397527778;
+    case P::LatitudeOfPseudoStandardParallel:
+        return 78.5;
+    case P::ScaleFactorOnPseudoStandardParallel:
+        return 0.9999;
+    case P::LatitudeOfStandardParallel:
+        return method == 16 ? -67.0 : 71.0;
+    default:
+        return 0.0;
+    }
+}
+
+std::wstring Quoted(int id) {
+    return std::wstring(L"'") + ProjectionDef::ParameterName(id) + L"'";
+}
+
+/// The method-specific rules on the values, once each value is known to be finite.
+int CheckMethodRules(ProjectionDef const& projection, std::wstring& reason) {
+    using P = ProjectionDef;
+    auto const value = [&](int id) {
+        double number = 0.0;
+        projection.GetParameter(id, number);
+        return number;
+    };
+    switch (projection.GetMethod()) {
+    case 6:
+    case 7:
+    case 8:
+    case 10: {
+        double const first = value(P::LatitudeOfFirstStandardParallel);
+        double const second = value(P::LatitudeOfSecondStandardParallel);
+        // A cone whose standard parallels mirror each other about the equator
+        // degenerates to a cylinder, and one touching a pole to a plane.
+        if (std::fabs(first + second) < 1e-10) {
+            reason = L"The standard parallels must not lie symmetrically about the equator "
+                     L"(their sum is 0), or the cone becomes a cylinder.";
+            return P::LatitudeOfSecondStandardParallel;
+        }
+        for (int id : {P::LatitudeOfFirstStandardParallel, P::LatitudeOfSecondStandardParallel}) {
+            if (std::fabs(std::fabs(value(id)) - 90.0) < 1e-10) {
+                reason = L"A standard parallel must not lie at a pole.";
+                return id;
+            }
+        }
+        return 0;
+    }
+    case 5:
+    case 9:
+        if (std::fabs(value(P::LatitudeOfNaturalOrigin)) < 1e-10 ||
+            std::fabs(std::fabs(value(P::LatitudeOfNaturalOrigin)) - 90.0) < 1e-10) {
+            reason = L"For a one-parallel Lambert conic the latitude of natural origin must "
+                     L"lie strictly between the equator and a pole.";
+            return P::LatitudeOfNaturalOrigin;
+        }
+        return 0;
+    case 14:
+        if (std::fabs(std::fabs(value(P::LatitudeOfNaturalOrigin)) - 90.0) > 1e-10) {
+            reason = L"A polar stereographic projection (variant A) must have its natural "
+                     L"origin at a pole (latitude 90 or -90).";
+            return P::LatitudeOfNaturalOrigin;
+        }
+        return 0;
+    case 15:
+    case 16:
+        if (std::fabs(value(P::LatitudeOfStandardParallel)) < 1e-10) {
+            reason = L"The standard parallel of a polar stereographic projection must not be "
+                     L"the equator.";
+            return P::LatitudeOfStandardParallel;
+        }
+        return 0;
+    case 17:
+    case 18:
+        if (std::fabs(std::fabs(value(P::LatitudeOfProjectionCentre)) - 90.0) < 1e-10) {
+            reason = L"The centre of an oblique Mercator projection must not lie at a pole.";
+            return P::LatitudeOfProjectionCentre;
+        }
+        return 0;
+    case 20:
+    case 26:
+    case 30:
+        if (std::fabs(std::fabs(value(P::LatitudeOfFirstStandardParallel)) - 90.0) < 1e-10) {
+            reason = L"The standard parallel of a cylindrical projection must not lie at a pole.";
+            return P::LatitudeOfFirstStandardParallel;
+        }
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+ProjectionDef::ProjectionDef(ProjectionMethod method)
+    : m_method(method) {
+    SetDefaultParameters();
+}
+
+void ProjectionDef::SetDefaultParameters() {
+    m_values.Clear();
+    auto const* info = FindProjectionMethod(m_method);
+    if (!info)
+        return;
+    for (int id : info->parameters)
+        if (id != Ellipsoid)
+            m_values.Set(id, ParameterDefault(m_method, id));
+}
+
+void ProjectionDef::Flush() {
+    m_method = 0;
+    m_values.Clear();
+    m_ellipsoid.reset();
+    m_wellKnownNames.clear();
+}
+
+bool ProjectionDef::GetParameter(int id, double& value) const {
+    return m_values.Get(id, value);
+}
+
+bool ProjectionDef::GetParameter(int id, int& value) const {
+    return m_values.Get(id, value);
+}
+
+bool ProjectionDef::GetParameter(int id, bool& value) const {
+    double number = 0.0;
+    if (!GetParameter(id, number))
+        return false;
+    value = number != 0.0;
+    return true;
+}
+
+bool ProjectionDef::GetParameter(int id, EllipsoidDef& value) const {
+    if (id != Ellipsoid || !m_ellipsoid)
+        return false;
+    value = *m_ellipsoid;
+    return true;
+}
+
+void ProjectionDef::SetParameter(int id, double value) {
+    if (id != Ellipsoid)
+        m_values.Set(id, value);
+}
+
+void ProjectionDef::SetParameter(int id, int value) {
+    SetParameter(id, static_cast<double>(value));
+}
+
+void ProjectionDef::SetParameter(int id, bool value) {
+    SetParameter(id, value ? 1.0 : 0.0);
+}
+
+void ProjectionDef::SetParameter(int id, EllipsoidDef const& value) {
+    if (id == Ellipsoid)
+        m_ellipsoid = value;
+}
+
+void ProjectionDef::SetParameter(int id, ProjectionDef const& other) {
+    if (id == Ellipsoid) {
+        m_ellipsoid = other.m_ellipsoid;
+        return;
+    }
+    double value = 0.0;
+    if (other.m_values.Get(id, value))
+        m_values.Set(id, value);
+    else
+        m_values.Erase(id);
+}
+
+bool ProjectionDef::HasParameter(int id) const {
+    return id == Ellipsoid ? m_ellipsoid.has_value() : m_values.Has(id);
+}
+
+bool ProjectionDef::UsesParameter(int id) const {
+    auto const* info = FindProjectionMethod(m_method);
+    if (!info)
+        return false;
+    for (int used : info->parameters)
+        if (used == id)
+            return true;
+    return false;
+}
+
+EllipsoidDef const* ProjectionDef::GetEllipsoid() const {
+    return m_ellipsoid ? &*m_ellipsoid : nullptr;
+}
+
+std::vector<std::pair<int, std::wstring>> ProjectionDef::GetWellKnownNames() const {
+    return {m_wellKnownNames.begin(), m_wellKnownNames.end()};
+}
+
+void ProjectionDef::SetWellKnownName(int id, std::wstring const& name) {
+    if (name.empty())
+        m_wellKnownNames.erase(id);
+    else
+        m_wellKnownNames[id] = name;
+}
+
+int ProjectionDef::CheckParameters(std::wstring& reason) const {
+    auto const* info = FindProjectionMethod(m_method);
+    if (!info) {
+        reason = L"The projection method (" + std::to_wstring(m_method) +
+                 L") is not one of the known methods.";
+        return -1;
+    }
+    for (int id : info->parameters) {
+        if (id == Ellipsoid) {
+            // The ellipsoid comes from the datum when the system is put together, so a
+            // projection on its own may lack it; one that is present must be valid.
+            if (m_ellipsoid && !m_ellipsoid->CheckParameters(reason))
+                return id;
+            continue;
+        }
+        double value = 0.0;
+        if (!GetParameter(id, value)) {
+            reason = L"The projection parameter " + Quoted(id) + L" is missing.";
+            return id;
+        }
+        if (!std::isfinite(value)) {
+            reason = L"The projection parameter " + Quoted(id) + L" must be a finite number.";
+            return id;
+        }
+        auto const* parameter = FindProjectionParameter(id);
+        switch (parameter->kind) {
+        case ParameterKind::Latitude:
+            if (std::fabs(value) > 90.0) {
+                reason = L"The latitude " + Quoted(id) + L" must lie between -90° and 90° (it is " +
+                         FormatNumber(value) + L").";
+                return id;
+            }
+            break;
+        case ParameterKind::Longitude:
+        case ParameterKind::Angle:
+            if (std::fabs(value) > 360.0) {
+                reason = L"The angle " + Quoted(id) + L" must lie between -360° and 360° (it is " +
+                         FormatNumber(value) + L").";
+                return id;
+            }
+            break;
+        case ParameterKind::Scale:
+            if (value <= 0.0 || value > 10.0) {
+                reason = L"The scale factor " + Quoted(id) +
+                         L" must be positive and not above 10 (it is " + FormatNumber(value) +
+                         L").";
+                return id;
+            }
+            break;
+        case ParameterKind::Unit:
+            if (value <= 0.0) {
+                reason = L"The unit " + Quoted(id) + L" must be a positive number (it is " +
+                         FormatNumber(value) + L").";
+                return id;
+            }
+            break;
+        case ParameterKind::Length:
+            if (std::fabs(value) > 1e10) {
+                reason = L"The length " + Quoted(id) + L" is larger than any map (it is " +
+                         FormatNumber(value) + L" m).";
+                return id;
+            }
+            break;
+        case ParameterKind::Choice:
+            if (!AxisOrderToName(static_cast<int>(value)) || value != std::floor(value)) {
+                reason = L"The axis order is not one of the known orders.";
+                return id;
+            }
+            break;
+        case ParameterKind::Ellipsoid:
+            break;
+        }
+    }
+    return CheckMethodRules(*this, reason);
+}
+
+bool ProjectionDef::Compare(ProjectionDef const& other, std::wstring* difference) const {
+    // Method 0 ("not set") and 1 both mean that nothing is projected.
+    auto const normalised = [](ProjectionMethod method) { return method == 0 ? 1 : method; };
+    if (normalised(m_method) != normalised(other.m_method)) {
+        if (difference)
+            *difference = L"projection method " + std::to_wstring(m_method) + L" against " +
+                          std::to_wstring(other.m_method);
+        return false;
+    }
+    auto const* info = FindProjectionMethod(normalised(m_method));
+    if (!info)
+        return m_values == other.m_values;
+    for (int id : info->parameters) {
+        if (id == Ellipsoid) {
+            if (m_ellipsoid && other.m_ellipsoid &&
+                !m_ellipsoid->CompareParameters(*other.m_ellipsoid, difference))
+                return false;
+            continue;
+        }
+        // A value never set means the method's default, so a projection made before a
+        // parameter existed still equals one that holds the default.
+        double mine = ParameterDefault(normalised(m_method), id);
+        double theirs = mine;
+        GetParameter(id, mine);
+        other.GetParameter(id, theirs);
+        auto const kind = FindProjectionParameter(id)->kind;
+        bool const angular = kind == ParameterKind::Longitude || kind == ParameterKind::Angle;
+        if (!(angular ? NearlyEqualAngle(mine, theirs) : NearlyEqual(mine, theirs))) {
+            if (difference)
+                *difference = L"projection parameter " + Quoted(id) + L": " + FormatNumber(mine) +
+                              L" against " + FormatNumber(theirs);
+            return false;
+        }
+    }
+    return true;
+}
+
+int ProjectionDef::NumParameters(ProjectionMethod method) {
+    auto const* info = FindProjectionMethod(method);
+    return info ? static_cast<int>(info->parameters.size()) : 0;
+}
+
+int ProjectionDef::EnumParameter(ProjectionMethod method, int index) {
+    auto const* info = FindProjectionMethod(method);
+    if (!info || index < 0 || index >= static_cast<int>(info->parameters.size()))
+        return 0;
+    return info->parameters[index];
+}
+
+wchar_t const* ProjectionDef::ParameterName(int id) {
+    auto const* info = FindProjectionParameter(id);
+    return info ? info->name : nullptr;
+}
+
+KORDataTypeID ProjectionDef::ParameterDataType(int id) {
+    auto const* info = FindProjectionParameter(id);
+    if (!info)
+        return KORDataTypeID{};
+    switch (info->kind) {
+    case ParameterKind::Ellipsoid:
+        return KORDataTypeEllipsoid;
+    case ParameterKind::Choice:
+        return KORDataTypeEnum;
+    default:
+        return KORDataTypeDouble;
+    }
+}
+
+double ProjectionDef::ParameterDefault(ProjectionMethod method, int id) {
+    return MethodDefault(method, id);
+}
+
+wchar_t const* ProjectionDef::MethodToName(ProjectionMethod method) {
+    auto const* info = FindProjectionMethod(method);
+    return info ? info->name : nullptr;
+}
+
+ProjectionMethod ProjectionDef::NameToMethod(std::wstring const& name) {
+    for (auto const& info : ProjectionMethods())
+        if (EqualIgnoringCase(name, info.name))
+            return info.method;
+    return 0;
+}
+
+wchar_t const* ProjectionDef::AxisOrderToName(int order) {
+    static wchar_t const* const names[] = {L"Easting, Northing",
+                                           L"Northing, Easting",
+                                           L"Westing, Southing",
+                                           L"Northing, Westing",
+                                           L"Southing, Westing",
+                                           L"Westing, Northing",
+                                           L"Easting, Southing",
+                                           L"North polar: Easting, Northing",
+                                           L"North polar: Northing, Easting",
+                                           L"South polar: Easting, Northing",
+                                           L"South polar: Northing, Easting"};
+    return order >= AxisEastNorth && order <= AxisSouthPoleNorthEast ? names[order - 1] : nullptr;
+}
+
+double ProjectionDef::CentralLongitude() const {
+    for (int id : {LongitudeOfNaturalOrigin, LongitudeOfOrigin, LongitudeOfProjectionCentre,
+                   LongitudeOfFalseOrigin}) {
+        double longitude = 0.0;
+        if (UsesParameter(id) && GetParameter(id, longitude))
+            return longitude;
+    }
+    return 0.0;
+}
+
+int ProjectionDef::MethodToEPSGCode(ProjectionMethod method) {
+    auto const* info = FindProjectionMethod(method);
+    return info ? info->epsgCode : 0;
+}
+
+ProjectionMethod ProjectionDef::EPSGCodeToMethod(int code) {
+    if (code == 0)
+        return 0;
+    for (auto const& info : ProjectionMethods())
+        if (info.epsgCode == code)
+            return info.method;
+    return 0;
+}
+
+int ProjectionDef::ParameterToEPSGCode(int id) {
+    auto const* info = FindProjectionParameter(id);
+    return info ? info->epsgCode : 0;
+}
+
+int ProjectionDef::EPSGCodeToParameter(int code) {
+    if (code == 0)
+        return 0;
+    for (int id = Ellipsoid; id <= AxisOrder; ++id)
+        if (ParameterToEPSGCode(id) == code)
+            return id;
+    return 0;
+}
+
+} // namespace kor

@@ -1,0 +1,146 @@
+#include "kor/Definitions.h"
+
+#include "NumberRules.h"
+
+#include "kor/KnownCatalogue.h"
+#include "kor/SystemList.h"
+
+#include "shr/StringUtil.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace kor {
+
+namespace {
+
+std::vector<std::wstring> Words(std::wstring const& text) {
+    std::vector<std::wstring> words;
+    std::wstring current;
+    for (wchar_t ch : text) {
+        if (std::iswalnum(static_cast<wint_t>(ch))) {
+            current.push_back(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch))));
+        } else if (!current.empty()) {
+            words.push_back(std::move(current));
+            current.clear();
+        }
+    }
+    if (!current.empty())
+        words.push_back(std::move(current));
+    return words;
+}
+
+std::wstring Lower(std::wstring text) {
+    for (auto& ch : text)
+        ch = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+    return text;
+}
+
+/// What the search looks at in each known system, made once per catalogue.
+struct SearchEntry {
+    int position;
+    int code;
+    std::wstring leaf;
+    std::vector<std::wstring> nameWords;
+    std::vector<std::wstring> areaWords;
+};
+
+std::vector<SearchEntry> const& SearchIndex() {
+    static unsigned generation = 0;
+    static std::vector<SearchEntry> index;
+    if (generation == KnownCatalogueGeneration() && !index.empty())
+        return index;
+    index.clear();
+    for (int position = KORKnownSystemsList.First(); position <= KORKnownSystemsList.Last();
+         ++position) {
+        auto const* entry = KORKnownSystemsList.EnumEntry(position);
+        std::wstring leaf = entry->name.substr(entry->name.rfind(L'|') + 1);
+        StripAuthorityTag(leaf);
+        leaf = Lower(leaf);
+        index.push_back({position, entry->code, leaf, Words(leaf), Words(entry->areaName)});
+    }
+    generation = KnownCatalogueGeneration();
+    return index;
+}
+
+/// 0 when some word of the query is found neither in the name nor in the area of use;
+/// otherwise higher for whole words of the name, then word beginnings, then the area.
+int Score(SearchEntry const& entry, std::vector<std::wstring> const& words,
+          std::wstring const& phrase) {
+    int score = 0;
+    for (auto const& word : words) {
+        auto const in = [&word](std::vector<std::wstring> const& list, bool prefix) {
+            return std::any_of(list.begin(), list.end(), [&](std::wstring const& candidate) {
+                return prefix ? candidate.compare(0, word.size(), word) == 0 : candidate == word;
+            });
+        };
+        if (in(entry.nameWords, false))
+            score += 4;
+        else if (in(entry.nameWords, true))
+            score += 3;
+        else if (in(entry.areaWords, true))
+            score += 2;
+        else if (entry.leaf.find(word) != std::wstring::npos)
+            score += 1;
+        else
+            return 0;
+    }
+    if (entry.leaf == phrase)
+        score += 20;
+    else if (entry.leaf.find(phrase) != std::wstring::npos)
+        score += 5;
+    return score;
+}
+
+std::wstring DefinitionText(SearchEntry const& entry) {
+    if (entry.code > 0)
+        return L"EPSG:" + std::to_wstring(entry.code);
+    return KORKnownSystemsList.EnumName(entry.position);
+}
+
+} // namespace
+
+std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults) {
+    std::vector<std::wstring> results;
+    std::wstring const trimmed = shr::Trim(std::wstring(text));
+    if (trimmed.empty() || maxResults <= 0)
+        return results;
+    auto const& index = SearchIndex();
+
+    // A code, alone or with its authority, is the surest match of all.
+    int const code = ParseAuthorityCode(trimmed);
+    if (code > 0 && KORKnownSystemsList.FindByPOSC(code) >= 0)
+        results.push_back(L"EPSG:" + std::to_wstring(code));
+
+    auto const words = Words(trimmed);
+    if (words.empty())
+        return results;
+    std::wstring phrase;
+    for (auto const& word : words)
+        phrase += (phrase.empty() ? L"" : L" ") + word;
+    struct Hit {
+        int score;
+        SearchEntry const* entry;
+    };
+    std::vector<Hit> hits;
+    for (auto const& entry : index)
+        if (int const score = Score(entry, words, phrase);
+            score > 0 && (code == 0 || entry.code != code))
+            hits.push_back({score, &entry});
+    std::sort(hits.begin(), hits.end(), [](Hit const& a, Hit const& b) {
+        if (a.score != b.score)
+            return a.score > b.score;
+        if (a.entry->leaf.size() != b.entry->leaf.size())
+            return a.entry->leaf.size() < b.entry->leaf.size();
+        return a.entry->position < b.entry->position;
+    });
+    for (auto const& hit : hits) {
+        if (static_cast<int>(results.size()) >= maxResults)
+            break;
+        results.push_back(DefinitionText(*hit.entry));
+    }
+    results.resize(std::min<std::size_t>(results.size(), static_cast<std::size_t>(maxResults)));
+    return results;
+}
+
+} // namespace kor

@@ -1,0 +1,291 @@
+#include "RegistryCatalogue.h"
+
+#include "ProjConversion.h"
+#include "ProjRegistry.h"
+#include "ProjectionCatalogue.h"
+#include "SystemCategories.h"
+
+#include "kor/KORException.h"
+#include "kor/UCSDef.h"
+
+#include "shr/Logger.h"
+#include "shr/Utf8.h"
+
+#include <proj/common.hpp>
+#include <proj/crs.hpp>
+#include <proj/datum.hpp>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <set>
+
+namespace kor {
+
+namespace io = osgeo::proj::io;
+namespace common = osgeo::proj::common;
+
+namespace {
+
+void LogFailure(wchar_t const* what, std::exception const& error) {
+    shr::g_Logger.Send(shr::LogError, L"The known %ls cannot be read from the registry: %ls", what,
+                       shr::FromUtf8(error.what()).c_str());
+}
+
+std::set<std::wstring> SupportedMethodNames() {
+    std::set<std::wstring> names;
+    for (auto const& method : ProjectionMethods())
+        if (method.epsgCode != 0)
+            names.insert(method.epsgName);
+    return names;
+}
+
+/// "US survey foot" reads "US survey feet"; "metre (German legal)" reads
+/// "metres (German legal)".
+std::wstring Plural(std::wstring const& name) {
+    if (auto const foot = name.find(L"foot"); foot != std::wstring::npos)
+        return name.substr(0, foot) + L"feet" + name.substr(foot + 4);
+    auto const paren = name.find(L" (");
+    std::wstring head = name.substr(0, paren);
+    std::wstring const tail = paren == std::wstring::npos ? L"" : name.substr(paren);
+    if (!head.empty() && head.back() != L's')
+        head += L's';
+    return head + tail;
+}
+
+} // namespace
+
+RegistryCatalogue& RegistryCatalogue::Instance() {
+    static RegistryCatalogue catalogue(nullptr);
+    return catalogue;
+}
+
+RegistryCatalogue::RegistryCatalogue(std::shared_ptr<ProjRegistry> registry)
+    : m_registry(std::move(registry)) {}
+
+ProjRegistry& RegistryCatalogue::Registry() {
+    return m_registry ? *m_registry : ProjRegistry::Instance();
+}
+
+std::vector<std::pair<std::wstring, double>> const& RegistryCatalogue::LocalSystems() {
+    static std::vector<std::pair<std::wstring, double>> const locals{
+        {L"Local System (meters)", 1.0},
+        {L"Local System (kilometers)", 0.001},
+        {L"Local System (feet)", 1.0 / 0.3048},
+        {L"Local System (US survey feet)", 3937.0 / 1200.0},
+        {L"Local System (miles)", 1.0 / 1609.344},
+        {L"Local System (unknown units)", 0.0},
+    };
+    return locals;
+}
+
+std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
+    if (m_systems)
+        return *m_systems;
+    m_systems.emplace();
+    try {
+        auto const supported = SupportedMethodNames();
+        std::vector<CategoryInput> inputs;
+        for (auto const& info : Registry().Epsg()->getCRSInfoList()) {
+            bool const projected = info.type == io::AuthorityFactory::ObjectType::PROJECTED_CRS;
+            if (info.deprecated ||
+                (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS))
+                continue;
+            // A system whose method the catalogue lacks could not be built or edited,
+            // so it is not offered; it can still be read by its code.
+            if (projected && !supported.count(shr::FromUtf8(info.projectionMethodName)))
+                continue;
+            CategoryInput input;
+            input.name = shr::FromUtf8(info.name);
+            input.code = std::atoi(info.code.c_str());
+            input.projected = projected;
+            input.areaName = shr::FromUtf8(info.areaName);
+            input.hasBounds = info.bbox_valid;
+            input.west = info.west_lon_degree;
+            input.south = info.south_lat_degree;
+            input.east = info.east_lon_degree;
+            input.north = info.north_lat_degree;
+            inputs.push_back(std::move(input));
+        }
+        auto const names = CategorizedNames(inputs);
+        m_systems->reserve(inputs.size() + LocalSystems().size());
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            KnownSystem entry;
+            entry.name = names[i];
+            entry.code = inputs[i].code;
+            entry.areaName = inputs[i].areaName;
+            if (inputs[i].hasBounds) {
+                entry.west = inputs[i].west;
+                entry.south = inputs[i].south;
+                entry.east = inputs[i].east;
+                entry.north = inputs[i].north;
+            }
+            m_systems->push_back(std::move(entry));
+        }
+    } catch (std::exception const& error) {
+        LogFailure(L"systems", error);
+        m_systems->clear();
+    }
+    for (auto const& [name, scale] : LocalSystems()) {
+        KnownSystem entry;
+        entry.name = name;
+        entry.type = CSDef::TypeLocal;
+        m_systems->push_back(std::move(entry));
+    }
+    return *m_systems;
+}
+
+std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
+    auto const& systems = Systems();
+    if (index >= systems.size())
+        throw KORException(L"No known system at position " + std::to_wstring(index) + L".");
+    KnownSystem const& entry = systems[index];
+    if (entry.type == CSDef::TypeLocal) {
+        for (auto const& [name, scale] : LocalSystems()) {
+            if (name != entry.name)
+                continue;
+            auto local = std::make_unique<UCSDef>(scale, 0.0, 0.0, nullptr);
+            local->SetName(name);
+            return local;
+        }
+    }
+    try {
+        auto const crs =
+            Registry().Epsg()->createCoordinateReferenceSystem(std::to_string(entry.code));
+        auto definition = ProjConversion::FromProj(crs, true);
+        definition->SetName(entry.name);
+        return definition;
+    } catch (KORException const&) {
+        throw;
+    } catch (std::exception const& error) {
+        throw KORException(L"EPSG:" + std::to_wstring(entry.code) +
+                           L" cannot be read from the registry: " + shr::FromUtf8(error.what()));
+    }
+}
+
+std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
+    if (m_datums)
+        return *m_datums;
+    m_datums.emplace();
+    m_datumGeographicCodes.clear();
+    // The factory lists datums but not the geographic system on each, which a datum
+    // needs to find its shift to WGS 84; one query on the registry gives both.
+    sqlite3* db = nullptr;
+    try {
+        std::string const path = Registry().DatabasePath();
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+            throw KORException(L"cannot open " + shr::FromUtf8(path));
+        char const* const sql =
+            "SELECT d.code, d.name, MIN(CAST(g.code AS INTEGER)) FROM geodetic_datum d "
+            "JOIN geodetic_crs g ON g.datum_auth_name = d.auth_name AND g.datum_code = d.code "
+            "WHERE d.auth_name = 'EPSG' AND d.deprecated = 0 AND g.auth_name = 'EPSG' "
+            "AND g.type = 'geographic 2D' AND g.deprecated = 0 "
+            "GROUP BY d.code, d.name ORDER BY d.name";
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
+            throw KORException(L"the registry's datum table cannot be read: " +
+                               shr::FromUtf8(sqlite3_errmsg(db)));
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            auto const* name = reinterpret_cast<char const*>(sqlite3_column_text(statement, 1));
+            m_datums->push_back(
+                {shr::FromUtf8(name ? name : ""), sqlite3_column_int(statement, 0)});
+            m_datumGeographicCodes.push_back(sqlite3_column_int(statement, 2));
+        }
+        sqlite3_finalize(statement);
+    } catch (std::exception const& error) {
+        LogFailure(L"datums", error);
+        m_datums->clear();
+        m_datumGeographicCodes.clear();
+    }
+    sqlite3_close(db);
+    return *m_datums;
+}
+
+DatumDef RegistryCatalogue::BuildDatum(std::size_t index) {
+    auto const& datums = Datums();
+    if (index >= datums.size())
+        throw KORException(L"No known datum at position " + std::to_wstring(index) + L".");
+    return ProjConversion::RegistryDatum(datums[index].code, m_datumGeographicCodes[index]);
+}
+
+std::vector<EllipsoidDef> const& RegistryCatalogue::Ellipsoids() {
+    if (m_ellipsoids)
+        return *m_ellipsoids;
+    m_ellipsoids.emplace();
+    try {
+        auto const factory = Registry().Epsg();
+        for (auto const& code :
+             factory->getAuthorityCodes(io::AuthorityFactory::ObjectType::ELLIPSOID, false)) {
+            auto const ellipsoid = factory->createEllipsoid(code);
+            if (ellipsoid->celestialBody() != "Earth")
+                continue;
+            double const inverse =
+                ellipsoid->isSphere() ? 0.0 : ellipsoid->computedInverseFlattening();
+            m_ellipsoids->emplace_back(
+                shr::FromUtf8(ellipsoid->nameStr()), ellipsoid->semiMajorAxis().getSIValue(),
+                inverse > 0.0 ? 1.0 / inverse : 0.0, std::atoi(code.c_str()));
+        }
+        std::sort(m_ellipsoids->begin(), m_ellipsoids->end(),
+                  [](EllipsoidDef const& a, EllipsoidDef const& b) {
+                      return std::wstring(a.GetName()) < std::wstring(b.GetName());
+                  });
+    } catch (std::exception const& error) {
+        LogFailure(L"ellipsoids", error);
+        m_ellipsoids->clear();
+    }
+    return *m_ellipsoids;
+}
+
+std::vector<MeridianInfo> const& RegistryCatalogue::Meridians() {
+    if (m_meridians)
+        return *m_meridians;
+    m_meridians.emplace();
+    try {
+        auto const factory = Registry().Epsg();
+        for (auto const& code :
+             factory->getAuthorityCodes(io::AuthorityFactory::ObjectType::PRIME_MERIDIAN, false)) {
+            auto const meridian = factory->createPrimeMeridian(code);
+            m_meridians->emplace_back(
+                shr::FromUtf8(meridian->nameStr()),
+                meridian->longitude().convertToUnit(common::UnitOfMeasure::DEGREE),
+                std::atoi(code.c_str()));
+        }
+        // Greenwich first: it is the meridian of nearly every system.
+        std::stable_sort(m_meridians->begin(), m_meridians->end(),
+                         [](MeridianInfo const& a, MeridianInfo const& b) {
+                             return (a.GetLongitude() == 0.0) > (b.GetLongitude() == 0.0);
+                         });
+    } catch (std::exception const& error) {
+        LogFailure(L"prime meridians", error);
+        m_meridians->clear();
+    }
+    return *m_meridians;
+}
+
+std::vector<KnownLinearUnit> const& RegistryCatalogue::LinearUnits() {
+    if (m_units)
+        return *m_units;
+    m_units.emplace();
+    try {
+        for (auto const& unit : Registry().Epsg()->getUnitList()) {
+            if (unit.deprecated || unit.category != "linear" || !(unit.convFactor > 0.0))
+                continue;
+            std::wstring const name = shr::FromUtf8(unit.name);
+            m_units->push_back(
+                {name, Plural(name), 1.0 / unit.convFactor, std::atoi(unit.code.c_str())});
+        }
+        // The meter first, then by name.
+        std::sort(m_units->begin(), m_units->end(),
+                  [](KnownLinearUnit const& a, KnownLinearUnit const& b) {
+                      if ((a.code == 9001) != (b.code == 9001))
+                          return a.code == 9001;
+                      return a.name < b.name;
+                  });
+    } catch (std::exception const& error) {
+        LogFailure(L"linear units", error);
+        m_units->clear();
+    }
+    return *m_units;
+}
+
+} // namespace kor

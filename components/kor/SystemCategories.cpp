@@ -1,0 +1,148 @@
+#include "SystemCategories.h"
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace kor {
+
+namespace {
+
+/// A continent for the centre of an area of use. The boxes are rough on purpose: they
+/// only have to put each system where a user would look for it first.
+std::wstring Region(CategoryInput const& system) {
+    if (!system.hasBounds)
+        return L"Other";
+    double width = system.east - system.west;
+    if (width < 0)
+        width += 360.0;
+    if (width >= 300.0 && system.north - system.south >= 120.0)
+        return L"World";
+    double longitude = system.west + width / 2.0;
+    if (longitude > 180.0)
+        longitude -= 360.0;
+    double const latitude = (system.south + system.north) / 2.0;
+    if (latitude < -60.0)
+        return L"Antarctica";
+    if (longitude >= -25.0 && longitude <= 45.0 && latitude >= 34.0)
+        return L"Europe";
+    if (longitude >= -25.0 && longitude <= 60.0 && latitude >= -40.0 && latitude < 38.0)
+        return longitude > 35.0 && latitude > 12.0 ? L"Asia" : L"Africa";
+    if (longitude >= -170.0 && longitude <= -50.0 && latitude >= 12.0)
+        return L"North America";
+    if (longitude >= -95.0 && longitude <= -30.0 && latitude < 12.0)
+        return L"South America";
+    if (longitude > 45.0 && longitude <= 150.0 && latitude >= -10.0)
+        return L"Asia";
+    if (longitude > 100.0 || longitude < -120.0)
+        return L"Oceania";
+    return L"Other";
+}
+
+/// The country or region an area of use names first: "USA - Texas - SPCS - C" is USA.
+std::wstring Country(std::wstring const& areaName) {
+    auto const dash = areaName.find(L" - ");
+    std::wstring country = areaName.substr(0, dash);
+    return country.empty() ? L"Other" : country;
+}
+
+/// "NAD83(HARN) / Texas Central" is based on NAD83(HARN).
+std::wstring Base(std::wstring const& name) {
+    auto const slash = name.find(L" / ");
+    return slash == std::wstring::npos ? L"Other" : name.substr(0, slash);
+}
+
+bool IsUTM(std::wstring const& name) {
+    return name.find(L" / UTM zone ") != std::wstring::npos;
+}
+
+/// Folder names must not hold the path separator.
+std::wstring Clean(std::wstring text) {
+    for (auto& ch : text)
+        if (ch == L'|')
+            ch = L'/';
+    return text;
+}
+
+/// The first letter of what follows the base: "NAD83(2011) / Texas Central" gives T.
+wchar_t Initial(std::wstring const& name) {
+    auto const slash = name.find(L" / ");
+    std::size_t const start = slash == std::wstring::npos ? 0 : slash + 3;
+    return start < name.size() ? name[start] : L'?';
+}
+
+/// For a base that still holds too many systems, a folder per run of initials, each
+/// with at most MaxFolderSize systems: "NAD83(2011) (A-M)".
+std::map<wchar_t, std::wstring> InitialRanges(std::map<wchar_t, std::size_t> const& counts,
+                                              std::wstring const& base) {
+    std::map<wchar_t, std::wstring> ranges;
+    std::vector<wchar_t> run;
+    std::size_t size = 0;
+    auto const close = [&] {
+        if (run.empty())
+            return;
+        std::wstring const label = base + L" (" + std::wstring(1, run.front()) +
+                                   (run.size() > 1 ? L"-" + std::wstring(1, run.back()) : L"") +
+                                   L")";
+        for (wchar_t initial : run)
+            ranges[initial] = label;
+        run.clear();
+        size = 0;
+    };
+    for (auto const& [initial, count] : counts) {
+        if (size + count > MaxFolderSize)
+            close();
+        run.push_back(initial);
+        size += count;
+    }
+    close();
+    return ranges;
+}
+
+} // namespace
+
+std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems) {
+    std::map<std::wstring, std::size_t> countrySizes;
+    for (auto const& system : systems)
+        if (system.projected && !IsUTM(system.name))
+            ++countrySizes[Country(system.areaName)];
+    // Within an oversized country, bases that are still too large are cut by initials.
+    std::map<std::wstring, std::map<wchar_t, std::size_t>> baseInitials;
+    for (auto const& system : systems)
+        if (system.projected && !IsUTM(system.name) &&
+            countrySizes[Country(system.areaName)] > MaxFolderSize)
+            ++baseInitials[Country(system.areaName) + L"|" + Base(system.name)]
+                          [Initial(system.name)];
+    std::map<std::wstring, std::map<wchar_t, std::wstring>> baseRanges;
+    for (auto const& [key, initials] : baseInitials) {
+        std::size_t total = 0;
+        for (auto const& entry : initials)
+            total += entry.second;
+        if (total > MaxFolderSize)
+            baseRanges[key] = InitialRanges(initials, Clean(key.substr(key.find(L'|') + 1)));
+    }
+    std::vector<std::wstring> names;
+    names.reserve(systems.size());
+    for (auto const& system : systems) {
+        std::wstring path;
+        if (!system.projected) {
+            path = L"Geographic|" + Region(system);
+        } else if (IsUTM(system.name)) {
+            path = L"Projected|UTM|" + Clean(Base(system.name));
+        } else {
+            std::wstring const country = Country(system.areaName);
+            path = L"Projected|" + Clean(country);
+            if (countrySizes[country] > MaxFolderSize) {
+                auto const ranges = baseRanges.find(country + L"|" + Base(system.name));
+                path +=
+                    L"|" + (ranges == baseRanges.end() ? Clean(Base(system.name))
+                                                       : ranges->second.at(Initial(system.name)));
+            }
+        }
+        names.push_back(path + L"|" + Clean(system.name) + L" [EPSG:" +
+                        std::to_wstring(system.code) + L"]");
+    }
+    return names;
+}
+
+} // namespace kor

@@ -1,0 +1,30 @@
+// kor system categories: the "|" paths that sort registry systems into a browsable tree.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kor {
+
+/// What the categorising needs to know of one registry system.
+struct CategoryInput {
+    std::wstring name;
+    int code = 0;
+    bool projected = false;
+    std::wstring areaName;
+    double west = 0.0;
+    double south = 0.0;
+    double east = 0.0;
+    double north = 0.0;
+    bool hasBounds = false;
+};
+
+/// Full names, in input order: geographic systems under "Geographic|<region>",
+/// UTM systems under "Projected|UTM|<geographic base>", other projected systems under
+/// "Projected|<country or region>", split by geographic base where a country holds
+/// more than MaxFolderSize systems. Each name ends in " [EPSG:<code>]".
+std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems);
+
+inline constexpr std::size_t MaxFolderSize = 400;
+
+} // namespace kor

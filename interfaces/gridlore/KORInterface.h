@@ -1,0 +1,20 @@
+// Gridlore::KORInterface: the browser's access to the known systems list.
+#pragma once
+
+#include "kor/CSDef.h"
+
+namespace Gridlore {
+
+/// Reached through shr::Singleton<KORInterface>::Instance(); positions are those of
+/// kor::KORKnownSystemsList.
+class KORInterface {
+public:
+    /// The known definition equal to `definition`, or null (also for null). With
+    /// `exact` the names must be equal as well as the parameters.
+    kor::CSDef const* Find(kor::CSDef const* definition, bool exact) const;
+    kor::CSDef const* Find(kor::CSDef const& definition, bool exact) const;
+    /// The definition at a known-list position; null out of range.
+    kor::CSDef const* at(int position) const;
+};
+
+} // namespace Gridlore

@@ -1,0 +1,56 @@
+// kor definition look-up: from text to definitions, free search, export and identification.
+#pragma once
+
+#include "kor/CSDef.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kor {
+
+/// Removes a trailing authority tag such as " [EPSG:32633]" from `name` in place;
+/// true when there was one.
+bool StripAuthorityTag(std::wstring& name);
+
+/// Options of CreateCSDefByDefinition, combined with |.
+enum CreateOptions : unsigned {
+    CreateDefault = 0,
+    /// Give a registry system its categorised name from the known list (with the "|"
+    /// path) instead of its plain name with the authority tag.
+    CreateCategorizedName = 1,
+};
+
+/// A definition for `text`: an authority code in any spelling the registry accepts
+/// ("EPSG:4326", "epsg:4326", "EPSG::4326", "urn:ogc:def:crs:EPSG::4326", deprecated
+/// codes too), WKT1, ESRI WKT, WKT2, a PROJ string or PROJJSON. Null for an empty or
+/// blank text. Throws KORException, with the registry's reason, when the text cannot be
+/// read or names a system this model cannot represent.
+std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned options = 0);
+
+/// Up to `maxResults` definition texts ("EPSG:n") of known systems matching a free
+/// search text, best match first: a code ("32633", "EPSG:32633"), words of the name
+/// ("UTM zone 33", "WGS 84") or of the area of use ("France"). Empty when nothing
+/// matches.
+std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults);
+
+enum class DefinitionFormat {
+    WKT2,
+    WKT1,
+    /// ESRI's WKT1 dialect, as .prj files hold it.
+    WKT1ESRI,
+    PROJString,
+    PROJJSON,
+};
+
+/// The definition as text in `format`. Throws KORException when the definition fails
+/// its check or the format cannot express it.
+std::wstring ExportDefinition(CSDef const& definition, DefinitionFormat format);
+
+/// The EPSG code of the registry system equivalent to `definition`, 0 when there is
+/// none or the definition is local. Slow for a definition without a code: it asks the
+/// registry to identify it.
+int IdentifyEPSGCode(CSDef const& definition);
+
+} // namespace kor

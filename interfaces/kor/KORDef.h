@@ -1,0 +1,55 @@
+// kor::KORDef: a referenced coordinate system: a datum and a projection (or none).
+#pragma once
+
+#include "kor/CSDef.h"
+#include "kor/DatumDef.h"
+#include "kor/ProjectionDef.h"
+
+#include <optional>
+
+namespace kor {
+
+/// Type 1. A geographic system has a projection of method 1 (or none at all, which
+/// compares equal to method 1); a projected system has one of methods 3 to 31.
+class KORDef final : public CSDef {
+public:
+    KORDef() = default;
+    /// Copies what it is given; any argument may be null.
+    KORDef(DatumDef const* datum, ProjectionDef const* projection, WarpDef const* warp);
+    KORDef(KORDef const&) = default;
+    KORDef& operator=(KORDef const&) = default;
+
+    std::unique_ptr<CSDef> Clone() const override;
+    int Type() const override { return TypeReferenced; }
+
+    /// EPSG code of the system, 0 when it has none.
+    int GetPOSC() const { return m_posc; }
+    void SetPOSC(int code) { m_posc = code; }
+
+    /// Null when absent.
+    DatumDef const* GetDatum() const { return m_datum ? &*m_datum : nullptr; }
+    /// Copies the datum passed; null removes it.
+    void SetDatum(DatumDef const* datum);
+    /// Null when absent.
+    ProjectionDef const* GetProjection() const { return m_projection ? &*m_projection : nullptr; }
+    void SetProjection(ProjectionDef const* projection);
+
+    /// True when the projection is absent or of method 1.
+    bool IsGeographic() const;
+    /// The datum's ellipsoid, else the projection's, else null.
+    EllipsoidDef const* GetEllipsoid() const;
+
+    bool Check(std::wstring& reason) const override;
+    /// The projection's linear unit; 0 for a geographic system.
+    double GetLinearScale() const override;
+
+protected:
+    bool CompareContents(CSDef const& other, std::wstring* difference) const override;
+
+private:
+    int m_posc = 0;
+    std::optional<DatumDef> m_datum;
+    std::optional<ProjectionDef> m_projection;
+};
+
+} // namespace kor

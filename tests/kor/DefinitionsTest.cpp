@@ -1,0 +1,165 @@
+#include "KnownFixture.h"
+
+#include "kor/Definitions.h"
+#include "kor/KORDef.h"
+#include "kor/KORException.h"
+#include "kor/UCSDef.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+kor::KORDef WithProjection(kor::ProjectionDef projection, kor::DatumDef const& datum) {
+    projection.SetParameter(kor::ProjectionDef::Ellipsoid, *datum.GetEllipsoid());
+    kor::KORDef system(&datum, &projection, nullptr);
+    system.SetName(L"Test system");
+    return system;
+}
+
+void ExpectSurvivesText(kor::KORDef const& system, kor::DefinitionFormat format) {
+    std::wstring const text = kor::ExportDefinition(system, format);
+    auto const back = kor::CreateCSDefByDefinition(text);
+    ASSERT_NE(back, nullptr);
+    std::wstring difference;
+    EXPECT_TRUE(back->Compare(system, true, &difference)) << difference << L"\n" << text;
+}
+
+} // namespace
+
+TEST(Definitions, every_method_with_its_defaults_survives_wkt2) {
+    kortest::FixtureScope scope;
+    for (int method = kor::ProjectionDef::FirstProjectionMethod;
+         method <= kor::ProjectionDef::LastProjectionMethod; ++method) {
+        SCOPED_TRACE(kor::ProjectionDef::MethodToName(method));
+        ExpectSurvivesText(WithProjection(kor::ProjectionDef(method), kortest::Wgs84Datum()),
+                           kor::DefinitionFormat::WKT2);
+    }
+}
+
+TEST(Definitions, axis_orders_units_and_datum_shifts_survive_wkt2_and_projjson) {
+    kortest::FixtureScope scope;
+    for (int order = kor::ProjectionDef::AxisEastNorth; order <= kor::ProjectionDef::AxisEastSouth;
+         ++order) {
+        kor::ProjectionDef projection(3);
+        projection.SetParameter(kor::ProjectionDef::AxisOrder, order);
+        projection.SetParameter(kor::ProjectionDef::LinearUnit, 3937.0 / 1200.0);
+        ExpectSurvivesText(WithProjection(projection, kortest::ShiftedDatum()),
+                           kor::DefinitionFormat::WKT2);
+    }
+    for (int order = kor::ProjectionDef::AxisNorthPoleEastNorth;
+         order <= kor::ProjectionDef::AxisSouthPoleNorthEast; ++order) {
+        kor::ProjectionDef polar(15);
+        polar.SetParameter(kor::ProjectionDef::LongitudeOfOrigin, -45.0);
+        polar.SetParameter(kor::ProjectionDef::AxisOrder, order);
+        ExpectSurvivesText(WithProjection(polar, kortest::Wgs84Datum()),
+                           kor::DefinitionFormat::PROJJSON);
+    }
+    kor::DatumDef seven = kortest::ShiftedDatum();
+    seven.SetParameter(kor::DatumDef::Method, kor::DatumDef::MethodSevenParameter);
+    seven.SetParameter(kor::DatumDef::RotationZ, 0.554);
+    seven.SetParameter(kor::DatumDef::ScaleDifference, 0.2263);
+    ExpectSurvivesText(WithProjection(kor::ProjectionDef(1), seven), kor::DefinitionFormat::WKT2);
+
+    // Grads on the Paris meridian, as the old French systems have them. PROJJSON, since
+    // PROJ's WKT2 does not write the angular unit of a projected system's base.
+    kor::DatumDef paris = kortest::Wgs84Datum();
+    paris.SetParameter(kor::DatumDef::PrimeMeridian, 2.33722917);
+    paris.SetGeographicCRSCodeNumber(0);
+    kor::ProjectionDef grads(5);
+    grads.SetParameter(kor::ProjectionDef::AngularUnit, 400.0 / 360.0);
+    ExpectSurvivesText(WithProjection(grads, paris), kor::DefinitionFormat::PROJJSON);
+    grads = kor::ProjectionDef(1);
+    grads.SetParameter(kor::ProjectionDef::AngularUnit, 400.0 / 360.0);
+    ExpectSurvivesText(WithProjection(grads, paris), kor::DefinitionFormat::WKT1);
+}
+
+TEST(Definitions, exports_say_what_they_are) {
+    kortest::FixtureScope scope;
+    kor::KORDef const utm = kortest::Utm33North();
+    EXPECT_NE(kor::ExportDefinition(utm, kor::DefinitionFormat::WKT2).find(L"PROJCRS"),
+              std::wstring::npos);
+    EXPECT_NE(kor::ExportDefinition(utm, kor::DefinitionFormat::WKT1).find(L"PROJCS"),
+              std::wstring::npos);
+    EXPECT_NE(
+        kor::ExportDefinition(utm, kor::DefinitionFormat::WKT1ESRI).find(L"Transverse_Mercator"),
+        std::wstring::npos);
+    std::wstring const proj = kor::ExportDefinition(utm, kor::DefinitionFormat::PROJString);
+    EXPECT_NE(proj.find(L"+proj="), std::wstring::npos);
+    EXPECT_NE(proj.find(L"+zone=33"), std::wstring::npos);
+    // The category path and the tag are ours, not part of the system's own name.
+    EXPECT_EQ(kor::ExportDefinition(utm, kor::DefinitionFormat::WKT2).find(L"Projected|"),
+              std::wstring::npos);
+}
+
+TEST(Definitions, bad_text_raises_an_exception_with_a_reason_and_blank_text_gives_nothing) {
+    EXPECT_EQ(kor::CreateCSDefByDefinition(L""), nullptr);
+    EXPECT_EQ(kor::CreateCSDefByDefinition(L" \t\r\n"), nullptr);
+    for (std::wstring const& text : std::vector<std::wstring>{
+             L"GEOGCS[", L"PROJCS[\"x\",GEOGCS[\"y\"]]", L"+proj=nonsense", L"{", L"{\"type\": 5}",
+             L"EPSG:", L"EPSG:abc", L"not a definition at all", L"\x00e9\x4e2d\xfffd",
+             std::wstring(L"GEOGCS[\"a\0b\"]", 13), std::wstring(100000, L'[')}) {
+        try {
+            auto const result = kor::CreateCSDefByDefinition(text);
+            ADD_FAILURE() << "no exception for " << text.substr(0, 40);
+        } catch (kor::KORException const& error) {
+            EXPECT_FALSE(error.Message().empty());
+            EXPECT_STRNE(error.what(), "");
+        }
+    }
+}
+
+TEST(Definitions, non_finite_or_impossible_parameters_fail_the_check_and_the_export) {
+    kortest::FixtureScope scope;
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(),
+                       std::numeric_limits<double>::infinity(), 1000.0}) {
+        kor::KORDef system = kortest::Utm33North();
+        kor::ProjectionDef projection = *system.GetProjection();
+        projection.SetParameter(kor::ProjectionDef::LatitudeOfNaturalOrigin, bad);
+        system.SetProjection(&projection);
+        std::wstring reason;
+        EXPECT_FALSE(system.Check(reason));
+        EXPECT_FALSE(reason.empty());
+        EXPECT_THROW(kor::ExportDefinition(system, kor::DefinitionFormat::WKT2), kor::KORException);
+    }
+    kor::UCSDef const local(1.0, 0.0, 0.0, nullptr);
+    EXPECT_THROW(kor::ExportDefinition(local, kor::DefinitionFormat::WKT2), kor::KORException);
+    EXPECT_EQ(kor::IdentifyEPSGCode(local), 0);
+}
+
+TEST(Definitions, strip_authority_tag_removes_only_a_trailing_tag) {
+    struct Case {
+        std::wstring in;
+        std::wstring out;
+        bool stripped;
+    };
+    for (Case const& c :
+         {Case{L"WGS 84 [EPSG:4326]", L"WGS 84", true},
+          Case{L"A|B|WGS 84 / UTM zone 33N  [EPSG:32633]", L"A|B|WGS 84 / UTM zone 33N", true},
+          Case{L"x [ESRI:102100]", L"x", true}, Case{L"Name [note]", L"Name [note]", false},
+          Case{L"[EPSG:4326] first", L"[EPSG:4326] first", false},
+          Case{L"x [EPSG:4326] (edited)", L"x [EPSG:4326] (edited)", false},
+          Case{L"", L"", false}}) {
+        std::wstring name = c.in;
+        EXPECT_EQ(kor::StripAuthorityTag(name), c.stripped) << c.in;
+        EXPECT_EQ(name, c.out);
+    }
+}
+
+TEST(QueryCSDefinitions, codes_come_first_then_name_words_then_areas) {
+    kortest::FixtureScope scope;
+    EXPECT_EQ(kor::QueryCSDefinitions(L"32633", 5).front(), L"EPSG:32633");
+    EXPECT_EQ(kor::QueryCSDefinitions(L"epsg:4326", 1), std::vector<std::wstring>{L"EPSG:4326"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 84", 5),
+              (std::vector<std::wstring>{L"EPSG:4326", L"EPSG:32633"}));
+    EXPECT_EQ(kor::QueryCSDefinitions(L"utm zone 33", 5), std::vector<std::wstring>{L"EPSG:32633"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"hemisphere", 5), std::vector<std::wstring>{L"EPSG:32633"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"local meters", 5),
+              std::vector<std::wstring>{L"Local System (meters)"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 84", 1).size(), 1u);
+    EXPECT_TRUE(kor::QueryCSDefinitions(L"WGS 85", 5).empty());
+    EXPECT_TRUE(kor::QueryCSDefinitions(L"", 5).empty());
+    EXPECT_TRUE(kor::QueryCSDefinitions(L"WGS 84", 0).empty());
+    EXPECT_TRUE(kor::QueryCSDefinitions(L"99999", 5).empty());
+}
