@@ -103,6 +103,8 @@ public:
 private:
     enum class Kind { Dialog, MessageBox, File, Menu };
     struct Answer {
+        explicit Answer(Kind answerKind)
+            : kind(answerKind) {}
         Kind kind;
         int templateId = 0;
         Scene scene;

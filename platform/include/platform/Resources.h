@@ -51,5 +51,7 @@ DialogTemplate const& FindDialogTemplate(int id);
 MenuTemplate const& FindMenu(int id);
 ToolBarTemplate const& FindToolBar(int id);
 std::wstring const& LoadString(int id);
+/// The same search as LoadString; null when no module holds the string.
+std::wstring const* TryLoadString(int id);
 
 } // namespace platform

@@ -30,14 +30,14 @@ public:
     /// enabled when `target` routes its command, else disabled if `disableIfNoHandler`.
     void OnUpdateCmdUI(CmdTarget& target, bool disableIfNoHandler);
 
-    MessageMap const& GetMessageMap() const override;
+    /// Sends the buttons' commands to the owner, when there is one.
+    bool OnChildNotify(Message& message) override;
 
 protected:
     bool Accepts(backend::NativeWindow& native) const override;
 
 private:
     backend::NativeToolBar& Bar() const;
-    void OnButton(ControlId command);
 
     CmdTarget* m_owner = nullptr;
 };

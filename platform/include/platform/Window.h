@@ -51,6 +51,9 @@ public:
 
     /// Sees a key going down in this control before the dialog does; true stops it.
     virtual bool PreTranslateMessage(Message& message);
+    /// Sees the events this control raises before its dialog does (its own table by
+    /// default); true stops them there.
+    virtual bool OnChildNotify(Message& message);
 
     /// Binds this wrapper to a native window, which then routes its own events through
     /// this object's table first. Used by the dialogs' data exchange.
@@ -66,6 +69,10 @@ protected:
     virtual bool Accepts(backend::NativeWindow& native) const;
 
 private:
+    friend class Dialog;
+    /// Refers to a native window without taking its events (GetDlgItem's handles).
+    void Refer(backend::NativeWindow& native) { m_native = &native; }
+
     backend::NativeWindow* m_native = nullptr;
 };
 

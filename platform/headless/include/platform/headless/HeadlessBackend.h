@@ -6,6 +6,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace platform::headless {
 
@@ -42,7 +43,7 @@ public:
     std::optional<FileChoice> ChooseFile(FileDialogRequest const& request) override;
     ControlId TrackPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
                              backend::NativeWindow& owner, Point screen) override;
-    void BeginWaitCursor() override { ++m_waitDepth; }
+    void BeginWaitCursor() override;
     void EndWaitCursor() override;
     SettingsStore& Settings() override { return m_settings; }
 
@@ -55,5 +56,8 @@ private:
     int m_waitDepth = 0;
     int m_waitShown = 0;
 };
+
+/// The icons custom drawing put on a headless tree at its last paint (each idle paints).
+std::vector<std::pair<StockIcon, Rect>> PaintedIcons(Window const& tree);
 
 } // namespace platform::headless

@@ -1,0 +1,75 @@
+#include "platform/Driver.h"
+
+#include "platform/Dialog.h"
+#include "platform/Error.h"
+
+namespace platform {
+
+namespace {
+
+template <typename T> T& NativeAs(Dialog& dialog, ControlId id) {
+    if (auto* control = dynamic_cast<T*>(dialog.NativeDialog().FindChild(id))) {
+        return *control;
+    }
+    PLATFORM_ERROR(L"dialog " + std::to_wstring(dialog.GetTemplateId()) + L" has no control " +
+                   std::to_wstring(id) + L" of the kind asked for");
+}
+
+Point LabelMiddle(Dialog& dialog, ControlId tree, TreeItem item) {
+    auto& control = NativeAs<backend::NativeTree>(dialog, tree);
+    control.EnsureVisible(item);
+    std::optional<Rect> const rect = control.ItemRect(item, true);
+    if (!rect) {
+        PLATFORM_ERROR(L"tree " + std::to_wstring(tree) + L" does not show the item");
+    }
+    return {(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2};
+}
+
+} // namespace
+
+TreeItem User::FindTreeItem(ControlId tree, std::wstring const& path) {
+    auto& control = NativeAs<backend::NativeTree>(GetDialog(), tree);
+    TreeItem item = control.Child({});
+    std::size_t start = 0;
+    while (true) {
+        std::size_t const bar = path.find(L'|', start);
+        std::wstring const part = path.substr(start, bar == std::wstring::npos ? bar : bar - start);
+        while (item && control.GetItemText(item) != part) {
+            item = control.NextSibling(item);
+        }
+        if (!item || bar == std::wstring::npos) {
+            return item;
+        }
+        item = control.Child(item);
+        start = bar + 1;
+    }
+}
+
+void User::Select(ControlId tree, std::wstring const& path) {
+    TreeItem const item = FindTreeItem(tree, path);
+    if (!item) {
+        PLATFORM_ERROR(L"tree " + std::to_wstring(tree) + L" has no item \"" + path + L"\"");
+    }
+    Select(tree, item);
+}
+
+void User::DoubleClickItem(ControlId tree, TreeItem item) {
+    DoubleClick(tree, LabelMiddle(GetDialog(), tree, item));
+}
+
+void User::RightClickItem(ControlId tree, TreeItem item) {
+    RightClick(tree, LabelMiddle(GetDialog(), tree, item));
+}
+
+void User::Pick(ControlId combo, std::wstring const& text) {
+    auto& control = NativeAs<backend::NativeCombo>(GetDialog(), combo);
+    for (int i = 0; i < control.Count(); ++i) {
+        if (control.GetItemText(i) == text) {
+            Pick(combo, i);
+            return;
+        }
+    }
+    PLATFORM_ERROR(L"combo box " + std::to_wstring(combo) + L" offers no \"" + text + L"\"");
+}
+
+} // namespace platform
