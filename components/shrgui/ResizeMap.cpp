@@ -2,6 +2,8 @@
 
 #include "ToolkitError.h"
 
+#include <algorithm>
+
 namespace shrgui {
 
 namespace {
@@ -40,28 +42,78 @@ std::vector<Row> ReadMap(ResizeMapEntry const* map) {
     return rows;
 }
 
-/// Moves the span [low, high) of one axis: by `delta` outside a group, scaled within
-/// the group's span [groupLow, groupHigh) inside one.
-void Place(int& low, int& high, int cachedLow, int cachedHigh, bool size, bool move, int delta,
-           int const* groupLow, int const* groupHigh) {
-    if (!size && !move) {
+/// One axis of a row: which edges follow the growth.
+struct Axis {
+    bool size;
+    bool move;
+};
+
+Axis AxisOf(unsigned flags, bool horizontal) {
+    return horizontal ? Axis{(flags & ResizeSizeX) != 0, (flags & ResizeMoveX) != 0}
+                      : Axis{(flags & ResizeSizeY) != 0, (flags & ResizeMoveY) != 0};
+}
+
+int& Low(platform::Rect& rect, bool horizontal) {
+    return horizontal ? rect.left : rect.top;
+}
+
+int& High(platform::Rect& rect, bool horizontal) {
+    return horizontal ? rect.right : rect.bottom;
+}
+
+int LowOf(platform::Rect const& rect, bool horizontal) {
+    return horizontal ? rect.left : rect.top;
+}
+
+int HighOf(platform::Rect const& rect, bool horizontal) {
+    return horizontal ? rect.right : rect.bottom;
+}
+
+/// Places one axis of every row outside groups: sizing moves the far edge by the growth,
+/// moving shifts both edges.
+void PlaceSingle(Row const& row, platform::Rect cached, platform::Rect& placed, bool horizontal,
+                 int delta) {
+    Axis const axis = AxisOf(row.flags, horizontal);
+    if (!axis.size && !axis.move) {
         return;
     }
-    if (groupLow == nullptr) {
-        low = move ? cachedLow + delta : cachedLow;
-        high = cachedHigh + delta;
-        return;
-    }
-    long long const span = *groupHigh - *groupLow;
-    auto const scale = [&](int value) {
-        if (span == 0) {
-            return value;
-        }
-        long long const offset = static_cast<long long>(value - *groupLow) * (span + delta);
-        return *groupLow + static_cast<int>((offset + span / 2) / span);
+    Low(placed, horizontal) = LowOf(cached, horizontal) + (axis.move ? delta : 0);
+    High(placed, horizontal) = HighOf(cached, horizontal) + delta;
+}
+
+/// Places one axis of a group's members, stacked along it: the sized members share the
+/// growth in proportion to their sizes, the gaps keep theirs, and each member moves by
+/// the growth of the sized members before it.
+void PlaceGroup(std::vector<Row const*> members, std::map<int, platform::Rect> const& cached,
+                std::map<int, platform::Rect>& layout, bool horizontal, int delta) {
+    std::erase_if(members, [&](Row const* row) {
+        Axis const axis = AxisOf(row->flags, horizontal);
+        return !axis.size && !axis.move;
+    });
+    auto const lengthOf = [&](Row const* row) {
+        platform::Rect const& c = cached.at(row->id);
+        return AxisOf(row->flags, horizontal).size ? HighOf(c, horizontal) - LowOf(c, horizontal)
+                                                   : 0;
     };
-    low = scale(cachedLow);
-    high = size ? scale(cachedHigh) : low + (cachedHigh - cachedLow);
+    std::stable_sort(members.begin(), members.end(), [&](Row const* a, Row const* b) {
+        return LowOf(cached.at(a->id), horizontal) < LowOf(cached.at(b->id), horizontal);
+    });
+    long long total = 0;
+    for (Row const* row : members) {
+        total += lengthOf(row);
+    }
+    auto share = [&](long long upTo) {
+        return total == 0 ? 0 : static_cast<int>((delta * upTo * 2 + total) / (2 * total));
+    };
+    long long sized = 0;
+    for (Row const* row : members) {
+        platform::Rect const& c = cached.at(row->id);
+        int const before = share(sized);
+        sized += lengthOf(row);
+        platform::Rect& placed = layout[row->id];
+        Low(placed, horizontal) = LowOf(c, horizontal) + before;
+        High(placed, horizontal) = HighOf(c, horizontal) + share(sized);
+    }
 }
 
 } // namespace
@@ -76,10 +128,10 @@ std::vector<int> ResizeMapControls(ResizeMapEntry const* map) {
 
 std::map<int, platform::Rect> ComputeResizeLayout(ResizeMapEntry const* map,
                                                   std::map<int, platform::Rect> const& cached,
-                                                  platform::Size delta) {
+                                                  platform::Size growth) {
     std::vector<Row> const rows = ReadMap(map);
     std::map<int, platform::Rect> layout;
-    std::map<int, platform::Rect> bounds;
+    std::map<int, std::vector<Row const*>> groups;
     for (Row const& row : rows) {
         auto const found = cached.find(row.id);
         if (found == cached.end()) {
@@ -88,23 +140,19 @@ std::map<int, platform::Rect> ComputeResizeLayout(ResizeMapEntry const* map,
         }
         layout[row.id] = found->second;
         if (row.group != -1) {
-            auto [box, added] = bounds.try_emplace(row.group, found->second);
-            platform::Rect& b = box->second;
-            platform::Rect const& c = found->second;
-            b = {std::min(b.left, c.left), std::min(b.top, c.top), std::max(b.right, c.right),
-                 std::max(b.bottom, c.bottom)};
+            groups[row.group].push_back(&row);
         }
     }
-    for (Row const& row : rows) {
-        platform::Rect const& c = cached.at(row.id);
-        platform::Rect& r = layout[row.id];
-        platform::Rect const* group = row.group == -1 ? nullptr : &bounds.at(row.group);
-        Place(r.left, r.right, c.left, c.right, (row.flags & ResizeSizeX) != 0,
-              (row.flags & ResizeMoveX) != 0, delta.width, group ? &group->left : nullptr,
-              group ? &group->right : nullptr);
-        Place(r.top, r.bottom, c.top, c.bottom, (row.flags & ResizeSizeY) != 0,
-              (row.flags & ResizeMoveY) != 0, delta.height, group ? &group->top : nullptr,
-              group ? &group->bottom : nullptr);
+    for (bool const horizontal : {true, false}) {
+        int const delta = horizontal ? growth.width : growth.height;
+        for (Row const& row : rows) {
+            if (row.group == -1) {
+                PlaceSingle(row, cached.at(row.id), layout[row.id], horizontal, delta);
+            }
+        }
+        for (auto const& [group, members] : groups) {
+            PlaceGroup(members, cached, layout, horizontal, delta);
+        }
     }
     return layout;
 }

@@ -31,9 +31,10 @@ inline constexpr ResizeMapEntry ResizeMapEnd{-1, 0};
 
 /// Where each mapped control goes when the client area grows by `delta` from the size
 /// at which `cached` was taken. Outside groups, sizing moves the right or bottom edge
-/// by the growth and moving shifts both edges. Inside a group, the flagged axis of each
-/// member is scaled within the group's bounding box, whose far edge moves by the growth,
-/// so stacked members share it. A control may have several rows (one per axis).
+/// by the growth and moving shifts both edges. A group's members are stacked along each
+/// flagged axis: the sized members share the growth in proportion to their sizes, the
+/// gaps between them keep theirs, and every member moves by the growth of the sized
+/// members before it. A control may have several rows (one per axis).
 /// A malformed map (a group not closed, a row for a control without a cached
 /// rectangle) is an internal error.
 std::map<int, platform::Rect> ComputeResizeLayout(ResizeMapEntry const* map,

@@ -1,0 +1,244 @@
+// Behaviour both backends must show alike; compiled into the headless and the wx tests.
+#include "BackendUnderTest.h"
+#include "TestDialog.h"
+
+#include "platform/Driver.h"
+#include "platform/PopupMenu.h"
+#include "shr/Exception.h"
+#include "shrgui/DialogUtil.h"
+
+#include <gtest/gtest.h>
+
+using platform::InsertAfter;
+using platform::TreeItem;
+using platform::User;
+using testdialog::TestDialog;
+
+namespace {
+
+class BackendBehaviour : public ::testing::Test {
+protected:
+    int Run(platform::Scene scene) {
+        m_driver.OnDialog(testdialog::TemplateId, std::move(scene));
+        return m_dialog.DoModal();
+    }
+
+    std::vector<std::wstring> Children(TreeItem parent) {
+        std::vector<std::wstring> texts;
+        for (TreeItem item = parent ? m_dialog.tree.GetChildItem(parent)
+                                    : m_dialog.tree.GetRootItem();
+             item; item = m_dialog.tree.GetNextSiblingItem(item)) {
+            texts.push_back(m_dialog.tree.GetItemText(item));
+        }
+        return texts;
+    }
+
+    platform::BackendScope m_backend{BackendUnderTest()};
+    testdialog::Resources m_resources;
+    platform::Driver m_driver;
+    platform::DriverScope m_driverScope{m_driver};
+    TestDialog m_dialog;
+};
+
+} // namespace
+
+TEST_F(BackendBehaviour, tree_sorts_siblings_case_insensitively_and_keeps_item_data) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const sorted = tree.InsertItem(L"Sorted");
+        std::uintptr_t data = 10;
+        for (wchar_t const* text : {L"beta", L"Gamma", L"alpha", L"Beta", L"Alpha", L"b"}) {
+            tree.SetItemData(tree.InsertItem(text, sorted, InsertAfter::Sort), data++);
+        }
+        EXPECT_EQ(Children(sorted), (std::vector<std::wstring>{L"Alpha", L"alpha", L"b", L"Beta",
+                                                               L"beta", L"Gamma"}));
+        EXPECT_EQ(tree.GetItemData(user.FindTreeItem(testdialog::Tree, L"Sorted|Gamma")), 11U);
+        EXPECT_EQ(tree.GetItemData(user.FindTreeItem(testdialog::Tree, L"Sorted|Alpha")), 14U);
+
+        TreeItem const appended = tree.InsertItem(L"Appended");
+        tree.InsertItem(L"middle", appended, InsertAfter::Last);
+        tree.InsertItem(L"last", appended, InsertAfter::Last);
+        tree.InsertItem(L"first", appended, InsertAfter::First);
+        EXPECT_EQ(Children(appended), (std::vector<std::wstring>{L"first", L"middle", L"last"}));
+        EXPECT_EQ(Children({}), (std::vector<std::wstring>{L"Sorted", L"Appended"}));
+        EXPECT_EQ(tree.GetParentItem(tree.GetChildItem(appended)), appended);
+        EXPECT_EQ(tree.GetCount(), 11U);
+
+        tree.DeleteItem(sorted);
+        EXPECT_EQ(tree.GetCount(), 4U);
+        EXPECT_EQ(tree.GetRootItem(), appended);
+        user.Close();
+    });
+}
+
+TEST_F(BackendBehaviour, tree_notifies_each_selection_change_once_whoever_makes_it) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        TreeItem const first = tree.InsertItem(L"First", folder, InsertAfter::Sort);
+        tree.InsertItem(L"Second", folder, InsertAfter::Sort);
+        m_dialog.log.clear();
+
+        tree.SelectItem(first);
+        tree.SelectItem(first);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged First"}));
+        user.Select(testdialog::Tree, L"Folder|Second");
+        EXPECT_EQ(m_dialog.log.back(), L"SelChanged Second");
+        EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"Second");
+        EXPECT_EQ(m_dialog.log.size(), 2U);
+
+        // A double click selects what lies under the cursor, then notifies.
+        m_dialog.log.clear();
+        user.DoubleClickItem(testdialog::Tree, first);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged First", L"DblClk"}));
+        user.Close();
+    });
+}
+
+TEST_F(BackendBehaviour, sorted_combo_keeps_item_data_with_its_item_and_notifies_only_picks) {
+    Run([&](User& user) {
+        auto& combo = m_dialog.combo;
+        EXPECT_EQ(combo.AddString(L"Gamma"), 0);
+        combo.SetItemData(0, 3);
+        EXPECT_EQ(combo.AddString(L"alpha"), 0);
+        combo.SetItemData(0, 1);
+        EXPECT_EQ(combo.AddString(L"Beta"), 1);
+        combo.SetItemData(1, 2);
+        EXPECT_EQ(combo.GetLBText(2), L"Gamma");
+        EXPECT_EQ(shrgui::FindComboData(combo, 3), 2);
+        EXPECT_EQ(shrgui::FindComboData(combo, 1), 0);
+        EXPECT_EQ(shrgui::FindComboData(combo, 99), -1);
+
+        m_dialog.log.clear();
+        combo.SetCurSel(1);
+        EXPECT_EQ(combo.GetCurSel(), 1);
+        EXPECT_EQ(combo.GetWindowText(), L"Beta");
+        EXPECT_TRUE(m_dialog.log.empty());
+        user.Pick(testdialog::Combo, L"Gamma");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"ComboSelChange 2"}));
+        EXPECT_EQ(combo.GetItemData(combo.GetCurSel()), 3);
+
+        combo.SetCueBanner(L"Search for text");
+        EXPECT_EQ(combo.GetCueBanner(), L"Search for text");
+        EXPECT_THROW(combo.SetCurSel(3), shr::Exception);
+        user.Close();
+    });
+}
+
+TEST_F(BackendBehaviour, property_list_notifies_its_owner_of_user_changes_only) {
+    Run([&](User& user) {
+        m_dialog.log.clear();
+        m_dialog.scale->SetValue(2.5);
+        m_dialog.unit->SetValue(std::wstring(L"Feet"));
+        EXPECT_TRUE(m_dialog.log.empty());
+        EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(2.5));
+
+        user.EditProperty(testdialog::Grid, L"Scale", L"0.125");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"PropertyChanged 1010 Scale 0.125"}));
+        EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(0.125));
+
+        user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Meters");
+        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Name Meters");
+        user.EditProperty(testdialog::Grid, L"Zone", L"34");
+        EXPECT_EQ(m_dialog.grid.FindItemByData(4)->GetValue(), platform::Variant(34));
+        EXPECT_EQ(m_dialog.log.size(), 3U);
+        EXPECT_EQ(m_dialog.unit->GetOptions().size(), 2U);
+
+        // A pick list without free editing takes only what it offers.
+        EXPECT_THROW(user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Chains"),
+                     shr::Exception);
+        EXPECT_EQ(m_dialog.log.size(), 3U);
+        user.Close();
+    });
+}
+
+TEST_F(BackendBehaviour, resizing_places_every_mapped_control_by_the_resize_map) {
+    Run([&](User& user) {
+        platform::Rect const before = m_dialog.GetClientRect();
+        auto const rectOf = [&](int id) {
+            return m_dialog.ScreenToClient(m_dialog.GetDlgItem(id).GetWindowRect());
+        };
+        platform::Rect const ok = rectOf(platform::IDOK);
+        platform::Rect const name = rectOf(testdialog::NameEdit);
+        platform::Rect const tree = rectOf(testdialog::Tree);
+        platform::Rect const description = rectOf(testdialog::Description);
+        platform::Rect const label = rectOf(testdialog::Label);
+
+        user.Resize({before.Width() + 120, before.Height() + 80});
+        platform::Rect const after = m_dialog.GetClientRect();
+        int const dx = after.Width() - before.Width();
+        int const dy = after.Height() - before.Height();
+        ASSERT_GT(dx, 0);
+        ASSERT_GT(dy, 0);
+
+        std::map<int, platform::Rect> cached;
+        for (int id : shrgui::ResizeMapControls(m_dialog.GetDlgResizeMap())) {
+            cached[id] = m_dialog.GetCachedRect(id);
+        }
+        for (auto const& [id, expected] :
+             shrgui::ComputeResizeLayout(m_dialog.GetDlgResizeMap(), cached, {dx, dy})) {
+            EXPECT_EQ(rectOf(id), expected) << "control " << id;
+        }
+        EXPECT_EQ(rectOf(platform::IDOK), ok.Offset(dx, dy));
+        EXPECT_EQ(rectOf(testdialog::NameEdit).Width(), name.Width() + dx);
+        EXPECT_EQ(rectOf(testdialog::Tree).top, tree.top);
+        EXPECT_EQ(rectOf(testdialog::Description).bottom, description.bottom + dy);
+        // The group's two members share the extra height between them.
+        int const grown = rectOf(testdialog::Tree).Height() - tree.Height() +
+                          rectOf(testdialog::Description).Height() - description.Height();
+        EXPECT_EQ(grown, dy);
+        EXPECT_GT(rectOf(testdialog::Tree).Height(), tree.Height());
+        EXPECT_EQ(rectOf(testdialog::Label), label);
+        user.Close();
+    });
+}
+
+TEST_F(BackendBehaviour, toolbar_buttons_follow_update_handlers_and_route_to_their_owner) {
+    Run([&](User& user) {
+        m_dialog.toolBar.OnUpdateCmdUI(m_dialog, true);
+        EXPECT_TRUE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandA));
+        EXPECT_FALSE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandB));
+        EXPECT_EQ(m_dialog.toolBar.GetButtonToolTip(testdialog::CommandA), L"Alpha");
+        m_dialog.log.clear();
+        user.ClickToolButton(platform::ToolBarWindowId, testdialog::CommandA);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"CommandA"}));
+        EXPECT_THROW(user.ClickToolButton(platform::ToolBarWindowId, testdialog::CommandB),
+                     shr::Exception);
+        user.Close();
+    });
+}
+
+TEST_F(BackendBehaviour, context_menu_takes_item_states_from_the_owner_and_routes_the_choice) {
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        TreeItem const item = m_dialog.tree.InsertItem(L"Item");
+        user.RightClickItem(testdialog::Tree, item);
+        EXPECT_EQ(m_dialog.log.back(), L"ContextMenu 1003");
+        platform::PopupMenu::Track(testdialog::MenuId, 0, m_dialog, m_dialog, {10, 10});
+        EXPECT_EQ(m_dialog.log.back(), L"CommandA");
+        user.Close();
+    });
+    m_driver.ChooseMenuItem(testdialog::CommandA);
+    m_dialog.DoModal();
+    ASSERT_EQ(m_driver.Menus().size(), 1U);
+    auto const& states = m_driver.Menus()[0].states;
+    ASSERT_EQ(states.size(), 3U);
+    EXPECT_TRUE(states[0].enabled);
+    EXPECT_FALSE(states[2].enabled);
+}
+
+TEST_F(BackendBehaviour, typing_notifies_and_enter_presses_the_enabled_default_button) {
+    int const result = Run([&](User& user) {
+        user.Type(testdialog::NameEdit, L"abc");
+        EXPECT_EQ(m_dialog.log.back(), L"EditChange abc");
+        m_dialog.name.SetWindowText(L"set by the program");
+        EXPECT_EQ(m_dialog.log.back(), L"EditChange abc");
+        EXPECT_GT(m_dialog.idleCount, 0);
+
+        m_dialog.GetDlgItem(platform::IDOK).EnableWindow(false);
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+        m_dialog.GetDlgItem(platform::IDOK).EnableWindow(true);
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+    });
+    EXPECT_EQ(result, platform::IDOK);
+    EXPECT_FALSE(m_dialog.tree.HasWindow());
+}
