@@ -115,9 +115,16 @@ void CProperty::Show(CPropertyList& list, platform::backend::PropertyHandle pare
     }
 }
 
+void CProperty::KeepValue() {
+    m_value = GetValue();
+    for (auto const& item : m_subItems) {
+        item->KeepValue();
+    }
+}
+
 void CProperty::Hide() {
     // Keeps what the user entered once the grid's row is gone.
-    m_value = GetValue();
+    KeepValue();
     for (auto const& item : m_subItems) {
         item->Hide();
     }

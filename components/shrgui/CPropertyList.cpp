@@ -78,6 +78,13 @@ CProperty* CPropertyList::GetCurSel() const {
     return nullptr;
 }
 
+void CPropertyList::OnDestroy() {
+    // Values live in the grid while it is shown; what the user entered must outlive it.
+    for (auto const& property : m_properties) {
+        property->KeepValue();
+    }
+}
+
 void CPropertyList::EnsureVisible(CProperty* property) {
     if (property != nullptr) {
         platform::PropertyGrid::EnsureVisible(property->m_row);

@@ -66,6 +66,8 @@ private:
     friend class CPropertyList;
     void Show(CPropertyList& list, platform::backend::PropertyHandle parentRow);
     void Hide();
+    /// Copies the grid's value into the item, for when the grid goes.
+    void KeepValue();
     CProperty* FindByData(std::uint64_t data, bool searchSubItems);
 
     std::wstring m_name;

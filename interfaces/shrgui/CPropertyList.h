@@ -29,6 +29,9 @@ public:
     CProperty* GetCurSel() const;
     void EnsureVisible(CProperty* property);
 
+protected:
+    void OnDestroy() override;
+
 private:
     std::vector<std::unique_ptr<CProperty>> m_properties;
 };

@@ -35,6 +35,7 @@ void Window::Attach(backend::NativeWindow& native) {
 
 void Window::Detach() {
     if (m_native != nullptr && m_native->Wrapper() == this) {
+        OnDestroy();
         m_native->SetWrapper(nullptr);
     }
     m_native = nullptr;

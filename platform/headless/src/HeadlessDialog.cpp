@@ -1,6 +1,7 @@
 #include "HeadlessWindows.h"
 
 #include "platform/Error.h"
+#include "platform/Window.h"
 
 namespace platform::headless {
 
@@ -37,6 +38,15 @@ HeadlessDialog::HeadlessDialog(DialogTemplate const& dialog, backend::DialogEven
         default:
             AddChild<HeadlessControl>(control);
             break;
+        }
+    }
+}
+
+HeadlessDialog::~HeadlessDialog() {
+    // Wrappers keep their state while the controls are still whole.
+    for (auto const& [id, child] : m_children) {
+        if (Window* wrapper = child->Wrapper()) {
+            wrapper->Detach();
         }
     }
 }

@@ -212,6 +212,7 @@ class HeadlessDialog final : public HeadlessWindow<backend::NativeDialog> {
 public:
     HeadlessDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                    backend::NativeWindow* owner);
+    ~HeadlessDialog() override;
 
     backend::NativeWindow* Parent() const override { return m_owner; }
     Rect GetWindowRect() const override;

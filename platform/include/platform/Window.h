@@ -65,6 +65,8 @@ public:
 protected:
     /// Runs once the window is attached (a control sets up its helpers here).
     virtual void PreSubclassWindow() {}
+    /// Runs while the attached window is about to go (a control keeps its state here).
+    virtual void OnDestroy() {}
     /// Checks the native window is of the kind the wrapper needs.
     virtual bool Accepts(backend::NativeWindow& native) const;
 
