@@ -80,19 +80,7 @@ std::wstring CProperty::FormatValue() const {
     if (m_list != nullptr && m_list->HasWindow()) {
         return m_list->GetDisplayText(m_row);
     }
-    platform::Variant const value = GetValue();
-    switch (platform::TypeOf(value)) {
-    case platform::VariantType::Double:
-        return platform::PropertyGrid::FormatDouble(std::get<double>(value));
-    case platform::VariantType::Int:
-        return std::to_wstring(std::get<int>(value));
-    case platform::VariantType::Bool:
-        return std::get<bool>(value) ? L"True" : L"False";
-    case platform::VariantType::Text:
-        return std::get<std::wstring>(value);
-    default:
-        return {};
-    }
+    return platform::backend::FormatVariant(GetValue());
 }
 
 void CProperty::SetDoubleOutputFormat(std::wstring const& format) {

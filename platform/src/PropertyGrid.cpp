@@ -1,9 +1,73 @@
 #include "platform/PropertyGrid.h"
 
 #include "platform/Dialog.h"
+#include "platform/Error.h"
 #include "shr/StringUtil.h"
 
+#include <algorithm>
+#include <cwchar>
+
 namespace platform {
+
+namespace {
+
+[[noreturn]] void BadValue(std::wstring const& name, std::wstring const& text,
+                           wchar_t const* expected) {
+    PLATFORM_ERROR(L"the property \"" + name + L"\" takes " + expected + L", not \"" + text +
+                   L"\"");
+}
+
+} // namespace
+
+Variant backend::ParseUserValue(PropertyDesc const& desc, std::wstring const& text) {
+    if (desc.isGroup) {
+        PLATFORM_ERROR(L"the property \"" + desc.name + L"\" is a group and has no value");
+    }
+    bool const offered =
+        std::find(desc.options.begin(), desc.options.end(), text) != desc.options.end();
+    if (!desc.allowEdit && !offered) {
+        PLATFORM_ERROR(L"the property \"" + desc.name + L"\" offers no \"" + text + L"\"");
+    }
+    wchar_t* end = nullptr;
+    switch (TypeOf(desc.value)) {
+    case VariantType::Double: {
+        double const value = std::wcstod(text.c_str(), &end);
+        if (text.empty() || *end != L'\0') {
+            BadValue(desc.name, text, L"a number");
+        }
+        return value;
+    }
+    case VariantType::Int: {
+        long const value = std::wcstol(text.c_str(), &end, 10);
+        if (text.empty() || *end != L'\0') {
+            BadValue(desc.name, text, L"a whole number");
+        }
+        return static_cast<int>(value);
+    }
+    case VariantType::Bool:
+        if (text != L"True" && text != L"False") {
+            BadValue(desc.name, text, L"True or False");
+        }
+        return text == L"True";
+    default:
+        return text;
+    }
+}
+
+std::wstring backend::FormatVariant(Variant const& value) {
+    switch (TypeOf(value)) {
+    case VariantType::Double:
+        return PropertyGrid::FormatDouble(std::get<double>(value));
+    case VariantType::Int:
+        return std::to_wstring(std::get<int>(value));
+    case VariantType::Bool:
+        return std::get<bool>(value) ? L"True" : L"False";
+    case VariantType::Text:
+        return std::get<std::wstring>(value);
+    default:
+        return {};
+    }
+}
 
 namespace {
 std::wstring& Format() {

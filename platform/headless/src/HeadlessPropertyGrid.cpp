@@ -4,47 +4,8 @@
 #include "platform/PropertyGrid.h"
 
 #include <algorithm>
-#include <cwchar>
 
 namespace platform::headless {
-
-namespace {
-
-[[noreturn]] void BadValue(std::wstring const& name, std::wstring const& text,
-                           wchar_t const* expected) {
-    PLATFORM_ERROR(L"the property \"" + name + L"\" takes " + expected + L", not \"" + text +
-                   L"\"");
-}
-
-/// Reads `text` into the type of `current`, as the grid's editor would accept it.
-Variant Parse(std::wstring const& name, Variant const& current, std::wstring const& text) {
-    wchar_t* end = nullptr;
-    switch (TypeOf(current)) {
-    case VariantType::Double: {
-        double const value = std::wcstod(text.c_str(), &end);
-        if (text.empty() || *end != L'\0') {
-            BadValue(name, text, L"a number");
-        }
-        return value;
-    }
-    case VariantType::Int: {
-        long const value = std::wcstol(text.c_str(), &end, 10);
-        if (text.empty() || *end != L'\0') {
-            BadValue(name, text, L"a whole number");
-        }
-        return static_cast<int>(value);
-    }
-    case VariantType::Bool:
-        if (text == L"True" || text == L"False") {
-            return text == L"True";
-        }
-        BadValue(name, text, L"True or False");
-    default:
-        return text;
-    }
-}
-
-} // namespace
 
 HeadlessPropertyGrid::Row& HeadlessPropertyGrid::At(backend::PropertyHandle row) {
     auto const found = m_rows.find(row);
@@ -102,19 +63,7 @@ void HeadlessPropertyGrid::EnableHeader(bool on, std::wstring const&, std::wstri
 }
 
 std::wstring HeadlessPropertyGrid::DisplayText(backend::PropertyHandle row) const {
-    Variant const& value = At(row).desc.value;
-    switch (TypeOf(value)) {
-    case VariantType::Double:
-        return PropertyGrid::FormatDouble(std::get<double>(value));
-    case VariantType::Int:
-        return std::to_wstring(std::get<int>(value));
-    case VariantType::Bool:
-        return std::get<bool>(value) ? L"True" : L"False";
-    case VariantType::Text:
-        return std::get<std::wstring>(value);
-    default:
-        return {};
-    }
+    return backend::FormatVariant(At(row).desc.value);
 }
 
 backend::PropertyHandle HeadlessPropertyGrid::Find(std::wstring const& path) const {
@@ -141,15 +90,7 @@ backend::PropertyHandle HeadlessPropertyGrid::Find(std::wstring const& path) con
 
 void HeadlessPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& text) {
     backend::PropertyDesc& desc = At(row).desc;
-    if (desc.isGroup) {
-        PLATFORM_ERROR(L"the property \"" + desc.name + L"\" is a group and has no value");
-    }
-    bool const offered =
-        std::find(desc.options.begin(), desc.options.end(), text) != desc.options.end();
-    if (!desc.allowEdit && !offered) {
-        PLATFORM_ERROR(L"the property \"" + desc.name + L"\" offers no \"" + text + L"\"");
-    }
-    Variant const value = Parse(desc.name, desc.value, text);
+    Variant const value = backend::ParseUserValue(desc, text);
     m_selected = row;
     if (value == desc.value) {
         return;

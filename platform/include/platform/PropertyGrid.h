@@ -8,6 +8,15 @@ namespace platform {
 
 class Dialog;
 
+namespace backend {
+/// Reads what a user entered into a row, in the type of the row's value; a pick list
+/// without free editing takes only its options. Text the editor would refuse is an
+/// internal error naming the row.
+Variant ParseUserValue(PropertyDesc const& desc, std::wstring const& text);
+/// The text a grid shows for a value: doubles in the process-wide format, True/False.
+std::wstring FormatVariant(Variant const& value);
+} // namespace backend
+
 /// Changes made by the program (SetValue) notify nothing; a change made by the user
 /// reaches the dialog as PropertyChanged with the grid's id and the row's client data.
 class PropertyGrid : public Window {

@@ -17,6 +17,10 @@ public:
     explicit WxBackend(std::wstring const& appName);
     ~WxBackend() override;
 
+    /// Starts a wx application for hosts and tests that do not run their own; true when
+    /// one is running afterwards.
+    static bool StartApplication(int& argc, char** argv);
+
     std::unique_ptr<backend::NativeDialog> CreateDialog(DialogTemplate const& dialog,
                                                         backend::DialogEvents& events,
                                                         backend::NativeWindow* parent) override;
