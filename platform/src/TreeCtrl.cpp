@@ -7,6 +7,29 @@
 
 namespace platform {
 
+void backend::RunCustomDraw(ControlId tree, std::vector<TreeItem> const& rows, DrawContext& context,
+                            std::function<void(Message&)> const& raise) {
+    CustomDraw draw{DrawStage::PrePaint, {}, &context};
+    Message message;
+    message.event = Event::CustomDraw;
+    message.id = tree;
+    message.draw = &draw;
+    raise(message);
+    if ((message.result & DrawNotifyItemDraw) == 0) {
+        return;
+    }
+    for (TreeItem const item : rows) {
+        draw = {DrawStage::ItemPrePaint, item, &context};
+        message.result = 0;
+        raise(message);
+        if ((message.result & DrawNotifyPostPaint) != 0) {
+            draw.stage = DrawStage::ItemPostPaint;
+            message.result = 0;
+            raise(message);
+        }
+    }
+}
+
 bool TreeCtrl::Accepts(backend::NativeWindow& native) const {
     return dynamic_cast<backend::NativeTree*>(&native) != nullptr;
 }

@@ -27,6 +27,32 @@ Point LabelMiddle(Dialog& dialog, ControlId tree, TreeItem item) {
 
 } // namespace
 
+namespace {
+std::wstring Where(backend::NativeDialog& dialog, ControlId id) {
+    return L"control " + std::to_wstring(id) + L" of dialog " + std::to_wstring(dialog.Id());
+}
+} // namespace
+
+backend::NativeWindow& User::UsableWindow(backend::NativeDialog& dialog, bool closed,
+                                          ControlId id) {
+    if (closed) {
+        PLATFORM_ERROR(L"the user acted on " + Where(dialog, id) + L" after the dialog closed");
+    }
+    backend::NativeWindow* control = dialog.FindChild(id);
+    if (control == nullptr) {
+        PLATFORM_ERROR(L"the user acted on " + Where(dialog, id) + L", which is missing");
+    }
+    if (!control->IsEnabled() || !control->IsVisible()) {
+        PLATFORM_ERROR(L"the user acted on " + Where(dialog, id) +
+                       L", which is disabled or hidden");
+    }
+    return *control;
+}
+
+void User::KindMismatch(backend::NativeDialog& dialog, ControlId id) {
+    PLATFORM_ERROR(L"the user acted on " + Where(dialog, id) + L" as if it were another kind");
+}
+
 TreeItem User::FindTreeItem(ControlId tree, std::wstring const& path) {
     auto& control = NativeAs<backend::NativeTree>(GetDialog(), tree);
     TreeItem item = control.Child({});

@@ -16,7 +16,7 @@ using testdialog::TestDialog;
 
 namespace {
 
-class BackendBehaviour : public ::testing::Test {
+class Behaviour : public ::testing::Test {
 protected:
     int Run(platform::Scene scene) {
         m_driver.OnDialog(testdialog::TemplateId, std::move(scene));
@@ -40,9 +40,12 @@ protected:
     TestDialog m_dialog;
 };
 
+// Each executable names the suite after its backend, so the two runs stay apart.
+class BEHAVIOUR_SUITE : public Behaviour {};
+
 } // namespace
 
-TEST_F(BackendBehaviour, tree_sorts_siblings_case_insensitively_and_keeps_item_data) {
+TEST_F(BEHAVIOUR_SUITE, tree_sorts_siblings_case_insensitively_and_keeps_item_data) {
     Run([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const sorted = tree.InsertItem(L"Sorted");
@@ -71,7 +74,7 @@ TEST_F(BackendBehaviour, tree_sorts_siblings_case_insensitively_and_keeps_item_d
     });
 }
 
-TEST_F(BackendBehaviour, tree_notifies_each_selection_change_once_whoever_makes_it) {
+TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_it) {
     Run([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const folder = tree.InsertItem(L"Folder");
@@ -95,7 +98,7 @@ TEST_F(BackendBehaviour, tree_notifies_each_selection_change_once_whoever_makes_
     });
 }
 
-TEST_F(BackendBehaviour, sorted_combo_keeps_item_data_with_its_item_and_notifies_only_picks) {
+TEST_F(BEHAVIOUR_SUITE, sorted_combo_keeps_item_data_with_its_item_and_notifies_only_picks) {
     Run([&](User& user) {
         auto& combo = m_dialog.combo;
         EXPECT_EQ(combo.AddString(L"Gamma"), 0);
@@ -125,7 +128,7 @@ TEST_F(BackendBehaviour, sorted_combo_keeps_item_data_with_its_item_and_notifies
     });
 }
 
-TEST_F(BackendBehaviour, property_list_notifies_its_owner_of_user_changes_only) {
+TEST_F(BEHAVIOUR_SUITE, property_list_notifies_its_owner_of_user_changes_only) {
     Run([&](User& user) {
         m_dialog.log.clear();
         m_dialog.scale->SetValue(2.5);
@@ -152,7 +155,7 @@ TEST_F(BackendBehaviour, property_list_notifies_its_owner_of_user_changes_only) 
     });
 }
 
-TEST_F(BackendBehaviour, resizing_places_every_mapped_control_by_the_resize_map) {
+TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map) {
     Run([&](User& user) {
         platform::Rect const before = m_dialog.GetClientRect();
         auto const rectOf = [&](int id) {
@@ -193,7 +196,7 @@ TEST_F(BackendBehaviour, resizing_places_every_mapped_control_by_the_resize_map)
     });
 }
 
-TEST_F(BackendBehaviour, toolbar_buttons_follow_update_handlers_and_route_to_their_owner) {
+TEST_F(BEHAVIOUR_SUITE, toolbar_buttons_follow_update_handlers_and_route_to_their_owner) {
     Run([&](User& user) {
         m_dialog.toolBar.OnUpdateCmdUI(m_dialog, true);
         EXPECT_TRUE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandA));
@@ -208,7 +211,7 @@ TEST_F(BackendBehaviour, toolbar_buttons_follow_update_handlers_and_route_to_the
     });
 }
 
-TEST_F(BackendBehaviour, context_menu_takes_item_states_from_the_owner_and_routes_the_choice) {
+TEST_F(BEHAVIOUR_SUITE, context_menu_takes_item_states_from_the_owner_and_routes_the_choice) {
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
         TreeItem const item = m_dialog.tree.InsertItem(L"Item");
         user.RightClickItem(testdialog::Tree, item);
@@ -226,7 +229,7 @@ TEST_F(BackendBehaviour, context_menu_takes_item_states_from_the_owner_and_route
     EXPECT_FALSE(states[2].enabled);
 }
 
-TEST_F(BackendBehaviour, typing_notifies_and_enter_presses_the_enabled_default_button) {
+TEST_F(BEHAVIOUR_SUITE, typing_notifies_and_enter_presses_the_enabled_default_button) {
     int const result = Run([&](User& user) {
         user.Type(testdialog::NameEdit, L"abc");
         EXPECT_EQ(m_dialog.log.back(), L"EditChange abc");

@@ -1,4 +1,5 @@
 #include "shrgui/CHistoryCombo.h"
+#include "../platform/headless/HeadlessTest.h"
 
 #include "../platform/TestDialog.h"
 #include "platform/Driver.h"
@@ -25,14 +26,7 @@ protected:
     }
 };
 
-class HistoryCombo : public ::testing::Test {
-protected:
-    platform::headless::HeadlessBackend m_backend;
-    platform::BackendScope m_backendScope{m_backend};
-    testdialog::Resources m_resources;
-    platform::Driver m_driver;
-    platform::DriverScope m_driverScope{m_driver};
-};
+class HistoryCombo : public HeadlessTest {};
 
 } // namespace
 

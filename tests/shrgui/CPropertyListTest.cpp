@@ -1,4 +1,5 @@
 #include "shrgui/CPropertyList.h"
+#include "../platform/headless/HeadlessTest.h"
 
 #include "../platform/TestDialog.h"
 #include "platform/Driver.h"
@@ -12,13 +13,8 @@ using shrgui::CProperty;
 
 namespace {
 
-class PropertyList : public ::testing::Test {
+class PropertyList : public HeadlessTest {
 protected:
-    platform::headless::HeadlessBackend m_backend;
-    platform::BackendScope m_backendScope{m_backend};
-    testdialog::Resources m_resources;
-    platform::Driver m_driver;
-    platform::DriverScope m_driverScope{m_driver};
     testdialog::TestDialog m_dialog;
 };
 

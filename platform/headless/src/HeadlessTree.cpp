@@ -237,27 +237,15 @@ void HeadlessTree::Paint() {
     }
     m_icons.clear();
     RecordingContext context(m_icons);
-    CustomDraw draw{DrawStage::PrePaint, {}, &context};
-    Message message;
-    message.event = Event::CustomDraw;
-    message.id = m_id;
-    message.draw = &draw;
-    Raise(message);
-    if ((message.result & DrawNotifyItemDraw) == 0) {
-        return;
-    }
     auto const rows = VisibleRows();
-    int const last = std::min(static_cast<int>(rows.size()), m_top + VisibleRowCount());
-    for (int row = m_top; row < last; ++row) {
-        draw = {DrawStage::ItemPrePaint, TreeItem{rows[static_cast<std::size_t>(row)]}, &context};
-        message.result = 0;
-        Raise(message);
-        if ((message.result & DrawNotifyPostPaint) != 0) {
-            draw.stage = DrawStage::ItemPostPaint;
-            message.result = 0;
-            Raise(message);
-        }
+    std::size_t const first = std::min(rows.size(), static_cast<std::size_t>(m_top));
+    std::size_t const last =
+        std::min(rows.size(), first + static_cast<std::size_t>(VisibleRowCount()));
+    std::vector<TreeItem> shown;
+    for (std::size_t row = first; row < last; ++row) {
+        shown.push_back(TreeItem{rows[row]});
     }
+    backend::RunCustomDraw(m_id, shown, context, [this](Message& message) { Raise(message); });
 }
 
 } // namespace platform::headless

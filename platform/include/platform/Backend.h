@@ -8,6 +8,7 @@
 #include "platform/Variant.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,6 +80,12 @@ public:
     virtual void SortChildren(TreeItem item) = 0;
     virtual std::size_t Count() const = 0;
 };
+
+/// Runs a tree's custom-draw stages, as both backends paint: the control's pre-paint,
+/// then for each shown item in `rows` its pre-paint and, when the handler asks, its
+/// post-paint. Each stage goes to the dialog through `raise`.
+void RunCustomDraw(ControlId tree, std::vector<TreeItem> const& rows, DrawContext& context,
+                   std::function<void(Message&)> const& raise);
 
 class NativeCombo : public NativeWindow {
 public:

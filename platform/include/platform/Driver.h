@@ -1,6 +1,7 @@
 // platform::Driver and platform::User: scripted users that answer modal dialogs and boxes.
 #pragma once
 
+#include "platform/Backend.h"
 #include "platform/FileDialog.h"
 #include "platform/Geometry.h"
 #include "platform/Message.h"
@@ -57,6 +58,23 @@ public:
     void RightClickItem(ControlId tree, TreeItem item);
     /// Picks the item whose text equals `text`; absent is an internal error.
     void Pick(ControlId combo, std::wstring const& text);
+
+protected:
+    /// The control `id` of `dialog`, of native kind `T`, if a user could act on it now:
+    /// the dialog open (not `closed`), the control there, enabled and visible.
+    template <typename T>
+    static T& Usable(backend::NativeDialog& dialog, bool closed, ControlId id) {
+        auto* control = dynamic_cast<T*>(&UsableWindow(dialog, closed, id));
+        if (control == nullptr) {
+            KindMismatch(dialog, id);
+        }
+        return *control;
+    }
+
+private:
+    static backend::NativeWindow& UsableWindow(backend::NativeDialog& dialog, bool closed,
+                                               ControlId id);
+    [[noreturn]] static void KindMismatch(backend::NativeDialog& dialog, ControlId id);
 };
 
 using Scene = std::function<void(User&)>;

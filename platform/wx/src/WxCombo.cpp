@@ -12,19 +12,9 @@ WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     m_window = new wxComboBox(&parent->Dialog(), wxID_ANY, ToWx(control.text),
                               wxPoint(pixels.left, pixels.top), wxSize(pixels.Width(), -1), 0,
                               nullptr, m_editable ? wxCB_DROPDOWN : wxCB_READONLY);
-    Combo().Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) {
-        Message message;
-        message.event = Event::ComboSelChange;
-        message.id = m_id;
-        Raise(message);
-    });
+    RaiseOn(wxEVT_COMBOBOX, *this, Event::ComboSelChange);
     if (m_editable) {
-        Combo().Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
-            Message message;
-            message.event = Event::EditChange;
-            message.id = m_id;
-            Raise(message);
-        });
+        RaiseOn(wxEVT_TEXT, *this, Event::EditChange);
     }
 }
 

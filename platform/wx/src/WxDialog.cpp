@@ -115,12 +115,7 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
         style |= (control.style & EditAutoHScroll) != 0 ? wxHSCROLL : 0;
         auto* edit = new wxTextCtrl(&dialog, wxID_ANY, text, position, size, style);
         auto& native = AddChild<WxControl>(control.id, this, control.id, edit);
-        edit->Bind(wxEVT_TEXT, [&native](wxCommandEvent&) {
-            Message message;
-            message.event = Event::EditChange;
-            message.id = native.Id();
-            native.Raise(message);
-        });
+        RaiseOn(wxEVT_TEXT, native, Event::EditChange);
         added = &native;
         break;
     }
@@ -130,12 +125,7 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
             button->SetDefault();
         }
         auto& native = AddChild<WxControl>(control.id, this, control.id, button);
-        button->Bind(wxEVT_BUTTON, [&native](wxCommandEvent&) {
-            Message message;
-            message.event = Event::Command;
-            message.id = native.Id();
-            native.Raise(message);
-        });
+        RaiseOn(wxEVT_BUTTON, native, Event::Command);
         added = &native;
         break;
     }
@@ -278,16 +268,6 @@ backend::NativePropertyGrid& WxDialog::CreatePropertyGrid(ControlId id, Rect cli
 
 backend::NativeToolBar& WxDialog::CreateToolBar(ControlId id) {
     return AddChild<WxToolBar>(id, this, id);
-}
-
-std::vector<WxTree*> WxDialog::Trees() const {
-    std::vector<WxTree*> trees;
-    for (auto const& [id, child] : m_children) {
-        if (auto* tree = dynamic_cast<WxTree*>(child.get())) {
-            trees.push_back(tree);
-        }
-    }
-    return trees;
 }
 
 bool WxDialog::SaveScreenshot(std::string const& path) {

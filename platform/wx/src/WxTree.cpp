@@ -253,41 +253,29 @@ void WxTree::PaintOverlay(wxDC& dc) {
     if (!IsRedrawOn() || Wrapper() == nullptr) {
         return;
     }
-    WxDrawContext context(dc);
-    CustomDraw draw{DrawStage::PrePaint, {}, &context};
-    Message message;
-    message.event = Event::CustomDraw;
-    message.id = m_id;
-    message.draw = &draw;
-    Raise(message);
-    if ((message.result & DrawNotifyItemDraw) == 0) {
-        return;
-    }
-    // Every item shown: the roots and the children of expanded items.
-    std::vector<wxTreeItemId> pending{m_root};
-    while (!pending.empty()) {
-        wxTreeItemId const parent = pending.back();
-        pending.pop_back();
+    // The items shown, top to bottom: the roots and the children of expanded items.
+    std::vector<TreeItem> shown;
+    std::vector<wxTreeItemId> pending;
+    auto const pushChildren = [&](wxTreeItemId parent) {
         std::vector<wxTreeItemId> children;
         wxTreeItemIdValue cookie;
         for (wxTreeItemId child = Tree().GetFirstChild(parent, cookie); child.IsOk();
              child = Tree().GetNextChild(parent, cookie)) {
             children.push_back(child);
         }
-        for (auto child = children.rbegin(); child != children.rend(); ++child) {
-            if (Tree().IsExpanded(*child)) {
-                pending.push_back(*child);
-            }
-            draw = {DrawStage::ItemPrePaint, Handle(*child), &context};
-            message.result = 0;
-            Raise(message);
-            if ((message.result & DrawNotifyPostPaint) != 0) {
-                draw.stage = DrawStage::ItemPostPaint;
-                message.result = 0;
-                Raise(message);
-            }
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    };
+    pushChildren(m_root);
+    while (!pending.empty()) {
+        wxTreeItemId const item = pending.back();
+        pending.pop_back();
+        shown.push_back(Handle(item));
+        if (Tree().IsExpanded(item)) {
+            pushChildren(item);
         }
     }
+    WxDrawContext context(dc);
+    backend::RunCustomDraw(m_id, shown, context, [this](Message& message) { Raise(message); });
 }
 
 } // namespace platform::wx

@@ -16,19 +16,7 @@ platform::Dialog& WxUser::GetDialog() {
 }
 
 template <typename T> T& WxUser::Usable(ControlId id) {
-    std::wstring const where =
-        L"control " + std::to_wstring(id) + L" of dialog " + std::to_wstring(m_dialog.Id());
-    if (m_dialog.HasEnded()) {
-        PLATFORM_ERROR(L"the user acted on " + where + L" after the dialog closed");
-    }
-    auto* control = dynamic_cast<T*>(m_dialog.FindChild(id));
-    if (control == nullptr) {
-        PLATFORM_ERROR(L"the user acted on " + where + L", which is missing or of another kind");
-    }
-    if (!control->IsEnabled() || !control->IsVisible()) {
-        PLATFORM_ERROR(L"the user acted on " + where + L", which is disabled or hidden");
-    }
-    return *control;
+    return User::Usable<T>(m_dialog, m_dialog.HasEnded(), id);
 }
 
 void WxUser::Act(std::function<void()> const& action) {

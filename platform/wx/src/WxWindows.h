@@ -75,6 +75,17 @@ protected:
 
 using WxControl = WxWindow<backend::NativeWindow>;
 
+/// Raises `event` from `native` whenever its window sends a command event of `type`.
+template <typename Native>
+void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event event) {
+    native.Window()->Bind(type, [&native, event](wxCommandEvent&) {
+        Message message;
+        message.event = event;
+        message.id = native.Id();
+        native.Raise(message);
+    });
+}
+
 /// The tree window: sorts as the platform does and lets handlers draw after items.
 class WxTreeWindow;
 
@@ -223,7 +234,6 @@ public:
     /// The client size the dialog's handlers saw last, and how many sizes they saw.
     Size RoutedSize() const { return m_routedSize; }
     int RoutedSizes() const { return m_routedSizes; }
-    std::vector<WxTree*> Trees() const;
 
 private:
     template <typename T, typename... Args> T& AddChild(ControlId id, Args&&... args);

@@ -1,4 +1,5 @@
 #include "../TestDialog.h"
+#include "HeadlessTest.h"
 
 #include "platform/Driver.h"
 #include "platform/MessageBox.h"
@@ -13,14 +14,7 @@ using platform::User;
 
 namespace {
 
-class Headless : public ::testing::Test {
-protected:
-    platform::headless::HeadlessBackend m_backend;
-    platform::BackendScope m_backendScope{m_backend};
-    testdialog::Resources m_resources;
-    platform::Driver m_driver;
-    platform::DriverScope m_driverScope{m_driver};
-};
+class Headless : public HeadlessTest {};
 
 /// Runs `action` and returns the message of the shr::Exception it throws ("" if none).
 template <typename Action> std::wstring ErrorOf(Action action) {

@@ -1,4 +1,5 @@
 #include "../TestDialog.h"
+#include "HeadlessTest.h"
 
 #include "platform/Driver.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -40,13 +41,8 @@ private:
     }
 };
 
-class HeadlessTree : public ::testing::Test {
+class HeadlessTree : public HeadlessTest {
 protected:
-    platform::headless::HeadlessBackend m_backend;
-    platform::BackendScope m_backendScope{m_backend};
-    testdialog::Resources m_resources;
-    platform::Driver m_driver;
-    platform::DriverScope m_driverScope{m_driver};
     testdialog::TestDialog m_dialog;
 };
 
