@@ -4,10 +4,13 @@
 
 #include "platform/Driver.h"
 #include "platform/PopupMenu.h"
+#include "platform/ToolTip.h"
 #include "shr/Exception.h"
 #include "shrgui/DialogUtil.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using platform::InsertAfter;
 using platform::TreeItem;
@@ -244,4 +247,131 @@ TEST_F(BEHAVIOUR_SUITE, typing_notifies_and_enter_presses_the_enabled_default_bu
     });
     EXPECT_EQ(result, platform::IDOK);
     EXPECT_FALSE(m_dialog.tree.HasWindow());
+}
+
+namespace {
+
+/// Enter in the box runs CommandA instead of pressing OK, as a search box does.
+class SearchCombo final : public platform::ComboBox {
+public:
+    bool PreTranslateMessage(platform::Message& message) override {
+        if (message.event != platform::Event::KeyDown || message.key != platform::KeyReturn) {
+            return ComboBox::PreTranslateMessage(message);
+        }
+        platform::Message command;
+        command.event = platform::Event::Command;
+        command.id = testdialog::CommandA;
+        command.window = this;
+        static_cast<platform::Dialog*>(GetParent())->RouteMessage(command);
+        return true;
+    }
+};
+
+/// Refuses to save while the name is empty, keeping the dialog open.
+class CheckedDialog final : public TestDialog {
+public:
+    SearchCombo search;
+
+protected:
+    void SafeDoDataExchange(platform::DataExchange& exchange) override {
+        platform::DDX_Control(exchange, testdialog::NameEdit, name);
+        platform::DDX_Control(exchange, testdialog::Combo, search);
+        platform::DDX_Control(exchange, testdialog::Tree, tree);
+        if (exchange.SaveAndValidate() && name.GetWindowTextLength() == 0) {
+            log.push_back(L"refused");
+            platform::ThrowUserException();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(BEHAVIOUR_SUITE, a_failed_data_exchange_keeps_the_dialog_open_and_a_control_can_take_enter) {
+    CheckedDialog dialog;
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        user.Click(platform::IDOK);
+        EXPECT_EQ(dialog.log.back(), L"refused");
+        user.Type(testdialog::Combo, L"4326");
+        user.PressKey(testdialog::Combo, platform::KeyReturn);
+        EXPECT_EQ(dialog.log.back(), L"CommandA");
+        user.Type(testdialog::NameEdit, L"named");
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(std::count(dialog.log.begin(), dialog.log.end(), L"refused"), 1);
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_posted_command_runs_after_the_handler_that_posted_it) {
+    Run([&](User& user) {
+        m_dialog.log.clear();
+        m_dialog.PostCommand(testdialog::CommandA, testdialog::Combo);
+        m_dialog.log.push_back(L"posted");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"posted"}));
+        user.Idle();
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"posted", L"CommandA"}));
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, inserted_items_keep_their_place_and_the_selection_follows_its_item) {
+    Run([&](User& user) {
+        auto& combo = m_dialog.combo;
+        combo.AddString(L"b");
+        combo.AddString(L"c");
+        EXPECT_EQ(combo.InsertString(0, L"a"), 0);
+        EXPECT_EQ(combo.InsertString(-1, L"z"), 3);
+        combo.SetItemData(2, 42);
+        combo.SetCurSel(2);
+        combo.DeleteString(0);
+        EXPECT_EQ(combo.GetCurSel(), 1);
+        EXPECT_EQ(combo.GetItemData(1), 42);
+        EXPECT_EQ(combo.FindStringExact(L"z"), 2);
+        EXPECT_EQ(combo.FindStringExact(L"Z"), -1);
+        EXPECT_THROW(combo.DeleteString(3), shr::Exception);
+        user.Type(testdialog::Combo, L"typed");
+        combo.ResetContent();
+        EXPECT_EQ(combo.GetCount(), 0);
+        EXPECT_EQ(combo.GetCurSel(), -1);
+        EXPECT_EQ(combo.GetWindowText(), L"typed");
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, renamed_items_take_their_sorted_place_when_the_children_are_sorted) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        tree.InsertItem(L"b", folder, InsertAfter::Sort);
+        TreeItem const a = tree.InsertItem(L"a", folder, InsertAfter::Sort);
+        tree.InsertItem(L"c", folder, InsertAfter::Sort);
+        tree.SetItemText(a, L"d");
+        EXPECT_EQ(Children(folder), (std::vector<std::wstring>{L"d", L"b", L"c"}));
+        tree.SortChildren(folder);
+        EXPECT_EQ(Children(folder), (std::vector<std::wstring>{L"b", L"c", L"d"}));
+        tree.SelectItem(a);
+        tree.DeleteAllItems();
+        EXPECT_FALSE(tree.GetSelectedItem());
+        EXPECT_EQ(tree.GetCount(), 0U);
+        EXPECT_FALSE(tree.GetRootItem());
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_tooltip_follows_activation_and_needs_a_window) {
+    Run([&](User& user) {
+        platform::ToolTip unattached;
+        platform::TreeCtrl noWindow;
+        EXPECT_FALSE(unattached.Create(noWindow));
+        EXPECT_FALSE(unattached.IsActive());
+
+        platform::ToolTip tip;
+        ASSERT_TRUE(tip.Create(m_dialog.tree));
+        tip.AddTool(L"Custom systems are removed when this window closes.");
+        tip.Activate(false);
+        EXPECT_FALSE(tip.IsActive());
+        tip.Activate(true);
+        EXPECT_TRUE(tip.IsActive());
+        EXPECT_EQ(tip.GetText(), L"Custom systems are removed when this window closes.");
+        user.Close();
+    });
 }

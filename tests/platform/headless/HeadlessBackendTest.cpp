@@ -3,6 +3,7 @@
 
 #include "platform/Driver.h"
 #include "platform/MessageBox.h"
+#include "platform/PopupMenu.h"
 #include "platform/WaitCursor.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "shr/Exception.h"
@@ -126,4 +127,37 @@ TEST_F(Headless, wait_cursors_nest_and_dialog_units_convert_with_the_fixed_font)
         user.Close();
     });
     dialog.DoModal();
+}
+
+TEST_F(Headless, the_driver_refuses_answers_a_user_could_not_give) {
+    testdialog::TestDialog dialog;
+    m_driver.OnDialog(4711, [](User&) {});
+    EXPECT_TRUE(Mentions(ErrorOf([&] { dialog.DoModal(); }), L"expected dialog 4711"));
+
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        m_driver.ChooseMenuItem(testdialog::CommandB);
+        EXPECT_TRUE(
+            Mentions(ErrorOf([&] {
+                         platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0});
+                     }),
+                     L"disabled menu item 1102"));
+        m_driver.ChooseMenuItem(9999);
+        EXPECT_TRUE(
+            Mentions(ErrorOf([&] {
+                         platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0});
+                     }),
+                     L"does not hold"));
+        EXPECT_TRUE(
+            Mentions(ErrorOf([&] {
+                         platform::PopupMenu::Track(testdialog::MenuId, 1, dialog, dialog, {0, 0});
+                     }),
+                     L"menu 901 has no popup 1"));
+        // Nothing queued: the menu closes without a choice and a question gets "yes".
+        EXPECT_EQ(platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0}), 0);
+        EXPECT_EQ(platform::MessageBox(nullptr, L"Keep?", L"", platform::MB_YESNO),
+                  platform::IDYES);
+        EXPECT_TRUE(Mentions(ErrorOf([] { platform::ChooseFile({}); }), L"no answer for one next"));
+        user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
