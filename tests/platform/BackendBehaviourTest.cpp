@@ -13,6 +13,7 @@
 #include <algorithm>
 
 using platform::InsertAfter;
+using platform::Rect;
 using platform::TreeItem;
 using platform::User;
 using testdialog::TestDialog;
@@ -372,6 +373,60 @@ TEST_F(BEHAVIOUR_SUITE, a_tooltip_follows_activation_and_needs_a_window) {
         tip.Activate(true);
         EXPECT_TRUE(tip.IsActive());
         EXPECT_EQ(tip.GetText(), L"Custom systems are removed when this window closes.");
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE,
+       controls_read_back_their_state_and_bound_wrappers_are_what_the_dialog_gives) {
+    Run([&](User& user) {
+        EXPECT_EQ(&m_dialog.GetDlgItem(testdialog::Tree), &m_dialog.tree);
+        EXPECT_EQ(m_dialog.tree.GetParent(), &m_dialog);
+        EXPECT_EQ(m_dialog.tree.GetDlgCtrlID(), testdialog::Tree);
+
+        platform::Window& label = m_dialog.GetDlgItem(testdialog::Label);
+        EXPECT_EQ(label.GetWindowText(), L"Grid:");
+        label.SetWindowText(L"Parameters:");
+        EXPECT_EQ(m_dialog.GetDlgItemText(testdialog::Label), L"Parameters:");
+        EXPECT_EQ(&m_dialog.GetDlgItem(testdialog::Label), &label);
+
+        platform::Window& cancel = m_dialog.GetDlgItem(platform::IDCANCEL);
+        cancel.EnableWindow(false);
+        EXPECT_FALSE(cancel.IsWindowEnabled());
+        cancel.EnableWindow(true);
+        cancel.ShowWindow(false);
+        EXPECT_FALSE(cancel.IsWindowVisible());
+        EXPECT_THROW(user.Click(platform::IDCANCEL), shr::Exception);
+        cancel.ShowWindow(true);
+
+        m_dialog.name.SetRedraw(false);
+        EXPECT_FALSE(m_dialog.name.IsRedrawOn());
+        m_dialog.name.SetRedraw(true);
+        EXPECT_TRUE(m_dialog.name.IsRedrawOn());
+        EXPECT_EQ(m_dialog.name.GetWindowTextLength(), 0);
+        user.Click(platform::IDCANCEL);
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_kept_rectangle_changed_while_open_holds_through_later_resizing) {
+    Run([&](User& user) {
+        auto const rectOf = [&](int id) {
+            return m_dialog.ScreenToClient(m_dialog.GetDlgItem(id).GetWindowRect());
+        };
+        // A status line appears above the tree: the tree's top moves down by 20 and its
+        // kept rectangle with it, as the browser's search does.
+        Rect const tree = rectOf(testdialog::Tree);
+        m_dialog.tree.MoveWindow({tree.left, tree.top + 20, tree.right, tree.bottom});
+        m_dialog.InflateCachedControl(testdialog::Tree, 0, -20, 0, 0);
+        EXPECT_EQ(m_dialog.GetCachedRect(testdialog::Tree).top, tree.top + 20);
+        EXPECT_THROW(m_dialog.InflateCachedControl(testdialog::Label, 0, 1, 0, 0), shr::Exception);
+
+        Rect const before = m_dialog.GetClientRect();
+        user.Resize({before.Width() + 40, before.Height() + 60});
+        Rect const after = rectOf(testdialog::Tree);
+        EXPECT_EQ(after.top, tree.top + 20);
+        EXPECT_GT(after.bottom, tree.bottom);
+        EXPECT_EQ(after.right, tree.right + 40);
         user.Close();
     });
 }
