@@ -52,6 +52,28 @@ Resources::~Resources() {
     platform::UnregisterModule(m_module);
 }
 
+platform::MessageMap const& IconTree::GetMessageMap() const {
+    static platform::MessageMap const map(
+        &TreeCtrl::GetMessageMap(),
+        {platform::OnNotify(platform::Event::CustomDraw, platform::AnyControl,
+                            &IconTree::OnCustomDraw)});
+    return map;
+}
+
+void IconTree::OnCustomDraw(platform::Message& message) {
+    platform::CustomDraw const& draw = *message.draw;
+    if (draw.stage == platform::DrawStage::PrePaint) {
+        message.result = platform::DrawNotifyItemDraw;
+    } else if (draw.item == marked && draw.stage == platform::DrawStage::ItemPrePaint) {
+        message.result = platform::DrawNotifyPostPaint;
+    } else if (draw.item == marked) {
+        Rect const label = *GetItemRect(draw.item, true);
+        int const side = label.Height() - 2;
+        draw.context->DrawIcon(platform::StockIcon::Warning,
+                               Rect::FromXYWH(label.right + 4, label.top + 1, side, side));
+    }
+}
+
 TestDialog::TestDialog()
     : shrgui::CDialogResize(TemplateId, nullptr) {}
 

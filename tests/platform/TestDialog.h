@@ -44,6 +44,16 @@ private:
     platform::ResourceModule m_module;
 };
 
+/// Draws a warning icon right of the label of `marked`, as a tree with a hint icon does.
+class IconTree final : public platform::TreeCtrl {
+public:
+    platform::MessageMap const& GetMessageMap() const override;
+    platform::TreeItem marked;
+
+private:
+    void OnCustomDraw(platform::Message& message);
+};
+
 /// Each routed event appends a line such as "SelChanged 1003" to `log`.
 class TestDialog : public shrgui::CDialogResize {
 public:
@@ -56,7 +66,7 @@ public:
     int idleCount = 0;
     platform::Edit name;
     platform::ComboBox combo;
-    platform::TreeCtrl tree;
+    IconTree tree;
     shrgui::CPropertyList grid;
     platform::ToolBar toolBar;
     /// Items of the grid the tests edit.

@@ -13,34 +13,6 @@ using platform::User;
 
 namespace {
 
-/// Draws a warning icon right of one item's label, as a tree with a hint icon does.
-class IconTree final : public platform::TreeCtrl {
-public:
-    platform::MessageMap const& GetMessageMap() const override {
-        static platform::MessageMap const map(
-            &TreeCtrl::GetMessageMap(),
-            {platform::OnNotify(platform::Event::CustomDraw, platform::AnyControl,
-                                &IconTree::OnCustomDraw)});
-        return map;
-    }
-    TreeItem marked;
-
-private:
-    void OnCustomDraw(platform::Message& message) {
-        platform::CustomDraw const& draw = *message.draw;
-        if (draw.stage == platform::DrawStage::PrePaint) {
-            message.result = platform::DrawNotifyItemDraw;
-        } else if (draw.item == marked && draw.stage == platform::DrawStage::ItemPrePaint) {
-            message.result = platform::DrawNotifyPostPaint;
-        } else if (draw.item == marked) {
-            Rect const label = *GetItemRect(draw.item, true);
-            draw.context->DrawIcon(
-                platform::StockIcon::Warning,
-                {label.right + 4, label.top + 1, label.right + 18, label.bottom - 1});
-        }
-    }
-};
-
 class HeadlessTree : public HeadlessTest {
 protected:
     testdialog::TestDialog m_dialog;
@@ -82,19 +54,10 @@ TEST_F(HeadlessTree, rows_stack_by_visible_items_and_hit_testing_finds_labels) {
 }
 
 TEST_F(HeadlessTree, custom_draw_paints_only_while_drawing_is_on) {
-    class Dialog final : public testdialog::TestDialog {
-    public:
-        IconTree iconTree;
-
-    protected:
-        void SafeDoDataExchange(platform::DataExchange& exchange) override {
-            platform::DDX_Control(exchange, testdialog::Tree, iconTree);
-        }
-    } dialog;
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
-        auto& tree = dialog.iconTree;
+        auto& tree = m_dialog.tree;
         tree.InsertItem(L"Predefined");
-        dialog.iconTree.marked = tree.InsertItem(L"Custom");
+        tree.marked = tree.InsertItem(L"Custom");
         tree.SetRedraw(false);
         user.Idle();
         EXPECT_TRUE(platform::headless::PaintedIcons(tree).empty());
@@ -102,10 +65,10 @@ TEST_F(HeadlessTree, custom_draw_paints_only_while_drawing_is_on) {
         user.Idle();
         auto const icons = platform::headless::PaintedIcons(tree);
         ASSERT_EQ(icons.size(), 1U);
-        Rect const label = *tree.GetItemRect(dialog.iconTree.marked, true);
+        Rect const label = *tree.GetItemRect(tree.marked, true);
         EXPECT_EQ(icons[0].second.left, label.right + 4);
         EXPECT_EQ(icons[0].second.top, label.top + 1);
         user.Close();
     });
-    dialog.DoModal();
+    m_dialog.DoModal();
 }

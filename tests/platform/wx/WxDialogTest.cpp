@@ -43,6 +43,7 @@ TEST(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_propert
                                 InsertAfter::Sort);
             }
             tree.Expand(node);
+            tree.marked = node;
         }
         user.Select(testdialog::Tree, L"Geographic|NAD83 (Geographic)");
         platform::ToolTip tip;
