@@ -43,19 +43,27 @@ int Dialog::DoModal() {
     if (m_parentWindow != nullptr && m_parentWindow->HasWindow()) {
         parent = &m_parentWindow->Native();
     }
-    m_native = CurrentBackend().CreateDialog(dialog, *this, parent);
-    Attach(*m_native);
+    m_owned = CurrentBackend().CreateDialog(dialog, *this, parent);
+    Open(*m_owned);
     // The window goes away however the run ends, so handles and bound controls never
     // point at a dead window.
     struct Closer {
         Dialog& dialog;
-        ~Closer() {
-            dialog.m_items.clear();
-            dialog.Detach();
-            dialog.m_native.reset();
-        }
+        ~Closer() { dialog.Close(); }
     } const closer{*this};
     return m_native->RunModal();
+}
+
+void Dialog::Open(backend::NativeDialog& native) {
+    m_native = &native;
+    Attach(native);
+}
+
+void Dialog::Close() {
+    m_items.clear();
+    Detach();
+    m_native = nullptr;
+    m_owned.reset();
 }
 
 void Dialog::EndDialog(int result) {

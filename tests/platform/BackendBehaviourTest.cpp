@@ -4,6 +4,7 @@
 
 #include "platform/Driver.h"
 #include "platform/PopupMenu.h"
+#include "platform/PropertySheet.h"
 #include "platform/ToolTip.h"
 #include "shr/Exception.h"
 #include "shrgui/DialogUtil.h"
@@ -429,4 +430,65 @@ TEST_F(BEHAVIOUR_SUITE, a_kept_rectangle_changed_while_open_holds_through_later_
         EXPECT_EQ(after.right, tree.right + 40);
         user.Close();
     });
+}
+
+namespace {
+
+/// A page that hides its own OK and Cancel, as a dialog shown as a page does, and
+/// refuses to apply without a name.
+class NamePage final : public platform::PropertyPage {
+public:
+    NamePage()
+        : PropertyPage(testdialog::TemplateId) {}
+    platform::Edit name;
+    std::wstring saved;
+
+protected:
+    bool OnInitDialog() override {
+        PropertyPage::OnInitDialog();
+        for (int button : {platform::IDOK, platform::IDCANCEL}) {
+            GetDlgItem(button).EnableWindow(false);
+            GetDlgItem(button).ShowWindow(false);
+        }
+        return true;
+    }
+    void DoDataExchange(platform::DataExchange& exchange) override {
+        platform::DDX_Control(exchange, testdialog::NameEdit, name);
+        if (exchange.SaveAndValidate()) {
+            if (name.GetWindowTextLength() == 0) {
+                platform::ThrowUserException();
+            }
+            saved = name.GetWindowText();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(BEHAVIOUR_SUITE, a_sheet_applies_its_pages_on_ok_and_stays_open_while_one_refuses) {
+    NamePage page;
+    platform::PropertySheet sheet(L"Options", nullptr);
+    sheet.AddPage(page);
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        EXPECT_EQ(&user.GetDialog(), &page);
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        EXPECT_FALSE(page.GetDlgItem(platform::IDOK).IsWindowVisible());
+        user.Click(platform::IDOK);
+        EXPECT_TRUE(page.name.HasWindow());
+        EXPECT_TRUE(page.saved.empty());
+        user.Type(testdialog::NameEdit, L"kept");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDOK);
+    EXPECT_EQ(page.saved, L"kept");
+    EXPECT_FALSE(page.name.HasWindow());
+    EXPECT_EQ(sheet.GetActiveIndex(), -1);
+
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        user.Type(testdialog::NameEdit, L"dropped");
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
+    EXPECT_EQ(page.saved, L"kept");
+    EXPECT_THROW(sheet.SetActivePage(0), shr::Exception);
 }

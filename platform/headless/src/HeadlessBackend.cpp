@@ -59,6 +59,12 @@ HeadlessBackend::CreateDialog(DialogTemplate const& dialog, backend::DialogEvent
     return std::make_unique<HeadlessDialog>(dialog, events, parent);
 }
 
+std::unique_ptr<backend::NativeSheet> HeadlessBackend::CreateSheet(std::wstring const& caption,
+                                                                   backend::SheetEvents& events,
+                                                                   backend::NativeWindow*) {
+    return std::make_unique<HeadlessSheet>(caption, events);
+}
+
 std::unique_ptr<backend::NativeToolTip> HeadlessBackend::CreateToolTip(backend::NativeWindow&) {
     return std::make_unique<HeadlessToolTip>();
 }

@@ -19,10 +19,11 @@ constexpr int Caption = 31;
 } // namespace
 
 HeadlessDialog::HeadlessDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
-                               backend::NativeWindow* owner)
+                               backend::NativeWindow* owner, HeadlessSheet* sheet)
     : HeadlessWindow(nullptr, Frame(dialog))
     , m_events(events)
-    , m_owner(owner) {
+    , m_owner(owner)
+    , m_sheet(sheet) {
     m_id = dialog.id;
     for (ControlTemplate const& control : dialog.controls) {
         switch (control.kind) {
@@ -79,7 +80,14 @@ backend::NativeWindow* HeadlessDialog::FindChild(ControlId id) const {
     return found == m_children.end() ? nullptr : found->second.get();
 }
 
+bool HeadlessDialog::HasEnded() const {
+    return m_sheet != nullptr ? m_sheet->HasEnded() : m_ended;
+}
+
 int HeadlessDialog::RunModal() {
+    if (m_sheet != nullptr) {
+        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
+    }
     Driver* driver = InstalledDriver();
     if (driver == nullptr) {
         PLATFORM_ERROR(L"dialog " + std::to_wstring(m_id) +
@@ -102,6 +110,10 @@ int HeadlessDialog::RunModal() {
 }
 
 void HeadlessDialog::End(int result) {
+    if (m_sheet != nullptr) {
+        m_sheet->End(result);
+        return;
+    }
     m_ended = true;
     m_result = result;
 }
@@ -138,7 +150,7 @@ backend::NativeToolBar& HeadlessDialog::CreateToolBar(ControlId id) {
 }
 
 void HeadlessDialog::DeliverPosted() {
-    while (!m_posted.empty() && !m_ended) {
+    while (!m_posted.empty() && !HasEnded()) {
         Message message = m_posted.front();
         m_posted.pop_front();
         m_events.OnNativeMessage(message);

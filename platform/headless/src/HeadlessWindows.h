@@ -208,10 +208,13 @@ private:
     Size m_buttonSize;
 };
 
+class HeadlessSheet;
+
 class HeadlessDialog final : public HeadlessWindow<backend::NativeDialog> {
 public:
+    /// A page of `sheet` when one is given, else a dialog of its own.
     HeadlessDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
-                   backend::NativeWindow* owner);
+                   backend::NativeWindow* owner, HeadlessSheet* sheet = nullptr);
     ~HeadlessDialog() override;
 
     backend::NativeWindow* Parent() const override { return m_owner; }
@@ -228,7 +231,8 @@ public:
     bool SaveScreenshot(std::string const&) override { return false; }
 
     backend::DialogEvents& Events() { return m_events; }
-    bool HasEnded() const { return m_ended; }
+    bool HasEnded() const;
+    HeadlessSheet* Sheet() const { return m_sheet; }
     ControlId Focus() const { return m_focus; }
     void SetFocusTo(ControlId id) { m_focus = id; }
     void DeliverPosted();
@@ -242,6 +246,7 @@ private:
 
     backend::DialogEvents& m_events;
     backend::NativeWindow* m_owner;
+    HeadlessSheet* m_sheet;
     std::map<ControlId, std::unique_ptr<backend::NativeWindow>> m_children;
     std::deque<Message> m_posted;
     bool m_ended = false;
@@ -249,6 +254,30 @@ private:
     bool m_resizable = false;
     Size m_minimum;
     ControlId m_focus = 0;
+};
+
+class HeadlessSheet final : public backend::NativeSheet {
+public:
+    HeadlessSheet(std::wstring caption, backend::SheetEvents& events);
+
+    backend::NativeDialog& AddPage(DialogTemplate const& page,
+                                   backend::DialogEvents& events) override;
+    int RunModal() override;
+    void End(int result) override;
+    void SetActivePage(int index) override { m_active = index; }
+    int ActivePage() const override { return m_active; }
+
+    bool HasEnded() const { return m_ended; }
+    /// The sheet's own OK or Cancel, pressed by the user.
+    void Press(ControlId button) { m_events.OnSheetButton(button); }
+
+private:
+    std::wstring m_caption;
+    backend::SheetEvents& m_events;
+    std::vector<std::unique_ptr<HeadlessDialog>> m_pages;
+    int m_active = 0;
+    bool m_ended = false;
+    int m_result = 0;
 };
 
 class HeadlessUser final : public User {

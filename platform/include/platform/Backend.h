@@ -193,6 +193,31 @@ public:
     virtual bool SaveScreenshot(std::string const& path) = 0;
 };
 
+/// How a native property sheet reports to its platform sheet.
+class SheetEvents {
+public:
+    /// The pages exist: run each page's OnInitDialog.
+    virtual void OnSheetInit() = 0;
+    /// The sheet's own OK or Cancel was pressed.
+    virtual void OnSheetButton(ControlId id) = 0;
+
+protected:
+    ~SheetEvents() = default;
+};
+
+/// A modal window of tabbed pages with its own OK and Cancel. Each page is a native
+/// dialog that is not modal itself: ending a page ends the sheet.
+class NativeSheet {
+public:
+    virtual ~NativeSheet();
+    /// Adds a page made from `page`; the sheet owns it.
+    virtual backend::NativeDialog& AddPage(DialogTemplate const& page, DialogEvents& events) = 0;
+    virtual int RunModal() = 0;
+    virtual void End(int result) = 0;
+    virtual void SetActivePage(int index) = 0;
+    virtual int ActivePage() const = 0;
+};
+
 } // namespace backend
 
 /// Creates native windows and runs the services that are not windows. A host installs
@@ -204,6 +229,9 @@ public:
     virtual std::unique_ptr<backend::NativeDialog> CreateDialog(DialogTemplate const& dialog,
                                                                 backend::DialogEvents& events,
                                                                 backend::NativeWindow* parent) = 0;
+    virtual std::unique_ptr<backend::NativeSheet> CreateSheet(std::wstring const& caption,
+                                                              backend::SheetEvents& events,
+                                                              backend::NativeWindow* parent) = 0;
     virtual std::unique_ptr<backend::NativeToolTip> CreateToolTip(backend::NativeWindow& tool) = 0;
     virtual int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
                            std::wstring const& caption, unsigned style) = 0;

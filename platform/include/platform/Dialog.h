@@ -39,6 +39,8 @@ inline void DDX_Control(DataExchange& exchange, ControlId id, Window& control) {
 /// A dialog class passes its template id; DoModal creates the native dialog, runs
 /// OnInitDialog and routes events through GetMessageMap until EndDialog.
 class Dialog : public Window, private backend::DialogEvents {
+    friend class PropertySheet;
+
 public:
     Dialog(int templateId, Window* parent);
     ~Dialog() override;
@@ -86,9 +88,15 @@ private:
     bool RouteToControl(Message& message);
     void DefaultHandling(Message& message);
 
+    /// Takes `native` (made by the backend, or a sheet's page) as this dialog's window.
+    void Open(backend::NativeDialog& native);
+    /// Lets the window go: handles and bound controls first.
+    void Close();
+
     int m_templateId;
     Window* m_parentWindow;
-    std::unique_ptr<backend::NativeDialog> m_native;
+    std::unique_ptr<backend::NativeDialog> m_owned;
+    backend::NativeDialog* m_native = nullptr;
     std::map<ControlId, std::unique_ptr<Window>> m_items;
 };
 

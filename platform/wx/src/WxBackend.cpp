@@ -181,6 +181,12 @@ std::unique_ptr<backend::NativeDialog> WxBackend::CreateDialog(DialogTemplate co
     return std::make_unique<WxDialog>(dialog, events, OwnerWindow(parent));
 }
 
+std::unique_ptr<backend::NativeSheet> WxBackend::CreateSheet(std::wstring const& caption,
+                                                             backend::SheetEvents& events,
+                                                             backend::NativeWindow* parent) {
+    return std::make_unique<WxSheet>(caption, events, OwnerWindow(parent));
+}
+
 std::unique_ptr<backend::NativeToolTip> WxBackend::CreateToolTip(backend::NativeWindow& tool) {
     return std::make_unique<WxToolTip>(WindowOf(tool));
 }

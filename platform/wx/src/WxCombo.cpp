@@ -9,7 +9,7 @@ WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     , m_sorted((control.style & ComboSorted) != 0)
     , m_editable((control.style & ComboEditable) != 0) {
     // The template's height is the dropped-down list's; the box keeps its natural one.
-    m_window = new wxComboBox(&parent->Dialog(), wxID_ANY, ToWx(control.text),
+    m_window = new wxComboBox(&parent->Container(), wxID_ANY, ToWx(control.text),
                               wxPoint(pixels.left, pixels.top), wxSize(pixels.Width(), -1), 0,
                               nullptr, m_editable ? wxCB_DROPDOWN : wxCB_READONLY);
     RaiseOn(wxEVT_COMBOBOX, *this, Event::ComboSelChange);

@@ -9,27 +9,70 @@
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 namespace platform::wx {
+
+void ModalRun::Guard(std::function<void()> const& action) {
+    if (m_closing) {
+        return;
+    }
+    try {
+        action();
+    } catch (...) {
+        if (!m_error) {
+            m_error = std::current_exception();
+        }
+        End(IDCANCEL);
+    }
+}
+
+int ModalRun::Run(int templateId, std::function<void()> const& init,
+                  std::function<void(Scene const&)> const& play) {
+    Driver* driver = InstalledDriver();
+    Scene scene;
+    if (driver != nullptr) {
+        scene = driver->TakeDialogScene(templateId);
+    }
+    Guard(init);
+    if (!m_ended) {
+        if (driver != nullptr) {
+            // The scene plays once the window runs its own loop, as a user would.
+            m_window.CallAfter([this, scene, play] { Guard([&] { play(scene); }); });
+        }
+        m_window.ShowModal();
+    }
+    if (m_error) {
+        std::rethrow_exception(std::exchange(m_error, nullptr));
+    }
+    return m_result;
+}
+
+void ModalRun::End(int result) {
+    if (m_ended) {
+        return;
+    }
+    m_ended = true;
+    m_result = result;
+    if (m_window.IsModal()) {
+        m_window.EndModal(result);
+    }
+}
 
 WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* owner)
     : WxWindow(nullptr, dialog.id,
                new wxDialog(owner, wxID_ANY, ToWx(dialog.caption), wxDefaultPosition, wxDefaultSize,
                             wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
-    , m_events(events) {
-    wxDialog& window = Dialog();
-    wxSize const client =
-        window.ConvertDialogToPixels(wxSize(dialog.size.width, dialog.size.height));
-    window.SetClientSize(client);
+    , m_events(events)
+    , m_ownRun(std::make_unique<ModalRun>(static_cast<wxDialog&>(*m_window)))
+    , m_run(m_ownRun.get()) {
+    CreateControls(dialog);
+    wxWindow& window = Container();
     // The sizing border is there from the start; until the dialog asks for resizing,
     // the size is pinned.
-    window.SetMinClientSize(client);
-    window.SetMaxClientSize(client);
-    for (ControlTemplate const& control : dialog.controls) {
-        CreateControl(control);
-    }
-    window.Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
+    window.SetMinClientSize(window.GetClientSize());
+    window.SetMaxClientSize(window.GetClientSize());
     window.Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
         Message message;
         message.event = Event::Command;
@@ -37,8 +80,27 @@ WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, 
         message.window = Wrapper();
         Route(message);
     });
+}
+
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* book,
+                   WxSheet& sheet)
+    : WxWindow(nullptr, dialog.id, new wxPanel(book, wxID_ANY))
+    , m_events(events)
+    , m_sheet(&sheet)
+    , m_run(&sheet.Run()) {
+    CreateControls(dialog);
+}
+
+void WxDialog::CreateControls(DialogTemplate const& dialog) {
+    wxWindow& window = Container();
+    window.SetClientSize(
+        window.ConvertDialogToPixels(wxSize(dialog.size.width, dialog.size.height)));
+    for (ControlTemplate const& control : dialog.controls) {
+        CreateControl(control);
+    }
+    window.Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
     window.Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
-        wxSize const size = Dialog().GetClientSize();
+        wxSize const size = Container().GetClientSize();
         Message message;
         message.event = Event::Size;
         message.size = {size.x, size.y};
@@ -57,16 +119,21 @@ WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, 
     });
 }
 
-WxDialog::~WxDialog() {
-    // Wrappers keep their state while the controls are whole; then no event of the
-    // windows going away may reach a handler.
+void WxDialog::PrepareClose() {
     for (auto const& [id, child] : m_children) {
         if (platform::Window* wrapper = child->Wrapper()) {
             wrapper->Detach();
         }
     }
-    m_closing = true;
-    delete m_window;
+    m_run->Close();
+}
+
+WxDialog::~WxDialog() {
+    // A page's panel belongs to its sheet's notebook, which lets it go.
+    if (m_sheet == nullptr) {
+        PrepareClose();
+        delete m_window;
+    }
 }
 
 template <typename T, typename... Args> T& WxDialog::AddChild(ControlId id, Args&&... args) {
@@ -90,7 +157,7 @@ template <typename T, typename... Args> T& WxDialog::AddChild(ControlId id, Args
 }
 
 void WxDialog::CreateControl(ControlTemplate const& control) {
-    wxDialog& dialog = Dialog();
+    wxWindow& dialog = Container();
     wxPoint const position =
         dialog.ConvertDialogToPixels(wxPoint(control.rect.left, control.rect.top));
     wxSize const size =
@@ -149,18 +216,18 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
 }
 
 Rect WxDialog::GetWindowRect() const {
-    wxRect const rect = Dialog().GetScreenRect();
+    wxRect const rect = Container().GetScreenRect();
     return Rect::FromXYWH(rect.x, rect.y, rect.width, rect.height);
 }
 
 Point WxDialog::ClientToScreen(Point point) const {
     // Before the dialog is shown it has no place on the screen yet; its position
     // stands in, which keeps every control's place relative to the client area right.
-    if (!Dialog().IsShown()) {
-        wxPoint const position = Dialog().GetPosition();
+    if (!wxGetTopLevelParent(&Container())->IsShown()) {
+        wxPoint const position = Container().GetPosition();
         return {position.x + point.x, position.y + point.y};
     }
-    wxPoint const screen = Dialog().ClientToScreen(wxPoint(point.x, point.y));
+    wxPoint const screen = Container().ClientToScreen(wxPoint(point.x, point.y));
     return {screen.x, screen.y};
 }
 
@@ -172,76 +239,33 @@ backend::NativeWindow* WxDialog::FindChild(ControlId id) const {
     return found == m_children.end() ? nullptr : found->second.get();
 }
 
-void WxDialog::Guard(std::function<void()> const& action) {
-    if (m_closing) {
-        return;
-    }
-    try {
-        action();
-    } catch (...) {
-        if (!m_error) {
-            m_error = std::current_exception();
-        }
-        End(IDCANCEL);
-    }
-}
-
 void WxDialog::Route(Message& message) {
     Guard([&] { m_events.OnNativeMessage(message); });
 }
 
-void WxDialog::RunScene(Scene const& scene) {
-    Guard([&] {
-        WxUser user(*this);
-        user.Idle();
-        if (!m_ended && scene) {
-            scene(user);
-        }
-        if (!m_ended) {
-            PLATFORM_ERROR(L"the driver's scene for dialog " + std::to_wstring(m_id) +
-                           L" ended with the dialog still open");
-        }
-    });
-}
-
 int WxDialog::RunModal() {
-    Driver* driver = InstalledDriver();
-    Scene scene;
-    if (driver != nullptr) {
-        scene = driver->TakeDialogScene(m_id);
+    if (m_sheet != nullptr) {
+        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
     }
-    Guard([this] { m_events.OnNativeInit(); });
-    if (!m_ended) {
-        if (driver != nullptr) {
-            // The scene plays once the dialog runs its own loop, as a user would.
-            Dialog().CallAfter([this, scene] { RunScene(scene); });
-        }
-        Dialog().ShowModal();
-    }
-    if (m_error) {
-        std::rethrow_exception(std::exchange(m_error, nullptr));
-    }
-    return m_result;
+    return m_run->Run(
+        m_id, [this] { m_events.OnNativeInit(); },
+        [this](Scene const& scene) {
+            WxUser user(*this);
+            user.Play(scene);
+        });
 }
 
 void WxDialog::End(int result) {
-    if (m_ended) {
-        return;
-    }
-    m_ended = true;
-    m_result = result;
-    if (Dialog().IsModal()) {
-        Dialog().EndModal(result);
-    }
+    m_run->End(result);
 }
 
 void WxDialog::Post(Message const& message) {
     m_posted.push_back(message);
-    Dialog().CallAfter([this] { Guard([this] { DeliverPosted(); }); });
+    Container().CallAfter([this] { Guard([this] { DeliverPosted(); }); });
 }
 
 void WxDialog::DeliverPosted() {
-    while (!m_posted.empty() && !m_ended) {
+    while (!m_posted.empty() && !HasEnded()) {
         Message message = m_posted.front();
         m_posted.pop_front();
         Route(message);
@@ -249,17 +273,19 @@ void WxDialog::DeliverPosted() {
 }
 
 Point WxDialog::DialogUnitsToPixels(Point units) const {
-    wxPoint const pixels = Dialog().ConvertDialogToPixels(wxPoint(units.x, units.y));
+    wxPoint const pixels = Container().ConvertDialogToPixels(wxPoint(units.x, units.y));
     return {pixels.x, pixels.y};
 }
 
 void WxDialog::SetClientSize(Size size) {
-    Dialog().SetClientSize(wxSize(size.width, size.height));
+    wxGetTopLevelParent(&Container())->SetClientSize(wxSize(size.width, size.height));
 }
 
 void WxDialog::SetResizable(Size minimum) {
-    Dialog().SetMaxClientSize(wxDefaultSize);
-    Dialog().SetMinClientSize(wxSize(minimum.width, minimum.height));
+    if (m_sheet == nullptr) {
+        Container().SetMaxClientSize(wxDefaultSize);
+        Container().SetMinClientSize(wxSize(minimum.width, minimum.height));
+    }
 }
 
 backend::NativePropertyGrid& WxDialog::CreatePropertyGrid(ControlId id, Rect client) {
@@ -271,7 +297,7 @@ backend::NativeToolBar& WxDialog::CreateToolBar(ControlId id) {
 }
 
 bool WxDialog::SaveScreenshot(std::string const& path) {
-    wxDialog& dialog = Dialog();
+    wxWindow& dialog = *wxGetTopLevelParent(&Container());
     dialog.Raise();
     dialog.Refresh();
     // Painting runs from the loop; a few bounded rounds let it finish.
@@ -313,7 +339,7 @@ void WxDialog::OnCharHook(wxKeyEvent& event) {
                 id = childId;
             }
         }
-        if (focus == m_window) {
+        if (focus == m_window || focus->IsTopLevel()) {
             break;
         }
     }

@@ -52,7 +52,7 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
 
 WxPropertyGrid::WxPropertyGrid(WxDialog* parent, ControlId id, Rect pixels)
     : WxWindow(parent, id,
-               new wxPropertyGridManager(&parent->Dialog(), wxID_ANY,
+               new wxPropertyGridManager(&parent->Container(), wxID_ANY,
                                          wxPoint(pixels.left, pixels.top),
                                          wxSize(pixels.Width(), pixels.Height()),
                                          static_cast<long>(wxPG_SPLITTER_AUTO_CENTER) |

@@ -11,7 +11,7 @@ namespace platform::wx {
 
 WxToolBar::WxToolBar(WxDialog* parent, ControlId id)
     : WxWindow(parent, id,
-               new wxToolBar(&parent->Dialog(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
+               new wxToolBar(&parent->Container(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                              wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER)) {
     Bar().Bind(wxEVT_TOOL, [this](wxCommandEvent& event) {
         Message message;

@@ -61,7 +61,7 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     style |= (control.style & TreeHasButtons) != 0 ? wxTR_HAS_BUTTONS : wxTR_NO_BUTTONS;
     style |= (control.style & TreeHasLines) != 0 ? 0 : wxTR_NO_LINES;
     style |= (control.style & TreeLinesAtRoot) != 0 ? wxTR_LINES_AT_ROOT : 0;
-    m_window = new WxTreeWindow(&parent->Dialog(), wxPoint(pixels.left, pixels.top),
+    m_window = new WxTreeWindow(&parent->Container(), wxPoint(pixels.left, pixels.top),
                                 wxSize(pixels.Width(), pixels.Height()), style, *this);
     m_root = Tree().AddRoot(wxEmptyString);
     Tree().Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {

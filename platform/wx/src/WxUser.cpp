@@ -11,6 +11,17 @@ namespace platform::wx {
 WxUser::WxUser(WxDialog& dialog)
     : m_dialog(dialog) {}
 
+void WxUser::Play(Scene const& scene) {
+    Idle();
+    if (!m_dialog.HasEnded() && scene) {
+        scene(*this);
+    }
+    if (!m_dialog.HasEnded()) {
+        PLATFORM_ERROR(L"the driver's scene for dialog " + std::to_wstring(m_dialog.Id()) +
+                       L" ended with the dialog still open");
+    }
+}
+
 platform::Dialog& WxUser::GetDialog() {
     return *static_cast<platform::Dialog*>(m_dialog.Wrapper());
 }
@@ -65,6 +76,16 @@ void WxUser::PressKey(ControlId id, int key) {
 }
 
 void WxUser::Click(ControlId button) {
+    // On a page, OK and Cancel are the sheet's unless the page shows buttons of its own.
+    backend::NativeWindow const* own = m_dialog.FindChild(button);
+    bool const pageHasIt = own != nullptr && own->IsVisible() && own->IsEnabled();
+    if (m_dialog.Sheet() != nullptr && (button == IDOK || button == IDCANCEL) && !pageHasIt) {
+        if (m_dialog.HasEnded()) {
+            PLATFORM_ERROR(L"the user pressed a button of a sheet that has closed");
+        }
+        Act([&] { m_dialog.Sheet()->Press(button); });
+        return;
+    }
     wxWindow& window = WindowOf(Usable<backend::NativeWindow>(button));
     if (dynamic_cast<wxButton*>(&window) == nullptr) {
         PLATFORM_ERROR(L"control " + std::to_wstring(button) + L" is not a button");

@@ -6,6 +6,7 @@
 
 #include <wx/combobox.h>
 #include <wx/dialog.h>
+#include <wx/notebook.h>
 #include <wx/propgrid/manager.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -204,9 +205,42 @@ private:
     std::vector<ControlId> m_buttons;
 };
 
+/// One run of a modal window: its result, and the first exception a handler threw,
+/// which ends the run and is thrown again once wx's loop has returned.
+class ModalRun final {
+public:
+    explicit ModalRun(wxDialog& window)
+        : m_window(window) {}
+
+    /// Runs `action` as an event handler (nothing once the window is closing).
+    void Guard(std::function<void()> const& action);
+    /// Takes the driver's scene for `templateId`, runs `init`, then shows the window
+    /// until End, with the scene played from inside its loop by `play`.
+    int Run(int templateId, std::function<void()> const& init,
+            std::function<void(Scene const&)> const& play);
+    void End(int result);
+    bool HasEnded() const { return m_ended; }
+    /// From here on no event reaches a handler: the windows are going.
+    void Close() { m_closing = true; }
+    wxDialog& Window() const { return m_window; }
+
+private:
+    wxDialog& m_window;
+    bool m_ended = false;
+    bool m_closing = false;
+    int m_result = 0;
+    std::exception_ptr m_error;
+};
+
+class WxSheet;
+
 class WxDialog final : public WxWindow<backend::NativeDialog> {
 public:
+    /// A dialog of its own, owned by `owner` (may be null).
     WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* owner);
+    /// A page of `sheet`, placed in `book`.
+    WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* book,
+             WxSheet& sheet);
     ~WxDialog() override;
 
     backend::NativeWindow* Parent() const override { return nullptr; }
@@ -224,11 +258,13 @@ public:
     bool SaveScreenshot(std::string const& path) override;
 
     backend::DialogEvents& Events() { return m_events; }
-    wxDialog& Dialog() const { return static_cast<wxDialog&>(*m_window); }
-    bool HasEnded() const { return m_ended; }
-    /// Runs `action` as an event handler: an exception ends the dialog and is thrown
-    /// again from RunModal, since wx's loop must not see it.
-    void Guard(std::function<void()> const& action);
+    /// The window the controls live in: the dialog, or the page's panel.
+    wxWindow& Container() const { return *m_window; }
+    WxSheet* Sheet() const { return m_sheet; }
+    bool HasEnded() const { return m_run->HasEnded(); }
+    void Guard(std::function<void()> const& action) { m_run->Guard(action); }
+    /// Detaches the wrappers while the controls are whole; then no event reaches them.
+    void PrepareClose();
     void Route(Message& message);
     void DeliverPosted();
     /// The client size the dialog's handlers saw last, and how many sizes they saw.
@@ -237,25 +273,52 @@ public:
 
 private:
     template <typename T, typename... Args> T& AddChild(ControlId id, Args&&... args);
+    void CreateControls(DialogTemplate const& dialog);
     void CreateControl(ControlTemplate const& control);
     void OnCharHook(wxKeyEvent& event);
-    void RunScene(Scene const& scene);
 
     backend::DialogEvents& m_events;
+    WxSheet* m_sheet = nullptr;
+    std::unique_ptr<ModalRun> m_ownRun;
+    ModalRun* m_run;
     std::map<ControlId, std::unique_ptr<backend::NativeWindow>> m_children;
     std::deque<Message> m_posted;
-    bool m_ended = false;
-    int m_result = 0;
-    std::exception_ptr m_error;
-    bool m_closing = false;
     Size m_routedSize;
     int m_routedSizes = 0;
     int m_labels = 0;
 };
 
+/// A dialog with a notebook of pages and its own OK and Cancel.
+class WxSheet final : public backend::NativeSheet {
+public:
+    WxSheet(std::wstring const& caption, backend::SheetEvents& events, wxWindow* owner);
+    ~WxSheet() override;
+
+    backend::NativeDialog& AddPage(DialogTemplate const& page,
+                                   backend::DialogEvents& events) override;
+    int RunModal() override;
+    void End(int result) override { m_run.End(result); }
+    void SetActivePage(int index) override;
+    int ActivePage() const override;
+
+    ModalRun& Run() { return m_run; }
+    /// The sheet's own OK or Cancel, pressed by the user.
+    void Press(ControlId button);
+
+private:
+    backend::SheetEvents& m_events;
+    wxDialog* m_window;
+    wxNotebook* m_book;
+    ModalRun m_run;
+    std::vector<std::unique_ptr<WxDialog>> m_pages;
+};
+
 class WxUser final : public User {
 public:
     explicit WxUser(WxDialog& dialog);
+
+    /// Plays `scene` on the dialog; a scene that leaves it open is an internal error.
+    void Play(Scene const& scene);
 
     platform::Dialog& GetDialog() override;
     void Select(ControlId tree, TreeItem item) override;

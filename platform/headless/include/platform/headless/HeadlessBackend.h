@@ -37,6 +37,9 @@ public:
     std::unique_ptr<backend::NativeDialog> CreateDialog(DialogTemplate const& dialog,
                                                         backend::DialogEvents& events,
                                                         backend::NativeWindow* parent) override;
+    std::unique_ptr<backend::NativeSheet> CreateSheet(std::wstring const& caption,
+                                                      backend::SheetEvents& events,
+                                                      backend::NativeWindow* parent) override;
     std::unique_ptr<backend::NativeToolTip> CreateToolTip(backend::NativeWindow& tool) override;
     int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
                    std::wstring const& caption, unsigned style) override;
