@@ -19,9 +19,8 @@ public:
     /// resize the dialog (not below its present size when `useMinimumSize`). `style`
     /// (clip-children, sizing border) is accepted for the callers' sake.
     void InitResizing(bool addGripper, bool useMinimumSize, unsigned style);
-    /// Changes the kept rectangle of control `id` as Windows' InflateRect would: the
-    /// left and top edges move out by `left` and `top`, the right and bottom by `right`
-    /// and `bottom`.
+    /// Inflates the kept rectangle of control `id`: the left and top edges move out by
+    /// `left` and `top`, the right and bottom edges by `right` and `bottom`.
     void InflateCachedControl(int id, int left, int top, int right, int bottom);
     /// The kept rectangle of a mapped control (client coordinates at the initial size).
     platform::Rect GetCachedRect(int id) const;

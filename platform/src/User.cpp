@@ -49,6 +49,21 @@ backend::NativeWindow& User::UsableWindow(backend::NativeDialog& dialog, bool cl
     return *control;
 }
 
+bool User::ClickGoesToSheet(backend::NativeDialog& dialog, bool onSheet, bool closed,
+                            ControlId button) {
+    if (!onSheet || (button != IDOK && button != IDCANCEL)) {
+        return false;
+    }
+    backend::NativeWindow const* own = dialog.FindChild(button);
+    if (own != nullptr && own->IsVisible() && own->IsEnabled()) {
+        return false;
+    }
+    if (closed) {
+        PLATFORM_ERROR(L"the user pressed a button of a sheet that has closed");
+    }
+    return true;
+}
+
 void User::KindMismatch(backend::NativeDialog& dialog, ControlId id) {
     PLATFORM_ERROR(L"the user acted on " + Where(dialog, id) + L" as if it were another kind");
 }

@@ -73,13 +73,7 @@ void HeadlessUser::PressKey(ControlId id, int key) {
 }
 
 void HeadlessUser::Click(ControlId button) {
-    // On a page, OK and Cancel are the sheet's unless the page shows buttons of its own.
-    backend::NativeWindow const* own = m_dialog.FindChild(button);
-    bool const pageHasIt = own != nullptr && own->IsVisible() && own->IsEnabled();
-    if (m_dialog.Sheet() != nullptr && (button == IDOK || button == IDCANCEL) && !pageHasIt) {
-        if (m_dialog.HasEnded()) {
-            PLATFORM_ERROR(L"the user pressed a button of a sheet that has closed");
-        }
+    if (ClickGoesToSheet(m_dialog, m_dialog.Sheet() != nullptr, m_dialog.HasEnded(), button)) {
         m_dialog.Sheet()->Press(button);
         AfterAction();
         return;

@@ -71,6 +71,11 @@ protected:
         return *control;
     }
 
+    /// Whether the user's click on `button` of `dialog` goes to the sheet holding it (when
+    /// `onSheet`): OK and Cancel do, unless the page shows such a button of its own.
+    static bool ClickGoesToSheet(backend::NativeDialog& dialog, bool onSheet, bool closed,
+                                 ControlId button);
+
 private:
     static backend::NativeWindow& UsableWindow(backend::NativeDialog& dialog, bool closed,
                                                ControlId id);
