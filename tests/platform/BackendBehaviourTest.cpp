@@ -3,6 +3,7 @@
 #include "TestDialog.h"
 
 #include "platform/Driver.h"
+#include "platform/Error.h"
 #include "platform/PopupMenu.h"
 #include "platform/PropertySheet.h"
 #include "platform/ToolTip.h"
@@ -491,4 +492,89 @@ TEST_F(BEHAVIOUR_SUITE, a_sheet_applies_its_pages_on_ok_and_stays_open_while_one
     EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
     EXPECT_EQ(page.saved, L"kept");
     EXPECT_THROW(sheet.SetActivePage(0), shr::Exception);
+}
+
+namespace {
+
+/// Raises an internal error from a command handler, as a broken invariant would.
+class ThrowingDialog final : public TestDialog {
+public:
+    platform::MessageMap const& GetMessageMap() const override {
+        static platform::MessageMap const map(
+            &TestDialog::GetMessageMap(),
+            {platform::OnCommand(testdialog::CommandB, &ThrowingDialog::OnBroken)});
+        return map;
+    }
+
+private:
+    void OnBroken() { PLATFORM_ERROR(L"broken on purpose"); }
+};
+
+/// Gives up in OnInitDialog, as a dialog whose property list cannot be made does.
+class GivingUpDialog final : public TestDialog {
+protected:
+    bool OnInitDialog() override {
+        TestDialog::OnInitDialog();
+        EndDialog(platform::IDCANCEL);
+        return true;
+    }
+};
+
+/// Receives the toolbar's commands in place of the dialog.
+class CommandSink final : public platform::CmdTarget {
+public:
+    platform::MessageMap const& GetMessageMap() const override {
+        static platform::MessageMap const map(
+            &CmdTarget::GetMessageMap(),
+            {platform::OnCommand(testdialog::CommandA, &CommandSink::OnCommandA)});
+        return map;
+    }
+    int received = 0;
+
+private:
+    void OnCommandA() { ++received; }
+};
+
+} // namespace
+
+TEST_F(BEHAVIOUR_SUITE, an_error_in_a_handler_leaves_through_DoModal_and_the_window_goes) {
+    ThrowingDialog dialog;
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        dialog.PostCommand(testdialog::CommandB);
+        user.Idle();
+    });
+    try {
+        dialog.DoModal();
+        ADD_FAILURE() << "the handler's error did not reach the caller";
+    } catch (shr::Exception const& error) {
+        EXPECT_NE(error.message.find(L"broken on purpose"), std::wstring::npos);
+    }
+    EXPECT_FALSE(dialog.HasWindow());
+    EXPECT_FALSE(dialog.tree.HasWindow());
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_dialog_that_ends_while_starting_never_shows_and_uses_up_its_scene) {
+    GivingUpDialog dialog;
+    bool played = false;
+    m_driver.OnDialog(testdialog::TemplateId, [&](User&) { played = true; });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    EXPECT_FALSE(played);
+    EXPECT_EQ(m_driver.Pending(), 0U);
+}
+
+TEST_F(BEHAVIOUR_SUITE, toolbar_commands_reach_the_owner_it_was_given_instead_of_the_dialog) {
+    CommandSink sink;
+    Run([&](User& user) {
+        m_dialog.toolBar.SetOwner(sink);
+        m_dialog.log.clear();
+        user.ClickToolButton(platform::ToolBarWindowId, testdialog::CommandA);
+        EXPECT_EQ(sink.received, 1);
+        EXPECT_TRUE(m_dialog.log.empty());
+        // Asked through the sink, the second button has no handler and goes grey.
+        m_dialog.toolBar.OnUpdateCmdUI(sink, true);
+        EXPECT_FALSE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandB));
+        m_dialog.toolBar.OnUpdateCmdUI(sink, false);
+        EXPECT_TRUE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandB));
+        user.Close();
+    });
 }

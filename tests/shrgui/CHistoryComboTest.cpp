@@ -60,3 +60,28 @@ TEST_F(HistoryCombo, history_keeps_the_newest_entries_first_once_each_and_surviv
     shrgui::CHistoryCombo unloaded;
     EXPECT_THROW(unloaded.SaveHistory(true), shr::Exception);
 }
+
+TEST_F(HistoryCombo, loading_restores_the_current_text_and_a_smaller_limit_drops_the_oldest) {
+    auto& store = m_backend.Settings();
+    for (int i = 0; i < 5; ++i) {
+        store.SetString(L"S", L"E" + std::to_wstring(i), L"entry " + std::to_wstring(i));
+    }
+    store.SetString(L"S", L"E2", L"entry 0");
+    HistoryDialog dialog;
+    m_driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        auto& history = dialog.history;
+        history.SetMaxHistoryItems(0);
+        EXPECT_EQ(history.LoadHistory(L"S", L"E", true, L"fallback"), L"fallback");
+        EXPECT_EQ(history.GetWindowText(), L"fallback");
+        // A repeated entry is kept once, where it came first.
+        EXPECT_EQ(history.GetHistory(),
+                  (std::vector<std::wstring>{L"entry 0", L"entry 1", L"entry 3", L"entry 4"}));
+        history.SetMaxHistoryItems(2);
+        EXPECT_EQ(history.GetHistory(), (std::vector<std::wstring>{L"entry 0", L"entry 1"}));
+        history.ClearHistory();
+        EXPECT_EQ(history.GetCount(), 0);
+        EXPECT_EQ(history.GetWindowText(), L"fallback");
+        user.Close();
+    });
+    dialog.DoModal();
+}

@@ -161,3 +161,13 @@ TEST_F(Headless, the_driver_refuses_answers_a_user_could_not_give) {
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
+
+TEST_F(Headless, a_wait_cursor_ends_when_the_work_under_it_fails) {
+    auto const failing = [] {
+        platform::WaitCursor const busy;
+        throw std::runtime_error("rebuild failed");
+    };
+    EXPECT_THROW(failing(), std::runtime_error);
+    EXPECT_EQ(m_backend.WaitCursorDepth(), 0);
+    EXPECT_TRUE(Mentions(ErrorOf([&] { m_backend.EndWaitCursor(); }), L"never began"));
+}
