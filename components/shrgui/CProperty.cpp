@@ -28,10 +28,11 @@ bool CProperty::AddOption(std::wstring const& text, bool insertUnique, std::uint
     if (insertUnique && std::find(m_options.begin(), m_options.end(), text) != m_options.end()) {
         return false;
     }
-    m_options.push_back(text);
+    // The grid first: when it refuses, the item keeps offering what the grid shows.
     if (m_list != nullptr && m_list->HasWindow()) {
         m_list->AddOption(m_row, text);
     }
+    m_options.push_back(text);
     return true;
 }
 

@@ -578,3 +578,20 @@ TEST_F(BEHAVIOUR_SUITE, toolbar_commands_reach_the_owner_it_was_given_instead_of
         user.Close();
     });
 }
+
+TEST_F(BEHAVIOUR_SUITE, a_shown_pick_list_takes_new_options_and_a_plain_value_refuses_them) {
+    Run([&](User& user) {
+        EXPECT_TRUE(m_dialog.unit->AddOption(L"Chains"));
+        user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Chains");
+        EXPECT_EQ(m_dialog.unit->GetValue(), platform::Variant(std::wstring(L"Chains")));
+        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Name Chains");
+
+        auto* plain = m_dialog.grid.GetProperty(m_dialog.grid.AddProperty(
+            std::make_unique<shrgui::CProperty>(L"Label", std::wstring(L"free"), L"", 6)));
+        EXPECT_THROW(plain->AddOption(L"fixed"), shr::Exception);
+        EXPECT_TRUE(plain->GetOptions().empty());
+        user.EditProperty(testdialog::Grid, L"Label", L"anything");
+        EXPECT_EQ(plain->GetValue(), platform::Variant(std::wstring(L"anything")));
+        user.Close();
+    });
+}

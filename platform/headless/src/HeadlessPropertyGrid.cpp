@@ -43,7 +43,13 @@ void HeadlessPropertyGrid::SetValue(backend::PropertyHandle row, Variant const& 
 }
 
 void HeadlessPropertyGrid::AddOption(backend::PropertyHandle row, std::wstring const& option) {
-    At(row).desc.options.push_back(option);
+    // A row shown as a plain value cannot become a pick list, as in the real grid.
+    backend::PropertyDesc& desc = At(row).desc;
+    if (desc.options.empty()) {
+        PLATFORM_ERROR(L"the property \"" + desc.name +
+                       L"\" was shown without options; add them before showing it");
+    }
+    desc.options.push_back(option);
 }
 
 void HeadlessPropertyGrid::Select(backend::PropertyHandle row) {
