@@ -14,17 +14,47 @@ bool PropertyPage::OnApply() {
     return UpdateData(true);
 }
 
+bool PropertyPage::PreTranslateMessage(Message& message) {
+    if (m_sheet == nullptr || message.event != Event::KeyDown ||
+        (message.key != KeyReturn && message.key != KeyEscape)) {
+        return Dialog::PreTranslateMessage(message);
+    }
+    m_sheet->OnSheetButton(message.key == KeyReturn ? IDOK : IDCANCEL);
+    return true;
+}
+
+void PropertyPage::OnOK() {
+    if (m_sheet == nullptr) {
+        Dialog::OnOK();
+        return;
+    }
+    m_sheet->OnSheetButton(IDOK);
+}
+
+void PropertyPage::OnCancel() {
+    if (m_sheet == nullptr) {
+        Dialog::OnCancel();
+        return;
+    }
+    m_sheet->OnSheetButton(IDCANCEL);
+}
+
 PropertySheet::PropertySheet(std::wstring caption, Window* parent)
     : m_caption(std::move(caption))
     , m_parent(parent) {}
 
-PropertySheet::~PropertySheet() = default;
+PropertySheet::~PropertySheet() {
+    for (PropertyPage* page : m_pages) {
+        page->m_sheet = nullptr;
+    }
+}
 
 void PropertySheet::AddPage(PropertyPage& page) {
     if (m_native != nullptr) {
         PLATFORM_ERROR(L"a page was added to a property sheet while it runs");
     }
     m_pages.push_back(&page);
+    page.m_sheet = this;
 }
 
 int PropertySheet::DoModal() {

@@ -487,10 +487,18 @@ TEST_F(BEHAVIOUR_SUITE, a_sheet_applies_its_pages_on_ok_and_stays_open_while_one
 
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
         user.Type(testdialog::NameEdit, L"dropped");
-        user.Click(platform::IDCANCEL);
+        user.PressKey(testdialog::NameEdit, platform::KeyEscape);
     });
     EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
     EXPECT_EQ(page.saved, L"kept");
+
+    // Enter anywhere on the page presses the sheet's OK, which applies the page.
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        user.Type(testdialog::NameEdit, L"entered");
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDOK);
+    EXPECT_EQ(page.saved, L"entered");
     EXPECT_THROW(sheet.SetActivePage(0), shr::Exception);
 }
 

@@ -9,6 +9,8 @@
 
 namespace platform {
 
+class PropertySheet;
+
 /// A dialog shown as a page of a sheet. It runs OnInitDialog like any dialog; the
 /// sheet's OK asks every page to apply, and ending a page ends the sheet.
 class PropertyPage : public Dialog {
@@ -17,6 +19,17 @@ public:
 
     /// Default: saves through the data exchange; false keeps the sheet open.
     virtual bool OnApply();
+    /// Enter and Escape that no control takes press the sheet's OK and Cancel.
+    bool PreTranslateMessage(Message& message) override;
+
+protected:
+    /// A page's OK and Cancel are its sheet's: every page applies, or none.
+    void OnOK() override;
+    void OnCancel() override;
+
+private:
+    friend class PropertySheet;
+    PropertySheet* m_sheet = nullptr;
 };
 
 /// A modal window of pages with its own OK and Cancel. DoModal returns IDOK when every
@@ -38,6 +51,7 @@ public:
     void SetActivePage(int index);
 
 private:
+    friend class PropertyPage;
     void OnSheetInit() override;
     void OnSheetButton(ControlId id) override;
 
