@@ -95,6 +95,20 @@ TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_i
         EXPECT_EQ(m_dialog.log.back(), L"SelChanged Second");
         EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"Second");
         EXPECT_EQ(m_dialog.log.size(), 2U);
+        tree.SelectItem({});
+        tree.SelectItem({});
+        EXPECT_EQ(m_dialog.log.back(), L"SelChanged none");
+        EXPECT_EQ(m_dialog.log.size(), 3U);
+        EXPECT_FALSE(tree.GetSelectedItem());
+
+        // Deleting the selected item leaves no selection and tells nobody.
+        TreeItem const doomed = tree.InsertItem(L"Doomed", folder, InsertAfter::Last);
+        tree.SelectItem(doomed);
+        m_dialog.log.clear();
+        tree.DeleteItem(doomed);
+        user.Idle();
+        EXPECT_FALSE(tree.GetSelectedItem());
+        EXPECT_TRUE(m_dialog.log.empty());
 
         // A double click selects what lies under the cursor, then notifies.
         m_dialog.log.clear();

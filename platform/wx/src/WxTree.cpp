@@ -121,6 +121,14 @@ TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& 
 }
 
 void WxTree::Delete(TreeItem item) {
+    // Deleting the selection leaves none, quietly: the tree would otherwise pick a
+    // neighbour on its next idle and announce that as the user's choice.
+    for (TreeItem selected = Selected(); selected; selected = ParentItem(selected)) {
+        if (!item || selected == item) {
+            Tree().Unselect();
+            break;
+        }
+    }
     if (!item) {
         Tree().DeleteChildren(m_root);
         return;
@@ -164,11 +172,16 @@ TreeItem WxTree::Selected() const {
 }
 
 void WxTree::Select(TreeItem item) {
-    if (!item) {
-        Tree().Unselect();
+    if (item == Selected()) {
         return;
     }
-    if (item == Selected()) {
+    if (!item) {
+        // Clearing the selection is a change the dialog hears of, as with any other.
+        Tree().Unselect();
+        Message message;
+        message.event = Event::SelChanged;
+        message.id = m_id;
+        Raise(message);
         return;
     }
     Tree().SelectItem(Native(item));

@@ -38,6 +38,8 @@ void WxUser::Act(std::function<void()> const& action) {
 }
 
 void WxUser::Idle() {
+    // The toolkit's own idle work (its controls' deferred updates) runs as it would.
+    wxYield();
     m_dialog.DeliverPosted();
     if (m_dialog.HasEnded()) {
         return;
