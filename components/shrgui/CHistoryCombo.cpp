@@ -1,0 +1,105 @@
+#include "shrgui/CHistoryCombo.h"
+
+#include "ToolkitError.h"
+#include "platform/SettingsStore.h"
+#include "shr/StringUtil.h"
+
+#include <algorithm>
+
+namespace shrgui {
+
+namespace {
+constexpr int DefaultMaxItems = 20;
+}
+
+CHistoryCombo::CHistoryCombo(int) {}
+
+void CHistoryCombo::SetMaxHistoryItems(int count) {
+    m_maxItems = count > 0 ? count : DefaultMaxItems;
+    if (static_cast<int>(m_history.size()) > m_maxItems) {
+        m_history.resize(static_cast<std::size_t>(m_maxItems));
+    }
+}
+
+std::wstring CHistoryCombo::LoadHistory(std::wstring const& section, std::wstring const& entry,
+                                        bool restoreCurrent, wchar_t const* currentDefault) {
+    m_section = section;
+    m_entry = entry;
+    m_history.clear();
+    platform::SettingsStore const& store = platform::Settings();
+    for (int i = 0; i < m_maxItems; ++i) {
+        std::wstring const key = entry + std::to_wstring(i);
+        if (!store.HasEntry(section, key)) {
+            break;
+        }
+        std::wstring const value = store.GetString(section, key, L"");
+        if (!shr::Trim(value).empty() &&
+            std::find(m_history.begin(), m_history.end(), value) == m_history.end()) {
+            m_history.push_back(value);
+        }
+    }
+    Refill();
+    if (!restoreCurrent) {
+        return {};
+    }
+    std::wstring const current =
+        store.GetString(section, entry, currentDefault != nullptr ? currentDefault : L"");
+    if (HasWindow()) {
+        SetWindowText(current);
+    }
+    return current;
+}
+
+void CHistoryCombo::StoreValue(bool addToList) {
+    std::wstring const text = GetWindowText();
+    if (shr::Trim(text).empty()) {
+        return;
+    }
+    std::erase(m_history, text);
+    m_history.insert(m_history.begin(), text);
+    if (static_cast<int>(m_history.size()) > m_maxItems) {
+        m_history.resize(static_cast<std::size_t>(m_maxItems));
+    }
+    if (addToList) {
+        Refill();
+    }
+}
+
+void CHistoryCombo::SaveHistory(bool saveCurrent) {
+    if (m_section.empty()) {
+        SHRGUI_ERROR(L"a history combo saved its history before loading it");
+    }
+    platform::SettingsStore& store = platform::Settings();
+    for (int i = 0; i < m_maxItems; ++i) {
+        std::wstring const key = m_entry + std::to_wstring(i);
+        if (i < static_cast<int>(m_history.size())) {
+            store.SetString(m_section, key, m_history[static_cast<std::size_t>(i)]);
+        } else if (store.HasEntry(m_section, key)) {
+            store.DeleteEntry(m_section, key);
+        }
+    }
+    if (saveCurrent && HasWindow()) {
+        store.SetString(m_section, m_entry, GetWindowText());
+    }
+    store.Flush();
+}
+
+void CHistoryCombo::ClearHistory() {
+    m_history.clear();
+    Refill();
+}
+
+void CHistoryCombo::Refill() {
+    if (!HasWindow()) {
+        return;
+    }
+    // Refilling the list must not lose what the user typed.
+    std::wstring const text = GetWindowText();
+    ResetContent();
+    for (std::wstring const& entry : m_history) {
+        AddString(entry);
+    }
+    SetWindowText(text);
+}
+
+} // namespace shrgui

@@ -1,0 +1,53 @@
+// shrgui file dialogs: filters in the "Label|pattern|...||" form, zero-based filter index.
+#pragma once
+
+#include "platform/FileDialog.h"
+
+#include <string>
+#include <vector>
+
+namespace platform {
+class Window;
+}
+
+namespace shrgui {
+
+/// Parses "Label|pattern|Label|pattern||". A string without the closing "||", an entry
+/// without its pattern or an empty label is an internal error naming the filter.
+std::vector<platform::FileFilter> ParseFileFilter(std::wstring const& filter);
+
+class CFileDlg {
+public:
+    virtual ~CFileDlg() = default;
+
+    /// IDOK when the user chose a file, IDCANCEL otherwise.
+    int DoModal();
+    std::wstring GetPathName() const { return m_choice.path; }
+    /// The zero-based position of the chosen filter entry.
+    int GetFilterIndex() const { return m_choice.filterIndex; }
+    std::vector<platform::FileFilter> const& GetFilters() const { return m_request.filters; }
+
+protected:
+    CFileDlg(bool save, wchar_t const* fileName, wchar_t const* filter);
+    CFileDlg(CFileDlg const&) = default;
+    CFileDlg& operator=(CFileDlg const&) = default;
+
+private:
+    platform::FileDialogRequest m_request;
+    platform::FileChoice m_choice;
+};
+
+class CFileOpenDlg final : public CFileDlg {
+public:
+    CFileOpenDlg(platform::Window* parent, wchar_t const* fileName, wchar_t const* filter,
+                 bool flag1 = false, bool flag2 = false, wchar_t const* text1 = nullptr,
+                 wchar_t const* text2 = nullptr);
+};
+
+class CFileSaveDlg final : public CFileDlg {
+public:
+    CFileSaveDlg(platform::Window* parent, wchar_t const* fileName, wchar_t const* filter,
+                 bool flag = false, wchar_t const* text = nullptr);
+};
+
+} // namespace shrgui

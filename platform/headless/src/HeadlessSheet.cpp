@@ -1,0 +1,47 @@
+#include "HeadlessWindows.h"
+
+#include "platform/Error.h"
+
+namespace platform::headless {
+
+HeadlessSheet::HeadlessSheet(std::wstring caption, backend::SheetEvents& events)
+    : m_caption(std::move(caption))
+    , m_events(events) {}
+
+backend::NativeDialog& HeadlessSheet::AddPage(DialogTemplate const& page,
+                                              backend::DialogEvents& events) {
+    m_pages.push_back(std::make_unique<HeadlessDialog>(page, events, nullptr, this));
+    return *m_pages.back();
+}
+
+int HeadlessSheet::RunModal() {
+    Driver* driver = InstalledDriver();
+    if (driver == nullptr || m_pages.empty()) {
+        PLATFORM_ERROR(L"a property sheet opened on the headless backend without a driver or "
+                       L"pages");
+    }
+    Scene scene = driver->TakeDialogScene(m_pages.front()->Id());
+    m_events.OnSheetInit();
+    HeadlessUser user(*m_pages.at(static_cast<std::size_t>(m_active)));
+    if (!m_ended) {
+        user.Idle();
+    }
+    if (!m_ended && scene) {
+        scene(user);
+    }
+    if (!m_ended) {
+        PLATFORM_ERROR(L"the driver's scene for the sheet of page " +
+                       std::to_wstring(m_pages.front()->Id()) +
+                       L" ended with the sheet still open");
+    }
+    return m_result;
+}
+
+void HeadlessSheet::End(int result) {
+    if (!m_ended) {
+        m_ended = true;
+        m_result = result;
+    }
+}
+
+} // namespace platform::headless

@@ -1,0 +1,268 @@
+// The abstract backend: one native interface per control kind, implemented by each backend.
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/Message.h"
+#include "platform/Templates.h"
+#include "platform/TreeItem.h"
+#include "platform/Variant.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Window;
+class SettingsStore;
+struct FileDialogRequest;
+struct FileChoice;
+
+namespace backend {
+
+/// A native window. The platform wrapper attached to it (if any) sees its events first.
+class NativeWindow {
+public:
+    virtual ~NativeWindow();
+
+    virtual ControlId Id() const = 0;
+    virtual NativeWindow* Parent() const = 0;
+    virtual std::wstring GetText() const = 0;
+    virtual void SetText(std::wstring const& text) = 0;
+    virtual bool IsEnabled() const = 0;
+    virtual void Enable(bool on) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual void Show(bool on) = 0;
+    /// In screen coordinates.
+    virtual Rect GetWindowRect() const = 0;
+    /// In its own client coordinates: left and top are 0.
+    virtual Rect GetClientRect() const = 0;
+    virtual Point ClientToScreen(Point point) const = 0;
+    /// `rect` in the parent's client coordinates.
+    virtual void Move(Rect rect) = 0;
+    virtual void SetRedraw(bool on) = 0;
+    virtual bool IsRedrawOn() const = 0;
+    virtual void SetFocus() = 0;
+    virtual bool HasFocus() const = 0;
+
+    Window* Wrapper() const { return m_wrapper; }
+    void SetWrapper(Window* wrapper) { m_wrapper = wrapper; }
+
+private:
+    Window* m_wrapper = nullptr;
+};
+
+class NativeTree : public NativeWindow {
+public:
+    virtual TreeItem Insert(TreeItem parent, InsertAfter where, std::wstring const& text) = 0;
+    /// Deletes the item and its descendants; a null item deletes everything.
+    virtual void Delete(TreeItem item) = 0;
+    virtual void SetData(TreeItem item, std::uintptr_t data) = 0;
+    virtual std::uintptr_t GetData(TreeItem item) const = 0;
+    virtual std::wstring GetItemText(TreeItem item) const = 0;
+    virtual void SetItemText(TreeItem item, std::wstring const& text) = 0;
+    /// First child; of a null item, the first root item.
+    virtual TreeItem Child(TreeItem item) const = 0;
+    virtual TreeItem NextSibling(TreeItem item) const = 0;
+    virtual TreeItem ParentItem(TreeItem item) const = 0;
+    virtual TreeItem Selected() const = 0;
+    /// Selects the item (null clears the selection) and raises SelChanged if it changed.
+    virtual void Select(TreeItem item) = 0;
+    virtual void Expand(TreeItem item) = 0;
+    virtual bool IsExpanded(TreeItem item) const = 0;
+    virtual void EnsureVisible(TreeItem item) = 0;
+    /// Client coordinates; empty when the item is not shown (a parent is collapsed).
+    virtual std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const = 0;
+    virtual TreeHitTest HitTest(Point client) const = 0;
+    virtual void SortChildren(TreeItem item) = 0;
+    virtual std::size_t Count() const = 0;
+};
+
+/// Runs a tree's custom-draw stages, as both backends paint: the control's pre-paint,
+/// then for each shown item in `rows` its pre-paint and, when the handler asks, its
+/// post-paint. Each stage goes to the dialog through `raise`.
+void RunCustomDraw(ControlId tree, std::vector<TreeItem> const& rows, DrawContext& context,
+                   std::function<void(Message&)> const& raise);
+
+class NativeCombo : public NativeWindow {
+public:
+    virtual bool IsSorted() const = 0;
+    /// Adds at the sorted place, or last when unsorted; returns the position.
+    virtual int AddString(std::wstring const& text) = 0;
+    virtual int InsertString(int index, std::wstring const& text) = 0;
+    virtual void DeleteString(int index) = 0;
+    virtual void ResetContent() = 0;
+    virtual int Count() const = 0;
+    virtual std::wstring GetItemText(int index) const = 0;
+    virtual void SetItemData(int index, std::intptr_t data) = 0;
+    virtual std::intptr_t GetItemData(int index) const = 0;
+    virtual int GetCurSel() const = 0;
+    /// Selects without notifying; -1 clears the selection.
+    virtual void SetCurSel(int index) = 0;
+    virtual void SetCueBanner(std::wstring const& text) = 0;
+    virtual std::wstring GetCueBanner() const = 0;
+};
+
+/// What a property-grid row is made from.
+struct PropertyDesc {
+    std::wstring name;
+    Variant value;
+    std::wstring description;
+    bool isGroup = false;
+    /// Offered values; with `allowEdit` false the user can only pick one of them.
+    std::vector<std::wstring> options;
+    bool allowEdit = true;
+    /// Returned with every change notification of this row.
+    std::int64_t clientData = 0;
+};
+
+/// Rows are numbered by the grid; 0 is the invisible root.
+using PropertyHandle = std::uintptr_t;
+
+class NativePropertyGrid : public NativeWindow {
+public:
+    virtual PropertyHandle Append(PropertyHandle parent, PropertyDesc const& desc) = 0;
+    virtual void RemoveAll() = 0;
+    virtual Variant GetValue(PropertyHandle row) const = 0;
+    /// The program's change: notifies nothing.
+    virtual void SetValue(PropertyHandle row, Variant const& value) = 0;
+    virtual void AddOption(PropertyHandle row, std::wstring const& option) = 0;
+    virtual void Select(PropertyHandle row) = 0;
+    virtual PropertyHandle Selected() const = 0;
+    virtual void EnsureVisible(PropertyHandle row) = 0;
+    virtual void EnableHeader(bool on, std::wstring const& left, std::wstring const& right) = 0;
+    /// The text a row shows for its value, with doubles in the grid's format.
+    virtual std::wstring DisplayText(PropertyHandle row) const = 0;
+};
+
+class NativeToolBar : public NativeWindow {
+public:
+    /// Buttons from the template; tooltips in the template's button order.
+    virtual void Load(ToolBarTemplate const& bar, std::vector<std::wstring> const& tooltips) = 0;
+    virtual std::vector<ControlId> Buttons() const = 0;
+    virtual void EnableButton(ControlId command, bool on) = 0;
+    virtual bool IsButtonEnabled(ControlId command) const = 0;
+    virtual std::wstring ButtonToolTip(ControlId command) const = 0;
+    /// The size the bar needs for its buttons.
+    virtual Size FixedSize() const = 0;
+};
+
+class NativeToolTip {
+public:
+    virtual ~NativeToolTip();
+    /// One tool covering the whole window.
+    virtual void AddTool(std::wstring const& text) = 0;
+    virtual void Activate(bool on) = 0;
+    virtual bool IsActive() const = 0;
+    virtual std::wstring Text() const = 0;
+};
+
+/// How a native dialog reports to its platform dialog.
+class DialogEvents {
+public:
+    /// Controls exist: run OnInitDialog.
+    virtual void OnNativeInit() = 0;
+    /// An event from the dialog or one of its controls.
+    virtual void OnNativeMessage(Message& message) = 0;
+    /// A key went down in control `id`; true when something handled it.
+    virtual bool OnNativeKeyDown(ControlId id, int key) = 0;
+
+protected:
+    ~DialogEvents() = default;
+};
+
+class NativeDialog : public NativeWindow {
+public:
+    /// The control with `id`, or null.
+    virtual NativeWindow* FindChild(ControlId id) const = 0;
+    /// Shows the dialog and runs until End; returns End's result.
+    virtual int RunModal() = 0;
+    virtual void End(int result) = 0;
+    /// Queues `message`; it is delivered after the running handler returns.
+    virtual void Post(Message const& message) = 0;
+    virtual Point DialogUnitsToPixels(Point units) const = 0;
+    virtual void SetClientSize(Size size) = 0;
+    /// Allows the user to resize, not below `minimum` (client size).
+    virtual void SetResizable(Size minimum) = 0;
+    virtual NativePropertyGrid& CreatePropertyGrid(ControlId id, Rect client) = 0;
+    virtual NativeToolBar& CreateToolBar(ControlId id) = 0;
+    /// Draws the dialog into a PNG file; false when the backend cannot.
+    virtual bool SaveScreenshot(std::string const& path) = 0;
+};
+
+/// How a native property sheet reports to its platform sheet.
+class SheetEvents {
+public:
+    /// The pages exist: run each page's OnInitDialog.
+    virtual void OnSheetInit() = 0;
+    /// The sheet's own OK or Cancel was pressed.
+    virtual void OnSheetButton(ControlId id) = 0;
+
+protected:
+    ~SheetEvents() = default;
+};
+
+/// A modal window of tabbed pages with its own OK and Cancel. Each page is a native
+/// dialog that is not modal itself: ending a page ends the sheet.
+class NativeSheet {
+public:
+    virtual ~NativeSheet();
+    /// Adds a page made from `page`; the sheet owns it.
+    virtual backend::NativeDialog& AddPage(DialogTemplate const& page, DialogEvents& events) = 0;
+    virtual int RunModal() = 0;
+    virtual void End(int result) = 0;
+    virtual void SetActivePage(int index) = 0;
+    virtual int ActivePage() const = 0;
+};
+
+} // namespace backend
+
+/// Creates native windows and runs the services that are not windows. A host installs
+/// one at start-up (wx for real windows, headless for tests and scripts).
+class Backend {
+public:
+    virtual ~Backend();
+
+    virtual std::unique_ptr<backend::NativeDialog> CreateDialog(DialogTemplate const& dialog,
+                                                                backend::DialogEvents& events,
+                                                                backend::NativeWindow* parent) = 0;
+    virtual std::unique_ptr<backend::NativeSheet> CreateSheet(std::wstring const& caption,
+                                                              backend::SheetEvents& events,
+                                                              backend::NativeWindow* parent) = 0;
+    virtual std::unique_ptr<backend::NativeToolTip> CreateToolTip(backend::NativeWindow& tool) = 0;
+    virtual int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                           std::wstring const& caption, unsigned style) = 0;
+    virtual std::optional<FileChoice> ChooseFile(FileDialogRequest const& request) = 0;
+    /// Shows `popup` at `screen` with the items' `states`; the chosen command, or 0.
+    virtual ControlId TrackPopupMenu(MenuPopupTemplate const& popup,
+                                     std::vector<CmdUI> const& states, backend::NativeWindow& owner,
+                                     Point screen) = 0;
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+    virtual SettingsStore& Settings() = 0;
+
+protected:
+    Backend() = default;
+    Backend(Backend const&) = default;
+    Backend& operator=(Backend const&) = default;
+};
+
+/// The installed backend; none installed is an internal error.
+Backend& CurrentBackend();
+
+/// Installs a backend for its lifetime and puts the previous one back after.
+class [[nodiscard]] BackendScope final {
+public:
+    explicit BackendScope(Backend& backend);
+    ~BackendScope();
+    BackendScope(BackendScope const&) = delete;
+    BackendScope& operator=(BackendScope const&) = delete;
+
+private:
+    Backend* m_previous;
+};
+
+} // namespace platform

@@ -1,0 +1,148 @@
+#include "platform/TreeCtrl.h"
+
+#include "platform/Backend.h"
+#include "platform/Error.h"
+
+#include <cwctype>
+
+namespace platform {
+
+void backend::RunCustomDraw(ControlId tree, std::vector<TreeItem> const& rows, DrawContext& context,
+                            std::function<void(Message&)> const& raise) {
+    CustomDraw draw{DrawStage::PrePaint, {}, &context};
+    Message message;
+    message.event = Event::CustomDraw;
+    message.id = tree;
+    message.draw = &draw;
+    raise(message);
+    if ((message.result & DrawNotifyItemDraw) == 0) {
+        return;
+    }
+    for (TreeItem const item : rows) {
+        draw = {DrawStage::ItemPrePaint, item, &context};
+        message.result = 0;
+        raise(message);
+        if ((message.result & DrawNotifyPostPaint) != 0) {
+            draw.stage = DrawStage::ItemPostPaint;
+            message.result = 0;
+            raise(message);
+        }
+    }
+}
+
+bool TreeCtrl::Accepts(backend::NativeWindow& native) const {
+    return dynamic_cast<backend::NativeTree*>(&native) != nullptr;
+}
+
+backend::NativeTree& TreeCtrl::Tree() const {
+    return static_cast<backend::NativeTree&>(Native());
+}
+
+int TreeCtrl::CompareItemText(std::wstring const& a, std::wstring const& b) {
+    std::size_t const common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        auto const lowerA = std::towlower(static_cast<wint_t>(a[i]));
+        auto const lowerB = std::towlower(static_cast<wint_t>(b[i]));
+        if (lowerA != lowerB) {
+            return lowerA < lowerB ? -1 : 1;
+        }
+    }
+    if (a.size() != b.size()) {
+        return a.size() < b.size() ? -1 : 1;
+    }
+    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+}
+
+TreeItem TreeCtrl::InsertItem(std::wstring const& text, TreeItem parent, InsertAfter where) {
+    return Tree().Insert(parent, where, text);
+}
+
+bool TreeCtrl::DeleteItem(TreeItem item) {
+    if (!item) {
+        return false;
+    }
+    Tree().Delete(item);
+    return true;
+}
+
+void TreeCtrl::DeleteAllItems() {
+    Tree().Delete({});
+}
+
+void TreeCtrl::SetItemData(TreeItem item, std::uintptr_t data) {
+    Tree().SetData(item, data);
+}
+
+std::uintptr_t TreeCtrl::GetItemData(TreeItem item) const {
+    return Tree().GetData(item);
+}
+
+std::wstring TreeCtrl::GetItemText(TreeItem item) const {
+    return Tree().GetItemText(item);
+}
+
+void TreeCtrl::SetItemText(TreeItem item, std::wstring const& text) {
+    Tree().SetItemText(item, text);
+}
+
+TreeItem TreeCtrl::GetRootItem() const {
+    return Tree().Child({});
+}
+
+TreeItem TreeCtrl::GetChildItem(TreeItem item) const {
+    return item ? Tree().Child(item) : TreeItem{};
+}
+
+TreeItem TreeCtrl::GetNextSiblingItem(TreeItem item) const {
+    return item ? Tree().NextSibling(item) : TreeItem{};
+}
+
+TreeItem TreeCtrl::GetParentItem(TreeItem item) const {
+    return item ? Tree().ParentItem(item) : TreeItem{};
+}
+
+TreeItem TreeCtrl::GetSelectedItem() const {
+    return Tree().Selected();
+}
+
+bool TreeCtrl::SelectItem(TreeItem item) {
+    Tree().Select(item);
+    return true;
+}
+
+void TreeCtrl::Expand(TreeItem item) {
+    if (item) {
+        Tree().Expand(item);
+    }
+}
+
+bool TreeCtrl::IsExpanded(TreeItem item) const {
+    return item && Tree().IsExpanded(item);
+}
+
+void TreeCtrl::EnsureVisible(TreeItem item) {
+    if (item) {
+        Tree().EnsureVisible(item);
+    }
+}
+
+std::optional<Rect> TreeCtrl::GetItemRect(TreeItem item, bool textOnly) const {
+    if (!item) {
+        return std::nullopt;
+    }
+    return Tree().ItemRect(item, textOnly);
+}
+
+TreeHitTest TreeCtrl::HitTest(Point client) const {
+    return Tree().HitTest(client);
+}
+
+void TreeCtrl::SortChildren(TreeItem item) {
+    Tree().SortChildren(item);
+}
+
+std::size_t TreeCtrl::GetCount() const {
+    return Tree().Count();
+}
+
+} // namespace platform

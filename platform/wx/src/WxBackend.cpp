@@ -1,0 +1,257 @@
+#include "platform/wx/WxBackend.h"
+
+#include "WxWindows.h"
+#include "platform/Driver.h"
+#include "platform/Error.h"
+#include "platform/FileDialog.h"
+#include "platform/SettingsStore.h"
+
+#include <wx/app.h>
+#include <wx/fileconf.h>
+#include <wx/filedlg.h>
+#include <wx/init.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace platform::wx {
+
+namespace {
+
+class WxToolTip final : public backend::NativeToolTip {
+public:
+    explicit WxToolTip(wxWindow& tool)
+        : m_tool(tool) {}
+    void AddTool(std::wstring const& text) override {
+        m_text = text;
+        Apply();
+    }
+    void Activate(bool on) override {
+        m_active = on;
+        Apply();
+    }
+    bool IsActive() const override { return m_active; }
+    std::wstring Text() const override { return m_text; }
+
+private:
+    void Apply() {
+        if (m_active && !m_text.empty()) {
+            m_tool.SetToolTip(ToWx(m_text));
+        } else {
+            m_tool.UnsetToolTip();
+        }
+    }
+
+    wxWindow& m_tool;
+    std::wstring m_text;
+    bool m_active = true;
+};
+
+/// Sections become config paths: "Settings\History" is /Settings/History.
+wxString ConfigPath(std::wstring const& section, std::wstring const& entry) {
+    wxString path = "/" + ToWx(section) + "/" + ToWx(entry);
+    path.Replace("\\", "/");
+    return path;
+}
+
+/// The settings file under the user's config directory, written on Flush.
+class WxSettings final : public SettingsStore {
+public:
+    explicit WxSettings(std::wstring const& appName) {
+        char const* home = std::getenv("XDG_CONFIG_HOME");
+        std::filesystem::path base =
+            home != nullptr && *home != '\0'
+                ? std::filesystem::path(home)
+                : std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") /
+                      ".config";
+        m_path = base / appName / "settings.ini";
+    }
+
+    std::wstring GetString(std::wstring const& section, std::wstring const& entry,
+                           std::wstring const& fallback) const override {
+        wxString value;
+        return Config().Read(ConfigPath(section, entry), &value) ? FromWx(value) : fallback;
+    }
+    void SetString(std::wstring const& section, std::wstring const& entry,
+                   std::wstring const& value) override {
+        Config().Write(ConfigPath(section, entry), ToWx(value));
+    }
+    bool HasEntry(std::wstring const& section, std::wstring const& entry) const override {
+        return Config().HasEntry(ConfigPath(section, entry));
+    }
+    void DeleteEntry(std::wstring const& section, std::wstring const& entry) override {
+        Config().DeleteEntry(ConfigPath(section, entry), false);
+    }
+    void Flush() override {
+        std::filesystem::create_directories(m_path.parent_path());
+        Config().Flush();
+    }
+
+private:
+    wxFileConfig& Config() const {
+        if (m_config == nullptr) {
+            m_config = std::make_unique<wxFileConfig>(wxEmptyString, wxEmptyString,
+                                                      wxString(m_path.native()), wxEmptyString,
+                                                      wxCONFIG_USE_LOCAL_FILE);
+        }
+        return *m_config;
+    }
+
+    std::filesystem::path m_path;
+    mutable std::unique_ptr<wxFileConfig> m_config;
+};
+
+int FromWxAnswer(int answer) {
+    switch (answer) {
+    case wxYES:
+        return IDYES;
+    case wxNO:
+        return IDNO;
+    case wxCANCEL:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
+
+long ToWxStyle(unsigned style) {
+    long buttons = wxOK;
+    switch (style & 0xFU) {
+    case MB_OKCANCEL:
+        buttons = wxOK | wxCANCEL;
+        break;
+    case MB_YESNO:
+        buttons = wxYES_NO;
+        break;
+    case MB_YESNOCANCEL:
+        buttons = wxYES_NO | wxCANCEL;
+        break;
+    default:
+        break;
+    }
+    switch (style & 0xF0U) {
+    case MB_ICONERROR:
+        return buttons | wxICON_ERROR;
+    case MB_ICONQUESTION:
+        return buttons | wxICON_QUESTION;
+    case MB_ICONEXCLAMATION:
+        return buttons | wxICON_EXCLAMATION;
+    case MB_ICONINFORMATION:
+        return buttons | wxICON_INFORMATION;
+    default:
+        return buttons;
+    }
+}
+
+wxWindow* OwnerWindow(backend::NativeWindow* owner) {
+    return owner != nullptr ? &WindowOf(*owner) : nullptr;
+}
+
+} // namespace
+
+class WxBackend::Impl {
+public:
+    explicit Impl(std::wstring const& appName)
+        : settings(appName) {}
+
+    WxSettings settings;
+};
+
+WxBackend::WxBackend(std::wstring const& appName)
+    : m_impl(std::make_unique<Impl>(appName)) {
+    wxInitAllImageHandlers();
+}
+
+WxBackend::~WxBackend() = default;
+
+bool WxBackend::StartApplication(int& argc, char** argv) {
+    if (wxTheApp != nullptr) {
+        return true;
+    }
+    wxApp::SetInstance(new wxApp());
+    return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
+}
+
+std::unique_ptr<backend::NativeDialog> WxBackend::CreateDialog(DialogTemplate const& dialog,
+                                                               backend::DialogEvents& events,
+                                                               backend::NativeWindow* parent) {
+    return std::make_unique<WxDialog>(dialog, events, OwnerWindow(parent));
+}
+
+std::unique_ptr<backend::NativeSheet> WxBackend::CreateSheet(std::wstring const& caption,
+                                                             backend::SheetEvents& events,
+                                                             backend::NativeWindow* parent) {
+    return std::make_unique<WxSheet>(caption, events, OwnerWindow(parent));
+}
+
+std::unique_ptr<backend::NativeToolTip> WxBackend::CreateToolTip(backend::NativeWindow& tool) {
+    return std::make_unique<WxToolTip>(WindowOf(tool));
+}
+
+int WxBackend::MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                          std::wstring const& caption, unsigned style) {
+    if (Driver* driver = InstalledDriver()) {
+        return driver->TakeMessageBoxAnswer(text, caption, style);
+    }
+    return FromWxAnswer(
+        wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), OwnerWindow(owner)));
+}
+
+std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request) {
+    if (Driver* driver = InstalledDriver()) {
+        return driver->TakeFileChoice(request);
+    }
+    // The toolkit's wildcard has the same "label|pattern" form.
+    wxString wildcard;
+    for (FileFilter const& filter : request.filters) {
+        wildcard += (wildcard.empty() ? "" : "|") + ToWx(filter.label) + "|" + ToWx(filter.pattern);
+    }
+    long const style =
+        request.save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
+    wxFileDialog dialog(nullptr, wxFileSelectorPromptStr, wxEmptyString, ToWx(request.initialName),
+                        wildcard.empty() ? wxString(wxFileSelectorDefaultWildcardStr) : wildcard,
+                        style);
+    if (dialog.ShowModal() != wxID_OK) {
+        return std::nullopt;
+    }
+    return FileChoice{FromWx(dialog.GetPath()), dialog.GetFilterIndex()};
+}
+
+ControlId WxBackend::TrackPopupMenu(MenuPopupTemplate const& popup,
+                                    std::vector<CmdUI> const& states, backend::NativeWindow& owner,
+                                    Point screen) {
+    if (Driver* driver = InstalledDriver()) {
+        return driver->TakeMenuChoice(popup, states, screen);
+    }
+    wxMenu menu;
+    for (std::size_t i = 0; i < popup.items.size(); ++i) {
+        MenuItemTemplate const& item = popup.items[i];
+        if (item.command == 0) {
+            menu.AppendSeparator();
+            continue;
+        }
+        menu.Append(item.command, ToWx(item.text));
+        menu.Enable(item.command, i < states.size() && states[i].enabled);
+    }
+    wxWindow& window = WindowOf(owner);
+    int const chosen = window.GetPopupMenuSelectionFromUser(
+        menu, window.ScreenToClient(wxPoint(screen.x, screen.y)));
+    return chosen == wxID_NONE ? 0 : chosen;
+}
+
+void WxBackend::BeginWaitCursor() {
+    wxBeginBusyCursor();
+}
+
+void WxBackend::EndWaitCursor() {
+    wxEndBusyCursor();
+}
+
+SettingsStore& WxBackend::Settings() {
+    return m_impl->settings;
+}
+
+} // namespace platform::wx

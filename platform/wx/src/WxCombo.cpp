@@ -1,0 +1,90 @@
+#include "WxWindows.h"
+
+#include "platform/TreeCtrl.h"
+
+namespace platform::wx {
+
+WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
+    : WxWindow(parent, control.id, nullptr)
+    , m_sorted((control.style & ComboSorted) != 0)
+    , m_editable((control.style & ComboEditable) != 0) {
+    // The template's height is the dropped-down list's; the box keeps its natural one.
+    m_window = new wxComboBox(&parent->Container(), wxID_ANY, ToWx(control.text),
+                              wxPoint(pixels.left, pixels.top), wxSize(pixels.Width(), -1), 0,
+                              nullptr, m_editable ? wxCB_DROPDOWN : wxCB_READONLY);
+    RaiseOn(wxEVT_COMBOBOX, *this, Event::ComboSelChange);
+    if (m_editable) {
+        RaiseOn(wxEVT_TEXT, *this, Event::EditChange);
+    }
+}
+
+int WxCombo::AddString(std::wstring const& text) {
+    int position = Count();
+    if (m_sorted) {
+        // The platform's order, not the toolkit's: after the last item not sorting after.
+        position = 0;
+        while (position < Count() && TreeCtrl::CompareItemText(text, GetItemText(position)) >= 0) {
+            ++position;
+        }
+    }
+    return InsertString(position, text);
+}
+
+int WxCombo::InsertString(int index, std::wstring const& text) {
+    int const at = index < 0 ? Count() : index;
+    Combo().Insert(ToWx(text), static_cast<unsigned>(at));
+    m_data.insert(m_data.begin() + at, 0);
+    return at;
+}
+
+void WxCombo::DeleteString(int index) {
+    Combo().Delete(static_cast<unsigned>(index));
+    m_data.erase(m_data.begin() + index);
+}
+
+void WxCombo::ResetContent() {
+    // The edit field of an editable box keeps what the user typed.
+    wxString const text = Combo().GetValue();
+    Combo().wxItemContainer::Clear();
+    m_data.clear();
+    Combo().ChangeValue(m_editable ? text : wxString());
+}
+
+int WxCombo::Count() const {
+    return static_cast<int>(Combo().GetCount());
+}
+
+std::wstring WxCombo::GetItemText(int index) const {
+    return FromWx(Combo().GetString(static_cast<unsigned>(index)));
+}
+
+void WxCombo::SetItemData(int index, std::intptr_t data) {
+    m_data.at(static_cast<std::size_t>(index)) = data;
+}
+
+std::intptr_t WxCombo::GetItemData(int index) const {
+    return m_data.at(static_cast<std::size_t>(index));
+}
+
+int WxCombo::GetCurSel() const {
+    return Combo().GetSelection();
+}
+
+void WxCombo::SetCurSel(int index) {
+    if (index < 0) {
+        Combo().SetSelection(wxNOT_FOUND);
+        Combo().ChangeValue(wxString());
+        return;
+    }
+    Combo().SetSelection(index);
+}
+
+void WxCombo::SetCueBanner(std::wstring const& text) {
+    Combo().SetHint(ToWx(text));
+}
+
+std::wstring WxCombo::GetCueBanner() const {
+    return FromWx(Combo().GetHint());
+}
+
+} // namespace platform::wx

@@ -1,0 +1,353 @@
+#include "WxWindows.h"
+
+#include "platform/Error.h"
+#include "platform/Window.h"
+
+#include <wx/button.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/panel.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+
+namespace platform::wx {
+
+void ModalRun::Guard(std::function<void()> const& action) {
+    if (m_closing) {
+        return;
+    }
+    try {
+        action();
+    } catch (...) {
+        if (!m_error) {
+            m_error = std::current_exception();
+        }
+        End(IDCANCEL);
+    }
+}
+
+int ModalRun::Run(int templateId, std::function<void()> const& init,
+                  std::function<void(Scene const&)> const& play) {
+    Driver* driver = InstalledDriver();
+    Scene scene;
+    if (driver != nullptr) {
+        scene = driver->TakeDialogScene(templateId);
+    }
+    Guard(init);
+    if (!m_ended) {
+        if (driver != nullptr) {
+            // The scene plays once the window runs its own loop, as a user would.
+            m_window.CallAfter([this, scene, play] { Guard([&] { play(scene); }); });
+        }
+        m_window.ShowModal();
+    }
+    if (m_error) {
+        std::rethrow_exception(std::exchange(m_error, nullptr));
+    }
+    return m_result;
+}
+
+void ModalRun::End(int result) {
+    if (m_ended) {
+        return;
+    }
+    m_ended = true;
+    m_result = result;
+    if (m_window.IsModal()) {
+        m_window.EndModal(result);
+    }
+}
+
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* owner)
+    : WxWindow(nullptr, dialog.id,
+               new wxDialog(owner, wxID_ANY, ToWx(dialog.caption), wxDefaultPosition, wxDefaultSize,
+                            wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
+    , m_events(events)
+    , m_ownRun(std::make_unique<ModalRun>(static_cast<wxDialog&>(*m_window)))
+    , m_run(m_ownRun.get()) {
+    CreateControls(dialog);
+    wxWindow& window = Container();
+    // The sizing border is there from the start; until the dialog asks for resizing,
+    // the size is pinned.
+    window.SetMinClientSize(window.GetClientSize());
+    window.SetMaxClientSize(window.GetClientSize());
+    window.Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+        Message message;
+        message.event = Event::Command;
+        message.id = IDCANCEL;
+        message.window = Wrapper();
+        Route(message);
+    });
+}
+
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* book,
+                   WxSheet& sheet)
+    : WxWindow(nullptr, dialog.id, new wxPanel(book, wxID_ANY))
+    , m_events(events)
+    , m_sheet(&sheet)
+    , m_run(&sheet.Run()) {
+    CreateControls(dialog);
+}
+
+void WxDialog::CreateControls(DialogTemplate const& dialog) {
+    wxWindow& window = Container();
+    window.SetClientSize(
+        window.ConvertDialogToPixels(wxSize(dialog.size.width, dialog.size.height)));
+    for (ControlTemplate const& control : dialog.controls) {
+        CreateControl(control);
+    }
+    window.Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
+    window.Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        wxSize const size = Container().GetClientSize();
+        Message message;
+        message.event = Event::Size;
+        message.size = {size.x, size.y};
+        message.window = Wrapper();
+        m_routedSize = message.size;
+        ++m_routedSizes;
+        Route(message);
+        event.Skip();
+    });
+    window.Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+        Message message;
+        message.event = Event::KickIdle;
+        message.window = Wrapper();
+        Route(message);
+        event.Skip();
+    });
+}
+
+void WxDialog::PrepareClose() {
+    for (auto const& [id, child] : m_children) {
+        if (platform::Window* wrapper = child->Wrapper()) {
+            wrapper->Detach();
+        }
+    }
+    m_run->Close();
+}
+
+WxDialog::~WxDialog() {
+    // A page's panel belongs to its sheet's notebook, which lets it go.
+    if (m_sheet == nullptr) {
+        PrepareClose();
+        delete m_window;
+    }
+}
+
+template <typename T, typename... Args> T& WxDialog::AddChild(ControlId id, Args&&... args) {
+    auto child = std::make_unique<T>(std::forward<Args>(args)...);
+    T& added = *child;
+    ControlId const key = id == -1 ? -1000000 - ++m_labels : id;
+    if (!m_children.emplace(key, std::move(child)).second) {
+        PLATFORM_ERROR(L"dialog " + std::to_wstring(m_id) + L" already has a control " +
+                       std::to_wstring(id));
+    }
+    wxWindow& window = *added.Window();
+    window.Bind(wxEVT_CONTEXT_MENU, [this, &added](wxContextMenuEvent& event) {
+        Message message;
+        message.event = Event::ContextMenu;
+        message.id = added.Id();
+        message.window = added.Wrapper();
+        message.point = {event.GetPosition().x, event.GetPosition().y};
+        Route(message);
+    });
+    return added;
+}
+
+void WxDialog::CreateControl(ControlTemplate const& control) {
+    wxWindow& dialog = Container();
+    wxPoint const position =
+        dialog.ConvertDialogToPixels(wxPoint(control.rect.left, control.rect.top));
+    wxSize const size =
+        dialog.ConvertDialogToPixels(wxSize(control.rect.right, control.rect.bottom));
+    Rect const pixels = Rect::FromXYWH(position.x, position.y, size.x, size.y);
+    wxString const text = ToWx(control.text);
+    backend::NativeWindow* added = nullptr;
+    switch (control.kind) {
+    case ControlKind::ComboBox:
+        added = &AddChild<WxCombo>(control.id, this, control, pixels);
+        break;
+    case ControlKind::TreeView:
+        added = &AddChild<WxTree>(control.id, this, control, pixels);
+        break;
+    case ControlKind::PropertyGrid:
+        added = &AddChild<WxPropertyGrid>(control.id, this, control.id, pixels);
+        break;
+    case ControlKind::Edit: {
+        long style = 0;
+        style |= (control.style & EditMultiLine) != 0 ? wxTE_MULTILINE : 0;
+        style |= (control.style & EditReadOnly) != 0 ? wxTE_READONLY : 0;
+        style |= (control.style & EditAutoHScroll) != 0 ? wxHSCROLL : 0;
+        auto* edit = new wxTextCtrl(&dialog, wxID_ANY, text, position, size, style);
+        auto& native = AddChild<WxControl>(control.id, this, control.id, edit);
+        RaiseOn(wxEVT_TEXT, native, Event::EditChange);
+        added = &native;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new wxButton(&dialog, wxID_ANY, text, position, size);
+        if ((control.style & ButtonDefault) != 0) {
+            button->SetDefault();
+        }
+        auto& native = AddChild<WxControl>(control.id, this, control.id, button);
+        RaiseOn(wxEVT_BUTTON, native, Event::Command);
+        added = &native;
+        break;
+    }
+    case ControlKind::GroupBox:
+        added = &AddChild<WxControl>(control.id, this, control.id,
+                                     new wxStaticBox(&dialog, wxID_ANY, text, position, size));
+        break;
+    case ControlKind::Static:
+        if ((control.style & StaticFrame) != 0) {
+            added = &AddChild<WxControl>(
+                control.id, this, control.id,
+                new wxPanel(&dialog, wxID_ANY, position, size, wxBORDER_SIMPLE));
+        } else {
+            added = &AddChild<WxControl>(control.id, this, control.id,
+                                         new wxStaticText(&dialog, wxID_ANY, text, position, size));
+        }
+        break;
+    }
+    added->Show((control.style & StyleHidden) == 0);
+    added->Enable((control.style & StyleDisabled) == 0);
+}
+
+Rect WxDialog::GetWindowRect() const {
+    wxRect const rect = Container().GetScreenRect();
+    return Rect::FromXYWH(rect.x, rect.y, rect.width, rect.height);
+}
+
+Point WxDialog::ClientToScreen(Point point) const {
+    // Before the dialog is shown it has no place on the screen yet; its position
+    // stands in, which keeps every control's place relative to the client area right.
+    if (!wxGetTopLevelParent(&Container())->IsShown()) {
+        wxPoint const position = Container().GetPosition();
+        return {position.x + point.x, position.y + point.y};
+    }
+    wxPoint const screen = Container().ClientToScreen(wxPoint(point.x, point.y));
+    return {screen.x, screen.y};
+}
+
+backend::NativeWindow* WxDialog::FindChild(ControlId id) const {
+    if (id == -1) {
+        return nullptr;
+    }
+    auto const found = m_children.find(id);
+    return found == m_children.end() ? nullptr : found->second.get();
+}
+
+void WxDialog::Route(Message& message) {
+    Guard([&] { m_events.OnNativeMessage(message); });
+}
+
+int WxDialog::RunModal() {
+    if (m_sheet != nullptr) {
+        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
+    }
+    return m_run->Run(
+        m_id, [this] { m_events.OnNativeInit(); },
+        [this](Scene const& scene) {
+            WxUser user(*this);
+            user.Play(scene);
+        });
+}
+
+void WxDialog::End(int result) {
+    m_run->End(result);
+}
+
+void WxDialog::Post(Message const& message) {
+    m_posted.push_back(message);
+    Container().CallAfter([this] { Guard([this] { DeliverPosted(); }); });
+}
+
+void WxDialog::DeliverPosted() {
+    while (!m_posted.empty() && !HasEnded()) {
+        Message message = m_posted.front();
+        m_posted.pop_front();
+        Route(message);
+    }
+}
+
+Point WxDialog::DialogUnitsToPixels(Point units) const {
+    wxPoint const pixels = Container().ConvertDialogToPixels(wxPoint(units.x, units.y));
+    return {pixels.x, pixels.y};
+}
+
+void WxDialog::SetClientSize(Size size) {
+    wxGetTopLevelParent(&Container())->SetClientSize(wxSize(size.width, size.height));
+}
+
+void WxDialog::SetResizable(Size minimum) {
+    if (m_sheet == nullptr) {
+        Container().SetMaxClientSize(wxDefaultSize);
+        Container().SetMinClientSize(wxSize(minimum.width, minimum.height));
+    }
+}
+
+backend::NativePropertyGrid& WxDialog::CreatePropertyGrid(ControlId id, Rect client) {
+    return AddChild<WxPropertyGrid>(id, this, id, client);
+}
+
+backend::NativeToolBar& WxDialog::CreateToolBar(ControlId id) {
+    return AddChild<WxToolBar>(id, this, id);
+}
+
+bool WxDialog::SaveScreenshot(std::string const& path) {
+    wxWindow& dialog = *wxGetTopLevelParent(&Container());
+    dialog.Raise();
+    dialog.Refresh();
+    // Painting runs from the loop; a few bounded rounds let it finish.
+    for (int round = 0; round < 10; ++round) {
+        dialog.Update();
+        wxYield();
+        wxMilliSleep(10);
+    }
+    wxRect const rect = dialog.GetScreenRect();
+    wxBitmap bitmap(rect.width, rect.height);
+    {
+        wxMemoryDC memory(bitmap);
+        wxScreenDC screen;
+        memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+    }
+    return bitmap.ConvertToImage().SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+}
+
+void WxDialog::OnCharHook(wxKeyEvent& event) {
+    int key = 0;
+    switch (event.GetKeyCode()) {
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        key = KeyReturn;
+        break;
+    case WXK_ESCAPE:
+        key = KeyEscape;
+        break;
+    default:
+        event.Skip();
+        return;
+    }
+    // The key belongs to the control holding the focus, or to one that contains it.
+    ControlId id = 0;
+    for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && id == 0;
+         focus = focus->GetParent()) {
+        for (auto const& [childId, child] : m_children) {
+            if (&WindowOf(*child) == focus) {
+                id = childId;
+            }
+        }
+        if (focus == m_window || focus->IsTopLevel()) {
+            break;
+        }
+    }
+    bool handled = false;
+    Guard([&] { handled = m_events.OnNativeKeyDown(id, key); });
+    if (!handled) {
+        event.Skip();
+    }
+}
+
+} // namespace platform::wx

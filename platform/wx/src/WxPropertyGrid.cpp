@@ -1,0 +1,254 @@
+#include "WxWindows.h"
+
+#include "platform/Error.h"
+#include "platform/PropertyGrid.h"
+
+#include <wx/propgrid/advprops.h>
+#include <wx/propgrid/props.h>
+
+#include <algorithm>
+
+namespace platform::wx {
+
+namespace {
+
+wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& name) {
+    wxString const label = ToWx(desc.name);
+    if (desc.isGroup) {
+        return new wxPropertyCategory(label, name);
+    }
+    switch (TypeOf(desc.value)) {
+    case VariantType::Double:
+        return new wxFloatProperty(label, name, std::get<double>(desc.value));
+    case VariantType::Int:
+        return new wxIntProperty(label, name, std::get<int>(desc.value));
+    case VariantType::Bool:
+        return new wxBoolProperty(label, name, std::get<bool>(desc.value));
+    default:
+        break;
+    }
+    std::wstring const text =
+        TypeOf(desc.value) == VariantType::Text ? std::get<std::wstring>(desc.value) : L"";
+    if (desc.options.empty()) {
+        return new wxStringProperty(label, name, ToWx(text));
+    }
+    // A pick list without free editing is an enumeration; with it, an editable one.
+    wxPGChoices choices;
+    for (std::wstring const& option : desc.options) {
+        choices.Add(ToWx(option));
+    }
+    if (desc.allowEdit) {
+        return new wxEditEnumProperty(label, name, choices, ToWx(text));
+    }
+    int index = choices.Index(ToWx(text));
+    if (index == wxNOT_FOUND) {
+        index = static_cast<int>(choices.GetCount());
+        choices.Add(ToWx(text));
+    }
+    return new wxEnumProperty(label, name, choices, index);
+}
+
+} // namespace
+
+WxPropertyGrid::WxPropertyGrid(WxDialog* parent, ControlId id, Rect pixels)
+    : WxWindow(parent, id,
+               new wxPropertyGridManager(&parent->Container(), wxID_ANY,
+                                         wxPoint(pixels.left, pixels.top),
+                                         wxSize(pixels.Width(), pixels.Height()),
+                                         static_cast<long>(wxPG_SPLITTER_AUTO_CENTER) |
+                                             static_cast<long>(wxBORDER_SIMPLE))) {
+    // The manager shows its header only over a page.
+    static_cast<wxPropertyGridManager&>(*m_window).AddPage();
+    // The grid announces changes through its manager.
+    m_window->Bind(wxEVT_PG_CHANGED, &WxPropertyGrid::OnChanged, this);
+}
+
+wxPropertyGrid& WxPropertyGrid::Grid() const {
+    return *static_cast<wxPropertyGridManager&>(*m_window).GetGrid();
+}
+
+wxPGProperty* WxPropertyGrid::Row(backend::PropertyHandle row) const {
+    Desc(row);
+    return reinterpret_cast<wxPGProperty*>(row);
+}
+
+backend::PropertyDesc& WxPropertyGrid::Desc(backend::PropertyHandle row) {
+    auto const found = m_rows.find(row);
+    if (found == m_rows.end()) {
+        PLATFORM_ERROR(L"property grid " + std::to_wstring(m_id) + L" has no such row");
+    }
+    return found->second;
+}
+
+backend::PropertyDesc const& WxPropertyGrid::Desc(backend::PropertyHandle row) const {
+    return const_cast<WxPropertyGrid*>(this)->Desc(row);
+}
+
+backend::PropertyHandle WxPropertyGrid::Append(backend::PropertyHandle parent,
+                                               backend::PropertyDesc const& desc) {
+    // Rows are named uniquely: several groups hold a row labelled "Name".
+    wxPGProperty* property = MakeProperty(desc, wxString::Format("row%zu", m_rows.size() + 1));
+    property->SetHelpString(ToWx(desc.description));
+    // Append would put a value after a category into it; rows go where they are asked.
+    Grid().AppendIn(parent == 0 ? Grid().GetRoot() : Row(parent), property);
+    auto const handle = reinterpret_cast<backend::PropertyHandle>(property);
+    m_rows[handle] = desc;
+    return handle;
+}
+
+void WxPropertyGrid::RemoveAll() {
+    Grid().Clear();
+    m_rows.clear();
+}
+
+Variant WxPropertyGrid::GetValue(backend::PropertyHandle row) const {
+    wxPGProperty* property = Row(row);
+    switch (TypeOf(Desc(row).value)) {
+    case VariantType::Double:
+        return property->GetValue().GetDouble();
+    case VariantType::Int:
+        return static_cast<int>(property->GetValue().GetLong());
+    case VariantType::Bool:
+        return property->GetValue().GetBool();
+    case VariantType::Text:
+        return FromWx(property->GetValueAsString());
+    default:
+        return {};
+    }
+}
+
+void WxPropertyGrid::SetValue(backend::PropertyHandle row, Variant const& value) {
+    wxPGProperty* property = Row(row);
+    switch (TypeOf(value)) {
+    case VariantType::Double:
+        Grid().SetPropertyValue(property, std::get<double>(value));
+        break;
+    case VariantType::Int:
+        Grid().SetPropertyValue(property, static_cast<long>(std::get<int>(value)));
+        break;
+    case VariantType::Bool:
+        Grid().SetPropertyValue(property, std::get<bool>(value));
+        break;
+    case VariantType::Text: {
+        wxString const text = ToWx(std::get<std::wstring>(value));
+        if (auto* list = dynamic_cast<wxEnumProperty*>(property);
+            list != nullptr && list->GetChoices().Index(text) == wxNOT_FOUND) {
+            list->AddChoice(text);
+        }
+        property->SetValueFromString(text);
+        Grid().RefreshProperty(property);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void WxPropertyGrid::AddOption(backend::PropertyHandle row, std::wstring const& option) {
+    wxPGProperty* property = Row(row);
+    if (dynamic_cast<wxEnumProperty*>(property) == nullptr) {
+        PLATFORM_ERROR(L"the property \"" + Desc(row).name +
+                       L"\" was shown without options; add them before showing it");
+    }
+    property->AddChoice(ToWx(option));
+    Desc(row).options.push_back(option);
+}
+
+void WxPropertyGrid::Select(backend::PropertyHandle row) {
+    if (row == 0) {
+        Grid().ClearSelection();
+        return;
+    }
+    Grid().SelectProperty(Row(row));
+}
+
+backend::PropertyHandle WxPropertyGrid::Selected() const {
+    auto const handle = reinterpret_cast<backend::PropertyHandle>(Grid().GetSelection());
+    return m_rows.contains(handle) ? handle : 0;
+}
+
+void WxPropertyGrid::EnsureVisible(backend::PropertyHandle row) {
+    Grid().EnsureVisible(Row(row));
+}
+
+void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstring const& right) {
+    auto& manager = static_cast<wxPropertyGridManager&>(*m_window);
+    manager.ShowHeader(on);
+    manager.SetColumnTitle(0, ToWx(left));
+    manager.SetColumnTitle(1, ToWx(right));
+}
+
+std::wstring WxPropertyGrid::DisplayText(backend::PropertyHandle row) const {
+    return backend::FormatVariant(GetValue(row));
+}
+
+backend::PropertyHandle WxPropertyGrid::Find(std::wstring const& path) const {
+    wxPGProperty* level = Grid().GetRoot();
+    std::size_t start = 0;
+    while (true) {
+        std::size_t const bar = path.find(L'|', start);
+        wxString const label =
+            ToWx(path.substr(start, bar == std::wstring::npos ? bar : bar - start));
+        wxPGProperty* found = nullptr;
+        for (unsigned i = 0; i < level->GetChildCount() && found == nullptr; ++i) {
+            if (level->Item(i)->GetLabel() == label) {
+                found = level->Item(i);
+            }
+        }
+        if (found == nullptr) {
+            return 0;
+        }
+        if (bar == std::wstring::npos) {
+            return reinterpret_cast<backend::PropertyHandle>(found);
+        }
+        level = found;
+        start = bar + 1;
+    }
+}
+
+void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& text) {
+    backend::PropertyDesc desc = Desc(row);
+    desc.value = GetValue(row);
+    Variant const value = backend::ParseUserValue(desc, text);
+    Grid().SelectProperty(Row(row));
+    if (value == desc.value) {
+        return;
+    }
+    wxVariant change;
+    switch (TypeOf(value)) {
+    case VariantType::Double:
+        change = std::get<double>(value);
+        break;
+    case VariantType::Int:
+        change = static_cast<long>(std::get<int>(value));
+        break;
+    case VariantType::Bool:
+        change = std::get<bool>(value);
+        break;
+    default:
+        if (auto* list = dynamic_cast<wxEnumProperty*>(Row(row));
+            list != nullptr && dynamic_cast<wxEditEnumProperty*>(list) == nullptr) {
+            change = static_cast<long>(list->GetChoices().Index(ToWx(text)));
+        } else {
+            change = ToWx(text);
+        }
+        break;
+    }
+    // The grid's own path for an edit: validated, then announced as a change.
+    Grid().ChangePropertyValue(Row(row), change);
+}
+
+void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {
+    auto const handle = reinterpret_cast<backend::PropertyHandle>(event.GetProperty());
+    auto const found = m_rows.find(handle);
+    if (found == m_rows.end()) {
+        return;
+    }
+    Message message;
+    message.event = Event::PropertyChanged;
+    message.id = m_id;
+    message.param = found->second.clientData;
+    Raise(message);
+}
+
+} // namespace platform::wx

@@ -1,0 +1,294 @@
+#include "WxWindows.h"
+
+#include "platform/Error.h"
+#include "platform/TreeCtrl.h"
+
+#include <wx/artprov.h>
+#include <wx/dcclient.h>
+
+namespace platform::wx {
+
+namespace {
+
+struct ItemData final : wxTreeItemData {
+    std::uintptr_t value = 0;
+};
+
+/// Draws stock icons for custom-draw handlers.
+class WxDrawContext final : public DrawContext {
+public:
+    explicit WxDrawContext(wxDC& dc)
+        : m_dc(dc) {}
+    void DrawIcon(StockIcon, Rect where) override {
+        wxBitmap const icon = wxArtProvider::GetBitmap(wxART_WARNING, wxART_OTHER,
+                                                       wxSize(where.Width(), where.Height()));
+        m_dc.DrawBitmap(icon, where.left, where.top, true);
+    }
+
+private:
+    wxDC& m_dc;
+};
+
+} // namespace
+
+/// The tree window: orders siblings as the platform does and lets handlers draw after
+/// the items are painted.
+class WxTreeWindow final : public wxTreeCtrl {
+public:
+    WxTreeWindow(wxWindow* parent, wxPoint position, wxSize size, long style, WxTree& owner)
+        : wxTreeCtrl(parent, wxID_ANY, position, size, style)
+        , m_owner(owner) {
+        Bind(wxEVT_PAINT, &WxTreeWindow::OnPaintOverlay, this);
+    }
+
+    int OnCompareItems(wxTreeItemId const& a, wxTreeItemId const& b) override {
+        return TreeCtrl::CompareItemText(FromWx(GetItemText(a)), FromWx(GetItemText(b)));
+    }
+
+private:
+    void OnPaintOverlay(wxPaintEvent& event) {
+        OnPaint(event);
+        wxPaintDC dc(this);
+        m_owner.PaintOverlay(dc);
+    }
+
+    WxTree& m_owner;
+};
+
+WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
+    : WxWindow(parent, control.id, nullptr) {
+    long style = wxTR_HIDE_ROOT | wxTR_SINGLE;
+    style |= (control.style & TreeHasButtons) != 0 ? wxTR_HAS_BUTTONS : wxTR_NO_BUTTONS;
+    style |= (control.style & TreeHasLines) != 0 ? 0 : wxTR_NO_LINES;
+    style |= (control.style & TreeLinesAtRoot) != 0 ? wxTR_LINES_AT_ROOT : 0;
+    m_window = new WxTreeWindow(&parent->Container(), wxPoint(pixels.left, pixels.top),
+                                wxSize(pixels.Width(), pixels.Height()), style, *this);
+    m_root = Tree().AddRoot(wxEmptyString);
+    Tree().Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {
+        // The hidden root is never a selection a handler should see.
+        if (event.GetItem() == m_root) {
+            return;
+        }
+        Message message;
+        message.event = Event::SelChanged;
+        message.id = m_id;
+        message.item = Handle(event.GetItem());
+        Raise(message);
+    });
+    Tree().Bind(wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent&) {
+        wxPoint const mouse = wxGetMousePosition();
+        DoubleClickAt({mouse.x, mouse.y}, false);
+    });
+    Tree().Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
+        Message message;
+        message.event = Event::MouseMove;
+        message.id = m_id;
+        message.point = {event.GetX(), event.GetY()};
+        Raise(message);
+        event.Skip();
+    });
+}
+
+wxTreeCtrl& WxTree::Tree() const {
+    return static_cast<wxTreeCtrl&>(*m_window);
+}
+
+wxTreeItemId WxTree::Native(TreeItem item) const {
+    return item ? wxTreeItemId(reinterpret_cast<void*>(item.value)) : m_root;
+}
+
+TreeItem WxTree::Handle(wxTreeItemId id) {
+    return id.IsOk() ? TreeItem{reinterpret_cast<std::uintptr_t>(id.GetID())} : TreeItem{};
+}
+
+TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
+    wxTreeItemId const under = Native(parent);
+    std::size_t before = 0;
+    if (where == InsertAfter::Last) {
+        before = Tree().GetChildrenCount(under, false);
+    } else if (where == InsertAfter::Sort) {
+        // After the last sibling that does not sort after the new text.
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId child = Tree().GetFirstChild(under, cookie); child.IsOk();
+             child = Tree().GetNextChild(under, cookie)) {
+            if (TreeCtrl::CompareItemText(text, FromWx(Tree().GetItemText(child))) < 0) {
+                break;
+            }
+            ++before;
+        }
+    }
+    return Handle(Tree().InsertItem(under, before, ToWx(text), -1, -1, new ItemData));
+}
+
+void WxTree::Delete(TreeItem item) {
+    // Deleting the selection leaves none, quietly: the tree would otherwise pick a
+    // neighbour on its next idle and announce that as the user's choice.
+    for (TreeItem selected = Selected(); selected; selected = ParentItem(selected)) {
+        if (!item || selected == item) {
+            Tree().Unselect();
+            break;
+        }
+    }
+    if (!item) {
+        Tree().DeleteChildren(m_root);
+        return;
+    }
+    Tree().Delete(Native(item));
+}
+
+void WxTree::SetData(TreeItem item, std::uintptr_t data) {
+    static_cast<ItemData*>(Tree().GetItemData(Native(item)))->value = data;
+}
+
+std::uintptr_t WxTree::GetData(TreeItem item) const {
+    return static_cast<ItemData*>(Tree().GetItemData(Native(item)))->value;
+}
+
+std::wstring WxTree::GetItemText(TreeItem item) const {
+    return FromWx(Tree().GetItemText(Native(item)));
+}
+
+void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
+    Tree().SetItemText(Native(item), ToWx(text));
+}
+
+TreeItem WxTree::Child(TreeItem item) const {
+    wxTreeItemIdValue cookie;
+    return Handle(Tree().GetFirstChild(Native(item), cookie));
+}
+
+TreeItem WxTree::NextSibling(TreeItem item) const {
+    return Handle(Tree().GetNextSibling(Native(item)));
+}
+
+TreeItem WxTree::ParentItem(TreeItem item) const {
+    wxTreeItemId const parent = Tree().GetItemParent(Native(item));
+    return parent == m_root ? TreeItem{} : Handle(parent);
+}
+
+TreeItem WxTree::Selected() const {
+    wxTreeItemId const selected = Tree().GetSelection();
+    return selected == m_root ? TreeItem{} : Handle(selected);
+}
+
+void WxTree::Select(TreeItem item) {
+    if (item == Selected()) {
+        return;
+    }
+    if (!item) {
+        // Clearing the selection is a change the dialog hears of, as with any other.
+        Tree().Unselect();
+        Message message;
+        message.event = Event::SelChanged;
+        message.id = m_id;
+        Raise(message);
+        return;
+    }
+    Tree().SelectItem(Native(item));
+    Tree().EnsureVisible(Native(item));
+}
+
+void WxTree::Expand(TreeItem item) {
+    Tree().Expand(Native(item));
+}
+
+bool WxTree::IsExpanded(TreeItem item) const {
+    return Tree().IsExpanded(Native(item));
+}
+
+void WxTree::EnsureVisible(TreeItem item) {
+    Tree().EnsureVisible(Native(item));
+}
+
+std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
+    for (wxTreeItemId parent = Tree().GetItemParent(Native(item));
+         parent.IsOk() && parent != m_root; parent = Tree().GetItemParent(parent)) {
+        if (!Tree().IsExpanded(parent)) {
+            return std::nullopt;
+        }
+    }
+    wxRect rect;
+    if (!Tree().GetBoundingRect(Native(item), rect, textOnly)) {
+        return std::nullopt;
+    }
+    return Rect::FromXYWH(rect.x, rect.y, rect.width, rect.height);
+}
+
+TreeHitTest WxTree::HitTest(Point client) const {
+    int flags = 0;
+    wxTreeItemId const item = Tree().HitTest(wxPoint(client.x, client.y), flags);
+    static constexpr std::pair<int, unsigned> parts[] = {
+        {wxTREE_HITTEST_ONITEMICON, HitOnIcon},
+        {wxTREE_HITTEST_ONITEMLABEL, HitOnLabel},
+        {wxTREE_HITTEST_ONITEMSTATEICON, HitOnStateIcon},
+        {wxTREE_HITTEST_ONITEMINDENT, HitOnIndent},
+        {wxTREE_HITTEST_ONITEMBUTTON, HitOnButton},
+        {wxTREE_HITTEST_ONITEMRIGHT, HitOnRight},
+    };
+    unsigned hit = 0;
+    for (auto const& [wxPart, part] : parts) {
+        if ((flags & wxPart) != 0) {
+            hit |= part;
+        }
+    }
+    if (!item.IsOk() || item == m_root || hit == 0) {
+        return {};
+    }
+    return {Handle(item), hit};
+}
+
+void WxTree::SortChildren(TreeItem item) {
+    Tree().SortChildren(Native(item));
+}
+
+std::size_t WxTree::Count() const {
+    return Tree().GetCount();
+}
+
+void WxTree::DoubleClickAt(Point screen, bool select) {
+    Point const origin = ClientToScreen({0, 0});
+    TreeHitTest const hit = HitTest({screen.x - origin.x, screen.y - origin.y});
+    bool const onItem = hit.item && (hit.flags & HitOnItem) != 0;
+    if (select && onItem) {
+        Select(hit.item);
+    }
+    Message message;
+    message.event = Event::DblClk;
+    message.id = m_id;
+    message.point = screen;
+    Raise(message);
+    if (!m_parent->HasEnded() && onItem && !IsExpanded(hit.item)) {
+        Expand(hit.item);
+    }
+}
+
+void WxTree::PaintOverlay(wxDC& dc) {
+    if (!IsRedrawOn() || Wrapper() == nullptr) {
+        return;
+    }
+    // The items shown, top to bottom: the roots and the children of expanded items.
+    std::vector<TreeItem> shown;
+    std::vector<wxTreeItemId> pending;
+    auto const pushChildren = [&](wxTreeItemId parent) {
+        std::vector<wxTreeItemId> children;
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId child = Tree().GetFirstChild(parent, cookie); child.IsOk();
+             child = Tree().GetNextChild(parent, cookie)) {
+            children.push_back(child);
+        }
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    };
+    pushChildren(m_root);
+    while (!pending.empty()) {
+        wxTreeItemId const item = pending.back();
+        pending.pop_back();
+        shown.push_back(Handle(item));
+        if (Tree().IsExpanded(item)) {
+            pushChildren(item);
+        }
+    }
+    WxDrawContext context(dc);
+    backend::RunCustomDraw(m_id, shown, context, [this](Message& message) { Raise(message); });
+}
+
+} // namespace platform::wx

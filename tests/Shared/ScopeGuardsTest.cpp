@@ -1,0 +1,89 @@
+#include "Shared/RedrawScope.h"
+#include "Shared/ResourceHandleScope.h"
+
+#include "../platform/TestDialog.h"
+#include "platform/Driver.h"
+#include "platform/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ScopeGuards : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shr::g_Logger.SetSink([this](int, std::wstring const& text) { m_lines.push_back(text); });
+    }
+    void TearDown() override { shr::g_Logger.SetSink({}); }
+
+    std::vector<std::wstring> m_lines;
+};
+
+} // namespace
+
+TEST_F(ScopeGuards, redraw_comes_back_on_however_the_scope_ends) {
+    platform::headless::HeadlessBackend backend;
+    platform::BackendScope const backendScope(backend);
+    testdialog::Resources const resources;
+    platform::Driver driver;
+    platform::DriverScope const driverScope(driver);
+    testdialog::TestDialog dialog;
+    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        dialog.tree.SetRedraw(false);
+        {
+            shared::RedrawScope const scope(&dialog.tree);
+            EXPECT_FALSE(dialog.tree.IsRedrawOn());
+        }
+        EXPECT_TRUE(dialog.tree.IsRedrawOn());
+        dialog.tree.SetRedraw(false);
+        try {
+            shared::RedrawScope const scope(&dialog.tree);
+            throw std::runtime_error("rebuild failed");
+        } catch (std::runtime_error const&) {
+        }
+        EXPECT_TRUE(dialog.tree.IsRedrawOn());
+        { shared::RedrawScope const nothing(nullptr); }
+        user.Close();
+    });
+    dialog.DoModal();
+    EXPECT_TRUE(m_lines.empty());
+}
+
+TEST_F(ScopeGuards, a_failing_restore_is_logged_once_and_the_result_stands) {
+    platform::Window unbound;
+    auto const operation = [&] {
+        shared::RedrawScope const scope(&unbound);
+        return 42;
+    };
+    EXPECT_EQ(operation(), 42);
+    ASSERT_EQ(m_lines.size(), 1U);
+    EXPECT_NE(m_lines[0].find(L"Shared::Subsystems/Shared/ExecuteNoThrow.h(27)"),
+              std::wstring::npos);
+}
+
+TEST_F(ScopeGuards, resources_load_from_the_scope_s_module_until_it_ends) {
+    platform::ResourceModule host(L"host");
+    platform::ResourceModule library(L"library");
+    host.AddString(1, L"host text");
+    library.AddString(1, L"library text");
+    platform::RegisterModule(host);
+    platform::RegisterModule(library);
+    platform::SetResourceHandle(&host);
+    {
+        shared::ResourceHandleScope const scope(&library);
+        EXPECT_EQ(platform::GetResourceHandle(), &library);
+        EXPECT_EQ(platform::LoadString(1), L"library text");
+    }
+    EXPECT_EQ(platform::GetResourceHandle(), &host);
+    EXPECT_EQ(platform::LoadString(1), L"host text");
+    EXPECT_TRUE(m_lines.empty());
+
+    // The saved module going away meanwhile makes the restore fail: logged, not thrown.
+    {
+        shared::ResourceHandleScope const scope(&library);
+        platform::UnregisterModule(host);
+    }
+    EXPECT_EQ(m_lines.size(), 1U);
+    EXPECT_EQ(platform::GetResourceHandle(), &library);
+    platform::UnregisterModule(library);
+}

@@ -1,0 +1,619 @@
+// Behaviour both backends must show alike; compiled into the headless and the wx tests.
+#include "BackendUnderTest.h"
+#include "TestDialog.h"
+
+#include "platform/Driver.h"
+#include "platform/Error.h"
+#include "platform/PopupMenu.h"
+#include "platform/PropertySheet.h"
+#include "platform/ToolTip.h"
+#include "shr/Exception.h"
+#include "shrgui/DialogUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using platform::InsertAfter;
+using platform::Rect;
+using platform::TreeItem;
+using platform::User;
+using testdialog::TestDialog;
+
+namespace {
+
+class Behaviour : public ::testing::Test {
+protected:
+    int Run(platform::Scene scene) {
+        m_driver.OnDialog(testdialog::TemplateId, std::move(scene));
+        return m_dialog.DoModal();
+    }
+
+    std::vector<std::wstring> Children(TreeItem parent) {
+        std::vector<std::wstring> texts;
+        for (TreeItem item = parent ? m_dialog.tree.GetChildItem(parent)
+                                    : m_dialog.tree.GetRootItem();
+             item; item = m_dialog.tree.GetNextSiblingItem(item)) {
+            texts.push_back(m_dialog.tree.GetItemText(item));
+        }
+        return texts;
+    }
+
+    platform::BackendScope m_backend{BackendUnderTest()};
+    testdialog::Resources m_resources;
+    platform::Driver m_driver;
+    platform::DriverScope m_driverScope{m_driver};
+    TestDialog m_dialog;
+};
+
+// Each executable names the suite after its backend, so the two runs stay apart.
+class BEHAVIOUR_SUITE : public Behaviour {};
+
+} // namespace
+
+TEST_F(BEHAVIOUR_SUITE, tree_sorts_siblings_case_insensitively_and_keeps_item_data) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const sorted = tree.InsertItem(L"Sorted");
+        std::uintptr_t data = 10;
+        for (wchar_t const* text : {L"beta", L"Gamma", L"alpha", L"Beta", L"Alpha", L"b"}) {
+            tree.SetItemData(tree.InsertItem(text, sorted, InsertAfter::Sort), data++);
+        }
+        EXPECT_EQ(Children(sorted), (std::vector<std::wstring>{L"Alpha", L"alpha", L"b", L"Beta",
+                                                               L"beta", L"Gamma"}));
+        EXPECT_EQ(tree.GetItemData(user.FindTreeItem(testdialog::Tree, L"Sorted|Gamma")), 11U);
+        EXPECT_EQ(tree.GetItemData(user.FindTreeItem(testdialog::Tree, L"Sorted|Alpha")), 14U);
+
+        TreeItem const appended = tree.InsertItem(L"Appended");
+        tree.InsertItem(L"middle", appended, InsertAfter::Last);
+        tree.InsertItem(L"last", appended, InsertAfter::Last);
+        tree.InsertItem(L"first", appended, InsertAfter::First);
+        EXPECT_EQ(Children(appended), (std::vector<std::wstring>{L"first", L"middle", L"last"}));
+        EXPECT_EQ(Children({}), (std::vector<std::wstring>{L"Sorted", L"Appended"}));
+        EXPECT_EQ(tree.GetParentItem(tree.GetChildItem(appended)), appended);
+        EXPECT_EQ(tree.GetCount(), 11U);
+
+        tree.DeleteItem(sorted);
+        EXPECT_EQ(tree.GetCount(), 4U);
+        EXPECT_EQ(tree.GetRootItem(), appended);
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_it) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        TreeItem const first = tree.InsertItem(L"First", folder, InsertAfter::Sort);
+        tree.InsertItem(L"Second", folder, InsertAfter::Sort);
+        m_dialog.log.clear();
+
+        tree.SelectItem(first);
+        tree.SelectItem(first);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged First"}));
+        user.Select(testdialog::Tree, L"Folder|Second");
+        EXPECT_EQ(m_dialog.log.back(), L"SelChanged Second");
+        EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"Second");
+        EXPECT_EQ(m_dialog.log.size(), 2U);
+        tree.SelectItem({});
+        tree.SelectItem({});
+        EXPECT_EQ(m_dialog.log.back(), L"SelChanged none");
+        EXPECT_EQ(m_dialog.log.size(), 3U);
+        EXPECT_FALSE(tree.GetSelectedItem());
+
+        // Deleting the selected item leaves no selection and tells nobody.
+        TreeItem const doomed = tree.InsertItem(L"Doomed", folder, InsertAfter::Last);
+        tree.SelectItem(doomed);
+        m_dialog.log.clear();
+        tree.DeleteItem(doomed);
+        user.Idle();
+        EXPECT_FALSE(tree.GetSelectedItem());
+        EXPECT_TRUE(m_dialog.log.empty());
+
+        // A double click selects what lies under the cursor, then notifies.
+        m_dialog.log.clear();
+        user.DoubleClickItem(testdialog::Tree, first);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged First", L"DblClk"}));
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, sorted_combo_keeps_item_data_with_its_item_and_notifies_only_picks) {
+    Run([&](User& user) {
+        auto& combo = m_dialog.combo;
+        EXPECT_EQ(combo.AddString(L"Gamma"), 0);
+        combo.SetItemData(0, 3);
+        EXPECT_EQ(combo.AddString(L"alpha"), 0);
+        combo.SetItemData(0, 1);
+        EXPECT_EQ(combo.AddString(L"Beta"), 1);
+        combo.SetItemData(1, 2);
+        EXPECT_EQ(combo.GetLBText(2), L"Gamma");
+        EXPECT_EQ(shrgui::FindComboData(combo, 3), 2);
+        EXPECT_EQ(shrgui::FindComboData(combo, 1), 0);
+        EXPECT_EQ(shrgui::FindComboData(combo, 99), -1);
+
+        m_dialog.log.clear();
+        combo.SetCurSel(1);
+        EXPECT_EQ(combo.GetCurSel(), 1);
+        EXPECT_EQ(combo.GetWindowText(), L"Beta");
+        EXPECT_TRUE(m_dialog.log.empty());
+        user.Pick(testdialog::Combo, L"Gamma");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"ComboSelChange 2"}));
+        EXPECT_EQ(combo.GetItemData(combo.GetCurSel()), 3);
+
+        combo.SetCueBanner(L"Search for text");
+        EXPECT_EQ(combo.GetCueBanner(), L"Search for text");
+        EXPECT_THROW(combo.SetCurSel(3), shr::Exception);
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, property_list_notifies_its_owner_of_user_changes_only) {
+    Run([&](User& user) {
+        m_dialog.log.clear();
+        m_dialog.scale->SetValue(2.5);
+        m_dialog.unit->SetValue(std::wstring(L"Feet"));
+        EXPECT_TRUE(m_dialog.log.empty());
+        EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(2.5));
+
+        user.EditProperty(testdialog::Grid, L"Scale", L"0.125");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"PropertyChanged 1010 Scale 0.125"}));
+        EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(0.125));
+
+        user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Meters");
+        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Name Meters");
+        user.EditProperty(testdialog::Grid, L"Zone", L"34");
+        EXPECT_EQ(m_dialog.grid.FindItemByData(4)->GetValue(), platform::Variant(34));
+        EXPECT_EQ(m_dialog.log.size(), 3U);
+        EXPECT_EQ(m_dialog.unit->GetOptions().size(), 2U);
+
+        // A pick list without free editing takes only what it offers.
+        EXPECT_THROW(user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Chains"),
+                     shr::Exception);
+        EXPECT_EQ(m_dialog.log.size(), 3U);
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map) {
+    Run([&](User& user) {
+        platform::Rect const before = m_dialog.GetClientRect();
+        auto const rectOf = [&](int id) {
+            return m_dialog.ScreenToClient(m_dialog.GetDlgItem(id).GetWindowRect());
+        };
+        platform::Rect const ok = rectOf(platform::IDOK);
+        platform::Rect const name = rectOf(testdialog::NameEdit);
+        platform::Rect const tree = rectOf(testdialog::Tree);
+        platform::Rect const description = rectOf(testdialog::Description);
+        platform::Rect const label = rectOf(testdialog::Label);
+
+        user.Resize({before.Width() + 120, before.Height() + 80});
+        platform::Rect const after = m_dialog.GetClientRect();
+        int const dx = after.Width() - before.Width();
+        int const dy = after.Height() - before.Height();
+        ASSERT_GT(dx, 0);
+        ASSERT_GT(dy, 0);
+
+        std::map<int, platform::Rect> cached;
+        for (int id : shrgui::ResizeMapControls(m_dialog.GetDlgResizeMap())) {
+            cached[id] = m_dialog.GetCachedRect(id);
+        }
+        for (auto const& [id, expected] :
+             shrgui::ComputeResizeLayout(m_dialog.GetDlgResizeMap(), cached, {dx, dy})) {
+            EXPECT_EQ(rectOf(id), expected) << "control " << id;
+        }
+        EXPECT_EQ(rectOf(platform::IDOK), ok.Offset(dx, dy));
+        EXPECT_EQ(rectOf(testdialog::NameEdit).Width(), name.Width() + dx);
+        EXPECT_EQ(rectOf(testdialog::Tree).top, tree.top);
+        EXPECT_EQ(rectOf(testdialog::Description).bottom, description.bottom + dy);
+        // The group's two members share the extra height between them.
+        int const grown = rectOf(testdialog::Tree).Height() - tree.Height() +
+                          rectOf(testdialog::Description).Height() - description.Height();
+        EXPECT_EQ(grown, dy);
+        EXPECT_GT(rectOf(testdialog::Tree).Height(), tree.Height());
+        EXPECT_EQ(rectOf(testdialog::Label), label);
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, toolbar_buttons_follow_update_handlers_and_route_to_their_owner) {
+    Run([&](User& user) {
+        m_dialog.toolBar.OnUpdateCmdUI(m_dialog, true);
+        EXPECT_TRUE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandA));
+        EXPECT_FALSE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandB));
+        EXPECT_EQ(m_dialog.toolBar.GetButtonToolTip(testdialog::CommandA), L"Alpha");
+        m_dialog.log.clear();
+        user.ClickToolButton(platform::ToolBarWindowId, testdialog::CommandA);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"CommandA"}));
+        EXPECT_THROW(user.ClickToolButton(platform::ToolBarWindowId, testdialog::CommandB),
+                     shr::Exception);
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, context_menu_takes_item_states_from_the_owner_and_routes_the_choice) {
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        TreeItem const item = m_dialog.tree.InsertItem(L"Item");
+        user.RightClickItem(testdialog::Tree, item);
+        EXPECT_EQ(m_dialog.log.back(), L"ContextMenu 1003");
+        platform::PopupMenu::Track(testdialog::MenuId, 0, m_dialog, m_dialog, {10, 10});
+        EXPECT_EQ(m_dialog.log.back(), L"CommandA");
+        user.Close();
+    });
+    m_driver.ChooseMenuItem(testdialog::CommandA);
+    m_dialog.DoModal();
+    ASSERT_EQ(m_driver.Menus().size(), 1U);
+    auto const& states = m_driver.Menus()[0].states;
+    ASSERT_EQ(states.size(), 3U);
+    EXPECT_TRUE(states[0].enabled);
+    EXPECT_FALSE(states[2].enabled);
+}
+
+TEST_F(BEHAVIOUR_SUITE, typing_notifies_and_enter_presses_the_enabled_default_button) {
+    int const result = Run([&](User& user) {
+        user.Type(testdialog::NameEdit, L"abc");
+        EXPECT_EQ(m_dialog.log.back(), L"EditChange abc");
+        m_dialog.name.SetWindowText(L"set by the program");
+        EXPECT_EQ(m_dialog.log.back(), L"EditChange abc");
+        EXPECT_GT(m_dialog.idleCount, 0);
+
+        m_dialog.GetDlgItem(platform::IDOK).EnableWindow(false);
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+        m_dialog.GetDlgItem(platform::IDOK).EnableWindow(true);
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+    });
+    EXPECT_EQ(result, platform::IDOK);
+    EXPECT_FALSE(m_dialog.tree.HasWindow());
+}
+
+namespace {
+
+/// Enter in the box runs CommandA instead of pressing OK, as a search box does.
+class SearchCombo final : public platform::ComboBox {
+public:
+    bool PreTranslateMessage(platform::Message& message) override {
+        if (message.event != platform::Event::KeyDown || message.key != platform::KeyReturn) {
+            return ComboBox::PreTranslateMessage(message);
+        }
+        platform::Message command;
+        command.event = platform::Event::Command;
+        command.id = testdialog::CommandA;
+        command.window = this;
+        static_cast<platform::Dialog*>(GetParent())->RouteMessage(command);
+        return true;
+    }
+};
+
+/// Refuses to save while the name is empty, keeping the dialog open.
+class CheckedDialog final : public TestDialog {
+public:
+    SearchCombo search;
+
+protected:
+    void SafeDoDataExchange(platform::DataExchange& exchange) override {
+        platform::DDX_Control(exchange, testdialog::NameEdit, name);
+        platform::DDX_Control(exchange, testdialog::Combo, search);
+        platform::DDX_Control(exchange, testdialog::Tree, tree);
+        if (exchange.SaveAndValidate() && name.GetWindowTextLength() == 0) {
+            log.push_back(L"refused");
+            platform::ThrowUserException();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(BEHAVIOUR_SUITE, a_failed_data_exchange_keeps_the_dialog_open_and_a_control_can_take_enter) {
+    CheckedDialog dialog;
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        user.Click(platform::IDOK);
+        EXPECT_EQ(dialog.log.back(), L"refused");
+        user.Type(testdialog::Combo, L"4326");
+        user.PressKey(testdialog::Combo, platform::KeyReturn);
+        EXPECT_EQ(dialog.log.back(), L"CommandA");
+        user.Type(testdialog::NameEdit, L"named");
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(std::count(dialog.log.begin(), dialog.log.end(), L"refused"), 1);
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_posted_command_runs_after_the_handler_that_posted_it) {
+    Run([&](User& user) {
+        m_dialog.log.clear();
+        m_dialog.PostCommand(testdialog::CommandA, testdialog::Combo);
+        m_dialog.log.push_back(L"posted");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"posted"}));
+        user.Idle();
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"posted", L"CommandA"}));
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, inserted_items_keep_their_place_and_the_selection_follows_its_item) {
+    Run([&](User& user) {
+        auto& combo = m_dialog.combo;
+        combo.AddString(L"b");
+        combo.AddString(L"c");
+        EXPECT_EQ(combo.InsertString(0, L"a"), 0);
+        EXPECT_EQ(combo.InsertString(-1, L"z"), 3);
+        combo.SetItemData(2, 42);
+        combo.SetCurSel(2);
+        combo.DeleteString(0);
+        EXPECT_EQ(combo.GetCurSel(), 1);
+        EXPECT_EQ(combo.GetItemData(1), 42);
+        EXPECT_EQ(combo.FindStringExact(L"z"), 2);
+        EXPECT_EQ(combo.FindStringExact(L"Z"), -1);
+        EXPECT_THROW(combo.DeleteString(3), shr::Exception);
+        user.Type(testdialog::Combo, L"typed");
+        combo.ResetContent();
+        EXPECT_EQ(combo.GetCount(), 0);
+        EXPECT_EQ(combo.GetCurSel(), -1);
+        EXPECT_EQ(combo.GetWindowText(), L"typed");
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, renamed_items_take_their_sorted_place_when_the_children_are_sorted) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        tree.InsertItem(L"b", folder, InsertAfter::Sort);
+        TreeItem const a = tree.InsertItem(L"a", folder, InsertAfter::Sort);
+        tree.InsertItem(L"c", folder, InsertAfter::Sort);
+        tree.SetItemText(a, L"d");
+        EXPECT_EQ(Children(folder), (std::vector<std::wstring>{L"d", L"b", L"c"}));
+        tree.SortChildren(folder);
+        EXPECT_EQ(Children(folder), (std::vector<std::wstring>{L"b", L"c", L"d"}));
+        tree.SelectItem(a);
+        tree.DeleteAllItems();
+        EXPECT_FALSE(tree.GetSelectedItem());
+        EXPECT_EQ(tree.GetCount(), 0U);
+        EXPECT_FALSE(tree.GetRootItem());
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_tooltip_follows_activation_and_needs_a_window) {
+    Run([&](User& user) {
+        platform::ToolTip unattached;
+        platform::TreeCtrl noWindow;
+        EXPECT_FALSE(unattached.Create(noWindow));
+        EXPECT_FALSE(unattached.IsActive());
+
+        platform::ToolTip tip;
+        ASSERT_TRUE(tip.Create(m_dialog.tree));
+        tip.AddTool(L"Custom systems are removed when this window closes.");
+        tip.Activate(false);
+        EXPECT_FALSE(tip.IsActive());
+        tip.Activate(true);
+        EXPECT_TRUE(tip.IsActive());
+        EXPECT_EQ(tip.GetText(), L"Custom systems are removed when this window closes.");
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE,
+       controls_read_back_their_state_and_bound_wrappers_are_what_the_dialog_gives) {
+    Run([&](User& user) {
+        EXPECT_EQ(&m_dialog.GetDlgItem(testdialog::Tree), &m_dialog.tree);
+        EXPECT_EQ(m_dialog.tree.GetParent(), &m_dialog);
+        EXPECT_EQ(m_dialog.tree.GetDlgCtrlID(), testdialog::Tree);
+
+        platform::Window& label = m_dialog.GetDlgItem(testdialog::Label);
+        EXPECT_EQ(label.GetWindowText(), L"Grid:");
+        label.SetWindowText(L"Parameters:");
+        EXPECT_EQ(m_dialog.GetDlgItemText(testdialog::Label), L"Parameters:");
+        EXPECT_EQ(&m_dialog.GetDlgItem(testdialog::Label), &label);
+
+        platform::Window& cancel = m_dialog.GetDlgItem(platform::IDCANCEL);
+        cancel.EnableWindow(false);
+        EXPECT_FALSE(cancel.IsWindowEnabled());
+        cancel.EnableWindow(true);
+        cancel.ShowWindow(false);
+        EXPECT_FALSE(cancel.IsWindowVisible());
+        EXPECT_THROW(user.Click(platform::IDCANCEL), shr::Exception);
+        cancel.ShowWindow(true);
+
+        m_dialog.name.SetRedraw(false);
+        EXPECT_FALSE(m_dialog.name.IsRedrawOn());
+        m_dialog.name.SetRedraw(true);
+        EXPECT_TRUE(m_dialog.name.IsRedrawOn());
+        EXPECT_EQ(m_dialog.name.GetWindowTextLength(), 0);
+        user.Click(platform::IDCANCEL);
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_kept_rectangle_changed_while_open_holds_through_later_resizing) {
+    Run([&](User& user) {
+        auto const rectOf = [&](int id) {
+            return m_dialog.ScreenToClient(m_dialog.GetDlgItem(id).GetWindowRect());
+        };
+        // A status line appears above the tree: the tree's top moves down by 20 and its
+        // kept rectangle with it, as the browser's search does.
+        Rect const tree = rectOf(testdialog::Tree);
+        m_dialog.tree.MoveWindow({tree.left, tree.top + 20, tree.right, tree.bottom});
+        m_dialog.InflateCachedControl(testdialog::Tree, 0, -20, 0, 0);
+        EXPECT_EQ(m_dialog.GetCachedRect(testdialog::Tree).top, tree.top + 20);
+        EXPECT_THROW(m_dialog.InflateCachedControl(testdialog::Label, 0, 1, 0, 0), shr::Exception);
+
+        Rect const before = m_dialog.GetClientRect();
+        user.Resize({before.Width() + 40, before.Height() + 60});
+        Rect const after = rectOf(testdialog::Tree);
+        EXPECT_EQ(after.top, tree.top + 20);
+        EXPECT_GT(after.bottom, tree.bottom);
+        EXPECT_EQ(after.right, tree.right + 40);
+        user.Close();
+    });
+}
+
+namespace {
+
+/// A page that hides its own OK and Cancel, as a dialog shown as a page does, and
+/// refuses to apply without a name.
+class NamePage final : public platform::PropertyPage {
+public:
+    NamePage()
+        : PropertyPage(testdialog::TemplateId) {}
+    platform::Edit name;
+    std::wstring saved;
+
+protected:
+    bool OnInitDialog() override {
+        PropertyPage::OnInitDialog();
+        for (int button : {platform::IDOK, platform::IDCANCEL}) {
+            GetDlgItem(button).EnableWindow(false);
+            GetDlgItem(button).ShowWindow(false);
+        }
+        return true;
+    }
+    void DoDataExchange(platform::DataExchange& exchange) override {
+        platform::DDX_Control(exchange, testdialog::NameEdit, name);
+        if (exchange.SaveAndValidate()) {
+            if (name.GetWindowTextLength() == 0) {
+                platform::ThrowUserException();
+            }
+            saved = name.GetWindowText();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(BEHAVIOUR_SUITE, a_sheet_applies_its_pages_on_ok_and_stays_open_while_one_refuses) {
+    NamePage page;
+    platform::PropertySheet sheet(L"Options", nullptr);
+    sheet.AddPage(page);
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        EXPECT_EQ(&user.GetDialog(), &page);
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        EXPECT_FALSE(page.GetDlgItem(platform::IDOK).IsWindowVisible());
+        user.Click(platform::IDOK);
+        EXPECT_TRUE(page.name.HasWindow());
+        EXPECT_TRUE(page.saved.empty());
+        user.Type(testdialog::NameEdit, L"kept");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDOK);
+    EXPECT_EQ(page.saved, L"kept");
+    EXPECT_FALSE(page.name.HasWindow());
+    EXPECT_EQ(sheet.GetActiveIndex(), -1);
+
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        user.Type(testdialog::NameEdit, L"dropped");
+        user.PressKey(testdialog::NameEdit, platform::KeyEscape);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
+    EXPECT_EQ(page.saved, L"kept");
+
+    // Enter anywhere on the page presses the sheet's OK, which applies the page.
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        user.Type(testdialog::NameEdit, L"entered");
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDOK);
+    EXPECT_EQ(page.saved, L"entered");
+    EXPECT_THROW(sheet.SetActivePage(0), shr::Exception);
+}
+
+namespace {
+
+/// Raises an internal error from a command handler, as a broken invariant would.
+class ThrowingDialog final : public TestDialog {
+public:
+    platform::MessageMap const& GetMessageMap() const override {
+        static platform::MessageMap const map(
+            &TestDialog::GetMessageMap(),
+            {platform::OnCommand(testdialog::CommandB, &ThrowingDialog::OnBroken)});
+        return map;
+    }
+
+private:
+    void OnBroken() { PLATFORM_ERROR(L"broken on purpose"); }
+};
+
+/// Gives up in OnInitDialog, as a dialog whose property list cannot be made does.
+class GivingUpDialog final : public TestDialog {
+protected:
+    bool OnInitDialog() override {
+        TestDialog::OnInitDialog();
+        EndDialog(platform::IDCANCEL);
+        return true;
+    }
+};
+
+/// Receives the toolbar's commands in place of the dialog.
+class CommandSink final : public platform::CmdTarget {
+public:
+    platform::MessageMap const& GetMessageMap() const override {
+        static platform::MessageMap const map(
+            &CmdTarget::GetMessageMap(),
+            {platform::OnCommand(testdialog::CommandA, &CommandSink::OnCommandA)});
+        return map;
+    }
+    int received = 0;
+
+private:
+    void OnCommandA() { ++received; }
+};
+
+} // namespace
+
+TEST_F(BEHAVIOUR_SUITE, an_error_in_a_handler_leaves_through_DoModal_and_the_window_goes) {
+    ThrowingDialog dialog;
+    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        dialog.PostCommand(testdialog::CommandB);
+        user.Idle();
+    });
+    try {
+        dialog.DoModal();
+        ADD_FAILURE() << "the handler's error did not reach the caller";
+    } catch (shr::Exception const& error) {
+        EXPECT_NE(error.message.find(L"broken on purpose"), std::wstring::npos);
+    }
+    EXPECT_FALSE(dialog.HasWindow());
+    EXPECT_FALSE(dialog.tree.HasWindow());
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_dialog_that_ends_while_starting_never_shows_and_uses_up_its_scene) {
+    GivingUpDialog dialog;
+    bool played = false;
+    m_driver.OnDialog(testdialog::TemplateId, [&](User&) { played = true; });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    EXPECT_FALSE(played);
+    EXPECT_EQ(m_driver.Pending(), 0U);
+}
+
+TEST_F(BEHAVIOUR_SUITE, toolbar_commands_reach_the_owner_it_was_given_instead_of_the_dialog) {
+    CommandSink sink;
+    Run([&](User& user) {
+        m_dialog.toolBar.SetOwner(sink);
+        m_dialog.log.clear();
+        user.ClickToolButton(platform::ToolBarWindowId, testdialog::CommandA);
+        EXPECT_EQ(sink.received, 1);
+        EXPECT_TRUE(m_dialog.log.empty());
+        // Asked through the sink, the second button has no handler and goes grey.
+        m_dialog.toolBar.OnUpdateCmdUI(sink, true);
+        EXPECT_FALSE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandB));
+        m_dialog.toolBar.OnUpdateCmdUI(sink, false);
+        EXPECT_TRUE(m_dialog.toolBar.IsButtonEnabled(testdialog::CommandB));
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_shown_pick_list_takes_new_options_and_a_plain_value_refuses_them) {
+    Run([&](User& user) {
+        EXPECT_TRUE(m_dialog.unit->AddOption(L"Chains"));
+        user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Chains");
+        EXPECT_EQ(m_dialog.unit->GetValue(), platform::Variant(std::wstring(L"Chains")));
+        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Name Chains");
+
+        auto* plain = m_dialog.grid.GetProperty(m_dialog.grid.AddProperty(
+            std::make_unique<shrgui::CProperty>(L"Label", std::wstring(L"free"), L"", 6)));
+        EXPECT_THROW(plain->AddOption(L"fixed"), shr::Exception);
+        EXPECT_TRUE(plain->GetOptions().empty());
+        user.EditProperty(testdialog::Grid, L"Label", L"anything");
+        EXPECT_EQ(plain->GetValue(), platform::Variant(std::wstring(L"anything")));
+        user.Close();
+    });
+}

@@ -1,0 +1,194 @@
+#include "TestDialog.h"
+
+#include "platform/Dialog.h"
+
+namespace testdialog {
+
+using platform::ControlKind;
+using platform::Rect;
+
+Resources::Resources()
+    : m_module(L"tests") {
+    platform::DialogTemplate dialog;
+    dialog.id = TemplateId;
+    dialog.caption = L"Every Control";
+    dialog.size = {295, 205};
+    dialog.controls = {
+        {NameEdit, ControlKind::Edit, L"", {7, 7, 150, 14}, platform::StyleBorder},
+        {Combo,
+         ControlKind::ComboBox,
+         L"",
+         {7, 25, 150, 80},
+         platform::ComboEditable | platform::ComboSorted},
+        {Tree,
+         ControlKind::TreeView,
+         L"",
+         {7, 45, 150, 90},
+         platform::TreeHasButtons | platform::TreeHasLines | platform::TreeLinesAtRoot},
+        {Description,
+         ControlKind::Edit,
+         L"Description",
+         {7, 140, 150, 40},
+         platform::EditMultiLine | platform::EditReadOnly},
+        {GridPlaceholder,
+         ControlKind::Static,
+         L"",
+         {165, 25, 123, 155},
+         platform::StaticFrame | platform::StyleHidden},
+        {Group, ControlKind::GroupBox, L"Options", {7, 183, 100, 18}, 0},
+        {Label, ControlKind::Static, L"Grid:", {165, 9, 60, 8}, 0},
+        {platform::IDOK, ControlKind::Button, L"OK", {183, 187, 50, 14}, platform::ButtonDefault},
+        {platform::IDCANCEL, ControlKind::Button, L"Cancel", {238, 187, 50, 14}, 0},
+    };
+    m_module.AddDialog(dialog);
+    m_module.AddMenu({MenuId, {{L"", {{CommandA, L"&Alpha"}, {0, L""}, {CommandB, L"&Beta"}}}}});
+    m_module.AddToolBar({ToolBarId, {16, 16}, {CommandA, CommandB}, {}});
+    m_module.AddString(CommandA, L"Run alpha\nAlpha");
+    m_module.AddString(CommandB, L"Run beta\nBeta");
+    platform::RegisterModule(m_module);
+}
+
+Resources::~Resources() {
+    platform::UnregisterModule(m_module);
+}
+
+platform::MessageMap const& IconTree::GetMessageMap() const {
+    static platform::MessageMap const map(
+        &TreeCtrl::GetMessageMap(),
+        {platform::OnNotify(platform::Event::CustomDraw, platform::AnyControl,
+                            &IconTree::OnCustomDraw)});
+    return map;
+}
+
+void IconTree::OnCustomDraw(platform::Message& message) {
+    platform::CustomDraw const& draw = *message.draw;
+    if (draw.stage == platform::DrawStage::PrePaint) {
+        message.result = platform::DrawNotifyItemDraw;
+    } else if (draw.item == marked && draw.stage == platform::DrawStage::ItemPrePaint) {
+        message.result = platform::DrawNotifyPostPaint;
+    } else if (draw.item == marked) {
+        Rect const label = *GetItemRect(draw.item, true);
+        int const side = label.Height() - 2;
+        draw.context->DrawIcon(platform::StockIcon::Warning,
+                               Rect::FromXYWH(label.right + 4, label.top + 1, side, side));
+    }
+}
+
+TestDialog::TestDialog()
+    : shrgui::CDialogResize(TemplateId, nullptr) {}
+
+shrgui::ResizeMapEntry const* TestDialog::GetDlgResizeMap() const {
+    static shrgui::ResizeMapEntry const map[] = {
+        {-1, shrgui::ResizeBeginGroup},
+        {Tree, shrgui::ResizeSizeY},
+        {Description, shrgui::ResizeSizeY},
+        {-1, shrgui::ResizeEndGroup},
+        {NameEdit, shrgui::ResizeSizeX},
+        {Combo, shrgui::ResizeSizeX},
+        {Tree, shrgui::ResizeSizeX},
+        {Description, shrgui::ResizeSizeX},
+        {Grid, shrgui::ResizeMoveX | shrgui::ResizeSizeY},
+        {platform::ToolBarWindowId, shrgui::ResizeMoveX},
+        {Group, shrgui::ResizeMoveY},
+        {platform::IDOK, shrgui::ResizeMoveX | shrgui::ResizeMoveY},
+        {platform::IDCANCEL, shrgui::ResizeMoveX | shrgui::ResizeMoveY},
+        shrgui::ResizeMapEnd,
+    };
+    return map;
+}
+
+platform::MessageMap const& TestDialog::GetMessageMap() const {
+    using E = platform::Event;
+    static platform::MessageMap const map(
+        &CDialogResize::GetMessageMap(),
+        {
+            platform::OnKickIdle(&TestDialog::OnIdle),
+            platform::OnNotify(E::SelChanged, Tree, &TestDialog::OnSelChanged),
+            platform::OnNotify(E::DblClk, Tree, &TestDialog::OnDblClk),
+            platform::OnNotify(E::ComboSelChange, Combo, &TestDialog::OnComboSelChange),
+            platform::OnNotify(E::EditChange, NameEdit, &TestDialog::OnNameChange),
+            platform::OnPropertyChanged(&TestDialog::OnPropertyChanged),
+            platform::OnContextMenu(&TestDialog::OnContextMenu),
+            platform::OnCommand(CommandA, &TestDialog::OnCommandA),
+            platform::OnUpdateCommandUI(CommandB, &TestDialog::OnUpdateCommandB),
+        });
+    return map;
+}
+
+void TestDialog::SafeDoDataExchange(platform::DataExchange& exchange) {
+    platform::DDX_Control(exchange, NameEdit, name);
+    platform::DDX_Control(exchange, Combo, combo);
+    platform::DDX_Control(exchange, Tree, tree);
+}
+
+bool TestDialog::OnInitDialog() {
+    CDialogResize::OnInitDialog();
+    Rect const place = ScreenToClient(GetDlgItem(GridPlaceholder).GetWindowRect());
+    grid.Create(0, place, *this, Grid);
+    grid.EnableHeaderCtrl(true, L"Parameter", L"Value");
+    auto group = std::make_unique<shrgui::CProperty>(L"Linear Units", 1004, false);
+    auto unitName =
+        std::make_unique<shrgui::CProperty>(L"Name", std::wstring(L"Meters"), L"", 1005);
+    unitName->AddOption(L"Meters");
+    unitName->AddOption(L"Feet");
+    unitName->AddOption(L"Meters");
+    unitName->AllowEdit(false);
+    unitName->SetSelector();
+    unit = group->AddSubItem(std::move(unitName));
+    grid.AddProperty(std::move(group));
+    auto value = std::make_unique<shrgui::CProperty>(L"Scale", 1.5, L"", 3);
+    scale = value.get();
+    grid.AddProperty(std::move(value));
+    grid.AddProperty(std::make_unique<shrgui::CProperty>(L"Zone", 33, L"", 4));
+    grid.AddProperty(std::make_unique<shrgui::CProperty>(L"North", true, L"", 5));
+
+    toolBar.Create(*this);
+    toolBar.LoadToolBar(ToolBarId);
+    platform::Size const size = toolBar.CalcFixedLayout();
+    Rect const button = ScreenToClient(GetDlgItem(platform::IDCANCEL).GetWindowRect());
+    toolBar.MoveWindow(Rect::FromXYWH(button.right - size.width, 4, size.width, size.height));
+    toolBar.SetOwner(*this);
+    InitResizing(true, true, 0);
+    return true;
+}
+
+void TestDialog::OnSelChanged(platform::Message& message) {
+    log.push_back(L"SelChanged " + (message.item ? tree.GetItemText(message.item) : L"none"));
+}
+
+void TestDialog::OnDblClk(platform::Message&) {
+    log.push_back(L"DblClk");
+}
+
+void TestDialog::OnComboSelChange() {
+    log.push_back(L"ComboSelChange " + std::to_wstring(combo.GetCurSel()));
+}
+
+void TestDialog::OnNameChange() {
+    log.push_back(L"EditChange " + name.GetWindowText());
+}
+
+long TestDialog::OnPropertyChanged(std::uint64_t id, std::int64_t property) {
+    auto const* changed = reinterpret_cast<shrgui::CProperty const*>(property);
+    log.push_back(L"PropertyChanged " + std::to_wstring(id) + L" " + changed->GetName() + L" " +
+                  changed->FormatValue());
+    return 0;
+}
+
+void TestDialog::OnContextMenu(platform::Window* window, platform::Point) {
+    log.push_back(L"ContextMenu " + std::to_wstring(window ? window->GetDlgCtrlID() : 0));
+}
+
+void TestDialog::OnCommandA() {
+    log.push_back(L"CommandA");
+}
+
+void TestDialog::OnUpdateCommandB(platform::CmdUI& state) {
+    state.Enable(false);
+}
+
+void TestDialog::OnIdle() {
+    ++idleCount;
+}
+
+} // namespace testdialog

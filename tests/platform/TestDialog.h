@@ -1,0 +1,92 @@
+// A dialog with every control kind, recording what reaches its routing table.
+#pragma once
+
+#include "platform/ComboBox.h"
+#include "platform/Controls.h"
+#include "platform/Resources.h"
+#include "platform/ToolBar.h"
+#include "platform/TreeCtrl.h"
+#include "shrgui/CDialogResize.h"
+#include "shrgui/CPropertyList.h"
+
+#include <string>
+#include <vector>
+
+namespace testdialog {
+
+enum Ids : int {
+    TemplateId = 900,
+    MenuId = 901,
+    ToolBarId = 902,
+    NameEdit = 1001,
+    Combo = 1002,
+    Tree = 1003,
+    GridPlaceholder = 1004,
+    Label = 1006,
+    Description = 1007,
+    Group = 1008,
+    Grid = 1010,
+    CommandA = 1101,
+    CommandB = 1102,
+};
+
+/// Registers the template, menu, toolbar and strings for the life of the object.
+class Resources final {
+public:
+    Resources();
+    ~Resources();
+    Resources(Resources const&) = delete;
+    Resources& operator=(Resources const&) = delete;
+
+    platform::ResourceModule const& Module() const { return m_module; }
+
+private:
+    platform::ResourceModule m_module;
+};
+
+/// Draws a warning icon right of the label of `marked`, as a tree with a hint icon does.
+class IconTree final : public platform::TreeCtrl {
+public:
+    platform::MessageMap const& GetMessageMap() const override;
+    platform::TreeItem marked;
+
+private:
+    void OnCustomDraw(platform::Message& message);
+};
+
+/// Each routed event appends a line such as "SelChanged 1003" to `log`.
+class TestDialog : public shrgui::CDialogResize {
+public:
+    TestDialog();
+
+    shrgui::ResizeMapEntry const* GetDlgResizeMap() const override;
+    platform::MessageMap const& GetMessageMap() const override;
+
+    std::vector<std::wstring> log;
+    int idleCount = 0;
+    platform::Edit name;
+    platform::ComboBox combo;
+    IconTree tree;
+    shrgui::CPropertyList grid;
+    platform::ToolBar toolBar;
+    /// Items of the grid the tests edit.
+    shrgui::CProperty* scale = nullptr;
+    shrgui::CProperty* unit = nullptr;
+
+protected:
+    bool OnInitDialog() override;
+    void SafeDoDataExchange(platform::DataExchange& exchange) override;
+
+private:
+    void OnSelChanged(platform::Message& message);
+    void OnDblClk(platform::Message& message);
+    void OnComboSelChange();
+    void OnNameChange();
+    long OnPropertyChanged(std::uint64_t id, std::int64_t property);
+    void OnContextMenu(platform::Window* window, platform::Point point);
+    void OnCommandA();
+    void OnUpdateCommandB(platform::CmdUI& state);
+    void OnIdle();
+};
+
+} // namespace testdialog

@@ -1,0 +1,31 @@
+#include "../BackendUnderTest.h"
+
+#include "platform/wx/WxBackend.h"
+
+#include <wx/debug.h>
+#include <wx/string.h>
+
+#include <iostream>
+#include <stdexcept>
+
+platform::Backend& BackendUnderTest() {
+    static bool const started = [] {
+        static int argc = 1;
+        static char name[] = "platform_wx_test";
+        static char* argv[] = {name, nullptr};
+        // A failed wx assertion must fail the test, not wait for someone to close a box.
+        wxSetAssertHandler([](wxString const& file, int line, wxString const& function,
+                              wxString const& condition, wxString const& message) {
+            std::cerr << "wx assertion " << condition.utf8_str() << " (" << message.utf8_str()
+                      << ") in " << function.utf8_str() << " at " << file.utf8_str() << ":" << line
+                      << "\n";
+            std::abort();
+        });
+        return platform::wx::WxBackend::StartApplication(argc, argv);
+    }();
+    if (!started) {
+        throw std::runtime_error("the wx tests need a display (run them under xvfb-run)");
+    }
+    static platform::wx::WxBackend backend(L"GridloreUI-tests");
+    return backend;
+}
