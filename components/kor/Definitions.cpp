@@ -94,7 +94,9 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
 }
 
 std::wstring ExportDefinition(CSDef const& definition, DefinitionFormat format) {
-    auto const system = ProjConversion::ToProj(definition, true);
+    // ESRI's dialect has no place for a datum shift; other programs read a .prj without
+    // one, so it is left out rather than refusing to write the file.
+    auto const system = ProjConversion::ToProj(definition, format != DefinitionFormat::WKT1ESRI);
     auto const context = ProjRegistry::Instance().Context().as_nullable();
     try {
         switch (format) {

@@ -220,7 +220,7 @@ bool SameLongitude(double a, double b) {
     return std::fabs(NormalisedLongitude(a - b)) < 1e-7;
 }
 
-int PolarAxisOrder(cs::CoordinateSystem const& system, double centralLongitude) {
+int PolarAxisOrder(cs::CoordinateSystem const& system) {
     auto const& axes = system.axisList();
     std::string const direction = axes[0]->direction().toString();
     if (!axes[0]->meridian() || !axes[1]->meridian() ||
@@ -233,23 +233,25 @@ int PolarAxisOrder(cs::CoordinateSystem const& system, double centralLongitude) 
         axes[0]->meridian()->longitude().convertToUnit(common::UnitOfMeasure::DEGREE);
     double const second =
         axes[1]->meridian()->longitude().convertToUnit(common::UnitOfMeasure::DEGREE);
-    double const easting = centralLongitude + 90.0;
-    double const northing = centralLongitude + (northPole ? 180.0 : 0.0);
-    if (SameLongitude(first, easting) && SameLongitude(second, northing))
+    // The registry reckons the axes' meridians from the central longitude; a .prj has no
+    // axes at all and PROJ gives it the Greenwich-based polar axes. Only the quarter turn
+    // between the two axes is information, so that is what identifies the order.
+    double const quarterTurn = northPole ? 90.0 : -90.0;
+    if (SameLongitude(second - first, quarterTurn))
         return northPole ? ProjectionDef::AxisNorthPoleEastNorth
                          : ProjectionDef::AxisSouthPoleEastNorth;
-    if (SameLongitude(first, northing) && SameLongitude(second, easting))
+    if (SameLongitude(first - second, quarterTurn))
         return northPole ? ProjectionDef::AxisNorthPoleNorthEast
                          : ProjectionDef::AxisSouthPoleNorthEast;
     return 0;
 }
 
-int AxisOrderOf(cs::CoordinateSystem const& system, double centralLongitude) {
+int AxisOrderOf(cs::CoordinateSystem const& system) {
     auto const& axes = system.axisList();
     if (axes.size() != 2)
         return 0;
     if (axes[0]->meridian() || axes[1]->meridian())
-        return PolarAxisOrder(system, centralLongitude);
+        return PolarAxisOrder(system);
     std::string const pair =
         axes[0]->direction().toString() + "," + axes[1]->direction().toString();
     static std::map<std::string, int> const orders{
@@ -331,7 +333,7 @@ ProjectionDef ProjectionFromProj(crs::ProjectedCRS const& projected,
             break;
         }
     }
-    int const order = AxisOrderOf(*projected.coordinateSystem(), projection.CentralLongitude());
+    int const order = AxisOrderOf(*projected.coordinateSystem());
     if (order == 0)
         throw KORException(L"The axes of '" + shr::FromUtf8(projected.nameStr()) +
                            L"' are not supported (only plain easting, northing, westing and "

@@ -1,0 +1,243 @@
+#include "CrsCommands.h"
+
+#include "gridlore/CoordinateSystem.h"
+#include "kor/Definitions.h"
+#include "kor/KORDef.h"
+#include "kor/KORException.h"
+#include "kor/SystemList.h"
+#include "korfile/ReferenceFile.h"
+#include "shr/Exception.h"
+#include "shr/StringUtil.h"
+#include "shr/Utf8.h"
+
+#include <cwchar>
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <set>
+
+namespace crstool {
+namespace {
+
+/// A failure of the user's input: reported on one line, exit code 1.
+struct BadInput {
+    std::string message;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+std::map<std::string, korfile::KORFileType> const& TypesByOption() {
+    static std::map<std::string, korfile::KORFileType> const types = {{"qrf2", korfile::QRF2},
+                                                                      {"prj", korfile::WKT},
+                                                                      {"wkt", korfile::WKT},
+                                                                      {"aux", korfile::AuxXml}};
+    return types;
+}
+
+/// A definition from a file (its format detected, content first) or from text that the
+/// model reads (an EPSG code, WKT, a PROJ string, PROJJSON).
+std::unique_ptr<kor::CSDef> LoadDefinition(std::string const& input) {
+    try {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(input, error)) {
+            std::vector<korfile::KORFileType> byContent;
+            std::vector<korfile::KORFileType> byExtension;
+            korfile::IsReferenceFile(input, byContent, byExtension);
+            if (byContent.empty() && byExtension.empty())
+                throw BadInput{"'" + input + "': the file format could not be determined"};
+            auto const type = byContent.empty() ? byExtension.front() : byContent.front();
+            auto definition = korfile::ReadReferenceFile(type, input, 0.0, 0.0);
+            if (!definition)
+                throw BadInput{"'" + input + "': the file holds no coordinate system"};
+            return definition;
+        }
+        auto definition = kor::CreateCSDefByDefinition(shr::FromUtf8(input));
+        if (!definition)
+            throw BadInput{"'" + input + "': no coordinate system given"};
+        return definition;
+    } catch (kor::KORException const& error) {
+        std::string message = shr::ToUtf8(error.Message());
+        if (message.find(input) == std::string::npos)
+            message = "'" + input + "': " + message;
+        throw BadInput{message};
+    }
+}
+
+std::string CategoryOf(std::wstring const& name) {
+    std::size_t const bar = name.rfind(L'|');
+    return bar == std::wstring::npos ? std::string() : shr::ToUtf8(name.substr(0, bar));
+}
+
+std::string LeafOf(std::wstring name) {
+    std::size_t const bar = name.rfind(L'|');
+    if (bar != std::wstring::npos)
+        name.erase(0, bar + 1);
+    Gridlore::CoordinateSystem::StripAuthorityTagSuffixFromName(name);
+    return shr::ToUtf8(name);
+}
+
+void PrintSystem(std::ostream& out, int index) {
+    int const code = kor::KORKnownSystemsList.EnumPOSC(index);
+    std::wstring const name = kor::KORKnownSystemsList.EnumName(index);
+    out << (code > 0 ? "EPSG:" + std::to_string(code) : std::string("local")) << '\t'
+        << LeafOf(name) << '\t' << CategoryOf(name) << '\n';
+}
+
+/// The known systems whose code is the text's number or whose name holds the text,
+/// then those the registry's own search ranks best, each once.
+int Search(std::string const& text, std::ostream& out) {
+    std::wstring const search = shr::Trim(shr::FromUtf8(text));
+    if (search.empty())
+        throw UsageError{"search needs a text"};
+    int const code = static_cast<int>(std::wcstol(search.c_str(), nullptr, 10));
+    std::set<int> listed;
+    auto const list = [&](int index) {
+        if (index >= 0 && listed.insert(index).second)
+            PrintSystem(out, index);
+    };
+    auto const& systems = kor::KORKnownSystemsList;
+    for (int index = systems.First(); index <= systems.Last(); ++index) {
+        bool const codeMatches = code > 0 &&
+                                 systems.EnumType(index) == kor::CSDef::TypeReferenced &&
+                                 systems.EnumPOSC(index) == code;
+        if (codeMatches ||
+            shr::Contains(shr::FromUtf8(LeafOf(systems.EnumName(index))), search, false))
+            list(index);
+    }
+    for (std::wstring const& found : kor::QueryCSDefinitions(search, 20)) {
+        if (found.starts_with(L"EPSG:"))
+            list(systems.FindByPOSC(static_cast<int>(std::wcstol(found.c_str() + 5, nullptr, 10))));
+    }
+    if (listed.empty())
+        throw BadInput{"'" + text + "': no coordinate system matches"};
+    return ExitSuccess;
+}
+
+int Info(std::string const& input, std::ostream& out) {
+    Gridlore::CoordinateSystem const system(*LoadDefinition(input));
+    out << shr::ToUtf8(system.GetDescription());
+    if (!system.GetDescription().ends_with(L'\n'))
+        out << '\n';
+    return ExitSuccess;
+}
+
+korfile::KORFileType OutputType(std::string const& path, std::string const& option) {
+    if (!option.empty()) {
+        auto const found = TypesByOption().find(option);
+        if (found == TypesByOption().end())
+            throw UsageError{"unknown --type '" + option + "'; use qrf2, prj, wkt or aux"};
+        return found->second;
+    }
+    std::vector<korfile::KORFileType> const byName = korfile::FileTypesByExtension(path);
+    if (byName.empty() || byName.front() == korfile::QRF)
+        throw UsageError{"'" + path +
+                         "': give --type, the name does not say which format to write"};
+    return byName.front();
+}
+
+int Convert(std::string const& input, std::string const& output, std::string const& typeOption) {
+    korfile::KORFileType const type = OutputType(output, typeOption);
+    std::unique_ptr<kor::CSDef> const definition = LoadDefinition(input);
+    try {
+        korfile::WriteReferenceFile(*definition, type, output, 0.0, 0.0, true);
+    } catch (kor::KORException const& error) {
+        throw BadInput{shr::ToUtf8(error.Message())};
+    }
+    return ExitSuccess;
+}
+
+int Identify(std::string const& input, std::ostream& out) {
+    std::unique_ptr<kor::CSDef> const definition = LoadDefinition(input);
+    int const code = kor::IdentifyEPSGCode(*definition);
+    if (code <= 0) {
+        out << "none\n";
+        return ExitSuccess;
+    }
+    out << "EPSG:" << code;
+    int const index = kor::KORKnownSystemsList.FindByPOSC(code);
+    if (index >= 0)
+        out << '\t' << LeafOf(kor::KORKnownSystemsList.EnumName(index));
+    out << '\n';
+    return ExitSuccess;
+}
+
+int Dispatch(std::vector<std::string> arguments, std::ostream& out) {
+    std::string typeOption;
+    for (auto it = arguments.begin(); it != arguments.end();) {
+        if (*it == "--type") {
+            if (it + 1 == arguments.end())
+                throw UsageError{"--type needs a value"};
+            typeOption = *(it + 1);
+            it = arguments.erase(it, it + 2);
+        } else if (it->starts_with("--type=")) {
+            typeOption = it->substr(7);
+            it = arguments.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (arguments.empty())
+        throw UsageError{"no command given"};
+    std::string const command = arguments.front();
+    std::size_t const operands = arguments.size() - 1;
+    auto const expect = [&](std::size_t count) {
+        if (operands != count)
+            throw UsageError{command + " takes " + std::to_string(count) + " argument" +
+                             (count == 1 ? "" : "s")};
+        if (!typeOption.empty() && command != "convert")
+            throw UsageError{"--type goes with convert only"};
+    };
+    if (command == "search") {
+        expect(1);
+        return Search(arguments[1], out);
+    }
+    if (command == "info") {
+        expect(1);
+        return Info(arguments[1], out);
+    }
+    if (command == "convert") {
+        expect(2);
+        return Convert(arguments[1], arguments[2], typeOption);
+    }
+    if (command == "identify") {
+        expect(1);
+        return Identify(arguments[1], out);
+    }
+    throw UsageError{"unknown command '" + command + "'"};
+}
+
+} // namespace
+
+std::string UsageText() {
+    return "usage: gridlore-crs COMMAND ...\n"
+           "  search TEXT                      systems whose name holds TEXT or whose code is "
+           "TEXT\n"
+           "  info DEFINITION|FILE             describe a system (EPSG:n, WKT, PROJ string, file)\n"
+           "  convert IN OUT [--type T]        write IN as OUT; T is qrf2, prj, wkt or aux\n"
+           "                                   (default: from OUT's extension)\n"
+           "  identify FILE|DEFINITION         the equivalent EPSG system, or none\n"
+           "exit codes: 0 success, 1 bad input, 2 usage\n";
+}
+
+int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        out << UsageText();
+        return ExitSuccess;
+    }
+    try {
+        return Dispatch(arguments, out);
+    } catch (UsageError const& error) {
+        err << "gridlore-crs: " << error.message << '\n' << UsageText();
+        return ExitUsage;
+    } catch (BadInput const& error) {
+        err << "gridlore-crs: " << error.message << '\n';
+        return ExitBadInput;
+    } catch (kor::KORException const& error) {
+        err << "gridlore-crs: " << shr::ToUtf8(error.Message()) << '\n';
+        return ExitBadInput;
+    }
+}
+
+} // namespace crstool

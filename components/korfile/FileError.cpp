@@ -1,0 +1,26 @@
+#include "FileError.h"
+
+#include "kor/KORException.h"
+#include "shr/AtomicFile.h"
+#include "shr/Exception.h"
+#include "shr/Utf8.h"
+
+namespace korfile {
+
+void ThrowFileError(std::filesystem::path const& path, std::wstring const& what) {
+    throw kor::KORException(L"'" + shr::FromUtf8(path.string()) + L"' " + what);
+}
+
+std::string ReadFileForFormat(std::filesystem::path const& path) {
+    std::string content;
+    try {
+        content = shr::ReadWholeFile(path);
+    } catch (shr::Exception const& error) {
+        throw kor::KORException(error.message);
+    }
+    if (content.find_first_not_of(" \t\r\n") == std::string::npos)
+        ThrowFileError(path, L"is empty.");
+    return content;
+}
+
+} // namespace korfile

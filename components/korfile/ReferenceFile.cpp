@@ -1,0 +1,166 @@
+#include "korfile/ReferenceFile.h"
+
+#include "AuxXmlSrs.h"
+#include "FileError.h"
+#include "Qrf2Document.h"
+#include "QrfReader.h"
+
+#include "gridlore/CoordinateSystemCollection.h"
+#include "kor/Definitions.h"
+#include "kor/KORException.h"
+#include "shr/AtomicFile.h"
+#include "shr/Exception.h"
+#include "shr/Utf8.h"
+
+#include <nlohmann/json.hpp>
+
+namespace korfile {
+namespace {
+
+using nlohmann::json;
+
+json ParseJson(std::string const& content, std::filesystem::path const& path) {
+    try {
+        return json::parse(content);
+    } catch (json::parse_error const& error) {
+        std::wstring const reason =
+            content.find_first_not_of(" \t\r\n", error.byte) == std::string::npos
+                ? L"is truncated: its JSON ends early"
+                : L"is not valid JSON";
+        ThrowFileError(path, reason + L" (at byte " + std::to_wstring(error.byte) + L").");
+    } catch (json::exception const& error) {
+        // Numbers too large for a double, for instance.
+        ThrowFileError(path, L"is not valid JSON: " + shr::FromUtf8(error.what()) + L".");
+    }
+}
+
+/// Reads well-known text through the model, prefixing its reason with the file.
+std::unique_ptr<kor::CSDef> DefinitionFromText(std::string const& text,
+                                               std::filesystem::path const& path) {
+    if (!shr::IsValidUtf8(text))
+        ThrowFileError(path, L"is not well-known text: it is not UTF-8 text.");
+    try {
+        auto definition = kor::CreateCSDefByDefinition(shr::FromUtf8(text));
+        if (!definition)
+            ThrowFileError(path, L"is empty.");
+        return definition;
+    } catch (kor::KORException const& error) {
+        ThrowFileError(path,
+                       L"does not hold a coordinate system that can be read: " + error.Message());
+    }
+}
+
+void WriteAtomically(std::filesystem::path const& path, std::string const& content,
+                     std::function<void(shr::AtomicWriteStep)> const& onStep = {}) {
+    try {
+        shr::ReplaceFileAtomically(path, content, onStep);
+    } catch (shr::Exception const& error) {
+        throw kor::KORException(error.message);
+    }
+}
+
+std::string Qrf2Text(kor::CSDef const& definition) {
+    json document = {{"format", "QRF2"}, {"version", qrf2Version}};
+    document["system"] = SystemToJson(definition);
+    // Other programs cannot read our document but most read WKT2; a system that WKT2
+    // cannot express is still saved whole.
+    try {
+        document["wkt2"] =
+            shr::ToUtf8(kor::ExportDefinition(definition, kor::DefinitionFormat::WKT2));
+    } catch (kor::KORException const&) {
+    }
+    return document.dump(2) + "\n";
+}
+
+} // namespace
+
+std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem::path const& path,
+                                              double, double) {
+    std::string const content = ReadFileForFormat(path);
+    switch (type) {
+    case QRF:
+        return ReadQrf(content, path);
+    case QRF2: {
+        json const document = ParseJson(content, path);
+        CheckQrf2Header(document, path);
+        if (!document.contains("system"))
+            ThrowFileError(path, L"is not a valid QRF2 file: it holds no \"system\".");
+        return SystemFromJson(document["system"], path, "/system");
+    }
+    case WKT:
+        return DefinitionFromText(content, path);
+    case AuxXml: {
+        std::optional<std::string> const srs = ReadAuxXmlSrs(content, path);
+        if (!srs)
+            return nullptr;
+        return DefinitionFromText(*srs, path);
+    }
+    }
+    ThrowFileError(path, L"cannot be read as file type " + std::to_wstring(type) + L".");
+}
+
+void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
+                        std::filesystem::path const& path, double, double, bool checkFirst) {
+    std::wstring reason;
+    if (checkFirst && !definition.Check(reason))
+        ThrowFileError(path, L"was not written: the system is not usable: " + reason);
+    auto const exported = [&](kor::DefinitionFormat format) {
+        try {
+            return shr::ToUtf8(kor::ExportDefinition(definition, format));
+        } catch (kor::KORException const& error) {
+            ThrowFileError(path, L"was not written: " + error.Message());
+        }
+    };
+    switch (type) {
+    case QRF2:
+        WriteAtomically(path, Qrf2Text(definition));
+        return;
+    case WKT:
+        WriteAtomically(path, exported(kor::DefinitionFormat::WKT1ESRI));
+        return;
+    case AuxXml: {
+        std::string existing;
+        std::error_code error;
+        if (std::filesystem::exists(path, error))
+            existing = shr::ReadWholeFile(path);
+        WriteAtomically(path,
+                        WriteAuxXmlSrs(existing, exported(kor::DefinitionFormat::WKT1ESRI), path));
+        return;
+    }
+    case QRF:
+        ThrowFileError(path, L"was not written: QRF files can be read but not written; save as "
+                             L"QRF2 instead.");
+    }
+    ThrowFileError(path, L"was not written: file type " + std::to_wstring(type) + L" is unknown.");
+}
+
+Gridlore::CoordinateSystemCollection ReadCollectionFile(std::filesystem::path const& path) {
+    Gridlore::CoordinateSystemCollection systems;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return systems;
+    json const document = ParseJson(ReadFileForFormat(path), path);
+    CheckQrf2Header(document, path);
+    if (!document.contains("systems") || !document["systems"].is_array())
+        ThrowFileError(path, L"is not a valid collection file: it holds no \"systems\" list.");
+    json const& list = document["systems"];
+    for (std::size_t i = 0; i < list.size(); ++i)
+        systems.push_back(Gridlore::CoordinateSystem(
+            *SystemFromJson(list[i], path, "/systems/" + std::to_string(i))));
+    return systems;
+}
+
+void WriteCollectionFile(Gridlore::CoordinateSystemCollection const& systems,
+                         std::filesystem::path const& path,
+                         std::function<void(shr::AtomicWriteStep)> const& onStep) {
+    json list = json::array();
+    for (Gridlore::CoordinateSystem const& system : systems) {
+        if (system.GetCSDef() != nullptr)
+            list.push_back(SystemToJson(*system.GetCSDef()));
+    }
+    json const document = {
+        {"format", "QRF2"}, {"version", qrf2Version}, {"systems", std::move(list)}};
+    WriteAtomically(path, document.dump(2) + "\n", onStep);
+}
+
+} // namespace korfile

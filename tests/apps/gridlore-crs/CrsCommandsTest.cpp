@@ -1,0 +1,106 @@
+#include "CrsCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunTool(std::vector<std::string> const& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    int const code = crstool::RunCommand(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class CrsCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir =
+            std::filesystem::temp_directory_path() / ("gridlore-crs-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string Path(char const* name) const { return (m_dir / name).string(); }
+
+    std::filesystem::path m_dir;
+};
+
+} // namespace
+
+TEST_F(CrsCommandsTest, search_lists_code_name_and_category_by_code_and_by_name) {
+    Outcome const byCode = RunTool({"search", "32633"});
+    ASSERT_EQ(byCode.code, 0) << byCode.err;
+    EXPECT_NE(byCode.out.find("EPSG:32633\tWGS 84 / UTM zone 33N\t"), std::string::npos)
+        << byCode.out;
+
+    Outcome const byName = RunTool({"search", "utm zone 33n"});
+    ASSERT_EQ(byName.code, 0) << byName.err;
+    EXPECT_NE(byName.out.find("EPSG:32633\tWGS 84 / UTM zone 33N"), std::string::npos);
+    EXPECT_EQ(byName.out.find("[EPSG:"), std::string::npos) << "names are shown without their tag";
+
+    Outcome const nothing = RunTool({"search", "no such system anywhere"});
+    EXPECT_EQ(nothing.code, 1);
+    EXPECT_NE(nothing.err.find("'no such system anywhere': no coordinate system matches"),
+              std::string::npos);
+}
+
+TEST_F(CrsCommandsTest, info_describes_codes_and_files_and_rejects_bad_input_naming_it) {
+    Outcome const wgs84 = RunTool({"info", "EPSG:4326"});
+    ASSERT_EQ(wgs84.code, 0) << wgs84.err;
+    EXPECT_NE(wgs84.out.find("WGS 84"), std::string::npos);
+    EXPECT_NE(wgs84.out.find("4326"), std::string::npos);
+
+    Outcome const unknown = RunTool({"info", "EPSG:999999999"});
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_NE(unknown.err.find("EPSG:999999999"), std::string::npos) << unknown.err;
+    EXPECT_EQ(std::count(unknown.err.begin(), unknown.err.end(), '\n'), 1) << "one line";
+
+    std::ofstream(Path("broken.prj")) << "PROJCS[\"half";
+    Outcome const broken = RunTool({"info", Path("broken.prj")});
+    EXPECT_EQ(broken.code, 1);
+    EXPECT_NE(broken.err.find("broken.prj"), std::string::npos) << broken.err;
+}
+
+TEST_F(CrsCommandsTest, convert_writes_each_format_and_identify_finds_the_code_again) {
+    for (char const* name : {"utm.qrf2", "utm.prj", "utm.wkt", "utm.tif.aux.xml"}) {
+        Outcome const converted = RunTool({"convert", "EPSG:32633", Path(name)});
+        ASSERT_EQ(converted.code, 0) << name << ": " << converted.err;
+        Outcome const identified = RunTool({"identify", Path(name)});
+        ASSERT_EQ(identified.code, 0) << identified.err;
+        EXPECT_EQ(identified.out, "EPSG:32633\tWGS 84 / UTM zone 33N\n") << name;
+    }
+    Outcome const typed = RunTool({"convert", Path("utm.qrf2"), Path("out.txt"), "--type", "prj"});
+    ASSERT_EQ(typed.code, 0) << typed.err;
+    std::ifstream prj(Path("out.txt"));
+    std::string text((std::istreambuf_iterator<char>(prj)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(text.starts_with("PROJCS[")) << text;
+}
+
+TEST_F(CrsCommandsTest, usage_errors_exit_2_with_the_usage_text) {
+    for (std::vector<std::string> const& arguments :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"info"},
+                                               {"convert", "EPSG:4326"},
+                                               {"convert", "EPSG:4326", "x.prj", "--type", "gif"},
+                                               {"convert", "EPSG:4326", "x.unknown"},
+                                               {"info", "EPSG:4326", "--type", "prj"},
+                                               {"convert", "EPSG:4326", "x.prj", "--type"}}) {
+        Outcome const outcome = RunTool(arguments);
+        EXPECT_EQ(outcome.code, 2) << ::testing::PrintToString(arguments);
+        EXPECT_NE(outcome.err.find("usage: gridlore-crs"), std::string::npos);
+    }
+    Outcome const help = RunTool({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("identify"), std::string::npos);
+}

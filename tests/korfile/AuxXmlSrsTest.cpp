@@ -1,0 +1,61 @@
+#include "AuxXmlSrs.h"
+
+#include "kor/KORException.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string const sideCar = R"(<PAMDataset>
+  <!-- written by a raster tool -->
+  <SRS dataAxisToSRSAxisMapping="2,1">GEOGCS["old"]</SRS>
+  <Metadata domain="IMAGE_STRUCTURE"><MDI key="INTERLEAVE">PIXEL</MDI></Metadata>
+  <PAMRasterBand band="1"><NoDataValue>-9999</NoDataValue></PAMRasterBand>
+</PAMDataset>
+)";
+
+std::wstring MessageOf(auto const& call) {
+    try {
+        call();
+    } catch (kor::KORException const& error) {
+        return error.Message();
+    }
+    return L"(no error)";
+}
+
+} // namespace
+
+TEST(AuxXmlSrs, reads_the_srs_text_or_nothing_when_there_is_none) {
+    EXPECT_EQ(korfile::ReadAuxXmlSrs(sideCar, "a.aux.xml"), "GEOGCS[\"old\"]");
+    EXPECT_EQ(korfile::ReadAuxXmlSrs("<PAMDataset><Metadata/></PAMDataset>", "a.aux.xml"),
+              std::nullopt);
+}
+
+TEST(AuxXmlSrs, writing_replaces_the_srs_and_keeps_everything_else) {
+    std::string const written = korfile::WriteAuxXmlSrs(sideCar, "PROJCS[\"new\"]", "a.aux.xml");
+    EXPECT_EQ(korfile::ReadAuxXmlSrs(written, "a.aux.xml"), "PROJCS[\"new\"]");
+    for (char const* kept :
+         {"dataAxisToSRSAxisMapping=\"2,1\"", "<!-- written by a raster tool -->",
+          "<MDI key=\"INTERLEAVE\">PIXEL</MDI>", "<NoDataValue>-9999</NoDataValue>"})
+        EXPECT_NE(written.find(kept), std::string::npos) << kept;
+    EXPECT_EQ(written.find("old"), std::string::npos);
+
+    std::string const fresh = korfile::WriteAuxXmlSrs("", "GEOGCS[\"a & b\"]", "n.aux.xml");
+    EXPECT_NE(fresh.find("&amp;"), std::string::npos);
+    EXPECT_EQ(korfile::ReadAuxXmlSrs(fresh, "n.aux.xml"), "GEOGCS[\"a & b\"]");
+}
+
+TEST(AuxXmlSrs, bad_documents_name_the_file_and_the_fault) {
+    std::wstring const broken = MessageOf(
+        [] { (void)korfile::ReadAuxXmlSrs("<PAMDataset><SRS>x</PAMDataset>", "/d/b.aux.xml"); });
+    EXPECT_NE(broken.find(L"'/d/b.aux.xml' is not well-formed XML"), std::wstring::npos) << broken;
+    EXPECT_NE(broken.find(L"at byte"), std::wstring::npos);
+
+    std::wstring const foreign =
+        MessageOf([] { (void)korfile::WriteAuxXmlSrs("<svg/>", "x", "/d/c.aux.xml"); });
+    EXPECT_NE(foreign.find(L"root element is not <PAMDataset>"), std::wstring::npos) << foreign;
+
+    std::wstring const empty = MessageOf(
+        [] { (void)korfile::ReadAuxXmlSrs("<PAMDataset><SRS> </SRS></PAMDataset>", "e"); });
+    EXPECT_NE(empty.find(L"empty <SRS>"), std::wstring::npos) << empty;
+}

@@ -1,0 +1,294 @@
+#include "korfile/ReferenceFile.h"
+
+#include "gridlore/CoordinateSystemCollection.h"
+#include "kor/KORDef.h"
+#include "kor/KORException.h"
+#include "kor/UCSDef.h"
+#include "shr/AtomicFile.h"
+#include "shr/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+std::filesystem::path const dataDir = GRIDLORE_TEST_DATA;
+
+class ReferenceFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("gridlore-korfile-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    std::filesystem::path Write(std::string const& name, std::string const& content) const {
+        std::filesystem::path const path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    /// The message of the KORException that reading `path` as `type` raises.
+    static std::wstring ReadError(korfile::KORFileType type, std::filesystem::path const& path) {
+        try {
+            (void)korfile::ReadReferenceFile(type, path, 0.0, 0.0);
+        } catch (kor::KORException const& error) {
+            return error.Message();
+        }
+        return L"(read without error)";
+    }
+
+    std::filesystem::path m_dir;
+};
+
+/// A referenced system that uses every kind of value the format stores.
+kor::KORDef RichSystem() {
+    kor::DatumDef datum;
+    datum.SetName(L"Test datum \u00e9");
+    datum.SetPOSCNumber(6275);
+    datum.SetToken(L"DATUM_EPSG_6275");
+    datum.SetAuthorityGivenName(L"Nouvelle Triangulation Francaise");
+    datum.SetGeographicCRSCodeNumber(4275);
+    datum.SetParameter(kor::DatumDef::Method, int{kor::DatumDef::MethodSevenParameter});
+    datum.SetParameter(kor::DatumDef::Target, int{kor::DatumDef::TargetETRS89});
+    datum.SetParameter(kor::DatumDef::Ellipsoid, kor::EllipsoidDef(L"Clarke 1880 (IGN)", 6378249.2,
+                                                                   1 / 293.4660212936269, 7011));
+    datum.SetParameter(kor::DatumDef::PrimeMeridian, 2.5969213);
+    datum.SetParameter(kor::DatumDef::DeltaX, -168.0);
+    datum.SetParameter(kor::DatumDef::DeltaY, -60.1);
+    datum.SetParameter(kor::DatumDef::DeltaZ, 320.0);
+    datum.SetParameter(kor::DatumDef::RotationX, 0.1 + 0.2); // a number with no short form
+    datum.SetParameter(kor::DatumDef::RotationY, -1e-300);
+    datum.SetParameter(kor::DatumDef::RotationZ, 5e-324);
+    datum.SetParameter(kor::DatumDef::ScaleDifference, 1.0 / 3.0);
+    kor::ProjectionDef projection(6);
+    projection.SetParameter(kor::ProjectionDef::LatitudeOfFalseOrigin, 46.8);
+    projection.SetParameter(kor::ProjectionDef::LinearUnit, 1.0 / 0.3048006096012192);
+    projection.SetParameter(kor::ProjectionDef::AxisOrder, int{kor::ProjectionDef::AxisNorthEast});
+    projection.SetWellKnownName(kor::ProjectionDef::FalseEasting, L"X_0");
+    kor::WarpDef warp;
+    warp.SetParameter(kor::WarpDef::A0, 12.5);
+    warp.SetParameter(kor::WarpDef::B2, 0.999999);
+    kor::KORDef system(&datum, &projection, &warp);
+    system.SetName(L"Europe|France|Test Lambert \u00e9t\u00e9 [EPSG:27572]");
+    system.SetPOSC(27572);
+    system.SetHint(kor::CSHintUserDefined, true);
+    return system;
+}
+
+} // namespace
+
+TEST_F(ReferenceFileTest, QRF2_keeps_every_value_of_a_definition_bit_for_bit) {
+    kor::KORDef const rich = RichSystem();
+    kor::UCSDef local(3.28083989501312, 1000.0, -0.1, nullptr);
+    local.SetName(L"Local|Site");
+    for (kor::CSDef const* original : std::initializer_list<kor::CSDef const*>{&rich, &local}) {
+        std::filesystem::path const path = m_dir / "saved.qrf2";
+        korfile::WriteReferenceFile(*original, korfile::QRF2, path, 0.0, 0.0, false);
+        auto const read = korfile::ReadReferenceFile(korfile::QRF2, path, 0.0, 0.0);
+        ASSERT_NE(read, nullptr);
+        std::wstring difference;
+        EXPECT_TRUE(read->Compare(*original, false, &difference)) << shr::ToUtf8(difference);
+        EXPECT_EQ(read->GetHints(), original->GetHints());
+        // Written again, the read definition gives the same bytes: nothing was rounded.
+        std::string const first = shr::ReadWholeFile(path);
+        korfile::WriteReferenceFile(*read, korfile::QRF2, path, 0.0, 0.0, false);
+        EXPECT_EQ(shr::ReadWholeFile(path), first);
+    }
+    auto const read = korfile::ReadReferenceFile(korfile::QRF2, m_dir / "saved.qrf2", 0.0, 0.0);
+    ASSERT_EQ(read->Type(), kor::CSDef::TypeLocal);
+    EXPECT_EQ(static_cast<kor::UCSDef const&>(*read).GetOrigin().y, -0.1);
+}
+
+TEST_F(ReferenceFileTest, QRF_samples_read_into_their_definitions) {
+    auto const depot =
+        korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/depot-north.qrf", 0, 0);
+    ASSERT_EQ(depot->Type(), kor::CSDef::TypeReferenced);
+    auto const& utm = static_cast<kor::KORDef const&>(*depot);
+    EXPECT_EQ(utm.GetName(), L"Custom|Depot North");
+    EXPECT_EQ(utm.GetProjection()->GetMethod(), 3);
+    double value = 0.0;
+    ASSERT_TRUE(
+        utm.GetProjection()->GetParameter(kor::ProjectionDef::LongitudeOfNaturalOrigin, value));
+    EXPECT_EQ(value, 15.0);
+    EXPECT_EQ(utm.GetDatum()->GetPOSCNumber(), 6326);
+    EXPECT_DOUBLE_EQ(utm.GetEllipsoid()->GetInverseFlattening(), 298.257223563);
+
+    auto const lambert =
+        korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/shifted-lambert.qrf", 0, 0);
+    auto const& shifted = static_cast<kor::KORDef const&>(*lambert);
+    EXPECT_EQ(shifted.GetDatum()->GetMethod(), kor::DatumDef::MethodSevenParameter);
+    int target = 0;
+    ASSERT_TRUE(shifted.GetDatum()->GetParameter(kor::DatumDef::Target, target));
+    EXPECT_EQ(target, kor::DatumDef::TargetETRS89);
+    ASSERT_TRUE(shifted.GetDatum()->GetParameter(kor::DatumDef::DeltaX, value));
+    EXPECT_EQ(value, -87.0);
+    ASSERT_TRUE(
+        shifted.GetProjection()->GetParameter(kor::ProjectionDef::LatitudeOfFalseOrigin, value));
+    EXPECT_EQ(value, 46.5);
+    EXPECT_DOUBLE_EQ(shifted.GetLinearScale(), 3.28083989501312);
+
+    auto const site = korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/site-grid.qrf", 0, 0);
+    ASSERT_EQ(site->Type(), kor::CSDef::TypeLocal);
+    EXPECT_EQ(static_cast<kor::UCSDef const&>(*site).GetOrigin().y, -250.5);
+    ASSERT_NE(site->GetWarp(), nullptr);
+    ASSERT_TRUE(site->GetWarp()->GetParameter(kor::WarpDef::B0, value));
+    EXPECT_EQ(value, 20.0);
+}
+
+TEST_F(ReferenceFileTest, QRF_errors_name_the_file_and_the_line) {
+    std::string const good = shr::ReadWholeFile(dataDir / "qrf/depot-north.qrf");
+    auto const variant = [&](std::string const& from, std::string const& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    struct Case {
+        std::string content;
+        std::wstring expected;
+    };
+    std::vector<Case> const cases = {
+        {good.substr(0, good.find("end")), L"is truncated: it lacks its closing 'end' line"},
+        {variant("QRF 1", "QRF 7"), L"line 2: should be the signature 'QRF 1'"},
+        {variant("= 500000", "= 5OOOOO"), L"line 15: '5OOOOO' is not a number"},
+        {variant("= 0.9996", "= nan"), L"line 14: 'nan' is not a number"},
+        {variant("Transverse Mercator", "Mollweide"),
+         L"line 11: 'Mollweide' is not a known projection method"},
+        {variant("projection.False northing", "projection.Colour"),
+         L"line 16: 'colour' is not a parameter"},
+        {variant("projection.False northing", "datum.name"),
+         L"line 16: the key 'datum.name' was already given on line 5"},
+        {variant("datum.epsg", "dataum.epsg"), L"line 6: the key 'dataum.epsg' is unknown here"},
+        {variant("datum.ellipsoid.a = 6378137\n", ""),
+         L"lacks the required key 'datum.ellipsoid.a'"},
+        {variant("= 0.9996", "= -1"), L"does not define a usable system"},
+        {good + "stray\n", L"follows the closing 'end' line"},
+        {variant("type = referenced", "type = curved"), L"has the unknown type 'curved'"},
+        {variant("datum.epsg = 6326", "no equals sign"),
+         L"line 6: is not of the form 'key = value'"},
+    };
+    for (Case const& c : cases) {
+        std::filesystem::path const path = Write("case.qrf", c.content);
+        std::wstring const message = ReadError(korfile::QRF, path);
+        EXPECT_NE(message.find(L"'" + shr::FromUtf8(path.string()) + L"'"), std::wstring::npos)
+            << shr::ToUtf8(message);
+        EXPECT_NE(message.find(c.expected), std::wstring::npos)
+            << shr::ToUtf8(message) << "\nexpected: " << shr::ToUtf8(c.expected);
+    }
+}
+
+TEST_F(ReferenceFileTest, QRF2_errors_say_where_the_document_is_wrong) {
+    std::filesystem::path const good = m_dir / "good.qrf2";
+    korfile::WriteReferenceFile(RichSystem(), korfile::QRF2, good, 0, 0, false);
+    std::string const text = shr::ReadWholeFile(good);
+    auto const variant = [&](std::string const& from, std::string const& to) {
+        std::string changed = text;
+        std::size_t const at = changed.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? changed : changed.replace(at, from.size(), to);
+    };
+    struct Case {
+        std::string content;
+        std::wstring expected;
+    };
+    std::vector<Case> const cases = {
+        {text.substr(0, text.size() / 2), L"is truncated: its JSON ends early"},
+        {variant("\"QRF2\"", "\"QRF3\""), L"does not declare \"format\": \"QRF2\""},
+        {variant("\"version\": 1", "\"version\": 9"), L"has version 9"},
+        {variant("\"method\": 6", "\"method\": 99"),
+         L"/system/projection has the unknown projection method 99"},
+        {variant("\"a\": 6378249.2", "\"a\": \"big\""),
+         L"/system/datum/parameters/2/value/a is not a number"},
+        {variant("\"a\": 6378249.2", "\"a\": -1"), L"is no usable ellipsoid"},
+        {variant("\"type\": \"referenced\"", "\"type\": \"round\""),
+         L"unknown system type \"round\""},
+        {"{\"format\": \"QRF2\", \"version\": 1}", L"holds no \"system\""},
+        {"[1, 2, 3]", L"the document is not an object"},
+    };
+    for (Case const& c : cases) {
+        std::wstring const message = ReadError(korfile::QRF2, Write("case.qrf2", c.content));
+        EXPECT_NE(message.find(c.expected), std::wstring::npos)
+            << shr::ToUtf8(message) << "\nexpected: " << shr::ToUtf8(c.expected);
+    }
+}
+
+TEST_F(ReferenceFileTest, files_that_are_missing_empty_or_folders_are_clear_errors) {
+    EXPECT_NE(ReadError(korfile::WKT, m_dir / "none.prj").find(L"none.prj' does not exist"),
+              std::wstring::npos);
+    EXPECT_NE(ReadError(korfile::QRF2, Write("blank.qrf2", " \n\t")).find(L"blank.qrf2' is empty"),
+              std::wstring::npos);
+    EXPECT_NE(ReadError(korfile::AuxXml, m_dir).find(L"is a folder"), std::wstring::npos);
+    EXPECT_NE(ReadError(korfile::WKT, Write("junk.prj", "this is no WKT")).find(L"junk.prj'"),
+              std::wstring::npos);
+    try {
+        korfile::WriteReferenceFile(RichSystem(), korfile::QRF, m_dir / "x.qrf", 0, 0, true);
+        FAIL() << "wrote a QRF file";
+    } catch (kor::KORException const& error) {
+        EXPECT_NE(error.Message().find(L"can be read but not written"), std::wstring::npos);
+    }
+    kor::UCSDef negative(-1.0, 0.0, 0.0, nullptr);
+    negative.SetName(L"Bad");
+    EXPECT_THROW(korfile::WriteReferenceFile(negative, korfile::QRF2, m_dir / "b.qrf2", 0, 0, true),
+                 kor::KORException);
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "b.qrf2"));
+}
+
+TEST_F(ReferenceFileTest, an_aux_xml_side_car_gets_its_srs_and_keeps_the_rest) {
+    std::filesystem::path const path = Write(
+        "ortho.tif.aux.xml",
+        "<PAMDataset><Metadata><MDI key=\"AREA_OR_POINT\">Area</MDI></Metadata></PAMDataset>");
+    EXPECT_EQ(korfile::ReadReferenceFile(korfile::AuxXml, path, 0, 0), nullptr)
+        << "a side-car without SRS holds no system";
+    korfile::WriteReferenceFile(RichSystem(), korfile::AuxXml, path, 0, 0, true);
+    std::string const written = shr::ReadWholeFile(path);
+    EXPECT_NE(written.find("<MDI key=\"AREA_OR_POINT\">Area</MDI>"), std::string::npos);
+    EXPECT_NE(written.find("<SRS>PROJCS["), std::string::npos);
+    auto const read = korfile::ReadReferenceFile(korfile::AuxXml, path, 0, 0);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->Type(), kor::CSDef::TypeReferenced);
+}
+
+TEST_F(ReferenceFileTest, the_favourites_survive_a_save_interrupted_at_any_step) {
+    Gridlore::CoordinateSystemCollection favourites;
+    favourites.push_back(Gridlore::CoordinateSystem(RichSystem()));
+    std::filesystem::path const path = m_dir / "favorites.qrf2";
+    favourites.Save(shr::FromUtf8(path.string()));
+    std::string const saved = shr::ReadWholeFile(path);
+
+    Gridlore::CoordinateSystemCollection more = favourites;
+    kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
+    local.SetName(L"Local|Plant");
+    more.push_back(Gridlore::CoordinateSystem(local));
+    for (auto const step :
+         {shr::AtomicWriteStep::TemporaryCreated, shr::AtomicWriteStep::TemporaryWritten,
+          shr::AtomicWriteStep::TemporaryFlushed, shr::AtomicWriteStep::BeforeRename}) {
+        EXPECT_ANY_THROW(korfile::WriteCollectionFile(more, path, [step](shr::AtomicWriteStep now) {
+            if (now == step)
+                throw std::runtime_error("crash");
+        }));
+        EXPECT_EQ(shr::ReadWholeFile(path), saved);
+    }
+    Gridlore::CoordinateSystemCollection const loaded = korfile::ReadCollectionFile(path);
+    ASSERT_EQ(loaded.size(), 1U);
+    EXPECT_TRUE(loaded.at(0).GetCSDef()->Compare(*favourites.at(0).GetCSDef(), false));
+
+    korfile::WriteCollectionFile(more, path);
+    EXPECT_EQ(korfile::ReadCollectionFile(path).size(), 2U);
+    EXPECT_TRUE(korfile::ReadCollectionFile(m_dir / "never-saved.qrf2").empty());
+}
+
+TEST_F(ReferenceFileTest, a_damaged_favourites_file_is_reported_and_left_in_place) {
+    std::filesystem::path const path = Write("favorites.qrf2", "{\"format\": \"QRF2\", \"vers");
+    try {
+        (void)korfile::ReadCollectionFile(path);
+        FAIL() << "read a damaged file";
+    } catch (kor::KORException const& error) {
+        EXPECT_NE(error.Message().find(L"favorites.qrf2' is truncated"), std::wstring::npos)
+            << shr::ToUtf8(error.Message());
+    }
+    EXPECT_EQ(shr::ReadWholeFile(path), "{\"format\": \"QRF2\", \"vers");
+}
