@@ -1,9 +1,10 @@
 #include "korfile/IsReferenceFile.h"
 
+#include "ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <unistd.h>
 
 using korfile::DetectFileTypeByContent;
 
@@ -39,9 +40,8 @@ TEST(IsReferenceFile, extension_lists_ignore_case_and_prefer_the_longest_match) 
 }
 
 TEST(IsReferenceFile, fills_content_and_extension_lists_from_a_real_file) {
-    std::filesystem::path const dir =
-        std::filesystem::temp_directory_path() / ("gridlore-detect-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
+    ScratchDirectory const scratch;
+    std::filesystem::path const& dir = scratch.Path();
     std::filesystem::path const misnamed = dir / "really-wkt.qrf2";
     std::ofstream(misnamed) << "GEOGCS[\"WGS 84\"]";
     std::vector<korfile::KORFileType> byContent{korfile::AuxXml};
@@ -56,5 +56,4 @@ TEST(IsReferenceFile, fills_content_and_extension_lists_from_a_real_file) {
 
     korfile::IsReferenceFile(dir, byContent, byExtension);
     EXPECT_TRUE(byContent.empty());
-    std::filesystem::remove_all(dir);
 }

@@ -7,11 +7,12 @@
 #include "shr/AtomicFile.h"
 #include "shr/Utf8.h"
 
+#include "ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <random>
-#include <unistd.h>
 
 namespace {
 
@@ -76,9 +77,8 @@ std::vector<Seed> Seeds(std::filesystem::path const& dir) {
 } // namespace
 
 TEST(ReaderRobustness, damaged_files_end_in_a_definition_or_a_clear_error) {
-    std::filesystem::path const dir =
-        std::filesystem::temp_directory_path() / ("gridlore-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    ScratchDirectory const scratch;
+    std::filesystem::path const& dir = scratch.Path();
     std::mt19937 random(20261205);
     for (Seed const& seed : Seeds(dir)) {
         int rejected = 0;
@@ -104,5 +104,4 @@ TEST(ReaderRobustness, damaged_files_end_in_a_definition_or_a_clear_error) {
         // A mutator too gentle to break anything would make this test worthless.
         EXPECT_GT(rejected, mutationsPerSeed / 4) << seed.name;
     }
-    std::filesystem::remove_all(dir);
 }

@@ -7,10 +7,11 @@
 #include "shr/AtomicFile.h"
 #include "shr/Utf8.h"
 
+#include "ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -18,13 +19,23 @@ std::filesystem::path const dataDir = GRIDLORE_TEST_DATA;
 
 class ReferenceFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("gridlore-korfile-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
+    struct BadFile {
+        std::string content;
+        std::wstring expected;
+    };
+
+    /// Each file, read as `type`, fails with a message that names it and holds `expected`.
+    void ExpectReadErrors(korfile::KORFileType type, char const* name,
+                          std::vector<BadFile> const& files) const {
+        for (BadFile const& file : files) {
+            std::filesystem::path const path = Write(name, file.content);
+            std::wstring const message = ReadError(type, path);
+            EXPECT_NE(message.find(L"'" + shr::FromUtf8(path.string()) + L"'"), std::wstring::npos)
+                << shr::ToUtf8(message);
+            EXPECT_NE(message.find(file.expected), std::wstring::npos)
+                << shr::ToUtf8(message) << "\nexpected: " << shr::ToUtf8(file.expected);
+        }
     }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     std::filesystem::path Write(std::string const& name, std::string const& content) const {
         std::filesystem::path const path = m_dir / name;
@@ -42,7 +53,8 @@ protected:
         return L"(read without error)";
     }
 
-    std::filesystem::path m_dir;
+    ScratchDirectory m_scratch;
+    std::filesystem::path const m_dir = m_scratch.Path();
 };
 
 /// A referenced system that uses every kind of value the format stores.
@@ -147,11 +159,7 @@ TEST_F(ReferenceFileTest, QRF_errors_name_the_file_and_the_line) {
         text.replace(text.find(from), from.size(), to);
         return text;
     };
-    struct Case {
-        std::string content;
-        std::wstring expected;
-    };
-    std::vector<Case> const cases = {
+    std::vector<BadFile> const cases = {
         {good.substr(0, good.find("end")), L"is truncated: it lacks its closing 'end' line"},
         {variant("QRF 1", "QRF 7"), L"line 2: should be the signature 'QRF 1'"},
         {variant("= 500000", "= 5OOOOO"), L"line 15: '5OOOOO' is not a number"},
@@ -171,14 +179,7 @@ TEST_F(ReferenceFileTest, QRF_errors_name_the_file_and_the_line) {
         {variant("datum.epsg = 6326", "no equals sign"),
          L"line 6: is not of the form 'key = value'"},
     };
-    for (Case const& c : cases) {
-        std::filesystem::path const path = Write("case.qrf", c.content);
-        std::wstring const message = ReadError(korfile::QRF, path);
-        EXPECT_NE(message.find(L"'" + shr::FromUtf8(path.string()) + L"'"), std::wstring::npos)
-            << shr::ToUtf8(message);
-        EXPECT_NE(message.find(c.expected), std::wstring::npos)
-            << shr::ToUtf8(message) << "\nexpected: " << shr::ToUtf8(c.expected);
-    }
+    ExpectReadErrors(korfile::QRF, "case.qrf", cases);
 }
 
 TEST_F(ReferenceFileTest, QRF2_errors_say_where_the_document_is_wrong) {
@@ -191,11 +192,7 @@ TEST_F(ReferenceFileTest, QRF2_errors_say_where_the_document_is_wrong) {
         EXPECT_NE(at, std::string::npos) << from;
         return at == std::string::npos ? changed : changed.replace(at, from.size(), to);
     };
-    struct Case {
-        std::string content;
-        std::wstring expected;
-    };
-    std::vector<Case> const cases = {
+    std::vector<BadFile> const cases = {
         {text.substr(0, text.size() / 2), L"is truncated: its JSON ends early"},
         {variant("\"QRF2\"", "\"QRF3\""), L"does not declare \"format\": \"QRF2\""},
         {variant("\"version\": 1", "\"version\": 9"), L"has version 9"},
@@ -209,11 +206,7 @@ TEST_F(ReferenceFileTest, QRF2_errors_say_where_the_document_is_wrong) {
         {"{\"format\": \"QRF2\", \"version\": 1}", L"holds no \"system\""},
         {"[1, 2, 3]", L"the document is not an object"},
     };
-    for (Case const& c : cases) {
-        std::wstring const message = ReadError(korfile::QRF2, Write("case.qrf2", c.content));
-        EXPECT_NE(message.find(c.expected), std::wstring::npos)
-            << shr::ToUtf8(message) << "\nexpected: " << shr::ToUtf8(c.expected);
-    }
+    ExpectReadErrors(korfile::QRF2, "case.qrf2", cases);
 }
 
 TEST_F(ReferenceFileTest, files_that_are_missing_empty_or_folders_are_clear_errors) {

@@ -9,6 +9,8 @@
 #include "kor/SystemList.h"
 #include "shr/Utf8.h"
 
+#include "ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 #include <proj.h>
 
@@ -16,7 +18,6 @@
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <unistd.h>
 
 namespace {
 
@@ -101,9 +102,8 @@ ProjObject ReadBackForProj(Proj const& proj, std::filesystem::path const& path) 
 } // namespace
 
 TEST(RegistryRoundTrip, registry_systems_survive_our_files_and_prj_files_by_others) {
-    std::filesystem::path const dir = std::filesystem::temp_directory_path() /
-                                      ("gridlore-registry-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    ScratchDirectory const scratch;
+    std::filesystem::path const& dir = scratch.Path();
     Proj const proj;
     Tally qrf2;
     Tally ourPrj;
@@ -152,5 +152,4 @@ TEST(RegistryRoundTrip, registry_systems_survive_our_files_and_prj_files_by_othe
     EXPECT_GE(theirPrj.Share(), 99.0);
     // What the .prj format cannot carry is lost by PROJ too; we must not lose more.
     EXPECT_GE(ourPrj.passed, projItself.passed);
-    std::filesystem::remove_all(dir);
 }

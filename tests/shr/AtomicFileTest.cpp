@@ -2,29 +2,23 @@
 
 #include "shr/Exception.h"
 
+#include "ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("gridlore-atomic-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_dir),
                                                       std::filesystem::directory_iterator()));
     }
 
-    std::filesystem::path m_dir;
+    ScratchDirectory m_scratch;
+    std::filesystem::path const m_dir = m_scratch.Path();
 };
 
 } // namespace

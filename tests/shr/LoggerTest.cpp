@@ -2,6 +2,8 @@
 
 #include "shr/Exception.h"
 
+#include "ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,15 +15,9 @@ namespace {
 
 class LoggerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("gridlore-logger-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-    }
     void TearDown() override {
         shr::g_Logger.SetSink({});
         shr::g_Logger.SetFilePath({});
-        std::filesystem::remove_all(m_dir);
     }
 
     static std::string ReadAll(std::filesystem::path const& path) {
@@ -31,7 +27,8 @@ protected:
         return text.str();
     }
 
-    std::filesystem::path m_dir;
+    ScratchDirectory m_scratch;
+    std::filesystem::path const m_dir = m_scratch.Path();
 };
 
 } // namespace

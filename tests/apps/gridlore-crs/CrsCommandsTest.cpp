@@ -1,11 +1,12 @@
 #include "CrsCommands.h"
 
+#include "ScratchDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -24,15 +25,9 @@ Outcome RunTool(std::vector<std::string> const& arguments) {
 
 class CrsCommandsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir =
-            std::filesystem::temp_directory_path() / ("gridlore-crs-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string Path(char const* name) const { return (m_dir / name).string(); }
+    std::string Path(char const* name) const { return (m_scratch / name).string(); }
 
-    std::filesystem::path m_dir;
+    ScratchDirectory m_scratch;
 };
 
 } // namespace
