@@ -101,7 +101,7 @@ ProjObject ReadBackForProj(Proj const& proj, std::filesystem::path const& path) 
 
 } // namespace
 
-TEST(RegistryRoundTrip, registry_systems_survive_our_files_and_prj_files_by_others) {
+TEST(RegistryFileRoundTrip, registry_systems_survive_our_files_and_prj_files_by_others) {
     ScratchDirectory const scratch;
     std::filesystem::path const& dir = scratch.Path();
     Proj const proj;
