@@ -70,19 +70,20 @@ std::string CategoryOf(std::wstring const& name) {
     return bar == std::wstring::npos ? std::string() : shr::ToUtf8(name.substr(0, bar));
 }
 
-std::string LeafOf(std::wstring name) {
+/// The name a user sees: no category path, no authority tag.
+std::wstring LeafOf(std::wstring name) {
     std::size_t const bar = name.rfind(L'|');
     if (bar != std::wstring::npos)
         name.erase(0, bar + 1);
     Gridlore::CoordinateSystem::StripAuthorityTagSuffixFromName(name);
-    return shr::ToUtf8(name);
+    return name;
 }
 
 void PrintSystem(std::ostream& out, int index) {
     int const code = kor::KORKnownSystemsList.EnumPOSC(index);
     std::wstring const name = kor::KORKnownSystemsList.EnumName(index);
     out << (code > 0 ? "EPSG:" + std::to_string(code) : std::string("local")) << '\t'
-        << LeafOf(name) << '\t' << CategoryOf(name) << '\n';
+        << shr::ToUtf8(LeafOf(name)) << '\t' << CategoryOf(name) << '\n';
 }
 
 /// The known systems whose code is the text's number or whose name holds the text,
@@ -102,8 +103,7 @@ int Search(std::string const& text, std::ostream& out) {
         bool const codeMatches = code > 0 &&
                                  systems.EnumType(index) == kor::CSDef::TypeReferenced &&
                                  systems.EnumPOSC(index) == code;
-        if (codeMatches ||
-            shr::Contains(shr::FromUtf8(LeafOf(systems.EnumName(index))), search, false))
+        if (codeMatches || shr::Contains(LeafOf(systems.EnumName(index)), search, false))
             list(index);
     }
     for (std::wstring const& found : kor::QueryCSDefinitions(search, 20)) {
@@ -116,9 +116,10 @@ int Search(std::string const& text, std::ostream& out) {
 }
 
 int Info(std::string const& input, std::ostream& out) {
-    Gridlore::CoordinateSystem const system(*LoadDefinition(input));
-    out << shr::ToUtf8(system.GetDescription());
-    if (!system.GetDescription().ends_with(L'\n'))
+    std::wstring const description =
+        Gridlore::CoordinateSystem(*LoadDefinition(input)).GetDescription();
+    out << shr::ToUtf8(description);
+    if (!description.ends_with(L'\n'))
         out << '\n';
     return ExitSuccess;
 }
@@ -158,7 +159,7 @@ int Identify(std::string const& input, std::ostream& out) {
     out << "EPSG:" << code;
     int const index = kor::KORKnownSystemsList.FindByPOSC(code);
     if (index >= 0)
-        out << '\t' << LeafOf(kor::KORKnownSystemsList.EnumName(index));
+        out << '\t' << shr::ToUtf8(LeafOf(kor::KORKnownSystemsList.EnumName(index)));
     out << '\n';
     return ExitSuccess;
 }

@@ -57,6 +57,14 @@ protected:
     std::filesystem::path const m_dir = m_scratch.Path();
 };
 
+/// `text` with its first `from` replaced by `to`; a missing `from` fails the test, since
+/// the case would then test the good file.
+std::string Replaced(std::string text, std::string const& from, std::string const& to) {
+    std::size_t const at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
 /// A referenced system that uses every kind of value the format stores.
 kor::KORDef RichSystem() {
     kor::DatumDef datum;
@@ -155,9 +163,7 @@ TEST_F(ReferenceFileTest, QRF_samples_read_into_their_definitions) {
 TEST_F(ReferenceFileTest, QRF_errors_name_the_file_and_the_line) {
     std::string const good = shr::ReadWholeFile(dataDir / "qrf/depot-north.qrf");
     auto const variant = [&](std::string const& from, std::string const& to) {
-        std::string text = good;
-        text.replace(text.find(from), from.size(), to);
-        return text;
+        return Replaced(good, from, to);
     };
     std::vector<BadFile> const cases = {
         {good.substr(0, good.find("end")), L"is truncated: it lacks its closing 'end' line"},
@@ -187,10 +193,7 @@ TEST_F(ReferenceFileTest, QRF2_errors_say_where_the_document_is_wrong) {
     korfile::WriteReferenceFile(RichSystem(), korfile::QRF2, good, 0, 0, false);
     std::string const text = shr::ReadWholeFile(good);
     auto const variant = [&](std::string const& from, std::string const& to) {
-        std::string changed = text;
-        std::size_t const at = changed.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        return at == std::string::npos ? changed : changed.replace(at, from.size(), to);
+        return Replaced(text, from, to);
     };
     std::vector<BadFile> const cases = {
         {text.substr(0, text.size() / 2), L"is truncated: its JSON ends early"},
