@@ -1,5 +1,7 @@
 #include "platform/MessageMap.h"
 
+#include <utility>
+
 namespace platform {
 
 MessageMap const& CmdTarget::GetMessageMap() const {
@@ -11,9 +13,9 @@ bool CmdTarget::OnCmdMsg(Message& message) {
     return GetMessageMap().Dispatch(*this, message);
 }
 
-MessageMap::MessageMap(MessageMap const* base, std::initializer_list<Route> routes)
+MessageMap::MessageMap(MessageMap const* base, std::vector<Route> routes)
     : m_base(base)
-    , m_routes(routes) {}
+    , m_routes(std::move(routes)) {}
 
 Route const* MessageMap::Find(Event event, ControlId id) const {
     for (MessageMap const* map = this; map != nullptr; map = map->m_base) {

@@ -4,7 +4,6 @@
 #include "platform/Message.h"
 
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
 namespace platform {
@@ -38,7 +37,7 @@ struct Route {
 /// A class's rows, then its base class's. Dispatch runs the first row that matches.
 class MessageMap final {
 public:
-    MessageMap(MessageMap const* base, std::initializer_list<Route> routes);
+    MessageMap(MessageMap const* base, std::vector<Route> routes);
 
     bool Dispatch(CmdTarget& target, Message& message) const;
     /// Whether any row, here or in a base, takes `event` from `id`.

@@ -1,0 +1,143 @@
+// gridui::CRSDlgImpl: the browser's logic, shared by the dialog and the page that host it.
+#pragma once
+
+#include "CRSTreeCtrl.h"
+#include "SearchComboBox.h"
+#include "gridlore/CoordinateSystem.h"
+#include "gridlore/CoordinateSystemCollection.h"
+#include "kor/CSDef.h"
+#include "kor/WarpDef.h"
+#include "platform/Controls.h"
+#include "platform/Dialog.h"
+#include "platform/ToolBar.h"
+#include "shr/IError.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gridui {
+
+/// What a tree item shows; the record's index refers to the source the kind names.
+enum ItemKind : std::uint32_t {
+    Folder = 0,
+    /// A position in the known list, or -1 for a system found by its definition text.
+    Known = 1,
+    Favorite = 2,
+    Custom = 3,
+    InUse = 4,
+};
+
+/// One per tree item; the item's data is the position of its record.
+struct TreeItemRecord {
+    ItemKind kind = Folder;
+    std::int32_t index = 0;
+    platform::TreeItem item;
+    std::wstring definition;
+};
+
+class CRSDlgImpl {
+public:
+    struct SelectionInfo {
+        Gridlore::CoordinateSystem system;
+        bool isKnown = false;
+    };
+
+    CRSDlgImpl(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
+               std::shared_ptr<shr::IError> const& errorSink,
+               Gridlore::CoordinateSystemCollection inUse);
+    ~CRSDlgImpl();
+    CRSDlgImpl(CRSDlgImpl const&) = delete;
+    CRSDlgImpl& operator=(CRSDlgImpl const&) = delete;
+
+    Gridlore::CoordinateSystem const& CurrentCoordinateSystem();
+
+    void DoDataExchange(platform::DataExchange& exchange);
+    bool OnInitDialog(platform::Dialog& host);
+
+    // Handlers the hosts route to.
+    void OnKickIdle(platform::Dialog& host);
+    void OnSelChangedCS();
+    void OnSearch();
+    void OnClearSearch();
+    void OnContextMenu(platform::Dialog& owner, platform::Window* window, platform::Point point);
+    void OnSelChangeSearch(platform::Dialog& host);
+    void OnUpdateCSAdd(platform::CmdUI& cmdUI);
+    void OnUpdateCSRemove(platform::CmdUI& cmdUI);
+
+    // Tree population.
+    void Rebuild(wchar_t const* search);
+    platform::TreeItem InsertItem(std::wstring const& text, ItemKind kind, std::int32_t index,
+                                  platform::TreeItem parent, platform::InsertAfter where,
+                                  std::wstring const& definition);
+    platform::TreeItem InsertCategorized(std::wstring const& name, ItemKind kind,
+                                         std::int32_t index, platform::TreeItem parent,
+                                         std::wstring const& definition);
+    TreeItemRecord const& GetRecord(platform::TreeItem item) const;
+    bool IsInUseItem(platform::TreeItem item) const;
+    bool IsCustomItem(platform::TreeItem item) const;
+    bool IsFavoriteItem(platform::TreeItem item) const;
+    platform::TreeItem FindItem(Gridlore::CoordinateSystem const& system);
+    void SelectCurrent();
+    static std::unique_ptr<kor::CSDef> LookupByDefinition(std::wstring const& text);
+    static bool IsSameSystem(Gridlore::CoordinateSystem const& a,
+                             Gridlore::CoordinateSystem const& b);
+    static std::wstring DisplayName(std::wstring const& raw);
+    static std::wstring const& EditedSuffix();
+
+    // Search.
+    static bool MatchesSearch(Gridlore::CoordinateSystem const& system, wchar_t const* search,
+                              int code);
+    static std::wstring QuerySearchDefinition(wchar_t const* search);
+    void AddByDefinition(wchar_t const* search);
+    void ShowStatus(bool show);
+
+    // Selection.
+    std::shared_ptr<SelectionInfo> GetSelectionInfo(platform::TreeItem item) const;
+    void UpdateButtons();
+
+    std::uint32_t ShownCount() const { return m_shownCount; }
+    std::uint32_t TotalCount() const { return m_totalCount; }
+    Gridlore::CoordinateSystemCollection const& CustomSystems() const { return m_custom; }
+
+private:
+    void AddCurrentlyInUse(wchar_t const* search);
+    void AddKnownSystems(wchar_t const* search, wchar_t const* nodeText, int type);
+    void AddFavorites(wchar_t const* search);
+    void AddCurrentToCustom();
+    void AddCustom(wchar_t const* search);
+    /// Runs `search` over a collection as one category: counts, filters and inserts.
+    void AddCollection(wchar_t const* search, Gridlore::CoordinateSystemCollection const& systems,
+                       wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind,
+                       std::vector<std::wstring> const* names);
+    platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
+    void ExpandAfterRebuild();
+    /// The record of the selected item, or null when nothing is selected.
+    TreeItemRecord const* SelectedRecord() const;
+    platform::TreeItem FindItemOf(Gridlore::CoordinateSystem const& system);
+    void CreateSearchToolbar(platform::Dialog& host);
+
+    std::vector<TreeItemRecord> m_records;
+    Gridlore::CoordinateSystem m_current;
+    bool m_currentIsKnown = false;
+    Gridlore::CoordinateSystem m_currentWithWarp;
+    std::unique_ptr<kor::WarpDef> m_warp;
+    Gridlore::CoordinateSystemCollection m_custom;
+    SearchComboBox m_searchCombo{0};
+    platform::ToolBar m_toolbar;
+    std::uint32_t m_shownCount = 0;
+    std::uint32_t m_totalCount = 0;
+    platform::Static m_status;
+    CRSTreeCtrl m_tree;
+    platform::Edit m_description;
+    platform::TreeItem m_favoritesNode;
+    platform::TreeItem m_customNode;
+    platform::TreeItem m_predefinedNode;
+    platform::TreeItem m_inUseNode;
+    std::wstring m_favoritesPath;
+    std::shared_ptr<shr::IError> m_error;
+    Gridlore::CoordinateSystemCollection m_inUse;
+};
+
+} // namespace gridui

@@ -1,0 +1,18 @@
+// gridui::SearchComboBox: the browser's search box, where Enter searches.
+#pragma once
+
+#include "shrgui/CHistoryCombo.h"
+
+namespace gridui {
+
+class SearchComboBox : public shrgui::CHistoryCombo {
+public:
+    using CHistoryCombo::CHistoryCombo;
+    ~SearchComboBox() override;
+
+    /// Enter sends the dialog the Search command and goes no further, so it never
+    /// presses the default button.
+    bool PreTranslateMessage(platform::Message& message) override;
+};
+
+} // namespace gridui

@@ -1,0 +1,50 @@
+// gridui::CRSDialog: the coordinate-system browser as a modal, resizable dialog.
+#pragma once
+
+#include "gridlore/CoordinateSystem.h"
+#include "gridlore/CoordinateSystemCollection.h"
+#include "shr/IError.h"
+#include "shrgui/CDialogResize.h"
+
+#include <memory>
+#include <string>
+
+namespace gridui {
+
+class CRSDlgImpl;
+class BrowserRoutes;
+
+class CRSDialog : public shrgui::CDialogResize {
+public:
+    /// Starts from `current`; `inUse` are the systems the host's document already uses.
+    /// Saves the favourites to `favoritesPath`. An empty path or a null sink is an
+    /// internal error.
+    CRSDialog(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
+              std::shared_ptr<shr::IError> const& errorSink, platform::Window* parent,
+              Gridlore::CoordinateSystemCollection const& inUse);
+    ~CRSDialog() override;
+    CRSDialog(CRSDialog const&) = delete;
+    CRSDialog& operator=(CRSDialog const&) = delete;
+
+    /// The window title; call before the window exists. Empty keeps the template's.
+    void SetCaption(wchar_t const* text);
+    /// The chosen system, with the initial system's warp put back.
+    Gridlore::CoordinateSystem const& CurrentCoordinateSystem() const;
+
+    shrgui::ResizeMapEntry const* GetDlgResizeMap() const override;
+    platform::MessageMap const& GetMessageMap() const override;
+
+protected:
+    bool OnInitDialog() override;
+    void SafeDoDataExchange(platform::DataExchange& exchange) override;
+
+private:
+    friend class BrowserRoutes;
+    CRSDlgImpl& Impl() const { return *impl; }
+    void OnDblClkTree(platform::Message& message);
+
+    std::unique_ptr<CRSDlgImpl> impl;
+    std::wstring caption;
+};
+
+} // namespace gridui

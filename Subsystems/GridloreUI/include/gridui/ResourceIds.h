@@ -1,0 +1,30 @@
+// The numbers of the library's resources, controls and commands, shared with its hosts.
+#pragma once
+
+namespace gridui::res {
+
+enum : int {
+    BrowserDialog = 32256,
+    DefineDialog = 32257,
+    ConvertWksDialog = 32258,
+    BrowserMenu = 32259,
+    SearchToolBar = 32260,
+    LocalSystemDialog = 32261,
+
+    Tree = 32272,
+    Description = 32273,
+    NewGeographic = 32274,
+    AddToFavorites = 32275,
+    Remove = 32276,
+    NewLocal = 32277,
+    Modify = 32278,
+    SearchBox = 32279,
+    Search = 32288,
+    ClearSearch = 32289,
+    ToolBarPlaceholder = 32290,
+    Status = 32291,
+    LoadFromFile = 32292,
+    SaveToFile = 32293,
+};
+
+} // namespace gridui::res
