@@ -1,0 +1,153 @@
+#include "BrowserTest.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/CRSPage.h"
+#include "gridui/ResourceIds.h"
+#include "kor/WarpDef.h"
+#include "shr/Exception.h"
+#include "shr/Utf8.h"
+
+#include <gtest/gtest.h>
+
+using namespace browsertest;
+using platform::User;
+using Lines = std::vector<std::wstring>;
+namespace res = gridui::res;
+
+namespace {
+
+class BrowserDialog : public BrowserTest {};
+
+bool MenuState(platform::Driver::ShownMenu const& menu, platform::ControlId id) {
+    for (platform::CmdUI const& state : menu.states)
+        if (state.id == id)
+            return state.enabled;
+    ADD_FAILURE() << "the menu has no item " << id;
+    return false;
+}
+
+double WarpB0(Gridlore::CoordinateSystem const& system) {
+    double value = 0.0;
+    return system.GetWarp() != nullptr && system.GetWarp()->GetParameter(kor::WarpDef::B0, value)
+               ? value
+               : 0.0;
+}
+
+} // namespace
+
+TEST_F(BrowserDialog, an_empty_favourites_path_or_a_null_sink_is_an_internal_error) {
+    EXPECT_THROW(gridui::CRSDialog(Wgs84(), L"", m_sink, nullptr, {}), shr::Exception);
+    EXPECT_THROW(gridui::CRSDialog(Wgs84(), m_favoritesPath, nullptr, nullptr, {}), shr::Exception);
+    EXPECT_THROW(gridui::CRSPage(Wgs84(), L"", m_sink), shr::Exception);
+    EXPECT_THROW(gridui::CRSPage(Wgs84(), m_favoritesPath, nullptr), shr::Exception);
+}
+
+TEST_F(BrowserDialog, a_caption_replaces_the_title_and_an_empty_one_keeps_the_template_s) {
+    for (std::wstring const caption : {L"", L"Source system"}) {
+        gridui::CRSDialog dialog(Wgs84(), m_favoritesPath, m_sink, nullptr, {});
+        dialog.SetCaption(caption.c_str());
+        m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+            EXPECT_EQ(user.GetDialog().GetWindowText(),
+                      caption.empty() ? L"Assign Coordinate System" : caption);
+            user.Click(platform::IDCANCEL);
+        });
+        EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    }
+}
+
+TEST_F(BrowserDialog, double_clicking_a_system_closes_with_it_but_a_folder_or_beside_a_label_not) {
+    gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        platform::TreeCtrl const& tree = Tree(user);
+        ASSERT_TRUE(Enabled(user, platform::IDOK));
+        platform::Rect const label = *tree.GetItemRect(tree.GetSelectedItem(), true);
+        user.DoubleClick(res::Tree, {label.right + 20, (label.top + label.bottom) / 2});
+        user.DoubleClickItem(res::Tree, user.FindTreeItem(res::Tree, L"Predefined|Projected"));
+        EXPECT_EQ(SelectedPath(user), L"Predefined|Projected");
+        user.DoubleClickItem(
+            res::Tree,
+            user.FindTreeItem(res::Tree, L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N"));
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetName(),
+              L"Projected|UTM|WGS 84|WGS 84 / UTM zone 33N [EPSG:32633]");
+    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetWarp(), nullptr);
+}
+
+TEST_F(BrowserDialog, the_initial_warp_is_put_back_on_whatever_system_is_chosen) {
+    kor::WarpDef warp;
+    warp.SetParameter(kor::WarpDef::B0, 7.0);
+    Gridlore::CoordinateSystem warped = Utm33();
+    warped.SetWarp(&warp);
+    gridui::CRSDialog dialog(warped, m_favoritesPath, m_sink, nullptr, {});
+    EXPECT_EQ(WarpB0(dialog.CurrentCoordinateSystem()), 7.0);
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        // Without its warp the system is the predefined one, not a custom system.
+        EXPECT_EQ(SelectedPath(user), L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N");
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Predefined"}));
+        user.Select(res::Tree, L"Predefined|Geographic|World|WGS 84");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(), L"WGS 84 [EPSG:4326]");
+    EXPECT_EQ(WarpB0(dialog.CurrentCoordinateSystem()), 7.0);
+}
+
+TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there) {
+    Favorites().push_back(Wgs84());
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        auto const& menus = m_driver.Menus();
+        platform::TreeCtrl const& tree = Tree(user);
+        // Below the last item, or over another control, nothing opens.
+        user.RightClick(res::Tree, {10, tree.GetClientRect().bottom - 4});
+        user.RightClick(res::Description, {10, 10});
+        EXPECT_TRUE(menus.empty());
+        EXPECT_EQ(SelectedPath(user), L"Custom|Survey grid");
+
+        struct Expected {
+            std::wstring path;
+            bool add, remove;
+        };
+        for (Expected const& expected : {
+                 Expected{L"Favorites|WGS 84", false, true},
+                 Expected{L"Predefined|Geographic|World|WGS 84", true, false},
+                 Expected{L"Predefined|A", false, false},
+             }) {
+            SCOPED_TRACE(shr::ToUtf8(expected.path));
+            platform::TreeItem const item = user.FindTreeItem(res::Tree, expected.path);
+            std::size_t const before = menus.size();
+            user.RightClickItem(res::Tree, item);
+            ASSERT_EQ(menus.size(), before + 1);
+            EXPECT_EQ(SelectedPath(user), expected.path);
+            platform::Rect const label = *tree.GetItemRect(item, true);
+            EXPECT_EQ(menus.back().at, tree.ClientToScreen({(label.left + label.right) / 2,
+                                                            (label.top + label.bottom) / 2}));
+            std::vector<platform::ControlId> ids;
+            for (auto const& entry : menus.back().items)
+                ids.push_back(entry.command);
+            EXPECT_EQ(ids, (std::vector<platform::ControlId>{res::AddToFavorites, res::Remove, 0,
+                                                             res::NewLocal, res::NewGeographic,
+                                                             res::Modify}));
+            EXPECT_EQ(MenuState(menus.back(), res::AddToFavorites), expected.add);
+            EXPECT_EQ(MenuState(menus.back(), res::Remove), expected.remove);
+            EXPECT_EQ(Enabled(user, res::AddToFavorites), expected.add);
+            EXPECT_EQ(Enabled(user, res::Remove), expected.remove);
+            // The host has no update handler for these, so the menu always offers them.
+            for (int const always : {res::NewLocal, res::NewGeographic, res::Modify})
+                EXPECT_TRUE(MenuState(menus.back(), always)) << always;
+        }
+    });
+}
+
+TEST_F(BrowserDialog, resizing_after_a_search_keeps_the_tree_where_the_status_line_put_it) {
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        Search(user, L"Projected");
+        platform::Rect const searched = Tree(user).GetWindowRect();
+        platform::Rect const client = user.GetDialog().GetClientRect();
+        user.Resize({client.Width() + 90, client.Height() + 120});
+        platform::Rect const resized = Tree(user).GetWindowRect();
+        EXPECT_EQ(resized.top, searched.top);
+        EXPECT_EQ(resized.right, searched.right + 90);
+        EXPECT_GT(resized.bottom, searched.bottom);
+    });
+}

@@ -1,0 +1,40 @@
+#include "BrowserTest.h"
+
+#include "gridui/CRSPage.h"
+#include "gridui/ResourceIds.h"
+#include "platform/PropertySheet.h"
+
+#include <gtest/gtest.h>
+
+using namespace browsertest;
+using platform::User;
+using Lines = std::vector<std::wstring>;
+namespace res = gridui::res;
+
+namespace {
+class BrowserPage : public BrowserTest {};
+} // namespace
+
+TEST_F(BrowserPage, a_page_lists_nothing_in_use_and_leaves_choosing_and_closing_to_its_sheet) {
+    Favorites().push_back(Utm33());
+    gridui::CRSPage page(Utm33(), m_favoritesPath, m_sink);
+    platform::PropertySheet sheet(L"Layer properties", nullptr);
+    sheet.AddPage(page);
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Predefined", L"Favorites"}));
+        for (int const id : {platform::IDOK, platform::IDCANCEL}) {
+            EXPECT_FALSE(Visible(user, id)) << id;
+            EXPECT_FALSE(Enabled(user, id)) << id;
+        }
+        // A double click chooses but never closes.
+        user.DoubleClickItem(res::Tree,
+                             user.FindTreeItem(res::Tree, L"Predefined|Geographic|World|WGS 84"));
+        EXPECT_EQ(SelectedPath(user), L"Predefined|Geographic|World|WGS 84");
+        // Enter in the search box searches instead of pressing the sheet's OK.
+        Search(user, L"Projected");
+        EXPECT_EQ(Status(user), L"1 of 9 items shown");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDOK);
+    EXPECT_EQ(page.CurrentCoordinateSystem().GetLeafName(), L"WGS 84 [EPSG:4326]");
+}

@@ -1,0 +1,53 @@
+#include "BrowserTest.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+using namespace browsertest;
+using platform::User;
+using Lines = std::vector<std::wstring>;
+namespace res = gridui::res;
+
+namespace {
+
+class BrowserSearchBox : public BrowserTest {};
+
+wchar_t const* const HistorySection = L"Settings\\CRSSearchHistory";
+
+} // namespace
+
+TEST_F(BrowserSearchBox, enter_there_searches_without_closing_while_escape_still_cancels) {
+    gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        ASSERT_TRUE(Enabled(user, platform::IDOK)) << "else Enter could not close anything";
+        Search(user, L"grid");
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Custom"}));
+        EXPECT_TRUE(Enabled(user, platform::IDOK));
+        Search(user, L"Projected");
+        EXPECT_EQ(Roots(Tree(user)), Lines{L"Predefined"});
+        user.PressKey(res::SearchBox, platform::KeyEscape);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+TEST_F(BrowserSearchBox, a_picked_history_entry_is_searched_and_searches_are_kept_after_ok) {
+    auto& store = m_backend.Settings();
+    store.SetString(HistorySection, L"Search0", L"Projected");
+    store.SetString(HistorySection, L"Search1", L"grid");
+    store.SetString(HistorySection, L"Search", L"grid");
+    gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        EXPECT_EQ(Text(user, res::SearchBox), L"") << "the last text is not restored";
+        user.Pick(res::SearchBox, L"Projected");
+        EXPECT_EQ(Status(user), L"1 of 9 items shown");
+        Search(user, L"Hemisphere");
+        user.Select(res::Tree, L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(store.GetString(HistorySection, L"Search0", L""), L"Hemisphere");
+    EXPECT_EQ(store.GetString(HistorySection, L"Search1", L""), L"Projected");
+    EXPECT_EQ(store.GetString(HistorySection, L"Search2", L""), L"grid");
+}
