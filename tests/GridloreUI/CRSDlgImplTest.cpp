@@ -123,9 +123,9 @@ TEST_F(BrowserImpl, a_code_finds_referenced_systems_in_every_category_and_local_
         EXPECT_EQ(Status(user), L"6 of 22 items shown");
 
         // Typed in full the code is no number; it matches tags in leaf names, and the
-        // library's answer brings the predefined system back.
+        // library's answer brings the predefined system back, after the nodes already made.
         Search(user, L"EPSG:4326");
-        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Currently in use", L"Predefined", L"Favorites"}));
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Currently in use", L"Favorites", L"Predefined"}));
         EXPECT_EQ(Status(user), L"4 of 22 items shown");
     });
 }
@@ -266,8 +266,12 @@ TEST_F(BrowserImpl, categorized_names_join_existing_folders_by_exact_text_and_mu
         platform::TreeItem const z =
             impl.InsertCategorized(L"a|z", gridui::Known, 0, predefined, L"");
         EXPECT_EQ(PathOf(tree, z), L"Predefined|a|z");
+        platform::TreeItem const q =
+            impl.InsertCategorized(L"Predefined|Q", gridui::Known, 0, CRSDlgImpl::Root(), L"");
+        EXPECT_EQ(PathOf(tree, q), L"Predefined|Q");
+        EXPECT_EQ(Roots(tree), (Lines{L"Local System", L"Predefined"}));
         EXPECT_EQ(impl.GetRecord(e).kind, gridui::Known);
-        EXPECT_EQ(tree.GetItemData(e), tree.GetItemData(z) - 1);
+        EXPECT_EQ(tree.GetItemData(z), tree.GetItemData(e) + 1) << "one new record each";
         Lines const outline = Outline(tree);
         EXPECT_EQ(std::count(outline.begin(), outline.end(), L"  + A"), 1);
         EXPECT_EQ(std::count(outline.begin(), outline.end(), L"  + a"), 1);
