@@ -13,6 +13,11 @@ Point DialogUnitsToPixels(Point units) {
     return {scale(units.x, 6, 4), scale(units.y, 13, 8)};
 }
 
+namespace {
+/// In dialog units.
+constexpr int ClosedComboHeight = 12;
+} // namespace
+
 template <typename Base>
 HeadlessWindow<Base>::HeadlessWindow(HeadlessDialog* parent, ControlTemplate const& control)
     : m_parent(parent)
@@ -23,7 +28,11 @@ HeadlessWindow<Base>::HeadlessWindow(HeadlessDialog* parent, ControlTemplate con
     , m_enabled((control.style & StyleDisabled) == 0)
     , m_visible((control.style & StyleHidden) == 0) {
     Point const topLeft = DialogUnitsToPixels({control.rect.left, control.rect.top});
-    Point const size = DialogUnitsToPixels({control.rect.right, control.rect.bottom});
+    // A combo box's template height is its dropped-down list's; closed, the box is one
+    // line of text high, as on the real platforms, and layouts measure the closed box.
+    int const height =
+        control.kind == ControlKind::ComboBox ? ClosedComboHeight : control.rect.bottom;
+    Point const size = DialogUnitsToPixels({control.rect.right, height});
     m_rect = Rect::FromXYWH(topLeft.x, topLeft.y, size.x, size.y);
 }
 
