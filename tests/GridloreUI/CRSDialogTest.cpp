@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace browsertest;
 using platform::User;
 using Lines = std::vector<std::wstring>;
@@ -139,15 +141,36 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
     });
 }
 
-TEST_F(BrowserDialog, resizing_after_a_search_keeps_the_tree_where_the_status_line_put_it) {
+TEST_F(BrowserDialog, enlarging_widens_the_lists_shares_the_height_and_keeps_buttons_at_the_edge) {
     Browse(SurveyGrid(), {}, [&](User& user) {
+        // After a search the tree starts below the status line, and keeps starting there.
         Search(user, L"Projected");
-        platform::Rect const searched = Tree(user).GetWindowRect();
+        std::map<platform::ControlId, platform::Rect> before;
+        for (platform::ControlId const id :
+             {int{res::SearchBox}, int{res::Tree}, int{res::Description},
+              int{platform::ToolBarWindowId}, int{res::NewLocal}, int{res::SaveToFile},
+              int{platform::IDOK}, int{platform::IDCANCEL}})
+            before[id] = user.GetDialog().GetDlgItem(id).GetWindowRect();
         platform::Rect const client = user.GetDialog().GetClientRect();
-        user.Resize({client.Width() + 90, client.Height() + 120});
-        platform::Rect const resized = Tree(user).GetWindowRect();
-        EXPECT_EQ(resized.top, searched.top);
-        EXPECT_EQ(resized.right, searched.right + 90);
-        EXPECT_GT(resized.bottom, searched.bottom);
+        int const dx = 90;
+        int const dy = 120;
+        user.Resize({client.Width() + dx, client.Height() + dy});
+        auto const now = [&](platform::ControlId id) {
+            return user.GetDialog().GetDlgItem(id).GetWindowRect();
+        };
+        for (platform::ControlId const id :
+             {int{res::SearchBox}, int{res::Tree}, int{res::Description}}) {
+            EXPECT_EQ(now(id).left, before[id].left) << id;
+            EXPECT_EQ(now(id).Width(), before[id].Width() + dx) << id;
+        }
+        EXPECT_EQ(now(res::Tree).top, before[res::Tree].top);
+        EXPECT_GT(now(res::Tree).Height(), before[res::Tree].Height());
+        EXPECT_GT(now(res::Description).Height(), before[res::Description].Height());
+        EXPECT_EQ(now(res::Description).bottom, before[res::Description].bottom + dy);
+        for (platform::ControlId const id :
+             {int{platform::ToolBarWindowId}, int{res::NewLocal}, int{res::SaveToFile}})
+            EXPECT_EQ(now(id), before[id].Offset(dx, 0)) << id;
+        for (platform::ControlId const id : {int{platform::IDOK}, int{platform::IDCANCEL}})
+            EXPECT_EQ(now(id), before[id].Offset(dx, dy)) << id;
     });
 }
