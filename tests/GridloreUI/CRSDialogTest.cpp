@@ -100,9 +100,11 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
     Browse(SurveyGrid(), {}, [&](User& user) {
         auto const& menus = m_driver.Menus();
         platform::TreeCtrl const& tree = Tree(user);
-        // Below the last item, or over another control, nothing opens.
+        // Below the last item, over another control, or from the keyboard (the screen
+        // point -1, -1 lies on no item), nothing opens.
         user.RightClick(res::Tree, {10, tree.GetClientRect().bottom - 4});
         user.RightClick(res::Description, {10, 10});
+        user.RightClick(res::Tree, tree.ScreenToClient(platform::Point{-1, -1}));
         EXPECT_TRUE(menus.empty());
         EXPECT_EQ(SelectedPath(user), L"Custom|Survey grid");
 

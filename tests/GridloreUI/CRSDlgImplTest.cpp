@@ -3,7 +3,6 @@
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "shr/Exception.h"
-
 #include "shr/Utf8.h"
 
 #include <gtest/gtest.h>
