@@ -2,28 +2,18 @@
 #include "../BackendUnderTest.h"
 #include "../TestDialog.h"
 
+#include "TestArtifacts.h"
+
 #include "platform/Driver.h"
 #include "platform/ToolTip.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 using platform::InsertAfter;
 using platform::Rect;
 using platform::TreeItem;
-
-namespace {
-
-std::filesystem::path ArtifactFolder() {
-    char const* folder = std::getenv("GRIDLORE_TEST_OUTPUT");
-    std::filesystem::path path = folder != nullptr ? folder : "test-artifacts";
-    std::filesystem::create_directories(path);
-    return path;
-}
-
-} // namespace
 
 TEST(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_property_edit) {
     platform::BackendScope const backend(BackendUnderTest());
