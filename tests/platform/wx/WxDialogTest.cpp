@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 using platform::InsertAfter;
 using platform::Rect;
@@ -76,4 +79,28 @@ TEST(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_propert
     EXPECT_EQ(dialog.DoModal(), platform::IDOK);
     ASSERT_TRUE(std::filesystem::exists(screenshot));
     EXPECT_GT(std::filesystem::file_size(screenshot), 1000U);
+}
+
+TEST(WxDialog, a_later_screenshot_shows_what_changed_since_the_first) {
+    platform::BackendScope const backend(BackendUnderTest());
+    testdialog::Resources const resources;
+    platform::Driver driver;
+    platform::DriverScope const driverScope(driver);
+    testdialog::TestDialog dialog;
+    std::filesystem::path const first = ArtifactFolder() / "platform-screenshot-first.png";
+    std::filesystem::path const second = ArtifactFolder() / "platform-screenshot-second.png";
+
+    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        ASSERT_TRUE(dialog.SaveScreenshot(first.string()));
+        user.Type(testdialog::NameEdit, L"WGS 84 / UTM zone 33N");
+        dialog.SetDlgItemText(testdialog::Description, L"Datum: World Geodetic System 1984");
+        ASSERT_TRUE(dialog.SaveScreenshot(second.string()));
+        user.Click(platform::IDCANCEL);
+    });
+    dialog.DoModal();
+    auto const read = [](std::filesystem::path const& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    EXPECT_TRUE(read(first) != read(second)) << "the second screenshot repeats the first";
 }
