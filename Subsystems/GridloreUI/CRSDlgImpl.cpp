@@ -202,7 +202,7 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
 void CRSDlgImpl::ExpandAfterRebuild() {
     bool const single = m_shownCount == 1;
     std::vector<TreeItem> pending;
-    for (TreeItem root = m_tree.GetChildItem({}); root; root = m_tree.GetNextSiblingItem(root)) {
+    for (TreeItem root = m_tree.GetRootItem(); root; root = m_tree.GetNextSiblingItem(root)) {
         m_tree.Expand(root);
         if (!single) {
             continue;
@@ -353,7 +353,8 @@ TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, 
     TreeItem current = parent;
     for (std::size_t i = 0; i + 1 < parts.size() && current; ++i) {
         TreeItem found;
-        TreeItem const first = m_tree.GetChildItem(current == Root() ? TreeItem{} : current);
+        TreeItem const first =
+            current == Root() ? m_tree.GetRootItem() : m_tree.GetChildItem(current);
         for (TreeItem child = first; child; child = m_tree.GetNextSiblingItem(child)) {
             if (m_tree.GetItemText(child) == parts[i]) {
                 found = child;
