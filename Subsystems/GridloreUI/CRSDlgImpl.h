@@ -13,6 +13,8 @@
 #include "shr/IError.h"
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -116,6 +118,8 @@ private:
     void AddCollection(wchar_t const* search, Gridlore::CoordinateSystemCollection const& systems,
                        wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind);
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
+    /// The first child of `parent` (Root() for the root) whose text is `text`, or null.
+    platform::TreeItem FindChild(platform::TreeItem parent, std::wstring const& text) const;
     void ExpandAfterRebuild();
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
@@ -141,6 +145,13 @@ private:
     std::wstring m_favoritesPath;
     std::shared_ptr<shr::IError> m_error;
     Gridlore::CoordinateSystemCollection m_inUse;
+
+    /// Items by parent and text, filled while a rebuild runs, so that finding a folder
+    /// does not walk thousands of siblings. Commands delete items outside a rebuild, so
+    /// the index lives only as long as one rebuild; null otherwise.
+    using ItemIndex =
+        std::map<std::uintptr_t, std::map<std::wstring, platform::TreeItem, std::less<>>>;
+    ItemIndex* m_index = nullptr;
 };
 
 } // namespace gridui
