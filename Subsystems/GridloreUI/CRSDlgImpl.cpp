@@ -19,7 +19,6 @@
 #include "shr/StringUtil.h"
 #include "shrgui/CDialogResize.h"
 
-#include <algorithm>
 #include <climits>
 #include <cwchar>
 #include <sstream>
@@ -169,12 +168,7 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         shared::RedrawScope redraw(&m_tree);
         m_tree.SetCustomItem({});
         m_tree.DeleteAllItems();
-        ItemIndex index;
-        m_index = &index;
-        struct [[nodiscard]] IndexScope {
-            CRSDlgImpl& impl;
-            ~IndexScope() { impl.m_index = nullptr; }
-        } const indexScope{*this};
+        m_children.clear();
         m_records.clear();
         m_shownCount = 0;
         m_totalCount = 0;
@@ -340,52 +334,30 @@ TreeItem CRSDlgImpl::InsertItem(std::wstring const& text, ItemKind kind, std::in
     if (customNode) {
         m_tree.SetCustomItem(item);
     }
+    m_children.try_emplace({parent.value, text}, item);
     m_records.push_back({kind, index, item, definition});
     m_tree.SetItemData(item, m_records.size() - 1);
-    if (m_index != nullptr) {
-        // Equal texts go after their equals, so the first one inserted stays first.
-        (*m_index)[parent.value].emplace(text, item);
-    }
     return item;
-}
-
-TreeItem CRSDlgImpl::FindChild(TreeItem parent, std::wstring const& text) const {
-    if (m_index != nullptr) {
-        auto const children = m_index->find(parent.value);
-        if (children == m_index->end()) {
-            return {};
-        }
-        auto const found = children->second.find(text);
-        return found != children->second.end() ? found->second : TreeItem{};
-    }
-    TreeItem const first = parent == Root() ? m_tree.GetRootItem() : m_tree.GetChildItem(parent);
-    for (TreeItem child = first; child; child = m_tree.GetNextSiblingItem(child)) {
-        if (m_tree.GetItemText(child) == text) {
-            return child;
-        }
-    }
-    return {};
 }
 
 TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, std::int32_t index,
                                        TreeItem parent, std::wstring const& definition) {
     std::vector<std::wstring> parts;
-    for (std::size_t start = 0; start <= name.size();) {
-        std::size_t const end = std::min(name.find(L'|', start), name.size());
-        if (end > start) {
-            parts.push_back(name.substr(start, end - start));
+    std::wstringstream stream(name);
+    for (std::wstring part; std::getline(stream, part, L'|');) {
+        if (!part.empty()) {
+            parts.push_back(std::move(part));
         }
-        start = end + 1;
     }
     if (parts.empty()) {
         GRIDUI_INTERNAL_ERROR();
     }
     TreeItem current = parent;
     for (std::size_t i = 0; i + 1 < parts.size() && current; ++i) {
-        TreeItem const found = FindChild(current, parts[i]);
-        current = found ? found
-                        : InsertItem(parts[i], Folder, 0, current, platform::InsertAfter::Sort,
-                                     definition);
+        auto const found = m_children.find({current.value, parts[i]});
+        current = found != m_children.end() ? found->second
+                                            : InsertItem(parts[i], Folder, 0, current,
+                                                         platform::InsertAfter::Sort, definition);
     }
     return InsertItem(parts.back(), kind, index, current, platform::InsertAfter::Sort, definition);
 }

@@ -13,10 +13,10 @@
 #include "shr/IError.h"
 
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gridui {
@@ -118,8 +118,6 @@ private:
     void AddCollection(wchar_t const* search, Gridlore::CoordinateSystemCollection const& systems,
                        wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind);
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
-    /// The first child of `parent` (Root() for the root) whose text is `text`, or null.
-    platform::TreeItem FindChild(platform::TreeItem parent, std::wstring const& text) const;
     void ExpandAfterRebuild();
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
@@ -145,13 +143,11 @@ private:
     std::wstring m_favoritesPath;
     std::shared_ptr<shr::IError> m_error;
     Gridlore::CoordinateSystemCollection m_inUse;
-
-    /// Items by parent and text, filled while a rebuild runs, so that finding a folder
-    /// does not walk thousands of siblings. Commands delete items outside a rebuild, so
-    /// the index lives only as long as one rebuild; null otherwise.
-    using ItemIndex =
-        std::map<std::uintptr_t, std::map<std::wstring, platform::TreeItem, std::less<>>>;
-    ItemIndex* m_index = nullptr;
+    /// The first item inserted under each (parent, text) since the tree was emptied: the
+    /// first child with that text, since equal texts sort after each other. Scanning
+    /// thousands of siblings for every inserted name would dominate a rebuild. Whoever
+    /// deletes an item must forget it here.
+    std::map<std::pair<std::uintptr_t, std::wstring>, platform::TreeItem> m_children;
 };
 
 } // namespace gridui
