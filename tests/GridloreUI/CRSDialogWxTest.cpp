@@ -30,6 +30,16 @@ TEST_F(WxBrowserTest, dialog_opens_on_its_system_finds_it_by_code_and_returns_th
         EXPECT_EQ(wxbrowser::CollapsedRoots(tree), std::vector<std::wstring>{});
         EXPECT_NE(user.GetDialog().GetDlgItemText(res::Description), L"");
         EXPECT_FALSE(wxbrowser::ReadStatus(user));
+        // The search toolbar sits on the search box's line, right-aligned to its
+        // placeholder. (GTK's buttons are wider than the placeholder, so the bar reaches a
+        // few pixels over the box's right edge.)
+        Rect const box = wxbrowser::ClientRect(user, res::SearchBox);
+        Rect const bar = wxbrowser::ClientRect(user, platform::ToolBarWindowId);
+        Rect const placeholder = wxbrowser::ClientRect(user, res::ToolBarPlaceholder);
+        EXPECT_EQ(bar.right, placeholder.right);
+        EXPECT_EQ(bar.top, placeholder.top);
+        EXPECT_GT(bar.left, box.left + box.Width() / 2);
+        EXPECT_LT(bar.top, box.bottom);
         wxbrowser::SaveScreenshot(user, "browser-open.png");
 
         // Enter searches; had it pressed OK, the dialog would be gone for what follows.
@@ -45,7 +55,6 @@ TEST_F(WxBrowserTest, dialog_opens_on_its_system_finds_it_by_code_and_returns_th
         ASSERT_TRUE(tree.GetSelectedItem());
         EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"WGS 84");
         // The line shows between the search box and the tree, overlapping neither.
-        Rect const box = wxbrowser::ClientRect(user, res::SearchBox);
         Rect const status = wxbrowser::ClientRect(user, res::Status);
         Rect const treeRect = wxbrowser::ClientRect(user, res::Tree);
         EXPECT_LE(box.bottom, status.top);
