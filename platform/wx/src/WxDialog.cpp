@@ -4,8 +4,8 @@
 #include "platform/Window.h"
 
 #include <wx/button.h>
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -306,12 +306,14 @@ bool WxDialog::SaveScreenshot(std::string const& path) {
         wxYield();
         wxMilliSleep(10);
     }
-    wxRect const rect = dialog.GetScreenRect();
-    wxBitmap bitmap(rect.width, rect.height);
+    // Read from the window's own surface: on GTK 3 the screen's surface keeps serving
+    // the picture it gave first, so every later screenshot would repeat the first one.
+    wxSize const size = dialog.GetClientSize();
+    wxBitmap bitmap(size.x, size.y);
     {
         wxMemoryDC memory(bitmap);
-        wxScreenDC screen;
-        memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+        wxClientDC window(&dialog);
+        memory.Blit(0, 0, size.x, size.y, &window, 0, 0);
     }
     return bitmap.ConvertToImage().SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
 }

@@ -6,13 +6,27 @@
 #include <wx/artprov.h>
 #include <wx/dcclient.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace platform::wx {
+
+/// What the platform keeps beside each item: its data, and its text and children in
+/// the tree's order, so that a sorted insertion can search them without asking the
+/// toolkit for one text at a time.
+struct ItemData final : wxTreeItemData {
+    std::uintptr_t value = 0;
+    std::wstring text;
+    std::vector<wxTreeItemId> children;
+    /// Whether the children's texts are in order, which allows a binary search.
+    bool sorted = true;
+};
 
 namespace {
 
-struct ItemData final : wxTreeItemData {
-    std::uintptr_t value = 0;
-};
+bool InOrder(std::wstring const& before, std::wstring const& after) {
+    return TreeCtrl::CompareItemText(before, after) <= 0;
+}
 
 /// Draws stock icons for custom-draw handlers.
 class WxDrawContext final : public DrawContext {
@@ -63,7 +77,7 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     style |= (control.style & TreeLinesAtRoot) != 0 ? wxTR_LINES_AT_ROOT : 0;
     m_window = new WxTreeWindow(&parent->Container(), wxPoint(pixels.left, pixels.top),
                                 wxSize(pixels.Width(), pixels.Height()), style, *this);
-    m_root = Tree().AddRoot(wxEmptyString);
+    m_root = Tree().AddRoot(wxEmptyString, -1, -1, new ItemData);
     Tree().Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {
         // The hidden root is never a selection a handler should see.
         if (event.GetItem() == m_root) {
@@ -101,23 +115,43 @@ TreeItem WxTree::Handle(wxTreeItemId id) {
     return id.IsOk() ? TreeItem{reinterpret_cast<std::uintptr_t>(id.GetID())} : TreeItem{};
 }
 
+ItemData& WxTree::DataOf(wxTreeItemId id) const {
+    return *static_cast<ItemData*>(Tree().GetItemData(id));
+}
+
+std::vector<wxTreeItemId>::iterator WxTree::SortedPlace(ItemData& parent,
+                                                        std::wstring const& text) const {
+    // After the last sibling that does not sort after the new text; in a sorted list,
+    // that is the upper bound.
+    auto const sortsAfter = [&](wxTreeItemId sibling) {
+        return TreeCtrl::CompareItemText(text, DataOf(sibling).text) < 0;
+    };
+    if (!parent.sorted) {
+        return std::find_if(parent.children.begin(), parent.children.end(), sortsAfter);
+    }
+    return std::partition_point(parent.children.begin(), parent.children.end(),
+                                [&](wxTreeItemId sibling) { return !sortsAfter(sibling); });
+}
+
 TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
     wxTreeItemId const under = Native(parent);
-    std::size_t before = 0;
-    if (where == InsertAfter::Last) {
-        before = Tree().GetChildrenCount(under, false);
+    ItemData& family = DataOf(under);
+    std::vector<wxTreeItemId>& siblings = family.children;
+    auto position = siblings.end();
+    if (where == InsertAfter::First) {
+        position = siblings.begin();
     } else if (where == InsertAfter::Sort) {
-        // After the last sibling that does not sort after the new text.
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId child = Tree().GetFirstChild(under, cookie); child.IsOk();
-             child = Tree().GetNextChild(under, cookie)) {
-            if (TreeCtrl::CompareItemText(text, FromWx(Tree().GetItemText(child))) < 0) {
-                break;
-            }
-            ++before;
-        }
+        position = SortedPlace(family, text);
     }
-    return Handle(Tree().InsertItem(under, before, ToWx(text), -1, -1, new ItemData));
+    family.sorted = family.sorted &&
+                    (position == siblings.begin() || InOrder(DataOf(*(position - 1)).text, text)) &&
+                    (position == siblings.end() || InOrder(text, DataOf(*position).text));
+    auto* data = new ItemData;
+    data->text = text;
+    auto const before = static_cast<std::size_t>(position - siblings.begin());
+    wxTreeItemId const item = Tree().InsertItem(under, before, ToWx(text), -1, -1, data);
+    siblings.insert(position, item);
+    return Handle(item);
 }
 
 void WxTree::Delete(TreeItem item) {
@@ -131,25 +165,37 @@ void WxTree::Delete(TreeItem item) {
     }
     if (!item) {
         Tree().DeleteChildren(m_root);
+        DataOf(m_root).children.clear();
+        DataOf(m_root).sorted = true;
         return;
     }
+    std::vector<wxTreeItemId>& siblings = DataOf(Tree().GetItemParent(Native(item))).children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), Native(item)));
     Tree().Delete(Native(item));
 }
 
 void WxTree::SetData(TreeItem item, std::uintptr_t data) {
-    static_cast<ItemData*>(Tree().GetItemData(Native(item)))->value = data;
+    DataOf(Native(item)).value = data;
 }
 
 std::uintptr_t WxTree::GetData(TreeItem item) const {
-    return static_cast<ItemData*>(Tree().GetItemData(Native(item)))->value;
+    return DataOf(Native(item)).value;
 }
 
 std::wstring WxTree::GetItemText(TreeItem item) const {
-    return FromWx(Tree().GetItemText(Native(item)));
+    return DataOf(Native(item)).text;
 }
 
 void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
-    Tree().SetItemText(Native(item), ToWx(text));
+    wxTreeItemId const id = Native(item);
+    ItemData& family = DataOf(Tree().GetItemParent(id));
+    auto const position = std::find(family.children.begin(), family.children.end(), id);
+    family.sorted =
+        family.sorted &&
+        (position == family.children.begin() || InOrder(DataOf(*(position - 1)).text, text)) &&
+        (position + 1 == family.children.end() || InOrder(text, DataOf(*(position + 1)).text));
+    DataOf(id).text = text;
+    Tree().SetItemText(id, ToWx(text));
 }
 
 TreeItem WxTree::Child(TreeItem item) const {
@@ -238,7 +284,16 @@ TreeHitTest WxTree::HitTest(Point client) const {
 }
 
 void WxTree::SortChildren(TreeItem item) {
-    Tree().SortChildren(Native(item));
+    wxTreeItemId const id = Native(item);
+    Tree().SortChildren(id);
+    ItemData& family = DataOf(id);
+    family.children.clear();
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId child = Tree().GetFirstChild(id, cookie); child.IsOk();
+         child = Tree().GetNextChild(id, cookie)) {
+        family.children.push_back(child);
+    }
+    family.sorted = true;
 }
 
 std::size_t WxTree::Count() const {

@@ -89,6 +89,7 @@ void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event e
 
 /// The tree window: sorts as the platform does and lets handlers draw after items.
 class WxTreeWindow;
+struct ItemData;
 
 class WxTree final : public WxWindow<backend::NativeTree> {
 public:
@@ -123,6 +124,10 @@ private:
     wxTreeCtrl& Tree() const;
     wxTreeItemId Native(TreeItem item) const;
     static TreeItem Handle(wxTreeItemId id);
+    ItemData& DataOf(wxTreeItemId id) const;
+    /// Where a sorted insertion of `text` among `parent`'s children goes.
+    std::vector<wxTreeItemId>::iterator SortedPlace(ItemData& parent,
+                                                    std::wstring const& text) const;
 
     wxTreeItemId m_root;
 };

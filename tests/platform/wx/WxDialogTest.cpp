@@ -2,28 +2,22 @@
 #include "../BackendUnderTest.h"
 #include "../TestDialog.h"
 
+#include "TestArtifacts.h"
+
 #include "platform/Driver.h"
 #include "platform/ToolTip.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 using platform::InsertAfter;
 using platform::Rect;
 using platform::TreeItem;
-
-namespace {
-
-std::filesystem::path ArtifactFolder() {
-    char const* folder = std::getenv("GRIDLORE_TEST_OUTPUT");
-    std::filesystem::path path = folder != nullptr ? folder : "test-artifacts";
-    std::filesystem::create_directories(path);
-    return path;
-}
-
-} // namespace
 
 TEST(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_property_edit) {
     platform::BackendScope const backend(BackendUnderTest());
@@ -86,4 +80,55 @@ TEST(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_propert
     EXPECT_EQ(dialog.DoModal(), platform::IDOK);
     ASSERT_TRUE(std::filesystem::exists(screenshot));
     EXPECT_GT(std::filesystem::file_size(screenshot), 1000U);
+}
+
+TEST(WxDialog, a_later_screenshot_shows_what_changed_since_the_first) {
+    platform::BackendScope const backend(BackendUnderTest());
+    testdialog::Resources const resources;
+    platform::Driver driver;
+    platform::DriverScope const driverScope(driver);
+    testdialog::TestDialog dialog;
+    std::filesystem::path const first = ArtifactFolder() / "platform-screenshot-first.png";
+    std::filesystem::path const second = ArtifactFolder() / "platform-screenshot-second.png";
+
+    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        ASSERT_TRUE(dialog.SaveScreenshot(first.string()));
+        user.Type(testdialog::NameEdit, L"WGS 84 / UTM zone 33N");
+        dialog.SetDlgItemText(testdialog::Description, L"Datum: World Geodetic System 1984");
+        ASSERT_TRUE(dialog.SaveScreenshot(second.string()));
+        user.Click(platform::IDCANCEL);
+    });
+    dialog.DoModal();
+    auto const read = [](std::filesystem::path const& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    EXPECT_TRUE(read(first) != read(second)) << "the second screenshot repeats the first";
+}
+
+TEST(WxDialog, a_sorted_insertion_among_renamed_siblings_goes_before_the_first_that_sorts_after) {
+    platform::BackendScope const backend(BackendUnderTest());
+    testdialog::Resources const resources;
+    platform::Driver driver;
+    platform::DriverScope const driverScope(driver);
+    testdialog::TestDialog dialog;
+    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        auto& tree = dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        for (wchar_t const* text : {L"b", L"c", L"e"}) {
+            tree.InsertItem(text, folder, InsertAfter::Sort);
+        }
+        // "b" renamed "f" leaves f, c, e: out of order, so no binary search may be used.
+        tree.SetItemText(tree.GetChildItem(folder), L"f");
+        tree.InsertItem(L"d", folder, InsertAfter::Sort);
+        tree.InsertItem(L"g", folder, InsertAfter::Sort);
+        std::vector<std::wstring> texts;
+        for (TreeItem item = tree.GetChildItem(folder); item;
+             item = tree.GetNextSiblingItem(item)) {
+            texts.push_back(tree.GetItemText(item));
+        }
+        EXPECT_EQ(texts, (std::vector<std::wstring>{L"d", L"f", L"c", L"e", L"g"}));
+        user.Close();
+    });
+    dialog.DoModal();
 }

@@ -11,7 +11,7 @@
 platform::Backend& BackendUnderTest() {
     static bool const started = [] {
         static int argc = 1;
-        static char name[] = "platform_wx_test";
+        static char name[] = "gridlore_wx_test";
         static char* argv[] = {name, nullptr};
         // A failed wx assertion must fail the test, not wait for someone to close a box.
         wxSetAssertHandler([](wxString const& file, int line, wxString const& function,

@@ -1,0 +1,120 @@
+#include "BrowserWorkload.h"
+
+#include "gridlore/CoordinateSystem.h"
+#include "gridui/CRSDialog.h"
+#include "gridui/ResourceIds.h"
+#include "kor/Definitions.h"
+#include "kor/KnownCatalogue.h"
+#include "platform/Dialog.h"
+#include "platform/Driver.h"
+#include "platform/TreeCtrl.h"
+#include "shr/IError.h"
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace browserbench {
+
+namespace {
+
+namespace res = gridui::res;
+
+/// Nothing measured here reports to the host; a report would mean a broken run.
+class CountingSink final : public shr::IError {
+public:
+    void ShowMessage(std::wstring const&, std::wstring const&) override { ++reports; }
+    bool AskQuestion(std::wstring const&, std::wstring const&) override {
+        ++reports;
+        return false;
+    }
+    void ReportError(std::wstring const&, std::wstring const&, std::wstring const&,
+                     std::wstring const&, int) override {
+        ++reports;
+    }
+    void ShowError(std::wstring const&, std::wstring const&) override { ++reports; }
+
+    int reports = 0;
+};
+
+Gridlore::CoordinateSystem Wgs84() {
+    return Gridlore::CoordinateSystem(*kor::CreateCSDefByDefinition(L"EPSG:4326"));
+}
+
+std::wstring FavoritesPath() {
+    return (std::filesystem::temp_directory_path() / "gridlore-bench-favourites.qrf2").wstring();
+}
+
+std::size_t TreeItems(platform::User& user) {
+    return dynamic_cast<platform::TreeCtrl&>(user.GetDialog().GetDlgItem(res::Tree)).GetCount();
+}
+
+/// Opens the browser once on `backend` and plays `scene` in it, then closes it.
+void WithBrowser(platform::Backend& backend, benchmark::State& state,
+                 std::function<void(platform::User&)> const& scene) {
+    platform::BackendScope const installed(backend);
+    platform::Driver driver;
+    platform::DriverScope const driving(driver);
+    auto const sink = std::make_shared<CountingSink>();
+    gridui::CRSDialog dialog(Wgs84(), FavoritesPath(), sink, nullptr, {});
+    driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        scene(user);
+        state.counters["tree items"] = static_cast<double>(TreeItems(user));
+        user.Close();
+    });
+    dialog.DoModal();
+    if (sink->reports != 0) {
+        state.SkipWithError("the browser reported an error");
+    }
+}
+
+} // namespace
+
+void Rebuild(platform::Backend& backend, benchmark::State& state) {
+    WithBrowser(backend, state, [&](platform::User& user) {
+        for (auto _ : state) {
+            user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
+        }
+    });
+}
+
+void Search(platform::Backend& backend, benchmark::State& state, std::wstring const& text) {
+    WithBrowser(backend, state, [&](platform::User& user) {
+        for (auto _ : state) {
+            user.Type(res::SearchBox, text);
+            user.PressKey(res::SearchBox, platform::KeyReturn);
+        }
+    });
+}
+
+void OpenCold(platform::Backend& backend, benchmark::State& state) {
+    platform::BackendScope const installed(backend);
+    platform::Driver driver;
+    platform::DriverScope const driving(driver);
+    auto const sink = std::make_shared<CountingSink>();
+    Gridlore::CoordinateSystem const wgs84 = Wgs84();
+    std::wstring const favorites = FavoritesPath();
+    std::size_t items = 0;
+    for (auto _ : state) {
+        auto const start = std::chrono::steady_clock::now();
+        kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue());
+        gridui::CRSDialog dialog(wgs84, favorites, sink, nullptr, {});
+        // The scene starts once the dialog runs its own loop, shown and idle.
+        driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+            user.Idle();
+            state.SetIterationTime(
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            items = TreeItems(user);
+            user.Close();
+        });
+        dialog.DoModal();
+    }
+    kor::InstallKnownCatalogue(nullptr);
+    state.counters["tree items"] = static_cast<double>(items);
+    if (sink->reports != 0) {
+        state.SkipWithError("the browser reported an error");
+    }
+}
+
+} // namespace browserbench

@@ -1,0 +1,25 @@
+// The browser workloads both backends are measured on, over the whole registry.
+#pragma once
+
+#include "platform/Backend.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace browserbench {
+
+/// Opens the browser on EPSG:4326 and, for every iteration, rebuilds the whole tree as
+/// Clear Search does (every known system, no filter).
+void Rebuild(platform::Backend& backend, benchmark::State& state);
+
+/// Opens the browser on EPSG:4326 and, for every iteration, types `text` in the search
+/// box and presses Enter.
+void Search(platform::Backend& backend, benchmark::State& state, std::wstring const& text);
+
+/// Every iteration reads the registry afresh (a new catalogue installed, so no list is
+/// cached), then constructs the dialog and opens it, until it is shown and idle with its
+/// first tree. Closing is not timed.
+void OpenCold(platform::Backend& backend, benchmark::State& state);
+
+} // namespace browserbench

@@ -1,0 +1,44 @@
+#include "BrowserWorkload.h"
+
+#include "platform/wx/WxBackend.h"
+
+namespace {
+
+/// Null without a display.
+platform::wx::WxBackend* Backend() {
+    static int argc = 1;
+    static char name[] = "gridloreui_wx_bench";
+    static char* argv[] = {name, nullptr};
+    static bool const started = platform::wx::WxBackend::StartApplication(argc, argv);
+    if (!started) {
+        return nullptr;
+    }
+    static platform::wx::WxBackend backend(L"GridloreUI-bench");
+    return &backend;
+}
+
+template <typename Workload> void OnWx(benchmark::State& state, Workload const& workload) {
+    if (platform::wx::WxBackend* backend = Backend()) {
+        workload(*backend);
+    } else {
+        state.SkipWithError("no display: run under xvfb-run");
+    }
+}
+
+void WxBrowserRebuild(benchmark::State& state) {
+    OnWx(state, [&](platform::Backend& backend) { browserbench::Rebuild(backend, state); });
+}
+BENCHMARK(WxBrowserRebuild)->Unit(benchmark::kMillisecond);
+
+void WxBrowserSearch(benchmark::State& state, wchar_t const* text) {
+    OnWx(state, [&](platform::Backend& backend) { browserbench::Search(backend, state, text); });
+}
+BENCHMARK_CAPTURE(WxBrowserSearch, 4326, L"4326")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WxBrowserSearch, UTM_zone_33, L"UTM zone 33")->Unit(benchmark::kMillisecond);
+
+void WxBrowserOpenCold(benchmark::State& state) {
+    OnWx(state, [&](platform::Backend& backend) { browserbench::OpenCold(backend, state); });
+}
+BENCHMARK(WxBrowserOpenCold)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+} // namespace

@@ -1,0 +1,161 @@
+// The browser dialog on real windows, over the whole registry.
+#include "WxBrowserTest.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/ResourceIds.h"
+#include "kor/SystemList.h"
+#include "kor/UCSDef.h"
+#include "platform/Dialog.h"
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace res = gridui::res;
+using platform::Rect;
+using wxbrowser::WxBrowserTest;
+
+TEST_F(WxBrowserTest, dialog_opens_on_its_system_finds_it_by_code_and_returns_the_system_chosen) {
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        platform::TreeItem const opened = tree.GetSelectedItem();
+        ASSERT_TRUE(opened);
+        EXPECT_EQ(tree.GetItemText(opened), L"WGS 84");
+        EXPECT_EQ(wxbrowser::RootText(tree, opened), L"Predefined");
+        EXPECT_EQ(wxbrowser::CollapsedRoots(tree), std::vector<std::wstring>{});
+        EXPECT_NE(user.GetDialog().GetDlgItemText(res::Description), L"");
+        EXPECT_FALSE(wxbrowser::ReadStatus(user));
+        // The search toolbar sits on the search box's line, right-aligned to its
+        // placeholder. (GTK's buttons are wider than the placeholder, so the bar reaches a
+        // few pixels over the box's right edge.)
+        Rect const box = wxbrowser::ClientRect(user, res::SearchBox);
+        Rect const bar = wxbrowser::ClientRect(user, platform::ToolBarWindowId);
+        Rect const placeholder = wxbrowser::ClientRect(user, res::ToolBarPlaceholder);
+        EXPECT_EQ(bar.right, placeholder.right);
+        EXPECT_EQ(bar.top, placeholder.top);
+        EXPECT_GT(bar.left, box.left + box.Width() / 2);
+        EXPECT_LT(bar.top, box.bottom);
+        wxbrowser::SaveScreenshot(user, "browser-open.png");
+
+        // Enter searches; had it pressed OK, the dialog would be gone for what follows.
+        wxbrowser::Search(user, L"4326");
+        std::optional<wxbrowser::StatusCount> const found = wxbrowser::ReadStatus(user);
+        ASSERT_TRUE(found) << "status line hidden or unreadable after a search";
+        // Every known system was considered; a handful kept.
+        EXPECT_GE(found->total, static_cast<std::uint32_t>(kor::KORKnownSystemsList.Count()));
+        EXPECT_GE(found->shown, 1U);
+        EXPECT_LE(found->shown, 10U);
+        EXPECT_TRUE(
+            wxbrowser::FindBelow(tree, wxbrowser::FindRoot(tree, L"Predefined"), L"WGS 84"));
+        ASSERT_TRUE(tree.GetSelectedItem());
+        EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"WGS 84");
+        // The line shows between the search box and the tree, overlapping neither.
+        Rect const status = wxbrowser::ClientRect(user, res::Status);
+        Rect const treeRect = wxbrowser::ClientRect(user, res::Tree);
+        EXPECT_LE(box.bottom, status.top);
+        EXPECT_LE(status.bottom, treeRect.top);
+        wxbrowser::SaveScreenshot(user, "browser-search-4326.png");
+
+        wxbrowser::Search(user, L"UTM zone 33");
+        platform::TreeItem const utm = wxbrowser::FindBelow(
+            tree, wxbrowser::FindRoot(tree, L"Predefined"), L"WGS 84 / UTM zone 33N");
+        ASSERT_TRUE(utm);
+        std::wstring const before = user.GetDialog().GetDlgItemText(res::Description);
+        user.Select(res::Tree, utm);
+        EXPECT_NE(user.GetDialog().GetDlgItemText(res::Description), before);
+        wxbrowser::SaveScreenshot(user, "browser-search-utm33.png");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(wxbrowser::CodeOf(dialog.CurrentCoordinateSystem()), 32633);
+    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName().find(L"WGS 84 / UTM zone 33N"), 0U);
+}
+
+TEST_F(WxBrowserTest, dialog_keeps_an_unknown_system_under_custom_and_cancel_keeps_it_current) {
+    kor::UCSDef survey(2.0, 100.0, 200.0, nullptr);
+    survey.SetName(L"Harbour survey grid");
+    gridui::CRSDialog dialog(Gridlore::CoordinateSystem(survey), m_favoritesPath, m_sink, nullptr,
+                             {});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        platform::TreeItem const selected = tree.GetSelectedItem();
+        ASSERT_TRUE(selected);
+        EXPECT_EQ(tree.GetItemText(selected), L"Harbour survey grid");
+        EXPECT_EQ(wxbrowser::RootText(tree, selected), L"Custom");
+        EXPECT_TRUE(wxbrowser::FindRoot(tree, L"Predefined"));
+        EXPECT_EQ(wxbrowser::CollapsedRoots(tree), std::vector<std::wstring>{});
+        EXPECT_TRUE(user.GetDialog().GetDlgItem(platform::IDOK).IsWindowEnabled());
+        wxbrowser::SaveScreenshot(user, "browser-custom.png");
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(), L"Harbour survey grid");
+}
+
+TEST_F(WxBrowserTest, enlarging_the_dialog_widens_the_lists_and_keeps_buttons_and_toolbar_right) {
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        // With the status line showing, the tree starts lower: resizing must keep that.
+        wxbrowser::Search(user, L"4326");
+        ASSERT_TRUE(wxbrowser::ReadStatus(user));
+        platform::ControlId const all[] = {res::SearchBox,      platform::ToolBarWindowId,
+                                           res::Status,         res::Tree,
+                                           res::Description,    res::NewLocal,
+                                           res::NewGeographic,  res::Modify,
+                                           res::AddToFavorites, res::Remove,
+                                           res::LoadFromFile,   res::SaveToFile,
+                                           platform::IDOK,      platform::IDCANCEL};
+        std::map<platform::ControlId, Rect> before;
+        for (platform::ControlId const id : all) {
+            before[id] = wxbrowser::ClientRect(user, id);
+        }
+        Rect const client = user.GetDialog().GetClientRect();
+        int const wider = 160;
+        int const taller = 120;
+        user.Resize({client.Width() + wider, client.Height() + taller});
+        Rect const grown = user.GetDialog().GetClientRect();
+        ASSERT_EQ(grown.Width(), client.Width() + wider);
+        ASSERT_EQ(grown.Height(), client.Height() + taller);
+        std::map<platform::ControlId, Rect> after;
+        for (platform::ControlId const id : all) {
+            after[id] = wxbrowser::ClientRect(user, id);
+        }
+
+        for (platform::ControlId const id : {res::SearchBox, res::Tree, res::Description}) {
+            EXPECT_EQ(after[id].left, before[id].left) << "control " << id;
+            EXPECT_EQ(after[id].Width(), before[id].Width() + wider) << "control " << id;
+        }
+        EXPECT_EQ(after[res::SearchBox].Height(), before[res::SearchBox].Height());
+        EXPECT_EQ(after[res::Tree].top, before[res::Tree].top);
+        EXPECT_EQ(after[res::Description].bottom, before[res::Description].bottom + taller);
+        int const treeGrowth = after[res::Tree].Height() - before[res::Tree].Height();
+        int const descriptionGrowth =
+            after[res::Description].Height() - before[res::Description].Height();
+        EXPECT_GT(treeGrowth, 0);
+        EXPECT_GT(descriptionGrowth, 0);
+        EXPECT_EQ(treeGrowth + descriptionGrowth, taller);
+        EXPECT_EQ(after[res::Description].top - after[res::Tree].bottom,
+                  before[res::Description].top - before[res::Tree].bottom);
+        for (platform::ControlId const id : std::initializer_list<platform::ControlId>{
+                 platform::ToolBarWindowId, res::NewLocal, res::NewGeographic, res::Modify,
+                 res::AddToFavorites, res::Remove, res::LoadFromFile, res::SaveToFile}) {
+            EXPECT_EQ(after[id], before[id].Offset(wider, 0)) << "control " << id;
+        }
+        for (platform::ControlId const id :
+             std::initializer_list<platform::ControlId>{platform::IDOK, platform::IDCANCEL}) {
+            EXPECT_EQ(after[id], before[id].Offset(wider, taller)) << "control " << id;
+        }
+        EXPECT_EQ(after[res::Status], before[res::Status]);
+        wxbrowser::SaveScreenshot(user, "browser-resized.png");
+        user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+} // namespace
