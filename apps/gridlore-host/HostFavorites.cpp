@@ -31,9 +31,9 @@ std::string LoadFavorites(std::filesystem::path const& path) {
             favorites.push_back(system);
         return {};
     } catch (kor::KORException const& error) {
-        favorites.clear();
-        std::string const problem = "The favourites file '" + path.string() +
-                                    "' cannot be read: " + shr::ToUtf8(error.Message());
+        std::string problem = "The favourites cannot be loaded: " + shr::ToUtf8(error.Message());
+        if (problem.find(path.string()) == std::string::npos)
+            problem += " ('" + path.string() + "')";
         std::error_code failed;
         std::filesystem::path const aside = AsidePath(path);
         std::filesystem::rename(path, aside, failed);
