@@ -1,0 +1,117 @@
+#include "Tour.h"
+
+#include "HostFrame.h"
+#include "gridui/ResourceIds.h"
+#include "platform/Dialog.h"
+#include "platform/Driver.h"
+#include "platform/TreeCtrl.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace gridhost {
+namespace {
+
+namespace res = gridui::res;
+
+/// The first item, depth first, without children whose text holds `text`. The search
+/// files its results under category folders whose names vary with the registry, so
+/// the tour looks for the system rather than for a path.
+platform::TreeItem FindLeaf(platform::TreeCtrl const& tree, platform::TreeItem parent,
+                            std::wstring const& text) {
+    for (platform::TreeItem item = parent ? tree.GetChildItem(parent) : tree.GetRootItem(); item;
+         item = tree.GetNextSiblingItem(item)) {
+        if (!tree.GetChildItem(item)) {
+            if (tree.GetItemText(item).find(text) != std::wstring::npos)
+                return item;
+        } else if (platform::TreeItem const found = FindLeaf(tree, item, text)) {
+            return found;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Tour::Tour(HostFrame& frame, std::filesystem::path folder)
+    : m_frame(frame)
+    , m_folder(std::move(folder)) {}
+
+Gridlore::CoordinateSystem Tour::Run() {
+    std::filesystem::create_directories(m_folder);
+    SnapFrame("main-window");
+
+    platform::Driver browserDriver;
+    {
+        platform::DriverScope const driving(browserDriver);
+        browserDriver.OnDialog(res::BrowserDialog,
+                               [this](platform::User& user) { PlayBrowser(user); });
+        bool const chosen = m_frame.ChooseInDialog();
+        KeepMessageBoxes(browserDriver);
+        if (!chosen)
+            throw std::runtime_error("the browser did not close with OK");
+    }
+    SnapFrame("main-window-with-choice");
+
+    platform::Driver sheetDriver;
+    {
+        platform::DriverScope const driving(sheetDriver);
+        sheetDriver.OnDialog(res::BrowserDialog,
+                             [this](platform::User& user) { PlayPropertySheet(user); });
+        bool const accepted = m_frame.ChooseInPropertySheet();
+        KeepMessageBoxes(sheetDriver);
+        if (!accepted)
+            throw std::runtime_error("the property sheet did not close with OK");
+    }
+    return m_frame.Document().Current();
+}
+
+void Tour::PlayBrowser(platform::User& user) {
+    SnapDialog(user, "browser-opened");
+    user.Type(res::SearchBox, L"4326");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    SnapDialog(user, "search-4326");
+    user.Type(res::SearchBox, L"UTM zone 33");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    SnapDialog(user, "search-utm-zone-33");
+
+    auto* tree = dynamic_cast<platform::TreeCtrl*>(&user.GetDialog().GetDlgItem(res::Tree));
+    if (tree == nullptr)
+        throw std::runtime_error("the browser's tree is not a tree control");
+    platform::TreeItem const found = FindLeaf(*tree, {}, L"UTM zone 33N");
+    if (!found)
+        throw std::runtime_error("searching 'UTM zone 33' found no UTM zone 33N system");
+    tree->EnsureVisible(found);
+    user.Select(res::Tree, found);
+    SnapDialog(user, "utm-zone-33n-selected");
+    user.Click(platform::IDOK);
+}
+
+void Tour::PlayPropertySheet(platform::User& user) {
+    SnapDialog(user, "property-sheet");
+    user.Click(platform::IDOK);
+}
+
+void Tour::Snap(std::string const& name, std::function<bool(std::string const&)> const& save) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%02zu-", m_screenshots.size() + 1);
+    std::filesystem::path const path = m_folder / (number + name + ".png");
+    if (!save(path.string()))
+        throw std::runtime_error("cannot write the screenshot " + path.string());
+    m_screenshots.push_back(path);
+}
+
+void Tour::SnapFrame(std::string const& name) {
+    Snap(name, [this](std::string const& path) { return m_frame.SaveScreenshot(path); });
+}
+
+void Tour::SnapDialog(platform::User& user, std::string const& name) {
+    Snap(name, [&user](std::string const& path) { return user.GetDialog().SaveScreenshot(path); });
+}
+
+void Tour::KeepMessageBoxes(platform::Driver const& driver) {
+    for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes())
+        m_messageBoxes.push_back(box.caption + L": " + box.text);
+}
+
+} // namespace gridhost
