@@ -28,7 +28,7 @@ int RunTour(HostFrame& frame, std::filesystem::path const& folder) {
     Tour tour(frame, folder);
     Gridlore::CoordinateSystem const chosen = tour.Run();
     for (std::wstring const& box : tour.MessageBoxes())
-        std::cerr << "gridlore-host: the tour was shown: " << shr::ToUtf8(box) << '\n';
+        std::cerr << "gridlore-host: a box during the tour said: " << shr::ToUtf8(box) << '\n';
     std::cout << shr::ToUtf8(chosen.GetLeafName()) << '\n';
     std::cerr << "gridlore-host: " << tour.Screenshots().size() << " screenshots in "
               << folder.string() << '\n';
