@@ -18,22 +18,25 @@ std::vector<korfile::KORFileType> CandidateTypes(std::filesystem::path const& pa
     std::vector<korfile::KORFileType> byExtension;
     korfile::IsReferenceFile(path, byContent, byExtension);
     for (korfile::KORFileType const type : byExtension) {
-        if (std::find(byContent.begin(), byContent.end(), type) == byContent.end())
+        if (std::find(byContent.begin(), byContent.end(), type) == byContent.end()) {
             byContent.push_back(type);
+        }
     }
     return byContent;
 }
 
 Gridlore::CoordinateSystem ReadFile(std::string const& argument) {
     std::vector<korfile::KORFileType> const types = CandidateTypes(argument);
-    if (types.empty())
+    if (types.empty()) {
         throw ArgumentError("'" + argument +
                             "': not a coordinate-reference file (.qrf2, .qrf, .prj, .wkt, "
                             ".aux.xml)");
+    }
     std::unique_ptr<kor::CSDef> const definition =
         korfile::ReadReferenceFile(types.front(), argument, 0.0, 0.0);
-    if (!definition)
+    if (!definition) {
         throw ArgumentError("'" + argument + "': the file holds no coordinate system");
+    }
     return Gridlore::CoordinateSystem(*definition);
 }
 
@@ -46,38 +49,45 @@ bool IsCode(std::wstring const& text) {
 
 HostDocument::HostDocument(std::vector<std::string> const& inUse,
                            std::optional<std::string> const& current) {
-    for (std::string const& argument : inUse.empty() ? DefaultSystems() : inUse)
+    for (std::string const& argument : inUse.empty() ? DefaultSystems() : inUse) {
         m_inUse.push_back(ReadSystem(argument));
+    }
     SetCurrent(current ? ReadSystem(*current) : m_inUse.at(0));
 }
 
 void HostDocument::SetCurrent(Gridlore::CoordinateSystem const& system) {
     m_current = system;
-    if (m_inUse.Find(system, false) != nullptr)
+    if (m_inUse.Find(system, false) != nullptr) {
         return;
+    }
     Gridlore::CoordinateSystemCollection reordered;
     reordered.push_back(system);
-    for (Gridlore::CoordinateSystem const& used : m_inUse)
+    for (Gridlore::CoordinateSystem const& used : m_inUse) {
         reordered.push_back(used);
+    }
     m_inUse = std::move(reordered);
 }
 
 Gridlore::CoordinateSystem HostDocument::ReadSystem(std::string const& argument) {
     std::wstring const text = shr::Trim(shr::FromUtf8(argument));
-    if (text.empty())
+    if (text.empty()) {
         throw ArgumentError("an empty system was given");
+    }
     try {
         std::error_code error;
-        if (std::filesystem::is_regular_file(argument, error))
+        if (std::filesystem::is_regular_file(argument, error)) {
             return ReadFile(argument);
-        if (!korfile::FileTypesByExtension(argument).empty())
+        }
+        if (!korfile::FileTypesByExtension(argument).empty()) {
             throw ArgumentError("'" + argument + "': no such file");
+        }
         std::wstring const definition = IsCode(text) ? L"EPSG:" + text : text;
         return Gridlore::CoordinateSystem(definition.c_str(), true);
     } catch (kor::KORException const& error) {
         std::string message = shr::ToUtf8(error.Message());
-        if (message.find(argument) == std::string::npos)
+        if (message.find(argument) == std::string::npos) {
             message = "'" + argument + "': " + message;
+        }
         throw ArgumentError(message);
     }
 }

@@ -27,19 +27,22 @@ std::string LoadFavorites(std::filesystem::path const& path) {
     auto& favorites = shr::Singleton<Gridlore::CFavoritesCollection>::Instance();
     favorites.clear();
     try {
-        for (Gridlore::CoordinateSystem const& system : korfile::ReadCollectionFile(path))
+        for (Gridlore::CoordinateSystem const& system : korfile::ReadCollectionFile(path)) {
             favorites.push_back(system);
+        }
         return {};
     } catch (kor::KORException const& error) {
         std::string problem = "The favourites cannot be loaded: " + shr::ToUtf8(error.Message());
-        if (problem.find(path.string()) == std::string::npos)
+        if (problem.find(path.string()) == std::string::npos) {
             problem += " ('" + path.string() + "')";
+        }
         std::error_code failed;
         std::filesystem::path const aside = AsidePath(path);
         std::filesystem::rename(path, aside, failed);
-        if (failed)
+        if (failed) {
             return problem + "\nIt could not be moved aside (" + failed.message() +
                    "), so adding a favourite will replace it.";
+        }
         return problem + "\nIt was kept as '" + aside.string() + "'; the favourites start empty.";
     }
 }

@@ -85,8 +85,9 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
 bool HostFrame::ChooseInDialog() {
     gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
                              m_document.InUse());
-    if (dialog.DoModal() != platform::IDOK)
+    if (dialog.DoModal() != platform::IDOK) {
         return false;
+    }
     m_document.SetCurrent(dialog.CurrentCoordinateSystem());
     ShowDocument();
     return true;
@@ -96,8 +97,9 @@ bool HostFrame::ChooseInPropertySheet() {
     gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink);
     platform::PropertySheet sheet(L"Document Properties", nullptr);
     sheet.AddPage(page);
-    if (sheet.DoModal() != platform::IDOK)
+    if (sheet.DoModal() != platform::IDOK) {
         return false;
+    }
     m_document.SetCurrent(page.CurrentCoordinateSystem());
     ShowDocument();
     return true;

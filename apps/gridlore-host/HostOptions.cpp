@@ -13,8 +13,9 @@ struct Option {
 
 Option SplitOption(std::string const& argument) {
     std::size_t const equals = argument.find('=');
-    if (equals == std::string::npos)
+    if (equals == std::string::npos) {
         return {argument, std::nullopt};
+    }
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
@@ -35,24 +36,29 @@ HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
         }
         Option const option = SplitOption(argument);
         auto const value = [&]() -> std::string {
-            if (option.inlineValue)
+            if (option.inlineValue) {
                 return *option.inlineValue;
-            if (position + 1 == arguments.size())
+            }
+            if (position + 1 == arguments.size()) {
                 throw ArgumentError(option.name + " needs a value");
+            }
             return arguments[++position];
         };
         if ((option.name == "--help" || option.name == "-h") && !option.inlineValue) {
             options.help = true;
         } else if (option.name == "--current") {
-            if (options.current)
+            if (options.current) {
                 throw ArgumentError("--current is given twice");
+            }
             options.current = value();
         } else if (option.name == "--tour") {
-            if (options.tourFolder)
+            if (options.tourFolder) {
                 throw ArgumentError("--tour is given twice");
+            }
             std::string const folder = value();
-            if (folder.empty())
+            if (folder.empty()) {
                 throw ArgumentError("--tour needs a folder");
+            }
             options.tourFolder = folder;
         } else {
             throw ArgumentError("unknown option '" + argument + "'");

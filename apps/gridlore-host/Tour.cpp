@@ -22,8 +22,9 @@ platform::TreeItem FindLeaf(platform::TreeCtrl const& tree, platform::TreeItem p
     for (platform::TreeItem item = parent ? tree.GetChildItem(parent) : tree.GetRootItem(); item;
          item = tree.GetNextSiblingItem(item)) {
         if (!tree.GetChildItem(item)) {
-            if (tree.GetItemText(item).find(text) != std::wstring::npos)
+            if (tree.GetItemText(item).find(text) != std::wstring::npos) {
                 return item;
+            }
         } else if (platform::TreeItem const found = FindLeaf(tree, item, text)) {
             return found;
         }
@@ -48,8 +49,9 @@ Gridlore::CoordinateSystem Tour::Run() {
                                [this](platform::User& user) { PlayBrowser(user); });
         bool const chosen = m_frame.ChooseInDialog();
         KeepMessageBoxes(browserDriver);
-        if (!chosen)
+        if (!chosen) {
             throw std::runtime_error("the browser did not close with OK");
+        }
     }
     SnapFrame("main-window-with-choice");
 
@@ -60,8 +62,9 @@ Gridlore::CoordinateSystem Tour::Run() {
                              [this](platform::User& user) { PlayPropertySheet(user); });
         bool const accepted = m_frame.ChooseInPropertySheet();
         KeepMessageBoxes(sheetDriver);
-        if (!accepted)
+        if (!accepted) {
             throw std::runtime_error("the property sheet did not close with OK");
+        }
     }
     return m_frame.Document().Current();
 }
@@ -76,11 +79,13 @@ void Tour::PlayBrowser(platform::User& user) {
     SnapDialog(user, "search-utm-zone-33");
 
     auto* tree = dynamic_cast<platform::TreeCtrl*>(&user.GetDialog().GetDlgItem(res::Tree));
-    if (tree == nullptr)
+    if (tree == nullptr) {
         throw std::runtime_error("the browser's tree is not a tree control");
+    }
     platform::TreeItem const found = FindLeaf(*tree, {}, L"UTM zone 33N");
-    if (!found)
+    if (!found) {
         throw std::runtime_error("searching 'UTM zone 33' found no UTM zone 33N system");
+    }
     tree->EnsureVisible(found);
     user.Select(res::Tree, found);
     SnapDialog(user, "utm-zone-33n-selected");
@@ -96,8 +101,9 @@ void Tour::Snap(std::string const& name, std::function<bool(std::string const&)>
     char number[8];
     std::snprintf(number, sizeof number, "%02zu-", m_screenshots.size() + 1);
     std::filesystem::path const path = m_folder / (number + name + ".png");
-    if (!save(path.string()))
+    if (!save(path.string())) {
         throw std::runtime_error("cannot write the screenshot " + path.string());
+    }
     m_screenshots.push_back(path);
 }
 
@@ -110,8 +116,9 @@ void Tour::SnapDialog(platform::User& user, std::string const& name) {
 }
 
 void Tour::KeepMessageBoxes(platform::Driver const& driver) {
-    for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes())
+    for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
         m_messageBoxes.push_back(box.caption + L": " + box.text);
+    }
 }
 
 } // namespace gridhost

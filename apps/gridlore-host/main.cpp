@@ -27,8 +27,9 @@ using namespace gridhost;
 int RunTour(HostFrame& frame, std::filesystem::path const& folder) {
     Tour tour(frame, folder);
     Gridlore::CoordinateSystem const chosen = tour.Run();
-    for (std::wstring const& box : tour.MessageBoxes())
+    for (std::wstring const& box : tour.MessageBoxes()) {
         std::cerr << "gridlore-host: a box during the tour said: " << shr::ToUtf8(box) << '\n';
+    }
     std::cout << shr::ToUtf8(chosen.GetLeafName()) << '\n';
     std::cerr << "gridlore-host: " << tour.Screenshots().size() << " screenshots in "
               << folder.string() << '\n';
@@ -41,12 +42,14 @@ int RunHost(HostOptions const& options, HostDocument& document) {
 
     std::error_code failed;
     std::filesystem::create_directories(ConfigDirectory(), failed);
-    if (failed)
+    if (failed) {
         std::cerr << "gridlore-host: cannot create " << ConfigDirectory().string() << ": "
                   << failed.message() << "; favourites and history will not be kept\n";
+    }
     std::string const favoritesProblem = LoadFavorites(FavoritesPath());
-    if (!favoritesProblem.empty())
+    if (!favoritesProblem.empty()) {
         std::cerr << "gridlore-host: " << favoritesProblem << '\n';
+    }
 
     auto* frame =
         new HostFrame(document, FavoritesPath().wstring(), std::make_shared<HostErrorSink>());
@@ -56,9 +59,10 @@ int RunHost(HostOptions const& options, HostDocument& document) {
         frame->Destroy();
         return result;
     }
-    if (!favoritesProblem.empty())
+    if (!favoritesProblem.empty()) {
         wxMessageBox(wxString::FromUTF8(favoritesProblem), "GridloreUI Host", wxOK | wxICON_WARNING,
                      frame);
+    }
     return wxTheApp->OnRun();
 }
 

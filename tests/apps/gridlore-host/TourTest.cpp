@@ -14,19 +14,21 @@
 
 namespace {
 
-struct Run {
+struct Finished {
     int exitCode = -1;
     std::string out;
 };
 
-Run RunCommand(std::string const& command) {
-    Run run;
+Finished RunCommand(std::string const& command) {
+    Finished run;
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
+    if (pipe == nullptr) {
         return run;
+    }
     char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
         run.out += buffer;
+    }
     int const status = ::pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -51,7 +53,7 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     ScratchDirectory const config;
     std::filesystem::path const errors = config / "stderr.txt";
 
-    Run const run =
+    Finished const run =
         RunCommand("XDG_CONFIG_HOME=" + Quoted(config.Path()) + " " + Quoted(HOST_EXECUTABLE) +
                    " --tour " + Quoted(folder) + " 2>" + Quoted(errors));
     ASSERT_EQ(run.exitCode, 0) << Contents(errors);
