@@ -66,6 +66,9 @@ public:
     void OnUpdateCSAdd(platform::CmdUI& cmdUI);
     void OnUpdateCSRemove(platform::CmdUI& cmdUI);
 
+    /// Stands for the tree's root as a parent, so that a null parent can mean "none".
+    static platform::TreeItem Root();
+
     // Tree population.
     void Rebuild(wchar_t const* search);
     platform::TreeItem InsertItem(std::wstring const& text, ItemKind kind, std::int32_t index,
@@ -78,7 +81,7 @@ public:
     bool IsInUseItem(platform::TreeItem item) const;
     bool IsCustomItem(platform::TreeItem item) const;
     bool IsFavoriteItem(platform::TreeItem item) const;
-    platform::TreeItem FindItem(Gridlore::CoordinateSystem const& system);
+    platform::TreeItem FindItem(Gridlore::CoordinateSystem const& system) const;
     void SelectCurrent();
     static std::unique_ptr<kor::CSDef> LookupByDefinition(std::wstring const& text);
     static bool IsSameSystem(Gridlore::CoordinateSystem const& a,
@@ -96,6 +99,8 @@ public:
     // Selection.
     std::shared_ptr<SelectionInfo> GetSelectionInfo(platform::TreeItem item) const;
     void UpdateButtons();
+    /// Whether a point on the screen lies on an item's icon or label.
+    bool IsOnItem(platform::Point screen) const;
 
     std::uint32_t ShownCount() const { return m_shownCount; }
     std::uint32_t TotalCount() const { return m_totalCount; }
@@ -109,13 +114,11 @@ private:
     void AddCustom(wchar_t const* search);
     /// Runs `search` over a collection as one category: counts, filters and inserts.
     void AddCollection(wchar_t const* search, Gridlore::CoordinateSystemCollection const& systems,
-                       wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind,
-                       std::vector<std::wstring> const* names);
+                       wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind);
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
     void ExpandAfterRebuild();
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
-    platform::TreeItem FindItemOf(Gridlore::CoordinateSystem const& system);
     void CreateSearchToolbar(platform::Dialog& host);
 
     std::vector<TreeItemRecord> m_records;

@@ -17,6 +17,10 @@ bool ToolTip::Create(Window& tool) {
     return m_native != nullptr;
 }
 
+void ToolTip::Destroy() {
+    m_native.reset();
+}
+
 namespace {
 backend::NativeToolTip& Checked(std::unique_ptr<backend::NativeToolTip> const& native) {
     if (native == nullptr) {

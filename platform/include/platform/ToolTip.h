@@ -22,6 +22,8 @@ public:
     /// Creates the tooltip for `tool`, which must have a window; false when it cannot.
     bool Create(Window& tool);
     bool HasWindow() const { return m_native != nullptr; }
+    /// Lets the tooltip go before its window does.
+    void Destroy();
     /// One tool covering the whole window, with `text`.
     void AddTool(std::wstring const& text);
     void Activate(bool on);

@@ -1,0 +1,92 @@
+#include "BrowserResources.h"
+
+#include "SearchToolBarImage.h"
+#include "gridui/ResourceIds.h"
+
+namespace gridui {
+
+namespace {
+
+using platform::ControlKind;
+using platform::ControlTemplate;
+using platform::Rect;
+
+// The command buttons form one column on the right, all of one size.
+ControlTemplate CommandButton(int id, wchar_t const* text, int top, unsigned style = 0) {
+    return {id, ControlKind::Button, text, Rect::FromXYWH(230, top, 96, 14),
+            platform::StyleTabStop | style};
+}
+
+platform::DialogTemplate BrowserDialog() {
+    platform::DialogTemplate dialog;
+    dialog.id = res::BrowserDialog;
+    dialog.caption = L"Assign Coordinate System";
+    dialog.size = {333, 309};
+    dialog.controls = {
+        {res::SearchBox, ControlKind::ComboBox, L"", Rect::FromXYWH(6, 6, 177, 30),
+         platform::ComboEditable | platform::ComboSorted | platform::StyleVScroll |
+             platform::StyleTabStop},
+        {res::ToolBarPlaceholder, ControlKind::Static, L"", Rect::FromXYWH(186, 4, 36, 16),
+         platform::StaticFrame | platform::StyleHidden},
+        {res::Tree, ControlKind::TreeView, L"", Rect::FromXYWH(6, 23, 216, 159),
+         platform::TreeHasButtons | platform::TreeHasLines | platform::TreeLinesAtRoot |
+             platform::TreeShowSelAlways | platform::StyleBorder | platform::StyleHScroll |
+             platform::StyleTabStop},
+        // Hidden until a search filters the tree; it then counts the systems shown.
+        {res::Status, ControlKind::Static, L"Static", Rect::FromXYWH(6, 24, 160, 8),
+         platform::StyleHidden},
+        {res::Description, ControlKind::Edit, L"", Rect::FromXYWH(6, 189, 216, 112),
+         platform::EditMultiLine | platform::EditReadOnly | platform::EditAutoVScroll |
+             platform::EditAutoHScroll | platform::StyleVScroll | platform::StyleBorder},
+        CommandButton(res::NewLocal, L"New Local System...", 22),
+        CommandButton(res::NewGeographic, L"New Geographic System...", 41),
+        CommandButton(res::Modify, L"Modify...", 60),
+        CommandButton(res::AddToFavorites, L"Add to Favorites", 93),
+        CommandButton(res::Remove, L"Remove from Favorites", 112),
+        CommandButton(res::LoadFromFile, L"Load from File...", 145),
+        CommandButton(res::SaveToFile, L"Save to File...", 164),
+        CommandButton(platform::IDOK, L"OK", 266, platform::ButtonDefault),
+        CommandButton(platform::IDCANCEL, L"Cancel", 287),
+    };
+    return dialog;
+}
+
+platform::MenuTemplate BrowserMenu() {
+    return {res::BrowserMenu,
+            {{L"",
+              {
+                  {res::AddToFavorites, L"&Add to Favorites"},
+                  {res::Remove, L"&Remove"},
+                  {0, L""},
+                  {res::NewLocal, L"&New Local System..."},
+                  {res::NewGeographic, L"&New Geographic System..."},
+                  {res::Modify, L"&Modify..."},
+              }}}};
+}
+
+platform::ToolBarTemplate SearchToolBar() {
+    std::span<unsigned char const> const image = SearchToolBarImage();
+    return {res::SearchToolBar,
+            {16, 16},
+            {res::Search, res::ClearSearch},
+            {image.begin(), image.end()}};
+}
+
+} // namespace
+
+void AddBrowserResources(platform::ResourceModule& module) {
+    module.AddDialog(BrowserDialog());
+    module.AddMenu(BrowserMenu());
+    module.AddToolBar(SearchToolBar());
+    // Each text is the status-bar prompt, then after the line feed the tooltip.
+    module.AddString(res::NewGeographic,
+                     L"Create a new geographic coordinate system\nNew Geographic System");
+    module.AddString(res::AddToFavorites, L"Add coordinate system to Favorites\nAdd to Favorites");
+    module.AddString(res::Remove, L"Remove coordinate system\nRemove");
+    module.AddString(res::NewLocal,
+                     L"Create a new unreferenced local coordinate system\nNew Local System");
+    module.AddString(res::Search, L"Search coordinate systems\nSearch");
+    module.AddString(res::ClearSearch, L"\nClear Search");
+}
+
+} // namespace gridui

@@ -1,0 +1,56 @@
+// gridui::BrowserRoutes: the routing rows the browser's dialog and page share.
+#pragma once
+
+#include "CRSDlgImpl.h"
+#include "gridui/ResourceIds.h"
+#include "platform/MessageMap.h"
+
+#include <vector>
+
+namespace gridui {
+
+/// Every row hands the event to the host's CRSDlgImpl, in the order the hosts route
+/// them; a host appends its own rows after these.
+class BrowserRoutes final {
+public:
+    template <typename Host> static std::vector<platform::Route> For() {
+        using platform::Event;
+        using platform::Message;
+        return {
+            Row<Host>(Event::KickIdle, platform::AnyControl,
+                      [](Host& host, Message&) { host.Impl().OnKickIdle(host); }),
+            Row<Host>(Event::SelChanged, res::Tree,
+                      [](Host& host, Message& message) {
+                          message.result = 0;
+                          host.Impl().OnSelChangedCS();
+                      }),
+            Row<Host>(Event::Command, res::Search,
+                      [](Host& host, Message&) { host.Impl().OnSearch(); }),
+            Row<Host>(Event::Command, res::ClearSearch,
+                      [](Host& host, Message&) { host.Impl().OnClearSearch(); }),
+            Row<Host>(Event::ContextMenu, platform::AnyControl,
+                      [](Host& host, Message& message) {
+                          host.Impl().OnContextMenu(host, message.window, message.point);
+                      }),
+            Row<Host>(Event::ComboSelChange, res::SearchBox,
+                      [](Host& host, Message&) { host.Impl().OnSelChangeSearch(host); }),
+            Row<Host>(
+                Event::UpdateCommandUI, res::AddToFavorites,
+                [](Host& host, Message& message) { host.Impl().OnUpdateCSAdd(*message.cmdUI); }),
+            Row<Host>(
+                Event::UpdateCommandUI, res::Remove,
+                [](Host& host, Message& message) { host.Impl().OnUpdateCSRemove(*message.cmdUI); }),
+        };
+    }
+
+private:
+    template <typename Host>
+    static platform::Route Row(platform::Event event, platform::ControlId id,
+                               void (*call)(Host&, platform::Message&)) {
+        return {event, id, id, [call](platform::CmdTarget& target, platform::Message& message) {
+                    call(static_cast<Host&>(target), message);
+                }};
+    }
+};
+
+} // namespace gridui

@@ -1,0 +1,94 @@
+#include "gridui/CRSDialog.h"
+
+#include "BrowserRoutes.h"
+#include "CRSDlgImpl.h"
+#include "gridui/ResourceIds.h"
+
+namespace gridui {
+
+namespace {
+
+// WS_CLIPCHILDREN | WS_THICKFRAME: the frame a resizable dialog asks for.
+constexpr unsigned ResizingStyle = 0x2040000;
+
+} // namespace
+
+CRSDialog::CRSDialog(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
+                     std::shared_ptr<shr::IError> const& errorSink, platform::Window* parent,
+                     Gridlore::CoordinateSystemCollection const& inUse)
+    : CDialogResize(res::BrowserDialog, parent, true)
+    , impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink, inUse)) {}
+
+CRSDialog::~CRSDialog() = default;
+
+void CRSDialog::SetCaption(wchar_t const* text) {
+    caption = text != nullptr ? text : L"";
+}
+
+Gridlore::CoordinateSystem const& CRSDialog::CurrentCoordinateSystem() const {
+    return impl->CurrentCoordinateSystem();
+}
+
+shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
+    using namespace shrgui;
+    // The tree and the description share the extra height; the buttons and the
+    // toolbar keep their distance from the right edge, OK and Cancel from the corner.
+    static ResizeMapEntry const map[] = {
+        {-1, ResizeBeginGroup},
+        {res::Tree, ResizeSizeY},
+        {res::Description, ResizeSizeY},
+        {-1, ResizeEndGroup},
+        {res::SearchBox, ResizeSizeX},
+        {res::Tree, ResizeSizeX},
+        {res::Description, ResizeSizeX},
+        {platform::ToolBarWindowId, ResizeMoveX},
+        {res::NewLocal, ResizeMoveX},
+        {res::NewGeographic, ResizeMoveX},
+        {res::Modify, ResizeMoveX},
+        {res::AddToFavorites, ResizeMoveX},
+        {res::Remove, ResizeMoveX},
+        {res::LoadFromFile, ResizeMoveX},
+        {res::SaveToFile, ResizeMoveX},
+        {platform::IDOK, ResizeMoveX | ResizeMoveY},
+        {platform::IDCANCEL, ResizeMoveX | ResizeMoveY},
+        ResizeMapEnd,
+    };
+    return map;
+}
+
+platform::MessageMap const& CRSDialog::GetMessageMap() const {
+    static platform::MessageMap const map(&CDialogResize::GetMessageMap(), [] {
+        std::vector<platform::Route> routes = BrowserRoutes::For<CRSDialog>();
+        routes.push_back(
+            platform::OnNotify(platform::Event::DblClk, res::Tree, &CRSDialog::OnDblClkTree));
+        return routes;
+    }());
+    return map;
+}
+
+bool CRSDialog::OnInitDialog() {
+    CDialogResize::OnInitDialog();
+    if (!caption.empty()) {
+        SetWindowText(caption);
+    }
+    bool const result = impl->OnInitDialog(*this);
+    InitResizing(true, true, ResizingStyle);
+    return result;
+}
+
+void CRSDialog::SafeDoDataExchange(platform::DataExchange& exchange) {
+    impl->DoDataExchange(exchange);
+}
+
+void CRSDialog::OnDblClkTree(platform::Message& message) {
+    message.result = 0;
+    // A folder or nothing selected: OK is off and a double click only opens or closes.
+    if (!GetDlgItem(platform::IDOK).IsWindowEnabled()) {
+        return;
+    }
+    if (impl->IsOnItem(message.point)) {
+        OnOK();
+    }
+}
+
+} // namespace gridui

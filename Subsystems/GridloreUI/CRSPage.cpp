@@ -1,0 +1,49 @@
+#include "gridui/CRSPage.h"
+
+#include "BrowserRoutes.h"
+#include "CRSDlgImpl.h"
+#include "gridui/ResourceIds.h"
+
+namespace gridui {
+
+CRSPage::CRSPage(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
+                 std::shared_ptr<shr::IError> const& errorSink)
+    : PropertyPage(res::BrowserDialog)
+    , impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink,
+                                        Gridlore::CoordinateSystemCollection{})) {}
+
+CRSPage::~CRSPage() = default;
+
+void CRSPage::SetCaption(wchar_t const* text) {
+    caption = text != nullptr ? text : L"";
+}
+
+Gridlore::CoordinateSystem const& CRSPage::CurrentCoordinateSystem() const {
+    return impl->CurrentCoordinateSystem();
+}
+
+platform::MessageMap const& CRSPage::GetMessageMap() const {
+    static platform::MessageMap const map(&PropertyPage::GetMessageMap(),
+                                          BrowserRoutes::For<CRSPage>());
+    return map;
+}
+
+bool CRSPage::OnInitDialog() {
+    bool const result = PropertyPage::OnInitDialog();
+    if (!caption.empty()) {
+        SetWindowText(caption);
+    }
+    impl->OnInitDialog(*this);
+    // The sheet's OK and Cancel accept or drop the choice.
+    for (platform::ControlId const id : {platform::IDOK, platform::IDCANCEL}) {
+        GetDlgItem(id).EnableWindow(false);
+        GetDlgItem(id).ShowWindow(false);
+    }
+    return result;
+}
+
+void CRSPage::DoDataExchange(platform::DataExchange& exchange) {
+    impl->DoDataExchange(exchange);
+}
+
+} // namespace gridui

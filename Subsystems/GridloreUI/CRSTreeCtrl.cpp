@@ -1,0 +1,76 @@
+#include "CRSTreeCtrl.h"
+
+namespace gridui {
+
+wchar_t const* CRSTreeCtrl::CustomHint() {
+    return L"Custom coordinate systems are removed when this window closes unless used as the "
+           L"current coordinate system. Add to Favorites to keep for future use.";
+}
+
+bool CRSTreeCtrl::IsHintActive() const {
+    return toolTip.IsActive();
+}
+
+platform::MessageMap const& CRSTreeCtrl::GetMessageMap() const {
+    static platform::MessageMap const map(
+        &TreeCtrl::GetMessageMap(),
+        {
+            platform::OnNotify(platform::Event::CustomDraw, platform::AnyControl,
+                               &CRSTreeCtrl::OnCustomDraw),
+            platform::OnMouseMove(&CRSTreeCtrl::OnMouseMove),
+        });
+    return map;
+}
+
+void CRSTreeCtrl::PreSubclassWindow() {
+    TreeCtrl::PreSubclassWindow();
+    // Without its tooltip the tree still works; only the hint is lost.
+    if (!toolTip.Create(*this)) {
+        return;
+    }
+    toolTip.AddTool(CustomHint());
+    toolTip.Activate(false);
+}
+
+void CRSTreeCtrl::OnDestroy() {
+    hoverItem = {};
+    customItem = {};
+    toolTip.Destroy();
+    TreeCtrl::OnDestroy();
+}
+
+platform::Rect CRSTreeCtrl::IconArea(platform::Rect label) {
+    int const side = label.Height() - 2;
+    return platform::Rect::FromXYWH(label.right + 4, label.top + 1, side, side);
+}
+
+void CRSTreeCtrl::OnCustomDraw(platform::Message& message) {
+    platform::CustomDraw const& draw = *message.draw;
+    message.result = platform::DrawDefault;
+    if (draw.stage == platform::DrawStage::PrePaint) {
+        message.result = platform::DrawNotifyItemDraw;
+    } else if (!customItem || draw.item != customItem) {
+        return;
+    } else if (draw.stage == platform::DrawStage::ItemPrePaint) {
+        message.result = platform::DrawNotifyPostPaint;
+    } else if (std::optional<platform::Rect> const label = GetItemRect(customItem, true)) {
+        draw.context->DrawIcon(platform::StockIcon::Warning, IconArea(*label));
+    }
+}
+
+void CRSTreeCtrl::OnMouseMove(platform::Point point) {
+    std::optional<platform::Rect> const label =
+        customItem ? GetItemRect(customItem, true) : std::nullopt;
+    bool const overIcon = label && IconArea(*label).Contains(point);
+    if (!toolTip.HasWindow()) {
+        hoverItem = overIcon ? customItem : platform::TreeItem{};
+    } else if (overIcon && !hoverItem) {
+        hoverItem = customItem;
+        toolTip.Activate(true);
+    } else if (!overIcon && hoverItem) {
+        hoverItem = {};
+        toolTip.Activate(false);
+    }
+}
+
+} // namespace gridui

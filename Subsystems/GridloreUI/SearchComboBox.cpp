@@ -1,0 +1,24 @@
+#include "SearchComboBox.h"
+
+#include "gridui/ResourceIds.h"
+#include "platform/Dialog.h"
+
+namespace gridui {
+
+SearchComboBox::~SearchComboBox() = default;
+
+bool SearchComboBox::PreTranslateMessage(platform::Message& message) {
+    if (message.event != platform::Event::KeyDown || message.key != platform::KeyReturn) {
+        return CHistoryCombo::PreTranslateMessage(message);
+    }
+    if (auto* dialog = dynamic_cast<platform::Dialog*>(GetParent())) {
+        platform::Message search;
+        search.event = platform::Event::Command;
+        search.id = res::Search;
+        search.window = this;
+        dialog->RouteMessage(search);
+    }
+    return true;
+}
+
+} // namespace gridui
