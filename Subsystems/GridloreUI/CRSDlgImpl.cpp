@@ -168,6 +168,7 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         shared::RedrawScope redraw(&m_tree);
         m_tree.SetCustomItem({});
         m_tree.DeleteAllItems();
+        m_children.clear();
         m_records.clear();
         m_shownCount = 0;
         m_totalCount = 0;
@@ -333,6 +334,7 @@ TreeItem CRSDlgImpl::InsertItem(std::wstring const& text, ItemKind kind, std::in
     if (customNode) {
         m_tree.SetCustomItem(item);
     }
+    m_children.try_emplace({parent.value, text}, item);
     m_records.push_back({kind, index, item, definition});
     m_tree.SetItemData(item, m_records.size() - 1);
     return item;
@@ -352,18 +354,10 @@ TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, 
     }
     TreeItem current = parent;
     for (std::size_t i = 0; i + 1 < parts.size() && current; ++i) {
-        TreeItem found;
-        TreeItem const first =
-            current == Root() ? m_tree.GetRootItem() : m_tree.GetChildItem(current);
-        for (TreeItem child = first; child; child = m_tree.GetNextSiblingItem(child)) {
-            if (m_tree.GetItemText(child) == parts[i]) {
-                found = child;
-                break;
-            }
-        }
-        current = found ? found
-                        : InsertItem(parts[i], Folder, 0, current, platform::InsertAfter::Sort,
-                                     definition);
+        auto const found = m_children.find({current.value, parts[i]});
+        current = found != m_children.end() ? found->second
+                                            : InsertItem(parts[i], Folder, 0, current,
+                                                         platform::InsertAfter::Sort, definition);
     }
     return InsertItem(parts.back(), kind, index, current, platform::InsertAfter::Sort, definition);
 }

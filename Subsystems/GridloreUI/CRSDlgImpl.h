@@ -13,8 +13,10 @@
 #include "shr/IError.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gridui {
@@ -141,6 +143,11 @@ private:
     std::wstring m_favoritesPath;
     std::shared_ptr<shr::IError> m_error;
     Gridlore::CoordinateSystemCollection m_inUse;
+    /// The first item inserted under each (parent, text) since the tree was emptied: the
+    /// first child with that text, since equal texts sort after each other. Scanning
+    /// thousands of siblings for every inserted name would dominate a rebuild. Whoever
+    /// deletes an item must forget it here.
+    std::map<std::pair<std::uintptr_t, std::wstring>, platform::TreeItem> m_children;
 };
 
 } // namespace gridui

@@ -16,8 +16,11 @@ namespace {
 /// Lower case of the letters in place names (Latin, Greek, Cyrillic) without depending
 /// on the process's locale, which a host may leave at "C".
 wchar_t FoldCase(wchar_t ch) {
-    if ((ch >= L'A' && ch <= L'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) ||
-        (ch >= 0x391 && ch <= 0x3AB && ch != 0x3A2) || (ch >= 0x410 && ch <= 0x42F))
+    // Most text is ASCII, where only A to Z change: skip the library call for it.
+    if (ch < 0xC0)
+        return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + 32) : ch;
+    if ((ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) || (ch >= 0x391 && ch <= 0x3AB && ch != 0x3A2) ||
+        (ch >= 0x410 && ch <= 0x42F))
         return static_cast<wchar_t>(ch + 32);
     if (ch >= 0x400 && ch <= 0x40F)
         return static_cast<wchar_t>(ch + 80);

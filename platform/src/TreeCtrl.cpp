@@ -38,11 +38,23 @@ backend::NativeTree& TreeCtrl::Tree() const {
     return static_cast<backend::NativeTree&>(Native());
 }
 
+namespace {
+
+// Sorted insertion compares texts thousands of times per rebuild; ASCII needs no table.
+wint_t Lower(wchar_t ch) {
+    if (ch < 0x80) {
+        return ch >= L'A' && ch <= L'Z' ? static_cast<wint_t>(ch + 32) : static_cast<wint_t>(ch);
+    }
+    return std::towlower(static_cast<wint_t>(ch));
+}
+
+} // namespace
+
 int TreeCtrl::CompareItemText(std::wstring const& a, std::wstring const& b) {
     std::size_t const common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
-        auto const lowerA = std::towlower(static_cast<wint_t>(a[i]));
-        auto const lowerB = std::towlower(static_cast<wint_t>(b[i]));
+        auto const lowerA = Lower(a[i]);
+        auto const lowerB = Lower(b[i]);
         if (lowerA != lowerB) {
             return lowerA < lowerB ? -1 : 1;
         }
