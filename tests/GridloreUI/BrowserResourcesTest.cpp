@@ -34,6 +34,12 @@ ControlTemplate const& Control(int id) {
     return *found;
 }
 
+/// The edges of a control: its template holds x, y, width and height.
+platform::Rect Edges(ControlTemplate const& control) {
+    return platform::Rect::FromXYWH(control.rect.left, control.rect.top, control.rect.right,
+                                    control.rect.bottom);
+}
+
 bool Overlap(platform::Rect const& a, platform::Rect const& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -64,9 +70,10 @@ TEST(BrowserResources, every_control_lies_inside_the_browser_and_no_visible_ones
     ASSERT_EQ(dialog.size, (platform::Size{client.Width(), client.Height()}));
 
     for (ControlTemplate const& control : dialog.controls) {
-        EXPECT_FALSE(control.rect.IsEmpty()) << control.id;
-        EXPECT_TRUE(control.rect.left >= 0 && control.rect.top >= 0 &&
-                    control.rect.right <= client.right && control.rect.bottom <= client.bottom)
+        platform::Rect const edges = Edges(control);
+        EXPECT_FALSE(edges.IsEmpty()) << control.id;
+        EXPECT_TRUE(edges.left >= 0 && edges.top >= 0 && edges.right <= client.right &&
+                    edges.bottom <= client.bottom)
             << control.id;
     }
     // A combo box's rectangle includes its dropped list, which may cover what lies below.
@@ -78,7 +85,7 @@ TEST(BrowserResources, every_control_lies_inside_the_browser_and_no_visible_ones
                  });
     for (std::size_t i = 0; i < shown.size(); ++i) {
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
-            EXPECT_FALSE(Overlap(shown[i].rect, shown[j].rect))
+            EXPECT_FALSE(Overlap(Edges(shown[i]), Edges(shown[j])))
                 << shown[i].id << " and " << shown[j].id;
         }
     }
