@@ -25,7 +25,7 @@ public:
     /// The same in a property sheet holding the browser page.
     bool ChooseInPropertySheet();
     HostDocument const& Document() const { return m_document; }
-    /// Draws the window, as it shows on the screen, into a PNG file.
+    /// Draws the window's client area into a PNG file.
     bool SaveScreenshot(std::string const& path);
 
 private:

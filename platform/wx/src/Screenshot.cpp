@@ -1,7 +1,7 @@
 #include "platform/wx/Screenshot.h"
 
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
@@ -16,12 +16,14 @@ bool SaveScreenshot(wxTopLevelWindow& window, std::string const& path) {
         wxYield();
         wxMilliSleep(10);
     }
-    wxRect const rect = window.GetScreenRect();
-    wxBitmap bitmap(rect.width, rect.height);
+    // Read from the window's own surface: on GTK 3 the screen's surface keeps serving
+    // the picture it gave first, so every later screenshot would repeat the first one.
+    wxSize const size = window.GetClientSize();
+    wxBitmap bitmap(size.x, size.y);
     {
         wxMemoryDC memory(bitmap);
-        wxScreenDC screen;
-        memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+        wxClientDC client(&window);
+        memory.Blit(0, 0, size.x, size.y, &client, 0, 0);
     }
     return bitmap.ConvertToImage().SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
 }
