@@ -14,22 +14,31 @@ namespace {
 
 namespace res = gridui::res;
 
-/// The first item, depth first, without children whose text holds `text`. The search
-/// files its results under category folders whose names vary with the registry, so
-/// the tour looks for the system rather than for a path.
-platform::TreeItem FindLeaf(platform::TreeCtrl const& tree, platform::TreeItem parent,
-                            std::wstring const& text) {
+struct Leaf {
+    platform::TreeItem item;
+    int depth = -1;
+};
+
+/// The deepest item without children whose text holds `text`, the first in the tree's
+/// order among equals. The search files its results under category folders whose names
+/// vary with the registry, deeper than the document's own copy under its root folder,
+/// so the tour looks for a result rather than for a path.
+Leaf FindResult(platform::TreeCtrl const& tree, platform::TreeItem parent, int depth,
+                std::wstring const& text) {
+    Leaf best;
     for (platform::TreeItem item = parent ? tree.GetChildItem(parent) : tree.GetRootItem(); item;
          item = tree.GetNextSiblingItem(item)) {
-        if (!tree.GetChildItem(item)) {
-            if (tree.GetItemText(item).find(text) != std::wstring::npos) {
-                return item;
-            }
-        } else if (platform::TreeItem const found = FindLeaf(tree, item, text)) {
-            return found;
+        Leaf found;
+        if (tree.GetChildItem(item)) {
+            found = FindResult(tree, item, depth + 1, text);
+        } else if (tree.GetItemText(item).find(text) != std::wstring::npos) {
+            found = {item, depth};
+        }
+        if (found.depth > best.depth) {
+            best = found;
         }
     }
-    return {};
+    return best;
 }
 
 } // namespace
@@ -82,7 +91,7 @@ void Tour::PlayBrowser(platform::User& user) {
     if (tree == nullptr) {
         throw std::runtime_error("the browser's tree is not a tree control");
     }
-    platform::TreeItem const found = FindLeaf(*tree, {}, L"UTM zone 33N");
+    platform::TreeItem const found = FindResult(*tree, {}, 0, L"UTM zone 33N").item;
     if (!found) {
         throw std::runtime_error("searching 'UTM zone 33' found no UTM zone 33N system");
     }
