@@ -50,32 +50,24 @@ Tour::Tour(HostFrame& frame, std::filesystem::path folder)
 Gridlore::CoordinateSystem Tour::Run() {
     std::filesystem::create_directories(m_folder);
     SnapFrame("main-window");
-
-    platform::Driver browserDriver;
-    {
-        platform::DriverScope const driving(browserDriver);
-        browserDriver.OnDialog(res::BrowserDialog,
-                               [this](platform::User& user) { PlayBrowser(user); });
-        bool const chosen = m_frame.ChooseInDialog();
-        KeepMessageBoxes(browserDriver);
-        if (!chosen) {
-            throw std::runtime_error("the browser did not close with OK");
-        }
-    }
+    Accept(&HostFrame::ChooseInDialog, [this](platform::User& user) { PlayBrowser(user); });
     SnapFrame("main-window-with-choice");
-
-    platform::Driver sheetDriver;
-    {
-        platform::DriverScope const driving(sheetDriver);
-        sheetDriver.OnDialog(res::BrowserDialog,
-                             [this](platform::User& user) { PlayPropertySheet(user); });
-        bool const accepted = m_frame.ChooseInPropertySheet();
-        KeepMessageBoxes(sheetDriver);
-        if (!accepted) {
-            throw std::runtime_error("the property sheet did not close with OK");
-        }
-    }
+    Accept(&HostFrame::ChooseInPropertySheet,
+           [this](platform::User& user) { PlayPropertySheet(user); });
     return m_frame.Document().Current();
+}
+
+void Tour::Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene) {
+    platform::Driver driver;
+    platform::DriverScope const driving(driver);
+    driver.OnDialog(res::BrowserDialog, scene);
+    bool const accepted = (m_frame.*command)();
+    for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
+        m_messageBoxes.push_back(box.caption + L": " + box.text);
+    }
+    if (!accepted) {
+        throw std::runtime_error("the browser did not close with OK");
+    }
 }
 
 void Tour::PlayBrowser(platform::User& user) {
@@ -122,12 +114,6 @@ void Tour::SnapFrame(std::string const& name) {
 
 void Tour::SnapDialog(platform::User& user, std::string const& name) {
     Snap(name, [&user](std::string const& path) { return user.GetDialog().SaveScreenshot(path); });
-}
-
-void Tour::KeepMessageBoxes(platform::Driver const& driver) {
-    for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
-        m_messageBoxes.push_back(box.caption + L": " + box.text);
-    }
 }
 
 } // namespace gridhost

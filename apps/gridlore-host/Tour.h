@@ -9,7 +9,6 @@
 #include <vector>
 
 namespace platform {
-class Driver;
 class User;
 } // namespace platform
 
@@ -33,13 +32,15 @@ public:
     std::vector<std::wstring> const& MessageBoxes() const { return m_messageBoxes; }
 
 private:
+    /// Runs the frame's `command` with `scene` playing the browser; throws unless the
+    /// user's choice was accepted. Keeps what the boxes it showed said.
+    void Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene);
     void PlayBrowser(platform::User& user);
     void PlayPropertySheet(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);
     void SnapDialog(platform::User& user, std::string const& name);
-    void KeepMessageBoxes(platform::Driver const& driver);
 
     HostFrame& m_frame;
     std::filesystem::path m_folder;
