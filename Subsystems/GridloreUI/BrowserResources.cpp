@@ -11,15 +11,11 @@ using platform::ControlKind;
 using platform::ControlTemplate;
 using platform::Rect;
 
-/// A template names a control's place as x, y, width and height in dialog units, held in
-/// the rectangle's four fields; it is not a rectangle of edges.
-Rect Place(int x, int y, int width, int height) {
-    return {x, y, width, height};
-}
+// Template rectangles hold x, y, width and height in dialog units.
 
 // The command buttons form one column on the right, all of one size.
 ControlTemplate CommandButton(int id, wchar_t const* text, int top, unsigned style = 0) {
-    return {id, ControlKind::Button, text, Place(230, top, 96, 14), platform::StyleTabStop | style};
+    return {id, ControlKind::Button, text, Rect{230, top, 96, 14}, platform::StyleTabStop | style};
 }
 
 platform::DialogTemplate BrowserDialog() {
@@ -28,18 +24,18 @@ platform::DialogTemplate BrowserDialog() {
     dialog.caption = L"Assign Coordinate System";
     dialog.size = {333, 309};
     dialog.controls = {
-        {res::SearchBox, ControlKind::ComboBox, L"", Place(6, 6, 177, 30),
+        {res::SearchBox, ControlKind::ComboBox, L"", Rect{6, 6, 177, 30},
          platform::ComboEditable | platform::ComboSorted | platform::StyleVScroll |
              platform::StyleTabStop},
-        {res::ToolBarPlaceholder, ControlKind::Static, L"", Place(186, 4, 36, 16),
+        {res::ToolBarPlaceholder, ControlKind::Static, L"", Rect{186, 4, 36, 16},
          platform::StaticFrame | platform::StyleHidden},
-        {res::Tree, ControlKind::TreeView, L"", Place(6, 23, 216, 159),
+        {res::Tree, ControlKind::TreeView, L"", Rect{6, 23, 216, 159},
          platform::TreeHasButtons | platform::TreeHasLines | platform::TreeLinesAtRoot |
              platform::TreeShowSelAlways | platform::StyleBorder | platform::StyleHScroll |
              platform::StyleTabStop},
         // Hidden until a search filters the tree; it then counts the systems shown.
-        {res::Status, ControlKind::Static, L"Static", Place(6, 24, 160, 8), platform::StyleHidden},
-        {res::Description, ControlKind::Edit, L"", Place(6, 189, 216, 112),
+        {res::Status, ControlKind::Static, L"Static", Rect{6, 24, 160, 8}, platform::StyleHidden},
+        {res::Description, ControlKind::Edit, L"", Rect{6, 189, 216, 112},
          platform::EditMultiLine | platform::EditReadOnly | platform::EditAutoVScroll |
              platform::EditAutoHScroll | platform::StyleVScroll | platform::StyleBorder},
         CommandButton(res::NewLocal, L"New Local System...", 22),

@@ -34,10 +34,10 @@ ControlTemplate const& Control(int id) {
     return *found;
 }
 
-/// The edges of a control: its template holds x, y, width and height.
-platform::Rect Edges(ControlTemplate const& control) {
-    return platform::Rect::FromXYWH(control.rect.left, control.rect.top, control.rect.right,
-                                    control.rect.bottom);
+/// A template's rectangle holds x, y, width and height; this is the area it covers.
+platform::Rect Bounds(ControlTemplate const& control) {
+    platform::Rect const& r = control.rect;
+    return platform::Rect::FromXYWH(r.left, r.top, r.right, r.bottom);
 }
 
 bool Overlap(platform::Rect const& a, platform::Rect const& b) {
@@ -70,10 +70,10 @@ TEST(BrowserResources, every_control_lies_inside_the_browser_and_no_visible_ones
     ASSERT_EQ(dialog.size, (platform::Size{client.Width(), client.Height()}));
 
     for (ControlTemplate const& control : dialog.controls) {
-        platform::Rect const edges = Edges(control);
-        EXPECT_FALSE(edges.IsEmpty()) << control.id;
-        EXPECT_TRUE(edges.left >= 0 && edges.top >= 0 && edges.right <= client.right &&
-                    edges.bottom <= client.bottom)
+        platform::Rect const area = Bounds(control);
+        EXPECT_FALSE(area.IsEmpty()) << control.id;
+        EXPECT_TRUE(area.left >= 0 && area.top >= 0 && area.right <= client.right &&
+                    area.bottom <= client.bottom)
             << control.id;
     }
     // A combo box's rectangle includes its dropped list, which may cover what lies below.
@@ -85,7 +85,7 @@ TEST(BrowserResources, every_control_lies_inside_the_browser_and_no_visible_ones
                  });
     for (std::size_t i = 0; i < shown.size(); ++i) {
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
-            EXPECT_FALSE(Overlap(Edges(shown[i]), Edges(shown[j])))
+            EXPECT_FALSE(Overlap(Bounds(shown[i]), Bounds(shown[j])))
                 << shown[i].id << " and " << shown[j].id;
         }
     }
