@@ -374,6 +374,28 @@ TEST_F(BEHAVIOUR_SUITE, renamed_items_take_their_sorted_place_when_the_children_
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, a_sorted_insertion_goes_before_the_first_sibling_that_sorts_after_it) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        for (wchar_t const* text : {L"b", L"c", L"e"}) {
+            tree.InsertItem(text, folder, InsertAfter::Sort);
+        }
+        // Renaming "b" to "f" leaves f, c, e out of order: halving would put "d" first.
+        tree.SetItemText(tree.GetChildItem(folder), L"f");
+        tree.InsertItem(L"d", folder, InsertAfter::Sort);
+        tree.InsertItem(L"g", folder, InsertAfter::Sort);
+        EXPECT_EQ(Children(folder), (std::vector<std::wstring>{L"d", L"f", L"c", L"e", L"g"}));
+        // Inserting at the end breaks the order the same way.
+        TreeItem const other = tree.InsertItem(L"Other");
+        tree.InsertItem(L"x", other, InsertAfter::Sort);
+        tree.InsertItem(L"a", other, InsertAfter::Last);
+        tree.InsertItem(L"b", other, InsertAfter::Sort);
+        EXPECT_EQ(Children(other), (std::vector<std::wstring>{L"b", L"x", L"a"}));
+        user.Close();
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, a_tooltip_follows_activation_and_needs_a_window) {
     Run([&](User& user) {
         platform::ToolTip unattached;

@@ -1,6 +1,7 @@
 #include "HeadlessWindows.h"
 
 #include "platform/Error.h"
+#include "platform/SiblingOrder.h"
 #include "platform/TreeCtrl.h"
 
 #include <algorithm>
@@ -42,19 +43,26 @@ std::vector<std::uintptr_t> const& HeadlessTree::ChildrenOf(std::uintptr_t paren
     return parent == 0 ? m_roots : At(TreeItem{parent}).children;
 }
 
+bool& HeadlessTree::ChildrenInOrder(std::uintptr_t parent) {
+    return parent == 0 ? m_rootsInOrder : At(TreeItem{parent}).childrenInOrder;
+}
+
 TreeItem HeadlessTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
     std::vector<std::uintptr_t>& siblings = ChildrenOf(parent.value);
-    std::uintptr_t const handle = m_next++;
+    bool& inOrder = ChildrenInOrder(parent.value);
+    auto const textOf = [this](std::uintptr_t sibling) -> std::wstring const& {
+        return m_nodes.at(sibling).text;
+    };
     auto position = siblings.end();
     if (where == InsertAfter::First) {
         position = siblings.begin();
     } else if (where == InsertAfter::Sort) {
-        position = std::upper_bound(siblings.begin(), siblings.end(), text,
-                                    [this](std::wstring const& value, std::uintptr_t sibling) {
-                                        return TreeCtrl::CompareItemText(
-                                                   value, m_nodes.at(sibling).text) < 0;
-                                    });
+        position = backend::SortedPlace(siblings, inOrder, text, textOf);
     }
+    inOrder = inOrder &&
+              backend::FitsBetween(position == siblings.begin() ? nullptr : &*(position - 1),
+                                   position == siblings.end() ? nullptr : &*position, text, textOf);
+    std::uintptr_t const handle = m_next++;
     siblings.insert(position, handle);
     Node& node = m_nodes[handle];
     node.text = text;
@@ -66,6 +74,7 @@ void HeadlessTree::Delete(TreeItem item) {
     if (!item) {
         m_nodes.clear();
         m_roots.clear();
+        m_rootsInOrder = true;
         m_selected = {};
         m_top = 0;
         return;
@@ -97,6 +106,16 @@ std::wstring HeadlessTree::GetItemText(TreeItem item) const {
 }
 
 void HeadlessTree::SetItemText(TreeItem item, std::wstring const& text) {
+    std::uintptr_t const parent = At(item).parent;
+    std::vector<std::uintptr_t> const& siblings = ChildrenOf(parent);
+    auto const position = std::find(siblings.begin(), siblings.end(), item.value);
+    bool& inOrder = ChildrenInOrder(parent);
+    inOrder = inOrder &&
+              backend::FitsBetween(position == siblings.begin() ? nullptr : &*(position - 1),
+                                   position + 1 == siblings.end() ? nullptr : &*(position + 1),
+                                   text, [this](std::uintptr_t sibling) -> std::wstring const& {
+                                       return m_nodes.at(sibling).text;
+                                   });
     At(item).text = text;
 }
 
@@ -229,6 +248,7 @@ void HeadlessTree::SortChildren(TreeItem item) {
     std::stable_sort(children.begin(), children.end(), [this](auto a, auto b) {
         return TreeCtrl::CompareItemText(m_nodes.at(a).text, m_nodes.at(b).text) < 0;
     });
+    ChildrenInOrder(item.value) = true;
 }
 
 void HeadlessTree::Paint() {

@@ -95,6 +95,8 @@ private:
         std::uintptr_t data = 0;
         std::uintptr_t parent = 0;
         std::vector<std::uintptr_t> children;
+        /// Whether the children's texts are in order, which allows a binary search.
+        bool childrenInOrder = true;
         bool expanded = false;
     };
 
@@ -102,6 +104,7 @@ private:
     Node const& At(TreeItem item) const;
     std::vector<std::uintptr_t>& ChildrenOf(std::uintptr_t parent);
     std::vector<std::uintptr_t> const& ChildrenOf(std::uintptr_t parent) const;
+    bool& ChildrenInOrder(std::uintptr_t parent);
     /// The items shown, top to bottom (every ancestor expanded).
     std::vector<std::uintptr_t> VisibleRows() const;
     int Depth(std::uintptr_t item) const;
@@ -110,6 +113,7 @@ private:
 
     std::unordered_map<std::uintptr_t, Node> m_nodes;
     std::vector<std::uintptr_t> m_roots;
+    bool m_rootsInOrder = true;
     std::uintptr_t m_next = 1;
     TreeItem m_selected;
     int m_top = 0;

@@ -2,15 +2,13 @@
 
 #include "platform/Error.h"
 #include "platform/Window.h"
+#include "platform/wx/Screenshot.h"
 
 #include <wx/button.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/toplevel.h>
-#include <wx/utils.h>
 
 namespace platform::wx {
 
@@ -297,25 +295,8 @@ backend::NativeToolBar& WxDialog::CreateToolBar(ControlId id) {
 }
 
 bool WxDialog::SaveScreenshot(std::string const& path) {
-    wxWindow& dialog = *wxGetTopLevelParent(&Container());
-    dialog.Raise();
-    dialog.Refresh();
-    // Painting runs from the loop; a few bounded rounds let it finish.
-    for (int round = 0; round < 10; ++round) {
-        dialog.Update();
-        wxYield();
-        wxMilliSleep(10);
-    }
-    // Read from the window's own surface: on GTK 3 the screen's surface keeps serving
-    // the picture it gave first, so every later screenshot would repeat the first one.
-    wxSize const size = dialog.GetClientSize();
-    wxBitmap bitmap(size.x, size.y);
-    {
-        wxMemoryDC memory(bitmap);
-        wxClientDC window(&dialog);
-        memory.Blit(0, 0, size.x, size.y, &window, 0, 0);
-    }
-    return bitmap.ConvertToImage().SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+    auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&Container()));
+    return window != nullptr && platform::wx::SaveScreenshot(*window, path);
 }
 
 void WxDialog::OnCharHook(wxKeyEvent& event) {

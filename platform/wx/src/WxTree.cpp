@@ -1,4 +1,5 @@
 #include "WxWindows.h"
+#include "platform/SiblingOrder.h"
 
 #include "platform/Error.h"
 #include "platform/TreeCtrl.h"
@@ -23,10 +24,6 @@ struct ItemData final : wxTreeItemData {
 };
 
 namespace {
-
-bool InOrder(std::wstring const& before, std::wstring const& after) {
-    return TreeCtrl::CompareItemText(before, after) <= 0;
-}
 
 /// Draws stock icons for custom-draw handlers.
 class WxDrawContext final : public DrawContext {
@@ -119,33 +116,23 @@ ItemData& WxTree::DataOf(wxTreeItemId id) const {
     return *static_cast<ItemData*>(Tree().GetItemData(id));
 }
 
-std::vector<wxTreeItemId>::iterator WxTree::SortedPlace(ItemData& parent,
-                                                        std::wstring const& text) const {
-    // After the last sibling that does not sort after the new text; in a sorted list,
-    // that is the upper bound.
-    auto const sortsAfter = [&](wxTreeItemId sibling) {
-        return TreeCtrl::CompareItemText(text, DataOf(sibling).text) < 0;
-    };
-    if (!parent.sorted) {
-        return std::find_if(parent.children.begin(), parent.children.end(), sortsAfter);
-    }
-    return std::partition_point(parent.children.begin(), parent.children.end(),
-                                [&](wxTreeItemId sibling) { return !sortsAfter(sibling); });
-}
-
 TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
     wxTreeItemId const under = Native(parent);
     ItemData& family = DataOf(under);
     std::vector<wxTreeItemId>& siblings = family.children;
+    auto const textOf = [this](wxTreeItemId sibling) -> std::wstring const& {
+        return DataOf(sibling).text;
+    };
     auto position = siblings.end();
     if (where == InsertAfter::First) {
         position = siblings.begin();
     } else if (where == InsertAfter::Sort) {
-        position = SortedPlace(family, text);
+        position = backend::SortedPlace(siblings, family.sorted, text, textOf);
     }
-    family.sorted = family.sorted &&
-                    (position == siblings.begin() || InOrder(DataOf(*(position - 1)).text, text)) &&
-                    (position == siblings.end() || InOrder(text, DataOf(*position).text));
+    family.sorted =
+        family.sorted &&
+        backend::FitsBetween(position == siblings.begin() ? nullptr : &*(position - 1),
+                             position == siblings.end() ? nullptr : &*position, text, textOf);
     auto* data = new ItemData;
     data->text = text;
     auto const before = static_cast<std::size_t>(position - siblings.begin());
@@ -192,8 +179,10 @@ void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
     auto const position = std::find(family.children.begin(), family.children.end(), id);
     family.sorted =
         family.sorted &&
-        (position == family.children.begin() || InOrder(DataOf(*(position - 1)).text, text)) &&
-        (position + 1 == family.children.end() || InOrder(text, DataOf(*(position + 1)).text));
+        backend::FitsBetween(
+            position == family.children.begin() ? nullptr : &*(position - 1),
+            position + 1 == family.children.end() ? nullptr : &*(position + 1), text,
+            [this](wxTreeItemId sibling) -> std::wstring const& { return DataOf(sibling).text; });
     DataOf(id).text = text;
     Tree().SetItemText(id, ToWx(text));
 }

@@ -125,9 +125,6 @@ private:
     wxTreeItemId Native(TreeItem item) const;
     static TreeItem Handle(wxTreeItemId id);
     ItemData& DataOf(wxTreeItemId id) const;
-    /// Where a sorted insertion of `text` among `parent`'s children goes.
-    std::vector<wxTreeItemId>::iterator SortedPlace(ItemData& parent,
-                                                    std::wstring const& text) const;
 
     wxTreeItemId m_root;
 };

@@ -105,30 +105,3 @@ TEST(WxDialog, a_later_screenshot_shows_what_changed_since_the_first) {
     };
     EXPECT_TRUE(read(first) != read(second)) << "the second screenshot repeats the first";
 }
-
-TEST(WxDialog, a_sorted_insertion_among_renamed_siblings_goes_before_the_first_that_sorts_after) {
-    platform::BackendScope const backend(BackendUnderTest());
-    testdialog::Resources const resources;
-    platform::Driver driver;
-    platform::DriverScope const driverScope(driver);
-    testdialog::TestDialog dialog;
-    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
-        auto& tree = dialog.tree;
-        TreeItem const folder = tree.InsertItem(L"Folder");
-        for (wchar_t const* text : {L"b", L"c", L"e"}) {
-            tree.InsertItem(text, folder, InsertAfter::Sort);
-        }
-        // "b" renamed "f" leaves f, c, e: out of order, so no binary search may be used.
-        tree.SetItemText(tree.GetChildItem(folder), L"f");
-        tree.InsertItem(L"d", folder, InsertAfter::Sort);
-        tree.InsertItem(L"g", folder, InsertAfter::Sort);
-        std::vector<std::wstring> texts;
-        for (TreeItem item = tree.GetChildItem(folder); item;
-             item = tree.GetNextSiblingItem(item)) {
-            texts.push_back(tree.GetItemText(item));
-        }
-        EXPECT_EQ(texts, (std::vector<std::wstring>{L"d", L"f", L"c", L"e", L"g"}));
-        user.Close();
-    });
-    dialog.DoModal();
-}

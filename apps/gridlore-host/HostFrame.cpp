@@ -1,0 +1,134 @@
+#include "HostFrame.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/CRSPage.h"
+#include "platform/Ids.h"
+#include "platform/PropertySheet.h"
+#include "platform/wx/Screenshot.h"
+#include "shr/Logger.h"
+
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace gridhost {
+namespace {
+
+enum : int { IdChooseInDialog = wxID_HIGHEST + 1, IdChooseInPropertySheet };
+
+wxString const& FrameTitle() {
+    static wxString const title = "GridloreUI Host";
+    return title;
+}
+
+} // namespace
+
+HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
+                     std::shared_ptr<shr::IError> errorSink)
+    : wxFrame(nullptr, wxID_ANY, FrameTitle(), wxDefaultPosition, wxSize(720, 560))
+    , m_document(document)
+    , m_favoritesPath(std::move(favoritesPath))
+    , m_errorSink(std::move(errorSink)) {
+    auto* menu = new wxMenu;
+    menu->Append(IdChooseInDialog, "&Choose Coordinate System...\tCtrl+K",
+                 "Choose the document's coordinate system in the browser");
+    menu->Append(IdChooseInPropertySheet, "Choose in a &Property Sheet...\tCtrl+Shift+K",
+                 "Choose the document's coordinate system on a page of a property sheet");
+    menu->AppendSeparator();
+    menu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
+    auto* menuBar = new wxMenuBar;
+    menuBar->Append(menu, "&Document");
+    SetMenuBar(menuBar);
+    CreateStatusBar();
+
+    auto* panel = new wxPanel(this);
+    m_description = new wxTextCtrl(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                   wxTE_MULTILINE | wxTE_READONLY);
+    m_inUse = new wxListBox(panel, wxID_ANY);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->Add(new wxButton(panel, IdChooseInDialog, "&Choose Coordinate System..."), 0, wxRIGHT,
+                 8);
+    buttons->Add(new wxButton(panel, IdChooseInPropertySheet, "Choose in a &Property Sheet..."), 0,
+                 wxRIGHT, 8);
+    buttons->AddStretchSpacer();
+    buttons->Add(new wxButton(panel, wxID_EXIT, "&Quit"));
+
+    auto* layout = new wxBoxSizer(wxVERTICAL);
+    layout->Add(new wxStaticText(panel, wxID_ANY, "Current coordinate system:"), 0,
+                wxLEFT | wxRIGHT | wxTOP, 8);
+    layout->Add(m_description, 3, wxEXPAND | wxALL, 8);
+    layout->Add(new wxStaticText(panel, wxID_ANY, "Systems in use:"), 0, wxLEFT | wxRIGHT, 8);
+    layout->Add(m_inUse, 2, wxEXPAND | wxALL, 8);
+    layout->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+    panel->SetSizer(layout);
+
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ChooseInDialog); },
+        IdChooseInDialog);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ChooseInPropertySheet); },
+        IdChooseInPropertySheet);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+    // Buttons send their commands up to the frame, where the menu's handlers take them.
+    panel->Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) {
+        wxCommandEvent command(wxEVT_MENU, event.GetId());
+        ProcessWindowEvent(command);
+    });
+    ShowDocument();
+}
+
+bool HostFrame::ChooseInDialog() {
+    gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
+                             m_document.InUse());
+    if (dialog.DoModal() != platform::IDOK) {
+        return false;
+    }
+    m_document.SetCurrent(dialog.CurrentCoordinateSystem());
+    ShowDocument();
+    return true;
+}
+
+bool HostFrame::ChooseInPropertySheet() {
+    gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink);
+    platform::PropertySheet sheet(L"Document Properties", nullptr);
+    sheet.AddPage(page);
+    if (sheet.DoModal() != platform::IDOK) {
+        return false;
+    }
+    m_document.SetCurrent(page.CurrentCoordinateSystem());
+    ShowDocument();
+    return true;
+}
+
+bool HostFrame::SaveScreenshot(std::string const& path) {
+    return platform::wx::SaveScreenshot(*this, path);
+}
+
+void HostFrame::ShowDocument() {
+    Gridlore::CoordinateSystem const& current = m_document.Current();
+    m_description->SetValue(current.GetDescription());
+    int const currentRow = m_document.InUse().FindIndex(current, false);
+    m_inUse->Clear();
+    for (Gridlore::CoordinateSystem const& system : m_document.InUse()) {
+        bool const isCurrent = static_cast<int>(m_inUse->GetCount()) == currentRow;
+        m_inUse->Append(system.GetLeafName() + (isCurrent ? L"  (current)" : L""));
+    }
+    m_inUse->SetSelection(currentRow);
+    SetStatusText(current.GetLeafName());
+}
+
+void HostFrame::RunCommand(bool (HostFrame::*command)()) {
+    try {
+        (this->*command)();
+    } catch (...) {
+        shr::LogExceptionInfo(L"gridlore-host", L"" __FILE__, __LINE__);
+        m_errorSink->ShowError(L"", L"The command failed: " + shr::DescribeCurrentException());
+    }
+}
+
+} // namespace gridhost

@@ -1,0 +1,86 @@
+#include "HostOptions.h"
+
+#include "ArgumentError.h"
+
+namespace gridhost {
+namespace {
+
+/// Splits "--name=value" so that options read the same with "=" or a separate value.
+struct Option {
+    std::string name;
+    std::optional<std::string> inlineValue;
+};
+
+Option SplitOption(std::string const& argument) {
+    std::size_t const equals = argument.find('=');
+    if (equals == std::string::npos) {
+        return {argument, std::nullopt};
+    }
+    return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+} // namespace
+
+HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
+    HostOptions options;
+    bool optionsEnded = false;
+    for (std::size_t position = 0; position < arguments.size(); ++position) {
+        std::string const& argument = arguments[position];
+        if (optionsEnded || !argument.starts_with('-') || argument == "-") {
+            options.systems.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        Option const option = SplitOption(argument);
+        auto const value = [&]() -> std::string {
+            if (option.inlineValue) {
+                return *option.inlineValue;
+            }
+            if (position + 1 == arguments.size()) {
+                throw ArgumentError(option.name + " needs a value");
+            }
+            return arguments[++position];
+        };
+        if ((option.name == "--help" || option.name == "-h") && !option.inlineValue) {
+            options.help = true;
+        } else if (option.name == "--current") {
+            if (options.current) {
+                throw ArgumentError("--current is given twice");
+            }
+            options.current = value();
+        } else if (option.name == "--tour") {
+            if (options.tourFolder) {
+                throw ArgumentError("--tour is given twice");
+            }
+            std::string const folder = value();
+            if (folder.empty()) {
+                throw ArgumentError("--tour needs a folder");
+            }
+            options.tourFolder = folder;
+        } else {
+            throw ArgumentError("unknown option '" + argument + "'");
+        }
+    }
+    return options;
+}
+
+std::string UsageText() {
+    return "usage: gridlore-host [--current SYSTEM] [--tour FOLDER] [SYSTEM...]\n"
+           "A sample mapping application whose document uses the SYSTEMs and has one current\n"
+           "system. A SYSTEM is an EPSG code (4326, EPSG:32633) or a reference file (.qrf2,\n"
+           ".qrf, .prj, .wkt, .aux.xml). Without SYSTEMs the document uses EPSG:4326,\n"
+           "EPSG:32633 and EPSG:3857.\n"
+           "  --current SYSTEM   the current system (default: the first SYSTEM); it is in use too\n"
+           "  --tour FOLDER      play a short scripted session in the browser, save a screenshot\n"
+           "                     of each step into FOLDER, print the chosen system and exit\n"
+           "  --help             this text\n"
+           "The favourites (favorites.qrf2) and the search history (settings.ini) are kept in\n"
+           "$XDG_CONFIG_HOME/gridlore-host, else ~/.config/gridlore-host.\n"
+           "exit codes: 0 success, 1 failure while running (no display, a failed tour),\n"
+           "2 bad arguments\n";
+}
+
+} // namespace gridhost

@@ -1,0 +1,119 @@
+#include "Tour.h"
+
+#include "HostFrame.h"
+#include "gridui/ResourceIds.h"
+#include "platform/Dialog.h"
+#include "platform/Driver.h"
+#include "platform/TreeCtrl.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace gridhost {
+namespace {
+
+namespace res = gridui::res;
+
+struct Leaf {
+    platform::TreeItem item;
+    int depth = -1;
+};
+
+/// The deepest item without children whose text holds `text`, the first in the tree's
+/// order among equals. The search files its results under category folders whose names
+/// vary with the registry, deeper than the document's own copy under its root folder,
+/// so the tour looks for a result rather than for a path.
+Leaf FindResult(platform::TreeCtrl const& tree, platform::TreeItem parent, int depth,
+                std::wstring const& text) {
+    Leaf best;
+    for (platform::TreeItem item = parent ? tree.GetChildItem(parent) : tree.GetRootItem(); item;
+         item = tree.GetNextSiblingItem(item)) {
+        Leaf found;
+        if (tree.GetChildItem(item)) {
+            found = FindResult(tree, item, depth + 1, text);
+        } else if (tree.GetItemText(item).find(text) != std::wstring::npos) {
+            found = {item, depth};
+        }
+        if (found.depth > best.depth) {
+            best = found;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+Tour::Tour(HostFrame& frame, std::filesystem::path folder)
+    : m_frame(frame)
+    , m_folder(std::move(folder)) {}
+
+Gridlore::CoordinateSystem Tour::Run() {
+    std::filesystem::create_directories(m_folder);
+    SnapFrame("main-window");
+    Accept(&HostFrame::ChooseInDialog, [this](platform::User& user) { PlayBrowser(user); });
+    SnapFrame("main-window-with-choice");
+    Accept(&HostFrame::ChooseInPropertySheet,
+           [this](platform::User& user) { PlayPropertySheet(user); });
+    return m_frame.Document().Current();
+}
+
+void Tour::Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene) {
+    platform::Driver driver;
+    platform::DriverScope const driving(driver);
+    driver.OnDialog(res::BrowserDialog, scene);
+    bool const accepted = (m_frame.*command)();
+    for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
+        m_messageBoxes.push_back(box.caption + L": " + box.text);
+    }
+    if (!accepted) {
+        throw std::runtime_error("the browser did not close with OK");
+    }
+}
+
+void Tour::PlayBrowser(platform::User& user) {
+    SnapDialog(user, "browser-opened");
+    user.Type(res::SearchBox, L"4326");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    SnapDialog(user, "search-4326");
+    user.Type(res::SearchBox, L"UTM zone 33");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    SnapDialog(user, "search-utm-zone-33");
+
+    auto* tree = dynamic_cast<platform::TreeCtrl*>(&user.GetDialog().GetDlgItem(res::Tree));
+    if (tree == nullptr) {
+        throw std::runtime_error("the browser's tree is not a tree control");
+    }
+    platform::TreeItem const found = FindResult(*tree, {}, 0, L"UTM zone 33N").item;
+    if (!found) {
+        throw std::runtime_error("searching 'UTM zone 33' found no UTM zone 33N system");
+    }
+    tree->EnsureVisible(found);
+    user.Select(res::Tree, found);
+    SnapDialog(user, "utm-zone-33n-selected");
+    user.Click(platform::IDOK);
+}
+
+void Tour::PlayPropertySheet(platform::User& user) {
+    SnapDialog(user, "property-sheet");
+    user.Click(platform::IDOK);
+}
+
+void Tour::Snap(std::string const& name, std::function<bool(std::string const&)> const& save) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%02zu-", m_screenshots.size() + 1);
+    std::filesystem::path const path = m_folder / (number + name + ".png");
+    if (!save(path.string())) {
+        throw std::runtime_error("cannot write the screenshot " + path.string());
+    }
+    m_screenshots.push_back(path);
+}
+
+void Tour::SnapFrame(std::string const& name) {
+    Snap(name, [this](std::string const& path) { return m_frame.SaveScreenshot(path); });
+}
+
+void Tour::SnapDialog(platform::User& user, std::string const& name) {
+    Snap(name, [&user](std::string const& path) { return user.GetDialog().SaveScreenshot(path); });
+}
+
+} // namespace gridhost

@@ -1,0 +1,51 @@
+// gridhost::Tour: a short scripted session on the real windows, with a screenshot per step.
+#pragma once
+
+#include "gridlore/CoordinateSystem.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+class User;
+} // namespace platform
+
+namespace gridhost {
+
+class HostFrame;
+
+/// Opens the browser from the main window on the document's current system, searches
+/// "4326", then "UTM zone 33", selects the first UTM zone 33N system found and accepts
+/// it; then confirms it on the property sheet's page. Needs the wx backend installed.
+class Tour {
+public:
+    Tour(HostFrame& frame, std::filesystem::path folder);
+
+    /// Plays the session and returns the system chosen. Throws when a step cannot be
+    /// played or a screenshot cannot be written.
+    Gridlore::CoordinateSystem Run();
+    /// The screenshots written so far, in the order of the steps.
+    std::vector<std::filesystem::path> const& Screenshots() const { return m_screenshots; }
+    /// The message boxes that the session answered (none when all went well).
+    std::vector<std::wstring> const& MessageBoxes() const { return m_messageBoxes; }
+
+private:
+    /// Runs the frame's `command` with `scene` playing the browser; throws unless the
+    /// user's choice was accepted. Keeps what the boxes it showed said.
+    void Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene);
+    void PlayBrowser(platform::User& user);
+    void PlayPropertySheet(platform::User& user);
+    /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
+    void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
+    void SnapFrame(std::string const& name);
+    void SnapDialog(platform::User& user, std::string const& name);
+
+    HostFrame& m_frame;
+    std::filesystem::path m_folder;
+    std::vector<std::filesystem::path> m_screenshots;
+    std::vector<std::wstring> m_messageBoxes;
+};
+
+} // namespace gridhost

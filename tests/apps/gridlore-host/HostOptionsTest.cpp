@@ -1,0 +1,52 @@
+#include "HostOptions.h"
+
+#include "ArgumentError.h"
+
+#include <gtest/gtest.h>
+
+using gridhost::ArgumentError;
+using gridhost::HostOptions;
+using gridhost::ParseHostOptions;
+
+TEST(HostOptions, options_take_their_value_joined_or_apart_and_everything_else_is_a_system) {
+    HostOptions const apart =
+        ParseHostOptions({"4326", "--current", "EPSG:2154", "site.prj", "--tour", "shots"});
+    EXPECT_EQ(apart.systems, (std::vector<std::string>{"4326", "site.prj"}));
+    EXPECT_EQ(apart.current, "EPSG:2154");
+    EXPECT_EQ(apart.tourFolder, std::filesystem::path("shots"));
+    EXPECT_FALSE(apart.help);
+
+    HostOptions const joined = ParseHostOptions({"--current=EPSG:2154", "--tour=shots"});
+    EXPECT_EQ(joined.current, "EPSG:2154");
+    EXPECT_EQ(joined.tourFolder, std::filesystem::path("shots"));
+    EXPECT_TRUE(joined.systems.empty());
+
+    HostOptions const ended = ParseHostOptions({"--", "--odd-name.prj", "-"});
+    EXPECT_EQ(ended.systems, (std::vector<std::string>{"--odd-name.prj", "-"}));
+    EXPECT_FALSE(ended.current.has_value());
+    EXPECT_FALSE(ended.tourFolder.has_value());
+
+    EXPECT_TRUE(ParseHostOptions({"EPSG:4326", "--help"}).help);
+    EXPECT_TRUE(ParseHostOptions({"-h"}).help);
+}
+
+TEST(HostOptions, unknown_options_missing_values_and_repeats_are_refused_naming_the_option) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string named;
+    };
+    for (Case const& bad : std::vector<Case>{{{"--frobnicate"}, "--frobnicate"},
+                                             {{"4326", "--current"}, "--current"},
+                                             {{"--tour"}, "--tour"},
+                                             {{"--tour="}, "--tour"},
+                                             {{"--help=yes"}, "--help=yes"},
+                                             {{"--current", "1", "--current=2"}, "--current"},
+                                             {{"--tour", "a", "--tour", "b"}, "--tour"}}) {
+        try {
+            ParseHostOptions(bad.arguments);
+            ADD_FAILURE() << ::testing::PrintToString(bad.arguments) << " was accepted";
+        } catch (ArgumentError const& error) {
+            EXPECT_NE(std::string(error.what()).find(bad.named), std::string::npos) << error.what();
+        }
+    }
+}
