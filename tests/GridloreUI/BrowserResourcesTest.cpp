@@ -91,30 +91,6 @@ TEST(BrowserResources, every_control_lies_inside_the_browser_and_no_visible_ones
     }
 }
 
-TEST(BrowserResources, controls_the_browser_binds_have_the_kinds_and_styles_it_relies_on) {
-    using platform::ControlKind;
-    namespace res = gridui::res;
-
-    EXPECT_EQ(Control(res::SearchBox).kind, ControlKind::ComboBox);
-    EXPECT_TRUE(Has(Control(res::SearchBox), platform::ComboEditable));
-    EXPECT_EQ(Control(res::Tree).kind, ControlKind::TreeView);
-    EXPECT_EQ(Control(res::Description).kind, ControlKind::Edit);
-    EXPECT_TRUE(Has(Control(res::Description), platform::EditMultiLine | platform::EditReadOnly));
-    EXPECT_EQ(Control(res::Status).kind, ControlKind::Static);
-    EXPECT_TRUE(Has(Control(res::Status), platform::StyleHidden));
-    EXPECT_TRUE(Has(Control(res::ToolBarPlaceholder), platform::StyleHidden));
-
-    // Enter anywhere but in the search box presses OK, and only OK.
-    std::vector<int> defaults;
-    for (ControlTemplate const& control : Browser().controls) {
-        if (Has(control, platform::ButtonDefault)) {
-            defaults.push_back(control.id);
-        }
-    }
-    EXPECT_EQ(defaults, std::vector<int>{platform::IDOK});
-    EXPECT_EQ(Control(platform::IDCANCEL).kind, ControlKind::Button);
-}
-
 TEST(BrowserResources, context_menu_commands_are_browser_buttons_with_prompts) {
     platform::MenuTemplate const* menu = gridui::Module().FindMenu(gridui::res::BrowserMenu);
     ASSERT_NE(menu, nullptr);

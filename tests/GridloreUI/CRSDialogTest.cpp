@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 
 using namespace browsertest;
 using platform::User;
@@ -137,39 +136,5 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
             EXPECT_EQ(Enabled(user, res::AddToFavorites), expected.add);
             EXPECT_EQ(Enabled(user, res::Remove), expected.remove);
         }
-    });
-}
-
-TEST_F(BrowserDialog, enlarging_widens_the_lists_shares_the_height_and_keeps_buttons_at_the_edge) {
-    Browse(SurveyGrid(), {}, [&](User& user) {
-        // After a search the tree starts below the status line, and keeps starting there.
-        Search(user, L"Projected");
-        std::map<platform::ControlId, platform::Rect> before;
-        for (platform::ControlId const id :
-             {int{res::SearchBox}, int{res::Tree}, int{res::Description},
-              int{platform::ToolBarWindowId}, int{res::NewLocal}, int{res::SaveToFile},
-              int{platform::IDOK}, int{platform::IDCANCEL}})
-            before[id] = user.GetDialog().GetDlgItem(id).GetWindowRect();
-        platform::Rect const client = user.GetDialog().GetClientRect();
-        int const dx = 90;
-        int const dy = 120;
-        user.Resize({client.Width() + dx, client.Height() + dy});
-        auto const now = [&](platform::ControlId id) {
-            return user.GetDialog().GetDlgItem(id).GetWindowRect();
-        };
-        for (platform::ControlId const id :
-             {int{res::SearchBox}, int{res::Tree}, int{res::Description}}) {
-            EXPECT_EQ(now(id).left, before[id].left) << id;
-            EXPECT_EQ(now(id).Width(), before[id].Width() + dx) << id;
-        }
-        EXPECT_EQ(now(res::Tree).top, before[res::Tree].top);
-        EXPECT_GT(now(res::Tree).Height(), before[res::Tree].Height());
-        EXPECT_GT(now(res::Description).Height(), before[res::Description].Height());
-        EXPECT_EQ(now(res::Description).bottom, before[res::Description].bottom + dy);
-        for (platform::ControlId const id :
-             {int{platform::ToolBarWindowId}, int{res::NewLocal}, int{res::SaveToFile}})
-            EXPECT_EQ(now(id), before[id].Offset(dx, 0)) << id;
-        for (platform::ControlId const id : {int{platform::IDOK}, int{platform::IDCANCEL}})
-            EXPECT_EQ(now(id), before[id].Offset(dx, dy)) << id;
     });
 }
