@@ -397,8 +397,10 @@ TreeItem CRSDlgImpl::FindItem(CoordinateSystem const& system) const {
         } else if (inUsePosition != -1) {
             continue;
         } else if (record->kind == Known) {
-            // A system found by its definition text has no position to match.
-            matched = knownPosition >= 0 && record->index == knownPosition;
+            // A system the list does not know has position -1, as has a system found by
+            // its definition text: a search's one looked-up result then takes the
+            // selection, as the only system there is to choose.
+            matched = record->index == knownPosition;
         } else if (record->kind == Favorite) {
             matched = IsSameSystem(system, Favorites().at(position));
         } else if (record->kind == Custom) {

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace browsertest;
 using platform::User;
 using Lines = std::vector<std::wstring>;
