@@ -7,7 +7,6 @@
 #include "kor/UCSDef.h"
 #include "platform/Dialog.h"
 #include "shr/Singleton.h"
-#include "shr/Utf8.h"
 
 namespace browsertest {
 
@@ -33,11 +32,6 @@ void AddOutline(platform::TreeCtrl const& tree, platform::TreeItem item, std::si
         lines.push_back(std::wstring(2 * depth, L' ') + mark + tree.GetItemText(item));
         AddOutline(tree, child, depth + 1, lines);
     }
-}
-
-void Unexpected(std::wstring const& what, std::wstring const& message) {
-    ADD_FAILURE() << "the browser told the host's sink (" << shr::ToUtf8(what)
-                  << "): " << shr::ToUtf8(message);
 }
 
 } // namespace
@@ -98,25 +92,6 @@ std::wstring PathOf(platform::TreeCtrl const& tree, platform::TreeItem item) {
     for (; item; item = tree.GetParentItem(item))
         path = tree.GetItemText(item) + (path.empty() ? L"" : L"|") + path;
     return path;
-}
-
-void SilentSink::ShowMessage(std::wstring const& caption, std::wstring const& message) {
-    Unexpected(caption, message);
-}
-
-bool SilentSink::AskQuestion(std::wstring const& caption, std::wstring const& message) {
-    Unexpected(caption, message);
-    return false;
-}
-
-void SilentSink::ReportError(std::wstring const& caption, std::wstring const& message,
-                             std::wstring const& /*module*/, std::wstring const& /*file*/,
-                             int /*line*/) {
-    Unexpected(caption, message);
-}
-
-void SilentSink::ShowError(std::wstring const& caption, std::wstring const& message) {
-    Unexpected(caption, message);
 }
 
 ImplHost::ImplHost(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,

@@ -3,6 +3,7 @@
 
 #include "../kor/KnownFixture.h"
 #include "CRSDlgImpl.h"
+#include "FailingErrorSink.h"
 #include "ScratchDirectory.h"
 
 #include "gridlore/CoordinateSystem.h"
@@ -43,16 +44,6 @@ std::vector<std::wstring> Outline(platform::TreeCtrl const& tree);
 std::vector<std::wstring> Roots(platform::TreeCtrl const& tree);
 /// The texts from the root to `item`, joined by "|"; empty for a null item.
 std::wstring PathOf(platform::TreeCtrl const& tree, platform::TreeItem item);
-
-/// Fails the test on any report: nothing here should reach the host's sink.
-class SilentSink final : public shr::IError {
-public:
-    void ShowMessage(std::wstring const& caption, std::wstring const& message) override;
-    bool AskQuestion(std::wstring const& caption, std::wstring const& message) override;
-    void ReportError(std::wstring const& caption, std::wstring const& message,
-                     std::wstring const& module, std::wstring const& file, int line) override;
-    void ShowError(std::wstring const& caption, std::wstring const& message) override;
-};
 
 /// The browser's template around a CRSDlgImpl of the test's own, so that tests reach the
 /// operations the real hosts keep to themselves. It routes no events.
@@ -101,7 +92,7 @@ protected:
     platform::DriverScope m_driverScope{m_driver};
     ScratchDirectory m_scratch;
     std::wstring const m_favoritesPath = (m_scratch / "favourites.qrf2").wstring();
-    std::shared_ptr<shr::IError> const m_sink = std::make_shared<SilentSink>();
+    std::shared_ptr<shr::IError> const m_sink = std::make_shared<FailingErrorSink>();
 };
 
 } // namespace browsertest

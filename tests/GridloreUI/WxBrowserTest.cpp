@@ -7,21 +7,13 @@
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
 #include "platform/Dialog.h"
-#include "shr/Utf8.h"
 
 #include <cwchar>
 #include <filesystem>
 
 namespace wxbrowser {
 
-namespace {
-
-void Unexpected(std::wstring const& what, std::wstring const& message) {
-    ADD_FAILURE() << "the browser told the host's sink (" << shr::ToUtf8(what)
-                  << "): " << shr::ToUtf8(message);
-}
-
-} // namespace
+namespace {} // namespace
 
 Gridlore::CoordinateSystem Registry(wchar_t const* code) {
     return Gridlore::CoordinateSystem(*kor::CreateCSDefByDefinition(code));
@@ -107,25 +99,6 @@ void SaveScreenshot(platform::User& user, std::string const& name) {
     std::filesystem::remove(path);
     EXPECT_TRUE(user.GetDialog().SaveScreenshot(path.string())) << name;
     EXPECT_TRUE(std::filesystem::exists(path)) << name;
-}
-
-void FailingSink::ShowMessage(std::wstring const& caption, std::wstring const& message) {
-    Unexpected(caption, message);
-}
-
-bool FailingSink::AskQuestion(std::wstring const& caption, std::wstring const& message) {
-    Unexpected(caption, message);
-    return false;
-}
-
-void FailingSink::ReportError(std::wstring const& caption, std::wstring const& message,
-                              std::wstring const& /*module*/, std::wstring const& /*file*/,
-                              int /*line*/) {
-    Unexpected(caption, message);
-}
-
-void FailingSink::ShowError(std::wstring const& caption, std::wstring const& message) {
-    Unexpected(caption, message);
 }
 
 WxBrowserTest::WxBrowserTest()

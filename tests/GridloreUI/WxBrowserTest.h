@@ -1,6 +1,7 @@
 // WxBrowserTest: the browser on real windows over the whole registry, with a scripted user.
 #pragma once
 
+#include "FailingErrorSink.h"
 #include "ScratchDirectory.h"
 
 #include "gridlore/CoordinateSystem.h"
@@ -52,16 +53,6 @@ platform::Rect ClientRect(platform::User& user, platform::ControlId id);
 /// checks that a picture was written.
 void SaveScreenshot(platform::User& user, std::string const& name);
 
-/// Fails the test on any report: nothing the tests do should reach the host's sink.
-class FailingSink final : public shr::IError {
-public:
-    void ShowMessage(std::wstring const& caption, std::wstring const& message) override;
-    bool AskQuestion(std::wstring const& caption, std::wstring const& message) override;
-    void ReportError(std::wstring const& caption, std::wstring const& message,
-                     std::wstring const& module, std::wstring const& file, int line) override;
-    void ShowError(std::wstring const& caption, std::wstring const& message) override;
-};
-
 /// The wx backend and a driver installed for one test, with a favourites file of its own.
 class WxBrowserTest : public ::testing::Test {
 protected:
@@ -73,7 +64,7 @@ protected:
     platform::DriverScope m_driverScope{m_driver};
     ScratchDirectory m_scratch;
     std::wstring const m_favoritesPath = (m_scratch / "favourites.qrf2").wstring();
-    std::shared_ptr<shr::IError> const m_sink = std::make_shared<FailingSink>();
+    std::shared_ptr<shr::IError> const m_sink = std::make_shared<FailingErrorSink>();
 };
 
 } // namespace wxbrowser
