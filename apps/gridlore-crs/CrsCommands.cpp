@@ -5,6 +5,7 @@
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
+#include "korfile/ReadDefinition.h"
 #include "korfile/ReferenceFile.h"
 #include "shr/Exception.h"
 #include "shr/StringUtil.h"
@@ -36,32 +37,12 @@ std::map<std::string, korfile::KORFileType> const& TypesByOption() {
     return types;
 }
 
-/// A definition from a file (its format detected, content first) or from text that the
-/// model reads (an EPSG code, WKT, a PROJ string, PROJJSON).
+/// A definition from a file or from text that the model reads.
 std::unique_ptr<kor::CSDef> LoadDefinition(std::string const& input) {
     try {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(input, error)) {
-            std::vector<korfile::KORFileType> byContent;
-            std::vector<korfile::KORFileType> byExtension;
-            korfile::IsReferenceFile(input, byContent, byExtension);
-            if (byContent.empty() && byExtension.empty())
-                throw BadInput{"'" + input + "': the file format could not be determined"};
-            auto const type = byContent.empty() ? byExtension.front() : byContent.front();
-            auto definition = korfile::ReadReferenceFile(type, input, 0.0, 0.0);
-            if (!definition)
-                throw BadInput{"'" + input + "': the file holds no coordinate system"};
-            return definition;
-        }
-        auto definition = kor::CreateCSDefByDefinition(shr::FromUtf8(input));
-        if (!definition)
-            throw BadInput{"'" + input + "': no coordinate system given"};
-        return definition;
+        return korfile::ReadDefinition(input);
     } catch (kor::KORException const& error) {
-        std::string message = shr::ToUtf8(error.Message());
-        if (message.find(input) == std::string::npos)
-            message = "'" + input + "': " + message;
-        throw BadInput{message};
+        throw BadInput{shr::ToUtf8(error.Message())};
     }
 }
 

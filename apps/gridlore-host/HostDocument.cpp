@@ -2,50 +2,14 @@
 
 #include "ArgumentError.h"
 #include "kor/KORException.h"
-#include "korfile/ReferenceFile.h"
+#include "korfile/IsReferenceFile.h"
+#include "korfile/ReadDefinition.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace gridhost {
-namespace {
-
-/// Formats to try for a file: what its bytes show first, then what its name says.
-std::vector<korfile::KORFileType> CandidateTypes(std::filesystem::path const& path) {
-    std::vector<korfile::KORFileType> byContent;
-    std::vector<korfile::KORFileType> byExtension;
-    korfile::IsReferenceFile(path, byContent, byExtension);
-    for (korfile::KORFileType const type : byExtension) {
-        if (std::find(byContent.begin(), byContent.end(), type) == byContent.end()) {
-            byContent.push_back(type);
-        }
-    }
-    return byContent;
-}
-
-Gridlore::CoordinateSystem ReadFile(std::string const& argument) {
-    std::vector<korfile::KORFileType> const types = CandidateTypes(argument);
-    if (types.empty()) {
-        throw ArgumentError("'" + argument +
-                            "': not a coordinate-reference file (.qrf2, .qrf, .prj, .wkt, "
-                            ".aux.xml)");
-    }
-    std::unique_ptr<kor::CSDef> const definition =
-        korfile::ReadReferenceFile(types.front(), argument, 0.0, 0.0);
-    if (!definition) {
-        throw ArgumentError("'" + argument + "': the file holds no coordinate system");
-    }
-    return Gridlore::CoordinateSystem(*definition);
-}
-
-bool IsCode(std::wstring const& text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
-}
-
-} // namespace
 
 HostDocument::HostDocument(std::vector<std::string> const& inUse,
                            std::optional<std::string> const& current) {
@@ -69,26 +33,18 @@ void HostDocument::SetCurrent(Gridlore::CoordinateSystem const& system) {
 }
 
 Gridlore::CoordinateSystem HostDocument::ReadSystem(std::string const& argument) {
-    std::wstring const text = shr::Trim(shr::FromUtf8(argument));
-    if (text.empty()) {
+    if (shr::Trim(shr::FromUtf8(argument)).empty()) {
         throw ArgumentError("an empty system was given");
     }
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(argument, error) &&
+        !korfile::FileTypesByExtension(argument).empty()) {
+        throw ArgumentError("'" + argument + "': no such file");
+    }
     try {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(argument, error)) {
-            return ReadFile(argument);
-        }
-        if (!korfile::FileTypesByExtension(argument).empty()) {
-            throw ArgumentError("'" + argument + "': no such file");
-        }
-        std::wstring const definition = IsCode(text) ? L"EPSG:" + text : text;
-        return Gridlore::CoordinateSystem(definition.c_str(), true);
-    } catch (kor::KORException const& error) {
-        std::string message = shr::ToUtf8(error.Message());
-        if (message.find(argument) == std::string::npos) {
-            message = "'" + argument + "': " + message;
-        }
-        throw ArgumentError(message);
+        return Gridlore::CoordinateSystem(*korfile::ReadDefinition(argument));
+    } catch (kor::KORException const& failure) {
+        throw ArgumentError(shr::ToUtf8(failure.Message()));
     }
 }
 

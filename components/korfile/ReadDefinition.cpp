@@ -1,0 +1,54 @@
+#include "korfile/ReadDefinition.h"
+
+#include "kor/Definitions.h"
+#include "kor/KORException.h"
+#include "korfile/ReferenceFile.h"
+#include "shr/Utf8.h"
+
+#include <filesystem>
+
+namespace korfile {
+namespace {
+
+std::unique_ptr<kor::CSDef> ReadFile(std::string const& input, std::wstring const& named) {
+    std::vector<KORFileType> byContent;
+    std::vector<KORFileType> byExtension;
+    IsReferenceFile(input, byContent, byExtension);
+    if (byContent.empty() && byExtension.empty()) {
+        throw kor::KORException(named +
+                                L": not a coordinate-reference file (.qrf2, .qrf, .prj, .wkt, "
+                                L".aux.xml)");
+    }
+    KORFileType const type = byContent.empty() ? byExtension.front() : byContent.front();
+    std::unique_ptr<kor::CSDef> definition = ReadReferenceFile(type, input, 0.0, 0.0);
+    if (definition == nullptr) {
+        throw kor::KORException(named + L": the file holds no coordinate system");
+    }
+    return definition;
+}
+
+} // namespace
+
+std::unique_ptr<kor::CSDef> ReadDefinition(std::string const& input) {
+    std::wstring const wide = shr::FromUtf8(input);
+    std::wstring const named = L"'" + wide + L"'";
+    try {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(input, error)) {
+            return ReadFile(input, named);
+        }
+        std::unique_ptr<kor::CSDef> definition = kor::CreateCSDefByDefinition(wide);
+        if (definition == nullptr) {
+            throw kor::KORException(named + L": no coordinate system given");
+        }
+        return definition;
+    } catch (kor::KORException const& error) {
+        // Every message names what it was about, so a list of arguments shows which one.
+        if (error.Message().find(wide) != std::wstring::npos) {
+            throw;
+        }
+        throw kor::KORException(named + L": " + error.Message());
+    }
+}
+
+} // namespace korfile
