@@ -59,9 +59,7 @@ TreeItem HeadlessTree::Insert(TreeItem parent, InsertAfter where, std::wstring c
     } else if (where == InsertAfter::Sort) {
         position = backend::SortedPlace(siblings, inOrder, text, textOf);
     }
-    inOrder = inOrder &&
-              backend::FitsBetween(position == siblings.begin() ? nullptr : &*(position - 1),
-                                   position == siblings.end() ? nullptr : &*position, text, textOf);
+    inOrder = inOrder && backend::FitsBetween(siblings, position, position, text, textOf);
     std::uintptr_t const handle = m_next++;
     siblings.insert(position, handle);
     Node& node = m_nodes[handle];
@@ -110,12 +108,11 @@ void HeadlessTree::SetItemText(TreeItem item, std::wstring const& text) {
     std::vector<std::uintptr_t> const& siblings = ChildrenOf(parent);
     auto const position = std::find(siblings.begin(), siblings.end(), item.value);
     bool& inOrder = ChildrenInOrder(parent);
-    inOrder = inOrder &&
-              backend::FitsBetween(position == siblings.begin() ? nullptr : &*(position - 1),
-                                   position + 1 == siblings.end() ? nullptr : &*(position + 1),
-                                   text, [this](std::uintptr_t sibling) -> std::wstring const& {
-                                       return m_nodes.at(sibling).text;
-                                   });
+    inOrder =
+        inOrder && backend::FitsBetween(siblings, position, position + 1, text,
+                                        [this](std::uintptr_t sibling) -> std::wstring const& {
+                                            return m_nodes.at(sibling).text;
+                                        });
     At(item).text = text;
 }
 

@@ -25,13 +25,17 @@ typename std::vector<Handle>::iterator SortedPlace(std::vector<Handle>& siblings
                                 [&](Handle const& sibling) { return !sortsAfter(sibling); });
 }
 
-/// Whether `text` between the siblings `previous` and `next` (either may be null) keeps
-/// them in order.
+/// Whether `text` keeps the siblings in order with the sibling before `place` and the one
+/// at `next`: for an insertion both are where the text goes, for a rename `next` is one
+/// past the renamed item.
 template <typename Handle, typename TextOf>
-bool FitsBetween(Handle const* previous, Handle const* next, std::wstring const& text,
+bool FitsBetween(std::vector<Handle> const& siblings,
+                 typename std::vector<Handle>::const_iterator place,
+                 typename std::vector<Handle>::const_iterator next, std::wstring const& text,
                  TextOf const& textOf) {
-    return (previous == nullptr || TreeCtrl::CompareItemText(textOf(*previous), text) <= 0) &&
-           (next == nullptr || TreeCtrl::CompareItemText(text, textOf(*next)) <= 0);
+    return (place == siblings.begin() ||
+            TreeCtrl::CompareItemText(textOf(*(place - 1)), text) <= 0) &&
+           (next == siblings.end() || TreeCtrl::CompareItemText(text, textOf(*next)) <= 0);
 }
 
 } // namespace platform::backend

@@ -130,9 +130,7 @@ TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& 
         position = backend::SortedPlace(siblings, family.sorted, text, textOf);
     }
     family.sorted =
-        family.sorted &&
-        backend::FitsBetween(position == siblings.begin() ? nullptr : &*(position - 1),
-                             position == siblings.end() ? nullptr : &*position, text, textOf);
+        family.sorted && backend::FitsBetween(siblings, position, position, text, textOf);
     auto* data = new ItemData;
     data->text = text;
     auto const before = static_cast<std::size_t>(position - siblings.begin());
@@ -178,11 +176,10 @@ void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
     ItemData& family = DataOf(Tree().GetItemParent(id));
     auto const position = std::find(family.children.begin(), family.children.end(), id);
     family.sorted =
-        family.sorted &&
-        backend::FitsBetween(
-            position == family.children.begin() ? nullptr : &*(position - 1),
-            position + 1 == family.children.end() ? nullptr : &*(position + 1), text,
-            [this](wxTreeItemId sibling) -> std::wstring const& { return DataOf(sibling).text; });
+        family.sorted && backend::FitsBetween(family.children, position, position + 1, text,
+                                              [this](wxTreeItemId sibling) -> std::wstring const& {
+                                                  return DataOf(sibling).text;
+                                              });
     DataOf(id).text = text;
     Tree().SetItemText(id, ToWx(text));
 }
