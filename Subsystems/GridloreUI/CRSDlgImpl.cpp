@@ -560,10 +560,7 @@ void CRSDlgImpl::OnSearch() {
 
 void CRSDlgImpl::OnClearSearch() {
     m_searchCombo.SetWindowText({});
-    m_searchCombo.StoreValue(true);
-    std::wstring const text = m_searchCombo.GetWindowText();
-    Rebuild(text.c_str());
-    ShowStatus(m_shownCount < m_totalCount);
+    OnSearch();
 }
 
 void CRSDlgImpl::ShowStatus(bool show) {
@@ -599,36 +596,37 @@ void CRSDlgImpl::OnSelChangeSearch(platform::Dialog& host) {
 std::shared_ptr<CRSDlgImpl::SelectionInfo> CRSDlgImpl::GetSelectionInfo(TreeItem item) const {
     TreeItemRecord const& record = GetRecord(item);
     auto const position = static_cast<std::size_t>(record.index);
-    std::shared_ptr<SelectionInfo> info;
+    auto info = std::make_shared<SelectionInfo>();
     switch (record.kind) {
     case Folder:
         return nullptr;
-    case Known:
+    case Known: {
+        std::unique_ptr<kor::CSDef> lookedUp;
+        kor::CSDef const* definition = nullptr;
         if (record.index >= 0) {
-            kor::CSDef const* definition =
-                shr::Singleton<Gridlore::KORInterface>::Instance().at(record.index);
+            definition = shr::Singleton<Gridlore::KORInterface>::Instance().at(record.index);
             if (definition == nullptr) {
                 GRIDUI_INTERNAL_ERROR();
             }
-            info =
-                std::make_shared<SelectionInfo>(SelectionInfo{CoordinateSystem(*definition), true});
         } else {
-            std::unique_ptr<kor::CSDef> const definition = LookupByDefinition(record.definition);
-            if (definition == nullptr) {
+            lookedUp = LookupByDefinition(record.definition);
+            if (lookedUp == nullptr) {
                 return nullptr;
             }
-            info =
-                std::make_shared<SelectionInfo>(SelectionInfo{CoordinateSystem(*definition), true});
+            definition = lookedUp.get();
         }
+        info->system = CoordinateSystem(*definition);
+        info->isKnown = true;
         break;
+    }
     case Custom:
-        info = std::make_shared<SelectionInfo>(SelectionInfo{m_custom.at(position), false});
+        info->system = m_custom.at(position);
         break;
     case Favorite:
-        info = std::make_shared<SelectionInfo>(SelectionInfo{Favorites().at(position), false});
+        info->system = Favorites().at(position);
         break;
     case InUse:
-        info = std::make_shared<SelectionInfo>(SelectionInfo{m_inUse.at(position), false});
+        info->system = m_inUse.at(position);
         break;
     default:
         GRIDUI_INTERNAL_ERROR();

@@ -62,14 +62,12 @@ void CRSTreeCtrl::OnMouseMove(platform::Point point) {
     std::optional<platform::Rect> const label =
         customItem ? GetItemRect(customItem, true) : std::nullopt;
     bool const overIcon = label && IconArea(*label).Contains(point);
-    if (!toolTip.HasWindow()) {
-        hoverItem = overIcon ? customItem : platform::TreeItem{};
-    } else if (overIcon && !hoverItem) {
-        hoverItem = customItem;
-        toolTip.Activate(true);
-    } else if (!overIcon && hoverItem) {
-        hoverItem = {};
-        toolTip.Activate(false);
+    if (overIcon == static_cast<bool>(hoverItem)) {
+        return;
+    }
+    hoverItem = overIcon ? customItem : platform::TreeItem{};
+    if (toolTip.HasWindow()) {
+        toolTip.Activate(overIcon);
     }
 }
 
