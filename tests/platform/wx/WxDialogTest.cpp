@@ -19,12 +19,21 @@ using platform::InsertAfter;
 using platform::Rect;
 using platform::TreeItem;
 
-TEST(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_property_edit) {
-    platform::BackendScope const backend(BackendUnderTest());
+namespace {
+
+/// The test dialog on the wx backend, with a driver to play its user.
+class WxDialog : public ::testing::Test {
+protected:
+    platform::BackendScope const backend{BackendUnderTest()};
     testdialog::Resources const resources;
     platform::Driver driver;
-    platform::DriverScope const driverScope(driver);
+    platform::DriverScope const driverScope{driver};
     testdialog::TestDialog dialog;
+};
+
+} // namespace
+
+TEST_F(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_property_edit) {
     std::filesystem::path const screenshot = ArtifactFolder() / "platform-every-control.png";
     std::filesystem::remove(screenshot);
 
@@ -82,12 +91,7 @@ TEST(WxDialog, every_control_kind_follows_the_resize_map_and_reports_one_propert
     EXPECT_GT(std::filesystem::file_size(screenshot), 1000U);
 }
 
-TEST(WxDialog, a_later_screenshot_shows_what_changed_since_the_first) {
-    platform::BackendScope const backend(BackendUnderTest());
-    testdialog::Resources const resources;
-    platform::Driver driver;
-    platform::DriverScope const driverScope(driver);
-    testdialog::TestDialog dialog;
+TEST_F(WxDialog, a_later_screenshot_shows_what_changed_since_the_first) {
     std::filesystem::path const first = ArtifactFolder() / "platform-screenshot-first.png";
     std::filesystem::path const second = ArtifactFolder() / "platform-screenshot-second.png";
 
