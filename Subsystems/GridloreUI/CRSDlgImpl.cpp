@@ -1,5 +1,6 @@
 #include "CRSDlgImpl.h"
 
+#include "DisplayName.h"
 #include "Shared/RedrawScope.h"
 #include "Shared/ResourceHandleScope.h"
 #include "gridlore/CFavoritesCollection.h"
@@ -478,20 +479,6 @@ std::unique_ptr<kor::CSDef> CRSDlgImpl::LookupByDefinition(std::wstring const& t
                            error.Message().c_str());
         return nullptr;
     }
-}
-
-std::wstring const& CRSDlgImpl::EditedSuffix() {
-    static std::wstring const suffix = L" (edited)";
-    return suffix;
-}
-
-std::wstring CRSDlgImpl::DisplayName(std::wstring const& raw) {
-    std::wstring const& suffix = EditedSuffix();
-    bool const edited = raw.size() >= suffix.size() &&
-                        raw.compare(raw.size() - suffix.size(), suffix.size(), suffix) == 0;
-    std::wstring name = edited ? raw.substr(0, raw.size() - suffix.size()) : raw;
-    CoordinateSystem::StripAuthorityTagSuffixFromName(name);
-    return edited ? name + suffix : name;
 }
 
 // --- Search ----------------------------------------------------------------------------

@@ -88,8 +88,6 @@ public:
     static std::unique_ptr<kor::CSDef> LookupByDefinition(std::wstring const& text);
     static bool IsSameSystem(Gridlore::CoordinateSystem const& a,
                              Gridlore::CoordinateSystem const& b);
-    static std::wstring DisplayName(std::wstring const& raw);
-    static std::wstring const& EditedSuffix();
 
     // Search.
     static bool MatchesSearch(Gridlore::CoordinateSystem const& system, wchar_t const* search,

@@ -285,13 +285,6 @@ TEST_F(BrowserImpl, categorized_names_join_existing_folders_by_exact_text_and_mu
     EXPECT_EQ(host.DoModal(), platform::IDCANCEL);
 }
 
-TEST_F(BrowserImpl, names_lose_their_authority_tag_but_keep_the_edited_marker_last) {
-    EXPECT_EQ(CRSDlgImpl::DisplayName(L"Old grid [EPSG:32633] (edited)"), L"Old grid (edited)");
-    EXPECT_EQ(CRSDlgImpl::DisplayName(L"Old grid [EPSG:32633]"), L"Old grid");
-    EXPECT_EQ(CRSDlgImpl::DisplayName(L"Old grid (edited)"), L"Old grid (edited)");
-    EXPECT_EQ(CRSDlgImpl::EditedSuffix(), L" (edited)");
-}
-
 TEST_F(BrowserImpl, a_search_matches_the_leaf_name_as_given_and_codes_of_referenced_systems) {
     EXPECT_TRUE(CRSDlgImpl::MatchesSearch(Utm33(), nullptr, 0));
     EXPECT_TRUE(CRSDlgImpl::MatchesSearch(Wgs84(), L"4326", 4326));

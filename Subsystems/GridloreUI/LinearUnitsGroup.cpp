@@ -1,0 +1,115 @@
+#include "LinearUnitsGroup.h"
+
+#include "kor/LinearUnitList.h"
+
+#include <cmath>
+#include <cwchar>
+#include <limits>
+
+namespace gridui {
+
+namespace {
+
+// A known unit is recognised within this many units per meter, which absorbs the
+// rounding of values that went through text.
+constexpr double DividerTolerance = 0.0001;
+
+std::wstring UnitNameOf(double unitsPerMeter) {
+    int const unit = kor::KORKnownLinearUnitsList.FindByDivider(unitsPerMeter, DividerTolerance);
+    if (unit >= 0) {
+        return kor::KORKnownLinearUnitsList.EnumNamePlural(unit);
+    }
+    return unitsPerMeter == 0.0 ? LinearUnitsGroup::UnknownName() : LinearUnitsGroup::CustomName();
+}
+
+// A value the grid hands back as text or as a number; anything else is not a number.
+double ToDouble(platform::Variant const& value) {
+    if (auto const* number = std::get_if<double>(&value)) {
+        return *number;
+    }
+    if (auto const* whole = std::get_if<int>(&value)) {
+        return *whole;
+    }
+    if (auto const* text = std::get_if<std::wstring>(&value)) {
+        wchar_t* end = nullptr;
+        double const parsed = std::wcstod(text->c_str(), &end);
+        if (end != text->c_str() && *end == L'\0') {
+            return parsed;
+        }
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace
+
+LinearUnitsGroup::LinearUnitsGroup(std::uint64_t groupData, std::uint64_t nameData,
+                                   std::uint64_t valueData)
+    : m_groupData(groupData)
+    , m_nameData(nameData)
+    , m_valueData(valueData) {}
+
+std::unique_ptr<shrgui::CProperty> LinearUnitsGroup::Make(std::wstring const& valueLabel,
+                                                          double unitsPerMeter) const {
+    auto name = std::make_unique<shrgui::CProperty>(
+        L"Name", platform::Variant(UnitNameOf(unitsPerMeter)), std::wstring(), m_nameData);
+    name->AddOption(UnknownName(), true, 0);
+    name->AddOption(CustomName(), true, 0);
+    auto const& units = kor::KORKnownLinearUnitsList;
+    for (int unit = units.First(); unit <= units.Last(); ++unit) {
+        name->AddOption(units.EnumNamePlural(unit), true, 0);
+    }
+    name->AllowEdit(false);
+    name->SetSelector(true);
+
+    auto group = std::make_unique<shrgui::CProperty>(L"Linear Units", m_groupData, false);
+    group->AddSubItem(std::move(name));
+    group->AddSubItem(std::make_unique<shrgui::CProperty>(
+        valueLabel, platform::Variant(unitsPerMeter), std::wstring(), m_valueData));
+    return group;
+}
+
+bool LinearUnitsGroup::OnPropertyChanged(shrgui::CPropertyList& list,
+                                         shrgui::CProperty const& property) const {
+    if (property.GetData() == m_nameData) {
+        OnNamePicked(list, property);
+        return true;
+    }
+    if (property.GetData() == m_valueData) {
+        OnValueTyped(list, property);
+        return true;
+    }
+    return false;
+}
+
+void LinearUnitsGroup::OnNamePicked(shrgui::CPropertyList& list,
+                                    shrgui::CProperty const& name) const {
+    shrgui::CProperty* value = list.FindItemByData(m_valueData, true);
+    if (value == nullptr) {
+        return;
+    }
+    platform::Variant const picked = name.GetValue();
+    auto const* text = std::get_if<std::wstring>(&picked);
+    if (text == nullptr) {
+        return;
+    }
+    int const unit = kor::KORKnownLinearUnitsList.FindByName(*text);
+    if (unit >= 0) {
+        value->SetValue(kor::KORKnownLinearUnitsList.EnumDivider(unit));
+    } else if (*text == UnknownName()) {
+        value->SetValue(0.0);
+    }
+}
+
+void LinearUnitsGroup::OnValueTyped(shrgui::CPropertyList& list,
+                                    shrgui::CProperty const& value) const {
+    shrgui::CProperty* name = list.FindItemByData(m_nameData, true);
+    if (name == nullptr) {
+        return;
+    }
+    // Only 0 has a name of its own here: a typed value equal to a known unit's is still the
+    // user's own number, so it reads "<custom>".
+    bool const zero = ToDouble(value.GetValue()) == 0.0;
+    name->SetValue(std::wstring(zero ? UnknownName() : CustomName()));
+}
+
+} // namespace gridui
