@@ -24,11 +24,20 @@ namespace {
     throw Exception(L"Shared", L"AtomicFile", 0, std::move(message), false);
 }
 
+/// ".NAME.XXXXXX" beside `target`. Appended piece by piece: GCC 12 at -O3 takes
+/// `"." + string` for an overlapping copy and fails the build with -Werror=restrict.
+std::string TemporaryNameFor(std::filesystem::path const& target) {
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    return (target.parent_path() / name).string();
+}
+
 /// Owns an open descriptor and the temporary file's name until the rename succeeds.
 class TemporaryFile {
 public:
     explicit TemporaryFile(std::filesystem::path const& target)
-        : m_name((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()) {
+        : m_name(TemporaryNameFor(target)) {
         m_fd = ::mkstemp(m_name.data());
         if (m_fd < 0)
             ThrowFileError(target, "cannot create a temporary file beside it", errno);
