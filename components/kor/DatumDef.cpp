@@ -68,7 +68,15 @@ constexpr std::array<wchar_t const*, 3> MethodNames{
     L"Position Vector Transformation (7 parameters)"};
 constexpr std::array<wchar_t const*, 5> TargetNames{L"WGS 84", L"ETRS89", L"NAD83", L"GDA94",
                                                     L"GDA2020"};
-constexpr std::array<int, 5> TargetGeographicCodes{4326, 4258, 4269, 4283, 7844};
+/// The registry's codes of each target: its geographic system and its datum, in the order
+/// of the targets.
+struct TargetCodes {
+    int geographic;
+    int datum;
+};
+constexpr std::array<TargetCodes, 5> TargetEpsgCodes{
+    {{4326, 6326}, {4258, 6258}, {4269, 6269}, {4283, 6283}, {7844, 1168}}};
+static_assert(TargetEpsgCodes.size() == TargetNames.size());
 constexpr std::array<wchar_t const*, 8> MRETypeNames{
     L"None",      L"Continental US", L"Canada",        L"Western Europe",
     L"Australia", L"Japan",          L"South America", L"Africa"};
@@ -303,8 +311,14 @@ int DatumDef::NameToTarget(std::wstring const& name) {
 }
 
 int DatumDef::TargetToGeographicCode(int target) {
-    return target >= 1 && target <= static_cast<int>(TargetGeographicCodes.size())
-               ? TargetGeographicCodes[target - 1]
+    return target >= 1 && target <= static_cast<int>(TargetEpsgCodes.size())
+               ? TargetEpsgCodes[target - 1].geographic
+               : 0;
+}
+
+int DatumDef::TargetToDatumCode(int target) {
+    return target >= 1 && target <= static_cast<int>(TargetEpsgCodes.size())
+               ? TargetEpsgCodes[target - 1].datum
                : 0;
 }
 

@@ -43,7 +43,7 @@ bool KORDef::Check(std::wstring& reason) const {
     }
     if (m_datum->CheckParameters(reason) != 0)
         return false;
-    if (m_projection && m_projection->GetMethod() != 0 &&
+    if (m_projection && m_projection->GetMethod() != methods::NotSet &&
         m_projection->CheckParameters(reason) != 0)
         return false;
     if (auto const* warp = GetWarp(); warp && warp->CheckParameters(reason) != 0)

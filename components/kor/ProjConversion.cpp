@@ -9,6 +9,7 @@
 #include "kor/KORException.h"
 #include "kor/LinearUnitList.h"
 #include "kor/MeridianList.h"
+#include "kor/ProjectionMethods.h"
 
 #include "shr/Utf8.h"
 
@@ -17,6 +18,7 @@
 #include <proj/datum.hpp>
 #include <proj/metadata.hpp>
 #include <proj/util.hpp>
+#include <proj_constants.h>
 
 #include <array>
 #include <cmath>
@@ -65,31 +67,29 @@ int TargetOf(crs::CRS const& hub) {
     int code = hub.getEPSGCode();
     if (auto const* geodetic = dynamic_cast<crs::GeodeticCRS const*>(&hub); geodetic && code == 0)
         code = DatumObject(*geodetic).getEPSGCode();
-    for (int target = 1; DatumDef::TargetToName(target); ++target) {
-        int const geographic = DatumDef::TargetToGeographicCode(target);
-        if (code == geographic)
+    for (int target = 1; DatumDef::TargetToName(target) != nullptr; ++target) {
+        if (code == DatumDef::TargetToGeographicCode(target) ||
+            code == DatumDef::TargetToDatumCode(target)) {
             return target;
+        }
     }
-    static std::map<int, int> const datumTargets{
-        {6326, 1}, {6258, 2}, {6269, 3}, {6283, 4}, {1168, 5}};
-    auto const found = datumTargets.find(code);
-    return found == datumTargets.end() ? 0 : found->second;
+    return 0;
 }
 
 std::optional<Shift> ShiftOf(operation::Transformation const& transformation, crs::CRS const& hub) {
     Shift shift;
     bool negateRotations = false;
     switch (transformation.method()->getEPSGCode()) {
-    case 9603:
-    case 1031:
+    case EPSG_CODE_METHOD_GEOCENTRIC_TRANSLATION_GEOGRAPHIC_2D:
+    case EPSG_CODE_METHOD_GEOCENTRIC_TRANSLATION_GEOCENTRIC:
         shift.method = DatumDef::MethodGeocentricTranslation;
         break;
-    case 9606:
-    case 1033:
+    case EPSG_CODE_METHOD_POSITION_VECTOR_GEOGRAPHIC_2D:
+    case EPSG_CODE_METHOD_POSITION_VECTOR_GEOCENTRIC:
         shift.method = DatumDef::MethodSevenParameter;
         break;
-    case 9607:
-    case 1032:
+    case EPSG_CODE_METHOD_COORDINATE_FRAME_GEOGRAPHIC_2D:
+    case EPSG_CODE_METHOD_COORDINATE_FRAME_GEOCENTRIC:
         // The coordinate-frame convention turns the rotations the other way.
         shift.method = DatumDef::MethodSevenParameter;
         negateRotations = true;
@@ -100,7 +100,11 @@ std::optional<Shift> ShiftOf(operation::Transformation const& transformation, cr
     shift.target = TargetOf(hub);
     if (shift.target == 0)
         return std::nullopt;
-    static constexpr std::array<int, 7> codes{8605, 8606, 8607, 8608, 8609, 8610, 8611};
+    static constexpr std::array<int, 7> codes{
+        EPSG_CODE_PARAMETER_X_AXIS_TRANSLATION, EPSG_CODE_PARAMETER_Y_AXIS_TRANSLATION,
+        EPSG_CODE_PARAMETER_Z_AXIS_TRANSLATION, EPSG_CODE_PARAMETER_X_AXIS_ROTATION,
+        EPSG_CODE_PARAMETER_Y_AXIS_ROTATION,    EPSG_CODE_PARAMETER_Z_AXIS_ROTATION,
+        EPSG_CODE_PARAMETER_SCALE_DIFFERENCE};
     int const count = shift.method == DatumDef::MethodGeocentricTranslation ? 3 : 7;
     for (int i = 0; i < count; ++i) {
         auto const& value = transformation.parameterValue(std::string(), codes[i]);
@@ -144,7 +148,8 @@ double ExtentArea(operation::CoordinateOperation const& candidate) {
 /// widest area: the one meant for general use rather than a local refinement.
 std::optional<Shift> RegistryShift(int geographicCode) {
     static std::map<int, std::optional<Shift>> cache;
-    if (geographicCode <= 0 || geographicCode == 4326)
+    int const wgs84 = DatumDef::TargetToGeographicCode(DatumDef::TargetWGS84);
+    if (geographicCode <= 0 || geographicCode == wgs84)
         return std::nullopt;
     if (auto const found = cache.find(geographicCode); found != cache.end())
         return found->second;
@@ -153,8 +158,8 @@ std::optional<Shift> RegistryShift(int geographicCode) {
         auto const factory = ProjRegistry::Instance().Epsg();
         double bestArea = -1.0;
         for (auto const& candidate : factory->createFromCoordinateReferenceSystemCodes(
-                 "EPSG", std::to_string(geographicCode), "EPSG", "4326", false, false, true,
-                 true)) {
+                 "EPSG", std::to_string(geographicCode), "EPSG", std::to_string(wgs84), false,
+                 false, true, true)) {
             auto const* transformation =
                 dynamic_cast<operation::Transformation const*>(candidate.get());
             if (!transformation)
@@ -305,7 +310,7 @@ ProjectionDef ProjectionFromProj(crs::ProjectedCRS const& projected,
                                  EllipsoidDef const& ellipsoid) {
     auto const& conversion = projected.derivingConversion();
     ProjectionMethod const method = MethodOf(*conversion->method());
-    if (method == 0)
+    if (method == methods::NotSet)
         throw KORException(L"The projection method '" +
                            shr::FromUtf8(conversion->method()->nameStr()) + L"' is not supported.");
     ProjectionDef projection;

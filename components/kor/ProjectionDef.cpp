@@ -2,6 +2,7 @@
 
 #include "NumberRules.h"
 #include "ProjectionCatalogue.h"
+#include "kor/ProjectionMethods.h"
 
 #include <cmath>
 
@@ -9,130 +10,8 @@ namespace kor {
 
 namespace {
 
-/// Defaults that give a usable projection at once: the values of a typical system of
-/// the method, so that the user edits from a sensible start.
-double MethodDefault(ProjectionMethod method, int id) {
-    using P = ProjectionDef;
-    switch (id) {
-    case P::LinearUnit:
-    case P::ScaleFactorAtNaturalOrigin:
-    case P::ScaleFactorOnInitialLine:
-    case P::EllipsoidScalingFactor:
-    case P::AxisOrder:
-    case P::AngularUnit:
-        if (id == P::ScaleFactorAtNaturalOrigin && method == 3)
-            return 0.9996;
-        if (id == P::ScaleFactorAtNaturalOrigin && method == 14)
-            return 0.994;
-        return 1.0;
-    case P::FalseEasting:
-        return method == 3 ? 500000.0 : 0.0;
-    case P::LatitudeOfNaturalOrigin:
-        if (method == 14)
-            return 90.0;
-        return method == 5 || method == 9 || method == 13 || method == 22 ? 45.0 : 0.0;
-    case P::LatitudeOfFalseOrigin:
-        return method == 10 ? 23.0 : 40.0;
-    case P::LatitudeOfFirstStandardParallel:
-        return method == 6 || method == 7 || method == 8 || method == 10 ? 29.5 : 0.0;
-    case P::LatitudeOfSecondStandardParallel:
-        return 45.5;
-    case P::LatitudeOfProjectionCentre:
-        return method == 23 || method == 24 ? 49.5 : 45.0;
-    case P::LongitudeOfOrigin:
-        return method == 23 || method == 24 ? 24.8333333333333 : 0.0;
-    case P::AzimuthOfInitialLine:
-    case P::AngleFromRectifiedToSkewGrid:
-        return 45.0;
-    case P::CoLatitudeOfConeAxis:
-        return 30.2881397527778;
-    case P::LatitudeOfPseudoStandardParallel:
-        return 78.5;
-    case P::ScaleFactorOnPseudoStandardParallel:
-        return 0.9999;
-    case P::LatitudeOfStandardParallel:
-        return method == 16 ? -67.0 : 71.0;
-    default:
-        return 0.0;
-    }
-}
-
 std::wstring Quoted(int id) {
     return std::wstring(L"'") + ProjectionDef::ParameterName(id) + L"'";
-}
-
-/// The method-specific rules on the values, once each value is known to be finite.
-int CheckMethodRules(ProjectionDef const& projection, std::wstring& reason) {
-    using P = ProjectionDef;
-    auto const value = [&](int id) {
-        double number = 0.0;
-        projection.GetParameter(id, number);
-        return number;
-    };
-    switch (projection.GetMethod()) {
-    case 6:
-    case 7:
-    case 8:
-    case 10: {
-        double const first = value(P::LatitudeOfFirstStandardParallel);
-        double const second = value(P::LatitudeOfSecondStandardParallel);
-        // A cone whose standard parallels mirror each other about the equator
-        // degenerates to a cylinder, and one touching a pole to a plane.
-        if (std::fabs(first + second) < 1e-10) {
-            reason = L"The standard parallels must not lie symmetrically about the equator "
-                     L"(their sum is 0), or the cone becomes a cylinder.";
-            return P::LatitudeOfSecondStandardParallel;
-        }
-        for (int id : {P::LatitudeOfFirstStandardParallel, P::LatitudeOfSecondStandardParallel}) {
-            if (std::fabs(std::fabs(value(id)) - 90.0) < 1e-10) {
-                reason = L"A standard parallel must not lie at a pole.";
-                return id;
-            }
-        }
-        return 0;
-    }
-    case 5:
-    case 9:
-        if (std::fabs(value(P::LatitudeOfNaturalOrigin)) < 1e-10 ||
-            std::fabs(std::fabs(value(P::LatitudeOfNaturalOrigin)) - 90.0) < 1e-10) {
-            reason = L"For a one-parallel Lambert conic the latitude of natural origin must "
-                     L"lie strictly between the equator and a pole.";
-            return P::LatitudeOfNaturalOrigin;
-        }
-        return 0;
-    case 14:
-        if (std::fabs(std::fabs(value(P::LatitudeOfNaturalOrigin)) - 90.0) > 1e-10) {
-            reason = L"A polar stereographic projection (variant A) must have its natural "
-                     L"origin at a pole (latitude 90 or -90).";
-            return P::LatitudeOfNaturalOrigin;
-        }
-        return 0;
-    case 15:
-    case 16:
-        if (std::fabs(value(P::LatitudeOfStandardParallel)) < 1e-10) {
-            reason = L"The standard parallel of a polar stereographic projection must not be "
-                     L"the equator.";
-            return P::LatitudeOfStandardParallel;
-        }
-        return 0;
-    case 17:
-    case 18:
-        if (std::fabs(std::fabs(value(P::LatitudeOfProjectionCentre)) - 90.0) < 1e-10) {
-            reason = L"The centre of an oblique Mercator projection must not lie at a pole.";
-            return P::LatitudeOfProjectionCentre;
-        }
-        return 0;
-    case 20:
-    case 26:
-    case 30:
-        if (std::fabs(std::fabs(value(P::LatitudeOfFirstStandardParallel)) - 90.0) < 1e-10) {
-            reason = L"The standard parallel of a cylindrical projection must not lie at a pole.";
-            return P::LatitudeOfFirstStandardParallel;
-        }
-        return 0;
-    default:
-        return 0;
-    }
 }
 
 } // namespace
@@ -153,7 +32,7 @@ void ProjectionDef::SetDefaultParameters() {
 }
 
 void ProjectionDef::Flush() {
-    m_method = 0;
+    m_method = methods::NotSet;
     m_values.Clear();
     m_ellipsoid.reset();
     m_wellKnownNames.clear();
@@ -314,12 +193,15 @@ int ProjectionDef::CheckParameters(std::wstring& reason) const {
             break;
         }
     }
-    return CheckMethodRules(*this, reason);
+    auto const* method = FindProjectionMethod(m_method);
+    return method != nullptr && method->rule != nullptr ? method->rule(*this, reason) : 0;
 }
 
 bool ProjectionDef::Compare(ProjectionDef const& other, std::wstring* difference) const {
-    // Method 0 ("not set") and 1 both mean that nothing is projected.
-    auto const normalised = [](ProjectionMethod method) { return method == 0 ? 1 : method; };
+    // "Not set" and geographic both mean that nothing is projected.
+    auto const normalised = [](ProjectionMethod method) {
+        return method == methods::NotSet ? ProjectionMethod{methods::Geographic} : method;
+    };
     if (normalised(m_method) != normalised(other.m_method)) {
         if (difference)
             *difference = L"projection method " + std::to_wstring(m_method) + L" against " +
@@ -386,7 +268,7 @@ KORDataTypeID ProjectionDef::ParameterDataType(int id) {
 }
 
 double ProjectionDef::ParameterDefault(ProjectionMethod method, int id) {
-    return MethodDefault(method, id);
+    return ProjectionParameterDefault(method, id);
 }
 
 wchar_t const* ProjectionDef::MethodToName(ProjectionMethod method) {

@@ -99,6 +99,8 @@ public:
     static int NameToTarget(std::wstring const& name);
     /// EPSG code of the target's geographic system, 0 for an unknown target.
     static int TargetToGeographicCode(int target);
+    /// The EPSG code of the target's datum, or 0 for an unknown target.
+    static int TargetToDatumCode(int target);
     static wchar_t const* MRETypeToName(int type);
     static int NameToMREType(std::wstring const& name);
 

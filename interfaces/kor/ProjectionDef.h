@@ -4,6 +4,7 @@
 #include "kor/EllipsoidDef.h"
 #include "kor/KORTypes.h"
 #include "kor/ParameterValues.h"
+#include "kor/ProjectionMethods.h"
 
 #include <map>
 #include <optional>
@@ -72,9 +73,9 @@ public:
         AxisSouthPoleEastNorth = 10,
         AxisSouthPoleNorthEast = 11,
     };
-    static constexpr ProjectionMethod GeographicMethod = 1;
-    static constexpr ProjectionMethod FirstProjectionMethod = 3;
-    static constexpr ProjectionMethod LastProjectionMethod = 31;
+    static constexpr ProjectionMethod GeographicMethod = methods::Geographic;
+    static constexpr ProjectionMethod FirstProjectionMethod = methods::TransverseMercator;
+    static constexpr ProjectionMethod LastProjectionMethod = methods::NewZealandMapGrid;
 
     /// Method 0 ("not set") without parameters.
     ProjectionDef() = default;
