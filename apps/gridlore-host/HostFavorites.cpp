@@ -2,7 +2,6 @@
 
 #include "gridlore/CFavoritesCollection.h"
 #include "kor/KORException.h"
-#include "korfile/ReferenceFile.h"
 #include "shr/Singleton.h"
 #include "shr/Utf8.h"
 
@@ -27,7 +26,8 @@ std::string LoadFavorites(std::filesystem::path const& path) {
     auto& favorites = shr::Singleton<Gridlore::CFavoritesCollection>::Instance();
     favorites.clear();
     try {
-        for (Gridlore::CoordinateSystem const& system : korfile::ReadCollectionFile(path)) {
+        for (Gridlore::CoordinateSystem const& system :
+             Gridlore::CoordinateSystemCollection::Load(shr::FromUtf8(path.string()))) {
             favorites.push_back(system);
         }
         return {};

@@ -5,7 +5,6 @@
 #include "Qrf2Document.h"
 #include "QrfReader.h"
 
-#include "gridlore/CoordinateSystemCollection.h"
 #include "kor/Definitions.h"
 #include "kor/KORException.h"
 #include "shr/AtomicFile.h"
@@ -134,8 +133,8 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
     ThrowFileError(path, L"was not written: file type " + std::to_wstring(type) + L" is unknown.");
 }
 
-Gridlore::CoordinateSystemCollection ReadCollectionFile(std::filesystem::path const& path) {
-    Gridlore::CoordinateSystemCollection systems;
+std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::path const& path) {
+    std::vector<std::unique_ptr<kor::CSDef>> systems;
     std::error_code error;
     if (!std::filesystem::exists(path, error))
         return systems;
@@ -145,18 +144,16 @@ Gridlore::CoordinateSystemCollection ReadCollectionFile(std::filesystem::path co
         ThrowFileError(path, L"is not a valid collection file: it holds no \"systems\" list.");
     json const& list = document["systems"];
     for (std::size_t i = 0; i < list.size(); ++i)
-        systems.push_back(Gridlore::CoordinateSystem(
-            *SystemFromJson(list[i], path, "/systems/" + std::to_string(i))));
+        systems.push_back(SystemFromJson(list[i], path, "/systems/" + std::to_string(i)));
     return systems;
 }
 
-void WriteCollectionFile(Gridlore::CoordinateSystemCollection const& systems,
+void WriteCollectionFile(std::vector<kor::CSDef const*> const& definitions,
                          std::filesystem::path const& path,
                          std::function<void(shr::AtomicWriteStep)> const& onStep) {
     json list = json::array();
-    for (Gridlore::CoordinateSystem const& system : systems) {
-        if (system.GetCSDef() != nullptr)
-            list.push_back(SystemToJson(*system.GetCSDef()));
+    for (kor::CSDef const* definition : definitions) {
+        list.push_back(SystemToJson(*definition));
     }
     json const document = {
         {"format", "QRF2"}, {"version", qrf2Version}, {"systems", std::move(list)}};

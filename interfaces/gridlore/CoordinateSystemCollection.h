@@ -43,9 +43,14 @@ public:
     /// The position of that system, or -1.
     int FindIndex(CoordinateSystem const& system, bool matchName) const;
 
-    /// Writes the whole collection to `path`, replacing the file; throws on failure.
-    /// Provided by the file component (korfile), which owns the favourites file format.
+    /// Writes the whole collection to `path` as a collection file, replacing the file
+    /// atomically; throws kor::KORException on failure.
     void Save(std::wstring const& path) const;
+    /// The systems of the collection file `path`, in order; none for a missing file.
+    /// Throws kor::KORException for a damaged file and leaves it untouched.
+    static CoordinateSystemCollection Load(std::wstring const& path);
+    /// The definitions of the systems that have one, in order, as a file holds them.
+    std::vector<kor::CSDef const*> Definitions() const;
 
 private:
     std::vector<CoordinateSystem> m_systems;

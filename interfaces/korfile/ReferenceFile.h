@@ -10,10 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-
-namespace Gridlore {
-class CoordinateSystemCollection;
-}
+#include <vector>
 
 namespace korfile {
 
@@ -33,13 +30,13 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
                         std::filesystem::path const& path, double reserved1, double reserved2,
                         bool checkFirst);
 
-/// The systems of a collection file (the favourites). A missing file is an empty
-/// collection; a damaged one throws kor::KORException and is left untouched.
-Gridlore::CoordinateSystemCollection ReadCollectionFile(std::filesystem::path const& path);
+/// The definitions of a collection file (the favourites), in order. A missing file holds
+/// none; a damaged one throws kor::KORException and is left untouched.
+std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::path const& path);
 
-/// Writes `systems` to a collection file, replacing it atomically. `onStep` is passed to
-/// shr::ReplaceFileAtomically, so a test can interrupt the save at each of its steps.
-void WriteCollectionFile(Gridlore::CoordinateSystemCollection const& systems,
+/// Writes `definitions` to a collection file, replacing it atomically. `onStep` is passed
+/// to shr::ReplaceFileAtomically, so a test can interrupt the save at each of its steps.
+void WriteCollectionFile(std::vector<kor::CSDef const*> const& definitions,
                          std::filesystem::path const& path,
                          std::function<void(shr::AtomicWriteStep)> const& onStep = {});
 

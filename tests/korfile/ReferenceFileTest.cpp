@@ -262,17 +262,18 @@ TEST_F(ReferenceFileTest, the_favourites_survive_a_save_interrupted_at_any_step)
     for (auto const step :
          {shr::AtomicWriteStep::TemporaryCreated, shr::AtomicWriteStep::TemporaryWritten,
           shr::AtomicWriteStep::TemporaryFlushed, shr::AtomicWriteStep::BeforeRename}) {
-        EXPECT_ANY_THROW(korfile::WriteCollectionFile(more, path, [step](shr::AtomicWriteStep now) {
-            if (now == step)
-                throw std::runtime_error("crash");
-        }));
+        EXPECT_ANY_THROW(korfile::WriteCollectionFile(more.Definitions(), path,
+                                                      [step](shr::AtomicWriteStep now) {
+                                                          if (now == step)
+                                                              throw std::runtime_error("crash");
+                                                      }));
         EXPECT_EQ(shr::ReadWholeFile(path), saved);
     }
-    Gridlore::CoordinateSystemCollection const loaded = korfile::ReadCollectionFile(path);
+    auto const loaded = Gridlore::CoordinateSystemCollection::Load(shr::FromUtf8(path.string()));
     ASSERT_EQ(loaded.size(), 1U);
     EXPECT_TRUE(loaded.at(0).GetCSDef()->Compare(*favourites.at(0).GetCSDef(), false));
 
-    korfile::WriteCollectionFile(more, path);
+    more.Save(shr::FromUtf8(path.string()));
     EXPECT_EQ(korfile::ReadCollectionFile(path).size(), 2U);
     EXPECT_TRUE(korfile::ReadCollectionFile(m_dir / "never-saved.qrf2").empty());
 }

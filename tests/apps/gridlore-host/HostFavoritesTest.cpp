@@ -2,8 +2,8 @@
 
 #include "ScratchDirectory.h"
 #include "gridlore/CFavoritesCollection.h"
-#include "korfile/ReferenceFile.h"
 #include "shr/Singleton.h"
+#include "shr/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST_F(HostFavoritesTest, a_saved_file_gives_its_systems_in_order_and_a_missing_
     Gridlore::CoordinateSystemCollection saved;
     saved.push_back(Gridlore::CoordinateSystem(L"EPSG:2154", true));
     saved.push_back(Gridlore::CoordinateSystem(L"EPSG:32633", true));
-    korfile::WriteCollectionFile(saved, m_path);
+    saved.Save(shr::FromUtf8(m_path.string()));
 
     EXPECT_EQ(LoadFavorites(m_path), "");
     ASSERT_EQ(Favorites().size(), 2U);
