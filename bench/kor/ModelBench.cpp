@@ -7,7 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cwchar>
+#include <filesystem>
 
 namespace {
 
@@ -30,6 +32,23 @@ void KnownSystemsCold(benchmark::State& state) {
     kor::InstallKnownCatalogue(nullptr);
 }
 BENCHMARK(KnownSystemsCold)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The first start after the registry changed: the list is read from the registry and cached.
+void KnownSystemsColdUncached(benchmark::State& state) {
+    auto const cache = std::filesystem::temp_directory_path() / "gridlore-bench-cache";
+    ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove_all(cache);
+        state.ResumeTiming();
+        kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue());
+        EnumerateKnownSystems(state);
+    }
+    kor::InstallKnownCatalogue(nullptr);
+    std::filesystem::remove_all(cache);
+    ::unsetenv("XDG_CACHE_HOME");
+}
+BENCHMARK(KnownSystemsColdUncached)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void KnownSystemsWarm(benchmark::State& state) {
     EnumerateKnownSystems(state);

@@ -1,5 +1,6 @@
 #include "RegistryCatalogue.h"
 
+#include "KnownSystemsCache.h"
 #include "ProjConversion.h"
 #include "ProjRegistry.h"
 #include "ProjectionCatalogue.h"
@@ -38,6 +39,74 @@ std::set<std::wstring> SupportedMethodNames() {
         if (method.epsgCode != 0)
             names.insert(method.epsgName);
     return names;
+}
+
+// The registry's own version, which a cached list must match.
+std::string EpsgVersion(std::string const& databasePath) {
+    sqlite3* db = nullptr;
+    std::string version;
+    if (sqlite3_open_v2(databasePath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT value FROM metadata WHERE key = 'EPSG.VERSION'", -1,
+                               &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            auto const* text = reinterpret_cast<char const*>(sqlite3_column_text(statement, 0));
+            version = text != nullptr ? text : "";
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return version;
+}
+
+RegistryIdentity IdentityOf(std::string const& databasePath,
+                            std::set<std::wstring> const& methods) {
+    std::wstring joined;
+    for (auto const& method : methods) {
+        joined += method + L";";
+    }
+    return IdentifyRegistry(databasePath, EpsgVersion(databasePath), shr::ToUtf8(joined));
+}
+
+std::vector<CategoryInput> ListRegistrySystems(ProjRegistry& registry,
+                                               std::set<std::wstring> const& supported) {
+    std::vector<CategoryInput> inputs;
+    for (auto const& info : registry.Epsg()->getCRSInfoList()) {
+        bool const projected = info.type == io::AuthorityFactory::ObjectType::PROJECTED_CRS;
+        if (info.deprecated ||
+            (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS))
+            continue;
+        // A system whose method the catalogue lacks could not be built or edited, so it is
+        // not offered; it can still be read by its code.
+        if (projected && !supported.count(shr::FromUtf8(info.projectionMethodName)))
+            continue;
+        CategoryInput input;
+        input.name = shr::FromUtf8(info.name);
+        input.code = std::atoi(info.code.c_str());
+        input.projected = projected;
+        input.areaName = shr::FromUtf8(info.areaName);
+        input.hasBounds = info.bbox_valid;
+        input.west = info.west_lon_degree;
+        input.south = info.south_lat_degree;
+        input.east = info.east_lon_degree;
+        input.north = info.north_lat_degree;
+        inputs.push_back(std::move(input));
+    }
+    return inputs;
+}
+
+// Listing every system of the registry is a large part of a cold start, so the list is
+// kept between runs for as long as the registry and the catalogue's methods stay the same.
+std::vector<CategoryInput> ReadRegistrySystems(ProjRegistry& registry) {
+    auto const supported = SupportedMethodNames();
+    RegistryIdentity const identity = IdentityOf(registry.DatabasePath(), supported);
+    std::filesystem::path const cache = KnownSystemsCachePath();
+    if (auto cached = ReadKnownSystemsCache(cache, identity)) {
+        return std::move(*cached);
+    }
+    std::vector<CategoryInput> inputs = ListRegistrySystems(registry, supported);
+    WriteKnownSystemsCache(cache, identity, inputs);
+    return inputs;
 }
 
 /// "US survey foot" reads "US survey feet"; "metre (German legal)" reads
@@ -84,29 +153,7 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
         return *m_systems;
     m_systems.emplace();
     try {
-        auto const supported = SupportedMethodNames();
-        std::vector<CategoryInput> inputs;
-        for (auto const& info : Registry().Epsg()->getCRSInfoList()) {
-            bool const projected = info.type == io::AuthorityFactory::ObjectType::PROJECTED_CRS;
-            if (info.deprecated ||
-                (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS))
-                continue;
-            // A system whose method the catalogue lacks could not be built or edited,
-            // so it is not offered; it can still be read by its code.
-            if (projected && !supported.count(shr::FromUtf8(info.projectionMethodName)))
-                continue;
-            CategoryInput input;
-            input.name = shr::FromUtf8(info.name);
-            input.code = std::atoi(info.code.c_str());
-            input.projected = projected;
-            input.areaName = shr::FromUtf8(info.areaName);
-            input.hasBounds = info.bbox_valid;
-            input.west = info.west_lon_degree;
-            input.south = info.south_lat_degree;
-            input.east = info.east_lon_degree;
-            input.north = info.north_lat_degree;
-            inputs.push_back(std::move(input));
-        }
+        std::vector<CategoryInput> const inputs = ReadRegistrySystems(Registry());
         auto const names = CategorizedNames(inputs);
         m_systems->reserve(inputs.size() + LocalSystems().size());
         for (std::size_t i = 0; i < inputs.size(); ++i) {

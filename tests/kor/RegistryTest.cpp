@@ -7,9 +7,15 @@
 #include "kor/MeridianList.h"
 #include "kor/SystemList.h"
 
+#include "ScratchDirectory.h"
+#include "kor/KnownCatalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 
 // Only facts that hold for any edition of the registry are asserted here.
@@ -160,4 +166,37 @@ TEST(Registry, search_finds_the_systems_users_ask_for) {
     auto const lambert = kor::QueryCSDefinitions(L"Lambert 93", 3);
     EXPECT_NE(std::find(lambert.begin(), lambert.end(), L"EPSG:2154"), lambert.end());
     EXPECT_FALSE(kor::QueryCSDefinitions(L"France", 5).empty());
+}
+
+TEST(Registry, the_cached_list_of_systems_is_the_list_the_registry_gives) {
+    ScratchDirectory const cache;
+    char const* const previous = std::getenv("XDG_CACHE_HOME");
+    std::string const restore = previous != nullptr ? previous : "";
+    ::setenv("XDG_CACHE_HOME", cache.Path().c_str(), 1);
+
+    auto const fresh = kor::OpenRegistryCatalogue()->Systems();
+    ASSERT_TRUE(std::filesystem::exists(cache / "GridloreUI" / "known-systems.cache"));
+    auto const cached = kor::OpenRegistryCatalogue()->Systems();
+    ASSERT_EQ(cached.size(), fresh.size());
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        SCOPED_TRACE(fresh[i].code);
+        EXPECT_EQ(cached[i].name, fresh[i].name);
+        EXPECT_EQ(cached[i].code, fresh[i].code);
+        EXPECT_EQ(cached[i].type, fresh[i].type);
+        EXPECT_EQ(cached[i].areaName, fresh[i].areaName);
+        // NaN for unknown bounds compares unequal to itself, so compare the bit patterns.
+        for (auto const bound : {&kor::KnownSystem::west, &kor::KnownSystem::south,
+                                 &kor::KnownSystem::east, &kor::KnownSystem::north}) {
+            EXPECT_EQ(std::isnan(cached[i].*bound), std::isnan(fresh[i].*bound));
+            if (!std::isnan(fresh[i].*bound)) {
+                EXPECT_EQ(cached[i].*bound, fresh[i].*bound);
+            }
+        }
+    }
+
+    if (previous != nullptr) {
+        ::setenv("XDG_CACHE_HOME", restore.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_CACHE_HOME");
+    }
 }

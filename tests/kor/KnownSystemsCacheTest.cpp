@@ -1,0 +1,107 @@
+#include "KnownSystemsCache.h"
+
+#include "ScratchDirectory.h"
+#include "shr/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+
+using kor::CategoryInput;
+
+namespace {
+
+class KnownSystemsCache : public ::testing::Test {
+protected:
+    KnownSystemsCache() {
+        // Any file stands for the registry: only its path, size and time matter.
+        std::ofstream(m_scratch / "proj.db") << "registry";
+        m_identity = kor::IdentifyRegistry((m_scratch / "proj.db").string(), "v10.076",
+                                           "Transverse Mercator;");
+        CategoryInput utm;
+        utm.name = L"WGS 84 / UTM zone 33N";
+        utm.code = 32633;
+        utm.projected = true;
+        utm.areaName = L"Between 12°E and 18°E, northern hemisphere";
+        utm.hasBounds = true;
+        utm.west = 12.0;
+        utm.south = 0.0;
+        utm.east = 18.0;
+        utm.north = 84.0 + 1.0 / 3.0;
+        CategoryInput unbounded;
+        unbounded.name = L"Somewhere";
+        unbounded.code = 4326;
+        unbounded.west = std::nan("");
+        m_systems = {utm, unbounded};
+    }
+
+    std::optional<std::vector<CategoryInput>> Read() const {
+        return kor::ReadKnownSystemsCache(m_path, m_identity);
+    }
+
+    ScratchDirectory m_scratch;
+    std::filesystem::path const m_path = m_scratch / "cache" / "known-systems.cache";
+    kor::RegistryIdentity m_identity;
+    std::vector<CategoryInput> m_systems;
+};
+
+} // namespace
+
+TEST_F(KnownSystemsCache, a_written_list_reads_back_exactly_for_the_same_registry_only) {
+    EXPECT_FALSE(Read()) << "nothing was cached yet";
+    kor::WriteKnownSystemsCache(m_path, m_identity, m_systems);
+    auto const cached = Read();
+    ASSERT_TRUE(cached);
+    ASSERT_EQ(cached->size(), 2U);
+    CategoryInput const& utm = cached->at(0);
+    EXPECT_EQ(utm.name, m_systems[0].name);
+    EXPECT_EQ(utm.areaName, m_systems[0].areaName);
+    EXPECT_EQ(utm.code, 32633);
+    EXPECT_TRUE(utm.projected);
+    EXPECT_TRUE(utm.hasBounds);
+    EXPECT_EQ(utm.north, m_systems[0].north) << "every bit of a bound comes back";
+    EXPECT_FALSE(cached->at(1).projected);
+    EXPECT_TRUE(std::isnan(cached->at(1).west));
+
+    // Another database, a new registry version or other methods make the cache stale.
+    for (auto const& other :
+         {kor::IdentifyRegistry((m_scratch / "other.db").string(), "v10.076",
+                                "Transverse Mercator;"),
+          kor::IdentifyRegistry((m_scratch / "proj.db").string(), "v11.001",
+                                "Transverse Mercator;"),
+          kor::IdentifyRegistry((m_scratch / "proj.db").string(), "v10.076", "Krovak;")}) {
+        EXPECT_FALSE(kor::ReadKnownSystemsCache(m_path, other));
+    }
+    std::ofstream(m_scratch / "proj.db", std::ios::app) << " upgraded";
+    EXPECT_FALSE(kor::ReadKnownSystemsCache(
+        m_path, kor::IdentifyRegistry((m_scratch / "proj.db").string(), "v10.076",
+                                      "Transverse Mercator;")));
+}
+
+TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
+    kor::WriteKnownSystemsCache(m_path, m_identity, m_systems);
+    std::string const whole = shr::ReadWholeFile(m_path);
+
+    // Cut after the first system: the count no longer matches.
+    shr::ReplaceFileAtomically(m_path, whole.substr(0, whole.rfind("4326\t")));
+    EXPECT_FALSE(Read());
+    // A line with a field that is no number.
+    std::string garbled = whole;
+    garbled.replace(garbled.find("32633"), 5, "3x633");
+    shr::ReplaceFileAtomically(m_path, garbled);
+    EXPECT_FALSE(Read());
+    shr::ReplaceFileAtomically(m_path, std::string("\0\xff\n", 3));
+    EXPECT_FALSE(Read());
+
+    // A name the format cannot hold leaves the old cache as it was.
+    shr::ReplaceFileAtomically(m_path, whole);
+    m_systems[1].name = L"Tab\tbed";
+    kor::WriteKnownSystemsCache(m_path, m_identity, m_systems);
+    EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
+
+    // A cache folder that is a file: nothing is written, nothing is thrown.
+    std::ofstream(m_scratch / "blocked") << "a file";
+    EXPECT_NO_THROW(
+        kor::WriteKnownSystemsCache(m_scratch / "blocked" / "known-systems.cache", m_identity, {}));
+}
