@@ -11,8 +11,10 @@ namespace gridhost {
 
 namespace {
 
-// Enough digits for a tenth of a millimetre in meters and in degrees alike.
-constexpr int SignificantDigits = 12;
+// Decimals that keep a millimetre: of meters (or feet), and of degrees (1e-9 degree is
+// about 0.1 mm on the ground).
+constexpr int PlaneDecimals = 3;
+constexpr int DegreeDecimals = 9;
 // The message lists this many bad rows; the grid marks them all.
 constexpr std::size_t RowsListed = 10;
 
@@ -30,10 +32,10 @@ std::optional<double> ParseNumber(std::wstring const& cell) {
     return value;
 }
 
-std::wstring FormatNumber(double value) {
+std::wstring FormatNumber(double value, int decimals) {
     char buffer[64];
-    auto const [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::general, SignificantDigits);
+    auto const [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return error == std::errc() ? shr::FromUtf8(std::string_view(buffer, end - buffer))
                                 : std::wstring();
 }
@@ -81,6 +83,7 @@ WorksheetConversion::Report WorksheetConversion::Run(Worksheet& sheet, std::pair
         }
     }
 
+    int const decimals = m_impl->transform.TargetInDegrees() ? DegreeDecimals : PlaneDecimals;
     Report report;
     std::size_t const rows = sheet.RowCount();
     for (std::size_t row = 0; row < rows; ++row) {
@@ -98,8 +101,8 @@ WorksheetConversion::Report WorksheetConversion::Run(Worksheet& sheet, std::pair
             kor::CoordinateTransform::Result const result =
                 m_impl->transform.Convert(*ParseNumber(xCell), *ParseNumber(yCell));
             if (result.status == kor::CoordinateTransform::Status::Converted) {
-                sheet.SetCell(row, targetX, FormatNumber(result.x));
-                sheet.SetCell(row, targetY, FormatNumber(result.y));
+                sheet.SetCell(row, targetX, FormatNumber(result.x, decimals));
+                sheet.SetCell(row, targetY, FormatNumber(result.y, decimals));
                 ++report.converted;
                 continue;
             }

@@ -47,6 +47,7 @@ struct CoordinateTransform::Impl {
     // Source to longitude and latitude, for testing the areas; null when there are none.
     PJ* toLonLat = nullptr;
     std::vector<Area> areas;
+    bool targetInDegrees = false;
 
     Impl() = default;
     Impl(Impl const&) = delete;
@@ -89,6 +90,18 @@ struct CoordinateTransform::Impl {
         return normalized;
     }
 
+    // A system with a datum shift is bound to its hub; what counts is the system itself.
+    bool IsGeographic(PJ* crs) const {
+        if (proj_get_type(crs) != PJ_TYPE_BOUND_CRS) {
+            PJ_TYPE const kind = proj_get_type(crs);
+            return kind == PJ_TYPE_GEOGRAPHIC_2D_CRS || kind == PJ_TYPE_GEOGRAPHIC_3D_CRS;
+        }
+        PJ* base = proj_get_source_crs(context, crs);
+        bool const geographic = base != nullptr && IsGeographic(base);
+        proj_destroy(base);
+        return geographic;
+    }
+
     // Only registry systems say where they apply.
     void AddArea(CSDef const& definition) {
         auto const* referenced = dynamic_cast<KORDef const*>(&definition);
@@ -117,6 +130,7 @@ CoordinateTransform::CoordinateTransform(CSDef const& source, CSDef const& targe
     PJ* to = nullptr;
     try {
         to = m_impl->Create(target);
+        m_impl->targetInDegrees = m_impl->IsGeographic(to);
         m_impl->forward = m_impl->Operation(
             from, to, L"from '" + source.GetName() + L"' to '" + target.GetName() + L"'");
         m_impl->AddArea(source);
@@ -136,6 +150,10 @@ CoordinateTransform::CoordinateTransform(CSDef const& source, CSDef const& targe
 }
 
 CoordinateTransform::~CoordinateTransform() = default;
+
+bool CoordinateTransform::TargetInDegrees() const {
+    return m_impl->targetInDegrees;
+}
 
 CoordinateTransform::Result CoordinateTransform::Convert(double x, double y) const {
     if (!std::isfinite(x) || !std::isfinite(y)) {

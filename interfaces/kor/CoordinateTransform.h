@@ -33,6 +33,8 @@ public:
     CoordinateTransform& operator=(CoordinateTransform const&) = delete;
 
     Result Convert(double x, double y) const;
+    /// Whether the target's coordinates are longitude and latitude in degrees.
+    bool TargetInDegrees() const;
 
 private:
     struct Impl;

@@ -104,7 +104,11 @@ TEST(WorksheetConversion, stale_results_are_cleared_new_columns_named_and_progre
     EXPECT_EQ(sheet.ColumnName(5), L"X (WGS 84 / Pseudo-Mercator [EPSG:3857])");
     EXPECT_EQ(sheet.ColumnName(4), L"");
     EXPECT_EQ(sheet.Cell(1, 5), L"");
-    EXPECT_NEAR(Number(sheet, 0, 5), 1669792.3618991, 1e-3);
+    EXPECT_EQ(sheet.Cell(0, 5), L"1669792.362") << "meters to the millimetre";
+
+    Worksheet back = Worksheet::Parse("e,n\n1669792.362,6800125.454\n", "m.csv");
+    WorksheetConversion(Registry(L"EPSG:3857"), Registry(L"EPSG:4326")).Run(back, {0, 1}, {2, 3});
+    EXPECT_EQ(back.Cell(0, 2), L"15.000000001") << "degrees to nine decimals";
 
     // A second run into the old columns must not leave "old" beside a bad row.
     report = conversion.Run(sheet, {0, 1}, {2, 3});
