@@ -69,6 +69,13 @@ protected:
         return dialog.DoModal();
     }
     Sheet MakeSheet(unsigned columns) { return Sheet(columns, m_favoritesPath, m_sink); }
+    /// Four columns, from WGS 84 to UTM zone 33N: only the columns are left to choose.
+    Sheet SheetWithSystems() {
+        Sheet sheet = MakeSheet(4);
+        sheet.m_sourceCS = Wgs84();
+        sheet.m_destCS = Utm33();
+        return sheet;
+    }
 
     static void TypeColumns(User& user, wchar_t const* srcX, wchar_t const* srcY,
                             wchar_t const* dstX, wchar_t const* dstY) {
@@ -136,9 +143,7 @@ TEST_F(ConvertWksDialog, an_empty_label_is_skipped_and_a_short_label_list_leaves
 }
 
 TEST_F(ConvertWksDialog, an_unrecognised_label_is_shown_focused_after_the_source_pair_is_written) {
-    Sheet sheet = MakeSheet(4);
-    sheet.m_sourceCS = Wgs84();
-    sheet.m_destCS = Utm33();
+    Sheet sheet = SheetWithSystems();
     int const result = Run(sheet, [&](User& user) {
         TypeColumns(user, L"a", L"B", L"C3", L"D");
         user.Click(platform::IDOK);
@@ -168,9 +173,7 @@ TEST_F(ConvertWksDialog, an_unrecognised_label_is_shown_focused_after_the_source
 }
 
 TEST_F(ConvertWksDialog, settings_the_sheet_refuses_keep_the_dialog_open_without_a_message) {
-    Sheet sheet = MakeSheet(4);
-    sheet.m_sourceCS = Wgs84();
-    sheet.m_destCS = Utm33();
+    Sheet sheet = SheetWithSystems();
     int const result = Run(sheet, [&](User& user) {
         TypeColumns(user, L"A", L"B", L"B", L"C");
         user.Click(platform::IDOK);
