@@ -151,12 +151,14 @@ bool HostFrame::DefineLocalSystem() {
 }
 
 void HostFrame::OpenWorksheet(Worksheet sheet) {
-    m_worksheet = std::make_unique<WorksheetController>(
-        m_panel, std::move(sheet), m_document.Current(), m_favoritesPath, m_errorSink);
+    m_worksheet = std::make_unique<WorksheetController>(m_panel, std::move(sheet), m_favoritesPath,
+                                                        m_errorSink);
     m_layout->Insert(4,
                      new wxStaticText(m_panel, wxID_ANY,
                                       "Worksheet " + m_worksheet->Sheet().Path().wstring() + ":"),
                      0, wxLEFT | wxRIGHT, 8);
+    // A grid asks for room for all its rows; the systems above keep their share.
+    m_worksheet->Panel()->SetMinSize(FromDIP(wxSize(-1, 200)));
     m_layout->Insert(5, m_worksheet->Panel(), 3, wxEXPAND | wxALL, 8);
     SetSize(FromDIP(wxSize(960, 900)));
     m_layout->Layout();
@@ -168,7 +170,7 @@ bool HostFrame::ConvertWorksheet() {
                                L"No worksheet is open; start the host with --worksheet FILE.");
         return false;
     }
-    bool const converted = m_worksheet->Convert();
+    bool const converted = m_worksheet->Convert(m_document.Current());
     SetStatusText(m_worksheet->LastOutcome());
     return converted;
 }

@@ -46,7 +46,6 @@ std::optional<int> ColumnNamed(Worksheet const& sheet,
 } // namespace
 
 WorksheetController::WorksheetController(wxWindow* parent, Worksheet sheet,
-                                         Gridlore::CoordinateSystem target,
                                          std::wstring favoritesPath,
                                          std::shared_ptr<shr::IError> errorSink)
     : m_parent(parent)
@@ -55,7 +54,6 @@ WorksheetController::WorksheetController(wxWindow* parent, Worksheet sheet,
     , m_errorSink(std::move(errorSink))
     , m_panel(new WorksheetPanel(parent, *m_sheet)) {
     m_settings->m_sourceCS = Gridlore::CoordinateSystem(L"EPSG:4326", true);
-    m_settings->m_destCS = std::move(target);
     GuessColumns();
 }
 
@@ -72,9 +70,15 @@ void WorksheetController::GuessColumns() {
         ColumnNamed(sheet, {L"northing", L"north", L"n"}).value_or(columns + 1)};
 }
 
-bool WorksheetController::Convert() {
+bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
+    if (!m_targetPicked) {
+        m_settings->m_destCS = current;
+    }
     gridui::CRSConvertWksDlg dialog(*m_settings, *m_errorSink, nullptr);
-    if (dialog.DoModal() != platform::IDOK) {
+    int const result = dialog.DoModal();
+    // A system picked with "..." stays, even after Cancel, as the dialog wrote it.
+    m_targetPicked = m_targetPicked || m_settings->m_destCS.GetName() != current.GetName();
+    if (result != platform::IDOK) {
         return false;
     }
     std::unique_ptr<WorksheetConversion> conversion;

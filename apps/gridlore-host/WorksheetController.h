@@ -21,9 +21,9 @@ class WorksheetController {
 public:
     /// Shows `sheet` in a panel of `parent`. The conversion starts from the longitude and
     /// latitude columns in WGS 84 (the first two columns when none is named so) into the
-    /// easting and northing columns (new ones when none is named so) in `target`.
-    WorksheetController(wxWindow* parent, Worksheet sheet, Gridlore::CoordinateSystem target,
-                        std::wstring favoritesPath, std::shared_ptr<shr::IError> errorSink);
+    /// easting and northing columns (new ones when none is named so).
+    WorksheetController(wxWindow* parent, Worksheet sheet, std::wstring favoritesPath,
+                        std::shared_ptr<shr::IError> errorSink);
     ~WorksheetController();
     WorksheetController(WorksheetController const&) = delete;
     WorksheetController& operator=(WorksheetController const&) = delete;
@@ -33,8 +33,9 @@ public:
     HostConvertWks& Settings() { return *m_settings; }
 
     /// Opens the conversion dialog and, after OK, converts every row, marks those that
-    /// could not be converted and tells the user. True when rows were converted.
-    bool Convert();
+    /// could not be converted and tells the user. True when rows were converted. The
+    /// target is the document's `current` system until the user picks another.
+    bool Convert(Gridlore::CoordinateSystem const& current);
     /// Writes the sheet back to its file; tells the user when it cannot. True when saved.
     bool Save();
     /// What the last conversion or save did, in one line for the status bar.
@@ -52,6 +53,7 @@ private:
     std::shared_ptr<shr::IError> m_errorSink;
     WorksheetPanel* m_panel;
     std::wstring m_outcome;
+    bool m_targetPicked = false;
 };
 
 } // namespace gridhost
