@@ -124,6 +124,21 @@ TEST(WorksheetConversion, stale_results_are_cleared_new_columns_named_and_progre
     EXPECT_TRUE(report.cancelled);
     EXPECT_EQ(calls, std::vector<std::size_t>{0});
     EXPECT_EQ(report.converted, 0U);
+
+    // A long sheet hears of its progress every so many rows, and of the end.
+    std::string text = "x,y\n";
+    for (int row = 0; row < 10000; ++row) {
+        text += "15,52\n";
+    }
+    Worksheet longSheet = Worksheet::Parse(text, "long.csv");
+    calls.clear();
+    report = conversion.Run(longSheet, {0, 1}, {2, 3}, [&](std::size_t done, std::size_t) {
+        calls.push_back(done);
+        return true;
+    });
+    EXPECT_EQ(report.converted, 10000U);
+    std::size_t const step = WorksheetConversion::ProgressStep;
+    EXPECT_EQ(calls, (std::vector<std::size_t>{0, step, 2 * step, 10000}));
 }
 
 TEST(WorksheetConversion, a_local_system_cannot_be_converted_and_says_so) {
