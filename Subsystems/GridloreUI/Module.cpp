@@ -1,6 +1,8 @@
 #include "gridui/Module.h"
 
 #include "BrowserResources.h"
+#include "ConvertWksResources.h"
+#include "LocalSystemResources.h"
 #include "gridui/Errors.h"
 
 namespace gridui {
@@ -10,6 +12,8 @@ namespace {
 platform::ResourceModule MakeModule() {
     platform::ResourceModule module(ModuleName());
     AddBrowserResources(module);
+    AddLocalSystemResources(module);
+    AddConvertWksResources(module);
     return module;
 }
 

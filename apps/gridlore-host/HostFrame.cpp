@@ -1,7 +1,11 @@
 #include "HostFrame.h"
 
+#include "WorksheetController.h"
+#include "WorksheetPanel.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/CRSPage.h"
+#include "gridui/DefineUCSDlg.h"
+#include "kor/UCSDef.h"
 #include "platform/Ids.h"
 #include "platform/PropertySheet.h"
 #include "platform/wx/Screenshot.h"
@@ -18,7 +22,13 @@
 namespace gridhost {
 namespace {
 
-enum : int { IdChooseInDialog = wxID_HIGHEST + 1, IdChooseInPropertySheet };
+enum : int {
+    IdChooseInDialog = wxID_HIGHEST + 1,
+    IdChooseInPropertySheet,
+    IdDefineLocalSystem,
+    IdConvertWorksheet,
+    IdSaveWorksheet,
+};
 
 wxString const& FrameTitle() {
     static wxString const title = "GridloreUI Host";
@@ -38,14 +48,22 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
                  "Choose the document's coordinate system in the browser");
     menu->Append(IdChooseInPropertySheet, "Choose in a &Property Sheet...\tCtrl+Shift+K",
                  "Choose the document's coordinate system on a page of a property sheet");
+    menu->Append(IdDefineLocalSystem, "Define &Local System...",
+                 "Define a local system and make it the document's current system");
     menu->AppendSeparator();
     menu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
+    auto* worksheetMenu = new wxMenu;
+    worksheetMenu->Append(IdConvertWorksheet, "Worksheet &Conversion...",
+                          "Convert the worksheet's coordinates to another system");
+    worksheetMenu->Append(IdSaveWorksheet, "&Save Worksheet\tCtrl+S",
+                          "Write the worksheet back to its file");
     auto* menuBar = new wxMenuBar;
     menuBar->Append(menu, "&Document");
+    menuBar->Append(worksheetMenu, "&Worksheet");
     SetMenuBar(menuBar);
     CreateStatusBar();
 
-    auto* panel = new wxPanel(this);
+    auto* panel = m_panel = new wxPanel(this);
     m_description = new wxTextCtrl(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                    wxTE_MULTILINE | wxTE_READONLY);
     m_inUse = new wxListBox(panel, wxID_ANY);
@@ -57,7 +75,7 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
     buttons->AddStretchSpacer();
     buttons->Add(new wxButton(panel, wxID_EXIT, "&Quit"));
 
-    auto* layout = new wxBoxSizer(wxVERTICAL);
+    auto* layout = m_layout = new wxBoxSizer(wxVERTICAL);
     layout->Add(new wxStaticText(panel, wxID_ANY, "Current coordinate system:"), 0,
                 wxLEFT | wxRIGHT | wxTOP, 8);
     layout->Add(m_description, 3, wxEXPAND | wxALL, 8);
@@ -73,6 +91,15 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
         wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ChooseInPropertySheet); },
         IdChooseInPropertySheet);
     Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::DefineLocalSystem); },
+        IdDefineLocalSystem);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ConvertWorksheet); },
+        IdConvertWorksheet);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::SaveWorksheet); },
+        IdSaveWorksheet);
+    Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
     // Buttons send their commands up to the frame, where the menu's handlers take them.
     panel->Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) {
@@ -81,6 +108,8 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
     });
     ShowDocument();
 }
+
+HostFrame::~HostFrame() = default;
 
 bool HostFrame::ChooseInDialog() {
     gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
@@ -103,6 +132,57 @@ bool HostFrame::ChooseInPropertySheet() {
     m_document.SetCurrent(page.CurrentCoordinateSystem());
     ShowDocument();
     return true;
+}
+
+bool HostFrame::DefineLocalSystem() {
+    Gridlore::CoordinateSystem start = m_document.Current();
+    if (!start.IsUnreferenced()) {
+        kor::UCSDef meters(1.0, 0.0, 0.0, nullptr);
+        meters.SetName(L"Local grid");
+        start = Gridlore::CoordinateSystem(meters);
+    }
+    gridui::DefineUCSDlg dialog(start, m_errorSink, nullptr);
+    if (dialog.DoModal() != platform::IDOK) {
+        return false;
+    }
+    m_document.SetCurrent(*dialog.CurrentCoordinateSystem());
+    ShowDocument();
+    return true;
+}
+
+void HostFrame::OpenWorksheet(Worksheet sheet) {
+    m_worksheet = std::make_unique<WorksheetController>(m_panel, std::move(sheet), m_favoritesPath,
+                                                        m_errorSink);
+    m_layout->Insert(4,
+                     new wxStaticText(m_panel, wxID_ANY,
+                                      "Worksheet " + m_worksheet->Sheet().Path().wstring() + ":"),
+                     0, wxLEFT | wxRIGHT, 8);
+    // A grid asks for room for all its rows; the systems above keep their share.
+    m_worksheet->Panel()->SetMinSize(FromDIP(wxSize(-1, 200)));
+    m_layout->Insert(5, m_worksheet->Panel(), 3, wxEXPAND | wxALL, 8);
+    SetSize(FromDIP(wxSize(960, 900)));
+    m_layout->Layout();
+}
+
+bool HostFrame::ConvertWorksheet() {
+    if (!m_worksheet) {
+        m_errorSink->ShowError(L"Worksheet Conversion",
+                               L"No worksheet is open; start the host with --worksheet FILE.");
+        return false;
+    }
+    bool const converted = m_worksheet->Convert(m_document.Current());
+    SetStatusText(m_worksheet->LastOutcome());
+    return converted;
+}
+
+bool HostFrame::SaveWorksheet() {
+    if (!m_worksheet) {
+        m_errorSink->ShowError(L"Save Worksheet", L"No worksheet is open.");
+        return false;
+    }
+    bool const saved = m_worksheet->Save();
+    SetStatusText(m_worksheet->LastOutcome());
+    return saved;
 }
 
 bool HostFrame::SaveScreenshot(std::string const& path) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "HostDocument.h"
+#include "Worksheet.h"
 #include "shr/IError.h"
 
 #include <wx/frame.h>
@@ -9,21 +10,37 @@
 #include <memory>
 #include <string>
 
+class wxBoxSizer;
 class wxListBox;
+class wxPanel;
 class wxTextCtrl;
 
 namespace gridhost {
+
+class WorksheetController;
 
 class HostFrame final : public wxFrame {
 public:
     HostFrame(HostDocument& document, std::wstring favoritesPath,
               std::shared_ptr<shr::IError> errorSink);
+    ~HostFrame() override;
 
     /// Opens the browser dialog on the document; true when the user chose a system,
     /// which is then the document's current one. Exceptions of the library pass.
     bool ChooseInDialog();
     /// The same in a property sheet holding the browser page.
     bool ChooseInPropertySheet();
+    /// Opens the local-system dialog on the current system when it is a local one, else
+    /// on a new local system in meters; the system defined becomes the current one.
+    bool DefineLocalSystem();
+    /// Shows `sheet` below the systems; the worksheet commands work on it from then on.
+    void OpenWorksheet(Worksheet sheet);
+    /// Opens the worksheet-conversion dialog and converts the sheet after OK.
+    bool ConvertWorksheet();
+    /// Writes the sheet back to its file.
+    bool SaveWorksheet();
+    /// Null until a worksheet is open.
+    WorksheetController* CurrentWorksheet() const { return m_worksheet.get(); }
     HostDocument const& Document() const { return m_document; }
     /// Draws the window's client area into a PNG file.
     bool SaveScreenshot(std::string const& path);
@@ -39,6 +56,9 @@ private:
     std::shared_ptr<shr::IError> m_errorSink;
     wxTextCtrl* m_description = nullptr;
     wxListBox* m_inUse = nullptr;
+    wxPanel* m_panel = nullptr;
+    wxBoxSizer* m_layout = nullptr;
+    std::unique_ptr<WorksheetController> m_worksheet;
 };
 
 } // namespace gridhost

@@ -44,6 +44,17 @@ HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
             }
             return arguments[++position];
         };
+        // A path option is given once and names something.
+        auto const onePath = [&](std::optional<std::filesystem::path>& target, char const* what) {
+            if (target) {
+                throw ArgumentError(option.name + " is given twice");
+            }
+            std::string const path = value();
+            if (path.empty()) {
+                throw ArgumentError(option.name + " needs " + what);
+            }
+            target = path;
+        };
         if ((option.name == "--help" || option.name == "-h") && !option.inlineValue) {
             options.help = true;
         } else if (option.name == "--current") {
@@ -52,14 +63,9 @@ HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
             }
             options.current = value();
         } else if (option.name == "--tour") {
-            if (options.tourFolder) {
-                throw ArgumentError("--tour is given twice");
-            }
-            std::string const folder = value();
-            if (folder.empty()) {
-                throw ArgumentError("--tour needs a folder");
-            }
-            options.tourFolder = folder;
+            onePath(options.tourFolder, "a folder");
+        } else if (option.name == "--worksheet") {
+            onePath(options.worksheet, "a file");
         } else {
             throw ArgumentError("unknown option '" + argument + "'");
         }
@@ -68,7 +74,8 @@ HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
 }
 
 std::string UsageText() {
-    return "usage: gridlore-host [--current SYSTEM] [--tour FOLDER] [SYSTEM...]\n"
+    return "usage: gridlore-host [--current SYSTEM] [--worksheet FILE] [--tour FOLDER] "
+           "[SYSTEM...]\n"
            "A sample mapping application whose document uses the SYSTEMs and has one current\n"
            "system. A SYSTEM is an EPSG code (4326, EPSG:32633) or a reference file (.qrf2,\n"
            ".qrf, .prj, .wkt, .aux.xml). Without SYSTEMs the document uses EPSG:4326,\n"
@@ -76,6 +83,8 @@ std::string UsageText() {
            "  --current SYSTEM   the current system (default: the first SYSTEM); it is in use too\n"
            "  --tour FOLDER      play a short scripted session in the browser, save a screenshot\n"
            "                     of each step into FOLDER, print the chosen system and exit\n"
+           "  --worksheet FILE   the CSV worksheet to show and convert (default: a bundled\n"
+           "                     sample of survey points in WGS 84)\n"
            "  --help             this text\n"
            "The favourites (favorites.qrf2) and the search history (settings.ini) are kept in\n"
            "$XDG_CONFIG_HOME/gridlore-host, else ~/.config/gridlore-host.\n"

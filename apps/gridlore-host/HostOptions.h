@@ -17,6 +17,8 @@ struct HostOptions {
     std::optional<std::string> current;
     /// Where the scripted tour leaves its screenshots; absent for a session with a user.
     std::optional<std::filesystem::path> tourFolder;
+    /// The CSV worksheet shown and converted; absent for the bundled sample.
+    std::optional<std::filesystem::path> worksheet;
     bool help = false;
 };
 

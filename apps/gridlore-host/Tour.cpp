@@ -1,10 +1,13 @@
 #include "Tour.h"
 
 #include "HostFrame.h"
+#include "WorksheetController.h"
 #include "gridui/ResourceIds.h"
+#include "kor/LinearUnitList.h"
 #include "platform/Dialog.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
+#include "shr/Utf8.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -41,6 +44,21 @@ Leaf FindResult(platform::TreeCtrl const& tree, platform::TreeItem parent, int d
     return best;
 }
 
+/// Selects the search result whose name holds `text`; throws, saying what `search` was,
+/// when there is none.
+void SelectResult(platform::User& user, std::wstring const& text, std::string const& search) {
+    auto* tree = dynamic_cast<platform::TreeCtrl*>(&user.GetDialog().GetDlgItem(res::Tree));
+    if (tree == nullptr) {
+        throw std::runtime_error("the browser's tree is not a tree control");
+    }
+    platform::TreeItem const found = FindResult(*tree, {}, 0, text).item;
+    if (!found) {
+        throw std::runtime_error(search + " found no " + shr::ToUtf8(text) + " system");
+    }
+    tree->EnsureVisible(found);
+    user.Select(res::Tree, found);
+}
+
 } // namespace
 
 Tour::Tour(HostFrame& frame, std::filesystem::path folder)
@@ -54,19 +72,28 @@ Gridlore::CoordinateSystem Tour::Run() {
     SnapFrame("main-window-with-choice");
     Accept(&HostFrame::ChooseInPropertySheet,
            [this](platform::User& user) { PlayPropertySheet(user); });
-    return m_frame.Document().Current();
+    Gridlore::CoordinateSystem chosen = m_frame.Document().Current();
+    PlayWorksheetSteps();
+    return chosen;
 }
 
-void Tour::Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene) {
+void Tour::Accept(bool (HostFrame::*command)(), Scene const& scene) {
+    AcceptDialogs(command, {{res::BrowserDialog, scene}});
+}
+
+void Tour::AcceptDialogs(bool (HostFrame::*command)(),
+                         std::vector<std::pair<int, Scene>> const& scenes) {
     platform::Driver driver;
     platform::DriverScope const driving(driver);
-    driver.OnDialog(res::BrowserDialog, scene);
+    for (auto const& [dialog, scene] : scenes) {
+        driver.OnDialog(dialog, scene);
+    }
     bool const accepted = (m_frame.*command)();
     for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
         m_messageBoxes.push_back(box.caption + L": " + box.text);
     }
     if (!accepted) {
-        throw std::runtime_error("the browser did not close with OK");
+        throw std::runtime_error("a dialog of the tour did not close with OK");
     }
 }
 
@@ -79,22 +106,56 @@ void Tour::PlayBrowser(platform::User& user) {
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SnapDialog(user, "search-utm-zone-33");
 
-    auto* tree = dynamic_cast<platform::TreeCtrl*>(&user.GetDialog().GetDlgItem(res::Tree));
-    if (tree == nullptr) {
-        throw std::runtime_error("the browser's tree is not a tree control");
-    }
-    platform::TreeItem const found = FindResult(*tree, {}, 0, L"UTM zone 33N").item;
-    if (!found) {
-        throw std::runtime_error("searching 'UTM zone 33' found no UTM zone 33N system");
-    }
-    tree->EnsureVisible(found);
-    user.Select(res::Tree, found);
+    SelectResult(user, L"UTM zone 33N", "searching 'UTM zone 33'");
     SnapDialog(user, "utm-zone-33n-selected");
     user.Click(platform::IDOK);
 }
 
 void Tour::PlayPropertySheet(platform::User& user) {
     SnapDialog(user, "property-sheet");
+    user.Click(platform::IDOK);
+}
+
+void Tour::PlayWorksheetSteps() {
+    if (m_frame.CurrentWorksheet() != nullptr) {
+        AcceptDialogs(
+            &HostFrame::ConvertWorksheet,
+            {{res::ConvertWksDialog,
+              [this](platform::User& user) { PlayWorksheetConversion(user); }},
+             {res::BrowserDialog, [this](platform::User& user) { PlayTargetSystem(user); }}});
+        SnapFrame("worksheet-converted");
+    }
+    AcceptDialogs(
+        &HostFrame::DefineLocalSystem,
+        {{res::LocalSystemDialog, [this](platform::User& user) { PlayLocalSystem(user); }}});
+    SnapFrame("main-window-with-local-system");
+}
+
+void Tour::PlayWorksheetConversion(platform::User& user) {
+    SnapDialog(user, "worksheet-conversion-opened");
+    user.Click(res::DstCSButton);
+    SnapDialog(user, "worksheet-conversion-filled");
+    user.Click(platform::IDOK);
+}
+
+void Tour::PlayTargetSystem(platform::User& user) {
+    user.Type(res::SearchBox, L"32633");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    SelectResult(user, L"UTM zone 33N", "searching '32633'");
+    SnapDialog(user, "worksheet-target-system");
+    user.Click(platform::IDOK);
+}
+
+void Tour::PlayLocalSystem(platform::User& user) {
+    SnapDialog(user, "local-system-opened");
+    int const foot = kor::KORKnownLinearUnitsList.FindByDivider(1.0 / 0.3048, 1e-9);
+    if (foot < 0) {
+        throw std::runtime_error("the registry has no international foot");
+    }
+    user.EditProperty(res::LocalGrid, L"Linear Units|Name",
+                      kor::KORKnownLinearUnitsList.EnumNamePlural(foot));
+    user.Type(res::LocalNameEdit, L"Bridge site grid");
+    SnapDialog(user, "local-system-in-feet");
     user.Click(platform::IDOK);
 }
 

@@ -18,12 +18,15 @@ class HostFrame;
 
 /// Opens the browser from the main window on the document's current system, searches
 /// "4326", then "UTM zone 33", selects the first UTM zone 33N system found and accepts
-/// it; then confirms it on the property sheet's page. Needs the wx backend installed.
+/// it; then confirms it on the property sheet's page. Then, on an open worksheet, it
+/// converts the sheet into that UTM zone, picking the target system in the browser
+/// nested in the conversion dialog, and defines a local system in feet. Needs the wx
+/// backend installed.
 class Tour {
 public:
     Tour(HostFrame& frame, std::filesystem::path folder);
 
-    /// Plays the session and returns the system chosen. Throws when a step cannot be
+    /// Plays the session and returns the system chosen in the browser. Throws when a step cannot be
     /// played or a screenshot cannot be written.
     Gridlore::CoordinateSystem Run();
     /// The screenshots written so far, in the order of the steps.
@@ -32,9 +35,17 @@ public:
     std::vector<std::wstring> const& MessageBoxes() const { return m_messageBoxes; }
 
 private:
+    using Scene = std::function<void(platform::User&)>;
     /// Runs the frame's `command` with `scene` playing the browser; throws unless the
     /// user's choice was accepted. Keeps what the boxes it showed said.
-    void Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene);
+    void Accept(bool (HostFrame::*command)(), Scene const& scene);
+    /// The same with a scene for each dialog the command opens, in the order they open.
+    void AcceptDialogs(bool (HostFrame::*command)(),
+                       std::vector<std::pair<int, Scene>> const& scenes);
+    void PlayWorksheetSteps();
+    void PlayWorksheetConversion(platform::User& user);
+    void PlayTargetSystem(platform::User& user);
+    void PlayLocalSystem(platform::User& user);
     void PlayBrowser(platform::User& user);
     void PlayPropertySheet(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.

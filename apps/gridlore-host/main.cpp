@@ -7,6 +7,7 @@
 #include "HostFrame.h"
 #include "HostOptions.h"
 #include "Tour.h"
+#include "Worksheet.h"
 #include "platform/wx/WxBackend.h"
 #include "shr/Logger.h"
 #include "shr/Utf8.h"
@@ -36,7 +37,23 @@ int RunTour(HostFrame& frame, std::filesystem::path const& folder) {
     return ExitSuccess;
 }
 
-int RunHost(HostOptions const& options, HostDocument& document) {
+/// The worksheet named on the command line, else the bundled sample when it is there.
+/// Throws ArgumentError naming a worksheet given that cannot be read.
+std::optional<Worksheet> ReadWorksheet(HostOptions const& options) {
+    if (!options.worksheet) {
+        std::filesystem::path const sample = GRIDLORE_HOST_SAMPLE_WORKSHEET;
+        std::error_code missing;
+        return std::filesystem::exists(sample, missing) ? std::optional(Worksheet::Load(sample))
+                                                        : std::nullopt;
+    }
+    try {
+        return Worksheet::Load(*options.worksheet);
+    } catch (WorksheetError const& error) {
+        throw ArgumentError(std::string("--worksheet: ") + error.what());
+    }
+}
+
+int RunHost(HostOptions const& options, HostDocument& document, std::optional<Worksheet> sheet) {
     platform::wx::WxBackend backend(AppName);
     platform::BackendScope const installed(backend);
 
@@ -53,6 +70,9 @@ int RunHost(HostOptions const& options, HostDocument& document) {
 
     auto* frame =
         new HostFrame(document, FavoritesPath().wstring(), std::make_shared<HostErrorSink>());
+    if (sheet) {
+        frame->OpenWorksheet(std::move(*sheet));
+    }
     frame->Show();
     if (options.tourFolder) {
         int const result = RunTour(*frame, *options.tourFolder);
@@ -72,6 +92,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     std::optional<HostOptions> options;
     std::optional<HostDocument> document;
+    std::optional<Worksheet> sheet;
     try {
         options = ParseHostOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (options->help) {
@@ -79,6 +100,7 @@ int main(int argc, char** argv) {
             return ExitSuccess;
         }
         document.emplace(options->systems, options->current);
+        sheet = ReadWorksheet(*options);
     } catch (ArgumentError const& error) {
         std::cerr << "gridlore-host: " << error.what() << '\n'
                   << "Run 'gridlore-host --help' for the options.\n";
@@ -94,7 +116,7 @@ int main(int argc, char** argv) {
     }
     int result = ExitFailure;
     try {
-        result = RunHost(*options, *document);
+        result = RunHost(*options, *document, std::move(sheet));
     } catch (...) {
         std::cerr << "gridlore-host: " << shr::ToUtf8(shr::DescribeCurrentException()) << '\n';
     }

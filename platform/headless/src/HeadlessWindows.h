@@ -167,8 +167,7 @@ public:
     void EnableHeader(bool on, std::wstring const& left, std::wstring const& right) override;
     std::wstring DisplayText(backend::PropertyHandle row) const override;
 
-    /// The row at a path of names joined by "|"; 0 when absent.
-    backend::PropertyHandle Find(std::wstring const& path) const;
+    backend::PropertyHandle Find(std::wstring const& path) const override;
     /// Takes `text` as the user would type or pick it, and notifies the dialog.
     void UserEdit(backend::PropertyHandle row, std::wstring const& text);
 

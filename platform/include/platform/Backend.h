@@ -136,6 +136,8 @@ public:
     virtual void EnableHeader(bool on, std::wstring const& left, std::wstring const& right) = 0;
     /// The text a row shows for its value, with doubles in the grid's format.
     virtual std::wstring DisplayText(PropertyHandle row) const = 0;
+    /// The row at a path of names joined by "|"; 0 when absent.
+    virtual PropertyHandle Find(std::wstring const& path) const = 0;
 };
 
 class NativeToolBar : public NativeWindow {

@@ -173,7 +173,7 @@ public:
     std::wstring DisplayText(backend::PropertyHandle row) const override;
 
     /// The row at a path of labels joined by "|"; 0 when absent.
-    backend::PropertyHandle Find(std::wstring const& path) const;
+    backend::PropertyHandle Find(std::wstring const& path) const override;
     /// Changes a row's value the way the grid's editor does, with the change event.
     void UserEdit(backend::PropertyHandle row, std::wstring const& text);
 

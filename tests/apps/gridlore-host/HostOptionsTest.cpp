@@ -26,6 +26,10 @@ TEST(HostOptions, options_take_their_value_joined_or_apart_and_everything_else_i
     EXPECT_FALSE(ended.current.has_value());
     EXPECT_FALSE(ended.tourFolder.has_value());
 
+    EXPECT_EQ(ParseHostOptions({"--worksheet", "points.csv"}).worksheet,
+              std::filesystem::path("points.csv"));
+    EXPECT_FALSE(ended.worksheet.has_value());
+
     EXPECT_TRUE(ParseHostOptions({"EPSG:4326", "--help"}).help);
     EXPECT_TRUE(ParseHostOptions({"-h"}).help);
 }
@@ -35,13 +39,16 @@ TEST(HostOptions, unknown_options_missing_values_and_repeats_are_refused_naming_
         std::vector<std::string> arguments;
         std::string named;
     };
-    for (Case const& bad : std::vector<Case>{{{"--frobnicate"}, "--frobnicate"},
-                                             {{"4326", "--current"}, "--current"},
-                                             {{"--tour"}, "--tour"},
-                                             {{"--tour="}, "--tour"},
-                                             {{"--help=yes"}, "--help=yes"},
-                                             {{"--current", "1", "--current=2"}, "--current"},
-                                             {{"--tour", "a", "--tour", "b"}, "--tour"}}) {
+    for (Case const& bad :
+         std::vector<Case>{{{"--frobnicate"}, "--frobnicate"},
+                           {{"4326", "--current"}, "--current"},
+                           {{"--tour"}, "--tour"},
+                           {{"--tour="}, "--tour"},
+                           {{"--help=yes"}, "--help=yes"},
+                           {{"--current", "1", "--current=2"}, "--current"},
+                           {{"--tour", "a", "--tour", "b"}, "--tour"},
+                           {{"--worksheet="}, "--worksheet"},
+                           {{"--worksheet", "a", "--worksheet=b"}, "--worksheet"}}) {
         try {
             ParseHostOptions(bad.arguments);
             ADD_FAILURE() << ::testing::PrintToString(bad.arguments) << " was accepted";

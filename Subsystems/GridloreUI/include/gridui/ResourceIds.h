@@ -25,6 +25,21 @@ enum : int {
     Status = 32291,
     LoadFromFile = 32292,
     SaveToFile = 32293,
+
+    // The worksheet-conversion dialog.
+    DstCSButton = 32320,
+    SrcCSButton = 32321,
+    SrcCSEdit = 32322,
+    DstCSEdit = 32323,
+    SrcXCombo = 32324,
+    SrcYCombo = 32325,
+    DstXCombo = 32326,
+    DstYCombo = 32327,
+
+    // The local-system dialog.
+    LocalNameEdit = 32352,
+    LocalGridPlaceholder = 32353,
+    LocalGrid = 32354,
 };
 
 } // namespace gridui::res

@@ -1,0 +1,59 @@
+// gridhost::WorksheetController: the host's worksheet commands: convert its coordinates
+// and save it.
+#pragma once
+
+#include "HostConvertWks.h"
+#include "Worksheet.h"
+
+#include "gridlore/CoordinateSystem.h"
+#include "shr/IError.h"
+
+#include <memory>
+#include <string>
+
+class wxWindow;
+
+namespace gridhost {
+
+class WorksheetPanel;
+
+class WorksheetController {
+public:
+    /// Shows `sheet` in a panel of `parent`. The conversion starts from the longitude and
+    /// latitude columns in WGS 84 (the first two columns when none is named so) into the
+    /// easting and northing columns (new ones when none is named so).
+    WorksheetController(wxWindow* parent, Worksheet sheet, std::wstring favoritesPath,
+                        std::shared_ptr<shr::IError> errorSink);
+    ~WorksheetController();
+    WorksheetController(WorksheetController const&) = delete;
+    WorksheetController& operator=(WorksheetController const&) = delete;
+
+    WorksheetPanel* Panel() const { return m_panel; }
+    Worksheet const& Sheet() const { return *m_sheet; }
+    HostConvertWks& Settings() { return *m_settings; }
+
+    /// Opens the conversion dialog and, after OK, converts every row, marks those that
+    /// could not be converted and tells the user. True when rows were converted. The
+    /// target is the document's `current` system until the user picks another.
+    bool Convert(Gridlore::CoordinateSystem const& current);
+    /// Writes the sheet back to its file; tells the user when it cannot. True when saved.
+    bool Save();
+    /// What the last conversion or save did, in one line for the status bar.
+    std::wstring const& LastOutcome() const { return m_outcome; }
+
+    /// Sheets of at least this many rows show a progress dialog while they convert.
+    static constexpr std::size_t LongSheetRows = 20000;
+
+private:
+    void GuessColumns();
+
+    wxWindow* m_parent;
+    std::unique_ptr<Worksheet> m_sheet;
+    std::unique_ptr<HostConvertWks> m_settings;
+    std::shared_ptr<shr::IError> m_errorSink;
+    WorksheetPanel* m_panel;
+    std::wstring m_outcome;
+    bool m_targetPicked = false;
+};
+
+} // namespace gridhost

@@ -1,0 +1,194 @@
+#include "WorksheetConversion.h"
+#include "HostConvertWks.h"
+#include "RecordingErrorSink.h"
+#include "Worksheet.h"
+
+#include "gridlore/CoordinateSystem.h"
+#include "kor/KORException.h"
+#include "kor/UCSDef.h"
+#include "shr/Utf8.h"
+
+#include <gtest/gtest.h>
+#include <proj.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+using gridhost::HostConvertWks;
+using gridhost::Worksheet;
+using gridhost::WorksheetConversion;
+
+namespace {
+
+// The bundled sample: point, longitude, latitude, easting, northing.
+Worksheet Sample() {
+    return Worksheet::Load(GRIDLORE_SAMPLE_WORKSHEET);
+}
+
+Gridlore::CoordinateSystem Registry(wchar_t const* code) {
+    return Gridlore::CoordinateSystem(code, true);
+}
+
+// PROJ's own answer for one point, in longitude-first and easting-first order.
+class ProjAnswer {
+public:
+    ProjAnswer(char const* source, char const* target) {
+        PJ* raw = proj_create_crs_to_crs(nullptr, source, target, nullptr);
+        m_operation = proj_normalize_for_visualization(nullptr, raw);
+        proj_destroy(raw);
+        if (m_operation == nullptr) {
+            throw std::runtime_error("PROJ cannot build the reference conversion");
+        }
+    }
+    ~ProjAnswer() { proj_destroy(m_operation); }
+    ProjAnswer(ProjAnswer const&) = delete;
+    ProjAnswer& operator=(ProjAnswer const&) = delete;
+
+    PJ_XY operator()(double x, double y) const {
+        return proj_trans(m_operation, PJ_FWD, proj_coord(x, y, 0, 0)).xy;
+    }
+
+private:
+    PJ* m_operation = nullptr;
+};
+
+double Number(Worksheet const& sheet, std::size_t row, unsigned column) {
+    return std::stod(std::string(sheet.Cell(row, column).begin(), sheet.Cell(row, column).end()));
+}
+
+} // namespace
+
+TEST(WorksheetConversion, the_sample_lands_within_a_millimetre_of_proj_and_bad_rows_are_reported) {
+    Worksheet sheet = Sample();
+    ASSERT_GE(sheet.RowCount(), 200U);
+    WorksheetConversion const conversion(Registry(L"EPSG:4326"), Registry(L"EPSG:32633"));
+    WorksheetConversion::Report const report = conversion.Run(sheet, {1, 2}, {3, 4});
+
+    std::set<std::size_t> bad;
+    for (auto const& row : report.bad) {
+        bad.insert(row.row);
+    }
+    EXPECT_EQ(bad, (std::set<std::size_t>{41, 117, 203}));
+    EXPECT_EQ(report.converted + report.bad.size(), sheet.RowCount());
+    EXPECT_FALSE(report.cancelled);
+    EXPECT_EQ(report.bad[0].reason, L"Y is empty");
+    EXPECT_EQ(report.bad[1].reason, L"X \"n/a\" is not a number");
+    EXPECT_EQ(report.bad[2].reason, L"the point lies outside the area the systems are meant for");
+
+    ProjAnswer const proj("EPSG:4326", "EPSG:32633");
+    double worst = 0.0;
+    for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
+        if (bad.contains(row)) {
+            EXPECT_EQ(sheet.Cell(row, 3), L"") << "row " << row;
+            EXPECT_EQ(sheet.Cell(row, 4), L"") << "row " << row;
+            continue;
+        }
+        PJ_XY const expected = proj(Number(sheet, row, 1), Number(sheet, row, 2));
+        worst = std::max({worst, std::abs(Number(sheet, row, 3) - expected.x),
+                          std::abs(Number(sheet, row, 4) - expected.y)});
+    }
+    EXPECT_LT(worst, 0.001) << "meters off PROJ's answer at worst";
+
+    std::wstring const told = gridhost::Describe(report, sheet.RowCount());
+    EXPECT_EQ(told.substr(0, 24), L"Converted 297 of 300 row");
+    EXPECT_NE(told.find(L"\nrow 118: X \"n/a\" is not a number"), std::wstring::npos);
+}
+
+TEST(WorksheetConversion, stale_results_are_cleared_new_columns_named_and_progress_can_stop_it) {
+    Worksheet sheet = Worksheet::Parse("x,y,e,n\n15,52,old,old\n15,,old,old\n16,53,,\n", "s.csv");
+    WorksheetConversion const conversion(Registry(L"EPSG:4326"), Registry(L"EPSG:3857"));
+    WorksheetConversion::Report report = conversion.Run(sheet, {0, 1}, {5, 6});
+    EXPECT_EQ(report.converted, 2U);
+    EXPECT_EQ(sheet.ColumnName(5), L"X (WGS 84 / Pseudo-Mercator [EPSG:3857])");
+    EXPECT_EQ(sheet.ColumnName(4), L"");
+    EXPECT_EQ(sheet.Cell(1, 5), L"");
+    EXPECT_EQ(sheet.Cell(0, 5), L"1669792.362") << "meters to the millimetre";
+
+    Worksheet back = Worksheet::Parse("e,n\n1669792.362,6800125.454\n", "m.csv");
+    WorksheetConversion(Registry(L"EPSG:3857"), Registry(L"EPSG:4326")).Run(back, {0, 1}, {2, 3});
+    EXPECT_EQ(back.Cell(0, 2), L"15.000000001") << "degrees to nine decimals";
+
+    // A second run into the old columns must not leave "old" beside a bad row.
+    report = conversion.Run(sheet, {0, 1}, {2, 3});
+    EXPECT_EQ(sheet.Cell(1, 2), L"");
+    EXPECT_EQ(sheet.ColumnName(2), L"e") << "a named column keeps its name";
+
+    std::vector<std::size_t> calls;
+    report = conversion.Run(sheet, {0, 1}, {2, 3}, [&](std::size_t done, std::size_t total) {
+        calls.push_back(done);
+        EXPECT_EQ(total, 3U);
+        return false;
+    });
+    EXPECT_TRUE(report.cancelled);
+    EXPECT_EQ(calls, std::vector<std::size_t>{0});
+    EXPECT_EQ(report.converted, 0U);
+
+    // A long sheet hears of its progress every so many rows, and of the end.
+    std::string text = "x,y\n";
+    for (int row = 0; row < 10000; ++row) {
+        text += "15,52\n";
+    }
+    Worksheet longSheet = Worksheet::Parse(text, "long.csv");
+    calls.clear();
+    report = conversion.Run(longSheet, {0, 1}, {2, 3}, [&](std::size_t done, std::size_t) {
+        calls.push_back(done);
+        return true;
+    });
+    EXPECT_EQ(report.converted, 10000U);
+    std::size_t const step = WorksheetConversion::ProgressStep;
+    EXPECT_EQ(calls, (std::vector<std::size_t>{0, step, 2 * step, 10000}));
+}
+
+TEST(WorksheetConversion, a_local_system_cannot_be_converted_and_says_so) {
+    kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
+    local.SetName(L"Site grid");
+    EXPECT_THROW(WorksheetConversion(Gridlore::CoordinateSystem(local), Registry(L"EPSG:4326")),
+                 kor::KORException);
+    EXPECT_THROW(WorksheetConversion(Gridlore::CoordinateSystem(), Registry(L"EPSG:4326")),
+                 std::invalid_argument);
+}
+
+TEST(HostConvertWks, labels_carry_the_column_names_and_each_bad_setting_is_told_in_words) {
+    Worksheet const sheet = Sample();
+    auto const sink = std::make_shared<RecordingErrorSink>();
+    HostConvertWks settings(sheet, L"favourites.qrf2", sink);
+    std::vector<std::wstring> const labels = settings.GetColumnLabels(7);
+    EXPECT_EQ(labels[1], L"B: longitude");
+    EXPECT_EQ(labels[6], L"G");
+    for (int column = 0; column < 7; ++column) {
+        EXPECT_EQ(settings.ColumnFromLabel(labels[static_cast<std::size_t>(column)]), column);
+    }
+    EXPECT_EQ(settings.ColumnFromLabel(L"b"), 1);
+    EXPECT_EQ(settings.ColumnFromLabel(L": longitude"), -1);
+
+    settings.m_sourceCS = Registry(L"EPSG:4326");
+    settings.m_destCS = Registry(L"EPSG:32633");
+    struct Case {
+        std::pair<int, int> source;
+        std::pair<int, int> target;
+        wchar_t const* told;
+    };
+    Case const cases[] = {
+        {{1, 1}, {3, 4}, L"The source X and Y are both column B."},
+        {{1, 2}, {2, 4}, L"Column C is a source column"},
+        {{1, 2}, {-1, 4}, L"Choose the source and the target X and Y columns."},
+        {{1, 9}, {3, 4}, L"Source column J is beyond the worksheet, whose last column is E."},
+        {{1, 2}, {7, 7}, L"The target X and Y are both column H."},
+    };
+    for (Case const& c : cases) {
+        settings.m_sourceCols = c.source;
+        settings.m_destCols = c.target;
+        sink->reports.clear();
+        EXPECT_FALSE(settings.Validate());
+        ASSERT_EQ(sink->reports.size(), 1U);
+        EXPECT_EQ(sink->reports[0].message.find(c.told), 0U)
+            << shr::ToUtf8(sink->reports[0].message);
+    }
+    settings.m_sourceCols = {1, 2};
+    settings.m_destCols = {5, 6};
+    sink->reports.clear();
+    EXPECT_TRUE(settings.Validate()) << "target columns past the sheet are new columns";
+    EXPECT_TRUE(sink->reports.empty());
+}
