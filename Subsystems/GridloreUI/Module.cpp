@@ -1,6 +1,7 @@
 #include "gridui/Module.h"
 
 #include "BrowserResources.h"
+#include "DefineResources.h"
 #include "gridui/Errors.h"
 
 namespace gridui {
@@ -10,6 +11,7 @@ namespace {
 platform::ResourceModule MakeModule() {
     platform::ResourceModule module(ModuleName());
     AddBrowserResources(module);
+    AddDefineResources(module);
     return module;
 }
 
