@@ -30,6 +30,10 @@ int WxCombo::AddString(std::wstring const& text) {
     return InsertString(position, text);
 }
 
+void WxCombo::Move(Rect rect) {
+    Combo().SetSize(rect.left, rect.top, rect.Width(), wxDefaultCoord, wxSIZE_USE_EXISTING);
+}
+
 int WxCombo::InsertString(int index, std::wstring const& text) {
     int const at = index < 0 ? Count() : index;
     Combo().Insert(ToWx(text), static_cast<unsigned>(at));

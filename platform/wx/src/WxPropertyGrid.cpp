@@ -12,6 +12,18 @@ namespace platform::wx {
 
 namespace {
 
+/// Shows its number in the process-wide format of the platform's grids, as the headless
+/// grid does, rather than in wx's own precision.
+class FormattedFloatProperty final : public wxFloatProperty {
+public:
+    FormattedFloatProperty(wxString const& label, wxString const& name, double value)
+        : wxFloatProperty(label, name, value) {}
+
+    wxString ValueToString(wxVariant& value, int) const override {
+        return ToWx(PropertyGrid::FormatDouble(value.GetDouble()));
+    }
+};
+
 wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& name) {
     wxString const label = ToWx(desc.name);
     if (desc.isGroup) {
@@ -19,7 +31,7 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
     }
     switch (TypeOf(desc.value)) {
     case VariantType::Double:
-        return new wxFloatProperty(label, name, std::get<double>(desc.value));
+        return new FormattedFloatProperty(label, name, std::get<double>(desc.value));
     case VariantType::Int:
         return new wxIntProperty(label, name, std::get<int>(desc.value));
     case VariantType::Bool:
@@ -179,7 +191,8 @@ void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstrin
 }
 
 std::wstring WxPropertyGrid::DisplayText(backend::PropertyHandle row) const {
-    return backend::FormatVariant(GetValue(row));
+    // What the grid itself draws, so a difference from the headless grid shows.
+    return FromWx(Row(row)->GetDisplayedString());
 }
 
 backend::PropertyHandle WxPropertyGrid::Find(std::wstring const& path) const {

@@ -146,6 +146,8 @@ public:
     void SetCurSel(int index) override;
     void SetCueBanner(std::wstring const& text) override;
     std::wstring GetCueBanner() const override;
+    /// The height asked for is the dropped-down list's; the box keeps its natural one.
+    void Move(Rect rect) override;
 
     bool IsEditable() const { return m_editable; }
     wxComboBox& Combo() const { return static_cast<wxComboBox&>(*m_window); }
