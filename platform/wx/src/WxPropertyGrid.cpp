@@ -249,6 +249,11 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     }
     // The grid's own path for an edit: validated, then announced as a change.
     Grid().ChangePropertyValue(Row(row), change);
+    // The editor opened by the selection still shows the old text; a user's editor shows
+    // what was typed. A handler may have emptied the grid meanwhile.
+    if (m_rows.contains(row) && Grid().GetSelection() == Row(row)) {
+        Grid().RefreshEditor();
+    }
 }
 
 void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {
