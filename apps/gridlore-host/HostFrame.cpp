@@ -1,5 +1,6 @@
 #include "HostFrame.h"
 
+#include "gridui/CRSDefineDlg.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/CRSPage.h"
 #include "platform/Ids.h"
@@ -18,7 +19,7 @@
 namespace gridhost {
 namespace {
 
-enum : int { IdChooseInDialog = wxID_HIGHEST + 1, IdChooseInPropertySheet };
+enum : int { IdChooseInDialog = wxID_HIGHEST + 1, IdChooseInPropertySheet, IdDefine };
 
 wxString const& FrameTitle() {
     static wxString const title = "GridloreUI Host";
@@ -38,6 +39,8 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
                  "Choose the document's coordinate system in the browser");
     menu->Append(IdChooseInPropertySheet, "Choose in a &Property Sheet...\tCtrl+Shift+K",
                  "Choose the document's coordinate system on a page of a property sheet");
+    menu->Append(IdDefine, "&Define Coordinate System...",
+                 "Define a new coordinate system from the document's current one");
     menu->AppendSeparator();
     menu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
     auto* menuBar = new wxMenuBar;
@@ -73,6 +76,9 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
         wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ChooseInPropertySheet); },
         IdChooseInPropertySheet);
     Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::DefineCoordinateSystem); },
+        IdDefine);
+    Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
     // Buttons send their commands up to the frame, where the menu's handlers take them.
     panel->Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) {
@@ -101,6 +107,16 @@ bool HostFrame::ChooseInPropertySheet() {
         return false;
     }
     m_document.SetCurrent(page.CurrentCoordinateSystem());
+    ShowDocument();
+    return true;
+}
+
+bool HostFrame::DefineCoordinateSystem() {
+    gridui::CRSDefineDlg dialog(m_document.Current(), m_errorSink, nullptr);
+    if (dialog.DoModal() != platform::IDOK || !dialog.CurrentCoordinateSystem()) {
+        return false;
+    }
+    m_document.SetCurrent(*dialog.CurrentCoordinateSystem());
     ShowDocument();
     return true;
 }

@@ -24,6 +24,9 @@ public:
     bool ChooseInDialog();
     /// The same in a property sheet holding the browser page.
     bool ChooseInPropertySheet();
+    /// Opens the define dialog on the current system; true when the user defined one,
+    /// which then replaces the current one.
+    bool DefineCoordinateSystem();
     HostDocument const& Document() const { return m_document; }
     /// Draws the window's client area into a PNG file.
     bool SaveScreenshot(std::string const& path);

@@ -2,6 +2,7 @@
 
 #include "HostFrame.h"
 #include "gridui/ResourceIds.h"
+#include "kor/ProjectionDef.h"
 #include "platform/Dialog.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
@@ -54,20 +55,46 @@ Gridlore::CoordinateSystem Tour::Run() {
     SnapFrame("main-window-with-choice");
     Accept(&HostFrame::ChooseInPropertySheet,
            [this](platform::User& user) { PlayPropertySheet(user); });
-    return m_frame.Document().Current();
+    Gridlore::CoordinateSystem chosen = m_frame.Document().Current();
+    DefineSystems();
+    return chosen;
 }
 
 void Tour::Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene) {
+    if (!Play(command, res::BrowserDialog, scene)) {
+        throw std::runtime_error("the browser did not close with OK");
+    }
+}
+
+bool Tour::Play(bool (HostFrame::*command)(), int templateId,
+                std::function<void(platform::User&)> const& scene) {
     platform::Driver driver;
     platform::DriverScope const driving(driver);
-    driver.OnDialog(res::BrowserDialog, scene);
+    driver.OnDialog(templateId, scene);
     bool const accepted = (m_frame.*command)();
     for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
         m_messageBoxes.push_back(box.caption + L": " + box.text);
     }
-    if (!accepted) {
-        throw std::runtime_error("the browser did not close with OK");
+    return accepted;
+}
+
+void Tour::DefineSystems() {
+    bool const defined =
+        Play(&HostFrame::DefineCoordinateSystem, res::DefineDialog, [this](platform::User& user) {
+            SnapDialog(user, "define-projected");
+            user.Pick(res::DefineProjectionCombo, std::wstring(kor::ProjectionDef::MethodToName(
+                                                      kor::ProjectionDef::GeographicMethod)));
+            user.Type(res::DefineName, L"Tour geographic system");
+            user.Click(platform::IDOK);
+        });
+    if (!defined) {
+        throw std::runtime_error("the define dialog did not close with OK");
     }
+    SnapFrame("main-window-with-defined-system");
+    Play(&HostFrame::DefineCoordinateSystem, res::DefineDialog, [this](platform::User& user) {
+        SnapDialog(user, "define-geographic");
+        user.Click(platform::IDCANCEL);
+    });
 }
 
 void Tour::PlayBrowser(platform::User& user) {

@@ -18,13 +18,15 @@ class HostFrame;
 
 /// Opens the browser from the main window on the document's current system, searches
 /// "4326", then "UTM zone 33", selects the first UTM zone 33N system found and accepts
-/// it; then confirms it on the property sheet's page. Needs the wx backend installed.
+/// it; then confirms it on the property sheet's page. Then it defines a geographic
+/// system from that projected one and opens the define dialog on it. Needs the wx
+/// backend installed.
 class Tour {
 public:
     Tour(HostFrame& frame, std::filesystem::path folder);
 
-    /// Plays the session and returns the system chosen. Throws when a step cannot be
-    /// played or a screenshot cannot be written.
+    /// Plays the session and returns the system chosen in the browser. Throws when a step
+    /// cannot be played or a screenshot cannot be written.
     Gridlore::CoordinateSystem Run();
     /// The screenshots written so far, in the order of the steps.
     std::vector<std::filesystem::path> const& Screenshots() const { return m_screenshots; }
@@ -35,8 +37,15 @@ private:
     /// Runs the frame's `command` with `scene` playing the browser; throws unless the
     /// user's choice was accepted. Keeps what the boxes it showed said.
     void Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene);
+    /// Runs the frame's `command` with `scene` playing dialog `templateId`; true when the
+    /// user's choice was accepted. Keeps what the boxes it showed said.
+    bool Play(bool (HostFrame::*command)(), int templateId,
+              std::function<void(platform::User&)> const& scene);
     void PlayBrowser(platform::User& user);
     void PlayPropertySheet(platform::User& user);
+    /// Defines a geographic system from the current projected one, then looks at it in
+    /// the define dialog again.
+    void DefineSystems();
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);
