@@ -71,24 +71,28 @@ int DefineTest::Define(Gridlore::CoordinateSystem const& initial, platform::Scen
     return result;
 }
 
+namespace {
+
+template <typename Control> Control& ControlOf(platform::User& user, platform::ControlId id) {
+    return dynamic_cast<Control&>(user.GetDialog().GetDlgItem(id));
+}
+
+} // namespace
+
 shrgui::CPropertyList& DefineTest::ProjectionList(platform::User& user) {
-    return dynamic_cast<shrgui::CPropertyList&>(
-        user.GetDialog().GetDlgItem(gridui::res::DefineProjectionList));
+    return ControlOf<shrgui::CPropertyList>(user, gridui::res::DefineProjectionList);
 }
 
 shrgui::CPropertyList& DefineTest::DatumList(platform::User& user) {
-    return dynamic_cast<shrgui::CPropertyList&>(
-        user.GetDialog().GetDlgItem(gridui::res::DefineDatumList));
+    return ControlOf<shrgui::CPropertyList>(user, gridui::res::DefineDatumList);
 }
 
 platform::ComboBox& DefineTest::ProjectionCombo(platform::User& user) {
-    return dynamic_cast<platform::ComboBox&>(
-        user.GetDialog().GetDlgItem(gridui::res::DefineProjectionCombo));
+    return ControlOf<platform::ComboBox>(user, gridui::res::DefineProjectionCombo);
 }
 
 platform::ComboBox& DefineTest::DatumCombo(platform::User& user) {
-    return dynamic_cast<platform::ComboBox&>(
-        user.GetDialog().GetDlgItem(gridui::res::DefineDatumCombo));
+    return ControlOf<platform::ComboBox>(user, gridui::res::DefineDatumCombo);
 }
 
 std::wstring DefineTest::Shown(shrgui::CPropertyList const& list, std::uint64_t data) {
