@@ -643,20 +643,21 @@ TEST_F(BEHAVIOUR_SUITE, a_shown_pick_list_takes_new_options_and_a_plain_value_re
 
 TEST_F(BEHAVIOUR_SUITE, a_list_refilled_from_its_own_change_notification_shows_only_new_rows) {
     Run([&](User& user) {
-        m_dialog.refillOnZone = true;
+        m_dialog.refillOnPick = true;
         m_dialog.log.clear();
-        user.EditProperty(testdialog::Grid, L"Zone", L"34");
-        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"PropertyChanged 1010 Zone 34"}));
+        user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Feet");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"PropertyChanged 1010 Name Feet"}));
         ASSERT_EQ(m_dialog.grid.GetPropertyCount(), 2);
-        EXPECT_EQ(m_dialog.grid.FindItemByData(4)->GetValue(), platform::Variant(34));
-        EXPECT_EQ(m_dialog.grid.FindItemByData(3), nullptr);
+        EXPECT_EQ(m_dialog.grid.FindItemByData(8)->GetValue(),
+                  platform::Variant(std::wstring(L"Feet")));
+        EXPECT_EQ(m_dialog.grid.FindItemByData(1005), nullptr);
         user.Idle();
         // The new rows are the grid's own: the user reaches them, the old ones are gone.
-        EXPECT_THROW(user.EditProperty(testdialog::Grid, L"Scale", L"2"), shr::Exception);
-        user.EditProperty(testdialog::Grid, L"Zone", L"35");
+        EXPECT_THROW(user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Meters"),
+                     shr::Exception);
         user.EditProperty(testdialog::Grid, L"Band", L"S");
         EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Band S");
-        EXPECT_EQ(m_dialog.grid.FindItemByData(4)->GetValue(), platform::Variant(35));
+        EXPECT_EQ(m_dialog.grid.FindItemByData(7)->FormatValue(), L"S");
         user.Close();
     });
 }

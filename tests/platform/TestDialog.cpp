@@ -186,13 +186,13 @@ long TestDialog::OnPropertyChanged(std::uint64_t id, std::int64_t property) {
     auto const* changed = reinterpret_cast<shrgui::CProperty const*>(property);
     log.push_back(L"PropertyChanged " + std::to_wstring(id) + L" " + changed->GetName() + L" " +
                   changed->FormatValue());
-    if (refillOnZone && changed->GetData() == 4) {
+    if (refillOnPick && changed->GetData() == 1005) {
         // The changed item goes with the others: only what was read before stays.
-        platform::Variant const zone = changed->GetValue();
+        platform::Variant const picked = changed->GetValue();
         grid.RemoveAll();
         scale = nullptr;
         unit = nullptr;
-        grid.AddProperty(std::make_unique<shrgui::CProperty>(L"Zone", zone, L"", 4));
+        grid.AddProperty(std::make_unique<shrgui::CProperty>(L"Picked", picked, L"", 8));
         grid.AddProperty(std::make_unique<shrgui::CProperty>(L"Band", std::wstring(L"N"), L"", 7));
     }
     return 0;

@@ -78,9 +78,9 @@ public:
     /// Items of the grid the tests edit.
     shrgui::CProperty* scale = nullptr;
     shrgui::CProperty* unit = nullptr;
-    /// When set, a change of "Zone" empties the grid and fills it again from the handler,
-    /// with the new zone and a "Band" row.
-    bool refillOnZone = false;
+    /// When set, a pick of the unit's name empties the grid and fills it again from the
+    /// handler, with a "Picked" row holding the name and a "Band" row.
+    bool refillOnPick = false;
 
 protected:
     bool OnInitDialog() override;

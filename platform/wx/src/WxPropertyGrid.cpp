@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 #include "platform/PropertyGrid.h"
 
+#include <wx/odcombo.h>
 #include <wx/propgrid/advprops.h>
 #include <wx/propgrid/props.h>
 
@@ -241,7 +242,18 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     default:
         if (auto* list = dynamic_cast<wxEnumProperty*>(Row(row));
             list != nullptr && dynamic_cast<wxEditEnumProperty*>(list) == nullptr) {
-            change = static_cast<long>(list->GetChoices().Index(ToWx(text)));
+            int const index = list->GetChoices().Index(ToWx(text));
+            // A pick goes through the drop-down the selection opened, as the user's does:
+            // the grid commits it from the editor's own event.
+            if (auto* editor = dynamic_cast<wxOwnerDrawnComboBox*>(Grid().GetEditorControl())) {
+                editor->SetSelection(index);
+                wxCommandEvent picked(wxEVT_COMBOBOX, editor->GetId());
+                picked.SetEventObject(editor);
+                picked.SetInt(index);
+                editor->GetEventHandler()->ProcessEvent(picked);
+                return;
+            }
+            change = static_cast<long>(index);
         } else {
             change = ToWx(text);
         }
