@@ -1,10 +1,7 @@
 #include "LinearUnitsGroup.h"
 
+#include "PropertyValues.h"
 #include "kor/LinearUnitList.h"
-
-#include <cmath>
-#include <cwchar>
-#include <limits>
 
 namespace gridui {
 
@@ -20,24 +17,6 @@ std::wstring UnitNameOf(double unitsPerMeter) {
         return kor::KORKnownLinearUnitsList.EnumNamePlural(unit);
     }
     return unitsPerMeter == 0.0 ? LinearUnitsGroup::UnknownName() : LinearUnitsGroup::CustomName();
-}
-
-// A value the grid hands back as text or as a number; anything else is not a number.
-double ToDouble(platform::Variant const& value) {
-    if (auto const* number = std::get_if<double>(&value)) {
-        return *number;
-    }
-    if (auto const* whole = std::get_if<int>(&value)) {
-        return *whole;
-    }
-    if (auto const* text = std::get_if<std::wstring>(&value)) {
-        wchar_t* end = nullptr;
-        double const parsed = std::wcstod(text->c_str(), &end);
-        if (end != text->c_str() && *end == L'\0') {
-            return parsed;
-        }
-    }
-    return std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace

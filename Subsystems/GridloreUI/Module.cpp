@@ -2,6 +2,7 @@
 
 #include "BrowserResources.h"
 #include "ConvertWksResources.h"
+#include "DefineResources.h"
 #include "LocalSystemResources.h"
 #include "gridui/Errors.h"
 
@@ -14,6 +15,7 @@ platform::ResourceModule MakeModule() {
     AddBrowserResources(module);
     AddLocalSystemResources(module);
     AddConvertWksResources(module);
+    AddDefineResources(module);
     return module;
 }
 

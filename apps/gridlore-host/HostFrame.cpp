@@ -2,6 +2,7 @@
 
 #include "WorksheetController.h"
 #include "WorksheetPanel.h"
+#include "gridui/CRSDefineDlg.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/CRSPage.h"
 #include "gridui/DefineUCSDlg.h"
@@ -25,6 +26,7 @@ namespace {
 enum : int {
     IdChooseInDialog = wxID_HIGHEST + 1,
     IdChooseInPropertySheet,
+    IdDefine,
     IdDefineLocalSystem,
     IdConvertWorksheet,
     IdSaveWorksheet,
@@ -48,6 +50,8 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
                  "Choose the document's coordinate system in the browser");
     menu->Append(IdChooseInPropertySheet, "Choose in a &Property Sheet...\tCtrl+Shift+K",
                  "Choose the document's coordinate system on a page of a property sheet");
+    menu->Append(IdDefine, "&Define Coordinate System...",
+                 "Define a new coordinate system from the document's current one");
     menu->Append(IdDefineLocalSystem, "Define &Local System...",
                  "Define a local system and make it the document's current system");
     menu->AppendSeparator();
@@ -91,6 +95,9 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
         wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ChooseInPropertySheet); },
         IdChooseInPropertySheet);
     Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::DefineCoordinateSystem); },
+        IdDefine);
+    Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::DefineLocalSystem); },
         IdDefineLocalSystem);
     Bind(
@@ -130,6 +137,16 @@ bool HostFrame::ChooseInPropertySheet() {
         return false;
     }
     m_document.SetCurrent(page.CurrentCoordinateSystem());
+    ShowDocument();
+    return true;
+}
+
+bool HostFrame::DefineCoordinateSystem() {
+    gridui::CRSDefineDlg dialog(m_document.Current(), m_errorSink, nullptr);
+    if (dialog.DoModal() != platform::IDOK || !dialog.CurrentCoordinateSystem()) {
+        return false;
+    }
+    m_document.SetCurrent(*dialog.CurrentCoordinateSystem());
     ShowDocument();
     return true;
 }

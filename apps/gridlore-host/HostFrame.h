@@ -41,6 +41,9 @@ public:
     bool SaveWorksheet();
     /// Null until a worksheet is open.
     WorksheetController* CurrentWorksheet() const { return m_worksheet.get(); }
+    /// Opens the define dialog on the current system; true when the user defined one,
+    /// which then replaces the current one.
+    bool DefineCoordinateSystem();
     HostDocument const& Document() const { return m_document; }
     /// Draws the window's client area into a PNG file.
     bool SaveScreenshot(std::string const& path);

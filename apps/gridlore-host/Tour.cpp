@@ -4,6 +4,7 @@
 #include "WorksheetController.h"
 #include "gridui/ResourceIds.h"
 #include "kor/LinearUnitList.h"
+#include "kor/ProjectionDef.h"
 #include "platform/Dialog.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
@@ -73,6 +74,7 @@ Gridlore::CoordinateSystem Tour::Run() {
     Accept(&HostFrame::ChooseInPropertySheet,
            [this](platform::User& user) { PlayPropertySheet(user); });
     Gridlore::CoordinateSystem chosen = m_frame.Document().Current();
+    DefineSystems();
     PlayWorksheetSteps();
     return chosen;
 }
@@ -83,6 +85,13 @@ void Tour::Accept(bool (HostFrame::*command)(), Scene const& scene) {
 
 void Tour::AcceptDialogs(bool (HostFrame::*command)(),
                          std::vector<std::pair<int, Scene>> const& scenes) {
+    if (!PlayDialogs(command, scenes)) {
+        throw std::runtime_error("a dialog of the tour did not close with OK");
+    }
+}
+
+bool Tour::PlayDialogs(bool (HostFrame::*command)(),
+                       std::vector<std::pair<int, Scene>> const& scenes) {
     platform::Driver driver;
     platform::DriverScope const driving(driver);
     for (auto const& [dialog, scene] : scenes) {
@@ -92,9 +101,7 @@ void Tour::AcceptDialogs(bool (HostFrame::*command)(),
     for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
         m_messageBoxes.push_back(box.caption + L": " + box.text);
     }
-    if (!accepted) {
-        throw std::runtime_error("a dialog of the tour did not close with OK");
-    }
+    return accepted;
 }
 
 void Tour::PlayBrowser(platform::User& user) {
@@ -114,6 +121,24 @@ void Tour::PlayBrowser(platform::User& user) {
 void Tour::PlayPropertySheet(platform::User& user) {
     SnapDialog(user, "property-sheet");
     user.Click(platform::IDOK);
+}
+
+void Tour::DefineSystems() {
+    AcceptDialogs(&HostFrame::DefineCoordinateSystem,
+                  {{res::DefineDialog, [this](platform::User& user) {
+                        SnapDialog(user, "define-projected");
+                        user.Pick(res::DefineProjectionCombo,
+                                  std::wstring(kor::ProjectionDef::MethodToName(
+                                      kor::ProjectionDef::GeographicMethod)));
+                        user.Type(res::DefineName, L"Tour geographic system");
+                        user.Click(platform::IDOK);
+                    }}});
+    SnapFrame("main-window-with-defined-system");
+    PlayDialogs(&HostFrame::DefineCoordinateSystem,
+                {{res::DefineDialog, [this](platform::User& user) {
+                      SnapDialog(user, "define-geographic");
+                      user.Click(platform::IDCANCEL);
+                  }}});
 }
 
 void Tour::PlayWorksheetSteps() {

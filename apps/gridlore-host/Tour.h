@@ -18,16 +18,17 @@ class HostFrame;
 
 /// Opens the browser from the main window on the document's current system, searches
 /// "4326", then "UTM zone 33", selects the first UTM zone 33N system found and accepts
-/// it; then confirms it on the property sheet's page. Then, on an open worksheet, it
-/// converts the sheet into that UTM zone, picking the target system in the browser
-/// nested in the conversion dialog, and defines a local system in feet. Needs the wx
+/// it; then confirms it on the property sheet's page. Then it defines a geographic
+/// system from that projected one and opens the define dialog on it; on an open worksheet
+/// it converts the sheet into that UTM zone, picking the target system in the browser
+/// nested in the conversion dialog, and it defines a local system in feet. Needs the wx
 /// backend installed.
 class Tour {
 public:
     Tour(HostFrame& frame, std::filesystem::path folder);
 
-    /// Plays the session and returns the system chosen in the browser. Throws when a step cannot be
-    /// played or a screenshot cannot be written.
+    /// Plays the session and returns the system chosen in the browser. Throws when a step
+    /// cannot be played or a screenshot cannot be written.
     Gridlore::CoordinateSystem Run();
     /// The screenshots written so far, in the order of the steps.
     std::vector<std::filesystem::path> const& Screenshots() const { return m_screenshots; }
@@ -42,6 +43,13 @@ private:
     /// The same with a scene for each dialog the command opens, in the order they open.
     void AcceptDialogs(bool (HostFrame::*command)(),
                        std::vector<std::pair<int, Scene>> const& scenes);
+    /// Runs the frame's `command` with those scenes; true when the user's choice was
+    /// accepted. Keeps what the boxes it showed said.
+    bool PlayDialogs(bool (HostFrame::*command)(),
+                     std::vector<std::pair<int, Scene>> const& scenes);
+    /// Defines a geographic system from the current projected one, then looks at it in
+    /// the define dialog again.
+    void DefineSystems();
     void PlayWorksheetSteps();
     void PlayWorksheetConversion(platform::User& user);
     void PlayTargetSystem(platform::User& user);

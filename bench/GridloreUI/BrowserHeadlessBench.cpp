@@ -1,4 +1,5 @@
 #include "BrowserWorkload.h"
+#include "DefineWorkload.h"
 
 #include "platform/headless/HeadlessBackend.h"
 
@@ -25,5 +26,15 @@ void HeadlessBrowserOpenCold(benchmark::State& state) {
     browserbench::OpenCold(Backend(), state);
 }
 BENCHMARK(HeadlessBrowserOpenCold)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+void HeadlessDefineOpen(benchmark::State& state) {
+    definebench::Open(Backend(), state);
+}
+BENCHMARK(HeadlessDefineOpen)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void HeadlessDefineRefillDatumList(benchmark::State& state) {
+    definebench::RefillDatumList(Backend(), state);
+}
+BENCHMARK(HeadlessDefineRefillDatumList)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "BrowserWorkload.h"
 
+#include "CountingSink.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
@@ -8,7 +9,6 @@
 #include "platform/Dialog.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
-#include "shr/IError.h"
 
 #include <chrono>
 #include <filesystem>
@@ -21,22 +21,7 @@ namespace {
 
 namespace res = gridui::res;
 
-/// Nothing measured here reports to the host; a report would mean a broken run.
-class CountingSink final : public shr::IError {
-public:
-    void ShowMessage(std::wstring const&, std::wstring const&) override { ++reports; }
-    bool AskQuestion(std::wstring const&, std::wstring const&) override {
-        ++reports;
-        return false;
-    }
-    void ReportError(std::wstring const&, std::wstring const&, std::wstring const&,
-                     std::wstring const&, int) override {
-        ++reports;
-    }
-    void ShowError(std::wstring const&, std::wstring const&) override { ++reports; }
-
-    int reports = 0;
-};
+using benchsupport::CountingSink;
 
 Gridlore::CoordinateSystem Wgs84() {
     return Gridlore::CoordinateSystem(*kor::CreateCSDefByDefinition(L"EPSG:4326"));

@@ -1,4 +1,5 @@
 #include "BrowserWorkload.h"
+#include "DefineWorkload.h"
 
 #include "platform/wx/WxBackend.h"
 
@@ -40,5 +41,15 @@ void WxBrowserOpenCold(benchmark::State& state) {
     OnWx(state, [&](platform::Backend& backend) { browserbench::OpenCold(backend, state); });
 }
 BENCHMARK(WxBrowserOpenCold)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+void WxDefineOpen(benchmark::State& state) {
+    OnWx(state, [&](platform::Backend& backend) { definebench::Open(backend, state); });
+}
+BENCHMARK(WxDefineOpen)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void WxDefineRefillDatumList(benchmark::State& state) {
+    OnWx(state, [&](platform::Backend& backend) { definebench::RefillDatumList(backend, state); });
+}
+BENCHMARK(WxDefineRefillDatumList)->Unit(benchmark::kMillisecond);
 
 } // namespace

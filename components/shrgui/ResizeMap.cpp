@@ -81,29 +81,31 @@ void PlaceSingle(Row const& row, platform::Rect cached, platform::Rect& placed, 
     High(placed, horizontal) = HighOf(cached, horizontal) + delta;
 }
 
-/// Places one axis of a group's members, stacked along it: the sized members share the
-/// growth in proportion to their sizes, the gaps keep theirs, and each member moves by
-/// the growth of the sized members before it.
-void PlaceGroup(std::vector<Row const*> members, std::map<int, platform::Rect> const& cached,
-                std::map<int, platform::Rect>& layout, bool horizontal, int delta) {
-    std::erase_if(members, [&](Row const* row) {
-        Axis const axis = AxisOf(row->flags, horizontal);
-        return !axis.size && !axis.move;
-    });
+/// Places one axis of a group's members that lie inside no other: stacked along the
+/// axis, the sized members share the growth in proportion to their sizes, the gaps keep
+/// theirs, and each member moves by the growth of the sized members before it.
+void PlaceStacked(std::vector<Row const*> const& members,
+                  std::map<int, platform::Rect> const& cached,
+                  std::map<int, platform::Rect>& layout, bool horizontal, int delta) {
     auto const lengthOf = [&](Row const* row) {
         platform::Rect const& c = cached.at(row->id);
         return AxisOf(row->flags, horizontal).size ? HighOf(c, horizontal) - LowOf(c, horizontal)
                                                    : 0;
     };
-    std::stable_sort(members.begin(), members.end(), [&](Row const* a, Row const* b) {
-        return LowOf(cached.at(a->id), horizontal) < LowOf(cached.at(b->id), horizontal);
-    });
     long long total = 0;
     for (Row const* row : members) {
         total += lengthOf(row);
     }
+    // Rounded to the nearest pixel, halves up, for shrinking as for growing, so the
+    // shares always add up to the growth.
     auto share = [&](long long upTo) {
-        return total == 0 ? 0 : static_cast<int>((delta * upTo * 2 + total) / (2 * total));
+        if (total == 0) {
+            return 0;
+        }
+        long long const numerator = delta * upTo * 2 + total;
+        long long const denominator = 2 * total;
+        long long const quotient = numerator / denominator;
+        return static_cast<int>(numerator % denominator < 0 ? quotient - 1 : quotient);
     };
     long long sized = 0;
     for (Row const* row : members) {
@@ -113,6 +115,62 @@ void PlaceGroup(std::vector<Row const*> members, std::map<int, platform::Rect> c
         platform::Rect& placed = layout[row->id];
         Low(placed, horizontal) = LowOf(c, horizontal) + before;
         High(placed, horizontal) = HighOf(c, horizontal) + share(sized);
+    }
+}
+
+/// Places one axis of a group. A member lying within a sized member before it (a list in
+/// its group box) is nested in it: it keeps its distance from the container's near edge,
+/// and when sized from the far edge too, so it never leaves the container; a nested
+/// member that only moves follows the container's far edge. The others are stacked.
+void PlaceGroup(std::vector<Row const*> members, std::map<int, platform::Rect> const& cached,
+                std::map<int, platform::Rect>& layout, bool horizontal, int delta) {
+    std::erase_if(members, [&](Row const* row) {
+        Axis const axis = AxisOf(row->flags, horizontal);
+        return !axis.size && !axis.move;
+    });
+    // Outer members first where two start together, so a container comes before its
+    // contents.
+    std::stable_sort(members.begin(), members.end(), [&](Row const* a, Row const* b) {
+        platform::Rect const& ra = cached.at(a->id);
+        platform::Rect const& rb = cached.at(b->id);
+        if (LowOf(ra, horizontal) != LowOf(rb, horizontal)) {
+            return LowOf(ra, horizontal) < LowOf(rb, horizontal);
+        }
+        return HighOf(ra, horizontal) > HighOf(rb, horizontal);
+    });
+    std::vector<Row const*> stacked;
+    std::vector<std::pair<Row const*, Row const*>> nested;
+    Row const* container = nullptr;
+    for (Row const* row : members) {
+        platform::Rect const& c = cached.at(row->id);
+        if (container != nullptr) {
+            platform::Rect const& outer = cached.at(container->id);
+            if (LowOf(c, horizontal) >= LowOf(outer, horizontal) &&
+                HighOf(c, horizontal) <= HighOf(outer, horizontal)) {
+                nested.emplace_back(row, container);
+                continue;
+            }
+        }
+        stacked.push_back(row);
+        if (AxisOf(row->flags, horizontal).size) {
+            container = row;
+        }
+    }
+    PlaceStacked(stacked, cached, layout, horizontal, delta);
+    for (auto const& [row, outer] : nested) {
+        platform::Rect const& c = cached.at(row->id);
+        platform::Rect const& before = cached.at(outer->id);
+        platform::Rect const& after = layout.at(outer->id);
+        platform::Rect& placed = layout[row->id];
+        int const farShift = HighOf(after, horizontal) - HighOf(before, horizontal);
+        if (AxisOf(row->flags, horizontal).size) {
+            Low(placed, horizontal) =
+                LowOf(c, horizontal) + LowOf(after, horizontal) - LowOf(before, horizontal);
+            High(placed, horizontal) = HighOf(c, horizontal) + farShift;
+        } else {
+            Low(placed, horizontal) = LowOf(c, horizontal) + farShift;
+            High(placed, horizontal) = HighOf(c, horizontal) + farShift;
+        }
     }
 }
 

@@ -34,7 +34,10 @@ inline constexpr ResizeMapEntry ResizeMapEnd{-1, 0};
 /// by the growth and moving shifts both edges. A group's members are stacked along each
 /// flagged axis: the sized members share the growth in proportion to their sizes, the
 /// gaps between them keep theirs, and every member moves by the growth of the sized
-/// members before it. A control may have several rows (one per axis).
+/// members before it. A member lying within a sized member of its group (a list in its
+/// group box) keeps its margins to that member instead, so it stays inside it; one that
+/// only moves follows that member's far edge. A control may have several rows (one per
+/// axis).
 /// A malformed map (a group not closed, a row for a control without a cached
 /// rectangle) is an internal error.
 std::map<int, platform::Rect> ComputeResizeLayout(ResizeMapEntry const* map,

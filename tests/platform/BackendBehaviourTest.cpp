@@ -5,6 +5,7 @@
 #include "platform/Driver.h"
 #include "platform/Error.h"
 #include "platform/PopupMenu.h"
+#include "platform/PropertyGrid.h"
 #include "platform/PropertySheet.h"
 #include "platform/ToolTip.h"
 #include "shr/Exception.h"
@@ -638,4 +639,69 @@ TEST_F(BEHAVIOUR_SUITE, a_shown_pick_list_takes_new_options_and_a_plain_value_re
         EXPECT_EQ(plain->GetValue(), platform::Variant(std::wstring(L"anything")));
         user.Close();
     });
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_list_refilled_from_its_own_change_notification_shows_only_new_rows) {
+    Run([&](User& user) {
+        m_dialog.refillOnPick = true;
+        m_dialog.log.clear();
+        user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Feet");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"PropertyChanged 1010 Name Feet"}));
+        ASSERT_EQ(m_dialog.grid.GetPropertyCount(), 2);
+        EXPECT_EQ(m_dialog.grid.FindItemByData(8)->GetValue(),
+                  platform::Variant(std::wstring(L"Feet")));
+        EXPECT_EQ(m_dialog.grid.FindItemByData(1005), nullptr);
+        user.Idle();
+        // The new rows are the grid's own: the user reaches them, the old ones are gone.
+        EXPECT_THROW(user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Meters"),
+                     shr::Exception);
+        user.EditProperty(testdialog::Grid, L"Band", L"S");
+        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Band S");
+        EXPECT_EQ(m_dialog.grid.FindItemByData(7)->FormatValue(), L"S");
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, numbers_show_in_the_process_wide_format_in_every_list) {
+    Run([&](User& user) {
+        for (double const value : {1.0 / 3.0, 6356752.314245179, 1e-20, 0.125, -87.0}) {
+            m_dialog.scale->SetValue(value);
+            EXPECT_EQ(m_dialog.scale->FormatValue(), platform::PropertyGrid::FormatDouble(value));
+        }
+        EXPECT_EQ(m_dialog.scale->FormatValue(), L"-87");
+        m_dialog.scale->SetValue(1.0 / 3.0);
+        EXPECT_EQ(m_dialog.scale->FormatValue(), L"0.33333333333333");
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_boxed_combo_and_list_grow_with_their_box_and_stay_inside_it) {
+    testdialog::BoxedDialog dialog;
+    m_driver.OnDialog(testdialog::BoxedTemplateId, [&](User& user) {
+        auto const rectOf = [&](int id) {
+            return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
+        };
+        Rect const box = rectOf(testdialog::Box);
+        Rect const combo = rectOf(testdialog::BoxedCombo);
+        Rect const grid = rectOf(testdialog::BoxedGrid);
+        Rect const client = dialog.GetClientRect();
+        for (int const grow : {150, 40, 0}) {
+            SCOPED_TRACE(grow);
+            user.Resize({client.Width() + grow, client.Height() + grow});
+            int const dy = dialog.GetClientRect().Height() - client.Height();
+            Rect const newBox = rectOf(testdialog::Box);
+            Rect const newGrid = rectOf(testdialog::BoxedGrid);
+            EXPECT_EQ(newBox.Height(), box.Height() + dy);
+            EXPECT_EQ(newGrid.top, grid.top);
+            EXPECT_EQ(newBox.bottom - newGrid.bottom, box.bottom - grid.bottom);
+            EXPECT_EQ(newGrid.right,
+                      grid.right + (dialog.GetClientRect().Width() - client.Width()));
+            // The combo box stays one line high, whatever the height its rows ask for.
+            EXPECT_EQ(rectOf(testdialog::BoxedCombo),
+                      (Rect{combo.left, combo.top, newGrid.right - (grid.right - combo.right),
+                            combo.bottom}));
+        }
+        user.Close();
+    });
+    dialog.DoModal();
 }

@@ -41,6 +41,20 @@ Resources::Resources()
         {platform::IDCANCEL, ControlKind::Button, L"Cancel", {238, 187, 50, 14}, 0},
     };
     m_module.AddDialog(dialog);
+    platform::DialogTemplate boxed;
+    boxed.id = BoxedTemplateId;
+    boxed.caption = L"Boxed";
+    boxed.size = {160, 120};
+    boxed.controls = {
+        {Box, ControlKind::GroupBox, L"Panel", {7, 7, 146, 106}, 0},
+        {BoxedCombo, ControlKind::ComboBox, L"", {14, 18, 132, 80}, platform::ComboSorted},
+        {BoxedPlaceholder,
+         ControlKind::Static,
+         L"",
+         {14, 34, 132, 72},
+         platform::StaticFrame | platform::StyleHidden},
+    };
+    m_module.AddDialog(boxed);
     m_module.AddMenu({MenuId, {{L"", {{CommandA, L"&Alpha"}, {0, L""}, {CommandB, L"&Beta"}}}}});
     m_module.AddToolBar({ToolBarId, {16, 16}, {CommandA, CommandB}, {}});
     m_module.AddString(CommandA, L"Run alpha\nAlpha");
@@ -172,6 +186,15 @@ long TestDialog::OnPropertyChanged(std::uint64_t id, std::int64_t property) {
     auto const* changed = reinterpret_cast<shrgui::CProperty const*>(property);
     log.push_back(L"PropertyChanged " + std::to_wstring(id) + L" " + changed->GetName() + L" " +
                   changed->FormatValue());
+    if (refillOnPick && changed->GetData() == 1005) {
+        // The changed item goes with the others: only what was read before stays.
+        platform::Variant const picked = changed->GetValue();
+        grid.RemoveAll();
+        scale = nullptr;
+        unit = nullptr;
+        grid.AddProperty(std::make_unique<shrgui::CProperty>(L"Picked", picked, L"", 8));
+        grid.AddProperty(std::make_unique<shrgui::CProperty>(L"Band", std::wstring(L"N"), L"", 7));
+    }
     return 0;
 }
 
@@ -189,6 +212,27 @@ void TestDialog::OnUpdateCommandB(platform::CmdUI& state) {
 
 void TestDialog::OnIdle() {
     ++idleCount;
+}
+
+BoxedDialog::BoxedDialog()
+    : shrgui::CDialogResize(BoxedTemplateId, nullptr) {}
+
+shrgui::ResizeMapEntry const* BoxedDialog::GetDlgResizeMap() const {
+    using namespace shrgui;
+    static ResizeMapEntry const map[] = {
+        {-1, ResizeBeginGroup},    {Box, ResizeSizeY},       {BoxedCombo, ResizeSizeY},
+        {BoxedGrid, ResizeSizeY},  {-1, ResizeEndGroup},     {Box, ResizeSizeX},
+        {BoxedCombo, ResizeSizeX}, {BoxedGrid, ResizeSizeX}, ResizeMapEnd,
+    };
+    return map;
+}
+
+bool BoxedDialog::OnInitDialog() {
+    CDialogResize::OnInitDialog();
+    grid.Create(0, ScreenToClient(GetDlgItem(BoxedPlaceholder).GetWindowRect()), *this, BoxedGrid);
+    grid.AddProperty(std::make_unique<shrgui::CProperty>(L"Scale", 1.0 / 3.0, L"", 3));
+    InitResizing(true, true, 0);
+    return true;
 }
 
 } // namespace testdialog

@@ -28,6 +28,12 @@ enum Ids : int {
     Grid = 1010,
     CommandA = 1101,
     CommandB = 1102,
+    /// A group box holding a combo box and a property grid, resized as one group.
+    BoxedTemplateId = 903,
+    Box = 1201,
+    BoxedCombo = 1202,
+    BoxedPlaceholder = 1203,
+    BoxedGrid = 1204,
 };
 
 /// Registers the template, menu, toolbar and strings for the life of the object.
@@ -72,6 +78,9 @@ public:
     /// Items of the grid the tests edit.
     shrgui::CProperty* scale = nullptr;
     shrgui::CProperty* unit = nullptr;
+    /// When set, a pick of the unit's name empties the grid and fills it again from the
+    /// handler, with a "Picked" row holding the name and a "Band" row.
+    bool refillOnPick = false;
 
 protected:
     bool OnInitDialog() override;
@@ -87,6 +96,19 @@ private:
     void OnCommandA();
     void OnUpdateCommandB(platform::CmdUI& state);
     void OnIdle();
+};
+
+/// A box whose combo and grid grow with it in height, as a panel of a larger dialog.
+class BoxedDialog final : public shrgui::CDialogResize {
+public:
+    BoxedDialog();
+
+    shrgui::ResizeMapEntry const* GetDlgResizeMap() const override;
+
+    shrgui::CPropertyList grid;
+
+protected:
+    bool OnInitDialog() override;
 };
 
 } // namespace testdialog

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using platform::Rect;
 using namespace shrgui;
 
@@ -42,6 +44,37 @@ TEST(ResizeMap, a_group_shares_growth_by_size_and_keeps_its_gaps) {
     auto const odd = ComputeResizeLayout(map, cached, {0, 7});
     EXPECT_EQ(odd.at(3).bottom, 447);
     EXPECT_EQ(odd.at(1).Height() + odd.at(3).Height(), 407);
+}
+
+TEST(ResizeMap, members_nested_in_a_group_member_keep_their_margins_and_stay_inside_it) {
+    // Two boxes of 140 with a 6 gap; each holds a list, the lower one also a combo above
+    // its list and a note at its bottom that only moves.
+    ResizeMapEntry const map[] = {
+        {-1, ResizeBeginGroup}, {1, ResizeSizeY},     {2, ResizeSizeY},
+        {3, ResizeSizeY},       {4, ResizeSizeY},     {5, ResizeSizeY},
+        {6, ResizeMoveY},       {-1, ResizeEndGroup}, ResizeMapEnd,
+    };
+    std::map<int, Rect> const cached{{1, {0, 27, 200, 167}},  {2, {7, 54, 190, 162}},
+                                     {3, {7, 184, 190, 196}}, {4, {0, 173, 200, 313}},
+                                     {5, {7, 200, 190, 290}}, {6, {7, 295, 190, 308}}};
+    for (int const growth : {100, 31, 0, -20}) {
+        SCOPED_TRACE(growth);
+        auto const layout = ComputeResizeLayout(map, cached, {0, growth});
+        Rect const upper = layout.at(1);
+        Rect const lower = layout.at(4);
+        EXPECT_EQ(upper.top, 27);
+        EXPECT_EQ(lower.top - upper.bottom, 6);
+        EXPECT_EQ(upper.Height() + lower.Height(), 280 + growth);
+        EXPECT_LE(std::abs(upper.Height() - lower.Height()), 1);
+        // Each list keeps its margins to its box, so it stays inside whatever the size.
+        EXPECT_EQ(layout.at(2).top - upper.top, 27);
+        EXPECT_EQ(upper.bottom - layout.at(2).bottom, 5);
+        EXPECT_EQ(layout.at(5).top - lower.top, 27);
+        EXPECT_EQ(lower.bottom - layout.at(5).bottom, 23);
+        EXPECT_EQ(layout.at(3).top - lower.top, 11);
+        EXPECT_EQ(lower.bottom - layout.at(6).bottom, 5);
+        EXPECT_EQ(layout.at(6).Height(), 13);
+    }
 }
 
 TEST(ResizeMap, malformed_maps_raise_internal_errors) {

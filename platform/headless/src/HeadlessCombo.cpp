@@ -22,6 +22,10 @@ int HeadlessCombo::AddString(std::wstring const& text) {
     return index;
 }
 
+void HeadlessCombo::Move(Rect rect) {
+    m_rect = Rect::FromXYWH(rect.left, rect.top, rect.Width(), m_rect.Height());
+}
+
 int HeadlessCombo::InsertString(int index, std::wstring const& text) {
     int const at = index < 0 ? Count() : index;
     m_items.insert(m_items.begin() + at, Item{text});

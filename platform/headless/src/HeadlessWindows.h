@@ -137,6 +137,8 @@ public:
     void SetCurSel(int index) override;
     void SetCueBanner(std::wstring const& text) override { m_cue = text; }
     std::wstring GetCueBanner() const override { return m_cue; }
+    /// The height asked for is the dropped-down list's; the box keeps its own.
+    void Move(Rect rect) override;
 
     bool IsEditable() const { return (m_style & ComboEditable) != 0; }
     void TypeText(std::wstring const& text);

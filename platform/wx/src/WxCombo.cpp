@@ -2,6 +2,8 @@
 
 #include "platform/TreeCtrl.h"
 
+#include <algorithm>
+
 namespace platform::wx {
 
 WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
@@ -22,48 +24,53 @@ int WxCombo::AddString(std::wstring const& text) {
     int position = Count();
     if (m_sorted) {
         // The platform's order, not the toolkit's: after the last item not sorting after.
-        position = 0;
-        while (position < Count() && TreeCtrl::CompareItemText(text, GetItemText(position)) >= 0) {
-            ++position;
-        }
+        auto const after = std::upper_bound(
+            m_items.begin(), m_items.end(), text, [](std::wstring const& value, Item const& item) {
+                return TreeCtrl::CompareItemText(value, item.text) < 0;
+            });
+        position = static_cast<int>(after - m_items.begin());
     }
     return InsertString(position, text);
+}
+
+void WxCombo::Move(Rect rect) {
+    Combo().SetSize(rect.left, rect.top, rect.Width(), wxDefaultCoord, wxSIZE_USE_EXISTING);
 }
 
 int WxCombo::InsertString(int index, std::wstring const& text) {
     int const at = index < 0 ? Count() : index;
     Combo().Insert(ToWx(text), static_cast<unsigned>(at));
-    m_data.insert(m_data.begin() + at, 0);
+    m_items.insert(m_items.begin() + at, Item{text});
     return at;
 }
 
 void WxCombo::DeleteString(int index) {
     Combo().Delete(static_cast<unsigned>(index));
-    m_data.erase(m_data.begin() + index);
+    m_items.erase(m_items.begin() + index);
 }
 
 void WxCombo::ResetContent() {
     // The edit field of an editable box keeps what the user typed.
     wxString const text = Combo().GetValue();
     Combo().wxItemContainer::Clear();
-    m_data.clear();
+    m_items.clear();
     Combo().ChangeValue(m_editable ? text : wxString());
 }
 
 int WxCombo::Count() const {
-    return static_cast<int>(Combo().GetCount());
+    return static_cast<int>(m_items.size());
 }
 
 std::wstring WxCombo::GetItemText(int index) const {
-    return FromWx(Combo().GetString(static_cast<unsigned>(index)));
+    return m_items.at(static_cast<std::size_t>(index)).text;
 }
 
 void WxCombo::SetItemData(int index, std::intptr_t data) {
-    m_data.at(static_cast<std::size_t>(index)) = data;
+    m_items.at(static_cast<std::size_t>(index)).data = data;
 }
 
 std::intptr_t WxCombo::GetItemData(int index) const {
-    return m_data.at(static_cast<std::size_t>(index));
+    return m_items.at(static_cast<std::size_t>(index)).data;
 }
 
 int WxCombo::GetCurSel() const {

@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 #include "platform/PropertyGrid.h"
 
+#include <wx/odcombo.h>
 #include <wx/propgrid/advprops.h>
 #include <wx/propgrid/props.h>
 
@@ -12,6 +13,18 @@ namespace platform::wx {
 
 namespace {
 
+/// Shows its number in the process-wide format of the platform's grids, as the headless
+/// grid does, rather than in wx's own precision.
+class FormattedFloatProperty final : public wxFloatProperty {
+public:
+    FormattedFloatProperty(wxString const& label, wxString const& name, double value)
+        : wxFloatProperty(label, name, value) {}
+
+    wxString ValueToString(wxVariant& value, int) const override {
+        return ToWx(PropertyGrid::FormatDouble(value.GetDouble()));
+    }
+};
+
 wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& name) {
     wxString const label = ToWx(desc.name);
     if (desc.isGroup) {
@@ -19,7 +32,7 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
     }
     switch (TypeOf(desc.value)) {
     case VariantType::Double:
-        return new wxFloatProperty(label, name, std::get<double>(desc.value));
+        return new FormattedFloatProperty(label, name, std::get<double>(desc.value));
     case VariantType::Int:
         return new wxIntProperty(label, name, std::get<int>(desc.value));
     case VariantType::Bool:
@@ -179,7 +192,8 @@ void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstrin
 }
 
 std::wstring WxPropertyGrid::DisplayText(backend::PropertyHandle row) const {
-    return backend::FormatVariant(GetValue(row));
+    // What the grid itself draws, so a difference from the headless grid shows.
+    return FromWx(Row(row)->GetDisplayedString());
 }
 
 backend::PropertyHandle WxPropertyGrid::Find(std::wstring const& path) const {
@@ -228,7 +242,18 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     default:
         if (auto* list = dynamic_cast<wxEnumProperty*>(Row(row));
             list != nullptr && dynamic_cast<wxEditEnumProperty*>(list) == nullptr) {
-            change = static_cast<long>(list->GetChoices().Index(ToWx(text)));
+            int const index = list->GetChoices().Index(ToWx(text));
+            // A pick goes through the drop-down the selection opened, as the user's does:
+            // the grid commits it from the editor's own event.
+            if (auto* editor = dynamic_cast<wxOwnerDrawnComboBox*>(Grid().GetEditorControl())) {
+                editor->SetSelection(index);
+                wxCommandEvent picked(wxEVT_COMBOBOX, editor->GetId());
+                picked.SetEventObject(editor);
+                picked.SetInt(index);
+                editor->GetEventHandler()->ProcessEvent(picked);
+                return;
+            }
+            change = static_cast<long>(index);
         } else {
             change = ToWx(text);
         }
@@ -236,6 +261,11 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     }
     // The grid's own path for an edit: validated, then announced as a change.
     Grid().ChangePropertyValue(Row(row), change);
+    // The editor opened by the selection still shows the old text; a user's editor shows
+    // what was typed. A handler may have emptied the grid meanwhile.
+    if (m_rows.contains(row) && Grid().GetSelection() == Row(row)) {
+        Grid().RefreshEditor();
+    }
 }
 
 void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {

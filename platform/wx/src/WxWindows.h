@@ -146,14 +146,23 @@ public:
     void SetCurSel(int index) override;
     void SetCueBanner(std::wstring const& text) override;
     std::wstring GetCueBanner() const override;
+    /// The height asked for is the dropped-down list's; the box keeps its natural one.
+    void Move(Rect rect) override;
 
     bool IsEditable() const { return m_editable; }
     wxComboBox& Combo() const { return static_cast<wxComboBox&>(*m_window); }
 
 private:
+    struct Item {
+        std::wstring text;
+        std::intptr_t data = 0;
+    };
+
     bool m_sorted;
     bool m_editable;
-    std::vector<std::intptr_t> m_data;
+    /// The items as the box holds them: GTK reaches an item by walking its list, which
+    /// made a sorted fill of hundreds of items take seconds.
+    std::vector<Item> m_items;
 };
 
 class WxPropertyGrid final : public WxWindow<backend::NativePropertyGrid> {

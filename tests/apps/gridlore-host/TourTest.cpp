@@ -63,9 +63,10 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     for (char const* step :
          {"01-main-window", "02-browser-opened", "03-search-4326", "04-search-utm-zone-33",
           "05-utm-zone-33n-selected", "06-main-window-with-choice", "07-property-sheet",
-          "08-worksheet-conversion-opened", "09-worksheet-target-system",
-          "10-worksheet-conversion-filled", "11-worksheet-converted", "12-local-system-opened",
-          "13-local-system-in-feet", "14-main-window-with-local-system"}) {
+          "08-define-projected", "09-main-window-with-defined-system", "10-define-geographic",
+          "11-worksheet-conversion-opened", "12-worksheet-target-system",
+          "13-worksheet-conversion-filled", "14-worksheet-converted", "15-local-system-opened",
+          "16-local-system-in-feet", "17-main-window-with-local-system"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;

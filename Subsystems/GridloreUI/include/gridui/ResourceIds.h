@@ -42,4 +42,17 @@ enum : int {
     LocalGrid = 32354,
 };
 
+// The controls of the define dialog (template 32257).
+enum : int {
+    DefineName = 32304,
+    DefineProjectionGroup = 32305,
+    DefineProjectionCombo = 32306,
+    DefineDatumGroup = 32307,
+    DefineDatumCombo = 32308,
+    DefineProjectionPlaceholder = 32309,
+    DefineProjectionList = 32310,
+    DefineDatumPlaceholder = 32311,
+    DefineDatumList = 32312,
+};
+
 } // namespace gridui::res

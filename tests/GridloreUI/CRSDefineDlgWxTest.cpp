@@ -1,0 +1,114 @@
+// The define dialog on real windows, over the whole registry.
+#include "WxBrowserTest.h"
+
+#include "gridui/CRSDefineDlg.h"
+#include "gridui/ResourceIds.h"
+#include "platform/ComboBox.h"
+#include "platform/Dialog.h"
+#include "shrgui/CPropertyList.h"
+
+namespace {
+
+namespace res = gridui::res;
+using D = kor::DatumDef;
+using platform::Rect;
+using wxbrowser::ClientRect;
+using wxbrowser::WxBrowserTest;
+
+shrgui::CPropertyList& List(platform::User& user, platform::ControlId id) {
+    return dynamic_cast<shrgui::CPropertyList&>(user.GetDialog().GetDlgItem(id));
+}
+
+std::wstring Shown(platform::User& user, platform::ControlId list, std::uint64_t data) {
+    shrgui::CProperty const* property = List(user, list).FindItemByData(data, true);
+    return property != nullptr ? property->FormatValue() : L"(missing)";
+}
+
+std::wstring SelectedText(platform::User& user, platform::ControlId id) {
+    auto& combo = dynamic_cast<platform::ComboBox&>(user.GetDialog().GetDlgItem(id));
+    return combo.GetCurSel() < 0 ? std::wstring() : combo.GetLBText(combo.GetCurSel());
+}
+
+bool Inside(Rect const& inner, Rect const& outer) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+void ExpectListsInsideTheirBoxes(platform::User& user) {
+    EXPECT_TRUE(Inside(ClientRect(user, res::DefineProjectionList),
+                       ClientRect(user, res::DefineProjectionGroup)));
+    EXPECT_TRUE(
+        Inside(ClientRect(user, res::DefineDatumList), ClientRect(user, res::DefineDatumGroup)));
+    EXPECT_TRUE(
+        Inside(ClientRect(user, res::DefineDatumCombo), ClientRect(user, res::DefineDatumGroup)));
+    EXPECT_LE(ClientRect(user, res::DefineDatumCombo).bottom,
+              ClientRect(user, res::DefineDatumList).top);
+}
+
+TEST_F(WxBrowserTest, define_dialog_edits_a_utm_system_through_a_refill_and_a_resize) {
+    gridui::CRSDefineDlg dialog(wxbrowser::Registry(L"EPSG:32633"), m_sink, nullptr);
+    m_driver.OnDialog(res::DefineDialog, [&](platform::User& user) {
+        EXPECT_EQ(user.GetDialog().GetDlgItemText(res::DefineName),
+                  L"WGS 84 / UTM zone 33N (edited)");
+        EXPECT_EQ(SelectedText(user, res::DefineProjectionCombo), L"Transverse Mercator");
+        EXPECT_EQ(SelectedText(user, res::DefineDatumCombo),
+                  L"World Geodetic System 1984 ensemble");
+        EXPECT_EQ(
+            Shown(user, res::DefineProjectionList, kor::ProjectionDef::ScaleFactorAtNaturalOrigin),
+            L"0.9996");
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::SemiminorAxisData),
+                  L"6356752.3142452");
+        ExpectListsInsideTheirBoxes(user);
+        wxbrowser::SaveScreenshot(user, "define-utm33-open.png");
+
+        user.Pick(res::DefineProjectionCombo, L"Lambert Conic Conformal (2SP)");
+        EXPECT_NE(Shown(user, res::DefineProjectionList,
+                        kor::ProjectionDef::LatitudeOfFirstStandardParallel),
+                  L"(missing)");
+
+        std::wstring const ellipsoid = std::wstring(D::ParameterName(D::Ellipsoid)) + L"|";
+        user.EditProperty(res::DefineDatumList, ellipsoid + L"Inverse Flattening (1/f)", L"300");
+        EXPECT_EQ(SelectedText(user, res::DefineDatumCombo), L"<custom>");
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::EllipsoidNameData),
+                  L"<custom>");
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::SemiminorAxisData),
+                  L"6356876.5433333");
+
+        // The method's own list is emptied and filled again from inside its change.
+        user.EditProperty(res::DefineDatumList, D::ParameterName(D::Method),
+                          D::MethodToName(D::MethodSevenParameter));
+        EXPECT_EQ(Shown(user, res::DefineDatumList, D::RotationZ), L"0");
+        EXPECT_EQ(Shown(user, res::DefineDatumList, D::Method),
+                  D::MethodToName(D::MethodSevenParameter));
+        user.EditProperty(res::DefineDatumList, ellipsoid + L"Inverse Flattening (1/f)", L"300");
+        user.EditProperty(res::DefineDatumList, D::ParameterName(D::DeltaX), L"-87.5");
+        EXPECT_EQ(Shown(user, res::DefineDatumList, D::DeltaX), L"-87.5");
+        wxbrowser::SaveScreenshot(user, "define-utm33-refilled.png");
+
+        Rect const combo = ClientRect(user, res::DefineDatumCombo);
+        Rect const list = ClientRect(user, res::DefineDatumList);
+        Rect const client = user.GetDialog().GetClientRect();
+        user.Resize({client.Width() + 200, client.Height() + 300});
+        ExpectListsInsideTheirBoxes(user);
+        EXPECT_GT(ClientRect(user, res::DefineDatumList).Height(), list.Height() + 100);
+        EXPECT_EQ(ClientRect(user, res::DefineDatumCombo).Height(), combo.Height());
+        wxbrowser::SaveScreenshot(user, "define-utm33-resized.png");
+        user.Resize({client.Width(), client.Height()});
+        ExpectListsInsideTheirBoxes(user);
+        EXPECT_EQ(ClientRect(user, res::DefineDatumList), list);
+
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    std::shared_ptr<Gridlore::CoordinateSystem> const result = dialog.CurrentCoordinateSystem();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->GetProjection()->GetMethod(), 6);
+    EXPECT_EQ(result->GetDatum()->GetMethod(), D::MethodSevenParameter);
+    EXPECT_DOUBLE_EQ(result->GetDatum()->GetEllipsoid()->GetFlattening(), 1.0 / 300.0);
+    double deltaX = 0.0;
+    EXPECT_TRUE(result->GetDatum()->GetParameter(D::DeltaX, deltaX));
+    EXPECT_EQ(deltaX, -87.5);
+    EXPECT_EQ(result->GetDatum()->GetPOSCNumber(), 0);
+}
+
+} // namespace
