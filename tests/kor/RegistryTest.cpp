@@ -151,13 +151,20 @@ TEST(Registry, datum_ellipsoid_meridian_and_unit_lists_hold_the_familiar_entries
     EXPECT_EQ(units.FindByDivider(3937.0 / 1200.0, 0.0001), usFoot);
 }
 
-TEST(Registry, search_finds_the_systems_users_ask_for) {
-    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 84", 1), std::vector<std::wstring>{L"EPSG:4326"});
-    EXPECT_EQ(kor::QueryCSDefinitions(L"32633", 1), std::vector<std::wstring>{L"EPSG:32633"});
-    auto const utm = kor::QueryCSDefinitions(L"UTM zone 33", 10);
-    ASSERT_FALSE(utm.empty());
-    EXPECT_NE(std::find(utm.begin(), utm.end(), L"EPSG:32633"), utm.end());
+TEST(Registry, query_finds_what_the_browser_filter_misses_and_nothing_it_finds) {
+    using Answer = std::vector<std::wstring>;
+    EXPECT_EQ(kor::QueryCSDefinitions(L"4326", 5), Answer{});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"27700", 5), Answer{});
+    for (wchar_t const* spelling :
+         {L"EPSG:2154", L"epsg 2154", L"urn:ogc:def:crs:EPSG::2154", L" EPSG : 2154 "}) {
+        EXPECT_EQ(kor::QueryCSDefinitions(spelling, 5), Answer{L"EPSG:2154"}) << spelling;
+    }
     auto const lambert = kor::QueryCSDefinitions(L"Lambert 93", 3);
-    EXPECT_NE(std::find(lambert.begin(), lambert.end(), L"EPSG:2154"), lambert.end());
+    ASSERT_FALSE(lambert.empty());
+    EXPECT_EQ(lambert.front(), L"EPSG:2154");
+    auto const wgs84 = kor::QueryCSDefinitions(L"WGS 84", 50);
+    EXPECT_EQ(std::find(wgs84.begin(), wgs84.end(), L"EPSG:4326"), wgs84.end());
+    auto const utm = kor::QueryCSDefinitions(L"UTM zone 33", 50);
+    EXPECT_EQ(std::find(utm.begin(), utm.end(), L"EPSG:32633"), utm.end());
     EXPECT_FALSE(kor::QueryCSDefinitions(L"France", 5).empty());
 }
