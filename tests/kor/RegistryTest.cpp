@@ -111,10 +111,23 @@ TEST(Registry, known_systems_list_is_categorised_in_a_browsable_tree) {
         EXPECT_NE(name.find(L" [EPSG:"), std::wstring::npos);
         auto const folders = std::count(name.begin(), name.end(), L'|');
         EXPECT_GE(folders, 2) << name;
-        EXPECT_LE(folders, 3) << name;
-        ++children[name.substr(0, name.rfind(L'|'))];
+        EXPECT_LE(folders, 4) << name;
+        std::wstring const path = name.substr(0, name.rfind(L'|'));
+        ++children[path];
+        for (std::size_t start = 0; start < path.size();) {
+            std::size_t const end = std::min(path.find(L'|', start), path.size());
+            std::wstring const folder = path.substr(start, end - start);
+            // A folder is a place to look in, not the sentence an area of use was.
+            EXPECT_FALSE(folder.empty() || folder.back() == L'.') << name;
+            EXPECT_LE(folder.size(), 60U) << name;
+            EXPECT_EQ(folder.find(L'\u00B0'), std::wstring::npos) << name;
+            start = end + 1;
+        }
     }
     EXPECT_GT(locals, 0);
+    EXPECT_EQ(std::wstring(list.EnumName(list.FindByPOSC(27700))),
+              L"Projected|Europe|United Kingdom|OSGB36 / British National Grid [EPSG:27700]");
+    EXPECT_EQ(std::wstring(list.EnumName(list.FindByPOSC(3857))).rfind(L"Projected|World|", 0), 0U);
     for (auto const& [folder, count] : children)
         EXPECT_LE(count, 400) << folder;
 }
