@@ -24,7 +24,9 @@ enum CreateOptions : unsigned {
 
 /// A definition for `text`: an authority code in any spelling the registry accepts
 /// ("EPSG:4326", "epsg:4326", "EPSG::4326", "urn:ogc:def:crs:EPSG::4326", deprecated
-/// codes too), WKT1, ESRI WKT, WKT2, a PROJ string or PROJJSON. Null for an empty or
+/// codes too), WKT1, ESRI WKT, WKT2, a PROJ string or PROJJSON. A referenced system
+/// given without a code that the registry identifies with certainty (one candidate, full
+/// confidence) gets that code and its tag in the name. Null for an empty or
 /// blank text. Throws KORException, with the registry's reason, when the text cannot be
 /// read or names a system this model cannot represent.
 std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned options = 0);
