@@ -20,6 +20,10 @@ namespace {
 
 enum : int { IdChooseInDialog = wxID_HIGHEST + 1, IdChooseInPropertySheet };
 
+/// A search showing this many systems or fewer opens their folders: the 27 systems of
+/// "UTM zone 33" are seen at once, while a search for "WGS 84" stays folded.
+constexpr std::uint32_t ResultsOpenedUpTo = 50;
+
 wxString const& FrameTitle() {
     static wxString const title = "GridloreUI Host";
     return title;
@@ -85,6 +89,7 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
 bool HostFrame::ChooseInDialog() {
     gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
                              m_document.InUse());
+    dialog.SetOpenResultsUpTo(ResultsOpenedUpTo);
     if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
@@ -95,6 +100,7 @@ bool HostFrame::ChooseInDialog() {
 
 bool HostFrame::ChooseInPropertySheet() {
     gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink);
+    page.SetOpenResultsUpTo(ResultsOpenedUpTo);
     platform::PropertySheet sheet(L"Document Properties", nullptr);
     sheet.AddPage(page);
     if (sheet.DoModal() != platform::IDOK) {
