@@ -6,6 +6,7 @@
 #include "HostFavorites.h"
 #include "HostFrame.h"
 #include "HostOptions.h"
+#include "StartupReport.h"
 #include "Tour.h"
 #include "platform/wx/WxBackend.h"
 #include "shr/Logger.h"
@@ -15,9 +16,11 @@
 #include <wx/init.h>
 #include <wx/msgdlg.h>
 
+#include <algorithm>
 #include <clocale>
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -70,6 +73,10 @@ int RunHost(HostOptions const& options, HostDocument& document) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    RouteToolkitAssertions();
+    bool const scripted = std::any_of(argv + 1, argv + argc, [](char const* argument) {
+        return std::string_view(argument).starts_with("--tour");
+    });
     std::optional<HostOptions> options;
     std::optional<HostDocument> document;
     try {
@@ -80,8 +87,8 @@ int main(int argc, char** argv) {
         }
         document.emplace(options->systems, options->current);
     } catch (ArgumentError const& error) {
-        std::cerr << "gridlore-host: " << error.what() << '\n'
-                  << "Run 'gridlore-host --help' for the options.\n";
+        ReportStartupError(error.what(), scripted);
+        std::cerr << "Run 'gridlore-host --help' for the options.\n";
         return ExitUsage;
     }
 
