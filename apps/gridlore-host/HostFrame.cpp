@@ -111,6 +111,11 @@ bool HostFrame::ChooseInPropertySheet() {
     return true;
 }
 
+void HostFrame::UseSystem(Gridlore::CoordinateSystem const& system) {
+    m_document.Use(system);
+    ShowDocument();
+}
+
 bool HostFrame::SaveScreenshot(std::string const& path) {
     return platform::wx::SaveScreenshot(*this, path);
 }

@@ -25,6 +25,8 @@ public:
     /// The same in a property sheet holding the browser page.
     bool ChooseInPropertySheet();
     HostDocument const& Document() const { return m_document; }
+    /// The document uses `system` from now on, and the window shows it.
+    void UseSystem(Gridlore::CoordinateSystem const& system);
     /// Draws the window's client area into a PNG file.
     bool SaveScreenshot(std::string const& path);
 

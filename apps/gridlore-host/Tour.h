@@ -16,8 +16,9 @@ namespace gridhost {
 
 class HostFrame;
 
-/// Opens the browser from the main window on the document's current system, searches
-/// "4326", then "UTM zone 33", selects the first UTM zone 33N system found and accepts
+/// Adds a .prj of EPSG:27700 to the systems in use, opens the browser from the main
+/// window on the document's current system, searches "4326", then "27700" (selecting
+/// the .prj in use), then "UTM zone 33", selects the first UTM zone 33N system found and accepts
 /// it; then confirms it on the property sheet's page. Needs the wx backend installed.
 class Tour {
 public:
@@ -36,6 +37,8 @@ private:
     /// user's choice was accepted. Keeps what the boxes it showed said.
     void Accept(bool (HostFrame::*command)(), std::function<void(platform::User&)> const& scene);
     void PlayBrowser(platform::User& user);
+    /// Searches "27700" and selects the document's .prj of that system, by its code.
+    void ShowPrjInUse(platform::User& user);
     void PlayPropertySheet(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);

@@ -61,8 +61,9 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "only the system's name";
 
     for (char const* step :
-         {"01-main-window", "02-browser-opened", "03-search-4326", "04-search-utm-zone-33",
-          "05-utm-zone-33n-selected", "06-main-window-with-choice", "07-property-sheet"}) {
+         {"01-main-window", "02-browser-opened", "03-search-4326", "04-prj-27700-in-use",
+          "05-search-utm-zone-33", "06-utm-zone-33n-selected", "07-main-window-with-choice",
+          "08-property-sheet"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;
