@@ -202,8 +202,8 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
 }
 
 void CRSDlgImpl::ExpandAfterRebuild(bool searched) {
-    bool const single = m_shownCount == 1 ||
-                        (searched && m_shownCount > 0 && m_shownCount <= m_openResultsUpTo);
+    bool const single =
+        m_shownCount == 1 || (searched && m_shownCount > 0 && m_shownCount <= m_openResultsUpTo);
     std::vector<TreeItem> pending;
     for (TreeItem root = m_tree.GetRootItem(); root; root = m_tree.GetNextSiblingItem(root)) {
         m_tree.Expand(root);

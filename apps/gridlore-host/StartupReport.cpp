@@ -18,9 +18,8 @@ void RouteToolkitAssertions() {
     wxSetAssertHandler([](wxString const& file, int line, wxString const& function,
                           wxString const& condition, wxString const& message) {
         std::wstring const text = L"toolkit assertion " + condition.ToStdWstring() + L" (" +
-                                  message.ToStdWstring() + L") in " +
-                                  function.ToStdWstring() + L" at " + file.ToStdWstring() +
-                                  L":" + std::to_wstring(line);
+                                  message.ToStdWstring() + L") in " + function.ToStdWstring() +
+                                  L" at " + file.ToStdWstring() + L":" + std::to_wstring(line);
         shr::g_Logger.Send(shr::LogError, L"%ls", text.c_str());
         std::cerr << "gridlore-host: " << shr::ToUtf8(text) << '\n';
     });

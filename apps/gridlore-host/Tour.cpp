@@ -105,7 +105,8 @@ void Tour::PlayBrowser(platform::User& user) {
 void Tour::ShowPrjInUse(platform::User& user) {
     user.Type(res::SearchBox, L"27700");
     user.PressKey(res::SearchBox, platform::KeyReturn);
-    auto const& tree = dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    auto const& tree =
+        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
     platform::TreeItem inUse = tree.GetRootItem();
     while (inUse && tree.GetItemText(inUse) != L"Currently in use") {
         inUse = tree.GetNextSiblingItem(inUse);

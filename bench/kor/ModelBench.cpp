@@ -2,8 +2,8 @@
 
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
-#include "kor/ProjectionDef.h"
 #include "kor/KnownCatalogue.h"
+#include "kor/ProjectionDef.h"
 #include "kor/SystemList.h"
 
 #include <benchmark/benchmark.h>

@@ -93,9 +93,9 @@ int Score(SearchEntry const& entry, std::vector<std::wstring> const& words,
 /// Whether `text` is a number and nothing else: the browser's code filter finds that.
 bool IsBareNumber(std::wstring const& text) {
     std::size_t const start = text.front() == L'+' || text.front() == L'-' ? 1 : 0;
-    return start < text.size() && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start),
-                                              text.end(),
-                                              [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
+    return start < text.size() &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                       [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
 }
 
 /// The code of an authority spelling the name filter cannot read: "EPSG:2154",
@@ -115,8 +115,8 @@ int CodeSpelling(std::wstring const& text) {
         rest.erase(0, colon + 1);
     }
     rest.erase(0, std::min(rest.size(), rest.find_first_not_of(L" \t")));
-    bool const allDigits = std::all_of(rest.begin(), rest.end(),
-                                       [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
+    bool const allDigits =
+        std::all_of(rest.begin(), rest.end(), [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
     return !rest.empty() && rest.size() <= 9 && allDigits ? std::stoi(rest) : 0;
 }
 

@@ -50,9 +50,9 @@ std::wstring Region(CategoryInput const& system) {
 std::wstring Country(std::wstring const& areaName) {
     std::wstring country = areaName.substr(0, areaName.find(L" - "));
     static wchar_t const* const ends[] = {
-        L";",         L",",         L" (",          L" and ",    L" between ",  L" east of ",
-        L" west of ", L" north of ", L" south of ", L" onshore", L" offshore", L" mainland",
-        L" including ", L" centred ", L" excluding ", L". "};
+        L";",           L",",          L" (",          L" and ",    L" between ", L" east of ",
+        L" west of ",   L" north of ", L" south of ",  L" onshore", L" offshore", L" mainland",
+        L" including ", L" centred ",  L" excluding ", L". "};
     for (wchar_t const* end : ends) {
         country = country.substr(0, country.find(end));
     }
@@ -124,10 +124,10 @@ std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> c
             ++votes[Country(system.areaName)][Region(system)];
     std::map<std::wstring, std::wstring> regions;
     for (auto const& [country, counts] : votes)
-        regions[country] = std::max_element(counts.begin(), counts.end(), [](auto const& a,
-                                                                              auto const& b) {
-                               return a.second < b.second;
-                           })->first;
+        regions[country] =
+            std::max_element(counts.begin(), counts.end(), [](auto const& a, auto const& b) {
+                return a.second < b.second;
+            })->first;
     return regions;
 }
 

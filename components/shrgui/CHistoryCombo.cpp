@@ -38,8 +38,9 @@ std::wstring CHistoryCombo::LoadHistory(std::wstring const& section, std::wstrin
             break;
         }
         std::wstring const value = shr::Trim(store.GetString(section, key, L""));
-        if (!value.empty() && std::none_of(m_history.begin(), m_history.end(),
-                                           [&](auto const& kept) { return SameEntry(kept, value); })) {
+        if (!value.empty() &&
+            std::none_of(m_history.begin(), m_history.end(),
+                         [&](auto const& kept) { return SameEntry(kept, value); })) {
             m_history.push_back(value);
         }
     }

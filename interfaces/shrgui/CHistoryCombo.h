@@ -8,8 +8,8 @@
 
 namespace shrgui {
 
-/// The newest entry comes first, also in a sorted box. Entries are stored as `entry` + 0, 1, ... under the
-/// section, with the current text under `entry` itself.
+/// The newest entry comes first, also in a sorted box. Entries are stored as `entry` + 0, 1, ...
+/// under the section, with the current text under `entry` itself.
 class CHistoryCombo : public platform::ComboBox {
 public:
     /// `flags` is kept for the callers' sake.

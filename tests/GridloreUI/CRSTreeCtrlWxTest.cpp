@@ -85,8 +85,8 @@ std::vector<platform::TreeItem> VisibleItems(platform::TreeCtrl const& tree) {
 /// The toolkit's window of control `id`, found where the screen shows it.
 wxWindow& NativeOf(platform::User& user, platform::ControlId id) {
     platform::Rect const rect = user.GetDialog().GetDlgItem(id).GetWindowRect();
-    wxWindow* const found = wxFindWindowAtPoint(
-        wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
+    wxWindow* const found =
+        wxFindWindowAtPoint(wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
     if (found == nullptr) {
         throw std::runtime_error("no window shows control " + std::to_string(id));
     }

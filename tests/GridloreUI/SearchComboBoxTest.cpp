@@ -58,7 +58,8 @@ TEST_F(BrowserSearchBox, history_lists_the_latest_search_first_trimmed_once_what
     store.SetString(HistorySection, L"Search1", L"zulu");
     gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
     m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-        auto& combo = dynamic_cast<platform::ComboBox&>(user.GetDialog().GetDlgItem(res::SearchBox));
+        auto& combo =
+            dynamic_cast<platform::ComboBox&>(user.GetDialog().GetDlgItem(res::SearchBox));
         auto const listed = [&combo] {
             Lines entries;
             for (int i = 0; i < combo.GetCount(); ++i) {
@@ -67,7 +68,8 @@ TEST_F(BrowserSearchBox, history_lists_the_latest_search_first_trimmed_once_what
             return entries;
         };
         EXPECT_EQ(listed(), Lines{L"Zulu"});
-        for (wchar_t const* text : {L"Lambert 93", L"lambert 93", L"  lambert 93  ", L"WGS", L"Alpha"}) {
+        for (wchar_t const* text :
+             {L"Lambert 93", L"lambert 93", L"  lambert 93  ", L"WGS", L"Alpha"}) {
             Search(user, text);
         }
         EXPECT_EQ(listed(), (Lines{L"Alpha", L"WGS", L"lambert 93", L"Zulu"}));

@@ -153,9 +153,9 @@ TEST(QueryCSDefinitions, answers_only_what_a_name_and_code_filter_would_miss) {
     for (wchar_t const* bare : {L"32633", L" 4326 ", L"+4326", L"99999"}) {
         EXPECT_EQ(kor::QueryCSDefinitions(bare, 5), Answer{}) << bare;
     }
-    for (wchar_t const* spelling : {L"epsg:4326", L"EPSG 4326", L"EPSG::4326",
-                                    L"urn:ogc:def:crs:EPSG::4326",
-                                    L"urn:ogc:def:crs:EPSG:9.8.1:4326"}) {
+    for (wchar_t const* spelling :
+         {L"epsg:4326", L"EPSG 4326", L"EPSG::4326", L"urn:ogc:def:crs:EPSG::4326",
+          L"urn:ogc:def:crs:EPSG:9.8.1:4326"}) {
         EXPECT_EQ(kor::QueryCSDefinitions(spelling, 5), Answer{L"EPSG:4326"}) << spelling;
     }
     EXPECT_EQ(kor::QueryCSDefinitions(L"EPSG:99999", 5), Answer{});

@@ -378,9 +378,9 @@ TEST_F(BEHAVIOUR_SUITE, sorted_siblings_order_runs_of_digits_by_their_value) {
     Run([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const folder = tree.InsertItem(L"UTM");
-        for (wchar_t const* text : {L"UTM zone 29S", L"UTM zone 2N", L"UTM zone 10N", L"UTM zone 1N",
-                                    L"UTM zone 02N", L"utm zone 2S", L"UTM zone 100", L"UTM zone",
-                                    L"UTM zone 2"}) {
+        for (wchar_t const* text :
+             {L"UTM zone 29S", L"UTM zone 2N", L"UTM zone 10N", L"UTM zone 1N", L"UTM zone 02N",
+              L"utm zone 2S", L"UTM zone 100", L"UTM zone", L"UTM zone 2"}) {
             tree.InsertItem(text, folder, InsertAfter::Sort);
         }
         EXPECT_EQ(Children(folder),

@@ -442,8 +442,8 @@ void WxTree::PaintOverlay(wxDC& dc) {
         TreeItem const selected = Selected();
         wxRect row;
         if (Tree().GetBoundingRect(selected ? Native(selected) : items.front(), row, false)) {
-            dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), 1,
-                            wxPENSTYLE_DOT));
+            dc.SetPen(
+                wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), 1, wxPENSTYLE_DOT));
             dc.SetBrush(*wxTRANSPARENT_BRUSH);
             dc.DrawRectangle(row);
         }

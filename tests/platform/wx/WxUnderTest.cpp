@@ -19,8 +19,8 @@ platform::Backend& BackendUnderTest() {
         wxSetAssertHandler([](wxString const& file, int line, wxString const& function,
                               wxString const& condition, wxString const& message) {
             ADD_FAILURE_AT(file.utf8_str(), line)
-                << "wx assertion " << condition.utf8_str() << " (" << message.utf8_str()
-                << ") in " << function.utf8_str();
+                << "wx assertion " << condition.utf8_str() << " (" << message.utf8_str() << ") in "
+                << function.utf8_str();
         });
         return platform::wx::WxBackend::StartApplication(argc, argv);
     }();
