@@ -3,7 +3,6 @@
 
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
-#include "kor/UCSDef.h"
 #include "platform/Dialog.h"
 
 #include <wx/dcclient.h>
@@ -182,10 +181,7 @@ TEST_F(WxBrowserTest, the_tree_shows_that_it_holds_the_focus_even_with_nothing_s
 }
 
 TEST_F(WxBrowserTest, hovering_the_warning_icon_of_custom_shows_its_tooltip_and_leaving_hides_it) {
-    kor::UCSDef survey(2.0, 100.0, 200.0, nullptr);
-    survey.SetName(L"Harbour survey grid");
-    gridui::CRSDialog dialog(Gridlore::CoordinateSystem(survey), m_favoritesPath, m_sink, nullptr,
-                             {});
+    gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
     m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         platform::TreeCtrl& tree = wxbrowser::Tree(user);
         platform::TreeItem const custom = wxbrowser::FindRoot(tree, L"Custom");
