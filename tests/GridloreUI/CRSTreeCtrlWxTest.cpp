@@ -1,12 +1,15 @@
 // The browser's tree on real windows, driven by simulated keys and mouse as a user drives it.
 #include "WxBrowserTest.h"
 
+#include "TestArtifacts.h"
+
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "platform/Dialog.h"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/window.h>
@@ -107,6 +110,22 @@ wxImage TreePixels(platform::User& user) {
     return bitmap.ConvertToImage();
 }
 
+/// Saves the whole screen under the test artifacts, with the windows that float over
+/// the dialog.
+void SaveScreen(std::string const& name) {
+    wxScreenDC screen;
+    wxSize const size = screen.GetSize();
+    wxBitmap bitmap(size.x, size.y);
+    {
+        wxMemoryDC memory(bitmap);
+        memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    }
+    EXPECT_TRUE(
+        bitmap.ConvertToImage()
+            .GetSubImage(wxRect(0, 0, 900, 800))
+            .SaveFile(wxString::FromUTF8((ArtifactFolder() / name).string()), wxBITMAP_TYPE_PNG));
+}
+
 TEST_F(WxBrowserTest, keys_in_the_tree_after_a_search_that_selects_nothing_raise_no_assertion) {
     gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
                              {});
@@ -197,9 +216,12 @@ TEST_F(WxBrowserTest, hovering_the_warning_icon_of_custom_shows_its_tooltip_and_
         MoveMouseTo(user, res::Tree, {label->right + 4 + side / 2, label->top + 1 + side / 2});
         MoveMouseTo(user, res::Tree, {label->right + 5 + side / 2, label->top + 1 + side / 2});
         EXPECT_NE(native->GetToolTipText().Find("Add to Favorites"), wxNOT_FOUND);
-        wxMilliSleep(800);
-        Settle();
-        wxbrowser::SaveScreenshot(user, "tree-warning-tooltip.png");
+        // The tip is a window of its own, so the picture is taken from the screen.
+        for (int wait = 0; wait < 8; ++wait) {
+            wxMilliSleep(100);
+            Settle();
+        }
+        SaveScreen("tree-warning-tooltip.png");
         MoveMouseTo(user, res::Tree, {label->left + 2, label->top + label->Height() / 2});
         EXPECT_EQ(native->GetToolTipText(), wxString());
         user.Close();
