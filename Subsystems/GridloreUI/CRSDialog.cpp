@@ -25,6 +25,10 @@ void CRSDialog::SetCaption(wchar_t const* text) {
     caption = text != nullptr ? text : L"";
 }
 
+void CRSDialog::SetOpenResultsUpTo(std::uint32_t count) {
+    impl->SetOpenResultsUpTo(count);
+}
+
 Gridlore::CoordinateSystem const& CRSDialog::CurrentCoordinateSystem() const {
     return impl->CurrentCoordinateSystem();
 }

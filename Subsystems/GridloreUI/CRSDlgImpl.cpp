@@ -195,21 +195,23 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         if (m_shownCount == 0 && HasSearch(search)) {
             AddByDefinition(search);
         }
-        ExpandAfterRebuild();
+        ExpandAfterRebuild(HasSearch(search));
     }
     SelectCurrent();
     UpdateButtons();
 }
 
-void CRSDlgImpl::ExpandAfterRebuild() {
-    bool const single = m_shownCount == 1;
+void CRSDlgImpl::ExpandAfterRebuild(bool searched) {
+    bool const single =
+        m_shownCount == 1 || (searched && m_shownCount > 0 && m_shownCount <= m_openResultsUpTo);
     std::vector<TreeItem> pending;
     for (TreeItem root = m_tree.GetRootItem(); root; root = m_tree.GetNextSiblingItem(root)) {
         m_tree.Expand(root);
         if (!single) {
             continue;
         }
-        // The one system found should be visible however deep its folders are.
+        // The one system found (or the few, when the host asks) should be visible
+        // however deep its folders are.
         for (TreeItem child = m_tree.GetChildItem(root); child;
              child = m_tree.GetNextSiblingItem(child)) {
             pending.push_back(child);

@@ -102,6 +102,10 @@ public:
     /// Whether a point on the screen lies on an item's icon or label.
     bool IsOnItem(platform::Point screen) const;
 
+    /// A search that shows at most `count` systems opens every folder holding one; 0
+    /// (the default) opens them only for a single system.
+    void SetOpenResultsUpTo(std::uint32_t count) { m_openResultsUpTo = count; }
+
     std::uint32_t ShownCount() const { return m_shownCount; }
     std::uint32_t TotalCount() const { return m_totalCount; }
     Gridlore::CoordinateSystemCollection const& CustomSystems() const { return m_custom; }
@@ -116,7 +120,7 @@ private:
     void AddCollection(wchar_t const* search, Gridlore::CoordinateSystemCollection const& systems,
                        wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind);
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
-    void ExpandAfterRebuild();
+    void ExpandAfterRebuild(bool searched);
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
     void CreateSearchToolbar(platform::Dialog& host);
@@ -131,6 +135,7 @@ private:
     platform::ToolBar m_toolbar;
     std::uint32_t m_shownCount = 0;
     std::uint32_t m_totalCount = 0;
+    std::uint32_t m_openResultsUpTo = 0;
     platform::Static m_status;
     CRSTreeCtrl m_tree;
     platform::Edit m_description;

@@ -18,6 +18,10 @@ void CRSPage::SetCaption(wchar_t const* text) {
     caption = text != nullptr ? text : L"";
 }
 
+void CRSPage::SetOpenResultsUpTo(std::uint32_t count) {
+    impl->SetOpenResultsUpTo(count);
+}
+
 Gridlore::CoordinateSystem const& CRSPage::CurrentCoordinateSystem() const {
     return impl->CurrentCoordinateSystem();
 }

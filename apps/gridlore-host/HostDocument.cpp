@@ -32,6 +32,12 @@ void HostDocument::SetCurrent(Gridlore::CoordinateSystem const& system) {
     m_inUse = std::move(reordered);
 }
 
+void HostDocument::Use(Gridlore::CoordinateSystem const& system) {
+    if (m_inUse.Find(system, false) == nullptr) {
+        m_inUse.push_back(system);
+    }
+}
+
 Gridlore::CoordinateSystem HostDocument::ReadSystem(std::string const& argument) {
     if (shr::Trim(shr::FromUtf8(argument)).empty()) {
         throw ArgumentError("an empty system was given");

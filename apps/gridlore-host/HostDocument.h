@@ -22,6 +22,8 @@ public:
     Gridlore::CoordinateSystemCollection const& InUse() const { return m_inUse; }
     /// Makes `system` current; the document uses it from then on.
     void SetCurrent(Gridlore::CoordinateSystem const& system);
+    /// Adds `system` after the systems in use, unless the document uses it already.
+    void Use(Gridlore::CoordinateSystem const& system);
 
     /// The system an argument names: digits are an EPSG code; an existing file is read
     /// in the format its content shows, else the one its name suggests; other text is

@@ -32,6 +32,10 @@ enum : int {
     IdSaveWorksheet,
 };
 
+/// A search showing this many systems or fewer opens their folders: the 27 systems of
+/// "UTM zone 33" are seen at once, while a search for "WGS 84" stays folded.
+constexpr std::uint32_t ResultsOpenedUpTo = 50;
+
 wxString const& FrameTitle() {
     static wxString const title = "GridloreUI Host";
     return title;
@@ -121,6 +125,7 @@ HostFrame::~HostFrame() = default;
 bool HostFrame::ChooseInDialog() {
     gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
                              m_document.InUse());
+    dialog.SetOpenResultsUpTo(ResultsOpenedUpTo);
     if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
@@ -131,6 +136,7 @@ bool HostFrame::ChooseInDialog() {
 
 bool HostFrame::ChooseInPropertySheet() {
     gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink);
+    page.SetOpenResultsUpTo(ResultsOpenedUpTo);
     platform::PropertySheet sheet(L"Document Properties", nullptr);
     sheet.AddPage(page);
     if (sheet.DoModal() != platform::IDOK) {
@@ -200,6 +206,11 @@ bool HostFrame::SaveWorksheet() {
     bool const saved = m_worksheet->Save();
     SetStatusText(m_worksheet->LastOutcome());
     return saved;
+}
+
+void HostFrame::UseSystem(Gridlore::CoordinateSystem const& system) {
+    m_document.Use(system);
+    ShowDocument();
 }
 
 bool HostFrame::SaveScreenshot(std::string const& path) {

@@ -45,6 +45,8 @@ public:
     /// which then replaces the current one.
     bool DefineCoordinateSystem();
     HostDocument const& Document() const { return m_document; }
+    /// The document uses `system` from now on, and the window shows it.
+    void UseSystem(Gridlore::CoordinateSystem const& system);
     /// Draws the window's client area into a PNG file.
     bool SaveScreenshot(std::string const& path);
 

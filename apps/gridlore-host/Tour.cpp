@@ -3,8 +3,10 @@
 #include "HostFrame.h"
 #include "WorksheetController.h"
 #include "gridui/ResourceIds.h"
+#include "kor/Definitions.h"
 #include "kor/LinearUnitList.h"
 #include "kor/ProjectionDef.h"
+#include "korfile/ReferenceFile.h"
 #include "platform/Dialog.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
@@ -68,6 +70,12 @@ Tour::Tour(HostFrame& frame, std::filesystem::path folder)
 
 Gridlore::CoordinateSystem Tour::Run() {
     std::filesystem::create_directories(m_folder);
+    // A .prj carries no code: the document's copy of the British grid must still be
+    // known as EPSG:27700.
+    std::filesystem::path const prj = m_folder / "british-national-grid.prj";
+    korfile::WriteReferenceFile(*kor::CreateCSDefByDefinition(L"EPSG:27700"), korfile::WKT, prj, 0,
+                                0, false);
+    m_frame.UseSystem(HostDocument::ReadSystem(prj.string()));
     SnapFrame("main-window");
     Accept(&HostFrame::ChooseInDialog, [this](platform::User& user) { PlayBrowser(user); });
     SnapFrame("main-window-with-choice");
@@ -109,6 +117,7 @@ void Tour::PlayBrowser(platform::User& user) {
     user.Type(res::SearchBox, L"4326");
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SnapDialog(user, "search-4326");
+    ShowPrjInUse(user);
     user.Type(res::SearchBox, L"UTM zone 33");
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SnapDialog(user, "search-utm-zone-33");
@@ -116,6 +125,26 @@ void Tour::PlayBrowser(platform::User& user) {
     SelectResult(user, L"UTM zone 33N", "searching 'UTM zone 33'");
     SnapDialog(user, "utm-zone-33n-selected");
     user.Click(platform::IDOK);
+}
+
+void Tour::ShowPrjInUse(platform::User& user) {
+    user.Type(res::SearchBox, L"27700");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    auto const& tree =
+        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    platform::TreeItem inUse = tree.GetRootItem();
+    while (inUse && tree.GetItemText(inUse) != L"Currently in use") {
+        inUse = tree.GetNextSiblingItem(inUse);
+    }
+    if (!inUse || !tree.GetChildItem(inUse)) {
+        throw std::runtime_error("searching '27700' did not find the .prj in use");
+    }
+    user.Select(res::Tree, tree.GetChildItem(inUse));
+    if (user.GetDialog().GetDlgItemText(res::Description).find(L"EPSG:27700") ==
+        std::wstring::npos) {
+        throw std::runtime_error("the .prj in use is described without its code");
+    }
+    SnapDialog(user, "prj-27700-in-use");
 }
 
 void Tour::PlayPropertySheet(platform::User& user) {

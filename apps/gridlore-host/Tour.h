@@ -16,13 +16,14 @@ namespace gridhost {
 
 class HostFrame;
 
-/// Opens the browser from the main window on the document's current system, searches
-/// "4326", then "UTM zone 33", selects the first UTM zone 33N system found and accepts
-/// it; then confirms it on the property sheet's page. Then it defines a geographic
-/// system from that projected one and opens the define dialog on it; on an open worksheet
-/// it converts the sheet into that UTM zone, picking the target system in the browser
-/// nested in the conversion dialog, and it defines a local system in feet. Needs the wx
-/// backend installed.
+/// Adds a .prj of EPSG:27700 to the systems in use, opens the browser from the main
+/// window on the document's current system, searches "4326", then "27700" (selecting the
+/// .prj in use), then "UTM zone 33", selects the first UTM zone 33N system found and
+/// accepts it; then confirms it on the property sheet's page. Then it defines a
+/// geographic system from that projected one and opens the define dialog on it; on an
+/// open worksheet it converts the sheet into that UTM zone, picking the target system in
+/// the browser nested in the conversion dialog, and it defines a local system in feet.
+/// Needs the wx backend installed.
 class Tour {
 public:
     Tour(HostFrame& frame, std::filesystem::path folder);
@@ -55,6 +56,8 @@ private:
     void PlayTargetSystem(platform::User& user);
     void PlayLocalSystem(platform::User& user);
     void PlayBrowser(platform::User& user);
+    /// Searches "27700" and selects the document's .prj of that system, by its code.
+    void ShowPrjInUse(platform::User& user);
     void PlayPropertySheet(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);

@@ -6,6 +6,7 @@
 #include "HostFavorites.h"
 #include "HostFrame.h"
 #include "HostOptions.h"
+#include "StartupReport.h"
 #include "Tour.h"
 #include "Worksheet.h"
 #include "platform/wx/WxBackend.h"
@@ -16,9 +17,11 @@
 #include <wx/init.h>
 #include <wx/msgdlg.h>
 
+#include <algorithm>
 #include <clocale>
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -90,6 +93,10 @@ int RunHost(HostOptions const& options, HostDocument& document, std::optional<Wo
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    RouteToolkitAssertions();
+    bool const scripted = std::any_of(argv + 1, argv + argc, [](char const* argument) {
+        return std::string_view(argument).starts_with("--tour");
+    });
     std::optional<HostOptions> options;
     std::optional<HostDocument> document;
     std::optional<Worksheet> sheet;
@@ -102,8 +109,8 @@ int main(int argc, char** argv) {
         document.emplace(options->systems, options->current);
         sheet = ReadWorksheet(*options);
     } catch (ArgumentError const& error) {
-        std::cerr << "gridlore-host: " << error.what() << '\n'
-                  << "Run 'gridlore-host --help' for the options.\n";
+        ReportStartupError(error.what(), scripted);
+        std::cerr << "Run 'gridlore-host --help' for the options.\n";
         return ExitUsage;
     }
 

@@ -29,6 +29,26 @@ std::wstring NormalisedCode(std::wstring const& text) {
     return code > 0 ? L"EPSG:" + std::to_wstring(code) : text;
 }
 
+/// The EPSG code of the one registry system PROJ is certain `system` is; 0 when it is
+/// not certain (no candidate, or several, or less than full confidence). Identifying is a
+/// courtesy, so a registry that cannot answer gives no code.
+int CertainEPSGCode(crs::CRSNNPtr const& system) {
+    try {
+        int code = 0;
+        int certain = 0;
+        for (auto const& [candidate, confidence] :
+             system->identify(ProjRegistry::Instance().Epsg().as_nullable())) {
+            if (confidence == 100) {
+                ++certain;
+                code = candidate->getEPSGCode();
+            }
+        }
+        return certain == 1 && code > 0 ? code : 0;
+    } catch (std::exception const&) {
+        return 0;
+    }
+}
+
 std::wstring Shortened(std::wstring const& text) {
     constexpr std::size_t limit = 120;
     return text.size() <= limit ? text : text.substr(0, limit) + L"...";
@@ -82,6 +102,17 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
         throw KORException(L"The definition '" + Shortened(trimmed) +
                            L"' does not describe a coordinate system.");
     auto definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
+    // A registry system written out without its code (a .prj, most WKT1) is still that
+    // system: it is searched and described by its code.
+    if (auto* referenced = dynamic_cast<KORDef*>(definition.get());
+        referenced && referenced->GetPOSC() <= 0) {
+        if (int const code = CertainEPSGCode(NN_NO_CHECK(system)); code > 0) {
+            referenced->SetPOSC(code);
+            std::wstring name = referenced->GetName();
+            StripAuthorityTag(name);
+            referenced->SetName(name + L" [EPSG:" + std::to_wstring(code) + L"]");
+        }
+    }
     if (options & CreateCategorizedName) {
         auto const* referenced = dynamic_cast<KORDef const*>(definition.get());
         int const position = referenced && referenced->GetPOSC() > 0

@@ -1,7 +1,5 @@
 #include "kor/Definitions.h"
 
-#include "NumberRules.h"
-
 #include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
 
@@ -92,6 +90,36 @@ int Score(SearchEntry const& entry, std::vector<std::wstring> const& words,
     return score;
 }
 
+/// Whether `text` is a number and nothing else: the browser's code filter finds that.
+bool IsBareNumber(std::wstring const& text) {
+    std::size_t const start = text.front() == L'+' || text.front() == L'-' ? 1 : 0;
+    return start < text.size() &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                       [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
+}
+
+/// The code of an authority spelling the name filter cannot read: "EPSG:2154",
+/// "epsg 2154", "EPSG::2154", "urn:ogc:def:crs:EPSG::2154" (with or without a
+/// version); 0 for any other text.
+int CodeSpelling(std::wstring const& text) {
+    std::wstring rest = Lower(text);
+    if (rest.starts_with(L"urn:ogc:def:crs:")) {
+        rest.erase(0, std::wstring_view(L"urn:ogc:def:crs:").size());
+    }
+    if (!rest.starts_with(L"epsg")) {
+        return 0;
+    }
+    rest.erase(0, 4);
+    // In a URN a version may stand between the colons before the code.
+    if (std::size_t const colon = rest.rfind(L':'); colon != std::wstring::npos) {
+        rest.erase(0, colon + 1);
+    }
+    rest.erase(0, std::min(rest.size(), rest.find_first_not_of(L" \t")));
+    bool const allDigits =
+        std::all_of(rest.begin(), rest.end(), [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
+    return !rest.empty() && rest.size() <= 9 && allDigits ? std::stoi(rest) : 0;
+}
+
 std::wstring DefinitionText(SearchEntry const& entry) {
     if (entry.code > 0)
         return L"EPSG:" + std::to_wstring(entry.code);
@@ -103,14 +131,16 @@ std::wstring DefinitionText(SearchEntry const& entry) {
 std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults) {
     std::vector<std::wstring> results;
     std::wstring const trimmed = shr::Trim(std::wstring(text));
-    if (trimmed.empty() || maxResults <= 0)
+    if (trimmed.empty() || maxResults <= 0 || IsBareNumber(trimmed))
         return results;
     auto const& index = SearchIndex();
 
-    // A code, alone or with its authority, is the surest match of all.
-    int const code = ParseAuthorityCode(trimmed);
-    if (code > 0 && KORKnownSystemsList.FindByPOSC(code) >= 0)
-        results.push_back(L"EPSG:" + std::to_wstring(code));
+    // A code in a spelling of its own names that one system and nothing else.
+    if (int const code = CodeSpelling(trimmed); code > 0) {
+        if (KORKnownSystemsList.FindByPOSC(code) >= 0)
+            results.push_back(L"EPSG:" + std::to_wstring(code));
+        return results;
+    }
 
     auto const words = Words(trimmed);
     if (words.empty())
@@ -118,6 +148,8 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
     std::wstring phrase;
     for (auto const& word : words)
         phrase += (phrase.empty() ? L"" : L" ") + word;
+    // A name holding the text as typed is what the name filter finds already.
+    std::wstring const typed = Lower(trimmed);
     struct Hit {
         int score;
         SearchEntry const* entry;
@@ -125,7 +157,7 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
     std::vector<Hit> hits;
     for (auto const& entry : index)
         if (int const score = Score(entry, words, phrase);
-            score > 0 && (code == 0 || entry.code != code))
+            score > 0 && entry.leaf.find(typed) == std::wstring::npos)
             hits.push_back({score, &entry});
     std::sort(hits.begin(), hits.end(), [](Hit const& a, Hit const& b) {
         if (a.score != b.score)
@@ -139,7 +171,6 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
             break;
         results.push_back(DefinitionText(*hit.entry));
     }
-    results.resize(std::min<std::size_t>(results.size(), static_cast<std::size_t>(maxResults)));
     return results;
 }
 

@@ -1,5 +1,6 @@
 #include "SystemCategories.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -24,7 +25,11 @@ std::wstring Region(CategoryInput const& system) {
     double const latitude = (system.south + system.north) / 2.0;
     if (latitude < -60.0)
         return L"Antarctica";
-    if (longitude >= -25.0 && longitude <= 45.0 && latitude >= 34.0)
+    // The Near East and the Maghreb reach north of the Mediterranean's southern shore.
+    if (longitude >= 34.0 && longitude <= 60.0 && latitude >= 12.0 && latitude < 42.0)
+        return L"Asia";
+    if (longitude >= -25.0 && longitude <= 45.0 &&
+        (latitude >= 37.5 || (longitude >= 12.0 && latitude >= 34.0)))
         return L"Europe";
     if (longitude >= -25.0 && longitude <= 60.0 && latitude >= -40.0 && latitude < 38.0)
         return longitude > 35.0 && latitude > 12.0 ? L"Asia" : L"Africa";
@@ -34,16 +39,27 @@ std::wstring Region(CategoryInput const& system) {
         return L"South America";
     if (longitude > 45.0 && longitude <= 150.0 && latitude >= -10.0)
         return L"Asia";
-    if (longitude > 100.0 || longitude < -120.0)
+    if (longitude > 100.0 || longitude < -120.0 || (longitude > 90.0 && latitude < -10.0))
         return L"Oceania";
     return L"Other";
 }
 
-/// The country or region an area of use names first: "USA - Texas - SPCS - C" is USA.
+/// The country or region an area of use names first, without the sentence around it:
+/// "USA - Texas - SPCS - C" is USA, "Austria west of 11°50'E of Greenwich." is Austria,
+/// "Korea, Republic of (South Korea)" is Korea, "World between 80°S and 84°N." is World.
 std::wstring Country(std::wstring const& areaName) {
-    auto const dash = areaName.find(L" - ");
-    std::wstring country = areaName.substr(0, dash);
-    return country.empty() ? L"Other" : country;
+    std::wstring country = areaName.substr(0, areaName.find(L" - "));
+    static wchar_t const* const ends[] = {
+        L";",           L",",          L" (",          L" and ",    L" between ", L" east of ",
+        L" west of ",   L" north of ", L" south of ",  L" onshore", L" offshore", L" mainland",
+        L" including ", L" centred ",  L" excluding ", L". "};
+    for (wchar_t const* end : ends) {
+        country = country.substr(0, country.find(end));
+    }
+    while (!country.empty() && (country.back() == L'.' || country.back() == L' ')) {
+        country.pop_back();
+    }
+    return country.empty() ? L"Other" : country.substr(0, MaxFolderName);
 }
 
 /// "NAD83(HARN) / Texas Central" is based on NAD83(HARN).
@@ -99,6 +115,22 @@ std::map<wchar_t, std::wstring> InitialRanges(std::map<wchar_t, std::size_t> con
     return ranges;
 }
 
+/// The region that holds most of a country's systems, so that each country is one
+/// folder even when some of its systems lie overseas.
+std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> const& systems) {
+    std::map<std::wstring, std::map<std::wstring, std::size_t>> votes;
+    for (auto const& system : systems)
+        if (system.projected && !IsUTM(system.name))
+            ++votes[Country(system.areaName)][Region(system)];
+    std::map<std::wstring, std::wstring> regions;
+    for (auto const& [country, counts] : votes)
+        regions[country] =
+            std::max_element(counts.begin(), counts.end(), [](auto const& a, auto const& b) {
+                return a.second < b.second;
+            })->first;
+    return regions;
+}
+
 } // namespace
 
 std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems) {
@@ -106,6 +138,7 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
     for (auto const& system : systems)
         if (system.projected && !IsUTM(system.name))
             ++countrySizes[Country(system.areaName)];
+    auto const countryRegions = CountryRegions(systems);
     // Within an oversized country, bases that are still too large are cut by initials.
     std::map<std::wstring, std::map<wchar_t, std::size_t>> baseInitials;
     for (auto const& system : systems)
@@ -131,7 +164,9 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
             path = L"Projected|UTM|" + Clean(Base(system.name));
         } else {
             std::wstring const country = Country(system.areaName);
-            path = L"Projected|" + Clean(country);
+            std::wstring const& region = countryRegions.at(country);
+            // A region that is its own country ("World", "Antarctica") is one folder.
+            path = L"Projected|" + region + (region == country ? L"" : L"|" + Clean(country));
             if (countrySizes[country] > MaxFolderSize) {
                 auto const ranges = baseRanges.find(country + L"|" + Base(system.name));
                 path +=

@@ -21,10 +21,13 @@ struct CategoryInput {
 
 /// Full names, in input order: geographic systems under "Geographic|<region>",
 /// UTM systems under "Projected|UTM|<geographic base>", other projected systems under
-/// "Projected|<country or region>", split by geographic base where a country holds
-/// more than MaxFolderSize systems. Each name ends in " [EPSG:<code>]".
+/// "Projected|<region>|<country>" (the country an area of use names first, in the region
+/// of most of its systems), split by geographic base where a country holds more than
+/// MaxFolderSize systems. Each name ends in " [EPSG:<code>]".
 std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems);
 
 inline constexpr std::size_t MaxFolderSize = 400;
+/// Longer folder names would be cut at the tree's edge.
+inline constexpr std::size_t MaxFolderName = 60;
 
 } // namespace kor

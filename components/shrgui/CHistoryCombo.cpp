@@ -10,7 +10,12 @@ namespace shrgui {
 
 namespace {
 constexpr int DefaultMaxItems = 20;
+
+/// Entries that differ only in case or in the blanks around them are one search.
+bool SameEntry(std::wstring const& a, std::wstring const& b) {
+    return a.size() == b.size() && shr::Contains(a, b, false);
 }
+} // namespace
 
 CHistoryCombo::CHistoryCombo(int) {}
 
@@ -32,9 +37,10 @@ std::wstring CHistoryCombo::LoadHistory(std::wstring const& section, std::wstrin
         if (!store.HasEntry(section, key)) {
             break;
         }
-        std::wstring const value = store.GetString(section, key, L"");
-        if (!shr::Trim(value).empty() &&
-            std::find(m_history.begin(), m_history.end(), value) == m_history.end()) {
+        std::wstring const value = shr::Trim(store.GetString(section, key, L""));
+        if (!value.empty() &&
+            std::none_of(m_history.begin(), m_history.end(),
+                         [&](auto const& kept) { return SameEntry(kept, value); })) {
             m_history.push_back(value);
         }
     }
@@ -51,11 +57,11 @@ std::wstring CHistoryCombo::LoadHistory(std::wstring const& section, std::wstrin
 }
 
 void CHistoryCombo::StoreValue(bool addToList) {
-    std::wstring const text = GetWindowText();
-    if (shr::Trim(text).empty()) {
+    std::wstring const text = shr::Trim(GetWindowText());
+    if (text.empty()) {
         return;
     }
-    std::erase(m_history, text);
+    std::erase_if(m_history, [&](std::wstring const& kept) { return SameEntry(kept, text); });
     m_history.insert(m_history.begin(), text);
     if (static_cast<int>(m_history.size()) > m_maxItems) {
         m_history.resize(static_cast<std::size_t>(m_maxItems));
@@ -96,8 +102,9 @@ void CHistoryCombo::Refill() {
     // Refilling the list must not lose what the user typed.
     std::wstring const text = GetWindowText();
     ResetContent();
+    // Inserted at the end, so the list keeps the history's order even in a sorted box.
     for (std::wstring const& entry : m_history) {
-        AddString(entry);
+        InsertString(-1, entry);
     }
     SetWindowText(text);
 }

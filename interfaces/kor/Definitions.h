@@ -24,15 +24,19 @@ enum CreateOptions : unsigned {
 
 /// A definition for `text`: an authority code in any spelling the registry accepts
 /// ("EPSG:4326", "epsg:4326", "EPSG::4326", "urn:ogc:def:crs:EPSG::4326", deprecated
-/// codes too), WKT1, ESRI WKT, WKT2, a PROJ string or PROJJSON. Null for an empty or
+/// codes too), WKT1, ESRI WKT, WKT2, a PROJ string or PROJJSON. A referenced system
+/// given without a code that the registry identifies with certainty (one candidate, full
+/// confidence) gets that code and its tag in the name. Null for an empty or
 /// blank text. Throws KORException, with the registry's reason, when the text cannot be
 /// read or names a system this model cannot represent.
 std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned options = 0);
 
-/// Up to `maxResults` definition texts ("EPSG:n") of known systems matching a free
-/// search text, best match first: a code ("32633", "EPSG:32633"), words of the name
-/// ("UTM zone 33", "WGS 84") or of the area of use ("France"). Empty when nothing
-/// matches.
+/// Up to `maxResults` definition texts ("EPSG:n") of known systems that a free search
+/// text means but that a filter on names and codes would miss, best match first: the
+/// system of a code spelling ("EPSG:2154", "epsg 2154", "urn:ogc:def:crs:EPSG::2154"),
+/// or systems whose name or area of use holds the text's words written another way
+/// ("Lambert 93", "France"). Nothing for a bare number, nor for a system whose name
+/// already holds the text (case ignored). Empty when nothing matches.
 std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults);
 
 enum class DefinitionFormat {

@@ -8,8 +8,8 @@
 
 namespace shrgui {
 
-/// The newest entry comes first. Entries are stored as `entry` + 0, 1, ... under the
-/// section, with the current text under `entry` itself.
+/// The newest entry comes first, also in a sorted box. Entries are stored as `entry` + 0, 1, ...
+/// under the section, with the current text under `entry` itself.
 class CHistoryCombo : public platform::ComboBox {
 public:
     /// `flags` is kept for the callers' sake.
@@ -21,7 +21,8 @@ public:
     /// the stored current text (or `currentDefault` when none); returns that text.
     std::wstring LoadHistory(std::wstring const& section, std::wstring const& entry,
                              bool restoreCurrent, wchar_t const* currentDefault);
-    /// Moves the window text to the top of the history (once; blank text is not kept).
+    /// Moves the window text, trimmed, to the top of the history, where it replaces an
+    /// entry that differs from it only in case; blank text is not kept.
     void StoreValue(bool addToList = true);
     /// Writes the history (and the current text, with `saveCurrent`) to the store.
     void SaveHistory(bool saveCurrent = true);

@@ -48,19 +48,59 @@ wint_t Lower(wchar_t ch) {
     return std::towlower(static_cast<wint_t>(ch));
 }
 
+bool IsDigit(wchar_t ch) {
+    return ch >= L'0' && ch <= L'9';
+}
+
+/// Where the value of the run of digits at `at` starts: past its leading zeros, but
+/// never past its last digit.
+std::size_t SkipZeros(std::wstring const& text, std::size_t at) {
+    while (at + 1 < text.size() && text[at] == L'0' && IsDigit(text[at + 1])) {
+        ++at;
+    }
+    return at;
+}
+
+std::size_t DigitsEnd(std::wstring const& text, std::size_t at) {
+    while (at < text.size() && IsDigit(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
 } // namespace
 
 int TreeCtrl::CompareItemText(std::wstring const& a, std::wstring const& b) {
-    std::size_t const common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (IsDigit(a[i]) && IsDigit(b[j])) {
+            // Runs of digits compare by value, as file managers order them: 2N before 29S.
+            std::size_t const startA = SkipZeros(a, i);
+            std::size_t const startB = SkipZeros(b, j);
+            std::size_t const endA = DigitsEnd(a, startA);
+            std::size_t const endB = DigitsEnd(b, startB);
+            if (endA - startA != endB - startB) {
+                return endA - startA < endB - startB ? -1 : 1;
+            }
+            if (int const order = a.compare(startA, endA - startA, b, startB, endB - startB);
+                order != 0) {
+                return order < 0 ? -1 : 1;
+            }
+            i = endA;
+            j = endB;
+            continue;
+        }
         auto const lowerA = Lower(a[i]);
-        auto const lowerB = Lower(b[i]);
+        auto const lowerB = Lower(b[j]);
         if (lowerA != lowerB) {
             return lowerA < lowerB ? -1 : 1;
         }
+        ++i;
+        ++j;
     }
-    if (a.size() != b.size()) {
-        return a.size() < b.size() ? -1 : 1;
+    if (i < a.size() || j < b.size()) {
+        return i < a.size() ? 1 : -1;
     }
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }

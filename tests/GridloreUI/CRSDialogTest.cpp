@@ -137,3 +137,27 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
         }
     });
 }
+
+TEST_F(BrowserDialog, a_host_may_have_every_folder_of_a_few_results_opened) {
+    Lines const bothOpen{
+        L"- Predefined",  L"  - Geographic", L"    - World",    L"        WGS 84",
+        L"  - Projected", L"    - UTM",      L"      - WGS 84", L"          WGS 84 / UTM zone 33N",
+    };
+    for (std::uint32_t const upTo : {0U, 1U, 2U, 50U}) {
+        SCOPED_TRACE(upTo);
+        gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+        dialog.SetOpenResultsUpTo(upTo);
+        m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+            // Without a search nothing counts as a result, however few the systems.
+            EXPECT_FALSE(
+                Tree(user).IsExpanded(user.FindTreeItem(res::Tree, L"Predefined|Projected")));
+            Search(user, L"wgs");
+            EXPECT_EQ(Outline(Tree(user)) == bothOpen, upTo >= 2) << Outline(Tree(user)).size();
+            // A single result is opened whatever the host asked.
+            Search(user, L"33N");
+            EXPECT_EQ(Outline(Tree(user)).back(), L"          WGS 84 / UTM zone 33N");
+            user.Click(platform::IDCANCEL);
+        });
+        EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    }
+}

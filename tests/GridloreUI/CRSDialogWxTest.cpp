@@ -4,7 +4,6 @@
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "kor/SystemList.h"
-#include "kor/UCSDef.h"
 #include "platform/Dialog.h"
 
 #include <initializer_list>
@@ -77,10 +76,7 @@ TEST_F(WxBrowserTest, dialog_opens_on_its_system_finds_it_by_code_and_returns_th
 }
 
 TEST_F(WxBrowserTest, dialog_keeps_an_unknown_system_under_custom_and_cancel_keeps_it_current) {
-    kor::UCSDef survey(2.0, 100.0, 200.0, nullptr);
-    survey.SetName(L"Harbour survey grid");
-    gridui::CRSDialog dialog(Gridlore::CoordinateSystem(survey), m_favoritesPath, m_sink, nullptr,
-                             {});
+    gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
     m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         platform::TreeCtrl& tree = wxbrowser::Tree(user);
         platform::TreeItem const selected = tree.GetSelectedItem();

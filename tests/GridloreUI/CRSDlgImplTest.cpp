@@ -92,18 +92,18 @@ TEST_F(BrowserImpl, a_text_search_keeps_matching_names_and_opens_the_path_of_a_s
         EXPECT_EQ(SelectedPath(user), L"");
         EXPECT_FALSE(Enabled(user, platform::IDOK));
 
-        // WGS also brings up what the library ranks first for it, EPSG:4326, a second time.
+        // Both names hold WGS, so the library adds nothing and each shows once.
         Search(user, L"wgs");
         EXPECT_EQ(Roots(Tree(user)), Lines{L"Predefined"});
         EXPECT_FALSE(Tree(user).IsExpanded(user.FindTreeItem(res::Tree, L"Predefined|Projected")));
-        EXPECT_EQ(Status(user), L"3 of 16 items shown");
+        EXPECT_EQ(Status(user), L"2 of 9 items shown");
 
         // Local systems are found by name, and the current one is selected again.
         Search(user, L"grid");
         EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Custom"}));
         EXPECT_EQ(SelectedPath(user), L"Custom|Survey grid");
         EXPECT_TRUE(Enabled(user, platform::IDOK));
-        EXPECT_EQ(Status(user), L"2 of 16 items shown");
+        EXPECT_EQ(Status(user), L"2 of 9 items shown");
 
         // No name holds it, but the library finds it in an area of use and gives the code.
         Search(user, L"Hemisphere");
@@ -119,7 +119,8 @@ TEST_F(BrowserImpl, a_code_finds_referenced_systems_in_every_category_and_local_
         Search(user, L"4326");
         EXPECT_EQ(Roots(Tree(user)), (Lines{L"Currently in use", L"Predefined", L"Favorites"}));
         EXPECT_EQ(Outline(Tree(user))[1], L"    Plant 4326");
-        EXPECT_EQ(Status(user), L"6 of 22 items shown");
+        // The code filter finds each one; the library is not asked to find them again.
+        EXPECT_EQ(Status(user), L"4 of 13 items shown");
 
         // Typed in full the code is no number; it matches tags in leaf names, and the
         // library's answer brings the predefined system back, after the nodes already made.
@@ -145,7 +146,7 @@ TEST_F(BrowserImpl, a_category_s_own_name_keeps_the_whole_category) {
         EXPECT_EQ(Outline(Tree(user)), (Lines{L"- Custom", L"    Survey grid"}));
         Search(user, L"Local");
         EXPECT_EQ(Roots(Tree(user)), Lines{L"Local System"});
-        EXPECT_EQ(Status(user), L"2 of 20 items shown");
+        EXPECT_EQ(Status(user), L"2 of 11 items shown");
     });
 }
 
@@ -299,8 +300,11 @@ TEST_F(BrowserImpl, a_search_matches_the_leaf_name_as_given_and_codes_of_referen
 TEST_F(BrowserImpl, the_library_is_asked_for_one_or_two_words_unless_both_hold_a_4_or_an_8) {
     EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(nullptr), L"");
     EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L""), L"");
-    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"zone 33"), L"32633");
-    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"WGS 84"), L"4326");
+    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"33 zone"), L"32633");
+    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"84 WGS"), L"4326");
+    // What the names hold already, the filter finds without the library.
+    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"zone 33"), L"");
+    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"4326"), L"");
     EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"EPSG:4326"), L"4326");
     // Other digits do not mark a word, and only both words marked keep the library out.
     EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"33 33"), L"32633");
@@ -308,5 +312,5 @@ TEST_F(BrowserImpl, the_library_is_asked_for_one_or_two_words_unless_both_hold_a
     EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"84 84"), L"");
     EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"WGS 84 84"), L"");
     // An answer that is no EPSG code is handed on whole.
-    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"harbour"), L"Site|Grids|Harbour grid");
+    EXPECT_EQ(CRSDlgImpl::QuerySearchDefinition(L"grid harbour"), L"Site|Grids|Harbour grid");
 }

@@ -51,3 +51,35 @@ TEST_F(BrowserSearchBox, a_picked_history_entry_is_searched_and_searches_are_kep
     EXPECT_EQ(store.GetString(HistorySection, L"Search1", L""), L"Projected");
     EXPECT_EQ(store.GetString(HistorySection, L"Search2", L""), L"grid");
 }
+
+TEST_F(BrowserSearchBox, history_lists_the_latest_search_first_trimmed_once_whatever_its_case) {
+    auto& store = m_backend.Settings();
+    store.SetString(HistorySection, L"Search0", L" Zulu ");
+    store.SetString(HistorySection, L"Search1", L"zulu");
+    gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        auto& combo =
+            dynamic_cast<platform::ComboBox&>(user.GetDialog().GetDlgItem(res::SearchBox));
+        auto const listed = [&combo] {
+            Lines entries;
+            for (int i = 0; i < combo.GetCount(); ++i) {
+                entries.push_back(combo.GetLBText(i));
+            }
+            return entries;
+        };
+        EXPECT_EQ(listed(), Lines{L"Zulu"});
+        for (wchar_t const* text :
+             {L"Lambert 93", L"lambert 93", L"  lambert 93  ", L"WGS", L"Alpha"}) {
+            Search(user, text);
+        }
+        EXPECT_EQ(listed(), (Lines{L"Alpha", L"WGS", L"lambert 93", L"Zulu"}));
+        for (int i = 0; i < 25; ++i) {
+            Search(user, L"search " + std::to_wstring(i));
+        }
+        EXPECT_EQ(combo.GetCount(), 20);
+        EXPECT_EQ(combo.GetLBText(0), L"search 24");
+        EXPECT_EQ(combo.GetLBText(19), L"search 5");
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}

@@ -6,6 +6,7 @@
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
+#include "kor/UCSDef.h"
 #include "platform/Dialog.h"
 
 #include <cwchar>
@@ -17,6 +18,12 @@ namespace {} // namespace
 
 Gridlore::CoordinateSystem Registry(wchar_t const* code) {
     return Gridlore::CoordinateSystem(*kor::CreateCSDefByDefinition(code));
+}
+
+Gridlore::CoordinateSystem SurveyGrid() {
+    kor::UCSDef survey(2.0, 100.0, 200.0, nullptr);
+    survey.SetName(L"Harbour survey grid");
+    return Gridlore::CoordinateSystem(survey);
 }
 
 int CodeOf(Gridlore::CoordinateSystem const& system) {

@@ -22,6 +22,9 @@ namespace wxbrowser {
 
 /// A registry system by its code, such as L"EPSG:4326".
 Gridlore::CoordinateSystem Registry(wchar_t const* code);
+/// "Harbour survey grid", a local system no registry knows: the browser keeps it under
+/// "Custom".
+Gridlore::CoordinateSystem SurveyGrid();
 /// The registry code of a referenced system; 0 for any other.
 int CodeOf(Gridlore::CoordinateSystem const& system);
 

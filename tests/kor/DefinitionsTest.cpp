@@ -147,19 +147,29 @@ TEST(Definitions, strip_authority_tag_removes_only_a_trailing_tag) {
     }
 }
 
-TEST(QueryCSDefinitions, codes_come_first_then_name_words_then_areas) {
+TEST(QueryCSDefinitions, answers_only_what_a_name_and_code_filter_would_miss) {
     kortest::FixtureScope scope;
-    EXPECT_EQ(kor::QueryCSDefinitions(L"32633", 5).front(), L"EPSG:32633");
-    EXPECT_EQ(kor::QueryCSDefinitions(L"epsg:4326", 1), std::vector<std::wstring>{L"EPSG:4326"});
-    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 84", 5),
-              (std::vector<std::wstring>{L"EPSG:4326", L"EPSG:32633"}));
-    EXPECT_EQ(kor::QueryCSDefinitions(L"utm zone 33", 5), std::vector<std::wstring>{L"EPSG:32633"});
-    EXPECT_EQ(kor::QueryCSDefinitions(L"hemisphere", 5), std::vector<std::wstring>{L"EPSG:32633"});
-    EXPECT_EQ(kor::QueryCSDefinitions(L"local meters", 5),
-              std::vector<std::wstring>{L"Local System (meters)"});
-    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 84", 1).size(), 1u);
-    EXPECT_TRUE(kor::QueryCSDefinitions(L"WGS 85", 5).empty());
-    EXPECT_TRUE(kor::QueryCSDefinitions(L"", 5).empty());
-    EXPECT_TRUE(kor::QueryCSDefinitions(L"WGS 84", 0).empty());
-    EXPECT_TRUE(kor::QueryCSDefinitions(L"99999", 5).empty());
+    using Answer = std::vector<std::wstring>;
+    for (wchar_t const* bare : {L"32633", L" 4326 ", L"+4326", L"99999"}) {
+        EXPECT_EQ(kor::QueryCSDefinitions(bare, 5), Answer{}) << bare;
+    }
+    for (wchar_t const* spelling :
+         {L"epsg:4326", L"EPSG 4326", L"EPSG::4326", L"urn:ogc:def:crs:EPSG::4326",
+          L"urn:ogc:def:crs:EPSG:9.8.1:4326"}) {
+        EXPECT_EQ(kor::QueryCSDefinitions(spelling, 5), Answer{L"EPSG:4326"}) << spelling;
+    }
+    EXPECT_EQ(kor::QueryCSDefinitions(L"EPSG:99999", 5), Answer{});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"EPSG:43x", 5), Answer{});
+    // Both names hold these texts, so the filter finds them already.
+    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 84", 5), Answer{});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"utm zone 33", 5), Answer{});
+    // The same words another way round, ranked by the share of the name they make.
+    EXPECT_EQ(kor::QueryCSDefinitions(L"84 WGS", 5), (Answer{L"EPSG:4326", L"EPSG:32633"}));
+    EXPECT_EQ(kor::QueryCSDefinitions(L"84 WGS", 1), Answer{L"EPSG:4326"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"UTM 33", 5), Answer{L"EPSG:32633"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"hemisphere", 5), Answer{L"EPSG:32633"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"local meters", 5), Answer{L"Local System (meters)"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 85", 5), Answer{});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"", 5), Answer{});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"84 WGS", 0), Answer{});
 }

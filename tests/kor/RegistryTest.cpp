@@ -117,10 +117,23 @@ TEST(Registry, known_systems_list_is_categorised_in_a_browsable_tree) {
         EXPECT_NE(name.find(L" [EPSG:"), std::wstring::npos);
         auto const folders = std::count(name.begin(), name.end(), L'|');
         EXPECT_GE(folders, 2) << name;
-        EXPECT_LE(folders, 3) << name;
-        ++children[name.substr(0, name.rfind(L'|'))];
+        EXPECT_LE(folders, 4) << name;
+        std::wstring const path = name.substr(0, name.rfind(L'|'));
+        ++children[path];
+        for (std::size_t start = 0; start < path.size();) {
+            std::size_t const end = std::min(path.find(L'|', start), path.size());
+            std::wstring const folder = path.substr(start, end - start);
+            // A folder is a place to look in, not the sentence an area of use was.
+            EXPECT_FALSE(folder.empty() || folder.back() == L'.') << name;
+            EXPECT_LE(folder.size(), 60U) << name;
+            EXPECT_EQ(folder.find(L'\u00B0'), std::wstring::npos) << name;
+            start = end + 1;
+        }
     }
     EXPECT_GT(locals, 0);
+    EXPECT_EQ(std::wstring(list.EnumName(list.FindByPOSC(27700))),
+              L"Projected|Europe|United Kingdom|OSGB36 / British National Grid [EPSG:27700]");
+    EXPECT_EQ(std::wstring(list.EnumName(list.FindByPOSC(3857))).rfind(L"Projected|World|", 0), 0U);
     for (auto const& [folder, count] : children)
         EXPECT_LE(count, 400) << folder;
 }
@@ -157,14 +170,21 @@ TEST(Registry, datum_ellipsoid_meridian_and_unit_lists_hold_the_familiar_entries
     EXPECT_EQ(units.FindByDivider(3937.0 / 1200.0, 0.0001), usFoot);
 }
 
-TEST(Registry, search_finds_the_systems_users_ask_for) {
-    EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 84", 1), std::vector<std::wstring>{L"EPSG:4326"});
-    EXPECT_EQ(kor::QueryCSDefinitions(L"32633", 1), std::vector<std::wstring>{L"EPSG:32633"});
-    auto const utm = kor::QueryCSDefinitions(L"UTM zone 33", 10);
-    ASSERT_FALSE(utm.empty());
-    EXPECT_NE(std::find(utm.begin(), utm.end(), L"EPSG:32633"), utm.end());
+TEST(Registry, query_finds_what_the_browser_filter_misses_and_nothing_it_finds) {
+    using Answer = std::vector<std::wstring>;
+    EXPECT_EQ(kor::QueryCSDefinitions(L"4326", 5), Answer{});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"27700", 5), Answer{});
+    for (wchar_t const* spelling :
+         {L"EPSG:2154", L"epsg 2154", L"urn:ogc:def:crs:EPSG::2154", L" EPSG : 2154 "}) {
+        EXPECT_EQ(kor::QueryCSDefinitions(spelling, 5), Answer{L"EPSG:2154"}) << spelling;
+    }
     auto const lambert = kor::QueryCSDefinitions(L"Lambert 93", 3);
-    EXPECT_NE(std::find(lambert.begin(), lambert.end(), L"EPSG:2154"), lambert.end());
+    ASSERT_FALSE(lambert.empty());
+    EXPECT_EQ(lambert.front(), L"EPSG:2154");
+    auto const wgs84 = kor::QueryCSDefinitions(L"WGS 84", 50);
+    EXPECT_EQ(std::find(wgs84.begin(), wgs84.end(), L"EPSG:4326"), wgs84.end());
+    auto const utm = kor::QueryCSDefinitions(L"UTM zone 33", 50);
+    EXPECT_EQ(std::find(utm.begin(), utm.end(), L"EPSG:32633"), utm.end());
     EXPECT_FALSE(kor::QueryCSDefinitions(L"France", 5).empty());
 }
 

@@ -375,6 +375,23 @@ TEST_F(BEHAVIOUR_SUITE, renamed_items_take_their_sorted_place_when_the_children_
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, sorted_siblings_order_runs_of_digits_by_their_value) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"UTM");
+        for (wchar_t const* text :
+             {L"UTM zone 29S", L"UTM zone 2N", L"UTM zone 10N", L"UTM zone 1N", L"UTM zone 02N",
+              L"utm zone 2S", L"UTM zone 100", L"UTM zone", L"UTM zone 2"}) {
+            tree.InsertItem(text, folder, InsertAfter::Sort);
+        }
+        EXPECT_EQ(Children(folder),
+                  (std::vector<std::wstring>{L"UTM zone", L"UTM zone 1N", L"UTM zone 2",
+                                             L"UTM zone 02N", L"UTM zone 2N", L"utm zone 2S",
+                                             L"UTM zone 10N", L"UTM zone 29S", L"UTM zone 100"}));
+        user.Close();
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, a_sorted_insertion_goes_before_the_first_sibling_that_sorts_after_it) {
     Run([&](User& user) {
         auto& tree = m_dialog.tree;

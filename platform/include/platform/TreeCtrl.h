@@ -41,8 +41,9 @@ public:
     void SortChildren(TreeItem item);
     std::size_t GetCount() const;
 
-    /// The order of sorted insertion, the same on every backend: case-insensitive,
-    /// then by code point; an item goes after its equals.
+    /// The order of sorted insertion, the same on every backend: case-insensitive, runs
+    /// of digits by their value ("zone 2N" before "zone 29S"), then by code point; an
+    /// item goes after its equals.
     static int CompareItemText(std::wstring const& a, std::wstring const& b);
 
 protected:

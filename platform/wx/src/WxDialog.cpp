@@ -177,7 +177,11 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
         long style = 0;
         style |= (control.style & EditMultiLine) != 0 ? wxTE_MULTILINE : 0;
         style |= (control.style & EditReadOnly) != 0 ? wxTE_READONLY : 0;
-        style |= (control.style & EditAutoHScroll) != 0 ? wxHSCROLL : 0;
+        // A multi-line box wraps its long lines rather than making the reader scroll
+        // sideways; a one-line box scrolls as the user types past its end.
+        bool const multiLine = (control.style & EditMultiLine) != 0;
+        style |= !multiLine && (control.style & EditAutoHScroll) != 0 ? wxHSCROLL : 0;
+        style |= multiLine ? wxTE_WORDWRAP : 0;
         auto* edit = new wxTextCtrl(&dialog, wxID_ANY, text, position, size, style);
         auto& native = AddChild<WxControl>(control.id, this, control.id, edit);
         RaiseOn(wxEVT_TEXT, native, Event::EditChange);

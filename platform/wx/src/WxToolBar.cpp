@@ -4,6 +4,7 @@
 
 #include <wx/artprov.h>
 #include <wx/mstream.h>
+#include <wx/settings.h>
 
 #include <algorithm>
 
@@ -13,6 +14,11 @@ WxToolBar::WxToolBar(WxDialog* parent, ControlId id)
     : WxWindow(parent, id,
                new wxToolBar(&parent->Container(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                              wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER)) {
+    // The bar sits among the controls, not on a band of its own: on a property page, which
+    // the notebook paints in the base colour, the bar's grey would show as a box.
+    if (parent->Sheet() != nullptr) {
+        Bar().SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    }
     Bar().Bind(wxEVT_TOOL, [this](wxCommandEvent& event) {
         Message message;
         message.event = Event::Command;

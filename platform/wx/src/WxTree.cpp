@@ -6,8 +6,10 @@
 
 #include <wx/artprov.h>
 #include <wx/dcclient.h>
+#include <wx/settings.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <vector>
 
 namespace platform::wx {
@@ -72,6 +74,8 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     style |= (control.style & TreeHasButtons) != 0 ? wxTR_HAS_BUTTONS : wxTR_NO_BUTTONS;
     style |= (control.style & TreeHasLines) != 0 ? 0 : wxTR_NO_LINES;
     style |= (control.style & TreeLinesAtRoot) != 0 ? wxTR_LINES_AT_ROOT : 0;
+    // Framed like the other bordered controls, the description beside it among them.
+    style |= (control.style & StyleBorder) != 0 ? wxBORDER_SIMPLE : wxBORDER_NONE;
     m_window = new WxTreeWindow(&parent->Container(), wxPoint(pixels.left, pixels.top),
                                 wxSize(pixels.Width(), pixels.Height()), style, *this);
     m_root = Tree().AddRoot(wxEmptyString, -1, -1, new ItemData);
@@ -90,6 +94,18 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
         wxPoint const mouse = wxGetMousePosition();
         DoubleClickAt({mouse.x, mouse.y}, false);
     });
+    Tree().Bind(wxEVT_CHAR, &WxTree::OnChar, this);
+    // The toolkit's tree would replace the window's tooltip by an item's at every move
+    // over an item; the window's own (the platform tooltip's) is the one to keep.
+    Tree().Bind(wxEVT_TREE_ITEM_GETTOOLTIP,
+                [this](wxTreeEvent& event) { event.SetToolTip(Tree().GetToolTipText()); });
+    // The focus is drawn over the items, so it comes and goes with a repaint.
+    for (auto const type : {wxEVT_SET_FOCUS, wxEVT_KILL_FOCUS}) {
+        Tree().Bind(type, [this](wxFocusEvent& event) {
+            Tree().Refresh();
+            event.Skip();
+        });
+    }
     Tree().Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
         Message message;
         message.event = Event::MouseMove;
@@ -303,12 +319,8 @@ void WxTree::DoubleClickAt(Point screen, bool select) {
     }
 }
 
-void WxTree::PaintOverlay(wxDC& dc) {
-    if (!IsRedrawOn() || Wrapper() == nullptr) {
-        return;
-    }
-    // The items shown, top to bottom: the roots and the children of expanded items.
-    std::vector<TreeItem> shown;
+std::vector<wxTreeItemId> WxTree::ShownItems() const {
+    std::vector<wxTreeItemId> shown;
     std::vector<wxTreeItemId> pending;
     auto const pushChildren = [&](wxTreeItemId parent) {
         std::vector<wxTreeItemId> children;
@@ -323,13 +335,119 @@ void WxTree::PaintOverlay(wxDC& dc) {
     while (!pending.empty()) {
         wxTreeItemId const item = pending.back();
         pending.pop_back();
-        shown.push_back(Handle(item));
+        shown.push_back(item);
         if (Tree().IsExpanded(item)) {
             pushChildren(item);
         }
     }
+    return shown;
+}
+
+void WxTree::OnChar(wxKeyEvent& event) {
+    // The toolkit's tree acts on its hidden root while nothing is selected (and asserts
+    // on collapsing it), and its type-ahead opens folders to reach hidden items: the
+    // keys act on the selected item only, and type-ahead moves among the shown ones.
+    TreeItem const selected = Selected();
+    wxTreeItemId const current = selected ? Native(selected) : wxTreeItemId();
+    int const key = event.GetKeyCode();
+    switch (key) {
+    case '+':
+    case WXK_ADD:
+    case WXK_NUMPAD_ADD:
+        if (current.IsOk() && Tree().ItemHasChildren(current)) {
+            Tree().Expand(current);
+        }
+        return;
+    case '-':
+    case WXK_SUBTRACT:
+    case WXK_NUMPAD_SUBTRACT:
+        if (current.IsOk() && Tree().IsExpanded(current)) {
+            Tree().Collapse(current);
+        }
+        return;
+    case '*':
+    case WXK_MULTIPLY:
+    case WXK_NUMPAD_MULTIPLY:
+        if (current.IsOk() && Tree().IsExpanded(current)) {
+            Tree().Collapse(current);
+        } else if (current.IsOk()) {
+            Tree().ExpandAllChildren(current);
+        }
+        return;
+    default:
+        break;
+    }
+    wxChar const typed = event.GetUnicodeKey();
+    if (event.HasModifiers() || typed == WXK_NONE || !std::iswalnum(static_cast<wint_t>(typed))) {
+        event.Skip();
+        return;
+    }
+    TypeAhead(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(typed))));
+}
+
+void WxTree::TypeAhead(wchar_t typed) {
+    auto const now = std::chrono::steady_clock::now();
+    bool const fresh = now - m_lastTyped > std::chrono::seconds(1);
+    m_lastTyped = now;
+    std::vector<wxTreeItemId> const shown = ShownItems();
+    auto const selected = std::find(shown.begin(), shown.end(), Native(Selected()));
+    std::size_t const at = static_cast<std::size_t>(selected - shown.begin());
+    // A longer prefix may still fit the selected item; a new first letter moves on.
+    auto const find = [&](std::wstring const& prefix) -> wxTreeItemId {
+        std::size_t first = 0;
+        if (selected != shown.end()) {
+            first = prefix.size() > 1 ? at : at + 1;
+        }
+        for (std::size_t step = 0; step < shown.size(); ++step) {
+            wxTreeItemId const item = shown[(first + step) % shown.size()];
+            std::wstring const& text = DataOf(item).text;
+            if (text.size() >= prefix.size() &&
+                std::equal(prefix.begin(), prefix.end(), text.begin(), [](wchar_t a, wchar_t b) {
+                    return a == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(b)));
+                })) {
+                return item;
+            }
+        }
+        return {};
+    };
+    std::wstring prefix = fresh ? std::wstring() : m_typed;
+    if (prefix != std::wstring(1, typed)) {
+        prefix += typed;
+    }
+    wxTreeItemId found = find(prefix);
+    if (!found.IsOk() && prefix.size() > 1) {
+        prefix = std::wstring(1, typed);
+        found = find(prefix);
+    }
+    m_typed = prefix;
+    if (found.IsOk()) {
+        Select(Handle(found));
+    }
+}
+
+void WxTree::PaintOverlay(wxDC& dc) {
+    if (!IsRedrawOn() || Wrapper() == nullptr) {
+        return;
+    }
+    std::vector<wxTreeItemId> const items = ShownItems();
+    std::vector<TreeItem> shown;
+    shown.reserve(items.size());
+    for (wxTreeItemId const item : items) {
+        shown.push_back(Handle(item));
+    }
     WxDrawContext context(dc);
     backend::RunCustomDraw(m_id, shown, context, [this](Message& message) { Raise(message); });
+    if (HasFocus() && !items.empty()) {
+        // Where the keys act: the selection, else the first item they would reach.
+        TreeItem const selected = Selected();
+        wxRect row;
+        if (Tree().GetBoundingRect(selected ? Native(selected) : items.front(), row, false)) {
+            dc.SetPen(
+                wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), 1, wxPENSTYLE_DOT));
+            dc.SetBrush(*wxTRANSPARENT_BRUSH);
+            dc.DrawRectangle(row);
+        }
+    }
 }
 
 } // namespace platform::wx

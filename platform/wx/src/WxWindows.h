@@ -12,6 +12,7 @@
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
 
+#include <chrono>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -117,16 +118,24 @@ public:
     /// What a double click at `screen` does: the first click selects the item there
     /// (when `select`), then the dialog hears of the double click and the item opens.
     void DoubleClickAt(Point screen, bool select);
-    /// Runs the custom-draw stages over the shown items onto `dc`.
+    /// Runs the custom-draw stages over the shown items onto `dc`, and marks the focus.
     void PaintOverlay(wxDC& dc);
 
 private:
+    /// The items shown, top to bottom: the roots and the children of expanded items.
+    std::vector<wxTreeItemId> ShownItems() const;
+    void OnChar(wxKeyEvent& event);
+    /// Selects the next shown item whose text starts with what was typed lately.
+    void TypeAhead(wchar_t typed);
+
     wxTreeCtrl& Tree() const;
     wxTreeItemId Native(TreeItem item) const;
     static TreeItem Handle(wxTreeItemId id);
     ItemData& DataOf(wxTreeItemId id) const;
 
     wxTreeItemId m_root;
+    std::wstring m_typed;
+    std::chrono::steady_clock::time_point m_lastTyped;
 };
 
 class WxCombo final : public WxWindow<backend::NativeCombo> {

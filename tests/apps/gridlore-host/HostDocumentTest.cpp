@@ -80,6 +80,13 @@ TEST(HostDocument, a_current_system_already_in_use_is_not_listed_twice_and_a_new
     document.SetCurrent(Registry(L"EPSG:2154"));
     ASSERT_EQ(document.InUse().size(), 3U);
     EXPECT_TRUE(SameSystem(document.InUse().at(0), Registry(L"EPSG:2154")));
+
+    // A system used besides the current one goes last, once, and leaves the current be.
+    document.Use(Registry(L"EPSG:27700"));
+    document.Use(Registry(L"EPSG:27700"));
+    ASSERT_EQ(document.InUse().size(), 4U);
+    EXPECT_TRUE(SameSystem(document.InUse().at(3), Registry(L"EPSG:27700")));
+    EXPECT_TRUE(SameSystem(document.Current(), Registry(L"EPSG:2154")));
 }
 
 TEST(HostDocument, bad_systems_are_refused_with_a_message_naming_the_argument) {

@@ -61,12 +61,12 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "only the system's name";
 
     for (char const* step :
-         {"01-main-window", "02-browser-opened", "03-search-4326", "04-search-utm-zone-33",
-          "05-utm-zone-33n-selected", "06-main-window-with-choice", "07-property-sheet",
-          "08-define-projected", "09-main-window-with-defined-system", "10-define-geographic",
-          "11-worksheet-conversion-opened", "12-worksheet-target-system",
-          "13-worksheet-conversion-filled", "14-worksheet-converted", "15-local-system-opened",
-          "16-local-system-in-feet", "17-main-window-with-local-system"}) {
+         {"01-main-window", "02-browser-opened", "03-search-4326", "04-prj-27700-in-use",
+          "05-search-utm-zone-33", "06-utm-zone-33n-selected", "07-main-window-with-choice",
+          "08-property-sheet", "09-define-projected", "10-main-window-with-defined-system",
+          "11-define-geographic", "12-worksheet-conversion-opened", "13-worksheet-target-system",
+          "14-worksheet-conversion-filled", "15-worksheet-converted", "16-local-system-opened",
+          "17-local-system-in-feet", "18-main-window-with-local-system"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;

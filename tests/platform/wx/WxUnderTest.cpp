@@ -5,7 +5,8 @@
 #include <wx/debug.h>
 #include <wx/string.h>
 
-#include <iostream>
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 platform::Backend& BackendUnderTest() {
@@ -13,13 +14,13 @@ platform::Backend& BackendUnderTest() {
         static int argc = 1;
         static char name[] = "gridlore_wx_test";
         static char* argv[] = {name, nullptr};
-        // A failed wx assertion must fail the test, not wait for someone to close a box.
+        // A failed wx assertion fails the test that ran into it, never waits for someone
+        // to close a box; the test goes on, as the program would.
         wxSetAssertHandler([](wxString const& file, int line, wxString const& function,
                               wxString const& condition, wxString const& message) {
-            std::cerr << "wx assertion " << condition.utf8_str() << " (" << message.utf8_str()
-                      << ") in " << function.utf8_str() << " at " << file.utf8_str() << ":" << line
-                      << "\n";
-            std::abort();
+            ADD_FAILURE_AT(file.utf8_str(), line)
+                << "wx assertion " << condition.utf8_str() << " (" << message.utf8_str() << ") in "
+                << function.utf8_str();
         });
         return platform::wx::WxBackend::StartApplication(argc, argv);
     }();

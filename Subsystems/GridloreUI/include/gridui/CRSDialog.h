@@ -6,6 +6,7 @@
 #include "shr/IError.h"
 #include "shrgui/CDialogResize.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,10 @@ public:
 
     /// The window title; call before the window exists. Empty keeps the template's.
     void SetCaption(wchar_t const* text);
+    /// After a search that shows at most `count` systems, every folder holding one is
+    /// open, so that the results are seen at once. 0, the default, opens the folders only
+    /// for a single system.
+    void SetOpenResultsUpTo(std::uint32_t count);
     /// The chosen system, with the initial system's warp put back.
     Gridlore::CoordinateSystem const& CurrentCoordinateSystem() const;
 

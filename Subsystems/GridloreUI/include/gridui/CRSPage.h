@@ -5,6 +5,7 @@
 #include "platform/PropertySheet.h"
 #include "shr/IError.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,10 @@ public:
     CRSPage& operator=(CRSPage const&) = delete;
 
     void SetCaption(wchar_t const* text);
+    /// After a search that shows at most `count` systems, every folder holding one is
+    /// open, so that the results are seen at once. 0, the default, opens the folders only
+    /// for a single system.
+    void SetOpenResultsUpTo(std::uint32_t count);
     Gridlore::CoordinateSystem const& CurrentCoordinateSystem() const;
 
     platform::MessageMap const& GetMessageMap() const override;

@@ -1,0 +1,232 @@
+// The browser's tree on real windows, driven by simulated keys and mouse as a user drives it.
+#include "WxBrowserTest.h"
+
+#include "TestArtifacts.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/ResourceIds.h"
+#include "platform/Dialog.h"
+
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace res = gridui::res;
+using wxbrowser::WxBrowserTest;
+
+/// Lets the window system deliver what the simulator sent, within bounds.
+void Settle() {
+    for (int round = 0; round < 15; ++round) {
+        wxYield();
+        wxMilliSleep(10);
+    }
+}
+
+/// Puts the pointer over `id` (at `client`, in its client coordinates) and waits for it.
+void MoveMouseTo(platform::User& user, platform::ControlId id, platform::Point client) {
+    platform::Window& window = user.GetDialog().GetDlgItem(id);
+    platform::Point const screen = window.ClientToScreen(client);
+    wxUIActionSimulator().MouseMove(screen.x, screen.y);
+    Settle();
+}
+
+/// Gives the tree the keyboard focus with the pointer over it, as after a click.
+void FocusTree(platform::User& user) {
+    MoveMouseTo(user, res::Tree, {4, 4});
+    user.GetDialog().GetDlgItem(res::Tree).SetFocus();
+    Settle();
+}
+
+/// The main keyboard's "*" and "+", which the simulator types only with their shift key.
+constexpr int Star = -'*';
+constexpr int Plus = -'+';
+
+void TypeInTree(platform::User& user, int key) {
+    if (key == Star || key == Plus) {
+        wxUIActionSimulator().Char(key == Star ? '8' : '=', wxMOD_SHIFT);
+    } else {
+        wxUIActionSimulator().Char(key);
+    }
+    Settle();
+    user.Idle();
+}
+
+/// Every item whose folders are all open, top to bottom: what the user can see.
+std::vector<platform::TreeItem> VisibleItems(platform::TreeCtrl const& tree) {
+    std::vector<platform::TreeItem> shown;
+    std::vector<platform::TreeItem> pending;
+    auto const pushChildren = [&](platform::TreeItem parent) {
+        std::vector<platform::TreeItem> children;
+        for (platform::TreeItem child = parent ? tree.GetChildItem(parent) : tree.GetRootItem();
+             child; child = tree.GetNextSiblingItem(child)) {
+            children.push_back(child);
+        }
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    };
+    pushChildren({});
+    while (!pending.empty()) {
+        platform::TreeItem const item = pending.back();
+        pending.pop_back();
+        shown.push_back(item);
+        if (tree.IsExpanded(item)) {
+            pushChildren(item);
+        }
+    }
+    return shown;
+}
+
+/// The toolkit's window of control `id`, found where the screen shows it.
+wxWindow& NativeOf(platform::User& user, platform::ControlId id) {
+    platform::Rect const rect = user.GetDialog().GetDlgItem(id).GetWindowRect();
+    wxWindow* const found =
+        wxFindWindowAtPoint(wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
+    if (found == nullptr) {
+        throw std::runtime_error("no window shows control " + std::to_string(id));
+    }
+    return *found;
+}
+
+/// The tree's client area as it is painted.
+wxImage TreePixels(platform::User& user) {
+    wxWindow& tree = NativeOf(user, res::Tree);
+    tree.Refresh();
+    Settle();
+    wxSize const size = tree.GetClientSize();
+    wxBitmap bitmap(size.x, size.y);
+    {
+        wxMemoryDC memory(bitmap);
+        wxClientDC client(&tree);
+        memory.Blit(0, 0, size.x, size.y, &client, 0, 0);
+    }
+    return bitmap.ConvertToImage();
+}
+
+/// Saves the whole screen under the test artifacts, with the windows that float over
+/// the dialog.
+void SaveScreen(std::string const& name) {
+    wxScreenDC screen;
+    wxSize const size = screen.GetSize();
+    wxBitmap bitmap(size.x, size.y);
+    {
+        wxMemoryDC memory(bitmap);
+        memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    }
+    EXPECT_TRUE(
+        bitmap.ConvertToImage()
+            .GetSubImage(wxRect(0, 0, 900, 800))
+            .SaveFile(wxString::FromUTF8((ArtifactFolder() / name).string()), wxBITMAP_TYPE_PNG));
+}
+
+TEST_F(WxBrowserTest, keys_in_the_tree_after_a_search_that_selects_nothing_raise_no_assertion) {
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        wxbrowser::Search(user, L"UTM zone 33");
+        ASSERT_FALSE(tree.GetSelectedItem()) << "the current system should not be shown";
+        FocusTree(user);
+        std::size_t const visible = VisibleItems(tree).size();
+        for (int const key : {int('-'), Star, Plus, int(WXK_NUMPAD_SUBTRACT),
+                              int(WXK_NUMPAD_MULTIPLY), int(WXK_NUMPAD_ADD)}) {
+            SCOPED_TRACE(key);
+            TypeInTree(user, key);
+            EXPECT_FALSE(tree.GetSelectedItem());
+            EXPECT_EQ(VisibleItems(tree).size(), visible) << "nothing chosen, nothing to open";
+        }
+        wxbrowser::SaveScreenshot(user, "tree-keys-without-selection.png");
+
+        // Type-ahead moves among what is shown and opens nothing: "W" names only hidden
+        // systems, "P" the folders on show.
+        TypeInTree(user, 'W');
+        EXPECT_FALSE(tree.GetSelectedItem());
+        EXPECT_EQ(VisibleItems(tree).size(), visible);
+        TypeInTree(user, 'P');
+        platform::TreeItem const typed = tree.GetSelectedItem();
+        ASSERT_TRUE(typed);
+        EXPECT_EQ(tree.GetItemText(typed), L"Predefined");
+        TypeInTree(user, 'P');
+        ASSERT_TRUE(tree.GetSelectedItem());
+        EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"Projected");
+        EXPECT_EQ(VisibleItems(tree).size(), visible);
+
+        // With a folder chosen the keys act on it, and only on it.
+        TypeInTree(user, WXK_NUMPAD_MULTIPLY);
+        std::size_t const opened = VisibleItems(tree).size();
+        EXPECT_GT(opened, visible + 20) << "* opens the folder and all below it";
+        TypeInTree(user, WXK_NUMPAD_SUBTRACT);
+        EXPECT_EQ(VisibleItems(tree).size(), visible);
+        TypeInTree(user, Plus);
+        EXPECT_EQ(VisibleItems(tree).size(), opened) << "its folders stay as they were";
+        wxbrowser::SaveScreenshot(user, "tree-keys-on-a-folder.png");
+        user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+TEST_F(WxBrowserTest, the_tree_shows_that_it_holds_the_focus_even_with_nothing_selected) {
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        wxbrowser::Search(user, L"UTM zone 33");
+        ASSERT_FALSE(wxbrowser::Tree(user).GetSelectedItem());
+        user.GetDialog().GetDlgItem(res::SearchBox).SetFocus();
+        wxImage const without = TreePixels(user);
+        FocusTree(user);
+        ASSERT_TRUE(user.GetDialog().GetDlgItem(res::Tree).HasFocus());
+        wxImage const with = TreePixels(user);
+        ASSERT_EQ(with.GetSize(), without.GetSize());
+        int changed = 0;
+        for (int y = 0; y < with.GetHeight(); ++y) {
+            for (int x = 0; x < with.GetWidth(); ++x) {
+                changed += with.GetRed(x, y) != without.GetRed(x, y) ||
+                           with.GetGreen(x, y) != without.GetGreen(x, y) ||
+                           with.GetBlue(x, y) != without.GetBlue(x, y);
+            }
+        }
+        EXPECT_GT(changed, 40) << "focusing the tree changed no pixel of it";
+        wxbrowser::SaveScreenshot(user, "tree-focused.png");
+        user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+TEST_F(WxBrowserTest, hovering_the_warning_icon_of_custom_shows_its_tooltip_and_leaving_hides_it) {
+    gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        platform::TreeItem const custom = wxbrowser::FindRoot(tree, L"Custom");
+        ASSERT_TRUE(custom);
+        tree.EnsureVisible(custom);
+        Settle();
+        std::optional<platform::Rect> const label = tree.GetItemRect(custom, true);
+        ASSERT_TRUE(label);
+        wxWindow* const native = &NativeOf(user, res::Tree);
+        MoveMouseTo(user, res::Tree, {label->left + 2, label->top + label->Height() / 2});
+        EXPECT_EQ(native->GetToolTipText(), wxString()) << "not over the label";
+        int const side = label->Height() - 2;
+        MoveMouseTo(user, res::Tree, {label->right + 4 + side / 2, label->top + 1 + side / 2});
+        MoveMouseTo(user, res::Tree, {label->right + 5 + side / 2, label->top + 1 + side / 2});
+        EXPECT_NE(native->GetToolTipText().Find("Add to Favorites"), wxNOT_FOUND);
+        // The tip is a window of its own, so the picture is taken from the screen.
+        for (int wait = 0; wait < 8; ++wait) {
+            wxMilliSleep(100);
+            Settle();
+        }
+        SaveScreen("tree-warning-tooltip.png");
+        MoveMouseTo(user, res::Tree, {label->left + 2, label->top + label->Height() / 2});
+        EXPECT_EQ(native->GetToolTipText(), wxString());
+        user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+} // namespace
