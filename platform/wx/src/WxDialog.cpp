@@ -189,7 +189,12 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
         break;
     }
     case ControlKind::Button: {
-        auto* button = new wxButton(&dialog, wxID_ANY, text, position, size);
+        // A button barely wider than its label ("...") loses the label to the theme's
+        // padding unless it is told to fit its text exactly.
+        wxSize const label = dialog.GetTextExtent(text);
+        long const fit =
+            size.GetWidth() < label.GetWidth() + dialog.FromDIP(24) ? wxBU_EXACTFIT : 0;
+        auto* button = new wxButton(&dialog, wxID_ANY, text, position, size, fit);
         if ((control.style & ButtonDefault) != 0) {
             button->SetDefault();
         }
