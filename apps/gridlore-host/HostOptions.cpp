@@ -1,6 +1,8 @@
 #include "HostOptions.h"
 
 #include "ArgumentError.h"
+#include "shr/StringUtil.h"
+#include "shr/Utf8.h"
 
 namespace gridhost {
 namespace {
@@ -61,7 +63,8 @@ HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
             }
             options.tourFolder = folder;
         } else {
-            throw ArgumentError("unknown option '" + argument + "'");
+            throw ArgumentError("unknown option '" +
+                                shr::ToUtf8(shr::Abbreviated(shr::FromUtf8(argument))) + "'");
         }
     }
     return options;

@@ -83,6 +83,9 @@ int main(int argc, char** argv) {
         std::cerr << "gridlore-host: " << error.what() << '\n'
                   << "Run 'gridlore-host --help' for the options.\n";
         return ExitUsage;
+    } catch (...) {
+        std::cerr << "gridlore-host: " << shr::ToUtf8(shr::DescribeCurrentException()) << '\n';
+        return ExitFailure;
     }
 
     // The arguments are ours; wx would refuse the options it does not know.

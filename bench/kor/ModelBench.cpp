@@ -2,6 +2,7 @@
 
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
+#include "kor/KORException.h"
 #include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
 
@@ -86,5 +87,19 @@ void DescriptionOfCustomSystem(benchmark::State& state) {
         benchmark::DoNotOptimize(system.GetDescription());
 }
 BENCHMARK(DescriptionOfCustomSystem)->Unit(benchmark::kMillisecond);
+
+/// Text that is no definition, as a fuzzer or a stray paste gives it: refused, not searched.
+void CreateFromBadText(benchmark::State& state, wchar_t const* text) {
+    for (auto _ : state) {
+        try {
+            benchmark::DoNotOptimize(kor::CreateCSDefByDefinition(text));
+        } catch (kor::KORException const&) {
+        }
+    }
+}
+BENCHMARK_CAPTURE(CreateFromBadText, broken_keyword, L"PROXCS[\"x\",GEOGCS[\"y\"]]")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, unknown_name, L"Nowhere 1900 / No grid")
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "ProjConversion.h"
 #include "ProjRegistry.h"
 
+#include "kor/DefinitionShape.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
@@ -29,9 +30,21 @@ std::wstring NormalisedCode(std::wstring const& text) {
     return code > 0 ? L"EPSG:" + std::to_wstring(code) : text;
 }
 
-std::wstring Shortened(std::wstring const& text) {
-    constexpr std::size_t limit = 120;
-    return text.size() <= limit ? text : text.substr(0, limit) + L"...";
+/// Registry reasons may quote the whole input back.
+constexpr std::size_t reasonLimit = 300;
+
+/// A text without a definition's syntax, as a system's name. Only names the registry
+/// holds as they are written (case aside) count: its approximate search reads the whole
+/// registry and costs a good part of a second for every text that names nothing.
+crs::CRSPtr SystemNamed(std::string const& name) {
+    auto const factory =
+        io::AuthorityFactory::create(ProjRegistry::Instance().Context(), std::string());
+    auto const found =
+        factory->createObjectsFromName(name, {io::AuthorityFactory::ObjectType::CRS}, false, 2);
+    if (found.empty())
+        throw KORException(L"No coordinate system is named '" +
+                           shr::Abbreviated(shr::FromUtf8(name)) + L"'.");
+    return std::dynamic_pointer_cast<crs::CRS>(found.front().as_nullable());
 }
 
 } // namespace
@@ -66,22 +79,31 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
     std::wstring const trimmed = shr::Trim(std::wstring(text));
     if (trimmed.empty())
         return nullptr;
-    std::wstring const input = NormalisedCode(trimmed);
-    crs::CRSPtr system;
+    std::string const input = shr::ToUtf8(NormalisedCode(trimmed));
+    // A text of no known syntax is searched for by name in the registry, which is slow;
+    // one that cannot be a name is refused before that.
+    if (!HasDefinitionSyntax(input) && !CouldBeSystemName(input))
+        throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
+                           L"' is no code, well-known text, PROJ string, PROJJSON or system "
+                           L"name.");
+    std::unique_ptr<CSDef> definition;
     try {
-        auto const object = io::createFromUserInput(
-            shr::ToUtf8(input), ProjRegistry::Instance().Context().as_nullable());
-        system = std::dynamic_pointer_cast<crs::CRS>(object.as_nullable());
+        auto const system = HasDefinitionSyntax(input)
+                                ? std::dynamic_pointer_cast<crs::CRS>(
+                                      io::createFromUserInput(
+                                          input, ProjRegistry::Instance().Context().as_nullable())
+                                          .as_nullable())
+                                : SystemNamed(input);
+        if (!system)
+            throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
+                               L"' does not describe a coordinate system.");
+        definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
     } catch (KORException const&) {
         throw;
     } catch (std::exception const& error) {
-        throw KORException(L"The definition '" + Shortened(trimmed) + L"' cannot be read: " +
-                           shr::FromUtf8(error.what()));
+        throw KORException(L"The definition '" + shr::Abbreviated(trimmed) + L"' cannot be read: " +
+                           shr::Abbreviated(shr::FromUtf8(error.what()), reasonLimit));
     }
-    if (!system)
-        throw KORException(L"The definition '" + Shortened(trimmed) +
-                           L"' does not describe a coordinate system.");
-    auto definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
     if (options & CreateCategorizedName) {
         auto const* referenced = dynamic_cast<KORDef const*>(definition.get());
         int const position = referenced && referenced->GetPOSC() > 0

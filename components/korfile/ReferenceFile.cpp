@@ -75,7 +75,7 @@ std::string Qrf2Text(kor::CSDef const& definition) {
 } // namespace
 
 std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem::path const& path,
-                                              double, double) {
+                                              double, double) try {
     std::string const content = ReadFileForFormat(path);
     switch (type) {
     case QRF:
@@ -97,10 +97,12 @@ std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem:
     }
     }
     ThrowFileError(path, L"cannot be read as file type " + std::to_wstring(type) + L".");
+} catch (...) {
+    RethrowNamingFile(path, L"cannot be read: ");
 }
 
 void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
-                        std::filesystem::path const& path, double, double, bool checkFirst) {
+                        std::filesystem::path const& path, double, double, bool checkFirst) try {
     std::wstring reason;
     if (checkFirst && !definition.Check(reason))
         ThrowFileError(path, L"was not written: the system is not usable: " + reason);
@@ -132,9 +134,11 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
                              L"QRF2 instead.");
     }
     ThrowFileError(path, L"was not written: file type " + std::to_wstring(type) + L" is unknown.");
+} catch (...) {
+    RethrowNamingFile(path, L"was not written: ");
 }
 
-Gridlore::CoordinateSystemCollection ReadCollectionFile(std::filesystem::path const& path) {
+Gridlore::CoordinateSystemCollection ReadCollectionFile(std::filesystem::path const& path) try {
     Gridlore::CoordinateSystemCollection systems;
     std::error_code error;
     if (!std::filesystem::exists(path, error))
@@ -148,6 +152,8 @@ Gridlore::CoordinateSystemCollection ReadCollectionFile(std::filesystem::path co
         systems.push_back(Gridlore::CoordinateSystem(
             *SystemFromJson(list[i], path, "/systems/" + std::to_string(i))));
     return systems;
+} catch (...) {
+    RethrowNamingFile(path, L"cannot be read: ");
 }
 
 void WriteCollectionFile(Gridlore::CoordinateSystemCollection const& systems,

@@ -1,0 +1,114 @@
+#include "kor/DefinitionShape.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+
+namespace kor {
+namespace {
+
+bool IsAsciiLetter(char ch) {
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+}
+
+bool IsAsciiAlnum(char ch) {
+    return IsAsciiLetter(ch) || (ch >= '0' && ch <= '9');
+}
+
+std::string UpperKeyword(std::string_view text) {
+    std::string keyword;
+    for (char const ch : text) {
+        if (!IsAsciiAlnum(ch) && ch != '_')
+            break;
+        keyword.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(ch))));
+    }
+    return keyword;
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+/// "AUTHORITY:CODE" or "AUTHORITY::CODE"; joined by "+" into a compound, a later part may
+/// leave out the authority of the first.
+bool IsAuthorityCode(std::string_view text) {
+    auto const isPart = [](std::string_view part) {
+        return !part.empty() && std::all_of(part.begin(), part.end(), [](char ch) {
+            return IsAsciiAlnum(ch) || ch == '_' || ch == '.' || ch == '-';
+        });
+    };
+    for (bool first = true;; first = false) {
+        std::size_t const plus = text.find('+');
+        std::string_view const code = text.substr(0, plus);
+        std::size_t const colon = code.find(':');
+        if (colon == std::string_view::npos) {
+            if (first || !isPart(code))
+                return false;
+        } else {
+            std::string_view rest = code.substr(colon + 1);
+            if (rest.starts_with(":"))
+                rest.remove_prefix(1);
+            if (!isPart(code.substr(0, colon)) || !isPart(rest))
+                return false;
+        }
+        if (plus == std::string_view::npos)
+            return true;
+        text.remove_prefix(plus + 1);
+    }
+}
+
+} // namespace
+
+std::string_view SkipLeadingSpaceAndMark(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0)
+        text.remove_prefix(1);
+    return text;
+}
+
+bool StartsWithWktKeyword(std::string_view text) {
+    static constexpr std::array<std::string_view, 20> keywords = {
+        "PROJCS",         "GEOGCS",      "GEOCCS",       "COMPD_CS",    "LOCAL_CS",
+        "VERT_CS",        "PROJCRS",     "PROJECTEDCRS", "GEOGCRS",     "GEOGRAPHICCRS",
+        "GEODCRS",        "GEODETICCRS", "BOUNDCRS",     "COMPOUNDCRS", "ENGCRS",
+        "ENGINEERINGCRS", "VERTCRS",     "VERTICALCRS",  "BASEGEODCRS", "DERIVEDPROJCRS",
+    };
+    text = SkipLeadingSpaceAndMark(text);
+    std::string const keyword = UpperKeyword(text);
+    if (std::find(keywords.begin(), keywords.end(), keyword) == keywords.end())
+        return false;
+    std::string_view const rest = SkipLeadingSpaceAndMark(text.substr(keyword.size()));
+    return !rest.empty() && (rest.front() == '[' || rest.front() == '(');
+}
+
+bool HasDefinitionSyntax(std::string_view text) {
+    return StartsWithWktKeyword(text) || text.starts_with('{') || text.starts_with('+') ||
+           StartsWithIgnoringCase(text, "proj=") || StartsWithIgnoringCase(text, "urn:ogc:def:") ||
+           StartsWithIgnoringCase(text, "http://www.opengis.net/def/") ||
+           StartsWithIgnoringCase(text, "https://www.opengis.net/def/") || IsAuthorityCode(text);
+}
+
+bool CouldBeSystemName(std::string_view text) {
+    // The registry's longest names are about a hundred characters.
+    constexpr std::size_t longestName = 200;
+    if (text.empty() || text.size() > longestName)
+        return false;
+    bool letter = false;
+    for (char const ch : text) {
+        auto const byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F)
+            return false;
+        if (std::string_view("[]{}\"<>\\=").find(ch) != std::string_view::npos)
+            return false;
+        letter = letter || IsAsciiLetter(ch) || byte >= 0x80;
+    }
+    return letter;
+}
+
+} // namespace kor
