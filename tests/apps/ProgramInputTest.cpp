@@ -75,4 +75,33 @@ TEST_F(ProgramInput, a_missing_file_is_named_as_missing_and_a_huge_argument_is_s
     }
 }
 
+TEST_F(ProgramInput, a_side_car_nested_too_deep_is_refused_and_left_as_it_was) {
+    std::filesystem::path const sideCar = m_scratch / "ortho.tif.aux.xml";
+    std::string nested = "<PAMDataset>";
+    for (int level = 0; level < 7000; ++level)
+        nested += "<a>";
+    for (int level = 0; level < 7000; ++level)
+        nested += "</a>";
+    nested += "</PAMDataset>\n";
+    Write(sideCar, nested);
+    ProgramRun const run = Crs("convert EPSG:4326 " + Quoted(sideCar));
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_NE(run.err.find("nest more than"), std::string::npos) << run.err;
+    EXPECT_EQ(FileText(sideCar), nested);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_scratch.Path()),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "only the side-car and the captured error";
+
+    Write(sideCar, "<PAMDataset>\n  <Metadata><MDI key=\"a\">b</MDI></Metadata>\n</PAMDataset>\n");
+    ASSERT_EQ(Crs("convert EPSG:4326 " + Quoted(sideCar)).exitCode, 0);
+    std::string const written = FileText(sideCar);
+    EXPECT_NE(written.find("<SRS>GEOGCS["), std::string::npos) << written;
+    EXPECT_NE(written.find("\n  <Metadata><MDI key=\"a\">b</MDI></Metadata>\n</PAMDataset>\n"),
+              std::string::npos)
+        << written;
+    ProgramRun const back = Crs("identify " + Quoted(sideCar));
+    EXPECT_EQ(back.out.substr(0, 10), "EPSG:4326\t") << back.err;
+}
+
 } // namespace
