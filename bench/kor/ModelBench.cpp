@@ -101,5 +101,16 @@ BENCHMARK_CAPTURE(CreateFromBadText, broken_keyword, L"PROXCS[\"x\",GEOGCS[\"y\"
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CreateFromBadText, unknown_name, L"Nowhere 1900 / No grid")
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, unknown_authority, L"FOO:1234")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, unknown_compound, L"EPSG:4326+FOO")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, bad_urn, L"urn:ogc:def:crs:EPSG::x")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, bad_proj_string, L"+proj=xyz +a=1")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(
+    CreateFromBadText, bad_wkt,
+    L"GEOGCS[\"x\",DATUM[\"nowhere\",SPHEROID[\"s\",1,0]],PRIMEM[\"p\",0],UNIT[\"u\",1]]")
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

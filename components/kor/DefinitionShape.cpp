@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <string>
+#include <vector>
 
 namespace kor {
 namespace {
@@ -34,34 +35,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
            });
 }
 
-/// "AUTHORITY:CODE" or "AUTHORITY::CODE"; joined by "+" into a compound, a later part may
-/// leave out the authority of the first.
-bool IsAuthorityCode(std::string_view text) {
-    auto const isPart = [](std::string_view part) {
-        return !part.empty() && std::all_of(part.begin(), part.end(), [](char ch) {
-            return IsAsciiAlnum(ch) || ch == '_' || ch == '.' || ch == '-';
-        });
-    };
-    for (bool first = true;; first = false) {
-        std::size_t const plus = text.find('+');
-        std::string_view const code = text.substr(0, plus);
-        std::size_t const colon = code.find(':');
-        if (colon == std::string_view::npos) {
-            if (first || !isPart(code))
-                return false;
-        } else {
-            std::string_view rest = code.substr(colon + 1);
-            if (rest.starts_with(":"))
-                rest.remove_prefix(1);
-            if (!isPart(code.substr(0, colon)) || !isPart(rest))
-                return false;
-        }
-        if (plus == std::string_view::npos)
-            return true;
-        text.remove_prefix(plus + 1);
-    }
-}
-
 } // namespace
 
 std::string_view SkipLeadingSpaceAndMark(std::string_view text) {
@@ -87,11 +60,41 @@ bool StartsWithWktKeyword(std::string_view text) {
     return !rest.empty() && (rest.front() == '[' || rest.front() == '(');
 }
 
+std::vector<AuthorityCode> AuthorityCodes(std::string_view text) {
+    auto const isPart = [](std::string_view part) {
+        return !part.empty() && std::all_of(part.begin(), part.end(), [](char ch) {
+            return IsAsciiAlnum(ch) || ch == '_' || ch == '.' || ch == '-';
+        });
+    };
+    std::vector<AuthorityCode> codes;
+    while (true) {
+        std::size_t const plus = text.find('+');
+        std::string_view const part = text.substr(0, plus);
+        std::size_t const colon = part.find(':');
+        if (colon == std::string_view::npos) {
+            if (codes.empty() || !isPart(part))
+                return {};
+            codes.push_back({codes.front().authority, std::string(part)});
+        } else {
+            std::string_view code = part.substr(colon + 1);
+            if (code.starts_with(":"))
+                code.remove_prefix(1);
+            if (!isPart(part.substr(0, colon)) || !isPart(code))
+                return {};
+            codes.push_back({std::string(part.substr(0, colon)), std::string(code)});
+        }
+        if (plus == std::string_view::npos)
+            return codes;
+        text.remove_prefix(plus + 1);
+    }
+}
+
 bool HasDefinitionSyntax(std::string_view text) {
     return StartsWithWktKeyword(text) || text.starts_with('{') || text.starts_with('+') ||
            StartsWithIgnoringCase(text, "proj=") || StartsWithIgnoringCase(text, "urn:ogc:def:") ||
            StartsWithIgnoringCase(text, "http://www.opengis.net/def/") ||
-           StartsWithIgnoringCase(text, "https://www.opengis.net/def/") || IsAuthorityCode(text);
+           StartsWithIgnoringCase(text, "https://www.opengis.net/def/") ||
+           !AuthorityCodes(text).empty();
 }
 
 bool CouldBeSystemName(std::string_view text) {

@@ -47,6 +47,32 @@ crs::CRSPtr SystemNamed(std::string const& name) {
     return std::dynamic_pointer_cast<crs::CRS>(found.front().as_nullable());
 }
 
+/// A system given by its code. Each code is looked up in its authority's table first: the
+/// general reader searches the registry by name for a code it does not find, which costs
+/// a good part of a second for every mistyped code.
+crs::CRSPtr SystemCoded(std::string const& input, std::vector<AuthorityCode> const& codes) {
+    auto const context = ProjRegistry::Instance().Context();
+    crs::CRSPtr system;
+    for (AuthorityCode const& part : codes)
+        system = io::AuthorityFactory::create(context, part.authority)
+                     ->createCoordinateReferenceSystem(part.code)
+                     .as_nullable();
+    if (codes.size() == 1)
+        return system;
+    return std::dynamic_pointer_cast<crs::CRS>(
+        io::createFromUserInput(input, context.as_nullable()).as_nullable());
+}
+
+/// The system a text of a definition's syntax describes.
+crs::CRSPtr SystemDefined(std::string const& input) {
+    std::vector<AuthorityCode> const codes = AuthorityCodes(input);
+    if (!codes.empty())
+        return SystemCoded(input, codes);
+    return std::dynamic_pointer_cast<crs::CRS>(
+        io::createFromUserInput(input, ProjRegistry::Instance().Context().as_nullable())
+            .as_nullable());
+}
+
 } // namespace
 
 bool StripAuthorityTag(std::wstring& name) {
@@ -88,12 +114,7 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
                            L"name.");
     std::unique_ptr<CSDef> definition;
     try {
-        auto const system = HasDefinitionSyntax(input)
-                                ? std::dynamic_pointer_cast<crs::CRS>(
-                                      io::createFromUserInput(
-                                          input, ProjRegistry::Instance().Context().as_nullable())
-                                          .as_nullable())
-                                : SystemNamed(input);
+        auto const system = HasDefinitionSyntax(input) ? SystemDefined(input) : SystemNamed(input);
         if (!system)
             throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
                                L"' does not describe a coordinate system.");

@@ -32,6 +32,8 @@ std::string Escaped(std::wstring const& text) {
             escaped += L"\\0";
             break;
         case L'\\':
+        case L'#': // would begin a comment
+        case L';':
         case L'=':
         case L'[':
         case L']':

@@ -1,0 +1,25 @@
+// Reading the favourites file: only the model's errors escape, and a collection that is
+// read saves and reads back system for system.
+#include "FuzzSupport.h"
+
+#include "gridlore/CoordinateSystemCollection.h"
+#include "korfile/ReferenceFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
+    std::filesystem::path const path =
+        fuzzsupport::ScratchFile("favorites.qrf2", fuzzsupport::Bytes(data, size));
+    fuzzsupport::ExpectOnlyModelErrors([&] {
+        Gridlore::CoordinateSystemCollection const read = korfile::ReadCollectionFile(path);
+        std::filesystem::path const saved = fuzzsupport::ScratchFile("saved-favorites.qrf2", "");
+        korfile::WriteCollectionFile(read, saved, {});
+        Gridlore::CoordinateSystemCollection const back = korfile::ReadCollectionFile(saved);
+        if (back.size() != read.size())
+            fuzzsupport::Fail("the favourites did not read back whole");
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            std::wstring difference;
+            if (!back.at(i).GetCSDef()->Compare(*read.at(i).GetCSDef(), false, &difference))
+                fuzzsupport::Fail("a favourite did not read back equal");
+        }
+    });
+    return 0;
+}
