@@ -35,6 +35,14 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
            });
 }
 
+/// "+proj=..." or "proj=...", "+init=..." and "+title=..." as PROJ spells them; any
+/// other text with a "+" in front is searched for by name.
+bool IsProjString(std::string_view text) {
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    return text.starts_with("proj=") || text.starts_with("init=") || text.starts_with("title=");
+}
+
 } // namespace
 
 std::string_view SkipLeadingSpaceAndMark(std::string_view text) {
@@ -90,8 +98,8 @@ std::vector<AuthorityCode> AuthorityCodes(std::string_view text) {
 }
 
 bool HasDefinitionSyntax(std::string_view text) {
-    return StartsWithWktKeyword(text) || text.starts_with('{') || text.starts_with('+') ||
-           StartsWithIgnoringCase(text, "proj=") || StartsWithIgnoringCase(text, "urn:ogc:def:") ||
+    return StartsWithWktKeyword(text) || text.starts_with('{') || IsProjString(text) ||
+           StartsWithIgnoringCase(text, "urn:ogc:def:") ||
            StartsWithIgnoringCase(text, "http://www.opengis.net/def/") ||
            StartsWithIgnoringCase(text, "https://www.opengis.net/def/") ||
            !AuthorityCodes(text).empty();

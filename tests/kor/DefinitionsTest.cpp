@@ -190,8 +190,9 @@ TEST(Definitions, shapes_of_definitions_and_of_names_are_told_apart) {
           "+proj=utm +zone=33", "proj=longlat", "{\"type\": \"GeographicCRS\"}",
           "\xEF\xBB\xBF  PROJCS [\"x\"]", "geogcrs(\"y\")"})
         EXPECT_TRUE(kor::HasDefinitionSyntax(text)) << text;
-    for (std::string_view text : {"WGS 84", "EPSG:", ":4326", "PROJCS", "PROJCS \"x\"", "GEOGCS_x[",
-                                  "EPSG:43 26", "NAD83(HARN) / UTM zone 10N"})
+    for (std::string_view text :
+         {"WGS 84", "EPSG:", ":4326", "PROJCS", "PROJCS \"x\"", "GEOGCS_x[", "+x", "PROJ=utm",
+          "+ proj=utm", "EPSG:43 26", "NAD83(HARN) / UTM zone 10N"})
         EXPECT_FALSE(kor::HasDefinitionSyntax(text)) << text;
 
     for (std::string_view text :
