@@ -5,6 +5,8 @@
 #include "shr/Logger.h"
 #include "shr/Utf8.h"
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <utility>
 
@@ -14,36 +16,25 @@ namespace {
 /// Settings files hold a few hundred bytes; one far larger is not ours to read.
 constexpr std::uintmax_t largestFile = std::uintmax_t{4} << 20;
 
-/// The characters that would end a line, a name or a section are written as escapes.
+/// Characters written as a letter after "\".
+constexpr std::array<std::pair<wchar_t, wchar_t>, 4> letterEscapes = {
+    {{L'\n', L'n'}, {L'\r', L'r'}, {L'\t', L't'}, {L'\0', L'0'}}};
+
+/// Characters written with a "\" in front: they would end a name or a section, split a
+/// section, or begin a comment.
+constexpr std::wstring_view escapedAsThemselves = L"\\=[]/#;";
+
 std::string Escaped(std::wstring const& text) {
     std::wstring escaped;
     for (wchar_t const ch : text) {
-        switch (ch) {
-        case L'\n':
-            escaped += L"\\n";
-            break;
-        case L'\r':
-            escaped += L"\\r";
-            break;
-        case L'\t':
-            escaped += L"\\t";
-            break;
-        case L'\0':
-            escaped += L"\\0";
-            break;
-        case L'\\':
-        case L'#': // would begin a comment
-        case L';':
-        case L'=':
-        case L'[':
-        case L']':
-        case L'/':
-            escaped += L'\\';
+        auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
+                                         [ch](auto const& pair) { return pair.first == ch; });
+        if (letter != letterEscapes.end())
+            escaped += {L'\\', letter->second};
+        else if (escapedAsThemselves.find(ch) != std::wstring_view::npos)
+            escaped += {L'\\', ch};
+        else
             escaped += ch;
-            break;
-        default:
-            escaped += ch;
-        }
     }
     return shr::ToUtf8(escaped);
 }
@@ -58,22 +49,9 @@ bool Unescape(std::wstring_view text, std::wstring& plain) {
         }
         if (++i == text.size())
             return false;
-        switch (text[i]) {
-        case L'n':
-            plain += L'\n';
-            break;
-        case L'r':
-            plain += L'\r';
-            break;
-        case L't':
-            plain += L'\t';
-            break;
-        case L'0':
-            plain += L'\0';
-            break;
-        default:
-            plain += text[i];
-        }
+        auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
+                                         [&](auto const& pair) { return pair.second == text[i]; });
+        plain += letter != letterEscapes.end() ? letter->first : text[i];
     }
     return true;
 }
