@@ -8,6 +8,7 @@
 #include "korfile/ReadDefinition.h"
 #include "korfile/ReferenceFile.h"
 #include "shr/Exception.h"
+#include "shr/Logger.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
@@ -28,6 +29,11 @@ struct BadInput {
 struct UsageError {
     std::string message;
 };
+
+/// An argument as quoted in a one-line message: its beginning when it is long.
+std::string Echo(std::string const& argument) {
+    return shr::ToUtf8(shr::Abbreviated(shr::FromUtf8(argument)));
+}
 
 std::map<std::string, korfile::KORFileType> const& TypesByOption() {
     static std::map<std::string, korfile::KORFileType> const types = {{"qrf2", korfile::QRF2},
@@ -92,7 +98,7 @@ int Search(std::string const& text, std::ostream& out) {
             list(systems.FindByPOSC(static_cast<int>(std::wcstol(found.c_str() + 5, nullptr, 10))));
     }
     if (listed.empty())
-        throw BadInput{"'" + text + "': no coordinate system matches"};
+        throw BadInput{"'" + Echo(text) + "': no coordinate system matches"};
     return ExitSuccess;
 }
 
@@ -109,12 +115,12 @@ korfile::KORFileType OutputType(std::string const& path, std::string const& opti
     if (!option.empty()) {
         auto const found = TypesByOption().find(option);
         if (found == TypesByOption().end())
-            throw UsageError{"unknown --type '" + option + "'; use qrf2, prj, wkt or aux"};
+            throw UsageError{"unknown --type '" + Echo(option) + "'; use qrf2, prj, wkt or aux"};
         return found->second;
     }
     std::vector<korfile::KORFileType> const byName = korfile::FileTypesByExtension(path);
     if (byName.empty() || byName.front() == korfile::QRF)
-        throw UsageError{"'" + path +
+        throw UsageError{"'" + Echo(path) +
                          "': give --type, the name does not say which format to write"};
     return byName.front();
 }
@@ -187,7 +193,7 @@ int Dispatch(std::vector<std::string> arguments, std::ostream& out) {
         expect(1);
         return Identify(arguments[1], out);
     }
-    throw UsageError{"unknown command '" + command + "'"};
+    throw UsageError{"unknown command '" + Echo(command) + "'"};
 }
 
 } // namespace
@@ -218,6 +224,10 @@ int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std
         return ExitBadInput;
     } catch (kor::KORException const& error) {
         err << "gridlore-crs: " << shr::ToUtf8(error.Message()) << '\n';
+        return ExitBadInput;
+    } catch (...) {
+        // Whatever escaped the model is still reported on one line, never as an abort.
+        err << "gridlore-crs: " << shr::ToUtf8(shr::DescribeCurrentException()) << '\n';
         return ExitBadInput;
     }
 }

@@ -2,12 +2,9 @@
 
 #include "ArgumentError.h"
 #include "kor/KORException.h"
-#include "korfile/IsReferenceFile.h"
 #include "korfile/ReadDefinition.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
-
-#include <filesystem>
 
 namespace gridhost {
 
@@ -41,11 +38,6 @@ void HostDocument::Use(Gridlore::CoordinateSystem const& system) {
 Gridlore::CoordinateSystem HostDocument::ReadSystem(std::string const& argument) {
     if (shr::Trim(shr::FromUtf8(argument)).empty()) {
         throw ArgumentError("an empty system was given");
-    }
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(argument, error) &&
-        !korfile::FileTypesByExtension(argument).empty()) {
-        throw ArgumentError("'" + argument + "': no such file");
     }
     try {
         return Gridlore::CoordinateSystem(*korfile::ReadDefinition(argument));

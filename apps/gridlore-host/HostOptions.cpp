@@ -1,6 +1,8 @@
 #include "HostOptions.h"
 
 #include "ArgumentError.h"
+#include "shr/StringUtil.h"
+#include "shr/Utf8.h"
 
 namespace gridhost {
 namespace {
@@ -67,7 +69,8 @@ HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
         } else if (option.name == "--worksheet") {
             onePath(options.worksheet, "a file");
         } else {
-            throw ArgumentError("unknown option '" + argument + "'");
+            throw ArgumentError("unknown option '" +
+                                shr::ToUtf8(shr::Abbreviated(shr::FromUtf8(argument))) + "'");
         }
     }
     return options;

@@ -112,6 +112,9 @@ int main(int argc, char** argv) {
         ReportStartupError(error.what(), scripted);
         std::cerr << "Run 'gridlore-host --help' for the options.\n";
         return ExitUsage;
+    } catch (...) {
+        std::cerr << "gridlore-host: " << shr::ToUtf8(shr::DescribeCurrentException()) << '\n';
+        return ExitFailure;
     }
 
     // The arguments are ours; wx would refuse the options it does not know.

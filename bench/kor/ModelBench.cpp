@@ -2,6 +2,7 @@
 
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
+#include "kor/KORException.h"
 #include "kor/KnownCatalogue.h"
 #include "kor/ProjectionDef.h"
 #include "kor/SystemList.h"
@@ -131,5 +132,30 @@ BENCHMARK(ReadPrjText)
     ->Args({4326, 0})
     ->Args({27700, 1})
     ->Unit(benchmark::kMillisecond);
+
+/// Text that is no definition, as a fuzzer or a stray paste gives it: refused, not searched.
+void CreateFromBadText(benchmark::State& state, wchar_t const* text) {
+    for (auto _ : state) {
+        try {
+            benchmark::DoNotOptimize(kor::CreateCSDefByDefinition(text));
+        } catch (kor::KORException const&) {
+        }
+    }
+}
+BENCHMARK_CAPTURE(CreateFromBadText, broken_keyword, L"PROXCS[\"x\",GEOGCS[\"y\"]]")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, unknown_name, L"Nowhere 1900 / No grid")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, unknown_authority, L"FOO:1234")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, unknown_compound, L"EPSG:4326+FOO")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, bad_urn, L"urn:ogc:def:crs:EPSG::x")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CreateFromBadText, bad_proj_string, L"+proj=xyz +a=1")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(
+    CreateFromBadText, bad_wkt,
+    L"GEOGCS[\"x\",DATUM[\"nowhere\",SPHEROID[\"s\",1,0]],PRIMEM[\"p\",0],UNIT[\"u\",1]]")
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

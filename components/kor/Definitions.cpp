@@ -4,6 +4,7 @@
 #include "ProjConversion.h"
 #include "ProjRegistry.h"
 
+#include "kor/DefinitionShape.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
@@ -49,9 +50,47 @@ int CertainEPSGCode(crs::CRSNNPtr const& system) {
     }
 }
 
-std::wstring Shortened(std::wstring const& text) {
-    constexpr std::size_t limit = 120;
-    return text.size() <= limit ? text : text.substr(0, limit) + L"...";
+/// Registry reasons may quote the whole input back.
+constexpr std::size_t reasonLimit = 300;
+
+/// A text without a definition's syntax, as a system's name. Only names the registry
+/// holds as they are written (case aside) count: its approximate search reads the whole
+/// registry and costs a good part of a second for every text that names nothing.
+crs::CRSPtr SystemNamed(std::string const& name) {
+    auto const factory =
+        io::AuthorityFactory::create(ProjRegistry::Instance().Context(), std::string());
+    auto const found =
+        factory->createObjectsFromName(name, {io::AuthorityFactory::ObjectType::CRS}, false, 2);
+    if (found.empty())
+        throw KORException(L"No coordinate system is named '" +
+                           shr::Abbreviated(shr::FromUtf8(name)) + L"'.");
+    return std::dynamic_pointer_cast<crs::CRS>(found.front().as_nullable());
+}
+
+/// A system given by its code. Each code is looked up in its authority's table first: the
+/// general reader searches the registry by name for a code it does not find, which costs
+/// a good part of a second for every mistyped code.
+crs::CRSPtr SystemCoded(std::string const& input, std::vector<AuthorityCode> const& codes) {
+    auto const context = ProjRegistry::Instance().Context();
+    crs::CRSPtr system;
+    for (AuthorityCode const& part : codes)
+        system = io::AuthorityFactory::create(context, part.authority)
+                     ->createCoordinateReferenceSystem(part.code)
+                     .as_nullable();
+    if (codes.size() == 1)
+        return system;
+    return std::dynamic_pointer_cast<crs::CRS>(
+        io::createFromUserInput(input, context.as_nullable()).as_nullable());
+}
+
+/// The system a text of a definition's syntax describes.
+crs::CRSPtr SystemDefined(std::string const& input) {
+    std::vector<AuthorityCode> const codes = AuthorityCodes(input);
+    if (!codes.empty())
+        return SystemCoded(input, codes);
+    return std::dynamic_pointer_cast<crs::CRS>(
+        io::createFromUserInput(input, ProjRegistry::Instance().Context().as_nullable())
+            .as_nullable());
 }
 
 } // namespace
@@ -86,32 +125,36 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
     std::wstring const trimmed = shr::Trim(std::wstring(text));
     if (trimmed.empty())
         return nullptr;
-    std::wstring const input = NormalisedCode(trimmed);
-    crs::CRSPtr system;
+    std::string const input = shr::ToUtf8(NormalisedCode(trimmed));
+    // A text of no known syntax is searched for by name in the registry, which is slow;
+    // one that cannot be a name is refused before that.
+    if (!HasDefinitionSyntax(input) && !CouldBeSystemName(input))
+        throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
+                           L"' is no code, well-known text, PROJ string, PROJJSON or system "
+                           L"name.");
+    std::unique_ptr<CSDef> definition;
     try {
-        auto const object = io::createFromUserInput(
-            shr::ToUtf8(input), ProjRegistry::Instance().Context().as_nullable());
-        system = std::dynamic_pointer_cast<crs::CRS>(object.as_nullable());
+        auto const system = HasDefinitionSyntax(input) ? SystemDefined(input) : SystemNamed(input);
+        if (!system)
+            throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
+                               L"' does not describe a coordinate system.");
+        definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
+        // A registry system written out without its code (a .prj, most WKT1) is still
+        // that system: it is searched and described by its code.
+        if (auto* referenced = dynamic_cast<KORDef*>(definition.get());
+            referenced != nullptr && referenced->GetPOSC() <= 0) {
+            if (int const code = CertainEPSGCode(NN_NO_CHECK(system)); code > 0) {
+                referenced->SetPOSC(code);
+                std::wstring name = referenced->GetName();
+                StripAuthorityTag(name);
+                referenced->SetName(name + L" [EPSG:" + std::to_wstring(code) + L"]");
+            }
+        }
     } catch (KORException const&) {
         throw;
     } catch (std::exception const& error) {
-        throw KORException(L"The definition '" + Shortened(trimmed) + L"' cannot be read: " +
-                           shr::FromUtf8(error.what()));
-    }
-    if (!system)
-        throw KORException(L"The definition '" + Shortened(trimmed) +
-                           L"' does not describe a coordinate system.");
-    auto definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
-    // A registry system written out without its code (a .prj, most WKT1) is still that
-    // system: it is searched and described by its code.
-    if (auto* referenced = dynamic_cast<KORDef*>(definition.get());
-        referenced && referenced->GetPOSC() <= 0) {
-        if (int const code = CertainEPSGCode(NN_NO_CHECK(system)); code > 0) {
-            referenced->SetPOSC(code);
-            std::wstring name = referenced->GetName();
-            StripAuthorityTag(name);
-            referenced->SetName(name + L" [EPSG:" + std::to_wstring(code) + L"]");
-        }
+        throw KORException(L"The definition '" + shr::Abbreviated(trimmed) + L"' cannot be read: " +
+                           shr::Abbreviated(shr::FromUtf8(error.what()), reasonLimit));
     }
     if (options & CreateCategorizedName) {
         auto const* referenced = dynamic_cast<KORDef const*>(definition.get());

@@ -14,17 +14,57 @@ namespace {
 constexpr char const* rootName = "PAMDataset";
 constexpr char const* srsName = "SRS";
 
+/// Side-cars nest a handful of levels; a document nested far deeper is no side-car, and
+/// every tool that indents it would write a file growing with the square of the depth.
+constexpr int maxDepth = 64;
+
+/// Whether the tree goes deeper than `maxDepth`; walked without recursion.
+class DepthCheck final : public pugi::xml_tree_walker {
+public:
+    bool for_each(pugi::xml_node&) override {
+        m_tooDeep = depth() >= maxDepth;
+        return !m_tooDeep;
+    }
+    bool TooDeep() const { return m_tooDeep; }
+
+private:
+    bool m_tooDeep = false;
+};
+
+// Whitespace and the declaration are kept as read, so that a rewrite changes only the
+// SRS element and the rest of the file stays byte for byte as its author wrote it.
+constexpr unsigned parseOptions =
+    pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata | pugi::parse_declaration;
+
 pugi::xml_document Parse(std::string_view text, std::filesystem::path const& path) {
     pugi::xml_document document;
     pugi::xml_parse_result const result =
-        document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_comments);
+        document.load_buffer(text.data(), text.size(), parseOptions);
     if (!result) {
         ThrowFileError(path, L"is not well-formed XML: " + shr::FromUtf8(result.description()) +
                                  L" at byte " + std::to_wstring(result.offset) + L".");
     }
+    DepthCheck depth;
+    document.traverse(depth);
+    if (depth.TooDeep())
+        ThrowFileError(path, L"is not a raster side-car: its elements nest more than " +
+                                 std::to_wstring(maxDepth) + L" levels deep.");
     if (std::string_view(document.document_element().name()) != rootName)
         ThrowFileError(path, L"is not a raster side-car: its root element is not <PAMDataset>.");
     return document;
+}
+
+/// A new SRS element as the root's first child, on a line of its own.
+pugi::xml_node PrependSrs(pugi::xml_node root) {
+    pugi::xml_node const first = root.first_child();
+    bool const indented =
+        first.type() == pugi::node_pcdata &&
+        std::string_view(first.value()).find_first_not_of(" \t\r\n") == std::string_view::npos;
+    pugi::xml_node const element = root.prepend_child(srsName);
+    root.prepend_child(pugi::node_pcdata).set_value("\n  ");
+    if (!indented)
+        root.insert_child_after(pugi::node_pcdata, element).set_value("\n");
+    return element;
 }
 
 } // namespace
@@ -43,18 +83,27 @@ std::optional<std::string> ReadAuxXmlSrs(std::string_view document,
 
 std::string WriteAuxXmlSrs(std::string_view existing, std::string const& srs,
                            std::filesystem::path const& path) {
-    pugi::xml_document document;
-    if (existing.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        document.append_child(rootName);
-    else
-        document = Parse(existing, path);
-    pugi::xml_node root = document.document_element();
+    bool const fresh = existing.find_first_not_of(" \t\r\n") == std::string_view::npos;
+    pugi::xml_document document = Parse(fresh ? "<PAMDataset>\n</PAMDataset>\n" : existing, path);
+    pugi::xml_node const root = document.document_element();
     pugi::xml_node element = root.child(srsName);
     if (!element)
-        element = root.prepend_child(srsName);
+        element = PrependSrs(root);
     element.text().set(srs.c_str());
     std::ostringstream out;
-    document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    // Line breaks outside the root element are not part of the tree; they are put back.
+    std::string_view const source = fresh ? std::string_view("\n") : existing;
+    pugi::xml_node node = document.first_child();
+    if (node.type() == pugi::node_declaration) {
+        node.print(out, "", pugi::format_raw, pugi::encoding_utf8);
+        if (source.find("?>\n") != std::string_view::npos)
+            out << '\n';
+        node = node.next_sibling();
+    }
+    for (; node; node = node.next_sibling())
+        node.print(out, "", pugi::format_raw, pugi::encoding_utf8);
+    std::size_t const lastTag = source.find_last_of('>');
+    out << source.substr(lastTag == std::string_view::npos ? 0 : lastTag + 1);
     return std::move(out).str();
 }
 

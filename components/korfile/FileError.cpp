@@ -11,6 +11,18 @@ void ThrowFileError(std::filesystem::path const& path, std::wstring const& what)
     throw kor::KORException(L"'" + shr::FromUtf8(path.string()) + L"' " + what);
 }
 
+void RethrowNamingFile(std::filesystem::path const& path, std::wstring const& doing) {
+    try {
+        throw;
+    } catch (kor::KORException const&) {
+        throw;
+    } catch (std::exception const& error) {
+        ThrowFileError(path, doing + shr::FromUtf8(error.what()) + L".");
+    } catch (...) {
+        ThrowFileError(path, doing + L"an unknown error.");
+    }
+}
+
 std::string ReadFileForFormat(std::filesystem::path const& path) {
     std::string content;
     try {

@@ -9,6 +9,11 @@ namespace korfile {
 /// Throws kor::KORException with "'<path>': <what>".
 [[noreturn]] void ThrowFileError(std::filesystem::path const& path, std::wstring const& what);
 
+/// Inside a catch handler: the model's error of the exception being handled passes on,
+/// anything else (a library's own exception, memory running out) becomes a file error
+/// "'<path>' <doing><its reason>", so callers meet one kind of failure.
+[[noreturn]] void RethrowNamingFile(std::filesystem::path const& path, std::wstring const& doing);
+
 /// The bytes of `path`; a missing, unreadable or empty file is raised as a file error, so
 /// the readers see one kind of failure.
 std::string ReadFileForFormat(std::filesystem::path const& path);

@@ -1,5 +1,9 @@
 #include "korfile/IsReferenceFile.h"
 
+#include "FileError.h"
+
+#include "kor/DefinitionShape.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -14,47 +18,33 @@ namespace {
 /// Files beyond this size are no coordinate-reference files; detection reads no further.
 constexpr std::size_t maxDetectedSize = std::size_t{16} << 20;
 
-std::string_view SkipLeadingSpaceAndMark(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0)
-        text.remove_prefix(1);
-    return text;
-}
-
-std::string UpperKeyword(std::string_view text) {
-    std::string keyword;
-    for (char const ch : text) {
-        if (std::isalnum(static_cast<unsigned char>(ch)) == 0 && ch != '_')
-            break;
-        keyword.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(ch))));
-    }
-    return keyword;
-}
-
-bool StartsWithWktKeyword(std::string_view text) {
-    static constexpr std::array<std::string_view, 20> keywords = {
-        "PROJCS",         "GEOGCS",      "GEOCCS",       "COMPD_CS",    "LOCAL_CS",
-        "VERT_CS",        "PROJCRS",     "PROJECTEDCRS", "GEOGCRS",     "GEOGRAPHICCRS",
-        "GEODCRS",        "GEODETICCRS", "BOUNDCRS",     "COMPOUNDCRS", "ENGCRS",
-        "ENGINEERINGCRS", "VERTCRS",     "VERTICALCRS",  "BASEGEODCRS", "DERIVEDPROJCRS",
-    };
-    std::string const keyword = UpperKeyword(text);
-    if (std::find(keywords.begin(), keywords.end(), keyword) == keywords.end())
+/// "QRF" in any case as a word of its own, as the signature line begins.
+bool OpensWithQrfSignature(std::string_view text) {
+    if (text.size() < 3)
         return false;
-    std::string_view const rest = SkipLeadingSpaceAndMark(text.substr(keyword.size()));
-    return !rest.empty() && (rest.front() == '[' || rest.front() == '(');
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) != "QRF"[i])
+            return false;
+    }
+    return text.size() == 3 ||
+           (std::isalnum(static_cast<unsigned char>(text[3])) == 0 && text[3] != '_');
 }
 
 std::optional<KORFileType> DetectJson(std::string_view text) {
     auto const document = nlohmann::json::parse(text, nullptr, false);
     if (document.is_discarded() || !document.is_object())
         return std::nullopt;
-    if (document.value("format", "") == "QRF2")
+    // Members are only looked at when they are texts: a file may hold anything there.
+    auto const textOf = [&document](char const* key) -> std::string_view {
+        auto const member = document.find(key);
+        return member != document.end() && member->is_string()
+                   ? std::string_view(member->get_ref<std::string const&>())
+                   : std::string_view();
+    };
+    if (textOf("format") == "QRF2")
         return QRF2;
     // PROJJSON names its object kind in "type" and usually carries its schema.
-    if (document.contains("type") && document["type"].is_string() &&
-        document["type"].get<std::string>().ends_with("CRS"))
+    if (textOf("type").ends_with("CRS"))
         return WKT;
     return std::nullopt;
 }
@@ -76,15 +66,15 @@ wchar_t const* FileTypeName(KORFileType type) {
 }
 
 std::optional<KORFileType> DetectFileTypeByContent(std::string_view content) {
-    std::string_view const text = SkipLeadingSpaceAndMark(content);
+    std::string_view const text = kor::SkipLeadingSpaceAndMark(content);
     if (text.starts_with("{"))
         return DetectJson(text);
     if (text.starts_with("<"))
         return text.find("<PAMDataset") != std::string_view::npos ? std::optional(AuxXml)
                                                                   : std::nullopt;
-    if (UpperKeyword(text) == "QRF")
+    if (OpensWithQrfSignature(text))
         return QRF;
-    if (StartsWithWktKeyword(text))
+    if (kor::StartsWithWktKeyword(text))
         return WKT;
     return std::nullopt;
 }
@@ -105,7 +95,7 @@ std::vector<KORFileType> FileTypesByExtension(std::filesystem::path const& path)
 }
 
 void IsReferenceFile(std::filesystem::path const& path, std::vector<KORFileType>& byContent,
-                     std::vector<KORFileType>& byExtension) {
+                     std::vector<KORFileType>& byExtension) try {
     byContent.clear();
     byExtension = FileTypesByExtension(path);
     std::error_code error;
@@ -121,6 +111,8 @@ void IsReferenceFile(std::filesystem::path const& path, std::vector<KORFileType>
     content.resize(static_cast<std::size_t>(file.gcount()));
     if (auto const type = DetectFileTypeByContent(content))
         byContent.push_back(*type);
+} catch (...) {
+    RethrowNamingFile(path, L"cannot be examined: ");
 }
 
 } // namespace korfile

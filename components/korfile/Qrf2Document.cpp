@@ -38,47 +38,50 @@ json WarpToJson(kor::WarpDef const& warp) {
 }
 
 /// One held parameter as {"id", "name", "value"}; the name is for people reading the file.
+/// Callers try every id, so nothing is built before the parameter is known to be held.
 template <typename Definition>
 void AppendParameter(json& list, Definition const& definition, int id) {
-    json entry = {{"id", id}};
-    if (wchar_t const* name = Definition::ParameterName(id))
-        entry["name"] = shr::ToUtf8(name);
+    json stored;
     switch (Definition::ParameterDataType(id)) {
     case kor::KORDataTypeDouble: {
-        double value = 0.0;
-        if (!definition.GetParameter(id, value))
+        double held = 0.0;
+        if (!definition.GetParameter(id, held))
             return;
-        entry["value"] = value;
+        stored = held;
         break;
     }
     case kor::KORDataTypeInt:
     case kor::KORDataTypeEnum: {
-        int value = 0;
-        if (!definition.GetParameter(id, value))
+        int held = 0;
+        if (!definition.GetParameter(id, held))
             return;
-        entry["value"] = value;
+        stored = held;
         break;
     }
     case kor::KORDataTypeBool: {
         if constexpr (requires(bool& flag) { definition.GetParameter(id, flag); }) {
-            bool value = false;
-            if (!definition.GetParameter(id, value))
+            bool held = false;
+            if (!definition.GetParameter(id, held))
                 return;
-            entry["value"] = value;
+            stored = held;
             break;
         }
         return;
     }
     case kor::KORDataTypeEllipsoid: {
-        kor::EllipsoidDef value;
-        if (!definition.GetParameter(id, value))
+        kor::EllipsoidDef held;
+        if (!definition.GetParameter(id, held))
             return;
-        entry["value"] = EllipsoidToJson(value);
+        stored = EllipsoidToJson(held);
         break;
     }
     default:
         return;
     }
+    json entry = {{"id", id}};
+    if (wchar_t const* name = Definition::ParameterName(id))
+        entry["name"] = shr::ToUtf8(name);
+    entry["value"] = std::move(stored);
     list.push_back(std::move(entry));
 }
 

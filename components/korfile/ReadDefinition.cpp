@@ -2,7 +2,9 @@
 
 #include "kor/Definitions.h"
 #include "kor/KORException.h"
+#include "korfile/IsReferenceFile.h"
 #include "korfile/ReferenceFile.h"
+#include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
 #include <filesystem>
@@ -27,24 +29,38 @@ std::unique_ptr<kor::CSDef> ReadFile(std::string const& input, std::wstring cons
     return definition;
 }
 
+/// A name with a reference file's extension is meant as a file, never as a definition.
+void ThrowWhenNotAFile(std::string const& input, std::wstring const& named) {
+    std::error_code error;
+    if (std::filesystem::is_directory(input, error)) {
+        throw kor::KORException(named + L": is a folder, not a file");
+    }
+    if (!FileTypesByExtension(input).empty()) {
+        throw kor::KORException(named + L": no such file");
+    }
+}
+
 } // namespace
 
 std::unique_ptr<kor::CSDef> ReadDefinition(std::string const& input) {
     std::wstring const wide = shr::FromUtf8(input);
-    std::wstring const named = L"'" + wide + L"'";
+    std::wstring const named = L"'" + shr::Abbreviated(wide) + L"'";
     try {
         std::error_code error;
         if (std::filesystem::is_regular_file(input, error)) {
             return ReadFile(input, named);
         }
+        ThrowWhenNotAFile(input, named);
         std::unique_ptr<kor::CSDef> definition = kor::CreateCSDefByDefinition(wide);
         if (definition == nullptr) {
             throw kor::KORException(named + L": no coordinate system given");
         }
         return definition;
     } catch (kor::KORException const& error) {
-        // Every message names what it was about, so a list of arguments shows which one.
-        if (error.Message().find(wide) != std::wstring::npos) {
+        // Every message names what it was about, so a list of arguments shows which one;
+        // a long input is named by its beginning.
+        std::wstring const beginning = shr::Trim(wide).substr(0, 100);
+        if (error.Message().find(beginning) != std::wstring::npos) {
             throw;
         }
         throw kor::KORException(named + L": " + error.Message());

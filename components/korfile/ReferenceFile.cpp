@@ -74,7 +74,7 @@ std::string Qrf2Text(kor::CSDef const& definition) {
 } // namespace
 
 std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem::path const& path,
-                                              double, double) {
+                                              double, double) try {
     std::string const content = ReadFileForFormat(path);
     switch (type) {
     case QRF:
@@ -96,10 +96,12 @@ std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem:
     }
     }
     ThrowFileError(path, L"cannot be read as file type " + std::to_wstring(type) + L".");
+} catch (...) {
+    RethrowNamingFile(path, L"cannot be read: ");
 }
 
 void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
-                        std::filesystem::path const& path, double, double, bool checkFirst) {
+                        std::filesystem::path const& path, double, double, bool checkFirst) try {
     std::wstring reason;
     if (checkFirst && !definition.Check(reason))
         ThrowFileError(path, L"was not written: the system is not usable: " + reason);
@@ -131,9 +133,11 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
                              L"QRF2 instead.");
     }
     ThrowFileError(path, L"was not written: file type " + std::to_wstring(type) + L" is unknown.");
+} catch (...) {
+    RethrowNamingFile(path, L"was not written: ");
 }
 
-std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::path const& path) {
+std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::path const& path) try {
     std::vector<std::unique_ptr<kor::CSDef>> systems;
     std::error_code error;
     if (!std::filesystem::exists(path, error))
@@ -146,6 +150,8 @@ std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::pat
     for (std::size_t i = 0; i < list.size(); ++i)
         systems.push_back(SystemFromJson(list[i], path, "/systems/" + std::to_string(i)));
     return systems;
+} catch (...) {
+    RethrowNamingFile(path, L"cannot be read: ");
 }
 
 void WriteCollectionFile(std::vector<kor::CSDef const*> const& definitions,

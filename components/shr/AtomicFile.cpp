@@ -1,9 +1,15 @@
 #include "shr/AtomicFile.h"
 
+#include "shr/AtomicFileCalls.h"
+
 #include "shr/Exception.h"
 #include "shr/Utf8.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -12,6 +18,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace shr {
 namespace {
@@ -24,13 +31,66 @@ namespace {
     throw Exception(L"Shared", L"AtomicFile", 0, std::move(message), false);
 }
 
+AtomicFileCalls& InstalledCalls() {
+    static AtomicFileCalls calls = {::write, ::fchmod, ::fsync, ::close};
+    return calls;
+}
+
+constexpr std::string_view temporarySuffix = ".XXXXXX";
+
 /// ".NAME.XXXXXX" beside `target`. Appended piece by piece: GCC 12 at -O3 takes
 /// `"." + string` for an overlapping copy and fails the build with -Werror=restrict.
 std::string TemporaryNameFor(std::filesystem::path const& target) {
     std::string name = ".";
     name += target.filename().string();
-    name += ".XXXXXX";
+    name += temporarySuffix;
     return (target.parent_path() / name).string();
+}
+
+/// Whether `name` is one of our temporary names for `target`: its pattern with six
+/// letters or digits in place of the X's.
+bool IsTemporaryNameOf(std::string const& name, std::filesystem::path const& target) {
+    std::string const pattern = std::filesystem::path(TemporaryNameFor(target)).filename();
+    if (name.size() != pattern.size() ||
+        name.compare(0, pattern.size() - temporarySuffix.size(), pattern, 0,
+                     pattern.size() - temporarySuffix.size()) != 0)
+        return false;
+    return std::all_of(name.end() - 6, name.end(),
+                       [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; });
+}
+
+/// A save killed between writing and renaming leaves its temporary file behind; the
+/// next save of the same file removes it. One younger than a minute may belong to a
+/// save running in another process, so it is left alone.
+void RemoveStaleTemporaries(std::filesystem::path const& target) {
+    std::error_code error;
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    auto const now = std::filesystem::file_time_type::clock::now();
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::string const name = entry->path().filename().string();
+        std::error_code ignored;
+        if (IsTemporaryNameOf(name, target) && entry->is_regular_file(ignored) &&
+            now - entry->last_write_time(ignored) > std::chrono::minutes(1))
+            std::filesystem::remove(entry->path(), ignored);
+    }
+}
+
+/// Where a save of `path` must write: the file a symbolic link leads to, so that the
+/// link stays a link.
+std::filesystem::path ResolvedTarget(std::filesystem::path const& path) {
+    std::filesystem::path target = path;
+    std::error_code error;
+    // A loop of links is left to the rename to report.
+    for (int hop = 0; hop < 40 && std::filesystem::is_symlink(target, error); ++hop) {
+        std::filesystem::path const next = std::filesystem::read_symlink(target, error);
+        if (error)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
 }
 
 /// Owns an open descriptor and the temporary file's name until the rename succeeds.
@@ -52,29 +112,38 @@ public:
 
     void Write(std::filesystem::path const& target, std::string_view content) const {
         while (!content.empty()) {
-            ssize_t const written = ::write(m_fd, content.data(), content.size());
+            errno = 0;
+            ssize_t const written =
+                CurrentAtomicFileCalls().write(m_fd, content.data(), content.size());
             if (written < 0 && errno == EINTR)
                 continue;
+            // A write that takes nothing would loop forever; the disk is as good as full.
             if (written <= 0)
-                ThrowFileError(target, "cannot be written", errno);
+                ThrowFileError(target, "cannot be written", errno != 0 ? errno : ENOSPC);
             content.remove_prefix(static_cast<std::size_t>(written));
         }
     }
 
     void Flush(std::filesystem::path const& target) const {
-        if (::fsync(m_fd) != 0)
+        if (CurrentAtomicFileCalls().fsync(m_fd) != 0)
             ThrowFileError(target, "cannot be flushed to disk", errno);
     }
 
     void RenameOver(std::filesystem::path const& target) {
-        // Keep the permissions of the file being replaced; mkstemp makes it private.
+        // Keep the permissions of the file being replaced; mkstemp makes it private, and
+        // a file that silently became private would lock out whoever shared it.
         std::error_code ignored;
         auto const status = std::filesystem::status(target, ignored);
-        if (std::filesystem::exists(status))
-            ::fchmod(m_fd, static_cast<mode_t>(status.permissions()));
-        else
-            ::fchmod(m_fd, 0644);
-        Close();
+        mode_t const mode = std::filesystem::exists(status)
+                                ? static_cast<mode_t>(status.permissions())
+                                : mode_t{0644};
+        if (CurrentAtomicFileCalls().fchmod(m_fd, mode) != 0)
+            ThrowFileError(target, "cannot be given the permissions of the file it replaces",
+                           errno);
+        // Some file systems report a failed write only when the file is closed.
+        int const fd = std::exchange(m_fd, -1);
+        if (CurrentAtomicFileCalls().close(fd) != 0)
+            ThrowFileError(target, "cannot be written", errno);
         if (std::rename(m_name.c_str(), target.c_str()) != 0)
             ThrowFileError(target, "cannot be replaced", errno);
         m_renamed = true;
@@ -83,7 +152,7 @@ public:
 private:
     void Close() {
         if (m_fd >= 0)
-            ::close(m_fd);
+            CurrentAtomicFileCalls().close(m_fd);
         m_fd = -1;
     }
 
@@ -94,12 +163,27 @@ private:
 
 } // namespace
 
-void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view content,
+AtomicFileCalls const& CurrentAtomicFileCalls() {
+    return InstalledCalls();
+}
+
+ScopedAtomicFileCalls::ScopedAtomicFileCalls(AtomicFileCalls const& calls)
+    : m_previous(InstalledCalls()) {
+    InstalledCalls() = calls;
+}
+
+ScopedAtomicFileCalls::~ScopedAtomicFileCalls() {
+    InstalledCalls() = m_previous;
+}
+
+void ReplaceFileAtomically(std::filesystem::path const& named, std::string_view content,
                            std::function<void(AtomicWriteStep)> const& onStep) {
     auto const step = [&](AtomicWriteStep which) {
         if (onStep)
             onStep(which);
     };
+    std::filesystem::path const path = ResolvedTarget(named);
+    RemoveStaleTemporaries(path);
     TemporaryFile temporary(path);
     step(AtomicWriteStep::TemporaryCreated);
     temporary.Write(path, content);

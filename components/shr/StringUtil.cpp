@@ -74,6 +74,10 @@ std::wstring Trim(std::wstring const& text) {
     return first < last ? std::wstring(first, last) : std::wstring();
 }
 
+std::wstring Abbreviated(std::wstring const& text, std::size_t limit) {
+    return text.size() <= limit ? text : text.substr(0, limit) + L"...";
+}
+
 std::wstring ToStringV(wchar_t const* format, va_list args) {
     // A memory stream sizes itself to the output, so no text is ever cut at a fixed
     // buffer, and unlike vswprintf a short buffer cannot be mistaken for a bad format.

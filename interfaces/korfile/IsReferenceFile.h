@@ -12,7 +12,8 @@ namespace korfile {
 
 /// Fills `byContent` with the format the file's bytes show (at most one) and
 /// `byExtension` with the formats its name suggests, most likely first. A file that
-/// cannot be read leaves `byContent` empty. Both lists are cleared first.
+/// cannot be read leaves `byContent` empty. Both lists are cleared first. Whatever else
+/// goes wrong is a kor::KORException naming the file.
 void IsReferenceFile(std::filesystem::path const& path, std::vector<KORFileType>& byContent,
                      std::vector<KORFileType>& byExtension);
 

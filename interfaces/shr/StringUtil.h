@@ -18,6 +18,10 @@ bool IsWhiteSpace(wchar_t ch);
 /// `text` without white space at either end.
 std::wstring Trim(std::wstring const& text);
 
+/// `text` cut to its first `limit` characters and "..." when it is longer, so that an
+/// error message quoting a user's input stays one readable line.
+std::wstring Abbreviated(std::wstring const& text, std::size_t limit = 120);
+
 /// printf-style formatting into a new wide string; output of any length.
 std::wstring ToString(wchar_t const* format, ...);
 std::wstring ToStringV(wchar_t const* format, va_list args);

@@ -1,5 +1,6 @@
 #include "KnownFixture.h"
 
+#include "kor/DefinitionShape.h"
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string_view>
 
 namespace {
 
@@ -172,4 +174,43 @@ TEST(QueryCSDefinitions, answers_only_what_a_name_and_code_filter_would_miss) {
     EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 85", 5), Answer{});
     EXPECT_EQ(kor::QueryCSDefinitions(L"", 5), Answer{});
     EXPECT_EQ(kor::QueryCSDefinitions(L"84 WGS", 0), Answer{});
+}
+
+TEST(Definitions,
+     text_that_is_neither_a_definition_nor_a_name_is_refused_before_any_registry_search) {
+    // Each of these once cost a search of the registry by name.
+    for (std::wstring const& text : std::vector<std::wstring>{
+             L"PROXCS[\"x\",GEOGCS[\"y\"]]", L"WGS 84\x0001", L"name\nsecond line", L"a=b",
+             L"\"WGS 84\"", L"<PAMDataset>", L"-- 42 --", std::wstring(300, L'n')}) {
+        try {
+            auto const result = kor::CreateCSDefByDefinition(text);
+            ADD_FAILURE() << "no exception for " << text.substr(0, 40);
+        } catch (kor::KORException const& error) {
+            EXPECT_NE(error.Message().find(L"is no code, well-known text"), std::wstring::npos)
+                << error.Message();
+            EXPECT_LT(error.Message().size(), 300U);
+        }
+    }
+}
+
+TEST(Definitions, shapes_of_definitions_and_of_names_are_told_apart) {
+    for (std::string_view text :
+         {"EPSG:4326", "epsg::4326", "EPSG:4326+5773", "IAU_2015:30100",
+          "urn:ogc:def:crs:EPSG::4326", "http://www.opengis.net/def/crs/EPSG/0/4326",
+          "+proj=utm +zone=33", "proj=longlat", "{\"type\": \"GeographicCRS\"}",
+          "\xEF\xBB\xBF  PROJCS [\"x\"]", "geogcrs(\"y\")"})
+        EXPECT_TRUE(kor::HasDefinitionSyntax(text)) << text;
+    for (std::string_view text :
+         {"WGS 84", "EPSG:", ":4326", "PROJCS", "PROJCS \"x\"", "GEOGCS_x[", "+x", "PROJ=utm",
+          "+ proj=utm", "EPSG:43 26", "NAD83(HARN) / UTM zone 10N"})
+        EXPECT_FALSE(kor::HasDefinitionSyntax(text)) << text;
+
+    for (std::string_view text :
+         {"WGS 84", "NAD83(HARN) / UTM zone 10N", "St. Kitts 1955 / BWI Grid",
+          "ETRS89-extended / LAEA Europe", "R\xC3\xA9seau g\xC3\xA9od\xC3\xA9sique"})
+        EXPECT_TRUE(kor::CouldBeSystemName(text)) << text;
+    for (std::string_view text :
+         {"", "1234", "-- 42 --", "tab\there", "a[1]", "a{", "\"q\"", "x\x7f", "a\\b"})
+        EXPECT_FALSE(kor::CouldBeSystemName(text)) << text;
+    EXPECT_FALSE(kor::CouldBeSystemName(std::string(201, 'n')));
 }

@@ -94,6 +94,13 @@ TEST(Registry, deprecated_codes_are_read_and_unknown_or_unusable_ones_raise_a_re
     }
 }
 
+TEST(Registry, a_system_is_found_by_its_registry_name) {
+    auto const utm = kor::CreateCSDefByDefinition(L"WGS 84 / UTM zone 33N");
+    ASSERT_NE(utm, nullptr);
+    EXPECT_EQ(AsReferenced(utm).GetPOSC(), 32633);
+    EXPECT_THROW(kor::CreateCSDefByDefinition(L"Nowhere 1900 / No grid"), kor::KORException);
+}
+
 TEST(Registry, known_systems_list_is_categorised_in_a_browsable_tree) {
     auto const& list = kor::KORKnownSystemsList;
     int const wgs84 = list.FindByPOSC(4326);

@@ -59,3 +59,45 @@ TEST(AuxXmlSrs, bad_documents_name_the_file_and_the_fault) {
         [] { (void)korfile::ReadAuxXmlSrs("<PAMDataset><SRS> </SRS></PAMDataset>", "e"); });
     EXPECT_NE(empty.find(L"empty <SRS>"), std::wstring::npos) << empty;
 }
+
+TEST(AuxXmlSrs, a_rewrite_changes_only_the_srs_and_keeps_the_layout_byte_for_byte) {
+    std::string expected = sideCar;
+    expected.replace(expected.find("GEOGCS[\"old\"]"), 13, "PROJCS[\"new\"]");
+    EXPECT_EQ(korfile::WriteAuxXmlSrs(sideCar, "PROJCS[\"new\"]", "a.aux.xml"), expected);
+
+    std::string const declared = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<PAMDataset>\n\t<Metadata/>\n</PAMDataset>";
+    EXPECT_EQ(korfile::WriteAuxXmlSrs(declared, "X", "b.aux.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<PAMDataset>\n  <SRS>X</SRS>\n\t<Metadata/>\n</PAMDataset>");
+    EXPECT_EQ(korfile::WriteAuxXmlSrs("<PAMDataset><Metadata/></PAMDataset>", "X", "c.aux.xml"),
+              "<PAMDataset>\n  <SRS>X</SRS>\n<Metadata/></PAMDataset>");
+    EXPECT_EQ(korfile::WriteAuxXmlSrs("", "X", "d.aux.xml"),
+              "<PAMDataset>\n  <SRS>X</SRS>\n</PAMDataset>\n");
+}
+
+TEST(AuxXmlSrs, deep_nesting_is_refused_and_what_is_accepted_is_written_at_its_own_size) {
+    auto const nested = [](int depth) {
+        std::string open;
+        std::string close;
+        for (int level = 0; level < depth; ++level) {
+            open += "<Metadata>";
+            close = "</Metadata>" + close;
+        }
+        return "<PAMDataset><SRS>X</SRS>" + open + close + "</PAMDataset>";
+    };
+    // 70 kB of nesting once came back as 200 MB of indentation.
+    std::string const deep = nested(7000);
+    std::wstring const refused =
+        MessageOf([&] { (void)korfile::ReadAuxXmlSrs(deep, "/d/deep.aux.xml"); });
+    EXPECT_NE(refused.find(L"'/d/deep.aux.xml' is not a raster side-car: its elements nest"),
+              std::wstring::npos)
+        << refused;
+    EXPECT_NE(MessageOf([&] { (void)korfile::WriteAuxXmlSrs(deep, "Y", "w.aux.xml"); }),
+              L"(no error)");
+
+    std::string const shallow = nested(60);
+    std::string const written = korfile::WriteAuxXmlSrs(shallow, "Y", "s.aux.xml");
+    EXPECT_LE(written.size(), shallow.size());
+    EXPECT_EQ(korfile::ReadAuxXmlSrs(written, "s.aux.xml"), "Y");
+}

@@ -4,10 +4,9 @@
 #include "platform/Driver.h"
 #include "platform/Error.h"
 #include "platform/FileDialog.h"
-#include "platform/SettingsStore.h"
+#include "platform/IniFileSettings.h"
 
 #include <wx/app.h>
-#include <wx/fileconf.h>
 #include <wx/filedlg.h>
 #include <wx/init.h>
 #include <wx/menu.h>
@@ -50,59 +49,15 @@ private:
     bool m_active = true;
 };
 
-/// Sections become config paths: "Settings\History" is /Settings/History.
-wxString ConfigPath(std::wstring const& section, std::wstring const& entry) {
-    wxString path = "/" + ToWx(section) + "/" + ToWx(entry);
-    path.Replace("\\", "/");
-    return path;
+/// The settings file under the user's config directory.
+std::filesystem::path SettingsPath(std::wstring const& appName) {
+    char const* home = std::getenv("XDG_CONFIG_HOME");
+    std::filesystem::path const base =
+        home != nullptr && *home != '\0'
+            ? std::filesystem::path(home)
+            : std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") / ".config";
+    return base / appName / "settings.ini";
 }
-
-/// The settings file under the user's config directory, written on Flush.
-class WxSettings final : public SettingsStore {
-public:
-    explicit WxSettings(std::wstring const& appName) {
-        char const* home = std::getenv("XDG_CONFIG_HOME");
-        std::filesystem::path base =
-            home != nullptr && *home != '\0'
-                ? std::filesystem::path(home)
-                : std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") /
-                      ".config";
-        m_path = base / appName / "settings.ini";
-    }
-
-    std::wstring GetString(std::wstring const& section, std::wstring const& entry,
-                           std::wstring const& fallback) const override {
-        wxString value;
-        return Config().Read(ConfigPath(section, entry), &value) ? FromWx(value) : fallback;
-    }
-    void SetString(std::wstring const& section, std::wstring const& entry,
-                   std::wstring const& value) override {
-        Config().Write(ConfigPath(section, entry), ToWx(value));
-    }
-    bool HasEntry(std::wstring const& section, std::wstring const& entry) const override {
-        return Config().HasEntry(ConfigPath(section, entry));
-    }
-    void DeleteEntry(std::wstring const& section, std::wstring const& entry) override {
-        Config().DeleteEntry(ConfigPath(section, entry), false);
-    }
-    void Flush() override {
-        std::filesystem::create_directories(m_path.parent_path());
-        Config().Flush();
-    }
-
-private:
-    wxFileConfig& Config() const {
-        if (m_config == nullptr) {
-            m_config = std::make_unique<wxFileConfig>(wxEmptyString, wxEmptyString,
-                                                      wxString(m_path.native()), wxEmptyString,
-                                                      wxCONFIG_USE_LOCAL_FILE);
-        }
-        return *m_config;
-    }
-
-    std::filesystem::path m_path;
-    mutable std::unique_ptr<wxFileConfig> m_config;
-};
 
 int FromWxAnswer(int answer) {
     switch (answer) {
@@ -155,9 +110,9 @@ wxWindow* OwnerWindow(backend::NativeWindow* owner) {
 class WxBackend::Impl {
 public:
     explicit Impl(std::wstring const& appName)
-        : settings(appName) {}
+        : settings(SettingsPath(appName)) {}
 
-    WxSettings settings;
+    IniFileSettings settings;
 };
 
 WxBackend::WxBackend(std::wstring const& appName)

@@ -1,46 +1,25 @@
 // The host's scripted tour on real windows, run as a user runs the program.
+#include "ProgramRun.h"
 #include "ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <functional>
+#include <vector>
 
 namespace {
 
-struct Finished {
-    int exitCode = -1;
-    std::string out;
-};
-
-Finished RunCommand(std::string const& command) {
-    Finished run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        run.out += buffer;
-    }
-    int const status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string Contents(std::filesystem::path const& path) {
-    std::ifstream file(path);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::string Quoted(std::filesystem::path const& path) {
-    return "'" + path.string() + "'";
+std::string Tour(std::filesystem::path const& config, std::filesystem::path const& state,
+                 std::filesystem::path const& shots) {
+    // A tour that hangs on a box nobody answers is killed and fails.
+    return "XDG_CONFIG_HOME=" + Quoted(config) + " XDG_STATE_HOME=" + Quoted(state) +
+           " timeout 300 " + Quoted(HOST_EXECUTABLE) + " --tour " + Quoted(shots);
 }
 
 } // namespace
@@ -53,10 +32,8 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     ScratchDirectory const config;
     std::filesystem::path const errors = config / "stderr.txt";
 
-    Finished const run =
-        RunCommand("XDG_CONFIG_HOME=" + Quoted(config.Path()) + " " + Quoted(HOST_EXECUTABLE) +
-                   " --tour " + Quoted(folder) + " 2>" + Quoted(errors));
-    ASSERT_EQ(run.exitCode, 0) << Contents(errors);
+    ProgramRun const run = RunProgram(Tour(config.Path(), config / "state", folder), errors);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("UTM zone 33N"), std::string::npos) << run.out;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "only the system's name";
 
@@ -75,6 +52,48 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     EXPECT_NE(Contents(errors).find("Converted 297 of 300 rows."), std::string::npos)
         << Contents(errors);
     // The search box keeps its history in the host's own settings file.
-    EXPECT_NE(Contents(config / "gridlore-host" / "settings.ini").find("UTM zone 33"),
+    EXPECT_NE(FileText(config / "gridlore-host" / "settings.ini").find("UTM zone 33"),
               std::string::npos);
+}
+
+TEST(HostTour, completes_with_a_warning_in_the_log_whatever_is_wrong_with_the_settings) {
+    std::vector<std::pair<std::string, std::function<void(std::filesystem::path const&)>>> faults =
+        {{"garbage in settings.ini",
+          [](std::filesystem::path const& app) {
+              std::filesystem::create_directories(app);
+              std::ofstream(app / "settings.ini", std::ios::binary)
+                  << "\x89PNG\r\n\x1a\n\xff[Settings/CRSSearch\nSearch0=\\\n[]]]\n=\n";
+          }},
+         {"settings.ini is a folder",
+          [](std::filesystem::path const& app) {
+              std::filesystem::create_directories(app / "settings.ini");
+          }},
+         {"the config folder is a file",
+          [](std::filesystem::path const& app) { std::ofstream(app) << "not a folder"; }}};
+    if (::geteuid() != 0) { // permissions do not stop the superuser
+        faults.emplace_back("a read-only config folder", [](std::filesystem::path const& app) {
+            std::filesystem::create_directories(app);
+            std::filesystem::permissions(app, std::filesystem::perms(0555));
+        });
+    }
+    for (auto const& [fault, make] : faults) {
+        ScratchDirectory const scratch;
+        std::filesystem::path const app = scratch / "gridlore-host";
+        make(app);
+        ProgramRun const run =
+            RunProgram(Tour(scratch.Path(), scratch / "state", scratch / "shots"), scratch / "err");
+        EXPECT_EQ(run.exitCode, 0) << fault << ": " << run.err;
+        EXPECT_NE(run.out.find("UTM zone 33N"), std::string::npos) << fault << ": " << run.out;
+        std::string const log = FileText(scratch / "state" / "GridloreUI" / "gridlore.log");
+        EXPECT_NE(log.find("Settings: "), std::string::npos) << fault << ": " << log;
+        EXPECT_EQ(log.find("Settings: ", log.find("Settings: ") + 1), std::string::npos)
+            << fault << ": warned more than once: " << log;
+        std::error_code ignored;
+        std::filesystem::permissions(app, std::filesystem::perms(0755), ignored);
+        if (std::filesystem::is_directory(app)) {
+            for (auto const& entry : std::filesystem::directory_iterator(app))
+                EXPECT_NE(entry.path().filename().string().rfind(".settings.ini.", 0), 0U)
+                    << fault << ": temporary file left behind";
+        }
+    }
 }

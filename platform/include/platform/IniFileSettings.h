@@ -1,0 +1,53 @@
+// platform::IniFileSettings: a settings store kept in a text file of [sections] and entries.
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+/// Settings are a convenience: a store that cannot read or write its file goes on in
+/// memory. What it could not read or write is written to the log once, as a warning; it
+/// never shows anything and never throws. Sections are written with "/" between their
+/// parts ("[Settings/CRSSearchHistory]"), entries as "name=value" with "\" escapes.
+class IniFileSettings final : public SettingsStore {
+public:
+    explicit IniFileSettings(std::filesystem::path path);
+
+    std::wstring GetString(std::wstring const& section, std::wstring const& entry,
+                           std::wstring const& fallback) const override;
+    void SetString(std::wstring const& section, std::wstring const& entry,
+                   std::wstring const& value) override;
+    bool HasEntry(std::wstring const& section, std::wstring const& entry) const override;
+    void DeleteEntry(std::wstring const& section, std::wstring const& entry) override;
+    /// Replaces the file atomically when something changed; after a failed write the
+    /// store stops writing, so one fault is reported once, not at every change.
+    void Flush() override;
+
+    using Sections = std::map<std::wstring, std::map<std::wstring, std::wstring>>;
+    /// Everything read or set, by section and entry.
+    Sections const& Contents() const;
+
+    /// What the file's text holds, skipping what cannot be read; `skipped` counts the
+    /// lines left out.
+    static Sections Parse(std::string_view text, int& skipped);
+    /// The file's text for `sections`; Parse reads it back as it was.
+    static std::string Format(Sections const& sections);
+
+private:
+    void Load() const;
+    void Warn(std::wstring const& problem) const;
+
+    std::filesystem::path m_path;
+    mutable Sections m_sections;
+    mutable bool m_loaded = false;
+    mutable bool m_warned = false;
+    bool m_dirty = false;
+    bool m_writable = true;
+};
+
+} // namespace platform

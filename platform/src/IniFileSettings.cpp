@@ -1,0 +1,246 @@
+#include "platform/IniFileSettings.h"
+
+#include "shr/AtomicFile.h"
+#include "shr/Exception.h"
+#include "shr/Logger.h"
+#include "shr/Utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <utility>
+
+namespace platform {
+namespace {
+
+/// Settings files hold a few hundred bytes; one far larger is not ours to read.
+constexpr std::uintmax_t largestFile = std::uintmax_t{4} << 20;
+
+/// Characters written as a letter after "\".
+constexpr std::array<std::pair<wchar_t, wchar_t>, 4> letterEscapes = {
+    {{L'\n', L'n'}, {L'\r', L'r'}, {L'\t', L't'}, {L'\0', L'0'}}};
+
+/// Characters written with a "\" in front: they would end a name or a section, split a
+/// section, or begin a comment.
+constexpr std::wstring_view escapedAsThemselves = L"\\=[]/#;";
+
+std::string Escaped(std::wstring const& text) {
+    std::wstring escaped;
+    for (wchar_t const ch : text) {
+        auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
+                                         [ch](auto const& pair) { return pair.first == ch; });
+        if (letter != letterEscapes.end())
+            escaped += {L'\\', letter->second};
+        else if (escapedAsThemselves.find(ch) != std::wstring_view::npos)
+            escaped += {L'\\', ch};
+        else
+            escaped += ch;
+    }
+    return shr::ToUtf8(escaped);
+}
+
+/// The text an escaped one stands for; false when it ends in a lone "\".
+bool Unescape(std::wstring_view text, std::wstring& plain) {
+    plain.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'\\') {
+            plain += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return false;
+        auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
+                                         [&](auto const& pair) { return pair.second == text[i]; });
+        plain += letter != letterEscapes.end() ? letter->first : text[i];
+    }
+    return true;
+}
+
+/// Where `ch` first stands unescaped in `text`, or npos.
+std::size_t FindUnescaped(std::wstring_view text, wchar_t ch) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\\')
+            ++i;
+        else if (text[i] == ch)
+            return i;
+    }
+    return std::wstring_view::npos;
+}
+
+/// "Settings\CRSSearchHistory" is "Settings/CRSSearchHistory" in the file; each part is
+/// escaped on its own.
+std::string SectionLine(std::wstring const& section) {
+    std::string line = "[";
+    std::size_t start = 0;
+    for (std::size_t end; (end = section.find(L'\\', start)) != std::wstring::npos; start = end + 1)
+        line += Escaped(section.substr(start, end - start)) + "/";
+    return line + Escaped(section.substr(start)) + "]";
+}
+
+bool ParseSection(std::wstring_view inner, std::wstring& section) {
+    section.clear();
+    std::wstring part;
+    for (std::size_t slash; (slash = FindUnescaped(inner, L'/')) != std::wstring_view::npos;
+         inner.remove_prefix(slash + 1)) {
+        if (!Unescape(inner.substr(0, slash), part))
+            return false;
+        section += part + L"\\";
+    }
+    if (!Unescape(inner, part))
+        return false;
+    section += part;
+    return true;
+}
+
+} // namespace
+
+IniFileSettings::IniFileSettings(std::filesystem::path path)
+    : m_path(std::move(path)) {}
+
+IniFileSettings::Sections IniFileSettings::Parse(std::string_view text, int& skipped) {
+    Sections sections;
+    std::wstring section;
+    bool inReadableSection = true;
+    skipped = 0;
+    while (!text.empty()) {
+        std::size_t const end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.find_first_not_of(" \t") == std::string_view::npos || line.starts_with('#') ||
+            line.starts_with(';'))
+            continue;
+        if (!shr::IsValidUtf8(line)) {
+            ++skipped;
+            continue;
+        }
+        std::wstring const wide = shr::FromUtf8(line);
+        std::wstring_view const view = wide;
+        if (view.starts_with(L'[')) {
+            std::size_t const close = FindUnescaped(view.substr(1), L']');
+            inReadableSection =
+                close == view.size() - 2 && ParseSection(view.substr(1, close), section);
+            if (!inReadableSection)
+                ++skipped;
+            continue;
+        }
+        std::size_t const equals = FindUnescaped(view, L'=');
+        std::wstring entry;
+        std::wstring value;
+        if (!inReadableSection || equals == std::wstring_view::npos ||
+            !Unescape(view.substr(0, equals), entry) || entry.empty() ||
+            !Unescape(view.substr(equals + 1), value)) {
+            ++skipped;
+            continue;
+        }
+        sections[section][entry] = value;
+    }
+    return sections;
+}
+
+std::string IniFileSettings::Format(Sections const& sections) {
+    std::string text;
+    for (auto const& [section, entries] : sections) {
+        if (entries.empty())
+            continue;
+        if (!text.empty())
+            text += '\n';
+        text += SectionLine(section) + "\n";
+        for (auto const& [entry, value] : entries)
+            text += Escaped(entry) + "=" + Escaped(value) + "\n";
+    }
+    return text;
+}
+
+std::wstring IniFileSettings::GetString(std::wstring const& section, std::wstring const& entry,
+                                        std::wstring const& fallback) const {
+    Load();
+    auto const found = m_sections.find(section);
+    if (found == m_sections.end())
+        return fallback;
+    auto const value = found->second.find(entry);
+    return value == found->second.end() ? fallback : value->second;
+}
+
+void IniFileSettings::SetString(std::wstring const& section, std::wstring const& entry,
+                                std::wstring const& value) {
+    Load();
+    m_sections[section][entry] = value;
+    m_dirty = true;
+}
+
+bool IniFileSettings::HasEntry(std::wstring const& section, std::wstring const& entry) const {
+    Load();
+    auto const found = m_sections.find(section);
+    return found != m_sections.end() && found->second.contains(entry);
+}
+
+void IniFileSettings::DeleteEntry(std::wstring const& section, std::wstring const& entry) {
+    Load();
+    auto const found = m_sections.find(section);
+    if (found != m_sections.end() && found->second.erase(entry) > 0)
+        m_dirty = true;
+}
+
+void IniFileSettings::Flush() {
+    Load();
+    if (!m_dirty || !m_writable)
+        return;
+    try {
+        std::filesystem::create_directories(m_path.parent_path());
+        shr::ReplaceFileAtomically(m_path, Format(m_sections));
+        m_dirty = false;
+    } catch (shr::Exception const& error) {
+        m_writable = false;
+        Warn(error.message + L"; settings will not be kept.");
+    } catch (std::exception const& error) {
+        m_writable = false;
+        Warn(L"'" + shr::FromUtf8(m_path.string()) + L"' cannot be written (" +
+             shr::FromUtf8(error.what()) + L"); settings will not be kept.");
+    }
+}
+
+IniFileSettings::Sections const& IniFileSettings::Contents() const {
+    Load();
+    return m_sections;
+}
+
+void IniFileSettings::Load() const {
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    std::error_code error;
+    auto const status = std::filesystem::status(m_path, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return;
+    try {
+        if (std::filesystem::is_regular_file(status) &&
+            std::filesystem::file_size(m_path) > largestFile)
+            throw std::runtime_error("it is too large to be a settings file");
+        int skipped = 0;
+        m_sections = Parse(shr::ReadWholeFile(m_path), skipped);
+        if (skipped > 0)
+            Warn(L"'" + shr::FromUtf8(m_path.string()) + L"': " + std::to_wstring(skipped) +
+                 L" line" + (skipped == 1 ? L"" : L"s") +
+                 L" could not be read and will be left out when the settings are next saved.");
+    } catch (shr::Exception const& failure) {
+        Warn(failure.message + L"; the settings start empty.");
+    } catch (std::exception const& failure) {
+        Warn(L"'" + shr::FromUtf8(m_path.string()) + L"' cannot be read (" +
+             shr::FromUtf8(failure.what()) + L"); the settings start empty.");
+    }
+}
+
+void IniFileSettings::Warn(std::wstring const& problem) const {
+    if (std::exchange(m_warned, true))
+        return;
+    try {
+        shr::g_Logger.Send(shr::LogWarning, L"Settings: %ls", problem.c_str());
+    } catch (...) {
+        // A log that cannot be written leaves the user with settings that are not kept;
+        // nothing more can be done about it here.
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,114 @@
+#include "platform/IniFileSettings.h"
+
+#include "shr/AtomicFileCalls.h"
+#include "shr/Logger.h"
+
+#include "ScratchDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::wstring const history = L"Settings\\CRSSearchHistory";
+
+class IniFileSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shr::g_Logger.SetSink([this](int level, std::wstring const& text) {
+            if (level == shr::LogWarning)
+                m_warnings.push_back(text);
+        });
+    }
+    void TearDown() override { shr::g_Logger.SetSink({}); }
+
+    void Write(std::filesystem::path const& path, std::string const& text) const {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    std::string Read(std::filesystem::path const& path) const {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+    std::size_t FilesIn(std::filesystem::path const& folder) const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                      std::filesystem::directory_iterator()));
+    }
+
+    ScratchDirectory m_scratch;
+    std::filesystem::path const m_file = m_scratch / "app" / "settings.ini";
+    std::vector<std::wstring> m_warnings;
+};
+
+} // namespace
+
+TEST_F(IniFileSettingsTest, every_character_of_names_and_values_survives_a_save) {
+    std::wstring const odd = std::wstring(L"a=b [c] \\ d/e\nf\rg\th ") + L'\0' + L"\x00e9\x4e2d";
+    {
+        platform::IniFileSettings store(m_file);
+        store.SetString(history, L"Search0", L"UTM zone 33");
+        store.SetString(odd, odd, odd);
+        store.SetString(L"Empty", L"value", L"");
+        store.Flush();
+    }
+    EXPECT_NE(Read(m_file).find("[Settings/CRSSearchHistory]\nSearch0=UTM zone 33\n"),
+              std::string::npos)
+        << Read(m_file);
+    platform::IniFileSettings again(m_file);
+    EXPECT_EQ(again.GetString(history, L"Search0", L"-"), L"UTM zone 33");
+    EXPECT_EQ(again.GetString(odd, odd, L"-"), odd);
+    EXPECT_TRUE(again.HasEntry(L"Empty", L"value"));
+    again.DeleteEntry(history, L"Search0");
+    again.Flush();
+    EXPECT_FALSE(platform::IniFileSettings(m_file).HasEntry(history, L"Search0"));
+    EXPECT_TRUE(m_warnings.empty());
+}
+
+TEST_F(IniFileSettingsTest, a_damaged_file_gives_what_can_be_read_and_one_warning) {
+    std::filesystem::create_directories(m_file.parent_path());
+    Write(m_file, "\x89PNG\r\n\x1a\n\xff\xfe garbage\n"
+                  "[Settings/CRSSearchHistory]\r\nSearch0=4326\r\nno equals sign\n=no name\n"
+                  "Search1=lone backslash\\\n[unclosed\nLost=in a bad section\n"
+                  "[Settings/CRSSearchHistory]\nSearch2=UTM zone 33\n");
+    platform::IniFileSettings store(m_file);
+    EXPECT_EQ(store.GetString(history, L"Search0", L"-"), L"4326");
+    EXPECT_EQ(store.GetString(history, L"Search2", L"-"), L"UTM zone 33");
+    EXPECT_FALSE(store.HasEntry(history, L"Search1"));
+    EXPECT_FALSE(store.HasEntry(L"unclosed", L"Lost"));
+    store.SetString(history, L"Search3", L"France");
+    store.Flush();
+    ASSERT_EQ(m_warnings.size(), 1U);
+    EXPECT_NE(m_warnings[0].find(L"8 lines could not be read"), std::wstring::npos)
+        << m_warnings[0];
+    EXPECT_EQ(platform::IniFileSettings(m_file).GetString(history, L"Search3", L"-"), L"France");
+}
+
+TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_and_warns_once) {
+    // The file is a folder; the config folder is a file; the disk fails while saving.
+    std::filesystem::create_directories(m_file);
+    std::filesystem::path const blocked = m_scratch / "plain-file" / "settings.ini";
+    Write(m_scratch / "plain-file", "not a folder");
+    std::filesystem::path const failing = m_scratch / "failing" / "settings.ini";
+    std::filesystem::create_directories(failing.parent_path());
+    Write(failing, "[Settings/CRSSearchHistory]\nSearch0=4326\n");
+
+    for (std::filesystem::path const& path : {m_file, blocked, failing}) {
+        m_warnings.clear();
+        shr::AtomicFileCalls calls = shr::CurrentAtomicFileCalls();
+        calls.fsync = [](int) { return errno = EIO, -1; };
+        shr::ScopedAtomicFileCalls const disk(calls);
+        platform::IniFileSettings store(path);
+        for (int search = 0; search < 3; ++search) {
+            store.SetString(history, L"Search0", L"UTM zone " + std::to_wstring(search));
+            store.Flush();
+        }
+        EXPECT_EQ(store.GetString(history, L"Search0", L"-"), L"UTM zone 2") << path;
+        ASSERT_EQ(m_warnings.size(), 1U) << path;
+        EXPECT_NE(m_warnings[0].find(L"settings.ini"), std::wstring::npos) << m_warnings[0];
+    }
+    EXPECT_EQ(Read(failing), "[Settings/CRSSearchHistory]\nSearch0=4326\n");
+    EXPECT_EQ(FilesIn(failing.parent_path()), 1U) << "a temporary file was left behind";
+    EXPECT_TRUE(std::filesystem::is_directory(m_file));
+}
