@@ -224,6 +224,9 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     backend::PropertyDesc desc = Desc(row);
     desc.value = GetValue(row);
     Variant const value = backend::ParseUserValue(desc, text);
+    // Scrolling while the selection creates the row's editor hands GTK a child it cannot
+    // place yet; scrolled to the row first, the selection has nothing left to scroll.
+    Grid().EnsureVisible(Row(row));
     Grid().SelectProperty(Row(row));
     if (value == desc.value) {
         return;
