@@ -60,8 +60,9 @@ std::string CategoryOf(std::wstring const& name) {
 /// The name a user sees: no category path, no authority tag.
 std::wstring LeafOf(std::wstring name) {
     std::size_t const bar = name.rfind(L'|');
-    if (bar != std::wstring::npos)
+    if (bar != std::wstring::npos) {
         name.erase(0, bar + 1);
+    }
     Gridlore::CoordinateSystem::StripAuthorityTagSuffixFromName(name);
     return name;
 }
@@ -77,28 +78,33 @@ void PrintSystem(std::ostream& out, int index) {
 /// then those the registry's own search ranks best, each once.
 int Search(std::string const& text, std::ostream& out) {
     std::wstring const search = shr::Trim(shr::FromUtf8(text));
-    if (search.empty())
+    if (search.empty()) {
         throw UsageError{"search needs a text"};
+    }
     int const code = static_cast<int>(std::wcstol(search.c_str(), nullptr, 10));
     std::set<int> listed;
     auto const list = [&](int index) {
-        if (index >= 0 && listed.insert(index).second)
+        if (index >= 0 && listed.insert(index).second) {
             PrintSystem(out, index);
+        }
     };
     auto const& systems = kor::KORKnownSystemsList;
     for (int index = systems.First(); index <= systems.Last(); ++index) {
         bool const codeMatches = code > 0 &&
                                  systems.EnumType(index) == kor::CSDef::TypeReferenced &&
                                  systems.EnumPOSC(index) == code;
-        if (codeMatches || shr::Contains(LeafOf(systems.EnumName(index)), search, false))
+        if (codeMatches || shr::Contains(LeafOf(systems.EnumName(index)), search, false)) {
             list(index);
+        }
     }
     for (std::wstring const& found : kor::QueryCSDefinitions(search, 20)) {
-        if (found.starts_with(L"EPSG:"))
+        if (found.starts_with(L"EPSG:")) {
             list(systems.FindByPOSC(static_cast<int>(std::wcstol(found.c_str() + 5, nullptr, 10))));
+        }
     }
-    if (listed.empty())
+    if (listed.empty()) {
         throw BadInput{"'" + Echo(text) + "': no coordinate system matches"};
+    }
     return ExitSuccess;
 }
 
@@ -106,22 +112,25 @@ int Info(std::string const& input, std::ostream& out) {
     std::wstring const description =
         Gridlore::CoordinateSystem(*LoadDefinition(input)).GetDescription();
     out << shr::ToUtf8(description);
-    if (!description.ends_with(L'\n'))
+    if (!description.ends_with(L'\n')) {
         out << '\n';
+    }
     return ExitSuccess;
 }
 
 korfile::KORFileType OutputType(std::string const& path, std::string const& option) {
     if (!option.empty()) {
         auto const found = TypesByOption().find(option);
-        if (found == TypesByOption().end())
+        if (found == TypesByOption().end()) {
             throw UsageError{"unknown --type '" + Echo(option) + "'; use qrf2, prj, wkt or aux"};
+        }
         return found->second;
     }
     std::vector<korfile::KORFileType> const byName = korfile::FileTypesByExtension(path);
-    if (byName.empty() || byName.front() == korfile::QRF)
+    if (byName.empty() || byName.front() == korfile::QRF) {
         throw UsageError{"'" + Echo(path) +
                          "': give --type, the name does not say which format to write"};
+    }
     return byName.front();
 }
 
@@ -145,8 +154,9 @@ int Identify(std::string const& input, std::ostream& out) {
     }
     out << "EPSG:" << code;
     int const index = kor::KORKnownSystemsList.FindByPOSC(code);
-    if (index >= 0)
+    if (index >= 0) {
         out << '\t' << shr::ToUtf8(LeafOf(kor::KORKnownSystemsList.EnumName(index)));
+    }
     out << '\n';
     return ExitSuccess;
 }
@@ -155,8 +165,9 @@ int Dispatch(std::vector<std::string> arguments, std::ostream& out) {
     std::string typeOption;
     for (auto it = arguments.begin(); it != arguments.end();) {
         if (*it == "--type") {
-            if (it + 1 == arguments.end())
+            if (it + 1 == arguments.end()) {
                 throw UsageError{"--type needs a value"};
+            }
             typeOption = *(it + 1);
             it = arguments.erase(it, it + 2);
         } else if (it->starts_with("--type=")) {
@@ -166,16 +177,19 @@ int Dispatch(std::vector<std::string> arguments, std::ostream& out) {
             ++it;
         }
     }
-    if (arguments.empty())
+    if (arguments.empty()) {
         throw UsageError{"no command given"};
+    }
     std::string const command = arguments.front();
     std::size_t const operands = arguments.size() - 1;
     auto const expect = [&](std::size_t count) {
-        if (operands != count)
+        if (operands != count) {
             throw UsageError{command + " takes " + std::to_string(count) + " argument" +
                              (count == 1 ? "" : "s")};
-        if (!typeOption.empty() && command != "convert")
+        }
+        if (!typeOption.empty() && command != "convert") {
             throw UsageError{"--type goes with convert only"};
+        }
     };
     if (command == "search") {
         expect(1);

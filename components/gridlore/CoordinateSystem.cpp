@@ -18,14 +18,17 @@ namespace {
 std::unique_ptr<kor::CSDef> GeographicOnDatum(std::wstring_view datumToken) {
     int const position = kor::KORKnownDatumsList.FindByToken(datumToken);
     kor::DatumDef const* datum = kor::KORKnownDatumsList.Enum(position);
-    if (!datum)
+    if (datum == nullptr) {
         return nullptr;
+    }
     int const known = kor::KORKnownSystemsList.FindByPOSC(datum->GetGeographicCRSCodeNumber());
-    if (auto const* definition = kor::KORKnownSystemsList.Enum(known))
+    if (auto const* definition = kor::KORKnownSystemsList.Enum(known)) {
         return definition->Clone();
+    }
     kor::ProjectionDef projection(kor::ProjectionDef::GeographicMethod);
-    if (auto const* ellipsoid = datum->GetEllipsoid())
+    if (auto const* ellipsoid = datum->GetEllipsoid()) {
         projection.SetParameter(kor::ProjectionDef::Ellipsoid, *ellipsoid);
+    }
     auto geographic = std::make_unique<kor::KORDef>(datum, &projection, nullptr);
     geographic->SetName(datum->GetName());
     return geographic;
@@ -37,38 +40,42 @@ CoordinateSystem::CoordinateSystem(kor::CSDef const& definition)
     : m_definition(definition.Clone()) {}
 
 CoordinateSystem::CoordinateSystem(wchar_t const* token, bool failIfUnknown) {
-    std::wstring_view const text = token ? token : L"";
+    std::wstring_view const text = token != nullptr ? token : L"";
     std::wstring_view constexpr geographicPrefix = L"GEOGCS_";
     try {
-        if (text.substr(0, geographicPrefix.size()) == geographicPrefix)
+        if (text.substr(0, geographicPrefix.size()) == geographicPrefix) {
             m_definition = GeographicOnDatum(text.substr(geographicPrefix.size()));
-        else
+        } else {
             m_definition = kor::CreateCSDefByDefinition(text);
+        }
     } catch (kor::KORException const&) {
-        if (failIfUnknown)
+        if (failIfUnknown) {
             throw;
+        }
     }
-    if (!m_definition && failIfUnknown)
+    if (!m_definition && failIfUnknown) {
         throw kor::KORException(L"No coordinate system is known as '" + std::wstring(text) + L"'.");
+    }
 }
 
 CoordinateSystem::CoordinateSystem(CoordinateSystem const& other)
     : m_definition(other.m_definition ? other.m_definition->Clone() : nullptr) {}
 
 CoordinateSystem& CoordinateSystem::operator=(CoordinateSystem const& other) {
-    if (this != &other)
+    if (this != &other) {
         m_definition = other.m_definition ? other.m_definition->Clone() : nullptr;
+    }
     return *this;
 }
 
 kor::DatumDef const* CoordinateSystem::GetDatum() const {
     auto const* referenced = dynamic_cast<kor::KORDef const*>(m_definition.get());
-    return referenced ? referenced->GetDatum() : nullptr;
+    return referenced != nullptr ? referenced->GetDatum() : nullptr;
 }
 
 kor::ProjectionDef const* CoordinateSystem::GetProjection() const {
     auto const* referenced = dynamic_cast<kor::KORDef const*>(m_definition.get());
-    return referenced ? referenced->GetProjection() : nullptr;
+    return referenced != nullptr ? referenced->GetProjection() : nullptr;
 }
 
 kor::WarpDef const* CoordinateSystem::GetWarp() const {
@@ -90,22 +97,27 @@ bool CoordinateSystem::IsUnreferenced() const {
 }
 
 void CoordinateSystem::SetWarp(kor::WarpDef const* warp) {
-    if (m_definition)
+    if (m_definition) {
         m_definition->SetWarp(warp);
+    }
 }
 
 void CoordinateSystem::SetCategorizedName(std::wstring const& name) {
-    if (m_definition)
+    if (m_definition) {
         m_definition->SetName(name);
+    }
 }
 
 bool CoordinateSystem::Dereference() {
     auto const* referenced = dynamic_cast<kor::KORDef const*>(m_definition.get());
-    if (!referenced || referenced->GetPOSC() <= 0 || referenced->GetDatum())
+    if ((referenced == nullptr) || referenced->GetPOSC() <= 0 ||
+        (referenced->GetDatum() != nullptr)) {
         return false;
+    }
     auto full = kor::CreateCSDefByDefinition(L"EPSG:" + std::to_wstring(referenced->GetPOSC()));
-    if (!full)
+    if (!full) {
         return false;
+    }
     full->SetName(referenced->GetName());
     full->SetWarp(referenced->GetWarp());
     full->SetHint(referenced->GetHints(), true);
@@ -115,12 +127,13 @@ bool CoordinateSystem::Dereference() {
 
 void CoordinateSystem::Reconcile(bool thorough) {
     auto* referenced = dynamic_cast<kor::KORDef*>(m_definition.get());
-    if (!referenced || !referenced->GetDatum())
+    if ((referenced == nullptr) || (referenced->GetDatum() == nullptr)) {
         return;
+    }
     kor::DatumDef datum = *referenced->GetDatum();
     int const known = kor::KORKnownDatumsList.FindByPOSCNumber(datum.GetPOSCNumber());
     kor::DatumDef const* knownDatum = kor::KORKnownDatumsList.Enum(known);
-    if (knownDatum && !knownDatum->CompareParameters(datum)) {
+    if ((knownDatum != nullptr) && !knownDatum->CompareParameters(datum)) {
         // The datum was changed since it was taken from the list: its codes no longer
         // name what it holds.
         datum.SetPOSCNumber(0);
@@ -129,18 +142,21 @@ void CoordinateSystem::Reconcile(bool thorough) {
         datum.SetGeographicCRSCodeNumber(0);
         referenced->SetDatum(&datum);
     }
-    if (auto const* projection = referenced->GetProjection(); projection && datum.GetEllipsoid()) {
+    if (auto const* projection = referenced->GetProjection();
+        (projection != nullptr) && (datum.GetEllipsoid() != nullptr)) {
         kor::ProjectionDef aligned = *projection;
         aligned.SetParameter(kor::ProjectionDef::Ellipsoid, *datum.GetEllipsoid());
         referenced->SetProjection(&aligned);
     }
-    if (!thorough || referenced->GetPOSC() <= 0)
+    if (!thorough || referenced->GetPOSC() <= 0) {
         return;
+    }
     try {
         auto const registry =
             kor::CreateCSDefByDefinition(L"EPSG:" + std::to_wstring(referenced->GetPOSC()));
-        if (!registry || !registry->Compare(*referenced, true))
+        if (!registry || !registry->Compare(*referenced, true)) {
             referenced->SetPOSC(0);
+        }
     } catch (kor::KORException const&) {
         referenced->SetPOSC(0);
     }

@@ -8,8 +8,9 @@ namespace Gridlore {
 namespace {
 
 bool SameSystem(CoordinateSystem const& a, CoordinateSystem const& b, bool matchName) {
-    if (a.IsEmpty() || b.IsEmpty())
+    if (a.IsEmpty() || b.IsEmpty()) {
         return a.IsEmpty() && b.IsEmpty();
+    }
     return a.GetCSDef()->Compare(*b.GetCSDef(), !matchName);
 }
 
@@ -22,9 +23,11 @@ CoordinateSystem const* CoordinateSystemCollection::Find(CoordinateSystem const&
 }
 
 int CoordinateSystemCollection::FindIndex(CoordinateSystem const& system, bool matchName) const {
-    for (std::size_t position = 0; position < m_systems.size(); ++position)
-        if (SameSystem(m_systems[position], system, matchName))
+    for (std::size_t position = 0; position < m_systems.size(); ++position) {
+        if (SameSystem(m_systems[position], system, matchName)) {
             return static_cast<int>(position);
+        }
+    }
     return -1;
 }
 

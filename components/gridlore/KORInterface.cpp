@@ -5,16 +5,18 @@
 namespace Gridlore {
 
 kor::CSDef const* KORInterface::Find(kor::CSDef const* definition, bool exact) const {
-    if (!definition)
+    if (definition == nullptr) {
         return nullptr;
+    }
     return Find(*definition, exact);
 }
 
 kor::CSDef const* KORInterface::Find(kor::CSDef const& definition, bool exact) const {
     int const position = kor::KORKnownSystemsList.FindSystem(&definition, true, false);
     kor::CSDef const* known = kor::KORKnownSystemsList.Enum(position);
-    if (!known || (exact && known->GetName() != definition.GetName()))
+    if ((known == nullptr) || (exact && known->GetName() != definition.GetName())) {
         return nullptr;
+    }
     return known;
 }
 

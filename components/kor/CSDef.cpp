@@ -7,29 +7,33 @@ void CSDef::SetHint(CSHint hint, bool on) {
 }
 
 void CSDef::SetWarp(WarpDef const* warp) {
-    if (warp)
+    if (warp != nullptr) {
         m_warp = *warp;
-    else
+    } else {
         m_warp.reset();
+    }
 }
 
 bool CSDef::Compare(CSDef const& other, bool parametersOnly, std::wstring* difference) const {
     if (Type() != other.Type()) {
-        if (difference)
+        if (difference != nullptr) {
             *difference = L"one system is referenced, the other local";
+        }
         return false;
     }
     if (!parametersOnly && m_name != other.m_name) {
-        if (difference)
+        if (difference != nullptr) {
             *difference = L"name '" + m_name + L"' against '" + other.m_name + L"'";
+        }
         return false;
     }
     // A missing warp and an identity warp move no coordinate.
     WarpDef const identity;
     WarpDef const& mine = m_warp ? *m_warp : identity;
     WarpDef const& theirs = other.m_warp ? *other.m_warp : identity;
-    if (!mine.Compare(theirs, difference))
+    if (!mine.Compare(theirs, difference)) {
         return false;
+    }
     return CompareContents(other, difference);
 }
 

@@ -33,9 +33,11 @@ constexpr std::array<ParameterInfo, 12> Parameters{{
 }};
 
 ParameterInfo const* FindParameter(int id) {
-    for (auto const& info : Parameters)
-        if (info.id == id)
+    for (auto const& info : Parameters) {
+        if (info.id == id) {
             return &info;
+        }
+    }
     return nullptr;
 }
 
@@ -88,9 +90,11 @@ wchar_t const* NameAt(std::array<wchar_t const*, N> const& names, int oneBased) 
 
 template <std::size_t N>
 int IndexOfName(std::array<wchar_t const*, N> const& names, std::wstring const& name) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (EqualIgnoringCase(name, names[i]))
+    for (std::size_t i = 0; i < N; ++i) {
+        if (EqualIgnoringCase(name, names[i])) {
             return static_cast<int>(i) + 1;
+        }
+    }
     return 0;
 }
 
@@ -108,9 +112,11 @@ void DatumDef::Flush() {
     m_token.clear();
     m_authorityName.clear();
     m_geographicCode = 0;
-    for (int id : MethodParameters(MethodNone))
-        if (id != Ellipsoid)
+    for (int id : MethodParameters(MethodNone)) {
+        if (id != Ellipsoid) {
             m_values.Set(id, ParameterDefault(id));
+        }
+    }
 }
 
 DatumMethod DatumDef::GetMethod() const {
@@ -128,8 +134,9 @@ bool DatumDef::GetParameter(int id, int& value) const {
 }
 
 bool DatumDef::GetParameter(int id, EllipsoidDef& value) const {
-    if (id != Ellipsoid || !m_ellipsoid)
+    if (id != Ellipsoid || !m_ellipsoid) {
         return false;
+    }
     value = *m_ellipsoid;
     return true;
 }
@@ -138,10 +145,13 @@ void DatumDef::SetParameter(int id, double value) {
     m_values.Set(id, value);
     // A datum switched to a method with more parameters starts them at their defaults,
     // so that it can be shown and checked at once.
-    if (id == Method)
-        for (int used : MethodParameters(GetMethod()))
-            if (used != Ellipsoid && !m_values.Has(used))
+    if (id == Method) {
+        for (int used : MethodParameters(GetMethod())) {
+            if (used != Ellipsoid && !m_values.Has(used)) {
                 m_values.Set(used, ParameterDefault(used));
+            }
+        }
+    }
 }
 
 void DatumDef::SetParameter(int id, int value) {
@@ -149,8 +159,9 @@ void DatumDef::SetParameter(int id, int value) {
 }
 
 void DatumDef::SetParameter(int id, EllipsoidDef const& value) {
-    if (id == Ellipsoid)
+    if (id == Ellipsoid) {
         m_ellipsoid = value;
+    }
 }
 
 EllipsoidDef const* DatumDef::GetEllipsoid() const {
@@ -159,7 +170,7 @@ EllipsoidDef const* DatumDef::GetEllipsoid() const {
 
 int DatumDef::CheckParameters(std::wstring& reason) const {
     DatumMethod const method = GetMethod();
-    if (!MethodToName(method)) {
+    if (MethodToName(method) == nullptr) {
         reason = L"The datum method is not one of the known methods.";
         return Method;
     }
@@ -169,8 +180,9 @@ int DatumDef::CheckParameters(std::wstring& reason) const {
                 reason = L"The datum has no ellipsoid.";
                 return Ellipsoid;
             }
-            if (!m_ellipsoid->CheckParameters(reason))
+            if (!m_ellipsoid->CheckParameters(reason)) {
                 return Ellipsoid;
+            }
             continue;
         }
         double value = 0.0;
@@ -186,13 +198,13 @@ int DatumDef::CheckParameters(std::wstring& reason) const {
     }
     int target = 0;
     GetParameter(Target, target);
-    if (!TargetToName(target)) {
+    if (TargetToName(target) == nullptr) {
         reason = L"The target datum is not one of the known targets.";
         return Target;
     }
     int mre = 0;
     GetParameter(MREType, mre);
-    if (!MRETypeToName(mre)) {
+    if (MRETypeToName(mre) == nullptr) {
         reason = L"The MRE type is not one of the known types.";
         return MREType;
     }
@@ -230,22 +242,25 @@ int DatumDef::CheckParameters(std::wstring& reason) const {
 
 bool DatumDef::CompareParameters(DatumDef const& other, std::wstring* difference) const {
     if (GetMethod() != other.GetMethod()) {
-        if (difference)
+        if (difference != nullptr) {
             *difference = L"datum method differs";
+        }
         return false;
     }
     for (int id : MethodParameters(GetMethod())) {
         if (id == Ellipsoid) {
             if (!m_ellipsoid || !other.m_ellipsoid) {
                 if (m_ellipsoid.has_value() != other.m_ellipsoid.has_value()) {
-                    if (difference)
+                    if (difference != nullptr) {
                         *difference = L"only one datum has an ellipsoid";
+                    }
                     return false;
                 }
                 continue;
             }
-            if (!m_ellipsoid->CompareParameters(*other.m_ellipsoid, difference))
+            if (!m_ellipsoid->CompareParameters(*other.m_ellipsoid, difference)) {
                 return false;
+            }
             continue;
         }
         double mine = 0.0;
@@ -253,10 +268,11 @@ bool DatumDef::CompareParameters(DatumDef const& other, std::wstring* difference
         bool const hasMine = GetParameter(id, mine);
         bool const hasTheirs = other.GetParameter(id, theirs);
         if (hasMine != hasTheirs || (hasMine && !NearlyEqual(mine, theirs))) {
-            if (difference)
+            if (difference != nullptr) {
                 *difference = std::wstring(L"datum parameter '") + ParameterName(id) + L"': " +
                               (hasMine ? FormatNumber(mine) : L"none") + L" against " +
                               (hasTheirs ? FormatNumber(theirs) : L"none");
+            }
             return false;
         }
     }
@@ -273,25 +289,27 @@ int DatumDef::EnumParameter(DatumMethod method, int index) {
 }
 
 bool DatumDef::MethodUsesParameter(DatumMethod method, int id) {
-    for (int used : MethodParameters(method))
-        if (used == id)
+    for (int used : MethodParameters(method)) {
+        if (used == id) {
             return true;
+        }
+    }
     return false;
 }
 
 wchar_t const* DatumDef::ParameterName(int id) {
     auto const* info = FindParameter(id);
-    return info ? info->name : nullptr;
+    return info != nullptr ? info->name : nullptr;
 }
 
 KORDataTypeID DatumDef::ParameterDataType(int id) {
     auto const* info = FindParameter(id);
-    return info ? info->type : KORDataTypeID{};
+    return info != nullptr ? info->type : KORDataTypeID{};
 }
 
 double DatumDef::ParameterDefault(int id) {
     auto const* info = FindParameter(id);
-    return info ? info->defaultValue : 0.0;
+    return info != nullptr ? info->defaultValue : 0.0;
 }
 
 wchar_t const* DatumDef::MethodToName(DatumMethod method) {

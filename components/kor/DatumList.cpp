@@ -37,8 +37,9 @@ int DatumList::Count() const {
 DatumDef const* DatumList::Enum(int index) const {
     auto& cache = Current();
     int const entry = index - PlaceholderCount;
-    if (entry < 0 || entry >= static_cast<int>(cache.entries->size()) || cache.failed[entry])
+    if (entry < 0 || entry >= static_cast<int>(cache.entries->size()) || cache.failed[entry]) {
         return nullptr;
+    }
     if (!cache.datums[entry]) {
         try {
             cache.datums[entry] =
@@ -54,30 +55,35 @@ DatumDef const* DatumList::Enum(int index) const {
 }
 
 wchar_t const* DatumList::EnumName(int index) const {
-    if (index >= 0 && index < PlaceholderCount)
+    if (index >= 0 && index < PlaceholderCount) {
         return PlaceholderNames[index];
+    }
     auto const& cache = Current();
     int const entry = index - PlaceholderCount;
-    if (entry < 0 || entry >= static_cast<int>(cache.entries->size()))
+    if (entry < 0 || entry >= static_cast<int>(cache.entries->size())) {
         return nullptr;
+    }
     return (*cache.entries)[entry].name.c_str();
 }
 
 int DatumList::EnumPOSCNumber(int index) const {
     auto const& cache = Current();
     int const entry = index - PlaceholderCount;
-    if (entry < 0 || entry >= static_cast<int>(cache.entries->size()))
+    if (entry < 0 || entry >= static_cast<int>(cache.entries->size())) {
         return 0;
+    }
     return (*cache.entries)[entry].code;
 }
 
 int DatumList::FindByName(std::wstring_view name, DatumDef* copy) const {
     for (int index = 0; index < Count(); ++index) {
-        if (name != EnumName(index))
+        if (name != EnumName(index)) {
             continue;
-        if (copy) {
-            if (auto const* datum = Enum(index))
+        }
+        if (copy != nullptr) {
+            if (auto const* datum = Enum(index)) {
                 *copy = *datum;
+            }
         }
         return index;
     }
@@ -85,14 +91,17 @@ int DatumList::FindByName(std::wstring_view name, DatumDef* copy) const {
 }
 
 int DatumList::FindByPOSCNumber(int code, DatumDef* copy, int notFound) const {
-    if (code <= 0)
+    if (code <= 0) {
         return notFound;
+    }
     for (int index = First(); index <= Last(); ++index) {
-        if (EnumPOSCNumber(index) != code)
+        if (EnumPOSCNumber(index) != code) {
             continue;
-        if (copy) {
-            if (auto const* datum = Enum(index))
+        }
+        if (copy != nullptr) {
+            if (auto const* datum = Enum(index)) {
                 *copy = *datum;
+            }
         }
         return index;
     }
@@ -100,16 +109,21 @@ int DatumList::FindByPOSCNumber(int code, DatumDef* copy, int notFound) const {
 }
 
 int DatumList::FindByToken(std::wstring_view token) const {
-    if (token.empty())
+    if (token.empty()) {
         return -1;
+    }
     // Registry datums are found by the code their token stands for, without reading
     // every datum's parameters; other datums by the token they carry.
-    if (int const code = DatumCodeFromToken(token); code > 0)
-        if (int const index = FindByPOSCNumber(code); index >= 0)
+    if (int const code = DatumCodeFromToken(token); code > 0) {
+        if (int const index = FindByPOSCNumber(code); index >= 0) {
             return index;
-    for (int index = First(); index <= Last(); ++index)
-        if (auto const* datum = Enum(index); datum && datum->GetToken() == token)
+        }
+    }
+    for (int index = First(); index <= Last(); ++index) {
+        if (auto const* datum = Enum(index); (datum != nullptr) && datum->GetToken() == token) {
             return index;
+        }
+    }
     return -1;
 }
 

@@ -25,24 +25,31 @@ constexpr std::wstring_view CodePrefix = L"DATUM_EPSG_";
 } // namespace
 
 std::wstring DatumTokenFromCode(int code) {
-    if (code <= 0)
+    if (code <= 0) {
         return {};
-    for (auto const& alias : Aliases)
-        if (alias.code == code)
+    }
+    for (auto const& alias : Aliases) {
+        if (alias.code == code) {
             return alias.token;
+        }
+    }
     return std::wstring(CodePrefix) + std::to_wstring(code);
 }
 
 int DatumCodeFromToken(std::wstring_view token) {
-    for (auto const& alias : Aliases)
-        if (token == alias.token)
+    for (auto const& alias : Aliases) {
+        if (token == alias.token) {
             return alias.code;
-    if (token.substr(0, CodePrefix.size()) != CodePrefix)
+        }
+    }
+    if (token.substr(0, CodePrefix.size()) != CodePrefix) {
         return 0;
+    }
     std::string digits;
     for (wchar_t ch : token.substr(CodePrefix.size())) {
-        if (ch < L'0' || ch > L'9')
+        if (ch < L'0' || ch > L'9') {
             return 0;
+        }
         digits.push_back(static_cast<char>(ch));
     }
     int code = 0;

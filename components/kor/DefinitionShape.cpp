@@ -20,8 +20,9 @@ bool IsAsciiAlnum(char ch) {
 std::string UpperKeyword(std::string_view text) {
     std::string keyword;
     for (char const ch : text) {
-        if (!IsAsciiAlnum(ch) && ch != '_')
+        if (!IsAsciiAlnum(ch) && ch != '_') {
             break;
+        }
         keyword.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(ch))));
     }
     return keyword;
@@ -38,18 +39,21 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 /// "+proj=..." or "proj=...", "+init=..." and "+title=..." as PROJ spells them; any
 /// other text with a "+" in front is searched for by name.
 bool IsProjString(std::string_view text) {
-    if (text.starts_with('+'))
+    if (text.starts_with('+')) {
         text.remove_prefix(1);
+    }
     return text.starts_with("proj=") || text.starts_with("init=") || text.starts_with("title=");
 }
 
 } // namespace
 
 std::string_view SkipLeadingSpaceAndMark(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF"))
+    if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0)
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0) {
         text.remove_prefix(1);
+    }
     return text;
 }
 
@@ -62,8 +66,9 @@ bool StartsWithWktKeyword(std::string_view text) {
     };
     text = SkipLeadingSpaceAndMark(text);
     std::string const keyword = UpperKeyword(text);
-    if (std::find(keywords.begin(), keywords.end(), keyword) == keywords.end())
+    if (std::find(keywords.begin(), keywords.end(), keyword) == keywords.end()) {
         return false;
+    }
     std::string_view const rest = SkipLeadingSpaceAndMark(text.substr(keyword.size()));
     return !rest.empty() && (rest.front() == '[' || rest.front() == '(');
 }
@@ -80,19 +85,23 @@ std::vector<AuthorityCode> AuthorityCodes(std::string_view text) {
         std::string_view const part = text.substr(0, plus);
         std::size_t const colon = part.find(':');
         if (colon == std::string_view::npos) {
-            if (codes.empty() || !isPart(part))
+            if (codes.empty() || !isPart(part)) {
                 return {};
+            }
             codes.push_back({codes.front().authority, std::string(part)});
         } else {
             std::string_view code = part.substr(colon + 1);
-            if (code.starts_with(":"))
+            if (code.starts_with(":")) {
                 code.remove_prefix(1);
-            if (!isPart(part.substr(0, colon)) || !isPart(code))
+            }
+            if (!isPart(part.substr(0, colon)) || !isPart(code)) {
                 return {};
+            }
             codes.push_back({std::string(part.substr(0, colon)), std::string(code)});
         }
-        if (plus == std::string_view::npos)
+        if (plus == std::string_view::npos) {
             return codes;
+        }
         text.remove_prefix(plus + 1);
     }
 }
@@ -108,15 +117,18 @@ bool HasDefinitionSyntax(std::string_view text) {
 bool CouldBeSystemName(std::string_view text) {
     // The registry's longest names are about a hundred characters.
     constexpr std::size_t longestName = 200;
-    if (text.empty() || text.size() > longestName)
+    if (text.empty() || text.size() > longestName) {
         return false;
+    }
     bool letter = false;
     for (char const ch : text) {
         auto const byte = static_cast<unsigned char>(ch);
-        if (byte < 0x20 || byte == 0x7F)
+        if (byte < 0x20 || byte == 0x7F) {
             return false;
-        if (std::string_view("[]{}\"<>\\=").find(ch) != std::string_view::npos)
+        }
+        if (std::string_view("[]{}\"<>\\=").find(ch) != std::string_view::npos) {
             return false;
+        }
         letter = letter || IsAsciiLetter(ch) || byte >= 0x80;
     }
     return letter;

@@ -61,9 +61,10 @@ crs::CRSPtr SystemNamed(std::string const& name) {
         io::AuthorityFactory::create(ProjRegistry::Instance().Context(), std::string());
     auto const found =
         factory->createObjectsFromName(name, {io::AuthorityFactory::ObjectType::CRS}, false, 2);
-    if (found.empty())
+    if (found.empty()) {
         throw KORException(L"No coordinate system is named '" +
                            shr::Abbreviated(shr::FromUtf8(name)) + L"'.");
+    }
     return std::dynamic_pointer_cast<crs::CRS>(found.front().as_nullable());
 }
 
@@ -73,12 +74,14 @@ crs::CRSPtr SystemNamed(std::string const& name) {
 crs::CRSPtr SystemCoded(std::string const& input, std::vector<AuthorityCode> const& codes) {
     auto const context = ProjRegistry::Instance().Context();
     crs::CRSPtr system;
-    for (AuthorityCode const& part : codes)
+    for (AuthorityCode const& part : codes) {
         system = io::AuthorityFactory::create(context, part.authority)
                      ->createCoordinateReferenceSystem(part.code)
                      .as_nullable();
-    if (codes.size() == 1)
+    }
+    if (codes.size() == 1) {
         return system;
+    }
     return std::dynamic_pointer_cast<crs::CRS>(
         io::createFromUserInput(input, context.as_nullable()).as_nullable());
 }
@@ -86,8 +89,9 @@ crs::CRSPtr SystemCoded(std::string const& input, std::vector<AuthorityCode> con
 /// The system a text of a definition's syntax describes.
 crs::CRSPtr SystemDefined(std::string const& input) {
     std::vector<AuthorityCode> const codes = AuthorityCodes(input);
-    if (!codes.empty())
+    if (!codes.empty()) {
         return SystemCoded(input, codes);
+    }
     return std::dynamic_pointer_cast<crs::CRS>(
         io::createFromUserInput(input, ProjRegistry::Instance().Context().as_nullable())
             .as_nullable());
@@ -101,43 +105,52 @@ bool StripAuthorityTag(std::wstring& name) {
         return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') ||
                (ch >= L'0' && ch <= L'9') || ch == L'_' || ch == L'.' || ch == L'-';
     };
-    if (name.empty() || name.back() != L']')
+    if (name.empty() || name.back() != L']') {
         return false;
+    }
     auto const open = name.rfind(L'[');
     auto const colon = name.find(L':', open == std::wstring::npos ? 0 : open);
     if (open == std::wstring::npos || colon == std::wstring::npos || colon == open + 1 ||
-        colon + 2 >= name.size())
+        colon + 2 >= name.size()) {
         return false;
+    }
     wchar_t const first = name[open + 1];
-    if (!((first >= L'A' && first <= L'Z') || (first >= L'a' && first <= L'z')))
+    if (!((first >= L'A' && first <= L'Z') || (first >= L'a' && first <= L'z'))) {
         return false;
-    for (std::size_t i = open + 1; i + 1 < name.size(); ++i)
-        if (i != colon && !tagCharacter(name[i]))
+    }
+    for (std::size_t i = open + 1; i + 1 < name.size(); ++i) {
+        if (i != colon && !tagCharacter(name[i])) {
             return false;
+        }
+    }
     std::size_t end = open;
-    while (end > 0 && std::iswspace(static_cast<wint_t>(name[end - 1])))
+    while (end > 0 && (std::iswspace(static_cast<wint_t>(name[end - 1])) != 0)) {
         --end;
+    }
     name.erase(end);
     return true;
 }
 
 std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned options) {
     std::wstring const trimmed = shr::Trim(std::wstring(text));
-    if (trimmed.empty())
+    if (trimmed.empty()) {
         return nullptr;
+    }
     std::string const input = shr::ToUtf8(NormalisedCode(trimmed));
     // A text of no known syntax is searched for by name in the registry, which is slow;
     // one that cannot be a name is refused before that.
-    if (!HasDefinitionSyntax(input) && !CouldBeSystemName(input))
+    if (!HasDefinitionSyntax(input) && !CouldBeSystemName(input)) {
         throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
                            L"' is no code, well-known text, PROJ string, PROJJSON or system "
                            L"name.");
+    }
     std::unique_ptr<CSDef> definition;
     try {
         auto const system = HasDefinitionSyntax(input) ? SystemDefined(input) : SystemNamed(input);
-        if (!system)
+        if (!system) {
             throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
                                L"' does not describe a coordinate system.");
+        }
         definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
         // A registry system written out without its code (a .prj, most WKT1) is still
         // that system: it is searched and described by its code.
@@ -156,13 +169,14 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
         throw KORException(L"The definition '" + shr::Abbreviated(trimmed) + L"' cannot be read: " +
                            shr::Abbreviated(shr::FromUtf8(error.what()), reasonLimit));
     }
-    if (options & CreateCategorizedName) {
+    if ((options & CreateCategorizedName) != 0u) {
         auto const* referenced = dynamic_cast<KORDef const*>(definition.get());
-        int const position = referenced && referenced->GetPOSC() > 0
+        int const position = (referenced != nullptr) && referenced->GetPOSC() > 0
                                  ? KORKnownSystemsList.FindByPOSC(referenced->GetPOSC())
                                  : -1;
-        if (position >= 0)
+        if (position >= 0) {
             definition->SetName(KORKnownSystemsList.EnumName(position));
+        }
     }
     return definition;
 }
@@ -185,8 +199,9 @@ std::wstring ExportDefinition(CSDef const& definition, DefinitionFormat format) 
                 io::WKTFormatter::create(io::WKTFormatter::Convention::WKT1_ESRI, context).get()));
         case DefinitionFormat::PROJString: {
             auto const* exportable = dynamic_cast<io::IPROJStringExportable const*>(system.get());
-            if (!exportable)
+            if (exportable == nullptr) {
                 break;
+            }
             return shr::FromUtf8(exportable->exportToPROJString(
                 io::PROJStringFormatter::create(io::PROJStringFormatter::Convention::PROJ_5,
                                                 context)
@@ -205,13 +220,16 @@ std::wstring ExportDefinition(CSDef const& definition, DefinitionFormat format) 
 
 int IdentifyEPSGCode(CSDef const& definition) {
     auto const* referenced = dynamic_cast<KORDef const*>(&definition);
-    if (!referenced)
+    if (referenced == nullptr) {
         return 0;
-    if (referenced->GetPOSC() > 0)
+    }
+    if (referenced->GetPOSC() > 0) {
         return referenced->GetPOSC();
+    }
     std::wstring reason;
-    if (!referenced->Check(reason))
+    if (!referenced->Check(reason)) {
         return 0;
+    }
     auto const system = ProjConversion::ToProj(definition, false);
     try {
         // Only a match the registry calls certain (equivalent, not merely alike in
@@ -222,8 +240,9 @@ int IdentifyEPSGCode(CSDef const& definition) {
                 candidate->isEquivalentTo(
                     system.get(),
                     osgeo::proj::util::IComparable::Criterion::EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS,
-                    ProjRegistry::Instance().Context().as_nullable()))
+                    ProjRegistry::Instance().Context().as_nullable())) {
                 return candidate->getEPSGCode();
+            }
         }
     } catch (std::exception const&) {
         // Identification is a courtesy; a registry that cannot answer gives no code.

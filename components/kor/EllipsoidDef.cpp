@@ -78,13 +78,15 @@ bool EllipsoidDef::CheckParameters(std::wstring& reason) const {
 
 bool EllipsoidDef::CompareParameters(EllipsoidDef const& other, std::wstring* difference) const {
     if (NearlyEqual(m_majorRadius, other.m_majorRadius) &&
-        NearlyEqual(m_flattening, other.m_flattening))
+        NearlyEqual(m_flattening, other.m_flattening)) {
         return true;
-    if (difference)
+    }
+    if (difference != nullptr) {
         *difference = L"ellipsoid: a = " + FormatNumber(m_majorRadius) + L", f = " +
                       FormatNumber(m_flattening) + L" against a = " +
                       FormatNumber(other.m_majorRadius) + L", f = " +
                       FormatNumber(other.m_flattening);
+    }
     return false;
 }
 

@@ -27,28 +27,33 @@ int EllipsoidList::Count() const {
 bool EllipsoidList::Enum(int index, EllipsoidDef& ellipsoid) const {
     auto const& entries = *Current().entries;
     int const entry = index - PlaceholderCount;
-    if (entry < 0 || entry >= static_cast<int>(entries.size()))
+    if (entry < 0 || entry >= static_cast<int>(entries.size())) {
         return false;
+    }
     ellipsoid = entries[entry];
     return true;
 }
 
 wchar_t const* EllipsoidList::EnumName(int index) const {
-    if (index >= 0 && index < PlaceholderCount)
+    if (index >= 0 && index < PlaceholderCount) {
         return PlaceholderNames[index];
+    }
     auto const& entries = *Current().entries;
     int const entry = index - PlaceholderCount;
-    if (entry < 0 || entry >= static_cast<int>(entries.size()))
+    if (entry < 0 || entry >= static_cast<int>(entries.size())) {
         return nullptr;
-    return entries[entry].GetName() ? entries[entry].GetName() : L"";
+    }
+    return entries[entry].GetName() != nullptr ? entries[entry].GetName() : L"";
 }
 
 int EllipsoidList::FindByName(std::wstring_view name, EllipsoidDef* copy) const {
     for (int index = 0; index < Count(); ++index) {
-        if (name != EnumName(index))
+        if (name != EnumName(index)) {
             continue;
-        if (copy)
+        }
+        if (copy != nullptr) {
             Enum(index, *copy);
+        }
         return index;
     }
     return -1;
@@ -56,9 +61,11 @@ int EllipsoidList::FindByName(std::wstring_view name, EllipsoidDef* copy) const 
 
 int EllipsoidList::FindByPOSCNumber(int code) const {
     auto const& entries = *Current().entries;
-    for (std::size_t entry = 0; code > 0 && entry < entries.size(); ++entry)
-        if (entries[entry].GetPOSCNumber() == code)
+    for (std::size_t entry = 0; code > 0 && entry < entries.size(); ++entry) {
+        if (entries[entry].GetPOSCNumber() == code) {
             return static_cast<int>(entry) + PlaceholderCount;
+        }
+    }
     return -1;
 }
 

@@ -9,16 +9,18 @@ void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring areaName) {
     KnownSystem entry;
     entry.name = definition.GetName();
     entry.type = definition.Type();
-    if (auto const* referenced = dynamic_cast<KORDef const*>(&definition))
+    if (auto const* referenced = dynamic_cast<KORDef const*>(&definition)) {
         entry.code = referenced->GetPOSC();
+    }
     entry.areaName = std::move(areaName);
     m_systems.push_back(std::move(entry));
     m_definitions.push_back(definition.Clone());
 }
 
 std::unique_ptr<CSDef> FixedCatalogue::BuildSystem(std::size_t index) {
-    if (index >= m_definitions.size())
+    if (index >= m_definitions.size()) {
         throw KORException(L"No known system at position " + std::to_wstring(index) + L".");
+    }
     return m_definitions[index]->Clone();
 }
 
@@ -28,8 +30,9 @@ void FixedCatalogue::AddDatum(DatumDef const& datum) {
 }
 
 DatumDef FixedCatalogue::BuildDatum(std::size_t index) {
-    if (index >= m_datums.size())
+    if (index >= m_datums.size()) {
         throw KORException(L"No known datum at position " + std::to_wstring(index) + L".");
+    }
     return m_datums[index];
 }
 

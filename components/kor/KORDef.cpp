@@ -13,17 +13,19 @@ std::unique_ptr<CSDef> KORDef::Clone() const {
 }
 
 void KORDef::SetDatum(DatumDef const* datum) {
-    if (datum)
+    if (datum != nullptr) {
         m_datum = *datum;
-    else
+    } else {
         m_datum.reset();
+    }
 }
 
 void KORDef::SetProjection(ProjectionDef const* projection) {
-    if (projection)
+    if (projection != nullptr) {
         m_projection = *projection;
-    else
+    } else {
         m_projection.reset();
+    }
 }
 
 bool KORDef::IsGeographic() const {
@@ -31,8 +33,9 @@ bool KORDef::IsGeographic() const {
 }
 
 EllipsoidDef const* KORDef::GetEllipsoid() const {
-    if (m_datum && m_datum->GetEllipsoid())
+    if (m_datum && (m_datum->GetEllipsoid() != nullptr)) {
         return m_datum->GetEllipsoid();
+    }
     return m_projection ? m_projection->GetEllipsoid() : nullptr;
 }
 
@@ -41,32 +44,38 @@ bool KORDef::Check(std::wstring& reason) const {
         reason = L"The coordinate system has no datum.";
         return false;
     }
-    if (m_datum->CheckParameters(reason) != 0)
+    if (m_datum->CheckParameters(reason) != 0) {
         return false;
+    }
     if (m_projection && m_projection->GetMethod() != methods::NotSet &&
-        m_projection->CheckParameters(reason) != 0)
+        m_projection->CheckParameters(reason) != 0) {
         return false;
-    if (auto const* warp = GetWarp(); warp && warp->CheckParameters(reason) != 0)
+    }
+    if (auto const* warp = GetWarp(); (warp != nullptr) && warp->CheckParameters(reason) != 0) {
         return false;
+    }
     return true;
 }
 
 double KORDef::GetLinearScale() const {
     double unitsPerMeter = 0.0;
-    if (IsGeographic() || !m_projection->GetParameter(ProjectionDef::LinearUnit, unitsPerMeter))
+    if (IsGeographic() || !m_projection->GetParameter(ProjectionDef::LinearUnit, unitsPerMeter)) {
         return 0.0;
+    }
     return unitsPerMeter;
 }
 
 bool KORDef::CompareContents(CSDef const& other, std::wstring* difference) const {
     auto const& that = static_cast<KORDef const&>(other);
     if (m_datum.has_value() != that.m_datum.has_value()) {
-        if (difference)
+        if (difference != nullptr) {
             *difference = L"only one system has a datum";
+        }
         return false;
     }
-    if (m_datum && !m_datum->CompareParameters(*that.m_datum, difference))
+    if (m_datum && !m_datum->CompareParameters(*that.m_datum, difference)) {
         return false;
+    }
     ProjectionDef const geographic(ProjectionDef::GeographicMethod);
     ProjectionDef const& mine = m_projection ? *m_projection : geographic;
     ProjectionDef const& theirs = that.m_projection ? *that.m_projection : geographic;

@@ -26,8 +26,9 @@ void InstallKnownCatalogue(std::shared_ptr<KnownCatalogue> catalogue) {
 
 KnownCatalogue& CurrentKnownCatalogue() {
     auto& installed = TheInstalled();
-    if (installed.catalogue)
+    if (installed.catalogue) {
         return *installed.catalogue;
+    }
     return RegistryCatalogue::Instance();
 }
 

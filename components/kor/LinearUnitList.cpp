@@ -33,36 +33,39 @@ KnownLinearUnit const* At(std::vector<KnownLinearUnit> const& entries, int index
 
 wchar_t const* LinearUnitList::EnumName(int index) const {
     auto const* unit = At(*Current().entries, index);
-    return unit ? unit->name.c_str() : nullptr;
+    return unit != nullptr ? unit->name.c_str() : nullptr;
 }
 
 wchar_t const* LinearUnitList::EnumNamePlural(int index) const {
     auto const* unit = At(*Current().entries, index);
-    return unit ? unit->plural.c_str() : nullptr;
+    return unit != nullptr ? unit->plural.c_str() : nullptr;
 }
 
 double LinearUnitList::EnumDivider(int index) const {
     auto const* unit = At(*Current().entries, index);
-    return unit ? unit->divider : 0.0;
+    return unit != nullptr ? unit->divider : 0.0;
 }
 
 int LinearUnitList::EnumPOSCNumber(int index) const {
     auto const* unit = At(*Current().entries, index);
-    return unit ? unit->code : 0;
+    return unit != nullptr ? unit->code : 0;
 }
 
 int LinearUnitList::FindByName(std::wstring_view name) const {
     auto const& entries = *Current().entries;
-    for (std::size_t index = 0; index < entries.size(); ++index)
+    for (std::size_t index = 0; index < entries.size(); ++index) {
         if (EqualIgnoringCase(entries[index].name, name) ||
-            EqualIgnoringCase(entries[index].plural, name))
+            EqualIgnoringCase(entries[index].plural, name)) {
             return static_cast<int>(index);
+        }
+    }
     return -1;
 }
 
 int LinearUnitList::FindByDivider(double divider, double tolerance) const {
-    if (!(divider > 0.0) || !std::isfinite(divider))
+    if (!(divider > 0.0) || !std::isfinite(divider)) {
         return -1;
+    }
     // Several units lie close together (the international and the US survey foot differ
     // by two parts per million), so the closest one wins, not the first in the list.
     auto const& entries = *Current().entries;

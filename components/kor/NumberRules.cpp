@@ -15,11 +15,14 @@ std::wstring FormatNumber(double value) {
 namespace kor {
 
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size())
+    if (a.size() != b.size()) {
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i])))
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) {
             return false;
+        }
+    }
     return true;
 }
 
@@ -30,17 +33,20 @@ namespace kor {
 int ParseAuthorityCode(std::wstring const& text) {
     std::wstring_view rest = text;
     auto const skipBlanks = [&rest] {
-        while (!rest.empty() && std::iswspace(static_cast<wint_t>(rest.front())))
+        while (!rest.empty() && (std::iswspace(static_cast<wint_t>(rest.front())) != 0)) {
             rest.remove_prefix(1);
+        }
     };
     skipBlanks();
     if (rest.size() >= 4 && EqualIgnoringCase(rest.substr(0, 4), L"epsg")) {
         rest.remove_prefix(4);
         skipBlanks();
-        if (rest.empty() || rest.front() != L':')
+        if (rest.empty() || rest.front() != L':') {
             return 0;
-        while (!rest.empty() && rest.front() == L':')
+        }
+        while (!rest.empty() && rest.front() == L':') {
             rest.remove_prefix(1);
+        }
         skipBlanks();
     }
     int code = 0;

@@ -11,20 +11,24 @@ namespace kor {
 inline constexpr double ParameterTolerance = 1e-12;
 
 inline bool NearlyEqual(double a, double b, double tolerance = ParameterTolerance) {
-    if (a == b)
+    if (a == b) {
         return true;
-    if (!std::isfinite(a) || !std::isfinite(b))
+    }
+    if (!std::isfinite(a) || !std::isfinite(b)) {
         return false;
+    }
     double const scale = std::fmax(1.0, std::fmax(std::fabs(a), std::fabs(b)));
     return std::fabs(a - b) <= tolerance * scale;
 }
 
 /// Angles that differ by whole turns are the same angle.
 inline bool NearlyEqualAngle(double a, double b) {
-    if (NearlyEqual(a, b))
+    if (NearlyEqual(a, b)) {
         return true;
-    if (!std::isfinite(a) || !std::isfinite(b))
+    }
+    if (!std::isfinite(a) || !std::isfinite(b)) {
         return false;
+    }
     double const turns = std::remainder(a - b, 360.0);
     return std::fabs(turns) <= ParameterTolerance * 360.0;
 }

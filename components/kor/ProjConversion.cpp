@@ -50,8 +50,9 @@ util::PropertyMap Properties(std::string const& name, int epsgCode = 0) {
 
 /// The datum, or the ensemble that stands for it (WGS 84 and ETRS89 are ensembles).
 common::IdentifiedObject const& DatumObject(crs::GeodeticCRS const& geodetic) {
-    if (auto const& frame = geodetic.datum())
+    if (auto const& frame = geodetic.datum()) {
         return *frame;
+    }
     return *geodetic.datumEnsemble();
 }
 
@@ -65,8 +66,10 @@ struct Shift {
 
 int TargetOf(crs::CRS const& hub) {
     int code = hub.getEPSGCode();
-    if (auto const* geodetic = dynamic_cast<crs::GeodeticCRS const*>(&hub); geodetic && code == 0)
+    if (auto const* geodetic = dynamic_cast<crs::GeodeticCRS const*>(&hub);
+        (geodetic != nullptr) && code == 0) {
         code = DatumObject(*geodetic).getEPSGCode();
+    }
     for (int target = 1; DatumDef::TargetToName(target) != nullptr; ++target) {
         if (code == DatumDef::TargetToGeographicCode(target) ||
             code == DatumDef::TargetToDatumCode(target)) {
@@ -98,8 +101,9 @@ std::optional<Shift> ShiftOf(operation::Transformation const& transformation, cr
         return std::nullopt;
     }
     shift.target = TargetOf(hub);
-    if (shift.target == 0)
+    if (shift.target == 0) {
         return std::nullopt;
+    }
     static constexpr std::array<int, 7> codes{
         EPSG_CODE_PARAMETER_X_AXIS_TRANSLATION, EPSG_CODE_PARAMETER_Y_AXIS_TRANSLATION,
         EPSG_CODE_PARAMETER_Z_AXIS_TRANSLATION, EPSG_CODE_PARAMETER_X_AXIS_ROTATION,
@@ -108,20 +112,22 @@ std::optional<Shift> ShiftOf(operation::Transformation const& transformation, cr
     int const count = shift.method == DatumDef::MethodGeocentricTranslation ? 3 : 7;
     for (int i = 0; i < count; ++i) {
         auto const& value = transformation.parameterValue(std::string(), codes[i]);
-        if (!value || value->type() != operation::ParameterValue::Type::MEASURE)
+        if (!value || value->type() != operation::ParameterValue::Type::MEASURE) {
             return std::nullopt;
+        }
         auto const& measure = value->value();
-        if (i < 3)
+        if (i < 3) {
             shift.values[i] = measure.getSIValue();
-        else if (i < 6)
+        } else if (i < 6) {
             shift.values[i] = measure.convertToUnit(common::UnitOfMeasure::ARC_SECOND) *
                               (negateRotations ? -1.0 : 1.0);
-        else
+        } else {
             // Written as a factor (1.0000002263) the difference keeps only about ten
             // digits; rounding to 1e-9 ppm gives back the number that was written.
             shift.values[i] =
                 std::round(measure.convertToUnit(common::UnitOfMeasure::PARTS_PER_MILLION) * 1e9) /
                 1e9;
+        }
     }
     return shift;
 }
@@ -129,15 +135,18 @@ std::optional<Shift> ShiftOf(operation::Transformation const& transformation, cr
 double ExtentArea(operation::CoordinateOperation const& candidate) {
     for (auto const& domain : candidate.domains()) {
         auto const& extent = domain->domainOfValidity();
-        if (!extent)
+        if (!extent) {
             continue;
+        }
         for (auto const& element : extent->geographicElements()) {
             auto const* box = dynamic_cast<metadata::GeographicBoundingBox const*>(element.get());
-            if (!box)
+            if (box == nullptr) {
                 continue;
+            }
             double width = box->eastBoundLongitude() - box->westBoundLongitude();
-            if (width < 0)
+            if (width < 0) {
                 width += 360.0;
+            }
             return width * (box->northBoundLatitude() - box->southBoundLatitude());
         }
     }
@@ -149,10 +158,12 @@ double ExtentArea(operation::CoordinateOperation const& candidate) {
 std::optional<Shift> RegistryShift(int geographicCode) {
     static std::map<int, std::optional<Shift>> cache;
     int const wgs84 = DatumDef::TargetToGeographicCode(DatumDef::TargetWGS84);
-    if (geographicCode <= 0 || geographicCode == wgs84)
+    if (geographicCode <= 0 || geographicCode == wgs84) {
         return std::nullopt;
-    if (auto const found = cache.find(geographicCode); found != cache.end())
+    }
+    if (auto const found = cache.find(geographicCode); found != cache.end()) {
         return found->second;
+    }
     std::optional<Shift> best;
     try {
         auto const factory = ProjRegistry::Instance().Epsg();
@@ -162,8 +173,9 @@ std::optional<Shift> RegistryShift(int geographicCode) {
                  false, true, true)) {
             auto const* transformation =
                 dynamic_cast<operation::Transformation const*>(candidate.get());
-            if (!transformation)
+            if (transformation == nullptr) {
                 continue;
+            }
             auto shift = ShiftOf(*transformation, *crs::GeographicCRS::EPSG_4326);
             double const area = ExtentArea(*candidate);
             if (shift && area > bestArea) {
@@ -184,8 +196,9 @@ void ApplyShift(DatumDef& datum, Shift const& shift) {
     datum.SetParameter(DatumDef::Target, shift.target);
     int id = DatumDef::DeltaX;
     for (double value : shift.values) {
-        if (DatumDef::MethodUsesParameter(shift.method, id))
+        if (DatumDef::MethodUsesParameter(shift.method, id)) {
             datum.SetParameter(id, value);
+        }
         ++id;
     }
 }
@@ -229,11 +242,13 @@ int PolarAxisOrder(cs::CoordinateSystem const& system) {
     auto const& axes = system.axisList();
     std::string const direction = axes[0]->direction().toString();
     if (!axes[0]->meridian() || !axes[1]->meridian() ||
-        direction != axes[1]->direction().toString())
+        direction != axes[1]->direction().toString()) {
         return 0;
+    }
     bool const northPole = direction == "south";
-    if (!northPole && direction != "north")
+    if (!northPole && direction != "north") {
         return 0;
+    }
     double const first =
         axes[0]->meridian()->longitude().convertToUnit(common::UnitOfMeasure::DEGREE);
     double const second =
@@ -242,21 +257,25 @@ int PolarAxisOrder(cs::CoordinateSystem const& system) {
     // axes at all and PROJ gives it the Greenwich-based polar axes. Only the quarter turn
     // between the two axes is information, so that is what identifies the order.
     double const quarterTurn = northPole ? 90.0 : -90.0;
-    if (SameLongitude(second - first, quarterTurn))
+    if (SameLongitude(second - first, quarterTurn)) {
         return northPole ? ProjectionDef::AxisNorthPoleEastNorth
                          : ProjectionDef::AxisSouthPoleEastNorth;
-    if (SameLongitude(first - second, quarterTurn))
+    }
+    if (SameLongitude(first - second, quarterTurn)) {
         return northPole ? ProjectionDef::AxisNorthPoleNorthEast
                          : ProjectionDef::AxisSouthPoleNorthEast;
+    }
     return 0;
 }
 
 int AxisOrderOf(cs::CoordinateSystem const& system) {
     auto const& axes = system.axisList();
-    if (axes.size() != 2)
+    if (axes.size() != 2) {
         return 0;
-    if (axes[0]->meridian() || axes[1]->meridian())
+    }
+    if (axes[0]->meridian() || axes[1]->meridian()) {
         return PolarAxisOrder(system);
+    }
     std::string const pair =
         axes[0]->direction().toString() + "," + axes[1]->direction().toString();
     static std::map<std::string, int> const orders{
@@ -269,8 +288,9 @@ int AxisOrderOf(cs::CoordinateSystem const& system) {
 }
 
 ProjectionMethod MethodOf(operation::OperationMethod const& method) {
-    if (auto const byCode = ProjectionDef::EPSGCodeToMethod(method.getEPSGCode()); byCode != 0)
+    if (auto const byCode = ProjectionDef::EPSGCodeToMethod(method.getEPSGCode()); byCode != 0) {
         return byCode;
+    }
     // Methods read from text without codes are known by their EPSG names.
     ProjectionMethod const byName = ProjectionDef::NameToMethod(shr::FromUtf8(method.nameStr()));
     return byName == ProjectionDef::GeographicMethod ? 0 : byName;
@@ -279,28 +299,33 @@ ProjectionMethod MethodOf(operation::OperationMethod const& method) {
 /// The value in `unit`, untouched when it is already in that unit, so that 15° read
 /// from the registry stays exactly 15 rather than passing through radians.
 double InUnit(common::Measure const& measure, common::UnitOfMeasure const& unit) {
-    if (measure.unit() == unit)
+    if (measure.unit() == unit) {
         return measure.value();
+    }
     return measure.convertToUnit(unit);
 }
 
 /// Units per degree of a geographic system's coordinates: 1 for degrees.
 double AngularUnitOf(crs::GeodeticCRS const& geodetic) {
     auto const& unit = geodetic.coordinateSystem()->axisList()[0]->unit();
-    if (unit == common::UnitOfMeasure::DEGREE)
+    if (unit == common::UnitOfMeasure::DEGREE) {
         return 1.0;
+    }
     double const toRadians = unit.conversionToSI();
-    if (!(toRadians > 0.0) || unit.type() != common::UnitOfMeasure::Type::ANGULAR)
+    if (!(toRadians > 0.0) || unit.type() != common::UnitOfMeasure::Type::ANGULAR) {
         throw KORException(L"The angular unit '" + shr::FromUtf8(unit.name()) +
                            L"' has no known size.");
+    }
     return common::UnitOfMeasure::DEGREE.conversionToSI() / toRadians;
 }
 
 common::UnitOfMeasure AngularUnit(double unitsPerDegree) {
-    if (unitsPerDegree == 1.0)
+    if (unitsPerDegree == 1.0) {
         return common::UnitOfMeasure::DEGREE;
-    if (std::fabs(unitsPerDegree - 400.0 / 360.0) < 1e-12)
+    }
+    if (std::fabs(unitsPerDegree - 400.0 / 360.0) < 1e-12) {
         return common::UnitOfMeasure::GRAD;
+    }
     return common::UnitOfMeasure("unknown",
                                  common::UnitOfMeasure::DEGREE.conversionToSI() / unitsPerDegree,
                                  common::UnitOfMeasure::Type::ANGULAR);
@@ -310,19 +335,22 @@ ProjectionDef ProjectionFromProj(crs::ProjectedCRS const& projected,
                                  EllipsoidDef const& ellipsoid) {
     auto const& conversion = projected.derivingConversion();
     ProjectionMethod const method = MethodOf(*conversion->method());
-    if (method == methods::NotSet)
+    if (method == methods::NotSet) {
         throw KORException(L"The projection method '" +
                            shr::FromUtf8(conversion->method()->nameStr()) + L"' is not supported.");
+    }
     ProjectionDef projection;
     projection.SetMethod(method);
     for (int id : FindProjectionMethod(method)->parameters) {
         auto const* info = FindProjectionParameter(id);
-        if (info->epsgCode == 0)
+        if (info->epsgCode == 0) {
             continue;
+        }
         auto const& value = conversion->parameterValue(shr::ToUtf8(info->name), info->epsgCode);
-        if (!value || value->type() != operation::ParameterValue::Type::MEASURE)
+        if (!value || value->type() != operation::ParameterValue::Type::MEASURE) {
             throw KORException(std::wstring(L"The projection parameter '") + info->name +
                                L"' is missing.");
+        }
         auto const& measure = value->value();
         switch (info->kind) {
         case ParameterKind::Latitude:
@@ -339,15 +367,17 @@ ProjectionDef ProjectionFromProj(crs::ProjectedCRS const& projected,
         }
     }
     int const order = AxisOrderOf(*projected.coordinateSystem());
-    if (order == 0)
+    if (order == 0) {
         throw KORException(L"The axes of '" + shr::FromUtf8(projected.nameStr()) +
                            L"' are not supported (only plain easting, northing, westing and "
                            L"southing axes are).");
+    }
     projection.SetParameter(ProjectionDef::AxisOrder, order);
     double const toMeters = projected.coordinateSystem()->axisList()[0]->unit().conversionToSI();
-    if (!(toMeters > 0.0))
+    if (!(toMeters > 0.0)) {
         throw KORException(L"The linear unit of '" + shr::FromUtf8(projected.nameStr()) +
                            L"' has no known length.");
+    }
     projection.SetParameter(ProjectionDef::LinearUnit, 1.0 / toMeters);
     projection.SetParameter(ProjectionDef::Ellipsoid, ellipsoid);
     return projection;
@@ -360,8 +390,9 @@ crs::CRSPtr Unwrap(crs::CRSPtr current, std::optional<Shift>& shift) {
             current = bound->baseCRS().as_nullable();
         } else if (auto const* compound = dynamic_cast<crs::CompoundCRS const*>(current.get())) {
             auto const& parts = compound->componentReferenceSystems();
-            if (parts.empty())
+            if (parts.empty()) {
                 return nullptr;
+            }
             current = parts.front().as_nullable();
         } else {
             return current;
@@ -373,31 +404,35 @@ crs::CRSPtr Unwrap(crs::CRSPtr current, std::optional<Shift>& shift) {
 // ----- to PROJ -------------------------------------------------------------------
 
 std::string PlainName(std::wstring name) {
-    if (auto const bar = name.rfind(L'|'); bar != std::wstring::npos)
+    if (auto const bar = name.rfind(L'|'); bar != std::wstring::npos) {
         name.erase(0, bar + 1);
+    }
     StripAuthorityTag(name);
     return shr::ToUtf8(name.empty() ? std::wstring(L"unnamed") : name);
 }
 
 datum::EllipsoidNNPtr MakeEllipsoid(EllipsoidDef const& ellipsoid) {
     auto const properties =
-        Properties(ellipsoid.GetName() ? shr::ToUtf8(ellipsoid.GetName()) : "unknown",
+        Properties(ellipsoid.GetName() != nullptr ? shr::ToUtf8(ellipsoid.GetName()) : "unknown",
                    ellipsoid.GetPOSCNumber());
-    if (ellipsoid.GetFlattening() <= 0.0)
+    if (ellipsoid.GetFlattening() <= 0.0) {
         return datum::Ellipsoid::createSphere(properties,
                                               common::Length(ellipsoid.GetMajorRadius()));
+    }
     return datum::Ellipsoid::createFlattenedSphere(properties,
                                                    common::Length(ellipsoid.GetMajorRadius()),
                                                    common::Scale(1.0 / ellipsoid.GetFlattening()));
 }
 
 datum::PrimeMeridianNNPtr MakePrimeMeridian(double longitude) {
-    if (longitude == 0.0)
+    if (longitude == 0.0) {
         return datum::PrimeMeridian::GREENWICH;
+    }
     MeridianInfo meridian;
     int const known = KORKnownMeridiansList.FindByLongitude(longitude, 1e-9);
-    if (known >= 0)
+    if (known >= 0) {
         KORKnownMeridiansList.Enum(known, meridian);
+    }
     return datum::PrimeMeridian::create(
         Properties(known >= 0 ? shr::ToUtf8(meridian.GetName()) : "unknown",
                    meridian.GetPOSCNumber()),
@@ -420,8 +455,9 @@ std::string GeographicName(DatumDef const& datum) {
 }
 
 common::UnitOfMeasure LinearUnit(double unitsPerMeter) {
-    if (unitsPerMeter == 1.0)
+    if (unitsPerMeter == 1.0) {
         return common::UnitOfMeasure::METRE;
+    }
     int const known = KORKnownLinearUnitsList.FindByDivider(unitsPerMeter, 1e-12 * unitsPerMeter);
     int const code = known >= 0 ? KORKnownLinearUnitsList.EnumPOSCNumber(known) : 0;
     if (code > 0) {
@@ -469,10 +505,11 @@ cs::CartesianCSNNPtr MakeCartesian(int order, common::UnitOfMeasure const& unit,
                                                        {southPoleNorth, southPoleEast}}};
     auto const make = [&](Axis const& axis) {
         cs::MeridianPtr meridian;
-        if (!std::isnan(axis.meridian))
+        if (!std::isnan(axis.meridian)) {
             meridian = cs::Meridian::create(
                            common::Angle(NormalisedLongitude(centralLongitude + axis.meridian)))
                            .as_nullable();
+        }
         return cs::CoordinateSystemAxis::create(Properties(axis.name), axis.abbreviation,
                                                 *axis.direction, unit, meridian);
     };
@@ -487,8 +524,9 @@ operation::ConversionNNPtr MakeConversion(ProjectionDef const& projection,
     std::vector<operation::ParameterValueNNPtr> values;
     for (int id : method->parameters) {
         auto const* info = FindProjectionParameter(id);
-        if (info->epsgCode == 0)
+        if (info->epsgCode == 0) {
             continue;
+        }
         double value = 0.0;
         projection.GetParameter(id, value);
         parameters.push_back(operation::OperationParameter::create(
@@ -515,17 +553,21 @@ operation::ConversionNNPtr MakeConversion(ProjectionDef const& projection,
 crs::CRSNNPtr WithShift(crs::CRSNNPtr const& system, crs::GeographicCRSNNPtr const& base,
                         DatumDef const& datum) {
     DatumMethod const method = datum.GetMethod();
-    if (method != DatumDef::MethodGeocentricTranslation && method != DatumDef::MethodSevenParameter)
+    if (method != DatumDef::MethodGeocentricTranslation &&
+        method != DatumDef::MethodSevenParameter) {
         return system;
+    }
     int target = 0;
     datum.GetParameter(DatumDef::Target, target);
     crs::CRSNNPtr hub = crs::GeographicCRS::EPSG_4326;
-    if (target != DatumDef::TargetWGS84)
+    if (target != DatumDef::TargetWGS84) {
         hub = ProjRegistry::Instance().Epsg()->createGeographicCRS(
             std::to_string(DatumDef::TargetToGeographicCode(target)));
+    }
     std::array<double, 7> v{};
-    for (int id = DatumDef::DeltaX; id <= DatumDef::ScaleDifference; ++id)
+    for (int id = DatumDef::DeltaX; id <= DatumDef::ScaleDifference; ++id) {
         datum.GetParameter(id, v[static_cast<std::size_t>(id - DatumDef::DeltaX)]);
+    }
     auto const properties = Properties(base->nameStr() + " to " + hub->nameStr());
     auto const transformation =
         method == DatumDef::MethodGeocentricTranslation
@@ -543,38 +585,45 @@ std::unique_ptr<CSDef> ProjConversion::FromProj(crs::CRSNNPtr const& input, bool
     crs::CRSPtr const current = Unwrap(input.as_nullable(), shift);
     auto const* geographic = dynamic_cast<crs::GeographicCRS const*>(current.get());
     auto const* projected = dynamic_cast<crs::ProjectedCRS const*>(current.get());
-    if (!geographic && !projected)
+    if ((geographic == nullptr) && (projected == nullptr)) {
         throw KORException(L"'" + shr::FromUtf8(input->nameStr()) +
                            L"' is neither a geographic nor a projected coordinate system.");
+    }
     crs::GeodeticCRS const* geodetic = geographic;
-    if (projected) {
+    if (projected != nullptr) {
         geodetic = projected->baseCRS().get();
-        if (!dynamic_cast<crs::GeographicCRS const*>(geodetic))
+        if (dynamic_cast<crs::GeographicCRS const*>(geodetic) == nullptr) {
             throw KORException(L"The base of '" + shr::FromUtf8(projected->nameStr()) +
                                L"' is not a geographic system.");
+        }
     }
     int const geographicCode = geodetic->getEPSGCode();
     DatumDef datum = DatumOf(*geodetic, geographicCode);
-    if (!shift && registryShift)
+    if (!shift && registryShift) {
         shift = RegistryShift(geographicCode);
-    if (shift)
+    }
+    if (shift) {
         ApplyShift(datum, *shift);
+    }
 
     auto definition = std::make_unique<KORDef>();
     int code = input->getEPSGCode();
-    if (code == 0)
+    if (code == 0) {
         code = current->getEPSGCode();
+    }
     definition->SetPOSC(code);
     std::wstring name = shr::FromUtf8(current->nameStr());
-    if (code > 0)
+    if (code > 0) {
         name += L" [EPSG:" + std::to_wstring(code) + L"]";
+    }
     definition->SetName(name);
     definition->SetDatum(&datum);
     ProjectionDef projection(ProjectionDef::GeographicMethod);
-    if (projected)
+    if (projected != nullptr) {
         projection = ProjectionFromProj(*projected, *datum.GetEllipsoid());
-    else
+    } else {
         projection.SetParameter(ProjectionDef::Ellipsoid, *datum.GetEllipsoid());
+    }
     projection.SetParameter(ProjectionDef::AngularUnit, AngularUnitOf(*geodetic));
     definition->SetProjection(&projection);
     return definition;
@@ -582,13 +631,15 @@ std::unique_ptr<CSDef> ProjConversion::FromProj(crs::CRSNNPtr const& input, bool
 
 crs::CRSNNPtr ProjConversion::ToProj(CSDef const& definition, bool withShift) {
     auto const* referenced = dynamic_cast<KORDef const*>(&definition);
-    if (!referenced)
+    if (referenced == nullptr) {
         throw KORException(L"The local system '" + definition.GetName() +
                            L"' is not tied to the earth, so it has no registry equivalent.");
+    }
     std::wstring reason;
-    if (!referenced->Check(reason))
+    if (!referenced->Check(reason)) {
         throw KORException(L"The coordinate system '" + definition.GetName() + L"' is not valid: " +
                            reason);
+    }
     try {
         DatumDef const& datumDef = *referenced->GetDatum();
         auto const frame = datum::GeodeticReferenceFrame::create(
@@ -601,8 +652,9 @@ crs::CRSNNPtr ProjConversion::ToProj(CSDef const& definition, bool withShift) {
                 return longitude;
             }()));
         double unitsPerDegree = 1.0;
-        if (auto const* projection = referenced->GetProjection())
+        if (auto const* projection = referenced->GetProjection()) {
             projection->GetParameter(ProjectionDef::AngularUnit, unitsPerDegree);
+        }
         auto const ellipsoidal =
             cs::EllipsoidalCS::createLatitudeLongitude(AngularUnit(unitsPerDegree));
         std::string const name = PlainName(definition.GetName());
@@ -637,11 +689,13 @@ DatumDef ProjConversion::RegistryDatum(int datumCode, int geographicCode) {
         auto const geodetic =
             ProjRegistry::Instance().Epsg()->createGeodeticCRS(std::to_string(geographicCode));
         DatumDef datum = DatumOf(*geodetic, geographicCode);
-        if (datum.GetPOSCNumber() != datumCode)
+        if (datum.GetPOSCNumber() != datumCode) {
             throw KORException(L"the geographic system EPSG:" + std::to_wstring(geographicCode) +
                                L" is not on that datum");
-        if (auto const shift = RegistryShift(geographicCode))
+        }
+        if (auto const shift = RegistryShift(geographicCode)) {
             ApplyShift(datum, *shift);
+        }
         return datum;
     } catch (KORException const&) {
         throw;

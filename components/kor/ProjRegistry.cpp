@@ -16,8 +16,9 @@ ProjRegistry& ProjRegistry::Instance() {
 }
 
 void ProjRegistry::Open() {
-    if (m_context)
+    if (m_context) {
         return;
+    }
     try {
         auto context = io::DatabaseContext::create();
         m_epsg = io::AuthorityFactory::create(context, "EPSG").as_nullable();

@@ -332,9 +332,11 @@ std::vector<ProjectionMethodInfo> MakeMethods() {
 } // namespace
 
 ProjectionParameterInfo const* FindProjectionParameter(int id) {
-    for (auto const& info : ParameterTable)
-        if (info.id == id)
+    for (auto const& info : ParameterTable) {
+        if (info.id == id) {
             return &info;
+        }
+    }
     return nullptr;
 }
 
@@ -356,9 +358,11 @@ double ProjectionParameterDefault(ProjectionMethod method, int id) {
 }
 
 ProjectionMethodInfo const* FindProjectionMethod(ProjectionMethod method) {
-    for (auto const& info : ProjectionMethods())
-        if (info.method == method)
+    for (auto const& info : ProjectionMethods()) {
+        if (info.method == method) {
             return &info;
+        }
+    }
     return nullptr;
 }
 

@@ -24,11 +24,14 @@ ProjectionDef::ProjectionDef(ProjectionMethod method)
 void ProjectionDef::SetDefaultParameters() {
     m_values.Clear();
     auto const* info = FindProjectionMethod(m_method);
-    if (!info)
+    if (info == nullptr) {
         return;
-    for (int id : info->parameters)
-        if (id != Ellipsoid)
+    }
+    for (int id : info->parameters) {
+        if (id != Ellipsoid) {
             m_values.Set(id, ParameterDefault(m_method, id));
+        }
+    }
 }
 
 void ProjectionDef::Flush() {
@@ -48,22 +51,25 @@ bool ProjectionDef::GetParameter(int id, int& value) const {
 
 bool ProjectionDef::GetParameter(int id, bool& value) const {
     double number = 0.0;
-    if (!GetParameter(id, number))
+    if (!GetParameter(id, number)) {
         return false;
+    }
     value = number != 0.0;
     return true;
 }
 
 bool ProjectionDef::GetParameter(int id, EllipsoidDef& value) const {
-    if (id != Ellipsoid || !m_ellipsoid)
+    if (id != Ellipsoid || !m_ellipsoid) {
         return false;
+    }
     value = *m_ellipsoid;
     return true;
 }
 
 void ProjectionDef::SetParameter(int id, double value) {
-    if (id != Ellipsoid)
+    if (id != Ellipsoid) {
         m_values.Set(id, value);
+    }
 }
 
 void ProjectionDef::SetParameter(int id, int value) {
@@ -75,8 +81,9 @@ void ProjectionDef::SetParameter(int id, bool value) {
 }
 
 void ProjectionDef::SetParameter(int id, EllipsoidDef const& value) {
-    if (id == Ellipsoid)
+    if (id == Ellipsoid) {
         m_ellipsoid = value;
+    }
 }
 
 void ProjectionDef::SetParameter(int id, ProjectionDef const& other) {
@@ -85,10 +92,11 @@ void ProjectionDef::SetParameter(int id, ProjectionDef const& other) {
         return;
     }
     double value = 0.0;
-    if (other.m_values.Get(id, value))
+    if (other.m_values.Get(id, value)) {
         m_values.Set(id, value);
-    else
+    } else {
         m_values.Erase(id);
+    }
 }
 
 bool ProjectionDef::HasParameter(int id) const {
@@ -97,11 +105,14 @@ bool ProjectionDef::HasParameter(int id) const {
 
 bool ProjectionDef::UsesParameter(int id) const {
     auto const* info = FindProjectionMethod(m_method);
-    if (!info)
+    if (info == nullptr) {
         return false;
-    for (int used : info->parameters)
-        if (used == id)
+    }
+    for (int used : info->parameters) {
+        if (used == id) {
             return true;
+        }
+    }
     return false;
 }
 
@@ -114,15 +125,16 @@ std::vector<std::pair<int, std::wstring>> ProjectionDef::GetWellKnownNames() con
 }
 
 void ProjectionDef::SetWellKnownName(int id, std::wstring const& name) {
-    if (name.empty())
+    if (name.empty()) {
         m_wellKnownNames.erase(id);
-    else
+    } else {
         m_wellKnownNames[id] = name;
+    }
 }
 
 int ProjectionDef::CheckParameters(std::wstring& reason) const {
     auto const* info = FindProjectionMethod(m_method);
-    if (!info) {
+    if (info == nullptr) {
         reason = L"The projection method (" + std::to_wstring(m_method) +
                  L") is not one of the known methods.";
         return -1;
@@ -131,8 +143,9 @@ int ProjectionDef::CheckParameters(std::wstring& reason) const {
         if (id == Ellipsoid) {
             // The ellipsoid comes from the datum when the system is put together, so a
             // projection on its own may lack it; one that is present must be valid.
-            if (m_ellipsoid && !m_ellipsoid->CheckParameters(reason))
+            if (m_ellipsoid && !m_ellipsoid->CheckParameters(reason)) {
                 return id;
+            }
             continue;
         }
         double value = 0.0;
@@ -184,7 +197,8 @@ int ProjectionDef::CheckParameters(std::wstring& reason) const {
             }
             break;
         case ParameterKind::Choice:
-            if (!AxisOrderToName(static_cast<int>(value)) || value != std::floor(value)) {
+            if ((AxisOrderToName(static_cast<int>(value)) == nullptr) ||
+                value != std::floor(value)) {
                 reason = L"The axis order is not one of the known orders.";
                 return id;
             }
@@ -203,19 +217,22 @@ bool ProjectionDef::Compare(ProjectionDef const& other, std::wstring* difference
         return method == methods::NotSet ? ProjectionMethod{methods::Geographic} : method;
     };
     if (normalised(m_method) != normalised(other.m_method)) {
-        if (difference)
+        if (difference != nullptr) {
             *difference = L"projection method " + std::to_wstring(m_method) + L" against " +
                           std::to_wstring(other.m_method);
+        }
         return false;
     }
     auto const* info = FindProjectionMethod(normalised(m_method));
-    if (!info)
+    if (info == nullptr) {
         return m_values == other.m_values;
+    }
     for (int id : info->parameters) {
         if (id == Ellipsoid) {
             if (m_ellipsoid && other.m_ellipsoid &&
-                !m_ellipsoid->CompareParameters(*other.m_ellipsoid, difference))
+                !m_ellipsoid->CompareParameters(*other.m_ellipsoid, difference)) {
                 return false;
+            }
             continue;
         }
         // A value never set means the method's default, so a projection made before a
@@ -227,9 +244,10 @@ bool ProjectionDef::Compare(ProjectionDef const& other, std::wstring* difference
         auto const kind = FindProjectionParameter(id)->kind;
         bool const angular = kind == ParameterKind::Longitude || kind == ParameterKind::Angle;
         if (!(angular ? NearlyEqualAngle(mine, theirs) : NearlyEqual(mine, theirs))) {
-            if (difference)
+            if (difference != nullptr) {
                 *difference = L"projection parameter " + Quoted(id) + L": " + FormatNumber(mine) +
                               L" against " + FormatNumber(theirs);
+            }
             return false;
         }
     }
@@ -238,25 +256,27 @@ bool ProjectionDef::Compare(ProjectionDef const& other, std::wstring* difference
 
 int ProjectionDef::NumParameters(ProjectionMethod method) {
     auto const* info = FindProjectionMethod(method);
-    return info ? static_cast<int>(info->parameters.size()) : 0;
+    return info != nullptr ? static_cast<int>(info->parameters.size()) : 0;
 }
 
 int ProjectionDef::EnumParameter(ProjectionMethod method, int index) {
     auto const* info = FindProjectionMethod(method);
-    if (!info || index < 0 || index >= static_cast<int>(info->parameters.size()))
+    if ((info == nullptr) || index < 0 || index >= static_cast<int>(info->parameters.size())) {
         return 0;
+    }
     return info->parameters[index];
 }
 
 wchar_t const* ProjectionDef::ParameterName(int id) {
     auto const* info = FindProjectionParameter(id);
-    return info ? info->name : nullptr;
+    return info != nullptr ? info->name : nullptr;
 }
 
 KORDataTypeID ProjectionDef::ParameterDataType(int id) {
     auto const* info = FindProjectionParameter(id);
-    if (!info)
+    if (info == nullptr) {
         return KORDataTypeID{};
+    }
     switch (info->kind) {
     case ParameterKind::Ellipsoid:
         return KORDataTypeEllipsoid;
@@ -273,13 +293,15 @@ double ProjectionDef::ParameterDefault(ProjectionMethod method, int id) {
 
 wchar_t const* ProjectionDef::MethodToName(ProjectionMethod method) {
     auto const* info = FindProjectionMethod(method);
-    return info ? info->name : nullptr;
+    return info != nullptr ? info->name : nullptr;
 }
 
 ProjectionMethod ProjectionDef::NameToMethod(std::wstring const& name) {
-    for (auto const& info : ProjectionMethods())
-        if (EqualIgnoringCase(name, info.name))
+    for (auto const& info : ProjectionMethods()) {
+        if (EqualIgnoringCase(name, info.name)) {
             return info.method;
+        }
+    }
     return 0;
 }
 
@@ -302,37 +324,44 @@ double ProjectionDef::CentralLongitude() const {
     for (int id : {LongitudeOfNaturalOrigin, LongitudeOfOrigin, LongitudeOfProjectionCentre,
                    LongitudeOfFalseOrigin}) {
         double longitude = 0.0;
-        if (UsesParameter(id) && GetParameter(id, longitude))
+        if (UsesParameter(id) && GetParameter(id, longitude)) {
             return longitude;
+        }
     }
     return 0.0;
 }
 
 int ProjectionDef::MethodToEPSGCode(ProjectionMethod method) {
     auto const* info = FindProjectionMethod(method);
-    return info ? info->epsgCode : 0;
+    return info != nullptr ? info->epsgCode : 0;
 }
 
 ProjectionMethod ProjectionDef::EPSGCodeToMethod(int code) {
-    if (code == 0)
+    if (code == 0) {
         return 0;
-    for (auto const& info : ProjectionMethods())
-        if (info.epsgCode == code)
+    }
+    for (auto const& info : ProjectionMethods()) {
+        if (info.epsgCode == code) {
             return info.method;
+        }
+    }
     return 0;
 }
 
 int ProjectionDef::ParameterToEPSGCode(int id) {
     auto const* info = FindProjectionParameter(id);
-    return info ? info->epsgCode : 0;
+    return info != nullptr ? info->epsgCode : 0;
 }
 
 int ProjectionDef::EPSGCodeToParameter(int code) {
-    if (code == 0)
+    if (code == 0) {
         return 0;
-    for (int id = Ellipsoid; id <= AxisOrder; ++id)
-        if (ParameterToEPSGCode(id) == code)
+    }
+    for (int id = Ellipsoid; id <= AxisOrder; ++id) {
+        if (ParameterToEPSGCode(id) == code) {
             return id;
+        }
+    }
     return 0;
 }
 

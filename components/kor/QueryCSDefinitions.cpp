@@ -16,21 +16,23 @@ std::vector<std::wstring> Words(std::wstring const& text) {
     std::vector<std::wstring> words;
     std::wstring current;
     for (wchar_t ch : text) {
-        if (std::iswalnum(static_cast<wint_t>(ch))) {
+        if (std::iswalnum(static_cast<wint_t>(ch)) != 0) {
             current.push_back(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch))));
         } else if (!current.empty()) {
             words.push_back(std::move(current));
             current.clear();
         }
     }
-    if (!current.empty())
+    if (!current.empty()) {
         words.push_back(std::move(current));
+    }
     return words;
 }
 
 std::wstring Lower(std::wstring text) {
-    for (auto& ch : text)
+    for (auto& ch : text) {
         ch = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+    }
     return text;
 }
 
@@ -46,8 +48,9 @@ struct SearchEntry {
 std::vector<SearchEntry> const& SearchIndex() {
     static unsigned generation = 0;
     static std::vector<SearchEntry> index;
-    if (generation == KnownCatalogueGeneration() && !index.empty())
+    if (generation == KnownCatalogueGeneration() && !index.empty()) {
         return index;
+    }
     index.clear();
     for (int position = KORKnownSystemsList.First(); position <= KORKnownSystemsList.Last();
          ++position) {
@@ -72,21 +75,23 @@ int Score(SearchEntry const& entry, std::vector<std::wstring> const& words,
                 return prefix ? candidate.compare(0, word.size(), word) == 0 : candidate == word;
             });
         };
-        if (in(entry.nameWords, false))
+        if (in(entry.nameWords, false)) {
             score += 4;
-        else if (in(entry.nameWords, true))
+        } else if (in(entry.nameWords, true)) {
             score += 3;
-        else if (in(entry.areaWords, true))
+        } else if (in(entry.areaWords, true)) {
             score += 2;
-        else if (entry.leaf.find(word) != std::wstring::npos)
+        } else if (entry.leaf.find(word) != std::wstring::npos) {
             score += 1;
-        else
+        } else {
             return 0;
+        }
     }
-    if (entry.leaf == phrase)
+    if (entry.leaf == phrase) {
         score += 20;
-    else if (entry.leaf.find(phrase) != std::wstring::npos)
+    } else if (entry.leaf.find(phrase) != std::wstring::npos) {
         score += 5;
+    }
     return score;
 }
 
@@ -121,8 +126,9 @@ int CodeSpelling(std::wstring const& text) {
 }
 
 std::wstring DefinitionText(SearchEntry const& entry) {
-    if (entry.code > 0)
+    if (entry.code > 0) {
         return L"EPSG:" + std::to_wstring(entry.code);
+    }
     return KORKnownSystemsList.EnumName(entry.position);
 }
 
@@ -131,23 +137,27 @@ std::wstring DefinitionText(SearchEntry const& entry) {
 std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults) {
     std::vector<std::wstring> results;
     std::wstring const trimmed = shr::Trim(std::wstring(text));
-    if (trimmed.empty() || maxResults <= 0 || IsBareNumber(trimmed))
+    if (trimmed.empty() || maxResults <= 0 || IsBareNumber(trimmed)) {
         return results;
+    }
     auto const& index = SearchIndex();
 
     // A code in a spelling of its own names that one system and nothing else.
     if (int const code = CodeSpelling(trimmed); code > 0) {
-        if (KORKnownSystemsList.FindByPOSC(code) >= 0)
+        if (KORKnownSystemsList.FindByPOSC(code) >= 0) {
             results.push_back(L"EPSG:" + std::to_wstring(code));
+        }
         return results;
     }
 
     auto const words = Words(trimmed);
-    if (words.empty())
+    if (words.empty()) {
         return results;
+    }
     std::wstring phrase;
-    for (auto const& word : words)
+    for (auto const& word : words) {
         phrase += (phrase.empty() ? L"" : L" ") + word;
+    }
     // A name holding the text as typed is what the name filter finds already.
     std::wstring const typed = Lower(trimmed);
     struct Hit {
@@ -155,20 +165,25 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
         SearchEntry const* entry;
     };
     std::vector<Hit> hits;
-    for (auto const& entry : index)
+    for (auto const& entry : index) {
         if (int const score = Score(entry, words, phrase);
-            score > 0 && entry.leaf.find(typed) == std::wstring::npos)
+            score > 0 && entry.leaf.find(typed) == std::wstring::npos) {
             hits.push_back({score, &entry});
+        }
+    }
     std::sort(hits.begin(), hits.end(), [](Hit const& a, Hit const& b) {
-        if (a.score != b.score)
+        if (a.score != b.score) {
             return a.score > b.score;
-        if (a.entry->leaf.size() != b.entry->leaf.size())
+        }
+        if (a.entry->leaf.size() != b.entry->leaf.size()) {
             return a.entry->leaf.size() < b.entry->leaf.size();
+        }
         return a.entry->position < b.entry->position;
     });
     for (auto const& hit : hits) {
-        if (static_cast<int>(results.size()) >= maxResults)
+        if (static_cast<int>(results.size()) >= maxResults) {
             break;
+        }
         results.push_back(DefinitionText(*hit.entry));
     }
     return results;

@@ -22,8 +22,9 @@ RoundTripReport AuditRegistryRoundTrip() {
     for (auto const& info : factory->getCRSInfoList()) {
         bool const projected = info.type == io::AuthorityFactory::ObjectType::PROJECTED_CRS;
         if (info.deprecated ||
-            (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS))
+            (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS)) {
             continue;
+        }
         ++report.tested;
         RoundTripFailure failure{std::atoi(info.code.c_str()),
                                  shr::FromUtf8(info.name),

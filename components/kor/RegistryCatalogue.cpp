@@ -35,9 +35,11 @@ void LogFailure(wchar_t const* what, std::exception const& error) {
 
 std::set<std::wstring> SupportedMethodNames() {
     std::set<std::wstring> names;
-    for (auto const& method : ProjectionMethods())
-        if (method.epsgCode != 0)
+    for (auto const& method : ProjectionMethods()) {
+        if (method.epsgCode != 0) {
             names.insert(method.epsgName);
+        }
+    }
     return names;
 }
 
@@ -74,12 +76,14 @@ std::vector<CategoryInput> ListRegistrySystems(ProjRegistry& registry,
     for (auto const& info : registry.Epsg()->getCRSInfoList()) {
         bool const projected = info.type == io::AuthorityFactory::ObjectType::PROJECTED_CRS;
         if (info.deprecated ||
-            (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS))
+            (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS)) {
             continue;
+        }
         // A system whose method the catalogue lacks could not be built or edited, so it is
         // not offered; it can still be read by its code.
-        if (projected && !supported.count(shr::FromUtf8(info.projectionMethodName)))
+        if (projected && (supported.count(shr::FromUtf8(info.projectionMethodName)) == 0u)) {
             continue;
+        }
         CategoryInput input;
         input.name = shr::FromUtf8(info.name);
         input.code = std::atoi(info.code.c_str());
@@ -112,13 +116,15 @@ std::vector<CategoryInput> ReadRegistrySystems(ProjRegistry& registry) {
 /// "US survey foot" reads "US survey feet"; "metre (German legal)" reads
 /// "metres (German legal)".
 std::wstring Plural(std::wstring const& name) {
-    if (auto const foot = name.find(L"foot"); foot != std::wstring::npos)
+    if (auto const foot = name.find(L"foot"); foot != std::wstring::npos) {
         return name.substr(0, foot) + L"feet" + name.substr(foot + 4);
+    }
     auto const paren = name.find(L" (");
     std::wstring head = name.substr(0, paren);
     std::wstring const tail = paren == std::wstring::npos ? L"" : name.substr(paren);
-    if (!head.empty() && head.back() != L's')
+    if (!head.empty() && head.back() != L's') {
         head += L's';
+    }
     return head + tail;
 }
 
@@ -149,8 +155,9 @@ std::vector<std::pair<std::wstring, double>> const& RegistryCatalogue::LocalSyst
 }
 
 std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
-    if (m_systems)
+    if (m_systems) {
         return *m_systems;
+    }
     m_systems.emplace();
     try {
         std::vector<CategoryInput> const inputs = ReadRegistrySystems(Registry());
@@ -184,13 +191,15 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
 
 std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
     auto const& systems = Systems();
-    if (index >= systems.size())
+    if (index >= systems.size()) {
         throw KORException(L"No known system at position " + std::to_wstring(index) + L".");
+    }
     KnownSystem const& entry = systems[index];
     if (entry.type == CSDef::TypeLocal) {
         for (auto const& [name, scale] : LocalSystems()) {
-            if (name != entry.name)
+            if (name != entry.name) {
                 continue;
+            }
             auto local = std::make_unique<UCSDef>(scale, 0.0, 0.0, nullptr);
             local->SetName(name);
             return local;
@@ -211,8 +220,9 @@ std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
 }
 
 std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
-    if (m_datums)
+    if (m_datums) {
         return *m_datums;
+    }
     m_datums.emplace();
     m_datumGeographicCodes.clear();
     // The factory lists datums but not the geographic system on each, which a datum
@@ -220,8 +230,9 @@ std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
     sqlite3* db = nullptr;
     try {
         std::string const path = Registry().DatabasePath();
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
             throw KORException(L"cannot open " + shr::FromUtf8(path));
+        }
         char const* const sql =
             "SELECT d.code, d.name, MIN(CAST(g.code AS INTEGER)) FROM geodetic_datum d "
             "JOIN geodetic_crs g ON g.datum_auth_name = d.auth_name AND g.datum_code = d.code "
@@ -229,13 +240,14 @@ std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
             "AND g.type = 'geographic 2D' AND g.deprecated = 0 "
             "GROUP BY d.code, d.name ORDER BY d.name";
         sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
             throw KORException(L"the registry's datum table cannot be read: " +
                                shr::FromUtf8(sqlite3_errmsg(db)));
+        }
         while (sqlite3_step(statement) == SQLITE_ROW) {
             auto const* name = reinterpret_cast<char const*>(sqlite3_column_text(statement, 1));
             m_datums->push_back(
-                {shr::FromUtf8(name ? name : ""), sqlite3_column_int(statement, 0)});
+                {shr::FromUtf8(name != nullptr ? name : ""), sqlite3_column_int(statement, 0)});
             m_datumGeographicCodes.push_back(sqlite3_column_int(statement, 2));
         }
         sqlite3_finalize(statement);
@@ -250,22 +262,25 @@ std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
 
 DatumDef RegistryCatalogue::BuildDatum(std::size_t index) {
     auto const& datums = Datums();
-    if (index >= datums.size())
+    if (index >= datums.size()) {
         throw KORException(L"No known datum at position " + std::to_wstring(index) + L".");
+    }
     return ProjConversion::RegistryDatum(datums[index].code, m_datumGeographicCodes[index]);
 }
 
 std::vector<EllipsoidDef> const& RegistryCatalogue::Ellipsoids() {
-    if (m_ellipsoids)
+    if (m_ellipsoids) {
         return *m_ellipsoids;
+    }
     m_ellipsoids.emplace();
     try {
         auto const factory = Registry().Epsg();
         for (auto const& code :
              factory->getAuthorityCodes(io::AuthorityFactory::ObjectType::ELLIPSOID, false)) {
             auto const ellipsoid = factory->createEllipsoid(code);
-            if (ellipsoid->celestialBody() != "Earth")
+            if (ellipsoid->celestialBody() != "Earth") {
                 continue;
+            }
             double const inverse =
                 ellipsoid->isSphere() ? 0.0 : ellipsoid->computedInverseFlattening();
             m_ellipsoids->emplace_back(
@@ -284,8 +299,9 @@ std::vector<EllipsoidDef> const& RegistryCatalogue::Ellipsoids() {
 }
 
 std::vector<MeridianInfo> const& RegistryCatalogue::Meridians() {
-    if (m_meridians)
+    if (m_meridians) {
         return *m_meridians;
+    }
     m_meridians.emplace();
     try {
         auto const factory = Registry().Epsg();
@@ -300,7 +316,8 @@ std::vector<MeridianInfo> const& RegistryCatalogue::Meridians() {
         // Greenwich first: it is the meridian of nearly every system.
         std::stable_sort(m_meridians->begin(), m_meridians->end(),
                          [](MeridianInfo const& a, MeridianInfo const& b) {
-                             return (a.GetLongitude() == 0.0) > (b.GetLongitude() == 0.0);
+                             return static_cast<int>(a.GetLongitude() == 0.0) >
+                                    static_cast<int>(b.GetLongitude() == 0.0);
                          });
     } catch (std::exception const& error) {
         LogFailure(L"prime meridians", error);
@@ -310,13 +327,15 @@ std::vector<MeridianInfo> const& RegistryCatalogue::Meridians() {
 }
 
 std::vector<KnownLinearUnit> const& RegistryCatalogue::LinearUnits() {
-    if (m_units)
+    if (m_units) {
         return *m_units;
+    }
     m_units.emplace();
     try {
         for (auto const& unit : Registry().Epsg()->getUnitList()) {
-            if (unit.deprecated || unit.category != "linear" || !(unit.convFactor > 0.0))
+            if (unit.deprecated || unit.category != "linear" || !(unit.convFactor > 0.0)) {
                 continue;
+            }
             std::wstring const name = shr::FromUtf8(unit.name);
             m_units->push_back(
                 {name, Plural(name), 1.0 / unit.convFactor, std::atoi(unit.code.c_str())});
@@ -324,8 +343,9 @@ std::vector<KnownLinearUnit> const& RegistryCatalogue::LinearUnits() {
         // The meter first, then by name.
         std::sort(m_units->begin(), m_units->end(),
                   [](KnownLinearUnit const& a, KnownLinearUnit const& b) {
-                      if ((a.code == 9001) != (b.code == 9001))
+                      if ((a.code == 9001) != (b.code == 9001)) {
                           return a.code == 9001;
+                      }
                       return a.name < b.name;
                   });
     } catch (std::exception const& error) {

@@ -12,35 +12,47 @@ namespace {
 /// A continent for the centre of an area of use. The boxes are rough on purpose: they
 /// only have to put each system where a user would look for it first.
 std::wstring Region(CategoryInput const& system) {
-    if (!system.hasBounds)
+    if (!system.hasBounds) {
         return L"Other";
+    }
     double width = system.east - system.west;
-    if (width < 0)
+    if (width < 0) {
         width += 360.0;
-    if (width >= 300.0 && system.north - system.south >= 120.0)
+    }
+    if (width >= 300.0 && system.north - system.south >= 120.0) {
         return L"World";
+    }
     double longitude = system.west + width / 2.0;
-    if (longitude > 180.0)
+    if (longitude > 180.0) {
         longitude -= 360.0;
+    }
     double const latitude = (system.south + system.north) / 2.0;
-    if (latitude < -60.0)
+    if (latitude < -60.0) {
         return L"Antarctica";
+    }
     // The Near East and the Maghreb reach north of the Mediterranean's southern shore.
-    if (longitude >= 34.0 && longitude <= 60.0 && latitude >= 12.0 && latitude < 42.0)
+    if (longitude >= 34.0 && longitude <= 60.0 && latitude >= 12.0 && latitude < 42.0) {
         return L"Asia";
+    }
     if (longitude >= -25.0 && longitude <= 45.0 &&
-        (latitude >= 37.5 || (longitude >= 12.0 && latitude >= 34.0)))
+        (latitude >= 37.5 || (longitude >= 12.0 && latitude >= 34.0))) {
         return L"Europe";
-    if (longitude >= -25.0 && longitude <= 60.0 && latitude >= -40.0 && latitude < 38.0)
+    }
+    if (longitude >= -25.0 && longitude <= 60.0 && latitude >= -40.0 && latitude < 38.0) {
         return longitude > 35.0 && latitude > 12.0 ? L"Asia" : L"Africa";
-    if (longitude >= -170.0 && longitude <= -50.0 && latitude >= 12.0)
+    }
+    if (longitude >= -170.0 && longitude <= -50.0 && latitude >= 12.0) {
         return L"North America";
-    if (longitude >= -95.0 && longitude <= -30.0 && latitude < 12.0)
+    }
+    if (longitude >= -95.0 && longitude <= -30.0 && latitude < 12.0) {
         return L"South America";
-    if (longitude > 45.0 && longitude <= 150.0 && latitude >= -10.0)
+    }
+    if (longitude > 45.0 && longitude <= 150.0 && latitude >= -10.0) {
         return L"Asia";
-    if (longitude > 100.0 || longitude < -120.0 || (longitude > 90.0 && latitude < -10.0))
+    }
+    if (longitude > 100.0 || longitude < -120.0 || (longitude > 90.0 && latitude < -10.0)) {
         return L"Oceania";
+    }
     return L"Other";
 }
 
@@ -74,9 +86,11 @@ bool IsUTM(std::wstring const& name) {
 
 /// Folder names must not hold the path separator.
 std::wstring Clean(std::wstring text) {
-    for (auto& ch : text)
-        if (ch == L'|')
+    for (auto& ch : text) {
+        if (ch == L'|') {
             ch = L'/';
+        }
+    }
     return text;
 }
 
@@ -95,19 +109,22 @@ std::map<wchar_t, std::wstring> InitialRanges(std::map<wchar_t, std::size_t> con
     std::vector<wchar_t> run;
     std::size_t size = 0;
     auto const close = [&] {
-        if (run.empty())
+        if (run.empty()) {
             return;
+        }
         std::wstring const label = base + L" (" + std::wstring(1, run.front()) +
                                    (run.size() > 1 ? L"-" + std::wstring(1, run.back()) : L"") +
                                    L")";
-        for (wchar_t initial : run)
+        for (wchar_t initial : run) {
             ranges[initial] = label;
+        }
         run.clear();
         size = 0;
     };
     for (auto const& [initial, count] : counts) {
-        if (size + count > MaxFolderSize)
+        if (size + count > MaxFolderSize) {
             close();
+        }
         run.push_back(initial);
         size += count;
     }
@@ -119,15 +136,18 @@ std::map<wchar_t, std::wstring> InitialRanges(std::map<wchar_t, std::size_t> con
 /// folder even when some of its systems lie overseas.
 std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> const& systems) {
     std::map<std::wstring, std::map<std::wstring, std::size_t>> votes;
-    for (auto const& system : systems)
-        if (system.projected && !IsUTM(system.name))
+    for (auto const& system : systems) {
+        if (system.projected && !IsUTM(system.name)) {
             ++votes[Country(system.areaName)][Region(system)];
+        }
+    }
     std::map<std::wstring, std::wstring> regions;
-    for (auto const& [country, counts] : votes)
+    for (auto const& [country, counts] : votes) {
         regions[country] =
             std::max_element(counts.begin(), counts.end(), [](auto const& a, auto const& b) {
                 return a.second < b.second;
             })->first;
+    }
     return regions;
 }
 
@@ -135,24 +155,30 @@ std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> c
 
 std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems) {
     std::map<std::wstring, std::size_t> countrySizes;
-    for (auto const& system : systems)
-        if (system.projected && !IsUTM(system.name))
+    for (auto const& system : systems) {
+        if (system.projected && !IsUTM(system.name)) {
             ++countrySizes[Country(system.areaName)];
+        }
+    }
     auto const countryRegions = CountryRegions(systems);
     // Within an oversized country, bases that are still too large are cut by initials.
     std::map<std::wstring, std::map<wchar_t, std::size_t>> baseInitials;
-    for (auto const& system : systems)
+    for (auto const& system : systems) {
         if (system.projected && !IsUTM(system.name) &&
-            countrySizes[Country(system.areaName)] > MaxFolderSize)
+            countrySizes[Country(system.areaName)] > MaxFolderSize) {
             ++baseInitials[Country(system.areaName) + L"|" + Base(system.name)]
                           [Initial(system.name)];
+        }
+    }
     std::map<std::wstring, std::map<wchar_t, std::wstring>> baseRanges;
     for (auto const& [key, initials] : baseInitials) {
         std::size_t total = 0;
-        for (auto const& entry : initials)
+        for (auto const& entry : initials) {
             total += entry.second;
-        if (total > MaxFolderSize)
+        }
+        if (total > MaxFolderSize) {
             baseRanges[key] = InitialRanges(initials, Clean(key.substr(key.find(L'|') + 1)));
+        }
     }
     std::vector<std::wstring> names;
     names.reserve(systems.size());

@@ -29,8 +29,9 @@ SystemList::Cache& SystemList::Current() const {
         cache.failed.resize(cache.entries->size());
         int position = 0;
         for (auto const& entry : *cache.entries) {
-            if (entry.code > 0)
+            if (entry.code > 0) {
                 cache.byCode.emplace(entry.code, position);
+            }
             cache.byName.emplace(entry.name, position);
             ++position;
         }
@@ -43,15 +44,17 @@ int SystemList::Count() const {
 
 KnownSystem const* SystemList::EnumEntry(int index) const {
     auto const& cache = Current();
-    if (index < 0 || index >= static_cast<int>(cache.entries->size()))
+    if (index < 0 || index >= static_cast<int>(cache.entries->size())) {
         return nullptr;
+    }
     return &(*cache.entries)[index];
 }
 
 CSDef const* SystemList::Enum(int index) const {
     auto& cache = Current();
-    if (index < 0 || index >= static_cast<int>(cache.entries->size()) || cache.failed[index])
+    if (index < 0 || index >= static_cast<int>(cache.entries->size()) || cache.failed[index]) {
         return nullptr;
+    }
     if (!cache.definitions[index]) {
         try {
             auto definition = CurrentKnownCatalogue().BuildSystem(static_cast<std::size_t>(index));
@@ -72,17 +75,17 @@ CSDef const* SystemList::Enum(int index) const {
 
 wchar_t const* SystemList::EnumName(int index) const {
     auto const* entry = EnumEntry(index);
-    return entry ? entry->name.c_str() : nullptr;
+    return entry != nullptr ? entry->name.c_str() : nullptr;
 }
 
 int SystemList::EnumType(int index) const {
     auto const* entry = EnumEntry(index);
-    return entry ? entry->type : 0;
+    return entry != nullptr ? entry->type : 0;
 }
 
 int SystemList::EnumPOSC(int index) const {
     auto const* entry = EnumEntry(index);
-    return entry ? entry->code : 0;
+    return entry != nullptr ? entry->code : 0;
 }
 
 int SystemList::FindByPOSC(int code) const {
@@ -98,32 +101,41 @@ int SystemList::FindByName(std::wstring_view fullName) const {
 }
 
 int SystemList::FindSystem(CSDef const* definition, bool verify, bool exhaustive) const {
-    if (!definition)
+    if (definition == nullptr) {
         return -1;
+    }
     auto const matches = [&](int position) {
-        if (position < 0 || EnumType(position) != definition->Type())
+        if (position < 0 || EnumType(position) != definition->Type()) {
             return false;
-        if (!verify)
+        }
+        if (!verify) {
             return true;
+        }
         auto const* known = Enum(position);
-        return known && known->Compare(*definition, true);
+        return (known != nullptr) && known->Compare(*definition, true);
     };
     auto const* referenced = dynamic_cast<KORDef const*>(definition);
-    int const byCode =
-        referenced && referenced->GetPOSC() > 0 ? FindByPOSC(referenced->GetPOSC()) : -1;
-    if (byCode >= 0)
+    int const byCode = (referenced != nullptr) && referenced->GetPOSC() > 0
+                           ? FindByPOSC(referenced->GetPOSC())
+                           : -1;
+    if (byCode >= 0) {
         return matches(byCode) ? byCode : -1;
+    }
     int const byName = FindByName(definition->GetName());
-    if (matches(byName))
+    if (matches(byName)) {
         return byName;
-    if (!exhaustive)
+    }
+    if (!exhaustive) {
         return -1;
+    }
     for (int position = First(); position <= Last(); ++position) {
-        if (EnumType(position) != definition->Type())
+        if (EnumType(position) != definition->Type()) {
             continue;
+        }
         auto const* known = Enum(position);
-        if (known && known->Compare(*definition, true))
+        if ((known != nullptr) && known->Compare(*definition, true)) {
             return position;
+        }
     }
     return -1;
 }

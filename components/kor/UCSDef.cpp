@@ -27,18 +27,21 @@ bool UCSDef::Check(std::wstring& reason) const {
         reason = L"The origin offset of a local system must be finite.";
         return false;
     }
-    if (auto const* warp = GetWarp(); warp && warp->CheckParameters(reason) != 0)
+    if (auto const* warp = GetWarp(); (warp != nullptr) && warp->CheckParameters(reason) != 0) {
         return false;
+    }
     return true;
 }
 
 bool UCSDef::CompareContents(CSDef const& other, std::wstring* difference) const {
     auto const& that = static_cast<UCSDef const&>(other);
     if (NearlyEqual(m_linearScale, that.m_linearScale) &&
-        NearlyEqual(m_origin.x, that.m_origin.x) && NearlyEqual(m_origin.y, that.m_origin.y))
+        NearlyEqual(m_origin.x, that.m_origin.x) && NearlyEqual(m_origin.y, that.m_origin.y)) {
         return true;
-    if (difference)
+    }
+    if (difference != nullptr) {
         *difference = L"local scale or origin differs";
+    }
     return false;
 }
 

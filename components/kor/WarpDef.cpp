@@ -7,15 +7,17 @@
 namespace kor {
 
 bool WarpDef::GetParameter(int id, double& value) const {
-    if (id < A0 || id > B2)
+    if (id < A0 || id > B2) {
         return false;
+    }
     value = m_coefficients[id - A0];
     return true;
 }
 
 bool WarpDef::SetParameter(int id, double value) {
-    if (id < A0 || id > B2)
+    if (id < A0 || id > B2) {
         return false;
+    }
     m_coefficients[id - A0] = value;
     return true;
 }
@@ -46,10 +48,11 @@ int WarpDef::CheckParameters(std::wstring& reason) const {
 bool WarpDef::Compare(WarpDef const& other, std::wstring* difference) const {
     for (int id = A0; id <= B2; ++id) {
         if (!NearlyEqual(m_coefficients[id - A0], other.m_coefficients[id - A0])) {
-            if (difference)
+            if (difference != nullptr) {
                 *difference = std::wstring(L"warp coefficient ") + ParameterName(id) + L": " +
                               FormatNumber(m_coefficients[id - A0]) + L" against " +
                               FormatNumber(other.m_coefficients[id - A0]);
+            }
             return false;
         }
     }

@@ -46,11 +46,13 @@ pugi::xml_document Parse(std::string_view text, std::filesystem::path const& pat
     }
     DepthCheck depth;
     document.traverse(depth);
-    if (depth.TooDeep())
+    if (depth.TooDeep()) {
         ThrowFileError(path, L"is not a raster side-car: its elements nest more than " +
                                  std::to_wstring(maxDepth) + L" levels deep.");
-    if (std::string_view(document.document_element().name()) != rootName)
+    }
+    if (std::string_view(document.document_element().name()) != rootName) {
         ThrowFileError(path, L"is not a raster side-car: its root element is not <PAMDataset>.");
+    }
     return document;
 }
 
@@ -62,8 +64,9 @@ pugi::xml_node PrependSrs(pugi::xml_node root) {
         std::string_view(first.value()).find_first_not_of(" \t\r\n") == std::string_view::npos;
     pugi::xml_node const element = root.prepend_child(srsName);
     root.prepend_child(pugi::node_pcdata).set_value("\n  ");
-    if (!indented)
+    if (!indented) {
         root.insert_child_after(pugi::node_pcdata, element).set_value("\n");
+    }
     return element;
 }
 
@@ -73,11 +76,13 @@ std::optional<std::string> ReadAuxXmlSrs(std::string_view document,
                                          std::filesystem::path const& path) {
     pugi::xml_document const parsed = Parse(document, path);
     pugi::xml_node const srs = parsed.document_element().child(srsName);
-    if (!srs)
+    if (!srs) {
         return std::nullopt;
+    }
     std::string text = srs.text().get();
-    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         ThrowFileError(path, L"has an empty <SRS> element.");
+    }
     return text;
 }
 
@@ -87,8 +92,9 @@ std::string WriteAuxXmlSrs(std::string_view existing, std::string const& srs,
     pugi::xml_document document = Parse(fresh ? "<PAMDataset>\n</PAMDataset>\n" : existing, path);
     pugi::xml_node const root = document.document_element();
     pugi::xml_node element = root.child(srsName);
-    if (!element)
+    if (!element) {
         element = PrependSrs(root);
+    }
     element.text().set(srs.c_str());
     std::ostringstream out;
     // Line breaks outside the root element are not part of the tree; they are put back.
@@ -96,12 +102,14 @@ std::string WriteAuxXmlSrs(std::string_view existing, std::string const& srs,
     pugi::xml_node node = document.first_child();
     if (node.type() == pugi::node_declaration) {
         node.print(out, "", pugi::format_raw, pugi::encoding_utf8);
-        if (source.find("?>\n") != std::string_view::npos)
+        if (source.find("?>\n") != std::string_view::npos) {
             out << '\n';
+        }
         node = node.next_sibling();
     }
-    for (; node; node = node.next_sibling())
+    for (; node != nullptr; node = node.next_sibling()) {
         node.print(out, "", pugi::format_raw, pugi::encoding_utf8);
+    }
     std::size_t const lastTag = source.find_last_of('>');
     out << source.substr(lastTag == std::string_view::npos ? 0 : lastTag + 1);
     return std::move(out).str();

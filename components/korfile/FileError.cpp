@@ -30,8 +30,9 @@ std::string ReadFileForFormat(std::filesystem::path const& path) {
     } catch (shr::Exception const& error) {
         throw kor::KORException(error.message);
     }
-    if (content.find_first_not_of(" \t\r\n") == std::string::npos)
+    if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
         ThrowFileError(path, L"is empty.");
+    }
     return content;
 }
 

@@ -20,11 +20,13 @@ constexpr std::size_t maxDetectedSize = std::size_t{16} << 20;
 
 /// "QRF" in any case as a word of its own, as the signature line begins.
 bool OpensWithQrfSignature(std::string_view text) {
-    if (text.size() < 3)
+    if (text.size() < 3) {
         return false;
+    }
     for (std::size_t i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != "QRF"[i])
+        if (std::toupper(static_cast<unsigned char>(text[i])) != "QRF"[i]) {
             return false;
+        }
     }
     return text.size() == 3 ||
            (std::isalnum(static_cast<unsigned char>(text[3])) == 0 && text[3] != '_');
@@ -32,8 +34,9 @@ bool OpensWithQrfSignature(std::string_view text) {
 
 std::optional<KORFileType> DetectJson(std::string_view text) {
     auto const document = nlohmann::json::parse(text, nullptr, false);
-    if (document.is_discarded() || !document.is_object())
+    if (document.is_discarded() || !document.is_object()) {
         return std::nullopt;
+    }
     // Members are only looked at when they are texts: a file may hold anything there.
     auto const textOf = [&document](char const* key) -> std::string_view {
         auto const member = document.find(key);
@@ -41,11 +44,13 @@ std::optional<KORFileType> DetectJson(std::string_view text) {
                    ? std::string_view(member->get_ref<std::string const&>())
                    : std::string_view();
     };
-    if (textOf("format") == "QRF2")
+    if (textOf("format") == "QRF2") {
         return QRF2;
+    }
     // PROJJSON names its object kind in "type" and usually carries its schema.
-    if (textOf("type").ends_with("CRS"))
+    if (textOf("type").ends_with("CRS")) {
         return WKT;
+    }
     return std::nullopt;
 }
 
@@ -67,15 +72,19 @@ wchar_t const* FileTypeName(KORFileType type) {
 
 std::optional<KORFileType> DetectFileTypeByContent(std::string_view content) {
     std::string_view const text = kor::SkipLeadingSpaceAndMark(content);
-    if (text.starts_with("{"))
+    if (text.starts_with("{")) {
         return DetectJson(text);
-    if (text.starts_with("<"))
+    }
+    if (text.starts_with("<")) {
         return text.find("<PAMDataset") != std::string_view::npos ? std::optional(AuxXml)
                                                                   : std::nullopt;
-    if (OpensWithQrfSignature(text))
+    }
+    if (OpensWithQrfSignature(text)) {
         return QRF;
-    if (kor::StartsWithWktKeyword(text))
+    }
+    if (kor::StartsWithWktKeyword(text)) {
         return WKT;
+    }
     return std::nullopt;
 }
 
@@ -83,14 +92,18 @@ std::vector<KORFileType> FileTypesByExtension(std::filesystem::path const& path)
     std::string name = path.filename().string();
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    if (name.ends_with(".aux.xml"))
+    if (name.ends_with(".aux.xml")) {
         return {AuxXml};
-    if (name.ends_with(".qrf2"))
+    }
+    if (name.ends_with(".qrf2")) {
         return {QRF2};
-    if (name.ends_with(".qrf"))
+    }
+    if (name.ends_with(".qrf")) {
         return {QRF};
-    if (name.ends_with(".prj") || name.ends_with(".wkt") || name.ends_with(".json"))
+    }
+    if (name.ends_with(".prj") || name.ends_with(".wkt") || name.ends_with(".json")) {
         return {WKT};
+    }
     return {};
 }
 
@@ -99,18 +112,21 @@ void IsReferenceFile(std::filesystem::path const& path, std::vector<KORFileType>
     byContent.clear();
     byExtension = FileTypesByExtension(path);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(path, error)) {
         return;
+    }
     std::uintmax_t const size = std::filesystem::file_size(path, error);
-    if (error)
+    if (error) {
         return;
+    }
     std::ifstream file(path, std::ios::binary);
     std::string content(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxDetectedSize)),
                         '\0');
     file.read(content.data(), static_cast<std::streamsize>(content.size()));
     content.resize(static_cast<std::size_t>(file.gcount()));
-    if (auto const type = DetectFileTypeByContent(content))
+    if (auto const type = DetectFileTypeByContent(content)) {
         byContent.push_back(*type);
+    }
 } catch (...) {
     RethrowNamingFile(path, L"cannot be examined: ");
 }

@@ -20,10 +20,12 @@ constexpr int maxParameterId = 1000;
 
 json EllipsoidToJson(kor::EllipsoidDef const& ellipsoid) {
     json object = {{"a", ellipsoid.GetMajorRadius()}, {"f", ellipsoid.GetFlattening()}};
-    if (ellipsoid.GetName() != nullptr)
+    if (ellipsoid.GetName() != nullptr) {
         object["name"] = shr::ToUtf8(ellipsoid.GetName());
-    if (ellipsoid.GetPOSCNumber() != 0)
+    }
+    if (ellipsoid.GetPOSCNumber() != 0) {
         object["epsg"] = ellipsoid.GetPOSCNumber();
+    }
     return object;
 }
 
@@ -45,24 +47,27 @@ void AppendParameter(json& list, Definition const& definition, int id) {
     switch (Definition::ParameterDataType(id)) {
     case kor::KORDataTypeDouble: {
         double held = 0.0;
-        if (!definition.GetParameter(id, held))
+        if (!definition.GetParameter(id, held)) {
             return;
+        }
         stored = held;
         break;
     }
     case kor::KORDataTypeInt:
     case kor::KORDataTypeEnum: {
         int held = 0;
-        if (!definition.GetParameter(id, held))
+        if (!definition.GetParameter(id, held)) {
             return;
+        }
         stored = held;
         break;
     }
     case kor::KORDataTypeBool: {
         if constexpr (requires(bool& flag) { definition.GetParameter(id, flag); }) {
             bool held = false;
-            if (!definition.GetParameter(id, held))
+            if (!definition.GetParameter(id, held)) {
                 return;
+            }
             stored = held;
             break;
         }
@@ -70,8 +75,9 @@ void AppendParameter(json& list, Definition const& definition, int id) {
     }
     case kor::KORDataTypeEllipsoid: {
         kor::EllipsoidDef held;
-        if (!definition.GetParameter(id, held))
+        if (!definition.GetParameter(id, held)) {
             return;
+        }
         stored = EllipsoidToJson(held);
         break;
     }
@@ -79,44 +85,54 @@ void AppendParameter(json& list, Definition const& definition, int id) {
         return;
     }
     json entry = {{"id", id}};
-    if (wchar_t const* name = Definition::ParameterName(id))
+    if (wchar_t const* name = Definition::ParameterName(id)) {
         entry["name"] = shr::ToUtf8(name);
+    }
     entry["value"] = std::move(stored);
     list.push_back(std::move(entry));
 }
 
 json DatumToJson(kor::DatumDef const& datum) {
     json object = {{"name", shr::ToUtf8(datum.GetName())}};
-    if (datum.GetPOSCNumber() != 0)
+    if (datum.GetPOSCNumber() != 0) {
         object["epsg"] = datum.GetPOSCNumber();
-    if (!datum.GetToken().empty())
+    }
+    if (!datum.GetToken().empty()) {
         object["token"] = shr::ToUtf8(datum.GetToken());
-    if (!datum.GetAuthorityGivenName().empty())
+    }
+    if (!datum.GetAuthorityGivenName().empty()) {
         object["authorityName"] = shr::ToUtf8(datum.GetAuthorityGivenName());
-    if (datum.GetGeographicCRSCodeNumber() != 0)
+    }
+    if (datum.GetGeographicCRSCodeNumber() != 0) {
         object["geographicEpsg"] = datum.GetGeographicCRSCodeNumber();
+    }
     json parameters = json::array();
-    for (int id = 1; id < maxParameterId; ++id)
+    for (int id = 1; id < maxParameterId; ++id) {
         AppendParameter(parameters, datum, id);
+    }
     object["parameters"] = std::move(parameters);
     return object;
 }
 
 json ProjectionToJson(kor::ProjectionDef const& projection) {
     json object = {{"method", projection.GetMethod()}};
-    if (wchar_t const* name = kor::ProjectionDef::MethodToName(projection.GetMethod()))
+    if (wchar_t const* name = kor::ProjectionDef::MethodToName(projection.GetMethod())) {
         object["methodName"] = shr::ToUtf8(name);
+    }
     json parameters = json::array();
     for (int id = 1; id < maxParameterId; ++id) {
-        if (projection.HasParameter(id))
+        if (projection.HasParameter(id)) {
             AppendParameter(parameters, projection, id);
+        }
     }
     object["parameters"] = std::move(parameters);
     json names = json::array();
-    for (auto const& [id, name] : projection.GetWellKnownNames())
+    for (auto const& [id, name] : projection.GetWellKnownNames()) {
         names.push_back({{"id", id}, {"name", shr::ToUtf8(name)}});
-    if (!names.empty())
+    }
+    if (!names.empty()) {
         object["wellKnownNames"] = std::move(names);
+    }
     return object;
 }
 
@@ -127,8 +143,9 @@ public:
         : m_object(object)
         , m_path(path)
         , m_where(std::move(where)) {
-        if (!object.is_object())
+        if (!object.is_object()) {
             Fail(L"is not an object");
+        }
     }
 
     [[noreturn]] void Fail(std::wstring const& what) const { FailAt(m_where, what); }
@@ -142,8 +159,9 @@ public:
     bool Has(char const* key) const { return m_object.contains(key); }
 
     json const& Member(char const* key) const {
-        if (!Has(key))
+        if (!Has(key)) {
             Fail(L"lacks \"" + shr::FromUtf8(key) + L"\"");
+        }
         return m_object.at(key);
     }
 
@@ -156,8 +174,9 @@ public:
 
     double Double(char const* key) const {
         json const& value = Member(key);
-        if (!value.is_number())
+        if (!value.is_number()) {
             FailAt(Place(key), L"is not a number");
+        }
         return value.get<double>();
     }
     double DoubleOr(char const* key, double fallback) const {
@@ -167,31 +186,35 @@ public:
     int Int(char const* key) const {
         json const& value = Member(key);
         if (!value.is_number_integer() || value.get<std::int64_t>() < INT32_MIN ||
-            value.get<std::int64_t>() > INT32_MAX)
+            value.get<std::int64_t>() > INT32_MAX) {
             FailAt(Place(key), L"is not a whole number");
+        }
         return value.get<int>();
     }
     int IntOr(char const* key, int fallback) const { return Has(key) ? Int(key) : fallback; }
 
     bool Bool(char const* key) const {
         json const& value = Member(key);
-        if (!value.is_boolean())
+        if (!value.is_boolean()) {
             FailAt(Place(key), L"is not true or false");
+        }
         return value.get<bool>();
     }
 
     std::wstring Text(char const* key) const {
         json const& value = Member(key);
-        if (!value.is_string())
+        if (!value.is_string()) {
             FailAt(Place(key), L"is not a text");
+        }
         return shr::FromUtf8(value.get_ref<std::string const&>());
     }
     std::wstring TextOr(char const* key) const { return Has(key) ? Text(key) : std::wstring(); }
 
     json const& Array(char const* key) const {
         json const& value = Member(key);
-        if (!value.is_array())
+        if (!value.is_array()) {
             FailAt(Place(key), L"is not a list");
+        }
         return value;
     }
 
@@ -207,20 +230,23 @@ kor::EllipsoidDef EllipsoidFromJson(ObjectReader const& reader) {
     kor::EllipsoidDef ellipsoid(reader.TextOr("name"), reader.Double("a"), reader.Double("f"),
                                 reader.IntOr("epsg", 0));
     std::wstring reason;
-    if (!ellipsoid.CheckParameters(reason))
+    if (!ellipsoid.CheckParameters(reason)) {
         reader.Fail(L"is no usable ellipsoid: " + reason);
+    }
     return ellipsoid;
 }
 
 kor::WarpDef WarpFromJson(ObjectReader const& owner) {
     json const& coefficients = owner.Array("warp");
-    if (coefficients.size() != static_cast<std::size_t>(kor::WarpDef::NumParameters()))
+    if (coefficients.size() != static_cast<std::size_t>(kor::WarpDef::NumParameters())) {
         owner.Fail(L"has a warp without its six coefficients");
+    }
     kor::WarpDef warp;
     for (int id = 1; id <= kor::WarpDef::NumParameters(); ++id) {
         json const& value = coefficients[static_cast<std::size_t>(id - 1)];
-        if (!value.is_number())
+        if (!value.is_number()) {
             owner.Fail(L"has a warp coefficient that is not a number");
+        }
         warp.SetParameter(id, value.get<double>());
     }
     return warp;
@@ -264,15 +290,17 @@ kor::DatumDef DatumFromJson(ObjectReader const& reader) {
     datum.SetAuthorityGivenName(reader.TextOr("authorityName"));
     datum.SetGeographicCRSCodeNumber(reader.IntOr("geographicEpsg", 0));
     ParametersFromJson(reader, datum);
-    if (kor::DatumDef::MethodToName(datum.GetMethod()) == nullptr)
+    if (kor::DatumDef::MethodToName(datum.GetMethod()) == nullptr) {
         reader.Fail(L"has the unknown datum method " + std::to_wstring(datum.GetMethod()));
+    }
     return datum;
 }
 
 kor::ProjectionDef ProjectionFromJson(ObjectReader const& reader) {
     int const method = reader.Int("method");
-    if (kor::ProjectionDef::MethodToName(method) == nullptr)
+    if (kor::ProjectionDef::MethodToName(method) == nullptr) {
         reader.Fail(L"has the unknown projection method " + std::to_wstring(method));
+    }
     kor::ProjectionDef projection;
     projection.SetMethod(method);
     ParametersFromJson(reader, projection);
@@ -291,24 +319,29 @@ kor::ProjectionDef ProjectionFromJson(ObjectReader const& reader) {
 
 json SystemToJson(kor::CSDef const& definition) {
     json object = {{"name", shr::ToUtf8(definition.GetName())}};
-    if (definition.GetHints() != 0)
+    if (definition.GetHints() != 0) {
         object["hints"] = definition.GetHints();
+    }
     if (auto const* referenced = dynamic_cast<kor::KORDef const*>(&definition)) {
         object["type"] = "referenced";
-        if (referenced->GetPOSC() != 0)
+        if (referenced->GetPOSC() != 0) {
             object["epsg"] = referenced->GetPOSC();
-        if (referenced->GetDatum() != nullptr)
+        }
+        if (referenced->GetDatum() != nullptr) {
             object["datum"] = DatumToJson(*referenced->GetDatum());
-        if (referenced->GetProjection() != nullptr)
+        }
+        if (referenced->GetProjection() != nullptr) {
             object["projection"] = ProjectionToJson(*referenced->GetProjection());
+        }
     } else if (auto const* local = dynamic_cast<kor::UCSDef const*>(&definition)) {
         object["type"] = "local";
         object["unitsPerMeter"] = local->GetLinearScale();
         object["originX"] = local->GetOrigin().x;
         object["originY"] = local->GetOrigin().y;
     }
-    if (definition.GetWarp() != nullptr)
+    if (definition.GetWarp() != nullptr) {
         object["warp"] = WarpToJson(*definition.GetWarp());
+    }
     return object;
 }
 
@@ -339,8 +372,9 @@ std::unique_ptr<kor::CSDef> SystemFromJson(json const& object, std::filesystem::
     definition->SetName(reader.Text("name"));
     if (reader.Has("hints")) {
         json const& hints = reader.Member("hints");
-        if (!hints.is_number_unsigned() || hints.get<std::uint64_t>() > UINT32_MAX)
+        if (!hints.is_number_unsigned() || hints.get<std::uint64_t>() > UINT32_MAX) {
             reader.Fail(L"has hints that are not a 32-bit flag set");
+        }
         definition->SetHint(hints.get<kor::CSHint>(), true);
     }
     if (reader.Has("warp")) {
@@ -352,12 +386,14 @@ std::unique_ptr<kor::CSDef> SystemFromJson(json const& object, std::filesystem::
 
 void CheckQrf2Header(json const& document, std::filesystem::path const& path) {
     ObjectReader const reader(document, path, "");
-    if (reader.TextOr("format") != L"QRF2")
+    if (reader.TextOr("format") != L"QRF2") {
         reader.Fail(L"does not declare \"format\": \"QRF2\"");
+    }
     int const version = reader.Int("version");
-    if (version < 1 || version > qrf2Version)
+    if (version < 1 || version > qrf2Version) {
         reader.Fail(L"has version " + std::to_wstring(version) +
                     L", which this program does not read");
+    }
 }
 
 } // namespace korfile

@@ -36,12 +36,14 @@ json ParseJson(std::string const& content, std::filesystem::path const& path) {
 /// Reads well-known text through the model, prefixing its reason with the file.
 std::unique_ptr<kor::CSDef> DefinitionFromText(std::string const& text,
                                                std::filesystem::path const& path) {
-    if (!shr::IsValidUtf8(text))
+    if (!shr::IsValidUtf8(text)) {
         ThrowFileError(path, L"is not well-known text: it is not UTF-8 text.");
+    }
     try {
         auto definition = kor::CreateCSDefByDefinition(shr::FromUtf8(text));
-        if (!definition)
+        if (!definition) {
             ThrowFileError(path, L"is empty.");
+        }
         return definition;
     } catch (kor::KORException const& error) {
         ThrowFileError(path,
@@ -82,16 +84,18 @@ std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem:
     case QRF2: {
         json const document = ParseJson(content, path);
         CheckQrf2Header(document, path);
-        if (!document.contains("system"))
+        if (!document.contains("system")) {
             ThrowFileError(path, L"is not a valid QRF2 file: it holds no \"system\".");
+        }
         return SystemFromJson(document["system"], path, "/system");
     }
     case WKT:
         return DefinitionFromText(content, path);
     case AuxXml: {
         std::optional<std::string> const srs = ReadAuxXmlSrs(content, path);
-        if (!srs)
+        if (!srs) {
             return nullptr;
+        }
         return DefinitionFromText(*srs, path);
     }
     }
@@ -103,8 +107,9 @@ std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem:
 void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
                         std::filesystem::path const& path, double, double, bool checkFirst) try {
     std::wstring reason;
-    if (checkFirst && !definition.Check(reason))
+    if (checkFirst && !definition.Check(reason)) {
         ThrowFileError(path, L"was not written: the system is not usable: " + reason);
+    }
     auto const exported = [&](kor::DefinitionFormat format) {
         try {
             return shr::ToUtf8(kor::ExportDefinition(definition, format));
@@ -122,8 +127,9 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
     case AuxXml: {
         std::string existing;
         std::error_code error;
-        if (std::filesystem::exists(path, error))
+        if (std::filesystem::exists(path, error)) {
             existing = shr::ReadWholeFile(path);
+        }
         WriteAtomically(path,
                         WriteAuxXmlSrs(existing, exported(kor::DefinitionFormat::WKT1ESRI), path));
         return;
@@ -140,15 +146,18 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
 std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::path const& path) try {
     std::vector<std::unique_ptr<kor::CSDef>> systems;
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!std::filesystem::exists(path, error)) {
         return systems;
+    }
     json const document = ParseJson(ReadFileForFormat(path), path);
     CheckQrf2Header(document, path);
-    if (!document.contains("systems") || !document["systems"].is_array())
+    if (!document.contains("systems") || !document["systems"].is_array()) {
         ThrowFileError(path, L"is not a valid collection file: it holds no \"systems\" list.");
+    }
     json const& list = document["systems"];
-    for (std::size_t i = 0; i < list.size(); ++i)
+    for (std::size_t i = 0; i < list.size(); ++i) {
         systems.push_back(SystemFromJson(list[i], path, "/systems/" + std::to_string(i)));
+    }
     return systems;
 } catch (...) {
     RethrowNamingFile(path, L"cannot be read: ");

@@ -26,8 +26,9 @@ namespace {
 [[noreturn]] void ThrowFileError(std::filesystem::path const& path, std::string_view what,
                                  int error) {
     std::wstring message = L"'" + FromUtf8(path.string()) + L"' " + FromUtf8(what);
-    if (error != 0)
+    if (error != 0) {
         message += L" (" + FromUtf8(std::strerror(error)) + L")";
+    }
     throw Exception(L"Shared", L"AtomicFile", 0, std::move(message), false);
 }
 
@@ -53,8 +54,9 @@ bool IsTemporaryNameOf(std::string const& name, std::filesystem::path const& tar
     std::string const pattern = std::filesystem::path(TemporaryNameFor(target)).filename();
     if (name.size() != pattern.size() ||
         name.compare(0, pattern.size() - temporarySuffix.size(), pattern, 0,
-                     pattern.size() - temporarySuffix.size()) != 0)
+                     pattern.size() - temporarySuffix.size()) != 0) {
         return false;
+    }
     return std::all_of(name.end() - 6, name.end(),
                        [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; });
 }
@@ -65,16 +67,18 @@ bool IsTemporaryNameOf(std::string const& name, std::filesystem::path const& tar
 void RemoveStaleTemporaries(std::filesystem::path const& target) {
     std::error_code error;
     std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
+    if (folder.empty()) {
         folder = ".";
+    }
     auto const now = std::filesystem::file_time_type::clock::now();
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         std::string const name = entry->path().filename().string();
         std::error_code ignored;
         if (IsTemporaryNameOf(name, target) && entry->is_regular_file(ignored) &&
-            now - entry->last_write_time(ignored) > std::chrono::minutes(1))
+            now - entry->last_write_time(ignored) > std::chrono::minutes(1)) {
             std::filesystem::remove(entry->path(), ignored);
+        }
     }
 }
 
@@ -86,8 +90,9 @@ std::filesystem::path ResolvedTarget(std::filesystem::path const& path) {
     // A loop of links is left to the rename to report.
     for (int hop = 0; hop < 40 && std::filesystem::is_symlink(target, error); ++hop) {
         std::filesystem::path const next = std::filesystem::read_symlink(target, error);
-        if (error)
+        if (error) {
             break;
+        }
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
     return target;
@@ -99,15 +104,17 @@ public:
     explicit TemporaryFile(std::filesystem::path const& target)
         : m_name(TemporaryNameFor(target)) {
         m_fd = ::mkstemp(m_name.data());
-        if (m_fd < 0)
+        if (m_fd < 0) {
             ThrowFileError(target, "cannot create a temporary file beside it", errno);
+        }
     }
     TemporaryFile(TemporaryFile const&) = delete;
     TemporaryFile& operator=(TemporaryFile const&) = delete;
     ~TemporaryFile() {
         Close();
-        if (!m_renamed)
+        if (!m_renamed) {
             ::unlink(m_name.c_str());
+        }
     }
 
     void Write(std::filesystem::path const& target, std::string_view content) const {
@@ -115,18 +122,21 @@ public:
             errno = 0;
             ssize_t const written =
                 CurrentAtomicFileCalls().write(m_fd, content.data(), content.size());
-            if (written < 0 && errno == EINTR)
+            if (written < 0 && errno == EINTR) {
                 continue;
+            }
             // A write that takes nothing would loop forever; the disk is as good as full.
-            if (written <= 0)
+            if (written <= 0) {
                 ThrowFileError(target, "cannot be written", errno != 0 ? errno : ENOSPC);
+            }
             content.remove_prefix(static_cast<std::size_t>(written));
         }
     }
 
     void Flush(std::filesystem::path const& target) const {
-        if (CurrentAtomicFileCalls().fsync(m_fd) != 0)
+        if (CurrentAtomicFileCalls().fsync(m_fd) != 0) {
             ThrowFileError(target, "cannot be flushed to disk", errno);
+        }
     }
 
     void RenameOver(std::filesystem::path const& target) {
@@ -137,22 +147,26 @@ public:
         mode_t const mode = std::filesystem::exists(status)
                                 ? static_cast<mode_t>(status.permissions())
                                 : mode_t{0644};
-        if (CurrentAtomicFileCalls().fchmod(m_fd, mode) != 0)
+        if (CurrentAtomicFileCalls().fchmod(m_fd, mode) != 0) {
             ThrowFileError(target, "cannot be given the permissions of the file it replaces",
                            errno);
+        }
         // Some file systems report a failed write only when the file is closed.
         int const fd = std::exchange(m_fd, -1);
-        if (CurrentAtomicFileCalls().close(fd) != 0)
+        if (CurrentAtomicFileCalls().close(fd) != 0) {
             ThrowFileError(target, "cannot be written", errno);
-        if (std::rename(m_name.c_str(), target.c_str()) != 0)
+        }
+        if (std::rename(m_name.c_str(), target.c_str()) != 0) {
             ThrowFileError(target, "cannot be replaced", errno);
+        }
         m_renamed = true;
     }
 
 private:
     void Close() {
-        if (m_fd >= 0)
+        if (m_fd >= 0) {
             CurrentAtomicFileCalls().close(m_fd);
+        }
         m_fd = -1;
     }
 
@@ -179,8 +193,9 @@ ScopedAtomicFileCalls::~ScopedAtomicFileCalls() {
 void ReplaceFileAtomically(std::filesystem::path const& named, std::string_view content,
                            std::function<void(AtomicWriteStep)> const& onStep) {
     auto const step = [&](AtomicWriteStep which) {
-        if (onStep)
+        if (onStep) {
             onStep(which);
+        }
     };
     std::filesystem::path const path = ResolvedTarget(named);
     RemoveStaleTemporaries(path);
@@ -196,17 +211,21 @@ void ReplaceFileAtomically(std::filesystem::path const& named, std::string_view 
 
 std::string ReadWholeFile(std::filesystem::path const& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!std::filesystem::exists(path, error)) {
         ThrowFileError(path, "does not exist", 0);
-    if (std::filesystem::is_directory(path, error))
+    }
+    if (std::filesystem::is_directory(path, error)) {
         ThrowFileError(path, "is a folder, not a file", 0);
+    }
     std::ifstream file(path, std::ios::binary);
-    if (!file)
+    if (!file) {
         ThrowFileError(path, "cannot be opened", errno);
+    }
     std::ostringstream bytes;
     bytes << file.rdbuf();
-    if (file.bad())
+    if (file.bad()) {
         ThrowFileError(path, "cannot be read", errno);
+    }
     return std::move(bytes).str();
 }
 

@@ -16,10 +16,12 @@ Logger g_Logger;
 namespace {
 
 std::filesystem::path StateDirectory() {
-    if (char const* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state != '\0')
+    if (char const* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state != '\0') {
         return std::filesystem::path(state);
-    if (char const* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+    }
+    if (char const* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
         return std::filesystem::path(home) / ".local" / "state";
+    }
     return std::filesystem::temp_directory_path();
 }
 
@@ -73,14 +75,16 @@ void Logger::WriteToFile(int level, std::wstring const& text) const {
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
     file << stamp << " [" << level << "] " << ToUtf8(text) << '\n';
     file.flush();
-    if (!file)
+    if (!file) {
         throw Exception(L"Shared", L"Logger", 0, L"The log file could not be written.", false);
+    }
 }
 
 std::wstring DescribeCurrentException() {
     std::exception_ptr const current = std::current_exception();
-    if (!current)
+    if (!current) {
         return L"no exception";
+    }
     try {
         std::rethrow_exception(current);
     } catch (Exception const& error) {

@@ -17,29 +17,36 @@ namespace {
 /// on the process's locale, which a host may leave at "C".
 wchar_t FoldCase(wchar_t ch) {
     // Most text is ASCII, where only A to Z change: skip the library call for it.
-    if (ch < 0xC0)
+    if (ch < 0xC0) {
         return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + 32) : ch;
+    }
     if ((ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) || (ch >= 0x391 && ch <= 0x3AB && ch != 0x3A2) ||
-        (ch >= 0x410 && ch <= 0x42F))
+        (ch >= 0x410 && ch <= 0x42F)) {
         return static_cast<wchar_t>(ch + 32);
-    if (ch >= 0x400 && ch <= 0x40F)
+    }
+    if (ch >= 0x400 && ch <= 0x40F) {
         return static_cast<wchar_t>(ch + 80);
+    }
     bool const evenUpper = (ch >= 0x100 && ch <= 0x137) || (ch >= 0x14A && ch <= 0x177);
     bool const oddUpper = (ch >= 0x139 && ch <= 0x148) || (ch >= 0x179 && ch <= 0x17E);
-    if ((evenUpper && ch % 2 == 0) || (oddUpper && ch % 2 == 1))
+    if ((evenUpper && ch % 2 == 0) || (oddUpper && ch % 2 == 1)) {
         return static_cast<wchar_t>(ch + 1);
-    if (ch == 0x178)
+    }
+    if (ch == 0x178) {
         return 0xFF;
+    }
     return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
 }
 
 } // namespace
 
 bool Contains(std::wstring const& text, std::wstring const& part, bool caseSensitive) {
-    if (part.empty())
+    if (part.empty()) {
         return true;
-    if (caseSensitive)
+    }
+    if (caseSensitive) {
         return text.find(part) != std::wstring::npos;
+    }
     auto const equalFolded = [](wchar_t a, wchar_t b) { return FoldCase(a) == FoldCase(b); };
     return std::search(text.begin(), text.end(), part.begin(), part.end(), equalFolded) !=
            text.end();
@@ -84,8 +91,9 @@ std::wstring ToStringV(wchar_t const* format, va_list args) {
     wchar_t* data = nullptr;
     std::size_t size = 0;
     FILE* stream = open_wmemstream(&data, &size);
-    if (stream == nullptr)
+    if (stream == nullptr) {
         throw std::bad_alloc();
+    }
     va_list copy;
     va_copy(copy, args);
     int const written = std::vfwprintf(stream, format, copy);
@@ -93,10 +101,11 @@ std::wstring ToStringV(wchar_t const* format, va_list args) {
     std::fclose(stream);
     std::wstring text = written < 0 ? std::wstring() : std::wstring(data, size);
     std::free(data);
-    if (written < 0)
+    if (written < 0) {
         throw Exception(L"Shared", L"StringUtil", 0,
                         L"The text could not be formatted: its format does not fit its arguments.",
                         false);
+    }
     return text;
 }
 

@@ -13,8 +13,9 @@ bool IsScalarValue(char32_t cp) {
 }
 
 void Encode(char32_t cp, std::string& out) {
-    if (!IsScalarValue(cp))
+    if (!IsScalarValue(cp)) {
         cp = replacement;
+    }
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -36,8 +37,9 @@ void Encode(char32_t cp, std::string& out) {
 /// malformed, in which case `pos` has moved past the first byte only.
 std::optional<char32_t> Decode(std::string_view bytes, std::size_t& pos) {
     auto const lead = static_cast<std::uint8_t>(bytes[pos++]);
-    if (lead < 0x80)
+    if (lead < 0x80) {
         return lead;
+    }
     int length = 0;
     char32_t cp = 0;
     char32_t minimum = 0;
@@ -52,15 +54,18 @@ std::optional<char32_t> Decode(std::string_view bytes, std::size_t& pos) {
     }
     std::size_t next = pos;
     for (int i = 0; i < length; ++i, ++next) {
-        if (next >= bytes.size())
+        if (next >= bytes.size()) {
             return std::nullopt;
+        }
         auto const byte = static_cast<std::uint8_t>(bytes[next]);
-        if ((byte & 0xC0) != 0x80)
+        if ((byte & 0xC0) != 0x80) {
             return std::nullopt;
+        }
         cp = (cp << 6) | (byte & 0x3F);
     }
-    if (cp < minimum || !IsScalarValue(cp))
+    if (cp < minimum || !IsScalarValue(cp)) {
         return std::nullopt;
+    }
     pos = next;
     return cp;
 }
@@ -70,23 +75,26 @@ std::optional<char32_t> Decode(std::string_view bytes, std::size_t& pos) {
 std::string ToUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
-    for (wchar_t const ch : text)
+    for (wchar_t const ch : text) {
         Encode(static_cast<char32_t>(ch), out);
+    }
     return out;
 }
 
 std::wstring FromUtf8(std::string_view bytes) {
     std::wstring out;
     out.reserve(bytes.size());
-    for (std::size_t pos = 0; pos < bytes.size();)
+    for (std::size_t pos = 0; pos < bytes.size();) {
         out.push_back(static_cast<wchar_t>(Decode(bytes, pos).value_or(replacement)));
+    }
     return out;
 }
 
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t pos = 0; pos < bytes.size();) {
-        if (!Decode(bytes, pos))
+        if (!Decode(bytes, pos)) {
             return false;
+        }
     }
     return true;
 }
