@@ -19,9 +19,10 @@ namespace {
 void EnumerateKnownSystems(benchmark::State& state) {
     auto const& list = kor::KORKnownSystemsList;
     std::size_t characters = 0;
-    for (int position = list.First(); position <= list.Last(); ++position)
+    for (int position = list.First(); position <= list.Last(); ++position) {
         characters += std::wcslen(list.EnumName(position)) +
                       static_cast<std::size_t>(list.EnumType(position) + list.EnumPOSC(position));
+    }
     benchmark::DoNotOptimize(characters);
     state.counters["systems"] = list.Count();
 }
@@ -54,8 +55,9 @@ BENCHMARK(KnownSystemsColdUncached)->Unit(benchmark::kMillisecond)->Iterations(5
 
 void KnownSystemsWarm(benchmark::State& state) {
     EnumerateKnownSystems(state);
-    for (auto _ : state)
+    for (auto _ : state) {
         EnumerateKnownSystems(state);
+    }
 }
 BENCHMARK(KnownSystemsWarm)->Unit(benchmark::kMicrosecond);
 
@@ -66,8 +68,9 @@ void KnownSystemsAllDefinitions(benchmark::State& state) {
         kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue());
         auto const& list = kor::KORKnownSystemsList;
         int built = 0;
-        for (int position = list.First(); position <= list.Last(); ++position)
-            built += list.Enum(position) != nullptr;
+        for (int position = list.First(); position <= list.Last(); ++position) {
+            built += static_cast<int>(list.Enum(position) != nullptr);
+        }
         state.counters["built"] = built;
     }
     kor::InstallKnownCatalogue(nullptr);
@@ -76,15 +79,17 @@ BENCHMARK(KnownSystemsAllDefinitions)->Unit(benchmark::kMillisecond)->Iterations
 
 void CreateByCode(benchmark::State& state) {
     std::wstring const text = L"EPSG:" + std::to_wstring(state.range(0));
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(kor::CreateCSDefByDefinition(text));
+    }
 }
 BENCHMARK(CreateByCode)->Arg(4326)->Arg(32633)->Arg(2154)->Unit(benchmark::kMicrosecond);
 
 void Query(benchmark::State& state, wchar_t const* text) {
     benchmark::DoNotOptimize(kor::QueryCSDefinitions(text, 1));
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(kor::QueryCSDefinitions(text, 1));
+    }
 }
 BENCHMARK_CAPTURE(Query, WGS_84, L"WGS 84")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Query, UTM_zone_33, L"UTM zone 33")->Unit(benchmark::kMicrosecond);
@@ -93,8 +98,9 @@ BENCHMARK_CAPTURE(Query, France, L"France")->Unit(benchmark::kMicrosecond);
 
 void DescriptionOfRegistrySystem(benchmark::State& state) {
     Gridlore::CoordinateSystem const system(*kor::CreateCSDefByDefinition(L"EPSG:32633"));
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(system.GetDescription());
+    }
 }
 BENCHMARK(DescriptionOfRegistrySystem)->Unit(benchmark::kMicrosecond);
 
@@ -103,8 +109,9 @@ void DescriptionOfCustomSystem(benchmark::State& state) {
     auto definition = kor::CreateCSDefByDefinition(L"EPSG:32633");
     static_cast<kor::KORDef&>(*definition).SetPOSC(0);
     Gridlore::CoordinateSystem const system(*definition);
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(system.GetDescription());
+    }
 }
 BENCHMARK(DescriptionOfCustomSystem)->Unit(benchmark::kMillisecond);
 
@@ -121,8 +128,9 @@ void ReadPrjText(benchmark::State& state) {
     }
     std::wstring const prj = kor::ExportDefinition(*definition, kor::DefinitionFormat::WKT1ESRI);
     int code = 0;
-    for (auto _ : state)
+    for (auto _ : state) {
         code = static_cast<kor::KORDef&>(*kor::CreateCSDefByDefinition(prj)).GetPOSC();
+    }
     state.counters["code"] = code;
 }
 BENCHMARK(ReadPrjText)

@@ -6,16 +6,18 @@
 namespace {
 
 void BM_ToStringShort(benchmark::State& state) {
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(shr::ToString(L"%u of %u items shown", 12U, 6234U));
+    }
 }
 BENCHMARK(BM_ToStringShort);
 
 void BM_AppendFormatStringDescription(benchmark::State& state) {
     for (auto _ : state) {
         std::wstring text;
-        for (int i = 0; i < 20; ++i)
+        for (int i = 0; i < 20; ++i) {
             shr::AppendFormatString(text, L"Parameter %d: %.14lg\n", i, 0.9996 * i);
+        }
         benchmark::DoNotOptimize(text);
     }
 }
@@ -23,8 +25,9 @@ BENCHMARK(BM_AppendFormatStringDescription);
 
 void BM_Trim(benchmark::State& state) {
     std::wstring const text = L" \t\u3000  UTM zone 33N  \u00A0\n";
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(shr::Trim(text));
+    }
 }
 BENCHMARK(BM_Trim);
 

@@ -48,7 +48,7 @@ std::wstring CHistoryCombo::LoadHistory(std::wstring const& section, std::wstrin
     if (!restoreCurrent) {
         return {};
     }
-    std::wstring const current =
+    std::wstring current =
         store.GetString(section, entry, currentDefault != nullptr ? currentDefault : L"");
     if (HasWindow()) {
         SetWindowText(current);

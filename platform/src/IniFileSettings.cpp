@@ -29,12 +29,13 @@ std::string Escaped(std::wstring const& text) {
     for (wchar_t const ch : text) {
         auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
                                          [ch](auto const& pair) { return pair.first == ch; });
-        if (letter != letterEscapes.end())
+        if (letter != letterEscapes.end()) {
             escaped += {L'\\', letter->second};
-        else if (escapedAsThemselves.find(ch) != std::wstring_view::npos)
+        } else if (escapedAsThemselves.find(ch) != std::wstring_view::npos) {
             escaped += {L'\\', ch};
-        else
+        } else {
             escaped += ch;
+        }
     }
     return shr::ToUtf8(escaped);
 }
@@ -47,8 +48,9 @@ bool Unescape(std::wstring_view text, std::wstring& plain) {
             plain += text[i];
             continue;
         }
-        if (++i == text.size())
+        if (++i == text.size()) {
             return false;
+        }
         auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
                                          [&](auto const& pair) { return pair.second == text[i]; });
         plain += letter != letterEscapes.end() ? letter->first : text[i];
@@ -59,10 +61,11 @@ bool Unescape(std::wstring_view text, std::wstring& plain) {
 /// Where `ch` first stands unescaped in `text`, or npos.
 std::size_t FindUnescaped(std::wstring_view text, wchar_t ch) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\\')
+        if (text[i] == L'\\') {
             ++i;
-        else if (text[i] == ch)
+        } else if (text[i] == ch) {
             return i;
+        }
     }
     return std::wstring_view::npos;
 }
@@ -72,8 +75,10 @@ std::size_t FindUnescaped(std::wstring_view text, wchar_t ch) {
 std::string SectionLine(std::wstring const& section) {
     std::string line = "[";
     std::size_t start = 0;
-    for (std::size_t end; (end = section.find(L'\\', start)) != std::wstring::npos; start = end + 1)
+    for (std::size_t end; (end = section.find(L'\\', start)) != std::wstring::npos;
+         start = end + 1) {
         line += Escaped(section.substr(start, end - start)) + "/";
+    }
     return line + Escaped(section.substr(start)) + "]";
 }
 
@@ -82,12 +87,14 @@ bool ParseSection(std::wstring_view inner, std::wstring& section) {
     std::wstring part;
     for (std::size_t slash; (slash = FindUnescaped(inner, L'/')) != std::wstring_view::npos;
          inner.remove_prefix(slash + 1)) {
-        if (!Unescape(inner.substr(0, slash), part))
+        if (!Unescape(inner.substr(0, slash), part)) {
             return false;
+        }
         section += part + L"\\";
     }
-    if (!Unescape(inner, part))
+    if (!Unescape(inner, part)) {
         return false;
+    }
     section += part;
     return true;
 }
@@ -106,11 +113,13 @@ IniFileSettings::Sections IniFileSettings::Parse(std::string_view text, int& ski
         std::size_t const end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.ends_with('\r'))
+        if (line.ends_with('\r')) {
             line.remove_suffix(1);
+        }
         if (line.find_first_not_of(" \t") == std::string_view::npos || line.starts_with('#') ||
-            line.starts_with(';'))
+            line.starts_with(';')) {
             continue;
+        }
         if (!shr::IsValidUtf8(line)) {
             ++skipped;
             continue;
@@ -121,8 +130,9 @@ IniFileSettings::Sections IniFileSettings::Parse(std::string_view text, int& ski
             std::size_t const close = FindUnescaped(view.substr(1), L']');
             inReadableSection =
                 close == view.size() - 2 && ParseSection(view.substr(1, close), section);
-            if (!inReadableSection)
+            if (!inReadableSection) {
                 ++skipped;
+            }
             continue;
         }
         std::size_t const equals = FindUnescaped(view, L'=');
@@ -142,13 +152,16 @@ IniFileSettings::Sections IniFileSettings::Parse(std::string_view text, int& ski
 std::string IniFileSettings::Format(Sections const& sections) {
     std::string text;
     for (auto const& [section, entries] : sections) {
-        if (entries.empty())
+        if (entries.empty()) {
             continue;
-        if (!text.empty())
+        }
+        if (!text.empty()) {
             text += '\n';
+        }
         text += SectionLine(section) + "\n";
-        for (auto const& [entry, value] : entries)
+        for (auto const& [entry, value] : entries) {
             text += Escaped(entry) + "=" + Escaped(value) + "\n";
+        }
     }
     return text;
 }
@@ -157,8 +170,9 @@ std::wstring IniFileSettings::GetString(std::wstring const& section, std::wstrin
                                         std::wstring const& fallback) const {
     Load();
     auto const found = m_sections.find(section);
-    if (found == m_sections.end())
+    if (found == m_sections.end()) {
         return fallback;
+    }
     auto const value = found->second.find(entry);
     return value == found->second.end() ? fallback : value->second;
 }
@@ -179,14 +193,16 @@ bool IniFileSettings::HasEntry(std::wstring const& section, std::wstring const& 
 void IniFileSettings::DeleteEntry(std::wstring const& section, std::wstring const& entry) {
     Load();
     auto const found = m_sections.find(section);
-    if (found != m_sections.end() && found->second.erase(entry) > 0)
+    if (found != m_sections.end() && found->second.erase(entry) > 0) {
         m_dirty = true;
+    }
 }
 
 void IniFileSettings::Flush() {
     Load();
-    if (!m_dirty || !m_writable)
+    if (!m_dirty || !m_writable) {
         return;
+    }
     try {
         std::filesystem::create_directories(m_path.parent_path());
         shr::ReplaceFileAtomically(m_path, Format(m_sections));
@@ -207,23 +223,27 @@ IniFileSettings::Sections const& IniFileSettings::Contents() const {
 }
 
 void IniFileSettings::Load() const {
-    if (m_loaded)
+    if (m_loaded) {
         return;
+    }
     m_loaded = true;
     std::error_code error;
     auto const status = std::filesystem::status(m_path, error);
-    if (status.type() == std::filesystem::file_type::not_found)
+    if (status.type() == std::filesystem::file_type::not_found) {
         return;
+    }
     try {
         if (std::filesystem::is_regular_file(status) &&
-            std::filesystem::file_size(m_path) > largestFile)
+            std::filesystem::file_size(m_path) > largestFile) {
             throw std::runtime_error("it is too large to be a settings file");
+        }
         int skipped = 0;
         m_sections = Parse(shr::ReadWholeFile(m_path), skipped);
-        if (skipped > 0)
+        if (skipped > 0) {
             Warn(L"'" + shr::FromUtf8(m_path.string()) + L"': " + std::to_wstring(skipped) +
                  L" line" + (skipped == 1 ? L"" : L"s") +
                  L" could not be read and will be left out when the settings are next saved.");
+        }
     } catch (shr::Exception const& failure) {
         Warn(failure.message + L"; the settings start empty.");
     } catch (std::exception const& failure) {
@@ -233,8 +253,9 @@ void IniFileSettings::Load() const {
 }
 
 void IniFileSettings::Warn(std::wstring const& problem) const {
-    if (std::exchange(m_warned, true))
+    if (std::exchange(m_warned, true)) {
         return;
+    }
     try {
         shr::g_Logger.Send(shr::LogWarning, L"Settings: %ls", problem.c_str());
     } catch (...) {

@@ -69,8 +69,9 @@ Gridlore::CoordinateSystem SurveyGrid() {
 Gridlore::CoordinateSystemCollection
 Systems(std::initializer_list<Gridlore::CoordinateSystem> list) {
     Gridlore::CoordinateSystemCollection systems;
-    for (auto const& system : list)
+    for (auto const& system : list) {
         systems.push_back(system);
+    }
     return systems;
 }
 
@@ -82,15 +83,17 @@ std::vector<std::wstring> Outline(platform::TreeCtrl const& tree) {
 
 std::vector<std::wstring> Roots(platform::TreeCtrl const& tree) {
     std::vector<std::wstring> texts;
-    for (platform::TreeItem item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item))
+    for (platform::TreeItem item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) {
         texts.push_back(tree.GetItemText(item));
+    }
     return texts;
 }
 
 std::wstring PathOf(platform::TreeCtrl const& tree, platform::TreeItem item) {
     std::wstring path;
-    for (; item; item = tree.GetParentItem(item))
+    for (; item; item = tree.GetParentItem(item)) {
         path = tree.GetItemText(item) + (path.empty() ? L"" : L"|") + path;
+    }
     return path;
 }
 

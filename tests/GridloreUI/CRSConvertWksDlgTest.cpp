@@ -55,6 +55,7 @@ platform::backend::NativeCombo& Combo(User& user, platform::ControlId id) {
 std::vector<std::wstring> Entries(User& user, platform::ControlId id) {
     platform::backend::NativeCombo const& combo = Combo(user, id);
     std::vector<std::wstring> entries;
+    entries.reserve(static_cast<std::size_t>(combo.Count()));
     for (int index = 0; index < combo.Count(); ++index) {
         entries.push_back(combo.GetItemText(index));
     }

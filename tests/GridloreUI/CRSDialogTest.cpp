@@ -19,9 +19,11 @@ namespace {
 class BrowserDialog : public BrowserTest {};
 
 bool MenuState(platform::Driver::ShownMenu const& menu, platform::ControlId id) {
-    for (platform::CmdUI const& state : menu.states)
-        if (state.id == id)
+    for (platform::CmdUI const& state : menu.states) {
+        if (state.id == id) {
             return state.enabled;
+        }
+    }
     ADD_FAILURE() << "the menu has no item " << id;
     return false;
 }
@@ -125,8 +127,9 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
             EXPECT_EQ(menus.back().at, tree.ClientToScreen({(label.left + label.right) / 2,
                                                             (label.top + label.bottom) / 2}));
             std::vector<platform::ControlId> ids;
-            for (auto const& entry : menus.back().items)
+            for (auto const& entry : menus.back().items) {
                 ids.push_back(entry.command);
+            }
             EXPECT_EQ(ids, (std::vector<platform::ControlId>{res::AddToFavorites, res::Remove, 0,
                                                              res::NewLocal, res::NewGeographic,
                                                              res::Modify}));

@@ -207,8 +207,9 @@ TEST_F(BrowserImpl, buttons_follow_the_selection_and_a_folder_keeps_the_descript
                 << shr::ToUtf8(Text(user, res::Description));
             for (int const always :
                  {int{res::NewLocal}, int{res::NewGeographic}, int{res::LoadFromFile},
-                  int{res::SaveToFile}, int{platform::IDCANCEL}})
+                  int{res::SaveToFile}, int{platform::IDCANCEL}}) {
                 EXPECT_TRUE(Enabled(user, always)) << always;
+            }
         }
     });
 }

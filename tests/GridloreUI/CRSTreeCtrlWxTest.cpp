@@ -187,9 +187,9 @@ TEST_F(WxBrowserTest, the_tree_shows_that_it_holds_the_focus_even_with_nothing_s
         int changed = 0;
         for (int y = 0; y < with.GetHeight(); ++y) {
             for (int x = 0; x < with.GetWidth(); ++x) {
-                changed += with.GetRed(x, y) != without.GetRed(x, y) ||
-                           with.GetGreen(x, y) != without.GetGreen(x, y) ||
-                           with.GetBlue(x, y) != without.GetBlue(x, y);
+                changed += static_cast<int>(with.GetRed(x, y) != without.GetRed(x, y) ||
+                                            with.GetGreen(x, y) != without.GetGreen(x, y) ||
+                                            with.GetBlue(x, y) != without.GetBlue(x, y));
             }
         }
         EXPECT_GT(changed, 40) << "focusing the tree changed no pixel of it";

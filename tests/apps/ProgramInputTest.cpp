@@ -78,10 +78,12 @@ TEST_F(ProgramInput, a_missing_file_is_named_as_missing_and_a_huge_argument_is_s
 TEST_F(ProgramInput, a_side_car_nested_too_deep_is_refused_and_left_as_it_was) {
     std::filesystem::path const sideCar = m_scratch / "ortho.tif.aux.xml";
     std::string nested = "<PAMDataset>";
-    for (int level = 0; level < 7000; ++level)
+    for (int level = 0; level < 7000; ++level) {
         nested += "<a>";
-    for (int level = 0; level < 7000; ++level)
+    }
+    for (int level = 0; level < 7000; ++level) {
         nested += "</a>";
+    }
     nested += "</PAMDataset>\n";
     Write(sideCar, nested);
     ProgramRun const run = Crs("convert EPSG:4326 " + Quoted(sideCar));

@@ -24,11 +24,13 @@ TEST(CRSConvertWks, column_labels_and_columns_convert_both_ways) {
     EXPECT_EQ(labels[26], L"AA");
     EXPECT_EQ(labels[701], L"ZZ");
     EXPECT_EQ(labels[702], L"AAA");
-    for (unsigned column = 0; column < labels.size(); ++column)
+    for (unsigned column = 0; column < labels.size(); ++column) {
         ASSERT_EQ(sheet.ColumnFromLabel(labels[column]), static_cast<int>(column));
+    }
     EXPECT_EQ(sheet.ColumnFromLabel(L"  ab "), 27);
-    for (wchar_t const* bad : {L"", L"   ", L"A1", L"-", L"\x00c4", L"ZZZZZZZZZZZZZZ"})
+    for (wchar_t const* bad : {L"", L"   ", L"A1", L"-", L"\x00c4", L"ZZZZZZZZZZZZZZ"}) {
         EXPECT_EQ(sheet.ColumnFromLabel(bad), -1) << bad;
+    }
     EXPECT_TRUE(sheet.GetColumnLabels(0).empty());
 }
 

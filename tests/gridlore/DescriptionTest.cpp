@@ -9,8 +9,9 @@
 
 namespace {
 void ExpectHolds(std::wstring const& text, std::vector<std::wstring> const& parts) {
-    for (auto const& part : parts)
+    for (auto const& part : parts) {
         EXPECT_NE(text.find(part), std::wstring::npos) << part << L"\n" << text;
+    }
 }
 } // namespace
 

@@ -41,8 +41,9 @@ TEST(DatumDef, switching_method_adds_its_parameters_at_their_defaults) {
     datum.SetParameter(DatumDef::Method, DatumDef::MethodSevenParameter);
     for (int index = 0; index < DatumDef::NumParameters(DatumDef::MethodSevenParameter); ++index) {
         int const id = DatumDef::EnumParameter(DatumDef::MethodSevenParameter, index);
-        if (id == DatumDef::Ellipsoid)
+        if (id == DatumDef::Ellipsoid) {
             continue;
+        }
         double value = -1.0;
         EXPECT_TRUE(datum.GetParameter(id, value)) << id;
     }
@@ -101,14 +102,16 @@ TEST(DatumDef, compare_parameters_ignores_identity_but_not_shifts_or_the_ellipso
 }
 
 TEST(DatumDef, names_convert_to_ids_and_back_for_methods_targets_and_mre_types) {
-    for (int method = 1; method <= 3; ++method)
+    for (int method = 1; method <= 3; ++method) {
         EXPECT_EQ(DatumDef::NameToMethod(DatumDef::MethodToName(method)), method);
+    }
     for (int target = 1; target <= 5; ++target) {
         EXPECT_EQ(DatumDef::NameToTarget(DatumDef::TargetToName(target)), target);
         EXPECT_GT(DatumDef::TargetToGeographicCode(target), 0);
     }
-    for (int type = 1; type <= 8; ++type)
+    for (int type = 1; type <= 8; ++type) {
         EXPECT_EQ(DatumDef::NameToMREType(DatumDef::MRETypeToName(type)), type);
+    }
     EXPECT_EQ(DatumDef::MethodToName(0), nullptr);
     EXPECT_EQ(DatumDef::TargetToName(6), nullptr);
     EXPECT_EQ(DatumDef::MRETypeToName(9), nullptr);

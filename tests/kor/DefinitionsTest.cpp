@@ -198,19 +198,23 @@ TEST(Definitions, shapes_of_definitions_and_of_names_are_told_apart) {
          {"EPSG:4326", "epsg::4326", "EPSG:4326+5773", "IAU_2015:30100",
           "urn:ogc:def:crs:EPSG::4326", "http://www.opengis.net/def/crs/EPSG/0/4326",
           "+proj=utm +zone=33", "proj=longlat", "{\"type\": \"GeographicCRS\"}",
-          "\xEF\xBB\xBF  PROJCS [\"x\"]", "geogcrs(\"y\")"})
+          "\xEF\xBB\xBF  PROJCS [\"x\"]", "geogcrs(\"y\")"}) {
         EXPECT_TRUE(kor::HasDefinitionSyntax(text)) << text;
+    }
     for (std::string_view text :
          {"WGS 84", "EPSG:", ":4326", "PROJCS", "PROJCS \"x\"", "GEOGCS_x[", "+x", "PROJ=utm",
-          "+ proj=utm", "EPSG:43 26", "NAD83(HARN) / UTM zone 10N"})
+          "+ proj=utm", "EPSG:43 26", "NAD83(HARN) / UTM zone 10N"}) {
         EXPECT_FALSE(kor::HasDefinitionSyntax(text)) << text;
+    }
 
     for (std::string_view text :
          {"WGS 84", "NAD83(HARN) / UTM zone 10N", "St. Kitts 1955 / BWI Grid",
-          "ETRS89-extended / LAEA Europe", "R\xC3\xA9seau g\xC3\xA9od\xC3\xA9sique"})
+          "ETRS89-extended / LAEA Europe", "R\xC3\xA9seau g\xC3\xA9od\xC3\xA9sique"}) {
         EXPECT_TRUE(kor::CouldBeSystemName(text)) << text;
+    }
     for (std::string_view text :
-         {"", "1234", "-- 42 --", "tab\there", "a[1]", "a{", "\"q\"", "x\x7f", "a\\b"})
+         {"", "1234", "-- 42 --", "tab\there", "a[1]", "a{", "\"q\"", "x\x7f", "a\\b"}) {
         EXPECT_FALSE(kor::CouldBeSystemName(text)) << text;
+    }
     EXPECT_FALSE(kor::CouldBeSystemName(std::string(201, 'n')));
 }

@@ -21,8 +21,9 @@ public:
     std::vector<kor::KnownSystem> const& Systems() override { return m_inner->Systems(); }
     std::unique_ptr<kor::CSDef> BuildSystem(std::size_t index) override {
         ++builds;
-        if (index == 1)
+        if (index == 1) {
             throw kor::KORException(L"broken on purpose");
+        }
         return m_inner->BuildSystem(index);
     }
     std::vector<kor::KnownDatum> const& Datums() override { return m_inner->Datums(); }

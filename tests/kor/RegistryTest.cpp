@@ -141,8 +141,9 @@ TEST(Registry, known_systems_list_is_categorised_in_a_browsable_tree) {
     EXPECT_EQ(std::wstring(list.EnumName(list.FindByPOSC(27700))),
               L"Projected|Europe|United Kingdom|OSGB36 / British National Grid [EPSG:27700]");
     EXPECT_EQ(std::wstring(list.EnumName(list.FindByPOSC(3857))).rfind(L"Projected|World|", 0), 0U);
-    for (auto const& [folder, count] : children)
+    for (auto const& [folder, count] : children) {
         EXPECT_LE(count, 400) << folder;
+    }
 }
 
 TEST(Registry, datum_ellipsoid_meridian_and_unit_lists_hold_the_familiar_entries) {

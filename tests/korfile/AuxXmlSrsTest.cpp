@@ -36,8 +36,9 @@ TEST(AuxXmlSrs, writing_replaces_the_srs_and_keeps_everything_else) {
     EXPECT_EQ(korfile::ReadAuxXmlSrs(written, "a.aux.xml"), "PROJCS[\"new\"]");
     for (char const* kept :
          {"dataAxisToSRSAxisMapping=\"2,1\"", "<!-- written by a raster tool -->",
-          "<MDI key=\"INTERLEAVE\">PIXEL</MDI>", "<NoDataValue>-9999</NoDataValue>"})
+          "<MDI key=\"INTERLEAVE\">PIXEL</MDI>", "<NoDataValue>-9999</NoDataValue>"}) {
         EXPECT_NE(written.find(kept), std::string::npos) << kept;
+    }
     EXPECT_EQ(written.find("old"), std::string::npos);
 
     std::string const fresh = korfile::WriteAuxXmlSrs("", "GEOGCS[\"a & b\"]", "n.aux.xml");

@@ -24,8 +24,9 @@ TEST(IsReferenceFile, content_shows_each_format_whatever_its_spacing_and_case) {
 TEST(IsReferenceFile, text_that_is_none_of_ours_is_not_detected) {
     for (char const* text :
          {"", "   \n", "{", "{\"type\": \"Feature\"}", "[1, 2]", "<html><body/></html>",
-          "PROJCSX[\"a\"]", "GEOGCS \"a\"", "QRF2 is not a signature", "\x89PNG\r\n"})
+          "PROJCSX[\"a\"]", "GEOGCS \"a\"", "QRF2 is not a signature", "\x89PNG\r\n"}) {
         EXPECT_EQ(DetectFileTypeByContent(text), std::nullopt) << text;
+    }
 }
 
 TEST(IsReferenceFile, extension_lists_ignore_case_and_prefer_the_longest_match) {

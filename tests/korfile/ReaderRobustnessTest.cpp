@@ -63,8 +63,9 @@ std::vector<Seed> Seeds(std::filesystem::path const& dir) {
     auto const lambert =
         korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/shifted-lambert.qrf", 0, 0);
     std::vector<Seed> seeds;
-    for (char const* name : {"depot-north.qrf", "shifted-lambert.qrf", "site-grid.qrf"})
+    for (char const* name : {"depot-north.qrf", "shifted-lambert.qrf", "site-grid.qrf"}) {
         seeds.push_back({korfile::QRF, name, shr::ReadWholeFile(dataDir / "qrf" / name)});
+    }
     korfile::WriteReferenceFile(*lambert, korfile::QRF2, dir / "seed.qrf2", 0, 0, true);
     seeds.push_back({korfile::QRF2, "seed.qrf2", shr::ReadWholeFile(dir / "seed.qrf2")});
     korfile::WriteReferenceFile(*lambert, korfile::WKT, dir / "seed.prj", 0, 0, true);

@@ -38,7 +38,7 @@ protected:
     }
 
     std::filesystem::path Write(std::string const& name, std::string const& content) const {
-        std::filesystem::path const path = m_dir / name;
+        std::filesystem::path path = m_dir / name;
         std::ofstream(path, std::ios::binary) << content;
         return path;
     }

@@ -38,11 +38,13 @@ public:
     /// Equivalent, or equivalent once both are put in east/north order: a .prj file
     /// cannot say which axis comes first, so that is all it can be asked to keep.
     bool Equivalent(PJ* ours, PJ* theirs) const {
-        if (ours == nullptr || theirs == nullptr)
+        if (ours == nullptr || theirs == nullptr) {
             return false;
+        }
         if (proj_is_equivalent_to_with_ctx(m_context, ours, theirs,
-                                           PJ_COMP_EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS) != 0)
+                                           PJ_COMP_EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS) != 0) {
             return true;
+        }
         ProjObject const a(proj_normalize_for_visualization(m_context, ours), &proj_destroy);
         ProjObject const b(proj_normalize_for_visualization(m_context, theirs), &proj_destroy);
         return a && b &&
@@ -81,8 +83,9 @@ struct Tally {
     double Share() const { return total == 0 ? 0.0 : 100.0 * passed / total; }
     void Report(char const* what) const {
         std::cout << what << ": " << passed << " of " << total << " (" << Share() << "%)\n";
-        for (auto const& [method, count] : failuresByMethod)
+        for (auto const& [method, count] : failuresByMethod) {
             std::cout << "    failed " << count << " x " << shr::ToUtf8(method) << '\n';
+        }
     }
 };
 
@@ -90,8 +93,9 @@ struct Tally {
 ProjObject ReadBackForProj(Proj const& proj, std::filesystem::path const& path) {
     try {
         auto const read = korfile::ReadReferenceFile(korfile::WKT, path, 0, 0);
-        if (!read)
+        if (!read) {
             return {nullptr, &proj_destroy};
+        }
         return proj.Create(
             shr::ToUtf8(kor::ExportDefinition(*read, kor::DefinitionFormat::PROJJSON)));
     } catch (kor::KORException const&) {
@@ -112,8 +116,9 @@ TEST(RegistryFileRoundTrip, registry_systems_survive_our_files_and_prj_files_by_
     auto const& systems = kor::KORKnownSystemsList;
     for (int index = systems.First(); index <= systems.Last(); ++index) {
         int const code = systems.EnumPOSC(index);
-        if (systems.EnumType(index) != kor::CSDef::TypeReferenced || code <= 0)
+        if (systems.EnumType(index) != kor::CSDef::TypeReferenced || code <= 0) {
             continue;
+        }
         kor::CSDef const* definition = systems.Enum(index);
         ASSERT_NE(definition, nullptr) << "EPSG:" << code;
         ProjObject const registry = proj.Create("EPSG:" + std::to_string(code));
@@ -136,8 +141,9 @@ TEST(RegistryFileRoundTrip, registry_systems_survive_our_files_and_prj_files_by_
         std::ofstream(dir / "theirs.prj", std::ios::trunc) << esri;
         projItself.Count(proj.Equivalent(proj.Create(esri).get(), registry.get()), *definition);
         if (std::getenv("GRIDLORE_LIST_FAILURES") != nullptr &&
-            !proj.Equivalent(ReadBackForProj(proj, dir / "ours.prj").get(), registry.get()))
+            !proj.Equivalent(ReadBackForProj(proj, dir / "ours.prj").get(), registry.get())) {
             std::cout << "EPSG:" << code << '\n';
+        }
         theirPrj.Count(
             proj.Equivalent(ReadBackForProj(proj, dir / "theirs.prj").get(), registry.get()),
             *definition);

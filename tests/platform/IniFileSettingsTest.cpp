@@ -19,8 +19,9 @@ class IniFileSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         shr::g_Logger.SetSink([this](int level, std::wstring const& text) {
-            if (level == shr::LogWarning)
+            if (level == shr::LogWarning) {
                 m_warnings.push_back(text);
+            }
         });
     }
     void TearDown() override { shr::g_Logger.SetSink({}); }

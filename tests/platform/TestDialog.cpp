@@ -199,7 +199,8 @@ long TestDialog::OnPropertyChanged(std::uint64_t id, std::int64_t property) {
 }
 
 void TestDialog::OnContextMenu(platform::Window* window, platform::Point) {
-    log.push_back(L"ContextMenu " + std::to_wstring(window ? window->GetDlgCtrlID() : 0));
+    log.push_back(L"ContextMenu " +
+                  std::to_wstring(window != nullptr ? window->GetDlgCtrlID() : 0));
 }
 
 void TestDialog::OnCommandA() {

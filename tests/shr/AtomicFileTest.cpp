@@ -36,8 +36,9 @@ TEST_F(AtomicFileTest, a_save_interrupted_at_any_step_leaves_the_old_file_whole)
          {shr::AtomicWriteStep::TemporaryCreated, shr::AtomicWriteStep::TemporaryWritten,
           shr::AtomicWriteStep::TemporaryFlushed, shr::AtomicWriteStep::BeforeRename}) {
         auto const interrupt = [failAt](shr::AtomicWriteStep step) {
-            if (step == failAt)
+            if (step == failAt) {
                 throw std::runtime_error("power cut");
+            }
         };
         EXPECT_THROW(shr::ReplaceFileAtomically(path, std::string(100000, 'n'), interrupt),
                      std::runtime_error);
@@ -84,24 +85,30 @@ namespace {
 shr::AtomicFileCalls WithFailing(char const* which) {
     shr::AtomicFileCalls calls = shr::CurrentAtomicFileCalls();
     std::string const call = which;
-    if (call == "fchmod")
+    if (call == "fchmod") {
         calls.fchmod = [](int, mode_t) { return errno = EPERM, -1; };
-    if (call == "close")
+    }
+    if (call == "close") {
         calls.close = [](int fd) { return ::close(fd), errno = EIO, -1; };
-    if (call == "short write")
+    }
+    if (call == "short write") {
         // The disk fills after the first few bytes: writes take less, then nothing.
         calls.write = [](int fd, void const* data, std::size_t size) -> ssize_t {
             static std::size_t room = 0;
-            if (data == nullptr)
+            if (data == nullptr) {
                 return static_cast<ssize_t>(room = 10);
+            }
             std::size_t const taken = std::min(size, room);
             room -= taken;
             return taken == 0 ? 0 : ::write(fd, data, taken);
         };
-    if (call == "write")
+    }
+    if (call == "write") {
         calls.write = [](int, void const*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
-    if (call == "fsync")
+    }
+    if (call == "fsync") {
         calls.fsync = [](int) { return errno = EIO, -1; };
+    }
     return calls;
 }
 

@@ -34,17 +34,19 @@ protected:
 } // namespace
 
 TEST_F(LoggerTest, default_file_lives_under_the_users_state_directory) {
-    std::string const saved = std::getenv("XDG_STATE_HOME") ? std::getenv("XDG_STATE_HOME") : "";
+    std::string const saved =
+        std::getenv("XDG_STATE_HOME") != nullptr ? std::getenv("XDG_STATE_HOME") : "";
     ::setenv("XDG_STATE_HOME", m_dir.c_str(), 1);
     EXPECT_EQ(shr::Logger::DefaultFilePath(), m_dir / "GridloreUI" / "gridlore.log");
     ::setenv("XDG_STATE_HOME", "", 1);
     std::filesystem::path const home = std::getenv("HOME");
     EXPECT_EQ(shr::Logger::DefaultFilePath(),
               home / ".local" / "state" / "GridloreUI" / "gridlore.log");
-    if (saved.empty())
+    if (saved.empty()) {
         ::unsetenv("XDG_STATE_HOME");
-    else
+    } else {
         ::setenv("XDG_STATE_HOME", saved.c_str(), 1);
+    }
 }
 
 TEST_F(LoggerTest, lines_are_appended_to_the_file_as_utf8_creating_its_folder) {

@@ -49,8 +49,10 @@ TEST(StringUtil, AppendFormatString_appends_and_returns_the_target) {
 }
 
 TEST(StringUtil, IsWhiteSpace_knows_unicode_spaces_and_not_letters) {
-    for (wchar_t const ch : std::wstring(L" \t\n\u00A0\u1680\u2000\u200A\u205F\u3000"))
+    for (wchar_t const ch : std::wstring(L" \t\n\u00A0\u1680\u2000\u200A\u205F\u3000")) {
         EXPECT_TRUE(shr::IsWhiteSpace(ch)) << static_cast<int>(ch);
-    for (wchar_t const ch : std::wstring(L"a0_\u200B\u00e9|"))
+    }
+    for (wchar_t const ch : std::wstring(L"a0_\u200B\u00e9|")) {
         EXPECT_FALSE(shr::IsWhiteSpace(ch)) << static_cast<int>(ch);
+    }
 }

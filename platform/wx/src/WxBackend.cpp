@@ -55,7 +55,8 @@ std::filesystem::path SettingsPath(std::wstring const& appName) {
     std::filesystem::path const base =
         home != nullptr && *home != '\0'
             ? std::filesystem::path(home)
-            : std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") / ".config";
+            : std::filesystem::path(std::getenv("HOME") != nullptr ? std::getenv("HOME") : ".") /
+                  ".config";
     return base / appName / "settings.ini";
 }
 

@@ -90,9 +90,10 @@ TEST(HostTour, completes_with_a_warning_in_the_log_whatever_is_wrong_with_the_se
         std::error_code ignored;
         std::filesystem::permissions(app, std::filesystem::perms(0755), ignored);
         if (std::filesystem::is_directory(app)) {
-            for (auto const& entry : std::filesystem::directory_iterator(app))
+            for (auto const& entry : std::filesystem::directory_iterator(app)) {
                 EXPECT_NE(entry.path().filename().string().rfind(".settings.ini.", 0), 0U)
                     << fault << ": temporary file left behind";
+            }
         }
     }
 }
