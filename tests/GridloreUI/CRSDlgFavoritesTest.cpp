@@ -109,7 +109,7 @@ TEST_F(BrowserFavorites, removing_keeps_the_others_resolving_to_their_own_system
         user.Select(res::Tree, L"Favorites|WGS 84");
         user.Click(res::Remove);
         EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"Survey grid", L"WGS 84 / UTM zone 33N"}));
-        EXPECT_EQ(SavedFavorites(), (Lines{L"WGS 84 / UTM zone 33N", L"Survey grid"}));
+        EXPECT_EQ(SavedFavorites(), (Lines{L"WGS 84 / UTM zone 33N [EPSG:32633]", L"Survey grid"}));
         // The selection moved on to the next item, and the browser followed it.
         EXPECT_EQ(SelectedPath(user), L"Favorites|WGS 84 / UTM zone 33N");
         EXPECT_EQ(Text(user, res::Description), DescriptionOf(Utm33()));
