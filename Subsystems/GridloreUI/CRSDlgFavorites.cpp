@@ -56,9 +56,14 @@ void CRSDlgImpl::OnAddToFavorites() {
     std::wstring const name = DisplayName(info->system.GetLeafName());
     info->system.SetCategorizedName(name);
     Favorites().push_back(info->system);
+    bool const firstFavorite = !m_favoritesNode;
     EnsureRootNode(m_favoritesNode, FavoritesText);
     InsertCategorized(name, Favorite, static_cast<std::int32_t>(Favorites().size()) - 1,
                       m_favoritesNode, {});
+    // Open, as a rebuild leaves every category, so that the new favourite shows.
+    if (firstFavorite) {
+        m_tree.Expand(m_favoritesNode);
+    }
     SaveFavorites();
 }
 

@@ -75,6 +75,7 @@ TEST_F(BrowserFavorites, adding_creates_the_node_saves_the_file_and_keeps_the_se
         EXPECT_EQ(Roots(Tree(user)),
                   (Lines{L"Currently in use", L"Local System", L"Predefined", L"Favorites"}));
         EXPECT_EQ(Children(user, L"Favorites"), Lines{L"WGS 84"});
+        EXPECT_TRUE(Tree(user).IsExpanded(user.FindTreeItem(res::Tree, L"Favorites")));
         EXPECT_EQ(SelectedPath(user), PredefinedWgs84);
         EXPECT_EQ(SavedFavorites(), Lines{L"WGS 84"});
 
