@@ -101,8 +101,13 @@ TEST_F(BrowserFiles, each_format_loads_through_its_filter_and_through_detection)
         }
         Load(user, qrf, Qrf);
         EXPECT_EQ(SelectedPath(user), L"Custom|Site grid");
-        EXPECT_EQ(CustomCount(user), 7U);
+        Load(user, qrf, AllFiles);
+        EXPECT_EQ(CustomCount(user), 8U);
         EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
+        // A chosen format is read as that format: nothing is detected.
+        Load(user, (m_scratch / "utm.qrf2").wstring(), Qrf);
+        EXPECT_EQ(LastBox().second.rfind(L"The following error occurred while reading", 0), 0U);
+        EXPECT_EQ(CustomCount(user), 8U);
         EXPECT_EQ(m_driver.FileDialogs().front().filters.size(), 7U);
         EXPECT_EQ(m_driver.FileDialogs().front().initialName, L"");
     });
