@@ -97,25 +97,17 @@ void CRSDlgImpl::OnRemove() {
 
 void CRSDlgImpl::OnNewLocal() {
     CoordinateSystem const start = m_current.IsUnreferenced() ? m_current : UnnamedMeterGrid();
-    std::unique_ptr<CoordinateSystem> const defined = Define<DefineUCSDlg>(start, m_error);
-    if (defined == nullptr) {
-        return;
+    if (AdoptDefined(Define<DefineUCSDlg>(start, m_error))) {
+        AddCustomSystem();
     }
-    m_current = *defined;
-    m_currentIsKnown = false;
-    AddCustomSystem();
 }
 
 void CRSDlgImpl::OnNewGeo() {
     CoordinateSystem const start =
         m_current.IsUnreferenced() ? CoordinateSystem(L"GEOGCS_DATUM_WGS84", true) : m_current;
-    std::unique_ptr<CoordinateSystem> const defined = Define<CRSDefineDlg>(start, m_error);
-    if (defined == nullptr) {
-        return;
+    if (AdoptDefined(Define<CRSDefineDlg>(start, m_error))) {
+        AddCustomSystem();
     }
-    m_current = *defined;
-    m_currentIsKnown = false;
-    AddCustomSystem();
 }
 
 void CRSDlgImpl::AddCustomSystem() {
@@ -170,21 +162,18 @@ void CRSDlgImpl::OnModify() {
 }
 
 bool CRSDlgImpl::ModifyLocalSystem() {
-    std::unique_ptr<CoordinateSystem> const defined = Define<DefineUCSDlg>(m_current, m_error);
-    if (defined == nullptr) {
-        return false;
-    }
-    m_current = *defined;
-    m_currentIsKnown = false;
-    return true;
+    return AdoptDefined(Define<DefineUCSDlg>(m_current, m_error));
 }
 
 bool CRSDlgImpl::ModifyGeoSystem() {
-    std::unique_ptr<CoordinateSystem> const defined = Define<CRSDefineDlg>(m_current, m_error);
+    return AdoptDefined(Define<CRSDefineDlg>(m_current, m_error));
+}
+
+bool CRSDlgImpl::AdoptDefined(std::unique_ptr<CoordinateSystem> defined) {
     if (defined == nullptr) {
         return false;
     }
-    m_current = *defined;
+    m_current = std::move(*defined);
     m_currentIsKnown = false;
     return true;
 }

@@ -145,6 +145,8 @@ private:
     TreeItemRecord const* SelectedRecord() const;
     void CreateSearchToolbar(platform::Dialog& host);
     void SaveFavorites() const;
+    /// Makes a confirmed dialog's system the current one; false when it was cancelled.
+    bool AdoptDefined(std::unique_ptr<Gridlore::CoordinateSystem> defined);
     /// Deletes a leaf item of the tree and forgets it as a folder candidate.
     void DeleteLeafItem(platform::TreeItem item);
     /// Renames a leaf item and keeps it in its parent's order.
