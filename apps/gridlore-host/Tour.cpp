@@ -4,6 +4,7 @@
 #include "WorksheetController.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
+#include "kor/KORException.h"
 #include "kor/LinearUnitList.h"
 #include "kor/ProjectionDef.h"
 #include "korfile/ReferenceFile.h"
@@ -86,9 +87,14 @@ Gridlore::CoordinateSystem Tour::Run() {
     PlayWorksheetSteps();
     // The commands change only the browser, the favourites and the files: cancelled,
     // they leave the document as it was.
-    PlayDialogs(&HostFrame::ChooseInDialog, {{res::BrowserDialog, [this](platform::User& user) {
-                                                  PlayBrowserCommands(user);
-                                              }}});
+    try {
+        PlayDialogs(&HostFrame::ChooseInDialog, {{res::BrowserDialog, [this](platform::User& user) {
+                                                      PlayBrowserCommands(user);
+                                                  }}});
+    } catch (kor::KORException const& error) {
+        // The favourites could not be saved; the host tells the user and goes on.
+        m_failures.push_back(error.Message());
+    }
     return chosen;
 }
 
@@ -172,10 +178,6 @@ void Tour::PlayBrowserCommands(platform::User& user) {
 
     user.Type(res::SearchBox, L"32633");
     user.PressKey(res::SearchBox, platform::KeyReturn);
-    SelectResult(user, L"UTM zone 33N", "searching '32633'");
-    user.Click(res::AddToFavorites);
-    SnapDialog(user, "favourite-added");
-
     driver.OnDialog(res::LocalSystemDialog, [this](platform::User& local) {
         local.Type(res::LocalNameEdit, L"Tour local system");
         SnapDialog(local, "new-local-system-named");
@@ -204,6 +206,11 @@ void Tour::PlayBrowserCommands(platform::User& user) {
         throw std::runtime_error("saving the current system wrote no " + saved.string());
     }
     SnapDialog(user, "saved-as-qrf2");
+
+    // Last, since a favourites file that cannot be written ends the session.
+    SelectResult(user, L"UTM zone 33N", "searching '32633'");
+    user.Click(res::AddToFavorites);
+    SnapDialog(user, "favourite-added");
     user.Click(platform::IDCANCEL);
 }
 

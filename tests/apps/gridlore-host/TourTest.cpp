@@ -55,13 +55,13 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
                              "16-local-system-opened",
                              "17-local-system-in-feet",
                              "18-main-window-with-local-system",
-                             "19-favourite-added",
-                             "20-new-local-system-named",
-                             "21-new-local-system-in-custom",
-                             "22-modify-predefined",
-                             "23-modified-into-custom",
-                             "24-prj-loaded",
-                             "25-saved-as-qrf2"}) {
+                             "19-new-local-system-named",
+                             "20-new-local-system-in-custom",
+                             "21-modify-predefined",
+                             "22-modified-into-custom",
+                             "23-prj-loaded",
+                             "24-saved-as-qrf2",
+                             "25-favourite-added"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;
