@@ -90,9 +90,10 @@ void CRSDlgImpl::OnRemove() {
         }
     }
     Favorites().erase(std::next(Favorites().begin(), found));
-    SaveFavorites();
     m_records[m_tree.GetItemData(item)].item = {};
     DeleteLeafItem(item);
+    // Saved last: a file that cannot be written leaves the tree and the list agreeing.
+    SaveFavorites();
 }
 
 void CRSDlgImpl::OnNewLocal() {
