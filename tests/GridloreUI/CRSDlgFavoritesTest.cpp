@@ -189,6 +189,7 @@ TEST_F(BrowserFavorites, modifying_a_predefined_system_makes_a_new_custom_one) {
         m_driver.OnDialog(res::DefineDialog, [](User& define) { define.Click(platform::IDOK); });
         user.Click(res::Modify);
         EXPECT_EQ(SelectedPath(user), L"Custom|WGS 84 (edited)");
+        EXPECT_NE(Text(user, res::Description).find(L"WGS 84 (edited)"), std::wstring::npos);
         EXPECT_TRUE(user.FindTreeItem(res::Tree, PredefinedWgs84));
 
         // The predefined system itself is unchanged.
