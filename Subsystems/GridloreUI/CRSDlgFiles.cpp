@@ -85,7 +85,8 @@ void ShowError(std::wstring const& text, wchar_t const* caption) {
 
 bool EndsWithIgnoringCase(std::wstring const& text, std::wstring const& ending) {
     return text.size() >= ending.size() &&
-           std::equal(ending.begin(), ending.end(), text.end() - static_cast<long>(ending.size()),
+           std::equal(ending.begin(), ending.end(),
+                      text.end() - static_cast<std::ptrdiff_t>(ending.size()),
                       [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
 }
 
