@@ -23,8 +23,9 @@ protected:
     /// The leaf names the favourites file holds, read back as the next session would.
     Lines SavedFavorites() const {
         Lines names;
-        for (auto const& system : Gridlore::CoordinateSystemCollection::Load(m_favoritesPath))
+        for (auto const& system : Gridlore::CoordinateSystemCollection::Load(m_favoritesPath)) {
             names.push_back(system.GetLeafName());
+        }
         return names;
     }
 
@@ -33,8 +34,9 @@ protected:
         platform::TreeCtrl const& tree = Tree(user);
         Lines texts;
         for (platform::TreeItem item = tree.GetChildItem(user.FindTreeItem(res::Tree, node)); item;
-             item = tree.GetNextSiblingItem(item))
+             item = tree.GetNextSiblingItem(item)) {
             texts.push_back(tree.GetItemText(item));
+        }
         return texts;
     }
 

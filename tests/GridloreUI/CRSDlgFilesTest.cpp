@@ -47,8 +47,9 @@ protected:
 
     /// The last message box's caption and text.
     std::pair<std::wstring, std::wstring> LastBox() const {
-        if (m_driver.MessageBoxes().empty())
+        if (m_driver.MessageBoxes().empty()) {
             return {};
+        }
         auto const& box = m_driver.MessageBoxes().back();
         EXPECT_EQ(box.style, platform::MB_ICONEXCLAMATION);
         return {box.caption, box.text};
@@ -59,8 +60,9 @@ protected:
         platform::TreeItem const custom = user.FindTreeItem(res::Tree, L"Custom");
         std::size_t count = 0;
         for (platform::TreeItem item = custom ? tree.GetChildItem(custom) : platform::TreeItem{};
-             item; item = tree.GetNextSiblingItem(item))
+             item; item = tree.GetNextSiblingItem(item)) {
             ++count;
+        }
         return count;
     }
 
