@@ -81,16 +81,18 @@ std::unique_ptr<kor::CSDef> ReadFileOfType(KORFileType type, std::filesystem::pa
     case QRF2: {
         json const document = ParseJson(content, path);
         CheckQrf2Header(document, path);
-        if (!document.contains("system"))
+        if (!document.contains("system")) {
             ThrowFileError(path, L"is not a valid QRF2 file: it holds no \"system\".");
+        }
         return SystemFromJson(document["system"], path, "/system");
     }
     case WKT:
         return DefinitionFromText(content, path);
     case AuxXml: {
         std::optional<std::string> const srs = ReadAuxXmlSrs(content, path);
-        if (!srs)
+        if (!srs) {
             return nullptr;
+        }
         return DefinitionFromText(*srs, path);
     }
     }
