@@ -161,7 +161,9 @@ std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::pat
     json const& list = document["systems"];
     for (std::size_t i = 0; i < list.size(); ++i) {
         systems.push_back(SystemFromJson(list[i], path, "/systems/" + std::to_string(i)));
-        NameIfNameless(*systems.back(), UnnamedSystem);
+    }
+    for (std::unique_ptr<kor::CSDef> const& system : systems) {
+        NameIfNameless(*system, UnnamedSystem);
     }
     return systems;
 } catch (...) {
