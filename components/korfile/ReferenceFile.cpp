@@ -161,9 +161,7 @@ std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::pat
     json const& list = document["systems"];
     for (std::size_t i = 0; i < list.size(); ++i) {
         systems.push_back(SystemFromJson(list[i], path, "/systems/" + std::to_string(i)));
-    }
-    for (std::unique_ptr<kor::CSDef> const& system : systems) {
-        NameIfNameless(*system, UnnamedSystem);
+        NameIfNameless(*systems.back(), UnnamedSystem);
     }
     return systems;
 } catch (...) {
