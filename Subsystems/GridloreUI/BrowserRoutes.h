@@ -24,6 +24,15 @@ public:
                           message.result = 0;
                           host.Impl().OnSelChangedCS();
                       }),
+            // A new, modified or loaded system is selected: the host handles that
+            // selection as the user's.
+            Command<Host, &CRSDlgImpl::OnNewLocal, true>(res::NewLocal),
+            Command<Host, &CRSDlgImpl::OnNewGeo, true>(res::NewGeographic),
+            Command<Host, &CRSDlgImpl::OnModify, true>(res::Modify),
+            Command<Host, &CRSDlgImpl::OnAddToFavorites, false>(res::AddToFavorites),
+            Command<Host, &CRSDlgImpl::OnRemove, false>(res::Remove),
+            Command<Host, &CRSDlgImpl::OnLoadFromFile, true>(res::LoadFromFile),
+            Command<Host, &CRSDlgImpl::OnSaveToFile, false>(res::SaveToFile),
             Row<Host>(Event::Command, res::Search,
                       [](Host& host, Message&) { host.Impl().OnSearch(); }),
             Row<Host>(Event::Command, res::ClearSearch,
@@ -44,6 +53,16 @@ public:
     }
 
 private:
+    template <typename Host, void (CRSDlgImpl::*operation)(), bool thenSelectionChanged>
+    static platform::Route Command(platform::ControlId id) {
+        return Row<Host>(platform::Event::Command, id, [](Host& host, platform::Message&) {
+            (host.Impl().*operation)();
+            if constexpr (thenSelectionChanged) {
+                host.Impl().OnSelChangedCS();
+            }
+        });
+    }
+
     template <typename Host>
     static platform::Route Row(platform::Event event, platform::ControlId id,
                                void (*call)(Host&, platform::Message&)) {

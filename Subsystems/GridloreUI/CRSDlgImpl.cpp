@@ -1,9 +1,9 @@
 #include "CRSDlgImpl.h"
 
+#include "BrowserCategories.h"
 #include "DisplayName.h"
 #include "Shared/RedrawScope.h"
 #include "Shared/ResourceHandleScope.h"
-#include "gridlore/CFavoritesCollection.h"
 #include "gridlore/KORInterface.h"
 #include "gridlore/PresentingNames.h"
 #include "gridui/Errors.h"
@@ -31,16 +31,6 @@ using Gridlore::CoordinateSystemCollection;
 using platform::TreeItem;
 
 namespace {
-
-wchar_t const* const InUseText = L"Currently in use";
-wchar_t const* const LocalText = L"Local System";
-wchar_t const* const PredefinedText = L"Predefined";
-wchar_t const* const FavoritesText = L"Favorites";
-wchar_t const* const CustomText = L"Custom";
-
-Gridlore::CFavoritesCollection& Favorites() {
-    return shr::Singleton<Gridlore::CFavoritesCollection>::Instance();
-}
 
 bool HasSearch(wchar_t const* search) {
     return search != nullptr && *search != L'\0';
@@ -393,6 +383,10 @@ TreeItem CRSDlgImpl::FindItem(CoordinateSystem const& system) const {
     int const knownPosition = kor::KORKnownSystemsList.FindSystem(system.GetCSDef(), true, false);
     // Backwards: what was inserted last is preferred.
     for (auto record = m_records.rbegin(); record != m_records.rend(); ++record) {
+        // A removed favourite keeps its record, without an item, until the next rebuild.
+        if (!record->item) {
+            continue;
+        }
         auto const position = static_cast<std::size_t>(record->index);
         bool matched = false;
         if (record->kind == InUse) {

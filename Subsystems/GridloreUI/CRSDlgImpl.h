@@ -68,6 +68,26 @@ public:
     void OnUpdateCSAdd(platform::CmdUI& cmdUI);
     void OnUpdateCSRemove(platform::CmdUI& cmdUI);
 
+    // Favourites and custom systems.
+    void OnAddToFavorites();
+    void OnRemove();
+    void OnNewLocal();
+    void OnNewGeo();
+    void OnModify();
+    /// Makes `m_current` a custom system with a selected item under "Custom".
+    void AddCustomSystem();
+    bool ModifyLocalSystem();
+    bool ModifyGeoSystem();
+
+    // Coordinate-reference files.
+    void OnLoadFromFile();
+    void OnSaveToFile();
+    /// The file name first offered when saving a system named `name`.
+    static std::wstring ProposedFileName(std::wstring const& name);
+    /// The path to write: a name still carrying one of the save formats' extensions takes
+    /// that of the chosen format; any other name is the user's own and is kept.
+    static std::wstring SavePathForFilter(std::wstring const& path, int filterIndex);
+
     /// Stands for the tree's root as a parent, so that a null parent can mean "none".
     static platform::TreeItem Root();
 
@@ -124,6 +144,13 @@ private:
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
     void CreateSearchToolbar(platform::Dialog& host);
+    void SaveFavorites() const;
+    /// Makes a confirmed dialog's system the current one; false when it was cancelled.
+    bool AdoptDefined(std::unique_ptr<Gridlore::CoordinateSystem> defined);
+    /// Deletes a leaf item of the tree and forgets it as a folder candidate.
+    void DeleteLeafItem(platform::TreeItem item);
+    /// Renames a leaf item and keeps it in its parent's order.
+    void RenameLeafItem(platform::TreeItem item, std::wstring const& text);
 
     std::vector<TreeItemRecord> m_records;
     Gridlore::CoordinateSystem m_current;

@@ -4,6 +4,7 @@
 #include "WorksheetController.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
+#include "kor/KORException.h"
 #include "kor/LinearUnitList.h"
 #include "kor/ProjectionDef.h"
 #include "korfile/ReferenceFile.h"
@@ -84,6 +85,16 @@ Gridlore::CoordinateSystem Tour::Run() {
     Gridlore::CoordinateSystem chosen = m_frame.Document().Current();
     DefineSystems();
     PlayWorksheetSteps();
+    // The commands change only the browser, the favourites and the files: cancelled,
+    // they leave the document as it was.
+    try {
+        PlayDialogs(&HostFrame::ChooseInDialog, {{res::BrowserDialog, [this](platform::User& user) {
+                                                      PlayBrowserCommands(user);
+                                                  }}});
+    } catch (kor::KORException const& error) {
+        // The favourites could not be saved; the host tells the user and goes on.
+        m_failures.push_back(error.Message());
+    }
     return chosen;
 }
 
@@ -150,6 +161,57 @@ void Tour::ShowPrjInUse(platform::User& user) {
 void Tour::PlayPropertySheet(platform::User& user) {
     SnapDialog(user, "property-sheet");
     user.Click(platform::IDOK);
+}
+
+void Tour::PlayBrowserCommands(platform::User& user) {
+    auto const& tree =
+        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    platform::TreeItem favorites = tree.GetRootItem();
+    while (favorites && tree.GetItemText(favorites) != L"Favorites") {
+        favorites = tree.GetNextSiblingItem(favorites);
+    }
+    for (platform::TreeItem item = favorites ? tree.GetChildItem(favorites) : platform::TreeItem{};
+         item; item = tree.GetNextSiblingItem(item)) {
+        m_favoritesAtStart.push_back(tree.GetItemText(item));
+    }
+    platform::Driver& driver = *platform::InstalledDriver();
+
+    user.Type(res::SearchBox, L"32633");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    driver.OnDialog(res::LocalSystemDialog, [this](platform::User& local) {
+        local.Type(res::LocalNameEdit, L"Tour local system");
+        SnapDialog(local, "new-local-system-named");
+        local.Click(platform::IDOK);
+    });
+    user.Click(res::NewLocal);
+    SnapDialog(user, "new-local-system-in-custom");
+
+    SelectResult(user, L"UTM zone 33N", "searching '32633'");
+    driver.OnDialog(res::DefineDialog, [this](platform::User& define) {
+        define.Type(res::DefineName, L"Tour modified UTM zone 33N");
+        SnapDialog(define, "modify-predefined");
+        define.Click(platform::IDOK);
+    });
+    user.Click(res::Modify);
+    SnapDialog(user, "modified-into-custom");
+
+    driver.ChooseFile((m_folder / "british-national-grid.prj").wstring(), 3);
+    user.Click(res::LoadFromFile);
+    SnapDialog(user, "prj-loaded");
+
+    std::filesystem::path const saved = m_folder / "saved-system.qrf2";
+    driver.ChooseFile(saved.wstring(), 0);
+    user.Click(res::SaveToFile);
+    if (!std::filesystem::exists(saved)) {
+        throw std::runtime_error("saving the current system wrote no " + saved.string());
+    }
+    SnapDialog(user, "saved-as-qrf2");
+
+    // Last, since a favourites file that cannot be written ends the session.
+    SelectResult(user, L"UTM zone 33N", "searching '32633'");
+    user.Click(res::AddToFavorites);
+    SnapDialog(user, "favourite-added");
+    user.Click(platform::IDCANCEL);
 }
 
 void Tour::DefineSystems() {

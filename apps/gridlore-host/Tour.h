@@ -23,6 +23,9 @@ class HostFrame;
 /// geographic system from that projected one and opens the define dialog on it; on an
 /// open worksheet it converts the sheet into that UTM zone, picking the target system in
 /// the browser nested in the conversion dialog, and it defines a local system in feet.
+/// Last it runs the browser's commands: it creates a local system, modifies the
+/// predefined UTM zone into a custom system, loads the .prj, saves the current system as
+/// QRF2, adds the UTM zone, found by its code, to the favourites and cancels.
 /// Needs the wx backend installed.
 class Tour {
 public:
@@ -35,6 +38,11 @@ public:
     std::vector<std::filesystem::path> const& Screenshots() const { return m_screenshots; }
     /// The message boxes that the session answered (none when all went well).
     std::vector<std::wstring> const& MessageBoxes() const { return m_messageBoxes; }
+    /// What failed without ending the session (a favourites file that cannot be written).
+    std::vector<std::wstring> const& Failures() const { return m_failures; }
+    /// The favourites the browser showed when the commands step opened it: those kept
+    /// by earlier sessions.
+    std::vector<std::wstring> const& FavoritesAtStart() const { return m_favoritesAtStart; }
 
 private:
     using Scene = std::function<void(platform::User&)>;
@@ -59,6 +67,7 @@ private:
     /// Searches "27700" and selects the document's .prj of that system, by its code.
     void ShowPrjInUse(platform::User& user);
     void PlayPropertySheet(platform::User& user);
+    void PlayBrowserCommands(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);
@@ -68,6 +77,8 @@ private:
     std::filesystem::path m_folder;
     std::vector<std::filesystem::path> m_screenshots;
     std::vector<std::wstring> m_messageBoxes;
+    std::vector<std::wstring> m_failures;
+    std::vector<std::wstring> m_favoritesAtStart;
 };
 
 } // namespace gridhost

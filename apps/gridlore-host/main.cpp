@@ -34,6 +34,13 @@ int RunTour(HostFrame& frame, std::filesystem::path const& folder) {
     for (std::wstring const& box : tour.MessageBoxes()) {
         std::cerr << "gridlore-host: a box during the tour said: " << shr::ToUtf8(box) << '\n';
     }
+    for (std::wstring const& failure : tour.Failures()) {
+        std::cerr << "gridlore-host: the tour went on after: " << shr::ToUtf8(failure) << '\n';
+    }
+    for (std::wstring const& favorite : tour.FavoritesAtStart()) {
+        std::cerr << "gridlore-host: a favourite kept from before: " << shr::ToUtf8(favorite)
+                  << '\n';
+    }
     std::cout << shr::ToUtf8(chosen.GetLeafName()) << '\n';
     std::cerr << "gridlore-host: " << tour.Screenshots().size() << " screenshots in "
               << folder.string() << '\n';

@@ -1,5 +1,6 @@
 #include "korfile/ReadDefinition.h"
 
+#include "SystemName.h"
 #include "kor/Definitions.h"
 #include "kor/KORException.h"
 #include "korfile/IsReferenceFile.h"
@@ -55,6 +56,7 @@ std::unique_ptr<kor::CSDef> ReadDefinition(std::string const& input) {
         if (definition == nullptr) {
             throw kor::KORException(named + L": no coordinate system given");
         }
+        NameIfNameless(*definition, UnnamedSystem);
         return definition;
     } catch (kor::KORException const& error) {
         // Every message names what it was about, so a list of arguments shows which one;

@@ -4,6 +4,7 @@
 #include "FileError.h"
 #include "Qrf2Document.h"
 #include "QrfReader.h"
+#include "SystemName.h"
 
 #include "kor/Definitions.h"
 #include "kor/KORException.h"
@@ -73,10 +74,8 @@ std::string Qrf2Text(kor::CSDef const& definition) {
     return document.dump(2) + "\n";
 }
 
-} // namespace
-
-std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem::path const& path,
-                                              double, double) try {
+/// The definition a file of `type` holds, as its format gives it; null when none.
+std::unique_ptr<kor::CSDef> ReadFileOfType(KORFileType type, std::filesystem::path const& path) {
     std::string const content = ReadFileForFormat(path);
     switch (type) {
     case QRF:
@@ -100,6 +99,17 @@ std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem:
     }
     }
     ThrowFileError(path, L"cannot be read as file type " + std::to_wstring(type) + L".");
+}
+
+} // namespace
+
+std::unique_ptr<kor::CSDef> ReadReferenceFile(KORFileType type, std::filesystem::path const& path,
+                                              double, double) try {
+    std::unique_ptr<kor::CSDef> definition = ReadFileOfType(type, path);
+    if (definition != nullptr) {
+        NameIfNameless(*definition, NameOfFile(path));
+    }
+    return definition;
 } catch (...) {
     RethrowNamingFile(path, L"cannot be read: ");
 }
@@ -157,6 +167,7 @@ std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::pat
     json const& list = document["systems"];
     for (std::size_t i = 0; i < list.size(); ++i) {
         systems.push_back(SystemFromJson(list[i], path, "/systems/" + std::to_string(i)));
+        NameIfNameless(*systems.back(), UnnamedSystem);
     }
     return systems;
 } catch (...) {

@@ -7,6 +7,7 @@
 #include "platform/IniFileSettings.h"
 
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/filedlg.h>
 #include <wx/init.h>
 #include <wx/menu.h>
@@ -152,8 +153,7 @@ int WxBackend::MessageBox(backend::NativeWindow* owner, std::wstring const& text
     if (Driver* driver = InstalledDriver()) {
         return driver->TakeMessageBoxAnswer(text, caption, style);
     }
-    return FromWxAnswer(
-        wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), OwnerWindow(owner)));
+    return FromWxAnswer(wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), BoxOwner(owner)));
 }
 
 std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request) {
@@ -167,13 +167,28 @@ std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request
     }
     long const style =
         request.save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
-    wxFileDialog dialog(nullptr, wxFileSelectorPromptStr, wxEmptyString, ToWx(request.initialName),
-                        wildcard.empty() ? wxString(wxFileSelectorDefaultWildcardStr) : wildcard,
-                        style);
+    wxFileDialog dialog(
+        BoxOwner(nullptr), wxFileSelectorPromptStr, wxEmptyString, ToWx(request.initialName),
+        wildcard.empty() ? wxString(wxFileSelectorDefaultWildcardStr) : wildcard, style);
     if (dialog.ShowModal() != wxID_OK) {
         return std::nullopt;
     }
     return FileChoice{FromWx(dialog.GetPath()), dialog.GetFilterIndex()};
+}
+
+wxWindow* WxBackend::BoxOwner(backend::NativeWindow* owner) {
+    if (owner != nullptr) {
+        return OwnerWindow(owner);
+    }
+    // Top-level windows are listed in the order they were made: the last modal one
+    // shown is the one on top.
+    for (auto node = wxTopLevelWindows.GetLast(); node != nullptr; node = node->GetPrevious()) {
+        auto* dialog = wxDynamicCast(node->GetData(), wxDialog);
+        if (dialog != nullptr && dialog->IsModal() && dialog->IsShown()) {
+            return dialog;
+        }
+    }
+    return nullptr;
 }
 
 ControlId WxBackend::TrackPopupMenu(MenuPopupTemplate const& popup,

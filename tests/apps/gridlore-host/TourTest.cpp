@@ -37,13 +37,31 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     EXPECT_NE(run.out.find("UTM zone 33N"), std::string::npos) << run.out;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "only the system's name";
 
-    for (char const* step :
-         {"01-main-window", "02-browser-opened", "03-search-4326", "04-prj-27700-in-use",
-          "05-search-utm-zone-33", "06-utm-zone-33n-selected", "07-main-window-with-choice",
-          "08-property-sheet", "09-define-projected", "10-main-window-with-defined-system",
-          "11-define-geographic", "12-worksheet-conversion-opened", "13-worksheet-target-system",
-          "14-worksheet-conversion-filled", "15-worksheet-converted", "16-local-system-opened",
-          "17-local-system-in-feet", "18-main-window-with-local-system"}) {
+    for (char const* step : {"01-main-window",
+                             "02-browser-opened",
+                             "03-search-4326",
+                             "04-prj-27700-in-use",
+                             "05-search-utm-zone-33",
+                             "06-utm-zone-33n-selected",
+                             "07-main-window-with-choice",
+                             "08-property-sheet",
+                             "09-define-projected",
+                             "10-main-window-with-defined-system",
+                             "11-define-geographic",
+                             "12-worksheet-conversion-opened",
+                             "13-worksheet-target-system",
+                             "14-worksheet-conversion-filled",
+                             "15-worksheet-converted",
+                             "16-local-system-opened",
+                             "17-local-system-in-feet",
+                             "18-main-window-with-local-system",
+                             "19-new-local-system-named",
+                             "20-new-local-system-in-custom",
+                             "21-modify-predefined",
+                             "22-modified-into-custom",
+                             "23-prj-loaded",
+                             "24-saved-as-qrf2",
+                             "25-favourite-added"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;
@@ -53,6 +71,16 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
     // The search box keeps its history in the host's own settings file.
     EXPECT_NE(FileText(config / "gridlore-host" / "settings.ini").find("UTM zone 33"),
               std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder / "saved-system.qrf2"));
+    EXPECT_EQ(run.err.find("a favourite kept from before"), std::string::npos) << run.err;
+
+    // Started again, the host shows the favourite that the first session added.
+    ProgramRun const again =
+        RunProgram(Tour(config.Path(), config / "state", config / "again"), errors);
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_NE(again.err.find("a favourite kept from before: WGS 84 / UTM zone 33N"),
+              std::string::npos)
+        << again.err;
 }
 
 TEST(HostTour, completes_with_a_warning_in_the_log_whatever_is_wrong_with_the_settings) {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+class wxWindow;
+
 namespace platform::wx {
 
 /// Needs a running wx application (wxApp set up, on its main thread). Settings go to a
@@ -36,6 +38,10 @@ public:
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     SettingsStore& Settings() override;
+
+    /// The window a message box or file dialog belongs to: `owner`, or without one the
+    /// modal dialog on top, so that the box never opens behind the dialog in use.
+    static wxWindow* BoxOwner(backend::NativeWindow* owner);
 
 private:
     class Impl;

@@ -1,0 +1,325 @@
+#include "BrowserTest.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/ResourceIds.h"
+#include "kor/KORException.h"
+#include "kor/UCSDef.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace browsertest;
+using platform::User;
+using Lines = std::vector<std::wstring>;
+namespace res = gridui::res;
+
+namespace {
+
+std::wstring const PredefinedWgs84 = L"Predefined|Geographic|World|WGS 84";
+
+class BrowserFavorites : public BrowserTest {
+protected:
+    /// The leaf names the favourites file holds, read back as the next session would.
+    Lines SavedFavorites() const {
+        Lines names;
+        for (auto const& system : Gridlore::CoordinateSystemCollection::Load(m_favoritesPath)) {
+            names.push_back(system.GetLeafName());
+        }
+        return names;
+    }
+
+    /// The texts of the children of the root item `node`.
+    static Lines Children(User& user, std::wstring const& node) {
+        platform::TreeCtrl const& tree = Tree(user);
+        Lines texts;
+        for (platform::TreeItem item = tree.GetChildItem(user.FindTreeItem(res::Tree, node)); item;
+             item = tree.GetNextSiblingItem(item)) {
+            texts.push_back(tree.GetItemText(item));
+        }
+        return texts;
+    }
+
+    /// Answers the local-system dialog by naming the system `name` and pressing OK.
+    void NameLocalSystem(std::wstring const& name) {
+        m_driver.OnDialog(res::LocalSystemDialog, [name](User& dialog) {
+            dialog.Type(res::LocalNameEdit, name);
+            dialog.Click(platform::IDOK);
+        });
+    }
+
+    void NameDefinedSystem(std::wstring const& name) {
+        m_driver.OnDialog(res::DefineDialog, [name](User& dialog) {
+            dialog.Type(res::DefineName, name);
+            dialog.Click(platform::IDOK);
+        });
+    }
+
+    void CancelDialog(int templateId) {
+        m_driver.OnDialog(templateId, [](User& dialog) { dialog.Click(platform::IDCANCEL); });
+    }
+
+    /// The description that the browser shows for `system`.
+    static std::wstring DescriptionOf(Gridlore::CoordinateSystem const& system) {
+        return system.GetDescription();
+    }
+};
+
+} // namespace
+
+TEST_F(BrowserFavorites, adding_creates_the_node_saves_the_file_and_keeps_the_selection) {
+    // The second system in use carries an authority tag that a favourite drops.
+    auto const inUse = Systems({LocalSystem(L"Plant|Quay grid [EPSG:990123]", 0.5)});
+    Browse(Wgs84(), inUse, [&](User& user) {
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Currently in use", L"Local System", L"Predefined"}));
+        user.Select(res::Tree, PredefinedWgs84);
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(Roots(Tree(user)),
+                  (Lines{L"Currently in use", L"Local System", L"Predefined", L"Favorites"}));
+        EXPECT_EQ(Children(user, L"Favorites"), Lines{L"WGS 84"});
+        EXPECT_TRUE(Tree(user).IsExpanded(user.FindTreeItem(res::Tree, L"Favorites")));
+        EXPECT_EQ(SelectedPath(user), PredefinedWgs84);
+        EXPECT_EQ(SavedFavorites(), Lines{L"WGS 84"});
+
+        // No test for an equal favourite: the same system twice is two favourites.
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"WGS 84", L"WGS 84"}));
+        EXPECT_EQ(SavedFavorites(), (Lines{L"WGS 84", L"WGS 84"}));
+
+        user.Select(res::Tree, L"Currently in use|Quay grid");
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"Quay grid", L"WGS 84", L"WGS 84"}));
+        EXPECT_EQ(SavedFavorites(), (Lines{L"WGS 84", L"WGS 84", L"Quay grid"}));
+
+        // A favourite or a category cannot be added again.
+        user.Select(res::Tree, L"Favorites|Quay grid");
+        EXPECT_FALSE(Enabled(user, res::AddToFavorites));
+        user.Select(res::Tree, L"Predefined");
+        EXPECT_FALSE(Enabled(user, res::AddToFavorites));
+    });
+    // The next browser finds them where the first left them.
+    Browse(Wgs84(), {}, [&](User& user) {
+        EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"Quay grid", L"WGS 84", L"WGS 84"}));
+    });
+}
+
+TEST_F(BrowserFavorites, removing_keeps_the_others_resolving_to_their_own_systems) {
+    Favorites().push_back(Wgs84());
+    Favorites().push_back(Utm33());
+    Favorites().push_back(SurveyGrid());
+    Browse(Wgs84(), {}, [&](User& user) {
+        // The first of the three, which sorts between the other two.
+        user.Select(res::Tree, L"Favorites|WGS 84");
+        user.Click(res::Remove);
+        EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"Survey grid", L"WGS 84 / UTM zone 33N"}));
+        EXPECT_EQ(SavedFavorites(), (Lines{L"WGS 84 / UTM zone 33N [EPSG:32633]", L"Survey grid"}));
+        // The selection moved on to the next item, and the browser followed it.
+        EXPECT_EQ(SelectedPath(user), L"Favorites|WGS 84 / UTM zone 33N");
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(Utm33()));
+        EXPECT_TRUE(Enabled(user, res::Remove));
+
+        user.Select(res::Tree, L"Favorites|Survey grid");
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(SurveyGrid()));
+        user.Select(res::Tree, L"Favorites|WGS 84 / UTM zone 33N");
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(Utm33()));
+
+        // The last of a node leaves the selection on the one before it.
+        user.Click(res::Remove);
+        EXPECT_EQ(SelectedPath(user), L"Favorites|Survey grid");
+        EXPECT_EQ(SavedFavorites(), Lines{L"Survey grid"});
+
+        // The only one leaves the node, empty and selected: nothing to remove or accept.
+        user.Click(res::Remove);
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Predefined", L"Favorites"}));
+        EXPECT_EQ(Children(user, L"Favorites"), Lines{});
+        EXPECT_EQ(SelectedPath(user), L"Favorites");
+        EXPECT_FALSE(Enabled(user, res::Remove));
+        EXPECT_FALSE(Enabled(user, platform::IDOK));
+        EXPECT_EQ(SavedFavorites(), Lines{});
+
+        // Added again after removals, a favourite takes the next free place.
+        user.Select(res::Tree, PredefinedWgs84);
+        user.Click(res::AddToFavorites);
+        user.Select(res::Tree, L"Favorites|WGS 84");
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(Wgs84()));
+    });
+}
+
+TEST_F(BrowserFavorites, new_systems_join_custom_selected_with_their_description) {
+    Browse(Wgs84(), {}, [&](User& user) {
+        // The current system is referenced: the local one starts unnamed, in meters.
+        m_driver.OnDialog(res::LocalSystemDialog, [](User& dialog) {
+            EXPECT_EQ(dialog.GetDialog().GetDlgItemText(res::LocalNameEdit), L"");
+            EXPECT_FALSE(dialog.GetDialog().GetDlgItem(platform::IDOK).IsWindowEnabled());
+            dialog.Type(res::LocalNameEdit, L"Yard");
+            dialog.Click(platform::IDOK);
+        });
+        user.Click(res::NewLocal);
+        EXPECT_EQ(SelectedPath(user), L"Custom|Yard");
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(LocalSystem(L"Yard", 1.0)));
+        EXPECT_TRUE(Enabled(user, res::AddToFavorites));
+        EXPECT_FALSE(Enabled(user, res::Remove));
+
+        // The local system is now current: a geographic one starts from WGS 84.
+        m_driver.OnDialog(res::DefineDialog, [](User& dialog) {
+            EXPECT_EQ(dialog.GetDialog().GetDlgItemText(res::DefineName).rfind(L"WGS 84", 0), 0U);
+            dialog.Type(res::DefineName, L"Mine");
+            dialog.Click(platform::IDOK);
+        });
+        user.Click(res::NewGeographic);
+        EXPECT_EQ(SelectedPath(user), L"Custom|Mine");
+        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Mine", L"Yard"}));
+
+        // A local system current: the new local one starts from it.
+        user.Select(res::Tree, L"Custom|Yard");
+        m_driver.OnDialog(res::LocalSystemDialog, [](User& dialog) {
+            EXPECT_NE(dialog.GetDialog().GetDlgItemText(res::LocalNameEdit).find(L"Yard"),
+                      std::wstring::npos);
+            dialog.Type(res::LocalNameEdit, L"Annex");
+            dialog.Click(platform::IDOK);
+        });
+        user.Click(res::NewLocal);
+        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Annex", L"Mine", L"Yard"}));
+        EXPECT_EQ(SelectedPath(user), L"Custom|Annex");
+    });
+}
+
+TEST_F(BrowserFavorites, modifying_a_predefined_system_makes_a_new_custom_one) {
+    gridui::CRSDialog dialog(Utm33(), m_favoritesPath, m_sink, nullptr, {});
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        user.Select(res::Tree, PredefinedWgs84);
+        m_driver.OnDialog(res::DefineDialog, [](User& define) { define.Click(platform::IDOK); });
+        user.Click(res::Modify);
+        EXPECT_EQ(SelectedPath(user), L"Custom|WGS 84 (edited)");
+        EXPECT_NE(Text(user, res::Description).find(L"WGS 84 (edited)"), std::wstring::npos);
+        EXPECT_TRUE(user.FindTreeItem(res::Tree, PredefinedWgs84));
+
+        // The predefined system itself is unchanged.
+        user.Select(res::Tree, PredefinedWgs84);
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(Wgs84()));
+
+        // A local system of the catalogue is edited in the local dialog.
+        user.Select(res::Tree, L"Local System|Site|Grids|Harbour grid");
+        NameLocalSystem(L"Harbour grid 2");
+        user.Click(res::Modify);
+        EXPECT_EQ(SelectedPath(user), L"Custom|Harbour grid 2");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(), L"Harbour grid 2");
+    EXPECT_TRUE(dialog.CurrentCoordinateSystem().IsUnreferenced());
+}
+
+TEST_F(BrowserFavorites, a_custom_system_or_favourite_is_edited_in_place_and_re_sorted_if_renamed) {
+    Favorites().push_back(LocalSystem(L"Depot", 1.0));
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        NameLocalSystem(L"Pier");
+        user.Click(res::NewLocal);
+        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Pier", L"Survey grid"}));
+
+        // Renamed, the item moves to its new place; nothing new is made.
+        user.Select(res::Tree, L"Custom|Survey grid");
+        NameLocalSystem(L"Alpha grid");
+        user.Click(res::Modify);
+        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Alpha grid", L"Pier"}));
+        EXPECT_EQ(SelectedPath(user), L"Custom|Alpha grid");
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(LocalSystem(L"Alpha grid", 2.0)));
+
+        // With its name unchanged, the item keeps its place.
+        user.Select(res::Tree, L"Custom|Pier");
+        NameLocalSystem(L"Pier");
+        user.Click(res::Modify);
+        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Alpha grid", L"Pier"}));
+
+        // A favourite is rewritten in the file.
+        user.Select(res::Tree, L"Favorites|Depot");
+        NameLocalSystem(L"Zeta depot");
+        user.Click(res::Modify);
+        EXPECT_EQ(Children(user, L"Favorites"), Lines{L"Zeta depot"});
+        EXPECT_EQ(SelectedPath(user), L"Favorites|Zeta depot");
+        EXPECT_EQ(SavedFavorites(), Lines{L"Zeta depot"});
+        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Alpha grid", L"Pier"}));
+    });
+}
+
+TEST_F(BrowserFavorites, cancelling_any_dialog_changes_nothing) {
+    Favorites().push_back(Utm33());
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        struct Step {
+            std::wstring select;
+            int command;
+            int dialog;
+        };
+        for (Step const& step : {
+                 Step{L"Custom|Survey grid", res::NewLocal, res::LocalSystemDialog},
+                 Step{L"Custom|Survey grid", res::NewGeographic, res::DefineDialog},
+                 Step{L"Custom|Survey grid", res::Modify, res::LocalSystemDialog},
+                 Step{L"Favorites|WGS 84 / UTM zone 33N", res::Modify, res::DefineDialog},
+                 Step{PredefinedWgs84, res::Modify, res::DefineDialog},
+                 Step{PredefinedWgs84, res::NewLocal, res::LocalSystemDialog},
+             }) {
+            SCOPED_TRACE(step.command);
+            user.Select(res::Tree, step.select);
+            std::wstring const description = Text(user, res::Description);
+            Lines const outline = Outline(Tree(user));
+            CancelDialog(step.dialog);
+            user.Click(step.command);
+            EXPECT_EQ(Outline(Tree(user)), outline);
+            EXPECT_EQ(SelectedPath(user), step.select);
+            EXPECT_EQ(Text(user, res::Description), description);
+        }
+        EXPECT_EQ(m_driver.Pending(), 0U);
+    });
+    EXPECT_FALSE(std::filesystem::exists(m_favoritesPath));
+}
+
+TEST_F(BrowserFavorites, the_context_menu_runs_the_same_commands_as_the_buttons) {
+    Favorites().push_back(Utm33());
+    Browse(Wgs84(), {}, [&](User& user) {
+        platform::TreeItem const favorite =
+            user.FindTreeItem(res::Tree, L"Favorites|WGS 84 / UTM zone 33N");
+        m_driver.ChooseMenuItem(res::Remove);
+        user.RightClickItem(res::Tree, favorite);
+        EXPECT_EQ(Children(user, L"Favorites"), Lines{});
+
+        // Every command is offered on a system; Add, Remove and Modify follow the buttons.
+        std::vector<platform::CmdUI> const& states = m_driver.Menus().back().states;
+        std::vector<platform::MenuItemTemplate> const& items = m_driver.Menus().back().items;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].command == res::NewLocal || items[i].command == res::NewGeographic ||
+                items[i].command == res::Modify) {
+                EXPECT_TRUE(states[i].enabled) << items[i].command;
+            }
+        }
+
+        m_driver.ChooseMenuItem(res::AddToFavorites);
+        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, PredefinedWgs84));
+        EXPECT_EQ(Children(user, L"Favorites"), Lines{L"WGS 84"});
+
+        m_driver.ChooseMenuItem(res::NewLocal);
+        NameLocalSystem(L"From the menu");
+        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, L"Predefined"));
+        EXPECT_EQ(SelectedPath(user), L"Custom|From the menu");
+
+        m_driver.ChooseMenuItem(res::NewGeographic);
+        NameDefinedSystem(L"Also from the menu");
+        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, PredefinedWgs84));
+        EXPECT_EQ(SelectedPath(user), L"Custom|Also from the menu");
+
+        // Modify on a folder has nothing to modify.
+        m_driver.ChooseMenuItem(res::Modify);
+        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, L"Predefined"));
+        EXPECT_EQ(SelectedPath(user), L"Predefined");
+        EXPECT_EQ(m_driver.Pending(), 0U);
+    });
+}
+
+TEST_F(BrowserFavorites, a_favourites_file_that_cannot_be_written_reaches_the_host) {
+    std::wstring const unwritable = (m_scratch / "missing-folder" / "favourites.qrf2").wstring();
+    gridui::CRSDialog dialog(Wgs84(), unwritable, m_sink, nullptr, {});
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        user.Select(res::Tree, PredefinedWgs84);
+        user.Click(res::AddToFavorites);
+    });
+    EXPECT_THROW(dialog.DoModal(), kor::KORException);
+}

@@ -1,0 +1,272 @@
+#include "BrowserTest.h"
+
+#include "gridui/ResourceIds.h"
+#include "kor/KORException.h"
+#include "korfile/ReferenceFile.h"
+#include "shr/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace browsertest;
+using gridui::CRSDlgImpl;
+using platform::User;
+using Lines = std::vector<std::wstring>;
+namespace res = gridui::res;
+
+namespace {
+
+std::filesystem::path const dataDir = GRIDLORE_TEST_DATA;
+
+wchar_t const* const LoadCaption = L"Error Loading Coordinate System";
+
+// Positions of the open dialog's filter entries.
+enum OpenFilter { AllRecognized, Qrf2, Qrf, EsriPrj, Wkt, AuxXml, AllFiles };
+
+class BrowserFiles : public BrowserTest {
+protected:
+    std::wstring Write(std::string const& name, std::string const& content) const {
+        std::ofstream(m_scratch / name, std::ios::binary) << content;
+        return (m_scratch / name).wstring();
+    }
+
+    std::wstring Save(Gridlore::CoordinateSystem const& system, std::string const& name,
+                      korfile::KORFileType type) const {
+        std::filesystem::path const path = m_scratch / name;
+        korfile::WriteReferenceFile(*system.GetCSDef(), type, path, 0.0, 0.0, true);
+        return path.wstring();
+    }
+
+    /// Loads `path` as if chosen with the open dialog's filter at `filterIndex`.
+    void Load(User& user, std::wstring const& path, int filterIndex) {
+        m_driver.ChooseFile(path, filterIndex);
+        user.Click(res::LoadFromFile);
+    }
+
+    /// The last message box's caption and text.
+    std::pair<std::wstring, std::wstring> LastBox() const {
+        if (m_driver.MessageBoxes().empty()) {
+            return {};
+        }
+        auto const& box = m_driver.MessageBoxes().back();
+        EXPECT_EQ(box.style, platform::MB_ICONEXCLAMATION);
+        return {box.caption, box.text};
+    }
+
+    static std::size_t CustomCount(User& user) {
+        platform::TreeCtrl const& tree = Tree(user);
+        platform::TreeItem const custom = user.FindTreeItem(res::Tree, L"Custom");
+        std::size_t count = 0;
+        for (platform::TreeItem item = custom ? tree.GetChildItem(custom) : platform::TreeItem{};
+             item; item = tree.GetNextSiblingItem(item)) {
+            ++count;
+        }
+        return count;
+    }
+
+    static std::unique_ptr<kor::CSDef> ReadBack(std::wstring const& path,
+                                                korfile::KORFileType type) {
+        return korfile::ReadReferenceFile(type, path, 0.0, 0.0);
+    }
+};
+
+} // namespace
+
+TEST_F(BrowserFiles, each_format_loads_through_its_filter_and_through_detection) {
+    struct Case {
+        std::string name;
+        korfile::KORFileType type;
+        int filter;
+    };
+    std::filesystem::copy_file(dataDir / "qrf" / "site-grid.qrf", m_scratch / "site.qrf");
+    std::wstring const qrf = (m_scratch / "site.qrf").wstring();
+    Browse(Wgs84(), {}, [&](User& user) {
+        for (Case const& c : {
+                 Case{"utm.qrf2", korfile::QRF2, Qrf2},
+                 Case{"utm.prj", korfile::WKT, EsriPrj},
+                 Case{"utm.wkt", korfile::WKT, Wkt},
+                 Case{"image.tif.aux.xml", korfile::AuxXml, AuxXml},
+                 Case{"detected.qrf2", korfile::QRF2, AllRecognized},
+                 // The content decides, whatever the name says.
+                 Case{"detected.txt", korfile::QRF2, AllFiles},
+             }) {
+            SCOPED_TRACE(c.name);
+            std::wstring const path = Save(Utm33(), c.name, c.type);
+            std::size_t const before = CustomCount(user);
+            Load(user, path, c.filter);
+            EXPECT_EQ(SelectedPath(user), L"Custom|WGS 84 / UTM zone 33N [EPSG:32633]");
+            EXPECT_EQ(CustomCount(user), before + 1);
+            EXPECT_EQ(Text(user, res::Description),
+                      Gridlore::CoordinateSystem(*ReadBack(path, c.type)).GetDescription());
+        }
+        Load(user, qrf, Qrf);
+        EXPECT_EQ(SelectedPath(user), L"Custom|Site grid");
+        Load(user, qrf, AllFiles);
+        EXPECT_EQ(CustomCount(user), 8U);
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
+        // A chosen format is read as that format: nothing is detected.
+        Load(user, (m_scratch / "utm.qrf2").wstring(), Qrf);
+        EXPECT_EQ(LastBox().second.rfind(L"The following error occurred while reading", 0), 0U);
+        EXPECT_EQ(CustomCount(user), 8U);
+        EXPECT_EQ(m_driver.FileDialogs().front().filters.size(), 7U);
+        EXPECT_EQ(m_driver.FileDialogs().front().initialName, L"");
+    });
+}
+
+TEST_F(BrowserFiles, a_file_that_cannot_be_loaded_is_explained_and_changes_nothing) {
+    std::wstring const unknown = Write("notes.txt", "Meeting at ten.\n");
+    std::wstring const noSystem = Write("empty.tif.aux.xml", "<PAMDataset></PAMDataset>\n");
+    std::wstring const broken = Write("broken.prj", "PROJCS[\"half\",GEOGCS[");
+    Browse(Wgs84(), {}, [&](User& user) {
+        Lines const outline = Outline(Tree(user));
+        Load(user, unknown, AllFiles);
+        EXPECT_EQ(LastBox(), std::make_pair(std::wstring(LoadCaption),
+                                            L"We were unable to automatically determine the file "
+                                            L"format of '" +
+                                                unknown +
+                                                L"'.  If you know the file's format, you may "
+                                                L"select that format in the 'Files of Type' "
+                                                L"control when loading the file."));
+        Load(user, noSystem, AuxXml);
+        EXPECT_EQ(LastBox(),
+                  std::make_pair(std::wstring(LoadCaption),
+                                 L"No coordinate system information was found in '" + noSystem +
+                                     L"'.  The coordinate system information may be "
+                                     L"missing, or it may be in a format that is not "
+                                     L"recognized by this software."));
+        // Detection finds the side-car by its content, which holds no system either.
+        Load(user, noSystem, AllRecognized);
+        EXPECT_EQ(LastBox().second.rfind(L"No coordinate system information was found", 0), 0U);
+
+        Load(user, broken, EsriPrj);
+        std::wstring const intro =
+            L"The following error occurred while reading the coordinate system file:\n\n";
+        EXPECT_EQ(LastBox().first, LoadCaption);
+        EXPECT_EQ(LastBox().second.rfind(intro, 0), 0U);
+        EXPECT_NE(LastBox().second.find(shr::FromUtf8((m_scratch / "broken.prj").string())),
+                  std::wstring::npos);
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 4U);
+
+        // A cancelled dialog says nothing.
+        m_driver.CancelFileDialog();
+        user.Click(res::LoadFromFile);
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 4U);
+        EXPECT_EQ(Outline(Tree(user)), outline);
+        EXPECT_EQ(SelectedPath(user), L"Predefined|Geographic|World|WGS 84");
+    });
+}
+
+TEST_F(BrowserFiles, a_system_without_a_name_is_named_after_its_file) {
+    std::wstring const path =
+        Write("quay.site.prj", "GEOGCS[\"\",DATUM[\"D_WGS_1984\",SPHEROID[\"WGS_1984\","
+                               "6378137,298.257223563]],PRIMEM[\"Greenwich\",0],"
+                               "UNIT[\"Degree\",0.0174532925199433]]");
+    Browse(Wgs84(), {}, [&](User& user) {
+        Load(user, path, AllRecognized);
+        EXPECT_EQ(LastBox().second, L"");
+        EXPECT_EQ(SelectedPath(user), L"Custom|quay");
+    });
+}
+
+TEST_F(BrowserFiles, the_proposed_name_is_the_leaf_name_with_only_safe_characters) {
+    struct Case {
+        std::wstring name;
+        std::wstring proposed;
+    };
+    for (Case const& c : {
+             Case{L"Custom|Site A / North", L"Site A - North.qrf2"},
+             Case{L"Europe| ", L"saved.qrf2"},
+             Case{L"", L"saved.qrf2"},
+             Case{L"a|b|", L"saved.qrf2"},
+             // Without a category nothing is trimmed.
+             Case{L" Local ", L" Local .qrf2"},
+             Case{L"Zürich: Grid_1+(2)*", L"Z-rich- Grid_1+(2)-.qrf2"},
+             Case{L"x.y\\z", L"x-y-z.qrf2"},
+         }) {
+        EXPECT_EQ(CRSDlgImpl::ProposedFileName(c.name), c.proposed) << shr::ToUtf8(c.name);
+    }
+}
+
+TEST_F(BrowserFiles, the_extension_follows_the_chosen_format_unless_the_user_chose_another) {
+    struct Case {
+        std::wstring chosen;
+        int filter;
+        std::wstring written;
+    };
+    for (Case const& c : {
+             Case{L"/d/WGS 84.qrf2", 0, L"/d/WGS 84.qrf2"},
+             Case{L"/d/WGS 84.qrf2", 1, L"/d/WGS 84.prj"},
+             Case{L"/d/WGS 84.qrf2", 2, L"/d/WGS 84.wkt"},
+             Case{L"/d/WGS 84.qrf2", 3, L"/d/WGS 84.aux.xml"},
+             Case{L"/d/WGS 84.xml", 3, L"/d/WGS 84.aux.xml"},
+             Case{L"/d/a.aux.xml", 1, L"/d/a.prj"},
+             Case{L"/d/a.PRJ", 0, L"/d/a.qrf2"},
+             Case{L"/d/a", 2, L"/d/a.wkt"},
+             Case{L"/d.x/a", 1, L"/d.x/a.prj"},
+             Case{L"/d/a.txt", 1, L"/d/a.txt"},
+             Case{L"/d/.prj", 0, L"/d/.prj"},
+             Case{L"/d/a.qrf2", 9, L"/d/a.qrf2"},
+         }) {
+        EXPECT_EQ(CRSDlgImpl::SavePathForFilter(c.chosen, c.filter), c.written)
+            << shr::ToUtf8(c.chosen) << " " << c.filter;
+    }
+}
+
+TEST_F(BrowserFiles, each_save_format_writes_a_file_that_reads_back_equal) {
+    struct Case {
+        int filter;
+        korfile::KORFileType type;
+        std::string written;
+    };
+    Browse(Utm33(), {}, [&](User& user) {
+        for (Case const& c : {
+                 Case{0, korfile::QRF2, "WGS 84 - UTM zone 33N.qrf2"},
+                 Case{1, korfile::WKT, "WGS 84 - UTM zone 33N.prj"},
+                 Case{2, korfile::WKT, "WGS 84 - UTM zone 33N.wkt"},
+                 Case{3, korfile::AuxXml, "WGS 84 - UTM zone 33N.aux.xml"},
+             }) {
+            SCOPED_TRACE(c.written);
+            m_driver.ChooseFile((m_scratch / "WGS 84 - UTM zone 33N.qrf2").wstring(), c.filter);
+            user.Click(res::SaveToFile);
+            EXPECT_EQ(m_driver.FileDialogs().back().initialName,
+                      L"WGS 84 - UTM zone 33N -EPSG-32633-.qrf2");
+            ASSERT_TRUE(std::filesystem::exists(m_scratch / c.written));
+            auto const read = ReadBack((m_scratch / c.written).wstring(), c.type);
+            ASSERT_NE(read, nullptr);
+            EXPECT_TRUE(read->Compare(*Utm33().GetCSDef(), true));
+        }
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
+        auto const qrf2 =
+            ReadBack((m_scratch / "WGS 84 - UTM zone 33N.qrf2").wstring(), korfile::QRF2);
+        EXPECT_EQ(qrf2->GetName(), Utm33().GetCSDef()->GetName());
+
+        // A cancelled dialog writes nothing.
+        m_driver.CancelFileDialog();
+        user.Click(res::SaveToFile);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_scratch.Path()), {}), 4);
+    });
+}
+
+TEST_F(BrowserFiles, a_local_system_is_refused_as_well_known_text_with_its_box) {
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        std::filesystem::path const path = m_scratch / "Survey grid.prj";
+        m_driver.ChooseFile(path.wstring(), 1);
+        user.Click(res::SaveToFile);
+        EXPECT_FALSE(std::filesystem::exists(path));
+        auto const [caption, text] = LastBox();
+        EXPECT_EQ(caption, L"Error Writing Coordinate System");
+        EXPECT_EQ(
+            text.rfind(
+                L"The following error occurred while writing the coordinate system file:\n\n", 0),
+            0U);
+        EXPECT_NE(text.find(shr::FromUtf8(path.string())), std::wstring::npos);
+
+        // As QRF2 it is written.
+        m_driver.ChooseFile((m_scratch / "Survey grid.qrf2").wstring(), 0);
+        user.Click(res::SaveToFile);
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 1U);
+        EXPECT_TRUE(std::filesystem::exists(m_scratch / "Survey grid.qrf2"));
+    });
+}
