@@ -30,6 +30,26 @@ void backend::RunCustomDraw(ControlId tree, std::vector<TreeItem> const& rows, D
     }
 }
 
+std::optional<TreeItem> backend::SelectionAfterDelete(NativeTree const& tree, TreeItem doomed) {
+    TreeItem selected = tree.Selected();
+    while (selected && selected != doomed) {
+        selected = tree.ParentItem(selected);
+    }
+    if (!selected) {
+        return std::nullopt;
+    }
+    if (TreeItem const next = tree.NextSibling(doomed)) {
+        return next;
+    }
+    TreeItem const parent = tree.ParentItem(doomed);
+    TreeItem previous;
+    for (TreeItem sibling = tree.Child(parent); sibling && sibling != doomed;
+         sibling = tree.NextSibling(sibling)) {
+        previous = sibling;
+    }
+    return previous ? previous : parent;
+}
+
 bool TreeCtrl::Accepts(backend::NativeWindow& native) const {
     return dynamic_cast<backend::NativeTree*>(&native) != nullptr;
 }

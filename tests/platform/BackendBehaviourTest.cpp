@@ -102,19 +102,53 @@ TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_i
         EXPECT_EQ(m_dialog.log.size(), 3U);
         EXPECT_FALSE(tree.GetSelectedItem());
 
-        // Deleting the selected item leaves no selection and tells nobody.
-        TreeItem const doomed = tree.InsertItem(L"Doomed", folder, InsertAfter::Last);
-        tree.SelectItem(doomed);
-        m_dialog.log.clear();
-        tree.DeleteItem(doomed);
-        user.Idle();
-        EXPECT_FALSE(tree.GetSelectedItem());
-        EXPECT_TRUE(m_dialog.log.empty());
-
         // A double click selects what lies under the cursor, then notifies.
         m_dialog.log.clear();
         user.DoubleClickItem(testdialog::Tree, first);
         EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged First", L"DblClk"}));
+        user.Close();
+    });
+}
+
+TEST_F(BEHAVIOUR_SUITE, deleting_the_selection_moves_it_to_a_neighbour_and_notifies_once) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        TreeItem const first = tree.InsertItem(L"First", folder);
+        TreeItem const second = tree.InsertItem(L"Second", folder);
+        TreeItem const third = tree.InsertItem(L"Third", folder);
+        TreeItem const inner = tree.InsertItem(L"Inner", tree.InsertItem(L"Other"));
+        auto const deleteSelected = [&](TreeItem selected, TreeItem doomed) {
+            tree.SelectItem(selected);
+            m_dialog.log.clear();
+            tree.DeleteItem(doomed);
+            user.Idle();
+            return m_dialog.log;
+        };
+
+        EXPECT_EQ(deleteSelected(second, second), (std::vector<std::wstring>{L"SelChanged Third"}));
+        EXPECT_EQ(deleteSelected(third, third), (std::vector<std::wstring>{L"SelChanged First"}));
+        EXPECT_EQ(deleteSelected(first, first), (std::vector<std::wstring>{L"SelChanged Folder"}));
+        EXPECT_EQ(tree.GetSelectedItem(), folder);
+
+        // A deleted ancestor takes the selection with it to its own neighbour; the last
+        // item at the top leaves none.
+        EXPECT_EQ(deleteSelected(inner, tree.GetParentItem(inner)),
+                  (std::vector<std::wstring>{L"SelChanged Folder"}));
+        EXPECT_EQ(deleteSelected(folder, folder), (std::vector<std::wstring>{L"SelChanged none"}));
+        EXPECT_FALSE(tree.GetSelectedItem());
+
+        // Deleting beside the selection leaves it alone; emptying the tree ends it quietly,
+        // for whoever refills the tree selects again.
+        TreeItem const kept = tree.InsertItem(L"Kept");
+        TreeItem const other = tree.InsertItem(L"Other");
+        EXPECT_TRUE(deleteSelected(kept, other).empty());
+        EXPECT_EQ(tree.GetSelectedItem(), kept);
+        m_dialog.log.clear();
+        tree.DeleteAllItems();
+        user.Idle();
+        EXPECT_TRUE(m_dialog.log.empty());
+        EXPECT_FALSE(tree.GetSelectedItem());
         user.Close();
     });
 }

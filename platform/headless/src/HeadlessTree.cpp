@@ -77,6 +77,8 @@ void HeadlessTree::Delete(TreeItem item) {
         m_top = 0;
         return;
     }
+    // The selection moves to the neighbour a native tree picks, and the dialog hears of it.
+    std::optional<TreeItem> const moveTo = backend::SelectionAfterDelete(*this, item);
     std::vector<std::uintptr_t> doomed{item.value};
     std::erase(ChildrenOf(At(item).parent), item.value);
     while (!doomed.empty()) {
@@ -88,6 +90,11 @@ void HeadlessTree::Delete(TreeItem item) {
             m_selected = {};
         }
         m_nodes.erase(next);
+    }
+    if (moveTo && *moveTo) {
+        Select(*moveTo);
+    } else if (moveTo) {
+        NotifySelChanged();
     }
 }
 
@@ -142,10 +149,14 @@ void HeadlessTree::Select(TreeItem item) {
     if (item) {
         EnsureVisible(item);
     }
+    NotifySelChanged();
+}
+
+void HeadlessTree::NotifySelChanged() {
     Message message;
     message.event = Event::SelChanged;
     message.id = m_id;
-    message.item = item;
+    message.item = m_selected;
     Raise(message);
 }
 

@@ -100,6 +100,7 @@ private:
         bool expanded = false;
     };
 
+    void NotifySelChanged();
     Node& At(TreeItem item);
     Node const& At(TreeItem item) const;
     std::vector<std::uintptr_t>& ChildrenOf(std::uintptr_t parent);

@@ -81,6 +81,11 @@ public:
     virtual std::size_t Count() const = 0;
 };
 
+/// Where a tree's selection goes when `doomed` is deleted, as native trees move it: to
+/// the next sibling of `doomed`, else the previous one, else its parent (none at the top
+/// level). Nothing when the selection is neither `doomed` nor inside it.
+std::optional<TreeItem> SelectionAfterDelete(NativeTree const& tree, TreeItem doomed);
+
 /// Runs a tree's custom-draw stages, as both backends paint: the control's pre-paint,
 /// then for each shown item in `rows` its pre-paint and, when the handler asks, its
 /// post-paint. Each stage goes to the dialog through `raise`.

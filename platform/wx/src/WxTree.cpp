@@ -84,11 +84,7 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
         if (event.GetItem() == m_root) {
             return;
         }
-        Message message;
-        message.event = Event::SelChanged;
-        message.id = m_id;
-        message.item = Handle(event.GetItem());
-        Raise(message);
+        NotifySelChanged(Handle(event.GetItem()));
     });
     Tree().Bind(wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent&) {
         wxPoint const mouse = wxGetMousePosition();
@@ -114,6 +110,14 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
         Raise(message);
         event.Skip();
     });
+}
+
+void WxTree::NotifySelChanged(TreeItem selected) {
+    Message message;
+    message.event = Event::SelChanged;
+    message.id = m_id;
+    message.item = selected;
+    Raise(message);
 }
 
 wxTreeCtrl& WxTree::Tree() const {
@@ -156,23 +160,28 @@ TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& 
 }
 
 void WxTree::Delete(TreeItem item) {
-    // Deleting the selection leaves none, quietly: the tree would otherwise pick a
-    // neighbour on its next idle and announce that as the user's choice.
-    for (TreeItem selected = Selected(); selected; selected = ParentItem(selected)) {
-        if (!item || selected == item) {
-            Tree().Unselect();
-            break;
-        }
-    }
     if (!item) {
+        // Emptying the tree ends the selection quietly: whoever refills it selects again.
+        Tree().Unselect();
         Tree().DeleteChildren(m_root);
         DataOf(m_root).children.clear();
         DataOf(m_root).sorted = true;
         return;
     }
+    // The toolkit would pick a neighbour of its own on its next idle; the selection moves
+    // at once, to the neighbour a native tree picks, and the dialog hears of it.
+    std::optional<TreeItem> const moveTo = backend::SelectionAfterDelete(*this, item);
+    if (moveTo) {
+        Tree().Unselect();
+    }
     std::vector<wxTreeItemId>& siblings = DataOf(Tree().GetItemParent(Native(item))).children;
     siblings.erase(std::find(siblings.begin(), siblings.end(), Native(item)));
     Tree().Delete(Native(item));
+    if (moveTo && *moveTo) {
+        Select(*moveTo);
+    } else if (moveTo) {
+        NotifySelChanged({});
+    }
 }
 
 void WxTree::SetData(TreeItem item, std::uintptr_t data) {
@@ -226,10 +235,7 @@ void WxTree::Select(TreeItem item) {
     if (!item) {
         // Clearing the selection is a change the dialog hears of, as with any other.
         Tree().Unselect();
-        Message message;
-        message.event = Event::SelChanged;
-        message.id = m_id;
-        Raise(message);
+        NotifySelChanged({});
         return;
     }
     Tree().SelectItem(Native(item));

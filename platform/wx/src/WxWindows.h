@@ -128,6 +128,7 @@ private:
     /// Selects the next shown item whose text starts with what was typed lately.
     void TypeAhead(wchar_t typed);
 
+    void NotifySelChanged(TreeItem selected);
     wxTreeCtrl& Tree() const;
     wxTreeItemId Native(TreeItem item) const;
     static TreeItem Handle(wxTreeItemId id);
