@@ -1,6 +1,7 @@
 #include "BrowserWorkload.h"
 
 #include "CountingSink.h"
+#include "Spread.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
@@ -71,6 +72,78 @@ void Search(platform::Backend& backend, benchmark::State& state, std::wstring co
             user.PressKey(res::SearchBox, platform::KeyReturn);
         }
     });
+}
+
+namespace {
+
+/// Times `action`, run after `setUp` in every iteration; only the action is timed.
+void TimeEach(benchmark::State& state, std::function<void()> const& setUp,
+              std::function<void()> const& action) {
+    Spread spread;
+    for (auto _ : state) {
+        setUp();
+        auto const start = std::chrono::steady_clock::now();
+        action();
+        spread.Add(state,
+                   std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    spread.Report(state);
+}
+
+} // namespace
+
+void SearchFromFullTree(platform::Backend& backend, benchmark::State& state,
+                        std::wstring const& text) {
+    WithBrowser(backend, state, [&](platform::User& user) {
+        TimeEach(
+            state,
+            [&] {
+                user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
+                user.Type(res::SearchBox, text);
+            },
+            [&] { user.PressKey(res::SearchBox, platform::KeyReturn); });
+    });
+}
+
+void ClearToFullTree(platform::Backend& backend, benchmark::State& state,
+                     std::wstring const& text) {
+    WithBrowser(backend, state, [&](platform::User& user) {
+        TimeEach(
+            state,
+            [&] {
+                user.Type(res::SearchBox, text);
+                user.PressKey(res::SearchBox, platform::KeyReturn);
+            },
+            [&] { user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch); });
+    });
+}
+
+void OpenWarm(platform::Backend& backend, benchmark::State& state) {
+    // The first browser reads the registry's list; the timed ones find it read.
+    WithBrowser(backend, state, [](platform::User&) {});
+    platform::BackendScope const installed(backend);
+    platform::Driver driver;
+    platform::DriverScope const driving(driver);
+    auto const sink = std::make_shared<CountingSink>();
+    Gridlore::CoordinateSystem const wgs84 = Wgs84();
+    std::wstring const favorites = FavoritesPath();
+    Spread spread;
+    for (auto _ : state) {
+        auto const start = std::chrono::steady_clock::now();
+        gridui::CRSDialog dialog(wgs84, favorites, sink, nullptr, {});
+        driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+            user.Idle();
+            spread.Add(
+                state,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            user.Close();
+        });
+        dialog.DoModal();
+    }
+    spread.Report(state);
+    if (sink->reports != 0) {
+        state.SkipWithError("the browser reported an error");
+    }
 }
 
 void OpenCold(platform::Backend& backend, benchmark::State& state) {
