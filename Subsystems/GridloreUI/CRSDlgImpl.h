@@ -79,6 +79,10 @@ public:
     platform::TreeItem InsertCategorized(std::wstring const& name, ItemKind kind,
                                          std::int32_t index, platform::TreeItem parent,
                                          std::wstring const& definition);
+    /// InsertCategorized for a name already split into its folders and its own name.
+    platform::TreeItem InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
+                                  std::int32_t index, platform::TreeItem parent,
+                                  std::wstring const& definition);
     TreeItemRecord const& GetRecord(platform::TreeItem item) const;
     bool IsInUseItem(platform::TreeItem item) const;
     bool IsCustomItem(platform::TreeItem item) const;
