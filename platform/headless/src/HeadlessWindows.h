@@ -91,16 +91,6 @@ public:
     static constexpr int CharWidth = 7;
 
 private:
-    struct Node {
-        std::wstring text;
-        std::uintptr_t data = 0;
-        std::uintptr_t parent = 0;
-        std::vector<std::uintptr_t> children;
-        /// Whether the children's texts are in order, which allows a binary search.
-        bool childrenInOrder = true;
-        bool expanded = false;
-    };
-
     struct Shown {
         bool expanded = false;
     };
