@@ -13,9 +13,9 @@
 #include "shr/IError.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -150,11 +150,17 @@ private:
     std::wstring m_favoritesPath;
     std::shared_ptr<shr::IError> m_error;
     Gridlore::CoordinateSystemCollection m_inUse;
+    struct ChildKeyHash {
+        std::size_t operator()(std::pair<std::uintptr_t, std::wstring> const& key) const {
+            return std::hash<std::wstring>()(key.second) ^ (key.first * 0x9E3779B97F4A7C15ULL);
+        }
+    };
     /// The first item inserted under each (parent, text) since the tree was emptied: the
     /// first child with that text, since equal texts sort after each other. Scanning
     /// thousands of siblings for every inserted name would dominate a rebuild. Whoever
     /// deletes an item must forget it here.
-    std::map<std::pair<std::uintptr_t, std::wstring>, platform::TreeItem> m_children;
+    std::unordered_map<std::pair<std::uintptr_t, std::wstring>, platform::TreeItem, ChildKeyHash>
+        m_children;
 };
 
 } // namespace gridui
