@@ -91,8 +91,13 @@ std::size_t DigitsEnd(std::wstring const& text, std::size_t at) {
 } // namespace
 
 int TreeCtrl::CompareItemText(std::wstring const& a, std::wstring const& b) {
+    // Siblings often share a long start ("NAD83(HARN) / "): it is passed at the cost of a
+    // plain comparison, up to a digit, whose run has to be read whole.
     std::size_t i = 0;
-    std::size_t j = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i] && !IsDigit(a[i])) {
+        ++i;
+    }
+    std::size_t j = i;
     while (i < a.size() && j < b.size()) {
         if (IsDigit(a[i]) && IsDigit(b[j])) {
             // Runs of digits compare by value, as file managers order them: 2N before 29S.
