@@ -30,16 +30,11 @@ template <typename Base> std::wstring WxWindow<Base>::GetText() const {
 }
 
 template <typename Base> void WxWindow<Base>::SetText(std::wstring const& text) {
-    // The program's own changes notify nothing, as with the platform's edit controls; so
-    // the same text again changes nothing, and is skipped: the toolkit would lay the
-    // control out and repaint it anew.
-    wxString const value = ToWx(text);
+    // The program's own changes notify nothing, as with the platform's edit controls.
     if (auto* entry = dynamic_cast<wxTextEntry*>(m_window)) {
-        if (entry->GetValue() != value) {
-            entry->ChangeValue(value);
-        }
-    } else if (m_window->GetLabel() != value) {
-        m_window->SetLabel(value);
+        entry->ChangeValue(ToWx(text));
+    } else {
+        m_window->SetLabel(ToWx(text));
     }
 }
 
