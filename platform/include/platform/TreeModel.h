@@ -150,6 +150,10 @@ private:
         if (!inOrder) {
             return std::find_if(siblings.begin(), siblings.end(), sortsAfter);
         }
+        // Lists often come in order already: then each item goes last, at one comparison.
+        if (siblings.empty() || !sortsAfter(siblings.back())) {
+            return siblings.end();
+        }
         return std::partition_point(siblings.begin(), siblings.end(),
                                     [&](std::uintptr_t sibling) { return !sortsAfter(sibling); });
     }
