@@ -2,6 +2,7 @@
 
 #include "BrowserCategories.h"
 #include "DisplayName.h"
+#include "KnownNames.h"
 #include "Shared/RedrawScope.h"
 #include "Shared/ResourceHandleScope.h"
 #include "gridlore/KORInterface.h"
@@ -268,28 +269,26 @@ void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText,
     TreeItem otherNode;
     TreeItem& node = EqualsIgnoringCase(nodeText, PredefinedText) ? m_predefinedNode : otherNode;
     CategoryFilter const filter(search, nodeText);
-    kor::SystemList const& known = kor::KORKnownSystemsList;
-    // Names, kinds and codes come from the list's cheap listing: building thousands of
-    // full definitions would make every search wait.
-    for (int position = known.First(); position <= known.Last(); ++position) {
-        wchar_t const* rawName = known.EnumName(position);
-        if (rawName == nullptr) {
-            GRIDUI_INTERNAL_ERROR();
-        }
-        if (known.EnumType(position) != type) {
+    std::wstring const folded = filter.search != nullptr ? shr::FoldCase(filter.search) : L"";
+    // Names, kinds and codes come from the list's cheap listing, prepared once: building
+    // full definitions, or even cleaning every name again, would make every search wait.
+    std::vector<KnownNames::Entry> const& known = KnownNames::Current().Entries();
+    for (std::size_t position = 0; position < known.size(); ++position) {
+        KnownNames::Entry const& entry = known[position];
+        if (entry.type != type) {
             continue;
         }
         ++m_totalCount;
-        std::wstring const name = DisplayName(rawName);
-        bool const kept = filter.search == nullptr ||
-                          (filter.code != 0 && type == kor::CSDef::TypeReferenced &&
-                           known.EnumPOSC(position) == filter.code) ||
-                          shr::Contains(name, filter.search, false);
+        bool const kept =
+            filter.search == nullptr ||
+            (filter.code != 0 && type == kor::CSDef::TypeReferenced && entry.code == filter.code) ||
+            entry.folded.find(folded) != std::wstring::npos;
         if (!kept) {
             continue;
         }
         ++m_shownCount;
-        InsertCategorized(name, Known, position, EnsureRootNode(node, nodeText), {});
+        InsertPath(entry.path, Known, static_cast<std::int32_t>(position),
+                   EnsureRootNode(node, nodeText), {});
     }
 }
 
@@ -335,13 +334,12 @@ TreeItem CRSDlgImpl::InsertItem(std::wstring const& text, ItemKind kind, std::in
 
 TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, std::int32_t index,
                                        TreeItem parent, std::wstring const& definition) {
-    std::vector<std::wstring> parts;
-    std::wstringstream stream(name);
-    for (std::wstring part; std::getline(stream, part, L'|');) {
-        if (!part.empty()) {
-            parts.push_back(std::move(part));
-        }
-    }
+    return InsertPath(SplitCategoryPath(name), kind, index, parent, definition);
+}
+
+TreeItem CRSDlgImpl::InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
+                                std::int32_t index, TreeItem parent,
+                                std::wstring const& definition) {
     if (parts.empty()) {
         GRIDUI_INTERNAL_ERROR();
     }

@@ -13,9 +13,9 @@
 #include "shr/IError.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -99,6 +99,10 @@ public:
     platform::TreeItem InsertCategorized(std::wstring const& name, ItemKind kind,
                                          std::int32_t index, platform::TreeItem parent,
                                          std::wstring const& definition);
+    /// InsertCategorized for a name already split into its folders and its own name.
+    platform::TreeItem InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
+                                  std::int32_t index, platform::TreeItem parent,
+                                  std::wstring const& definition);
     TreeItemRecord const& GetRecord(platform::TreeItem item) const;
     bool IsInUseItem(platform::TreeItem item) const;
     bool IsCustomItem(platform::TreeItem item) const;
@@ -173,11 +177,17 @@ private:
     std::wstring m_favoritesPath;
     std::shared_ptr<shr::IError> m_error;
     Gridlore::CoordinateSystemCollection m_inUse;
+    struct ChildKeyHash {
+        std::size_t operator()(std::pair<std::uintptr_t, std::wstring> const& key) const {
+            return std::hash<std::wstring>()(key.second) ^ (key.first * 0x9E3779B97F4A7C15ULL);
+        }
+    };
     /// The first item inserted under each (parent, text) since the tree was emptied: the
     /// first child with that text, since equal texts sort after each other. Scanning
     /// thousands of siblings for every inserted name would dominate a rebuild. Whoever
     /// deletes an item must forget it here.
-    std::map<std::pair<std::uintptr_t, std::wstring>, platform::TreeItem> m_children;
+    std::unordered_map<std::pair<std::uintptr_t, std::wstring>, platform::TreeItem, ChildKeyHash>
+        m_children;
 };
 
 } // namespace gridui

@@ -1,5 +1,6 @@
 #include "BrowserWorkload.h"
 #include "DefineWorkload.h"
+#include "FreshProcess.h"
 
 #include "platform/headless/HeadlessBackend.h"
 
@@ -26,6 +27,58 @@ void HeadlessBrowserOpenCold(benchmark::State& state) {
     browserbench::OpenCold(Backend(), state);
 }
 BENCHMARK(HeadlessBrowserOpenCold)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+// What a user waits for, each with its goal as a counter: a search or a clear from
+// typing Enter to the tree shown, and opening the browser.
+void HeadlessBrowserSearchFromFullTree(benchmark::State& state, wchar_t const* text, double goal) {
+    state.counters["goal ms"] = goal;
+    browserbench::SearchFromFullTree(Backend(), state, text);
+}
+BENCHMARK_CAPTURE(HeadlessBrowserSearchFromFullTree, 4326, L"4326", 3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(HeadlessBrowserSearchFromFullTree, UTM_zone_33, L"UTM zone 33", 3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(HeadlessBrowserSearchFromFullTree, WGS_84, L"WGS 84", 5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+
+void HeadlessBrowserClearToFullTree(benchmark::State& state) {
+    state.counters["goal ms"] = 8;
+    browserbench::ClearToFullTree(Backend(), state, L"4326");
+}
+BENCHMARK(HeadlessBrowserClearToFullTree)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+
+void HeadlessBrowserOpenWarm(benchmark::State& state) {
+    state.counters["goal ms"] = 20;
+    browserbench::OpenWarm(Backend(), state);
+}
+BENCHMARK(HeadlessBrowserOpenWarm)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
+
+void HeadlessBrowserOpenInFreshProcess(benchmark::State& state) {
+    state.counters["goal ms"] = 120;
+    browserbench::OpenInFreshProcess(state, "headless", false);
+}
+BENCHMARK(HeadlessBrowserOpenInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+// The first start after the registry changed, which rebuilds the cached list.
+void HeadlessBrowserFirstStartInFreshProcess(benchmark::State& state) {
+    browserbench::OpenInFreshProcess(state, "headless", true);
+}
+BENCHMARK(HeadlessBrowserFirstStartInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
 
 void HeadlessDefineOpen(benchmark::State& state) {
     definebench::Open(Backend(), state);

@@ -1,6 +1,7 @@
 #include "BrowserWorkload.h"
 
 #include "CountingSink.h"
+#include "Spread.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
@@ -54,12 +55,21 @@ void WithBrowser(platform::Backend& backend, benchmark::State& state,
     }
 }
 
+void TypeAndEnter(platform::User& user, std::wstring const& text) {
+    user.Type(res::SearchBox, text);
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+}
+
+void ClickClearSearch(platform::User& user) {
+    user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
+}
+
 } // namespace
 
 void Rebuild(platform::Backend& backend, benchmark::State& state) {
     WithBrowser(backend, state, [&](platform::User& user) {
         for (auto _ : state) {
-            user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
+            ClickClearSearch(user);
         }
     });
 }
@@ -67,13 +77,56 @@ void Rebuild(platform::Backend& backend, benchmark::State& state) {
 void Search(platform::Backend& backend, benchmark::State& state, std::wstring const& text) {
     WithBrowser(backend, state, [&](platform::User& user) {
         for (auto _ : state) {
-            user.Type(res::SearchBox, text);
-            user.PressKey(res::SearchBox, platform::KeyReturn);
+            TypeAndEnter(user, text);
         }
     });
 }
 
-void OpenCold(platform::Backend& backend, benchmark::State& state) {
+namespace {
+
+/// Times `action`, run after `setUp` in every iteration; only the action is timed.
+void TimeEach(benchmark::State& state, std::function<void()> const& setUp,
+              std::function<void()> const& action) {
+    Spread spread;
+    for (auto _ : state) {
+        setUp();
+        auto const start = std::chrono::steady_clock::now();
+        action();
+        spread.Add(state,
+                   std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    spread.Report(state);
+}
+
+} // namespace
+
+void SearchFromFullTree(platform::Backend& backend, benchmark::State& state,
+                        std::wstring const& text) {
+    WithBrowser(backend, state, [&](platform::User& user) {
+        TimeEach(
+            state,
+            [&] {
+                ClickClearSearch(user);
+                user.Type(res::SearchBox, text);
+            },
+            [&] { user.PressKey(res::SearchBox, platform::KeyReturn); });
+    });
+}
+
+void ClearToFullTree(platform::Backend& backend, benchmark::State& state,
+                     std::wstring const& text) {
+    WithBrowser(backend, state, [&](platform::User& user) {
+        TimeEach(
+            state, [&] { TypeAndEnter(user, text); }, [&] { ClickClearSearch(user); });
+    });
+}
+
+namespace {
+
+/// Every iteration runs `first`, then constructs the dialog and opens it, timed until it
+/// is shown and idle with its first tree. Closing is not timed.
+void OpenEach(platform::Backend& backend, benchmark::State& state,
+              std::function<void()> const& first) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
     platform::DriverScope const driving(driver);
@@ -81,25 +134,40 @@ void OpenCold(platform::Backend& backend, benchmark::State& state) {
     Gridlore::CoordinateSystem const wgs84 = Wgs84();
     std::wstring const favorites = FavoritesPath();
     std::size_t items = 0;
+    Spread spread;
     for (auto _ : state) {
         auto const start = std::chrono::steady_clock::now();
-        kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue());
+        first();
         gridui::CRSDialog dialog(wgs84, favorites, sink, nullptr, {});
         // The scene starts once the dialog runs its own loop, shown and idle.
         driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
             user.Idle();
-            state.SetIterationTime(
+            spread.Add(
+                state,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
             items = TreeItems(user);
             user.Close();
         });
         dialog.DoModal();
     }
-    kor::InstallKnownCatalogue(nullptr);
+    spread.Report(state);
     state.counters["tree items"] = static_cast<double>(items);
     if (sink->reports != 0) {
         state.SkipWithError("the browser reported an error");
     }
+}
+
+} // namespace
+
+void OpenWarm(platform::Backend& backend, benchmark::State& state) {
+    // The first browser reads the registry's list; the timed ones find it read.
+    WithBrowser(backend, state, [](platform::User&) {});
+    OpenEach(backend, state, [] {});
+}
+
+void OpenCold(platform::Backend& backend, benchmark::State& state) {
+    OpenEach(backend, state, [] { kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue()); });
+    kor::InstallKnownCatalogue(nullptr);
 }
 
 } // namespace browserbench

@@ -17,6 +17,19 @@ void Rebuild(platform::Backend& backend, benchmark::State& state);
 /// box and presses Enter.
 void Search(platform::Backend& backend, benchmark::State& state, std::wstring const& text);
 
+/// Opens the browser on EPSG:4326; every iteration starts from the full tree (not timed),
+/// types `text` and times Enter until the dialog is idle with the results shown.
+void SearchFromFullTree(platform::Backend& backend, benchmark::State& state,
+                        std::wstring const& text);
+
+/// Opens the browser on EPSG:4326; every iteration searches `text` (not timed), then
+/// times Clear Search until the dialog is idle with the full tree shown.
+void ClearToFullTree(platform::Backend& backend, benchmark::State& state, std::wstring const& text);
+
+/// Every iteration opens another browser in a process that has opened one before (the
+/// registry's list already read), from the dialog's construction until it is idle.
+void OpenWarm(platform::Backend& backend, benchmark::State& state);
+
 /// Every iteration reads the registry afresh (a new catalogue installed, so no list is
 /// cached), then constructs the dialog and opens it, until it is shown and idle with its
 /// first tree. Closing is not timed.

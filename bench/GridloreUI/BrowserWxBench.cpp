@@ -1,5 +1,6 @@
 #include "BrowserWorkload.h"
 #include "DefineWorkload.h"
+#include "FreshProcess.h"
 
 #include "platform/wx/WxBackend.h"
 
@@ -41,6 +42,59 @@ void WxBrowserOpenCold(benchmark::State& state) {
     OnWx(state, [&](platform::Backend& backend) { browserbench::OpenCold(backend, state); });
 }
 BENCHMARK(WxBrowserOpenCold)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+// What a user waits for, each with its goal as a counter: a search or a clear from
+// typing Enter to the tree shown, and opening the browser.
+void WxBrowserSearchFromFullTree(benchmark::State& state, wchar_t const* text, double goal) {
+    state.counters["goal ms"] = goal;
+    OnWx(state, [&](platform::Backend& backend) {
+        browserbench::SearchFromFullTree(backend, state, text);
+    });
+}
+BENCHMARK_CAPTURE(WxBrowserSearchFromFullTree, 4326, L"4326", 3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(WxBrowserSearchFromFullTree, UTM_zone_33, L"UTM zone 33", 3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(WxBrowserSearchFromFullTree, WGS_84, L"WGS 84", 5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+
+void WxBrowserClearToFullTree(benchmark::State& state) {
+    state.counters["goal ms"] = 8;
+    OnWx(state, [&](platform::Backend& backend) {
+        browserbench::ClearToFullTree(backend, state, L"4326");
+    });
+}
+BENCHMARK(WxBrowserClearToFullTree)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
+
+void WxBrowserOpenWarm(benchmark::State& state) {
+    state.counters["goal ms"] = 20;
+    OnWx(state, [&](platform::Backend& backend) { browserbench::OpenWarm(backend, state); });
+}
+BENCHMARK(WxBrowserOpenWarm)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
+
+void WxBrowserOpenInFreshProcess(benchmark::State& state) {
+    state.counters["goal ms"] = 120;
+    browserbench::OpenInFreshProcess(state, "wx", false);
+}
+BENCHMARK(WxBrowserOpenInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+// The first start after the registry changed, which rebuilds the cached list.
+void WxBrowserFirstStartInFreshProcess(benchmark::State& state) {
+    browserbench::OpenInFreshProcess(state, "wx", true);
+}
+BENCHMARK(WxBrowserFirstStartInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
 
 void WxDefineOpen(benchmark::State& state) {
     OnWx(state, [&](platform::Backend& backend) { definebench::Open(backend, state); });

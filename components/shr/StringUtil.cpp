@@ -40,6 +40,12 @@ wchar_t FoldCase(wchar_t ch) {
 
 } // namespace
 
+std::wstring FoldCase(std::wstring text) {
+    for (wchar_t& ch : text)
+        ch = FoldCase(ch);
+    return text;
+}
+
 bool Contains(std::wstring const& text, std::wstring const& part, bool caseSensitive) {
     if (part.empty()) {
         return true;

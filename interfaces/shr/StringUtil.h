@@ -11,6 +11,10 @@ namespace shr {
 /// contained in every text.
 bool Contains(std::wstring const& text, std::wstring const& part, bool caseSensitive);
 
+/// `text` with every letter in the lower-case form Contains compares when case is
+/// ignored: a folded part is in a folded text exactly when Contains finds it there.
+std::wstring FoldCase(std::wstring text);
+
 /// True for every character of Unicode's White_Space property (tabs, line breaks,
 /// no-break and typographic spaces, the ideographic space) and the byte-order mark.
 bool IsWhiteSpace(wchar_t ch);

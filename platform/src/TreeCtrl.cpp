@@ -3,6 +3,7 @@
 #include "platform/Backend.h"
 #include "platform/Error.h"
 
+#include <algorithm>
 #include <cwctype>
 
 namespace platform {
@@ -91,8 +92,16 @@ std::size_t DigitsEnd(std::wstring const& text, std::size_t at) {
 } // namespace
 
 int TreeCtrl::CompareItemText(std::wstring const& a, std::wstring const& b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
+    // Siblings often share a long start ("NAD83(HARN) / UTM zone 1"): it is passed at the
+    // cost of a plain comparison, except that a run of digits the texts part in is read
+    // whole, from its start.
+    auto i = static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first -
+                                      a.begin());
+    bool const partInDigits = (i < a.size() && IsDigit(a[i])) || (i < b.size() && IsDigit(b[i]));
+    while (partInDigits && i > 0 && IsDigit(a[i - 1])) {
+        --i;
+    }
+    std::size_t j = i;
     while (i < a.size() && j < b.size()) {
         if (IsDigit(a[i]) && IsDigit(b[j])) {
             // Runs of digits compare by value, as file managers order them: 2N before 29S.

@@ -409,6 +409,54 @@ TEST_F(BEHAVIOUR_SUITE, renamed_items_take_their_sorted_place_when_the_children_
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, items_in_folders_never_opened_keep_their_texts_data_and_order) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        TreeItem const inner = tree.InsertItem(L"Inner", folder, InsertAfter::Sort);
+        std::uintptr_t data = 1;
+        for (wchar_t const* text : {L"b", L"a", L"c", L"zone 10", L"zone 9"}) {
+            tree.SetItemData(tree.InsertItem(text, inner, InsertAfter::Sort), data++);
+        }
+        TreeItem const a = user.FindTreeItem(testdialog::Tree, L"Folder|Inner|a");
+        tree.SetItemText(a, L"e");
+        tree.InsertItem(L"d", inner, InsertAfter::Sort);
+        EXPECT_EQ(Children(inner),
+                  (std::vector<std::wstring>{L"d", L"e", L"b", L"c", L"zone 9", L"zone 10"}));
+        tree.SortChildren(inner);
+        tree.DeleteItem(user.FindTreeItem(testdialog::Tree, L"Folder|Inner|c"));
+        EXPECT_EQ(Children(inner),
+                  (std::vector<std::wstring>{L"b", L"d", L"e", L"zone 9", L"zone 10"}));
+        EXPECT_EQ(tree.GetCount(), 7U);
+        EXPECT_FALSE(tree.IsExpanded(folder));
+        EXPECT_FALSE(tree.GetItemRect(a, true));
+
+        // Selecting an item deep inside opens its folders and shows it where the pointer
+        // finds it again.
+        m_dialog.log.clear();
+        tree.SelectItem(a);
+        user.Idle();
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged e"}));
+        EXPECT_TRUE(tree.IsExpanded(folder));
+        EXPECT_TRUE(tree.IsExpanded(inner));
+        std::optional<Rect> const shown = tree.GetItemRect(a, true);
+        ASSERT_TRUE(shown);
+        platform::TreeHitTest const hit =
+            tree.HitTest({shown->left + 2, shown->top + shown->Height() / 2});
+        EXPECT_EQ(hit.item, a);
+        EXPECT_EQ(tree.GetItemData(hit.item), 2U);
+        EXPECT_EQ(Children(inner),
+                  (std::vector<std::wstring>{L"b", L"d", L"e", L"zone 9", L"zone 10"}));
+
+        // An item added to an open folder is shown at its sorted place at once.
+        TreeItem const added = tree.InsertItem(L"c", inner, InsertAfter::Sort);
+        EXPECT_TRUE(tree.GetItemRect(added, true));
+        EXPECT_EQ(Children(inner),
+                  (std::vector<std::wstring>{L"b", L"c", L"d", L"e", L"zone 9", L"zone 10"}));
+        user.Close();
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, sorted_siblings_order_runs_of_digits_by_their_value) {
     Run([&](User& user) {
         auto& tree = m_dialog.tree;

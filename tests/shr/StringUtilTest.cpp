@@ -1,6 +1,9 @@
 #include "shr/StringUtil.h"
+#include "shr/Utf8.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(StringUtil, Contains_ignores_case_unless_told_to_be_exact) {
     EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"UTM zone", true));
@@ -16,6 +19,30 @@ TEST(StringUtil, Contains_ignores_case_unless_told_to_be_exact) {
     EXPECT_TRUE(shr::Contains(L"", L"", false));
     EXPECT_FALSE(shr::Contains(L"", L"a", false));
     EXPECT_FALSE(shr::Contains(L"ab", L"abc", false));
+}
+
+TEST(StringUtil, a_folded_part_is_in_a_folded_text_exactly_where_Contains_finds_it) {
+    std::vector<std::wstring> const texts{
+        L"WGS 84 / UTM zone 33N", L"R\u00e9union",
+        L"\u0141\u00f3d\u017a",   L"\u041c\u043e\u0441\u043a\u0432\u0430",
+        L"\u00d7 \u0178",         L""};
+    std::vector<std::wstring> const parts{L"utm ZONE",
+                                          L"R\u00c9UNION",
+                                          L"\u0142\u00d3D\u0179",
+                                          L"\u043c\u041e\u0421",
+                                          L"\u00f7",
+                                          L"\u00ff",
+                                          L"WGS  84",
+                                          L"",
+                                          L"33n"};
+    for (auto const& text : texts) {
+        for (auto const& part : parts) {
+            EXPECT_EQ(shr::FoldCase(text).find(shr::FoldCase(part)) != std::wstring::npos,
+                      shr::Contains(text, part, false))
+                << shr::ToUtf8(text) << " / " << shr::ToUtf8(part);
+        }
+    }
+    EXPECT_EQ(shr::FoldCase(L"UTM Zone \u00c9"), L"utm zone \u00e9");
 }
 
 TEST(StringUtil, Trim_removes_white_space_of_every_kind_at_both_ends_only) {

@@ -1,7 +1,6 @@
 #include "HeadlessWindows.h"
 
 #include "platform/Error.h"
-#include "platform/SiblingOrder.h"
 #include "platform/TreeCtrl.h"
 
 #include <algorithm>
@@ -23,74 +22,38 @@ private:
 
 } // namespace
 
-HeadlessTree::Node& HeadlessTree::At(TreeItem item) {
-    auto const found = m_nodes.find(item.value);
-    if (found == m_nodes.end()) {
+HeadlessTree::Items::Node& HeadlessTree::At(TreeItem item) {
+    if (!item || !m_items.Contains(item.value)) {
         PLATFORM_ERROR(L"tree " + std::to_wstring(m_id) + L" has no such item");
     }
-    return found->second;
+    return m_items.At(item.value);
 }
 
-HeadlessTree::Node const& HeadlessTree::At(TreeItem item) const {
+HeadlessTree::Items::Node const& HeadlessTree::At(TreeItem item) const {
     return const_cast<HeadlessTree*>(this)->At(item);
 }
 
-std::vector<std::uintptr_t>& HeadlessTree::ChildrenOf(std::uintptr_t parent) {
-    return parent == 0 ? m_roots : At(TreeItem{parent}).children;
-}
-
-std::vector<std::uintptr_t> const& HeadlessTree::ChildrenOf(std::uintptr_t parent) const {
-    return parent == 0 ? m_roots : At(TreeItem{parent}).children;
-}
-
-bool& HeadlessTree::ChildrenInOrder(std::uintptr_t parent) {
-    return parent == 0 ? m_rootsInOrder : At(TreeItem{parent}).childrenInOrder;
-}
-
 TreeItem HeadlessTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
-    std::vector<std::uintptr_t>& siblings = ChildrenOf(parent.value);
-    bool& inOrder = ChildrenInOrder(parent.value);
-    auto const textOf = [this](std::uintptr_t sibling) -> std::wstring const& {
-        return m_nodes.at(sibling).text;
-    };
-    auto position = siblings.end();
-    if (where == InsertAfter::First) {
-        position = siblings.begin();
-    } else if (where == InsertAfter::Sort) {
-        position = backend::SortedPlace(siblings, inOrder, text, textOf);
+    if (parent) {
+        At(parent);
     }
-    inOrder = inOrder && backend::FitsBetween(siblings, position, position, text, textOf);
-    std::uintptr_t const handle = m_next++;
-    siblings.insert(position, handle);
-    Node& node = m_nodes[handle];
-    node.text = text;
-    node.parent = parent.value;
-    return TreeItem{handle};
+    return TreeItem{m_items.Insert(parent.value, where, text).first};
 }
 
 void HeadlessTree::Delete(TreeItem item) {
     if (!item) {
-        m_nodes.clear();
-        m_roots.clear();
-        m_rootsInOrder = true;
+        m_items.Clear();
         m_selected = {};
         m_top = 0;
         return;
     }
     // The selection moves to the neighbour a native tree picks, and the dialog hears of it.
     std::optional<TreeItem> const moveTo = backend::SelectionAfterDelete(*this, item);
-    std::vector<std::uintptr_t> doomed{item.value};
-    std::erase(ChildrenOf(At(item).parent), item.value);
-    while (!doomed.empty()) {
-        std::uintptr_t const next = doomed.back();
-        doomed.pop_back();
-        Node& node = At(TreeItem{next});
-        doomed.insert(doomed.end(), node.children.begin(), node.children.end());
-        if (m_selected.value == next) {
-            m_selected = {};
-        }
-        m_nodes.erase(next);
+    At(item);
+    if (moveTo) {
+        m_selected = {};
     }
+    m_items.Erase(item.value);
     if (moveTo && *moveTo) {
         Select(*moveTo);
     } else if (moveTo) {
@@ -111,27 +74,20 @@ std::wstring HeadlessTree::GetItemText(TreeItem item) const {
 }
 
 void HeadlessTree::SetItemText(TreeItem item, std::wstring const& text) {
-    std::uintptr_t const parent = At(item).parent;
-    std::vector<std::uintptr_t> const& siblings = ChildrenOf(parent);
-    auto const position = std::find(siblings.begin(), siblings.end(), item.value);
-    bool& inOrder = ChildrenInOrder(parent);
-    inOrder =
-        inOrder && backend::FitsBetween(siblings, position, position + 1, text,
-                                        [this](std::uintptr_t sibling) -> std::wstring const& {
-                                            return m_nodes.at(sibling).text;
-                                        });
-    At(item).text = text;
+    At(item);
+    m_items.Rename(item.value, text);
 }
 
 TreeItem HeadlessTree::Child(TreeItem item) const {
-    auto const& children = ChildrenOf(item.value);
-    return children.empty() ? TreeItem{} : TreeItem{children.front()};
+    if (item) {
+        At(item);
+    }
+    return TreeItem{m_items.FirstChild(item.value)};
 }
 
 TreeItem HeadlessTree::NextSibling(TreeItem item) const {
-    auto const& siblings = ChildrenOf(At(item).parent);
-    auto const found = std::find(siblings.begin(), siblings.end(), item.value);
-    return found + 1 < siblings.end() ? TreeItem{*(found + 1)} : TreeItem{};
+    At(item);
+    return TreeItem{m_items.NextSibling(item.value)};
 }
 
 TreeItem HeadlessTree::ParentItem(TreeItem item) const {
@@ -161,22 +117,25 @@ void HeadlessTree::NotifySelChanged() {
 }
 
 void HeadlessTree::Expand(TreeItem item) {
-    At(item).expanded = true;
+    // As on screen, an item with nothing inside has nothing to open.
+    auto& node = At(item);
+    node.extra.expanded = node.extra.expanded || !node.children.empty();
 }
 
 bool HeadlessTree::IsExpanded(TreeItem item) const {
-    return At(item).expanded;
+    return At(item).extra.expanded;
 }
 
 std::vector<std::uintptr_t> HeadlessTree::VisibleRows() const {
     std::vector<std::uintptr_t> rows;
-    std::vector<std::uintptr_t> pending(m_roots.rbegin(), m_roots.rend());
+    auto const& roots = m_items.At(0).children;
+    std::vector<std::uintptr_t> pending(roots.rbegin(), roots.rend());
     while (!pending.empty()) {
         std::uintptr_t const item = pending.back();
         pending.pop_back();
         rows.push_back(item);
-        Node const& node = m_nodes.at(item);
-        if (node.expanded) {
+        Items::Node const& node = m_items.At(item);
+        if (node.extra.expanded) {
             pending.insert(pending.end(), node.children.rbegin(), node.children.rend());
         }
     }
@@ -185,8 +144,8 @@ std::vector<std::uintptr_t> HeadlessTree::VisibleRows() const {
 
 int HeadlessTree::Depth(std::uintptr_t item) const {
     int depth = 0;
-    for (std::uintptr_t parent = m_nodes.at(item).parent; parent != 0;
-         parent = m_nodes.at(parent).parent) {
+    for (std::uintptr_t parent = m_items.At(item).parent; parent != 0;
+         parent = m_items.At(parent).parent) {
         ++depth;
     }
     return depth;
@@ -198,14 +157,14 @@ int HeadlessTree::VisibleRowCount() const {
 
 Rect HeadlessTree::LabelRect(std::uintptr_t item, int row) const {
     int const left = Indent * (Depth(item) + 1);
-    int const width = CharWidth * static_cast<int>(m_nodes.at(item).text.size()) + 4;
+    int const width = CharWidth * static_cast<int>(m_items.At(item).text.size()) + 4;
     int const top = (row - m_top) * RowHeight;
     return {left, top, left + width, top + RowHeight};
 }
 
 void HeadlessTree::EnsureVisible(TreeItem item) {
-    for (std::uintptr_t parent = At(item).parent; parent != 0; parent = m_nodes.at(parent).parent) {
-        m_nodes.at(parent).expanded = true;
+    for (std::uintptr_t parent = At(item).parent; parent != 0; parent = m_items.At(parent).parent) {
+        m_items.At(parent).extra.expanded = true;
     }
     auto const rows = VisibleRows();
     int const row =
@@ -252,11 +211,10 @@ TreeHitTest HeadlessTree::HitTest(Point client) const {
 }
 
 void HeadlessTree::SortChildren(TreeItem item) {
-    auto& children = ChildrenOf(item.value);
-    std::stable_sort(children.begin(), children.end(), [this](auto a, auto b) {
-        return TreeCtrl::CompareItemText(m_nodes.at(a).text, m_nodes.at(b).text) < 0;
-    });
-    ChildrenInOrder(item.value) = true;
+    if (item) {
+        At(item);
+    }
+    m_items.SortChildren(item.value);
 }
 
 void HeadlessTree::Paint() {

@@ -3,6 +3,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Driver.h"
+#include "platform/TreeModel.h"
 
 #include <deque>
 #include <map>
@@ -79,7 +80,7 @@ public:
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
-    std::size_t Count() const override { return m_nodes.size(); }
+    std::size_t Count() const override { return m_items.Count(); }
 
     /// Runs the custom-draw stages over the rows shown, if drawing is on.
     void Paint();
@@ -90,32 +91,22 @@ public:
     static constexpr int CharWidth = 7;
 
 private:
-    struct Node {
-        std::wstring text;
-        std::uintptr_t data = 0;
-        std::uintptr_t parent = 0;
-        std::vector<std::uintptr_t> children;
-        /// Whether the children's texts are in order, which allows a binary search.
-        bool childrenInOrder = true;
+    struct Shown {
         bool expanded = false;
     };
+    using Items = backend::TreeModel<Shown>;
 
     void NotifySelChanged();
-    Node& At(TreeItem item);
-    Node const& At(TreeItem item) const;
-    std::vector<std::uintptr_t>& ChildrenOf(std::uintptr_t parent);
-    std::vector<std::uintptr_t> const& ChildrenOf(std::uintptr_t parent) const;
-    bool& ChildrenInOrder(std::uintptr_t parent);
+    /// Raises a platform error for an item the tree does not hold.
+    Items::Node& At(TreeItem item);
+    Items::Node const& At(TreeItem item) const;
     /// The items shown, top to bottom (every ancestor expanded).
     std::vector<std::uintptr_t> VisibleRows() const;
     int Depth(std::uintptr_t item) const;
     Rect LabelRect(std::uintptr_t item, int row) const;
     int VisibleRowCount() const;
 
-    std::unordered_map<std::uintptr_t, Node> m_nodes;
-    std::vector<std::uintptr_t> m_roots;
-    bool m_rootsInOrder = true;
-    std::uintptr_t m_next = 1;
+    Items m_items;
     TreeItem m_selected;
     int m_top = 0;
     std::vector<std::pair<StockIcon, Rect>> m_icons;

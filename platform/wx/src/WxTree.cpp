@@ -1,5 +1,4 @@
 #include "WxWindows.h"
-#include "platform/SiblingOrder.h"
 
 #include "platform/Error.h"
 #include "platform/TreeCtrl.h"
@@ -14,18 +13,14 @@
 
 namespace platform::wx {
 
-/// What the platform keeps beside each item: its data, and its text and children in
-/// the tree's order, so that a sorted insertion can search them without asking the
-/// toolkit for one text at a time.
-struct ItemData final : wxTreeItemData {
-    std::uintptr_t value = 0;
-    std::wstring text;
-    std::vector<wxTreeItemId> children;
-    /// Whether the children's texts are in order, which allows a binary search.
-    bool sorted = true;
-};
-
 namespace {
+
+/// What the toolkit's item knows of the platform's: its handle.
+struct ItemHandle final : wxTreeItemData {
+    explicit ItemHandle(std::uintptr_t handle)
+        : value(handle) {}
+    std::uintptr_t value;
+};
 
 /// Draws stock icons for custom-draw handlers.
 class WxDrawContext final : public DrawContext {
@@ -78,7 +73,14 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     style |= (control.style & StyleBorder) != 0 ? wxBORDER_SIMPLE : wxBORDER_NONE;
     m_window = new WxTreeWindow(&parent->Container(), wxPoint(pixels.left, pixels.top),
                                 wxSize(pixels.Width(), pixels.Height()), style, *this);
-    m_root = Tree().AddRoot(wxEmptyString, -1, -1, new ItemData);
+    m_root = Tree().AddRoot(wxEmptyString, -1, -1, new ItemHandle(0));
+    m_items.At(0).extra = {m_root, true};
+    // An item's children are made in the toolkit's tree when it first opens, whoever
+    // opens it (a key, a click on its button, the program).
+    Tree().Bind(wxEVT_TREE_ITEM_EXPANDING, [this](wxTreeEvent& event) {
+        ShowChildren(Handle(event.GetItem()).value);
+        event.Skip();
+    });
     Tree().Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) {
         // The hidden root is never a selection a handler should see.
         if (event.GetItem() == m_root) {
@@ -124,39 +126,75 @@ wxTreeCtrl& WxTree::Tree() const {
     return static_cast<wxTreeCtrl&>(*m_window);
 }
 
-wxTreeItemId WxTree::Native(TreeItem item) const {
-    return item ? wxTreeItemId(reinterpret_cast<void*>(item.value)) : m_root;
+WxTree::Items::Node& WxTree::At(TreeItem item) const {
+    if (!item || !m_items.Contains(item.value)) {
+        PLATFORM_ERROR(L"tree " + std::to_wstring(m_id) + L" has no such item");
+    }
+    return m_items.At(item.value);
 }
 
-TreeItem WxTree::Handle(wxTreeItemId id) {
-    return id.IsOk() ? TreeItem{reinterpret_cast<std::uintptr_t>(id.GetID())} : TreeItem{};
+wxTreeItemId WxTree::NativeIfShown(TreeItem item) const {
+    return item ? At(item).extra.native : m_root;
 }
 
-ItemData& WxTree::DataOf(wxTreeItemId id) const {
-    return *static_cast<ItemData*>(Tree().GetItemData(id));
+wxTreeItemId WxTree::Native(TreeItem item) {
+    if (!item) {
+        return m_root;
+    }
+    Items::Node const& node = At(item);
+    if (!node.extra.native.IsOk()) {
+        Native(TreeItem{node.parent});
+        ShowChildren(node.parent);
+    }
+    return node.extra.native;
+}
+
+TreeItem WxTree::Handle(wxTreeItemId id) const {
+    if (!id.IsOk() || id == m_root) {
+        return {};
+    }
+    return TreeItem{static_cast<ItemHandle*>(Tree().GetItemData(id))->value};
+}
+
+wxTreeItemId WxTree::ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position) {
+    Items::Node& node = m_items.At(item);
+    node.extra.native =
+        Tree().InsertItem(parent, position, ToWx(node.text), -1, -1, new ItemHandle(item));
+    if (!node.children.empty()) {
+        Tree().SetItemHasChildren(node.extra.native, true);
+    }
+    return node.extra.native;
+}
+
+void WxTree::ShowChildren(std::uintptr_t item) {
+    Items::Node& node = m_items.At(item);
+    if (node.extra.childrenShown) {
+        return;
+    }
+    node.extra.childrenShown = true;
+    std::size_t position = 0;
+    for (std::uintptr_t const child : node.children) {
+        ShowItem(child, node.extra.native, position++);
+    }
+    // From now on the children made here decide whether it has a button.
+    if (item != 0) {
+        Tree().SetItemHasChildren(node.extra.native, false);
+    }
 }
 
 TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
-    wxTreeItemId const under = Native(parent);
-    ItemData& family = DataOf(under);
-    std::vector<wxTreeItemId>& siblings = family.children;
-    auto const textOf = [this](wxTreeItemId sibling) -> std::wstring const& {
-        return DataOf(sibling).text;
-    };
-    auto position = siblings.end();
-    if (where == InsertAfter::First) {
-        position = siblings.begin();
-    } else if (where == InsertAfter::Sort) {
-        position = backend::SortedPlace(siblings, family.sorted, text, textOf);
+    if (parent) {
+        At(parent);
     }
-    family.sorted =
-        family.sorted && backend::FitsBetween(siblings, position, position, text, textOf);
-    auto* data = new ItemData;
-    data->text = text;
-    auto const before = static_cast<std::size_t>(position - siblings.begin());
-    wxTreeItemId const item = Tree().InsertItem(under, before, ToWx(text), -1, -1, data);
-    siblings.insert(position, item);
-    return Handle(item);
+    auto const [item, position] = m_items.Insert(parent.value, where, text);
+    Items::Node const& family = m_items.At(parent.value);
+    if (family.extra.childrenShown) {
+        ShowItem(item, family.extra.native, position);
+    } else if (family.extra.native.IsOk() && family.children.size() == 1) {
+        // Its button shows there is something inside before the children are made.
+        Tree().SetItemHasChildren(family.extra.native, true);
+    }
+    return TreeItem{item};
 }
 
 void WxTree::Delete(TreeItem item) {
@@ -164,8 +202,7 @@ void WxTree::Delete(TreeItem item) {
         // Emptying the tree ends the selection quietly: whoever refills it selects again.
         Tree().Unselect();
         Tree().DeleteChildren(m_root);
-        DataOf(m_root).children.clear();
-        DataOf(m_root).sorted = true;
+        m_items.Clear();
         return;
     }
     // The toolkit would pick a neighbour of its own on its next idle; the selection moves
@@ -174,9 +211,14 @@ void WxTree::Delete(TreeItem item) {
     if (moveTo) {
         Tree().Unselect();
     }
-    std::vector<wxTreeItemId>& siblings = DataOf(Tree().GetItemParent(Native(item))).children;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), Native(item)));
-    Tree().Delete(Native(item));
+    Items::Node const& node = At(item);
+    Items::Node const& family = m_items.At(node.parent);
+    if (node.extra.native.IsOk()) {
+        Tree().Delete(node.extra.native);
+    } else if (family.extra.native.IsOk() && family.children.size() == 1) {
+        Tree().SetItemHasChildren(family.extra.native, false);
+    }
+    m_items.Erase(item.value);
     if (moveTo && *moveTo) {
         Select(*moveTo);
     } else if (moveTo) {
@@ -185,47 +227,43 @@ void WxTree::Delete(TreeItem item) {
 }
 
 void WxTree::SetData(TreeItem item, std::uintptr_t data) {
-    DataOf(Native(item)).value = data;
+    At(item).data = data;
 }
 
 std::uintptr_t WxTree::GetData(TreeItem item) const {
-    return DataOf(Native(item)).value;
+    return At(item).data;
 }
 
 std::wstring WxTree::GetItemText(TreeItem item) const {
-    return DataOf(Native(item)).text;
+    return At(item).text;
 }
 
 void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
-    wxTreeItemId const id = Native(item);
-    ItemData& family = DataOf(Tree().GetItemParent(id));
-    auto const position = std::find(family.children.begin(), family.children.end(), id);
-    family.sorted =
-        family.sorted && backend::FitsBetween(family.children, position, position + 1, text,
-                                              [this](wxTreeItemId sibling) -> std::wstring const& {
-                                                  return DataOf(sibling).text;
-                                              });
-    DataOf(id).text = text;
-    Tree().SetItemText(id, ToWx(text));
+    At(item);
+    m_items.Rename(item.value, text);
+    if (wxTreeItemId const native = NativeIfShown(item); native.IsOk()) {
+        Tree().SetItemText(native, ToWx(text));
+    }
 }
 
 TreeItem WxTree::Child(TreeItem item) const {
-    wxTreeItemIdValue cookie;
-    return Handle(Tree().GetFirstChild(Native(item), cookie));
+    if (item) {
+        At(item);
+    }
+    return TreeItem{m_items.FirstChild(item.value)};
 }
 
 TreeItem WxTree::NextSibling(TreeItem item) const {
-    return Handle(Tree().GetNextSibling(Native(item)));
+    At(item);
+    return TreeItem{m_items.NextSibling(item.value)};
 }
 
 TreeItem WxTree::ParentItem(TreeItem item) const {
-    wxTreeItemId const parent = Tree().GetItemParent(Native(item));
-    return parent == m_root ? TreeItem{} : Handle(parent);
+    return TreeItem{At(item).parent};
 }
 
 TreeItem WxTree::Selected() const {
-    wxTreeItemId const selected = Tree().GetSelection();
-    return selected == m_root ? TreeItem{} : Handle(selected);
+    return Handle(Tree().GetSelection());
 }
 
 void WxTree::Select(TreeItem item) {
@@ -238,8 +276,9 @@ void WxTree::Select(TreeItem item) {
         NotifySelChanged({});
         return;
     }
-    Tree().SelectItem(Native(item));
-    Tree().EnsureVisible(Native(item));
+    wxTreeItemId const native = Native(item);
+    Tree().SelectItem(native);
+    Tree().EnsureVisible(native);
 }
 
 void WxTree::Expand(TreeItem item) {
@@ -247,7 +286,8 @@ void WxTree::Expand(TreeItem item) {
 }
 
 bool WxTree::IsExpanded(TreeItem item) const {
-    return Tree().IsExpanded(Native(item));
+    wxTreeItemId const native = NativeIfShown(item);
+    return native.IsOk() && Tree().IsExpanded(native);
 }
 
 void WxTree::EnsureVisible(TreeItem item) {
@@ -255,14 +295,14 @@ void WxTree::EnsureVisible(TreeItem item) {
 }
 
 std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
-    for (wxTreeItemId parent = Tree().GetItemParent(Native(item));
-         parent.IsOk() && parent != m_root; parent = Tree().GetItemParent(parent)) {
-        if (!Tree().IsExpanded(parent)) {
+    for (TreeItem parent = ParentItem(item); parent; parent = ParentItem(parent)) {
+        if (!IsExpanded(parent)) {
             return std::nullopt;
         }
     }
     wxRect rect;
-    if (!Tree().GetBoundingRect(Native(item), rect, textOnly)) {
+    wxTreeItemId const native = NativeIfShown(item);
+    if (!native.IsOk() || !Tree().GetBoundingRect(native, rect, textOnly)) {
         return std::nullopt;
     }
     return Rect::FromXYWH(rect.x, rect.y, rect.width, rect.height);
@@ -292,20 +332,17 @@ TreeHitTest WxTree::HitTest(Point client) const {
 }
 
 void WxTree::SortChildren(TreeItem item) {
-    wxTreeItemId const id = Native(item);
-    Tree().SortChildren(id);
-    ItemData& family = DataOf(id);
-    family.children.clear();
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId child = Tree().GetFirstChild(id, cookie); child.IsOk();
-         child = Tree().GetNextChild(id, cookie)) {
-        family.children.push_back(child);
+    if (item) {
+        At(item);
     }
-    family.sorted = true;
+    m_items.SortChildren(item.value);
+    if (m_items.At(item.value).extra.childrenShown) {
+        Tree().SortChildren(NativeIfShown(item));
+    }
 }
 
 std::size_t WxTree::Count() const {
-    return Tree().GetCount();
+    return m_items.Count();
 }
 
 void WxTree::DoubleClickAt(Point screen, bool select) {
@@ -354,7 +391,7 @@ void WxTree::OnChar(wxKeyEvent& event) {
     // on collapsing it), and its type-ahead opens folders to reach hidden items: the
     // keys act on the selected item only, and type-ahead moves among the shown ones.
     TreeItem const selected = Selected();
-    wxTreeItemId const current = selected ? Native(selected) : wxTreeItemId();
+    wxTreeItemId const current = selected ? NativeIfShown(selected) : wxTreeItemId();
     int const key = event.GetKeyCode();
     switch (key) {
     case '+':
@@ -384,8 +421,7 @@ void WxTree::OnChar(wxKeyEvent& event) {
         break;
     }
     wxChar const typed = event.GetUnicodeKey();
-    if (event.HasModifiers() || typed == WXK_NONE ||
-        (std::iswalnum(static_cast<wint_t>(typed)) == 0)) {
+    if (event.HasModifiers() || typed == WXK_NONE || !std::iswalnum(static_cast<wint_t>(typed))) {
         event.Skip();
         return;
     }
@@ -397,7 +433,7 @@ void WxTree::TypeAhead(wchar_t typed) {
     bool const fresh = now - m_lastTyped > std::chrono::seconds(1);
     m_lastTyped = now;
     std::vector<wxTreeItemId> const shown = ShownItems();
-    auto const selected = std::find(shown.begin(), shown.end(), Native(Selected()));
+    auto const selected = std::find(shown.begin(), shown.end(), NativeIfShown(Selected()));
     std::size_t const at = static_cast<std::size_t>(selected - shown.begin());
     // A longer prefix may still fit the selected item; a new first letter moves on.
     auto const find = [&](std::wstring const& prefix) -> wxTreeItemId {
@@ -407,7 +443,7 @@ void WxTree::TypeAhead(wchar_t typed) {
         }
         for (std::size_t step = 0; step < shown.size(); ++step) {
             wxTreeItemId const item = shown[(first + step) % shown.size()];
-            std::wstring const& text = DataOf(item).text;
+            std::wstring const& text = At(Handle(item)).text;
             if (text.size() >= prefix.size() &&
                 std::equal(prefix.begin(), prefix.end(), text.begin(), [](wchar_t a, wchar_t b) {
                     return a == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(b)));
@@ -448,7 +484,8 @@ void WxTree::PaintOverlay(wxDC& dc) {
         // Where the keys act: the selection, else the first item they would reach.
         TreeItem const selected = Selected();
         wxRect row;
-        if (Tree().GetBoundingRect(selected ? Native(selected) : items.front(), row, false)) {
+        if (Tree().GetBoundingRect(selected ? NativeIfShown(selected) : items.front(), row,
+                                   false)) {
             dc.SetPen(
                 wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), 1, wxPENSTYLE_DOT));
             dc.SetBrush(*wxTRANSPARENT_BRUSH);

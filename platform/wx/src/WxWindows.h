@@ -3,6 +3,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Driver.h"
+#include "platform/TreeModel.h"
 
 #include <wx/combobox.h>
 #include <wx/dialog.h>
@@ -90,7 +91,6 @@ void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event e
 
 /// The tree window: sorts as the platform does and lets handlers draw after items.
 class WxTreeWindow;
-struct ItemData;
 
 class WxTree final : public WxWindow<backend::NativeTree> {
 public:
@@ -128,12 +128,29 @@ private:
     /// Selects the next shown item whose text starts with what was typed lately.
     void TypeAhead(wchar_t typed);
 
+    /// Where an item stands in the toolkit's tree: only the children of items that have
+    /// been opened are made there, so a tree of thousands costs what is seen of it.
+    struct Shown {
+        /// Not ok until the item's parent has shown its children.
+        wxTreeItemId native;
+        bool childrenShown = false;
+    };
+    using Items = backend::TreeModel<Shown>;
+
     void NotifySelChanged(TreeItem selected);
     wxTreeCtrl& Tree() const;
-    wxTreeItemId Native(TreeItem item) const;
-    static TreeItem Handle(wxTreeItemId id);
-    ItemData& DataOf(wxTreeItemId id) const;
+    /// Raises a platform error for an item the tree does not hold.
+    Items::Node& At(TreeItem item) const;
+    /// The item made in the toolkit's tree first (with its ancestors) where it is not yet.
+    wxTreeItemId Native(TreeItem item);
+    /// The item's toolkit counterpart; not ok while it has none.
+    wxTreeItemId NativeIfShown(TreeItem item) const;
+    TreeItem Handle(wxTreeItemId id) const;
+    /// Makes the children of a shown item in the toolkit's tree, once.
+    void ShowChildren(std::uintptr_t item);
+    wxTreeItemId ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position);
 
+    mutable Items m_items;
     wxTreeItemId m_root;
     std::wstring m_typed;
     std::chrono::steady_clock::time_point m_lastTyped;

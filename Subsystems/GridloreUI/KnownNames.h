@@ -1,0 +1,39 @@
+// gridui::KnownNames: the known systems' names as the browser shows and searches them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace gridui {
+
+/// The non-empty parts of a categorised name between its "|": its folders, then its own
+/// name. Runs of "|" and a leading or trailing "|" give no empty parts.
+std::vector<std::wstring> SplitCategoryPath(std::wstring const& name);
+
+/// Prepared once for each known list rather than at every search: thousands of names
+/// would otherwise be cleaned, case-folded and split each time.
+class KnownNames {
+public:
+    struct Entry {
+        int type = 0;
+        int code = 0;
+        /// The shown name, its folders included.
+        std::wstring name;
+        /// `name` case-folded, for searching.
+        std::wstring folded;
+        /// `name` split into its folders and its own name.
+        std::vector<std::wstring> path;
+    };
+
+    /// The names of the known list installed now, at its positions; prepared at the
+    /// first call after another list was installed.
+    static KnownNames const& Current();
+
+    std::vector<Entry> const& Entries() const { return m_entries; }
+
+private:
+    unsigned m_generation = 0;
+    std::vector<Entry> m_entries;
+};
+
+} // namespace gridui

@@ -1,0 +1,98 @@
+#include "FreshProcess.h"
+
+#include "Spread.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+extern char** environ;
+
+namespace browserbench {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Report {
+    double seconds = 0;
+    double residentMegabytes = 0;
+};
+
+/// Runs the program once; nothing when it fails or says nothing.
+std::optional<Report> RunOnce(fs::path const& program, std::string const& backend) {
+    std::array<int, 2> pipe{};
+    if (::pipe(pipe.data()) != 0) {
+        return std::nullopt;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipe[0]);
+    std::string programText = program.string();
+    std::string backendText = backend;
+    char* argv[] = {programText.data(), backendText.data(), nullptr};
+    auto const start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    int const spawned = posix_spawn(&child, programText.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipe[1]);
+    if (spawned != 0) {
+        ::close(pipe[0]);
+        return std::nullopt;
+    }
+    // The child writes one line, "shown RESIDENT_KB", once the browser is idle.
+    std::string line;
+    char ch = 0;
+    while (::read(pipe[0], &ch, 1) == 1 && ch != '\n') {
+        line += ch;
+    }
+    auto const shown = std::chrono::steady_clock::now();
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || line.rfind("shown ", 0) != 0) {
+        return std::nullopt;
+    }
+    return Report{std::chrono::duration<double>(shown - start).count(),
+                  std::atof(line.c_str() + 6) / 1024.0};
+}
+
+} // namespace
+
+void OpenInFreshProcess(benchmark::State& state, std::string const& backend, bool firstStart) {
+    fs::path const program =
+        fs::read_symlink("/proc/self/exe").parent_path() / "gridloreui_open_once";
+    fs::path const cache = fs::temp_directory_path() / "gridlore-bench-cache";
+    ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+    if (!firstStart && !RunOnce(program, backend)) {
+        state.SkipWithError("gridloreui_open_once failed (built? a display?)");
+        return;
+    }
+    Report last;
+    Spread spread;
+    for (auto _ : state) {
+        if (firstStart) {
+            state.PauseTiming();
+            fs::remove_all(cache);
+            state.ResumeTiming();
+        }
+        auto const report = RunOnce(program, backend);
+        if (!report) {
+            state.SkipWithError("gridloreui_open_once failed (built? a display?)");
+            return;
+        }
+        spread.Add(state, report->seconds);
+        last = *report;
+    }
+    spread.Report(state);
+    state.counters["resident MB"] = last.residentMegabytes;
+}
+
+} // namespace browserbench

@@ -1,0 +1,17 @@
+// Opening the browser in a process of its own, timed from the process's start.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace browserbench {
+
+/// Every iteration starts `gridloreui_open_once BACKEND` (beside this program) and times
+/// it from its start until it reports the browser shown and idle with its tree filled;
+/// the resident size it reports then is kept as a counter. The registry's list is cached
+/// in a folder of the benchmark's own: kept from a first untimed run, or removed before
+/// every run when `firstStart` (the first start after the registry changed).
+void OpenInFreshProcess(benchmark::State& state, std::string const& backend, bool firstStart);
+
+} // namespace browserbench

@@ -1,0 +1,179 @@
+// The items of a tree as every backend keeps them: texts, data and children in sibling
+// order, with sorted insertion the same everywhere.
+#pragma once
+
+#include "platform/Error.h"
+#include "platform/TreeCtrl.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace platform::backend {
+
+/// Handle 0 is the invisible root, the parent of the top-level items; other handles are
+/// never reused. Each item carries an `Extra` of the backend's own.
+template <typename Extra> class TreeModel {
+public:
+    struct Node {
+        std::wstring text;
+        std::uintptr_t data = 0;
+        std::uintptr_t parent = 0;
+        std::vector<std::uintptr_t> children;
+        /// Whether the children's texts are in order, which allows a binary search.
+        bool childrenInOrder = true;
+        Extra extra{};
+    };
+
+    TreeModel() { m_nodes[0]; }
+
+    /// Inserts under `parent` and returns the new handle and its position among its
+    /// siblings.
+    std::pair<std::uintptr_t, std::size_t> Insert(std::uintptr_t parent, InsertAfter where,
+                                                  std::wstring const& text) {
+        Node& family = At(parent);
+        std::vector<std::uintptr_t>& siblings = family.children;
+        auto place = siblings.end();
+        if (where == InsertAfter::First) {
+            place = siblings.begin();
+        } else if (where == InsertAfter::Sort) {
+            place = SortedPlace(siblings, family.childrenInOrder, text);
+        }
+        family.childrenInOrder =
+            family.childrenInOrder && FitsBetween(siblings, place, place, text);
+        std::uintptr_t const handle = m_next++;
+        auto const position = static_cast<std::size_t>(place - siblings.begin());
+        siblings.insert(place, handle);
+        Node& node = m_nodes[handle];
+        node.text = text;
+        node.parent = parent;
+        return {handle, position};
+    }
+
+    /// Removes the item and its descendants.
+    void Erase(std::uintptr_t item) {
+        std::erase(At(At(item).parent).children, item);
+        std::vector<std::uintptr_t> doomed{item};
+        while (!doomed.empty()) {
+            std::uintptr_t const next = doomed.back();
+            doomed.pop_back();
+            Node& node = At(next);
+            doomed.insert(doomed.end(), node.children.begin(), node.children.end());
+            m_nodes.erase(next);
+        }
+    }
+
+    /// Removes every item but the root, keeping the root's extra.
+    void Clear() {
+        Node root = std::move(At(0));
+        root.children.clear();
+        root.childrenInOrder = true;
+        m_nodes.clear();
+        m_nodes.emplace(0, std::move(root));
+    }
+
+    void Rename(std::uintptr_t item, std::wstring const& text) {
+        Node& family = At(At(item).parent);
+        auto const place = std::find(family.children.begin(), family.children.end(), item);
+        family.childrenInOrder =
+            family.childrenInOrder && FitsBetween(family.children, place, place + 1, text);
+        At(item).text = text;
+    }
+
+    /// Sorts the children of `item` in the tree's order, equals keeping their order.
+    void SortChildren(std::uintptr_t item) {
+        Node& family = At(item);
+        std::stable_sort(family.children.begin(), family.children.end(),
+                         [this](std::uintptr_t a, std::uintptr_t b) {
+                             return TreeCtrl::CompareItemText(At(a).text, At(b).text) < 0;
+                         });
+        family.childrenInOrder = true;
+    }
+
+    /// 0 when the item has none.
+    std::uintptr_t FirstChild(std::uintptr_t item) const {
+        auto const& children = At(item).children;
+        if (children.empty()) {
+            return 0;
+        }
+        m_walk = {item, 0};
+        return children.front();
+    }
+
+    /// 0 after the last. Walking all of a parent's children one step after another
+    /// costs one step each: the place of the previous step is remembered.
+    std::uintptr_t NextSibling(std::uintptr_t item) const {
+        std::uintptr_t const parent = At(item).parent;
+        auto const& siblings = At(parent).children;
+        std::size_t at = m_walk.second;
+        if (m_walk.first != parent || at >= siblings.size() || siblings[at] != item) {
+            at = static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), item) -
+                                          siblings.begin());
+        }
+        if (at + 1 >= siblings.size()) {
+            return 0;
+        }
+        m_walk = {parent, at + 1};
+        return siblings[at + 1];
+    }
+
+    bool Contains(std::uintptr_t item) const { return m_nodes.contains(item); }
+
+    /// Raises a platform error for an item the tree does not hold.
+    Node& At(std::uintptr_t item) {
+        auto const found = m_nodes.find(item);
+        if (found == m_nodes.end()) {
+            PLATFORM_ERROR(L"the tree has no item " + std::to_wstring(item));
+        }
+        return found->second;
+    }
+
+    Node const& At(std::uintptr_t item) const { return const_cast<TreeModel*>(this)->At(item); }
+
+    /// The number of items, the root not counted.
+    std::size_t Count() const { return m_nodes.size() - 1; }
+
+private:
+    std::wstring const& TextOf(std::uintptr_t item) const { return At(item).text; }
+
+    /// Before the first sibling whose text sorts after `text`. While the siblings are
+    /// known to be in order that place is found by halves; once the program has broken
+    /// the order (a rename, an insert at the ends) it is found by walking them.
+    std::vector<std::uintptr_t>::iterator SortedPlace(std::vector<std::uintptr_t>& siblings,
+                                                      bool inOrder, std::wstring const& text) {
+        auto const sortsAfter = [&](std::uintptr_t sibling) {
+            return TreeCtrl::CompareItemText(text, TextOf(sibling)) < 0;
+        };
+        if (!inOrder) {
+            return std::find_if(siblings.begin(), siblings.end(), sortsAfter);
+        }
+        // Lists often come in order already: then each item goes last, at one comparison.
+        if (siblings.empty() || !sortsAfter(siblings.back())) {
+            return siblings.end();
+        }
+        return std::partition_point(siblings.begin(), siblings.end(),
+                                    [&](std::uintptr_t sibling) { return !sortsAfter(sibling); });
+    }
+
+    /// Whether `text` keeps the siblings in order with the sibling before `place` and
+    /// the one at `next`: for an insertion both are where the text goes, for a rename
+    /// `next` is one past the renamed item.
+    bool FitsBetween(std::vector<std::uintptr_t> const& siblings,
+                     std::vector<std::uintptr_t>::const_iterator place,
+                     std::vector<std::uintptr_t>::const_iterator next,
+                     std::wstring const& text) const {
+        return (place == siblings.begin() ||
+                TreeCtrl::CompareItemText(TextOf(*(place - 1)), text) <= 0) &&
+               (next == siblings.end() || TreeCtrl::CompareItemText(text, TextOf(*next)) <= 0);
+    }
+
+    std::unordered_map<std::uintptr_t, Node> m_nodes;
+    std::uintptr_t m_next = 1;
+    /// The parent and the position of the last child a walk reached.
+    mutable std::pair<std::uintptr_t, std::size_t> m_walk{0, 0};
+};
+
+} // namespace platform::backend

@@ -1,0 +1,55 @@
+#include "KnownNames.h"
+
+#include "../kor/KnownFixture.h"
+#include "BrowserTest.h"
+#include "DisplayName.h"
+#include "kor/SystemList.h"
+#include "shr/StringUtil.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using gridui::KnownNames;
+using gridui::SplitCategoryPath;
+using Parts = std::vector<std::wstring>;
+
+TEST(KnownNames, a_path_splits_at_each_bar_and_drops_empty_parts) {
+    EXPECT_EQ(SplitCategoryPath(L"A|B|C"), (Parts{L"A", L"B", L"C"}));
+    EXPECT_EQ(SplitCategoryPath(L"||A||B|"), (Parts{L"A", L"B"}));
+    EXPECT_EQ(SplitCategoryPath(L"WGS 84"), (Parts{L"WGS 84"}));
+    EXPECT_EQ(SplitCategoryPath(L" | "), (Parts{L" ", L" "}));
+    EXPECT_EQ(SplitCategoryPath(L"|"), Parts{});
+    EXPECT_EQ(SplitCategoryPath(L""), Parts{});
+}
+
+TEST(KnownNames, names_follow_the_list_installed_and_fold_as_a_search_compares) {
+    auto const check = [] {
+        kor::SystemList const& known = kor::KORKnownSystemsList;
+        auto const& entries = KnownNames::Current().Entries();
+        ASSERT_EQ(entries.size(), static_cast<std::size_t>(known.Count()));
+        for (int position = known.First(); position <= known.Last(); ++position) {
+            auto const& entry = entries[static_cast<std::size_t>(position)];
+            EXPECT_EQ(entry.name, gridui::DisplayName(known.EnumName(position)));
+            EXPECT_EQ(entry.type, known.EnumType(position));
+            EXPECT_EQ(entry.code, known.EnumPOSC(position));
+            EXPECT_EQ(entry.path, SplitCategoryPath(entry.name));
+            for (wchar_t const* search : {L"utm", L"WGS 84 /", L"ZONE 33n", L"a|"}) {
+                EXPECT_EQ(entry.folded.find(shr::FoldCase(search)) != std::wstring::npos,
+                          shr::Contains(entry.name, search, false));
+            }
+        }
+    };
+    {
+        kortest::FixtureScope const small;
+        check();
+        EXPECT_EQ(KnownNames::Current().Entries().front().name,
+                  gridui::DisplayName(kor::KORKnownSystemsList.EnumName(0)));
+    }
+    kortest::FixtureScope const larger(browsertest::MakeCatalogue());
+    check();
+    EXPECT_EQ(KnownNames::Current().Entries().back().path,
+              (Parts{L"Site", L"Grids", L"Harbour grid"}));
+}
+
+} // namespace
