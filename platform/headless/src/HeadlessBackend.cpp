@@ -1,6 +1,8 @@
 #include "platform/headless/HeadlessBackend.h"
 
-#include "HeadlessWindows.h"
+#include "HeadlessDialog.h"
+#include "HeadlessSheet.h"
+#include "HeadlessTree.h"
 #include "platform/Error.h"
 #include "platform/Window.h"
 

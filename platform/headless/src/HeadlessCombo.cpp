@@ -1,4 +1,4 @@
-#include "HeadlessWindows.h"
+#include "HeadlessCombo.h"
 
 #include "platform/TreeCtrl.h"
 

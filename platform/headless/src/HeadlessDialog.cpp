@@ -1,4 +1,11 @@
-#include "HeadlessWindows.h"
+#include "HeadlessDialog.h"
+#include "HeadlessCombo.h"
+#include "HeadlessPropertyGrid.h"
+#include "HeadlessSheet.h"
+#include "HeadlessToolBar.h"
+#include "HeadlessTree.h"
+#include "HeadlessUser.h"
+#include "HeadlessWindow.h"
 
 #include "platform/Error.h"
 #include "platform/Window.h"

@@ -1,4 +1,4 @@
-#include "HeadlessWindows.h"
+#include "HeadlessPropertyGrid.h"
 
 #include "platform/Error.h"
 #include "platform/PropertyGrid.h"

@@ -1,4 +1,6 @@
-#include "HeadlessWindows.h"
+#include "HeadlessSheet.h"
+#include "HeadlessDialog.h"
+#include "HeadlessUser.h"
 
 #include "platform/Error.h"
 

@@ -1,4 +1,4 @@
-#include "HeadlessWindows.h"
+#include "HeadlessToolBar.h"
 
 #include "platform/Error.h"
 

@@ -1,4 +1,4 @@
-#include "HeadlessWindows.h"
+#include "HeadlessTree.h"
 
 #include "platform/Error.h"
 #include "platform/TreeCtrl.h"

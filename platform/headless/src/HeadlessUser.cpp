@@ -1,4 +1,10 @@
-#include "HeadlessWindows.h"
+#include "HeadlessUser.h"
+#include "HeadlessCombo.h"
+#include "HeadlessDialog.h"
+#include "HeadlessPropertyGrid.h"
+#include "HeadlessSheet.h"
+#include "HeadlessToolBar.h"
+#include "HeadlessTree.h"
 
 #include "platform/Dialog.h"
 #include "platform/Error.h"

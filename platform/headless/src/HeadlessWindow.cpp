@@ -1,4 +1,5 @@
-#include "HeadlessWindows.h"
+#include "HeadlessWindow.h"
+#include "HeadlessDialog.h"
 
 #include "platform/Error.h"
 

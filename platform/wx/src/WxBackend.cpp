@@ -1,6 +1,7 @@
 #include "platform/wx/WxBackend.h"
 
-#include "WxWindows.h"
+#include "WxDialog.h"
+#include "WxSheet.h"
 #include "platform/Driver.h"
 #include "platform/Error.h"
 #include "platform/FileDialog.h"

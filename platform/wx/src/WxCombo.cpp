@@ -1,8 +1,11 @@
-#include "WxWindows.h"
+#include "WxCombo.h"
+#include "WxDialog.h"
+#include "WxWindow.h"
 
 #include "platform/TreeCtrl.h"
 
 #include <algorithm>
+#include <wx/combobox.h>
 
 namespace platform::wx {
 

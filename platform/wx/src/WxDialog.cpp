@@ -1,13 +1,23 @@
-#include "WxWindows.h"
+#include "WxDialog.h"
+#include "ModalRun.h"
+#include "WxCombo.h"
+#include "WxPropertyGrid.h"
+#include "WxSheet.h"
+#include "WxToolBar.h"
+#include "WxTree.h"
+#include "WxUser.h"
+#include "WxWindow.h"
 
 #include "platform/Error.h"
 #include "platform/Window.h"
 #include "platform/wx/Screenshot.h"
 
 #include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
 namespace platform::wx {

@@ -1,10 +1,13 @@
-#include "WxWindows.h"
+#include "WxPropertyGrid.h"
+#include "WxDialog.h"
+#include "WxWindow.h"
 
 #include "platform/Error.h"
 #include "platform/PropertyGrid.h"
 
 #include <wx/odcombo.h>
 #include <wx/propgrid/advprops.h>
+#include <wx/propgrid/manager.h>
 #include <wx/propgrid/props.h>
 
 #include <algorithm>

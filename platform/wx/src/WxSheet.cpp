@@ -1,8 +1,11 @@
-#include "WxWindows.h"
+#include "WxSheet.h"
+#include "WxDialog.h"
+#include "WxUser.h"
 
 #include "platform/Error.h"
 
 #include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/notebook.h>
 #include <wx/sizer.h>
 

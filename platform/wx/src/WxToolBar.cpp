@@ -1,10 +1,14 @@
-#include "WxWindows.h"
+#include "WxToolBar.h"
+#include "WxDialog.h"
+#include "WxSheet.h"
+#include "WxWindow.h"
 
 #include "platform/Error.h"
 
 #include <wx/artprov.h>
 #include <wx/mstream.h>
 #include <wx/settings.h>
+#include <wx/toolbar.h>
 
 #include <algorithm>
 

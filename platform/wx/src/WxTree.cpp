@@ -1,4 +1,6 @@
-#include "WxWindows.h"
+#include "WxTree.h"
+#include "WxDialog.h"
+#include "WxWindow.h"
 
 #include "platform/Error.h"
 #include "platform/TreeCtrl.h"
@@ -6,6 +8,7 @@
 #include <wx/artprov.h>
 #include <wx/dcclient.h>
 #include <wx/settings.h>
+#include <wx/treectrl.h>
 
 #include <algorithm>
 #include <cwctype>

@@ -1,9 +1,16 @@
-#include "WxWindows.h"
+#include "WxUser.h"
+#include "WxCombo.h"
+#include "WxDialog.h"
+#include "WxPropertyGrid.h"
+#include "WxSheet.h"
+#include "WxToolBar.h"
+#include "WxTree.h"
 
 #include "platform/Dialog.h"
 #include "platform/Error.h"
 
 #include <wx/button.h>
+#include <wx/textctrl.h>
 #include <wx/utils.h>
 
 namespace platform::wx {

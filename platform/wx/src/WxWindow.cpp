@@ -1,6 +1,10 @@
-#include "WxWindows.h"
+#include "WxWindow.h"
+#include "WxAccess.h"
+#include "WxDialog.h"
 
 #include "platform/Error.h"
+
+#include <wx/textctrl.h>
 
 namespace platform::wx {
 
