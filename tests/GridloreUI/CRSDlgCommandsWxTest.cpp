@@ -36,7 +36,7 @@ TEST_F(WxBrowserTest, a_loaded_file_is_selected_under_custom_and_goes_in_and_out
     m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         platform::TreeCtrl& tree = wxbrowser::Tree(user);
         // A box without an owner would open over the browser, not behind it.
-        wxWindow const* owner = platform::wx::WxBackend::BoxOwner(nullptr);
+        wxWindow const* owner = platform::wx::WxBackend::OwnerFor(nullptr);
         ASSERT_NE(owner, nullptr);
         EXPECT_EQ(owner->GetLabel(), "Assign Coordinate System");
 
@@ -71,6 +71,15 @@ TEST_F(WxBrowserTest, a_loaded_file_is_selected_under_custom_and_goes_in_and_out
 
         user.Select(res::Tree,
                     wxbrowser::FindBelow(tree, wxbrowser::FindRoot(tree, L"Custom"), L"Quay"));
+        // A dialog the browser opens stands over it, as a box does.
+        m_driver.OnDialog(res::LocalSystemDialog, [](platform::User& local) {
+            wxWindow const* shown = platform::wx::WxBackend::OwnerFor(nullptr);
+            ASSERT_NE(shown, nullptr);
+            ASSERT_NE(shown->GetParent(), nullptr);
+            EXPECT_EQ(shown->GetParent()->GetLabel(), "Assign Coordinate System");
+            local.Click(platform::IDCANCEL);
+        });
+        user.Click(res::NewLocal);
         user.Click(platform::IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDOK);

@@ -136,13 +136,13 @@ bool WxBackend::StartApplication(int& argc, char** argv) {
 std::unique_ptr<backend::NativeDialog> WxBackend::CreateDialog(DialogTemplate const& dialog,
                                                                backend::DialogEvents& events,
                                                                backend::NativeWindow* parent) {
-    return std::make_unique<WxDialog>(dialog, events, OwnerWindow(parent));
+    return std::make_unique<WxDialog>(dialog, events, OwnerFor(parent));
 }
 
 std::unique_ptr<backend::NativeSheet> WxBackend::CreateSheet(std::wstring const& caption,
                                                              backend::SheetEvents& events,
                                                              backend::NativeWindow* parent) {
-    return std::make_unique<WxSheet>(caption, events, OwnerWindow(parent));
+    return std::make_unique<WxSheet>(caption, events, OwnerFor(parent));
 }
 
 std::unique_ptr<backend::NativeToolTip> WxBackend::CreateToolTip(backend::NativeWindow& tool) {
@@ -154,7 +154,7 @@ int WxBackend::MessageBox(backend::NativeWindow* owner, std::wstring const& text
     if (Driver* driver = InstalledDriver()) {
         return driver->TakeMessageBoxAnswer(text, caption, style);
     }
-    return FromWxAnswer(wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), BoxOwner(owner)));
+    return FromWxAnswer(wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), OwnerFor(owner)));
 }
 
 std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request) {
@@ -169,7 +169,7 @@ std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request
     long const style =
         request.save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
     wxFileDialog dialog(
-        BoxOwner(nullptr), wxFileSelectorPromptStr, wxEmptyString, ToWx(request.initialName),
+        OwnerFor(nullptr), wxFileSelectorPromptStr, wxEmptyString, ToWx(request.initialName),
         wildcard.empty() ? wxString(wxFileSelectorDefaultWildcardStr) : wildcard, style);
     if (dialog.ShowModal() != wxID_OK) {
         return std::nullopt;
@@ -177,7 +177,7 @@ std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request
     return FileChoice{FromWx(dialog.GetPath()), dialog.GetFilterIndex()};
 }
 
-wxWindow* WxBackend::BoxOwner(backend::NativeWindow* owner) {
+wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
     if (owner != nullptr) {
         return OwnerWindow(owner);
     }

@@ -39,9 +39,9 @@ public:
     void EndWaitCursor() override;
     SettingsStore& Settings() override;
 
-    /// The window a message box or file dialog belongs to: `owner`, or without one the
-    /// modal dialog on top, so that the box never opens behind the dialog in use.
-    static wxWindow* BoxOwner(backend::NativeWindow* owner);
+    /// The window a new dialog, message box or file dialog belongs to: `owner`, or without
+    /// one the modal dialog on top, so that it never opens behind the dialog in use.
+    static wxWindow* OwnerFor(backend::NativeWindow* owner);
 
 private:
     class Impl;
