@@ -127,7 +127,7 @@ void CRSDefineDlg::OnEnChangeName() {
 }
 
 long CRSDefineDlg::OnPropertyChanged(std::uint64_t listId, std::int64_t property) {
-    auto const* changed = reinterpret_cast<shrgui::CProperty const*>(property);
+    auto const* changed = shrgui::CProperty::FromNotification(property);
     if (changed == nullptr) {
         return 0;
     }

@@ -123,7 +123,7 @@ void DefineUCSDlg::UnreferencedToUI() {
 }
 
 long DefineUCSDlg::OnPropertyChanged(std::uint64_t controlId, std::int64_t property) {
-    auto const* changed = reinterpret_cast<shrgui::CProperty const*>(property);
+    auto const* changed = shrgui::CProperty::FromNotification(property);
     if (changed == nullptr || controlId != static_cast<std::uint64_t>(res::LocalGrid)) {
         GRIDUI_INTERNAL_ERROR();
     }

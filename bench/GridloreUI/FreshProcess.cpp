@@ -12,8 +12,6 @@
 #include <filesystem>
 #include <optional>
 
-extern char** environ;
-
 namespace browserbench {
 
 namespace {

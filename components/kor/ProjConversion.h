@@ -16,7 +16,7 @@ public:
     /// A geographic or projected system (or the horizontal part of a compound one) as
     /// a KORDef. A bound system's shift becomes the datum's shift. With
     /// `registryShift`, a datum without a shift takes the registry's shift to WGS 84.
-    static std::unique_ptr<CSDef> FromProj(osgeo::proj::crs::CRSNNPtr const& crs,
+    static std::unique_ptr<CSDef> FromProj(osgeo::proj::crs::CRSNNPtr const& input,
                                            bool registryShift);
 
     /// The PROJ system for a referenced definition; with `withShift` a datum shift

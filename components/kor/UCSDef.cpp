@@ -27,10 +27,8 @@ bool UCSDef::Check(std::wstring& reason) const {
         reason = L"The origin offset of a local system must be finite.";
         return false;
     }
-    if (auto const* warp = GetWarp(); (warp != nullptr) && warp->CheckParameters(reason) != 0) {
-        return false;
-    }
-    return true;
+    auto const* warp = GetWarp();
+    return warp == nullptr || warp->CheckParameters(reason) == 0;
 }
 
 bool UCSDef::CompareContents(CSDef const& other, std::wstring* difference) const {

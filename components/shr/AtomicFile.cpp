@@ -190,23 +190,23 @@ ScopedAtomicFileCalls::~ScopedAtomicFileCalls() {
     InstalledCalls() = m_previous;
 }
 
-void ReplaceFileAtomically(std::filesystem::path const& named, std::string_view content,
+void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view content,
                            std::function<void(AtomicWriteStep)> const& onStep) {
     auto const step = [&](AtomicWriteStep which) {
         if (onStep) {
             onStep(which);
         }
     };
-    std::filesystem::path const path = ResolvedTarget(named);
-    RemoveStaleTemporaries(path);
-    TemporaryFile temporary(path);
+    std::filesystem::path const target = ResolvedTarget(path);
+    RemoveStaleTemporaries(target);
+    TemporaryFile temporary(target);
     step(AtomicWriteStep::TemporaryCreated);
-    temporary.Write(path, content);
+    temporary.Write(target, content);
     step(AtomicWriteStep::TemporaryWritten);
-    temporary.Flush(path);
+    temporary.Flush(target);
     step(AtomicWriteStep::TemporaryFlushed);
     step(AtomicWriteStep::BeforeRename);
-    temporary.RenameOver(path);
+    temporary.RenameOver(target);
 }
 
 std::string ReadWholeFile(std::filesystem::path const& path) {

@@ -41,8 +41,9 @@ wchar_t FoldCase(wchar_t ch) {
 } // namespace
 
 std::wstring FoldCase(std::wstring text) {
-    for (wchar_t& ch : text)
+    for (wchar_t& ch : text) {
         ch = FoldCase(ch);
+    }
     return text;
 }
 

@@ -88,6 +88,12 @@ void CProperty::SetDoubleOutputFormat(std::wstring const& format) {
     platform::PropertyGrid::SetDoubleFormat(format);
 }
 
+CProperty const* CProperty::FromNotification(std::int64_t property) {
+    // The number is the item's own address, put there by Show.
+    return reinterpret_cast<CProperty const*>( // NOLINT(performance-no-int-to-ptr)
+        static_cast<std::intptr_t>(property));
+}
+
 void CProperty::Show(CPropertyList& list, platform::backend::PropertyHandle parentRow) {
     m_list = &list;
     platform::backend::PropertyDesc desc;

@@ -62,6 +62,9 @@ public:
     /// The printf format of doubles in every list of the process ("%.14lg" by default).
     static void SetDoubleOutputFormat(std::wstring const& format);
 
+    /// The item a change notification names by the number the grid carried for it.
+    static CProperty const* FromNotification(std::int64_t property);
+
 private:
     friend class CPropertyList;
     void Show(CPropertyList& list, platform::backend::PropertyHandle parentRow);

@@ -29,7 +29,7 @@ enum ResizeFlags : unsigned {
 /// A map ends with the row {-1, 0}.
 inline constexpr ResizeMapEntry ResizeMapEnd{-1, 0};
 
-/// Where each mapped control goes when the client area grows by `delta` from the size
+/// Where each mapped control goes when the client area grows by `growth` from the size
 /// at which `cached` was taken. Outside groups, sizing moves the right or bottom edge
 /// by the growth and moving shifts both edges. A group's members are stacked along each
 /// flagged axis: the sized members share the growth in proportion to their sizes, the
@@ -42,7 +42,7 @@ inline constexpr ResizeMapEntry ResizeMapEnd{-1, 0};
 /// rectangle) is an internal error.
 std::map<int, platform::Rect> ComputeResizeLayout(ResizeMapEntry const* map,
                                                   std::map<int, platform::Rect> const& cached,
-                                                  platform::Size delta);
+                                                  platform::Size growth);
 
 /// The ids a map names, without the markers.
 std::vector<int> ResizeMapControls(ResizeMapEntry const* map);

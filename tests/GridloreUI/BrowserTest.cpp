@@ -92,7 +92,7 @@ std::vector<std::wstring> Roots(platform::TreeCtrl const& tree) {
 std::wstring PathOf(platform::TreeCtrl const& tree, platform::TreeItem item) {
     std::wstring path;
     for (; item; item = tree.GetParentItem(item)) {
-        path = tree.GetItemText(item) + (path.empty() ? L"" : L"|") + path;
+        path.insert(0, tree.GetItemText(item) + (path.empty() ? L"" : L"|"));
     }
     return path;
 }

@@ -51,6 +51,7 @@ std::vector<std::wstring> Rows(shrgui::CPropertyList const& list) {
 
 std::vector<std::wstring> Items(platform::ComboBox const& combo) {
     std::vector<std::wstring> items;
+    items.reserve(static_cast<std::size_t>(combo.GetCount()));
     for (int index = 0; index < combo.GetCount(); ++index) {
         items.push_back(combo.GetLBText(index));
     }

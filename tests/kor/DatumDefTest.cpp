@@ -136,7 +136,7 @@ TEST(EllipsoidDef, check_accepts_spheres_and_ellipsoids_and_rejects_impossible_s
     EXPECT_FALSE(kor::EllipsoidDef(L"", 6378137.0, 1.0).CheckParameters());
     EXPECT_FALSE(kor::EllipsoidDef(L"", 6378137.0, std::numeric_limits<double>::quiet_NaN())
                      .CheckParameters());
-    kor::EllipsoidDef const clarke = kor::PredefinedEllipsoidClarke1866();
+    kor::EllipsoidDef const& clarke = kor::PredefinedEllipsoidClarke1866();
     EXPECT_NEAR(clarke.GetMinorRadius(), 6356583.8, 0.01);
     EXPECT_NEAR(clarke.GetInverseFlattening(), 294.978698213898, 1e-9);
     EXPECT_EQ(kor::EllipsoidDef(L"s", 1000.0, 0.0).GetInverseFlattening(), 0.0);

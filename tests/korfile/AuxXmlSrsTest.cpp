@@ -83,7 +83,7 @@ TEST(AuxXmlSrs, deep_nesting_is_refused_and_what_is_accepted_is_written_at_its_o
         std::string close;
         for (int level = 0; level < depth; ++level) {
             open += "<Metadata>";
-            close = "</Metadata>" + close;
+            close += "</Metadata>";
         }
         return "<PAMDataset><SRS>X</SRS>" + open + close + "</PAMDataset>";
     };

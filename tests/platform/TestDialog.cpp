@@ -183,7 +183,7 @@ void TestDialog::OnNameChange() {
 }
 
 long TestDialog::OnPropertyChanged(std::uint64_t id, std::int64_t property) {
-    auto const* changed = reinterpret_cast<shrgui::CProperty const*>(property);
+    auto const* changed = shrgui::CProperty::FromNotification(property);
     log.push_back(L"PropertyChanged " + std::to_wstring(id) + L" " + changed->GetName() + L" " +
                   changed->FormatValue());
     if (refillOnPick && changed->GetData() == 1005) {

@@ -424,7 +424,8 @@ void WxTree::OnChar(wxKeyEvent& event) {
         break;
     }
     wxChar const typed = event.GetUnicodeKey();
-    if (event.HasModifiers() || typed == WXK_NONE || !std::iswalnum(static_cast<wint_t>(typed))) {
+    if (event.HasModifiers() || typed == WXK_NONE ||
+        std::iswalnum(static_cast<wint_t>(typed)) == 0) {
         event.Skip();
         return;
     }
