@@ -184,7 +184,8 @@ wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
     // Top-level windows are listed in the order they were made: the last modal one
     // shown is the one on top.
     for (auto node = wxTopLevelWindows.GetLast(); node != nullptr; node = node->GetPrevious()) {
-        auto* dialog = wxDynamicCast(node->GetData(), wxDialog);
+        // wxDynamicCast type-checks with a static downcast, undefined for a frame.
+        auto* dialog = dynamic_cast<wxDialog*>(node->GetData());
         if (dialog != nullptr && dialog->IsModal() && dialog->IsShown()) {
             return dialog;
         }
