@@ -1,0 +1,358 @@
+// CRSDlgImpl's tree: filling it from the categories, the records behind its items and
+// finding the item of a system.
+#include "CRSDlgImpl.h"
+
+#include "BrowserCategories.h"
+#include "CategoryFilter.h"
+#include "DisplayName.h"
+#include "KnownNames.h"
+#include "Shared/RedrawScope.h"
+#include "gridlore/KORInterface.h"
+#include "gridlore/PresentingNames.h"
+#include "gridui/Errors.h"
+#include "kor/DatumList.h"
+#include "kor/Definitions.h"
+#include "kor/KORDef.h"
+#include "kor/KORException.h"
+#include "kor/SystemList.h"
+#include "platform/WaitCursor.h"
+#include "shr/Singleton.h"
+#include "shr/StringUtil.h"
+
+namespace gridui {
+
+using Gridlore::CoordinateSystem;
+using Gridlore::CoordinateSystemCollection;
+using platform::TreeItem;
+
+namespace {
+
+bool EqualsIgnoringCase(std::wstring const& a, std::wstring const& b) {
+    return a.size() == b.size() && shr::Contains(a, b, false);
+}
+
+} // namespace
+
+void CRSDlgImpl::Rebuild(wchar_t const* search) {
+    platform::WaitCursor wait;
+    {
+        m_tree.SetRedraw(false);
+        shared::RedrawScope redraw(&m_tree);
+        m_tree.SetCustomItem({});
+        m_tree.DeleteAllItems();
+        m_children.clear();
+        m_records.clear();
+        m_shownCount = 0;
+        m_totalCount = 0;
+        m_favoritesNode = {};
+        m_customNode = {};
+        m_predefinedNode = {};
+        m_inUseNode = {};
+        m_records.reserve(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()) + 200);
+
+        AddCurrentlyInUse(search);
+        AddKnownSystems(search, LocalText, kor::CSDef::TypeLocal);
+        AddKnownSystems(search, PredefinedText, kor::CSDef::TypeReferenced);
+        AddFavorites(search);
+        AddCurrentToCustom();
+        AddCustom(search);
+        // A name may stand for codes the library knows: show those systems too.
+        std::wstring const second = QuerySearchDefinition(search);
+        if (!second.empty()) {
+            AddKnownSystems(second.c_str(), PredefinedText, kor::CSDef::TypeReferenced);
+            AddFavorites(second.c_str());
+            AddCustom(second.c_str());
+        }
+        if (m_shownCount == 0 && HasSearch(search)) {
+            AddByDefinition(search);
+        }
+        ExpandAfterRebuild(HasSearch(search));
+    }
+    SelectCurrent();
+    UpdateButtons();
+}
+
+void CRSDlgImpl::ExpandAfterRebuild(bool searched) {
+    bool const single =
+        m_shownCount == 1 || (searched && m_shownCount > 0 && m_shownCount <= m_openResultsUpTo);
+    std::vector<TreeItem> pending;
+    for (TreeItem root = m_tree.GetRootItem(); root; root = m_tree.GetNextSiblingItem(root)) {
+        m_tree.Expand(root);
+        if (!single) {
+            continue;
+        }
+        // The one system found (or the few, when the host asks) should be visible
+        // however deep its folders are.
+        for (TreeItem child = m_tree.GetChildItem(root); child;
+             child = m_tree.GetNextSiblingItem(child)) {
+            pending.push_back(child);
+        }
+        while (!pending.empty()) {
+            TreeItem const item = pending.back();
+            pending.pop_back();
+            m_tree.Expand(item);
+            for (TreeItem child = m_tree.GetChildItem(item); child;
+                 child = m_tree.GetNextSiblingItem(child)) {
+                pending.push_back(child);
+            }
+        }
+    }
+}
+
+TreeItem CRSDlgImpl::EnsureRootNode(TreeItem& node, wchar_t const* text) {
+    if (!node) {
+        node = InsertItem(text, Folder, 0, Root(), platform::InsertAfter::Last, {});
+    }
+    return node;
+}
+
+void CRSDlgImpl::AddCurrentlyInUse(wchar_t const* search) {
+    AddCollection(search, m_inUse, InUseText, m_inUseNode, InUse);
+}
+
+void CRSDlgImpl::AddFavorites(wchar_t const* search) {
+    AddCollection(search, Favorites(), FavoritesText, m_favoritesNode, Favorite);
+}
+
+void CRSDlgImpl::AddCustom(wchar_t const* search) {
+    AddCollection(search, m_custom, CustomText, m_customNode, Custom);
+}
+
+void CRSDlgImpl::AddCollection(wchar_t const* search, CoordinateSystemCollection const& systems,
+                               wchar_t const* nodeText, TreeItem& node, ItemKind kind) {
+    CategoryFilter const filter(search, nodeText);
+    auto const leafName = [](CoordinateSystem const& system) {
+        return DisplayName(system.GetLeafName());
+    };
+    // Systems in use may share a leaf name; they are told apart by names made unique
+    // across the whole collection, computed once per rebuild.
+    std::vector<std::wstring> presenting;
+    for (std::size_t position = 0; position < systems.size(); ++position) {
+        CoordinateSystem const& system = systems.at(position);
+        ++m_totalCount;
+        if (!MatchesSearch(system, filter.search, filter.code)) {
+            continue;
+        }
+        ++m_shownCount;
+        if (kind == InUse && presenting.empty()) {
+            presenting = Gridlore::GetUserPresentingUniqueNamesForCoordinateSystemCollection(
+                m_inUse, leafName);
+        }
+        std::wstring const name =
+            kind == InUse && position < presenting.size() ? presenting[position] : leafName(system);
+        InsertCategorized(name, kind, static_cast<std::int32_t>(position),
+                          EnsureRootNode(node, nodeText), {});
+    }
+}
+
+void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText, int type) {
+    TreeItem otherNode;
+    TreeItem& node = EqualsIgnoringCase(nodeText, PredefinedText) ? m_predefinedNode : otherNode;
+    CategoryFilter const filter(search, nodeText);
+    std::wstring const folded = filter.search != nullptr ? shr::FoldCase(filter.search) : L"";
+    // Names, kinds and codes come from the list's cheap listing, prepared once: building
+    // full definitions, or even cleaning every name again, would make every search wait.
+    std::vector<KnownNames::Entry> const& known = KnownNames::Current().Entries();
+    for (std::size_t position = 0; position < known.size(); ++position) {
+        KnownNames::Entry const& entry = known[position];
+        if (entry.type != type) {
+            continue;
+        }
+        ++m_totalCount;
+        bool const kept =
+            filter.search == nullptr ||
+            (filter.code != 0 && type == kor::CSDef::TypeReferenced && entry.code == filter.code) ||
+            entry.folded.find(folded) != std::wstring::npos;
+        if (!kept) {
+            continue;
+        }
+        ++m_shownCount;
+        InsertPath(entry.path, Known, static_cast<std::int32_t>(position),
+                   EnsureRootNode(node, nodeText), {});
+    }
+}
+
+void CRSDlgImpl::AddCurrentToCustom() {
+    // An empty system is no system at all: there is nothing to keep.
+    if (m_current.IsEmpty() || m_inUse.Find(m_current, false) != nullptr ||
+        shr::Singleton<Gridlore::KORInterface>::Instance().Find(m_current.GetCSDef(), false) !=
+            nullptr ||
+        Favorites().Find(m_current, false) != nullptr || m_currentIsKnown ||
+        m_custom.Find(m_current, false) != nullptr) {
+        return;
+    }
+    m_custom.push_back(m_current);
+}
+
+TreeItem CRSDlgImpl::Root() {
+    return TreeItem{~std::uintptr_t{0}};
+}
+
+TreeItem CRSDlgImpl::InsertItem(std::wstring const& text, ItemKind kind, std::int32_t index,
+                                TreeItem parent, platform::InsertAfter where,
+                                std::wstring const& definition) {
+    if (text.empty()) {
+        GRIDUI_INTERNAL_ERROR();
+    }
+    if (!parent) {
+        return {};
+    }
+    bool const atRoot = parent == Root();
+    bool const customNode = kind == Folder && atRoot && EqualsIgnoringCase(text, CustomText);
+    if (customNode && m_tree.GetCustomItem()) {
+        return m_tree.GetCustomItem();
+    }
+    TreeItem const item = m_tree.InsertItem(text, atRoot ? TreeItem{} : parent, where);
+    if (customNode) {
+        m_tree.SetCustomItem(item);
+    }
+    m_children.try_emplace({parent.value, text}, item);
+    m_records.push_back({kind, index, item, definition});
+    m_tree.SetItemData(item, m_records.size() - 1);
+    return item;
+}
+
+TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, std::int32_t index,
+                                       TreeItem parent, std::wstring const& definition) {
+    return InsertPath(SplitCategoryPath(name), kind, index, parent, definition);
+}
+
+TreeItem CRSDlgImpl::InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
+                                std::int32_t index, TreeItem parent,
+                                std::wstring const& definition) {
+    if (parts.empty()) {
+        GRIDUI_INTERNAL_ERROR();
+    }
+    TreeItem current = parent;
+    for (std::size_t i = 0; i + 1 < parts.size() && current; ++i) {
+        auto const found = m_children.find({current.value, parts[i]});
+        current = found != m_children.end() ? found->second
+                                            : InsertItem(parts[i], Folder, 0, current,
+                                                         platform::InsertAfter::Sort, definition);
+    }
+    return InsertItem(parts.back(), kind, index, current, platform::InsertAfter::Sort, definition);
+}
+
+TreeItemRecord const& CRSDlgImpl::GetRecord(TreeItem item) const {
+    if (!item) {
+        GRIDUI_INTERNAL_ERROR();
+    }
+    std::uintptr_t const position = m_tree.GetItemData(item);
+    if (position >= m_records.size()) {
+        GRIDUI_INTERNAL_ERROR();
+    }
+    return m_records[position];
+}
+
+bool CRSDlgImpl::IsInUseItem(TreeItem item) const {
+    return GetRecord(item).kind == InUse;
+}
+
+bool CRSDlgImpl::IsCustomItem(TreeItem item) const {
+    return GetRecord(item).kind == Custom;
+}
+
+bool CRSDlgImpl::IsFavoriteItem(TreeItem item) const {
+    return item && GetRecord(item).kind == Favorite;
+}
+
+TreeItem CRSDlgImpl::FindItem(CoordinateSystem const& system) const {
+    int const inUsePosition = m_inUse.FindIndex(system, true);
+    int const knownPosition = kor::KORKnownSystemsList.FindSystem(system.GetCSDef(), true, false);
+    // Backwards: what was inserted last is preferred.
+    for (auto record = m_records.rbegin(); record != m_records.rend(); ++record) {
+        // A removed favourite keeps its record, without an item, until the next rebuild.
+        if (!record->item) {
+            continue;
+        }
+        auto const position = static_cast<std::size_t>(record->index);
+        bool matched = false;
+        if (record->kind == InUse) {
+            matched = IsSameSystem(system, m_inUse.at(position));
+        } else if (inUsePosition != -1) {
+            continue;
+        } else if (record->kind == Known) {
+            // A system the list does not know has position -1, as has a system found by
+            // its definition text: a search's one looked-up result then takes the
+            // selection, as the only system there is to choose.
+            matched = record->index == knownPosition;
+        } else if (record->kind == Favorite) {
+            matched = IsSameSystem(system, Favorites().at(position));
+        } else if (record->kind == Custom) {
+            matched = IsSameSystem(system, m_custom.at(position));
+        }
+        if (matched) {
+            return record->item;
+        }
+    }
+    return {};
+}
+
+void CRSDlgImpl::SelectCurrent() {
+    if (m_inUseNode) {
+        m_tree.EnsureVisible(m_inUseNode);
+    }
+    TreeItem const item = FindItem(m_current);
+    if (!item) {
+        return;
+    }
+    m_tree.SelectItem(item);
+    std::optional<platform::Rect> const rect = m_tree.GetItemRect(item, true);
+    platform::Rect const client = m_tree.GetClientRect();
+    if (!rect || rect->bottom < 0 || rect->top > client.bottom) {
+        m_tree.EnsureVisible(item);
+    }
+}
+
+bool CRSDlgImpl::IsSameSystem(CoordinateSystem const& a, CoordinateSystem const& b) {
+    kor::CSDef const* first = a.GetCSDef();
+    kor::CSDef const* second = b.GetCSDef();
+    if (first == nullptr || second == nullptr || !first->Compare(*second, true)) {
+        return false;
+    }
+    return a.GetLeafName() == b.GetLeafName() || CodeOf(*first) == CodeOf(*second);
+}
+
+std::unique_ptr<kor::CSDef> CRSDlgImpl::LookupByDefinition(std::wstring const& text) {
+    try {
+        std::unique_ptr<kor::CSDef> definition = kor::CreateCSDefByDefinition(text, 0);
+        if (definition == nullptr || definition->Type() != kor::CSDef::TypeReferenced) {
+            return nullptr;
+        }
+        auto const& referenced = dynamic_cast<kor::KORDef const&>(*definition);
+        kor::DatumDef const* datum = referenced.GetDatum();
+        if (datum == nullptr || datum->GetPOSCNumber() <= 0) {
+            return definition;
+        }
+        int const position = kor::KORKnownDatumsList.FindByPOSCNumber(datum->GetPOSCNumber());
+        kor::DatumDef const* known =
+            position != 0 ? kor::KORKnownDatumsList.Enum(position) : nullptr;
+        if (known == nullptr) {
+            return definition;
+        }
+        // The library's names for the datum and its ellipsoid, even when the parameters
+        // found differ from the library's.
+        auto copy = std::make_unique<kor::KORDef>(referenced);
+        if (known->CompareParameters(*datum)) {
+            copy->SetDatum(known);
+        } else {
+            kor::DatumDef renamed(*datum);
+            kor::EllipsoidDef ellipsoid;
+            kor::EllipsoidDef knownEllipsoid;
+            if (renamed.GetParameter(kor::DatumDef::Ellipsoid, ellipsoid) &&
+                known->GetParameter(kor::DatumDef::Ellipsoid, knownEllipsoid)) {
+                ellipsoid.SetName(knownEllipsoid.GetName());
+                renamed.SetParameter(kor::DatumDef::Ellipsoid, ellipsoid);
+            }
+            renamed.SetName(known->GetName());
+            copy->SetDatum(&renamed);
+        }
+        return copy;
+    } catch (kor::KORException const& error) {
+        shared::LogNoThrow(8, L"Failed factory KOR lookup: %ls\n\tReason: %ls", text.c_str(),
+                           error.Message().c_str());
+        return nullptr;
+    }
+}
+
+} // namespace gridui
