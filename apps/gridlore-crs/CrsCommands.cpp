@@ -57,21 +57,11 @@ std::string CategoryOf(std::wstring const& name) {
     return bar == std::wstring::npos ? std::string() : shr::ToUtf8(name.substr(0, bar));
 }
 
-/// The name a user sees: no category path, no authority tag.
-std::wstring LeafOf(std::wstring name) {
-    std::size_t const bar = name.rfind(L'|');
-    if (bar != std::wstring::npos) {
-        name.erase(0, bar + 1);
-    }
-    Gridlore::CoordinateSystem::StripAuthorityTagSuffixFromName(name);
-    return name;
-}
-
 void PrintSystem(std::ostream& out, int index) {
     int const code = kor::KORKnownSystemsList.EnumPOSC(index);
     std::wstring const name = kor::KORKnownSystemsList.EnumName(index);
     out << (code > 0 ? "EPSG:" + std::to_string(code) : std::string("local")) << '\t'
-        << shr::ToUtf8(LeafOf(name)) << '\t' << CategoryOf(name) << '\n';
+        << shr::ToUtf8(kor::PlainLeafName(name)) << '\t' << CategoryOf(name) << '\n';
 }
 
 /// The known systems whose code is the text's number or whose name holds the text,
@@ -93,7 +83,8 @@ int Search(std::string const& text, std::ostream& out) {
         bool const codeMatches = code > 0 &&
                                  systems.EnumType(index) == kor::CSDef::TypeReferenced &&
                                  systems.EnumPOSC(index) == code;
-        if (codeMatches || shr::Contains(LeafOf(systems.EnumName(index)), search, false)) {
+        if (codeMatches ||
+            shr::Contains(kor::PlainLeafName(systems.EnumName(index)), search, false)) {
             list(index);
         }
     }
@@ -155,7 +146,7 @@ int Identify(std::string const& input, std::ostream& out) {
     out << "EPSG:" << code;
     int const index = kor::KORKnownSystemsList.FindByPOSC(code);
     if (index >= 0) {
-        out << '\t' << shr::ToUtf8(LeafOf(kor::KORKnownSystemsList.EnumName(index)));
+        out << '\t' << shr::ToUtf8(kor::PlainLeafName(kor::KORKnownSystemsList.EnumName(index)));
     }
     out << '\n';
     return ExitSuccess;

@@ -99,6 +99,12 @@ crs::CRSPtr SystemDefined(std::string const& input) {
 
 } // namespace
 
+std::wstring PlainLeafName(std::wstring_view name) {
+    std::wstring leaf(name.substr(name.rfind(L'|') + 1));
+    StripAuthorityTag(leaf);
+    return leaf;
+}
+
 bool StripAuthorityTag(std::wstring& name) {
     // A tag is " [AUTHORITY:code]" at the very end; nothing else in brackets is touched.
     auto const tagCharacter = [](wchar_t ch) {

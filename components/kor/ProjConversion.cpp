@@ -403,12 +403,9 @@ crs::CRSPtr Unwrap(crs::CRSPtr current, std::optional<Shift>& shift) {
 
 // ----- to PROJ -------------------------------------------------------------------
 
-std::string PlainName(std::wstring name) {
-    if (auto const bar = name.rfind(L'|'); bar != std::wstring::npos) {
-        name.erase(0, bar + 1);
-    }
-    StripAuthorityTag(name);
-    return shr::ToUtf8(name.empty() ? std::wstring(L"unnamed") : name);
+std::string PlainName(std::wstring const& name) {
+    std::wstring const plain = PlainLeafName(name);
+    return shr::ToUtf8(plain.empty() ? std::wstring(L"unnamed") : plain);
 }
 
 datum::EllipsoidNNPtr MakeEllipsoid(EllipsoidDef const& ellipsoid) {

@@ -55,9 +55,7 @@ std::vector<SearchEntry> const& SearchIndex() {
     for (int position = KORKnownSystemsList.First(); position <= KORKnownSystemsList.Last();
          ++position) {
         auto const* entry = KORKnownSystemsList.EnumEntry(position);
-        std::wstring leaf = entry->name.substr(entry->name.rfind(L'|') + 1);
-        StripAuthorityTag(leaf);
-        leaf = Lower(leaf);
+        std::wstring const leaf = Lower(PlainLeafName(entry->name));
         index.push_back({position, entry->code, leaf, Words(leaf), Words(entry->areaName)});
     }
     generation = KnownCatalogueGeneration();

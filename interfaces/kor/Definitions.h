@@ -14,6 +14,10 @@ namespace kor {
 /// true when there was one.
 bool StripAuthorityTag(std::wstring& name);
 
+/// The name a user sees of a categorised name: the part after its last "|", without an
+/// authority tag.
+std::wstring PlainLeafName(std::wstring_view name);
+
 /// Options of CreateCSDefByDefinition, combined with |.
 enum CreateOptions : unsigned {
     CreateDefault = 0,
