@@ -104,10 +104,6 @@ long ToWxStyle(unsigned style) {
     }
 }
 
-wxWindow* OwnerWindow(backend::NativeWindow* owner) {
-    return owner != nullptr ? &WindowOf(*owner) : nullptr;
-}
-
 } // namespace
 
 class WxBackend::Impl {
@@ -179,7 +175,7 @@ std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request
 
 wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
     if (owner != nullptr) {
-        return OwnerWindow(owner);
+        return &WindowOf(*owner);
     }
     // Top-level windows are listed in the order they were made: the last modal one
     // shown is the one on top.
