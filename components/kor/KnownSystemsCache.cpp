@@ -15,7 +15,7 @@ namespace kor {
 namespace {
 
 // Bumped whenever what a line holds changes, so an older program's cache is not misread.
-constexpr std::string_view Magic = "GridloreUI known systems 1";
+constexpr std::string_view Magic = "GridloreUI known systems 2";
 
 std::string IdentityLine(RegistryIdentity const& identity) {
     return identity.databasePath + '\t' + std::to_string(identity.size) + '\t' +

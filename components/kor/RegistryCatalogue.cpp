@@ -3,7 +3,8 @@
 #include "KnownSystemsCache.h"
 #include "ProjConversion.h"
 #include "ProjRegistry.h"
-#include "ProjectionCatalogue.h"
+#include "RegistryQuery.h"
+#include "RegistrySystems.h"
 #include "SystemCategories.h"
 
 #include "kor/KORException.h"
@@ -15,8 +16,6 @@
 #include <proj/common.hpp>
 #include <proj/crs.hpp>
 #include <proj/datum.hpp>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <set>
@@ -33,34 +32,6 @@ void LogFailure(wchar_t const* what, std::exception const& error) {
                        shr::FromUtf8(error.what()).c_str());
 }
 
-std::set<std::wstring> SupportedMethodNames() {
-    std::set<std::wstring> names;
-    for (auto const& method : ProjectionMethods()) {
-        if (method.epsgCode != 0) {
-            names.insert(method.epsgName);
-        }
-    }
-    return names;
-}
-
-// The registry's own version, which a cached list must match.
-std::string EpsgVersion(std::string const& databasePath) {
-    sqlite3* db = nullptr;
-    std::string version;
-    if (sqlite3_open_v2(databasePath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT value FROM metadata WHERE key = 'EPSG.VERSION'", -1,
-                               &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            auto const* text = reinterpret_cast<char const*>(sqlite3_column_text(statement, 0));
-            version = text != nullptr ? text : "";
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return version;
-}
-
 RegistryIdentity IdentityOf(std::string const& databasePath,
                             std::set<std::wstring> const& methods) {
     std::wstring joined;
@@ -68,35 +39,6 @@ RegistryIdentity IdentityOf(std::string const& databasePath,
         joined += method + L";";
     }
     return IdentifyRegistry(databasePath, EpsgVersion(databasePath), shr::ToUtf8(joined));
-}
-
-std::vector<CategoryInput> ListRegistrySystems(ProjRegistry& registry,
-                                               std::set<std::wstring> const& supported) {
-    std::vector<CategoryInput> inputs;
-    for (auto const& info : registry.Epsg()->getCRSInfoList()) {
-        bool const projected = info.type == io::AuthorityFactory::ObjectType::PROJECTED_CRS;
-        if (info.deprecated ||
-            (!projected && info.type != io::AuthorityFactory::ObjectType::GEOGRAPHIC_2D_CRS)) {
-            continue;
-        }
-        // A system whose method the catalogue lacks could not be built or edited, so it is
-        // not offered; it can still be read by its code.
-        if (projected && (supported.count(shr::FromUtf8(info.projectionMethodName)) == 0u)) {
-            continue;
-        }
-        CategoryInput input;
-        input.name = shr::FromUtf8(info.name);
-        input.code = std::atoi(info.code.c_str());
-        input.projected = projected;
-        input.areaName = shr::FromUtf8(info.areaName);
-        input.hasBounds = info.bbox_valid;
-        input.west = info.west_lon_degree;
-        input.south = info.south_lat_degree;
-        input.east = info.east_lon_degree;
-        input.north = info.north_lat_degree;
-        inputs.push_back(std::move(input));
-    }
-    return inputs;
 }
 
 // Listing every system of the registry is a large part of a cold start, so the list is
@@ -108,7 +50,14 @@ std::vector<CategoryInput> ReadRegistrySystems(ProjRegistry& registry) {
     if (auto cached = ReadKnownSystemsCache(cache, identity)) {
         return std::move(*cached);
     }
-    std::vector<CategoryInput> inputs = ListRegistrySystems(registry, supported);
+    std::vector<CategoryInput> inputs;
+    try {
+        inputs = QueryRegistrySystems(identity.databasePath, supported);
+    } catch (KORException const& error) {
+        shr::g_Logger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
+                           error.Message().c_str());
+        inputs = ListRegistrySystems(*registry.Epsg(), supported);
+    }
     WriteKnownSystemsCache(cache, identity, inputs);
     return inputs;
 }
@@ -227,36 +176,23 @@ std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
     m_datumGeographicCodes.clear();
     // The factory lists datums but not the geographic system on each, which a datum
     // needs to find its shift to WGS 84; one query on the registry gives both.
-    sqlite3* db = nullptr;
     try {
-        std::string const path = Registry().DatabasePath();
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-            throw KORException(L"cannot open " + shr::FromUtf8(path));
-        }
-        char const* const sql =
+        RegistryQuery row(
+            Registry().DatabasePath(),
             "SELECT d.code, d.name, MIN(CAST(g.code AS INTEGER)) FROM geodetic_datum d "
             "JOIN geodetic_crs g ON g.datum_auth_name = d.auth_name AND g.datum_code = d.code "
             "WHERE d.auth_name = 'EPSG' AND d.deprecated = 0 AND g.auth_name = 'EPSG' "
             "AND g.type = 'geographic 2D' AND g.deprecated = 0 "
-            "GROUP BY d.code, d.name ORDER BY d.name";
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
-            throw KORException(L"the registry's datum table cannot be read: " +
-                               shr::FromUtf8(sqlite3_errmsg(db)));
+            "GROUP BY d.code, d.name ORDER BY d.name");
+        while (row.Next()) {
+            m_datums->push_back({row.WideText(1), row.Integer(0)});
+            m_datumGeographicCodes.push_back(row.Integer(2));
         }
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            auto const* name = reinterpret_cast<char const*>(sqlite3_column_text(statement, 1));
-            m_datums->push_back(
-                {shr::FromUtf8(name != nullptr ? name : ""), sqlite3_column_int(statement, 0)});
-            m_datumGeographicCodes.push_back(sqlite3_column_int(statement, 2));
-        }
-        sqlite3_finalize(statement);
     } catch (std::exception const& error) {
         LogFailure(L"datums", error);
         m_datums->clear();
         m_datumGeographicCodes.clear();
     }
-    sqlite3_close(db);
     return *m_datums;
 }
 

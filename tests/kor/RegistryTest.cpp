@@ -7,6 +7,8 @@
 #include "kor/MeridianList.h"
 #include "kor/SystemList.h"
 
+#include "ProjRegistry.h"
+#include "RegistrySystems.h"
 #include "ScratchDirectory.h"
 #include "kor/KnownCatalogue.h"
 
@@ -16,6 +18,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 // Only facts that hold for any edition of the registry are asserted here.
@@ -226,5 +229,42 @@ TEST(Registry, the_cached_list_of_systems_is_the_list_the_registry_gives) {
         ::setenv("XDG_CACHE_HOME", restore.c_str(), 1);
     } else {
         ::unsetenv("XDG_CACHE_HOME");
+    }
+}
+
+TEST(Registry, the_query_of_two_kinds_lists_what_the_listing_of_every_kind_gives_once_each) {
+    std::string const path = kor::ProjRegistry::Instance().DatabasePath();
+    auto const supported = kor::SupportedMethodNames();
+    auto const queried = kor::QueryRegistrySystems(path, supported);
+    auto const listed = kor::ListRegistrySystems(*kor::ProjRegistry::Instance().Epsg(), supported);
+    ASSERT_EQ(queried.size(), listed.size());
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        SCOPED_TRACE(listed[i].code);
+        EXPECT_EQ(queried[i].code, listed[i].code);
+        EXPECT_EQ(queried[i].name, listed[i].name);
+        EXPECT_EQ(queried[i].projected, listed[i].projected);
+        EXPECT_EQ(queried[i].areaName, listed[i].areaName);
+        EXPECT_EQ(queried[i].hasBounds, listed[i].hasBounds);
+        if (listed[i].hasBounds) {
+            EXPECT_EQ(queried[i].west, listed[i].west);
+            EXPECT_EQ(queried[i].south, listed[i].south);
+            EXPECT_EQ(queried[i].east, listed[i].east);
+            EXPECT_EQ(queried[i].north, listed[i].north);
+        }
+        // A system with several areas of use must not show up once per area.
+        if (i > 0) {
+            EXPECT_LT(queried[i - 1].code, queried[i].code);
+        }
+    }
+
+    ScratchDirectory const scratch;
+    std::filesystem::path const notADatabase = scratch / "proj.db";
+    std::ofstream(notADatabase) << "not a database";
+    try {
+        kor::QueryRegistrySystems(notADatabase.string(), supported);
+        ADD_FAILURE() << "a file that is not a database was read";
+    } catch (kor::KORException const& error) {
+        EXPECT_NE(error.Message().find(notADatabase.wstring()), std::wstring::npos)
+            << error.Message();
     }
 }
