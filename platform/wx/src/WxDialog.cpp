@@ -223,8 +223,9 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
                 control.id, this, control.id,
                 new wxPanel(&dialog, wxID_ANY, position, size, wxBORDER_SIMPLE));
         } else {
-            added = &AddChild<WxControl>(control.id, this, control.id,
-                                         new wxStaticText(&dialog, wxID_ANY, text, position, size));
+            added = &AddChild<WxControl>(
+                control.id, this, control.id,
+                new wxStaticText(&dialog, wxID_ANY, text, position, size, wxST_NO_AUTORESIZE));
         }
         break;
     }
