@@ -1,7 +1,8 @@
 // Opens the browser once on the backend its argument names ("wx" or "headless") and, when
-// it is shown and idle with its tree filled, prints "shown RESIDENT_KB" and closes it. The
-// fresh-process benchmarks time it from its start to that line.
+// it is idle with its tree filled and painted, prints "shown RESIDENT_KB" and closes it.
+// The fresh-process benchmarks time it from its start to that line.
 #include "CountingSink.h"
+#include "TreePaintWatch.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
@@ -29,7 +30,7 @@ long ResidentKilobytes() {
     return 0;
 }
 
-int OpenOnce(platform::Backend& backend) {
+int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
     platform::DriverScope const driving(driver);
@@ -41,6 +42,7 @@ int OpenOnce(platform::Backend& backend) {
         nullptr, {});
     driver.OnDialog(gridui::res::BrowserDialog, [&](platform::User& user) {
         user.Idle();
+        shown.Wait();
         std::printf("shown %ld\n", ResidentKilobytes());
         std::fflush(stdout);
         user.Close();
@@ -55,7 +57,8 @@ int main(int argc, char** argv) {
     std::string const backend = argc > 1 ? argv[1] : "";
     if (backend == "headless") {
         platform::headless::HeadlessBackend headless;
-        return OpenOnce(headless);
+        browserbench::ShownWatch immediately;
+        return OpenOnce(headless, immediately);
     }
     if (backend == "wx") {
         // The toolkit would take the backend's name for an option of its own.
@@ -65,7 +68,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         platform::wx::WxBackend wx(L"GridloreUI-bench");
-        return OpenOnce(wx);
+        browserbench::TreePaintWatch painted;
+        return OpenOnce(wx, painted);
     }
     std::fputs("usage: gridloreui_open_once wx|headless\n", stderr);
     return 2;

@@ -84,14 +84,20 @@ void Search(platform::Backend& backend, benchmark::State& state, std::wstring co
 
 namespace {
 
-/// Times `action`, run after `setUp` in every iteration; only the action is timed.
-void TimeEach(benchmark::State& state, std::function<void()> const& setUp,
+/// Times `action`, run after `setUp` in every iteration, until `shown` sees its result;
+/// only the action is timed.
+void TimeEach(benchmark::State& state, ShownWatch& shown, std::function<void()> const& setUp,
               std::function<void()> const& action) {
     Spread spread;
     for (auto _ : state) {
+        shown.Arm();
         setUp();
+        shown.Wait();
+        shown.Pause();
+        shown.Arm();
         auto const start = std::chrono::steady_clock::now();
         action();
+        shown.Wait();
         spread.Add(state,
                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
@@ -100,11 +106,11 @@ void TimeEach(benchmark::State& state, std::function<void()> const& setUp,
 
 } // namespace
 
-void SearchFromFullTree(platform::Backend& backend, benchmark::State& state,
+void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
                         std::wstring const& text) {
     WithBrowser(backend, state, [&](platform::User& user) {
         TimeEach(
-            state,
+            state, shown,
             [&] {
                 ClickClearSearch(user);
                 user.Type(res::SearchBox, text);
@@ -113,19 +119,19 @@ void SearchFromFullTree(platform::Backend& backend, benchmark::State& state,
     });
 }
 
-void ClearToFullTree(platform::Backend& backend, benchmark::State& state,
+void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
                      std::wstring const& text) {
     WithBrowser(backend, state, [&](platform::User& user) {
         TimeEach(
-            state, [&] { TypeAndEnter(user, text); }, [&] { ClickClearSearch(user); });
+            state, shown, [&] { TypeAndEnter(user, text); }, [&] { ClickClearSearch(user); });
     });
 }
 
 namespace {
 
 /// Every iteration runs `first`, then constructs the dialog and opens it, timed until it
-/// is shown and idle with its first tree. Closing is not timed.
-void OpenEach(platform::Backend& backend, benchmark::State& state,
+/// is idle and `shown` sees its first tree shown. Closing is not timed.
+void OpenEach(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
               std::function<void()> const& first) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
@@ -136,12 +142,15 @@ void OpenEach(platform::Backend& backend, benchmark::State& state,
     std::size_t items = 0;
     Spread spread;
     for (auto _ : state) {
+        shown.Pause();
+        shown.Arm();
         auto const start = std::chrono::steady_clock::now();
         first();
         gridui::CRSDialog dialog(wgs84, favorites, sink, nullptr, {});
         // The scene starts once the dialog runs its own loop, shown and idle.
         driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
             user.Idle();
+            shown.Wait();
             spread.Add(
                 state,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
@@ -159,14 +168,15 @@ void OpenEach(platform::Backend& backend, benchmark::State& state,
 
 } // namespace
 
-void OpenWarm(platform::Backend& backend, benchmark::State& state) {
+void OpenWarm(platform::Backend& backend, ShownWatch& shown, benchmark::State& state) {
     // The first browser reads the registry's list; the timed ones find it read.
     WithBrowser(backend, state, [](platform::User&) {});
-    OpenEach(backend, state, [] {});
+    OpenEach(backend, shown, state, [] {});
 }
 
-void OpenCold(platform::Backend& backend, benchmark::State& state) {
-    OpenEach(backend, state, [] { kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue()); });
+void OpenCold(platform::Backend& backend, ShownWatch& shown, benchmark::State& state) {
+    OpenEach(backend, shown, state,
+             [] { kor::InstallKnownCatalogue(kor::OpenRegistryCatalogue()); });
     kor::InstallKnownCatalogue(nullptr);
 }
 

@@ -1,6 +1,8 @@
 // The browser workloads both backends are measured on, over the whole registry.
 #pragma once
 
+#include "ShownWatch.h"
+
 #include "platform/Backend.h"
 
 #include <benchmark/benchmark.h>
@@ -18,21 +20,23 @@ void Rebuild(platform::Backend& backend, benchmark::State& state);
 void Search(platform::Backend& backend, benchmark::State& state, std::wstring const& text);
 
 /// Opens the browser on EPSG:4326; every iteration starts from the full tree (not timed),
-/// types `text` and times Enter until the dialog is idle with the results shown.
-void SearchFromFullTree(platform::Backend& backend, benchmark::State& state,
+/// types `text` and times Enter until `shown` sees the results shown.
+void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
                         std::wstring const& text);
 
 /// Opens the browser on EPSG:4326; every iteration searches `text` (not timed), then
-/// times Clear Search until the dialog is idle with the full tree shown.
-void ClearToFullTree(platform::Backend& backend, benchmark::State& state, std::wstring const& text);
+/// times Clear Search until `shown` sees the full tree shown.
+void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
+                     std::wstring const& text);
 
 /// Every iteration opens another browser in a process that has opened one before (the
-/// registry's list already read), from the dialog's construction until it is idle.
-void OpenWarm(platform::Backend& backend, benchmark::State& state);
+/// registry's list already read), from the dialog's construction until it is idle and
+/// `shown` sees it shown.
+void OpenWarm(platform::Backend& backend, ShownWatch& shown, benchmark::State& state);
 
 /// Every iteration reads the registry afresh (a new catalogue installed, so no list is
 /// cached), then constructs the dialog and opens it, until it is shown and idle with its
 /// first tree. Closing is not timed.
-void OpenCold(platform::Backend& backend, benchmark::State& state);
+void OpenCold(platform::Backend& backend, ShownWatch& shown, benchmark::State& state);
 
 } // namespace browserbench

@@ -1,6 +1,7 @@
 #include "BrowserWorkload.h"
 #include "DefineWorkload.h"
 #include "FreshProcess.h"
+#include "TreePaintWatch.h"
 
 #include "platform/wx/WxBackend.h"
 
@@ -20,26 +21,37 @@ platform::wx::WxBackend* Backend() {
 }
 
 template <typename Workload> void OnWx(benchmark::State& state, Workload const& workload) {
-    if (platform::wx::WxBackend* backend = Backend()) {
-        workload(*backend);
-    } else {
+    platform::wx::WxBackend* backend = Backend();
+    if (backend == nullptr) {
         state.SkipWithError("no display: run under xvfb-run");
+        return;
+    }
+    browserbench::TreePaintWatch painted;
+    workload(*backend, painted);
+    if (painted.Missed() != 0) {
+        state.counters["unpainted"] = painted.Missed();
     }
 }
 
 void WxBrowserRebuild(benchmark::State& state) {
-    OnWx(state, [&](platform::Backend& backend) { browserbench::Rebuild(backend, state); });
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch&) {
+        browserbench::Rebuild(backend, state);
+    });
 }
 BENCHMARK(WxBrowserRebuild)->Unit(benchmark::kMillisecond);
 
 void WxBrowserSearch(benchmark::State& state, wchar_t const* text) {
-    OnWx(state, [&](platform::Backend& backend) { browserbench::Search(backend, state, text); });
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch&) {
+        browserbench::Search(backend, state, text);
+    });
 }
 BENCHMARK_CAPTURE(WxBrowserSearch, 4326, L"4326")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WxBrowserSearch, UTM_zone_33, L"UTM zone 33")->Unit(benchmark::kMillisecond);
 
 void WxBrowserOpenCold(benchmark::State& state) {
-    OnWx(state, [&](platform::Backend& backend) { browserbench::OpenCold(backend, state); });
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
+        browserbench::OpenCold(backend, shown, state);
+    });
 }
 BENCHMARK(WxBrowserOpenCold)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 
@@ -47,8 +59,8 @@ BENCHMARK(WxBrowserOpenCold)->Unit(benchmark::kMillisecond)->UseManualTime()->It
 // typing Enter to the tree shown, and opening the browser.
 void WxBrowserSearchFromFullTree(benchmark::State& state, wchar_t const* text, double goal) {
     state.counters["goal ms"] = goal;
-    OnWx(state, [&](platform::Backend& backend) {
-        browserbench::SearchFromFullTree(backend, state, text);
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
+        browserbench::SearchFromFullTree(backend, shown, state, text);
     });
 }
 BENCHMARK_CAPTURE(WxBrowserSearchFromFullTree, 4326, L"4326", 3)
@@ -66,15 +78,17 @@ BENCHMARK_CAPTURE(WxBrowserSearchFromFullTree, WGS_84, L"WGS 84", 5)
 
 void WxBrowserClearToFullTree(benchmark::State& state) {
     state.counters["goal ms"] = 8;
-    OnWx(state, [&](platform::Backend& backend) {
-        browserbench::ClearToFullTree(backend, state, L"4326");
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
+        browserbench::ClearToFullTree(backend, shown, state, L"4326");
     });
 }
 BENCHMARK(WxBrowserClearToFullTree)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
 
 void WxBrowserOpenWarm(benchmark::State& state) {
     state.counters["goal ms"] = 20;
-    OnWx(state, [&](platform::Backend& backend) { browserbench::OpenWarm(backend, state); });
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
+        browserbench::OpenWarm(backend, shown, state);
+    });
 }
 BENCHMARK(WxBrowserOpenWarm)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
 
@@ -97,12 +111,16 @@ BENCHMARK(WxBrowserFirstStartInFreshProcess)
     ->Iterations(5);
 
 void WxDefineOpen(benchmark::State& state) {
-    OnWx(state, [&](platform::Backend& backend) { definebench::Open(backend, state); });
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch&) {
+        definebench::Open(backend, state);
+    });
 }
 BENCHMARK(WxDefineOpen)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 void WxDefineRefillDatumList(benchmark::State& state) {
-    OnWx(state, [&](platform::Backend& backend) { definebench::RefillDatumList(backend, state); });
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch&) {
+        definebench::RefillDatumList(backend, state);
+    });
 }
 BENCHMARK(WxDefineRefillDatumList)->Unit(benchmark::kMillisecond);
 

@@ -1,0 +1,67 @@
+#include "TreePaintWatch.h"
+
+#include <wx/evtloop.h>
+#include <wx/treectrl.h>
+
+#include <chrono>
+#include <thread>
+
+namespace browserbench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+/// Runs the active loop until `done` holds or `limit` has passed; true when `done` holds.
+/// Between two dialogs no loop runs and nothing is painted: the time only passes.
+template <typename Done> bool RunLoopUntil(Done const& done, std::chrono::milliseconds limit) {
+    auto const deadline = Clock::now() + limit;
+    while (!done()) {
+        auto const left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
+            loop->DispatchTimeout(static_cast<unsigned long>(left.count()));
+        } else {
+            std::this_thread::sleep_for(left);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TreePaintWatch::TreePaintWatch() {
+    wxEvtHandler::AddFilter(this);
+}
+
+TreePaintWatch::~TreePaintWatch() {
+    wxEvtHandler::RemoveFilter(this);
+}
+
+void TreePaintWatch::Arm() {
+    m_painted = false;
+}
+
+void TreePaintWatch::Wait() {
+    // Far longer than a frame: a tree the action did not change is never repainted.
+    if (!RunLoopUntil([this] { return m_painted; }, std::chrono::milliseconds(250))) {
+        ++m_missed;
+    }
+}
+
+void TreePaintWatch::Pause() {
+    RunLoopUntil([] { return false; }, std::chrono::milliseconds(40));
+}
+
+int TreePaintWatch::FilterEvent(wxEvent& event) {
+    if (event.GetEventType() == wxEVT_PAINT &&
+        dynamic_cast<wxTreeCtrl*>(event.GetEventObject()) != nullptr) {
+        m_painted = true;
+    }
+    return Event_Skip;
+}
+
+} // namespace browserbench

@@ -1,0 +1,33 @@
+// browserbench::TreePaintWatch: on real windows, a result is shown once the tree is painted.
+#pragma once
+
+#include "ShownWatch.h"
+
+#include <wx/eventfilter.h>
+
+namespace browserbench {
+
+/// The toolkit paints in its next frame, after the action's own idle work, so a clock
+/// stopped when the loop is idle would miss the painting, or catch it only sometimes.
+class TreePaintWatch final : public ShownWatch, private wxEventFilter {
+public:
+    TreePaintWatch();
+    ~TreePaintWatch() override;
+    TreePaintWatch(TreePaintWatch const&) = delete;
+    TreePaintWatch& operator=(TreePaintWatch const&) = delete;
+
+    void Arm() override;
+    void Wait() override;
+    void Pause() override;
+
+    /// How many waits ended without a painting of the tree.
+    int Missed() const { return m_missed; }
+
+private:
+    int FilterEvent(wxEvent& event) override;
+
+    bool m_painted = false;
+    int m_missed = 0;
+};
+
+} // namespace browserbench
