@@ -527,6 +527,16 @@ TEST_F(BEHAVIOUR_SUITE,
         label.SetWindowText(L"Parameters:");
         EXPECT_EQ(m_dialog.GetDlgItemText(testdialog::Label), L"Parameters:");
         EXPECT_EQ(&m_dialog.GetDlgItem(testdialog::Label), &label);
+        // A label keeps its place whatever its text, and its text while hidden.
+        Rect const place = label.GetWindowRect();
+        label.ShowWindow(false);
+        EXPECT_FALSE(label.IsWindowVisible());
+        label.SetWindowText(L"Parameters of the projection:");
+        EXPECT_EQ(label.GetWindowText(), L"Parameters of the projection:");
+        label.ShowWindow(true);
+        EXPECT_TRUE(label.IsWindowVisible());
+        EXPECT_EQ(label.GetWindowText(), L"Parameters of the projection:");
+        EXPECT_EQ(label.GetWindowRect(), place);
 
         platform::Window& cancel = m_dialog.GetDlgItem(platform::IDCANCEL);
         cancel.EnableWindow(false);

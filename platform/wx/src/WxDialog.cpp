@@ -1,6 +1,7 @@
 #include "WxDialog.h"
 #include "ModalRun.h"
 #include "WxCombo.h"
+#include "WxLabel.h"
 #include "WxPropertyGrid.h"
 #include "WxSheet.h"
 #include "WxToolBar.h"
@@ -223,7 +224,7 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
                 control.id, this, control.id,
                 new wxPanel(&dialog, wxID_ANY, position, size, wxBORDER_SIMPLE));
         } else {
-            added = &AddChild<WxControl>(
+            added = &AddChild<WxLabel>(
                 control.id, this, control.id,
                 new wxStaticText(&dialog, wxID_ANY, text, position, size, wxST_NO_AUTORESIZE));
         }

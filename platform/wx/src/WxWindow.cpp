@@ -36,7 +36,12 @@ template <typename Base> std::wstring WxWindow<Base>::GetText() const {
 template <typename Base> void WxWindow<Base>::SetText(std::wstring const& text) {
     // The program's own changes notify nothing, as with the platform's edit controls.
     if (auto* entry = dynamic_cast<wxTextEntry*>(m_window)) {
-        entry->ChangeValue(ToWx(text));
+        // The same text again would still be laid out and repainted, and would take the
+        // reader back to its start.
+        wxString const value = ToWx(text);
+        if (entry->GetValue() != value) {
+            entry->ChangeValue(value);
+        }
     } else {
         m_window->SetLabel(ToWx(text));
     }
