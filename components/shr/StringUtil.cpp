@@ -3,6 +3,7 @@
 #include "shr/Exception.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -93,6 +94,17 @@ std::wstring Abbreviated(std::wstring const& text, std::size_t limit) {
 }
 
 std::wstring ToStringV(wchar_t const* format, va_list args) {
+    // Nearly every text fits a small buffer on the stack. Opening a memory stream costs
+    // far more than the formatting (it clears a buffer of its own), so it is left for
+    // what fails here: a longer text, or a bad format, which vswprintf cannot tell apart.
+    std::array<wchar_t, 256> buffer{};
+    va_list first;
+    va_copy(first, args);
+    int const fitted = std::vswprintf(buffer.data(), buffer.size(), format, first);
+    va_end(first);
+    if (fitted >= 0) {
+        return std::wstring(buffer.data(), static_cast<std::size_t>(fitted));
+    }
     // A memory stream sizes itself to the output, so no text is ever cut at a fixed
     // buffer, and unlike vswprintf a short buffer cannot be mistaken for a bad format.
     wchar_t* data = nullptr;

@@ -64,6 +64,11 @@ TEST(StringUtil, ToString_formats_output_of_any_length) {
     ASSERT_EQ(formatted.size(), longText.size() + 2);
     EXPECT_EQ(formatted.substr(1, longText.size()), longText);
     EXPECT_EQ(formatted.back(), L'>');
+    // Around the length where a text stops fitting the short buffer.
+    for (std::size_t const length : {254U, 255U, 256U, 257U}) {
+        std::wstring const text(length, L'x');
+        EXPECT_EQ(shr::ToString(L"%ls", text.c_str()), text) << length;
+    }
 }
 
 TEST(StringUtil, AppendFormatString_appends_and_returns_the_target) {
