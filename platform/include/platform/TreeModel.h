@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -16,6 +16,10 @@ namespace platform::backend {
 
 /// Handle 0 is the invisible root, the parent of the top-level items; other handles are
 /// never reused. Each item carries an `Extra` of the backend's own.
+///
+/// A search empties the tree and fills it again with thousands of items. The items live
+/// in slots that a clear keeps, texts and child lists with their memory, so a refill
+/// reuses them instead of freeing and allocating every one again.
 template <typename Extra> class TreeModel {
 public:
     struct Node {
@@ -26,9 +30,8 @@ public:
         /// Whether the children's texts are in order, which allows a binary search.
         bool childrenInOrder = true;
         Extra extra{};
+        bool alive = true;
     };
-
-    TreeModel() { m_nodes[0]; }
 
     /// Inserts under `parent` and returns the new handle and its position among its
     /// siblings.
@@ -44,12 +47,13 @@ public:
         }
         family.childrenInOrder =
             family.childrenInOrder && FitsBetween(siblings, place, place, text);
-        std::uintptr_t const handle = m_next++;
+        std::uintptr_t const handle = m_first + m_used;
         auto const position = static_cast<std::size_t>(place - siblings.begin());
         siblings.insert(place, handle);
-        Node& node = m_nodes[handle];
+        Node& node = NewSlot();
         node.text = text;
         node.parent = parent;
+        ++m_count;
         return {handle, position};
     }
 
@@ -62,17 +66,18 @@ public:
             doomed.pop_back();
             Node& node = At(next);
             doomed.insert(doomed.end(), node.children.begin(), node.children.end());
-            m_nodes.erase(next);
+            node.alive = false;
+            --m_count;
         }
     }
 
     /// Removes every item but the root, keeping the root's extra.
     void Clear() {
-        Node root = std::move(At(0));
-        root.children.clear();
-        root.childrenInOrder = true;
-        m_nodes.clear();
-        m_nodes.emplace(0, std::move(root));
+        m_root.children.clear();
+        m_root.childrenInOrder = true;
+        m_first += m_used;
+        m_used = 0;
+        m_count = 0;
     }
 
     void Rename(std::uintptr_t item, std::wstring const& text) {
@@ -120,23 +125,49 @@ public:
         return siblings[at + 1];
     }
 
-    bool Contains(std::uintptr_t item) const { return m_nodes.contains(item); }
+    bool Contains(std::uintptr_t item) const { return Find(item) != nullptr; }
 
     /// Raises a platform error for an item the tree does not hold.
-    Node& At(std::uintptr_t item) {
-        auto const found = m_nodes.find(item);
-        if (found == m_nodes.end()) {
+    Node const& At(std::uintptr_t item) const {
+        Node const* const found = Find(item);
+        if (found == nullptr) {
             PLATFORM_ERROR(L"the tree has no item " + std::to_wstring(item));
         }
-        return found->second;
+        return *found;
     }
 
-    Node const& At(std::uintptr_t item) const { return const_cast<TreeModel*>(this)->At(item); }
+    Node& At(std::uintptr_t item) { return const_cast<Node&>(std::as_const(*this).At(item)); }
 
     /// The number of items, the root not counted.
-    std::size_t Count() const { return m_nodes.size() - 1; }
+    std::size_t Count() const { return m_count; }
 
 private:
+    Node const* Find(std::uintptr_t item) const {
+        if (item == 0) {
+            return &m_root;
+        }
+        if (item < m_first || item - m_first >= m_used) {
+            return nullptr;
+        }
+        Node const& node = m_slots[item - m_first];
+        return node.alive ? &node : nullptr;
+    }
+
+    /// The next slot, as a fresh node whose text and child list keep their memory.
+    Node& NewSlot() {
+        if (m_used == m_slots.size()) {
+            m_slots.emplace_back();
+        } else {
+            Node& reused = m_slots[m_used];
+            reused.data = 0;
+            reused.children.clear();
+            reused.childrenInOrder = true;
+            reused.extra = Extra{};
+            reused.alive = true;
+        }
+        return m_slots[m_used++];
+    }
+
     std::wstring const& TextOf(std::uintptr_t item) const { return At(item).text; }
 
     /// Before the first sibling whose text sorts after `text`. While the siblings are
@@ -170,8 +201,13 @@ private:
                (next == siblings.end() || TreeCtrl::CompareItemText(text, TextOf(*next)) <= 0);
     }
 
-    std::unordered_map<std::uintptr_t, Node> m_nodes;
-    std::uintptr_t m_next = 1;
+    Node m_root;
+    /// Slot i holds the item whose handle is m_first + i; only the first m_used are in
+    /// use since the last clear. A deque keeps every node where it is as slots are added.
+    std::deque<Node> m_slots;
+    std::uintptr_t m_first = 1;
+    std::size_t m_used = 0;
+    std::size_t m_count = 0;
     /// The parent and the position of the last child a walk reached.
     mutable std::pair<std::uintptr_t, std::size_t> m_walk{0, 0};
 };
