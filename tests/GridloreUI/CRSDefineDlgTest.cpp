@@ -122,22 +122,14 @@ TEST_F(CRSDefineDlgTest, a_projected_start_shows_its_parameters_with_the_linear_
     });
 }
 
+// The group itself is tested on its own; here only that the projection list is wired to it.
 TEST_F(CRSDefineDlgTest, linear_units_follow_the_picked_name_and_a_typed_value_names_none) {
     Define(Utm33(), [&](User& user) {
         shrgui::CPropertyList& list = ProjectionList(user);
         user.EditProperty(res::DefineProjectionList, L"Linear Units|Name", L"feet");
         EXPECT_EQ(Shown(list, P::LinearUnit), Number(1.0 / 0.3048));
-        user.EditProperty(res::DefineProjectionList, L"Linear Units|Name", L"<custom>");
-        EXPECT_EQ(Shown(list, P::LinearUnit), Number(1.0 / 0.3048));
-        user.EditProperty(res::DefineProjectionList, L"Linear Units|Name", L"<unknown>");
-        EXPECT_EQ(Shown(list, P::LinearUnit), L"0");
-
-        // A typed value equal to a known unit's is still the user's own number.
-        user.EditProperty(res::DefineProjectionList, L"Linear Units|Units per Meter", L"1");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::LinearUnitNameData), L"<custom>");
-        user.EditProperty(res::DefineProjectionList, L"Linear Units|Units per Meter", L"0");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::LinearUnitNameData), L"<unknown>");
         user.EditProperty(res::DefineProjectionList, L"Linear Units|Units per Meter", L"2");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::LinearUnitNameData), L"<custom>");
         user.Click(platform::IDOK);
     });
     ASSERT_TRUE(m_result);
