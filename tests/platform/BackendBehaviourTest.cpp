@@ -727,19 +727,6 @@ TEST_F(BEHAVIOUR_SUITE, a_list_refilled_from_its_own_change_notification_shows_o
     });
 }
 
-TEST_F(BEHAVIOUR_SUITE, numbers_show_in_the_process_wide_format_in_every_list) {
-    Run([&](User& user) {
-        for (double const value : {1.0 / 3.0, 6356752.314245179, 1e-20, 0.125, -87.0}) {
-            m_dialog.scale->SetValue(value);
-            EXPECT_EQ(m_dialog.scale->FormatValue(), platform::PropertyGrid::FormatDouble(value));
-        }
-        EXPECT_EQ(m_dialog.scale->FormatValue(), L"-87");
-        m_dialog.scale->SetValue(1.0 / 3.0);
-        EXPECT_EQ(m_dialog.scale->FormatValue(), L"0.33333333333333");
-        user.Close();
-    });
-}
-
 TEST_F(BEHAVIOUR_SUITE, a_boxed_combo_and_list_grow_with_their_box_and_stay_inside_it) {
     testdialog::BoxedDialog dialog;
     m_driver.OnDialog(testdialog::BoxedTemplateId, [&](User& user) {
