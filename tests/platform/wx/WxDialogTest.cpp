@@ -6,12 +6,11 @@
 
 #include "platform/Driver.h"
 #include "platform/ToolTip.h"
+#include "shr/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 using platform::InsertAfter;
@@ -68,9 +67,6 @@ TEST_F(WxDialog, every_control_kind_shows_in_a_screenshot_taken_after_filling_it
     EXPECT_EQ(dialog.DoModal(), platform::IDOK);
     ASSERT_TRUE(std::filesystem::exists(screenshot));
     EXPECT_GT(std::filesystem::file_size(screenshot), 1000U);
-    auto const read = [](std::filesystem::path const& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    };
-    EXPECT_TRUE(read(empty) != read(screenshot)) << "the second screenshot repeats the first";
+    EXPECT_TRUE(shr::ReadWholeFile(empty) != shr::ReadWholeFile(screenshot))
+        << "the second screenshot repeats the first";
 }
