@@ -8,8 +8,6 @@
 #include <iostream>
 #include <map>
 
-using definetest::RecordingSink;
-
 namespace {
 
 std::wstring MethodOf(kor::CSDef const& definition) {
@@ -30,7 +28,7 @@ TEST(CRSDefineDlgRegistry, at_least_99_percent_of_registry_systems_come_back_unc
     platform::BackendScope installed(backend);
     platform::Driver driver;
     platform::DriverScope driving(driver);
-    auto const sink = std::make_shared<RecordingSink>();
+    auto const sink = std::make_shared<RecordingErrorSink>();
     std::map<std::wstring, std::vector<std::wstring>> missesByMethod;
     int tested = 0;
     int passed = 0;
@@ -44,12 +42,12 @@ TEST(CRSDefineDlgRegistry, at_least_99_percent_of_registry_systems_come_back_unc
             continue;
         }
         ++tested;
-        sink->messages.clear();
+        sink->reports.clear();
         gridui::CRSDefineDlg dialog(Gridlore::CoordinateSystem(*registry), sink, nullptr);
         driver.OnDialog(gridui::res::DefineDialog, [&](platform::User& user) {
             user.Click(platform::IDOK);
             // A refused OK has told the sink and left the dialog open.
-            if (!sink->messages.empty()) {
+            if (!sink->reports.empty()) {
                 user.Click(platform::IDCANCEL);
             }
         });
@@ -57,7 +55,8 @@ TEST(CRSDefineDlgRegistry, at_least_99_percent_of_registry_systems_come_back_unc
         std::wstring difference;
         std::shared_ptr<Gridlore::CoordinateSystem> const result = dialog.CurrentCoordinateSystem();
         if (result == nullptr) {
-            difference = L"refused: " + (sink->messages.empty() ? L"" : sink->messages.front());
+            difference =
+                L"refused: " + (sink->reports.empty() ? L"" : sink->reports.front().message);
         } else if (result->GetCSDef()->Compare(*registry, true, &difference)) {
             ++passed;
             continue;

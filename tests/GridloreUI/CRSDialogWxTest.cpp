@@ -75,24 +75,6 @@ TEST_F(WxBrowserTest, dialog_opens_on_its_system_finds_it_by_code_and_returns_th
     EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName().find(L"WGS 84 / UTM zone 33N"), 0U);
 }
 
-TEST_F(WxBrowserTest, dialog_keeps_an_unknown_system_under_custom_and_cancel_keeps_it_current) {
-    gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
-    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
-        platform::TreeCtrl& tree = wxbrowser::Tree(user);
-        platform::TreeItem const selected = tree.GetSelectedItem();
-        ASSERT_TRUE(selected);
-        EXPECT_EQ(tree.GetItemText(selected), L"Harbour survey grid");
-        EXPECT_EQ(wxbrowser::RootText(tree, selected), L"Custom");
-        EXPECT_TRUE(wxbrowser::FindRoot(tree, L"Predefined"));
-        EXPECT_EQ(wxbrowser::CollapsedRoots(tree), std::vector<std::wstring>{});
-        EXPECT_TRUE(user.GetDialog().GetDlgItem(platform::IDOK).IsWindowEnabled());
-        wxbrowser::SaveScreenshot(user, "browser-custom.png");
-        user.Click(platform::IDCANCEL);
-    });
-    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
-    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(), L"Harbour survey grid");
-}
-
 TEST_F(WxBrowserTest, enlarging_the_dialog_widens_the_lists_and_keeps_buttons_and_toolbar_right) {
     gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
                              {});

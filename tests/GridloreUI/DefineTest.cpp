@@ -5,26 +5,6 @@
 
 namespace definetest {
 
-void RecordingSink::ShowMessage(std::wstring const&, std::wstring const& message) {
-    messages.push_back(message);
-}
-
-bool RecordingSink::AskQuestion(std::wstring const&, std::wstring const& message) {
-    messages.push_back(message);
-    return false;
-}
-
-void RecordingSink::ReportError(std::wstring const& caption, std::wstring const& message,
-                                std::wstring const& module, std::wstring const&, int) {
-    EXPECT_EQ(caption, L"");
-    EXPECT_EQ(module, L"GridloreUI");
-    messages.push_back(message);
-}
-
-void RecordingSink::ShowError(std::wstring const&, std::wstring const& message) {
-    messages.push_back(message);
-}
-
 namespace {
 
 void AddRows(shrgui::CProperty const& property, int depth, std::vector<std::wstring>& rows) {

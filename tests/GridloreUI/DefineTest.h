@@ -2,13 +2,13 @@
 #pragma once
 
 #include "../kor/KnownFixture.h"
+#include "RecordingErrorSink.h"
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDefineDlg.h"
 #include "gridui/ResourceIds.h"
 #include "platform/Driver.h"
 #include "platform/headless/HeadlessBackend.h"
-#include "shr/IError.h"
 #include "shrgui/CPropertyList.h"
 
 #include <gtest/gtest.h>
@@ -18,18 +18,6 @@
 #include <vector>
 
 namespace definetest {
-
-/// Keeps every report the dialog makes, so tests can say what the user was told.
-class RecordingSink final : public shr::IError {
-public:
-    void ShowMessage(std::wstring const&, std::wstring const& message) override;
-    bool AskQuestion(std::wstring const&, std::wstring const& message) override;
-    void ReportError(std::wstring const& caption, std::wstring const& message,
-                     std::wstring const& module, std::wstring const& file, int line) override;
-    void ShowError(std::wstring const&, std::wstring const& message) override;
-
-    std::vector<std::wstring> messages;
-};
 
 /// The rows of a list, depth first: two spaces a level, then "name = shown value"
 /// ("name" alone for a group).
@@ -57,7 +45,7 @@ protected:
     platform::BackendScope m_backendScope{m_backend};
     platform::Driver m_driver;
     platform::DriverScope m_driverScope{m_driver};
-    std::shared_ptr<RecordingSink> const m_sink = std::make_shared<RecordingSink>();
+    std::shared_ptr<RecordingErrorSink> const m_sink = std::make_shared<RecordingErrorSink>();
     std::shared_ptr<Gridlore::CoordinateSystem> m_result;
 };
 

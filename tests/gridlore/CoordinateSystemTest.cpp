@@ -66,17 +66,6 @@ TEST(CoordinateSystem, warps_are_set_and_removed_and_local_systems_have_no_datum
     EXPECT_TRUE(empty.IsEmpty());
 }
 
-TEST(CoordinateSystem, strip_authority_tag_suffix_keeps_everything_but_the_tag) {
-    std::wstring name = L"RGF93 v1 / Lambert-93 [EPSG:2154]";
-    CoordinateSystem::StripAuthorityTagSuffixFromName(name);
-    EXPECT_EQ(name, L"RGF93 v1 / Lambert-93");
-    CoordinateSystem::StripAuthorityTagSuffixFromName(name);
-    EXPECT_EQ(name, L"RGF93 v1 / Lambert-93");
-    name = L"Old grid (edited)";
-    CoordinateSystem::StripAuthorityTagSuffixFromName(name);
-    EXPECT_EQ(name, L"Old grid (edited)");
-}
-
 TEST(CoordinateSystem, a_datum_token_gives_the_known_geographic_system_on_that_datum) {
     kortest::FixtureScope scope;
     CoordinateSystem const wgs84(L"GEOGCS_DATUM_WGS84", true);

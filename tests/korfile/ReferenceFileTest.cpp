@@ -233,22 +233,21 @@ TEST_F(ReferenceFileTest, files_that_are_missing_empty_or_folders_are_clear_erro
     EXPECT_FALSE(std::filesystem::exists(m_dir / "b.qrf2"));
 }
 
-TEST_F(ReferenceFileTest, an_aux_xml_side_car_gets_its_srs_and_keeps_the_rest) {
+TEST_F(ReferenceFileTest, an_aux_xml_side_car_without_a_system_gets_one) {
     std::filesystem::path const path = Write(
         "ortho.tif.aux.xml",
         "<PAMDataset><Metadata><MDI key=\"AREA_OR_POINT\">Area</MDI></Metadata></PAMDataset>");
     EXPECT_EQ(korfile::ReadReferenceFile(korfile::AuxXml, path, 0, 0), nullptr)
         << "a side-car without SRS holds no system";
     korfile::WriteReferenceFile(RichSystem(), korfile::AuxXml, path, 0, 0, true);
-    std::string const written = shr::ReadWholeFile(path);
-    EXPECT_NE(written.find("<MDI key=\"AREA_OR_POINT\">Area</MDI>"), std::string::npos);
-    EXPECT_NE(written.find("<SRS>PROJCS["), std::string::npos);
+    // What else the side-car keeps is the side-car writer's own test.
+    EXPECT_NE(shr::ReadWholeFile(path).find("<SRS>PROJCS["), std::string::npos);
     auto const read = korfile::ReadReferenceFile(korfile::AuxXml, path, 0, 0);
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->Type(), kor::CSDef::TypeReferenced);
 }
 
-TEST_F(ReferenceFileTest, the_favourites_survive_a_save_interrupted_at_any_step) {
+TEST_F(ReferenceFileTest, the_favourites_survive_an_interrupted_save) {
     Gridlore::CoordinateSystemCollection favourites;
     favourites.push_back(Gridlore::CoordinateSystem(RichSystem()));
     std::filesystem::path const path = m_dir / "favorites.qrf2";
@@ -259,16 +258,14 @@ TEST_F(ReferenceFileTest, the_favourites_survive_a_save_interrupted_at_any_step)
     kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
     local.SetName(L"Local|Plant");
     more.push_back(Gridlore::CoordinateSystem(local));
-    for (auto const step :
-         {shr::AtomicWriteStep::TemporaryCreated, shr::AtomicWriteStep::TemporaryWritten,
-          shr::AtomicWriteStep::TemporaryFlushed, shr::AtomicWriteStep::BeforeRename}) {
-        EXPECT_ANY_THROW(korfile::WriteCollectionFile(more.Definitions(), path,
-                                                      [step](shr::AtomicWriteStep now) {
-                                                          if (now == step)
-                                                              throw std::runtime_error("crash");
-                                                      }));
-        EXPECT_EQ(shr::ReadWholeFile(path), saved);
-    }
+    // Every step of the replacement is the atomic file's own test; here, that the
+    // favourites go through it.
+    EXPECT_ANY_THROW(
+        korfile::WriteCollectionFile(more.Definitions(), path, [](shr::AtomicWriteStep now) {
+            if (now == shr::AtomicWriteStep::BeforeRename)
+                throw std::runtime_error("crash");
+        }));
+    EXPECT_EQ(shr::ReadWholeFile(path), saved);
     auto const loaded = Gridlore::CoordinateSystemCollection::Load(shr::FromUtf8(path.string()));
     ASSERT_EQ(loaded.size(), 1U);
     EXPECT_TRUE(loaded.at(0).GetCSDef()->Compare(*favourites.at(0).GetCSDef(), false));

@@ -23,6 +23,12 @@ using testdialog::TestDialog;
 
 namespace {
 
+/// The last line logged; a readable failure, not a crash of the whole run, when a
+/// notification never came.
+std::wstring Last(std::vector<std::wstring> const& log) {
+    return log.empty() ? L"(nothing logged)" : log.back();
+}
+
 class Behaviour : public ::testing::Test {
 protected:
     int Run(platform::Scene scene) {
@@ -57,11 +63,14 @@ TEST_F(BEHAVIOUR_SUITE, tree_sorts_siblings_case_insensitively_and_keeps_item_da
         auto& tree = m_dialog.tree;
         TreeItem const sorted = tree.InsertItem(L"Sorted");
         std::uintptr_t data = 10;
-        for (wchar_t const* text : {L"beta", L"Gamma", L"alpha", L"Beta", L"Alpha", L"b"}) {
+        for (wchar_t const* text : {L"beta", L"Gamma", L"alpha", L"Beta", L"Alpha", L"b",
+                                    L"zone 10N", L"zone 02N", L"zone 9", L"zone 2S"}) {
             tree.SetItemData(tree.InsertItem(text, sorted, InsertAfter::Sort), data++);
         }
-        EXPECT_EQ(Children(sorted), (std::vector<std::wstring>{L"Alpha", L"alpha", L"b", L"Beta",
-                                                               L"beta", L"Gamma"}));
+        // Runs of digits count by their value, so zone 9 comes before zone 10.
+        EXPECT_EQ(Children(sorted),
+                  (std::vector<std::wstring>{L"Alpha", L"alpha", L"b", L"Beta", L"beta", L"Gamma",
+                                             L"zone 02N", L"zone 2S", L"zone 9", L"zone 10N"}));
         EXPECT_EQ(tree.GetItemData(user.FindTreeItem(testdialog::Tree, L"Sorted|Gamma")), 11U);
         EXPECT_EQ(tree.GetItemData(user.FindTreeItem(testdialog::Tree, L"Sorted|Alpha")), 14U);
 
@@ -72,7 +81,7 @@ TEST_F(BEHAVIOUR_SUITE, tree_sorts_siblings_case_insensitively_and_keeps_item_da
         EXPECT_EQ(Children(appended), (std::vector<std::wstring>{L"first", L"middle", L"last"}));
         EXPECT_EQ(Children({}), (std::vector<std::wstring>{L"Sorted", L"Appended"}));
         EXPECT_EQ(tree.GetParentItem(tree.GetChildItem(appended)), appended);
-        EXPECT_EQ(tree.GetCount(), 11U);
+        EXPECT_EQ(tree.GetCount(), 15U);
 
         tree.DeleteItem(sorted);
         EXPECT_EQ(tree.GetCount(), 4U);
@@ -93,12 +102,12 @@ TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_i
         tree.SelectItem(first);
         EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged First"}));
         user.Select(testdialog::Tree, L"Folder|Second");
-        EXPECT_EQ(m_dialog.log.back(), L"SelChanged Second");
+        EXPECT_EQ(Last(m_dialog.log), L"SelChanged Second");
         EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"Second");
         EXPECT_EQ(m_dialog.log.size(), 2U);
         tree.SelectItem({});
         tree.SelectItem({});
-        EXPECT_EQ(m_dialog.log.back(), L"SelChanged none");
+        EXPECT_EQ(Last(m_dialog.log), L"SelChanged none");
         EXPECT_EQ(m_dialog.log.size(), 3U);
         EXPECT_FALSE(tree.GetSelectedItem());
 
@@ -196,7 +205,7 @@ TEST_F(BEHAVIOUR_SUITE, property_list_notifies_its_owner_of_user_changes_only) {
         EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(0.125));
 
         user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Meters");
-        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Name Meters");
+        EXPECT_EQ(Last(m_dialog.log), L"PropertyChanged 1010 Name Meters");
         user.EditProperty(testdialog::Grid, L"Zone", L"34");
         EXPECT_EQ(m_dialog.grid.FindItemByData(4)->GetValue(), platform::Variant(34));
         EXPECT_EQ(m_dialog.log.size(), 3U);
@@ -270,9 +279,9 @@ TEST_F(BEHAVIOUR_SUITE, context_menu_takes_item_states_from_the_owner_and_routes
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
         TreeItem const item = m_dialog.tree.InsertItem(L"Item");
         user.RightClickItem(testdialog::Tree, item);
-        EXPECT_EQ(m_dialog.log.back(), L"ContextMenu 1003");
+        EXPECT_EQ(Last(m_dialog.log), L"ContextMenu 1003");
         platform::PopupMenu::Track(testdialog::MenuId, 0, m_dialog, m_dialog, {10, 10});
-        EXPECT_EQ(m_dialog.log.back(), L"CommandA");
+        EXPECT_EQ(Last(m_dialog.log), L"CommandA");
         user.Close();
     });
     m_driver.ChooseMenuItem(testdialog::CommandA);
@@ -287,9 +296,9 @@ TEST_F(BEHAVIOUR_SUITE, context_menu_takes_item_states_from_the_owner_and_routes
 TEST_F(BEHAVIOUR_SUITE, typing_notifies_and_enter_presses_the_enabled_default_button) {
     int const result = Run([&](User& user) {
         user.Type(testdialog::NameEdit, L"abc");
-        EXPECT_EQ(m_dialog.log.back(), L"EditChange abc");
+        EXPECT_EQ(Last(m_dialog.log), L"EditChange abc");
         m_dialog.name.SetWindowText(L"set by the program");
-        EXPECT_EQ(m_dialog.log.back(), L"EditChange abc");
+        EXPECT_EQ(Last(m_dialog.log), L"EditChange abc");
         EXPECT_GT(m_dialog.idleCount, 0);
 
         m_dialog.GetDlgItem(platform::IDOK).EnableWindow(false);
@@ -342,10 +351,10 @@ TEST_F(BEHAVIOUR_SUITE, a_failed_data_exchange_keeps_the_dialog_open_and_a_contr
     CheckedDialog dialog;
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
         user.Click(platform::IDOK);
-        EXPECT_EQ(dialog.log.back(), L"refused");
+        EXPECT_EQ(Last(dialog.log), L"refused");
         user.Type(testdialog::Combo, L"4326");
         user.PressKey(testdialog::Combo, platform::KeyReturn);
-        EXPECT_EQ(dialog.log.back(), L"CommandA");
+        EXPECT_EQ(Last(dialog.log), L"CommandA");
         user.Type(testdialog::NameEdit, L"named");
         user.PressKey(testdialog::NameEdit, platform::KeyReturn);
     });
@@ -385,26 +394,6 @@ TEST_F(BEHAVIOUR_SUITE, inserted_items_keep_their_place_and_the_selection_follow
         EXPECT_EQ(combo.GetCount(), 0);
         EXPECT_EQ(combo.GetCurSel(), -1);
         EXPECT_EQ(combo.GetWindowText(), L"typed");
-        user.Close();
-    });
-}
-
-TEST_F(BEHAVIOUR_SUITE, renamed_items_take_their_sorted_place_when_the_children_are_sorted) {
-    Run([&](User& user) {
-        auto& tree = m_dialog.tree;
-        TreeItem const folder = tree.InsertItem(L"Folder");
-        tree.InsertItem(L"b", folder, InsertAfter::Sort);
-        TreeItem const a = tree.InsertItem(L"a", folder, InsertAfter::Sort);
-        tree.InsertItem(L"c", folder, InsertAfter::Sort);
-        tree.SetItemText(a, L"d");
-        EXPECT_EQ(Children(folder), (std::vector<std::wstring>{L"d", L"b", L"c"}));
-        tree.SortChildren(folder);
-        EXPECT_EQ(Children(folder), (std::vector<std::wstring>{L"b", L"c", L"d"}));
-        tree.SelectItem(a);
-        tree.DeleteAllItems();
-        EXPECT_FALSE(tree.GetSelectedItem());
-        EXPECT_EQ(tree.GetCount(), 0U);
-        EXPECT_FALSE(tree.GetRootItem());
         user.Close();
     });
 }
@@ -453,23 +442,6 @@ TEST_F(BEHAVIOUR_SUITE, items_in_folders_never_opened_keep_their_texts_data_and_
         EXPECT_TRUE(tree.GetItemRect(added, true));
         EXPECT_EQ(Children(inner),
                   (std::vector<std::wstring>{L"b", L"c", L"d", L"e", L"zone 9", L"zone 10"}));
-        user.Close();
-    });
-}
-
-TEST_F(BEHAVIOUR_SUITE, sorted_siblings_order_runs_of_digits_by_their_value) {
-    Run([&](User& user) {
-        auto& tree = m_dialog.tree;
-        TreeItem const folder = tree.InsertItem(L"UTM");
-        for (wchar_t const* text :
-             {L"UTM zone 29S", L"UTM zone 2N", L"UTM zone 10N", L"UTM zone 1N", L"UTM zone 02N",
-              L"utm zone 2S", L"UTM zone 100", L"UTM zone", L"UTM zone 2"}) {
-            tree.InsertItem(text, folder, InsertAfter::Sort);
-        }
-        EXPECT_EQ(Children(folder),
-                  (std::vector<std::wstring>{L"UTM zone", L"UTM zone 1N", L"UTM zone 2",
-                                             L"UTM zone 02N", L"UTM zone 2N", L"utm zone 2S",
-                                             L"UTM zone 10N", L"UTM zone 29S", L"UTM zone 100"}));
         user.Close();
     });
 }
@@ -738,7 +710,7 @@ TEST_F(BEHAVIOUR_SUITE, a_shown_pick_list_takes_new_options_and_a_plain_value_re
         EXPECT_TRUE(m_dialog.unit->AddOption(L"Chains"));
         user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Chains");
         EXPECT_EQ(m_dialog.unit->GetValue(), platform::Variant(std::wstring(L"Chains")));
-        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Name Chains");
+        EXPECT_EQ(Last(m_dialog.log), L"PropertyChanged 1010 Name Chains");
 
         auto* plain = m_dialog.grid.GetProperty(m_dialog.grid.AddProperty(
             std::make_unique<shrgui::CProperty>(L"Label", std::wstring(L"free"), L"", 6)));
@@ -765,21 +737,8 @@ TEST_F(BEHAVIOUR_SUITE, a_list_refilled_from_its_own_change_notification_shows_o
         EXPECT_THROW(user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Meters"),
                      shr::Exception);
         user.EditProperty(testdialog::Grid, L"Band", L"S");
-        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Band S");
+        EXPECT_EQ(Last(m_dialog.log), L"PropertyChanged 1010 Band S");
         EXPECT_EQ(m_dialog.grid.FindItemByData(7)->FormatValue(), L"S");
-        user.Close();
-    });
-}
-
-TEST_F(BEHAVIOUR_SUITE, numbers_show_in_the_process_wide_format_in_every_list) {
-    Run([&](User& user) {
-        for (double const value : {1.0 / 3.0, 6356752.314245179, 1e-20, 0.125, -87.0}) {
-            m_dialog.scale->SetValue(value);
-            EXPECT_EQ(m_dialog.scale->FormatValue(), platform::PropertyGrid::FormatDouble(value));
-        }
-        EXPECT_EQ(m_dialog.scale->FormatValue(), L"-87");
-        m_dialog.scale->SetValue(1.0 / 3.0);
-        EXPECT_EQ(m_dialog.scale->FormatValue(), L"0.33333333333333");
         user.Close();
     });
 }

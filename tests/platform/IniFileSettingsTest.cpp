@@ -1,5 +1,6 @@
 #include "platform/IniFileSettings.h"
 
+#include "shr/AtomicFile.h"
 #include "shr/AtomicFileCalls.h"
 #include "shr/Logger.h"
 
@@ -9,7 +10,6 @@
 
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -28,10 +28,6 @@ protected:
 
     void Write(std::filesystem::path const& path, std::string const& text) const {
         std::ofstream(path, std::ios::binary) << text;
-    }
-    std::string Read(std::filesystem::path const& path) const {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
     std::size_t FilesIn(std::filesystem::path const& folder) const {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
@@ -54,9 +50,9 @@ TEST_F(IniFileSettingsTest, every_character_of_names_and_values_survives_a_save)
         store.SetString(L"Empty", L"value", L"");
         store.Flush();
     }
-    EXPECT_NE(Read(m_file).find("[Settings/CRSSearchHistory]\nSearch0=UTM zone 33\n"),
+    EXPECT_NE(shr::ReadWholeFile(m_file).find("[Settings/CRSSearchHistory]\nSearch0=UTM zone 33\n"),
               std::string::npos)
-        << Read(m_file);
+        << shr::ReadWholeFile(m_file);
     platform::IniFileSettings again(m_file);
     EXPECT_EQ(again.GetString(history, L"Search0", L"-"), L"UTM zone 33");
     EXPECT_EQ(again.GetString(odd, odd, L"-"), odd);
@@ -109,7 +105,7 @@ TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_
         ASSERT_EQ(m_warnings.size(), 1U) << path;
         EXPECT_NE(m_warnings[0].find(L"settings.ini"), std::wstring::npos) << m_warnings[0];
     }
-    EXPECT_EQ(Read(failing), "[Settings/CRSSearchHistory]\nSearch0=4326\n");
+    EXPECT_EQ(shr::ReadWholeFile(failing), "[Settings/CRSSearchHistory]\nSearch0=4326\n");
     EXPECT_EQ(FilesIn(failing.parent_path()), 1U) << "a temporary file was left behind";
     EXPECT_TRUE(std::filesystem::is_directory(m_file));
 }

@@ -33,6 +33,15 @@ public:
         reports.push_back({Kind::Error, caption, message, {}});
     }
 
+    /// The messages of every report, in order.
+    std::vector<std::wstring> Messages() const {
+        std::vector<std::wstring> messages;
+        for (Report const& report : reports) {
+            messages.push_back(report.message);
+        }
+        return messages;
+    }
+
     std::vector<Report> reports;
     bool answer = false;
 };

@@ -1,6 +1,7 @@
 #include "CrsCommands.h"
 
 #include "ScratchDirectory.h"
+#include "shr/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
@@ -76,8 +77,7 @@ TEST_F(CrsCommandsTest, convert_writes_each_format_and_identify_finds_the_code_a
     }
     Outcome const typed = RunTool({"convert", Path("utm.qrf2"), Path("out.txt"), "--type", "prj"});
     ASSERT_EQ(typed.code, 0) << typed.err;
-    std::ifstream prj(Path("out.txt"));
-    std::string text((std::istreambuf_iterator<char>(prj)), std::istreambuf_iterator<char>());
+    std::string const text = shr::ReadWholeFile(Path("out.txt"));
     EXPECT_TRUE(text.starts_with("PROJCS[")) << text;
 }
 

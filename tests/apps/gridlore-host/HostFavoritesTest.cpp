@@ -2,13 +2,13 @@
 
 #include "ScratchDirectory.h"
 #include "gridlore/CFavoritesCollection.h"
+#include "shr/AtomicFile.h"
 #include "shr/Singleton.h"
 #include "shr/Utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 using gridhost::LoadFavorites;
 
@@ -16,11 +16,6 @@ namespace {
 
 Gridlore::CFavoritesCollection& Favorites() {
     return shr::Singleton<Gridlore::CFavoritesCollection>::Instance();
-}
-
-std::string Contents(std::filesystem::path const& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 class HostFavoritesTest : public ::testing::Test {
@@ -65,11 +60,11 @@ TEST_F(HostFavoritesTest,
     EXPECT_NE(problem.find(m_path.string()), std::string::npos) << problem;
     EXPECT_NE(problem.find("kept as '" + aside.string() + "'"), std::string::npos) << problem;
     EXPECT_FALSE(std::filesystem::exists(m_path)) << "the next save cannot overwrite it";
-    EXPECT_EQ(Contents(aside), firstDamage);
+    EXPECT_EQ(shr::ReadWholeFile(aside), firstDamage);
 
     std::ofstream(m_path) << "not even JSON";
     std::string const again = LoadFavorites(m_path);
     EXPECT_NE(again.find("favorites.qrf2.damaged.2"), std::string::npos) << again;
-    EXPECT_EQ(Contents(aside), firstDamage);
-    EXPECT_EQ(Contents(m_scratch / "favorites.qrf2.damaged.2"), "not even JSON");
+    EXPECT_EQ(shr::ReadWholeFile(aside), firstDamage);
+    EXPECT_EQ(shr::ReadWholeFile(m_scratch / "favorites.qrf2.damaged.2"), "not even JSON");
 }
