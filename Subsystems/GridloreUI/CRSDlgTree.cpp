@@ -152,8 +152,9 @@ void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText,
     std::wstring const folded = filter.search != nullptr ? shr::FoldCase(filter.search) : L"";
     // Names, kinds and codes come from the list's cheap listing, prepared once: building
     // full definitions, or even cleaning every name again, would make every search wait.
-    std::vector<KnownNames::Entry> const& known = KnownNames::Current().Entries();
-    for (std::size_t position = 0; position < known.size(); ++position) {
+    KnownNames const& names = KnownNames::Current();
+    std::vector<KnownNames::Entry> const& known = names.Entries();
+    for (std::size_t const position : names.InTreeOrder()) {
         KnownNames::Entry const& entry = known[position];
         if (entry.type != type) {
             continue;

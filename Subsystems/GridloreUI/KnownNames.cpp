@@ -4,8 +4,11 @@
 #include "gridui/Errors.h"
 #include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
+#include "platform/TreeCtrl.h"
 #include "shr/StringUtil.h"
 
+#include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace gridui {
@@ -51,6 +54,18 @@ KnownNames const& KnownNames::Current() {
         entry.path = SplitCategoryPath(entry.name);
         fresh.m_entries.push_back(std::move(entry));
     }
+    fresh.m_inTreeOrder.resize(fresh.m_entries.size());
+    std::iota(fresh.m_inTreeOrder.begin(), fresh.m_inTreeOrder.end(), std::size_t{0});
+    std::stable_sort(fresh.m_inTreeOrder.begin(), fresh.m_inTreeOrder.end(),
+                     [&entries = fresh.m_entries](std::size_t a, std::size_t b) {
+                         return std::lexicographical_compare_three_way(
+                                    entries[a].path.begin(), entries[a].path.end(),
+                                    entries[b].path.begin(), entries[b].path.end(),
+                                    [](std::wstring const& left, std::wstring const& right) {
+                                        return platform::TreeCtrl::CompareItemText(left, right) <=>
+                                               0;
+                                    }) < 0;
+                     });
     names = std::move(fresh);
     return *names;
 }

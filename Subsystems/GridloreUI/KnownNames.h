@@ -30,10 +30,15 @@ public:
     static KnownNames const& Current();
 
     std::vector<Entry> const& Entries() const { return m_entries; }
+    /// The positions of `Entries()` in the order the tree sorts their paths, equal paths
+    /// in list order: inserted in this order, every item goes after its last sibling,
+    /// where a sorted insertion finds its place at once.
+    std::vector<std::size_t> const& InTreeOrder() const { return m_inTreeOrder; }
 
 private:
     unsigned m_generation = 0;
     std::vector<Entry> m_entries;
+    std::vector<std::size_t> m_inTreeOrder;
 };
 
 } // namespace gridui
