@@ -36,14 +36,36 @@ std::wstring Lower(std::wstring text) {
     return text;
 }
 
+/// The words of `text` between single spaces, with a space at each end, so that a word is
+/// found whole or by its beginning with one search of the joined text.
+std::wstring JoinedWords(std::wstring const& text) {
+    std::wstring joined = L" ";
+    for (auto const& word : Words(text)) {
+        joined += word + L" ";
+    }
+    return joined;
+}
+
 /// What the search looks at in each known system, made once per catalogue.
 struct SearchEntry {
     int position;
     int code;
     std::wstring leaf;
-    std::vector<std::wstring> nameWords;
-    std::vector<std::wstring> areaWords;
+    std::wstring nameWords;
+    std::wstring areaWords;
 };
+
+/// Whether one of the space-joined `words` is `word` (`whole`) or starts with it. The word
+/// is looked for rather than the space before it, which nearly every position would match.
+bool HasWord(std::wstring const& words, std::wstring const& word, bool whole) {
+    for (std::size_t at = words.find(word, 1); at != std::wstring::npos;
+         at = words.find(word, at + 1)) {
+        if (words[at - 1] == L' ' && (!whole || words[at + word.size()] == L' ')) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::vector<SearchEntry> const& SearchIndex() {
     static unsigned generation = 0;
@@ -56,7 +78,8 @@ std::vector<SearchEntry> const& SearchIndex() {
          ++position) {
         auto const* entry = KORKnownSystemsList.EnumEntry(position);
         std::wstring const leaf = Lower(PlainLeafName(entry->name));
-        index.push_back({position, entry->code, leaf, Words(leaf), Words(entry->areaName)});
+        index.push_back(
+            {position, entry->code, leaf, JoinedWords(leaf), JoinedWords(entry->areaName)});
     }
     generation = KnownCatalogueGeneration();
     return index;
@@ -68,16 +91,11 @@ int Score(SearchEntry const& entry, std::vector<std::wstring> const& words,
           std::wstring const& phrase) {
     int score = 0;
     for (auto const& word : words) {
-        auto const in = [&word](std::vector<std::wstring> const& list, bool prefix) {
-            return std::any_of(list.begin(), list.end(), [&](std::wstring const& candidate) {
-                return prefix ? candidate.compare(0, word.size(), word) == 0 : candidate == word;
-            });
-        };
-        if (in(entry.nameWords, false)) {
+        if (HasWord(entry.nameWords, word, true)) {
             score += 4;
-        } else if (in(entry.nameWords, true)) {
+        } else if (HasWord(entry.nameWords, word, false)) {
             score += 3;
-        } else if (in(entry.areaWords, true)) {
+        } else if (HasWord(entry.areaWords, word, false)) {
             score += 2;
         } else if (entry.leaf.find(word) != std::wstring::npos) {
             score += 1;
