@@ -99,10 +99,18 @@ public:
     platform::TreeItem InsertCategorized(std::wstring const& name, ItemKind kind,
                                          std::int32_t index, platform::TreeItem parent,
                                          std::wstring const& definition);
+    /// The folders the last inserted path went through: a list in the tree's order puts
+    /// thousands of names in the same few folders, found here without a look-up each.
+    /// Valid while nothing but InsertPath changes the tree.
+    struct FolderTrail {
+        platform::TreeItem parent;
+        std::vector<std::wstring> names;
+        std::vector<platform::TreeItem> folders;
+    };
     /// InsertCategorized for a name already split into its folders and its own name.
     platform::TreeItem InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
                                   std::int32_t index, platform::TreeItem parent,
-                                  std::wstring const& definition);
+                                  std::wstring const& definition, FolderTrail* trail = nullptr);
     TreeItemRecord const& GetRecord(platform::TreeItem item) const;
     bool IsInUseItem(platform::TreeItem item) const;
     bool IsCustomItem(platform::TreeItem item) const;

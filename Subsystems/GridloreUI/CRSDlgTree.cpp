@@ -154,6 +154,7 @@ void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText,
     // full definitions, or even cleaning every name again, would make every search wait.
     KnownNames const& names = KnownNames::Current();
     std::vector<KnownNames::Entry> const& known = names.Entries();
+    FolderTrail trail;
     for (std::size_t const position : names.InTreeOrder()) {
         KnownNames::Entry const& entry = known[position];
         if (entry.type != type) {
@@ -169,7 +170,7 @@ void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText,
         }
         ++m_shownCount;
         InsertPath(entry.path, Known, static_cast<std::int32_t>(position),
-                   EnsureRootNode(node, nodeText), {});
+                   EnsureRootNode(node, nodeText), {}, &trail);
     }
 }
 
@@ -219,17 +220,33 @@ TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, 
 }
 
 TreeItem CRSDlgImpl::InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
-                                std::int32_t index, TreeItem parent,
-                                std::wstring const& definition) {
+                                std::int32_t index, TreeItem parent, std::wstring const& definition,
+                                FolderTrail* trail) {
     if (parts.empty()) {
         GRIDUI_INTERNAL_ERROR();
     }
     TreeItem current = parent;
-    for (std::size_t i = 0; i + 1 < parts.size() && current; ++i) {
+    std::size_t i = 0;
+    if (trail != nullptr) {
+        if (trail->parent == parent) {
+            for (; i + 1 < parts.size() && i < trail->names.size() && trail->names[i] == parts[i];
+                 ++i) {
+                current = trail->folders[i];
+            }
+        }
+        trail->parent = parent;
+        trail->names.resize(i);
+        trail->folders.resize(i);
+    }
+    for (; i + 1 < parts.size() && current; ++i) {
         auto const found = m_children.find({current.value, parts[i]});
         current = found != m_children.end() ? found->second
                                             : InsertItem(parts[i], Folder, 0, current,
                                                          platform::InsertAfter::Sort, definition);
+        if (trail != nullptr) {
+            trail->names.push_back(parts[i]);
+            trail->folders.push_back(current);
+        }
     }
     return InsertItem(parts.back(), kind, index, current, platform::InsertAfter::Sort, definition);
 }
