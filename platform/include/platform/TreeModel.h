@@ -45,8 +45,11 @@ public:
         } else if (where == InsertAfter::Sort) {
             place = SortedPlace(siblings, family.childrenInOrder, text);
         }
-        family.childrenInOrder =
-            family.childrenInOrder && FitsBetween(siblings, place, place, text);
+        // A sorted place among siblings in order keeps them in order.
+        if (where != InsertAfter::Sort) {
+            family.childrenInOrder =
+                family.childrenInOrder && FitsBetween(siblings, place, place, text);
+        }
         std::uintptr_t const handle = m_first + m_used;
         auto const position = static_cast<std::size_t>(place - siblings.begin());
         siblings.insert(place, handle);
