@@ -14,8 +14,6 @@
 
 namespace wxbrowser {
 
-namespace {} // namespace
-
 Gridlore::CoordinateSystem Registry(wchar_t const* code) {
     return Gridlore::CoordinateSystem(*kor::CreateCSDefByDefinition(code));
 }

@@ -10,6 +10,7 @@
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/filedlg.h>
+#include <wx/image.h>
 #include <wx/init.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -116,7 +117,11 @@ public:
 
 WxBackend::WxBackend(std::wstring const& appName)
     : m_impl(std::make_unique<Impl>(appName)) {
-    wxInitAllImageHandlers();
+    // The image handlers belong to the process: a second backend adding them again would
+    // make wx log a complaint about each one.
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+        wxInitAllImageHandlers();
+    }
 }
 
 WxBackend::~WxBackend() = default;
