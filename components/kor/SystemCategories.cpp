@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string_view>
 #include <vector>
 
 namespace kor {
@@ -60,7 +61,8 @@ std::wstring Region(CategoryInput const& system) {
 /// "USA - Texas - SPCS - C" is USA, "Austria west of 11°50'E of Greenwich." is Austria,
 /// "Korea, Republic of (South Korea)" is Korea, "World between 80°S and 84°N." is World.
 std::wstring Country(std::wstring const& areaName) {
-    std::wstring country = areaName.substr(0, areaName.find(L" - "));
+    std::wstring_view country(areaName);
+    country = country.substr(0, country.find(L" - "));
     static wchar_t const* const ends[] = {
         L";",           L",",          L" (",          L" and ",    L" between ", L" east of ",
         L" west of ",   L" north of ", L" south of ",  L" onshore", L" offshore", L" mainland",
@@ -69,9 +71,9 @@ std::wstring Country(std::wstring const& areaName) {
         country = country.substr(0, country.find(end));
     }
     while (!country.empty() && (country.back() == L'.' || country.back() == L' ')) {
-        country.pop_back();
+        country.remove_suffix(1);
     }
-    return country.empty() ? L"Other" : country.substr(0, MaxFolderName);
+    return country.empty() ? L"Other" : std::wstring(country.substr(0, MaxFolderName));
 }
 
 /// "NAD83(HARN) / Texas Central" is based on NAD83(HARN).
@@ -134,11 +136,12 @@ std::map<wchar_t, std::wstring> InitialRanges(std::map<wchar_t, std::size_t> con
 
 /// The region that holds most of a country's systems, so that each country is one
 /// folder even when some of its systems lie overseas.
-std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> const& systems) {
+std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> const& systems,
+                                                    std::vector<std::wstring> const& countries) {
     std::map<std::wstring, std::map<std::wstring, std::size_t>> votes;
-    for (auto const& system : systems) {
-        if (system.projected && !IsUTM(system.name)) {
-            ++votes[Country(system.areaName)][Region(system)];
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        if (!countries[i].empty()) {
+            ++votes[countries[i]][Region(systems[i])];
         }
     }
     std::map<std::wstring, std::wstring> regions;
@@ -154,20 +157,21 @@ std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> c
 } // namespace
 
 std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems) {
+    // Filed by country: the projected systems other than UTM; empty for the others.
+    std::vector<std::wstring> countries(systems.size());
     std::map<std::wstring, std::size_t> countrySizes;
-    for (auto const& system : systems) {
-        if (system.projected && !IsUTM(system.name)) {
-            ++countrySizes[Country(system.areaName)];
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        if (systems[i].projected && !IsUTM(systems[i].name)) {
+            countries[i] = Country(systems[i].areaName);
+            ++countrySizes[countries[i]];
         }
     }
-    auto const countryRegions = CountryRegions(systems);
+    auto const countryRegions = CountryRegions(systems, countries);
     // Within an oversized country, bases that are still too large are cut by initials.
     std::map<std::wstring, std::map<wchar_t, std::size_t>> baseInitials;
-    for (auto const& system : systems) {
-        if (system.projected && !IsUTM(system.name) &&
-            countrySizes[Country(system.areaName)] > MaxFolderSize) {
-            ++baseInitials[Country(system.areaName) + L"|" + Base(system.name)]
-                          [Initial(system.name)];
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        if (!countries[i].empty() && countrySizes[countries[i]] > MaxFolderSize) {
+            ++baseInitials[countries[i] + L"|" + Base(systems[i].name)][Initial(systems[i].name)];
         }
     }
     std::map<std::wstring, std::map<wchar_t, std::wstring>> baseRanges;
@@ -182,14 +186,15 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
     }
     std::vector<std::wstring> names;
     names.reserve(systems.size());
-    for (auto const& system : systems) {
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        CategoryInput const& system = systems[i];
         std::wstring path;
         if (!system.projected) {
             path = L"Geographic|" + Region(system);
         } else if (IsUTM(system.name)) {
             path = L"Projected|UTM|" + Clean(Base(system.name));
         } else {
-            std::wstring const country = Country(system.areaName);
+            std::wstring const& country = countries[i];
             std::wstring const& region = countryRegions.at(country);
             // A region that is its own country ("World", "Antarctica") is one folder.
             path = L"Projected|" + region + (region == country ? L"" : L"|" + Clean(country));
