@@ -6,11 +6,35 @@
 
 #include <sqlite3.h>
 
+#include <map>
+#include <memory>
+
 namespace kor {
 
-void RegistryQuery::CloseDatabase::operator()(sqlite3* db) const {
-    sqlite3_close(db);
+namespace {
+
+struct CloseDatabase {
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+
+/// The connection to `databasePath`, opened on first use; null when it cannot be opened,
+/// with the reason in `reason`.
+sqlite3* SharedConnection(std::string const& databasePath, std::string& reason) {
+    static std::map<std::string, std::unique_ptr<sqlite3, CloseDatabase>> connections;
+    if (auto const found = connections.find(databasePath); found != connections.end()) {
+        return found->second.get();
+    }
+    sqlite3* db = nullptr;
+    int const opened = sqlite3_open_v2(databasePath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    std::unique_ptr<sqlite3, CloseDatabase> connection(db);
+    if (opened != SQLITE_OK) {
+        reason = db != nullptr ? sqlite3_errmsg(db) : "out of memory";
+        return nullptr;
+    }
+    return connections.emplace(databasePath, std::move(connection)).first->second.get();
 }
+
+} // namespace
 
 void RegistryQuery::FinalizeStatement::operator()(sqlite3_stmt* statement) const {
     sqlite3_finalize(statement);
@@ -18,13 +42,14 @@ void RegistryQuery::FinalizeStatement::operator()(sqlite3_stmt* statement) const
 
 RegistryQuery::RegistryQuery(std::string databasePath, char const* sql)
     : m_databasePath(std::move(databasePath)) {
-    sqlite3* db = nullptr;
-    int const opened = sqlite3_open_v2(m_databasePath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    // The handle is kept even when opening fails: it carries the reason.
-    m_db.reset(db);
+    std::string reason;
+    m_db = SharedConnection(m_databasePath, reason);
+    if (m_db == nullptr) {
+        Fail(reason.c_str());
+    }
     sqlite3_stmt* statement = nullptr;
-    if (opened != SQLITE_OK || sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
-        Fail();
+    if (sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        Fail(sqlite3_errmsg(m_db));
     }
     m_statement.reset(statement);
 }
@@ -32,7 +57,7 @@ RegistryQuery::RegistryQuery(std::string databasePath, char const* sql)
 bool RegistryQuery::Next() {
     int const step = sqlite3_step(m_statement.get());
     if (step != SQLITE_ROW && step != SQLITE_DONE) {
-        Fail();
+        Fail(sqlite3_errmsg(m_db));
     }
     return step == SQLITE_ROW;
 }
@@ -59,9 +84,9 @@ std::wstring RegistryQuery::WideText(int column) const {
     return shr::FromUtf8(Text(column));
 }
 
-void RegistryQuery::Fail() const {
+void RegistryQuery::Fail(char const* reason) const {
     throw KORException(L"The registry '" + shr::FromUtf8(m_databasePath) + L"' cannot be read: " +
-                       shr::FromUtf8(m_db ? sqlite3_errmsg(m_db.get()) : "out of memory"));
+                       shr::FromUtf8(reason));
 }
 
 } // namespace kor

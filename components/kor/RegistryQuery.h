@@ -10,7 +10,9 @@ struct sqlite3_stmt;
 namespace kor {
 
 /// For the lists PROJ's factory cannot give in one call, or only by listing far more than
-/// is needed. Every failure is a KORException naming the database.
+/// is needed. Every failure is a KORException naming the database. Queries on the same
+/// database share one connection: opening one parses the registry's whole schema, its
+/// views and triggers, which costs more than most queries.
 class RegistryQuery {
 public:
     RegistryQuery(std::string databasePath, char const* sql);
@@ -26,17 +28,15 @@ public:
     std::wstring WideText(int column) const;
 
 private:
-    struct CloseDatabase {
-        void operator()(sqlite3* db) const;
-    };
     struct FinalizeStatement {
         void operator()(sqlite3_stmt* statement) const;
     };
 
-    [[noreturn]] void Fail() const;
+    [[noreturn]] void Fail(char const* reason) const;
 
     std::string m_databasePath;
-    std::unique_ptr<sqlite3, CloseDatabase> m_db;
+    /// Shared by every query on the same database, and kept for the process.
+    sqlite3* m_db = nullptr;
     std::unique_ptr<sqlite3_stmt, FinalizeStatement> m_statement;
 };
 
