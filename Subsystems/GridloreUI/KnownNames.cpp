@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <numeric>
 #include <optional>
+#include <unordered_map>
 
 namespace gridui {
 
@@ -28,6 +29,34 @@ std::vector<std::wstring> SplitCategoryPath(std::wstring const& name) {
     }
     return parts;
 }
+
+namespace {
+
+/// The positions of `entries` grouped by folder, each folder's names in the tree's order,
+/// equal names in list order. The folders themselves keep the order they first appear
+/// in: they are few, and a sorted insertion finds a folder's place at little cost.
+std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& entries) {
+    std::unordered_map<std::wstring, std::size_t> folders;
+    std::vector<std::size_t> folderOf(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::wstring const& name = entries[i].name;
+        std::size_t const bar = name.rfind(L'|');
+        std::wstring folder = bar == std::wstring::npos ? std::wstring() : name.substr(0, bar);
+        folderOf[i] = folders.try_emplace(std::move(folder), folders.size()).first->second;
+    }
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (folderOf[a] != folderOf[b]) {
+            return folderOf[a] < folderOf[b];
+        }
+        return platform::TreeCtrl::CompareItemText(entries[a].path.back(), entries[b].path.back()) <
+               0;
+    });
+    return order;
+}
+
+} // namespace
 
 KnownNames const& KnownNames::Current() {
     // The browser runs on the user-interface thread only, so one copy serves every
@@ -54,18 +83,7 @@ KnownNames const& KnownNames::Current() {
         entry.path = SplitCategoryPath(entry.name);
         fresh.m_entries.push_back(std::move(entry));
     }
-    fresh.m_inTreeOrder.resize(fresh.m_entries.size());
-    std::iota(fresh.m_inTreeOrder.begin(), fresh.m_inTreeOrder.end(), std::size_t{0});
-    std::stable_sort(fresh.m_inTreeOrder.begin(), fresh.m_inTreeOrder.end(),
-                     [&entries = fresh.m_entries](std::size_t a, std::size_t b) {
-                         return std::lexicographical_compare_three_way(
-                                    entries[a].path.begin(), entries[a].path.end(),
-                                    entries[b].path.begin(), entries[b].path.end(),
-                                    [](std::wstring const& left, std::wstring const& right) {
-                                        return platform::TreeCtrl::CompareItemText(left, right) <=>
-                                               0;
-                                    }) < 0;
-                     });
+    fresh.m_inTreeOrder = FolderByFolder(fresh.m_entries);
     names = std::move(fresh);
     return *names;
 }

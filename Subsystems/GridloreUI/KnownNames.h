@@ -30,9 +30,9 @@ public:
     static KnownNames const& Current();
 
     std::vector<Entry> const& Entries() const { return m_entries; }
-    /// The positions of `Entries()` in the order the tree sorts their paths, equal paths
-    /// in list order: inserted in this order, every item goes after its last sibling,
-    /// where a sorted insertion finds its place at once.
+    /// The positions of `Entries()` folder by folder, each folder's names in the tree's
+    /// order: inserted in this order, a name goes after its last sibling, where a sorted
+    /// insertion finds its place at once.
     std::vector<std::size_t> const& InTreeOrder() const { return m_inTreeOrder; }
 
 private:
