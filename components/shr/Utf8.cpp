@@ -82,11 +82,13 @@ std::string ToUtf8(std::wstring_view text) {
 }
 
 std::wstring FromUtf8(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
+    // A character takes at least one byte: the text is sized once and cut to fit.
+    std::wstring out(bytes.size(), L'\0');
+    std::size_t length = 0;
     for (std::size_t pos = 0; pos < bytes.size();) {
-        out.push_back(static_cast<wchar_t>(Decode(bytes, pos).value_or(replacement)));
+        out[length++] = static_cast<wchar_t>(Decode(bytes, pos).value_or(replacement));
     }
+    out.resize(length);
     return out;
 }
 
