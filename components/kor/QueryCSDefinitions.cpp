@@ -12,12 +12,27 @@ namespace kor {
 
 namespace {
 
+/// A letter or digit lower-cased; 0 for any other character. The registry's names are
+/// nearly all ASCII, which needs no call into the locale's tables.
+wchar_t FoldedLetterOrDigit(wchar_t ch) {
+    if (ch >= L'A' && ch <= L'Z') {
+        return static_cast<wchar_t>(ch + (L'a' - L'A'));
+    }
+    if ((ch >= L'a' && ch <= L'z') || (ch >= L'0' && ch <= L'9')) {
+        return ch;
+    }
+    if (ch < 0x80 || std::iswalnum(static_cast<wint_t>(ch)) == 0) {
+        return 0;
+    }
+    return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+}
+
 std::vector<std::wstring> Words(std::wstring const& text) {
     std::vector<std::wstring> words;
     std::wstring current;
-    for (wchar_t ch : text) {
-        if (std::iswalnum(static_cast<wint_t>(ch)) != 0) {
-            current.push_back(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch))));
+    for (wchar_t const ch : text) {
+        if (wchar_t const folded = FoldedLetterOrDigit(ch); folded != 0) {
+            current.push_back(folded);
         } else if (!current.empty()) {
             words.push_back(std::move(current));
             current.clear();
@@ -40,8 +55,16 @@ std::wstring Lower(std::wstring text) {
 /// found whole or by its beginning with one search of the joined text.
 std::wstring JoinedWords(std::wstring const& text) {
     std::wstring joined = L" ";
-    for (auto const& word : Words(text)) {
-        joined += word + L" ";
+    joined.reserve(text.size() + 2);
+    for (wchar_t const ch : text) {
+        if (wchar_t const folded = FoldedLetterOrDigit(ch); folded != 0) {
+            joined.push_back(folded);
+        } else if (joined.back() != L' ') {
+            joined.push_back(L' ');
+        }
+    }
+    if (joined.back() != L' ') {
+        joined.push_back(L' ');
     }
     return joined;
 }
