@@ -12,27 +12,22 @@ namespace kor {
 
 namespace {
 
-/// A letter or digit lower-cased; 0 for any other character. The registry's names are
-/// nearly all ASCII, which needs no call into the locale's tables.
-wchar_t FoldedLetterOrDigit(wchar_t ch) {
-    if (ch >= L'A' && ch <= L'Z') {
-        return static_cast<wchar_t>(ch + (L'a' - L'A'));
+/// ASCII, nearly all of the registry's text, needs no call into the locale's tables.
+bool IsLetterOrDigit(wchar_t ch) {
+    if (ch < 0x80) {
+        return (ch >= L'0' && ch <= L'9') || (ch >= L'a' && ch <= L'z') ||
+               (ch >= L'A' && ch <= L'Z');
     }
-    if ((ch >= L'a' && ch <= L'z') || (ch >= L'0' && ch <= L'9')) {
-        return ch;
-    }
-    if (ch < 0x80 || std::iswalnum(static_cast<wint_t>(ch)) == 0) {
-        return 0;
-    }
-    return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+    return std::iswalnum(static_cast<wint_t>(ch)) != 0;
 }
 
+/// The case-folded runs of letters and digits of `text`.
 std::vector<std::wstring> Words(std::wstring const& text) {
     std::vector<std::wstring> words;
     std::wstring current;
-    for (wchar_t const ch : text) {
-        if (wchar_t const folded = FoldedLetterOrDigit(ch); folded != 0) {
-            current.push_back(folded);
+    for (wchar_t const ch : shr::FoldCase(text)) {
+        if (IsLetterOrDigit(ch)) {
+            current.push_back(ch);
         } else if (!current.empty()) {
             words.push_back(std::move(current));
             current.clear();
@@ -44,21 +39,14 @@ std::vector<std::wstring> Words(std::wstring const& text) {
     return words;
 }
 
-std::wstring Lower(std::wstring text) {
-    for (auto& ch : text) {
-        ch = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
-    }
-    return text;
-}
-
 /// The words of `text` between single spaces, with a space at each end, so that a word is
 /// found whole or by its beginning with one search of the joined text.
 std::wstring JoinedWords(std::wstring const& text) {
     std::wstring joined = L" ";
     joined.reserve(text.size() + 2);
-    for (wchar_t const ch : text) {
-        if (wchar_t const folded = FoldedLetterOrDigit(ch); folded != 0) {
-            joined.push_back(folded);
+    for (wchar_t const ch : shr::FoldCase(text)) {
+        if (IsLetterOrDigit(ch)) {
+            joined.push_back(ch);
         } else if (joined.back() != L' ') {
             joined.push_back(L' ');
         }
@@ -100,7 +88,7 @@ std::vector<SearchEntry> const& SearchIndex() {
     for (int position = KORKnownSystemsList.First(); position <= KORKnownSystemsList.Last();
          ++position) {
         auto const* entry = KORKnownSystemsList.EnumEntry(position);
-        std::wstring const leaf = Lower(PlainLeafName(entry->name));
+        std::wstring const leaf = shr::FoldCase(PlainLeafName(entry->name));
         index.push_back(
             {position, entry->code, leaf, JoinedWords(leaf), JoinedWords(entry->areaName)});
     }
@@ -146,7 +134,7 @@ bool IsBareNumber(std::wstring const& text) {
 /// "epsg 2154", "EPSG::2154", "urn:ogc:def:crs:EPSG::2154" (with or without a
 /// version); 0 for any other text.
 int CodeSpelling(std::wstring const& text) {
-    std::wstring rest = Lower(text);
+    std::wstring rest = shr::FoldCase(text);
     if (rest.starts_with(L"urn:ogc:def:crs:")) {
         rest.erase(0, std::wstring_view(L"urn:ogc:def:crs:").size());
     }
@@ -198,7 +186,7 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
         phrase += (phrase.empty() ? L"" : L" ") + word;
     }
     // A name holding the text as typed is what the name filter finds already.
-    std::wstring const typed = Lower(trimmed);
+    std::wstring const typed = shr::FoldCase(trimmed);
     struct Hit {
         int score;
         SearchEntry const* entry;
