@@ -41,8 +41,9 @@ RegistryIdentity IdentityOf(std::string const& databasePath,
     return IdentifyRegistry(databasePath, EpsgVersion(databasePath), shr::ToUtf8(joined));
 }
 
-// Listing every system of the registry is a large part of a cold start, so the list is
-// kept between runs for as long as the registry and the catalogue's methods stay the same.
+// Even one query of the registry's systems is a large part of a cold start, so the list
+// is kept between runs for as long as the registry and the catalogue's methods stay the
+// same.
 std::vector<CategoryInput> ReadRegistrySystems(ProjRegistry& registry) {
     auto const supported = SupportedMethodNames();
     RegistryIdentity const identity = IdentityOf(registry.DatabasePath(), supported);
