@@ -12,9 +12,11 @@
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
+#include <proj/crs.hpp>
 #include <proj/io.hpp>
 #include <proj/util.hpp>
 
+#include <algorithm>
 #include <cwctype>
 
 namespace kor {
@@ -30,10 +32,29 @@ std::wstring NormalisedCode(std::wstring const& text) {
     return code > 0 ? L"EPSG:" + std::to_wstring(code) : text;
 }
 
+/// Whether `system` is, or has a part that is, bound to a hub by a datum shift.
+bool HoldsDatumShift(crs::CRS const& system) {
+    if (dynamic_cast<crs::BoundCRS const*>(&system) != nullptr) {
+        return true;
+    }
+    auto const* compound = dynamic_cast<crs::CompoundCRS const*>(&system);
+    if (compound == nullptr) {
+        return false;
+    }
+    auto const& parts = compound->componentReferenceSystems();
+    return std::any_of(parts.begin(), parts.end(),
+                       [](crs::CRSNNPtr const& part) { return HoldsDatumShift(*part); });
+}
+
 /// The EPSG code of the one registry system PROJ is certain `system` is; 0 when it is
 /// not certain (no candidate, or several, or less than full confidence). Identifying is a
 /// courtesy, so a registry that cannot answer gives no code.
 int CertainEPSGCode(crs::CRSNNPtr const& system) {
+    // A bound candidate never carries a code, and identifying one inverts the file's own
+    // shift, which aborts inside PROJ when the shift's method has a code PROJ lacks.
+    if (HoldsDatumShift(*system)) {
+        return 0;
+    }
     try {
         int code = 0;
         int certain = 0;

@@ -218,3 +218,42 @@ TEST(Definitions, shapes_of_definitions_and_of_names_are_told_apart) {
     }
     EXPECT_FALSE(kor::CouldBeSystemName(std::string(201, 'n')));
 }
+
+TEST(Definitions, a_system_bound_by_its_own_shift_is_read_without_claiming_a_code) {
+    std::wstring const geographic =
+        L"GEOGCRS[\"DHDN\",DATUM[\"Deutsches Hauptdreiecksnetz\",ELLIPSOID[\"Bessel 1841\","
+        L"6377397.155,299.1528128]],CS[ellipsoidal,2],AXIS[\"lat\",north],AXIS[\"lon\",east],"
+        L"ANGLEUNIT[\"degree\",0.0174532925199433]]";
+    auto const bound = [&](int methodCode) {
+        return L"BOUNDCRS[SOURCECRS[" + geographic +
+               L"],TARGETCRS[GEOGCRS[\"WGS 84\",DATUM[\"World Geodetic System 1984\","
+               L"ELLIPSOID[\"WGS 84\",6378137,298.257223563]],CS[ellipsoidal,2],AXIS[\"lat\","
+               L"north],AXIS[\"lon\",east],ANGLEUNIT[\"degree\",0.0174532925199433],"
+               L"ID[\"EPSG\",4326]]],ABRIDGEDTRANSFORMATION[\"x\",METHOD[\"Geocentric "
+               L"translations (geog2D domain)\",ID[\"EPSG\"," +
+               std::to_wstring(methodCode) +
+               L"]],PARAMETER[\"X-axis translation\",598.1,ID[\"EPSG\",8605]],PARAMETER[\"Y-axis "
+               L"translation\",73.7,ID[\"EPSG\",8606]],PARAMETER[\"Z-axis translation\",418.2,"
+               L"ID[\"EPSG\",8607]]]]";
+    };
+    std::wstring const vertical =
+        L",VERTCRS[\"h\",VDATUM[\"v\"],CS[vertical,1],AXIS[\"up\",up],LENGTHUNIT[\"metre\",1]]]";
+    // A method code PROJ does not know once aborted the process while the bound system
+    // was identified; such a shift is not ours to read either.
+    for (int const methodCode : {9603, 99999}) {
+        for (std::wstring const& text :
+             {bound(methodCode), L"COMPOUNDCRS[\"c\"," + bound(methodCode) + vertical}) {
+            auto const read = kor::CreateCSDefByDefinition(text);
+            auto const* system = dynamic_cast<kor::KORDef const*>(read.get());
+            ASSERT_NE(system, nullptr);
+            EXPECT_EQ(system->GetPOSC(), 0);
+            double deltaX = 0;
+            EXPECT_EQ(system->GetDatum()->GetParameter(kor::DatumDef::DeltaX, deltaX),
+                      methodCode == 9603);
+            EXPECT_DOUBLE_EQ(deltaX, methodCode == 9603 ? 598.1 : 0.0);
+        }
+    }
+    // Without the shift the same system is the registry's, and says so.
+    auto const unbound = kor::CreateCSDefByDefinition(geographic);
+    EXPECT_EQ(dynamic_cast<kor::KORDef const&>(*unbound).GetPOSC(), 4314);
+}
