@@ -91,7 +91,7 @@ void CRSDlgImpl::OnRemove() {
     }
     Favorites().erase(std::next(Favorites().begin(), found));
     m_records[m_tree.GetItemData(item)].item = {};
-    DeleteLeafItem(item);
+    m_tree.DeleteItem(item);
     // Saved last: a file that cannot be written leaves the tree and the list agreeing.
     SaveFavorites();
 }
@@ -179,15 +179,8 @@ bool CRSDlgImpl::AdoptDefined(std::unique_ptr<CoordinateSystem> defined) {
     return true;
 }
 
-void CRSDlgImpl::DeleteLeafItem(TreeItem item) {
-    std::erase_if(m_children, [item](auto const& entry) { return entry.second == item; });
-    m_tree.DeleteItem(item);
-}
-
 void CRSDlgImpl::RenameLeafItem(TreeItem item, std::wstring const& text) {
     TreeItem const parent = m_tree.GetParentItem(item);
-    std::erase_if(m_children, [item](auto const& entry) { return entry.second == item; });
-    m_children.try_emplace({parent ? parent.value : Root().value, text}, item);
     m_tree.SetItemText(item, text);
     if (parent) {
         m_tree.SortChildren(parent);

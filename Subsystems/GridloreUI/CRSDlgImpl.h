@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -159,8 +158,6 @@ private:
     void SaveFavorites() const;
     /// Makes a confirmed dialog's system the current one; false when it was cancelled.
     bool AdoptDefined(std::unique_ptr<Gridlore::CoordinateSystem> defined);
-    /// Deletes a leaf item of the tree and forgets it as a folder candidate.
-    void DeleteLeafItem(platform::TreeItem item);
     /// Renames a leaf item and keeps it in its parent's order.
     void RenameLeafItem(platform::TreeItem item, std::wstring const& text);
 
@@ -185,17 +182,6 @@ private:
     std::wstring m_favoritesPath;
     std::shared_ptr<shr::IError> m_error;
     Gridlore::CoordinateSystemCollection m_inUse;
-    struct ChildKeyHash {
-        std::size_t operator()(std::pair<std::uintptr_t, std::wstring> const& key) const {
-            return std::hash<std::wstring>()(key.second) ^ (key.first * 0x9E3779B97F4A7C15ULL);
-        }
-    };
-    /// The first item inserted under each (parent, text) since the tree was emptied: the
-    /// first child with that text, since equal texts sort after each other. Scanning
-    /// thousands of siblings for every inserted name would dominate a rebuild. Whoever
-    /// deletes an item must forget it here.
-    std::unordered_map<std::pair<std::uintptr_t, std::wstring>, platform::TreeItem, ChildKeyHash>
-        m_children;
 };
 
 } // namespace gridui

@@ -40,7 +40,6 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         shared::RedrawScope redraw(&m_tree);
         m_tree.SetCustomItem({});
         m_tree.DeleteAllItems();
-        m_children.clear();
         m_records.clear();
         m_shownCount = 0;
         m_totalCount = 0;
@@ -208,7 +207,6 @@ TreeItem CRSDlgImpl::InsertItem(std::wstring const& text, ItemKind kind, std::in
     if (customNode) {
         m_tree.SetCustomItem(item);
     }
-    m_children.try_emplace({parent.value, text}, item);
     m_records.push_back({kind, index, item, definition});
     m_tree.SetItemData(item, m_records.size() - 1);
     return item;
@@ -239,10 +237,11 @@ TreeItem CRSDlgImpl::InsertPath(std::vector<std::wstring> const& parts, ItemKind
         trail->folders.resize(i);
     }
     for (; i + 1 < parts.size() && current; ++i) {
-        auto const found = m_children.find({current.value, parts[i]});
-        current = found != m_children.end() ? found->second
-                                            : InsertItem(parts[i], Folder, 0, current,
-                                                         platform::InsertAfter::Sort, definition);
+        TreeItem const found =
+            m_tree.FindChildItem(current == Root() ? TreeItem{} : current, parts[i]);
+        current = found ? found
+                        : InsertItem(parts[i], Folder, 0, current, platform::InsertAfter::Sort,
+                                     definition);
         if (trail != nullptr) {
             trail->names.push_back(parts[i]);
             trail->folders.push_back(current);

@@ -174,6 +174,10 @@ TreeItem TreeCtrl::GetChildItem(TreeItem item) const {
     return item ? Tree().Child(item) : TreeItem{};
 }
 
+TreeItem TreeCtrl::FindChildItem(TreeItem parent, std::wstring const& text) const {
+    return Tree().FindChild(parent, text);
+}
+
 TreeItem TreeCtrl::GetNextSiblingItem(TreeItem item) const {
     return item ? Tree().NextSibling(item) : TreeItem{};
 }

@@ -468,6 +468,35 @@ TEST_F(BEHAVIOUR_SUITE, a_sorted_insertion_goes_before_the_first_sibling_that_so
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, a_child_is_found_by_its_exact_text_first_of_equals_in_any_order) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        EXPECT_EQ(tree.FindChildItem({}, L"Folder"), folder);
+        EXPECT_FALSE(tree.FindChildItem({}, L"folder"));
+        std::vector<TreeItem> items;
+        for (wchar_t const* text : {L"zone 10", L"ABC", L"zone 2", L"abc", L"abc", L"Abc"}) {
+            items.push_back(tree.InsertItem(text, folder, InsertAfter::Sort));
+        }
+        auto const findAll = [&] {
+            return std::vector<TreeItem>{
+                tree.FindChildItem(folder, L"abc"),     tree.FindChildItem(folder, L"Abc"),
+                tree.FindChildItem(folder, L"ABC"),     tree.FindChildItem(folder, L"zone 2"),
+                tree.FindChildItem(folder, L"zone 10"), tree.FindChildItem(folder, L"zone 02")};
+        };
+        std::vector<TreeItem> const expected{items[3], items[5], items[1], items[2], items[0], {}};
+        EXPECT_EQ(findAll(), expected);
+        // Out of order, after an insertion at the end, the same items are found.
+        TreeItem const last = tree.InsertItem(L"a", folder, InsertAfter::Last);
+        EXPECT_EQ(findAll(), expected);
+        EXPECT_EQ(tree.FindChildItem(folder, L"a"), last);
+        // The second of two equals is found once the first is gone.
+        tree.DeleteItem(items[3]);
+        EXPECT_EQ(tree.FindChildItem(folder, L"abc"), items[4]);
+        user.Close();
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, a_tooltip_follows_activation_and_needs_a_window) {
     Run([&](User& user) {
         platform::ToolTip unattached;

@@ -85,6 +85,13 @@ TreeItem HeadlessTree::Child(TreeItem item) const {
     return TreeItem{m_items.FirstChild(item.value)};
 }
 
+TreeItem HeadlessTree::FindChild(TreeItem parent, std::wstring const& text) const {
+    if (parent) {
+        At(parent);
+    }
+    return TreeItem{m_items.FindChild(parent.value, text)};
+}
+
 TreeItem HeadlessTree::NextSibling(TreeItem item) const {
     At(item);
     return TreeItem{m_items.NextSibling(item.value)};

@@ -23,6 +23,7 @@ public:
     std::wstring GetItemText(TreeItem item) const override;
     void SetItemText(TreeItem item, std::wstring const& text) override;
     TreeItem Child(TreeItem item) const override;
+    TreeItem FindChild(TreeItem parent, std::wstring const& text) const override;
     TreeItem NextSibling(TreeItem item) const override;
     TreeItem ParentItem(TreeItem item) const override;
     TreeItem Selected() const override { return m_selected; }

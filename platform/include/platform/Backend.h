@@ -66,6 +66,9 @@ public:
     virtual void SetItemText(TreeItem item, std::wstring const& text) = 0;
     /// First child; of a null item, the first root item.
     virtual TreeItem Child(TreeItem item) const = 0;
+    /// The first child of `parent` (null: the root) whose text is exactly `text`; null
+    /// when there is none.
+    virtual TreeItem FindChild(TreeItem parent, std::wstring const& text) const = 0;
     virtual TreeItem NextSibling(TreeItem item) const = 0;
     virtual TreeItem ParentItem(TreeItem item) const = 0;
     virtual TreeItem Selected() const = 0;

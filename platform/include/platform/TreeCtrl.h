@@ -27,6 +27,9 @@ public:
     void SetItemText(TreeItem item, std::wstring const& text);
     TreeItem GetRootItem() const;
     TreeItem GetChildItem(TreeItem item) const;
+    /// The first child of `parent` (null: the root) whose text is exactly `text`; null
+    /// when there is none.
+    TreeItem FindChildItem(TreeItem parent, std::wstring const& text) const;
     TreeItem GetNextSiblingItem(TreeItem item) const;
     TreeItem GetParentItem(TreeItem item) const;
     TreeItem GetSelectedItem() const;

@@ -101,6 +101,22 @@ public:
         family.childrenInOrder = true;
     }
 
+    /// The first child of `item` whose text is `text` exactly; 0 when there is none.
+    /// Only equal texts compare equal, and they sort next to each other in the order they
+    /// came, so among children in order the first is found by halves.
+    std::uintptr_t FindChild(std::uintptr_t item, std::wstring const& text) const {
+        auto const& children = At(item).children;
+        auto const isText = [&](std::uintptr_t child) { return TextOf(child) == text; };
+        auto const found = At(item).childrenInOrder
+                               ? std::partition_point(children.begin(), children.end(),
+                                                      [&](std::uintptr_t child) {
+                                                          return TreeCtrl::CompareItemText(
+                                                                     TextOf(child), text) < 0;
+                                                      })
+                               : std::find_if(children.begin(), children.end(), isText);
+        return found != children.end() && isText(*found) ? *found : 0;
+    }
+
     /// 0 when the item has none.
     std::uintptr_t FirstChild(std::uintptr_t item) const {
         auto const& children = At(item).children;

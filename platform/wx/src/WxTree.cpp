@@ -256,6 +256,13 @@ TreeItem WxTree::Child(TreeItem item) const {
     return TreeItem{m_items.FirstChild(item.value)};
 }
 
+TreeItem WxTree::FindChild(TreeItem parent, std::wstring const& text) const {
+    if (parent) {
+        At(parent);
+    }
+    return TreeItem{m_items.FindChild(parent.value, text)};
+}
+
 TreeItem WxTree::NextSibling(TreeItem item) const {
     At(item);
     return TreeItem{m_items.NextSibling(item.value)};
