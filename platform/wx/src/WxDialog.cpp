@@ -198,6 +198,11 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
         style |= !multiLine && (control.style & EditAutoHScroll) != 0 ? wxHSCROLL : 0;
         style |= multiLine ? wxTE_WORDWRAP : 0;
         auto* edit = new wxTextCtrl(&dialog, wxID_ANY, text, position, size, style);
+        // When a busy cursor ends, wx gives a text box without a cursor of its own the
+        // native one back by resetting the box's state, and a multi-line box lays out and
+        // repaints all its lines on that: every search repainted the description. A
+        // cursor of its own, the one it shows anyway, is simply set back.
+        edit->SetCursor(wxCursor(wxCURSOR_IBEAM));
         auto& native = AddChild<WxControl>(control.id, this, control.id, edit);
         RaiseOn(wxEVT_TEXT, native, Event::EditChange);
         added = &native;
