@@ -1,7 +1,9 @@
 // Opens the browser once on the backend its argument names ("wx" or "headless") and, when
-// it is idle with its tree filled and painted, prints "shown RESIDENT_KB" and closes it.
+// it is idle with its tree filled and painted, prints "shown RESIDENT_KB" and closes it;
+// "wx-toolkit-only" does the same with a bare dialog of the toolkit's, as a floor.
 // The fresh-process benchmarks time it from its start to that line.
 #include "CountingSink.h"
+#include "ToolkitOnly.h"
 #include "TreePaintWatch.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDialog.h"
@@ -51,6 +53,19 @@ int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown) {
     return sink->reports == 0 ? 0 : 1;
 }
 
+/// The same on the toolkit alone, with nothing of ours.
+int OpenToolkitOnly(browserbench::ShownWatch& shown) {
+    browserbench::ToolkitOnlyDialog dialog;
+    dialog.CallAfter([&] {
+        shown.Wait();
+        std::printf("shown %ld\n", ResidentKilobytes());
+        std::fflush(stdout);
+        dialog.EndModal(0);
+    });
+    dialog.ShowModal();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,17 +75,20 @@ int main(int argc, char** argv) {
         browserbench::ShownWatch immediately;
         return OpenOnce(headless, immediately);
     }
-    if (backend == "wx") {
+    if (backend == "wx" || backend == "wx-toolkit-only") {
         // The toolkit would take the backend's name for an option of its own.
         int toolkitArgc = 1;
         if (!platform::wx::WxBackend::StartApplication(toolkitArgc, argv)) {
             std::fputs("no display\n", stderr);
             return 1;
         }
-        platform::wx::WxBackend wx(L"GridloreUI-bench");
         browserbench::TreePaintWatch painted;
+        if (backend == "wx-toolkit-only") {
+            return OpenToolkitOnly(painted);
+        }
+        platform::wx::WxBackend wx(L"GridloreUI-bench");
         return OpenOnce(wx, painted);
     }
-    std::fputs("usage: gridloreui_open_once wx|headless\n", stderr);
+    std::fputs("usage: gridloreui_open_once wx|wx-toolkit-only|headless\n", stderr);
     return 2;
 }

@@ -1,9 +1,13 @@
 #include "BrowserWorkload.h"
 #include "DefineWorkload.h"
 #include "FreshProcess.h"
+#include "Spread.h"
+#include "ToolkitOnly.h"
 #include "TreePaintWatch.h"
 
 #include "platform/wx/WxBackend.h"
+
+#include <chrono>
 
 namespace {
 
@@ -106,6 +110,98 @@ void WxBrowserFirstStartInFreshProcess(benchmark::State& state) {
     browserbench::OpenInFreshProcess(state, "wx", true);
 }
 BENCHMARK(WxBrowserFirstStartInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+// The same cases on the toolkit alone, with nothing of ours: no browser on this toolkit
+// can be faster, so a goal below one of these cannot be met on it.
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+/// Runs `work` once `dialog` is shown and painted, inside its own modal loop, where the
+/// toolkit paints.
+template <typename Work>
+void WhenShown(wxDialog& dialog, browserbench::TreePaintWatch& painted, Work const& work) {
+    painted.Arm();
+    dialog.CallAfter([&] {
+        painted.Wait();
+        work();
+        dialog.EndModal(wxID_OK);
+    });
+    dialog.ShowModal();
+}
+
+/// Times `change`, run after `setUp` and a pause, until the tree is painted again.
+template <typename SetUp, typename Change>
+void WxToolkitOnlyTreeChange(benchmark::State& state, double goal, SetUp const& setUp,
+                             Change const& change) {
+    state.counters["goal ms"] = goal;
+    if (Backend() == nullptr) {
+        state.SkipWithError("no display: run under xvfb-run");
+        return;
+    }
+    browserbench::TreePaintWatch painted;
+    browserbench::ToolkitOnlyDialog dialog;
+    browserbench::Spread spread;
+    WhenShown(dialog, painted, [&] {
+        for (auto _ : state) {
+            painted.Arm();
+            setUp(dialog);
+            painted.Wait();
+            painted.Pause();
+            painted.Arm();
+            auto const start = std::chrono::steady_clock::now();
+            change(dialog);
+            painted.Wait();
+            spread.Add(state, SecondsSince(start));
+        }
+    });
+    spread.Report(state);
+    if (painted.Missed() != 0) {
+        state.counters["unpainted"] = painted.Missed();
+    }
+}
+
+void WxToolkitOnlySearch(benchmark::State& state) {
+    WxToolkitOnlyTreeChange(
+        state, 3, [](browserbench::ToolkitOnlyDialog& dialog) { dialog.ShowFullTree(); },
+        [](browserbench::ToolkitOnlyDialog& dialog) { dialog.ShowOneResult(); });
+}
+BENCHMARK(WxToolkitOnlySearch)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
+
+void WxToolkitOnlyClear(benchmark::State& state) {
+    WxToolkitOnlyTreeChange(
+        state, 8, [](browserbench::ToolkitOnlyDialog& dialog) { dialog.ShowOneResult(); },
+        [](browserbench::ToolkitOnlyDialog& dialog) { dialog.ShowFullTree(); });
+}
+BENCHMARK(WxToolkitOnlyClear)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
+
+void WxToolkitOnlyOpenWarm(benchmark::State& state) {
+    state.counters["goal ms"] = 20;
+    if (Backend() == nullptr) {
+        state.SkipWithError("no display: run under xvfb-run");
+        return;
+    }
+    browserbench::TreePaintWatch painted;
+    browserbench::Spread spread;
+    for (auto _ : state) {
+        painted.Pause();
+        auto const start = std::chrono::steady_clock::now();
+        browserbench::ToolkitOnlyDialog dialog;
+        WhenShown(dialog, painted, [&] { spread.Add(state, SecondsSince(start)); });
+    }
+    spread.Report(state);
+}
+BENCHMARK(WxToolkitOnlyOpenWarm)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
+
+void WxToolkitOnlyOpenInFreshProcess(benchmark::State& state) {
+    state.counters["goal ms"] = 120;
+    browserbench::OpenInFreshProcess(state, "wx-toolkit-only", false);
+}
+BENCHMARK(WxToolkitOnlyOpenInFreshProcess)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(5);
