@@ -32,13 +32,13 @@ void LogFailure(wchar_t const* what, std::exception const& error) {
                        shr::FromUtf8(error.what()).c_str());
 }
 
-RegistryIdentity IdentityOf(std::string const& databasePath,
-                            std::set<std::wstring> const& methods) {
+RegistryIdentity IdentityOf(ProjRegistry& registry, std::set<std::wstring> const& methods) {
     std::wstring joined;
     for (auto const& method : methods) {
         joined += method + L";";
     }
-    return IdentifyRegistry(databasePath, EpsgVersion(databasePath), shr::ToUtf8(joined));
+    return IdentifyRegistry(registry.DatabasePath(), EpsgVersion(*registry.Context()),
+                            shr::ToUtf8(joined));
 }
 
 // Even one query of the registry's systems is a large part of a cold start, so the list
@@ -46,7 +46,7 @@ RegistryIdentity IdentityOf(std::string const& databasePath,
 // same.
 std::vector<CategoryInput> ReadRegistrySystems(ProjRegistry& registry) {
     auto const supported = SupportedMethodNames();
-    RegistryIdentity const identity = IdentityOf(registry.DatabasePath(), supported);
+    RegistryIdentity const identity = IdentityOf(registry, supported);
     std::filesystem::path const cache = KnownSystemsCachePath();
     if (auto cached = ReadKnownSystemsCache(cache, identity)) {
         return std::move(*cached);

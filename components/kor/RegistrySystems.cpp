@@ -83,12 +83,11 @@ std::set<std::wstring> SupportedMethodNames() {
     return names;
 }
 
-std::string EpsgVersion(std::string const& databasePath) {
+std::string EpsgVersion(io::DatabaseContext const& registry) {
     try {
-        RegistryQuery version(databasePath,
-                              "SELECT value FROM metadata WHERE key = 'EPSG.VERSION'");
-        return version.Next() ? version.Text(0) : std::string();
-    } catch (KORException const&) {
+        char const* const version = registry.getMetadata("EPSG.VERSION");
+        return version != nullptr ? version : "";
+    } catch (std::exception const&) {
         // An unreadable version only makes the cache stale; the listing reports the cause.
         return {};
     }

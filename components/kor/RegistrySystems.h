@@ -15,7 +15,8 @@ namespace kor {
 std::set<std::wstring> SupportedMethodNames();
 
 /// The registry's own version, which a cached list must match; empty when unreadable.
-std::string EpsgVersion(std::string const& databasePath);
+/// Read through PROJ's own connection: opening another one reads the whole schema again.
+std::string EpsgVersion(osgeo::proj::io::DatabaseContext const& registry);
 
 /// The registry's geographic 2D systems and the projected ones whose method is one of
 /// `supportedMethods`, deprecated ones left out, one entry per code in code order; a system
