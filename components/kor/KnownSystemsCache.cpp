@@ -5,10 +5,11 @@
 #include "shr/Logger.h"
 #include "shr/Utf8.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 namespace kor {
 
@@ -30,35 +31,47 @@ std::string Number(double value) {
     return text;
 }
 
-bool ParseNumber(std::string const& field, double& value) {
+bool ParseNumber(std::string_view field, double& value) {
     auto const [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     return error == std::errc() && end == field.data() + field.size();
 }
 
-bool ParseInteger(std::string const& field, int& value) {
+bool ParseInteger(std::string_view field, int& value) {
     auto const [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     return error == std::errc() && end == field.data() + field.size();
 }
 
-std::vector<std::string> Split(std::string const& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string::npos;
-         tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
+/// The line of `content` that starts at `at`, without its line feed; `at` moves past it.
+/// Nothing once `content` is used up. The cache is read on every cold start, so its
+/// thousands of lines are read in place, never copied.
+std::optional<std::string_view> NextLine(std::string_view content, std::size_t& at) {
+    if (at >= content.size()) {
+        return std::nullopt;
     }
-    fields.push_back(line.substr(start));
-    return fields;
+    std::size_t const end = std::min(content.find('\n', at), content.size());
+    std::string_view const line = content.substr(at, end - at);
+    at = end + 1;
+    return line;
 }
 
 // code, projected, has bounds, west, south, east, north, name, area name.
 constexpr std::size_t FieldCount = 9;
 
-std::optional<CategoryInput> ParseSystem(std::string const& line) {
-    std::vector<std::string> const fields = Split(line);
-    if (fields.size() != FieldCount) {
-        return std::nullopt;
+std::optional<CategoryInput> ParseSystem(std::string_view line) {
+    std::array<std::string_view, FieldCount> fields;
+    for (std::size_t i = 0;; ++i) {
+        std::size_t const tab = line.find('\t');
+        fields[i] = line.substr(0, tab);
+        if (tab == std::string_view::npos) {
+            if (i + 1 != FieldCount) {
+                return std::nullopt;
+            }
+            break;
+        }
+        if (i + 1 == FieldCount) {
+            return std::nullopt;
+        }
+        line.remove_prefix(tab + 1);
     }
     CategoryInput system;
     int projected = 0;
@@ -117,21 +130,21 @@ std::optional<std::vector<CategoryInput>> ReadKnownSystemsCache(std::filesystem:
     } catch (shr::Exception const&) {
         return std::nullopt;
     }
-    std::istringstream lines(content);
-    std::string line;
-    if (!std::getline(lines, line) || line != Magic || !std::getline(lines, line) ||
-        line != IdentityLine(identity) || !std::getline(lines, line)) {
-        return std::nullopt;
-    }
+    std::size_t at = 0;
+    auto const magic = NextLine(content, at);
+    auto const identityLine = NextLine(content, at);
+    auto const countLine = NextLine(content, at);
     // The count guards against a file cut short, which would otherwise read as a shorter list.
     int count = 0;
-    if (!ParseInteger(line, count) || count < 0) {
+    if (magic != Magic || identityLine != IdentityLine(identity) || !countLine ||
+        !ParseInteger(*countLine, count) || count < 0) {
         return std::nullopt;
     }
     std::vector<CategoryInput> systems;
-    systems.reserve(static_cast<std::size_t>(count));
-    while (std::getline(lines, line)) {
-        auto system = ParseSystem(line);
+    // A damaged count must not ask for more than the file's lines could fill.
+    systems.reserve(std::min(static_cast<std::size_t>(count), content.size() / FieldCount));
+    while (auto const line = NextLine(content, at)) {
+        auto system = ParseSystem(*line);
         if (!system) {
             shr::g_Logger.Send(shr::LogInfo,
                                L"The known-systems cache '%ls' is damaged; the list "

@@ -93,6 +93,16 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
     EXPECT_FALSE(Read());
     shr::ReplaceFileAtomically(m_path, std::string("\0\xff\n", 3));
     EXPECT_FALSE(Read());
+    // A count no file could hold, and a line with a field too many.
+    std::string counted = whole;
+    std::size_t const countStart = counted.find('\n', counted.find('\n') + 1) + 1;
+    counted.replace(countStart, counted.find('\n', countStart) - countStart, "2000000000");
+    shr::ReplaceFileAtomically(m_path, counted);
+    EXPECT_FALSE(Read());
+    std::string widened = whole;
+    widened.insert(widened.find("32633\t") + 6, "0\t");
+    shr::ReplaceFileAtomically(m_path, widened);
+    EXPECT_FALSE(Read());
 
     // A name the format cannot hold leaves the old cache as it was.
     shr::ReplaceFileAtomically(m_path, whole);
