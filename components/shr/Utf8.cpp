@@ -86,6 +86,12 @@ std::wstring FromUtf8(std::string_view bytes) {
     std::wstring out(bytes.size(), L'\0');
     std::size_t length = 0;
     for (std::size_t pos = 0; pos < bytes.size();) {
+        // Most text is ASCII: a cold start decodes half a megabyte of registry names.
+        if (auto const byte = static_cast<unsigned char>(bytes[pos]); byte < 0x80) {
+            out[length++] = static_cast<wchar_t>(byte);
+            ++pos;
+            continue;
+        }
         out[length++] = static_cast<wchar_t>(Decode(bytes, pos).value_or(replacement));
     }
     out.resize(length);
