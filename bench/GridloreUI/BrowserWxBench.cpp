@@ -172,6 +172,25 @@ void WxToolkitOnlySearch(benchmark::State& state) {
 }
 BENCHMARK(WxToolkitOnlySearch)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(25);
 
+// A search whose results leave the current system out, as "UTM zone 33" does from
+// WGS 84: the commands on the selected system change state with the tree.
+void WxToolkitOnlySearchChangingCommands(benchmark::State& state) {
+    WxToolkitOnlyTreeChange(
+        state, 3,
+        [](browserbench::ToolkitOnlyDialog& dialog) {
+            dialog.ShowFullTree();
+            dialog.EnableCommands(true);
+        },
+        [](browserbench::ToolkitOnlyDialog& dialog) {
+            dialog.ShowOneResult();
+            dialog.EnableCommands(false);
+        });
+}
+BENCHMARK(WxToolkitOnlySearchChangingCommands)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+
 void WxToolkitOnlyClear(benchmark::State& state) {
     WxToolkitOnlyTreeChange(
         state, 8, [](browserbench::ToolkitOnlyDialog& dialog) { dialog.ShowOneResult(); },

@@ -28,8 +28,8 @@ ToolkitOnlyDialog::ToolkitOnlyDialog()
     new wxTextCtrl(this, wxID_ANY, "WGS 84\nEPSG:4326", wxPoint(12, 402), wxSize(432, 238),
                    wxTE_MULTILINE | wxTE_READONLY);
     for (int top : {47, 87, 128, 198, 238, 308, 349, 566, 610}) {
-        new wxButton(this, wxID_ANY, "Button", wxPoint(buttonLeft, top),
-                     wxSize(buttonWidth, buttonHeight));
+        m_buttons.push_back(new wxButton(this, wxID_ANY, "Button", wxPoint(buttonLeft, top),
+                                         wxSize(buttonWidth, buttonHeight)));
     }
     ShowFullTree();
 }
@@ -55,6 +55,12 @@ void ToolkitOnlyDialog::ShowFullTree() {
     m_status->SetLabel("");
     m_tree->SelectItem(selected);
     m_tree->EnsureVisible(selected);
+}
+
+void ToolkitOnlyDialog::EnableCommands(bool on) {
+    for (std::size_t i = 2; i < 7; ++i) {
+        m_buttons[i]->Enable(on);
+    }
 }
 
 void ToolkitOnlyDialog::ShowOneResult() {

@@ -3,6 +3,9 @@
 
 #include <wx/dialog.h>
 
+#include <vector>
+
+class wxButton;
 class wxStaticText;
 class wxTreeCtrl;
 
@@ -21,7 +24,12 @@ public:
     /// with the status line counting it.
     void ShowOneResult();
 
+    /// Enables or disables the buttons that act on a selected system, as a search that
+    /// moves the selection off the current system does.
+    void EnableCommands(bool on);
+
 private:
+    std::vector<wxButton*> m_buttons;
     wxTreeCtrl* m_tree = nullptr;
     wxStaticText* m_status = nullptr;
 };
