@@ -96,23 +96,34 @@ std::vector<SearchEntry> const& SearchIndex() {
     return index;
 }
 
+/// 4 when `word` is a whole word of the name, 3 when it begins one, 2 when it begins a
+/// word of the area of use, 1 when it is elsewhere in the name, else 0.
+int WordScore(SearchEntry const& entry, std::wstring const& word) {
+    // The name's words are all in its leaf, so most systems, whose leaf lacks the word,
+    // need only the area looked at.
+    if (entry.leaf.find(word) == std::wstring::npos) {
+        return HasWord(entry.areaWords, word, false) ? 2 : 0;
+    }
+    if (HasWord(entry.nameWords, word, true)) {
+        return 4;
+    }
+    if (HasWord(entry.nameWords, word, false)) {
+        return 3;
+    }
+    return HasWord(entry.areaWords, word, false) ? 2 : 1;
+}
+
 /// 0 when some word of the query is found neither in the name nor in the area of use;
 /// otherwise higher for whole words of the name, then word beginnings, then the area.
 int Score(SearchEntry const& entry, std::vector<std::wstring> const& words,
           std::wstring const& phrase) {
     int score = 0;
     for (auto const& word : words) {
-        if (HasWord(entry.nameWords, word, true)) {
-            score += 4;
-        } else if (HasWord(entry.nameWords, word, false)) {
-            score += 3;
-        } else if (HasWord(entry.areaWords, word, false)) {
-            score += 2;
-        } else if (entry.leaf.find(word) != std::wstring::npos) {
-            score += 1;
-        } else {
+        int const found = WordScore(entry, word);
+        if (found == 0) {
             return 0;
         }
+        score += found;
     }
     if (entry.leaf == phrase) {
         score += 20;
