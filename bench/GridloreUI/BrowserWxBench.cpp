@@ -24,10 +24,18 @@ platform::wx::WxBackend* Backend() {
     return &backend;
 }
 
-template <typename Workload> void OnWx(benchmark::State& state, Workload const& workload) {
+/// The backend; null, with the benchmark skipped, without a display.
+platform::wx::WxBackend* BackendOrSkip(benchmark::State& state) {
     platform::wx::WxBackend* backend = Backend();
     if (backend == nullptr) {
         state.SkipWithError("no display: run under xvfb-run");
+    }
+    return backend;
+}
+
+template <typename Workload> void OnWx(benchmark::State& state, Workload const& workload) {
+    platform::wx::WxBackend* backend = BackendOrSkip(state);
+    if (backend == nullptr) {
         return;
     }
     browserbench::TreePaintWatch painted;
@@ -139,8 +147,7 @@ template <typename SetUp, typename Change>
 void WxToolkitOnlyTreeChange(benchmark::State& state, double goal, SetUp const& setUp,
                              Change const& change) {
     state.counters["goal ms"] = goal;
-    if (Backend() == nullptr) {
-        state.SkipWithError("no display: run under xvfb-run");
+    if (BackendOrSkip(state) == nullptr) {
         return;
     }
     browserbench::TreePaintWatch painted;
@@ -200,8 +207,7 @@ BENCHMARK(WxToolkitOnlyClear)->Unit(benchmark::kMillisecond)->UseManualTime()->I
 
 void WxToolkitOnlyOpenWarm(benchmark::State& state) {
     state.counters["goal ms"] = 20;
-    if (Backend() == nullptr) {
-        state.SkipWithError("no display: run under xvfb-run");
+    if (BackendOrSkip(state) == nullptr) {
         return;
     }
     browserbench::TreePaintWatch painted;
