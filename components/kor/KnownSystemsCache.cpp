@@ -59,19 +59,15 @@ constexpr std::size_t FieldCount = 9;
 
 std::optional<CategoryInput> ParseSystem(std::string_view line) {
     std::array<std::string_view, FieldCount> fields;
-    for (std::size_t i = 0;; ++i) {
+    for (std::size_t i = 0; i < FieldCount; ++i) {
         std::size_t const tab = line.find('\t');
-        fields[i] = line.substr(0, tab);
-        if (tab == std::string_view::npos) {
-            if (i + 1 != FieldCount) {
-                return std::nullopt;
-            }
-            break;
-        }
-        if (i + 1 == FieldCount) {
+        // The last field ends the line; every other one ends at a tab.
+        bool const last = i + 1 == FieldCount;
+        if (last != (tab == std::string_view::npos)) {
             return std::nullopt;
         }
-        line.remove_prefix(tab + 1);
+        fields[i] = line.substr(0, tab);
+        line.remove_prefix(last ? line.size() : tab + 1);
     }
     CategoryInput system;
     int projected = 0;
