@@ -16,6 +16,9 @@ namespace gridui {
 
 std::vector<std::wstring> SplitCategoryPath(std::wstring const& name) {
     std::vector<std::wstring> parts;
+    // Sized once: every known system's path is split at each start, and growing the list
+    // moved its texts again for each part.
+    parts.reserve(static_cast<std::size_t>(std::count(name.begin(), name.end(), L'|')) + 1);
     std::size_t start = 0;
     while (start <= name.size()) {
         std::size_t end = name.find(L'|', start);
