@@ -39,21 +39,23 @@ std::vector<std::wstring> Words(std::wstring const& text) {
     return words;
 }
 
-/// The words of `text` between single spaces, with a space at each end, so that a word is
-/// found whole or by its beginning with one search of the joined text.
-std::wstring JoinedWords(std::wstring const& text) {
-    std::wstring joined = L" ";
-    joined.reserve(text.size() + 2);
-    for (wchar_t const ch : shr::FoldCase(text)) {
+/// The words of the case-folded `folded` between single spaces, with a space at each end,
+/// so that a word is found whole or by its beginning with one search of the joined text.
+/// Written in place: the first search of a process joins every system's name and area.
+std::wstring JoinedWords(std::wstring const& folded) {
+    std::wstring joined(folded.size() + 2, L' ');
+    std::size_t length = 1;
+    for (wchar_t const ch : folded) {
         if (IsLetterOrDigit(ch)) {
-            joined.push_back(ch);
-        } else if (joined.back() != L' ') {
-            joined.push_back(L' ');
+            joined[length++] = ch;
+        } else if (joined[length - 1] != L' ') {
+            joined[length++] = L' ';
         }
     }
-    if (joined.back() != L' ') {
-        joined.push_back(L' ');
+    if (joined[length - 1] != L' ') {
+        ++length;
     }
+    joined.resize(length);
     return joined;
 }
 
@@ -89,8 +91,8 @@ std::vector<SearchEntry> const& SearchIndex() {
          ++position) {
         auto const* entry = KORKnownSystemsList.EnumEntry(position);
         std::wstring const leaf = shr::FoldCase(PlainLeafName(entry->name));
-        index.push_back(
-            {position, entry->code, leaf, JoinedWords(leaf), JoinedWords(entry->areaName)});
+        index.push_back({position, entry->code, leaf, JoinedWords(leaf),
+                         JoinedWords(shr::FoldCase(entry->areaName))});
     }
     generation = KnownCatalogueGeneration();
     return index;
