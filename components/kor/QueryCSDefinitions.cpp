@@ -21,24 +21,6 @@ bool IsLetterOrDigit(wchar_t ch) {
     return std::iswalnum(static_cast<wint_t>(ch)) != 0;
 }
 
-/// The case-folded runs of letters and digits of `text`.
-std::vector<std::wstring> Words(std::wstring const& text) {
-    std::vector<std::wstring> words;
-    std::wstring current;
-    for (wchar_t const ch : shr::FoldCase(text)) {
-        if (IsLetterOrDigit(ch)) {
-            current.push_back(ch);
-        } else if (!current.empty()) {
-            words.push_back(std::move(current));
-            current.clear();
-        }
-    }
-    if (!current.empty()) {
-        words.push_back(std::move(current));
-    }
-    return words;
-}
-
 /// The words of the case-folded `folded` between single spaces, with a space at each end,
 /// so that a word is found whole or by its beginning with one search of the joined text.
 /// Written in place: the first search of a process joins every system's name and area.
@@ -57,6 +39,18 @@ std::wstring JoinedWords(std::wstring const& folded) {
     }
     joined.resize(length);
     return joined;
+}
+
+/// The case-folded runs of letters and digits of `text`.
+std::vector<std::wstring> Words(std::wstring const& text) {
+    std::wstring const joined = JoinedWords(shr::FoldCase(text));
+    std::vector<std::wstring> words;
+    for (std::size_t start = 1; start < joined.size();) {
+        std::size_t const end = joined.find(L' ', start);
+        words.push_back(joined.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
 }
 
 /// What the search looks at in each known system, made once per catalogue.
