@@ -105,9 +105,10 @@ public:
     /// Only equal texts compare equal, and they sort next to each other in the order they
     /// came, so among children in order the first is found by halves.
     std::uintptr_t FindChild(std::uintptr_t item, std::wstring const& text) const {
-        auto const& children = At(item).children;
+        Node const& family = At(item);
+        auto const& children = family.children;
         auto const isText = [&](std::uintptr_t child) { return TextOf(child) == text; };
-        auto const found = At(item).childrenInOrder
+        auto const found = family.childrenInOrder
                                ? std::partition_point(children.begin(), children.end(),
                                                       [&](std::uintptr_t child) {
                                                           return TreeCtrl::CompareItemText(
