@@ -32,6 +32,14 @@ long ResidentKilobytes() {
     return 0;
 }
 
+/// Waits until the window is shown and says so, with the resident size, to whoever
+/// started this process.
+void ReportShown(browserbench::ShownWatch& shown) {
+    shown.Wait();
+    std::printf("shown %ld\n", ResidentKilobytes());
+    std::fflush(stdout);
+}
+
 int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
@@ -44,9 +52,7 @@ int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown) {
         nullptr, {});
     driver.OnDialog(gridui::res::BrowserDialog, [&](platform::User& user) {
         user.Idle();
-        shown.Wait();
-        std::printf("shown %ld\n", ResidentKilobytes());
-        std::fflush(stdout);
+        ReportShown(shown);
         user.Close();
     });
     dialog.DoModal();
@@ -57,9 +63,7 @@ int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown) {
 int OpenToolkitOnly(browserbench::ShownWatch& shown) {
     browserbench::ToolkitOnlyDialog dialog;
     dialog.CallAfter([&] {
-        shown.Wait();
-        std::printf("shown %ld\n", ResidentKilobytes());
-        std::fflush(stdout);
+        ReportShown(shown);
         dialog.EndModal(0);
     });
     dialog.ShowModal();

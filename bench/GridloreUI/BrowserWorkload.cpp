@@ -82,10 +82,6 @@ void Search(platform::Backend& backend, benchmark::State& state, std::wstring co
     });
 }
 
-namespace {
-
-/// Times `action`, run after `setUp` in every iteration, until `shown` sees its result;
-/// only the action is timed.
 void TimeEach(benchmark::State& state, ShownWatch& shown, std::function<void()> const& setUp,
               std::function<void()> const& action) {
     Spread spread;
@@ -98,13 +94,10 @@ void TimeEach(benchmark::State& state, ShownWatch& shown, std::function<void()> 
         auto const start = std::chrono::steady_clock::now();
         action();
         shown.Wait();
-        spread.Add(state,
-                   std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        spread.AddSince(state, start);
     }
     spread.Report(state);
 }
-
-} // namespace
 
 void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
                         std::wstring const& text) {
@@ -151,9 +144,7 @@ void OpenEach(platform::Backend& backend, ShownWatch& shown, benchmark::State& s
         driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
             user.Idle();
             shown.Wait();
-            spread.Add(
-                state,
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            spread.AddSince(state, start);
             items = TreeItems(user);
             user.Close();
         });

@@ -7,9 +7,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <string>
 
 namespace browserbench {
+
+/// Times `action`, run after `setUp` in every iteration, until `shown` sees its result;
+/// only the action is timed, after a user's pause.
+void TimeEach(benchmark::State& state, ShownWatch& shown, std::function<void()> const& setUp,
+              std::function<void()> const& action);
 
 /// Opens the browser on EPSG:4326 and, for every iteration, rebuilds the whole tree as
 /// Clear Search does (every known system, no filter).

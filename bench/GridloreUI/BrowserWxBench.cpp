@@ -125,10 +125,6 @@ BENCHMARK(WxBrowserFirstStartInFreshProcess)
 // The same cases on the toolkit alone, with nothing of ours: no browser on this toolkit
 // can be faster, so a goal below one of these cannot be met on it.
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 /// Runs `work` once `dialog` is shown and painted, inside its own modal loop, where the
 /// toolkit paints.
 template <typename Work>
@@ -152,21 +148,10 @@ void WxToolkitOnlyTreeChange(benchmark::State& state, double goal, SetUp const& 
     }
     browserbench::TreePaintWatch painted;
     browserbench::ToolkitOnlyDialog dialog;
-    browserbench::Spread spread;
     WhenShown(dialog, painted, [&] {
-        for (auto _ : state) {
-            painted.Arm();
-            setUp(dialog);
-            painted.Wait();
-            painted.Pause();
-            painted.Arm();
-            auto const start = std::chrono::steady_clock::now();
-            change(dialog);
-            painted.Wait();
-            spread.Add(state, SecondsSince(start));
-        }
+        browserbench::TimeEach(
+            state, painted, [&] { setUp(dialog); }, [&] { change(dialog); });
     });
-    spread.Report(state);
     if (painted.Missed() != 0) {
         state.counters["unpainted"] = painted.Missed();
     }
@@ -216,7 +201,7 @@ void WxToolkitOnlyOpenWarm(benchmark::State& state) {
         painted.Pause();
         auto const start = std::chrono::steady_clock::now();
         browserbench::ToolkitOnlyDialog dialog;
-        WhenShown(dialog, painted, [&] { spread.Add(state, SecondsSince(start)); });
+        WhenShown(dialog, painted, [&] { spread.AddSince(state, start); });
     }
     spread.Report(state);
 }

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace browserbench {
@@ -14,6 +15,11 @@ public:
     void Add(benchmark::State& state, double seconds) {
         state.SetIterationTime(seconds);
         m_seconds.push_back(seconds);
+    }
+
+    /// Records the time since `start`.
+    void AddSince(benchmark::State& state, std::chrono::steady_clock::time_point start) {
+        Add(state, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
 
     /// Puts "min ms" and "median ms" beside the benchmark's figures.
