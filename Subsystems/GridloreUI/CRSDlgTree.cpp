@@ -153,6 +153,7 @@ void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText,
     // full definitions, or even cleaning every name again, would make every search wait.
     KnownNames const& names = KnownNames::Current();
     std::vector<KnownNames::Entry> const& known = names.Entries();
+    std::vector<bool> const& holding = names.Holding(folded);
     FolderTrail trail;
     for (std::size_t const position : names.InTreeOrder()) {
         KnownNames::Entry const& entry = known[position];
@@ -163,7 +164,7 @@ void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText,
         bool const kept =
             filter.search == nullptr ||
             (filter.code != 0 && type == kor::CSDef::TypeReferenced && entry.code == filter.code) ||
-            entry.folded.find(folded) != std::wstring::npos;
+            holding[position];
         if (!kept) {
             continue;
         }

@@ -82,13 +82,21 @@ KnownNames const& KnownNames::Current() {
         entry.type = known.EnumType(position);
         entry.code = known.EnumPOSC(position);
         entry.name = DisplayName(raw);
-        entry.folded = shr::FoldCase(entry.name);
+        fresh.m_folded.Add(shr::FoldCase(entry.name));
         entry.path = SplitCategoryPath(entry.name);
         fresh.m_entries.push_back(std::move(entry));
     }
     fresh.m_inTreeOrder = FolderByFolder(fresh.m_entries);
     names = std::move(fresh);
     return *names;
+}
+
+std::vector<bool> const& KnownNames::Holding(std::wstring_view folded) const {
+    if (m_holding.empty() || m_heldPart != folded) {
+        m_holding = m_folded.Holding(folded);
+        m_heldPart = folded;
+    }
+    return m_holding;
 }
 
 } // namespace gridui

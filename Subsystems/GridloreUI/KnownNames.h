@@ -1,6 +1,8 @@
 // gridui::KnownNames: the known systems' names as the browser shows and searches them.
 #pragma once
 
+#include "shr/TextRun.h"
+
 #include <string>
 #include <vector>
 
@@ -19,8 +21,6 @@ public:
         int code = 0;
         /// The shown name, its folders included.
         std::wstring name;
-        /// `name` case-folded, for searching.
-        std::wstring folded;
         /// `name` split into its folders and its own name.
         std::vector<std::wstring> path;
     };
@@ -30,6 +30,9 @@ public:
     static KnownNames const& Current();
 
     std::vector<Entry> const& Entries() const { return m_entries; }
+    /// For every entry, whether its name holds `folded`, a case-folded part of a name.
+    /// Valid until the next call.
+    std::vector<bool> const& Holding(std::wstring_view folded) const;
     /// The positions of `Entries()` folder by folder, each folder's names in the tree's
     /// order: inserted in this order, a name goes after its last sibling, where a sorted
     /// insertion finds its place at once.
@@ -38,6 +41,11 @@ public:
 private:
     unsigned m_generation = 0;
     std::vector<Entry> m_entries;
+    /// The names case-folded, at the entries' positions.
+    shr::TextRun m_folded;
+    /// Each search asks once for every category with the same text.
+    mutable std::wstring m_heldPart;
+    mutable std::vector<bool> m_holding;
     std::vector<std::size_t> m_inTreeOrder;
 };
 
