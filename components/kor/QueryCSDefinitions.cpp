@@ -4,9 +4,11 @@
 #include "kor/SystemList.h"
 
 #include "shr/StringUtil.h"
+#include "shr/TextRun.h"
 
 #include <algorithm>
 #include <cwctype>
+#include <unordered_map>
 
 namespace kor {
 
@@ -57,15 +59,24 @@ std::vector<std::wstring> Words(std::wstring const& text) {
 struct SearchEntry {
     int position;
     int code;
-    std::wstring leaf;
     std::wstring nameWords;
-    std::wstring areaWords;
+    /// The entry's area of use among `SearchIndex::areas`.
+    std::size_t area;
+};
+
+/// The known systems' case-folded leaf names, at the entries' numbers, and their areas of
+/// use as joined words, each area once: thousands of systems share a few thousand areas,
+/// and a query looks for each of its words in all of them.
+struct SearchIndex {
+    std::vector<SearchEntry> entries;
+    shr::TextRun leaves;
+    shr::TextRun areas;
 };
 
 /// Whether one of the space-joined `words` is `word` (`whole`) or starts with it. The word
 /// is looked for rather than the space before it, which nearly every position would match.
-bool HasWord(std::wstring const& words, std::wstring const& word, bool whole) {
-    for (std::size_t at = words.find(word, 1); at != std::wstring::npos;
+bool HasWord(std::wstring_view words, std::wstring_view word, bool whole) {
+    for (std::size_t at = words.find(word, 1); at != std::wstring_view::npos;
          at = words.find(word, at + 1)) {
         if (words[at - 1] == L' ' && (!whole || words[at + word.size()] == L' ')) {
             return true;
@@ -74,31 +85,54 @@ bool HasWord(std::wstring const& words, std::wstring const& word, bool whole) {
     return false;
 }
 
-std::vector<SearchEntry> const& SearchIndex() {
+SearchIndex const& CurrentSearchIndex() {
     static unsigned generation = 0;
-    static std::vector<SearchEntry> index;
-    if (generation == KnownCatalogueGeneration() && !index.empty()) {
+    static SearchIndex index;
+    if (generation == KnownCatalogueGeneration() && !index.entries.empty()) {
         return index;
     }
-    index.clear();
+    index = {};
+    std::unordered_map<std::wstring, std::size_t> areaNumbers;
     for (int position = KORKnownSystemsList.First(); position <= KORKnownSystemsList.Last();
          ++position) {
         auto const* entry = KORKnownSystemsList.EnumEntry(position);
         std::wstring const leaf = shr::FoldCase(PlainLeafName(entry->name));
-        index.push_back({position, entry->code, leaf, JoinedWords(leaf),
-                         JoinedWords(shr::FoldCase(entry->areaName))});
+        index.leaves.Add(leaf);
+        std::wstring areaWords = JoinedWords(shr::FoldCase(entry->areaName));
+        auto const [area, added] = areaNumbers.try_emplace(std::move(areaWords), 0);
+        if (added) {
+            area->second = index.areas.Add(area->first);
+        }
+        index.entries.push_back({position, entry->code, JoinedWords(leaf), area->second});
     }
     generation = KnownCatalogueGeneration();
     return index;
 }
 
+/// The query's longest word, the likeliest to be rare, looked for in every leaf name and
+/// every area in one pass each. Its other words are looked for only in the systems found.
+struct Pivot {
+    Pivot(SearchIndex const& index, std::vector<std::wstring> const& words)
+        : word(static_cast<std::size_t>(
+              std::max_element(words.begin(), words.end(),
+                               [](auto const& a, auto const& b) { return a.size() < b.size(); }) -
+              words.begin()))
+        , inLeaf(index.leaves.Holding(words[word]))
+        , beginsAreaWord(index.areas.HoldingAfter(words[word], L' ')) {}
+
+    std::size_t word;
+    std::vector<bool> inLeaf;
+    std::vector<bool> beginsAreaWord;
+};
+
 /// 4 when `word` is a whole word of the name, 3 when it begins one, 2 when it begins a
-/// word of the area of use, 1 when it is elsewhere in the name, else 0.
-int WordScore(SearchEntry const& entry, std::wstring const& word) {
+/// word of the area of use (`inArea()`), 1 when it is elsewhere in the name, else 0.
+template <typename InArea>
+int WordScore(SearchEntry const& entry, std::wstring const& word, bool inLeaf, InArea inArea) {
     // The name's words are all in its leaf, so most systems, whose leaf lacks the word,
     // need only the area looked at.
-    if (entry.leaf.find(word) == std::wstring::npos) {
-        return HasWord(entry.areaWords, word, false) ? 2 : 0;
+    if (!inLeaf) {
+        return inArea() ? 2 : 0;
     }
     if (HasWord(entry.nameWords, word, true)) {
         return 4;
@@ -106,24 +140,32 @@ int WordScore(SearchEntry const& entry, std::wstring const& word) {
     if (HasWord(entry.nameWords, word, false)) {
         return 3;
     }
-    return HasWord(entry.areaWords, word, false) ? 2 : 1;
+    return inArea() ? 2 : 1;
 }
 
 /// 0 when some word of the query is found neither in the name nor in the area of use;
 /// otherwise higher for whole words of the name, then word beginnings, then the area.
-int Score(SearchEntry const& entry, std::vector<std::wstring> const& words,
-          std::wstring const& phrase) {
-    int score = 0;
-    for (auto const& word : words) {
-        int const found = WordScore(entry, word);
-        if (found == 0) {
-            return 0;
+int Score(SearchIndex const& index, std::size_t number, std::vector<std::wstring> const& words,
+          Pivot const& pivot, std::wstring const& phrase) {
+    SearchEntry const& entry = index.entries[number];
+    std::wstring_view const leaf = index.leaves.At(number);
+    int score = WordScore(entry, words[pivot.word], pivot.inLeaf[number],
+                          [&] { return pivot.beginsAreaWord[entry.area]; });
+    for (std::size_t i = 0; i < words.size() && score > 0; ++i) {
+        if (i == pivot.word) {
+            continue;
         }
-        score += found;
+        int const found =
+            WordScore(entry, words[i], leaf.find(words[i]) != std::wstring_view::npos,
+                      [&] { return HasWord(index.areas.At(entry.area), words[i], false); });
+        score = found > 0 ? score + found : 0;
     }
-    if (entry.leaf == phrase) {
+    if (score == 0) {
+        return 0;
+    }
+    if (leaf == phrase) {
         score += 20;
-    } else if (entry.leaf.find(phrase) != std::wstring::npos) {
+    } else if (leaf.find(phrase) != std::wstring_view::npos) {
         score += 5;
     }
     return score;
@@ -174,7 +216,7 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
     if (trimmed.empty() || maxResults <= 0 || IsBareNumber(trimmed)) {
         return results;
     }
-    auto const& index = SearchIndex();
+    auto const& index = CurrentSearchIndex();
 
     // A code in a spelling of its own names that one system and nothing else.
     if (int const code = CodeSpelling(trimmed); code > 0) {
@@ -192,33 +234,36 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
     for (auto const& word : words) {
         phrase += (phrase.empty() ? L"" : L" ") + word;
     }
+    Pivot const pivot(index, words);
     // A name holding the text as typed is what the name filter finds already.
     std::wstring const typed = shr::FoldCase(trimmed);
     struct Hit {
         int score;
-        SearchEntry const* entry;
+        std::size_t number;
     };
     std::vector<Hit> hits;
-    for (auto const& entry : index) {
-        if (int const score = Score(entry, words, phrase);
-            score > 0 && entry.leaf.find(typed) == std::wstring::npos) {
-            hits.push_back({score, &entry});
+    for (std::size_t number = 0; number < index.entries.size(); ++number) {
+        if (int const score = Score(index, number, words, pivot, phrase);
+            score > 0 && index.leaves.At(number).find(typed) == std::wstring_view::npos) {
+            hits.push_back({score, number});
         }
     }
-    std::sort(hits.begin(), hits.end(), [](Hit const& a, Hit const& b) {
+    std::sort(hits.begin(), hits.end(), [&](Hit const& a, Hit const& b) {
         if (a.score != b.score) {
             return a.score > b.score;
         }
-        if (a.entry->leaf.size() != b.entry->leaf.size()) {
-            return a.entry->leaf.size() < b.entry->leaf.size();
+        std::size_t const aLength = index.leaves.At(a.number).size();
+        std::size_t const bLength = index.leaves.At(b.number).size();
+        if (aLength != bLength) {
+            return aLength < bLength;
         }
-        return a.entry->position < b.entry->position;
+        return a.number < b.number;
     });
     for (auto const& hit : hits) {
         if (static_cast<int>(results.size()) >= maxResults) {
             break;
         }
-        results.push_back(DefinitionText(*hit.entry));
+        results.push_back(DefinitionText(index.entries[hit.number]));
     }
     return results;
 }

@@ -170,6 +170,11 @@ TEST(QueryCSDefinitions, answers_only_what_a_name_and_code_filter_would_miss) {
     EXPECT_EQ(kor::QueryCSDefinitions(L"84 WGS", 1), Answer{L"EPSG:4326"});
     EXPECT_EQ(kor::QueryCSDefinitions(L"UTM 33", 5), Answer{L"EPSG:32633"});
     EXPECT_EQ(kor::QueryCSDefinitions(L"hemisphere", 5), Answer{L"EPSG:32633"});
+    // Every word counts, wherever it is found, whichever is looked for first.
+    EXPECT_EQ(kor::QueryCSDefinitions(L"hemisphere world", 5), Answer{L"EPSG:32633"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"world utm", 5), Answer{L"EPSG:32633"});
+    EXPECT_EQ(kor::QueryCSDefinitions(L"world 84", 5), (Answer{L"EPSG:4326", L"EPSG:32633"}));
+    EXPECT_EQ(kor::QueryCSDefinitions(L"world utm 34", 5), Answer{});
     EXPECT_EQ(kor::QueryCSDefinitions(L"local meters", 5), Answer{L"Local System (meters)"});
     EXPECT_EQ(kor::QueryCSDefinitions(L"WGS 85", 5), Answer{});
     EXPECT_EQ(kor::QueryCSDefinitions(L"", 5), Answer{});
