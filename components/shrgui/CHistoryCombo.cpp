@@ -99,14 +99,24 @@ void CHistoryCombo::Refill() {
     if (!HasWindow()) {
         return;
     }
-    // Refilling the list must not lose what the user typed.
     std::wstring const text = GetWindowText();
-    ResetContent();
-    // Inserted at the end, so the list keeps the history's order even in a sorted box.
-    for (std::wstring const& entry : m_history) {
-        InsertString(-1, entry);
+    // Rows are edited in place rather than the list emptied and filled again: emptying it
+    // empties the edit field too, and writing the text back makes the toolkit select and
+    // redraw it at every search. Row by row the list ends up equal to the history, a row
+    // missing where the history differs put in, the rows left over at the end removed.
+    for (std::size_t i = 0; i < m_history.size(); ++i) {
+        int const row = static_cast<int>(i);
+        if (row >= GetCount() || GetLBText(row) != m_history[i]) {
+            InsertString(row, m_history[i]);
+        }
     }
-    SetWindowText(text);
+    while (GetCount() > static_cast<int>(m_history.size())) {
+        DeleteString(GetCount() - 1);
+    }
+    // Editing the list must not lose what the user typed.
+    if (GetWindowText() != text) {
+        SetWindowText(text);
+    }
 }
 
 } // namespace shrgui

@@ -390,6 +390,10 @@ TEST_F(BEHAVIOUR_SUITE, inserted_items_keep_their_place_and_the_selection_follow
         EXPECT_EQ(combo.FindStringExact(L"Z"), -1);
         EXPECT_THROW(combo.DeleteString(3), shr::Exception);
         user.Type(testdialog::Combo, L"typed");
+        // A list edited under the field leaves what was typed there alone.
+        combo.InsertString(0, L"first");
+        combo.DeleteString(combo.GetCount() - 1);
+        EXPECT_EQ(combo.GetWindowText(), L"typed");
         combo.ResetContent();
         EXPECT_EQ(combo.GetCount(), 0);
         EXPECT_EQ(combo.GetCurSel(), -1);

@@ -38,22 +38,35 @@ TEST_F(HistoryCombo, history_keeps_the_newest_entries_first_once_each_and_surviv
     m_driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
         EXPECT_EQ(dialog.history.GetHistory(), (std::vector<std::wstring>{L"4326", L"UTM"}));
         EXPECT_EQ(dialog.history.GetCount(), 2);
-        user.Type(testdialog::Combo, L"UTM");
-        dialog.history.StoreValue(true);
-        user.Type(testdialog::Combo, L"  ");
-        dialog.history.StoreValue(true);
-        user.Type(testdialog::Combo, L"zone 33");
-        dialog.history.StoreValue(true);
-        user.Type(testdialog::Combo, L"WGS 84");
-        dialog.history.StoreValue(true);
+        // The list shows the history after every search, and the search stays typed.
+        auto const search = [&](std::wstring const& typed) {
+            user.Type(testdialog::Combo, typed);
+            dialog.history.StoreValue(true);
+            std::vector<std::wstring> rows;
+            for (int row = 0; row < dialog.history.GetCount(); ++row) {
+                rows.push_back(dialog.history.GetLBText(row));
+            }
+            EXPECT_EQ(rows, dialog.history.GetHistory()) << typed;
+            EXPECT_EQ(dialog.history.GetWindowText(), typed);
+        };
+        search(L"UTM");
+        search(L"  ");
+        search(L"zone 33");
+        search(L"utm");
+        search(L"zone 33");
+        search(L"WGS 84");
         EXPECT_EQ(dialog.history.GetHistory(),
-                  (std::vector<std::wstring>{L"WGS 84", L"zone 33", L"UTM"}));
-        EXPECT_EQ(dialog.history.GetWindowText(), L"WGS 84");
+                  (std::vector<std::wstring>{L"WGS 84", L"zone 33", L"utm"}));
+        search(L"4326");
+        search(L"zone 33");
+        search(L"WGS 84");
+        EXPECT_EQ(dialog.history.GetHistory(),
+                  (std::vector<std::wstring>{L"WGS 84", L"zone 33", L"4326"}));
         user.Click(platform::IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDOK);
     EXPECT_EQ(store.GetString(L"Settings\\History", L"Search0", L""), L"WGS 84");
-    EXPECT_EQ(store.GetString(L"Settings\\History", L"Search2", L""), L"UTM");
+    EXPECT_EQ(store.GetString(L"Settings\\History", L"Search2", L""), L"4326");
     EXPECT_FALSE(store.HasEntry(L"Settings\\History", L"Search3"));
     EXPECT_EQ(store.GetString(L"Settings\\History", L"Search", L""), L"WGS 84");
 
