@@ -37,6 +37,18 @@ template <typename T> T& WxUser::Usable(ControlId id) {
     return User::Usable<T>(m_dialog, m_dialog.HasEnded(), id);
 }
 
+namespace {
+
+/// A user types into the control that has the focus; moving it there only when it is
+/// elsewhere spares GTK's entry selecting its whole text anew before every key.
+void FocusOn(wxWindow& window) {
+    if (wxWindow::FindFocus() != &window) {
+        window.SetFocus();
+    }
+}
+
+} // namespace
+
 void WxUser::Act(std::function<void()> const& action) {
     action();
     if (!m_dialog.HasEnded()) {
@@ -70,7 +82,7 @@ void WxUser::Type(ControlId id, std::wstring const& text) {
         PLATFORM_ERROR(L"control " + std::to_wstring(id) + L" is not an edit the user can type in");
     }
     Act([&] {
-        WindowOf(control).SetFocus();
+        FocusOn(WindowOf(control));
         // SetValue raises the text event the user's typing raises.
         entry->SetValue(ToWx(text));
     });
@@ -79,7 +91,7 @@ void WxUser::Type(ControlId id, std::wstring const& text) {
 void WxUser::PressKey(ControlId id, int key) {
     auto& control = Usable<backend::NativeWindow>(id);
     Act([&] {
-        WindowOf(control).SetFocus();
+        FocusOn(WindowOf(control));
         m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
     });
 }
