@@ -16,7 +16,7 @@ namespace kor {
 namespace {
 
 // Bumped whenever what a line holds changes, so an older program's cache is not misread.
-constexpr std::string_view Magic = "GridloreUI known systems 2";
+constexpr std::string_view Magic = "GridloreUI known systems 3";
 
 std::string IdentityLine(RegistryIdentity const& identity) {
     return identity.databasePath + '\t' + std::to_string(identity.size) + '\t' +
@@ -54,35 +54,84 @@ std::optional<std::string_view> NextLine(std::string_view content, std::size_t& 
     return line;
 }
 
-// code, projected, has bounds, west, south, east, north, name, area name.
-constexpr std::size_t FieldCount = 9;
-
-std::optional<CategoryInput> ParseSystem(std::string_view line) {
-    std::array<std::string_view, FieldCount> fields;
-    for (std::size_t i = 0; i < FieldCount; ++i) {
+/// The line's `N` tab-separated fields; nothing unless it has exactly that many.
+template <std::size_t N>
+std::optional<std::array<std::string_view, N>> SplitFields(std::string_view line) {
+    std::array<std::string_view, N> fields;
+    for (std::size_t i = 0; i < N; ++i) {
         std::size_t const tab = line.find('\t');
         // The last field ends the line; every other one ends at a tab.
-        bool const last = i + 1 == FieldCount;
+        bool const last = i + 1 == N;
         if (last != (tab == std::string_view::npos)) {
             return std::nullopt;
         }
         fields[i] = line.substr(0, tab);
         line.remove_prefix(last ? line.size() : tab + 1);
     }
+    return fields;
+}
+
+// code, projected, has bounds, west, south, east, north, name, area name.
+constexpr std::size_t SystemFields = 9;
+
+std::optional<CategoryInput> ParseSystem(std::string_view line) {
+    auto const fields = SplitFields<SystemFields>(line);
     CategoryInput system;
     int projected = 0;
     int bounded = 0;
-    if (!ParseInteger(fields[0], system.code) || !ParseInteger(fields[1], projected) ||
-        !ParseInteger(fields[2], bounded) || !ParseNumber(fields[3], system.west) ||
-        !ParseNumber(fields[4], system.south) || !ParseNumber(fields[5], system.east) ||
-        !ParseNumber(fields[6], system.north)) {
+    if (!fields || !ParseInteger((*fields)[0], system.code) ||
+        !ParseInteger((*fields)[1], projected) || !ParseInteger((*fields)[2], bounded) ||
+        !ParseNumber((*fields)[3], system.west) || !ParseNumber((*fields)[4], system.south) ||
+        !ParseNumber((*fields)[5], system.east) || !ParseNumber((*fields)[6], system.north)) {
         return std::nullopt;
     }
     system.projected = projected != 0;
     system.hasBounds = bounded != 0;
-    system.name = shr::FromUtf8(fields[7]);
-    system.areaName = shr::FromUtf8(fields[8]);
+    system.name = shr::FromUtf8((*fields)[7]);
+    system.areaName = shr::FromUtf8((*fields)[8]);
     return system;
+}
+
+// code, geographic system's code, name.
+constexpr std::size_t DatumFields = 3;
+
+struct CachedDatum {
+    KnownDatum datum;
+    int geographicCode = 0;
+};
+
+std::optional<CachedDatum> ParseDatum(std::string_view line) {
+    auto const fields = SplitFields<DatumFields>(line);
+    CachedDatum cached;
+    if (!fields || !ParseInteger((*fields)[0], cached.datum.code) ||
+        !ParseInteger((*fields)[1], cached.geographicCode)) {
+        return std::nullopt;
+    }
+    cached.datum.name = shr::FromUtf8((*fields)[2]);
+    return cached;
+}
+
+/// A count line, then that many lines `parse` accepts. The count guards against a file cut
+/// short, which would otherwise read as a shorter list.
+template <typename Item>
+bool ReadSection(std::string_view content, std::size_t& at, std::size_t fields,
+                 std::optional<Item> (*parse)(std::string_view), std::vector<Item>& items) {
+    auto const countLine = NextLine(content, at);
+    int count = 0;
+    if (!countLine || !ParseInteger(*countLine, count) || count < 0) {
+        return false;
+    }
+    // A damaged count must not ask for more than the file's lines could fill.
+    items.reserve(std::min(static_cast<std::size_t>(count), content.size() / fields));
+    for (int i = 0; i < count; ++i) {
+        auto const line = NextLine(content, at);
+        auto item = line ? parse(*line) : std::nullopt;
+        if (!item) {
+            return false;
+        }
+        items.push_back(std::move(*item));
+    }
+    return true;
 }
 
 bool Writable(std::wstring const& text) {
@@ -118,8 +167,8 @@ std::filesystem::path KnownSystemsCachePath() {
     return base / "GridloreUI" / "known-systems.cache";
 }
 
-std::optional<std::vector<CategoryInput>> ReadKnownSystemsCache(std::filesystem::path const& path,
-                                                                RegistryIdentity const& identity) {
+std::optional<RegistryLists> ReadKnownSystemsCache(std::filesystem::path const& path,
+                                                   RegistryIdentity const& identity) {
     std::string content;
     try {
         content = shr::ReadWholeFile(path);
@@ -129,41 +178,34 @@ std::optional<std::vector<CategoryInput>> ReadKnownSystemsCache(std::filesystem:
     std::size_t at = 0;
     auto const magic = NextLine(content, at);
     auto const identityLine = NextLine(content, at);
-    auto const countLine = NextLine(content, at);
-    // The count guards against a file cut short, which would otherwise read as a shorter list.
-    int count = 0;
-    if (magic != Magic || identityLine != IdentityLine(identity) || !countLine ||
-        !ParseInteger(*countLine, count) || count < 0) {
+    if (magic != Magic || identityLine != IdentityLine(identity)) {
         return std::nullopt;
     }
-    std::vector<CategoryInput> systems;
-    // A damaged count must not ask for more than the file's lines could fill.
-    systems.reserve(std::min(static_cast<std::size_t>(count), content.size() / FieldCount));
-    while (auto const line = NextLine(content, at)) {
-        auto system = ParseSystem(*line);
-        if (!system) {
-            shr::g_Logger.Send(shr::LogInfo,
-                               L"The known-systems cache '%ls' is damaged; the list "
-                               L"is read from the registry.",
-                               shr::FromUtf8(path.string()).c_str());
-            return std::nullopt;
-        }
-        systems.push_back(std::move(*system));
-    }
-    if (systems.size() != static_cast<std::size_t>(count)) {
+    RegistryLists lists;
+    std::vector<CachedDatum> datums;
+    if (!ReadSection(content, at, SystemFields, ParseSystem, lists.systems) ||
+        !ReadSection(content, at, DatumFields, ParseDatum, datums) || at < content.size()) {
+        shr::g_Logger.Send(shr::LogInfo,
+                           L"The known-systems cache '%ls' is damaged; the lists are read "
+                           L"from the registry.",
+                           shr::FromUtf8(path.string()).c_str());
         return std::nullopt;
     }
-    return systems;
+    for (CachedDatum& cached : datums) {
+        lists.datums.push_back(std::move(cached.datum));
+        lists.datumGeographicCodes.push_back(cached.geographicCode);
+    }
+    return lists;
 }
 
 void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity const& identity,
-                            std::vector<CategoryInput> const& systems) {
+                            RegistryLists const& lists) {
     std::string content;
-    content.reserve(systems.size() * 96);
+    content.reserve(lists.systems.size() * 96 + lists.datums.size() * 48);
     content.append(Magic).append("\n").append(IdentityLine(identity)).append("\n");
-    content.append(std::to_string(systems.size())).append("\n");
-    for (CategoryInput const& system : systems) {
-        // A name the format cannot hold leaves the list uncached rather than misread.
+    content.append(std::to_string(lists.systems.size())).append("\n");
+    for (CategoryInput const& system : lists.systems) {
+        // A name the format cannot hold leaves the lists uncached rather than misread.
         if (!Writable(system.name) || !Writable(system.areaName)) {
             return;
         }
@@ -174,6 +216,16 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
         }
         content.append(shr::ToUtf8(system.name)).append("\t");
         content.append(shr::ToUtf8(system.areaName)).append("\n");
+    }
+    content.append(std::to_string(lists.datums.size())).append("\n");
+    for (std::size_t i = 0; i < lists.datums.size(); ++i) {
+        KnownDatum const& datum = lists.datums[i];
+        if (!Writable(datum.name) || i >= lists.datumGeographicCodes.size()) {
+            return;
+        }
+        content.append(std::to_string(datum.code)).append("\t");
+        content.append(std::to_string(lists.datumGeographicCodes[i])).append("\t");
+        content.append(shr::ToUtf8(datum.name)).append("\n");
     }
     try {
         std::filesystem::create_directories(path.parent_path());

@@ -1,8 +1,10 @@
-// kor known-systems cache: the registry's list of systems kept in a file between runs,
-// valid for one registry database only.
+// kor known-systems cache: the registry's lists of systems and datums kept in a file
+// between runs, valid for one registry database only.
 #pragma once
 
 #include "SystemCategories.h"
+
+#include "kor/KnownCatalogue.h"
 
 #include <filesystem>
 #include <optional>
@@ -23,6 +25,14 @@ struct RegistryIdentity {
     bool operator==(RegistryIdentity const&) const = default;
 };
 
+/// What a cold start reads of the registry, and what the cache keeps of it.
+struct RegistryLists {
+    std::vector<CategoryInput> systems;
+    std::vector<KnownDatum> datums;
+    /// For each datum, the geographic system its shift to WGS 84 is looked up from.
+    std::vector<int> datumGeographicCodes;
+};
+
 /// The identity of the database at `databasePath`; `epsgVersion` and `methods` as given.
 RegistryIdentity IdentifyRegistry(std::string const& databasePath, std::string epsgVersion,
                                   std::string methods);
@@ -30,14 +40,14 @@ RegistryIdentity IdentifyRegistry(std::string const& databasePath, std::string e
 /// `$XDG_CACHE_HOME/GridloreUI/known-systems.cache`, else under `~/.cache`.
 std::filesystem::path KnownSystemsCachePath();
 
-/// The systems cached in `path` for `identity`; nothing when the file is missing, stale,
+/// The lists cached in `path` for `identity`; nothing when the file is missing, stale,
 /// damaged or unreadable (the caller reads the registry instead).
-std::optional<std::vector<CategoryInput>> ReadKnownSystemsCache(std::filesystem::path const& path,
-                                                                RegistryIdentity const& identity);
+std::optional<RegistryLists> ReadKnownSystemsCache(std::filesystem::path const& path,
+                                                   RegistryIdentity const& identity);
 
-/// Replaces `path` atomically with `systems` for `identity`. A cache that cannot be
-/// written is only logged: the list is read from the registry next time.
+/// Replaces `path` atomically with `lists` for `identity`. A cache that cannot be written
+/// is only logged: the lists are read from the registry next time.
 void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity const& identity,
-                            std::vector<CategoryInput> const& systems);
+                            RegistryLists const& lists);
 
 } // namespace kor

@@ -41,27 +41,76 @@ RegistryIdentity IdentityOf(ProjRegistry& registry, std::set<std::wstring> const
                             shr::ToUtf8(joined));
 }
 
-// Even one query of the registry's systems is a large part of a cold start, so the list
-// is kept between runs for as long as the registry and the catalogue's methods stay the
-// same.
-std::vector<CategoryInput> ReadRegistrySystems(ProjRegistry& registry) {
-    auto const supported = SupportedMethodNames();
-    RegistryIdentity const identity = IdentityOf(registry, supported);
-    std::filesystem::path const cache = KnownSystemsCachePath();
-    if (auto cached = ReadKnownSystemsCache(cache, identity)) {
-        return std::move(*cached);
+/// The registry's datums, with the geographic system on each: the factory lists datums
+/// but not that system, which a datum needs to find its shift to WGS 84.
+void QueryRegistryDatums(std::string const& databasePath, RegistryLists& lists) {
+    RegistryQuery row(databasePath,
+                      "SELECT d.code, d.name, MIN(CAST(g.code AS INTEGER)) FROM geodetic_datum d "
+                      "JOIN geodetic_crs g ON g.datum_auth_name = d.auth_name AND "
+                      "g.datum_code = d.code "
+                      "WHERE d.auth_name = 'EPSG' AND d.deprecated = 0 AND g.auth_name = 'EPSG' "
+                      "AND g.type = 'geographic 2D' AND g.deprecated = 0 "
+                      "GROUP BY d.code, d.name ORDER BY d.name");
+    while (row.Next()) {
+        lists.datums.push_back({row.WideText(1), row.Integer(0)});
+        lists.datumGeographicCodes.push_back(row.Integer(2));
     }
-    std::vector<CategoryInput> inputs;
-    try {
-        inputs = QueryRegistrySystems(identity.databasePath, supported);
-    } catch (KORException const& error) {
-        shr::g_Logger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
-                           error.Message().c_str());
-        inputs = ListRegistrySystems(*registry.Epsg(), supported);
-    }
-    WriteKnownSystemsCache(cache, identity, inputs);
-    return inputs;
 }
+
+} // namespace
+
+// Even one query of the registry is a large part of a cold start, and a second one opens
+// a second connection that reads the database's schema again; so the lists are kept
+// between runs for as long as the registry and the catalogue's methods stay the same.
+RegistryLists const& RegistryCatalogue::Lists() {
+    if (m_lists) {
+        return *m_lists;
+    }
+    m_lists.emplace();
+    auto const supported = SupportedMethodNames();
+    std::optional<RegistryIdentity> identity;
+    std::filesystem::path cache;
+    try {
+        identity = IdentityOf(Registry(), supported);
+        cache = KnownSystemsCachePath();
+        if (auto cached = ReadKnownSystemsCache(cache, *identity)) {
+            *m_lists = std::move(*cached);
+            return *m_lists;
+        }
+    } catch (std::exception const& error) {
+        LogFailure(L"systems and datums", error);
+        return *m_lists;
+    }
+    // Whatever could not be read is read again at the next start rather than cached empty.
+    bool complete = true;
+    try {
+        try {
+            m_lists->systems = QueryRegistrySystems(identity->databasePath, supported);
+        } catch (KORException const& error) {
+            shr::g_Logger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
+                               error.Message().c_str());
+            m_lists->systems = ListRegistrySystems(*Registry().Epsg(), supported);
+        }
+    } catch (std::exception const& error) {
+        LogFailure(L"systems", error);
+        m_lists->systems.clear();
+        complete = false;
+    }
+    try {
+        QueryRegistryDatums(identity->databasePath, *m_lists);
+    } catch (std::exception const& error) {
+        LogFailure(L"datums", error);
+        m_lists->datums.clear();
+        m_lists->datumGeographicCodes.clear();
+        complete = false;
+    }
+    if (complete) {
+        WriteKnownSystemsCache(cache, *identity, *m_lists);
+    }
+    return *m_lists;
+}
+
+namespace {
 
 /// "US survey foot" reads "US survey feet"; "metre (German legal)" reads
 /// "metres (German legal)".
@@ -110,7 +159,7 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
     }
     m_systems.emplace();
     try {
-        std::vector<CategoryInput> const inputs = ReadRegistrySystems(Registry());
+        std::vector<CategoryInput> const& inputs = Lists().systems;
         auto const names = CategorizedNames(inputs);
         m_systems->reserve(inputs.size() + LocalSystems().size());
         for (std::size_t i = 0; i < inputs.size(); ++i) {
@@ -170,31 +219,7 @@ std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
 }
 
 std::vector<KnownDatum> const& RegistryCatalogue::Datums() {
-    if (m_datums) {
-        return *m_datums;
-    }
-    m_datums.emplace();
-    m_datumGeographicCodes.clear();
-    // The factory lists datums but not the geographic system on each, which a datum
-    // needs to find its shift to WGS 84; one query on the registry gives both.
-    try {
-        RegistryQuery row(
-            Registry().DatabasePath(),
-            "SELECT d.code, d.name, MIN(CAST(g.code AS INTEGER)) FROM geodetic_datum d "
-            "JOIN geodetic_crs g ON g.datum_auth_name = d.auth_name AND g.datum_code = d.code "
-            "WHERE d.auth_name = 'EPSG' AND d.deprecated = 0 AND g.auth_name = 'EPSG' "
-            "AND g.type = 'geographic 2D' AND g.deprecated = 0 "
-            "GROUP BY d.code, d.name ORDER BY d.name");
-        while (row.Next()) {
-            m_datums->push_back({row.WideText(1), row.Integer(0)});
-            m_datumGeographicCodes.push_back(row.Integer(2));
-        }
-    } catch (std::exception const& error) {
-        LogFailure(L"datums", error);
-        m_datums->clear();
-        m_datumGeographicCodes.clear();
-    }
-    return *m_datums;
+    return Lists().datums;
 }
 
 DatumDef RegistryCatalogue::BuildDatum(std::size_t index) {
@@ -202,7 +227,7 @@ DatumDef RegistryCatalogue::BuildDatum(std::size_t index) {
     if (index >= datums.size()) {
         throw KORException(L"No known datum at position " + std::to_wstring(index) + L".");
     }
-    return ProjConversion::RegistryDatum(datums[index].code, m_datumGeographicCodes[index]);
+    return ProjConversion::RegistryDatum(datums[index].code, Lists().datumGeographicCodes[index]);
 }
 
 std::vector<EllipsoidDef> const& RegistryCatalogue::Ellipsoids() {

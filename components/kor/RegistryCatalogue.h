@@ -1,6 +1,7 @@
 // kor::RegistryCatalogue: the known lists read from the EPSG registry through PROJ.
 #pragma once
 
+#include "KnownSystemsCache.h"
 #include "ProjRegistry.h"
 
 #include "kor/KnownCatalogue.h"
@@ -33,12 +34,14 @@ public:
 
 private:
     ProjRegistry& Registry();
+    /// The registry's systems and datums, read together on first use, from the cache when
+    /// it holds them.
+    RegistryLists const& Lists();
 
     std::shared_ptr<ProjRegistry> m_registry;
 
+    std::optional<RegistryLists> m_lists;
     std::optional<std::vector<KnownSystem>> m_systems;
-    std::optional<std::vector<KnownDatum>> m_datums;
-    std::vector<int> m_datumGeographicCodes;
     std::optional<std::vector<EllipsoidDef>> m_ellipsoids;
     std::optional<std::vector<MeridianInfo>> m_meridians;
     std::optional<std::vector<KnownLinearUnit>> m_units;

@@ -33,36 +33,43 @@ protected:
         unbounded.name = L"Somewhere";
         unbounded.code = 4326;
         unbounded.west = std::nan("");
-        m_systems = {utm, unbounded};
+        m_lists.systems = {utm, unbounded};
+        m_lists.datums = {{L"World Geodetic System 1984", 6326},
+                          {L"Réseau Géodésique Français", 6171}};
+        m_lists.datumGeographicCodes = {4326, 4171};
     }
 
-    std::optional<std::vector<CategoryInput>> Read() const {
+    std::optional<kor::RegistryLists> Read() const {
         return kor::ReadKnownSystemsCache(m_path, m_identity);
     }
 
     ScratchDirectory m_scratch;
     std::filesystem::path const m_path = m_scratch / "cache" / "known-systems.cache";
     kor::RegistryIdentity m_identity;
-    std::vector<CategoryInput> m_systems;
+    kor::RegistryLists m_lists;
 };
 
 } // namespace
 
 TEST_F(KnownSystemsCache, a_written_list_reads_back_exactly_for_the_same_registry_only) {
     EXPECT_FALSE(Read()) << "nothing was cached yet";
-    kor::WriteKnownSystemsCache(m_path, m_identity, m_systems);
+    kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
     auto const cached = Read();
     ASSERT_TRUE(cached);
-    ASSERT_EQ(cached->size(), 2U);
-    CategoryInput const& utm = cached->at(0);
-    EXPECT_EQ(utm.name, m_systems[0].name);
-    EXPECT_EQ(utm.areaName, m_systems[0].areaName);
+    ASSERT_EQ(cached->systems.size(), 2U);
+    CategoryInput const& utm = cached->systems.at(0);
+    EXPECT_EQ(utm.name, m_lists.systems[0].name);
+    EXPECT_EQ(utm.areaName, m_lists.systems[0].areaName);
     EXPECT_EQ(utm.code, 32633);
     EXPECT_TRUE(utm.projected);
     EXPECT_TRUE(utm.hasBounds);
-    EXPECT_EQ(utm.north, m_systems[0].north) << "every bit of a bound comes back";
-    EXPECT_FALSE(cached->at(1).projected);
-    EXPECT_TRUE(std::isnan(cached->at(1).west));
+    EXPECT_EQ(utm.north, m_lists.systems[0].north) << "every bit of a bound comes back";
+    EXPECT_FALSE(cached->systems.at(1).projected);
+    EXPECT_TRUE(std::isnan(cached->systems.at(1).west));
+    ASSERT_EQ(cached->datums.size(), 2U);
+    EXPECT_EQ(cached->datums[1].name, m_lists.datums[1].name);
+    EXPECT_EQ(cached->datums[1].code, 6171);
+    EXPECT_EQ(cached->datumGeographicCodes, m_lists.datumGeographicCodes);
 
     // Another database, a new registry version or other methods make the cache stale.
     for (auto const& other :
@@ -80,11 +87,16 @@ TEST_F(KnownSystemsCache, a_written_list_reads_back_exactly_for_the_same_registr
 }
 
 TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
-    kor::WriteKnownSystemsCache(m_path, m_identity, m_systems);
+    kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
     std::string const whole = shr::ReadWholeFile(m_path);
 
-    // Cut after the first system: the count no longer matches.
-    shr::ReplaceFileAtomically(m_path, whole.substr(0, whole.rfind("4326\t")));
+    // Cut after the first system, or before the last datum: a count no longer matches.
+    for (char const* cut : {"4326\t0\t", "6171\t"}) {
+        shr::ReplaceFileAtomically(m_path, whole.substr(0, whole.rfind(cut)));
+        EXPECT_FALSE(Read()) << cut;
+    }
+    // Lines after the last datum are no part of this format.
+    shr::ReplaceFileAtomically(m_path, whole + "9999\t4326\tExtra\n");
     EXPECT_FALSE(Read());
     // A line with a field that is no number.
     std::string garbled = whole;
@@ -99,16 +111,22 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
     counted.replace(countStart, counted.find('\n', countStart) - countStart, "2000000000");
     shr::ReplaceFileAtomically(m_path, counted);
     EXPECT_FALSE(Read());
-    std::string widened = whole;
-    widened.insert(widened.find("32633\t") + 6, "0\t");
-    shr::ReplaceFileAtomically(m_path, widened);
-    EXPECT_FALSE(Read());
+    for (char const* field : {"32633\t", "6171\t"}) {
+        std::string widened = whole;
+        widened.insert(widened.find(field) + std::string_view(field).size(), "0\t");
+        shr::ReplaceFileAtomically(m_path, widened);
+        EXPECT_FALSE(Read()) << field;
+    }
 
     // A name the format cannot hold leaves the old cache as it was.
     shr::ReplaceFileAtomically(m_path, whole);
-    m_systems[1].name = L"Tab\tbed";
-    kor::WriteKnownSystemsCache(m_path, m_identity, m_systems);
-    EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
+    for (std::wstring* name : {&m_lists.systems[1].name, &m_lists.datums[0].name}) {
+        std::wstring const kept = *name;
+        *name = L"Tab\tbed";
+        kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
+        EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
+        *name = kept;
+    }
 
     // A cache folder that is a file: nothing is written, nothing is thrown.
     std::ofstream(m_scratch / "blocked") << "a file";

@@ -199,15 +199,17 @@ TEST(Registry, query_finds_what_the_browser_filter_misses_and_nothing_it_finds) 
     EXPECT_FALSE(kor::QueryCSDefinitions(L"France", 5).empty());
 }
 
-TEST(Registry, the_cached_list_of_systems_is_the_list_the_registry_gives) {
+TEST(Registry, the_cached_lists_of_systems_and_datums_are_the_lists_the_registry_gives) {
     ScratchDirectory const cache;
     char const* const previous = std::getenv("XDG_CACHE_HOME");
     std::string const restore = previous != nullptr ? previous : "";
     ::setenv("XDG_CACHE_HOME", cache.Path().c_str(), 1);
 
-    auto const fresh = kor::OpenRegistryCatalogue()->Systems();
+    auto const freshCatalogue = kor::OpenRegistryCatalogue();
+    auto const fresh = freshCatalogue->Systems();
     ASSERT_TRUE(std::filesystem::exists(cache / "GridloreUI" / "known-systems.cache"));
-    auto const cached = kor::OpenRegistryCatalogue()->Systems();
+    auto const cachedCatalogue = kor::OpenRegistryCatalogue();
+    auto const cached = cachedCatalogue->Systems();
     ASSERT_EQ(cached.size(), fresh.size());
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         SCOPED_TRACE(fresh[i].code);
@@ -224,6 +226,21 @@ TEST(Registry, the_cached_list_of_systems_is_the_list_the_registry_gives) {
             }
         }
     }
+
+    // The datums come from the same file, each with the shift its geographic system gives.
+    ASSERT_FALSE(cachedCatalogue->Datums().empty());
+    ASSERT_EQ(cachedCatalogue->Datums().size(), freshCatalogue->Datums().size());
+    for (std::size_t i = 0; i < freshCatalogue->Datums().size(); ++i) {
+        EXPECT_EQ(cachedCatalogue->Datums()[i].name, freshCatalogue->Datums()[i].name);
+        EXPECT_EQ(cachedCatalogue->Datums()[i].code, freshCatalogue->Datums()[i].code);
+    }
+    auto const wgs84 =
+        std::find_if(cachedCatalogue->Datums().begin(), cachedCatalogue->Datums().end(),
+                     [](kor::KnownDatum const& datum) { return datum.code == 6326; });
+    ASSERT_NE(wgs84, cachedCatalogue->Datums().end());
+    auto const index = static_cast<std::size_t>(wgs84 - cachedCatalogue->Datums().begin());
+    EXPECT_TRUE(
+        cachedCatalogue->BuildDatum(index).CompareParameters(freshCatalogue->BuildDatum(index)));
 
     if (previous != nullptr) {
         ::setenv("XDG_CACHE_HOME", restore.c_str(), 1);
