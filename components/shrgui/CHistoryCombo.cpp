@@ -101,9 +101,9 @@ void CHistoryCombo::Refill() {
     }
     std::wstring const text = GetWindowText();
     // Rows are edited in place rather than the list emptied and filled again: emptying it
-    // empties the edit field too, and writing the text back makes the toolkit select and
-    // redraw it at every search. Row by row the list ends up equal to the history, a row
-    // missing where the history differs put in, the rows left over at the end removed.
+    // sets the edit field's text anew, which the toolkit then selects and redraws, at
+    // every search. Row by row the list ends up equal to the history, a row missing where
+    // the history differs put in, the rows left over at the end removed.
     for (std::size_t i = 0; i < m_history.size(); ++i) {
         int const row = static_cast<int>(i);
         if (row >= GetCount() || GetLBText(row) != m_history[i]) {
