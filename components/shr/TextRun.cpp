@@ -11,8 +11,9 @@ std::size_t TextRun::Add(std::wstring_view text) {
 }
 
 std::wstring_view TextRun::At(std::size_t number) const {
+    std::size_t const start = m_starts.at(number);
     std::size_t const end = number + 1 < m_starts.size() ? m_starts[number + 1] : m_buffer.size();
-    return std::wstring_view(m_buffer).substr(m_starts.at(number), end - m_starts[number]);
+    return std::wstring_view(m_buffer).substr(start, end - start);
 }
 
 template <typename Accept>
