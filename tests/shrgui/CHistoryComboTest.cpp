@@ -43,6 +43,7 @@ TEST_F(HistoryCombo, history_keeps_the_newest_entries_first_once_each_and_surviv
             user.Type(testdialog::Combo, typed);
             dialog.history.StoreValue(true);
             std::vector<std::wstring> rows;
+            rows.reserve(static_cast<std::size_t>(dialog.history.GetCount()));
             for (int row = 0; row < dialog.history.GetCount(); ++row) {
                 rows.push_back(dialog.history.GetLBText(row));
             }
