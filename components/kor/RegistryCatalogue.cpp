@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace kor {
 
@@ -62,7 +63,7 @@ void QueryRegistryDatums(std::string const& databasePath, RegistryLists& lists) 
 // Even one query of the registry is a large part of a cold start, and a second one opens
 // a second connection that reads the database's schema again; so the lists are kept
 // between runs for as long as the registry and the catalogue's methods stay the same.
-RegistryLists const& RegistryCatalogue::Lists() {
+RegistryLists& RegistryCatalogue::Lists() {
     if (m_lists) {
         return *m_lists;
     }
@@ -159,7 +160,9 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
     }
     m_systems.emplace();
     try {
-        std::vector<CategoryInput> const& inputs = Lists().systems;
+        // What the registry says of each system is needed only to file its name: the
+        // several megabytes of it are not kept once the names are made.
+        std::vector<CategoryInput> const inputs = std::exchange(Lists().systems, {});
         auto const names = CategorizedNames(inputs);
         m_systems->reserve(inputs.size() + LocalSystems().size());
         for (std::size_t i = 0; i < inputs.size(); ++i) {

@@ -35,8 +35,8 @@ public:
 private:
     ProjRegistry& Registry();
     /// The registry's systems and datums, read together on first use, from the cache when
-    /// it holds them.
-    RegistryLists const& Lists();
+    /// it holds them. `Systems()` takes the systems out.
+    RegistryLists& Lists();
 
     std::shared_ptr<ProjRegistry> m_registry;
 
