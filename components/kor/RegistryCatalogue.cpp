@@ -58,6 +58,35 @@ void QueryRegistryDatums(std::string const& databasePath, RegistryLists& lists) 
     }
 }
 
+/// The registry's systems from one query of the kinds the browser offers, or, should the
+/// query fail, from PROJ's slower listing of every kind.
+std::vector<CategoryInput> QueryOrListRegistrySystems(ProjRegistry& registry,
+                                                      std::string const& databasePath,
+                                                      std::set<std::wstring> const& supported) {
+    try {
+        return QueryRegistrySystems(databasePath, supported);
+    } catch (KORException const& error) {
+        shr::g_Logger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
+                           error.Message().c_str());
+        return ListRegistrySystems(*registry.Epsg(), supported);
+    }
+}
+
+/// "US survey foot" reads "US survey feet"; "metre (German legal)" reads
+/// "metres (German legal)".
+std::wstring Plural(std::wstring const& name) {
+    if (auto const foot = name.find(L"foot"); foot != std::wstring::npos) {
+        return name.substr(0, foot) + L"feet" + name.substr(foot + 4);
+    }
+    auto const paren = name.find(L" (");
+    std::wstring head = name.substr(0, paren);
+    std::wstring const tail = paren == std::wstring::npos ? L"" : name.substr(paren);
+    if (!head.empty() && head.back() != L's') {
+        head += L's';
+    }
+    return head + tail;
+}
+
 } // namespace
 
 // Even one query of the registry is a large part of a cold start, and a second one opens
@@ -85,13 +114,8 @@ RegistryLists& RegistryCatalogue::Lists() {
     // Whatever could not be read is read again at the next start rather than cached empty.
     bool complete = true;
     try {
-        try {
-            m_lists->systems = QueryRegistrySystems(identity->databasePath, supported);
-        } catch (KORException const& error) {
-            shr::g_Logger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
-                               error.Message().c_str());
-            m_lists->systems = ListRegistrySystems(*Registry().Epsg(), supported);
-        }
+        m_lists->systems =
+            QueryOrListRegistrySystems(Registry(), identity->databasePath, supported);
     } catch (std::exception const& error) {
         LogFailure(L"systems", error);
         m_lists->systems.clear();
@@ -110,25 +134,6 @@ RegistryLists& RegistryCatalogue::Lists() {
     }
     return *m_lists;
 }
-
-namespace {
-
-/// "US survey foot" reads "US survey feet"; "metre (German legal)" reads
-/// "metres (German legal)".
-std::wstring Plural(std::wstring const& name) {
-    if (auto const foot = name.find(L"foot"); foot != std::wstring::npos) {
-        return name.substr(0, foot) + L"feet" + name.substr(foot + 4);
-    }
-    auto const paren = name.find(L" (");
-    std::wstring head = name.substr(0, paren);
-    std::wstring const tail = paren == std::wstring::npos ? L"" : name.substr(paren);
-    if (!head.empty() && head.back() != L's') {
-        head += L's';
-    }
-    return head + tail;
-}
-
-} // namespace
 
 RegistryCatalogue& RegistryCatalogue::Instance() {
     static RegistryCatalogue catalogue(nullptr);
