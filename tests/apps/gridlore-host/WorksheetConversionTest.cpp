@@ -141,6 +141,29 @@ TEST(WorksheetConversion, stale_results_are_cleared_new_columns_named_and_progre
     EXPECT_EQ(calls, (std::vector<std::size_t>{0, step, 2 * step, 10000}));
 }
 
+TEST(WorksheetConversion, huge_cells_go_through_whole_and_are_quoted_cut_in_messages_and_lists) {
+    std::wstring const note(std::size_t{1} << 20U, L'n');
+    std::wstring const name(std::size_t{1} << 16U, L'c');
+    Worksheet sheet = Worksheet::Parse("x,y,note\n15,52\n16,52\n", "notes.csv");
+    sheet.SetCell(0, 2, note);
+    sheet.SetCell(1, 0, note);
+    sheet.SetColumnName(2, name);
+
+    WorksheetConversion const conversion(Registry(L"EPSG:4326"), Registry(L"EPSG:32633"));
+    WorksheetConversion::Report const report = conversion.Run(sheet, {0, 1}, {3, 4});
+    EXPECT_EQ(report.converted, 1U);
+    EXPECT_EQ(sheet.Cell(0, 2), note);
+    EXPECT_EQ(sheet.Cell(1, 0), note);
+    ASSERT_EQ(report.bad.size(), 1U);
+    EXPECT_EQ(report.bad[0].reason, L"X \"" + note.substr(0, 40) + L"\u2026\" is not a number");
+    EXPECT_EQ(Worksheet::Parse(sheet.Format(), "notes.csv").Cell(1, 0), note);
+
+    HostConvertWks settings(sheet, L"favourites.qrf2", std::make_shared<RecordingErrorSink>());
+    std::wstring const label = settings.GetColumnLabels(5)[2];
+    EXPECT_LT(label.size(), 300U);
+    EXPECT_EQ(settings.ColumnFromLabel(label), 2);
+}
+
 TEST(WorksheetConversion, a_local_system_cannot_be_converted_and_says_so) {
     kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
     local.SetName(L"Site grid");
