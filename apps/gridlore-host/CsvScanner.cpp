@@ -15,14 +15,13 @@ bool CsvScanner::AtLineEnd() const {
     return m_at < m_text.size() && (m_text[m_at] == '\r' || m_text[m_at] == '\n');
 }
 
-// Consumes one line end, a CR LF pair being one, and keeps the first as the text's own.
-void CsvScanner::ConsumeLineEnd() {
-    std::size_t const length = m_text.substr(m_at).starts_with("\r\n") ? 2 : 1;
-    if (m_lineEnd.empty()) {
-        m_lineEnd = m_text.substr(m_at, length);
-    }
-    m_at += length;
+// Consumes one line end, a CR LF pair being one.
+std::string_view CsvScanner::ConsumeLineEnd() {
+    std::string_view const end =
+        m_text.substr(m_at, m_text.substr(m_at).starts_with("\r\n") ? 2 : 1);
+    m_at += end.size();
     ++m_line;
+    return end;
 }
 
 void CsvScanner::SkipBlankLines() {
@@ -82,7 +81,10 @@ bool CsvScanner::NextField(std::string& field) {
             m_recordEnded = false;
             return true;
         } else {
-            ConsumeLineEnd();
+            // Only a line end that ends a record is written again, so only such a one
+            // is the text's own.
+            std::string_view const end = ConsumeLineEnd();
+            m_lineEnd = m_lineEnd.empty() ? end : m_lineEnd;
             m_recordEnded = true;
             return true;
         }

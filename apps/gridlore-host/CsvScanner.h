@@ -23,13 +23,13 @@ public:
     bool RecordEnded() const { return m_recordEnded; }
     /// The line (from 1) on which the record of the field just read starts.
     std::size_t RecordLine() const { return m_recordLine; }
-    /// The first line end met outside quotes, as the text wrote it; empty before one is met.
+    /// The first line end that ended a record, as the text wrote it; empty before one.
     std::string_view LineEnd() const { return m_lineEnd; }
 
 private:
     void TakeQuoted(std::string& field);
     void SkipBlankLines();
-    void ConsumeLineEnd();
+    std::string_view ConsumeLineEnd();
     bool AtLineEnd() const;
 
     std::string_view m_text;

@@ -92,6 +92,7 @@ TEST(Worksheet, cr_lf_and_crlf_line_ends_are_read_as_rows_and_saved_as_the_file_
         {"lon,lat\n15,51\n16,52\n", "\n", "lon,lat\n15,51\n16,52\n"},
         {"lon,lat\r\n15,51\r\n16,52\r\n", "\r\n", "lon,lat\r\n15,51\r\n16,52\r\n"},
         {"lon,lat\r\n15,51\n16,52", "\r\n", "lon,lat\r\n15,51\r\n16,52"},
+        {"\r\n\r\nlon,lat\n15,51\n16,52\n", "\n", "lon,lat\n15,51\n16,52\n"},
         {"\xEF\xBB\xBFlon,lat\r15,51\r\r\r16,52", "\r", "\xEF\xBB\xBFlon,lat\r15,51\r16,52"},
     };
     Worksheet sheet = Worksheet::Parse("x", "one.csv");
