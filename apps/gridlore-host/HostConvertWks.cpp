@@ -1,5 +1,7 @@
 #include "HostConvertWks.h"
 
+#include "CellPreview.h"
+
 namespace gridhost {
 
 HostConvertWks::HostConvertWks(Worksheet const& sheet, std::wstring favoritesPath,
@@ -57,7 +59,7 @@ std::vector<std::wstring> HostConvertWks::GetColumnLabels(unsigned count) {
     std::vector<std::wstring> labels = CRSConvertWks::GetColumnLabels(count);
     for (unsigned column = 0; column < labels.size() && column < m_sheet.ColumnCount(); ++column) {
         if (!m_sheet.ColumnName(column).empty()) {
-            labels[column] += L": " + m_sheet.ColumnName(column);
+            labels[column] += L": " + CellPreview(m_sheet.ColumnName(column));
         }
     }
     return labels;

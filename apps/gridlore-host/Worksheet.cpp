@@ -1,5 +1,7 @@
 #include "Worksheet.h"
 
+#include "CsvScanner.h"
+
 #include "shr/AtomicFile.h"
 #include "shr/Utf8.h"
 
@@ -11,75 +13,59 @@ namespace {
 
 using Record = std::vector<std::string>;
 
-// Splits the text into records of fields. A quoted field may hold commas, line ends and
-// doubled quotes; a quote left open is an error at the line it opened on.
-std::vector<Record> SplitRecords(std::string_view text, std::filesystem::path const& path) {
-    std::vector<Record> records;
-    Record record;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+void CheckSize(std::uintmax_t bytes, std::filesystem::path const& path) {
+    if (bytes > Worksheet::MaxBytes) {
+        throw WorksheetError(path.string() + ": the file has " + std::to_string(bytes >> 20U) +
+                             " MB; the host shows worksheets of at most " +
+                             std::to_string(Worksheet::MaxBytes >> 20U) + " MB");
+    }
+}
+
+// Counts the cells before any is kept, so a sheet beyond the limits is refused without
+// first taking the memory it would need.
+std::size_t CheckShape(std::string_view text, std::filesystem::path const& path) {
+    CsvScanner scanner(text, path);
     std::string field;
-    bool quoted = false;
-    bool fieldStarted = false;
-    std::size_t line = 1;
-    std::size_t quoteLine = 0;
-    auto endRecord = [&] {
-        if (fieldStarted || !record.empty()) {
-            record.push_back(std::move(field));
-            records.push_back(std::move(record));
+    std::size_t records = 0;
+    std::size_t cells = 0;
+    std::size_t width = 0;
+    while (scanner.NextField(field)) {
+        ++cells;
+        if (++width > Worksheet::MaxColumns) {
+            throw WorksheetError(path.string() + ":" + std::to_string(scanner.RecordLine()) +
+                                 ": the row has more than " +
+                                 std::to_string(Worksheet::MaxColumns) +
+                                 " cells; the host shows at most that many columns");
         }
-        record.clear();
-        field.clear();
-        fieldStarted = false;
-    };
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        char const ch = text[at];
-        if (quoted) {
-            if (ch == '"' && at + 1 < text.size() && text[at + 1] == '"') {
-                field += '"';
-                ++at;
-            } else if (ch == '"') {
-                quoted = false;
-            } else {
-                line += ch == '\n' ? 1 : 0;
-                field += ch;
-            }
-            continue;
+        if (cells > Worksheet::MaxCells) {
+            throw WorksheetError(path.string() + ":" + std::to_string(scanner.RecordLine()) +
+                                 ": the worksheet has more than " +
+                                 std::to_string(Worksheet::MaxCells) +
+                                 " cells; the host shows at most that many");
         }
-        if (ch == '"') {
-            quoted = true;
-            quoteLine = line;
-            fieldStarted = true;
-        } else if (ch == ',') {
-            record.push_back(std::move(field));
-            field.clear();
-            fieldStarted = true;
-        } else if (ch == '\n') {
-            endRecord();
-            ++line;
-        } else if (ch != '\r') {
-            field += ch;
-            fieldStarted = true;
+        if (scanner.RecordEnded()) {
+            width = 0;
+            ++records;
         }
     }
-    if (quoted) {
-        throw WorksheetError(path.string() + ":" + std::to_string(quoteLine) +
-                             ": a quoted cell is never closed");
-    }
-    endRecord();
     return records;
 }
 
-std::wstring Decode(std::string const& field, std::filesystem::path const& path,
-                    std::size_t record) {
+std::wstring Decode(std::string const& field, std::filesystem::path const& path, std::size_t line) {
     if (!shr::IsValidUtf8(field)) {
-        throw WorksheetError(path.string() + ": record " + std::to_string(record + 1) +
-                             " is not UTF-8 text");
+        throw WorksheetError(path.string() + ":" + std::to_string(line) +
+                             ": the line is not UTF-8 text");
     }
     return shr::FromUtf8(field);
 }
 
 void AppendCell(std::string& out, std::wstring const& cell) {
     std::string const text = shr::ToUtf8(cell);
+    // A leading mark would be taken for the file's own and dropped when read.
     bool const needsQuotes = text.find_first_of(",\"\r\n") != std::string::npos ||
+                             text.starts_with(ByteOrderMark) ||
                              (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!needsQuotes) {
         out += text;
@@ -95,16 +81,18 @@ void AppendCell(std::string& out, std::wstring const& cell) {
     out += '"';
 }
 
-void AppendRecord(std::string& out, std::vector<std::wstring> const& cells, unsigned columns) {
-    for (unsigned column = 0; column < columns; ++column) {
+void AppendRecord(std::string& out, std::vector<std::wstring> const& cells) {
+    // An unquoted lone empty cell would be a blank line, which reads as no row at all.
+    if (cells.empty() || (cells.size() == 1 && cells.front().empty())) {
+        out += "\"\"";
+        return;
+    }
+    for (std::size_t column = 0; column < cells.size(); ++column) {
         if (column > 0) {
             out += ',';
         }
-        if (column < cells.size()) {
-            AppendCell(out, cells[column]);
-        }
+        AppendCell(out, cells[column]);
     }
-    out += '\n';
 }
 
 std::wstring const& EmptyCell() {
@@ -115,6 +103,11 @@ std::wstring const& EmptyCell() {
 } // namespace
 
 Worksheet Worksheet::Load(std::filesystem::path const& path) {
+    std::error_code unknown;
+    std::uintmax_t const bytes = std::filesystem::file_size(path, unknown);
+    if (!unknown) {
+        CheckSize(bytes, path);
+    }
     std::string text;
     try {
         text = shr::ReadWholeFile(path);
@@ -125,29 +118,42 @@ Worksheet Worksheet::Load(std::filesystem::path const& path) {
 }
 
 Worksheet Worksheet::Parse(std::string_view text, std::filesystem::path const& path) {
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
+    CheckSize(text.size(), path);
+    Worksheet sheet;
+    sheet.m_path = path;
+    sheet.m_byteOrderMark = text.starts_with(ByteOrderMark);
+    if (sheet.m_byteOrderMark) {
+        text.remove_prefix(ByteOrderMark.size());
     }
-    std::vector<Record> const records = SplitRecords(text, path);
-    if (records.empty()) {
+    std::size_t const records = CheckShape(text, path);
+    if (records == 0) {
         throw WorksheetError(path.string() + ": the file is empty; its first line must name the "
                                              "columns");
     }
-    Worksheet sheet;
-    sheet.m_path = path;
-    for (std::string const& name : records.front()) {
-        sheet.m_names.push_back(Decode(name, path, 0));
-    }
-    sheet.m_rows.reserve(records.size() - 1);
-    for (std::size_t index = 1; index < records.size(); ++index) {
-        std::vector<std::wstring> row;
-        row.reserve(records[index].size());
-        for (std::string const& field : records[index]) {
-            row.push_back(Decode(field, path, index));
+    sheet.m_rows.reserve(records - 1);
+
+    CsvScanner scanner(text, path);
+    std::string field;
+    std::vector<std::wstring> record;
+    bool header = true;
+    while (scanner.NextField(field)) {
+        record.push_back(Decode(field, path, scanner.RecordLine()));
+        if (!scanner.RecordEnded()) {
+            continue;
         }
-        sheet.Widen(static_cast<unsigned>(row.size()));
-        sheet.m_rows.push_back(std::move(row));
+        sheet.Widen(static_cast<unsigned>(record.size()));
+        if (header) {
+            sheet.m_names = std::move(record);
+            header = false;
+        } else {
+            sheet.m_rows.push_back(std::move(record));
+        }
+        record.clear();
     }
+    if (!scanner.LineEnd().empty()) {
+        sheet.m_lineEnd = scanner.LineEnd();
+    }
+    sheet.m_finalLineEnd = text.ends_with('\n') || text.ends_with('\r');
     return sheet;
 }
 
@@ -156,10 +162,14 @@ void Worksheet::Save() const {
 }
 
 std::string Worksheet::Format() const {
-    std::string out;
-    AppendRecord(out, m_names, ColumnCount());
+    std::string out(m_byteOrderMark ? ByteOrderMark : std::string_view());
+    AppendRecord(out, m_names);
     for (auto const& row : m_rows) {
-        AppendRecord(out, row, ColumnCount());
+        out += m_lineEnd;
+        AppendRecord(out, row);
+    }
+    if (m_finalLineEnd) {
+        out += m_lineEnd;
     }
     return out;
 }
@@ -186,13 +196,14 @@ void Worksheet::SetCell(std::size_t row, unsigned column, std::wstring text) {
 
 void Worksheet::SetColumnName(unsigned column, std::wstring name) {
     Widen(column + 1);
+    if (m_names.size() <= column) {
+        m_names.resize(column + 1);
+    }
     m_names[column] = std::move(name);
 }
 
 void Worksheet::Widen(unsigned columns) {
-    if (m_names.size() < columns) {
-        m_names.resize(columns);
-    }
+    m_columns = std::max(m_columns, columns);
 }
 
 } // namespace gridhost

@@ -1,5 +1,7 @@
 #include "WorksheetConversion.h"
 
+#include "CellPreview.h"
+
 #include "kor/CoordinateTransform.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
@@ -17,6 +19,8 @@ constexpr int PlaneDecimals = 3;
 constexpr int DegreeDecimals = 9;
 // The message lists this many bad rows; the grid marks them all.
 constexpr std::size_t RowsListed = 10;
+// A cell quoted in the message is cut to this many characters, so the message stays a line.
+constexpr std::size_t CellQuoted = 40;
 
 // Cells are read the same whatever the user's locale: a point, no thousands separators.
 std::optional<double> ParseNumber(std::wstring const& cell) {
@@ -46,7 +50,7 @@ std::optional<std::wstring> CellProblem(wchar_t const* axis, std::wstring const&
         return std::wstring(axis) + L" is empty";
     }
     if (!ParseNumber(cell)) {
-        return std::wstring(axis) + L" \"" + cell + L"\" is not a number";
+        return std::wstring(axis) + L" \"" + CellPreview(cell, CellQuoted) + L"\" is not a number";
     }
     return std::nullopt;
 }

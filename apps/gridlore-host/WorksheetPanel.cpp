@@ -1,5 +1,7 @@
 #include "WorksheetPanel.h"
 
+#include "CellPreview.h"
+
 namespace gridhost {
 
 /// Reads the cells straight from the worksheet, so a long sheet costs no copy.
@@ -19,14 +21,15 @@ public:
     int GetNumberRows() override { return m_rows; }
     int GetNumberCols() override { return m_columns; }
     wxString GetValue(int row, int column) override {
-        return m_sheet.Cell(static_cast<std::size_t>(row), static_cast<unsigned>(column));
+        return CellPreview(
+            m_sheet.Cell(static_cast<std::size_t>(row), static_cast<unsigned>(column)));
     }
     // The grid is for looking; the sheet changes only by conversion.
     void SetValue(int, int, wxString const&) override {}
     wxString GetColLabelValue(int column) override {
         wxString label = wxGridTableBase::GetColLabelValue(column);
         std::wstring const& name = m_sheet.ColumnName(static_cast<unsigned>(column));
-        return name.empty() ? label : label + ": " + wxString(name);
+        return name.empty() ? label : label + ": " + wxString(CellPreview(name));
     }
     wxGridCellAttr* GetAttr(int row, int, wxGridCellAttr::wxAttrKind) override {
         if (!m_bad.contains(static_cast<std::size_t>(row))) {

@@ -141,6 +141,25 @@ TEST(WorksheetConversion, stale_results_are_cleared_new_columns_named_and_progre
     EXPECT_EQ(calls, (std::vector<std::size_t>{0, step, 2 * step, 10000}));
 }
 
+TEST(WorksheetConversion, huge_cells_go_through_whole_and_are_quoted_cut_in_messages_and_lists) {
+    std::wstring const huge(std::size_t{1} << 20U, L'n');
+    Worksheet sheet = Worksheet::Parse("x,y,note\n15,52\n16,52\n", "notes.csv");
+    sheet.SetCell(0, 2, huge);
+    sheet.SetCell(1, 0, huge);
+    sheet.SetColumnName(2, huge);
+    WorksheetConversion::Report const report =
+        WorksheetConversion(Registry(L"EPSG:4326"), Registry(L"EPSG:32633"))
+            .Run(sheet, {0, 1}, {3, 4});
+    ASSERT_EQ(report.bad.size(), 1U);
+    EXPECT_EQ(report.bad[0].reason, L"X \"" + huge.substr(0, 40) + L"\u2026\" is not a number");
+    Worksheet const saved = Worksheet::Parse(sheet.Format(), "notes.csv");
+    EXPECT_TRUE(saved.Cell(0, 2) == huge && saved.Cell(1, 0) == huge &&
+                saved.ColumnName(2) == huge);
+
+    HostConvertWks settings(sheet, L"favourites.qrf2", std::make_shared<RecordingErrorSink>());
+    EXPECT_EQ(settings.GetColumnLabels(5)[2], L"C: " + huge.substr(0, 256) + L"\u2026");
+}
+
 TEST(WorksheetConversion, a_local_system_cannot_be_converted_and_says_so) {
     kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
     local.SetName(L"Site grid");

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using gridhost::Worksheet;
 using gridhost::WorksheetError;
 
@@ -58,5 +60,75 @@ TEST(Worksheet, cells_set_past_the_last_column_add_columns_and_a_save_writes_the
     sheet.SetColumnName(2, L"z");
     EXPECT_THROW(sheet.SetCell(5, 0, L"no such row"), std::out_of_range);
     sheet.Save();
-    EXPECT_EQ(shr::ReadWholeFile(path), "x,y,z,\n1,2,,\"4, with comma\"\n");
+    EXPECT_EQ(shr::ReadWholeFile(path), "x,y,z\n1,2,,\"4, with comma\"\n");
+}
+
+namespace {
+
+// The file saved after loading `text`, and the sheet as loaded.
+std::string SavedAgain(std::string const& text, Worksheet* loaded = nullptr) {
+    ScratchDirectory scratch;
+    std::filesystem::path const path = scratch / "sheet.csv";
+    shr::ReplaceFileAtomically(path, text);
+    Worksheet sheet = Worksheet::Load(path);
+    sheet.Save();
+    if (loaded != nullptr) {
+        *loaded = std::move(sheet);
+    }
+    return shr::ReadWholeFile(path);
+}
+
+} // namespace
+
+TEST(Worksheet, cr_lf_and_crlf_line_ends_are_read_as_rows_and_saved_as_the_file_had_them) {
+    // Blank lines are no rows; a mixed file takes the first line end that ends a row.
+    std::pair<std::string, std::string> const files[] = {
+        {"lon,lat\r15,51\r16,52\r", "lon,lat\r15,51\r16,52\r"},
+        {"lon,lat\r\n15,51\r\n16,52\r\n", "lon,lat\r\n15,51\r\n16,52\r\n"},
+        {"\r\n\r\nlon,lat\n15,51\n16,52\n", "lon,lat\n15,51\n16,52\n"},
+        {"\xEF\xBB\xBFlon,lat\r\n15,51\n\r\r16,52", "\xEF\xBB\xBFlon,lat\r\n15,51\r\n16,52"},
+    };
+    Worksheet sheet = Worksheet::Parse("x", "one.csv");
+    for (auto const& [text, saved] : files) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(SavedAgain(text, &sheet), saved);
+        ASSERT_EQ(sheet.RowCount(), 2U);
+        EXPECT_EQ(sheet.ColumnCount(), 2U);
+        EXPECT_EQ(sheet.Cell(1, 0), L"16");
+    }
+    // Inside quotes a line end is the cell's own; outside, a CR ends the row.
+    EXPECT_EQ(SavedAgain("a,b\n\"1\r2\",\"3\r\n4\"\n5\r6\n", &sheet),
+              "a,b\n\"1\r2\",\"3\r\n4\"\n5\n6\n");
+    EXPECT_EQ(sheet.Cell(0, 0), L"1\r2");
+    EXPECT_EQ(sheet.Cell(2, 0), L"6");
+}
+
+TEST(Worksheet, empty_cells_alone_on_a_line_stay_rows_and_headers_through_every_save) {
+    for (std::string const text : {"name\n\"\"\nb\n\"\"\n", "\"\"\n1\n2\n", "\"\"\n\"\"\n"}) {
+        EXPECT_EQ(SavedAgain(SavedAgain(text)), text);
+    }
+}
+
+TEST(Worksheet, rows_keep_their_own_width_and_sheets_beyond_the_limits_are_refused) {
+    std::string const wide = "a,b\n1,2\n" + std::string(Worksheet::MaxColumns - 1, ',') + "\n3,4\n";
+    EXPECT_EQ(SavedAgain(wide), wide);
+    try {
+        Worksheet::Parse(wide + std::string(Worksheet::MaxColumns, ','), "wide.csv");
+        FAIL() << "a row wider than the host shows was accepted";
+    } catch (WorksheetError const& error) {
+        EXPECT_STREQ(error.what(), "wide.csv:5: the row has more than 1024 cells; the host shows "
+                                   "at most that many columns");
+    }
+    std::string many;
+    for (std::size_t row = 0; row <= Worksheet::MaxCells / Worksheet::MaxColumns; ++row) {
+        many += std::string(Worksheet::MaxColumns - 1, ',') + "\n";
+    }
+    EXPECT_THROW(Worksheet::Parse(many, "many.csv"), WorksheetError);
+
+    // A file too big is refused before it is read.
+    ScratchDirectory scratch;
+    std::filesystem::path const big = scratch / "big.csv";
+    shr::ReplaceFileAtomically(big, "a\n");
+    std::filesystem::resize_file(big, Worksheet::MaxBytes + 1);
+    EXPECT_THROW(Worksheet::Load(big), WorksheetError);
 }
