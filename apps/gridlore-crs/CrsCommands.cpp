@@ -8,7 +8,6 @@
 #include "korfile/ReadDefinition.h"
 #include "korfile/ReferenceFile.h"
 #include "shr/Exception.h"
-#include "shr/Logger.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
@@ -232,7 +231,7 @@ int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std
         return ExitBadInput;
     } catch (...) {
         // Whatever escaped the model is still reported on one line, never as an abort.
-        err << "gridlore-crs: " << shr::ToUtf8(shr::DescribeCurrentException()) << '\n';
+        err << "gridlore-crs: " << shr::ToUtf8(shr::UserMessageOfCurrentException()) << '\n';
         return ExitBadInput;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "gridlore/CFavoritesCollection.h"
 #include "kor/KORException.h"
+#include "shr/FileProblem.h"
 #include "shr/Singleton.h"
 #include "shr/Utf8.h"
 
@@ -40,7 +41,8 @@ std::string LoadFavorites(std::filesystem::path const& path) {
         std::filesystem::path const aside = AsidePath(path);
         std::filesystem::rename(path, aside, failed);
         if (failed) {
-            return problem + "\nIt could not be moved aside (" + failed.message() +
+            return problem + "\nIt could not be moved aside (" +
+                   shr::ToUtf8(shr::DescribeFileError(failed.value())) +
                    "), so adding a favourite will replace it.";
         }
         return problem + "\nIt was kept as '" + aside.string() + "'; the favourites start empty.";

@@ -10,6 +10,7 @@
 #include "platform/Ids.h"
 #include "platform/PropertySheet.h"
 #include "platform/wx/Screenshot.h"
+#include "shr/Exception.h"
 #include "shr/Logger.h"
 
 #include <wx/button.h>
@@ -235,7 +236,7 @@ void HostFrame::RunCommand(bool (HostFrame::*command)()) {
         (this->*command)();
     } catch (...) {
         shr::LogExceptionInfo(L"gridlore-host", L"" __FILE__, __LINE__);
-        m_errorSink->ShowError(L"", L"The command failed: " + shr::DescribeCurrentException());
+        m_errorSink->ShowError(L"", L"The command failed: " + shr::UserMessageOfCurrentException());
     }
 }
 

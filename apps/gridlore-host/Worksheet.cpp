@@ -3,6 +3,7 @@
 #include "CsvScanner.h"
 
 #include "shr/AtomicFile.h"
+#include "shr/Exception.h"
 #include "shr/Utf8.h"
 
 #include <algorithm>
@@ -112,7 +113,7 @@ Worksheet Worksheet::Load(std::filesystem::path const& path) {
     try {
         text = shr::ReadWholeFile(path);
     } catch (std::exception const& error) {
-        throw WorksheetError(error.what());
+        throw WorksheetError(shr::ToUtf8(shr::UserMessage(error)));
     }
     return Parse(text, path);
 }

@@ -6,6 +6,7 @@
 #include "gridui/CRSConvertWksDlg.h"
 #include "kor/KORException.h"
 #include "platform/Ids.h"
+#include "shr/Exception.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
@@ -126,7 +127,7 @@ bool WorksheetController::Save() {
         m_errorSink->ShowError(L"Save Worksheet",
                                L"The worksheet was not saved; the file keeps its earlier "
                                L"content.\n" +
-                                   shr::FromUtf8(error.what()));
+                                   shr::UserMessage(error));
         return false;
     }
     m_outcome = L"Saved " + m_sheet->Path().wstring();

@@ -22,18 +22,25 @@ constexpr std::size_t RowsListed = 10;
 // A cell quoted in the message is cut to this many characters, so the message stays a line.
 constexpr std::size_t CellQuoted = 40;
 
+/// A cell read as a number: its value, or what kept it from being one.
+struct CellNumber {
+    double value = 0.0;
+    std::errc error = std::errc::invalid_argument;
+};
+
 // Cells are read the same whatever the user's locale: a point, no thousands separators.
-std::optional<double> ParseNumber(std::wstring const& cell) {
+CellNumber ParseNumber(std::wstring const& cell) {
     std::string text = shr::ToUtf8(shr::Trim(cell));
     if (text.starts_with('+')) {
         text.erase(0, 1);
     }
-    double value = 0.0;
-    auto const [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
+    CellNumber number;
+    auto const [end, error] = std::from_chars(text.data(), text.data() + text.size(), number.value);
+    if (end != text.data() + text.size() || text.empty()) {
+        return {};
     }
-    return value;
+    number.error = error;
+    return number;
 }
 
 std::wstring FormatNumber(double value, int decimals) {
@@ -49,7 +56,13 @@ std::optional<std::wstring> CellProblem(wchar_t const* axis, std::wstring const&
     if (shr::Trim(cell).empty()) {
         return std::wstring(axis) + L" is empty";
     }
-    if (!ParseNumber(cell)) {
+    std::errc const error = ParseNumber(cell).error;
+    // A number no double holds, such as 1e-400, is a number all the same.
+    if (error == std::errc::result_out_of_range) {
+        return std::wstring(axis) + L" \"" + CellPreview(cell, CellQuoted) +
+               L"\" is out of range (too large or too close to zero)";
+    }
+    if (error != std::errc()) {
         return std::wstring(axis) + L" \"" + CellPreview(cell, CellQuoted) + L"\" is not a number";
     }
     return std::nullopt;
@@ -103,7 +116,7 @@ WorksheetConversion::Report WorksheetConversion::Run(Worksheet& sheet, std::pair
         }
         if (!problem) {
             kor::CoordinateTransform::Result const result =
-                m_impl->transform.Convert(*ParseNumber(xCell), *ParseNumber(yCell));
+                m_impl->transform.Convert(ParseNumber(xCell).value, ParseNumber(yCell).value);
             if (result.status == kor::CoordinateTransform::Status::Converted) {
                 sheet.SetCell(row, targetX, FormatNumber(result.x, decimals));
                 sheet.SetCell(row, targetY, FormatNumber(result.y, decimals));

@@ -10,7 +10,7 @@
 #include "Tour.h"
 #include "Worksheet.h"
 #include "platform/wx/WxBackend.h"
-#include "shr/Logger.h"
+#include "shr/Exception.h"
 #include "shr/Utf8.h"
 
 #include <wx/app.h>
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         std::cerr << "Run 'gridlore-host --help' for the options.\n";
         return ExitUsage;
     } catch (...) {
-        std::cerr << "gridlore-host: " << shr::ToUtf8(shr::DescribeCurrentException()) << '\n';
+        std::cerr << "gridlore-host: " << shr::ToUtf8(shr::UserMessageOfCurrentException()) << '\n';
         return ExitFailure;
     }
 
@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
     try {
         result = RunHost(*options, *document, std::move(sheet));
     } catch (...) {
-        std::cerr << "gridlore-host: " << shr::ToUtf8(shr::DescribeCurrentException()) << '\n';
+        std::cerr << "gridlore-host: " << shr::ToUtf8(shr::UserMessageOfCurrentException()) << '\n';
     }
     wxEntryCleanup();
     return result;

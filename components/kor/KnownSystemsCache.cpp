@@ -172,7 +172,17 @@ std::optional<RegistryLists> ReadKnownSystemsCache(std::filesystem::path const& 
     std::string content;
     try {
         content = shr::ReadWholeFile(path);
-    } catch (shr::Exception const&) {
+    } catch (shr::Exception const& error) {
+        // A missing cache is the first start; anything else there is set aside like a
+        // damaged one, and said so.
+        std::error_code ignored;
+        if (std::filesystem::symlink_status(path, ignored).type() !=
+            std::filesystem::file_type::not_found) {
+            shr::g_Logger.Send(shr::LogWarning,
+                               L"The known-systems cache %ls; the lists are read from the "
+                               L"registry.",
+                               error.message.c_str());
+        }
         return std::nullopt;
     }
     std::size_t at = 0;
@@ -232,7 +242,7 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
         shr::ReplaceFileAtomically(path, content);
     } catch (std::exception const& error) {
         shr::g_Logger.Send(shr::LogWarning, L"The known-systems cache cannot be written: %ls",
-                           shr::FromUtf8(error.what()).c_str());
+                           shr::UserMessage(error).c_str());
     }
 }
 

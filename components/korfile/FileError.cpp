@@ -17,19 +17,22 @@ void RethrowNamingFile(std::filesystem::path const& path, std::wstring const& do
     } catch (kor::KORException const&) {
         throw;
     } catch (std::exception const& error) {
-        ThrowFileError(path, doing + shr::FromUtf8(error.what()) + L".");
+        ThrowFileError(path, doing + shr::UserMessage(error) + L".");
     } catch (...) {
         ThrowFileError(path, doing + L"an unknown error.");
     }
 }
 
-std::string ReadFileForFormat(std::filesystem::path const& path) {
-    std::string content;
+std::string ReadFileBytes(std::filesystem::path const& path) {
     try {
-        content = shr::ReadWholeFile(path);
+        return shr::ReadWholeFile(path);
     } catch (shr::Exception const& error) {
         throw kor::KORException(error.message);
     }
+}
+
+std::string ReadFileForFormat(std::filesystem::path const& path) {
+    std::string const content = ReadFileBytes(path);
     if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
         ThrowFileError(path, L"is empty.");
     }

@@ -14,6 +14,10 @@ namespace korfile {
 /// "'<path>' <doing><its reason>", so callers meet one kind of failure.
 [[noreturn]] void RethrowNamingFile(std::filesystem::path const& path, std::wstring const& doing);
 
+/// The bytes of `path`; a file that cannot be read, or is no regular file, is raised as a
+/// file error.
+std::string ReadFileBytes(std::filesystem::path const& path);
+
 /// The bytes of `path`; a missing, unreadable or empty file is raised as a file error, so
 /// the readers see one kind of failure.
 std::string ReadFileForFormat(std::filesystem::path const& path);

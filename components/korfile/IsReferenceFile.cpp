@@ -3,13 +3,14 @@
 #include "FileError.h"
 
 #include "kor/DefinitionShape.h"
+#include "shr/AtomicFile.h"
+#include "shr/Exception.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
 #include <string>
 
 namespace korfile {
@@ -115,15 +116,13 @@ void IsReferenceFile(std::filesystem::path const& path, std::vector<KORFileType>
     if (!std::filesystem::is_regular_file(path, error)) {
         return;
     }
-    std::uintmax_t const size = std::filesystem::file_size(path, error);
-    if (error) {
+    std::string content;
+    try {
+        content = shr::ReadFileStart(path, maxDetectedSize);
+    } catch (shr::Exception const&) {
+        // What cannot be read shows no content; reading it for real says why.
         return;
     }
-    std::ifstream file(path, std::ios::binary);
-    std::string content(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxDetectedSize)),
-                        '\0');
-    file.read(content.data(), static_cast<std::streamsize>(content.size()));
-    content.resize(static_cast<std::size_t>(file.gcount()));
     if (auto const type = DetectFileTypeByContent(content)) {
         byContent.push_back(*type);
     }

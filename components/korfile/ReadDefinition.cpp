@@ -5,9 +5,11 @@
 #include "kor/KORException.h"
 #include "korfile/IsReferenceFile.h"
 #include "korfile/ReferenceFile.h"
+#include "shr/FileProblem.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
+#include <cerrno>
 #include <filesystem>
 
 namespace korfile {
@@ -30,11 +32,20 @@ std::unique_ptr<kor::CSDef> ReadFile(std::string const& input, std::wstring cons
     return definition;
 }
 
-/// A name with a reference file's extension is meant as a file, never as a definition.
+/// A path that is there but no regular file, or that cannot be looked at, is meant as a
+/// file; so is a name with a reference file's extension. None is read as a definition.
 void ThrowWhenNotAFile(std::string const& input, std::wstring const& named) {
     std::error_code error;
-    if (std::filesystem::is_directory(input, error)) {
-        throw kor::KORException(named + L": is a folder, not a file");
+    auto const type = std::filesystem::status(input, error).type();
+    if (std::wstring const notAFile = shr::DescribeNotAFile(type); !notAFile.empty()) {
+        throw kor::KORException(named + L": " + notAFile);
+    }
+    if (error.value() == ELOOP || error.value() == EACCES) {
+        throw kor::KORException(named + L": cannot be read: " +
+                                shr::DescribeFileError(error.value()));
+    }
+    if (std::filesystem::is_symlink(input, error)) {
+        throw kor::KORException(named + L": is a link to a file that does not exist");
     }
     if (!FileTypesByExtension(input).empty()) {
         throw kor::KORException(named + L": no such file");

@@ -138,7 +138,7 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
         std::string existing;
         std::error_code error;
         if (std::filesystem::exists(path, error)) {
-            existing = shr::ReadWholeFile(path);
+            existing = ReadFileBytes(path);
         }
         WriteAtomically(path,
                         WriteAuxXmlSrs(existing, exported(kor::DefinitionFormat::WKT1ESRI), path));
@@ -156,7 +156,8 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
 std::vector<std::unique_ptr<kor::CSDef>> ReadCollectionFile(std::filesystem::path const& path) try {
     std::vector<std::unique_ptr<kor::CSDef>> systems;
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    // Only a file that is not there is an empty collection; a loop of links is told.
+    if (!std::filesystem::exists(path, error) && !error) {
         return systems;
     }
     json const document = ParseJson(ReadFileForFormat(path), path);

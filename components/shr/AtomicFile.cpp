@@ -3,6 +3,7 @@
 #include "shr/AtomicFileCalls.h"
 
 #include "shr/Exception.h"
+#include "shr/FileProblem.h"
 #include "shr/Utf8.h"
 
 #include <algorithm>
@@ -11,10 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,14 +21,65 @@
 namespace shr {
 namespace {
 
-[[noreturn]] void ThrowFileError(std::filesystem::path const& path, std::string_view what,
-                                 int error) {
-    std::wstring message = L"'" + FromUtf8(path.string()) + L"' " + FromUtf8(what);
-    if (error != 0) {
-        message += L" (" + FromUtf8(std::strerror(error)) + L")";
-    }
-    throw Exception(L"Shared", L"AtomicFile", 0, std::move(message), false);
+[[noreturn]] void ThrowFileError(std::filesystem::path const& path, std::wstring const& what) {
+    throw Exception(L"Shared", L"AtomicFile", 0, L"'" + FromUtf8(path.string()) + L"' " + what,
+                    false);
 }
+
+/// Every step of a save fails the same way for the user: the file is not saved, for a
+/// reason told in words.
+[[noreturn]] void ThrowSaveError(std::filesystem::path const& path, int error) {
+    ThrowFileError(path, L"cannot be saved: " + DescribeFileError(error));
+}
+
+[[noreturn]] void ThrowOpenError(std::filesystem::path const& path, int error) {
+    std::error_code ignored;
+    auto const type = std::filesystem::status(path, ignored).type();
+    if (error == ENOENT) {
+        ThrowFileError(path, std::filesystem::is_symlink(path, ignored)
+                                 ? L"is a link to a file that does not exist"
+                                 : L"does not exist");
+    }
+    // A socket cannot be opened at all; it is named for what it is.
+    if (std::wstring const notAFile = DescribeNotAFile(type); !notAFile.empty()) {
+        ThrowFileError(path, notAFile);
+    }
+    ThrowFileError(path, L"cannot be read: " + DescribeFileError(error));
+}
+
+std::filesystem::file_type TypeOfMode(mode_t mode) {
+    using std::filesystem::file_type;
+    if (S_ISREG(mode)) {
+        return file_type::regular;
+    }
+    if (S_ISDIR(mode)) {
+        return file_type::directory;
+    }
+    if (S_ISFIFO(mode)) {
+        return file_type::fifo;
+    }
+    if (S_ISCHR(mode)) {
+        return file_type::character;
+    }
+    if (S_ISBLK(mode)) {
+        return file_type::block;
+    }
+    return S_ISSOCK(mode) ? file_type::socket : file_type::unknown;
+}
+
+/// Closes a descriptor on every way out of a read.
+class ReadDescriptor {
+public:
+    explicit ReadDescriptor(int fd)
+        : m_fd(fd) {}
+    ReadDescriptor(ReadDescriptor const&) = delete;
+    ReadDescriptor& operator=(ReadDescriptor const&) = delete;
+    ~ReadDescriptor() { ::close(m_fd); }
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
 
 AtomicFileCalls& InstalledCalls() {
     static AtomicFileCalls calls = {::write, ::fchmod, ::fsync, ::close};
@@ -105,7 +154,7 @@ public:
         : m_name(TemporaryNameFor(target)) {
         m_fd = ::mkstemp(m_name.data());
         if (m_fd < 0) {
-            ThrowFileError(target, "cannot create a temporary file beside it", errno);
+            ThrowSaveError(target, errno);
         }
     }
     TemporaryFile(TemporaryFile const&) = delete;
@@ -127,7 +176,7 @@ public:
             }
             // A write that takes nothing would loop forever; the disk is as good as full.
             if (written <= 0) {
-                ThrowFileError(target, "cannot be written", errno != 0 ? errno : ENOSPC);
+                ThrowSaveError(target, errno != 0 ? errno : ENOSPC);
             }
             content.remove_prefix(static_cast<std::size_t>(written));
         }
@@ -135,7 +184,7 @@ public:
 
     void Flush(std::filesystem::path const& target) const {
         if (CurrentAtomicFileCalls().fsync(m_fd) != 0) {
-            ThrowFileError(target, "cannot be flushed to disk", errno);
+            ThrowSaveError(target, errno);
         }
     }
 
@@ -148,16 +197,15 @@ public:
                                 ? static_cast<mode_t>(status.permissions())
                                 : mode_t{0644};
         if (CurrentAtomicFileCalls().fchmod(m_fd, mode) != 0) {
-            ThrowFileError(target, "cannot be given the permissions of the file it replaces",
-                           errno);
+            ThrowSaveError(target, errno);
         }
         // Some file systems report a failed write only when the file is closed.
         int const fd = std::exchange(m_fd, -1);
         if (CurrentAtomicFileCalls().close(fd) != 0) {
-            ThrowFileError(target, "cannot be written", errno);
+            ThrowSaveError(target, errno);
         }
         if (std::rename(m_name.c_str(), target.c_str()) != 0) {
-            ThrowFileError(target, "cannot be replaced", errno);
+            ThrowSaveError(target, errno);
         }
         m_renamed = true;
     }
@@ -210,23 +258,44 @@ void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view c
 }
 
 std::string ReadWholeFile(std::filesystem::path const& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        ThrowFileError(path, "does not exist", 0);
+    return ReadFileStart(path, std::string::npos);
+}
+
+std::string ReadFileStart(std::filesystem::path const& path, std::size_t limit) {
+    // Opened without waiting, so that a named pipe or a device is refused rather than
+    // blocking the program until something writes to it.
+    int const fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        ThrowOpenError(path, errno);
     }
-    if (std::filesystem::is_directory(path, error)) {
-        ThrowFileError(path, "is a folder, not a file", 0);
+    ReadDescriptor const file(fd);
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0) {
+        ThrowFileError(path, L"cannot be read: " + DescribeFileError(errno));
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        ThrowFileError(path, "cannot be opened", errno);
+    if (!S_ISREG(status.st_mode)) {
+        ThrowFileError(path, DescribeNotAFile(TypeOfMode(status.st_mode)));
     }
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    if (file.bad()) {
-        ThrowFileError(path, "cannot be read", errno);
+    std::string bytes;
+    if (status.st_size > 0) {
+        bytes.reserve(std::min(static_cast<std::size_t>(status.st_size), limit));
     }
-    return std::move(bytes).str();
+    std::array<char, 65536> buffer{};
+    while (bytes.size() < limit) {
+        ssize_t const got =
+            ::read(file.Get(), buffer.data(), std::min(buffer.size(), limit - bytes.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            ThrowFileError(path, L"cannot be read: " + DescribeFileError(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    return bytes;
 }
 
 } // namespace shr

@@ -1,5 +1,7 @@
 #include "shr/Exception.h"
 
+#include "shr/Utf8.h"
+
 #include <cwchar>
 #include <sstream>
 
@@ -23,6 +25,23 @@ std::string NarrowText(std::wstring const& text) {
         narrow.push_back(byte == EOF ? '\xFF' : static_cast<char>(byte));
     }
     return narrow;
+}
+
+std::wstring UserMessage(std::exception const& error) {
+    if (auto const* ours = dynamic_cast<Exception const*>(&error)) {
+        return ours->message;
+    }
+    return FromUtf8(error.what());
+}
+
+std::wstring UserMessageOfCurrentException() {
+    try {
+        throw;
+    } catch (std::exception const& error) {
+        return UserMessage(error);
+    } catch (...) {
+        return L"an unexpected failure";
+    }
 }
 
 Exception::Exception(std::wstring module_, std::wstring file_, int line_, std::wstring message_,

@@ -7,7 +7,11 @@
 #include <cstdlib>
 #include <ctime>
 #include <exception>
-#include <fstream>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace shr {
 
@@ -67,15 +71,24 @@ void Logger::Send(int level, wchar_t const* format, ...) {
 void Logger::WriteToFile(int level, std::wstring const& text) const {
     std::filesystem::path const path = FilePath();
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream file(path, std::ios::app | std::ios::binary);
     std::time_t const now = std::time(nullptr);
     std::tm utc{};
     gmtime_r(&now, &utc);
     char stamp[32] = {};
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    file << stamp << " [" << level << "] " << ToUtf8(text) << '\n';
-    file.flush();
-    if (!file) {
+    std::string const line =
+        std::string(stamp) + " [" + std::to_string(level) + "] " + ToUtf8(text) + '\n';
+    // Opened without waiting and written only when it is a regular file: a log that is a
+    // named pipe would otherwise hold the program at its first line.
+    int const fd = ::open(path.c_str(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
+    struct stat status {};
+    bool const written = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                         ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (!written) {
         throw Exception(L"Shared", L"Logger", 0, L"The log file could not be written.", false);
     }
 }

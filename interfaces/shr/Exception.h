@@ -20,6 +20,13 @@ public:
     bool flag;
 };
 
+/// What `error` says for a user: a shr::Exception's message without the place that
+/// raised it, else `what()` read as UTF-8.
+std::wstring UserMessage(std::exception const& error);
+
+/// UserMessage of the exception being handled; inside a catch handler only.
+std::wstring UserMessageOfCurrentException();
+
 /// Narrows wide text one character at a time with `wctob`; a character with no
 /// single-byte form in the current C locale becomes the byte 0xFF.
 std::string NarrowText(std::wstring const& text);

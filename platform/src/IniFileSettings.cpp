@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <stdexcept>
 #include <utility>
 
@@ -99,6 +100,15 @@ bool ParseSection(std::wstring_view inner, std::wstring& section) {
     return true;
 }
 
+/// Whether UTF-8 holds every character of `text`: surrogates and values past U+10FFFF
+/// would come back from the file as U+FFFD.
+bool HasUtf8Form(std::wstring const& text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t ch) {
+        auto const code = static_cast<std::uint32_t>(ch);
+        return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    });
+}
+
 } // namespace
 
 IniFileSettings::IniFileSettings(std::filesystem::path path)
@@ -180,6 +190,12 @@ std::wstring IniFileSettings::GetString(std::wstring const& section, std::wstrin
 void IniFileSettings::SetString(std::wstring const& section, std::wstring const& entry,
                                 std::wstring const& value) {
     Load();
+    // Kept only what the file gives back as it was set: an entry needs a name.
+    if (entry.empty() || !HasUtf8Form(section) || !HasUtf8Form(entry) || !HasUtf8Form(value)) {
+        Warn(L"the setting '" + section + L"\\" + entry +
+             L"' has no name or a character a settings file cannot hold; it is left out.");
+        return;
+    }
     m_sections[section][entry] = value;
     m_dirty = true;
 }

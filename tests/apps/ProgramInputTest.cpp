@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,14 +22,22 @@ std::size_t Lines(std::string const& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
+/// The first line of `text`.
+std::string FirstLine(std::string const& text) {
+    return text.substr(0, text.find('\n'));
+}
+
 class ProgramInput : public ::testing::Test {
 protected:
+    // A program that waits on its input is killed, so a hang fails the test instead of
+    // holding it.
     ProgramRun Crs(std::string const& arguments) const {
-        return RunProgram(Quoted(CRS_EXECUTABLE) + " " + arguments, m_scratch / "stderr");
+        return RunProgram("timeout -s KILL 60 " + Quoted(CRS_EXECUTABLE) + " " + arguments,
+                          m_scratch / "stderr");
     }
     /// The host refuses a bad system before it needs a display.
     ProgramRun Host(std::string const& arguments) const {
-        return RunProgram("XDG_CONFIG_HOME=" + Quoted(m_scratch.Path()) + " " +
+        return RunProgram("XDG_CONFIG_HOME=" + Quoted(m_scratch.Path()) + " timeout -s KILL 60 " +
                               Quoted(HOST_EXECUTABLE) + " " + arguments,
                           m_scratch / "stderr");
     }
@@ -72,6 +85,44 @@ TEST_F(ProgramInput, a_missing_file_is_named_as_missing_and_a_huge_argument_is_s
         std::string const first = run.err.substr(0, run.err.find('\n'));
         EXPECT_LT(first.size(), 400U) << first.substr(0, 400);
         EXPECT_NE(first.find("xxxxxxxxxx..."), std::string::npos) << first.substr(0, 400);
+    }
+}
+
+TEST_F(ProgramInput, what_is_no_regular_file_ends_both_programs_at_once_with_the_same_line) {
+    std::filesystem::path const pipe = m_scratch / "site.prj";
+    std::filesystem::path const bareName = m_scratch / "site";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(bareName.c_str(), 0600), 0);
+    std::filesystem::create_symlink("loop-b.prj", m_scratch / "loop-a.prj");
+    std::filesystem::create_symlink("loop-a.prj", m_scratch / "loop-b.prj");
+    std::vector<std::pair<std::filesystem::path, std::string>> const inputs = {
+        {pipe, "is a named pipe, not a file"},
+        {bareName, "is a named pipe, not a file"},
+        {"/dev/null", "is a device, not a file"},
+        {m_scratch / "loop-a.prj", "cannot be read: its symbolic links lead round in a loop"}};
+    for (auto const& [input, problem] : inputs) {
+        std::string const line = "'" + input.string() + "': " + problem;
+        ProgramRun const crs = Crs("info " + Quoted(input));
+        EXPECT_EQ(crs.exitCode, 1) << input;
+        EXPECT_EQ(crs.err, "gridlore-crs: " + line + "\n");
+        ProgramRun const host = Host(Quoted(input));
+        EXPECT_EQ(host.exitCode, 2) << input;
+        EXPECT_EQ(FirstLine(host.err), "gridlore-host: " + line);
+    }
+
+    // The worksheet is named by its option, then as the tool names a file.
+    std::filesystem::create_directory(m_scratch / "folder.csv");
+    std::filesystem::create_symlink("loop-d.csv", m_scratch / "loop-c.csv");
+    std::filesystem::create_symlink("loop-c.csv", m_scratch / "loop-d.csv");
+    for (auto const& [name, problem] :
+         {std::pair{"site.prj", "is a named pipe, not a file"},
+          std::pair{"folder.csv", "is a folder, not a file"},
+          std::pair{"missing.csv", "does not exist"},
+          std::pair{"loop-c.csv", "cannot be read: its symbolic links lead round in a loop"}}) {
+        ProgramRun const host = Host("--worksheet " + Quoted(m_scratch / name));
+        EXPECT_EQ(host.exitCode, 2) << name;
+        EXPECT_EQ(FirstLine(host.err),
+                  "gridlore-host: --worksheet: '" + (m_scratch / name).string() + "' " + problem);
     }
 }
 

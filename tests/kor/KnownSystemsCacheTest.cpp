@@ -2,11 +2,16 @@
 
 #include "ScratchDirectory.h"
 #include "shr/AtomicFile.h"
+#include "shr/Logger.h"
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
+#include <string>
+#include <vector>
 
 using kor::CategoryInput;
 
@@ -132,4 +137,27 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
     std::ofstream(m_scratch / "blocked") << "a file";
     EXPECT_NO_THROW(
         kor::WriteKnownSystemsCache(m_scratch / "blocked" / "known-systems.cache", m_identity, {}));
+}
+
+TEST_F(KnownSystemsCache, a_cache_that_is_no_file_is_set_aside_with_a_warning_and_replaced) {
+    std::vector<std::wstring> warnings;
+    shr::g_Logger.SetSink([&](int level, std::wstring const& text) {
+        if (level == shr::LogWarning) {
+            warnings.push_back(text);
+        }
+    });
+    EXPECT_FALSE(Read()) << "no cache yet";
+    EXPECT_TRUE(warnings.empty()) << "a first start is no fault";
+
+    std::filesystem::create_directories(m_path.parent_path());
+    ASSERT_EQ(::mkfifo(m_path.c_str(), 0600), 0);
+    EXPECT_FALSE(Read());
+    shr::g_Logger.SetSink({});
+    ASSERT_EQ(warnings.size(), 1U);
+    EXPECT_NE(warnings[0].find(L"known-systems.cache' is a named pipe, not a file"),
+              std::wstring::npos)
+        << warnings[0];
+    kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_path));
+    EXPECT_TRUE(Read());
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <fstream>
 
@@ -90,8 +92,12 @@ TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_
     std::filesystem::path const failing = m_scratch / "failing" / "settings.ini";
     std::filesystem::create_directories(failing.parent_path());
     Write(failing, "[Settings/CRSSearchHistory]\nSearch0=4326\n");
+    // A named pipe would hold the program until something wrote to it.
+    std::filesystem::path const pipe = m_scratch / "pipe" / "settings.ini";
+    std::filesystem::create_directories(pipe.parent_path());
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
 
-    for (std::filesystem::path const& path : {m_file, blocked, failing}) {
+    for (std::filesystem::path const& path : {m_file, blocked, failing, pipe}) {
         m_warnings.clear();
         shr::AtomicFileCalls calls = shr::CurrentAtomicFileCalls();
         calls.fsync = [](int) { return errno = EIO, -1; };
@@ -108,4 +114,21 @@ TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_
     EXPECT_EQ(shr::ReadWholeFile(failing), "[Settings/CRSSearchHistory]\nSearch0=4326\n");
     EXPECT_EQ(FilesIn(failing.parent_path()), 1U) << "a temporary file was left behind";
     EXPECT_TRUE(std::filesystem::is_directory(m_file));
+}
+
+TEST_F(IniFileSettingsTest, a_setting_the_file_could_not_give_back_is_refused_and_the_old_kept) {
+    platform::IniFileSettings store(m_file);
+    store.SetString(history, L"Search0", L"4326");
+    std::wstring const surrogate(1, static_cast<wchar_t>(0xD800));
+    std::wstring const beyondUnicode(1, static_cast<wchar_t>(0x110000));
+    store.SetString(history, L"", L"unnamed");
+    store.SetString(history, L"Search0", L"a" + surrogate);
+    store.SetString(beyondUnicode, L"Search0", L"x");
+    store.Flush();
+    platform::IniFileSettings const again(m_file);
+    EXPECT_EQ(again.Contents(), store.Contents());
+    EXPECT_EQ(again.Contents(),
+              (platform::IniFileSettings::Sections{{history, {{L"Search0", L"4326"}}}}));
+    ASSERT_EQ(m_warnings.size(), 1U);
+    EXPECT_NE(m_warnings[0].find(L"it is left out"), std::wstring::npos) << m_warnings[0];
 }

@@ -12,7 +12,13 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -67,7 +73,9 @@ TEST_F(AtomicFileTest, failures_name_the_file_and_the_reason) {
         FAIL() << "wrote into a missing folder";
     } catch (shr::Exception const& error) {
         EXPECT_NE(error.message.find(L"no-such-folder/f.qrf2"), std::wstring::npos);
-        EXPECT_NE(error.message.find(L"No such file or directory"), std::wstring::npos);
+        EXPECT_NE(error.message.find(L"f.qrf2' cannot be saved: its folder does not exist"),
+                  std::wstring::npos)
+            << error.message;
     }
     try {
         (void)shr::ReadWholeFile(m_dir / "absent.prj");
@@ -106,6 +114,9 @@ shr::AtomicFileCalls WithFailing(char const* which) {
     if (call == "write") {
         calls.write = [](int, void const*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
     }
+    if (call == "read-only write") {
+        calls.write = [](int, void const*, std::size_t) -> ssize_t { return errno = EROFS, -1; };
+    }
     if (call == "fsync") {
         calls.fsync = [](int) { return errno = EIO, -1; };
     }
@@ -118,7 +129,11 @@ TEST_F(AtomicFileTest, a_failing_system_call_fails_the_save_and_keeps_the_old_fi
     std::filesystem::path const path = m_dir / "favorites.qrf2";
     shr::ReplaceFileAtomically(path, "old content");
     std::filesystem::permissions(path, std::filesystem::perms(0664));
-    for (char const* call : {"fchmod", "close", "short write", "write", "fsync"}) {
+    std::vector<std::pair<char const*, std::wstring>> const failures = {
+        {"fchmod", L"you do not have permission"},     {"close", L"the disk reported an error"},
+        {"short write", L"the disk is full"},          {"write", L"the disk is full"},
+        {"read-only write", L"the disk is read-only"}, {"fsync", L"the disk reported an error"}};
+    for (auto const& [call, reason] : failures) {
         shr::AtomicFileCalls const failing = WithFailing(call);
         failing.write(-1, nullptr, 0); // fills the disk of the short-write stand-in anew
         {
@@ -127,7 +142,7 @@ TEST_F(AtomicFileTest, a_failing_system_call_fails_the_save_and_keeps_the_old_fi
                 shr::ReplaceFileAtomically(path, std::string(100000, 'n'));
                 ADD_FAILURE() << "a failing " << call << " went unnoticed";
             } catch (shr::Exception const& error) {
-                EXPECT_NE(error.message.find(path.filename().wstring()), std::wstring::npos)
+                EXPECT_EQ(error.message, L"'" + path.wstring() + L"' cannot be saved: " + reason)
                     << call;
             }
         }
@@ -173,4 +188,57 @@ TEST_F(AtomicFileTest, saving_through_a_symbolic_link_replaces_the_file_it_leads
     shr::ReplaceFileAtomically(m_dir / "later.prj", "first");
     EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "later.prj"));
     EXPECT_EQ(shr::ReadWholeFile(m_dir / "real" / "later.prj"), "first");
+}
+
+namespace {
+
+/// What reading `path` says, or "read" when it reads.
+std::wstring ReadProblem(std::filesystem::path const& path) {
+    try {
+        (void)shr::ReadWholeFile(path);
+        return L"read";
+    } catch (shr::Exception const& error) {
+        return error.message;
+    }
+}
+
+} // namespace
+
+// A named pipe would once hold the program until something wrote to it.
+TEST_F(AtomicFileTest, what_is_no_regular_file_is_refused_at_once_in_words) {
+    ASSERT_EQ(::mkfifo((m_dir / "pipe.csv").c_str(), 0600), 0);
+    std::filesystem::create_directory(m_dir / "folder.csv");
+    std::filesystem::create_symlink("loop-b.prj", m_dir / "loop-a.prj");
+    std::filesystem::create_symlink("loop-a.prj", m_dir / "loop-b.prj");
+    std::filesystem::create_symlink("gone.prj", m_dir / "dangling.prj");
+    int const listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string const socketPath = (m_dir / "socket.ini").string();
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<sockaddr const*>(&address), sizeof address), 0);
+
+    std::wstring const dir = m_dir.wstring() + L"/";
+    EXPECT_EQ(ReadProblem(m_dir / "pipe.csv"),
+              L"'" + dir + L"pipe.csv' is a named pipe, not a file");
+    EXPECT_EQ(ReadProblem(m_dir / "folder.csv"),
+              L"'" + dir + L"folder.csv' is a folder, not a file");
+    EXPECT_EQ(ReadProblem("/dev/null"), L"'/dev/null' is a device, not a file");
+    EXPECT_EQ(ReadProblem(m_dir / "socket.ini"),
+              L"'" + dir + L"socket.ini' is a socket, not a file");
+    EXPECT_EQ(ReadProblem(m_dir / "loop-a.prj"),
+              L"'" + dir + L"loop-a.prj' cannot be read: its symbolic links lead round in a loop");
+    EXPECT_EQ(ReadProblem(m_dir / "dangling.prj"),
+              L"'" + dir + L"dangling.prj' is a link to a file that does not exist");
+    EXPECT_EQ(ReadProblem(m_dir / "gone.prj"), L"'" + dir + L"gone.prj' does not exist");
+    ::close(listening);
+
+    shr::ReplaceFileAtomically(m_dir / "private.prj", "secret");
+    std::filesystem::permissions(m_dir / "private.prj", std::filesystem::perms::none);
+    if (::geteuid() != 0) { // permissions do not stop the superuser
+        EXPECT_EQ(ReadProblem(m_dir / "private.prj"),
+                  L"'" + dir + L"private.prj' cannot be read: you do not have permission");
+    }
+    std::filesystem::permissions(m_dir / "private.prj", std::filesystem::perms::owner_read);
+    EXPECT_EQ(shr::ReadFileStart(m_dir / "private.prj", 3), "sec");
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 TEST(Exception, what_joins_module_file_line_and_message) {
     shr::Exception const error(L"Other", L"beta", 7, L"x", true);
     EXPECT_STREQ(error.what(), "Other::beta(7): x");
@@ -24,6 +26,25 @@ TEST(Exception, characters_without_a_narrow_form_become_0xFF_in_what_only) {
     shr::Exception const error(L"m", L"f", 1, L"caf\u00e9 \u20ac!", false);
     EXPECT_EQ(error.message, L"caf\u00e9 \u20ac!");
     EXPECT_EQ(std::string(error.what()), std::string("m::f(1): caf\xFF \xFF!"));
+}
+
+TEST(Exception, a_user_reads_the_message_alone_and_other_errors_as_they_say_it) {
+    // The place that raised an error means nothing to a user, and its 0xFF stand-ins
+    // would spoil the message.
+    EXPECT_EQ(shr::UserMessage(shr::Exception(L"Shared", L"AtomicFile", 0,
+                                              L"'caf\u00e9.csv' is a folder, not a file", false)),
+              L"'caf\u00e9.csv' is a folder, not a file");
+    EXPECT_EQ(shr::UserMessage(std::runtime_error("caf\xC3\xA9 closed")), L"caf\u00e9 closed");
+    try {
+        throw shr::Exception(L"m", L"f", 1, L"disk full", false);
+    } catch (...) {
+        EXPECT_EQ(shr::UserMessageOfCurrentException(), L"disk full");
+    }
+    try {
+        throw 42;
+    } catch (...) {
+        EXPECT_EQ(shr::UserMessageOfCurrentException(), L"an unexpected failure");
+    }
 }
 
 TEST(Exception, copies_keep_the_text_and_every_field) {

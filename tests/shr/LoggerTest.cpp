@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -66,6 +68,10 @@ TEST_F(LoggerTest, lines_are_appended_to_the_file_as_utf8_creating_its_folder) {
 TEST_F(LoggerTest, a_log_file_that_cannot_be_written_is_an_error_for_the_caller) {
     std::filesystem::create_directories(m_dir / "taken");
     shr::g_Logger.SetFilePath(m_dir / "taken"); // a folder, not a file
+    EXPECT_ANY_THROW(shr::g_Logger.Send(1, L"lost"));
+    // A named pipe with no reader would once hold the program at its first line.
+    ASSERT_EQ(::mkfifo((m_dir / "pipe.log").c_str(), 0600), 0);
+    shr::g_Logger.SetFilePath(m_dir / "pipe.log");
     EXPECT_ANY_THROW(shr::g_Logger.Send(1, L"lost"));
 }
 

@@ -12,7 +12,9 @@ namespace platform {
 
 /// Settings are a convenience: a store that cannot read or write its file goes on in
 /// memory. What it could not read or write is written to the log once, as a warning; it
-/// never shows anything and never throws. Sections are written with "/" between their
+/// never shows anything and never throws. A setting the file could not give back as it
+/// was set (an entry without a name, a character with no UTF-8 form) is refused the same
+/// way and left out. Sections are written with "/" between their
 /// parts ("[Settings/CRSSearchHistory]"), entries as "name=value" with "\" escapes.
 class IniFileSettings final : public SettingsStore {
 public:

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -96,7 +97,18 @@ TEST(HostTour, completes_with_a_warning_in_the_log_whatever_is_wrong_with_the_se
               std::filesystem::create_directories(app / "settings.ini");
           }},
          {"the config folder is a file",
-          [](std::filesystem::path const& app) { std::ofstream(app) << "not a folder"; }}};
+          [](std::filesystem::path const& app) { std::ofstream(app) << "not a folder"; }},
+         // Each would once hold the host before its window opened.
+         {"settings, favourites and the systems cache are named pipes",
+          [](std::filesystem::path const& app) {
+              std::filesystem::path const cache = app.parent_path() / "cache" / "GridloreUI";
+              std::filesystem::create_directories(app);
+              std::filesystem::create_directories(cache);
+              for (std::filesystem::path const& pipe :
+                   {app / "settings.ini", app / "favorites.qrf2", cache / "known-systems.cache"}) {
+                  ::mkfifo(pipe.c_str(), 0600);
+              }
+          }}};
     if (::geteuid() != 0) { // permissions do not stop the superuser
         faults.emplace_back("a read-only config folder", [](std::filesystem::path const& app) {
             std::filesystem::create_directories(app);
@@ -107,14 +119,26 @@ TEST(HostTour, completes_with_a_warning_in_the_log_whatever_is_wrong_with_the_se
         ScratchDirectory const scratch;
         std::filesystem::path const app = scratch / "gridlore-host";
         make(app);
-        ProgramRun const run =
-            RunProgram(Tour(scratch.Path(), scratch / "state", scratch / "shots"), scratch / "err");
+        std::string const cache = std::filesystem::exists(scratch / "cache")
+                                      ? "XDG_CACHE_HOME=" + Quoted(scratch / "cache") + " "
+                                      : std::string();
+        ProgramRun const run = RunProgram(
+            cache + Tour(scratch.Path(), scratch / "state", scratch / "shots"), scratch / "err");
         EXPECT_EQ(run.exitCode, 0) << fault << ": " << run.err;
         EXPECT_NE(run.out.find("UTM zone 33N"), std::string::npos) << fault << ": " << run.out;
         std::string const log = FileText(scratch / "state" / "GridloreUI" / "gridlore.log");
         EXPECT_NE(log.find("Settings: "), std::string::npos) << fault << ": " << log;
         EXPECT_EQ(log.find("Settings: ", log.find("Settings: ") + 1), std::string::npos)
             << fault << ": warned more than once: " << log;
+        if (!cache.empty()) {
+            EXPECT_NE(run.err.find("favorites.qrf2' is a named pipe, not a file"),
+                      std::string::npos)
+                << run.err;
+            EXPECT_NE(log.find("known-systems.cache' is a named pipe, not a file; the lists are "
+                               "read from the registry"),
+                      std::string::npos)
+                << log;
+        }
         std::error_code ignored;
         std::filesystem::permissions(app, std::filesystem::perms(0755), ignored);
         if (std::filesystem::is_directory(app)) {

@@ -160,6 +160,18 @@ TEST(WorksheetConversion, huge_cells_go_through_whole_and_are_quoted_cut_in_mess
     EXPECT_EQ(settings.GetColumnLabels(5)[2], L"C: " + huge.substr(0, 256) + L"\u2026");
 }
 
+TEST(WorksheetConversion, a_number_no_double_holds_is_told_as_out_of_range_not_as_text) {
+    Worksheet sheet = Worksheet::Parse("x,y\n1e-400,52\n15,-1e400\n15,1e4OO\n", "s.csv");
+    WorksheetConversion const conversion(Registry(L"EPSG:4326"), Registry(L"EPSG:3857"));
+    WorksheetConversion::Report const report = conversion.Run(sheet, {0, 1}, {2, 3});
+    ASSERT_EQ(report.bad.size(), 3U);
+    EXPECT_EQ(report.bad[0].reason,
+              L"X \"1e-400\" is out of range (too large or too close to zero)");
+    EXPECT_EQ(report.bad[1].reason,
+              L"Y \"-1e400\" is out of range (too large or too close to zero)");
+    EXPECT_EQ(report.bad[2].reason, L"Y \"1e4OO\" is not a number");
+}
+
 TEST(WorksheetConversion, a_local_system_cannot_be_converted_and_says_so) {
     kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
     local.SetName(L"Site grid");
