@@ -81,6 +81,8 @@ TEST_F(WxBrowserTest, searches_and_clear_leave_the_tree_in_place_and_count_the_s
     gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
                              {});
     m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        // Placed first: a window manager moves a new window once it has framed it.
+        wxbrowser::Settle();
         Rect const opened = wxbrowser::ClientRect(user, res::Tree);
         std::optional<std::uint32_t> total;
         // A code, a name, and a name the registry's query answers with a code: a second

@@ -9,6 +9,9 @@
 #include "kor/UCSDef.h"
 #include "platform/Dialog.h"
 
+#include <wx/app.h>
+#include <wx/utils.h>
+
 #include <cwchar>
 #include <filesystem>
 
@@ -97,6 +100,13 @@ std::optional<StatusCount> ReadStatus(platform::User& user) {
 platform::Rect ClientRect(platform::User& user, platform::ControlId id) {
     platform::Dialog& dialog = user.GetDialog();
     return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
+}
+
+void Settle() {
+    for (int round = 0; round < 15; ++round) {
+        wxYield();
+        wxMilliSleep(10);
+    }
 }
 
 void SaveScreenshot(platform::User& user, std::string const& name) {

@@ -52,6 +52,10 @@ std::optional<StatusCount> ReadStatus(platform::User& user);
 /// Control `id` in the dialog's client coordinates.
 platform::Rect ClientRect(platform::User& user, platform::ControlId id);
 
+/// Lets the window system deliver what is pending (simulated input, calls made for
+/// later, layout), within bounds.
+void Settle();
+
 /// Saves the dialog (the sheet, for a page) as `name` under the test artifacts and
 /// checks that a picture was written.
 void SaveScreenshot(platform::User& user, std::string const& name);
