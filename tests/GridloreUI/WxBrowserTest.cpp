@@ -10,6 +10,7 @@
 #include "platform/Dialog.h"
 
 #include <wx/app.h>
+#include <wx/control.h>
 #include <wx/utils.h>
 
 #include <cwchar>
@@ -100,6 +101,21 @@ std::optional<StatusCount> ReadStatus(platform::User& user) {
 platform::Rect ClientRect(platform::User& user, platform::ControlId id) {
     platform::Dialog& dialog = user.GetDialog();
     return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
+}
+
+bool ShowsTextWhole(platform::User& user, platform::ControlId id) {
+    platform::Rect const rect = user.GetDialog().GetDlgItem(id).GetWindowRect();
+    wxWindow* found =
+        wxFindWindowAtPoint(wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
+    for (; found != nullptr; found = found->GetParent()) {
+        if (auto* control = dynamic_cast<wxControl*>(found)) {
+            wxString const text = user.GetDialog().GetDlgItemText(id);
+            int const needed = control->GetSizeFromTextSize(control->GetTextExtent(text).x).x;
+            return needed <= control->GetSize().x;
+        }
+    }
+    ADD_FAILURE() << "no control shows " << id;
+    return false;
 }
 
 void Settle() {

@@ -52,6 +52,10 @@ std::optional<StatusCount> ReadStatus(platform::User& user);
 /// Control `id` in the dialog's client coordinates.
 platform::Rect ClientRect(platform::User& user, platform::ControlId id);
 
+/// Whether control `id` (a one-line box or a combo) shows its whole text, as the toolkit
+/// measures it in the control's font.
+bool ShowsTextWhole(platform::User& user, platform::ControlId id);
+
 /// Lets the window system deliver what is pending (simulated input, calls made for
 /// later, layout), within bounds.
 void Settle();
