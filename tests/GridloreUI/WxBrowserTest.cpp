@@ -103,11 +103,13 @@ platform::Rect ClientRect(platform::User& user, platform::ControlId id) {
     return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
 }
 
-bool ShowsTextWhole(platform::User& user, platform::ControlId id) {
+wxWindow* NativeWindowOf(platform::User& user, platform::ControlId id) {
     platform::Rect const rect = user.GetDialog().GetDlgItem(id).GetWindowRect();
-    wxWindow* found =
-        wxFindWindowAtPoint(wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
-    for (; found != nullptr; found = found->GetParent()) {
+    return wxFindWindowAtPoint(wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
+}
+
+bool ShowsTextWhole(platform::User& user, platform::ControlId id) {
+    for (wxWindow* found = NativeWindowOf(user, id); found != nullptr; found = found->GetParent()) {
         if (auto* control = dynamic_cast<wxControl*>(found)) {
             wxString const text = user.GetDialog().GetDlgItemText(id);
             int const needed = control->GetSizeFromTextSize(control->GetTextExtent(text).x).x;

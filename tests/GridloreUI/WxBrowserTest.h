@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+class wxWindow;
+
 namespace wxbrowser {
 
 /// A registry system by its code, such as L"EPSG:4326".
@@ -51,6 +53,10 @@ std::optional<StatusCount> ReadStatus(platform::User& user);
 
 /// Control `id` in the dialog's client coordinates.
 platform::Rect ClientRect(platform::User& user, platform::ControlId id);
+
+/// The toolkit's window showing control `id`, found where the screen shows it; null
+/// when none.
+wxWindow* NativeWindowOf(platform::User& user, platform::ControlId id);
 
 /// Whether control `id` (a one-line box or a combo) shows its whole text, as the toolkit
 /// measures it in the control's font.
