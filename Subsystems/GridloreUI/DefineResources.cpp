@@ -15,6 +15,7 @@ using platform::Rect;
 // What the lists and combos gained in width, so that a long parameter name and a long
 // value ("Position Vector Transformation (7 parameters)") show whole side by side.
 constexpr int Wider = 80;
+
 platform::DialogTemplate DefineDialog() {
     unsigned const pickList =
         platform::ComboSorted | platform::StyleVScroll | platform::StyleTabStop;
