@@ -64,6 +64,7 @@ void CRSDlgImpl::DoDataExchange(platform::DataExchange& exchange) {
 bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     m_searchCombo.SetCueBanner(L"Search for text or EPSG code");
     CreateSearchToolbar(host);
+    ReserveStatusRoom();
     Rebuild(nullptr);
     return true;
 }

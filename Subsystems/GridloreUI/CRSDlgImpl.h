@@ -125,6 +125,8 @@ public:
     static std::wstring QuerySearchDefinition(wchar_t const* search);
     void AddByDefinition(wchar_t const* search);
     void ShowStatus(bool show);
+    /// Places the tree below the status line's room, whether the line shows or not.
+    void ReserveStatusRoom();
 
     // Selection.
     std::shared_ptr<SelectionInfo> GetSelectionInfo(platform::TreeItem item) const;

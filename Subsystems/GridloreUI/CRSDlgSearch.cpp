@@ -7,7 +7,6 @@
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
 #include "shr/StringUtil.h"
-#include "shrgui/CDialogResize.h"
 
 #include <sstream>
 
@@ -79,8 +78,9 @@ void CRSDlgImpl::AddByDefinition(wchar_t const* search) {
     EnsureRootNode(m_customNode, CustomText);
     InsertCategorized(definition->GetName(), Known, -1, m_customNode, text);
     m_tree.Expand(m_customNode);
+    // Shown, but not one of the systems the total counts: the total stays what every
+    // other search counts.
     ++m_shownCount;
-    ++m_totalCount;
 }
 
 void CRSDlgImpl::OnSearch() {
@@ -98,13 +98,16 @@ void CRSDlgImpl::OnClearSearch() {
 void CRSDlgImpl::ShowStatus(bool show) {
     m_status.SetWindowText(shr::ToString(L"%u of %u items shown", m_shownCount, m_totalCount));
     m_status.ShowWindow(show);
+}
+
+void CRSDlgImpl::ReserveStatusRoom() {
     platform::Rect const combo = WindowRectOf(m_searchCombo);
     platform::Rect const status = WindowRectOf(m_status);
     platform::Rect const tree = WindowRectOf(m_tree);
-    // Shown, the line sits between the search box and the tree with the same gap below
-    // it as above; hidden, the tree takes its place.
-    int const top = show ? status.bottom + (status.top - combo.bottom) : status.top;
-    int const moved = top - tree.top;
+    // The line sits between the search box and the tree with the same gap below it as
+    // above. Its room stays while it is hidden: a tree that moved at every search would
+    // jump away from the pointer.
+    int const moved = status.bottom + (status.top - combo.bottom) - tree.top;
     if (moved == 0) {
         return;
     }
@@ -112,10 +115,6 @@ void CRSDlgImpl::ShowStatus(bool show) {
     platform::Rect rect = parent != nullptr ? parent->ScreenToClient(tree) : tree;
     rect.top += moved;
     m_tree.MoveWindow(rect);
-    // A resizing host lays the tree out from its kept rectangle: keep the new top there.
-    if (auto* resizing = dynamic_cast<shrgui::CDialogResize*>(parent)) {
-        resizing->InflateCachedControl(res::Tree, 0, -moved, 0, 0);
-    }
 }
 
 void CRSDlgImpl::OnSelChangeSearch(platform::Dialog& host) {

@@ -58,9 +58,13 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         // A name may stand for codes the library knows: show those systems too.
         std::wstring const second = QuerySearchDefinition(search);
         if (!second.empty()) {
+            // The second pass runs over systems already considered: counted again, the
+            // total would double for some searches and not for others.
+            std::uint32_t const considered = m_totalCount;
             AddKnownSystems(second.c_str(), PredefinedText, kor::CSDef::TypeReferenced);
             AddFavorites(second.c_str());
             AddCustom(second.c_str());
+            m_totalCount = considered;
         }
         if (m_shownCount == 0 && HasSearch(search)) {
             AddByDefinition(search);

@@ -46,7 +46,7 @@ wxString const& FrameTitle() {
 
 HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
                      std::shared_ptr<shr::IError> errorSink)
-    : wxFrame(nullptr, wxID_ANY, FrameTitle(), wxDefaultPosition, wxSize(720, 560))
+    : wxFrame(nullptr, wxID_ANY, FrameTitle())
     , m_document(document)
     , m_favoritesPath(std::move(favoritesPath))
     , m_errorSink(std::move(errorSink)) {
@@ -119,6 +119,15 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
         ProcessWindowEvent(command);
     });
     ShowDocument();
+    SetFrameClientSize(wxSize(720, 480));
+}
+
+void HostFrame::SetFrameClientSize(wxSize size) {
+    // Sized by its whole size, a frame is shown late, once the window manager has told
+    // its frame's extents, and at that first show GTK lays the menu bar out in a window
+    // two pixels wide: the menu bar then asks for negative room (a Gtk-CRITICAL at every
+    // start). Sized by its client area, the frame is shown at once at its real size.
+    SetClientSize(FromDIP(size));
 }
 
 HostFrame::~HostFrame() = default;
@@ -184,7 +193,7 @@ void HostFrame::OpenWorksheet(Worksheet sheet) {
     // A grid asks for room for all its rows; the systems above keep their share.
     m_worksheet->Panel()->SetMinSize(FromDIP(wxSize(-1, 200)));
     m_layout->Insert(5, m_worksheet->Panel(), 3, wxEXPAND | wxALL, 8);
-    SetSize(FromDIP(wxSize(960, 900)));
+    SetFrameClientSize(wxSize(960, 820));
     m_layout->Layout();
 }
 

@@ -51,6 +51,8 @@ public:
     bool SaveScreenshot(std::string const& path);
 
 private:
+    /// Sizes the frame by its client area, never by its whole size (see the definition).
+    void SetFrameClientSize(wxSize size);
     void ShowDocument();
     /// Runs a command from the menu or a button: whatever the library lets through is
     /// shown to the user, not allowed to end the program.

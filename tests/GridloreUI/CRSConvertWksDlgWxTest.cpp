@@ -44,6 +44,8 @@ TEST_F(WxBrowserTest, worksheet_dialog_takes_picked_columns_and_a_target_system_
         user.Click(res::DstCSButton);
         EXPECT_EQ(wxbrowser::CodeOf(sheet.m_destCS), 32633);
         EXPECT_EQ(dialog.GetDlgItemText(res::DstCSEdit), sheet.m_destCS.GetLeafName());
+        // The whole name, its code and closing bracket included.
+        EXPECT_TRUE(wxbrowser::ShowsTextWhole(user, res::DstCSEdit));
         wxbrowser::SaveScreenshot(user, "worksheet-filled.png");
 
         user.Type(res::DstYCombo, L"Q!");

@@ -5,9 +5,11 @@
 #include "gridui/ResourceIds.h"
 #include "kor/SystemList.h"
 #include "platform/Dialog.h"
+#include "shr/Utf8.h"
 
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,35 @@ TEST_F(WxBrowserTest, dialog_opens_on_its_system_finds_it_by_code_and_returns_th
     EXPECT_EQ(dialog.DoModal(), platform::IDOK);
     EXPECT_EQ(wxbrowser::CodeOf(dialog.CurrentCoordinateSystem()), 32633);
     EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName().find(L"WGS 84 / UTM zone 33N"), 0U);
+}
+
+TEST_F(WxBrowserTest, searches_and_clear_leave_the_tree_in_place_and_count_the_same_total) {
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        // Placed first: a window manager moves a new window once it has framed it.
+        wxbrowser::Settle();
+        Rect const opened = wxbrowser::ClientRect(user, res::Tree);
+        std::optional<std::uint32_t> total;
+        // A code, a name, and a name the registry's query answers with a code: a second
+        // pass over the systems.
+        for (wchar_t const* search : {L"4326", L"UTM zone 33", L"Lambert 93"}) {
+            SCOPED_TRACE(shr::ToUtf8(search));
+            wxbrowser::Search(user, search);
+            std::optional<wxbrowser::StatusCount> const count = wxbrowser::ReadStatus(user);
+            ASSERT_TRUE(count);
+            EXPECT_GE(count->shown, 1U);
+            EXPECT_EQ(count->total, total.value_or(count->total));
+            total = count->total;
+            EXPECT_EQ(wxbrowser::ClientRect(user, res::Tree), opened);
+            EXPECT_LE(wxbrowser::ClientRect(user, res::Status).bottom, opened.top);
+        }
+        user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
+        EXPECT_FALSE(wxbrowser::ReadStatus(user));
+        EXPECT_EQ(wxbrowser::ClientRect(user, res::Tree), opened);
+        user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
 
 TEST_F(WxBrowserTest, enlarging_the_dialog_widens_the_lists_and_keeps_buttons_and_toolbar_right) {

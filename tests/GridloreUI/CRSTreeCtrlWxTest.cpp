@@ -21,15 +21,8 @@
 namespace {
 
 namespace res = gridui::res;
+using wxbrowser::Settle;
 using wxbrowser::WxBrowserTest;
-
-/// Lets the window system deliver what the simulator sent, within bounds.
-void Settle() {
-    for (int round = 0; round < 15; ++round) {
-        wxYield();
-        wxMilliSleep(10);
-    }
-}
 
 /// Puts the pointer over `id` (at `client`, in its client coordinates) and waits for it.
 void MoveMouseTo(platform::User& user, platform::ControlId id, platform::Point client) {

@@ -9,6 +9,10 @@
 #include "kor/UCSDef.h"
 #include "platform/Dialog.h"
 
+#include <wx/app.h>
+#include <wx/control.h>
+#include <wx/utils.h>
+
 #include <cwchar>
 #include <filesystem>
 
@@ -97,6 +101,30 @@ std::optional<StatusCount> ReadStatus(platform::User& user) {
 platform::Rect ClientRect(platform::User& user, platform::ControlId id) {
     platform::Dialog& dialog = user.GetDialog();
     return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
+}
+
+wxWindow* NativeWindowOf(platform::User& user, platform::ControlId id) {
+    platform::Rect const rect = user.GetDialog().GetDlgItem(id).GetWindowRect();
+    return wxFindWindowAtPoint(wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
+}
+
+bool ShowsTextWhole(platform::User& user, platform::ControlId id) {
+    for (wxWindow* found = NativeWindowOf(user, id); found != nullptr; found = found->GetParent()) {
+        if (auto* control = dynamic_cast<wxControl*>(found)) {
+            wxString const text = user.GetDialog().GetDlgItemText(id);
+            int const needed = control->GetSizeFromTextSize(control->GetTextExtent(text).x).x;
+            return needed <= control->GetSize().x;
+        }
+    }
+    ADD_FAILURE() << "no control shows " << id;
+    return false;
+}
+
+void Settle() {
+    for (int round = 0; round < 15; ++round) {
+        wxYield();
+        wxMilliSleep(10);
+    }
 }
 
 void SaveScreenshot(platform::User& user, std::string const& name) {

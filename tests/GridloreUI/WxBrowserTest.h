@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+class wxWindow;
+
 namespace wxbrowser {
 
 /// A registry system by its code, such as L"EPSG:4326".
@@ -51,6 +53,18 @@ std::optional<StatusCount> ReadStatus(platform::User& user);
 
 /// Control `id` in the dialog's client coordinates.
 platform::Rect ClientRect(platform::User& user, platform::ControlId id);
+
+/// The toolkit's window showing control `id`, found where the screen shows it; null
+/// when none.
+wxWindow* NativeWindowOf(platform::User& user, platform::ControlId id);
+
+/// Whether control `id` (a one-line box or a combo) shows its whole text, as the toolkit
+/// measures it in the control's font.
+bool ShowsTextWhole(platform::User& user, platform::ControlId id);
+
+/// Lets the window system deliver what is pending (simulated input, calls made for
+/// later, layout), within bounds.
+void Settle();
 
 /// Saves the dialog (the sheet, for a page) as `name` under the test artifacts and
 /// checks that a picture was written.

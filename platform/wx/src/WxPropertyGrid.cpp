@@ -11,6 +11,7 @@
 #include <wx/propgrid/props.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform::wx {
 
@@ -68,11 +69,9 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
 
 WxPropertyGrid::WxPropertyGrid(WxDialog* parent, ControlId id, Rect pixels)
     : WxWindow(parent, id,
-               new wxPropertyGridManager(&parent->Container(), wxID_ANY,
-                                         wxPoint(pixels.left, pixels.top),
-                                         wxSize(pixels.Width(), pixels.Height()),
-                                         static_cast<long>(wxPG_SPLITTER_AUTO_CENTER) |
-                                             static_cast<long>(wxBORDER_SIMPLE))) {
+               new wxPropertyGridManager(
+                   &parent->Container(), wxID_ANY, wxPoint(pixels.left, pixels.top),
+                   wxSize(pixels.Width(), pixels.Height()), static_cast<long>(wxBORDER_SIMPLE))) {
     // The manager shows its header only over a page.
     static_cast<wxPropertyGridManager&>(*m_window).AddPage();
     // The grid announces changes through its manager.
@@ -110,12 +109,39 @@ backend::PropertyHandle WxPropertyGrid::Append(backend::PropertyHandle parent,
     Grid().AppendIn(parent == 0 ? Grid().GetRoot() : Row(parent), property);
     auto const handle = reinterpret_cast<backend::PropertyHandle>(property);
     m_rows[handle] = desc;
+    FitColumnsLater();
     return handle;
 }
 
 void WxPropertyGrid::RemoveAll() {
     Grid().Clear();
     m_rows.clear();
+}
+
+void WxPropertyGrid::FitColumnsLater() {
+    // Rows come one by one; the columns are fitted once the handler adding them is done.
+    if (std::exchange(m_fitPending, true)) {
+        return;
+    }
+    // A call pending on a window goes with it, so `this` cannot outlive the call.
+    m_window->CallAfter([this] {
+        m_fitPending = false;
+        FitColumns();
+    });
+}
+
+void WxPropertyGrid::FitColumns() {
+    // The names column as wide as the grid measures its longest name, rows under closed
+    // parents included; the values take the rest. A column split in the middle cut long
+    // names and values alike.
+    wxPropertyGridPageState const& state = *Grid().GetState();
+    int names = 0;
+    for (auto row = Grid().GetIterator(wxPG_ITERATE_ALL); !row.AtEnd(); row.Next()) {
+        names = std::max(names, state.GetColumnFullWidth(row.GetProperty(), 0));
+    }
+    if (names > 0) {
+        static_cast<wxPropertyGridManager&>(*m_window).SetPageSplitterPosition(0, names);
+    }
 }
 
 Variant WxPropertyGrid::GetValue(backend::PropertyHandle row) const {

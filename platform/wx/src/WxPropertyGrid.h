@@ -37,8 +37,11 @@ private:
     backend::PropertyDesc& Desc(backend::PropertyHandle row);
     backend::PropertyDesc const& Desc(backend::PropertyHandle row) const;
     void OnChanged(wxPropertyGridEvent& event);
+    void FitColumnsLater();
+    void FitColumns();
 
     std::map<backend::PropertyHandle, backend::PropertyDesc> m_rows;
+    bool m_fitPending = false;
 };
 
 } // namespace platform::wx
