@@ -1,5 +1,6 @@
 #include "SearchComboBox.h"
 
+#include "Shared/ExecuteNoThrow.h"
 #include "gridui/ResourceIds.h"
 #include "platform/Dialog.h"
 
@@ -19,6 +20,14 @@ bool SearchComboBox::PreTranslateMessage(platform::Message& message) {
         dialog->RouteMessage(search);
     }
     return true;
+}
+
+void SearchComboBox::OnDestroy() {
+    if (m_saveHistoryOnClose) {
+        // A settings store that cannot be written costs the history, never the close.
+        shared::ExecuteNoThrow([this] { SaveHistory(true); });
+    }
+    CHistoryCombo::OnDestroy();
 }
 
 } // namespace gridui

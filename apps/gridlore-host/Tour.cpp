@@ -95,6 +95,9 @@ Gridlore::CoordinateSystem Tour::Run() {
         // The favourites could not be saved; the host tells the user and goes on.
         m_failures.push_back(error.Message());
     }
+    PlayDialogs(&HostFrame::ChooseInDialog, {{res::BrowserDialog, [this](platform::User& user) {
+                                                  PlayCustomSystemsKept(user);
+                                              }}});
     return chosen;
 }
 
@@ -118,7 +121,10 @@ bool Tour::PlayDialogs(bool (HostFrame::*command)(),
     }
     bool const accepted = (m_frame.*command)();
     for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
-        m_messageBoxes.push_back(box.caption + L": " + box.text);
+        // A question is a step the scene answers; what the session was told is kept.
+        if ((box.style & 0xF) != platform::MB_YESNO) {
+            m_messageBoxes.push_back(box.caption + L": " + box.text);
+        }
     }
     return accepted;
 }
@@ -211,6 +217,51 @@ void Tour::PlayBrowserCommands(platform::User& user) {
     SelectResult(user, L"UTM zone 33N", "searching '32633'");
     user.Click(res::AddToFavorites);
     SnapDialog(user, "favourite-added");
+    user.Click(platform::IDCANCEL);
+}
+
+void Tour::PlayCustomSystemsKept(platform::User& user) {
+    auto const& tree =
+        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    platform::TreeItem custom = tree.GetRootItem();
+    while (custom && tree.GetItemText(custom) != L"Custom") {
+        custom = tree.GetNextSiblingItem(custom);
+    }
+    auto const find = [&](std::wstring const& name) {
+        platform::TreeItem item = custom ? tree.GetChildItem(custom) : platform::TreeItem{};
+        while (item && tree.GetItemText(item) != name) {
+            item = tree.GetNextSiblingItem(item);
+        }
+        return item;
+    };
+    // Made in the last browser, which was cancelled: a new one still offers them.
+    std::vector<std::wstring> const made{
+        L"Tour local system", L"Tour modified UTM zone 33N",
+        Gridlore::CoordinateSystem(
+            *korfile::ReadReferenceFile(korfile::WKT, m_folder / "british-national-grid.prj", 0, 0))
+            .GetLeafName()};
+    for (std::wstring const& name : made) {
+        if (!find(name)) {
+            // Their file could not be written (the host told the user): nothing to show.
+            m_failures.push_back(L"the custom system '" + name + L"' was not kept");
+            user.Click(platform::IDCANCEL);
+            return;
+        }
+    }
+    user.Select(res::Tree, find(made[0]));
+    SnapDialog(user, "custom-systems-kept");
+
+    // Deleted, once confirmed, from the context menu and with the Delete key.
+    platform::Driver& driver = *platform::InstalledDriver();
+    driver.ChooseMenuItem(res::DeleteCustom);
+    driver.AnswerMessageBox(platform::IDYES);
+    user.RightClickItem(res::Tree, find(made[0]));
+    for (std::size_t i = 1; i < made.size(); ++i) {
+        user.Select(res::Tree, find(made[i]));
+        driver.AnswerMessageBox(platform::IDYES);
+        user.PressKey(res::Tree, platform::KeyDelete);
+    }
+    SnapDialog(user, "custom-systems-deleted");
     user.Click(platform::IDCANCEL);
 }
 
