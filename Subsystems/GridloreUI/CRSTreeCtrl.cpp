@@ -1,7 +1,7 @@
 #include "CRSTreeCtrl.h"
 
+#include "DialogCommand.h"
 #include "gridui/ResourceIds.h"
-#include "platform/Dialog.h"
 
 namespace gridui {
 
@@ -19,13 +19,7 @@ bool CRSTreeCtrl::PreTranslateMessage(platform::Message& message) {
     if (message.event != platform::Event::KeyDown || message.key != platform::KeyDelete) {
         return TreeCtrl::PreTranslateMessage(message);
     }
-    if (auto* dialog = dynamic_cast<platform::Dialog*>(GetParent())) {
-        platform::Message command;
-        command.event = platform::Event::Command;
-        command.id = res::DeleteCustom;
-        command.window = this;
-        dialog->RouteMessage(command);
-    }
+    SendCommandToDialog(*this, res::DeleteCustom);
     return true;
 }
 

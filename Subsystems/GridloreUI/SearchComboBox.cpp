@@ -1,8 +1,8 @@
 #include "SearchComboBox.h"
 
+#include "DialogCommand.h"
 #include "Shared/ExecuteNoThrow.h"
 #include "gridui/ResourceIds.h"
-#include "platform/Dialog.h"
 
 namespace gridui {
 
@@ -12,13 +12,7 @@ bool SearchComboBox::PreTranslateMessage(platform::Message& message) {
     if (message.event != platform::Event::KeyDown || message.key != platform::KeyReturn) {
         return CHistoryCombo::PreTranslateMessage(message);
     }
-    if (auto* dialog = dynamic_cast<platform::Dialog*>(GetParent())) {
-        platform::Message search;
-        search.event = platform::Event::Command;
-        search.id = res::Search;
-        search.window = this;
-        dialog->RouteMessage(search);
-    }
+    SendCommandToDialog(*this, res::Search);
     return true;
 }
 
