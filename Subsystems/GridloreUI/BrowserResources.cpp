@@ -61,6 +61,8 @@ platform::MenuTemplate BrowserMenu() {
                   {res::NewLocal, L"&New Local System..."},
                   {res::NewGeographic, L"&New Geographic System..."},
                   {res::Modify, L"&Modify..."},
+                  {0, L""},
+                  {res::DeleteCustom, L"&Delete"},
               }}}};
 }
 
@@ -85,6 +87,7 @@ void AddBrowserResources(platform::ResourceModule& module) {
     module.AddString(res::Remove, L"Remove coordinate system\nRemove");
     module.AddString(res::NewLocal,
                      L"Create a new unreferenced local coordinate system\nNew Local System");
+    module.AddString(res::DeleteCustom, L"Delete custom coordinate system\nDelete");
     module.AddString(res::Search, L"Search coordinate systems\nSearch");
     module.AddString(res::ClearSearch, L"\nClear Search");
 }

@@ -31,6 +31,7 @@ public:
             Command<Host, &CRSDlgImpl::OnModify, true>(res::Modify),
             Command<Host, &CRSDlgImpl::OnAddToFavorites, false>(res::AddToFavorites),
             Command<Host, &CRSDlgImpl::OnRemove, false>(res::Remove),
+            Command<Host, &CRSDlgImpl::OnDeleteCustom, false>(res::DeleteCustom),
             Command<Host, &CRSDlgImpl::OnLoadFromFile, true>(res::LoadFromFile),
             Command<Host, &CRSDlgImpl::OnSaveToFile, false>(res::SaveToFile),
             Row<Host>(Event::Command, res::Search,
@@ -49,6 +50,9 @@ public:
             Row<Host>(
                 Event::UpdateCommandUI, res::Remove,
                 [](Host& host, Message& message) { host.Impl().OnUpdateCSRemove(*message.cmdUI); }),
+            Row<Host>(
+                Event::UpdateCommandUI, res::DeleteCustom,
+                [](Host& host, Message& message) { host.Impl().OnUpdateCSDelete(*message.cmdUI); }),
         };
     }
 

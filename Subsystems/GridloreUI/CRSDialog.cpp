@@ -15,9 +15,11 @@ constexpr unsigned ResizingStyle = 0x2040000;
 
 CRSDialog::CRSDialog(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
                      std::shared_ptr<shr::IError> const& errorSink, platform::Window* parent,
-                     Gridlore::CoordinateSystemCollection const& inUse)
+                     Gridlore::CoordinateSystemCollection const& inUse,
+                     std::wstring const& customSystemsPath)
     : CDialogResize(res::BrowserDialog, parent, true)
-    , impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink, inUse)) {}
+    , impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink, inUse,
+                                        customSystemsPath)) {}
 
 CRSDialog::~CRSDialog() = default;
 
@@ -25,8 +27,16 @@ void CRSDialog::SetCaption(wchar_t const* text) {
     caption = text != nullptr ? text : L"";
 }
 
+void CRSDialog::SetOptions(BrowserOptions const& options) {
+    impl->SetOptions(options);
+}
+
+BrowserOptions const& CRSDialog::GetOptions() const {
+    return impl->Options();
+}
+
 void CRSDialog::SetOpenResultsUpTo(std::uint32_t count) {
-    impl->SetOpenResultsUpTo(count);
+    impl->Options().openResultsUpTo = count;
 }
 
 Gridlore::CoordinateSystem const& CRSDialog::CurrentCoordinateSystem() const {

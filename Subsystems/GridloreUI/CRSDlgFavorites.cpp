@@ -55,16 +55,51 @@ void CRSDlgImpl::OnAddToFavorites() {
     }
     std::wstring const name = DisplayName(info->system.GetLeafName());
     info->system.SetCategorizedName(name);
+    if (int const existing = m_options.oneFavoritePerSystem ? FindFavorite(info->system) : -1;
+        existing >= 0) {
+        m_tree.SelectItem(FavoriteItem(existing));
+        OnSelChangedCS();
+        return;
+    }
     Favorites().push_back(info->system);
     bool const firstFavorite = !m_favoritesNode;
     EnsureRootNode(m_favoritesNode, FavoritesText);
-    InsertCategorized(name, Favorite, static_cast<std::int32_t>(Favorites().size()) - 1,
-                      m_favoritesNode, {});
+    TreeItem const added = InsertCategorized(
+        name, Favorite, static_cast<std::int32_t>(Favorites().size()) - 1, m_favoritesNode, {});
     // Open, as a rebuild leaves every category, so that the new favourite shows.
     if (firstFavorite) {
         m_tree.Expand(m_favoritesNode);
     }
+    if (m_options.oneFavoritePerSystem) {
+        m_tree.EnsureVisible(added);
+    }
     SaveFavorites();
+}
+
+int CRSDlgImpl::FindFavorite(CoordinateSystem const& system) const {
+    // Equal as the user sees it: the same definition under the same shown name.
+    std::wstring const name = DisplayName(system.GetLeafName());
+    for (std::size_t position = 0; position < Favorites().size(); ++position) {
+        CoordinateSystem const& favorite = Favorites().at(position);
+        if (favorite.GetCSDef() != nullptr && system.GetCSDef() != nullptr &&
+            favorite.GetCSDef()->Compare(*system.GetCSDef(), true) &&
+            DisplayName(favorite.GetLeafName()) == name) {
+            return static_cast<int>(position);
+        }
+    }
+    return -1;
+}
+
+TreeItem CRSDlgImpl::FavoriteItem(int position) {
+    for (TreeItemRecord const& record : m_records) {
+        if (record.kind == Favorite && record.index == position && record.item) {
+            return record.item;
+        }
+    }
+    // A search left it out: it is shown again, as a new favourite would be.
+    return InsertCategorized(
+        DisplayName(Favorites().at(static_cast<std::size_t>(position)).GetLeafName()), Favorite,
+        position, EnsureRootNode(m_favoritesNode, FavoritesText), {});
 }
 
 void CRSDlgImpl::OnRemove() {
@@ -92,6 +127,9 @@ void CRSDlgImpl::OnRemove() {
     Favorites().erase(std::next(Favorites().begin(), found));
     m_records[m_tree.GetItemData(item)].item = {};
     m_tree.DeleteItem(item);
+    if (m_options.oneFavoritePerSystem && m_tree.GetSelectedItem()) {
+        m_tree.EnsureVisible(m_tree.GetSelectedItem());
+    }
     // Saved last: a file that cannot be written leaves the tree and the list agreeing.
     SaveFavorites();
 }
@@ -112,7 +150,7 @@ void CRSDlgImpl::OnNewGeo() {
 }
 
 void CRSDlgImpl::AddCustomSystem() {
-    m_custom.push_back(m_current);
+    AppendCustom(m_current, true);
     EnsureRootNode(m_customNode, CustomText);
     TreeItem const item =
         InsertCategorized(m_current.GetLeafName(), Custom,
@@ -120,6 +158,8 @@ void CRSDlgImpl::AddCustomSystem() {
     m_tree.SelectItem(item);
     m_tree.EnsureVisible(item);
     OnSelChangedCS();
+    // Saved last: a file that cannot be written leaves the tree and the list agreeing.
+    SaveCustomSystems();
 }
 
 void CRSDlgImpl::OnModify() {
@@ -151,12 +191,16 @@ void CRSDlgImpl::OnModify() {
         SaveFavorites();
     } else if (record.kind == Custom) {
         m_custom.at(position) = m_current;
+        m_customKept.at(position) = true;
+        SaveCustomSystems();
     } else {
         GRIDUI_INTERNAL_ERROR();
     }
     std::wstring const newName = m_current.GetLeafName();
     if (newName != oldName) {
         RenameLeafItem(item, newName);
+    }
+    if (newName != oldName || m_options.oneFavoritePerSystem) {
         m_tree.EnsureVisible(item);
     }
     OnSelChangedCS();

@@ -132,12 +132,14 @@ void CRSDlgImpl::OnLoadFromFile() {
         }
         m_current = Gridlore::CoordinateSystem(*definition);
         m_currentIsKnown = false;
-        AddCustomSystem();
     } catch (kor::KORException const& error) {
         ShowError(L"The following error occurred while reading the coordinate system file:\n\n" +
                       error.Message(),
                   LoadErrorCaption);
+        return;
     }
+    // Outside the reading: the custom systems' file failing is not this file's fault.
+    AddCustomSystem();
 }
 
 std::wstring CRSDlgImpl::ProposedFileName(std::wstring const& name) {

@@ -20,17 +20,19 @@ using platform::TreeItem;
 
 CRSDlgImpl::CRSDlgImpl(CoordinateSystem const& current, std::wstring const& favoritesPath,
                        std::shared_ptr<shr::IError> const& errorSink,
-                       CoordinateSystemCollection inUse)
+                       CoordinateSystemCollection inUse, std::wstring customSystemsPath)
     : m_current(current)
     , m_favoritesPath(favoritesPath)
     , m_error(errorSink)
-    , m_inUse(std::move(inUse)) {
+    , m_inUse(std::move(inUse))
+    , m_customPath(std::move(customSystemsPath)) {
     if (m_favoritesPath.empty()) {
         GRIDUI_INTERNAL_ERROR();
     }
     if (m_error == nullptr) {
         GRIDUI_INTERNAL_ERROR();
     }
+    m_tree.SetCustomSystemsKept(!m_customPath.empty());
     if (current.GetWarp() != nullptr) {
         m_warp = std::make_unique<kor::WarpDef>(*current.GetWarp());
         m_current.SetWarp(nullptr);
@@ -56,6 +58,7 @@ void CRSDlgImpl::DoDataExchange(platform::DataExchange& exchange) {
     if (exchange.SaveAndValidate()) {
         m_searchCombo.SaveHistory(true);
     } else {
+        m_searchCombo.SetSaveHistoryOnClose(m_options.keepSearchHistoryOnCancel);
         m_searchCombo.SetMaxHistoryItems(0);
         m_searchCombo.LoadHistory(L"Settings\\CRSSearchHistory", L"Search", false, nullptr);
     }
@@ -65,6 +68,7 @@ bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     m_searchCombo.SetCueBanner(L"Search for text or EPSG code");
     CreateSearchToolbar(host);
     ReserveStatusRoom();
+    LoadCustomSystems();
     Rebuild(nullptr);
     return true;
 }
@@ -135,14 +139,29 @@ std::shared_ptr<CRSDlgImpl::SelectionInfo> CRSDlgImpl::GetSelectionInfo(TreeItem
 
 void CRSDlgImpl::OnSelChangedCS() {
     TreeItem const item = m_tree.GetSelectedItem();
-    if (item) {
-        if (std::shared_ptr<SelectionInfo> const info = GetSelectionInfo(item)) {
-            m_current = info->system;
-            m_currentIsKnown = info->isKnown;
-            m_description.SetWindowText(m_current.GetDescription());
-        }
+    std::shared_ptr<SelectionInfo> const info = item ? GetSelectionInfo(item) : nullptr;
+    if (info != nullptr) {
+        m_current = info->system;
+        m_currentIsKnown = info->isKnown;
+        ShowDescription(true);
+    } else if (item && m_options.markCurrentNotShown && !IsCurrentShown()) {
+        ShowDescription(false);
     }
     UpdateButtons();
+}
+
+void CRSDlgImpl::ShowDescription(bool currentShown) {
+    std::wstring description = m_current.GetDescription();
+    // The description outlives the selection; without this line the user cannot tell
+    // why it shows a system while OK is off.
+    if (!currentShown && m_options.markCurrentNotShown && !m_current.IsEmpty()) {
+        description = L"Current system (not among the results):\r\n" + description;
+    }
+    m_description.SetWindowText(description);
+}
+
+bool CRSDlgImpl::IsCurrentShown() const {
+    return static_cast<bool>(FindItem(m_current));
 }
 
 TreeItemRecord const* CRSDlgImpl::SelectedRecord() const {
@@ -181,6 +200,11 @@ void CRSDlgImpl::OnUpdateCSAdd(platform::CmdUI& cmdUI) {
 void CRSDlgImpl::OnUpdateCSRemove(platform::CmdUI& cmdUI) {
     TreeItemRecord const* record = SelectedRecord();
     cmdUI.Enable(record != nullptr && record->kind == Favorite);
+}
+
+void CRSDlgImpl::OnUpdateCSDelete(platform::CmdUI& cmdUI) {
+    TreeItemRecord const* record = SelectedRecord();
+    cmdUI.Enable(record != nullptr && record->kind == Custom);
 }
 
 void CRSDlgImpl::OnContextMenu(platform::Dialog& owner, platform::Window* window,

@@ -5,6 +5,7 @@
 #include "SearchComboBox.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
+#include "gridui/BrowserOptions.h"
 #include "kor/CSDef.h"
 #include "kor/WarpDef.h"
 #include "platform/Controls.h"
@@ -44,9 +45,11 @@ public:
         bool isKnown = false;
     };
 
+    /// `customSystemsPath` names the file that keeps the custom systems between sessions;
+    /// empty keeps them only while this browser lives.
     CRSDlgImpl(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
                std::shared_ptr<shr::IError> const& errorSink,
-               Gridlore::CoordinateSystemCollection inUse);
+               Gridlore::CoordinateSystemCollection inUse, std::wstring customSystemsPath = {});
     ~CRSDlgImpl();
     CRSDlgImpl(CRSDlgImpl const&) = delete;
     CRSDlgImpl& operator=(CRSDlgImpl const&) = delete;
@@ -65,6 +68,7 @@ public:
     void OnSelChangeSearch(platform::Dialog& host);
     void OnUpdateCSAdd(platform::CmdUI& cmdUI);
     void OnUpdateCSRemove(platform::CmdUI& cmdUI);
+    void OnUpdateCSDelete(platform::CmdUI& cmdUI);
 
     // Favourites and custom systems.
     void OnAddToFavorites();
@@ -76,6 +80,8 @@ public:
     void AddCustomSystem();
     bool ModifyLocalSystem();
     bool ModifyGeoSystem();
+    /// Deletes the selected custom system once the user confirms.
+    void OnDeleteCustom();
 
     // Coordinate-reference files.
     void OnLoadFromFile();
@@ -134,9 +140,8 @@ public:
     /// Whether a point on the screen lies on an item's icon or label.
     bool IsOnItem(platform::Point screen) const;
 
-    /// A search that shows at most `count` systems opens every folder holding one; 0
-    /// (the default) opens them only for a single system.
-    void SetOpenResultsUpTo(std::uint32_t count) { m_openResultsUpTo = count; }
+    void SetOptions(BrowserOptions const& options) { m_options = options; }
+    BrowserOptions& Options() { return m_options; }
 
     std::uint32_t ShownCount() const { return m_shownCount; }
     std::uint32_t TotalCount() const { return m_totalCount; }
@@ -157,6 +162,20 @@ private:
     TreeItemRecord const* SelectedRecord() const;
     void CreateSearchToolbar(platform::Dialog& host);
     void SaveFavorites() const;
+    /// Fills the custom systems from their file, setting a damaged one aside.
+    void LoadCustomSystems();
+    /// Writes the custom systems the user made, loaded or changed (not those only met as
+    /// the starting system) to their file, when there is one.
+    void SaveCustomSystems() const;
+    void AppendCustom(Gridlore::CoordinateSystem const& system, bool kept);
+    /// The position of the favourite showing as `system` would as a new favourite, or -1.
+    int FindFavorite(Gridlore::CoordinateSystem const& system) const;
+    /// The item of favourite `position`, inserted if the tree does not show it.
+    platform::TreeItem FavoriteItem(int position);
+    /// Fills the description from `m_current`, saying so when the tree does not show it.
+    void ShowDescription(bool currentShown);
+    /// Whether the tree shows `m_current` (a search may have left it out).
+    bool IsCurrentShown() const;
     /// Makes a confirmed dialog's system the current one; false when it was cancelled.
     bool AdoptDefined(std::unique_ptr<Gridlore::CoordinateSystem> defined);
     /// Renames a leaf item and keeps it in its parent's order.
@@ -172,7 +191,6 @@ private:
     platform::ToolBar m_toolbar;
     std::uint32_t m_shownCount = 0;
     std::uint32_t m_totalCount = 0;
-    std::uint32_t m_openResultsUpTo = 0;
     platform::Static m_status;
     CRSTreeCtrl m_tree;
     platform::Edit m_description;
@@ -183,6 +201,10 @@ private:
     std::wstring m_favoritesPath;
     std::shared_ptr<shr::IError> m_error;
     Gridlore::CoordinateSystemCollection m_inUse;
+    BrowserOptions m_options;
+    std::wstring m_customPath;
+    /// Beside `m_custom`: whether each system belongs in the custom systems' file.
+    std::vector<bool> m_customKept;
 };
 
 } // namespace gridui

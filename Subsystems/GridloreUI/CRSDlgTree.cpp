@@ -72,12 +72,16 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         ExpandAfterRebuild(HasSearch(search));
     }
     SelectCurrent();
+    // The current system is selected whenever the tree shows it.
+    if (m_options.markCurrentNotShown && !m_tree.GetSelectedItem()) {
+        ShowDescription(false);
+    }
     UpdateButtons();
 }
 
 void CRSDlgImpl::ExpandAfterRebuild(bool searched) {
-    bool const single =
-        m_shownCount == 1 || (searched && m_shownCount > 0 && m_shownCount <= m_openResultsUpTo);
+    bool const single = m_shownCount == 1 ||
+                        (searched && m_shownCount > 0 && m_shownCount <= m_options.openResultsUpTo);
     std::vector<TreeItem> pending;
     for (TreeItem root = m_tree.GetRootItem(); root; root = m_tree.GetNextSiblingItem(root)) {
         m_tree.Expand(root);
@@ -187,7 +191,8 @@ void CRSDlgImpl::AddCurrentToCustom() {
         m_custom.Find(m_current, false) != nullptr) {
         return;
     }
-    m_custom.push_back(m_current);
+    // Met, not made: it is listed while the browser lives but not kept in the file.
+    AppendCustom(m_current, false);
 }
 
 TreeItem CRSDlgImpl::Root() {

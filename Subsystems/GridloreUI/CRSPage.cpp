@@ -7,10 +7,12 @@
 namespace gridui {
 
 CRSPage::CRSPage(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
-                 std::shared_ptr<shr::IError> const& errorSink)
+                 std::shared_ptr<shr::IError> const& errorSink,
+                 std::wstring const& customSystemsPath)
     : PropertyPage(res::BrowserDialog)
     , impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink,
-                                        Gridlore::CoordinateSystemCollection{})) {}
+                                        Gridlore::CoordinateSystemCollection{},
+                                        customSystemsPath)) {}
 
 CRSPage::~CRSPage() = default;
 
@@ -18,8 +20,16 @@ void CRSPage::SetCaption(wchar_t const* text) {
     caption = text != nullptr ? text : L"";
 }
 
+void CRSPage::SetOptions(BrowserOptions const& options) {
+    impl->SetOptions(options);
+}
+
+BrowserOptions const& CRSPage::GetOptions() const {
+    return impl->Options();
+}
+
 void CRSPage::SetOpenResultsUpTo(std::uint32_t count) {
-    impl->SetOpenResultsUpTo(count);
+    impl->Options().openResultsUpTo = count;
 }
 
 Gridlore::CoordinateSystem const& CRSPage::CurrentCoordinateSystem() const {

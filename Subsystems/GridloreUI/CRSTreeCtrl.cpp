@@ -1,10 +1,26 @@
 #include "CRSTreeCtrl.h"
 
+#include "DialogCommand.h"
+#include "gridui/ResourceIds.h"
+
 namespace gridui {
 
 wchar_t const* CRSTreeCtrl::CustomHint() {
     return L"Custom coordinate systems are removed when this window closes unless used as the "
            L"current coordinate system. Add to Favorites to keep for future use.";
+}
+
+wchar_t const* CRSTreeCtrl::KeptCustomHint() {
+    return L"Custom coordinate systems are kept for later sessions until you delete them "
+           L"(Delete key or right-click).";
+}
+
+bool CRSTreeCtrl::PreTranslateMessage(platform::Message& message) {
+    if (message.event != platform::Event::KeyDown || message.key != platform::KeyDelete) {
+        return TreeCtrl::PreTranslateMessage(message);
+    }
+    SendCommandToDialog(*this, res::DeleteCustom);
+    return true;
 }
 
 bool CRSTreeCtrl::IsHintActive() const {
@@ -28,7 +44,7 @@ void CRSTreeCtrl::PreSubclassWindow() {
     if (!toolTip.Create(*this)) {
         return;
     }
-    toolTip.AddTool(CustomHint());
+    toolTip.AddTool(Hint());
     toolTip.Activate(false);
 }
 

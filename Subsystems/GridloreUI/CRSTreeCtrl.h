@@ -16,8 +16,16 @@ public:
     /// The text the tooltip shows over the icon.
     static wchar_t const* CustomHint();
     bool IsHintActive() const;
+    /// With `kept`, custom systems last until the user deletes them, and the hint says so.
+    void SetCustomSystemsKept(bool kept) { customKept = kept; }
+    /// The hint for custom systems that are kept.
+    static wchar_t const* KeptCustomHint();
+    /// The hint this tree shows over the icon.
+    wchar_t const* Hint() const { return customKept ? KeptCustomHint() : CustomHint(); }
 
     platform::MessageMap const& GetMessageMap() const override;
+    /// The Delete key sends the dialog the command that deletes a custom system.
+    bool PreTranslateMessage(platform::Message& message) override;
 
 protected:
     void PreSubclassWindow() override;
@@ -32,6 +40,7 @@ private:
     platform::TreeItem customItem;
     platform::TreeItem hoverItem;
     platform::ToolTip toolTip;
+    bool customKept = false;
 };
 
 } // namespace gridui

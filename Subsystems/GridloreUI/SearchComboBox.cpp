@@ -1,7 +1,8 @@
 #include "SearchComboBox.h"
 
+#include "DialogCommand.h"
+#include "Shared/ExecuteNoThrow.h"
 #include "gridui/ResourceIds.h"
-#include "platform/Dialog.h"
 
 namespace gridui {
 
@@ -11,14 +12,16 @@ bool SearchComboBox::PreTranslateMessage(platform::Message& message) {
     if (message.event != platform::Event::KeyDown || message.key != platform::KeyReturn) {
         return CHistoryCombo::PreTranslateMessage(message);
     }
-    if (auto* dialog = dynamic_cast<platform::Dialog*>(GetParent())) {
-        platform::Message search;
-        search.event = platform::Event::Command;
-        search.id = res::Search;
-        search.window = this;
-        dialog->RouteMessage(search);
-    }
+    SendCommandToDialog(*this, res::Search);
     return true;
+}
+
+void SearchComboBox::OnDestroy() {
+    if (m_saveHistoryOnClose) {
+        // A settings store that cannot be written costs the history, never the close.
+        shared::ExecuteNoThrow([this] { SaveHistory(true); });
+    }
+    CHistoryCombo::OnDestroy();
 }
 
 } // namespace gridui

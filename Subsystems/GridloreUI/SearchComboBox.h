@@ -13,6 +13,14 @@ public:
     /// Enter sends the dialog the Search command and goes no further, so it never
     /// presses the default button.
     bool PreTranslateMessage(platform::Message& message) override;
+    /// With `on`, the history is saved when the box goes, however its dialog closed.
+    void SetSaveHistoryOnClose(bool on) { m_saveHistoryOnClose = on; }
+
+protected:
+    void OnDestroy() override;
+
+private:
+    bool m_saveHistoryOnClose = false;
 };
 
 } // namespace gridui

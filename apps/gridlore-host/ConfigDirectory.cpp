@@ -17,4 +17,8 @@ std::filesystem::path FavoritesPath() {
     return ConfigDirectory() / "favorites.qrf2";
 }
 
+std::filesystem::path CustomSystemsPath() {
+    return ConfigDirectory() / "custom-systems.qrf2";
+}
+
 } // namespace gridhost

@@ -15,4 +15,7 @@ std::filesystem::path ConfigDirectory();
 /// The favourites file inside ConfigDirectory().
 std::filesystem::path FavoritesPath();
 
+/// The file inside ConfigDirectory() that keeps the browser's custom systems.
+std::filesystem::path CustomSystemsPath();
+
 } // namespace gridhost

@@ -34,8 +34,12 @@ enum : int {
 };
 
 /// A search showing this many systems or fewer opens their folders: the 27 systems of
-/// "UTM zone 33" are seen at once, while a search for "WGS 84" stays folded.
-constexpr std::uint32_t ResultsOpenedUpTo = 50;
+/// "UTM zone 33" are seen at once, while a search for "WGS 84" stays folded. Every other
+/// choice the library leaves to its hosts is taken as users expect it.
+gridui::BrowserOptions const& BrowserChoices() {
+    static gridui::BrowserOptions const options = gridui::BrowserOptions::AllOn(50);
+    return options;
+}
 
 wxString const& FrameTitle() {
     static wxString const title = "GridloreUI Host";
@@ -45,10 +49,11 @@ wxString const& FrameTitle() {
 } // namespace
 
 HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
-                     std::shared_ptr<shr::IError> errorSink)
+                     std::wstring customSystemsPath, std::shared_ptr<shr::IError> errorSink)
     : wxFrame(nullptr, wxID_ANY, FrameTitle())
     , m_document(document)
     , m_favoritesPath(std::move(favoritesPath))
+    , m_customSystemsPath(std::move(customSystemsPath))
     , m_errorSink(std::move(errorSink)) {
     auto* menu = new wxMenu;
     menu->Append(IdChooseInDialog, "&Choose Coordinate System...\tCtrl+K",
@@ -134,8 +139,8 @@ HostFrame::~HostFrame() = default;
 
 bool HostFrame::ChooseInDialog() {
     gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
-                             m_document.InUse());
-    dialog.SetOpenResultsUpTo(ResultsOpenedUpTo);
+                             m_document.InUse(), m_customSystemsPath);
+    dialog.SetOptions(BrowserChoices());
     if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
@@ -145,8 +150,8 @@ bool HostFrame::ChooseInDialog() {
 }
 
 bool HostFrame::ChooseInPropertySheet() {
-    gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink);
-    page.SetOpenResultsUpTo(ResultsOpenedUpTo);
+    gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink, m_customSystemsPath);
+    page.SetOptions(BrowserChoices());
     platform::PropertySheet sheet(L"Document Properties", nullptr);
     sheet.AddPage(page);
     if (sheet.DoModal() != platform::IDOK) {

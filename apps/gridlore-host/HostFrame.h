@@ -21,7 +21,9 @@ class WorksheetController;
 
 class HostFrame final : public wxFrame {
 public:
-    HostFrame(HostDocument& document, std::wstring favoritesPath,
+    /// The browser saves the favourites to `favoritesPath` and keeps the custom systems
+    /// in `customSystemsPath`.
+    HostFrame(HostDocument& document, std::wstring favoritesPath, std::wstring customSystemsPath,
               std::shared_ptr<shr::IError> errorSink);
     ~HostFrame() override;
 
@@ -60,6 +62,7 @@ private:
 
     HostDocument& m_document;
     std::wstring m_favoritesPath;
+    std::wstring m_customSystemsPath;
     std::shared_ptr<shr::IError> m_errorSink;
     wxTextCtrl* m_description = nullptr;
     wxListBox* m_inUse = nullptr;

@@ -48,6 +48,16 @@ Leaf FindResult(platform::TreeCtrl const& tree, platform::TreeItem parent, int d
     return best;
 }
 
+/// The first of `first` and its next siblings whose text is `text`; null when none.
+platform::TreeItem FindSibling(platform::TreeCtrl const& tree, platform::TreeItem first,
+                               std::wstring const& text) {
+    platform::TreeItem item = first;
+    while (item && tree.GetItemText(item) != text) {
+        item = tree.GetNextSiblingItem(item);
+    }
+    return item;
+}
+
 /// Selects the search result whose name holds `text`; throws, saying what `search` was,
 /// when there is none.
 void SelectResult(platform::User& user, std::wstring const& text, std::string const& search) {
@@ -95,6 +105,9 @@ Gridlore::CoordinateSystem Tour::Run() {
         // The favourites could not be saved; the host tells the user and goes on.
         m_failures.push_back(error.Message());
     }
+    PlayDialogs(&HostFrame::ChooseInDialog, {{res::BrowserDialog, [this](platform::User& user) {
+                                                  PlayCustomSystemsKept(user);
+                                              }}});
     return chosen;
 }
 
@@ -118,7 +131,10 @@ bool Tour::PlayDialogs(bool (HostFrame::*command)(),
     }
     bool const accepted = (m_frame.*command)();
     for (platform::Driver::ShownMessageBox const& box : driver.MessageBoxes()) {
-        m_messageBoxes.push_back(box.caption + L": " + box.text);
+        // A question is a step the scene answers; what the session was told is kept.
+        if ((box.style & 0xF) != platform::MB_YESNO) {
+            m_messageBoxes.push_back(box.caption + L": " + box.text);
+        }
     }
     return accepted;
 }
@@ -143,10 +159,7 @@ void Tour::ShowPrjInUse(platform::User& user) {
     user.PressKey(res::SearchBox, platform::KeyReturn);
     auto const& tree =
         dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
-    platform::TreeItem inUse = tree.GetRootItem();
-    while (inUse && tree.GetItemText(inUse) != L"Currently in use") {
-        inUse = tree.GetNextSiblingItem(inUse);
-    }
+    platform::TreeItem const inUse = FindSibling(tree, tree.GetRootItem(), L"Currently in use");
     if (!inUse || !tree.GetChildItem(inUse)) {
         throw std::runtime_error("searching '27700' did not find the .prj in use");
     }
@@ -166,10 +179,7 @@ void Tour::PlayPropertySheet(platform::User& user) {
 void Tour::PlayBrowserCommands(platform::User& user) {
     auto const& tree =
         dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
-    platform::TreeItem favorites = tree.GetRootItem();
-    while (favorites && tree.GetItemText(favorites) != L"Favorites") {
-        favorites = tree.GetNextSiblingItem(favorites);
-    }
+    platform::TreeItem const favorites = FindSibling(tree, tree.GetRootItem(), L"Favorites");
     for (platform::TreeItem item = favorites ? tree.GetChildItem(favorites) : platform::TreeItem{};
          item; item = tree.GetNextSiblingItem(item)) {
         m_favoritesAtStart.push_back(tree.GetItemText(item));
@@ -211,6 +221,49 @@ void Tour::PlayBrowserCommands(platform::User& user) {
     SelectResult(user, L"UTM zone 33N", "searching '32633'");
     user.Click(res::AddToFavorites);
     SnapDialog(user, "favourite-added");
+    user.Click(platform::IDCANCEL);
+}
+
+void Tour::PlayCustomSystemsKept(platform::User& user) {
+    auto const& tree =
+        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    platform::TreeItem const custom = FindSibling(tree, tree.GetRootItem(), L"Custom");
+    auto const find = [&](std::wstring const& name) {
+        return FindSibling(tree, custom ? tree.GetChildItem(custom) : platform::TreeItem{}, name);
+    };
+    // Made in the last browser, which was cancelled: a new one still offers them.
+    std::wstring loaded =
+        Gridlore::CoordinateSystem(
+            *korfile::ReadReferenceFile(korfile::WKT, m_folder / "british-national-grid.prj", 0, 0))
+            .GetLeafName();
+    // The tree shows a name without its authority tag.
+    if (loaded.ends_with(L"]") && loaded.rfind(L" [") != std::wstring::npos) {
+        loaded.erase(loaded.rfind(L" ["));
+    }
+    std::vector<std::wstring> const made{L"Tour local system", L"Tour modified UTM zone 33N",
+                                         loaded};
+    for (std::wstring const& name : made) {
+        if (!find(name)) {
+            // Their file could not be written (the host told the user): nothing to show.
+            m_failures.push_back(L"the custom system '" + name + L"' was not kept");
+            user.Click(platform::IDCANCEL);
+            return;
+        }
+    }
+    user.Select(res::Tree, find(made[0]));
+    SnapDialog(user, "custom-systems-kept");
+
+    // Deleted, once confirmed, from the context menu and with the Delete key.
+    platform::Driver& driver = *platform::InstalledDriver();
+    driver.ChooseMenuItem(res::DeleteCustom);
+    driver.AnswerMessageBox(platform::IDYES);
+    user.RightClickItem(res::Tree, find(made[0]));
+    for (std::size_t i = 1; i < made.size(); ++i) {
+        user.Select(res::Tree, find(made[i]));
+        driver.AnswerMessageBox(platform::IDYES);
+        user.PressKey(res::Tree, platform::KeyDelete);
+    }
+    SnapDialog(user, "custom-systems-deleted");
     user.Click(platform::IDCANCEL);
 }
 

@@ -25,7 +25,8 @@ class HostFrame;
 /// the browser nested in the conversion dialog, and it defines a local system in feet.
 /// Last it runs the browser's commands: it creates a local system, modifies the
 /// predefined UTM zone into a custom system, loads the .prj, saves the current system as
-/// QRF2, adds the UTM zone, found by its code, to the favourites and cancels.
+/// QRF2, adds the UTM zone, found by its code, to the favourites and cancels. In a new
+/// browser it finds the custom systems it made still there, and deletes them.
 /// Needs the wx backend installed.
 class Tour {
 public:
@@ -36,7 +37,8 @@ public:
     Gridlore::CoordinateSystem Run();
     /// The screenshots written so far, in the order of the steps.
     std::vector<std::filesystem::path> const& Screenshots() const { return m_screenshots; }
-    /// The message boxes that the session answered (none when all went well).
+    /// What the session's message boxes told it (none when all went well); the questions
+    /// a step answers are steps, not news.
     std::vector<std::wstring> const& MessageBoxes() const { return m_messageBoxes; }
     /// What failed without ending the session (a favourites file that cannot be written).
     std::vector<std::wstring> const& Failures() const { return m_failures; }
@@ -68,6 +70,9 @@ private:
     void ShowPrjInUse(platform::User& user);
     void PlayPropertySheet(platform::User& user);
     void PlayBrowserCommands(platform::User& user);
+    /// Finds the custom systems the commands made in the browser opened next, then
+    /// deletes them.
+    void PlayCustomSystemsKept(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);

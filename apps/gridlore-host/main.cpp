@@ -78,8 +78,8 @@ int RunHost(HostOptions const& options, HostDocument& document, std::optional<Wo
         std::cerr << "gridlore-host: " << favoritesProblem << '\n';
     }
 
-    auto* frame =
-        new HostFrame(document, FavoritesPath().wstring(), std::make_shared<HostErrorSink>());
+    auto* frame = new HostFrame(document, FavoritesPath().wstring(), CustomSystemsPath().wstring(),
+                                std::make_shared<HostErrorSink>());
     if (sheet) {
         frame->OpenWorksheet(std::move(*sheet));
     }

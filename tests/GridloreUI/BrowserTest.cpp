@@ -123,7 +123,8 @@ BrowserTest::~BrowserTest() {
 void BrowserTest::Browse(Gridlore::CoordinateSystem const& current,
                          Gridlore::CoordinateSystemCollection const& inUse,
                          platform::Scene const& scene) {
-    gridui::CRSDialog dialog(current, m_favoritesPath, m_sink, nullptr, inUse);
+    gridui::CRSDialog dialog(current, m_favoritesPath, m_sink, nullptr, inUse, m_customPath);
+    dialog.SetOptions(m_options);
     m_driver.OnDialog(gridui::res::BrowserDialog, [&](platform::User& user) {
         scene(user);
         user.Click(platform::IDCANCEL);
@@ -134,6 +135,23 @@ void BrowserTest::Browse(Gridlore::CoordinateSystem const& current,
 void BrowserTest::Search(platform::User& user, std::wstring const& text) {
     user.Type(gridui::res::SearchBox, text);
     user.PressKey(gridui::res::SearchBox, platform::KeyReturn);
+}
+
+std::vector<std::wstring> BrowserTest::Children(platform::User& user, std::wstring const& path) {
+    platform::TreeCtrl const& tree = Tree(user);
+    std::vector<std::wstring> texts;
+    for (platform::TreeItem item = tree.GetChildItem(user.FindTreeItem(gridui::res::Tree, path));
+         item; item = tree.GetNextSiblingItem(item)) {
+        texts.push_back(tree.GetItemText(item));
+    }
+    return texts;
+}
+
+void BrowserTest::NameLocalSystem(std::wstring const& name) {
+    m_driver.OnDialog(gridui::res::LocalSystemDialog, [name](platform::User& dialog) {
+        dialog.Type(gridui::res::LocalNameEdit, name);
+        dialog.Click(platform::IDOK);
+    });
 }
 
 Gridlore::CoordinateSystemCollection& BrowserTest::Favorites() {

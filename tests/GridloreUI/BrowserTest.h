@@ -8,6 +8,7 @@
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
+#include "gridui/BrowserOptions.h"
 #include "kor/KnownCatalogue.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
@@ -68,11 +69,16 @@ protected:
     BrowserTest();
     ~BrowserTest() override;
 
-    /// Opens the browser dialog on `current`, plays `scene` and cancels.
+    /// Opens the browser dialog on `current` with `m_options` and `m_customPath`, plays
+    /// `scene` and cancels.
     void Browse(Gridlore::CoordinateSystem const& current,
                 Gridlore::CoordinateSystemCollection const& inUse, platform::Scene const& scene);
     /// Types `text` into the search box and presses Enter there.
     static void Search(platform::User& user, std::wstring const& text);
+    /// The texts of the children of the item at `path`.
+    static std::vector<std::wstring> Children(platform::User& user, std::wstring const& path);
+    /// Answers the local-system dialog by naming the system `name` and pressing OK.
+    void NameLocalSystem(std::wstring const& name);
 
     /// The process-wide favourites, emptied before and after each test.
     static Gridlore::CoordinateSystemCollection& Favorites();
@@ -93,6 +99,9 @@ protected:
     ScratchDirectory m_scratch;
     std::wstring const m_favoritesPath = (m_scratch / "favourites.qrf2").wstring();
     std::shared_ptr<shr::IError> const m_sink = std::make_shared<FailingErrorSink>();
+    /// What Browse opens the browser with: the classic behaviour, custom systems not kept.
+    gridui::BrowserOptions m_options;
+    std::wstring m_customPath;
 };
 
 } // namespace browsertest

@@ -110,12 +110,13 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
 
         struct Expected {
             std::wstring path;
-            bool add, remove;
+            bool add, remove, del;
         };
         for (Expected const& expected : {
-                 Expected{L"Favorites|WGS 84", false, true},
-                 Expected{L"Predefined|Geographic|World|WGS 84", true, false},
-                 Expected{L"Predefined|A", false, false},
+                 Expected{L"Favorites|WGS 84", false, true, false},
+                 Expected{L"Predefined|Geographic|World|WGS 84", true, false, false},
+                 Expected{L"Predefined|A", false, false, false},
+                 Expected{L"Custom|Survey grid", true, false, true},
              }) {
             SCOPED_TRACE(shr::ToUtf8(expected.path));
             platform::TreeItem const item = user.FindTreeItem(res::Tree, expected.path);
@@ -132,9 +133,10 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
             }
             EXPECT_EQ(ids, (std::vector<platform::ControlId>{res::AddToFavorites, res::Remove, 0,
                                                              res::NewLocal, res::NewGeographic,
-                                                             res::Modify}));
+                                                             res::Modify, 0, res::DeleteCustom}));
             EXPECT_EQ(MenuState(menus.back(), res::AddToFavorites), expected.add);
             EXPECT_EQ(MenuState(menus.back(), res::Remove), expected.remove);
+            EXPECT_EQ(MenuState(menus.back(), res::DeleteCustom), expected.del);
             EXPECT_EQ(Enabled(user, res::AddToFavorites), expected.add);
             EXPECT_EQ(Enabled(user, res::Remove), expected.remove);
         }

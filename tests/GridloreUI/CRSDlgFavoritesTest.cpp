@@ -29,25 +29,6 @@ protected:
         return names;
     }
 
-    /// The texts of the children of the root item `node`.
-    static Lines Children(User& user, std::wstring const& node) {
-        platform::TreeCtrl const& tree = Tree(user);
-        Lines texts;
-        for (platform::TreeItem item = tree.GetChildItem(user.FindTreeItem(res::Tree, node)); item;
-             item = tree.GetNextSiblingItem(item)) {
-            texts.push_back(tree.GetItemText(item));
-        }
-        return texts;
-    }
-
-    /// Answers the local-system dialog by naming the system `name` and pressing OK.
-    void NameLocalSystem(std::wstring const& name) {
-        m_driver.OnDialog(res::LocalSystemDialog, [name](User& dialog) {
-            dialog.Type(res::LocalNameEdit, name);
-            dialog.Click(platform::IDOK);
-        });
-    }
-
     void NameDefinedSystem(std::wstring const& name) {
         m_driver.OnDialog(res::DefineDialog, [name](User& dialog) {
             dialog.Type(res::DefineName, name);
@@ -101,6 +82,50 @@ TEST_F(BrowserFavorites, adding_creates_the_node_saves_the_file_and_keeps_the_se
     Browse(Wgs84(), {}, [&](User& user) {
         EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"Quay grid", L"WGS 84", L"WGS 84"}));
     });
+}
+
+TEST_F(BrowserFavorites, with_one_favourite_per_system_adding_an_existing_one_selects_it) {
+    std::wstring const predefinedUtm = L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N";
+    m_options.oneFavoritePerSystem = true;
+    // Kept by an earlier session with its tag; the tree shows it without.
+    Favorites().push_back(Utm33());
+    Browse(Wgs84(), {}, [&](User& user) {
+        user.Select(res::Tree, PredefinedWgs84);
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(SelectedPath(user), PredefinedWgs84);
+        // Still offered, as for any system that is not itself a favourite item.
+        EXPECT_TRUE(Enabled(user, res::AddToFavorites));
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(SelectedPath(user), L"Favorites|WGS 84");
+        EXPECT_EQ(Text(user, res::Description), DescriptionOf(Wgs84()));
+        EXPECT_TRUE(Enabled(user, res::Remove));
+
+        user.Select(res::Tree, predefinedUtm);
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(SelectedPath(user), L"Favorites|WGS 84 / UTM zone 33N");
+        EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"WGS 84", L"WGS 84 / UTM zone 33N"}));
+
+        // A search that left the favourite out brings it back to select it.
+        Search(user, L"Predefined");
+        EXPECT_EQ(Roots(Tree(user)), Lines{L"Predefined"});
+        user.Select(res::Tree, predefinedUtm);
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(SelectedPath(user), L"Favorites|WGS 84 / UTM zone 33N");
+        EXPECT_EQ(Children(user, L"Favorites"), Lines{L"WGS 84 / UTM zone 33N"});
+
+        // The same definition under another name is another favourite.
+        Search(user, L"");
+        user.Select(res::Tree, L"Local System|Site|Grids|Harbour grid");
+        user.Click(res::AddToFavorites);
+        NameLocalSystem(L"Harbour grid renamed");
+        user.Click(res::Modify);
+        user.Select(res::Tree, L"Custom|Harbour grid renamed");
+        user.Click(res::AddToFavorites);
+        EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"Harbour grid", L"Harbour grid renamed",
+                                                       L"WGS 84", L"WGS 84 / UTM zone 33N"}));
+    });
+    EXPECT_EQ(SavedFavorites(), (Lines{L"WGS 84 / UTM zone 33N [EPSG:32633]", L"WGS 84",
+                                       L"Harbour grid", L"Harbour grid renamed"}));
 }
 
 TEST_F(BrowserFavorites, removing_keeps_the_others_resolving_to_their_own_systems) {

@@ -211,6 +211,30 @@ TEST_F(BrowserImpl, buttons_follow_the_selection_and_a_folder_keeps_the_descript
     });
 }
 
+TEST_F(BrowserImpl, a_current_system_a_search_left_out_is_said_to_be_so_when_the_host_asks) {
+    std::wstring const marker = L"Current system (not among the results):\r\n";
+    for (bool const mark : {false, true}) {
+        SCOPED_TRACE(mark);
+        m_options.markCurrentNotShown = mark;
+        Browse(Wgs84(), {}, [&](User& user) {
+            std::wstring const plain = Text(user, res::Description);
+            ASSERT_EQ(plain.rfind(L"Name: WGS 84\r\n", 0), 0U);
+            Search(user, L"Harbour");
+            ASSERT_FALSE(Tree(user).GetSelectedItem());
+            EXPECT_FALSE(Enabled(user, platform::IDOK));
+            EXPECT_EQ(Text(user, res::Description), mark ? marker + plain : plain);
+            user.Select(res::Tree, L"Local System");
+            EXPECT_EQ(Text(user, res::Description), mark ? marker + plain : plain);
+            // Shown again, it is selected and described as always, also beside a folder.
+            Search(user, L"WGS");
+            EXPECT_EQ(SelectedPath(user), L"Predefined|Geographic|World|WGS 84");
+            EXPECT_EQ(Text(user, res::Description), plain);
+            user.Select(res::Tree, L"Predefined");
+            EXPECT_EQ(Text(user, res::Description), plain);
+        });
+    }
+}
+
 TEST_F(BrowserImpl, each_item_resolves_to_a_copy_of_its_system_known_only_from_the_library_list) {
     Favorites().push_back(Wgs84());
     ImplHost host(SurveyGrid(), m_favoritesPath, m_sink, Systems({Utm33()}));

@@ -3,9 +3,12 @@
 
 #include "TestArtifacts.h"
 
+#include "gridlore/CFavoritesCollection.h"
+#include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "platform/Dialog.h"
+#include "shr/Singleton.h"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -14,6 +17,7 @@
 #include <wx/utils.h>
 #include <wx/window.h>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -220,6 +224,66 @@ TEST_F(WxBrowserTest, hovering_the_warning_icon_of_custom_shows_its_tooltip_and_
         user.Close();
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+} // namespace
+
+namespace {
+
+/// Whether the tree's window shows the whole label of `item`.
+bool InView(platform::TreeCtrl const& tree, platform::TreeItem item) {
+    std::optional<platform::Rect> const label = tree.GetItemRect(item, true);
+    return label && label->top >= 0 && label->bottom <= tree.GetClientRect().bottom;
+}
+
+TEST_F(WxBrowserTest, with_one_favourite_per_system_what_a_command_adds_or_selects_is_in_view) {
+    shr::Singleton<Gridlore::CFavoritesCollection>::Instance().clear();
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    gridui::BrowserOptions options;
+    options.oneFavoritePerSystem = true;
+    dialog.SetOptions(options);
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        platform::TreeItem const wgs84 = tree.GetSelectedItem();
+        // The new favourite goes below the thousands of predefined folders.
+        user.Click(res::AddToFavorites);
+        Settle();
+        platform::TreeItem const favorite =
+            wxbrowser::FindBelow(tree, wxbrowser::FindRoot(tree, L"Favorites"), L"WGS 84");
+        EXPECT_TRUE(InView(tree, favorite));
+        EXPECT_EQ(tree.GetSelectedItem(), wgs84);
+        // Back at the top, where the registry's system is.
+        user.Select(res::Tree, tree.GetRootItem());
+        user.Select(res::Tree, wgs84);
+        Settle();
+        ASSERT_FALSE(InView(tree, favorite));
+        user.Click(res::AddToFavorites);
+        Settle();
+        EXPECT_EQ(tree.GetSelectedItem(), favorite);
+        EXPECT_TRUE(InView(tree, favorite));
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    EXPECT_EQ(Gridlore::CoordinateSystemCollection::Load(m_favoritesPath).size(), 1U);
+}
+
+TEST_F(WxBrowserTest, the_delete_key_in_the_tree_deletes_the_custom_system_once_confirmed) {
+    std::wstring const customPath = (m_scratch / "custom.qrf2").wstring();
+    gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {},
+                             customPath);
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        platform::TreeItem const custom = wxbrowser::FindRoot(tree, L"Custom");
+        FocusTree(user);
+        user.Select(res::Tree, tree.GetChildItem(custom));
+        m_driver.AnswerMessageBox(platform::IDYES);
+        TypeInTree(user, WXK_DELETE);
+        EXPECT_FALSE(tree.GetChildItem(custom));
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    EXPECT_EQ(m_driver.MessageBoxes().size(), 1U);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
+#include "gridui/CRSPage.h"
 #include "gridui/ResourceIds.h"
+#include "platform/PropertySheet.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,28 @@ TEST_F(BrowserSearchBox, a_picked_history_entry_is_searched_and_searches_are_kep
     EXPECT_EQ(store.GetString(HistorySection, L"Search0", L""), L"Hemisphere");
     EXPECT_EQ(store.GetString(HistorySection, L"Search1", L""), L"Projected");
     EXPECT_EQ(store.GetString(HistorySection, L"Search2", L""), L"grid");
+}
+
+TEST_F(BrowserSearchBox, searches_are_kept_however_the_browser_closes_when_the_host_asks) {
+    auto& store = m_backend.Settings();
+    for (bool const keep : {false, true}) {
+        SCOPED_TRACE(keep);
+        m_options.keepSearchHistoryOnCancel = keep;
+        Browse(SurveyGrid(), {}, [&](User& user) { Search(user, keep ? L"Kept" : L"Dropped"); });
+        EXPECT_EQ(store.GetString(HistorySection, L"Search0", L""), keep ? L"Kept" : L"");
+    }
+    // A page, by its sheet's Cancel.
+    gridui::CRSPage page(SurveyGrid(), m_favoritesPath, m_sink);
+    page.SetOptions(m_options);
+    platform::PropertySheet sheet(L"Sheet", nullptr);
+    sheet.AddPage(page);
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        Search(user, L"Paged");
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
+    EXPECT_EQ(store.GetString(HistorySection, L"Search0", L""), L"Paged");
+    EXPECT_EQ(store.GetString(HistorySection, L"Search1", L""), L"Kept");
 }
 
 TEST_F(BrowserSearchBox, history_lists_the_latest_search_first_trimmed_once_whatever_its_case) {

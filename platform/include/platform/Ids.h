@@ -33,6 +33,7 @@ inline constexpr ControlId ToolBarWindowId = 59392;
 enum Key : int {
     KeyReturn = 0x0D,
     KeyEscape = 0x1B,
+    KeyDelete = 0x2E,
 };
 
 } // namespace platform

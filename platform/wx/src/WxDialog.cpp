@@ -339,6 +339,10 @@ void WxDialog::OnCharHook(wxKeyEvent& event) {
     case WXK_ESCAPE:
         key = KeyEscape;
         break;
+    case WXK_DELETE:
+    case WXK_NUMPAD_DELETE:
+        key = KeyDelete;
+        break;
     default:
         event.Skip();
         return;

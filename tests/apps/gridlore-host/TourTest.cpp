@@ -62,7 +62,9 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
                              "22-modified-into-custom",
                              "23-prj-loaded",
                              "24-saved-as-qrf2",
-                             "25-favourite-added"}) {
+                             "25-favourite-added",
+                             "26-custom-systems-kept",
+                             "27-custom-systems-deleted"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;
@@ -74,6 +76,11 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
               std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(folder / "saved-system.qrf2"));
     EXPECT_EQ(run.err.find("a favourite kept from before"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("the tour went on after"), std::string::npos) << run.err;
+    // What the tour made it deleted again: the file is there, empty of them.
+    std::string const kept = FileText(config / "gridlore-host" / "custom-systems.qrf2");
+    EXPECT_NE(kept.find("\"systems\""), std::string::npos) << kept;
+    EXPECT_EQ(kept.find("Tour local system"), std::string::npos) << kept;
 
     // Started again, the host shows the favourite that the first session added.
     ProgramRun const again =

@@ -3,6 +3,7 @@
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
+#include "gridui/BrowserOptions.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogResize.h"
 
@@ -19,19 +20,22 @@ class CRSDialog : public shrgui::CDialogResize {
 public:
     /// Starts from `current`; `inUse` are the systems the host's document already uses.
     /// Saves the favourites to `favoritesPath`. An empty path or a null sink is an
-    /// internal error.
+    /// internal error. The custom systems are kept in `customSystemsPath` from one
+    /// browser to the next; empty keeps them only while this browser is open.
     CRSDialog(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
               std::shared_ptr<shr::IError> const& errorSink, platform::Window* parent,
-              Gridlore::CoordinateSystemCollection const& inUse);
+              Gridlore::CoordinateSystemCollection const& inUse,
+              std::wstring const& customSystemsPath = {});
     ~CRSDialog() override;
     CRSDialog(CRSDialog const&) = delete;
     CRSDialog& operator=(CRSDialog const&) = delete;
 
     /// The window title; call before the window exists. Empty keeps the template's.
     void SetCaption(wchar_t const* text);
-    /// After a search that shows at most `count` systems, every folder holding one is
-    /// open, so that the results are seen at once. 0, the default, opens the folders only
-    /// for a single system.
+    /// How the browser behaves where a host may choose; call before DoModal.
+    void SetOptions(BrowserOptions const& options);
+    BrowserOptions const& GetOptions() const;
+    /// The same as setting `openResultsUpTo` of the options.
     void SetOpenResultsUpTo(std::uint32_t count);
     /// The chosen system, with the initial system's warp put back.
     Gridlore::CoordinateSystem const& CurrentCoordinateSystem() const;

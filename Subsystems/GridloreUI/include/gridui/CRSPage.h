@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/BrowserOptions.h"
 #include "platform/PropertySheet.h"
 #include "shr/IError.h"
 
@@ -18,16 +19,19 @@ class BrowserRoutes;
 /// accept the choice.
 class CRSPage : public platform::PropertyPage {
 public:
+    /// The paths and the sink as for CRSDialog.
     CRSPage(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,
-            std::shared_ptr<shr::IError> const& errorSink);
+            std::shared_ptr<shr::IError> const& errorSink,
+            std::wstring const& customSystemsPath = {});
     ~CRSPage() override;
     CRSPage(CRSPage const&) = delete;
     CRSPage& operator=(CRSPage const&) = delete;
 
     void SetCaption(wchar_t const* text);
-    /// After a search that shows at most `count` systems, every folder holding one is
-    /// open, so that the results are seen at once. 0, the default, opens the folders only
-    /// for a single system.
+    /// How the browser behaves where a host may choose; call before DoModal.
+    void SetOptions(BrowserOptions const& options);
+    BrowserOptions const& GetOptions() const;
+    /// The same as setting `openResultsUpTo` of the options.
     void SetOpenResultsUpTo(std::uint32_t count);
     Gridlore::CoordinateSystem const& CurrentCoordinateSystem() const;
 

@@ -25,6 +25,7 @@ enum : int {
     Status = 32291,
     LoadFromFile = 32292,
     SaveToFile = 32293,
+    DeleteCustom = 32294,
 
     // The worksheet-conversion dialog.
     DstCSButton = 32320,
