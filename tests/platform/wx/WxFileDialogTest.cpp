@@ -6,6 +6,7 @@
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
+#include <wx/modalhook.h>
 
 #include <gtest/gtest.h>
 
@@ -13,32 +14,58 @@
 
 namespace {
 
-/// The file dialog open now, or null.
-wxFileDialog* OpenFileDialog() {
-    for (auto node = wxTopLevelWindows.GetFirst(); node != nullptr; node = node->GetNext()) {
-        if (auto* dialog = dynamic_cast<wxFileDialog*>(node->GetData());
-            dialog != nullptr && dialog->IsShown()) {
-            return dialog;
-        }
+/// Told of every modal dialog the toolkit shows (the file dialog is no top-level window
+/// of its list): once the file dialog is up, `look` runs and then ends it with `answer`.
+class FileDialogWatch final : public wxModalDialogHook {
+public:
+    FileDialogWatch(std::function<void(wxFileDialog&)> look, int answer)
+        : m_look(std::move(look))
+        , m_answer(answer) {
+        Register();
     }
-    return nullptr;
-}
+    FileDialogWatch(FileDialogWatch const&) = delete;
+    FileDialogWatch& operator=(FileDialogWatch const&) = delete;
+    ~FileDialogWatch() override { Unregister(); }
 
-/// Runs `request` on the real dialog; `look` runs once the dialog is up, then ends it
-/// with `answer`.
+    bool Seen() const { return m_seen; }
+
+private:
+    int Enter(wxDialog* dialog) override {
+        // The file dialog's ShowModal and its base's each tell of it: look once.
+        auto* file = dynamic_cast<wxFileDialog*>(dialog);
+        if (file != nullptr && !m_seen) {
+            m_seen = true;
+            LookOnceModal(*file);
+        }
+        return wxID_NONE;
+    }
+
+    // Called before the dialog shows; the look waits until its modal loop runs.
+    void LookOnceModal(wxFileDialog& file) {
+        wxTheApp->CallAfter([this, &file] {
+            if (!file.IsModal()) {
+                LookOnceModal(file);
+                return;
+            }
+            m_look(file);
+            file.EndModal(m_answer);
+        });
+    }
+    void Exit(wxDialog*) override {}
+
+    std::function<void(wxFileDialog&)> m_look;
+    int m_answer;
+    bool m_seen = false;
+};
+
+/// Runs `request` on the real dialog, looked at by `look` and ended with `answer`.
 std::optional<platform::FileChoice> Show(platform::FileDialogRequest const& request,
                                          std::function<void(wxFileDialog&)> const& look,
                                          int answer) {
-    wxTheApp->CallAfter([&] {
-        wxFileDialog* dialog = OpenFileDialog();
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "no file dialog is open";
-            return;
-        }
-        look(*dialog);
-        dialog->EndModal(answer);
-    });
-    return platform::ChooseFile(request);
+    FileDialogWatch const watch(look, answer);
+    std::optional<platform::FileChoice> choice = platform::ChooseFile(request);
+    EXPECT_TRUE(watch.Seen());
+    return choice;
 }
 
 std::vector<platform::FileFilter> const Filters{{L"Orvane QRF2 (*.qrf2)", L"*.qrf2"},
