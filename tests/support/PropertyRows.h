@@ -27,6 +27,17 @@ inline std::wstring Text(platform::User& user, platform::ControlId id, std::wstr
     return grid.DisplayText(row);
 }
 
+/// The unit the row at `path` shows after its value; empty when it shows none.
+inline std::wstring Units(platform::User& user, platform::ControlId id, std::wstring const& path) {
+    auto const& grid = Grid(user, id);
+    platform::backend::PropertyHandle const row = grid.Find(path);
+    if (row == 0) {
+        ADD_FAILURE() << "the grid has no row at the path given";
+        return L"(missing)";
+    }
+    return grid.Units(row);
+}
+
 /// Whether the row at `path` is the selected one.
 inline bool IsSelected(platform::User& user, platform::ControlId id, std::wstring const& path) {
     auto const& grid = Grid(user, id);
