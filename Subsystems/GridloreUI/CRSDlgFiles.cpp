@@ -234,8 +234,10 @@ void CRSDlgImpl::OnSaveToFile() {
             return;
         }
         confirmed = answer == platform::IDYES;
-        // Back in the dialog, which opens in the folder just used, with the name chosen.
-        proposed = path.substr(path.find_last_of(L"/\\") + 1);
+        // Back in the dialog, which opens in the folder just used on its first type, with
+        // the name chosen made that type's.
+        proposed = SavePathForFilter(path.substr(path.find_last_of(L"/\\") + 1),
+                                     static_cast<int>(offered.front()));
     }
     try {
         korfile::WriteReferenceFile(*definition, SaveFormats[position].type,

@@ -283,13 +283,14 @@ TEST_F(BrowserFiles, a_save_that_would_lose_the_datum_shift_asks_first) {
                             L"No to pick another type or name, Cancel to save nothing.");
         EXPECT_EQ(m_driver.FileDialogs().size(), 1U);
 
-        // No goes back to the file dialog with the name chosen; QRF2 then keeps it all.
+        // No goes back to the file dialog, on its first type, with the name chosen made
+        // that type's; QRF2 then keeps it all.
         m_driver.ChooseFile(prj, 1);
         m_driver.AnswerMessageBox(platform::IDNO);
         m_driver.ChooseFile((m_scratch / "ED50 grid.qrf2").wstring(), 0);
         user.Click(res::SaveToFile);
         EXPECT_EQ(m_driver.FileDialogs().size(), 3U);
-        EXPECT_EQ(m_driver.FileDialogs().back().initialName, L"ED50 grid.prj");
+        EXPECT_EQ(m_driver.FileDialogs().back().initialName, L"ED50 grid.qrf2");
         EXPECT_EQ(m_driver.MessageBoxes().size(), 2U);
         EXPECT_FALSE(std::filesystem::exists(prj));
         auto const whole = ReadBack((m_scratch / "ED50 grid.qrf2").wstring(), korfile::QRF2);
