@@ -2,7 +2,6 @@
 #include "../platform/headless/HeadlessTest.h"
 
 #include "ScratchDirectory.h"
-#include "platform/Ids.h"
 #include "shr/Exception.h"
 
 #include <gtest/gtest.h>
@@ -30,46 +29,26 @@ TEST(CFileDlg, malformed_filters_raise_errors_that_quote_the_filter) {
     }
 }
 
-class FileDialogFolder : public HeadlessTest {
-protected:
-    /// The folder the next file dialog opens in, and its title, as the backend is asked.
-    platform::FileDialogRequest const& Next(shrgui::CFileDlg& dialog, std::wstring const& choice) {
-        if (choice.empty()) {
-            m_driver.CancelFileDialog();
-        } else {
-            m_driver.ChooseFile(choice, 0);
-        }
-        EXPECT_EQ(dialog.DoModal(), choice.empty() ? platform::IDCANCEL : platform::IDOK);
-        return m_driver.FileDialogs().back();
-    }
-
-    ScratchDirectory m_scratch;
-};
-
-TEST_F(FileDialogFolder, every_file_dialog_opens_where_the_last_file_was_chosen) {
-    std::filesystem::path const first = m_scratch / "first";
-    std::filesystem::path const second = m_scratch / "second";
-    std::filesystem::create_directories(first);
-    std::filesystem::create_directories(second);
-    wchar_t const* const filter = L"Text (*.txt)|*.txt||";
-
-    shrgui::CFileOpenDlg open(nullptr, nullptr, filter);
+TEST_F(HeadlessTest, every_file_dialog_opens_where_the_last_file_was_chosen) {
+    ScratchDirectory const scratch;
+    std::filesystem::create_directories(scratch / "first");
+    std::filesystem::create_directories(scratch / "second");
+    shrgui::CFileOpenDlg open(nullptr, nullptr, L"Text (*.txt)|*.txt||");
     open.SetTitle(L"Load Text");
-    platform::FileDialogRequest request = Next(open, (first / "a.txt").wstring());
-    EXPECT_EQ(request.initialFolder, L"");
-    EXPECT_EQ(request.title, L"Load Text");
-
-    // A save dialog opens where the open dialog left off, and the other way round.
-    shrgui::CFileSaveDlg save(nullptr, L"b.txt", filter);
-    EXPECT_EQ(Next(save, (second / "b.txt").wstring()).initialFolder, first.wstring());
-    EXPECT_EQ(Next(open, L"").initialFolder, second.wstring());
-    // A cancelled dialog leaves the folder as it was.
-    EXPECT_EQ(Next(open, L"").initialFolder, second.wstring());
-    EXPECT_EQ(m_backend.Settings().GetString(shrgui::CFileDlg::LastFolderSection,
-                                             shrgui::CFileDlg::LastFolderEntry, L""),
-              second.wstring());
-
+    shrgui::CFileSaveDlg save(nullptr, L"b.txt", L"Text (*.txt)|*.txt||");
+    // The folder each dialog is asked to open in, after each choice (empty: cancelled).
+    auto const folderAfter = [&](shrgui::CFileDlg& dialog, std::filesystem::path const& choice) {
+        choice.empty() ? m_driver.CancelFileDialog() : m_driver.ChooseFile(choice.wstring(), 0);
+        dialog.DoModal();
+        return m_driver.FileDialogs().back().initialFolder;
+    };
+    EXPECT_EQ(folderAfter(open, scratch / "first" / "a.txt"), L"");
+    EXPECT_EQ(m_driver.FileDialogs().back().title, L"Load Text");
+    // Save and open share the folder; a cancelled dialog leaves it as it was.
+    EXPECT_EQ(folderAfter(save, scratch / "second" / "b.txt"), (scratch / "first").wstring());
+    EXPECT_EQ(folderAfter(open, {}), (scratch / "second").wstring());
+    EXPECT_EQ(folderAfter(open, {}), (scratch / "second").wstring());
     // A folder that has gone since is not offered.
-    std::filesystem::remove_all(second);
-    EXPECT_EQ(Next(save, L"").initialFolder, L"");
+    std::filesystem::remove_all(scratch / "second");
+    EXPECT_EQ(folderAfter(save, {}), L"");
 }

@@ -14,8 +14,9 @@
 
 namespace {
 
-/// Told of every modal dialog the toolkit shows (the file dialog is no top-level window
-/// of its list): once the file dialog is up, `look` runs and then ends it with `answer`.
+/// Runs `look` on the file dialog once its modal loop runs, then ends it with `answer`.
+/// The file dialog is in no list of top-level windows, so the modal hook finds it; its
+/// own ShowModal and its base's both announce it, and it is looked at once.
 class FileDialogWatch final : public wxModalDialogHook {
 public:
     FileDialogWatch(std::function<void(wxFileDialog&)> look, int answer)
@@ -27,20 +28,16 @@ public:
     FileDialogWatch& operator=(FileDialogWatch const&) = delete;
     ~FileDialogWatch() override { Unregister(); }
 
-    bool Seen() const { return m_seen; }
-
 private:
     int Enter(wxDialog* dialog) override {
-        // The file dialog's ShowModal and its base's each tell of it: look once.
-        auto* file = dynamic_cast<wxFileDialog*>(dialog);
-        if (file != nullptr && !m_seen) {
+        if (auto* file = dynamic_cast<wxFileDialog*>(dialog); file != nullptr && !m_seen) {
             m_seen = true;
             LookOnceModal(*file);
         }
         return wxID_NONE;
     }
+    void Exit(wxDialog*) override { EXPECT_TRUE(m_seen); }
 
-    // Called before the dialog shows; the look waits until its modal loop runs.
     void LookOnceModal(wxFileDialog& file) {
         wxTheApp->CallAfter([this, &file] {
             if (!file.IsModal()) {
@@ -51,26 +48,11 @@ private:
             file.EndModal(m_answer);
         });
     }
-    void Exit(wxDialog*) override {}
 
     std::function<void(wxFileDialog&)> m_look;
     int m_answer;
     bool m_seen = false;
 };
-
-/// Runs `request` on the real dialog, looked at by `look` and ended with `answer`.
-std::optional<platform::FileChoice> Show(platform::FileDialogRequest const& request,
-                                         std::function<void(wxFileDialog&)> const& look,
-                                         int answer) {
-    FileDialogWatch const watch(look, answer);
-    std::optional<platform::FileChoice> choice = platform::ChooseFile(request);
-    EXPECT_TRUE(watch.Seen());
-    return choice;
-}
-
-std::vector<platform::FileFilter> const Filters{{L"Orvane QRF2 (*.qrf2)", L"*.qrf2"},
-                                                {L"ESRI Projection (*.prj)", L"*.prj"},
-                                                {L"ESRI .aux.xml (*.aux.xml)", L"*.aux.xml"}};
 
 } // namespace
 
@@ -78,29 +60,29 @@ TEST(WxFileDialog, opens_titled_in_the_folder_asked_and_the_name_follows_the_typ
     platform::BackendScope const backend{BackendUnderTest()};
     ScratchDirectory const scratch;
     std::wstring const folder = scratch.Path().wstring();
-
-    platform::FileDialogRequest load{false, L"Load Coordinate System", folder, L"", Filters};
-    std::optional<platform::FileChoice> const cancelled = Show(
-        load,
+    std::vector<platform::FileFilter> const filters{{L"Orvane QRF2 (*.qrf2)", L"*.qrf2"},
+                                                    {L"ESRI Projection (*.prj)", L"*.prj"},
+                                                    {L"ESRI .aux.xml (*.aux.xml)", L"*.aux.xml"}};
+    {
+        FileDialogWatch const watch(
+            [&](wxFileDialog& dialog) {
+                EXPECT_EQ(dialog.GetMessage(), "Load Coordinate System");
+                EXPECT_EQ(dialog.GetDirectory(), wxString(folder));
+            },
+            wxID_CANCEL);
+        EXPECT_FALSE(
+            platform::ChooseFile({false, L"Load Coordinate System", folder, L"", filters}));
+    }
+    FileDialogWatch const watch(
         [&](wxFileDialog& dialog) {
-            EXPECT_EQ(dialog.GetMessage(), "Load Coordinate System");
-            EXPECT_EQ(dialog.GetDirectory(), wxString(folder));
-        },
-        wxID_CANCEL);
-    EXPECT_FALSE(cancelled);
-
-    platform::FileDialogRequest save{true, L"Save Coordinate System", folder, L"Site.qrf2",
-                                     Filters};
-    std::optional<platform::FileChoice> const chosen = Show(
-        save,
-        [&](wxFileDialog& dialog) {
-            EXPECT_EQ(dialog.GetMessage(), "Save Coordinate System");
             // What a pick in the type list does: the chooser's filter changes.
             dialog.SetFilterIndex(2);
             dialog.SetFilterIndex(1);
         },
         wxID_OK);
+    auto const chosen =
+        platform::ChooseFile({true, L"Save Coordinate System", folder, L"Site.qrf2", filters});
     ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->path, (scratch.Path() / "Site.prj").wstring());
+    EXPECT_EQ(chosen->path, (scratch / "Site.prj").wstring());
     EXPECT_EQ(chosen->filterIndex, 1);
 }
