@@ -5,6 +5,7 @@
 #include "gridui/ResourceIds.h"
 #include "kor/KORDef.h"
 #include "platform/WaitCursor.h"
+#include "shr/NumberFormat.h"
 
 namespace gridui {
 
@@ -94,7 +95,7 @@ bool CRSDefineDlg::OnInitDialog() {
         EndDialog(platform::IDCANCEL);
     }
     InitResizing(true, true, ResizingStyle);
-    shrgui::CProperty::SetDoubleOutputFormat(L"%.14lg");
+    shrgui::CProperty::SetDoubleOutputFormat(shr::NumberFormat);
     CollectDatums(m_datumCombo);
     CollectProjections(m_projectionCombo);
     SynchronizeInitialCS();

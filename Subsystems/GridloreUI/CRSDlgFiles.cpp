@@ -1,9 +1,12 @@
 // CRSDlgImpl's commands that load a system from a coordinate-reference file and save the
 // current one to a file.
 #include "CRSDlgImpl.h"
+#include "kor/Definitions.h"
 #include "kor/KORException.h"
+#include "korfile/FormatLosses.h"
 #include "korfile/IsReferenceFile.h"
 #include "korfile/ReferenceFile.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
@@ -11,8 +14,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cwctype>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 
 namespace gridui {
@@ -24,28 +27,70 @@ wchar_t const* const OpenFilter =
     L"Orvane QRF2 (*.qrf2)|*.qrf2|Orvane QRF (*.qrf)|*.qrf|ESRI Projection (*.prj)|*.prj|"
     L"Well Known Text (*.wkt)|*.wkt|ESRI .aux.xml (*.aux.xml)|*.aux.xml|All Files (*.*)|*.*||";
 
-wchar_t const* const SaveFilter =
-    L"Orvane QRF2 (*.qrf2)|*.qrf2|ESRI Projection (*.prj)|*.prj|Well Known Text (*.wkt)|*.wkt|"
-    L"ESRI .aux.xml (*.aux.xml)|*.aux.xml||";
-
 wchar_t const* const LoadErrorCaption = L"Error Loading Coordinate System";
 wchar_t const* const SaveErrorCaption = L"Error Writing Coordinate System";
+wchar_t const* const LoadTitle = L"Load Coordinate System";
+wchar_t const* const SaveTitle = L"Save Coordinate System";
 
 /// The save filter's entries in order; a position beyond them saves QRF2.
 struct SaveFormat {
     korfile::KORFileType type;
     wchar_t const* extension;
+    wchar_t const* label;
 };
 constexpr std::array<SaveFormat, 4> SaveFormats{{
-    {korfile::QRF2, L".qrf2"},
-    {korfile::WKT, L".prj"},
-    {korfile::WKT, L".wkt"},
-    {korfile::AuxXml, L".aux.xml"},
+    {korfile::QRF2, L".qrf2", L"Orvane QRF2 (*.qrf2)"},
+    {korfile::WKT, L".prj", L"ESRI Projection (*.prj)"},
+    {korfile::WKT, L".wkt", L"Well Known Text (*.wkt)"},
+    {korfile::AuxXml, L".aux.xml", L"ESRI .aux.xml (*.aux.xml)"},
 }};
 
-SaveFormat SaveFormatAt(int filterIndex) {
+std::size_t SaveFormatPosition(int filterIndex) {
     bool const listed = filterIndex >= 0 && filterIndex < static_cast<int>(SaveFormats.size());
-    return listed ? SaveFormats[static_cast<std::size_t>(filterIndex)] : SaveFormats.front();
+    return listed ? static_cast<std::size_t>(filterIndex) : 0;
+}
+
+platform::FileFilter FilterOf(SaveFormat const& format) {
+    return {format.label, L"*" + std::wstring(format.extension)};
+}
+
+/// The save filter in the toolkit's "label|pattern|...||" form, with the formats at
+/// `positions` only.
+std::wstring SaveFilterOf(std::vector<std::size_t> const& positions) {
+    std::wstring filter;
+    for (std::size_t const position : positions) {
+        platform::FileFilter const entry = FilterOf(SaveFormats[position]);
+        filter += entry.label + L"|" + entry.pattern + L"|";
+    }
+    return filter + L"|";
+}
+
+/// The save formats that can hold `definition` at all; the others are not offered, so
+/// that no save fails after the user picked a name.
+std::vector<std::size_t> FormatsHolding(kor::CSDef const& definition) {
+    std::vector<std::size_t> positions;
+    for (std::size_t position = 0; position < SaveFormats.size(); ++position) {
+        if (korfile::LossesOf(definition, SaveFormats[position].type).CanHold()) {
+            positions.push_back(position);
+        }
+    }
+    return positions;
+}
+
+/// Whether the user still wants to save as `format` what it cannot keep: IDYES saves,
+/// IDNO goes back to the file dialog, IDCANCEL saves nothing.
+int ConfirmLosses(kor::CSDef const& definition, SaveFormat const& format,
+                  std::vector<std::wstring> const& lost) {
+    std::wstring text = L"A file of the type " + std::wstring(format.label) +
+                        L" cannot keep all of '" + kor::PlainLeafName(definition.GetName()) +
+                        L"'. The saved file will lack:\n";
+    for (std::wstring const& part : lost) {
+        text += L"\n    " + part;
+    }
+    text += L"\n\nSave it anyway? Choose No to pick another type or name, Cancel to save "
+            L"nothing.";
+    return platform::MessageBox(nullptr, text, SaveTitle,
+                                platform::MB_YESNOCANCEL | platform::MB_ICONEXCLAMATION);
 }
 
 /// The type an open filter position names; nothing where the file's content decides.
@@ -83,13 +128,6 @@ void ShowError(std::wstring const& text, wchar_t const* caption) {
     platform::MessageBox(nullptr, text, caption, platform::MB_ICONEXCLAMATION);
 }
 
-bool EndsWithIgnoringCase(std::wstring const& text, std::wstring const& ending) {
-    return text.size() >= ending.size() &&
-           std::equal(ending.begin(), ending.end(),
-                      text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                      [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
-}
-
 bool IsAllowedInFileName(wchar_t c) {
     bool const letter = (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
     bool const digit = c >= L'0' && c <= L'9';
@@ -103,6 +141,7 @@ void CRSDlgImpl::OnLoadFromFile() {
     std::optional<korfile::KORFileType> type;
     {
         shrgui::CFileOpenDlg dialog(nullptr, nullptr, OpenFilter, false, false, nullptr, nullptr);
+        dialog.SetTitle(LoadTitle);
         if (dialog.DoModal() != platform::IDOK) {
             return;
         }
@@ -158,22 +197,14 @@ std::wstring CRSDlgImpl::ProposedFileName(std::wstring const& name) {
 std::wstring CRSDlgImpl::SavePathForFilter(std::wstring const& path, int filterIndex) {
     std::size_t const separator = path.find_last_of(L"/\\");
     std::size_t const nameStart = separator == std::wstring::npos ? 0 : separator + 1;
-    std::wstring const extension = SaveFormatAt(filterIndex).extension;
+    std::size_t const position = SaveFormatPosition(filterIndex);
     if (path.find(L'.', nameStart) == std::wstring::npos) {
-        return path + extension;
+        return path + SaveFormats[position].extension;
     }
-    // A dialog that swaps only the last part of ".aux.xml" leaves ".xml" behind.
-    std::array<std::wstring, SaveFormats.size() + 1> formatEndings{L".xml"};
-    std::transform(SaveFormats.begin(), SaveFormats.end(), formatEndings.begin() + 1,
-                   [](SaveFormat const& format) { return format.extension; });
-    std::sort(formatEndings.begin(), formatEndings.end(),
-              [](auto const& a, auto const& b) { return a.size() > b.size(); });
-    for (std::wstring const& ending : formatEndings) {
-        if (EndsWithIgnoringCase(path, ending) && path.size() - ending.size() > nameStart) {
-            return path.substr(0, path.size() - ending.size()) + extension;
-        }
-    }
-    return path;
+    std::vector<platform::FileFilter> filters;
+    std::transform(SaveFormats.begin(), SaveFormats.end(), std::back_inserter(filters), FilterOf);
+    return path.substr(0, nameStart) +
+           platform::NameForFilter(path.substr(nameStart), filters, static_cast<int>(position));
 }
 
 void CRSDlgImpl::OnSaveToFile() {
@@ -181,15 +212,37 @@ void CRSDlgImpl::OnSaveToFile() {
     if (definition == nullptr) {
         return;
     }
-    std::wstring const proposed = ProposedFileName(definition->GetName());
-    shrgui::CFileSaveDlg dialog(nullptr, proposed.c_str(), SaveFilter, false, nullptr);
-    if (dialog.DoModal() != platform::IDOK) {
-        return;
+    std::vector<std::size_t> const offered = FormatsHolding(*definition);
+    std::wstring const filter = SaveFilterOf(offered);
+    std::wstring proposed = ProposedFileName(definition->GetName());
+    std::wstring path;
+    std::size_t position = 0;
+    for (bool confirmed = false; !confirmed;) {
+        shrgui::CFileSaveDlg dialog(nullptr, proposed.c_str(), filter.c_str(), false, nullptr);
+        dialog.SetTitle(SaveTitle);
+        if (dialog.DoModal() != platform::IDOK) {
+            return;
+        }
+        int const chosen = dialog.GetFilterIndex();
+        position = chosen >= 0 && chosen < static_cast<int>(offered.size())
+                       ? offered[static_cast<std::size_t>(chosen)]
+                       : offered.front();
+        path = SavePathForFilter(dialog.GetPathName(), static_cast<int>(position));
+        std::vector<std::wstring> const lost =
+            korfile::LossesOf(*definition, SaveFormats[position].type).lost;
+        int const answer = lost.empty() ? platform::IDYES
+                                        : ConfirmLosses(*definition, SaveFormats[position], lost);
+        if (answer == platform::IDCANCEL) {
+            return;
+        }
+        confirmed = answer == platform::IDYES;
+        // Back in the dialog, which opens in the folder just used on its first type, with
+        // the name chosen made that type's.
+        proposed = SavePathForFilter(path.substr(path.find_last_of(L"/\\") + 1),
+                                     static_cast<int>(offered.front()));
     }
-    int const filterIndex = dialog.GetFilterIndex();
-    std::wstring const path = SavePathForFilter(dialog.GetPathName(), filterIndex);
     try {
-        korfile::WriteReferenceFile(*definition, SaveFormatAt(filterIndex).type,
+        korfile::WriteReferenceFile(*definition, SaveFormats[position].type,
                                     std::filesystem::path(shr::ToUtf8(path)), 0.0, 0.0, true);
     } catch (kor::KORException const& error) {
         ShowError(L"The following error occurred while writing the coordinate system file:\n\n" +

@@ -5,6 +5,7 @@
 #include "gridui/Errors.h"
 #include "gridui/ResourceIds.h"
 #include "kor/UCSDef.h"
+#include "shr/NumberFormat.h"
 
 namespace gridui {
 
@@ -39,6 +40,16 @@ double NumberOf(shrgui::CProperty const& item) {
         GRIDUI_INTERNAL_ERROR();
     }
     return *number;
+}
+
+// The offsets are in the local unit, so their rows say which one it is now.
+void ShowOffsetUnits(shrgui::CPropertyList& list) {
+    std::wstring const unit = LinearUnits.ValueUnit(list);
+    for (std::uint64_t const data : {XOffsetData, YOffsetData}) {
+        if (shrgui::CProperty* row = list.FindItemByData(data, true)) {
+            row->SetUnits(unit);
+        }
+    }
 }
 
 } // namespace
@@ -91,7 +102,7 @@ bool DefineUCSDlg::OnInitDialog() {
         EndDialog(platform::IDCANCEL);
         return false;
     }
-    shrgui::CProperty::SetDoubleOutputFormat(L"%.14lg");
+    shrgui::CProperty::SetDoubleOutputFormat(shr::NumberFormat);
     m_nameEdit.SetWindowText(EditedName(m_system.GetLeafName()));
     UnreferencedToUI();
     OnEnChangeName();
@@ -120,6 +131,7 @@ void DefineUCSDlg::UnreferencedToUI() {
     m_propertyList.AddProperty(std::make_unique<shrgui::CProperty>(
         L"Y Offset", platform::Variant(ToLocalUnit(m_origin.y, m_unitsPerMeter)), std::wstring(),
         YOffsetData));
+    ShowOffsetUnits(m_propertyList);
 }
 
 long DefineUCSDlg::OnPropertyChanged(std::uint64_t controlId, std::int64_t property) {
@@ -132,6 +144,7 @@ long DefineUCSDlg::OnPropertyChanged(std::uint64_t controlId, std::int64_t prope
         GRIDUI_INTERNAL_ERROR();
     }
     LinearUnits.OnPropertyChanged(m_propertyList, *changed);
+    ShowOffsetUnits(m_propertyList);
     return 0;
 }
 

@@ -2,6 +2,10 @@
 
 #include "PropertyValues.h"
 #include "kor/LinearUnitList.h"
+#include "platform/TreeCtrl.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace gridui {
 
@@ -19,6 +23,20 @@ std::wstring UnitNameOf(double unitsPerMeter) {
     return unitsPerMeter == 0.0 ? LinearUnitsGroup::UnknownName() : LinearUnitsGroup::CustomName();
 }
 
+/// The known units' plural names as a user looks for them: in the tree's order, case
+/// ignored ("meters" among the m's, not after every capital).
+std::vector<std::wstring> UnitNamesInOrder() {
+    auto const& units = kor::KORKnownLinearUnitsList;
+    std::vector<std::wstring> names;
+    for (int unit = units.First(); unit <= units.Last(); ++unit) {
+        names.emplace_back(units.EnumNamePlural(unit));
+    }
+    std::stable_sort(names.begin(), names.end(), [](std::wstring const& a, std::wstring const& b) {
+        return platform::TreeCtrl::CompareItemText(a, b) < 0;
+    });
+    return names;
+}
+
 } // namespace
 
 LinearUnitsGroup::LinearUnitsGroup(std::uint64_t groupData, std::uint64_t nameData,
@@ -33,9 +51,8 @@ std::unique_ptr<shrgui::CProperty> LinearUnitsGroup::Make(std::wstring const& va
         L"Name", platform::Variant(UnitNameOf(unitsPerMeter)), std::wstring(), m_nameData);
     name->AddOption(UnknownName(), true, 0);
     name->AddOption(CustomName(), true, 0);
-    auto const& units = kor::KORKnownLinearUnitsList;
-    for (int unit = units.First(); unit <= units.Last(); ++unit) {
-        name->AddOption(units.EnumNamePlural(unit), true, 0);
+    for (std::wstring const& unit : UnitNamesInOrder()) {
+        name->AddOption(unit, true, 0);
     }
     name->AllowEdit(false);
     name->SetSelector(true);
@@ -58,6 +75,16 @@ bool LinearUnitsGroup::OnPropertyChanged(shrgui::CPropertyList& list,
         return true;
     }
     return false;
+}
+
+std::wstring LinearUnitsGroup::ValueUnit(shrgui::CPropertyList& list) const {
+    shrgui::CProperty const* name = list.FindItemByData(m_nameData, true);
+    platform::Variant const picked = name != nullptr ? name->GetValue() : platform::Variant();
+    auto const* text = std::get_if<std::wstring>(&picked);
+    if (text == nullptr || *text == UnknownName()) {
+        return L"unknown units";
+    }
+    return *text == CustomName() ? L"custom units" : *text;
 }
 
 void LinearUnitsGroup::OnNamePicked(shrgui::CPropertyList& list,

@@ -28,6 +28,10 @@ public:
     /// neither item, so the caller handles it.
     bool OnPropertyChanged(shrgui::CPropertyList& list, shrgui::CProperty const& property) const;
 
+    /// The unit that values measured in the group's unit are in, as a grid row names it:
+    /// the picked unit's plural name, else "custom units" or "unknown units".
+    std::wstring ValueUnit(shrgui::CPropertyList& list) const;
+
     std::uint64_t GroupData() const { return m_groupData; }
     std::uint64_t NameData() const { return m_nameData; }
     std::uint64_t ValueData() const { return m_valueData; }

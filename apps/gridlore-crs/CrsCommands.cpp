@@ -5,6 +5,7 @@
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
+#include "korfile/FormatLosses.h"
 #include "korfile/ReadDefinition.h"
 #include "korfile/ReferenceFile.h"
 #include "shr/Exception.h"
@@ -124,9 +125,22 @@ korfile::KORFileType OutputType(std::string const& path, std::string const& opti
     return byName.front();
 }
 
-int Convert(std::string const& input, std::string const& output, std::string const& typeOption) {
+/// Writes what the format can hold. A script that asks for a .prj wants the .prj other
+/// programs read, so parts the format has no room for are a warning on stderr, not a
+/// failure; a system the format cannot hold at all is refused before anything is written.
+int Convert(std::string const& input, std::string const& output, std::string const& typeOption,
+            std::ostream& err) {
     korfile::KORFileType const type = OutputType(output, typeOption);
     std::unique_ptr<kor::CSDef> const definition = LoadDefinition(input);
+    korfile::FormatLosses const losses = korfile::LossesOf(*definition, type);
+    if (!losses.CanHold()) {
+        throw BadInput{"'" + Echo(output) + "' was not written: " + shr::ToUtf8(losses.refusal)};
+    }
+    for (std::wstring const& part : losses.lost) {
+        err << "gridlore-crs: warning: '" << Echo(output) << "' ("
+            << shr::ToUtf8(korfile::FileTypeName(type)) << ") does not keep " << shr::ToUtf8(part)
+            << '\n';
+    }
     try {
         korfile::WriteReferenceFile(*definition, type, output, 0.0, 0.0, true);
     } catch (kor::KORException const& error) {
@@ -151,7 +165,7 @@ int Identify(std::string const& input, std::ostream& out) {
     return ExitSuccess;
 }
 
-int Dispatch(std::vector<std::string> arguments, std::ostream& out) {
+int Dispatch(std::vector<std::string> arguments, std::ostream& out, std::ostream& err) {
     std::string typeOption;
     for (auto it = arguments.begin(); it != arguments.end();) {
         if (*it == "--type") {
@@ -191,7 +205,7 @@ int Dispatch(std::vector<std::string> arguments, std::ostream& out) {
     }
     if (command == "convert") {
         expect(2);
-        return Convert(arguments[1], arguments[2], typeOption);
+        return Convert(arguments[1], arguments[2], typeOption, err);
     }
     if (command == "identify") {
         expect(1);
@@ -208,7 +222,8 @@ std::string UsageText() {
            "TEXT\n"
            "  info DEFINITION|FILE             describe a system (EPSG:n, WKT, PROJ string, file)\n"
            "  convert IN OUT [--type T]        write IN as OUT; T is qrf2, prj, wkt or aux\n"
-           "                                   (default: from OUT's extension)\n"
+           "                                   (default: from OUT's extension); what T cannot\n"
+           "                                   keep is named on stderr\n"
            "  identify FILE|DEFINITION         the equivalent EPSG system, or none\n"
            "exit codes: 0 success, 1 bad input, 2 usage\n";
 }
@@ -219,7 +234,7 @@ int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std
         return ExitSuccess;
     }
     try {
-        return Dispatch(arguments, out);
+        return Dispatch(arguments, out, err);
     } catch (UsageError const& error) {
         err << "gridlore-crs: " << error.message << '\n' << UsageText();
         return ExitUsage;

@@ -8,6 +8,7 @@
 #include "kor/SystemList.h"
 #include "kor/UCSDef.h"
 
+#include "shr/NumberFormat.h"
 #include "shr/StringUtil.h"
 
 #include <cmath>
@@ -17,18 +18,35 @@ namespace Gridlore {
 namespace {
 
 std::wstring Number(double value) {
-    return shr::ToString(L"%.15g", value);
+    return shr::FormatNumber(value);
+}
+
+/// The plural name of the unit of `unitsPerMeter`: a known unit's, else "custom units";
+/// "unknown units" for a scale that is not positive.
+std::wstring UnitName(double unitsPerMeter) {
+    if (!(unitsPerMeter > 0.0)) {
+        return L"unknown units";
+    }
+    int const known =
+        kor::KORKnownLinearUnitsList.FindByDivider(unitsPerMeter, 1e-9 * unitsPerMeter);
+    return known >= 0 ? kor::KORKnownLinearUnitsList.EnumNamePlural(known)
+                      : std::wstring(L"custom units");
 }
 
 std::wstring UnitText(double unitsPerMeter) {
     if (!(unitsPerMeter > 0.0)) {
         return L"unknown";
     }
-    int const known =
-        kor::KORKnownLinearUnitsList.FindByDivider(unitsPerMeter, 1e-9 * unitsPerMeter);
-    std::wstring const name = known >= 0 ? kor::KORKnownLinearUnitsList.EnumNamePlural(known)
-                                         : std::wstring(L"custom units");
-    return name + L" (" + Number(unitsPerMeter) + L" per meter)";
+    return UnitName(unitsPerMeter) + L" (" + Number(unitsPerMeter) + L" per meter)";
+}
+
+/// The origin as the local-system dialog shows it: in the system's own unit, which is
+/// how the user typed it; a system of unknown unit keeps the numbers as stored.
+std::wstring OriginText(kor::UCSDef const& local) {
+    double const scale = local.GetLinearScale();
+    double const factor = scale > 0.0 ? scale : 1.0;
+    return Number(local.GetOrigin().x * factor) + L", " + Number(local.GetOrigin().y * factor) +
+           L" " + UnitName(scale);
 }
 
 void DescribeDatum(kor::DatumDef const& datum, std::wstring& text) {
@@ -127,8 +145,7 @@ std::wstring CoordinateSystem::GetDescription() const {
     if (auto const* local = dynamic_cast<kor::UCSDef const*>(m_definition.get())) {
         text += L"Kind: local (unreferenced) system\r\n";
         text += L"Linear units: " + UnitText(local->GetLinearScale()) + L"\r\n";
-        text += L"Origin offset: " + Number(local->GetOrigin().x) + L", " +
-                Number(local->GetOrigin().y) + L" m\r\n";
+        text += L"Origin offset: " + OriginText(*local) + L"\r\n";
         return text;
     }
     auto const& referenced = static_cast<kor::KORDef const&>(*m_definition);

@@ -1,6 +1,7 @@
 #include "kor/DatumDef.h"
 
 #include "NumberRules.h"
+#include "shr/NumberFormat.h"
 
 #include <array>
 #include <cmath>
@@ -212,7 +213,7 @@ int DatumDef::CheckParameters(std::wstring& reason) const {
     GetParameter(PrimeMeridian, longitude);
     if (std::fabs(longitude) > 180.0) {
         reason = L"The longitude of the prime meridian must lie between -180° and 180° (it is " +
-                 FormatNumber(longitude) + L").";
+                 shr::FormatNumber(longitude) + L").";
         return PrimeMeridian;
     }
     // Shifts between real datums stay within a few kilometers, a few hundred
@@ -270,8 +271,8 @@ bool DatumDef::CompareParameters(DatumDef const& other, std::wstring* difference
         if (hasMine != hasTheirs || (hasMine && !NearlyEqual(mine, theirs))) {
             if (difference != nullptr) {
                 *difference = std::wstring(L"datum parameter '") + ParameterName(id) + L"': " +
-                              (hasMine ? FormatNumber(mine) : L"none") + L" against " +
-                              (hasTheirs ? FormatNumber(theirs) : L"none");
+                              (hasMine ? shr::FormatNumber(mine) : L"none") + L" against " +
+                              (hasTheirs ? shr::FormatNumber(theirs) : L"none");
             }
             return false;
         }

@@ -1,6 +1,7 @@
 #include "kor/EllipsoidDef.h"
 
 #include "NumberRules.h"
+#include "shr/NumberFormat.h"
 
 #include <cmath>
 
@@ -64,13 +65,13 @@ bool EllipsoidDef::CheckParameters(std::wstring& reason) const {
     if (!std::isfinite(m_majorRadius) || m_majorRadius < 1.0 || m_majorRadius > 1e9) {
         reason = L"The semimajor axis of the ellipsoid must be a length between 1 m and "
                  L"1,000,000 km (it is " +
-                 FormatNumber(m_majorRadius) + L").";
+                 shr::FormatNumber(m_majorRadius) + L").";
         return false;
     }
     if (!std::isfinite(m_flattening) || m_flattening < 0.0 || m_flattening >= 1.0) {
         reason = L"The flattening of the ellipsoid must be at least 0 and less than 1 "
                  L"(it is " +
-                 FormatNumber(m_flattening) + L"); give 0 for a sphere.";
+                 shr::FormatNumber(m_flattening) + L"); give 0 for a sphere.";
         return false;
     }
     return true;
@@ -82,10 +83,10 @@ bool EllipsoidDef::CompareParameters(EllipsoidDef const& other, std::wstring* di
         return true;
     }
     if (difference != nullptr) {
-        *difference = L"ellipsoid: a = " + FormatNumber(m_majorRadius) + L", f = " +
-                      FormatNumber(m_flattening) + L" against a = " +
-                      FormatNumber(other.m_majorRadius) + L", f = " +
-                      FormatNumber(other.m_flattening);
+        *difference = L"ellipsoid: a = " + shr::FormatNumber(m_majorRadius) + L", f = " +
+                      shr::FormatNumber(m_flattening) + L" against a = " +
+                      shr::FormatNumber(other.m_majorRadius) + L", f = " +
+                      shr::FormatNumber(other.m_flattening);
     }
     return false;
 }

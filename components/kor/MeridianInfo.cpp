@@ -1,6 +1,7 @@
 #include "kor/MeridianInfo.h"
 
 #include "NumberRules.h"
+#include "shr/NumberFormat.h"
 
 #include <cmath>
 
@@ -32,7 +33,7 @@ int MeridianInfo::CheckParameters(std::wstring& reason) const {
         return 0;
     }
     reason = L"The longitude of the prime meridian must lie between -180° and 180° (it is " +
-             FormatNumber(m_longitude) + L").";
+             shr::FormatNumber(m_longitude) + L").";
     return Longitude;
 }
 

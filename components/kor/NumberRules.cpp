@@ -6,14 +6,6 @@
 
 namespace kor {
 
-std::wstring FormatNumber(double value) {
-    return shr::ToString(L"%.15g", value);
-}
-
-} // namespace kor
-
-namespace kor {
-
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size()) {
         return false;

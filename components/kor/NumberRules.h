@@ -33,9 +33,6 @@ inline bool NearlyEqualAngle(double a, double b) {
     return std::fabs(turns) <= ParameterTolerance * 360.0;
 }
 
-/// A number as people read it: up to 15 significant digits, no trailing zeros.
-std::wstring FormatNumber(double value);
-
 } // namespace kor
 
 namespace kor {

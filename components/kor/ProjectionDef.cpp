@@ -3,6 +3,7 @@
 #include "NumberRules.h"
 #include "ProjectionCatalogue.h"
 #include "kor/ProjectionMethods.h"
+#include "shr/NumberFormat.h"
 
 #include <cmath>
 
@@ -162,7 +163,7 @@ int ProjectionDef::CheckParameters(std::wstring& reason) const {
         case ParameterKind::Latitude:
             if (std::fabs(value) > 90.0) {
                 reason = L"The latitude " + Quoted(id) + L" must lie between -90° and 90° (it is " +
-                         FormatNumber(value) + L").";
+                         shr::FormatNumber(value) + L").";
                 return id;
             }
             break;
@@ -170,14 +171,14 @@ int ProjectionDef::CheckParameters(std::wstring& reason) const {
         case ParameterKind::Angle:
             if (std::fabs(value) > 360.0) {
                 reason = L"The angle " + Quoted(id) + L" must lie between -360° and 360° (it is " +
-                         FormatNumber(value) + L").";
+                         shr::FormatNumber(value) + L").";
                 return id;
             }
             break;
         case ParameterKind::Scale:
             if (value <= 0.0 || value > 10.0) {
                 reason = L"The scale factor " + Quoted(id) +
-                         L" must be positive and not above 10 (it is " + FormatNumber(value) +
+                         L" must be positive and not above 10 (it is " + shr::FormatNumber(value) +
                          L").";
                 return id;
             }
@@ -185,14 +186,14 @@ int ProjectionDef::CheckParameters(std::wstring& reason) const {
         case ParameterKind::Unit:
             if (value <= 0.0) {
                 reason = L"The unit " + Quoted(id) + L" must be a positive number (it is " +
-                         FormatNumber(value) + L").";
+                         shr::FormatNumber(value) + L").";
                 return id;
             }
             break;
         case ParameterKind::Length:
             if (std::fabs(value) > 1e10) {
                 reason = L"The length " + Quoted(id) + L" is larger than any map (it is " +
-                         FormatNumber(value) + L" m).";
+                         shr::FormatNumber(value) + L" m).";
                 return id;
             }
             break;
@@ -245,8 +246,8 @@ bool ProjectionDef::Compare(ProjectionDef const& other, std::wstring* difference
         bool const angular = kind == ParameterKind::Longitude || kind == ParameterKind::Angle;
         if (!(angular ? NearlyEqualAngle(mine, theirs) : NearlyEqual(mine, theirs))) {
             if (difference != nullptr) {
-                *difference = L"projection parameter " + Quoted(id) + L": " + FormatNumber(mine) +
-                              L" against " + FormatNumber(theirs);
+                *difference = L"projection parameter " + Quoted(id) + L": " +
+                              shr::FormatNumber(mine) + L" against " + shr::FormatNumber(theirs);
             }
             return false;
         }

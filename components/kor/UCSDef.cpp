@@ -1,6 +1,7 @@
 #include "kor/UCSDef.h"
 
 #include "NumberRules.h"
+#include "shr/NumberFormat.h"
 
 #include <cmath>
 
@@ -20,7 +21,7 @@ bool UCSDef::Check(std::wstring& reason) const {
     if (!std::isfinite(m_linearScale) || m_linearScale < 0.0) {
         reason = L"The units per meter of a local system must be 0 (unknown) or a positive "
                  L"number (it is " +
-                 FormatNumber(m_linearScale) + L").";
+                 shr::FormatNumber(m_linearScale) + L").";
         return false;
     }
     if (!std::isfinite(m_origin.x) || !std::isfinite(m_origin.y)) {

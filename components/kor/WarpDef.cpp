@@ -1,6 +1,7 @@
 #include "kor/WarpDef.h"
 
 #include "NumberRules.h"
+#include "shr/NumberFormat.h"
 
 #include <cmath>
 
@@ -50,8 +51,8 @@ bool WarpDef::Compare(WarpDef const& other, std::wstring* difference) const {
         if (!NearlyEqual(m_coefficients[id - A0], other.m_coefficients[id - A0])) {
             if (difference != nullptr) {
                 *difference = std::wstring(L"warp coefficient ") + ParameterName(id) + L": " +
-                              FormatNumber(m_coefficients[id - A0]) + L" against " +
-                              FormatNumber(other.m_coefficients[id - A0]);
+                              shr::FormatNumber(m_coefficients[id - A0]) + L" against " +
+                              shr::FormatNumber(other.m_coefficients[id - A0]);
             }
             return false;
         }

@@ -1,4 +1,5 @@
 #include "korfile/ReferenceFile.h"
+#include "korfile/FormatLosses.h"
 
 #include "AuxXmlSrs.h"
 #include "FileError.h"
@@ -120,6 +121,9 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
     if (checkFirst && !definition.Check(reason)) {
         ThrowFileError(path, L"was not written: the system is not usable: " + reason);
     }
+    if (FormatLosses const losses = LossesOf(definition, type); !losses.CanHold()) {
+        ThrowFileError(path, L"was not written: " + losses.refusal);
+    }
     auto const exported = [&](kor::DefinitionFormat format) {
         try {
             return shr::ToUtf8(kor::ExportDefinition(definition, format));
@@ -145,9 +149,9 @@ void WriteReferenceFile(kor::CSDef const& definition, KORFileType type,
         return;
     }
     case QRF:
-        ThrowFileError(path, L"was not written: QRF files can be read but not written; save as "
-                             L"QRF2 instead.");
+        break;
     }
+    // LossesOf refused every other type above.
     ThrowFileError(path, L"was not written: file type " + std::to_wstring(type) + L" is unknown.");
 } catch (...) {
     RethrowNamingFile(path, L"was not written: ");

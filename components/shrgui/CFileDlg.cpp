@@ -2,6 +2,10 @@
 
 #include "ToolkitError.h"
 #include "platform/Ids.h"
+#include "platform/SettingsStore.h"
+#include "shr/Utf8.h"
+
+#include <filesystem>
 
 namespace shrgui {
 
@@ -43,11 +47,24 @@ CFileDlg::CFileDlg(bool save, wchar_t const* fileName, wchar_t const* filter) {
 }
 
 int CFileDlg::DoModal() {
+    platform::SettingsStore& store = platform::Settings();
+    std::wstring const folder = store.GetString(LastFolderSection, LastFolderEntry, L"");
+    // A folder removed or unmounted since is forgotten rather than shown as an error.
+    std::error_code error;
+    bool const usable =
+        !folder.empty() && std::filesystem::is_directory(shr::ToUtf8(folder), error);
+    m_request.initialFolder = usable ? folder : std::wstring();
     std::optional<platform::FileChoice> const choice = platform::ChooseFile(m_request);
     if (!choice) {
         return platform::IDCANCEL;
     }
     m_choice = *choice;
+    std::filesystem::path const chosenFolder =
+        std::filesystem::path(shr::ToUtf8(m_choice.path)).parent_path();
+    if (!chosenFolder.empty()) {
+        store.SetString(LastFolderSection, LastFolderEntry, shr::FromUtf8(chosenFolder.string()));
+        store.Flush();
+    }
     return platform::IDOK;
 }
 

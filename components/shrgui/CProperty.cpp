@@ -84,6 +84,20 @@ std::wstring CProperty::FormatValue() const {
     return platform::backend::FormatVariant(GetValue());
 }
 
+void CProperty::SetUnits(std::wstring const& units) {
+    m_units = units;
+    if (m_list != nullptr && m_list->HasWindow()) {
+        m_list->SetUnits(m_row, units);
+    }
+}
+
+std::wstring CProperty::GetUnits() const {
+    if (m_list != nullptr && m_list->HasWindow()) {
+        return m_list->GetUnits(m_row);
+    }
+    return m_units;
+}
+
 void CProperty::SetDoubleOutputFormat(std::wstring const& format) {
     platform::PropertyGrid::SetDoubleFormat(format);
 }
@@ -103,6 +117,7 @@ void CProperty::Show(CPropertyList& list, platform::backend::PropertyHandle pare
     desc.isGroup = m_isGroup;
     desc.options = m_options;
     desc.allowEdit = m_allowEdit;
+    desc.units = m_units;
     desc.clientData = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(this));
     m_row = list.Append(parentRow, desc);
     for (auto const& item : m_subItems) {

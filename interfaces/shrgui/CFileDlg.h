@@ -20,12 +20,20 @@ class CFileDlg {
 public:
     virtual ~CFileDlg() = default;
 
-    /// IDOK when the user chose a file, IDCANCEL otherwise.
+    /// The window's title, saying what the file is for.
+    void SetTitle(std::wstring const& title) { m_request.title = title; }
+
+    /// IDOK when the user chose a file, IDCANCEL otherwise. The dialog opens in the folder
+    /// of the last file chosen in any file dialog (kept in the settings store under
+    /// LastFolderSection), else in the working folder.
     int DoModal();
     std::wstring GetPathName() const { return m_choice.path; }
     /// The zero-based position of the chosen filter entry.
     int GetFilterIndex() const { return m_choice.filterIndex; }
     std::vector<platform::FileFilter> const& GetFilters() const { return m_request.filters; }
+
+    static constexpr wchar_t const* LastFolderSection = L"Settings\\FileDialogs";
+    static constexpr wchar_t const* LastFolderEntry = L"Folder";
 
 protected:
     CFileDlg(bool save, wchar_t const* fileName, wchar_t const* filter);

@@ -58,6 +58,9 @@ public:
     void SetValue(platform::Variant const& value);
     /// The value as the grid shows it (doubles in the process-wide format).
     std::wstring FormatValue() const;
+    /// The unit the grid shows after the value ("US survey feet"); empty for none.
+    void SetUnits(std::wstring const& units);
+    std::wstring GetUnits() const;
 
     /// The printf format of doubles in every list of the process ("%.14lg" by default).
     static void SetDoubleOutputFormat(std::wstring const& format);
@@ -76,6 +79,7 @@ private:
     std::wstring m_name;
     platform::Variant m_value;
     std::wstring m_description;
+    std::wstring m_units;
     std::uint64_t m_data;
     bool m_isGroup;
     bool m_isValueList = false;

@@ -2,6 +2,7 @@
 
 #include "platform/Dialog.h"
 #include "platform/Error.h"
+#include "shr/NumberFormat.h"
 #include "shr/StringUtil.h"
 
 #include <algorithm>
@@ -71,7 +72,7 @@ std::wstring backend::FormatVariant(Variant const& value) {
 
 namespace {
 std::wstring& Format() {
-    static std::wstring format = L"%.14lg";
+    static std::wstring format = shr::NumberFormat;
     return format;
 }
 } // namespace
@@ -127,6 +128,14 @@ void PropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstring 
 
 std::wstring PropertyGrid::GetDisplayText(backend::PropertyHandle row) const {
     return Grid().DisplayText(row);
+}
+
+void PropertyGrid::SetUnits(backend::PropertyHandle row, std::wstring const& units) {
+    Grid().SetUnits(row, units);
+}
+
+std::wstring PropertyGrid::GetUnits(backend::PropertyHandle row) const {
+    return Grid().Units(row);
 }
 
 void PropertyGrid::SetDoubleFormat(std::wstring format) {

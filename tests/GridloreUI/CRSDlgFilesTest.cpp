@@ -152,6 +152,7 @@ TEST_F(BrowserFiles, a_file_that_cannot_be_loaded_is_explained_and_changes_nothi
         // A cancelled dialog says nothing.
         m_driver.CancelFileDialog();
         user.Click(res::LoadFromFile);
+        EXPECT_EQ(m_driver.FileDialogs().back().title, L"Load Coordinate System");
         EXPECT_EQ(m_driver.MessageBoxes().size(), 4U);
         EXPECT_EQ(Outline(Tree(user)), outline);
         EXPECT_EQ(SelectedPath(user), L"Predefined|Geographic|World|WGS 84");
@@ -249,24 +250,63 @@ TEST_F(BrowserFiles, each_save_format_writes_a_file_that_reads_back_equal) {
     });
 }
 
-TEST_F(BrowserFiles, a_local_system_is_refused_as_well_known_text_with_its_box) {
+TEST_F(BrowserFiles, a_local_system_is_offered_only_the_format_that_holds_it) {
     Browse(SurveyGrid(), {}, [&](User& user) {
-        std::filesystem::path const path = m_scratch / "Survey grid.prj";
-        m_driver.ChooseFile(path.wstring(), 1);
-        user.Click(res::SaveToFile);
-        EXPECT_FALSE(std::filesystem::exists(path));
-        auto const [caption, text] = LastBox();
-        EXPECT_EQ(caption, L"Error Writing Coordinate System");
-        EXPECT_EQ(
-            text.rfind(
-                L"The following error occurred while writing the coordinate system file:\n\n", 0),
-            0U);
-        EXPECT_NE(text.find(shr::FromUtf8(path.string())), std::wstring::npos);
-
-        // As QRF2 it is written.
         m_driver.ChooseFile((m_scratch / "Survey grid.qrf2").wstring(), 0);
         user.Click(res::SaveToFile);
-        EXPECT_EQ(m_driver.MessageBoxes().size(), 1U);
+        EXPECT_EQ(m_driver.FileDialogs().back().filters,
+                  (std::vector<platform::FileFilter>{{L"Orvane QRF2 (*.qrf2)", L"*.qrf2"}}));
         EXPECT_TRUE(std::filesystem::exists(m_scratch / "Survey grid.qrf2"));
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
+    });
+}
+
+TEST_F(BrowserFiles, a_save_that_would_lose_the_datum_shift_asks_first) {
+    kor::KORDef shifted = kortest::Utm33North();
+    kor::DatumDef const datum = kortest::ShiftedDatum();
+    shifted.SetDatum(&datum);
+    shifted.SetPOSC(0);
+    shifted.SetName(L"Site|ED50 grid");
+    std::wstring const prj = (m_scratch / "ED50 grid.prj").wstring();
+    Browse(Gridlore::CoordinateSystem(shifted), {}, [&](User& user) {
+        // Cancel in the box: nothing is written and the file dialog does not come back.
+        m_driver.ChooseFile(prj, 1);
+        m_driver.AnswerMessageBox(platform::IDCANCEL);
+        user.Click(res::SaveToFile);
+        EXPECT_EQ(m_driver.FileDialogs().back().filters.size(), 4U);
+        EXPECT_EQ(m_driver.FileDialogs().back().title, L"Save Coordinate System");
+        ASSERT_EQ(m_driver.MessageBoxes().size(), 1U);
+        auto const& box = m_driver.MessageBoxes().back();
+        EXPECT_EQ(box.caption, L"Save Coordinate System");
+        EXPECT_EQ(box.style, platform::MB_YESNOCANCEL | platform::MB_ICONEXCLAMATION);
+        EXPECT_EQ(box.text, L"A file of the type ESRI Projection (*.prj) cannot keep all of 'ED50 "
+                            L"grid'. The saved file will lack:\n\n    the datum shift to WGS 84 "
+                            L"(Geocentric Translation (3 parameters))\n\nSave it anyway? Choose "
+                            L"No to pick another type or name, Cancel to save nothing.");
+        EXPECT_EQ(m_driver.FileDialogs().size(), 1U);
+
+        // No goes back to the file dialog, on its first type, with the name chosen made
+        // that type's; QRF2 then keeps it all.
+        m_driver.ChooseFile(prj, 1);
+        m_driver.AnswerMessageBox(platform::IDNO);
+        m_driver.ChooseFile((m_scratch / "ED50 grid.qrf2").wstring(), 0);
+        user.Click(res::SaveToFile);
+        EXPECT_EQ(m_driver.FileDialogs().size(), 3U);
+        EXPECT_EQ(m_driver.FileDialogs().back().initialName, L"ED50 grid.qrf2");
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 2U);
+        EXPECT_FALSE(std::filesystem::exists(prj));
+        auto const whole = ReadBack((m_scratch / "ED50 grid.qrf2").wstring(), korfile::QRF2);
+        EXPECT_EQ(dynamic_cast<kor::KORDef const&>(*whole).GetDatum()->GetMethod(),
+                  kor::DatumDef::MethodGeocentricTranslation);
+
+        // Yes writes the file without the shift, as the box said.
+        m_driver.ChooseFile(prj, 1);
+        m_driver.AnswerMessageBox(platform::IDYES);
+        user.Click(res::SaveToFile);
+        auto const read = ReadBack(prj, korfile::WKT);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(dynamic_cast<kor::KORDef const&>(*read).GetDatum()->GetMethod(),
+                  kor::DatumDef::MethodNone);
+        EXPECT_EQ(m_driver.Pending(), 0U);
     });
 }

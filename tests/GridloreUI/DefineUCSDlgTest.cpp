@@ -40,6 +40,9 @@ protected:
     static std::wstring Row(User& user, std::wstring const& path) {
         return propertyrows::Text(user, res::LocalGrid, path);
     }
+    static std::wstring Units(User& user, std::wstring const& path) {
+        return propertyrows::Units(user, res::LocalGrid, path);
+    }
     static void Edit(User& user, std::wstring const& path, std::wstring const& text) {
         user.EditProperty(res::LocalGrid, path, text);
     }
@@ -57,14 +60,16 @@ TEST_F(LocalSystemDialog, the_unit_is_named_and_the_offsets_are_shown_in_the_loc
         wchar_t const* shownScale;
         wchar_t const* x;
         wchar_t const* y;
+        wchar_t const* offsetUnits;
     };
     // An unknown unit (0) leaves the origin in meters.
     Case const cases[] = {
-        {1.0, L"metres", L"1", L"100", L"200"},
-        {0.5, L"<custom>", L"0.5", L"50", L"100"},
-        {0.0, L"<unknown>", L"0", L"100", L"200"},
-        {1.0 / 0.3048, L"feet", L"3.2808398950131", L"328.08398950131", L"656.16797900262"},
-        {0.37, L"<custom>", L"0.37", L"37", L"74"},
+        {1.0, L"metres", L"1", L"100", L"200", L"metres"},
+        {0.5, L"<custom>", L"0.5", L"50", L"100", L"custom units"},
+        {0.0, L"<unknown>", L"0", L"100", L"200", L"unknown units"},
+        {1.0 / 0.3048, L"feet", L"3.2808398950131", L"328.08398950131", L"656.16797900262",
+         L"feet"},
+        {0.37, L"<custom>", L"0.37", L"37", L"74", L"custom units"},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.name);
@@ -74,6 +79,9 @@ TEST_F(LocalSystemDialog, the_unit_is_named_and_the_offsets_are_shown_in_the_loc
             EXPECT_EQ(Row(user, L"Linear Units|Units per meter"), c.shownScale);
             EXPECT_EQ(Row(user, L"X Offset"), c.x);
             EXPECT_EQ(Row(user, L"Y Offset"), c.y);
+            EXPECT_EQ(Units(user, L"X Offset"), c.offsetUnits);
+            EXPECT_EQ(Units(user, L"Y Offset"), c.offsetUnits);
+            EXPECT_EQ(Units(user, L"Linear Units|Units per meter"), L"");
             user.Click(platform::IDCANCEL);
         });
     }
@@ -112,8 +120,10 @@ TEST_F(LocalSystemDialog, picking_a_unit_sets_its_scale_and_typing_a_scale_renam
     Run(Local(L"Site", 1.0, 0.0, 0.0), [](User& user) {
         Edit(user, L"Linear Units|Name", L"US survey feet");
         EXPECT_EQ(Row(user, L"Linear Units|Units per meter"), L"3.2808333333333");
+        EXPECT_EQ(Units(user, L"Y Offset"), L"US survey feet");
         Edit(user, L"Linear Units|Units per meter", L"0");
         EXPECT_EQ(Row(user, L"Linear Units|Name"), L"<unknown>");
+        EXPECT_EQ(Units(user, L"X Offset"), L"unknown units");
         // Another row leaves the unit's name alone.
         Edit(user, L"X Offset", L"5");
         EXPECT_EQ(Row(user, L"Linear Units|Name"), L"<unknown>");

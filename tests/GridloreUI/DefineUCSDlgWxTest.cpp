@@ -30,6 +30,7 @@ TEST_F(WxBrowserTest, local_system_dialog_takes_a_registry_unit_in_a_grid_at_its
         wxbrowser::SaveScreenshot(user, "local-system-open.png");
         user.EditProperty(res::LocalGrid, L"Linear Units|Name", feet);
         EXPECT_EQ(Row(user, L"Linear Units|Units per meter"), L"3.2808398950131");
+        EXPECT_EQ(propertyrows::Units(user, res::LocalGrid, L"X Offset"), feet);
         platform::Rect const grid = wxbrowser::ClientRect(user, res::LocalGrid);
         platform::Rect const place = wxbrowser::ClientRect(user, res::LocalGridPlaceholder);
         EXPECT_EQ(grid.left, place.left);

@@ -46,7 +46,8 @@ TEST_F(LinearUnits, the_group_names_a_known_unit_within_tolerance_and_offers_eve
     EXPECT_EQ(Name(), L"feet");
     EXPECT_FALSE(Item(11).IsAllowEdit());
     EXPECT_TRUE(Item(11).IsSelector());
-    std::vector<std::wstring> const options{L"<unknown>", L"<custom>", L"metres", L"feet",
+    // Sorted with case ignored: "US survey feet" after "metres", not before "feet".
+    std::vector<std::wstring> const options{L"<unknown>", L"<custom>", L"feet", L"metres",
                                             L"US survey feet"};
     EXPECT_EQ(Item(11).GetOptions(), options);
 

@@ -39,11 +39,21 @@ TEST(Description, a_system_without_a_code_names_the_registry_system_it_equals) {
     ExpectHolds(text, {L"Name: My grid", L"Equivalent to: EPSG:32633"});
     EXPECT_EQ(text.find(L"Authority code"), std::wstring::npos);
 
-    kor::UCSDef local(3937.0 / 1200.0, 10.0, 20.0, nullptr);
+    EXPECT_EQ(Gridlore::CoordinateSystem().GetDescription(), L"No coordinate system.");
+}
+
+TEST(Description, a_local_system_shows_its_offsets_in_its_own_unit_as_the_dialog_does) {
+    // 500000 and 1000000 US survey feet, as typed in the dialog, are kept in meters.
+    double const feetPerMeter = 1.0 / 0.304800609601219;
+    kor::UCSDef local(feetPerMeter, 500000.0 / feetPerMeter, 1000000.0 / feetPerMeter, nullptr);
     local.SetName(L"Site");
     ExpectHolds(Gridlore::CoordinateSystem(local).GetDescription(),
-                {L"local (unreferenced)", L"US survey feet", L"Origin offset: 10, 20 m"});
-    EXPECT_EQ(Gridlore::CoordinateSystem().GetDescription(), L"No coordinate system.");
+                {L"local (unreferenced)",
+                 L"Linear units: US survey feet (3.2808333333333 per meter)",
+                 L"Origin offset: 500000, 1000000 US survey feet\r\n"});
+    kor::UCSDef unknown(0.0, 10.0, 20.0, nullptr);
+    ExpectHolds(Gridlore::CoordinateSystem(unknown).GetDescription(),
+                {L"Linear units: unknown", L"Origin offset: 10, 20 unknown units"});
 }
 
 TEST(Dereference, a_bare_registry_reference_becomes_the_full_definition_keeping_its_name) {

@@ -1,8 +1,12 @@
 #include "shrgui/CFileDlg.h"
+#include "../platform/headless/HeadlessTest.h"
 
+#include "ScratchDirectory.h"
 #include "shr/Exception.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 TEST(CFileDlg, filters_parse_into_labelled_patterns_in_order) {
     auto const filters =
@@ -23,4 +27,28 @@ TEST(CFileDlg, malformed_filters_raise_errors_that_quote_the_filter) {
             EXPECT_NE(error.message.find(bad), std::wstring::npos);
         }
     }
+}
+
+TEST_F(HeadlessTest, every_file_dialog_opens_where_the_last_file_was_chosen) {
+    ScratchDirectory const scratch;
+    std::filesystem::create_directories(scratch / "first");
+    std::filesystem::create_directories(scratch / "second");
+    shrgui::CFileOpenDlg open(nullptr, nullptr, L"Text (*.txt)|*.txt||");
+    open.SetTitle(L"Load Text");
+    shrgui::CFileSaveDlg save(nullptr, L"b.txt", L"Text (*.txt)|*.txt||");
+    // The folder each dialog is asked to open in, after each choice (empty: cancelled).
+    auto const folderAfter = [&](shrgui::CFileDlg& dialog, std::filesystem::path const& choice) {
+        choice.empty() ? m_driver.CancelFileDialog() : m_driver.ChooseFile(choice.wstring(), 0);
+        dialog.DoModal();
+        return m_driver.FileDialogs().back().initialFolder;
+    };
+    EXPECT_EQ(folderAfter(open, scratch / "first" / "a.txt"), L"");
+    EXPECT_EQ(m_driver.FileDialogs().back().title, L"Load Text");
+    // Save and open share the folder; a cancelled dialog leaves it as it was.
+    EXPECT_EQ(folderAfter(save, scratch / "second" / "b.txt"), (scratch / "first").wstring());
+    EXPECT_EQ(folderAfter(open, {}), (scratch / "second").wstring());
+    EXPECT_EQ(folderAfter(open, {}), (scratch / "second").wstring());
+    // A folder that has gone since is not offered.
+    std::filesystem::remove_all(scratch / "second");
+    EXPECT_EQ(folderAfter(save, {}), L"");
 }

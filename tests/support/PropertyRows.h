@@ -16,15 +16,26 @@ inline platform::backend::NativePropertyGrid& Grid(platform::User& user, platfor
         user.GetDialog().GetDlgItem(id).Native());
 }
 
-/// The text the row at `path` (names joined by "|") shows; a missing row fails the test.
-inline std::wstring Text(platform::User& user, platform::ControlId id, std::wstring const& path) {
-    auto const& grid = Grid(user, id);
-    platform::backend::PropertyHandle const row = grid.Find(path);
+/// The row at `path` (names joined by "|"); a missing row fails the test and gives 0.
+inline platform::backend::PropertyHandle Row(platform::User& user, platform::ControlId id,
+                                             std::wstring const& path) {
+    platform::backend::PropertyHandle const row = Grid(user, id).Find(path);
     if (row == 0) {
         ADD_FAILURE() << "the grid has no row at the path given";
-        return L"(missing)";
     }
-    return grid.DisplayText(row);
+    return row;
+}
+
+/// The text the row at `path` shows.
+inline std::wstring Text(platform::User& user, platform::ControlId id, std::wstring const& path) {
+    platform::backend::PropertyHandle const row = Row(user, id, path);
+    return row != 0 ? Grid(user, id).DisplayText(row) : L"(missing)";
+}
+
+/// The unit the row at `path` shows after its value; empty when it shows none.
+inline std::wstring Units(platform::User& user, platform::ControlId id, std::wstring const& path) {
+    platform::backend::PropertyHandle const row = Row(user, id, path);
+    return row != 0 ? Grid(user, id).Units(row) : L"(missing)";
 }
 
 /// Whether the row at `path` is the selected one.

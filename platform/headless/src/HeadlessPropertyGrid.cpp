@@ -72,6 +72,14 @@ std::wstring HeadlessPropertyGrid::DisplayText(backend::PropertyHandle row) cons
     return backend::FormatVariant(At(row).desc.value);
 }
 
+void HeadlessPropertyGrid::SetUnits(backend::PropertyHandle row, std::wstring const& units) {
+    At(row).desc.units = units;
+}
+
+std::wstring HeadlessPropertyGrid::Units(backend::PropertyHandle row) const {
+    return At(row).desc.units;
+}
+
 backend::PropertyHandle HeadlessPropertyGrid::Find(std::wstring const& path) const {
     std::vector<backend::PropertyHandle> const* level = &m_top;
     backend::PropertyHandle found = 0;

@@ -23,6 +23,8 @@ public:
     void EnsureVisible(backend::PropertyHandle row) override;
     void EnableHeader(bool on, std::wstring const& left, std::wstring const& right) override;
     std::wstring DisplayText(backend::PropertyHandle row) const override;
+    void SetUnits(backend::PropertyHandle row, std::wstring const& units) override;
+    std::wstring Units(backend::PropertyHandle row) const override;
 
     backend::PropertyHandle Find(std::wstring const& path) const override;
     /// Takes `text` as the user would type or pick it, and notifies the dialog.

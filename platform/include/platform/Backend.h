@@ -125,6 +125,8 @@ struct PropertyDesc {
     bool allowEdit = true;
     /// Returned with every change notification of this row.
     std::int64_t clientData = 0;
+    /// The unit of the value, shown after it; empty for none.
+    std::wstring units;
 };
 
 /// Rows are numbered by the grid; 0 is the invisible root.
@@ -146,6 +148,9 @@ public:
     virtual std::wstring DisplayText(PropertyHandle row) const = 0;
     /// The row at a path of names joined by "|"; 0 when absent.
     virtual PropertyHandle Find(std::wstring const& path) const = 0;
+    virtual void SetUnits(PropertyHandle row, std::wstring const& units) = 0;
+    /// The unit the row shows after its value.
+    virtual std::wstring Units(PropertyHandle row) const = 0;
 };
 
 class NativeToolBar : public NativeWindow {

@@ -16,6 +16,10 @@ struct FileFilter {
 
 struct FileDialogRequest {
     bool save = false;
+    /// The window's title; empty leaves the backend's own.
+    std::wstring title;
+    /// The folder the dialog opens in; empty opens the working folder.
+    std::wstring initialFolder;
     std::wstring initialName;
     std::vector<FileFilter> filters;
 };
@@ -26,6 +30,14 @@ struct FileChoice {
     int filterIndex = 0;
     bool operator==(FileChoice const&) const = default;
 };
+
+/// `name` with its extension changed to that of `filters[index]`, as a save dialog shows
+/// it when the user picks that type. Only an extension one of the filters names is
+/// replaced (also the last part of a double one, ".xml" of ".aux.xml"), and only where a
+/// name stays in front of it; a filter of several patterns or of a wildcard extension,
+/// or an index out of range, leaves the name as it is.
+std::wstring NameForFilter(std::wstring const& name, std::vector<FileFilter> const& filters,
+                           int index);
 
 /// Runs the backend's file dialog; empty when the user cancelled.
 std::optional<FileChoice> ChooseFile(FileDialogRequest const& request);

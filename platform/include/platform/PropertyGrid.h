@@ -34,6 +34,9 @@ public:
     void EnsureVisible(backend::PropertyHandle row);
     void EnableHeader(bool on, std::wstring const& left, std::wstring const& right);
     std::wstring GetDisplayText(backend::PropertyHandle row) const;
+    /// The unit shown after the row's value; empty for none.
+    void SetUnits(backend::PropertyHandle row, std::wstring const& units);
+    std::wstring GetUnits(backend::PropertyHandle row) const;
 
     /// The printf format of doubles shown by every grid of the process.
     static void SetDoubleFormat(std::wstring format);

@@ -1,6 +1,7 @@
 #include "platform/wx/WxBackend.h"
 
 #include "WxDialog.h"
+#include "WxFileDialog.h"
 #include "WxSheet.h"
 #include "platform/Driver.h"
 #include "platform/Error.h"
@@ -9,7 +10,6 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
-#include <wx/filedlg.h>
 #include <wx/image.h>
 #include <wx/init.h>
 #include <wx/menu.h>
@@ -162,20 +162,7 @@ std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request
     if (Driver* driver = InstalledDriver()) {
         return driver->TakeFileChoice(request);
     }
-    // The toolkit's wildcard has the same "label|pattern" form.
-    wxString wildcard;
-    for (FileFilter const& filter : request.filters) {
-        wildcard += (wildcard.empty() ? "" : "|") + ToWx(filter.label) + "|" + ToWx(filter.pattern);
-    }
-    long const style =
-        request.save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
-    wxFileDialog dialog(
-        OwnerFor(nullptr), wxFileSelectorPromptStr, wxEmptyString, ToWx(request.initialName),
-        wildcard.empty() ? wxString(wxFileSelectorDefaultWildcardStr) : wildcard, style);
-    if (dialog.ShowModal() != wxID_OK) {
-        return std::nullopt;
-    }
-    return FileChoice{FromWx(dialog.GetPath()), dialog.GetFilterIndex()};
+    return ShowFileDialog(request, OwnerFor(nullptr));
 }
 
 wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {

@@ -105,6 +105,9 @@ backend::PropertyHandle WxPropertyGrid::Append(backend::PropertyHandle parent,
     // Rows are named uniquely: several groups hold a row labelled "Name".
     wxPGProperty* property = MakeProperty(desc, wxString::Format("row%zu", m_rows.size() + 1));
     property->SetHelpString(ToWx(desc.description));
+    if (!desc.units.empty()) {
+        property->SetAttribute(wxPG_ATTR_UNITS, ToWx(desc.units));
+    }
     // Append would put a value after a category into it; rows go where they are asked.
     Grid().AppendIn(parent == 0 ? Grid().GetRoot() : Row(parent), property);
     auto const handle = reinterpret_cast<backend::PropertyHandle>(property);
@@ -224,6 +227,16 @@ void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstrin
 std::wstring WxPropertyGrid::DisplayText(backend::PropertyHandle row) const {
     // What the grid itself draws, so a difference from the headless grid shows.
     return FromWx(Row(row)->GetDisplayedString());
+}
+
+void WxPropertyGrid::SetUnits(backend::PropertyHandle row, std::wstring const& units) {
+    Row(row)->SetAttribute(wxPG_ATTR_UNITS, ToWx(units));
+    Grid().RefreshProperty(Row(row));
+}
+
+std::wstring WxPropertyGrid::Units(backend::PropertyHandle row) const {
+    // What the grid draws after the value, not what we asked for.
+    return FromWx(Row(row)->GetAttribute(wxPG_ATTR_UNITS).GetString());
 }
 
 backend::PropertyHandle WxPropertyGrid::Find(std::wstring const& path) const {

@@ -25,6 +25,8 @@ public:
     void EnsureVisible(backend::PropertyHandle row) override;
     void EnableHeader(bool on, std::wstring const& left, std::wstring const& right) override;
     std::wstring DisplayText(backend::PropertyHandle row) const override;
+    void SetUnits(backend::PropertyHandle row, std::wstring const& units) override;
+    std::wstring Units(backend::PropertyHandle row) const override;
 
     /// The row at a path of labels joined by "|"; 0 when absent.
     backend::PropertyHandle Find(std::wstring const& path) const override;

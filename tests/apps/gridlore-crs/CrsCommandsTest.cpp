@@ -81,6 +81,29 @@ TEST_F(CrsCommandsTest, convert_writes_each_format_and_identify_finds_the_code_a
     EXPECT_TRUE(text.starts_with("PROJCS[")) << text;
 }
 
+TEST_F(CrsCommandsTest,
+       convert_names_on_stderr_what_the_format_drops_and_refuses_what_it_cannot_hold) {
+    // The registry gives OSGB 1936 its seven-parameter shift to WGS 84; a .prj has no room.
+    Outcome const shifted = RunTool({"convert", "EPSG:27700", Path("osgb.prj")});
+    EXPECT_EQ(shifted.code, 0) << shifted.err;
+    EXPECT_TRUE(std::filesystem::exists(Path("osgb.prj")));
+    EXPECT_NE(shifted.err.find("gridlore-crs: warning: '" + Path("osgb.prj") +
+                               "' (well-known text) does not keep the datum shift to WGS 84"),
+              std::string::npos)
+        << shifted.err;
+    EXPECT_EQ(RunTool({"convert", "EPSG:27700", Path("osgb.qrf2")}).err, "");
+
+    std::ofstream(Path("site.qrf2")) << R"({"format": "QRF2", "version": 1, "system":
+        {"type": "local", "name": "Site", "unitsPerMeter": 1.0, "originX": 0.0, "originY": 0.0}})";
+    Outcome const local = RunTool({"convert", Path("site.qrf2"), Path("site.prj")});
+    EXPECT_EQ(local.code, 1);
+    EXPECT_NE(local.err.find("'" + Path("site.prj") + "' was not written: a local system"),
+              std::string::npos)
+        << local.err;
+    EXPECT_EQ(std::count(local.err.begin(), local.err.end(), '\n'), 1) << "one line";
+    EXPECT_FALSE(std::filesystem::exists(Path("site.prj")));
+}
+
 TEST_F(CrsCommandsTest, usage_errors_exit_2_with_the_usage_text) {
     for (std::vector<std::string> const& arguments :
          std::vector<std::vector<std::string>>{{},
