@@ -146,6 +146,10 @@ public:
     virtual std::wstring DisplayText(PropertyHandle row) const = 0;
     /// The row at a path of names joined by "|"; 0 when absent.
     virtual PropertyHandle Find(std::wstring const& path) const = 0;
+    /// When the user's editor of a row holds the focus: takes what it holds as the user's
+    /// edit (with its change notification), gives the focus back to the grid and returns
+    /// true. False when no editor is open, so the key that asked goes on to the dialog.
+    virtual bool CommitEditor() = 0;
 };
 
 class NativeToolBar : public NativeWindow {

@@ -275,6 +275,50 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     }
 }
 
+void WxPropertyGrid::ClickValue(backend::PropertyHandle row) {
+    wxPropertyGrid& grid = Grid();
+    wxPGProperty* property = Row(row);
+    if (property->IsCategory()) {
+        PLATFORM_ERROR(L"the property \"" + Desc(row).name + L"\" is a group and has no value");
+    }
+    grid.EnsureVisible(property);
+    wxRect const cell = grid.GetPropertyRect(property, property);
+    int const splitter = grid.GetSplitterPosition();
+    wxPoint const at = grid.CalcScrolledPosition(
+        wxPoint((splitter + cell.GetRight()) / 2, cell.y + cell.height / 2));
+    for (wxEventType const type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+        wxMouseEvent click(type);
+        click.m_x = at.x;
+        click.m_y = at.y;
+        click.m_leftDown = type == wxEVT_LEFT_DOWN;
+        click.SetEventObject(&grid);
+        grid.ProcessWindowEvent(click);
+    }
+}
+
+wxWindow* WxPropertyGrid::FocusedEditor() const {
+    wxPropertyGrid const& grid = Grid();
+    for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && focus != &grid;
+         focus = focus->GetParent()) {
+        if (focus == grid.GetEditorControl() || focus == grid.GetEditorControlSecondary()) {
+            return focus;
+        }
+    }
+    return nullptr;
+}
+
+bool WxPropertyGrid::CommitEditor() {
+    if (FocusedEditor() == nullptr) {
+        return false;
+    }
+    // A value the grid refuses keeps its editor and the focus, as the grid's own Enter
+    // does; a taken one hands the focus back, so the next Enter is the dialog's.
+    if (Grid().CommitChangesFromEditor()) {
+        Grid().SetFocus();
+    }
+    return true;
+}
+
 void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {
     auto const handle = reinterpret_cast<backend::PropertyHandle>(event.GetProperty());
     auto const found = m_rows.find(handle);

@@ -13,6 +13,8 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include <cwctype>
+
 namespace platform::wx {
 
 WxUser::WxUser(WxDialog& dialog)
@@ -76,6 +78,10 @@ void WxUser::Select(ControlId tree, TreeItem item) {
 
 void WxUser::Type(ControlId id, std::wstring const& text) {
     auto& control = Usable<backend::NativeWindow>(id);
+    if (auto* grid = dynamic_cast<WxPropertyGrid*>(&control)) {
+        TypeInEditor(*grid, text);
+        return;
+    }
     auto* entry = dynamic_cast<wxTextEntry*>(&WindowOf(control));
     auto* combo = dynamic_cast<WxCombo*>(&control);
     if (entry == nullptr || !entry->IsEditable() || (combo != nullptr && !combo->IsEditable())) {
@@ -88,11 +94,68 @@ void WxUser::Type(ControlId id, std::wstring const& text) {
     });
 }
 
+void WxUser::TypeInEditor(WxPropertyGrid& grid, std::wstring const& text) {
+    wxWindow* editor = grid.FocusedEditor();
+    if (editor == nullptr) {
+        PLATFORM_ERROR(L"property grid " + std::to_wstring(grid.Id()) +
+                       L" has no editor open to type in");
+    }
+    Act([&] {
+        if (auto* entry = dynamic_cast<wxTextEntry*>(editor);
+            entry != nullptr && entry->IsEditable()) {
+            // SetValue raises the text event the user's typing raises.
+            entry->SetValue(ToWx(text));
+            return;
+        }
+        // A pick list takes typed keys as a search through its options.
+        for (wchar_t const character : text) {
+            for (wxEventType const type : {wxEVT_KEY_DOWN, wxEVT_CHAR}) {
+                wxKeyEvent key(type);
+                key.m_keyCode = static_cast<int>(std::towupper(character));
+                key.m_uniChar = character;
+                key.SetEventObject(editor);
+                editor->ProcessWindowEvent(key);
+            }
+        }
+    });
+}
+
+namespace {
+
+bool Contains(wxWindow& window, wxWindow* inner) {
+    for (; inner != nullptr; inner = inner->GetParent()) {
+        if (inner == &window) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void WxUser::PressKey(ControlId id, int key) {
     auto& control = Usable<backend::NativeWindow>(id);
     Act([&] {
-        FocusOn(WindowOf(control));
-        m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
+        wxWindow& window = WindowOf(control);
+        // The key goes where the focus is: the control, or an editor open inside it.
+        if (!Contains(window, wxWindow::FindFocus())) {
+            FocusOn(window);
+        }
+        wxWindow* focus = wxWindow::FindFocus();
+        if ((key != KeyReturn && key != KeyEscape) || !Contains(window, focus)) {
+            m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
+            return;
+        }
+        // Enter and Escape take the toolkit's own way: first the dialog's key hook, then,
+        // when the hook lets them pass, the focused window.
+        for (wxEventType const type : {wxEVT_CHAR_HOOK, wxEVT_KEY_DOWN}) {
+            wxKeyEvent event(type);
+            event.m_keyCode = key == KeyReturn ? WXK_RETURN : WXK_ESCAPE;
+            event.SetEventObject(focus);
+            if (focus->HandleWindowEvent(event) || m_dialog.HasEnded()) {
+                return;
+            }
+        }
     });
 }
 
@@ -151,12 +214,14 @@ void WxUser::DoubleClick(ControlId tree, Point client) {
 
 void WxUser::EditProperty(ControlId grid, std::wstring const& path, std::wstring const& text) {
     auto& control = Usable<WxPropertyGrid>(grid);
-    backend::PropertyHandle const row = control.Find(path);
-    if (row == 0) {
-        PLATFORM_ERROR(L"property grid " + std::to_wstring(grid) + L" has no row \"" + path +
-                       L"\"");
-    }
+    backend::PropertyHandle const row = RowAt(control, grid, path);
     Act([&] { control.UserEdit(row, text); });
+}
+
+void WxUser::ClickProperty(ControlId grid, std::wstring const& path) {
+    auto& control = Usable<WxPropertyGrid>(grid);
+    backend::PropertyHandle const row = RowAt(control, grid, path);
+    Act([&] { control.ClickValue(row); });
 }
 
 void WxUser::MoveMouse(ControlId id, Point client) {
