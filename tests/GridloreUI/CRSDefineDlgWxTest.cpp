@@ -7,6 +7,9 @@
 #include "platform/Dialog.h"
 #include "shrgui/CPropertyList.h"
 
+#include <wx/app.h>
+#include <wx/combo.h>
+
 namespace {
 
 namespace res = gridui::res;
@@ -139,6 +142,30 @@ TEST_F(WxBrowserTest, define_dialog_keeps_cells_ended_with_enter_and_takes_the_n
         result->GetProjection()->GetParameter(kor::ProjectionDef::FalseEasting, falseEasting));
     EXPECT_EQ(falseEasting, 400100.0);
     EXPECT_STREQ(result->GetDatum()->GetEllipsoid()->GetName(), L"Clarke 1866");
+}
+
+// The datum list holds every datum of the registry: typing finds one, and dropped down
+// it shows a dozen rows, not a screenful.
+TEST_F(WxBrowserTest, define_dialog_finds_a_datum_by_typing_and_drops_down_a_short_list) {
+    gridui::CRSDefineDlg dialog(wxbrowser::Registry(L"EPSG:32633"), m_sink, nullptr);
+    std::wstring const osgb = L"Ordnance Survey of Great Britain 1936";
+    m_driver.OnDialog(res::DefineDialog, [&](platform::User& user) {
+        user.Type(res::DefineDatumCombo, osgb);
+        EXPECT_EQ(SelectedText(user, res::DefineDatumCombo), osgb);
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::EllipsoidNameData),
+                  L"Airy 1830");
+
+        auto* list = dynamic_cast<wxComboCtrl*>(wxWindow::FindFocus());
+        ASSERT_NE(list, nullptr) << "the datum list is not a drop-down list";
+        list->Popup();
+        wxYield();
+        ASSERT_TRUE(list->IsPopupShown());
+        EXPECT_LE(list->GetPopupWindow()->GetSize().y, 16 * list->GetCharHeight());
+        wxbrowser::SaveScreenshot(user, "define-datum-list-dropped-down.png");
+        list->Dismiss();
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "HeadlessPropertyGrid.h"
+#include "TypeAhead.h"
 
 #include "platform/Error.h"
 #include "platform/PropertyGrid.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace platform::headless {
 
@@ -136,13 +136,9 @@ void HeadlessPropertyGrid::TypeInEditor(std::wstring const& text) {
         m_editorText = text;
         return;
     }
-    auto const starts = [&](std::wstring const& option) {
-        return option.size() >= text.size() &&
-               std::equal(text.begin(), text.end(), option.begin(), [](wchar_t a, wchar_t b) {
-                   return std::towlower(a) == std::towlower(b);
-               });
-    };
-    auto const found = std::find_if(desc.options.begin(), desc.options.end(), starts);
+    auto const found =
+        std::find_if(desc.options.begin(), desc.options.end(),
+                     [&](std::wstring const& option) { return StartsTyped(option, text); });
     if (found != desc.options.end()) {
         UserEdit(m_editing, *found);
     }

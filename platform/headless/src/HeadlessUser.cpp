@@ -5,6 +5,7 @@
 #include "HeadlessSheet.h"
 #include "HeadlessToolBar.h"
 #include "HeadlessTree.h"
+#include "TypeAhead.h"
 
 #include "platform/Dialog.h"
 #include "platform/Error.h"
@@ -57,7 +58,16 @@ void HeadlessUser::Type(ControlId id, std::wstring const& text) {
     }
     if (auto* combo = dynamic_cast<HeadlessCombo*>(&control)) {
         if (!combo->IsEditable()) {
-            PLATFORM_ERROR(L"combo box " + std::to_wstring(id) + L" takes no typing");
+            // A pick list takes typed keys as a search: the first item they start is
+            // picked, as the real list does.
+            for (int index = 0; index < combo->Count(); ++index) {
+                if (StartsTyped(combo->GetItemText(index), text)) {
+                    Pick(id, index);
+                    return;
+                }
+            }
+            AfterAction();
+            return;
         }
         combo->TypeText(text);
     } else {

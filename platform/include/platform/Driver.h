@@ -30,8 +30,9 @@ public:
     virtual Dialog& GetDialog() = 0;
     virtual void Select(ControlId tree, TreeItem item) = 0;
     /// Replaces the text of an edit or editable combo box, as typing would. In a property
-    /// grid, types into the open cell editor (ClickProperty); in a pick list's editor the
-    /// keys go to the first option they start, which is taken at once.
+    /// grid, types into the open cell editor (ClickProperty). In a pick list, a combo box
+    /// without free editing or a grid's pick-list editor, the keys go to the first item
+    /// they start (case ignored), which is taken at once.
     virtual void Type(ControlId id, std::wstring const& text) = 0;
     virtual void PressKey(ControlId id, int key) = 0;
     virtual void Click(ControlId button) = 0;

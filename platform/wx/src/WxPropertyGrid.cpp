@@ -1,5 +1,6 @@
 #include "WxPropertyGrid.h"
 #include "WxDialog.h"
+#include "WxPickList.h"
 #include "WxWindow.h"
 
 #include "platform/Error.h"
@@ -61,7 +62,9 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
         index = static_cast<int>(choices.GetCount());
         choices.Add(ToWx(text));
     }
-    return new wxEnumProperty(label, name, choices, index);
+    auto* list = new wxEnumProperty(label, name, choices, index);
+    list->SetEditor(PickListEditor());
+    return list;
 }
 
 } // namespace

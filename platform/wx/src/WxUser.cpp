@@ -49,6 +49,21 @@ void FocusOn(wxWindow& window) {
     }
 }
 
+/// Each key of `text` as the toolkit delivers it to `window`: key down, then character.
+/// A pick list takes them as a search through its items.
+void TypeKeys(wxWindow& window, std::wstring const& text) {
+    FocusOn(window);
+    for (wchar_t const character : text) {
+        for (wxEventType const type : {wxEVT_KEY_DOWN, wxEVT_CHAR}) {
+            wxKeyEvent key(type);
+            key.m_keyCode = static_cast<int>(std::towupper(character));
+            key.m_uniChar = character;
+            key.SetEventObject(&window);
+            window.ProcessWindowEvent(key);
+        }
+    }
+}
+
 } // namespace
 
 void WxUser::Act(std::function<void()> const& action) {
@@ -82,8 +97,12 @@ void WxUser::Type(ControlId id, std::wstring const& text) {
         TypeInEditor(*grid, text);
         return;
     }
-    auto* entry = dynamic_cast<wxTextEntry*>(&WindowOf(control));
     auto* combo = dynamic_cast<WxCombo*>(&control);
+    if (combo != nullptr && !combo->IsEditable()) {
+        Act([&] { TypeKeys(WindowOf(control), text); });
+        return;
+    }
+    auto* entry = dynamic_cast<wxTextEntry*>(&WindowOf(control));
     if (entry == nullptr || !entry->IsEditable() || (combo != nullptr && !combo->IsEditable())) {
         PLATFORM_ERROR(L"control " + std::to_wstring(id) + L" is not an edit the user can type in");
     }
@@ -107,16 +126,7 @@ void WxUser::TypeInEditor(WxPropertyGrid& grid, std::wstring const& text) {
             entry->SetValue(ToWx(text));
             return;
         }
-        // A pick list takes typed keys as a search through its options.
-        for (wchar_t const character : text) {
-            for (wxEventType const type : {wxEVT_KEY_DOWN, wxEVT_CHAR}) {
-                wxKeyEvent key(type);
-                key.m_keyCode = static_cast<int>(std::towupper(character));
-                key.m_uniChar = character;
-                key.SetEventObject(editor);
-                editor->ProcessWindowEvent(key);
-            }
-        }
+        TypeKeys(*editor, text);
     });
 }
 
@@ -187,12 +197,13 @@ void WxUser::Pick(ControlId combo, int index) {
                        std::to_wstring(index));
     }
     Act([&] {
-        control.Combo().SetSelection(index);
-        wxCommandEvent event(wxEVT_COMBOBOX, control.Combo().GetId());
-        event.SetEventObject(&control.Combo());
+        wxWindow& box = WindowOf(control);
+        control.List().SetSelection(index);
+        wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
+        event.SetEventObject(&box);
         event.SetInt(index);
-        event.SetString(control.Combo().GetString(static_cast<unsigned>(index)));
-        control.Combo().ProcessWindowEvent(event);
+        event.SetString(control.List().GetString(static_cast<unsigned>(index)));
+        box.ProcessWindowEvent(event);
     });
 }
 
