@@ -68,6 +68,9 @@ private:
     void ShowPrjInUse(platform::User& user);
     void PlayPropertySheet(platform::User& user);
     void PlayBrowserCommands(platform::User& user);
+    /// Modifies the British grid's false easting, ending the cell with Enter, which must
+    /// keep the define dialog open and the value typed.
+    void PlayKeptCellEdit(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);
