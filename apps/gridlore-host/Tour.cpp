@@ -12,6 +12,7 @@
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
 #include "shr/Utf8.h"
+#include "shrgui/CPropertyList.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -105,6 +106,8 @@ Gridlore::CoordinateSystem Tour::Run() {
         // The favourites could not be saved; the host tells the user and goes on.
         m_failures.push_back(error.Message());
     }
+    PlayDialogs(&HostFrame::ChooseInDialog,
+                {{res::BrowserDialog, [this](platform::User& user) { PlayKeptCellEdit(user); }}});
     PlayDialogs(&HostFrame::ChooseInDialog, {{res::BrowserDialog, [this](platform::User& user) {
                                                   PlayCustomSystemsKept(user);
                                               }}});
@@ -224,6 +227,37 @@ void Tour::PlayBrowserCommands(platform::User& user) {
     user.Click(platform::IDCANCEL);
 }
 
+void Tour::PlayKeptCellEdit(platform::User& user) {
+    user.Type(res::SearchBox, L"27700");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    SelectResult(user, L"British National Grid", "searching '27700'");
+    std::wstring const falseEasting =
+        kor::ProjectionDef::ParameterName(kor::ProjectionDef::FalseEasting);
+    platform::InstalledDriver()->OnDialog(res::DefineDialog, [&](platform::User& define) {
+        define.ClickProperty(res::DefineProjectionList, falseEasting);
+        define.Type(res::DefineProjectionList, L"400100");
+        // The first Enter ends the cell's edit; the dialog must still be open to show it.
+        define.PressKey(res::DefineProjectionList, platform::KeyReturn);
+        auto const& list = dynamic_cast<shrgui::CPropertyList const&>(
+            define.GetDialog().GetDlgItem(res::DefineProjectionList));
+        shrgui::CProperty const* cell = list.FindItemByData(kor::ProjectionDef::FalseEasting, true);
+        if (cell == nullptr || cell->FormatValue() != L"400100") {
+            throw std::runtime_error("Enter did not keep the false easting typed");
+        }
+        SnapDialog(define, "modify-cell-kept-after-enter");
+        define.PressKey(res::DefineProjectionList, platform::KeyReturn);
+    });
+    user.Click(res::Modify);
+    auto const& tree =
+        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    m_editedName = tree.GetItemText(tree.GetSelectedItem());
+    if (user.GetDialog().GetDlgItemText(res::Description).find(L"400100") == std::wstring::npos) {
+        throw std::runtime_error("the modified British grid lost its false easting");
+    }
+    SnapDialog(user, "modified-false-easting-kept");
+    user.Click(platform::IDCANCEL);
+}
+
 void Tour::PlayCustomSystemsKept(platform::User& user) {
     auto const& tree =
         dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
@@ -241,7 +275,7 @@ void Tour::PlayCustomSystemsKept(platform::User& user) {
         loaded.erase(loaded.rfind(L" ["));
     }
     std::vector<std::wstring> const made{L"Tour local system", L"Tour modified UTM zone 33N",
-                                         loaded};
+                                         loaded, m_editedName};
     for (std::wstring const& name : made) {
         if (!find(name)) {
             // Their file could not be written (the host told the user): nothing to show.

@@ -73,6 +73,9 @@ private:
     /// Finds the custom systems the commands made in the browser opened next, then
     /// deletes them.
     void PlayCustomSystemsKept(platform::User& user);
+    /// Modifies the British grid's false easting, ending the cell with Enter, which must
+    /// keep the define dialog open and the value typed.
+    void PlayKeptCellEdit(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);
@@ -84,6 +87,8 @@ private:
     std::vector<std::wstring> m_messageBoxes;
     std::vector<std::wstring> m_failures;
     std::vector<std::wstring> m_favoritesAtStart;
+    /// The custom system the kept cell edit made, deleted with the others.
+    std::wstring m_editedName;
 };
 
 } // namespace gridhost

@@ -1,6 +1,7 @@
 #include "DefineWorkload.h"
 
 #include "CountingSink.h"
+#include "Spread.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDefineDlg.h"
 #include "gridui/ResourceIds.h"
@@ -39,18 +40,26 @@ void Open(platform::Backend& backend, benchmark::State& state) {
     platform::DriverScope const driving(driver);
     auto const sink = std::make_shared<benchsupport::CountingSink>();
     Gridlore::CoordinateSystem const utm33 = Utm33();
+    browserbench::Spread spread;
     for (auto _ : state) {
         auto const start = std::chrono::steady_clock::now();
         gridui::CRSDefineDlg dialog(utm33, sink, nullptr);
         // The scene starts once the dialog runs its own loop, shown and idle.
         driver.OnDialog(res::DefineDialog, [&](platform::User& user) {
             user.Idle();
-            state.SetIterationTime(
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            spread.AddSince(state, start);
             user.Close();
         });
         dialog.DoModal();
     }
+    spread.Report(state);
+    Report(state, *sink);
+}
+
+void RunOnUtm33(benchmark::State& state) {
+    auto const sink = std::make_shared<benchsupport::CountingSink>();
+    gridui::CRSDefineDlg dialog(Utm33(), sink, nullptr);
+    dialog.DoModal();
     Report(state, *sink);
 }
 
@@ -58,8 +67,6 @@ void RefillDatumList(platform::Backend& backend, benchmark::State& state) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
     platform::DriverScope const driving(driver);
-    auto const sink = std::make_shared<benchsupport::CountingSink>();
-    gridui::CRSDefineDlg dialog(Utm33(), sink, nullptr);
     using D = kor::DatumDef;
     driver.OnDialog(res::DefineDialog, [&](platform::User& user) {
         bool seven = true;
@@ -71,8 +78,7 @@ void RefillDatumList(platform::Backend& backend, benchmark::State& state) {
         }
         user.Close();
     });
-    dialog.DoModal();
-    Report(state, *sink);
+    RunOnUtm33(state);
 }
 
 } // namespace definebench

@@ -138,6 +138,13 @@ std::wstring PropertyGrid::GetUnits(backend::PropertyHandle row) const {
     return Grid().Units(row);
 }
 
+bool PropertyGrid::PreTranslateMessage(Message& message) {
+    if (message.event == Event::KeyDown && message.key == KeyReturn && Grid().CommitEditor()) {
+        return true;
+    }
+    return Window::PreTranslateMessage(message);
+}
+
 void PropertyGrid::SetDoubleFormat(std::wstring format) {
     Format() = std::move(format);
 }

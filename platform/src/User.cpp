@@ -64,6 +64,15 @@ bool User::ClickGoesToSheet(backend::NativeDialog& dialog, bool onSheet, bool cl
     return true;
 }
 
+backend::PropertyHandle User::RowAt(backend::NativePropertyGrid const& grid, ControlId id,
+                                    std::wstring const& path) {
+    backend::PropertyHandle const row = grid.Find(path);
+    if (row == 0) {
+        PLATFORM_ERROR(L"property grid " + std::to_wstring(id) + L" has no row \"" + path + L"\"");
+    }
+    return row;
+}
+
 void User::KindMismatch(backend::NativeDialog& dialog, ControlId id) {
     PLATFORM_ERROR(L"the user acted on " + Where(dialog, id) + L" as if it were another kind");
 }

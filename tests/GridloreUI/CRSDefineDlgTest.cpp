@@ -205,9 +205,10 @@ TEST_F(CRSDefineDlgTest, a_datum_the_list_does_not_know_starts_on_custom) {
     }
 }
 
-TEST_F(CRSDefineDlgTest, picking_a_datum_replaces_its_values_and_codes) {
+TEST_F(CRSDefineDlgTest, picking_a_datum_by_typing_its_start_replaces_its_values_and_codes) {
     Define(Utm33(), [&](User& user) {
-        user.Pick(res::DefineDatumCombo, L"European Datum 1950");
+        user.Type(res::DefineDatumCombo, L"european");
+        EXPECT_EQ(Selected(DatumCombo(user)), L"European Datum 1950");
         shrgui::CPropertyList& list = DatumList(user);
         EXPECT_EQ(Shown(list, D::Method), D::MethodToName(D::MethodGeocentricTranslation));
         EXPECT_EQ(Shown(list, D::DeltaX), L"-87");

@@ -7,6 +7,9 @@
 #include "platform/Dialog.h"
 #include "shrgui/CPropertyList.h"
 
+#include <wx/app.h>
+#include <wx/combo.h>
+
 namespace {
 
 namespace res = gridui::res;
@@ -109,6 +112,60 @@ TEST_F(WxBrowserTest, define_dialog_edits_a_utm_system_through_a_refill_and_a_re
     EXPECT_TRUE(result->GetDatum()->GetParameter(D::DeltaX, deltaX));
     EXPECT_EQ(deltaX, -87.5);
     EXPECT_EQ(result->GetDatum()->GetPOSCNumber(), 0);
+}
+
+// Enter ends the edit of a cell, typed or picked by keys, and keeps the dialog open;
+// only the next Enter is the dialog's OK.
+TEST_F(WxBrowserTest, define_dialog_keeps_cells_ended_with_enter_and_takes_the_next_enter_as_ok) {
+    gridui::CRSDefineDlg dialog(wxbrowser::Registry(L"EPSG:27700"), m_sink, nullptr);
+    std::wstring const ellipsoidName = std::wstring(D::ParameterName(D::Ellipsoid)) + L"|Name";
+    m_driver.OnDialog(res::DefineDialog, [&](platform::User& user) {
+        user.ClickProperty(res::DefineProjectionList, L"False easting");
+        user.Type(res::DefineProjectionList, L"400100");
+        user.PressKey(res::DefineProjectionList, platform::KeyReturn);
+        EXPECT_EQ(Shown(user, res::DefineProjectionList, kor::ProjectionDef::FalseEasting),
+                  L"400100");
+
+        user.ClickProperty(res::DefineDatumList, ellipsoidName);
+        user.Type(res::DefineDatumList, L"Clarke 1866");
+        user.PressKey(res::DefineDatumList, platform::KeyReturn);
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::EllipsoidNameData),
+                  L"Clarke 1866");
+        wxbrowser::SaveScreenshot(user, "define-enter-kept-the-edits.png");
+        user.PressKey(res::DefineDatumList, platform::KeyReturn);
+    });
+    ASSERT_EQ(dialog.DoModal(), platform::IDOK);
+    std::shared_ptr<Gridlore::CoordinateSystem> const result = dialog.CurrentCoordinateSystem();
+    ASSERT_TRUE(result);
+    double falseEasting = 0.0;
+    EXPECT_TRUE(
+        result->GetProjection()->GetParameter(kor::ProjectionDef::FalseEasting, falseEasting));
+    EXPECT_EQ(falseEasting, 400100.0);
+    EXPECT_STREQ(result->GetDatum()->GetEllipsoid()->GetName(), L"Clarke 1866");
+}
+
+// The datum list holds every datum of the registry: typing finds one, and dropped down
+// it shows a dozen rows, not a screenful.
+TEST_F(WxBrowserTest, define_dialog_finds_a_datum_by_typing_and_drops_down_a_short_list) {
+    gridui::CRSDefineDlg dialog(wxbrowser::Registry(L"EPSG:32633"), m_sink, nullptr);
+    std::wstring const osgb = L"Ordnance Survey of Great Britain 1936";
+    m_driver.OnDialog(res::DefineDialog, [&](platform::User& user) {
+        user.Type(res::DefineDatumCombo, osgb);
+        EXPECT_EQ(SelectedText(user, res::DefineDatumCombo), osgb);
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::EllipsoidNameData),
+                  L"Airy 1830");
+
+        auto* list = dynamic_cast<wxComboCtrl*>(wxWindow::FindFocus());
+        ASSERT_NE(list, nullptr) << "the datum list is not a drop-down list";
+        list->Popup();
+        wxYield();
+        ASSERT_TRUE(list->IsPopupShown());
+        EXPECT_LE(list->GetPopupWindow()->GetSize().y, 16 * list->GetCharHeight());
+        wxbrowser::SaveScreenshot(user, "define-datum-list-dropped-down.png");
+        list->Dismiss();
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
 
 } // namespace

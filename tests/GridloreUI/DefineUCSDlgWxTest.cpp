@@ -44,4 +44,21 @@ TEST_F(WxBrowserTest, local_system_dialog_takes_a_registry_unit_in_a_grid_at_its
     EXPECT_DOUBLE_EQ(result.GetLinearScale(), 1.0 / 0.3048);
 }
 
+TEST_F(WxBrowserTest, local_system_dialog_keeps_an_offset_ended_with_enter_and_stays_open) {
+    kor::UCSDef site(1.0, 100.0, 200.0, nullptr);
+    site.SetName(L"Site grid");
+    gridui::DefineUCSDlg dialog(Gridlore::CoordinateSystem(site), m_sink, nullptr);
+    m_driver.OnDialog(res::LocalSystemDialog, [&](platform::User& user) {
+        user.ClickProperty(res::LocalGrid, L"X Offset");
+        user.Type(res::LocalGrid, L"150.5");
+        user.PressKey(res::LocalGrid, platform::KeyReturn);
+        EXPECT_EQ(Row(user, L"X Offset"), L"150.5");
+        user.PressKey(res::LocalGrid, platform::KeyReturn);
+    });
+    ASSERT_EQ(dialog.DoModal(), platform::IDOK);
+    auto const& result =
+        dynamic_cast<kor::UCSDef const&>(*dialog.CurrentCoordinateSystem()->GetCSDef());
+    EXPECT_DOUBLE_EQ(result.GetOrigin().x, 150.5);
+}
+
 } // namespace

@@ -219,6 +219,29 @@ TEST_F(BEHAVIOUR_SUITE, property_list_notifies_its_owner_of_user_changes_only) {
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, enter_in_an_open_cell_editor_commits_it_and_only_a_second_enter_is_ok) {
+    int const result = Run([&](User& user) {
+        user.ClickProperty(testdialog::Grid, L"Scale");
+        user.Type(testdialog::Grid, L"0.25");
+        EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(1.5));
+        m_dialog.log.clear();
+        user.PressKey(testdialog::Grid, platform::KeyReturn);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"PropertyChanged 1010 Scale 0.25"}));
+        EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(0.25));
+
+        // A pick list's editor takes typed keys as a search of its options; Enter there
+        // keeps the dialog open too.
+        user.ClickProperty(testdialog::Grid, L"Linear Units|Name");
+        user.Type(testdialog::Grid, L"fe");
+        EXPECT_EQ(Last(m_dialog.log), L"PropertyChanged 1010 Name Feet");
+        user.PressKey(testdialog::Grid, platform::KeyReturn);
+        EXPECT_EQ(m_dialog.unit->GetValue(), platform::Variant(std::wstring(L"Feet")));
+        EXPECT_EQ(m_dialog.log.size(), 2U);
+        user.PressKey(testdialog::Grid, platform::KeyReturn);
+    });
+    EXPECT_EQ(result, platform::IDOK);
+}
+
 TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map) {
     Run([&](User& user) {
         platform::Rect const before = m_dialog.GetClientRect();

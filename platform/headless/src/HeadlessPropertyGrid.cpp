@@ -1,4 +1,5 @@
 #include "HeadlessPropertyGrid.h"
+#include "TypeAhead.h"
 
 #include "platform/Error.h"
 #include "platform/PropertyGrid.h"
@@ -32,6 +33,8 @@ void HeadlessPropertyGrid::RemoveAll() {
     m_top.clear();
     m_selected = 0;
     m_visible = 0;
+    m_editing = 0;
+    m_editorText.reset();
 }
 
 Variant HeadlessPropertyGrid::GetValue(backend::PropertyHandle row) const {
@@ -55,6 +58,10 @@ void HeadlessPropertyGrid::AddOption(backend::PropertyHandle row, std::wstring c
 void HeadlessPropertyGrid::Select(backend::PropertyHandle row) {
     if (row != 0) {
         At(row);
+    }
+    if (row != m_editing) {
+        m_editing = 0;
+        m_editorText.reset();
     }
     m_selected = row;
 }
@@ -115,6 +122,48 @@ void HeadlessPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring co
     message.id = m_id;
     message.param = desc.clientData;
     Raise(message);
+}
+
+void HeadlessPropertyGrid::OpenEditor(backend::PropertyHandle row) {
+    if (At(row).desc.isGroup) {
+        PLATFORM_ERROR(L"the property \"" + At(row).desc.name + L"\" is a group and has no value");
+    }
+    Select(row);
+    m_visible = row;
+    m_editing = row;
+    m_editorText.reset();
+    SetFocus();
+}
+
+void HeadlessPropertyGrid::TypeInEditor(std::wstring const& text) {
+    if (m_editing == 0 || !HasFocus()) {
+        PLATFORM_ERROR(L"property grid " + std::to_wstring(m_id) + L" has no editor open");
+    }
+    backend::PropertyDesc const& desc = At(m_editing).desc;
+    if (desc.allowEdit || desc.options.empty()) {
+        m_editorText = text;
+        return;
+    }
+    auto const found =
+        std::find_if(desc.options.begin(), desc.options.end(),
+                     [&](std::wstring const& option) { return StartsTyped(option, text); });
+    if (found != desc.options.end()) {
+        UserEdit(m_editing, *found);
+    }
+}
+
+bool HeadlessPropertyGrid::CommitEditor() {
+    if (m_editing == 0 || !HasFocus()) {
+        return false;
+    }
+    backend::PropertyHandle const row = m_editing;
+    std::optional<std::wstring> const text = std::move(m_editorText);
+    m_editing = 0;
+    m_editorText.reset();
+    if (text) {
+        UserEdit(row, *text);
+    }
+    return true;
 }
 
 } // namespace platform::headless

@@ -3,6 +3,7 @@
 #include "HeadlessWindow.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,13 @@ public:
     backend::PropertyHandle Find(std::wstring const& path) const override;
     /// Takes `text` as the user would type or pick it, and notifies the dialog.
     void UserEdit(backend::PropertyHandle row, std::wstring const& text);
+    /// A click on a row's value: selects it and opens its editor, which takes the focus.
+    void OpenEditor(backend::PropertyHandle row);
+    /// Keys typed into the open editor: a pick list without free editing goes to the
+    /// first option that starts with them (case ignored) and takes it at once, as its
+    /// drop-down does; any other editor holds the text until it is committed.
+    void TypeInEditor(std::wstring const& text);
+    bool CommitEditor() override;
 
 private:
     struct Row {
@@ -44,6 +52,9 @@ private:
     backend::PropertyHandle m_next = 1;
     backend::PropertyHandle m_selected = 0;
     backend::PropertyHandle m_visible = 0;
+    /// The row whose editor is open, and the text it holds when the user has typed.
+    backend::PropertyHandle m_editing = 0;
+    std::optional<std::wstring> m_editorText;
     bool m_header = false;
 };
 

@@ -5,6 +5,7 @@
 #include "HeadlessSheet.h"
 #include "HeadlessToolBar.h"
 #include "HeadlessTree.h"
+#include "TypeAhead.h"
 
 #include "platform/Dialog.h"
 #include "platform/Error.h"
@@ -49,9 +50,24 @@ void HeadlessUser::Select(ControlId tree, TreeItem item) {
 
 void HeadlessUser::Type(ControlId id, std::wstring const& text) {
     auto& control = Usable<backend::NativeWindow>(id);
+    if (auto* grid = dynamic_cast<HeadlessPropertyGrid*>(&control)) {
+        // The open editor takes the keys; its row changes only when it commits.
+        grid->TypeInEditor(text);
+        AfterAction();
+        return;
+    }
     if (auto* combo = dynamic_cast<HeadlessCombo*>(&control)) {
         if (!combo->IsEditable()) {
-            PLATFORM_ERROR(L"combo box " + std::to_wstring(id) + L" takes no typing");
+            // A pick list takes typed keys as a search: the first item they start is
+            // picked, as the real list does.
+            for (int index = 0; index < combo->Count(); ++index) {
+                if (StartsTyped(combo->GetItemText(index), text)) {
+                    Pick(id, index);
+                    return;
+                }
+            }
+            AfterAction();
+            return;
         }
         combo->TypeText(text);
     } else {
@@ -155,12 +171,13 @@ void HeadlessUser::DoubleClick(ControlId tree, Point client) {
 void HeadlessUser::EditProperty(ControlId grid, std::wstring const& path,
                                 std::wstring const& text) {
     auto& control = Usable<HeadlessPropertyGrid>(grid);
-    backend::PropertyHandle const row = control.Find(path);
-    if (row == 0) {
-        PLATFORM_ERROR(L"property grid " + std::to_wstring(grid) + L" has no row \"" + path +
-                       L"\"");
-    }
-    control.UserEdit(row, text);
+    control.UserEdit(RowAt(control, grid, path), text);
+    AfterAction();
+}
+
+void HeadlessUser::ClickProperty(ControlId grid, std::wstring const& path) {
+    auto& control = Usable<HeadlessPropertyGrid>(grid);
+    control.OpenEditor(RowAt(control, grid, path));
     AfterAction();
 }
 

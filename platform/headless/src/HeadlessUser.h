@@ -21,6 +21,7 @@ public:
     void RightClick(ControlId id, Point client) override;
     void DoubleClick(ControlId tree, Point client) override;
     void EditProperty(ControlId grid, std::wstring const& path, std::wstring const& text) override;
+    void ClickProperty(ControlId grid, std::wstring const& path) override;
     void MoveMouse(ControlId id, Point client) override;
     void Resize(Size size) override;
     void Idle() override;

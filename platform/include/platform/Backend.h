@@ -151,6 +151,10 @@ public:
     virtual void SetUnits(PropertyHandle row, std::wstring const& units) = 0;
     /// The unit the row shows after its value.
     virtual std::wstring Units(PropertyHandle row) const = 0;
+    /// When the user's editor of a row holds the focus: takes what it holds as the user's
+    /// edit (with its change notification), gives the focus back to the grid and returns
+    /// true. False when no editor is open, so the key that asked goes on to the dialog.
+    virtual bool CommitEditor() = 0;
 };
 
 class NativeToolBar : public NativeWindow {

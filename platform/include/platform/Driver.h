@@ -29,7 +29,10 @@ public:
 
     virtual Dialog& GetDialog() = 0;
     virtual void Select(ControlId tree, TreeItem item) = 0;
-    /// Replaces the text of an edit or editable combo box, as typing would.
+    /// Replaces the text of an edit or editable combo box, as typing would. In a property
+    /// grid, types into the open cell editor (ClickProperty). In a pick list, a combo box
+    /// without free editing or a grid's pick-list editor, the keys go to the first item
+    /// they start (case ignored), which is taken at once.
     virtual void Type(ControlId id, std::wstring const& text) = 0;
     virtual void PressKey(ControlId id, int key) = 0;
     virtual void Click(ControlId button) = 0;
@@ -42,6 +45,9 @@ public:
     /// Enters `text` as the value of the grid's row at `path` (names joined by "|").
     virtual void EditProperty(ControlId grid, std::wstring const& path,
                               std::wstring const& text) = 0;
+    /// Clicks the value of the grid's row at `path`: the row is selected and its editor
+    /// opens with the focus, so that Type and PressKey on the grid go to it.
+    virtual void ClickProperty(ControlId grid, std::wstring const& path) = 0;
     virtual void MoveMouse(ControlId id, Point client) = 0;
     /// Drags the dialog's frame until its client area has `size`.
     virtual void Resize(Size size) = 0;
@@ -75,6 +81,10 @@ protected:
     /// `onSheet`): OK and Cancel do, unless the page shows such a button of its own.
     static bool ClickGoesToSheet(backend::NativeDialog& dialog, bool onSheet, bool closed,
                                  ControlId button);
+
+    /// The row of `grid` (control `id`) at `path`; an absent row is an internal error.
+    static backend::PropertyHandle RowAt(backend::NativePropertyGrid const& grid, ControlId id,
+                                         std::wstring const& path);
 
 private:
     static backend::NativeWindow& UsableWindow(backend::NativeDialog& dialog, bool closed,

@@ -43,6 +43,10 @@ public:
     static std::wstring const& DoubleFormat();
     static std::wstring FormatDouble(double value);
 
+    /// Enter in an open cell editor commits the cell and keeps the dialog open; only with
+    /// no editor open does it go on to the dialog's default button.
+    bool PreTranslateMessage(Message& message) override;
+
 protected:
     bool Accepts(backend::NativeWindow& native) const override;
 

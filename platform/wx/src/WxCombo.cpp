@@ -1,11 +1,13 @@
 #include "WxCombo.h"
 #include "WxDialog.h"
+#include "WxPickList.h"
 #include "WxWindow.h"
 
 #include "platform/TreeCtrl.h"
 
 #include <algorithm>
 #include <wx/combobox.h>
+#include <wx/odcombo.h>
 
 namespace platform::wx {
 
@@ -14,9 +16,25 @@ WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     , m_sorted((control.style & ComboSorted) != 0)
     , m_editable((control.style & ComboEditable) != 0) {
     // The template's height is the dropped-down list's; the box keeps its natural one.
-    m_window = new wxComboBox(&parent->Container(), wxID_ANY, ToWx(control.text),
-                              wxPoint(pixels.left, pixels.top), wxSize(pixels.Width(), -1), 0,
-                              nullptr, m_editable ? wxCB_DROPDOWN : wxCB_READONLY);
+    wxPoint const at(pixels.left, pixels.top);
+    wxSize const size(pixels.Width(), -1);
+    if (m_editable) {
+        auto* box = new wxComboBox(&parent->Container(), wxID_ANY, ToWx(control.text), at, size, 0,
+                                   nullptr, wxCB_DROPDOWN);
+        m_window = box;
+        m_list = box;
+        m_entry = box;
+    } else {
+        // A pick list may hold a thousand names: the toolkit's own drop-down builds a menu
+        // item for each (a second to open, as high as the screen) and cannot be searched.
+        // The drawn list shows only the rows in view and finds a name as it is typed.
+        auto* box = new wxOwnerDrawnComboBox(&parent->Container(), wxID_ANY, ToWx(control.text), at,
+                                             size, 0, nullptr, wxCB_READONLY);
+        LimitDropDown(*box);
+        m_window = box;
+        m_list = box;
+        m_entry = box;
+    }
     RaiseOn(wxEVT_COMBOBOX, *this, Event::ComboSelChange);
     if (m_editable) {
         RaiseOn(wxEVT_TEXT, *this, Event::EditChange);
@@ -37,27 +55,27 @@ int WxCombo::AddString(std::wstring const& text) {
 }
 
 void WxCombo::Move(Rect rect) {
-    Combo().SetSize(rect.left, rect.top, rect.Width(), wxDefaultCoord, wxSIZE_USE_EXISTING);
+    m_window->SetSize(rect.left, rect.top, rect.Width(), wxDefaultCoord, wxSIZE_USE_EXISTING);
 }
 
 int WxCombo::InsertString(int index, std::wstring const& text) {
     int const at = index < 0 ? Count() : index;
-    Combo().Insert(ToWx(text), static_cast<unsigned>(at));
+    m_list->Insert(ToWx(text), static_cast<unsigned>(at));
     m_items.insert(m_items.begin() + at, Item{text});
     return at;
 }
 
 void WxCombo::DeleteString(int index) {
-    Combo().Delete(static_cast<unsigned>(index));
+    m_list->Delete(static_cast<unsigned>(index));
     m_items.erase(m_items.begin() + index);
 }
 
 void WxCombo::ResetContent() {
     // The edit field of an editable box keeps what the user typed.
-    wxString const text = Combo().GetValue();
-    Combo().wxItemContainer::Clear();
+    wxString const text = m_entry->GetValue();
+    m_list->Clear();
     m_items.clear();
-    Combo().ChangeValue(m_editable ? text : wxString());
+    m_entry->ChangeValue(m_editable ? text : wxString());
 }
 
 int WxCombo::Count() const {
@@ -77,24 +95,24 @@ std::intptr_t WxCombo::GetItemData(int index) const {
 }
 
 int WxCombo::GetCurSel() const {
-    return Combo().GetSelection();
+    return m_list->GetSelection();
 }
 
 void WxCombo::SetCurSel(int index) {
     if (index < 0) {
-        Combo().SetSelection(wxNOT_FOUND);
-        Combo().ChangeValue(wxString());
+        m_list->SetSelection(wxNOT_FOUND);
+        m_entry->ChangeValue(wxString());
         return;
     }
-    Combo().SetSelection(index);
+    m_list->SetSelection(index);
 }
 
 void WxCombo::SetCueBanner(std::wstring const& text) {
-    Combo().SetHint(ToWx(text));
+    m_entry->SetHint(ToWx(text));
 }
 
 std::wstring WxCombo::GetCueBanner() const {
-    return FromWx(Combo().GetHint());
+    return FromWx(m_entry->GetHint());
 }
 
 } // namespace platform::wx

@@ -3,7 +3,8 @@
 #include "WxDialog.h"
 #include "WxWindow.h"
 
-#include <wx/combobox.h>
+#include <wx/ctrlsub.h>
+#include <wx/textentry.h>
 
 #include <cstdint>
 #include <string>
@@ -32,7 +33,8 @@ public:
     void Move(Rect rect) override;
 
     bool IsEditable() const { return m_editable; }
-    wxComboBox& Combo() const { return static_cast<wxComboBox&>(*m_window); }
+    /// The box's items, whichever toolkit control shows them.
+    wxItemContainer& List() const { return *m_list; }
 
 private:
     struct Item {
@@ -42,6 +44,8 @@ private:
 
     bool m_sorted;
     bool m_editable;
+    wxItemContainer* m_list = nullptr;
+    wxTextEntry* m_entry = nullptr;
     /// The items as the box holds them: GTK reaches an item by walking its list, which
     /// made a sorted fill of hundreds of items take seconds.
     std::vector<Item> m_items;

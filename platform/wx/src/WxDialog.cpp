@@ -14,6 +14,7 @@
 #include "platform/wx/Screenshot.h"
 
 #include <wx/button.h>
+#include <wx/combo.h>
 #include <wx/dialog.h>
 #include <wx/panel.h>
 #include <wx/statbox.h>
@@ -329,6 +330,22 @@ bool WxDialog::SaveScreenshot(std::string const& path) {
     return window != nullptr && platform::wx::SaveScreenshot(*window, path);
 }
 
+namespace {
+
+/// Whether `focus` lies in a drop-down list that is open: Enter there picks an item and
+/// Escape closes the list, and neither may reach the dialog's buttons.
+bool InOpenDropDown(wxWindow* focus) {
+    for (; focus != nullptr; focus = focus->GetParent()) {
+        if (auto* combo = dynamic_cast<wxComboCtrl*>(focus);
+            combo != nullptr && combo->IsPopupShown()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void WxDialog::OnCharHook(wxKeyEvent& event) {
     int key = 0;
     switch (event.GetKeyCode()) {
@@ -344,6 +361,10 @@ void WxDialog::OnCharHook(wxKeyEvent& event) {
         key = KeyDelete;
         break;
     default:
+        event.Skip();
+        return;
+    }
+    if (InOpenDropDown(wxWindow::FindFocus())) {
         event.Skip();
         return;
     }

@@ -1,5 +1,6 @@
 #include "WxPropertyGrid.h"
 #include "WxDialog.h"
+#include "WxPickList.h"
 #include "WxWindow.h"
 
 #include "platform/Error.h"
@@ -62,7 +63,9 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
         index = static_cast<int>(choices.GetCount());
         choices.Add(ToWx(text));
     }
-    return new wxEnumProperty(label, name, choices, index);
+    auto* list = new wxEnumProperty(label, name, choices, index);
+    list->SetEditor(PickListEditor());
+    return list;
 }
 
 } // namespace
@@ -312,6 +315,50 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     if (m_rows.contains(row) && Grid().GetSelection() == Row(row)) {
         Grid().RefreshEditor();
     }
+}
+
+void WxPropertyGrid::ClickValue(backend::PropertyHandle row) {
+    wxPropertyGrid& grid = Grid();
+    wxPGProperty* property = Row(row);
+    if (property->IsCategory()) {
+        PLATFORM_ERROR(L"the property \"" + Desc(row).name + L"\" is a group and has no value");
+    }
+    grid.EnsureVisible(property);
+    wxRect const cell = grid.GetPropertyRect(property, property);
+    int const splitter = grid.GetSplitterPosition();
+    wxPoint const at = grid.CalcScrolledPosition(
+        wxPoint((splitter + cell.GetRight()) / 2, cell.y + cell.height / 2));
+    for (wxEventType const type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+        wxMouseEvent click(type);
+        click.m_x = at.x;
+        click.m_y = at.y;
+        click.m_leftDown = type == wxEVT_LEFT_DOWN;
+        click.SetEventObject(&grid);
+        grid.ProcessWindowEvent(click);
+    }
+}
+
+wxWindow* WxPropertyGrid::FocusedEditor() const {
+    wxPropertyGrid const& grid = Grid();
+    for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && focus != &grid;
+         focus = focus->GetParent()) {
+        if (focus == grid.GetEditorControl() || focus == grid.GetEditorControlSecondary()) {
+            return focus;
+        }
+    }
+    return nullptr;
+}
+
+bool WxPropertyGrid::CommitEditor() {
+    if (FocusedEditor() == nullptr) {
+        return false;
+    }
+    // A value the grid refuses keeps its editor and the focus, as the grid's own Enter
+    // does; a taken one hands the focus back, so the next Enter is the dialog's.
+    if (Grid().CommitChangesFromEditor()) {
+        Grid().SetFocus();
+    }
+    return true;
 }
 
 void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {

@@ -32,6 +32,11 @@ public:
     backend::PropertyHandle Find(std::wstring const& path) const override;
     /// Changes a row's value the way the grid's editor does, with the change event.
     void UserEdit(backend::PropertyHandle row, std::wstring const& text);
+    /// A left click in the middle of a row's value cell, delivered to the grid.
+    void ClickValue(backend::PropertyHandle row);
+    bool CommitEditor() override;
+    /// The row's editor when it holds the focus; null when no editor is open.
+    wxWindow* FocusedEditor() const;
 
 private:
     wxPropertyGrid& Grid() const;

@@ -13,6 +13,8 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include <cwctype>
+
 namespace platform::wx {
 
 WxUser::WxUser(WxDialog& dialog)
@@ -47,6 +49,21 @@ void FocusOn(wxWindow& window) {
     }
 }
 
+/// Each key of `text` as the toolkit delivers it to `window`: key down, then character.
+/// A pick list takes them as a search through its items.
+void TypeKeys(wxWindow& window, std::wstring const& text) {
+    FocusOn(window);
+    for (wchar_t const character : text) {
+        for (wxEventType const type : {wxEVT_KEY_DOWN, wxEVT_CHAR}) {
+            wxKeyEvent key(type);
+            key.m_keyCode = static_cast<int>(std::towupper(character));
+            key.m_uniChar = character;
+            key.SetEventObject(&window);
+            window.ProcessWindowEvent(key);
+        }
+    }
+}
+
 } // namespace
 
 void WxUser::Act(std::function<void()> const& action) {
@@ -76,8 +93,16 @@ void WxUser::Select(ControlId tree, TreeItem item) {
 
 void WxUser::Type(ControlId id, std::wstring const& text) {
     auto& control = Usable<backend::NativeWindow>(id);
-    auto* entry = dynamic_cast<wxTextEntry*>(&WindowOf(control));
+    if (auto* grid = dynamic_cast<WxPropertyGrid*>(&control)) {
+        TypeInEditor(*grid, text);
+        return;
+    }
     auto* combo = dynamic_cast<WxCombo*>(&control);
+    if (combo != nullptr && !combo->IsEditable()) {
+        Act([&] { TypeKeys(WindowOf(control), text); });
+        return;
+    }
+    auto* entry = dynamic_cast<wxTextEntry*>(&WindowOf(control));
     if (entry == nullptr || !entry->IsEditable() || (combo != nullptr && !combo->IsEditable())) {
         PLATFORM_ERROR(L"control " + std::to_wstring(id) + L" is not an edit the user can type in");
     }
@@ -88,11 +113,59 @@ void WxUser::Type(ControlId id, std::wstring const& text) {
     });
 }
 
+void WxUser::TypeInEditor(WxPropertyGrid& grid, std::wstring const& text) {
+    wxWindow* editor = grid.FocusedEditor();
+    if (editor == nullptr) {
+        PLATFORM_ERROR(L"property grid " + std::to_wstring(grid.Id()) +
+                       L" has no editor open to type in");
+    }
+    Act([&] {
+        if (auto* entry = dynamic_cast<wxTextEntry*>(editor);
+            entry != nullptr && entry->IsEditable()) {
+            // SetValue raises the text event the user's typing raises.
+            entry->SetValue(ToWx(text));
+            return;
+        }
+        TypeKeys(*editor, text);
+    });
+}
+
+namespace {
+
+bool Contains(wxWindow& window, wxWindow* inner) {
+    for (; inner != nullptr; inner = inner->GetParent()) {
+        if (inner == &window) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void WxUser::PressKey(ControlId id, int key) {
     auto& control = Usable<backend::NativeWindow>(id);
     Act([&] {
-        FocusOn(WindowOf(control));
-        m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
+        wxWindow& window = WindowOf(control);
+        // The key goes where the focus is: the control, or an editor open inside it.
+        if (!Contains(window, wxWindow::FindFocus())) {
+            FocusOn(window);
+        }
+        wxWindow* focus = wxWindow::FindFocus();
+        if ((key != KeyReturn && key != KeyEscape) || !Contains(window, focus)) {
+            m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
+            return;
+        }
+        // Enter and Escape take the toolkit's own way: first the dialog's key hook, then,
+        // when the hook lets them pass, the focused window.
+        for (wxEventType const type : {wxEVT_CHAR_HOOK, wxEVT_KEY_DOWN}) {
+            wxKeyEvent event(type);
+            event.m_keyCode = key == KeyReturn ? WXK_RETURN : WXK_ESCAPE;
+            event.SetEventObject(focus);
+            if (focus->HandleWindowEvent(event) || m_dialog.HasEnded()) {
+                return;
+            }
+        }
     });
 }
 
@@ -124,12 +197,13 @@ void WxUser::Pick(ControlId combo, int index) {
                        std::to_wstring(index));
     }
     Act([&] {
-        control.Combo().SetSelection(index);
-        wxCommandEvent event(wxEVT_COMBOBOX, control.Combo().GetId());
-        event.SetEventObject(&control.Combo());
+        wxWindow& box = WindowOf(control);
+        control.List().SetSelection(index);
+        wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
+        event.SetEventObject(&box);
         event.SetInt(index);
-        event.SetString(control.Combo().GetString(static_cast<unsigned>(index)));
-        control.Combo().ProcessWindowEvent(event);
+        event.SetString(control.List().GetString(static_cast<unsigned>(index)));
+        box.ProcessWindowEvent(event);
     });
 }
 
@@ -151,12 +225,14 @@ void WxUser::DoubleClick(ControlId tree, Point client) {
 
 void WxUser::EditProperty(ControlId grid, std::wstring const& path, std::wstring const& text) {
     auto& control = Usable<WxPropertyGrid>(grid);
-    backend::PropertyHandle const row = control.Find(path);
-    if (row == 0) {
-        PLATFORM_ERROR(L"property grid " + std::to_wstring(grid) + L" has no row \"" + path +
-                       L"\"");
-    }
+    backend::PropertyHandle const row = RowAt(control, grid, path);
     Act([&] { control.UserEdit(row, text); });
+}
+
+void WxUser::ClickProperty(ControlId grid, std::wstring const& path) {
+    auto& control = Usable<WxPropertyGrid>(grid);
+    backend::PropertyHandle const row = RowAt(control, grid, path);
+    Act([&] { control.ClickValue(row); });
 }
 
 void WxUser::MoveMouse(ControlId id, Point client) {

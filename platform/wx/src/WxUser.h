@@ -8,6 +8,8 @@
 
 namespace platform::wx {
 
+class WxPropertyGrid;
+
 class WxUser final : public User {
 public:
     explicit WxUser(WxDialog& dialog);
@@ -25,6 +27,7 @@ public:
     void RightClick(ControlId id, Point client) override;
     void DoubleClick(ControlId tree, Point client) override;
     void EditProperty(ControlId grid, std::wstring const& path, std::wstring const& text) override;
+    void ClickProperty(ControlId grid, std::wstring const& path) override;
     void MoveMouse(ControlId id, Point client) override;
     void Resize(Size size) override;
     void Idle() override;
@@ -35,6 +38,7 @@ public:
 
 private:
     template <typename T> T& Usable(ControlId id);
+    void TypeInEditor(WxPropertyGrid& grid, std::wstring const& text);
     /// Runs the action as the event loop would, then lets the dialog go idle.
     void Act(std::function<void()> const& action);
 
