@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <stdexcept>
 #include <utility>
 
@@ -104,7 +103,7 @@ bool ParseSection(std::wstring_view inner, std::wstring& section) {
 /// would come back from the file as U+FFFD.
 bool HasUtf8Form(std::wstring const& text) {
     return std::all_of(text.begin(), text.end(), [](wchar_t ch) {
-        auto const code = static_cast<std::uint32_t>(ch);
+        auto const code = static_cast<char32_t>(ch);
         return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
     });
 }
