@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gridui {
@@ -104,6 +105,12 @@ int CRSConvertWksDlg::ColumnFromComboBox(int controlId) {
     platform::ThrowUserException();
 }
 
+void CRSConvertWksDlg::SetBrowserChoices(std::wstring customSystemsPath,
+                                         BrowserOptions const& options) {
+    m_customSystemsPath = std::move(customSystemsPath);
+    m_browserOptions = options;
+}
+
 void CRSConvertWksDlg::OnChangeSrcCS() {
     ChangeSystem(m_wks.m_sourceCS, res::SrcCSEdit);
 }
@@ -113,7 +120,9 @@ void CRSConvertWksDlg::OnChangeDstCS() {
 }
 
 void CRSConvertWksDlg::ChangeSystem(Gridlore::CoordinateSystem& system, int editId) {
-    CRSDialog browser(system, m_wks.GetFavoritesPath(), m_wks.GetErrorSink(), nullptr, {});
+    CRSDialog browser(system, m_wks.GetFavoritesPath(), m_wks.GetErrorSink(), nullptr, {},
+                      m_customSystemsPath);
+    browser.SetOptions(m_browserOptions);
     if (browser.DoModal() != platform::IDOK) {
         return;
     }

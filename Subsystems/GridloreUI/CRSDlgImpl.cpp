@@ -67,7 +67,11 @@ void CRSDlgImpl::DoDataExchange(platform::DataExchange& exchange) {
 bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     m_searchCombo.SetCueBanner(L"Search for text or EPSG code");
     CreateSearchToolbar(host);
-    ReserveStatusRoom();
+    if (m_options.steadyStatusLine) {
+        // The line's room is kept from the start: a tree that moved at every search
+        // would jump away from the pointer.
+        PlaceTree(true);
+    }
     LoadCustomSystems();
     Rebuild(nullptr);
     return true;

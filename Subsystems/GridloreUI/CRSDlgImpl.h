@@ -131,8 +131,9 @@ public:
     static std::wstring QuerySearchDefinition(wchar_t const* search);
     void AddByDefinition(wchar_t const* search);
     void ShowStatus(bool show);
-    /// Places the tree below the status line's room, whether the line shows or not.
-    void ReserveStatusRoom();
+    /// Moves the tree's top below the status line's room, or up into it; the bottom
+    /// stays. Returns how far the top moved.
+    int PlaceTree(bool belowStatus);
 
     // Selection.
     std::shared_ptr<SelectionInfo> GetSelectionInfo(platform::TreeItem item) const;

@@ -7,6 +7,7 @@
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
 #include "shr/StringUtil.h"
+#include "shrgui/CDialogResize.h"
 
 #include <sstream>
 
@@ -78,9 +79,11 @@ void CRSDlgImpl::AddByDefinition(wchar_t const* search) {
     EnsureRootNode(m_customNode, CustomText);
     InsertCategorized(definition->GetName(), Known, -1, m_customNode, text);
     m_tree.Expand(m_customNode);
-    // Shown, but not one of the systems the total counts: the total stays what every
-    // other search counts.
     ++m_shownCount;
+    // A steady line's total stays what every other search counts.
+    if (!m_options.steadyStatusLine) {
+        ++m_totalCount;
+    }
 }
 
 void CRSDlgImpl::OnSearch() {
@@ -98,23 +101,33 @@ void CRSDlgImpl::OnClearSearch() {
 void CRSDlgImpl::ShowStatus(bool show) {
     m_status.SetWindowText(shr::ToString(L"%u of %u items shown", m_shownCount, m_totalCount));
     m_status.ShowWindow(show);
+    // A steady line kept its room when the dialog opened.
+    if (m_options.steadyStatusLine) {
+        return;
+    }
+    int const moved = PlaceTree(show);
+    // A resizing host lays the tree out from its kept rectangle: keep the new top there.
+    auto* resizing = dynamic_cast<shrgui::CDialogResize*>(m_tree.GetParent());
+    if (moved != 0 && resizing != nullptr) {
+        resizing->InflateCachedControl(res::Tree, 0, -moved, 0, 0);
+    }
 }
 
-void CRSDlgImpl::ReserveStatusRoom() {
+int CRSDlgImpl::PlaceTree(bool belowStatus) {
     platform::Rect const combo = WindowRectOf(m_searchCombo);
     platform::Rect const status = WindowRectOf(m_status);
     platform::Rect const tree = WindowRectOf(m_tree);
-    // The line sits between the search box and the tree with the same gap below it as
-    // above. Its room stays while it is hidden: a tree that moved at every search would
-    // jump away from the pointer.
-    int const moved = status.bottom + (status.top - combo.bottom) - tree.top;
+    // Below the line, with the same gap below it as above; else the tree takes its place.
+    int const top = belowStatus ? status.bottom + (status.top - combo.bottom) : status.top;
+    int const moved = top - tree.top;
     if (moved == 0) {
-        return;
+        return 0;
     }
     platform::Window* parent = m_tree.GetParent();
     platform::Rect rect = parent != nullptr ? parent->ScreenToClient(tree) : tree;
     rect.top += moved;
     m_tree.MoveWindow(rect);
+    return moved;
 }
 
 void CRSDlgImpl::OnSelChangeSearch(platform::Dialog& host) {

@@ -58,13 +58,15 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         // A name may stand for codes the library knows: show those systems too.
         std::wstring const second = QuerySearchDefinition(search);
         if (!second.empty()) {
-            // The second pass runs over systems already considered: counted again, the
-            // total would double for some searches and not for others.
             std::uint32_t const considered = m_totalCount;
             AddKnownSystems(second.c_str(), PredefinedText, kor::CSDef::TypeReferenced);
             AddFavorites(second.c_str());
             AddCustom(second.c_str());
-            m_totalCount = considered;
+            // The second pass runs over systems already considered: counted again, the
+            // total changes with the search, which a steady line must not show.
+            if (m_options.steadyStatusLine) {
+                m_totalCount = considered;
+            }
         }
         if (m_shownCount == 0 && HasSearch(search)) {
             AddByDefinition(search);

@@ -189,8 +189,9 @@ bool HostFrame::DefineLocalSystem() {
 }
 
 void HostFrame::OpenWorksheet(Worksheet sheet) {
-    m_worksheet = std::make_unique<WorksheetController>(m_panel, std::move(sheet), m_favoritesPath,
-                                                        m_errorSink);
+    m_worksheet =
+        std::make_unique<WorksheetController>(m_panel, std::move(sheet), m_favoritesPath,
+                                              m_errorSink, m_customSystemsPath, BrowserChoices());
     m_layout->Insert(4,
                      new wxStaticText(m_panel, wxID_ANY,
                                       "Worksheet " + m_worksheet->Sheet().Path().wstring() + ":"),

@@ -48,11 +48,15 @@ std::optional<int> ColumnNamed(Worksheet const& sheet,
 
 WorksheetController::WorksheetController(wxWindow* parent, Worksheet sheet,
                                          std::wstring favoritesPath,
-                                         std::shared_ptr<shr::IError> errorSink)
+                                         std::shared_ptr<shr::IError> errorSink,
+                                         std::wstring customSystemsPath,
+                                         gridui::BrowserOptions const& browserOptions)
     : m_parent(parent)
     , m_sheet(std::make_unique<Worksheet>(std::move(sheet)))
     , m_settings(std::make_unique<HostConvertWks>(*m_sheet, std::move(favoritesPath), errorSink))
     , m_errorSink(std::move(errorSink))
+    , m_customSystemsPath(std::move(customSystemsPath))
+    , m_browserOptions(browserOptions)
     , m_panel(new WorksheetPanel(parent, *m_sheet)) {
     m_settings->m_sourceCS = Gridlore::CoordinateSystem(L"EPSG:4326", true);
     GuessColumns();
@@ -76,6 +80,7 @@ bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
         m_settings->m_destCS = current;
     }
     gridui::CRSConvertWksDlg dialog(*m_settings, *m_errorSink, nullptr);
+    dialog.SetBrowserChoices(m_customSystemsPath, m_browserOptions);
     int const result = dialog.DoModal();
     // A system picked with "..." stays, even after Cancel, as the dialog wrote it.
     m_targetPicked = m_targetPicked || m_settings->m_destCS.GetName() != current.GetName();

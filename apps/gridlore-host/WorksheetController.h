@@ -6,6 +6,7 @@
 #include "Worksheet.h"
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/BrowserOptions.h"
 #include "shr/IError.h"
 
 #include <memory>
@@ -21,9 +22,12 @@ class WorksheetController {
 public:
     /// Shows `sheet` in a panel of `parent`. The conversion starts from the longitude and
     /// latitude columns in WGS 84 (the first two columns when none is named so) into the
-    /// easting and northing columns (new ones when none is named so).
+    /// easting and northing columns (new ones when none is named so). The browser that
+    /// picks a system keeps custom systems in `customSystemsPath` and behaves as
+    /// `browserOptions` say, like the host's own.
     WorksheetController(wxWindow* parent, Worksheet sheet, std::wstring favoritesPath,
-                        std::shared_ptr<shr::IError> errorSink);
+                        std::shared_ptr<shr::IError> errorSink, std::wstring customSystemsPath,
+                        gridui::BrowserOptions const& browserOptions);
     ~WorksheetController();
     WorksheetController(WorksheetController const&) = delete;
     WorksheetController& operator=(WorksheetController const&) = delete;
@@ -51,6 +55,8 @@ private:
     std::unique_ptr<Worksheet> m_sheet;
     std::unique_ptr<HostConvertWks> m_settings;
     std::shared_ptr<shr::IError> m_errorSink;
+    std::wstring m_customSystemsPath;
+    gridui::BrowserOptions m_browserOptions;
     WorksheetPanel* m_panel;
     std::wstring m_outcome;
     bool m_targetPicked = false;

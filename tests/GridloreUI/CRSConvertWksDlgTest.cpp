@@ -1,4 +1,5 @@
 #include "BrowserTest.h"
+#include "CRSTreeCtrl.h"
 #include "RecordingErrorSink.h"
 
 #include "gridlore/CRSConvertWks.h"
@@ -188,7 +189,8 @@ TEST_F(ConvertWksDialog, settings_the_sheet_refuses_keep_the_dialog_open_without
     EXPECT_TRUE(m_recorder.reports.empty());
 }
 
-TEST_F(ConvertWksDialog, a_system_picked_in_the_browser_is_written_at_once_and_a_cancel_keeps_it) {
+TEST_F(ConvertWksDialog,
+       a_system_picked_in_the_host_s_browser_is_written_at_once_and_a_cancel_keeps_it) {
     Sheet sheet = MakeSheet(4);
     sheet.m_sourceCS = Wgs84();
     sheet.m_destCS = Wgs84();
@@ -204,6 +206,12 @@ TEST_F(ConvertWksDialog, a_system_picked_in_the_browser_is_written_at_once_and_a
     });
     m_driver.OnDialog(res::BrowserDialog, [](User& user) {
         EXPECT_EQ(user.GetDialog().GetWindowText(), L"Assign Coordinate System");
+        // The browser keeps custom systems and behaves as the host chose.
+        EXPECT_EQ(std::wstring(dynamic_cast<gridui::CRSTreeCtrl&>(Tree(user)).Hint()),
+                  gridui::CRSTreeCtrl::KeptCustomHint());
+        Search(user, L"Harbour");
+        EXPECT_EQ(Text(user, res::Description).rfind(L"Current system (not among", 0), 0U);
+        Search(user, L"");
         user.Select(res::Tree, L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N");
         user.Click(platform::IDOK);
     });
@@ -212,6 +220,9 @@ TEST_F(ConvertWksDialog, a_system_picked_in_the_browser_is_written_at_once_and_a
         user.Click(platform::IDCANCEL);
     });
     gridui::CRSConvertWksDlg dialog(sheet, m_recorder, nullptr);
+    gridui::BrowserOptions options;
+    options.markCurrentNotShown = true;
+    dialog.SetBrowserChoices((m_scratch / "custom-systems.qrf2").wstring(), options);
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
     EXPECT_EQ(sheet.m_sourceCS.GetName(), Utm33().GetName());
     EXPECT_EQ(sheet.GetSourceCols(), std::make_pair(-1, -1));

@@ -80,6 +80,9 @@ TEST_F(WxBrowserTest, dialog_opens_on_its_system_finds_it_by_code_and_returns_th
 TEST_F(WxBrowserTest, searches_and_clear_leave_the_tree_in_place_and_count_the_same_total) {
     gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
                              {});
+    gridui::BrowserOptions options;
+    options.steadyStatusLine = true;
+    dialog.SetOptions(options);
     m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         // Placed first: a window manager moves a new window once it has framed it.
         wxbrowser::Settle();

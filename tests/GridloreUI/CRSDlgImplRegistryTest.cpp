@@ -24,7 +24,7 @@ TEST_F(BrowserRegistry, a_code_that_matched_nothing_is_looked_up_and_offered_und
     m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
         Search(user, L"32632");
         EXPECT_EQ(Outline(Tree(user)), (Lines{L"- Custom", std::wstring(L"    ") + Utm32Name}));
-        EXPECT_EQ(Status(user), L"1 of 9 items shown");
+        EXPECT_EQ(Status(user), L"1 of 10 items shown");
         // The starting system is not in the known list: the one result takes its place.
         EXPECT_EQ(Tree(user).GetSelectedItem(),
                   user.FindTreeItem(res::Tree, std::wstring(L"Custom|") + Utm32Name));
@@ -54,6 +54,12 @@ TEST_F(BrowserRegistry, a_looked_up_system_is_known_and_keeps_its_definition_tex
         EXPECT_TRUE(info->isKnown);
         EXPECT_EQ(info->system.GetLeafName(), Utm32Name);
         EXPECT_EQ(impl.ShownCount(), 1U);
+        EXPECT_EQ(impl.TotalCount(), 10U);
+        // A steady status line shows the same total whatever the search.
+        impl.Options().steadyStatusLine = true;
+        impl.Rebuild(L"32632");
+        EXPECT_EQ(impl.ShownCount(), 1U);
+        EXPECT_EQ(impl.TotalCount(), 9U);
 
         // Codes the registry does not know, or that are no codes, leave the tree empty.
         for (wchar_t const* search : {L"999999", L"-32632", L"EPSG:32632x"}) {

@@ -108,7 +108,7 @@ TEST_F(BrowserImpl, a_text_search_keeps_matching_names_and_opens_the_path_of_a_s
         // No name holds it, but the library finds it in an area of use and gives the code.
         Search(user, L"Hemisphere");
         EXPECT_EQ(Outline(Tree(user)), onlyUtm33);
-        EXPECT_EQ(Status(user), L"1 of 9 items shown");
+        EXPECT_EQ(Status(user), L"1 of 16 items shown");
     });
 }
 
@@ -126,7 +126,7 @@ TEST_F(BrowserImpl, a_code_finds_referenced_systems_in_every_category_and_local_
         // library's answer brings the predefined system back, after the nodes already made.
         Search(user, L"EPSG:4326");
         EXPECT_EQ(Roots(Tree(user)), (Lines{L"Currently in use", L"Favorites", L"Predefined"}));
-        EXPECT_EQ(Status(user), L"4 of 13 items shown");
+        EXPECT_EQ(Status(user), L"4 of 22 items shown");
     });
 }
 
@@ -150,29 +150,46 @@ TEST_F(BrowserImpl, a_category_s_own_name_keeps_the_whole_category) {
     });
 }
 
-TEST_F(BrowserImpl, the_status_line_shows_only_while_a_search_hides_something_and_the_tree_stays) {
-    Browse(SurveyGrid(), {}, [&](User& user) {
-        auto& dialog = user.GetDialog();
-        platform::Rect const status = dialog.GetDlgItem(res::Status).GetWindowRect();
-        platform::Rect const combo = dialog.GetDlgItem(res::SearchBox).GetWindowRect();
-        platform::Rect const opened = Tree(user).GetWindowRect();
-        Lines const everything = Outline(Tree(user));
-        EXPECT_FALSE(Visible(user, res::Status));
-        // The line's room is kept from the start.
-        EXPECT_EQ(opened.top, status.bottom + (status.top - combo.bottom));
+TEST_F(BrowserImpl,
+       the_status_line_shows_only_while_a_search_hides_something_and_the_tree_follows) {
+    for (bool const steady : {false, true}) {
+        SCOPED_TRACE(steady);
+        m_options.steadyStatusLine = steady;
+        Browse(SurveyGrid(), {}, [&](User& user) {
+            auto& dialog = user.GetDialog();
+            platform::Rect const status = dialog.GetDlgItem(res::Status).GetWindowRect();
+            platform::Rect const combo = dialog.GetDlgItem(res::SearchBox).GetWindowRect();
+            int const below = status.bottom + (status.top - combo.bottom);
+            // Hidden, the line leaves its room to the tree unless the host keeps it.
+            int const hidden = steady ? below : status.top;
+            platform::Rect const opened = Tree(user).GetWindowRect();
+            Lines const everything = Outline(Tree(user));
+            EXPECT_FALSE(Visible(user, res::Status));
+            if (steady) {
+                EXPECT_EQ(opened.top, below) << "the line's room is kept from the start";
+            }
 
-        user.Type(res::SearchBox, L"Projected");
-        EXPECT_EQ(Outline(Tree(user)), everything) << "typing alone does not search";
-        user.ClickToolButton(platform::ToolBarWindowId, res::Search);
-        EXPECT_EQ(Status(user), L"1 of 9 items shown");
-        EXPECT_EQ(Tree(user).GetWindowRect(), opened);
+            user.Type(res::SearchBox, L"Projected");
+            EXPECT_EQ(Outline(Tree(user)), everything) << "typing alone does not search";
+            user.ClickToolButton(platform::ToolBarWindowId, res::Search);
+            EXPECT_EQ(Status(user), L"1 of 9 items shown");
+            platform::Rect const shown = Tree(user).GetWindowRect();
+            EXPECT_EQ(shown.top, below) << "the tree must not cover the status line";
+            EXPECT_EQ(shown.bottom, opened.bottom);
+            // The library's second pass counts its systems again, unless the total is
+            // kept steady.
+            Search(user, L"Hemisphere");
+            EXPECT_EQ(Status(user), steady ? L"1 of 9 items shown" : L"1 of 16 items shown");
 
-        user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
-        EXPECT_EQ(Text(user, res::SearchBox), L"");
-        EXPECT_FALSE(Visible(user, res::Status));
-        EXPECT_EQ(Outline(Tree(user)), everything);
-        EXPECT_EQ(Tree(user).GetWindowRect(), opened);
-    });
+            user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
+            EXPECT_EQ(Text(user, res::SearchBox), L"");
+            EXPECT_FALSE(Visible(user, res::Status));
+            EXPECT_EQ(Outline(Tree(user)), everything);
+            platform::Rect const cleared = Tree(user).GetWindowRect();
+            EXPECT_EQ(cleared.top, hidden);
+            EXPECT_EQ(cleared.bottom, opened.bottom);
+        });
+    }
 }
 
 TEST_F(BrowserImpl, buttons_follow_the_selection_and_a_folder_keeps_the_description) {

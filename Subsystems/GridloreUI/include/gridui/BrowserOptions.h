@@ -22,9 +22,16 @@ struct BrowserOptions {
     /// While the current system is not shown in the tree (a search left it out), the
     /// description that still shows it says so in its first line.
     bool markCurrentNotShown = false;
+    /// The status line's room stays below the search box whether the line shows or not,
+    /// so a search never moves the tree under the pointer; the total counts each system
+    /// once, whatever the search (a second pass or a looked-up code adds to the shown
+    /// count only).
+    bool steadyStatusLine = false;
 
     /// Every behaviour above on, results opened up to `openUpTo` systems.
-    static BrowserOptions AllOn(std::uint32_t openUpTo) { return {openUpTo, true, true, true}; }
+    static BrowserOptions AllOn(std::uint32_t openUpTo) {
+        return {openUpTo, true, true, true, true};
+    }
 };
 
 } // namespace gridui

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "gridlore/CRSConvertWks.h"
+#include "gridui/BrowserOptions.h"
 #include "platform/ComboBox.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogEx.h"
+
+#include <string>
 
 namespace gridui {
 
@@ -19,6 +22,11 @@ public:
     ~CRSConvertWksDlg() override;
     CRSConvertWksDlg(CRSConvertWksDlg const&) = delete;
     CRSConvertWksDlg& operator=(CRSConvertWksDlg const&) = delete;
+
+    /// The custom systems' file and the options of the browser a "..." button opens, as
+    /// the host's own browser has them; call before DoModal. Without a file, the custom
+    /// systems last only while that browser is open.
+    void SetBrowserChoices(std::wstring customSystemsPath, BrowserOptions const& options);
 
     platform::MessageMap const& GetMessageMap() const override;
 
@@ -36,6 +44,8 @@ private:
 
     Gridlore::CRSConvertWks& m_wks;
     shr::IError& m_errorSink;
+    std::wstring m_customSystemsPath;
+    BrowserOptions m_browserOptions;
     platform::ComboBox m_srcXCombo;
     platform::ComboBox m_srcYCombo;
     platform::ComboBox m_dstXCombo;
