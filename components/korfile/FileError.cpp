@@ -32,7 +32,7 @@ std::string ReadFileBytes(std::filesystem::path const& path) {
 }
 
 std::string ReadFileForFormat(std::filesystem::path const& path) {
-    std::string const content = ReadFileBytes(path);
+    std::string content = ReadFileBytes(path);
     if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
         ThrowFileError(path, L"is empty.");
     }
