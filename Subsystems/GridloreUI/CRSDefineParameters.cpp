@@ -47,10 +47,15 @@ std::unique_ptr<shrgui::CProperty> EllipsoidGroup(std::wstring const& name, int 
 
     auto group = std::make_unique<shrgui::CProperty>(name, static_cast<std::uint64_t>(id), false);
     group->AddSubItem(std::move(selector));
-    group->AddSubItem(
-        Value(L"Semimajor Axis", ellipsoid.GetMajorRadius(), CRSDefineDlg::SemimajorAxisData));
-    group->AddSubItem(
-        Value(L"Semiminor Axis", ellipsoid.GetMinorRadius(), CRSDefineDlg::SemiminorAxisData));
+    // The model keeps the axes in meters whatever unit the system's coordinates are in.
+    auto major =
+        Value(L"Semimajor Axis", ellipsoid.GetMajorRadius(), CRSDefineDlg::SemimajorAxisData);
+    auto minor =
+        Value(L"Semiminor Axis", ellipsoid.GetMinorRadius(), CRSDefineDlg::SemiminorAxisData);
+    major->SetUnits(L"metres");
+    minor->SetUnits(L"metres");
+    group->AddSubItem(std::move(major));
+    group->AddSubItem(std::move(minor));
     group->AddSubItem(Value(L"Inverse Flattening (1/f)", InverseFlatteningOf(ellipsoid),
                             CRSDefineDlg::InverseFlatteningData));
     return group;

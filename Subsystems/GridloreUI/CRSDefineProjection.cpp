@@ -17,6 +17,29 @@ LinearUnitsGroup const& LinearUnits() {
     return group;
 }
 
+// Angles are edited in degrees and lengths in the system's linear unit, so their rows say
+// which; run again when the unit is picked anew.
+void ShowParameterUnits(shrgui::CPropertyList& list, kor::ProjectionMethod method) {
+    std::wstring const linear = LinearUnits().ValueUnit(list);
+    for (int index = 0; index < kor::ProjectionDef::NumParameters(method); ++index) {
+        int const id = kor::ProjectionDef::EnumParameter(method, index);
+        shrgui::CProperty* row = list.FindItemByData(static_cast<std::uint64_t>(id), true);
+        if (row == nullptr) {
+            continue;
+        }
+        switch (kor::ProjectionDef::ParameterMeasure(id)) {
+        case kor::ProjectionDef::Measure::Degrees:
+            row->SetUnits(L"degrees");
+            break;
+        case kor::ProjectionDef::Measure::LinearUnit:
+            row->SetUnits(linear);
+            break;
+        case kor::ProjectionDef::Measure::Plain:
+            break;
+        }
+    }
+}
+
 } // namespace
 
 void CRSDefineDlg::CollectProjections(platform::ComboBox& combo) {
@@ -72,6 +95,7 @@ void CRSDefineDlg::ProjectionToUI() {
         ParameterToUI(m_projection, id, kor::ProjectionDef::ParameterDataType(id), m_projectionList,
                       *m_error);
     }
+    ShowParameterUnits(m_projectionList, method);
 }
 
 void CRSDefineDlg::AddLinearUnitProperty(int id, wchar_t const* name, double divider) {
@@ -86,7 +110,9 @@ void CRSDefineDlg::OnProjectionPropertyChanged(shrgui::CProperty const& property
         OnEllipsoidPropertyChanged(m_projectionList, property);
         return;
     }
-    LinearUnits().OnPropertyChanged(m_projectionList, property);
+    if (LinearUnits().OnPropertyChanged(m_projectionList, property)) {
+        ShowParameterUnits(m_projectionList, m_projection.GetMethod());
+    }
 }
 
 bool CRSDefineDlg::UIToProjection() {

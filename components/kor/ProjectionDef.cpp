@@ -288,6 +288,23 @@ KORDataTypeID ProjectionDef::ParameterDataType(int id) {
     }
 }
 
+ProjectionDef::Measure ProjectionDef::ParameterMeasure(int id) {
+    auto const* info = FindProjectionParameter(id);
+    if (info == nullptr) {
+        return Measure::Plain;
+    }
+    switch (info->kind) {
+    case ParameterKind::Latitude:
+    case ParameterKind::Longitude:
+    case ParameterKind::Angle:
+        return Measure::Degrees;
+    case ParameterKind::Length:
+        return Measure::LinearUnit;
+    default:
+        return Measure::Plain;
+    }
+}
+
 double ProjectionDef::ParameterDefault(ProjectionMethod method, int id) {
     return ProjectionParameterDefault(method, id);
 }

@@ -127,6 +127,11 @@ public:
     static wchar_t const* ParameterName(int id);
     /// 0 for an unknown id.
     static KORDataTypeID ParameterDataType(int id);
+    /// What a parameter's number is measured in: angles in degrees, lengths in the
+    /// system's linear unit; scale factors, units and choices are plain numbers.
+    enum class Measure { Plain, Degrees, LinearUnit };
+    /// Plain for an unknown id.
+    static Measure ParameterMeasure(int id);
     /// The value a new projection of `method` starts with.
     static double ParameterDefault(ProjectionMethod method, int id);
     /// Null for a method outside the catalogue.

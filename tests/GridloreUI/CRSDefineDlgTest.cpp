@@ -1,5 +1,7 @@
 #include "DefineTest.h"
+#include "PropertyRows.h"
 
+#include "kor/Definitions.h"
 #include "kor/KORDef.h"
 #include "platform/PropertyGrid.h"
 #include "platform/TreeCtrl.h"
@@ -134,6 +136,23 @@ TEST_F(CRSDefineDlgTest, linear_units_follow_the_picked_name_and_a_typed_value_n
     });
     ASSERT_TRUE(m_result);
     EXPECT_EQ(m_result->GetCSDef()->GetLinearScale(), 2.0);
+}
+
+TEST_F(CRSDefineDlgTest, rows_name_their_unit_and_lengths_follow_the_picked_linear_unit) {
+    Gridlore::CoordinateSystem const britishGrid(*kor::CreateCSDefByDefinition(L"EPSG:27700"));
+    Define(britishGrid, [&](User& user) {
+        auto units = [&](platform::ControlId list, std::wstring const& path) {
+            return propertyrows::Units(user, list, path);
+        };
+        EXPECT_EQ(units(res::DefineProjectionList, L"False easting"), L"metres");
+        EXPECT_EQ(units(res::DefineProjectionList, L"Latitude of natural origin"), L"degrees");
+        EXPECT_EQ(units(res::DefineProjectionList, L"Scale factor at natural origin"), L"");
+        EXPECT_EQ(units(res::DefineDatumList, EllipsoidRow(L"Semimajor Axis")), L"metres");
+        user.EditProperty(res::DefineProjectionList, L"Linear Units|Name", L"feet");
+        EXPECT_EQ(units(res::DefineProjectionList, L"False easting"), L"feet");
+        EXPECT_EQ(units(res::DefineProjectionList, L"Latitude of natural origin"), L"degrees");
+        user.Click(platform::IDCANCEL);
+    });
 }
 
 TEST_F(CRSDefineDlgTest, another_method_shows_its_own_defaults_and_drops_typed_values) {
