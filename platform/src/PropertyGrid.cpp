@@ -139,8 +139,11 @@ std::wstring PropertyGrid::GetUnits(backend::PropertyHandle row) const {
 }
 
 bool PropertyGrid::PreTranslateMessage(Message& message) {
-    if (message.event == Event::KeyDown && message.key == KeyReturn && Grid().CommitEditor()) {
-        return true;
+    if (message.event == Event::KeyDown) {
+        if ((message.key == KeyReturn && Grid().CommitEditor()) ||
+            (message.key == KeyEscape && Grid().CancelEditor())) {
+            return true;
+        }
     }
     return Window::PreTranslateMessage(message);
 }

@@ -242,6 +242,21 @@ TEST_F(BEHAVIOUR_SUITE, enter_in_an_open_cell_editor_commits_it_and_only_a_secon
     EXPECT_EQ(result, platform::IDOK);
 }
 
+TEST_F(BEHAVIOUR_SUITE, escape_in_an_open_cell_editor_drops_its_edit_and_a_second_cancels) {
+    int const result = Run([&](User& user) {
+        user.ClickProperty(testdialog::Grid, L"Scale");
+        user.Type(testdialog::Grid, L"0.25");
+        m_dialog.log.clear();
+        // Were the dialog cancelled here, the next key would be an error of the scene.
+        user.PressKey(testdialog::Grid, platform::KeyEscape);
+        EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(1.5));
+        EXPECT_EQ(m_dialog.log, std::vector<std::wstring>{});
+        user.PressKey(testdialog::Grid, platform::KeyEscape);
+    });
+    EXPECT_EQ(result, platform::IDCANCEL);
+    EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(1.5));
+}
+
 TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map) {
     Run([&](User& user) {
         platform::Rect const before = m_dialog.GetClientRect();

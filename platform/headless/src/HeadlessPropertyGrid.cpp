@@ -153,16 +153,23 @@ void HeadlessPropertyGrid::TypeInEditor(std::wstring const& text) {
 }
 
 bool HeadlessPropertyGrid::CommitEditor() {
-    if (m_editing == 0 || !HasFocus()) {
+    backend::PropertyHandle const row = m_editing;
+    std::optional<std::wstring> const text = m_editorText;
+    if (!CancelEditor()) {
         return false;
     }
-    backend::PropertyHandle const row = m_editing;
-    std::optional<std::wstring> const text = std::move(m_editorText);
-    m_editing = 0;
-    m_editorText.reset();
     if (text) {
         UserEdit(row, *text);
     }
+    return true;
+}
+
+bool HeadlessPropertyGrid::CancelEditor() {
+    if (m_editing == 0 || !HasFocus()) {
+        return false;
+    }
+    m_editing = 0;
+    m_editorText.reset();
     return true;
 }
 

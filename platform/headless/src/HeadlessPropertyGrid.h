@@ -37,6 +37,7 @@ public:
     /// drop-down does; any other editor holds the text until it is committed.
     void TypeInEditor(std::wstring const& text);
     bool CommitEditor() override;
+    bool CancelEditor() override;
 
 private:
     struct Row {

@@ -155,6 +155,9 @@ public:
     /// edit (with its change notification), gives the focus back to the grid and returns
     /// true. False when no editor is open, so the key that asked goes on to the dialog.
     virtual bool CommitEditor() = 0;
+    /// As CommitEditor, but drops what the editor holds: the row keeps its value, with no
+    /// change notification.
+    virtual bool CancelEditor() = 0;
 };
 
 class NativeToolBar : public NativeWindow {

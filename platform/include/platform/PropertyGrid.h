@@ -43,8 +43,9 @@ public:
     static std::wstring const& DoubleFormat();
     static std::wstring FormatDouble(double value);
 
-    /// Enter in an open cell editor commits the cell and keeps the dialog open; only with
-    /// no editor open does it go on to the dialog's default button.
+    /// Enter in an open cell editor commits the cell and Escape drops its edit; both keep
+    /// the dialog open. Only with no editor open do they go on to the dialog's OK and
+    /// Cancel, so one slip of a key never loses the other cells' edits.
     bool PreTranslateMessage(Message& message) override;
 
 protected:

@@ -361,6 +361,20 @@ bool WxPropertyGrid::CommitEditor() {
     return true;
 }
 
+bool WxPropertyGrid::CancelEditor() {
+    if (FocusedEditor() == nullptr) {
+        return false;
+    }
+    wxPropertyGrid& grid = Grid();
+    // The editor shows the row's value again and forgets it was typed in, so closing
+    // it commits nothing and raises no change event.
+    grid.RefreshEditor();
+    grid.EditorsValueWasNotModified();
+    grid.UnfocusEditor();
+    grid.SetFocus();
+    return true;
+}
+
 void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {
     auto const handle = reinterpret_cast<backend::PropertyHandle>(event.GetProperty());
     auto const found = m_rows.find(handle);

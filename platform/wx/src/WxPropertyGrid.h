@@ -35,6 +35,7 @@ public:
     /// A left click in the middle of a row's value cell, delivered to the grid.
     void ClickValue(backend::PropertyHandle row);
     bool CommitEditor() override;
+    bool CancelEditor() override;
     /// The row's editor when it holds the focus; null when no editor is open.
     wxWindow* FocusedEditor() const;
 
