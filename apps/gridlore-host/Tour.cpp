@@ -74,6 +74,11 @@ void SelectResult(platform::User& user, std::wstring const& text, std::string co
     user.Select(res::Tree, found);
 }
 
+// The browser's tree, which several steps walk.
+platform::TreeCtrl const& BrowserTree(platform::User& user) {
+    return dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+}
+
 } // namespace
 
 Tour::Tour(HostFrame& frame, std::filesystem::path folder)
@@ -160,8 +165,7 @@ void Tour::PlayBrowser(platform::User& user) {
 void Tour::ShowPrjInUse(platform::User& user) {
     user.Type(res::SearchBox, L"27700");
     user.PressKey(res::SearchBox, platform::KeyReturn);
-    auto const& tree =
-        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    auto const& tree = BrowserTree(user);
     platform::TreeItem const inUse = FindSibling(tree, tree.GetRootItem(), L"Currently in use");
     if (!inUse || !tree.GetChildItem(inUse)) {
         throw std::runtime_error("searching '27700' did not find the .prj in use");
@@ -180,8 +184,7 @@ void Tour::PlayPropertySheet(platform::User& user) {
 }
 
 void Tour::PlayBrowserCommands(platform::User& user) {
-    auto const& tree =
-        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    auto const& tree = BrowserTree(user);
     platform::TreeItem const favorites = FindSibling(tree, tree.GetRootItem(), L"Favorites");
     for (platform::TreeItem item = favorites ? tree.GetChildItem(favorites) : platform::TreeItem{};
          item; item = tree.GetNextSiblingItem(item)) {
@@ -248,8 +251,7 @@ void Tour::PlayKeptCellEdit(platform::User& user) {
         define.PressKey(res::DefineProjectionList, platform::KeyReturn);
     });
     user.Click(res::Modify);
-    auto const& tree =
-        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    auto const& tree = BrowserTree(user);
     m_editedName = tree.GetItemText(tree.GetSelectedItem());
     if (user.GetDialog().GetDlgItemText(res::Description).find(L"400100") == std::wstring::npos) {
         throw std::runtime_error("the modified British grid lost its false easting");
@@ -259,8 +261,7 @@ void Tour::PlayKeptCellEdit(platform::User& user) {
 }
 
 void Tour::PlayCustomSystemsKept(platform::User& user) {
-    auto const& tree =
-        dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
+    auto const& tree = BrowserTree(user);
     platform::TreeItem const custom = FindSibling(tree, tree.GetRootItem(), L"Custom");
     auto const find = [&](std::wstring const& name) {
         return FindSibling(tree, custom ? tree.GetChildItem(custom) : platform::TreeItem{}, name);
