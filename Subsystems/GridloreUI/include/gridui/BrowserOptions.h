@@ -30,7 +30,13 @@ struct BrowserOptions {
 
     /// Every behaviour above on, results opened up to `openUpTo` systems.
     static BrowserOptions AllOn(std::uint32_t openUpTo) {
-        return {openUpTo, true, true, true, true};
+        BrowserOptions options;
+        options.openResultsUpTo = openUpTo;
+        options.keepSearchHistoryOnCancel = true;
+        options.oneFavoritePerSystem = true;
+        options.markCurrentNotShown = true;
+        options.steadyStatusLine = true;
+        return options;
     }
 };
 
