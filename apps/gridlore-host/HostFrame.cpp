@@ -192,10 +192,15 @@ void HostFrame::OpenWorksheet(Worksheet sheet) {
     m_worksheet =
         std::make_unique<WorksheetController>(m_panel, std::move(sheet), m_favoritesPath,
                                               m_errorSink, m_customSystemsPath, BrowserChoices());
+    // How the file was read is a guess the user may need to correct, so it is in view.
+    Worksheet const& opened = m_worksheet->Sheet();
     m_layout->Insert(4,
                      new wxStaticText(m_panel, wxID_ANY,
-                                      "Worksheet " + m_worksheet->Sheet().Path().wstring() + ":"),
+                                      "Worksheet " + opened.Path().wstring() + " (" +
+                                          opened.Dialect().Describe() + "):"),
                      0, wxLEFT | wxRIGHT, 8);
+    std::wstring const ragged = opened.RaggedRowsWarning();
+    SetStatusText(ragged.substr(0, ragged.find(L'\n')));
     // A grid asks for room for all its rows; the systems above keep their share.
     m_worksheet->Panel()->SetMinSize(FromDIP(wxSize(-1, 200)));
     m_layout->Insert(5, m_worksheet->Panel(), 3, wxEXPAND | wxALL, 8);
