@@ -193,9 +193,12 @@ void Worksheet::AppendRecord(std::string& out, Span span,
     }
 }
 
+bool Worksheet::HasChanges() const {
+    return m_headerSet || std::find(m_rowSet.begin(), m_rowSet.end(), true) != m_rowSet.end();
+}
+
 std::string Worksheet::Format() const {
-    bool const rowSet = std::find(m_rowSet.begin(), m_rowSet.end(), true) != m_rowSet.end();
-    if (!m_headerSet && !rowSet) {
+    if (!HasChanges()) {
         return m_text;
     }
     std::string out;
@@ -231,11 +234,12 @@ std::wstring Worksheet::RaggedRowsWarning() const {
         std::to_wstring(width) + L"); their cells stay in the columns they are in:";
     for (std::size_t index = 0; index < m_ragged.size() && index < RaggedRowsListed; ++index) {
         RaggedRow const& ragged = m_ragged[index];
-        text += L"\nrow " + std::to_wstring(ragged.row + 1) + L" (line " +
-                std::to_wstring(ragged.line) + L") has " + std::to_wstring(ragged.cells);
+        text += std::wstring(index == 0 ? L" row " : L", row ") + std::to_wstring(ragged.row + 1) +
+                L" (line " + std::to_wstring(ragged.line) + L") has " +
+                std::to_wstring(ragged.cells);
     }
     if (m_ragged.size() > RaggedRowsListed) {
-        text += L"\nand " + std::to_wstring(m_ragged.size() - RaggedRowsListed) + L" more.";
+        text += L" and " + std::to_wstring(m_ragged.size() - RaggedRowsListed) + L" more";
     }
     return text;
 }

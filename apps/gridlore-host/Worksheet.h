@@ -57,11 +57,13 @@ public:
     /// where they need it (every one when the file quotes every cell of its first row).
     std::string Format() const;
 
+    /// True when a cell or a column name was set since the file was read.
+    bool HasChanges() const;
     /// The separator, decimal mark and header the sheet was read with.
     CsvDialect const& Dialect() const { return m_dialect; }
     std::vector<RaggedRow> const& RaggedRows() const { return m_ragged; }
-    /// Names the rows whose cells do not line up with the header, the first few by number;
-    /// empty when all do.
+    /// Names the rows whose cells do not line up with the header, the first few by number,
+    /// on one line; empty when all do.
     std::wstring RaggedRowsWarning() const;
 
     std::filesystem::path const& Path() const { return m_path; }

@@ -138,7 +138,7 @@ TEST(Worksheet, rows_with_more_or_fewer_cells_than_the_header_are_reported_not_s
     EXPECT_EQ(sheet.Cell(3, 1), L"10") << "the row after a long one is where it was";
     EXPECT_EQ(sheet.RaggedRowsWarning(),
               L"2 rows have more or fewer cells than the header (3); their cells stay in the "
-              L"columns they are in:\nrow 2 (line 3) has 2\nrow 3 (line 5) has 4");
+              L"columns they are in: row 2 (line 3) has 2, row 3 (line 5) has 4");
     EXPECT_EQ(Worksheet::Parse("a,b\n1,2\n", "even.csv").RaggedRowsWarning(), L"");
 }
 
