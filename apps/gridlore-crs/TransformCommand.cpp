@@ -13,6 +13,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "kor/KORException.h"
 #include "shr/AtomicFile.h"
+#include "shr/Exception.h"
 #include "shr/Utf8.h"
 
 #include <algorithm>
@@ -164,7 +165,7 @@ void Write(Worksheet const& sheet, std::optional<std::string> const& output, std
     try {
         shr::ReplaceFileAtomically(*output, sheet.Format());
     } catch (std::exception const& error) {
-        throw BadInput{"'" + Echo(*output) + "' was not written: " + error.what()};
+        throw BadInput{shr::ToUtf8(shr::UserMessage(error))};
     }
 }
 
