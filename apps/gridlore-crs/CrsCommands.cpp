@@ -1,12 +1,14 @@
 #include "CrsCommands.h"
 
+#include "CommandInput.h"
+#include "TransformCommand.h"
+
 #include "gridlore/CoordinateSystem.h"
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
 #include "korfile/FormatLosses.h"
-#include "korfile/ReadDefinition.h"
 #include "korfile/ReferenceFile.h"
 #include "shr/Exception.h"
 #include "shr/StringUtil.h"
@@ -21,35 +23,12 @@
 namespace crstool {
 namespace {
 
-/// A failure of the user's input: reported on one line, exit code 1.
-struct BadInput {
-    std::string message;
-};
-
-struct UsageError {
-    std::string message;
-};
-
-/// An argument as quoted in a one-line message: its beginning when it is long.
-std::string Echo(std::string const& argument) {
-    return shr::ToUtf8(shr::Abbreviated(shr::FromUtf8(argument)));
-}
-
 std::map<std::string, korfile::KORFileType> const& TypesByOption() {
     static std::map<std::string, korfile::KORFileType> const types = {{"qrf2", korfile::QRF2},
                                                                       {"prj", korfile::WKT},
                                                                       {"wkt", korfile::WKT},
                                                                       {"aux", korfile::AuxXml}};
     return types;
-}
-
-/// A definition from a file or from text that the model reads.
-std::unique_ptr<kor::CSDef> LoadDefinition(std::string const& input) {
-    try {
-        return korfile::ReadDefinition(input);
-    } catch (kor::KORException const& error) {
-        throw BadInput{shr::ToUtf8(error.Message())};
-    }
 }
 
 std::string CategoryOf(std::wstring const& name) {
@@ -166,6 +145,10 @@ int Identify(std::string const& input, std::ostream& out) {
 }
 
 int Dispatch(std::vector<std::string> arguments, std::ostream& out, std::ostream& err) {
+    // Its options are its own, and it reads them itself.
+    if (!arguments.empty() && arguments.front() == "transform") {
+        return Transform({arguments.begin() + 1, arguments.end()}, out, err);
+    }
     std::string typeOption;
     for (auto it = arguments.begin(); it != arguments.end();) {
         if (*it == "--type") {
@@ -225,7 +208,18 @@ std::string UsageText() {
            "                                   (default: from OUT's extension); what T cannot\n"
            "                                   keep is named on stderr\n"
            "  identify FILE|DEFINITION         the equivalent EPSG system, or none\n"
-           "exit codes: 0 success, 1 bad input, 2 usage\n";
+           "  transform --from SYSTEM --to SYSTEM [OPTIONS] IN.csv [OUT.csv]\n"
+           "                                   convert the coordinates of a CSV file, as the\n"
+           "                                   host's worksheet conversion does; writes OUT.csv,\n"
+           "                                   else standard output; the summary goes to stderr\n"
+           "    --columns X,Y                  source columns by name or letter (A, B, ...);\n"
+           "                                   default: lon/lat or x/y, else A,B\n"
+           "    --into E,N                     target columns by name (added when absent) or,\n"
+           "                                   in a file without a header, by letter;\n"
+           "                                   default: easting/northing, else two new ones\n"
+           "    --separator comma|semicolon|tab, --decimal-mark point|comma, --header yes|no\n"
+           "                                   read the file so (default: as the file shows)\n"
+           "exit codes: 0 success, 1 bad input or rows not converted, 2 usage\n";
 }
 
 int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std::ostream& err) {

@@ -7,9 +7,10 @@
 
 namespace gridhost {
 
-CsvScanner::CsvScanner(std::string_view text, std::filesystem::path path)
+CsvScanner::CsvScanner(std::string_view text, std::filesystem::path path, char separator)
     : m_text(text)
-    , m_path(std::move(path)) {}
+    , m_path(std::move(path))
+    , m_separator(separator) {}
 
 bool CsvScanner::AtLineEnd() const {
     return m_at < m_text.size() && (m_text[m_at] == '\r' || m_text[m_at] == '\n');
@@ -65,18 +66,22 @@ bool CsvScanner::NextField(std::string& field) {
             return false;
         }
         m_recordLine = m_line;
+        m_recordStart = m_at;
     }
+    m_fieldStart = m_at;
+    char const stops[] = {m_separator, '"', '\r', '\n', '\0'};
     for (;;) {
-        std::size_t const stop = std::min(m_text.find_first_of(",\"\r\n", m_at), m_text.size());
+        std::size_t const stop = std::min(m_text.find_first_of(stops, m_at), m_text.size());
         field += m_text.substr(m_at, stop - m_at);
         m_at = stop;
+        m_fieldStop = m_at;
         if (m_at == m_text.size()) {
             m_recordEnded = true;
             return true;
         }
         if (m_text[m_at] == '"') {
             TakeQuoted(field);
-        } else if (m_text[m_at] == ',') {
+        } else if (m_text[m_at] == m_separator) {
             ++m_at;
             m_recordEnded = false;
             return true;

@@ -2,6 +2,7 @@
 
 #include "WorksheetController.h"
 #include "WorksheetPanel.h"
+#include "WorksheetReadingDialog.h"
 #include "gridui/CRSDefineDlg.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/CRSPage.h"
@@ -12,6 +13,7 @@
 #include "platform/wx/Screenshot.h"
 #include "shr/Exception.h"
 #include "shr/Logger.h"
+#include "shr/Utf8.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>
@@ -21,6 +23,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <optional>
+
 namespace gridhost {
 namespace {
 
@@ -29,6 +33,7 @@ enum : int {
     IdChooseInPropertySheet,
     IdDefine,
     IdDefineLocalSystem,
+    IdReadWorksheetAs,
     IdConvertWorksheet,
     IdSaveWorksheet,
 };
@@ -67,6 +72,9 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
     menu->AppendSeparator();
     menu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
     auto* worksheetMenu = new wxMenu;
+    worksheetMenu->Append(
+        IdReadWorksheetAs, "&Read Worksheet As...",
+        "Choose the separator, decimal mark and header row the file is read with");
     worksheetMenu->Append(IdConvertWorksheet, "Worksheet &Conversion...",
                           "Convert the worksheet's coordinates to another system");
     worksheetMenu->Append(IdSaveWorksheet, "&Save Worksheet\tCtrl+S",
@@ -110,6 +118,9 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::DefineLocalSystem); },
         IdDefineLocalSystem);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ReadWorksheetAs); },
+        IdReadWorksheetAs);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ConvertWorksheet); },
         IdConvertWorksheet);
@@ -189,18 +200,56 @@ bool HostFrame::DefineLocalSystem() {
 }
 
 void HostFrame::OpenWorksheet(Worksheet sheet) {
+    if (m_worksheet) {
+        // The grid reads the sheet the controller holds, so it goes first.
+        for (wxWindow* shown : {static_cast<wxWindow*>(m_worksheet->Panel()),
+                                static_cast<wxWindow*>(m_worksheetLabel)}) {
+            m_layout->Detach(shown);
+            shown->Destroy();
+        }
+        m_worksheet.reset();
+    }
     m_worksheet =
         std::make_unique<WorksheetController>(m_panel, std::move(sheet), m_favoritesPath,
                                               m_errorSink, m_customSystemsPath, BrowserChoices());
-    m_layout->Insert(4,
-                     new wxStaticText(m_panel, wxID_ANY,
-                                      "Worksheet " + m_worksheet->Sheet().Path().wstring() + ":"),
-                     0, wxLEFT | wxRIGHT, 8);
+    // How the file was read is a guess the user may need to correct, so it is in view.
+    Worksheet const& opened = m_worksheet->Sheet();
+    m_worksheetLabel = new wxStaticText(m_panel, wxID_ANY,
+                                        "Worksheet " + opened.Path().wstring() + " (" +
+                                            opened.Dialect().Describe() + "):");
+    m_layout->Insert(4, m_worksheetLabel, 0, wxLEFT | wxRIGHT, 8);
+    SetStatusText(opened.RaggedRowsWarning());
     // A grid asks for room for all its rows; the systems above keep their share.
     m_worksheet->Panel()->SetMinSize(FromDIP(wxSize(-1, 200)));
     m_layout->Insert(5, m_worksheet->Panel(), 3, wxEXPAND | wxALL, 8);
     SetFrameClientSize(wxSize(960, 820));
     m_layout->Layout();
+}
+
+bool HostFrame::ReadWorksheetAs() {
+    if (!m_worksheet) {
+        m_errorSink->ShowError(L"Read Worksheet As",
+                               L"No worksheet is open; start the host with --worksheet FILE.");
+        return false;
+    }
+    Worksheet const& shown = m_worksheet->Sheet();
+    WorksheetReadingDialog dialog(this, shown.Dialect(), shown.HasChanges());
+    if (dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    CsvDialect const chosen = dialog.Chosen();
+    CsvDialectChoice const choice{chosen.separator, chosen.decimalMark, chosen.header};
+    std::optional<Worksheet> again;
+    try {
+        again = Worksheet::Load(shown.Path(), choice);
+    } catch (WorksheetError const& error) {
+        m_errorSink->ShowError(L"Read Worksheet As",
+                               L"The worksheet was not read again; it stays as shown.\n" +
+                                   shr::FromUtf8(error.what()));
+        return false;
+    }
+    OpenWorksheet(std::move(*again));
+    return true;
 }
 
 bool HostFrame::ConvertWorksheet() {

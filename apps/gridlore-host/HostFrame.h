@@ -13,6 +13,7 @@
 class wxBoxSizer;
 class wxListBox;
 class wxPanel;
+class wxStaticText;
 class wxTextCtrl;
 
 namespace gridhost {
@@ -35,8 +36,12 @@ public:
     /// Opens the local-system dialog on the current system when it is a local one, else
     /// on a new local system in meters; the system defined becomes the current one.
     bool DefineLocalSystem();
-    /// Shows `sheet` below the systems; the worksheet commands work on it from then on.
+    /// Shows `sheet` below the systems, in place of the one shown; the worksheet commands
+    /// work on it from then on.
     void OpenWorksheet(Worksheet sheet);
+    /// Lets the user choose the separator, decimal mark and header row, and reads the
+    /// worksheet's file again with them.
+    bool ReadWorksheetAs();
     /// Opens the worksheet-conversion dialog and converts the sheet after OK.
     bool ConvertWorksheet();
     /// Writes the sheet back to its file.
@@ -69,6 +74,7 @@ private:
     wxPanel* m_panel = nullptr;
     wxBoxSizer* m_layout = nullptr;
     std::unique_ptr<WorksheetController> m_worksheet;
+    wxStaticText* m_worksheetLabel = nullptr;
 };
 
 } // namespace gridhost

@@ -13,6 +13,11 @@ struct Option {
     std::optional<std::string> inlineValue;
 };
 
+// An argument as quoted in a message: its beginning when it is long.
+std::string Echo(std::string const& argument) {
+    return shr::ToUtf8(shr::Abbreviated(shr::FromUtf8(argument)));
+}
+
 Option SplitOption(std::string const& argument) {
     std::size_t const equals = argument.find('=');
     if (equals == std::string::npos) {
@@ -68,17 +73,35 @@ HostOptions ParseHostOptions(std::vector<std::string> const& arguments) {
             onePath(options.tourFolder, "a folder");
         } else if (option.name == "--worksheet") {
             onePath(options.worksheet, "a file");
+        } else if (option.name == "--separator") {
+            std::string const name = value();
+            options.worksheetReading.separator = SeparatorNamed(name);
+            if (!options.worksheetReading.separator) {
+                throw ArgumentError("--separator '" + Echo(name) +
+                                    "': use comma, semicolon or tab");
+            }
+        } else if (option.name == "--decimal-mark") {
+            std::string const name = value();
+            options.worksheetReading.decimalMark = DecimalMarkNamed(name);
+            if (!options.worksheetReading.decimalMark) {
+                throw ArgumentError("--decimal-mark '" + Echo(name) + "': use point or comma");
+            }
+        } else if (option.name == "--header") {
+            std::string const answer = value();
+            if (answer != "yes" && answer != "no") {
+                throw ArgumentError("--header '" + Echo(answer) + "': use yes or no");
+            }
+            options.worksheetReading.header = answer == "yes";
         } else {
-            throw ArgumentError("unknown option '" +
-                                shr::ToUtf8(shr::Abbreviated(shr::FromUtf8(argument))) + "'");
+            throw ArgumentError("unknown option '" + Echo(argument) + "'");
         }
     }
     return options;
 }
 
 std::string UsageText() {
-    return "usage: gridlore-host [--current SYSTEM] [--worksheet FILE] [--tour FOLDER] "
-           "[SYSTEM...]\n"
+    return "usage: gridlore-host [--current SYSTEM] [--worksheet FILE] [--separator S]\n"
+           "       [--decimal-mark M] [--header yes|no] [--tour FOLDER] [SYSTEM...]\n"
            "A sample mapping application whose document uses the SYSTEMs and has one current\n"
            "system. A SYSTEM is an EPSG code (4326, EPSG:32633) or a reference file (.qrf2,\n"
            ".qrf, .prj, .wkt, .aux.xml). Without SYSTEMs the document uses EPSG:4326,\n"
@@ -88,6 +111,12 @@ std::string UsageText() {
            "                     of each step into FOLDER, print the chosen system and exit\n"
            "  --worksheet FILE   the CSV worksheet to show and convert (default: a bundled\n"
            "                     sample of survey points in WGS 84)\n"
+           "  --separator S      read the worksheet's cells as parted by S: comma, semicolon\n"
+           "                     or tab (default: what the file shows)\n"
+           "  --decimal-mark M   read and write its numbers with M: point or comma (default:\n"
+           "                     what the file shows)\n"
+           "  --header yes|no    whether its first row names the columns (default: no when\n"
+           "                     that row holds numbers where the rows below do)\n"
            "  --help             this text\n"
            "The favourites (favorites.qrf2) and the search history (settings.ini) are kept in\n"
            "$XDG_CONFIG_HOME/gridlore-host, else ~/.config/gridlore-host.\n"

@@ -1,6 +1,8 @@
 // gridhost::HostOptions: what the command line asks of the host.
 #pragma once
 
+#include "CsvDialect.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,6 +21,8 @@ struct HostOptions {
     std::optional<std::filesystem::path> tourFolder;
     /// The CSV worksheet shown and converted; absent for the bundled sample.
     std::optional<std::filesystem::path> worksheet;
+    /// How to read the worksheet where the user says so; the rest is guessed from the file.
+    CsvDialectChoice worksheetReading;
     bool help = false;
 };
 

@@ -12,9 +12,9 @@ namespace gridhost {
 
 namespace {
 
-using Record = std::vector<std::string>;
-
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+// The warning about rows that do not line up names this many by number.
+constexpr std::size_t RaggedRowsListed = 10;
 
 void CheckSize(std::uintmax_t bytes, std::filesystem::path const& path) {
     if (bytes > Worksheet::MaxBytes) {
@@ -26,8 +26,7 @@ void CheckSize(std::uintmax_t bytes, std::filesystem::path const& path) {
 
 // Counts the cells before any is kept, so a sheet beyond the limits is refused without
 // first taking the memory it would need.
-std::size_t CheckShape(std::string_view text, std::filesystem::path const& path) {
-    CsvScanner scanner(text, path);
+std::size_t CheckShape(CsvScanner scanner, std::filesystem::path const& path) {
     std::string field;
     std::size_t records = 0;
     std::size_t cells = 0;
@@ -62,10 +61,11 @@ std::wstring Decode(std::string const& field, std::filesystem::path const& path,
     return shr::FromUtf8(field);
 }
 
-void AppendCell(std::string& out, std::wstring const& cell) {
+void AppendCell(std::string& out, std::wstring const& cell, char separator, bool quoteAll) {
     std::string const text = shr::ToUtf8(cell);
+    char const special[] = {separator, '"', '\r', '\n', '\0'};
     // A leading mark would be taken for the file's own and dropped when read.
-    bool const needsQuotes = text.find_first_of(",\"\r\n") != std::string::npos ||
+    bool const needsQuotes = quoteAll || text.find_first_of(special) != std::string::npos ||
                              text.starts_with(ByteOrderMark) ||
                              (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!needsQuotes) {
@@ -82,20 +82,6 @@ void AppendCell(std::string& out, std::wstring const& cell) {
     out += '"';
 }
 
-void AppendRecord(std::string& out, std::vector<std::wstring> const& cells) {
-    // An unquoted lone empty cell would be a blank line, which reads as no row at all.
-    if (cells.empty() || (cells.size() == 1 && cells.front().empty())) {
-        out += "\"\"";
-        return;
-    }
-    for (std::size_t column = 0; column < cells.size(); ++column) {
-        if (column > 0) {
-            out += ',';
-        }
-        AppendCell(out, cells[column]);
-    }
-}
-
 std::wstring const& EmptyCell() {
     static std::wstring const empty;
     return empty;
@@ -103,7 +89,7 @@ std::wstring const& EmptyCell() {
 
 } // namespace
 
-Worksheet Worksheet::Load(std::filesystem::path const& path) {
+Worksheet Worksheet::Load(std::filesystem::path const& path, CsvDialectChoice const& choice) {
     std::error_code unknown;
     std::uintmax_t const bytes = std::filesystem::file_size(path, unknown);
     if (!unknown) {
@@ -115,46 +101,64 @@ Worksheet Worksheet::Load(std::filesystem::path const& path) {
     } catch (std::exception const& error) {
         throw WorksheetError(shr::ToUtf8(shr::UserMessage(error)));
     }
-    return Parse(text, path);
+    return Parse(text, path, choice);
 }
 
-Worksheet Worksheet::Parse(std::string_view text, std::filesystem::path const& path) {
+Worksheet Worksheet::Parse(std::string_view text, std::filesystem::path const& path,
+                           CsvDialectChoice const& choice) {
     CheckSize(text.size(), path);
     Worksheet sheet;
     sheet.m_path = path;
-    sheet.m_byteOrderMark = text.starts_with(ByteOrderMark);
-    if (sheet.m_byteOrderMark) {
-        text.remove_prefix(ByteOrderMark.size());
-    }
-    std::size_t const records = CheckShape(text, path);
+    sheet.m_text = text;
+    std::size_t const body = text.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    sheet.m_dialect = choice.Over(CsvDialect::Guess(text.substr(body)));
+    std::string_view const cells = std::string_view(sheet.m_text).substr(body);
+    std::size_t const records =
+        CheckShape(CsvScanner(cells, path, sheet.m_dialect.separator), path);
     if (records == 0) {
         throw WorksheetError(path.string() + ": the file is empty; its first line must name the "
                                              "columns");
     }
-    sheet.m_rows.reserve(records - 1);
+    sheet.m_rows.reserve(records);
+    sheet.m_spans.reserve(records);
 
-    CsvScanner scanner(text, path);
+    CsvScanner scanner(cells, path, sheet.m_dialect.separator);
     std::string field;
     std::vector<std::wstring> record;
-    bool header = true;
+    bool header = sheet.m_dialect.header;
+    bool first = true;
+    bool quoted = true;
+    std::size_t width = 0;
     while (scanner.NextField(field)) {
         record.push_back(Decode(field, path, scanner.RecordLine()));
+        quoted = quoted && scanner.RawField().starts_with('"');
         if (!scanner.RecordEnded()) {
             continue;
         }
         sheet.Widen(static_cast<unsigned>(record.size()));
+        // Spans count from the start of the file, byte-order mark included.
+        Span const span{body + scanner.RecordStart(), body + scanner.RecordStop()};
+        if (first) {
+            width = record.size();
+            sheet.m_quoteAll = quoted;
+            first = false;
+        } else if (record.size() != width) {
+            sheet.m_ragged.push_back({sheet.m_rows.size(), record.size(), scanner.RecordLine()});
+        }
         if (header) {
             sheet.m_names = std::move(record);
+            sheet.m_headerSpan = span;
             header = false;
         } else {
             sheet.m_rows.push_back(std::move(record));
+            sheet.m_spans.push_back(span);
         }
         record.clear();
     }
+    sheet.m_rowSet.assign(sheet.m_rows.size(), false);
     if (!scanner.LineEnd().empty()) {
         sheet.m_lineEnd = scanner.LineEnd();
     }
-    sheet.m_finalLineEnd = text.ends_with('\n') || text.ends_with('\r');
     return sheet;
 }
 
@@ -162,17 +166,82 @@ void Worksheet::Save() const {
     shr::ReplaceFileAtomically(m_path, Format());
 }
 
+// A row that was set keeps the bytes of each cell that still holds what the file had.
+void Worksheet::AppendRecord(std::string& out, Span span,
+                             std::vector<std::wstring> const& cells) const {
+    // An unquoted lone empty cell would be a blank line, which reads as no row at all.
+    if (cells.empty() || (cells.size() == 1 && cells.front().empty())) {
+        out += "\"\"";
+        return;
+    }
+    std::vector<std::pair<std::wstring, std::string_view>> written;
+    CsvScanner scanner(std::string_view(m_text).substr(span.start, span.stop - span.start), m_path,
+                       m_dialect.separator);
+    std::string field;
+    while (scanner.NextField(field)) {
+        written.emplace_back(shr::FromUtf8(field), scanner.RawField());
+    }
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        if (column > 0) {
+            out += m_dialect.separator;
+        }
+        if (column < written.size() && written[column].first == cells[column]) {
+            out += written[column].second;
+        } else {
+            AppendCell(out, cells[column], m_dialect.separator, m_quoteAll);
+        }
+    }
+}
+
+bool Worksheet::HasChanges() const {
+    return m_headerSet || std::find(m_rowSet.begin(), m_rowSet.end(), true) != m_rowSet.end();
+}
+
 std::string Worksheet::Format() const {
-    std::string out(m_byteOrderMark ? ByteOrderMark : std::string_view());
-    AppendRecord(out, m_names);
-    for (auto const& row : m_rows) {
-        out += m_lineEnd;
-        AppendRecord(out, row);
+    if (!HasChanges()) {
+        return m_text;
     }
-    if (m_finalLineEnd) {
-        out += m_lineEnd;
+    std::string out;
+    out.reserve(m_text.size() + m_text.size() / 4);
+    std::size_t at = 0;
+    auto const append = [&](Span span, std::vector<std::wstring> const& cells, bool set) {
+        out.append(m_text, at, span.start - at);
+        if (set) {
+            AppendRecord(out, span, cells);
+        } else {
+            out.append(m_text, span.start, span.stop - span.start);
+        }
+        at = span.stop;
+    };
+    if (m_dialect.header) {
+        append(m_headerSpan, m_names, m_headerSet);
     }
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        append(m_spans[row], m_rows[row], m_rowSet[row]);
+    }
+    out.append(m_text, at);
     return out;
+}
+
+std::wstring Worksheet::RaggedRowsWarning() const {
+    if (m_ragged.empty()) {
+        return {};
+    }
+    std::size_t const width = m_dialect.header ? m_names.size() : m_rows.front().size();
+    std::wstring text =
+        std::to_wstring(m_ragged.size()) + (m_ragged.size() == 1 ? L" row has" : L" rows have") +
+        L" more or fewer cells than the " + (m_dialect.header ? L"header" : L"first row") + L" (" +
+        std::to_wstring(width) + L"); their cells stay in the columns they are in:";
+    for (std::size_t index = 0; index < m_ragged.size() && index < RaggedRowsListed; ++index) {
+        RaggedRow const& ragged = m_ragged[index];
+        text += std::wstring(index == 0 ? L" row " : L", row ") + std::to_wstring(ragged.row + 1) +
+                L" (line " + std::to_wstring(ragged.line) + L") has " +
+                std::to_wstring(ragged.cells);
+    }
+    if (m_ragged.size() > RaggedRowsListed) {
+        text += L" and " + std::to_wstring(m_ragged.size() - RaggedRowsListed) + L" more";
+    }
+    return text;
 }
 
 std::wstring const& Worksheet::ColumnName(unsigned column) const {
@@ -193,6 +262,7 @@ void Worksheet::SetCell(std::size_t row, unsigned column, std::wstring text) {
         cells.resize(column + 1);
     }
     cells[column] = std::move(text);
+    m_rowSet[row] = true;
 }
 
 void Worksheet::SetColumnName(unsigned column, std::wstring name) {
@@ -201,6 +271,7 @@ void Worksheet::SetColumnName(unsigned column, std::wstring name) {
         m_names.resize(column + 1);
     }
     m_names[column] = std::move(name);
+    m_headerSet = true;
 }
 
 void Worksheet::Widen(unsigned columns) {

@@ -1,5 +1,7 @@
 #include "WorksheetController.h"
 
+#include "ConvertWorksheet.h"
+#include "WorksheetColumns.h"
 #include "WorksheetConversion.h"
 #include "WorksheetPanel.h"
 
@@ -12,10 +14,6 @@
 
 #include <wx/progdlg.h>
 
-#include <algorithm>
-#include <cwctype>
-#include <initializer_list>
-#include <optional>
 #include <set>
 
 namespace gridhost {
@@ -23,26 +21,6 @@ namespace gridhost {
 namespace {
 
 wchar_t const* const Caption = L"Worksheet Conversion";
-
-std::wstring Lower(std::wstring text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](wchar_t ch) { return static_cast<wchar_t>(std::towlower(ch)); });
-    return text;
-}
-
-// The first column whose name is one of `names`, ignoring case and blanks.
-std::optional<int> ColumnNamed(Worksheet const& sheet,
-                               std::initializer_list<wchar_t const*> names) {
-    for (unsigned column = 0; column < sheet.ColumnCount(); ++column) {
-        std::wstring const name = Lower(shr::Trim(sheet.ColumnName(column)));
-        for (wchar_t const* wanted : names) {
-            if (name == wanted) {
-                return static_cast<int>(column);
-            }
-        }
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -65,14 +43,9 @@ WorksheetController::WorksheetController(wxWindow* parent, Worksheet sheet,
 WorksheetController::~WorksheetController() = default;
 
 void WorksheetController::GuessColumns() {
-    Worksheet const& sheet = *m_sheet;
-    int const columns = static_cast<int>(sheet.ColumnCount());
-    m_settings->m_sourceCols = {
-        ColumnNamed(sheet, {L"longitude", L"lon", L"long", L"x"}).value_or(0),
-        ColumnNamed(sheet, {L"latitude", L"lat", L"y"}).value_or(1)};
-    m_settings->m_destCols = {
-        ColumnNamed(sheet, {L"easting", L"east", L"e"}).value_or(columns),
-        ColumnNamed(sheet, {L"northing", L"north", L"n"}).value_or(columns + 1)};
+    ColumnGuess const guess = gridhost::GuessColumns(*m_sheet);
+    m_settings->m_sourceCols = guess.source;
+    m_settings->m_destCols = guess.target;
 }
 
 bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
@@ -108,8 +81,8 @@ bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
             return progressDialog->Update(static_cast<int>(done));
         };
     }
-    WorksheetConversion::Report const report =
-        conversion->Run(*m_sheet, m_settings->GetSourceCols(), m_settings->GetDestCols(), progress);
+    WorksheetConversion::Report const report = ConvertWorksheet(
+        *conversion, *m_sheet, m_settings->GetSourceCols(), m_settings->GetDestCols(), progress);
     progressDialog.reset();
 
     std::set<std::size_t> bad;

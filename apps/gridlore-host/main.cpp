@@ -53,11 +53,12 @@ std::optional<Worksheet> ReadWorksheet(HostOptions const& options) {
     if (!options.worksheet) {
         std::filesystem::path const sample = GRIDLORE_HOST_SAMPLE_WORKSHEET;
         std::error_code missing;
-        return std::filesystem::exists(sample, missing) ? std::optional(Worksheet::Load(sample))
-                                                        : std::nullopt;
+        return std::filesystem::exists(sample, missing)
+                   ? std::optional(Worksheet::Load(sample, options.worksheetReading))
+                   : std::nullopt;
     }
     try {
-        return Worksheet::Load(*options.worksheet);
+        return Worksheet::Load(*options.worksheet, options.worksheetReading);
     } catch (WorksheetError const& error) {
         throw ArgumentError(std::string("--worksheet: ") + error.what());
     }

@@ -1,10 +1,18 @@
 #include "CrsCommands.h"
 
+#include "ConvertWorksheet.h"
 #include "ScratchDirectory.h"
+#include "Worksheet.h"
+#include "WorksheetColumns.h"
+#include "WorksheetConversion.h"
+
+#include "gridlore/CoordinateSystem.h"
 #include "shr/AtomicFile.h"
+#include "shr/Utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -121,4 +129,103 @@ TEST_F(CrsCommandsTest, usage_errors_exit_2_with_the_usage_text) {
     Outcome const help = RunTool({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("identify"), std::string::npos);
+}
+
+namespace {
+
+// The host's worksheet path on the same file: the columns it guesses, its conversion, its
+// summary and the file it saves.
+struct HostOutcome {
+    std::string saved;
+    std::wstring summary;
+};
+
+HostOutcome ConvertAsTheHost(std::string const& path, wchar_t const* from, wchar_t const* to) {
+    gridhost::Worksheet sheet = gridhost::Worksheet::Load(path);
+    gridhost::ColumnGuess const guess = gridhost::GuessColumns(sheet);
+    gridhost::WorksheetConversion const conversion(Gridlore::CoordinateSystem(from, true),
+                                                   Gridlore::CoordinateSystem(to, true));
+    auto const report = gridhost::ConvertWorksheet(conversion, sheet, guess.source, guess.target);
+    return {sheet.Format(), gridhost::Describe(report, sheet.RowCount())};
+}
+
+} // namespace
+
+TEST_F(CrsCommandsTest, transform_writes_what_the_host_writes_and_exits_by_how_the_rows_went) {
+    std::string const in = Path("punkte.csv");
+    std::string const out = Path("utm.csv");
+    shr::ReplaceFileAtomically(in, "Punkt;Lon;Lat\r\nP1;7,5;50,25\r\nP2;11,4;52,5\r\n");
+    Outcome const all = RunTool({"transform", "--from", "4326", "--to=EPSG:25832", in, out});
+    ASSERT_EQ(all.code, 0) << all.err;
+    HostOutcome const host = ConvertAsTheHost(in, L"EPSG:4326", L"EPSG:25832");
+    EXPECT_EQ(shr::ReadWholeFile(out), host.saved);
+    EXPECT_NE(all.err.find(in + ": read as semicolon-separated, decimal comma, header row\n"),
+              std::string::npos)
+        << all.err;
+    EXPECT_NE(all.err.find(shr::ToUtf8(host.summary)), std::string::npos) << all.err;
+    EXPECT_EQ(shr::ReadWholeFile(in), "Punkt;Lon;Lat\r\nP1;7,5;50,25\r\nP2;11,4;52,5\r\n")
+        << "without being asked, the input stays as it was";
+
+    // A row not converted makes it exit 1; without OUT.csv the file goes to standard output.
+    shr::ReplaceFileAtomically(in, "Punkt;Lon;Lat\r\nP1;7,5;50,25\r\nP2;n/a;52,5\r\n");
+    Outcome const some = RunTool({"transform", "--from", "EPSG:4326", "--to", "25832", in});
+    EXPECT_EQ(some.code, 1);
+    EXPECT_EQ(some.out, ConvertAsTheHost(in, L"EPSG:4326", L"EPSG:25832").saved);
+    EXPECT_NE(some.err.find("gridlore-crs: row 2: X \"n/a\" is not a number\n"), std::string::npos)
+        << some.err;
+
+    // Without a header, columns go by letter and no header is made up.
+    shr::ReplaceFileAtomically(in, "P1,7.5,50.25\nP2,13.4,52.5\n");
+    Outcome const bare = RunTool(
+        {"transform", "--from", "4326", "--to", "3857", "--columns", "B,C", "--into", "e,d", in});
+    ASSERT_EQ(bare.code, 0) << bare.err;
+    EXPECT_EQ(bare.out.find("P1,7.5,50.25,"), 0U) << bare.out;
+    EXPECT_EQ(std::count(bare.out.begin(), bare.out.end(), '\n'), 2);
+    EXPECT_EQ(std::count(bare.out.begin(), bare.out.end(), ','), 8)
+        << "e and d are columns E and D: " << bare.out;
+}
+
+TEST_F(CrsCommandsTest, transform_refuses_bad_arguments_with_2_and_bad_input_with_1_naming_it) {
+    std::string const in = Path("points.csv");
+    shr::ReplaceFileAtomically(in, "name,lon,lat\nP1,7.5,50.25\n");
+    std::string const bare = Path("bare.csv");
+    shr::ReplaceFileAtomically(bare, "7.5,50.25\n");
+    std::vector<std::string> const systems = {"--from", "4326", "--to", "25832"};
+    auto const with = [&systems](std::vector<std::string> more) {
+        more.insert(more.begin(), systems.begin(), systems.end());
+        more.insert(more.begin(), "transform");
+        return RunTool(more);
+    };
+    for (auto const& usage : std::vector<std::vector<std::string>>{{},
+                                                                   {"--frobnicate", "x", "a.csv"},
+                                                                   {"--separator", "pipe", "a.csv"},
+                                                                   {"--columns", "lon", "a.csv"},
+                                                                   {"--header", "maybe", "a.csv"},
+                                                                   {"a.csv", "b.csv", "c.csv"},
+                                                                   {"a.csv", "--into"}}) {
+        Outcome const outcome = with(usage);
+        EXPECT_EQ(outcome.code, 2) << ::testing::PrintToString(usage);
+        EXPECT_NE(outcome.err.find("usage: gridlore-crs"), std::string::npos);
+    }
+    EXPECT_EQ(RunTool({"transform", "--from", "4326", in}).code, 2) << "--to is needed";
+
+    struct Bad {
+        std::vector<std::string> arguments;
+        std::string named;
+    };
+    for (Bad const& bad : std::vector<Bad>{
+             {{"transform", "--from", "4326", "--to", "EPSG:999999999", in},
+              "--to 'EPSG:999999999'"},
+             {{"transform", "--from", "4326", "--to", "25832", Path("missing.csv")}, "missing.csv"},
+             {{"--columns", "lon,height", in}, "points.csv' has no column named 'height'"},
+             {{"--columns", "B,b", in}, "both column B"},
+             {{"--into", "lon,n", in}, "Column B is a source column"},
+             {{"--into", "E,ZZZZ", bare},
+              "--into 'ZZZZ': the file has no header, so give a "
+              "column letter up to AMJ"}}) {
+        Outcome const outcome =
+            bad.arguments.front() == "transform" ? RunTool(bad.arguments) : with(bad.arguments);
+        EXPECT_EQ(outcome.code, 1) << outcome.err;
+        EXPECT_NE(outcome.err.find(bad.named), std::string::npos) << outcome.err;
+    }
 }

@@ -30,6 +30,14 @@ TEST(HostOptions, options_take_their_value_joined_or_apart_and_everything_else_i
               std::filesystem::path("points.csv"));
     EXPECT_FALSE(ended.worksheet.has_value());
 
+    HostOptions const reading =
+        ParseHostOptions({"--separator", "semicolon", "--decimal-mark=comma", "--header", "no"});
+    EXPECT_EQ(reading.worksheetReading.Over({',', '.', true}),
+              (gridhost::CsvDialect{';', ',', false}));
+    EXPECT_EQ(ended.worksheetReading.Over({'\t', ',', true}),
+              (gridhost::CsvDialect{'\t', ',', true}))
+        << "what is not chosen is guessed";
+
     EXPECT_TRUE(ParseHostOptions({"EPSG:4326", "--help"}).help);
     EXPECT_TRUE(ParseHostOptions({"-h"}).help);
 }
@@ -39,16 +47,18 @@ TEST(HostOptions, unknown_options_missing_values_and_repeats_are_refused_naming_
         std::vector<std::string> arguments;
         std::string named;
     };
-    for (Case const& bad :
-         std::vector<Case>{{{"--frobnicate"}, "--frobnicate"},
-                           {{"4326", "--current"}, "--current"},
-                           {{"--tour"}, "--tour"},
-                           {{"--tour="}, "--tour"},
-                           {{"--help=yes"}, "--help=yes"},
-                           {{"--current", "1", "--current=2"}, "--current"},
-                           {{"--tour", "a", "--tour", "b"}, "--tour"},
-                           {{"--worksheet="}, "--worksheet"},
-                           {{"--worksheet", "a", "--worksheet=b"}, "--worksheet"}}) {
+    for (Case const& bad : std::vector<Case>{{{"--frobnicate"}, "--frobnicate"},
+                                             {{"4326", "--current"}, "--current"},
+                                             {{"--tour"}, "--tour"},
+                                             {{"--tour="}, "--tour"},
+                                             {{"--help=yes"}, "--help=yes"},
+                                             {{"--current", "1", "--current=2"}, "--current"},
+                                             {{"--tour", "a", "--tour", "b"}, "--tour"},
+                                             {{"--worksheet="}, "--worksheet"},
+                                             {{"--worksheet", "a", "--worksheet=b"}, "--worksheet"},
+                                             {{"--separator", "pipe"}, "--separator 'pipe'"},
+                                             {{"--decimal-mark"}, "--decimal-mark"},
+                                             {{"--header=maybe"}, "--header 'maybe'"}}) {
         try {
             ParseHostOptions(bad.arguments);
             ADD_FAILURE() << ::testing::PrintToString(bad.arguments) << " was accepted";

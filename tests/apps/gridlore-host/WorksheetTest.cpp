@@ -80,27 +80,66 @@ std::string SavedAgain(std::string const& text, Worksheet* loaded = nullptr) {
 
 } // namespace
 
-TEST(Worksheet, cr_lf_and_crlf_line_ends_are_read_as_rows_and_saved_as_the_file_had_them) {
-    // Blank lines are no rows; a mixed file takes the first line end that ends a row.
-    std::pair<std::string, std::string> const files[] = {
-        {"lon,lat\r15,51\r16,52\r", "lon,lat\r15,51\r16,52\r"},
-        {"lon,lat\r\n15,51\r\n16,52\r\n", "lon,lat\r\n15,51\r\n16,52\r\n"},
-        {"\r\n\r\nlon,lat\n15,51\n16,52\n", "lon,lat\n15,51\n16,52\n"},
-        {"\xEF\xBB\xBFlon,lat\r\n15,51\n\r\r16,52", "\xEF\xBB\xBFlon,lat\r\n15,51\r\n16,52"},
+TEST(Worksheet, files_read_and_saved_unchanged_keep_every_byte_whatever_their_dialect) {
+    // Line ends, blank lines, quoting, separators and decimal marks as files come.
+    std::string const files[] = {
+        "lon,lat\r15,51\r16,52\r",
+        "lon,lat\r\n15,51\r\n16,52\r\n",
+        "\r\n\r\nlon,lat\n15,51\n16,52\n",
+        "\xEF\xBB\xBFlon,lat\r\n15,51\n\r\r16,52",
+        "Punkt;Rechtswert;Hochwert\r\nP1;7,5;50,125\r\nP2;\"8,5\";51\r\n",
+        "15.5,51.25\n16,52\n",
+        "\"lon\",\"lat\"\n\"15\",\"51\"\n\"16\",\"52\"\n",
+        "lon\tlat\n15\t51\n16\t52",
     };
     Worksheet sheet = Worksheet::Parse("x", "one.csv");
-    for (auto const& [text, saved] : files) {
+    for (std::string const& text : files) {
         SCOPED_TRACE(text);
-        EXPECT_EQ(SavedAgain(text, &sheet), saved);
+        EXPECT_EQ(SavedAgain(text, &sheet), text);
         ASSERT_EQ(sheet.RowCount(), 2U);
-        EXPECT_EQ(sheet.ColumnCount(), 2U);
-        EXPECT_EQ(sheet.Cell(1, 0), L"16");
+        EXPECT_EQ(sheet.ColumnCount(), sheet.Dialect().separator == ';' ? 3U : 2U);
+        EXPECT_EQ(sheet.Cell(1, 0), sheet.Dialect().separator == ';' ? L"P2" : L"16");
     }
     // Inside quotes a line end is the cell's own; outside, a CR ends the row.
     EXPECT_EQ(SavedAgain("a,b\n\"1\r2\",\"3\r\n4\"\n5\r6\n", &sheet),
-              "a,b\n\"1\r2\",\"3\r\n4\"\n5\n6\n");
+              "a,b\n\"1\r2\",\"3\r\n4\"\n5\r6\n");
     EXPECT_EQ(sheet.Cell(0, 0), L"1\r2");
     EXPECT_EQ(sheet.Cell(2, 0), L"6");
+}
+
+TEST(Worksheet, a_row_that_was_set_keeps_its_other_cells_and_takes_the_files_dialect) {
+    // A semicolon file whose every cell is quoted: a new cell is quoted too, and a cell
+    // holding the separator needs its quotes anyway.
+    Worksheet quoted =
+        Worksheet::Parse("\"name\";\"x\"\r\n\"a\";\"7,5\"\r\n\r\n\"b\"; 8,5\r\n", "quoted.csv");
+    ASSERT_EQ(quoted.Dialect(), (gridhost::CsvDialect{';', ',', true}));
+    quoted.SetCell(1, 2, L"x;y");
+    quoted.SetColumnName(2, L"note");
+    EXPECT_EQ(quoted.Format(),
+              "\"name\";\"x\";\"note\"\r\n\"a\";\"7,5\"\r\n\r\n\"b\"; 8,5;\"x;y\"\r\n");
+
+    // A file without a header keeps none; the names a conversion gives are for the grid.
+    Worksheet bare = Worksheet::Parse("7.5,50\n8.5,51\n", "bare.csv");
+    ASSERT_FALSE(bare.Dialect().header);
+    EXPECT_EQ(bare.ColumnName(0), L"");
+    EXPECT_EQ(bare.Cell(0, 0), L"7.5") << "the first row is a point, not names";
+    bare.SetColumnName(2, L"E");
+    bare.SetCell(0, 2, L"1, 2");
+    EXPECT_EQ(bare.ColumnName(2), L"E");
+    EXPECT_EQ(bare.Format(), "7.5,50,\"1, 2\"\n8.5,51\n");
+}
+
+TEST(Worksheet, rows_with_more_or_fewer_cells_than_the_header_are_reported_not_shifted) {
+    Worksheet const sheet =
+        Worksheet::Parse("id,x,y\n1,7,50\n2,8\n\n3,9,52,extra\n4,10,53\n", "ragged.csv");
+    ASSERT_EQ(sheet.RaggedRows().size(), 2U);
+    EXPECT_EQ(sheet.RaggedRows()[1].row, 2U);
+    EXPECT_EQ(sheet.Cell(2, 3), L"extra");
+    EXPECT_EQ(sheet.Cell(3, 1), L"10") << "the row after a long one is where it was";
+    EXPECT_EQ(sheet.RaggedRowsWarning(),
+              L"2 rows have more or fewer cells than the header (3); their cells stay in the "
+              L"columns they are in: row 2 (line 3) has 2, row 3 (line 5) has 4");
+    EXPECT_EQ(Worksheet::Parse("a,b\n1,2\n", "even.csv").RaggedRowsWarning(), L"");
 }
 
 TEST(Worksheet, empty_cells_alone_on_a_line_stay_rows_and_headers_through_every_save) {
