@@ -69,7 +69,7 @@ std::wstring HostConvertWks::Letter(int column) {
     if (column < 0) {
         return L"?";
     }
-    return CRSConvertWks::GetColumnLabels(static_cast<unsigned>(column) + 1).back();
+    return ColumnLabel(static_cast<unsigned>(column));
 }
 
 } // namespace gridhost

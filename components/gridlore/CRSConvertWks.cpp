@@ -46,13 +46,17 @@ std::vector<std::wstring> CRSConvertWks::GetColumnLabels(unsigned count) {
     std::vector<std::wstring> labels;
     labels.reserve(count);
     for (unsigned column = 0; column < count; ++column) {
-        std::wstring label;
-        for (unsigned long long rest = column + 1ULL; rest > 0; rest = (rest - 1) / 26) {
-            label.insert(label.begin(), static_cast<wchar_t>(L'A' + (rest - 1) % 26));
-        }
-        labels.push_back(std::move(label));
+        labels.push_back(ColumnLabel(column));
     }
     return labels;
+}
+
+std::wstring CRSConvertWks::ColumnLabel(unsigned column) {
+    std::wstring label;
+    for (unsigned long long rest = column + 1ULL; rest > 0; rest = (rest - 1) / 26) {
+        label.insert(label.begin(), static_cast<wchar_t>(L'A' + (rest - 1) % 26));
+    }
+    return label;
 }
 
 } // namespace Gridlore

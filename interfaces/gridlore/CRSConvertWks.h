@@ -25,6 +25,8 @@ public:
     virtual int ColumnFromLabel(std::wstring const& label);
     /// The labels of columns 0 to count - 1.
     virtual std::vector<std::wstring> GetColumnLabels(unsigned count);
+    /// The label of one column: a far column costs no more than the first.
+    static std::wstring ColumnLabel(unsigned column);
     /// The favourites file for the browser; never empty.
     virtual std::wstring GetFavoritesPath() = 0;
     /// The host's error sink; never null.

@@ -28,6 +28,10 @@ TEST(CRSConvertWks, column_labels_and_columns_convert_both_ways) {
         ASSERT_EQ(sheet.ColumnFromLabel(labels[column]), static_cast<int>(column));
     }
     EXPECT_EQ(sheet.ColumnFromLabel(L"  ab "), 27);
+    // A far column, as a column named like a label gives, is labelled without the others.
+    int const far = sheet.ColumnFromLabel(L"HEIGHT");
+    ASSERT_GT(far, 0);
+    EXPECT_EQ(Gridlore::CRSConvertWks::ColumnLabel(static_cast<unsigned>(far)), L"HEIGHT");
     for (wchar_t const* bad : {L"", L"   ", L"A1", L"-", L"\x00c4", L"ZZZZZZZZZZZZZZ"}) {
         EXPECT_EQ(sheet.ColumnFromLabel(bad), -1) << bad;
     }
