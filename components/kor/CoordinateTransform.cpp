@@ -142,7 +142,10 @@ struct CoordinateTransform::Impl {
     Operation Describe(PJ* operation) const {
         Operation described;
         described.name = Text(proj_get_name(operation));
-        described.accuracy = proj_coordoperation_get_accuracy(context, operation);
+        // A change of projection alone keeps the datum: nothing is lost.
+        described.accuracy = proj_get_type(operation) == PJ_TYPE_CONVERSION
+                                 ? 0.0
+                                 : proj_coordoperation_get_accuracy(context, operation);
         char const* areaName = nullptr;
         double bounds[4];
         if (proj_get_area_of_use(context, operation, &bounds[0], &bounds[1], &bounds[2], &bounds[3],

@@ -51,7 +51,8 @@ public:
     /// One way between the two systems that the conversion library knows.
     struct Operation {
         std::wstring name;
-        /// Meters; negative when the library does not know it.
+        /// Meters; 0 for a change of projection alone, negative when the library does
+        /// not know it.
         double accuracy = -1.0;
         std::wstring area;
         /// False when a grid it needs is not installed.
