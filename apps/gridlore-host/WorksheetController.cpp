@@ -9,8 +9,11 @@
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
-#include <wx/choicdlg.h>
+#include <wx/dialog.h>
+#include <wx/listbox.h>
 #include <wx/progdlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
 
 #include <algorithm>
 #include <cwctype>
@@ -42,6 +45,29 @@ std::optional<int> ColumnNamed(Worksheet const& sheet,
         }
     }
     return std::nullopt;
+}
+
+// The user's pick among `choices`, starting at `selected`; nothing when cancelled. The
+// list is given room for a few long lines: squeezed to its two or three rows, GTK gives
+// its scroll bar a negative size.
+std::optional<int> PickFrom(wxWindow* parent, wxString const& caption, wxString const& prompt,
+                            wxArrayString const& choices, int selected) {
+    wxDialog dialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
+                    wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
+    auto* list = new wxListBox(&dialog, wxID_ANY, wxDefaultPosition,
+                               dialog.FromDIP(wxSize(640, 200)), choices, wxLB_SINGLE);
+    list->SetSelection(selected);
+    list->Bind(wxEVT_LISTBOX_DCLICK, [&dialog](wxCommandEvent&) { dialog.EndModal(wxID_OK); });
+    auto* layout = new wxBoxSizer(wxVERTICAL);
+    layout->Add(new wxStaticText(&dialog, wxID_ANY, prompt), 0, wxALL, 10);
+    layout->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 10);
+    layout->Add(dialog.CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 10);
+    dialog.SetSizerAndFit(layout);
+    list->SetFocus();
+    if (dialog.ShowModal() != wxID_OK || list->GetSelection() == wxNOT_FOUND) {
+        return std::nullopt;
+    }
+    return list->GetSelection();
 }
 
 } // namespace
@@ -158,18 +184,16 @@ bool WorksheetController::ChooseOperation(Gridlore::CoordinateSystem const& curr
         }
         choices.Add(Describe(operation));
     }
-    wxSingleChoiceDialog dialog(m_parent,
-                                "Operations from " + m_settings->m_sourceCS.GetLeafName() + " to " +
-                                    m_settings->m_destCS.GetLeafName() +
-                                    ", the best for the worksheet's points first:",
-                                "Conversion Operation", choices);
-    dialog.SetSelection(selected);
-    if (dialog.ShowModal() != wxID_OK) {
+    std::optional<int> const picked = PickFrom(
+        m_parent, "Conversion Operation",
+        "Operations from " + m_settings->m_sourceCS.GetLeafName() + " to " +
+            m_settings->m_destCS.GetLeafName() + ", the best for the worksheet's points first:",
+        choices, selected);
+    if (!picked) {
         return false;
     }
-    int const picked = dialog.GetSelection();
     m_options.operation =
-        picked > 0 ? operations[static_cast<std::size_t>(picked - 1)].name : std::wstring();
+        *picked > 0 ? operations[static_cast<std::size_t>(*picked - 1)].name : std::wstring();
     m_outcome =
         L"Conversions use " +
         (m_options.operation.empty() ? std::wstring(L"the best operation") : m_options.operation) +
