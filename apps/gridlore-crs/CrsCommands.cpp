@@ -219,7 +219,11 @@ std::string UsageText() {
            "                                   default: easting/northing, else two new ones\n"
            "    --separator comma|semicolon|tab, --decimal-mark point|comma, --header yes|no\n"
            "                                   read the file so (default: as the file shows)\n"
-           "exit codes: 0 success, 1 bad input or rows not converted, 2 usage\n";
+           "    --operation NAME               the operation to use (default: the best for\n"
+           "                                   the file's points; the summary names it)\n"
+           "    --outside-area convert|empty   points beyond a system's area of use are\n"
+           "                                   converted and flagged (default), or left empty\n"
+           "exit codes: 0 success, 1 bad input or rows flagged or not converted, 2 usage\n";
 }
 
 int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std::ostream& err) {

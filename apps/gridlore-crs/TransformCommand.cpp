@@ -33,8 +33,9 @@ struct TransformArguments {
 };
 
 TransformArguments Read(std::vector<std::string> const& arguments) {
-    static char const* const Known[] = {"--from",      "--to",           "--columns", "--into",
-                                        "--separator", "--decimal-mark", "--header"};
+    static char const* const Known[] = {"--from",   "--to",        "--columns",
+                                        "--into",   "--separator", "--decimal-mark",
+                                        "--header", "--operation", "--outside-area"};
     TransformArguments read;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         std::string const& argument = arguments[at];
@@ -179,6 +180,17 @@ void Tell(std::ostream& err, std::wstring const& text) {
     }
 }
 
+bool StrictAreas(TransformArguments const& arguments) {
+    auto const rule = Option(arguments, "--outside-area");
+    if (!rule || *rule == "convert") {
+        return false;
+    }
+    if (*rule == "empty") {
+        return true;
+    }
+    throw UsageError{"--outside-area '" + Echo(*rule) + "': use convert or empty"};
+}
+
 } // namespace
 
 int Transform(std::vector<std::string> const& arguments, std::ostream& out, std::ostream& err) {
@@ -228,19 +240,28 @@ int Transform(std::vector<std::string> const& arguments, std::ostream& out, std:
         throw BadInput{Echo(input) + ": " + shr::ToUtf8(*problem)};
     }
 
-    std::unique_ptr<gridhost::WorksheetConversion> conversion;
-    try {
-        conversion = std::make_unique<gridhost::WorksheetConversion>(source, target);
-    } catch (kor::KORException const& error) {
-        throw BadInput{"the file cannot be converted from '" + Echo(read.options.at("--from")) +
-                       "' to '" + Echo(read.options.at("--to")) +
-                       "': " + shr::ToUtf8(error.Message())};
+    gridhost::ConversionOptions options;
+    options.strictAreas = StrictAreas(read);
+    if (auto const operation = Option(read, "--operation")) {
+        options.operation = shr::FromUtf8(*operation);
     }
-    gridhost::WorksheetConversion::Report const report = gridhost::ConvertWorksheet(
-        *conversion, sheet, settings.GetSourceCols(), settings.GetDestCols());
+    auto const cannotConvert = [&read](kor::KORException const& error) {
+        return BadInput{"the file cannot be converted from '" + Echo(read.options.at("--from")) +
+                        "' to '" + Echo(read.options.at("--to")) +
+                        "': " + shr::ToUtf8(error.Message())};
+    };
+    gridhost::WorksheetConversion::Report report;
+    try {
+        gridhost::WorksheetConversion const conversion(source, target, options);
+        report = gridhost::ConvertWorksheet(conversion, sheet, settings.GetSourceCols(),
+                                            settings.GetDestCols());
+    } catch (kor::KORException const& error) {
+        throw cannotConvert(error);
+    }
     Tell(err, gridhost::Describe(report, sheet.RowCount()));
     Write(sheet, output, out);
-    return report.bad.empty() ? ExitSuccess : ExitBadInput;
+    // A script must notice rows that were converted from beyond a system's area too.
+    return report.bad.empty() && report.flagged.empty() ? ExitSuccess : ExitBadInput;
 }
 
 } // namespace crstool

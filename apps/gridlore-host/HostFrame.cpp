@@ -36,6 +36,9 @@ enum : int {
     IdReadWorksheetAs,
     IdConvertWorksheet,
     IdSaveWorksheet,
+    IdConversionOperation,
+    IdStrictAreas,
+    IdNextMarkedRow,
 };
 
 /// A search showing this many systems or fewer opens their folders: the 27 systems of
@@ -79,6 +82,14 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
                           "Convert the worksheet's coordinates to another system");
     worksheetMenu->Append(IdSaveWorksheet, "&Save Worksheet\tCtrl+S",
                           "Write the worksheet back to its file");
+    worksheetMenu->Append(IdNextMarkedRow, "&Next Flagged Row\tF8",
+                          "Go to the next row the conversion flagged or left empty");
+    worksheetMenu->AppendSeparator();
+    worksheetMenu->Append(IdConversionOperation, "Conversion &Operation...",
+                          "Pick the operation between the two systems, by accuracy and area");
+    worksheetMenu->AppendCheckItem(IdStrictAreas, "Leave Points Outside the Area &Empty",
+                                   "Leave points outside a system's area of use unconverted "
+                                   "instead of converting and flagging them");
     auto* menuBar = new wxMenuBar;
     menuBar->Append(menu, "&Document");
     menuBar->Append(worksheetMenu, "&Worksheet");
@@ -127,6 +138,15 @@ HostFrame::HostFrame(HostDocument& document, std::wstring favoritesPath,
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::SaveWorksheet); },
         IdSaveWorksheet);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::NextMarkedRow); },
+        IdNextMarkedRow);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { RunCommand(&HostFrame::ChooseConversionOperation); },
+        IdConversionOperation);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent& event) { SetStrictAreas(event.IsChecked()); },
+        IdStrictAreas);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
     // Buttons send their commands up to the frame, where the menu's handlers take them.
@@ -222,6 +242,9 @@ void HostFrame::OpenWorksheet(Worksheet sheet) {
     // A grid asks for room for all its rows; the systems above keep their share.
     m_worksheet->Panel()->SetMinSize(FromDIP(wxSize(-1, 200)));
     m_layout->Insert(5, m_worksheet->Panel(), 3, wxEXPAND | wxALL, 8);
+    m_summary = new wxTextCtrl(m_panel, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                               FromDIP(wxSize(-1, 120)), wxTE_MULTILINE | wxTE_READONLY);
+    m_layout->Insert(6, m_summary, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
     SetFrameClientSize(wxSize(960, 820));
     m_layout->Layout();
 }
@@ -260,7 +283,34 @@ bool HostFrame::ConvertWorksheet() {
     }
     bool const converted = m_worksheet->Convert(m_document.Current());
     SetStatusText(m_worksheet->LastOutcome());
+    m_summary->SetValue(m_worksheet->LastSummary());
     return converted;
+}
+
+bool HostFrame::ChooseConversionOperation() {
+    if (!m_worksheet) {
+        m_errorSink->ShowError(L"Conversion Operation", L"No worksheet is open.");
+        return false;
+    }
+    bool const chosen = m_worksheet->ChooseOperation(m_document.Current());
+    SetStatusText(m_worksheet->LastOutcome());
+    return chosen;
+}
+
+bool HostFrame::NextMarkedRow() {
+    if (!m_worksheet) {
+        return false;
+    }
+    bool const found = m_worksheet->NextMarkedRow();
+    SetStatusText(m_worksheet->LastOutcome());
+    return found;
+}
+
+void HostFrame::SetStrictAreas(bool strict) {
+    if (m_worksheet) {
+        m_worksheet->ConversionOptions().strictAreas = strict;
+    }
+    GetMenuBar()->Check(IdStrictAreas, strict && m_worksheet);
 }
 
 bool HostFrame::SaveWorksheet() {

@@ -46,6 +46,12 @@ public:
     bool ConvertWorksheet();
     /// Writes the sheet back to its file.
     bool SaveWorksheet();
+    /// Lets the user pick the operation of the next conversions among those offered.
+    bool ChooseConversionOperation();
+    /// Goes to the next row the last conversion flagged or left empty.
+    bool NextMarkedRow();
+    /// Whether conversions leave points outside an area of use empty, as the menu says.
+    void SetStrictAreas(bool strict);
     /// Null until a worksheet is open.
     WorksheetController* CurrentWorksheet() const { return m_worksheet.get(); }
     /// Opens the define dialog on the current system; true when the user defined one,
@@ -70,6 +76,8 @@ private:
     std::wstring m_customSystemsPath;
     std::shared_ptr<shr::IError> m_errorSink;
     wxTextCtrl* m_description = nullptr;
+    /// What the last conversion told, below the worksheet.
+    wxTextCtrl* m_summary = nullptr;
     wxListBox* m_inUse = nullptr;
     wxPanel* m_panel = nullptr;
     wxBoxSizer* m_layout = nullptr;

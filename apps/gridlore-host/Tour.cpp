@@ -327,6 +327,9 @@ void Tour::PlayWorksheetSteps() {
             {{res::ConvertWksDialog,
               [this](platform::User& user) { PlayWorksheetConversion(user); }},
              {res::BrowserDialog, [this](platform::User& user) { PlayTargetSystem(user); }}});
+        // The summary below the sheet names the operation; the cursor goes to the first
+        // marked row, whose reason the status bar tells.
+        m_frame.NextMarkedRow();
         SnapFrame("worksheet-converted");
     }
     AcceptDialogs(

@@ -22,7 +22,8 @@ class HostFrame;
 /// accepts it; then confirms it on the property sheet's page. Then it defines a
 /// geographic system from that projected one and opens the define dialog on it; on an
 /// open worksheet it converts the sheet into that UTM zone, picking the target system in
-/// the browser nested in the conversion dialog, and it defines a local system in feet.
+/// the browser nested in the conversion dialog, and goes to the first marked row; then it
+/// defines a local system in feet.
 /// Last it runs the browser's commands: it creates a local system, modifies the
 /// predefined UTM zone into a custom system, loads the .prj, saves the current system as
 /// QRF2, adds the UTM zone, found by its code, to the favourites and cancels. In a new

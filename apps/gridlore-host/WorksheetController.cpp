@@ -12,7 +12,11 @@
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
+#include <wx/dialog.h>
+#include <wx/listbox.h>
 #include <wx/progdlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
 
 #include <set>
 
@@ -21,6 +25,29 @@ namespace gridhost {
 namespace {
 
 wchar_t const* const Caption = L"Worksheet Conversion";
+
+// The user's pick among `choices`, starting at `selected`; nothing when cancelled. The
+// list is given room for a few long lines: squeezed to its two or three rows, GTK gives
+// its scroll bar a negative size.
+std::optional<int> PickFrom(wxWindow* parent, wxString const& caption, wxString const& prompt,
+                            wxArrayString const& choices, int selected) {
+    wxDialog dialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
+                    wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
+    auto* list = new wxListBox(&dialog, wxID_ANY, wxDefaultPosition,
+                               dialog.FromDIP(wxSize(640, 200)), choices, wxLB_SINGLE);
+    list->SetSelection(selected);
+    list->Bind(wxEVT_LISTBOX_DCLICK, [&dialog](wxCommandEvent&) { dialog.EndModal(wxID_OK); });
+    auto* layout = new wxBoxSizer(wxVERTICAL);
+    layout->Add(new wxStaticText(&dialog, wxID_ANY, prompt), 0, wxALL, 10);
+    layout->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 10);
+    layout->Add(dialog.CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 10);
+    dialog.SetSizerAndFit(layout);
+    list->SetFocus();
+    if (dialog.ShowModal() != wxID_OK || list->GetSelection() == wxNOT_FOUND) {
+        return std::nullopt;
+    }
+    return list->GetSelection();
+}
 
 } // namespace
 
@@ -48,10 +75,14 @@ void WorksheetController::GuessColumns() {
     m_settings->m_destCols = guess.target;
 }
 
-bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
+void WorksheetController::TakeTarget(Gridlore::CoordinateSystem const& current) {
     if (!m_targetPicked) {
         m_settings->m_destCS = current;
     }
+}
+
+bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
+    TakeTarget(current);
     gridui::CRSConvertWksDlg dialog(*m_settings, *m_errorSink, nullptr);
     dialog.SetBrowserChoices(m_customSystemsPath, m_browserOptions);
     int const result = dialog.DoModal();
@@ -62,8 +93,8 @@ bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
     }
     std::unique_ptr<WorksheetConversion> conversion;
     try {
-        conversion =
-            std::make_unique<WorksheetConversion>(m_settings->m_sourceCS, m_settings->m_destCS);
+        conversion = std::make_unique<WorksheetConversion>(m_settings->m_sourceCS,
+                                                           m_settings->m_destCS, m_options);
     } catch (kor::KORException const& error) {
         m_errorSink->ShowError(Caption, L"The worksheet cannot be converted: " + error.Message());
         return false;
@@ -81,21 +112,73 @@ bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
             return progressDialog->Update(static_cast<int>(done));
         };
     }
-    WorksheetConversion::Report const report = ConvertWorksheet(
-        *conversion, *m_sheet, m_settings->GetSourceCols(), m_settings->GetDestCols(), progress);
+    WorksheetConversion::Report report;
+    try {
+        report = ConvertWorksheet(*conversion, *m_sheet, m_settings->GetSourceCols(),
+                                  m_settings->GetDestCols(), progress);
+    } catch (kor::KORException const& error) {
+        progressDialog.reset();
+        m_errorSink->ShowError(Caption, L"The worksheet cannot be converted: " + error.Message());
+        return false;
+    }
     progressDialog.reset();
 
-    std::set<std::size_t> bad;
+    RowMarks marks;
     for (WorksheetConversion::BadRow const& row : report.bad) {
-        bad.insert(row.row);
+        marks.bad.emplace(row.row, row.reason);
     }
-    m_panel->ShowConverted(bad);
-    std::wstring const summary = Describe(report, rows);
-    m_outcome = summary.substr(0, summary.find(L'\n'));
+    for (WorksheetConversion::FlaggedRow const& row : report.flagged) {
+        marks.flagged.emplace(row.row, row.note);
+    }
+    m_panel->ShowConverted(std::move(marks));
+    m_summary = Describe(report, rows);
+    m_outcome = m_summary.substr(0, m_summary.find(L'\n'));
     if (!report.bad.empty() || report.cancelled) {
-        m_errorSink->ShowMessage(Caption, summary);
+        m_errorSink->ShowMessage(Caption, m_summary);
     }
     return report.converted > 0;
+}
+
+bool WorksheetController::ChooseOperation(Gridlore::CoordinateSystem const& current) {
+    TakeTarget(current);
+    std::vector<kor::CoordinateTransform::Operation> operations;
+    try {
+        operations = WorksheetConversion(m_settings->m_sourceCS, m_settings->m_destCS)
+                         .Operations(*m_sheet, m_settings->GetSourceCols());
+    } catch (std::exception const& error) {
+        m_errorSink->ShowError(Caption, L"No operation can be offered: " + shr::UserMessage(error));
+        return false;
+    }
+    wxArrayString choices;
+    choices.Add("The best for the worksheet's points");
+    int selected = 0;
+    for (kor::CoordinateTransform::Operation const& operation : operations) {
+        if (operation.name == m_options.operation) {
+            selected = static_cast<int>(choices.size());
+        }
+        choices.Add(Describe(operation));
+    }
+    std::optional<int> const picked = PickFrom(
+        m_parent, "Conversion Operation",
+        "Operations from " + m_settings->m_sourceCS.GetLeafName() + " to " +
+            m_settings->m_destCS.GetLeafName() + ", the best for the worksheet's points first:",
+        choices, selected);
+    if (!picked) {
+        return false;
+    }
+    m_options.operation =
+        *picked > 0 ? operations[static_cast<std::size_t>(*picked - 1)].name : std::wstring();
+    m_outcome =
+        L"Conversions use " +
+        (m_options.operation.empty() ? std::wstring(L"the best operation") : m_options.operation) +
+        L" from now on.";
+    return true;
+}
+
+bool WorksheetController::NextMarkedRow() {
+    std::optional<std::wstring> const reason = m_panel->NextMarkedRow();
+    m_outcome = reason.value_or(L"No row is marked.");
+    return reason.has_value();
 }
 
 bool WorksheetController::Save() {

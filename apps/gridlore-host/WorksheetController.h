@@ -4,6 +4,7 @@
 
 #include "HostConvertWks.h"
 #include "Worksheet.h"
+#include "WorksheetConversion.h"
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/BrowserOptions.h"
@@ -37,19 +38,33 @@ public:
     HostConvertWks& Settings() { return *m_settings; }
 
     /// Opens the conversion dialog and, after OK, converts every row, marks those that
-    /// could not be converted and tells the user. True when rows were converted. The
-    /// target is the document's `current` system until the user picks another.
+    /// could not be converted or lie outside an area of use and tells the user. True
+    /// when rows were converted. The target is the document's `current` system until the
+    /// user picks another.
     bool Convert(Gridlore::CoordinateSystem const& current);
+    /// How the next conversions run: the strict rule for areas and the operation.
+    WorksheetConversion::Options& ConversionOptions() { return m_options; }
+    /// Lists the operations between the systems of the settings (the target being
+    /// `current` until the user picks another) for the sheet's points, each with its
+    /// accuracy and area, and lets the user pick one for the next conversions. True when
+    /// the user picked one.
+    bool ChooseOperation(Gridlore::CoordinateSystem const& current);
+    /// Puts the grid's cursor on the next row the last conversion marked and says why in
+    /// the outcome. False when no row is marked.
+    bool NextMarkedRow();
     /// Writes the sheet back to its file; tells the user when it cannot. True when saved.
     bool Save();
     /// What the last conversion or save did, in one line for the status bar.
     std::wstring const& LastOutcome() const { return m_outcome; }
+    /// All the last conversion told: operation, accuracy, flagged and bad rows.
+    std::wstring const& LastSummary() const { return m_summary; }
 
     /// Sheets of at least this many rows show a progress dialog while they convert.
     static constexpr std::size_t LongSheetRows = 20000;
 
 private:
     void GuessColumns();
+    void TakeTarget(Gridlore::CoordinateSystem const& current);
 
     wxWindow* m_parent;
     std::unique_ptr<Worksheet> m_sheet;
@@ -59,6 +74,8 @@ private:
     gridui::BrowserOptions m_browserOptions;
     WorksheetPanel* m_panel;
     std::wstring m_outcome;
+    std::wstring m_summary;
+    WorksheetConversion::Options m_options;
     bool m_targetPicked = false;
 };
 

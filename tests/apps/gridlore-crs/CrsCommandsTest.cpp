@@ -174,6 +174,21 @@ TEST_F(CrsCommandsTest, transform_writes_what_the_host_writes_and_exits_by_how_t
     EXPECT_NE(some.err.find("gridlore-crs: row 2: X \"n/a\" is not a number\n"), std::string::npos)
         << some.err;
 
+    // A point beyond the target's area is converted and flagged, which a script must
+    // notice too; the strict rule leaves it empty.
+    shr::ReplaceFileAtomically(in, "Punkt;Lon;Lat\r\nP1;7,5;50,25\r\nP2;13,4;52,5\r\n");
+    for (char const* rule : {"convert", "empty"}) {
+        Outcome const beyond =
+            RunTool({"transform", "--from", "4326", "--to", "25832", "--outside-area", rule, in});
+        EXPECT_EQ(beyond.code, 1) << rule;
+        EXPECT_NE(beyond.err.find("east of the area of use of ETRS89 / UTM zone 32N"),
+                  std::string::npos)
+            << beyond.err;
+        EXPECT_EQ(beyond.out.find("P2;13,4;52,5;;") != std::string::npos,
+                  rule == std::string("empty"))
+            << beyond.out;
+    }
+
     // Without a header, columns go by letter and no header is made up.
     shr::ReplaceFileAtomically(in, "P1,7.5,50.25\nP2,13.4,52.5\n");
     Outcome const bare = RunTool(

@@ -71,8 +71,13 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;
     }
-    // The bundled sample's three bad rows are told, never written as numbers.
-    EXPECT_NE(run.err.find("Converted 297 of 300 rows."), std::string::npos) << run.err;
+    // The bundled sample's two bad rows are told, never written as numbers; the point past
+    // the zone is converted and flagged, and the operation is named.
+    EXPECT_NE(run.err.find("Converted 298 of 300 rows."), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\nOperation: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("1 point lies outside the area of use of WGS 84 / UTM zone 33N"),
+              std::string::npos)
+        << run.err;
     // The search box keeps its history in the host's own settings file.
     EXPECT_NE(FileText(config / "gridlore-host" / "settings.ini").find("UTM zone 33"),
               std::string::npos);
