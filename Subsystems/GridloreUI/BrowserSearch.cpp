@@ -53,14 +53,34 @@ bool HoldsEach(std::wstring const& joined, std::vector<std::wstring> const& word
 }
 
 std::wstring WordsOf(std::wstring const& text) {
-    return shr::JoinedWords(shr::FoldCase(text), true);
+    return shr::JoinedWords(shr::FoldCase(text), shr::WordRules::Forgiving);
 }
 
-double KeyOfCode(int code) {
+/// The rank at `tier` of the known system at `position`, named `nameLength` long.
+SearchRank KnownRank(int tier, std::size_t position, std::size_t nameLength) {
+    KnownNames::Entry const& entry = KnownNames::Current().Entries().at(position);
+    return {tier, -entry.extent, -static_cast<int>(entry.sharingBase), nameLength};
+}
+
+/// The rank at `tier` of a system with registry code `code`: the registry's system's,
+/// when it knows the code.
+SearchRank CodeRank(int tier, int code, std::size_t nameLength) {
     int const position = code > 0 ? kor::KORKnownSystemsList.FindByPOSC(code) : -1;
-    kor::KnownSystem const* known =
-        position >= 0 ? kor::KORKnownSystemsList.EnumEntry(position) : nullptr;
-    return known != nullptr ? -ExtentOf(*known) : 0.0;
+    if (position < 0) {
+        return {tier, 0.0, 0, nameLength};
+    }
+    return KnownRank(tier, static_cast<std::size_t>(position), nameLength);
+}
+
+/// How well a name's words (joined) hold the text's: the same words, the text's words
+/// together and in order, or all of them somewhere.
+int WordsTier(std::wstring_view name, std::wstring const& joined) {
+    if (name == joined) {
+        return rank::SameWords;
+    }
+    // The last word may be a name's word begun: "lambert 9" is on its way to "lambert 93".
+    std::wstring_view const open = std::wstring_view(joined).substr(0, joined.size() - 1);
+    return name.find(open) != std::wstring_view::npos ? rank::WordsInOrder : rank::AllWords;
 }
 
 /// The part of an area of use that holds the words ("British Virgin Islands" of a list of
@@ -133,7 +153,8 @@ BrowserSearch::BrowserSearch(std::wstring text, bool forgiving)
     if (!m_forgiving || m_text.empty()) {
         return;
     }
-    m_words = shr::Words(m_text, true);
+    m_words = shr::Words(m_text, shr::WordRules::Forgiving);
+    m_joinedWords = WordsOf(m_text);
     std::optional<AuthorityCode> const code = ReadAuthorityCode(m_text);
     if (!code) {
         return;
@@ -152,20 +173,21 @@ bool BrowserSearch::KeepsWholeCategory(wchar_t const* nodeText) const {
     return !m_text.empty() && shr::Contains(nodeText, m_text, false);
 }
 
-SearchRank BrowserSearch::NameRank(std::wstring const& leaf, double key) const {
+SearchRank BrowserSearch::NameRank(std::wstring const& leaf, SearchRank ranked) const {
     std::wstring const folded = shr::FoldCase(leaf);
-    int const tier = folded == m_folded             ? rank::ExactName
-                     : folded.starts_with(m_folded) ? rank::NameStart
-                                                    : rank::NameHolds;
-    return {tier, key, leaf.size()};
+    ranked.tier = folded == m_folded             ? rank::ExactName
+                  : folded.starts_with(m_folded) ? rank::NameStart
+                                                 : rank::NameHolds;
+    return ranked;
 }
 
-SearchMatch BrowserSearch::Classic(MatchReason reason, SearchRank rank) const {
+SearchMatch BrowserSearch::Classic(MatchReason reason, SearchRank ranked) const {
     // What a derived text finds, the user's words found, written another way.
     if (m_derived) {
-        return {MatchReason::Words, {}, {rank::AllWords, rank.key, rank.nameLength}};
+        ranked.tier = rank::AllWords;
+        return {MatchReason::Words, {}, ranked};
     }
-    return {reason, {}, rank};
+    return {reason, {}, ranked};
 }
 
 CategoryAnswer BrowserSearch::Known(int type, wchar_t const* nodeText) const {
@@ -185,18 +207,19 @@ CategoryAnswer BrowserSearch::Known(int type, wchar_t const* nodeText) const {
             answer.hits.push_back({position, {}});
             continue;
         }
-        auto const key = [&] {
-            return -ExtentOf(*kor::KORKnownSystemsList.EnumEntry(static_cast<int>(position)));
-        };
         std::wstring const& leaf = entry.path.back();
         if (all) {
             answer.hits.push_back(
-                {position, Classic(MatchReason::Name, {rank::NameHolds, key(), leaf.size()})});
+                {position,
+                 Classic(MatchReason::Name, KnownRank(rank::NameHolds, position, leaf.size()))});
         } else if (m_code != 0 && type == kor::CSDef::TypeReferenced && entry.code == m_code) {
             answer.hits.push_back(
-                {position, Classic(MatchReason::Code, {rank::ExactCode, key(), leaf.size()})});
+                {position,
+                 Classic(MatchReason::Code, KnownRank(rank::ExactCode, position, leaf.size()))});
         } else if ((*holding)[position]) {
-            answer.hits.push_back({position, Classic(MatchReason::Name, NameRank(leaf, key()))});
+            answer.hits.push_back(
+                {position,
+                 Classic(MatchReason::Name, NameRank(leaf, KnownRank(0, position, leaf.size())))});
         } else if (SearchMatch const* match =
                        forgiving != nullptr ? forgiving->At(position) : nullptr) {
             answer.hits.push_back({position, *match});
@@ -227,18 +250,18 @@ std::optional<SearchMatch> BrowserSearch::Match(CoordinateSystem const& system) 
     kor::CSDef const* definition = system.GetCSDef();
     int const code = definition != nullptr ? CodeOf(*definition) : 0;
     std::wstring const leaf = DisplayName(system.GetLeafName());
-    double const key = KeyOfCode(code);
     if (m_code != 0 && code == m_code) {
-        return Classic(MatchReason::Code, {rank::ExactCode, key, leaf.size()});
+        return Classic(MatchReason::Code, CodeRank(rank::ExactCode, code, leaf.size()));
     }
     if (shr::Contains(system.GetLeafName(), m_text, false)) {
-        return Classic(MatchReason::Name, NameRank(leaf, key));
+        return Classic(MatchReason::Name, NameRank(leaf, CodeRank(0, code, leaf.size())));
     }
     if (!m_forgiving) {
         return std::nullopt;
     }
-    if (!m_words.empty() && HoldsEach(WordsOf(leaf), m_words)) {
-        return SearchMatch{MatchReason::Words, {}, {rank::AllWords, key, leaf.size()}};
+    if (std::wstring const words = WordsOf(leaf); !m_words.empty() && HoldsEach(words, m_words)) {
+        return SearchMatch{
+            MatchReason::Words, {}, CodeRank(WordsTier(words, m_joinedWords), code, leaf.size())};
     }
     // A system the registry knows also matches by what the registry says of it.
     int const position = code > 0 ? KnownSearchIndex::Current().PositionOfCode(code) : -1;
@@ -264,11 +287,10 @@ BrowserSearch::Forgiving const& BrowserSearch::KnownForgiving() const {
         if (forgiving->matchAt[position] >= 0) {
             return;
         }
-        double const key =
-            -ExtentOf(*kor::KORKnownSystemsList.EnumEntry(static_cast<int>(position)));
         forgiving->matchAt[position] = static_cast<std::int32_t>(forgiving->matches.size());
         forgiving->matches.push_back(
-            {reason, std::move(matched), {tier, key, entries[position].path.back().size()}});
+            {reason, std::move(matched),
+             KnownRank(tier, position, entries[position].path.back().size())});
     };
     std::wstring const typed = shr::Trim(m_text);
     if (m_spelledCode > 0) {
@@ -302,7 +324,8 @@ BrowserSearch::Forgiving const& BrowserSearch::KnownForgiving() const {
             HasLetter(m_words) ? index.AreasHolding(m_words) : std::vector<bool>(index.Count());
         for (std::size_t position = 0; position < index.Count(); ++position) {
             if (named[position]) {
-                put(position, MatchReason::Words, {}, rank::AllWords);
+                put(position, MatchReason::Words, {},
+                    WordsTier(index.NameWords(position), m_joinedWords));
             } else if (aliased[position] >= 0) {
                 put(position, MatchReason::Alias, index.Alias(aliased[position]), rank::AliasWords);
             } else if (inArea[position]) {

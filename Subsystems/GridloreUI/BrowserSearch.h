@@ -48,20 +48,29 @@ namespace rank {
 inline constexpr int ExactCode = 0;
 inline constexpr int OtherAuthority = 5;
 inline constexpr int ExactName = 10;
+/// The name's words are the text's words, spelt another way ("etrs-89" for "ETRS89").
+inline constexpr int SameWords = 11;
 inline constexpr int NameStart = 20;
 inline constexpr int NameHolds = 30;
+/// The text's words stand together and in order in the name ("lambert93").
+inline constexpr int WordsInOrder = 38;
 inline constexpr int AllWords = 40;
 inline constexpr int AliasWords = 50;
 inline constexpr int AreaWords = 60;
 } // namespace rank
 
-/// Orders matches, lower first: by tier, then by the tier's own key, then shorter names.
+/// Orders matches, lower first: by tier, then by the tier's own key, then by how common
+/// the system is, then shorter names.
 struct SearchRank {
     int tier = rank::NameHolds;
     /// Lower first within a tier. The registry's matches use the negated extent of the
     /// area of use, so that of two equal matches the system meant for a wider area, the
     /// one more people look for, comes first.
     double key = 0.0;
+    /// Lower first: minus the number of known systems on the same base ("WGS 84" of
+    /// "WGS 84 / UTM zone 33N"), so that of two systems for the same area the one on the
+    /// much used datum comes first.
+    int commonness = 0;
     std::size_t nameLength = 0;
 
     auto operator<=>(SearchRank const&) const = default;
@@ -134,9 +143,9 @@ private:
 
     /// Whether the category's own name holds the text, which keeps all of it.
     bool KeepsWholeCategory(wchar_t const* nodeText) const;
-    /// The classic rank of a name that holds the text.
-    SearchRank NameRank(std::wstring const& leaf, double key) const;
-    SearchMatch Classic(MatchReason reason, SearchRank rank) const;
+    /// The classic rank of a name that holds the text; `rank` gives the rest.
+    SearchRank NameRank(std::wstring const& leaf, SearchRank ranked) const;
+    SearchMatch Classic(MatchReason reason, SearchRank ranked) const;
     /// The forgiving matches of every known position, worked out once per search.
     Forgiving const& KnownForgiving() const;
 
@@ -147,6 +156,8 @@ private:
     /// Matches of a derived search rank as word matches.
     bool m_derived = false;
     std::vector<std::wstring> m_words;
+    /// `m_words` joined as names are for the index.
+    std::wstring m_joinedWords;
     /// The code the text spells as an authority's ("EPSG::4326"), or 0.
     int m_spelledCode = 0;
     /// The name another authority gives the system its code names, as joined words.

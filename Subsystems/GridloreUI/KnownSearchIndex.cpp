@@ -5,7 +5,6 @@
 #include "shr/SearchWords.h"
 #include "shr/StringUtil.h"
 
-#include <cmath>
 #include <optional>
 
 namespace gridui {
@@ -13,7 +12,7 @@ namespace gridui {
 namespace {
 
 std::wstring WordsOf(std::wstring const& text) {
-    return shr::JoinedWords(shr::FoldCase(text), true);
+    return shr::JoinedWords(shr::FoldCase(text), shr::WordRules::Forgiving);
 }
 
 /// Marks what holds every one of `words` at a word's beginning.
@@ -29,17 +28,6 @@ std::vector<bool> HoldingEach(shr::TextRun const& run, std::vector<std::wstring>
 }
 
 } // namespace
-
-double ExtentOf(kor::KnownSystem const& system) {
-    if (std::isnan(system.west) || std::isnan(system.east) || std::isnan(system.south) ||
-        std::isnan(system.north)) {
-        return 0.0;
-    }
-    // An area across the antimeridian has its east edge west of its west edge.
-    double const width =
-        system.east >= system.west ? system.east - system.west : system.east + 360.0 - system.west;
-    return width * (system.north - system.south);
-}
 
 KnownSearchIndex const& KnownSearchIndex::Current() {
     // The user-interface thread alone searches, so one copy serves every browser.

@@ -2,7 +2,6 @@
 // search that forgives spelling.
 #pragma once
 
-#include "kor/KnownCatalogue.h"
 #include "shr/TextRun.h"
 
 #include <cstddef>
@@ -11,10 +10,6 @@
 #include <vector>
 
 namespace gridui {
-
-/// The area of use of `system` in square degrees, 0 when unknown: of two systems that
-/// match alike, the one meant for a wider area is the one more people look for.
-double ExtentOf(kor::KnownSystem const& system);
 
 /// Prepared once for each known list, like KnownNames: every name, alias and area of use
 /// cut into words ("utm33" and "UTM zone 33" read alike) and laid end to end, so that a
@@ -39,6 +34,8 @@ public:
     std::vector<int> AliasesBeing(std::wstring const& joinedWords) const;
     std::vector<bool> NamesBeing(std::wstring const& joinedWords) const;
 
+    /// A position's own name as joined words.
+    std::wstring_view NameWords(std::size_t position) const { return m_names.At(position); }
     std::wstring const& Alias(int number) const;
     /// The area of use as the registry words it.
     std::wstring const& AreaName(std::size_t position) const;
