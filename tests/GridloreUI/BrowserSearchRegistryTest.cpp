@@ -7,6 +7,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "kor/CSDef.h"
+#include "kor/Definitions.h"
 #include "kor/SystemList.h"
 #include "shr/Utf8.h"
 
@@ -136,4 +137,105 @@ TEST(BrowserSearchRegistry, what_people_type_finds_the_system_they_mean_first) {
     }
     EXPECT_GE(std::size(Queries), 40U);
     EXPECT_GE(found + 2, std::size(Queries));
+}
+
+namespace {
+
+SearchHit const* HitOfCode(std::vector<SearchHit> const& hits, int code) {
+    auto const found = std::find_if(hits.begin(), hits.end(), [&](SearchHit const& hit) {
+        return CodeAt(hit.position) == code;
+    });
+    return found != hits.end() ? &*found : nullptr;
+}
+
+bool FoundByText(SearchHit const& hit) {
+    return hit.match.reason == MatchReason::Code || hit.match.reason == MatchReason::Name;
+}
+
+} // namespace
+
+TEST(BrowserSearchRegistry, the_classic_rules_find_what_they_did_and_the_forgiving_ones_add_after) {
+    gridui::CategoryAnswer const classic =
+        gridui::BrowserSearch(L"utm 33", false).Known(kor::CSDef::TypeReferenced, L"Predefined");
+    EXPECT_TRUE(classic.hits.empty()) << "no name holds \"utm 33\" as typed";
+    gridui::CategoryAnswer const forgiving =
+        gridui::BrowserSearch(L"utm 33", true).Known(kor::CSDef::TypeReferenced, L"Predefined");
+    EXPECT_EQ(forgiving.considered, classic.considered);
+    EXPECT_GE(forgiving.hits.size(), 20U) << "zones 33N and 33S of every datum";
+    for (int const code : {32633, 32733, 25833, 23033}) {
+        SearchHit const* hit = HitOfCode(forgiving.hits, code);
+        ASSERT_NE(hit, nullptr) << code;
+        EXPECT_EQ(hit->match.reason, MatchReason::Words);
+    }
+
+    // What the substring rule finds is found still, and listed before the rest.
+    std::vector<SearchHit> const lambert = gridui::SearchKnownSystems(L"Lambert-93");
+    auto const firstOther = std::find_if_not(lambert.begin(), lambert.end(), FoundByText);
+    EXPECT_NE(firstOther, lambert.begin());
+    EXPECT_NE(firstOther, lambert.end());
+    EXPECT_TRUE(std::none_of(firstOther, lambert.end(), FoundByText));
+
+    // A category's own name keeps all of it, forgiving or not.
+    for (bool const forgivingRules : {false, true}) {
+        gridui::CategoryAnswer const local = gridui::BrowserSearch(L"local", forgivingRules)
+                                                 .Known(kor::CSDef::TypeLocal, L"Local System");
+        EXPECT_EQ(local.hits.size(), local.considered);
+        EXPECT_GT(local.considered, 0U);
+    }
+}
+
+TEST(BrowserSearchRegistry, a_match_says_which_alias_area_or_other_authority_found_it) {
+    std::vector<SearchHit> const alias = gridui::SearchKnownSystems(L"GCS_WGS_1984");
+    ASSERT_FALSE(alias.empty());
+    EXPECT_EQ(CodeAt(alias.front().position), 4326);
+    EXPECT_EQ(gridui::MatchNote(alias.front().match), L"Matched the alias \"GCS_WGS_1984\"");
+
+    std::vector<SearchHit> const british = gridui::SearchKnownSystems(L"british");
+    SearchHit const* nad27 = HitOfCode(british, 4267);
+    ASSERT_NE(nad27, nullptr);
+    EXPECT_EQ(gridui::MatchNote(nad27->match), L"Matched the area of use: British Virgin Islands");
+    SearchHit const* grid = HitOfCode(british, 27700);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(gridui::MatchNote(grid->match), L"") << "its name says why";
+    EXPECT_LT(grid->match.rank, nad27->match.rank);
+
+    std::vector<SearchHit> const esri = gridui::SearchKnownSystems(L"ESRI:102100");
+    ASSERT_FALSE(esri.empty());
+    EXPECT_EQ(esri.front().match.reason, MatchReason::AuthorityCode);
+    EXPECT_TRUE(gridui::SearchKnownSystems(L"ESRI:999999999").empty());
+
+    auto const read = [](wchar_t const* text) {
+        std::optional<gridui::AuthorityCode> const code = gridui::ReadAuthorityCode(text);
+        return code ? code->authority + L"/" + code->code : L"";
+    };
+    EXPECT_EQ(read(L"urn:ogc:def:crs:EPSG::4326"), L"EPSG/4326");
+    EXPECT_EQ(read(L" http://www.opengis.net/def/crs/EPSG/0/4326"), L"EPSG/4326");
+    EXPECT_EQ(read(L"epsg 4326"), L"epsg/4326");
+    EXPECT_EQ(read(L"IGNF:LAMB93"), L"IGNF/LAMB93");
+    EXPECT_EQ(read(L"utm 33"), L"");
+    EXPECT_EQ(read(L"WGS 84 / UTM zone 33N [EPSG:32633]"), L"");
+    EXPECT_EQ(read(L"EPSG:"), L"");
+}
+
+TEST(BrowserSearchRegistry, a_collection_matches_by_its_own_names_and_by_what_the_registry_knows) {
+    Gridlore::CoordinateSystem const utm(*kor::CreateCSDefByDefinition(L"EPSG:32633"));
+    Gridlore::CoordinateSystem renamed = utm;
+    renamed.SetCategorizedName(L"Site grid");
+    Gridlore::CoordinateSystemCollection systems;
+    systems.push_back(utm);
+    systems.push_back(renamed);
+
+    EXPECT_TRUE(
+        gridui::BrowserSearch(L"utm33", false).Collection(systems, L"Favorites").hits.empty());
+    gridui::CategoryAnswer const words =
+        gridui::BrowserSearch(L"utm33", true).Collection(systems, L"Favorites");
+    ASSERT_EQ(words.hits.size(), 2U) << "the renamed one by the registry's name of its code";
+    EXPECT_EQ(words.hits[0].match.reason, MatchReason::Words);
+
+    gridui::CategoryAnswer const alias =
+        gridui::BrowserSearch(L"WGS_1984_UTM_Zone_33N", true).Collection(systems, L"Favorites");
+    ASSERT_EQ(alias.hits.size(), 2U);
+    EXPECT_EQ(alias.hits[1].match.reason, MatchReason::Alias);
+    EXPECT_EQ(gridui::BrowserSearch(L"favor", true).Collection(systems, L"Favorites").hits.size(),
+              2U);
 }
