@@ -36,14 +36,17 @@ std::size_t TreeItems(platform::User& user) {
     return dynamic_cast<platform::TreeCtrl&>(user.GetDialog().GetDlgItem(res::Tree)).GetCount();
 }
 
-/// Opens the browser once on `backend` and plays `scene` in it, then closes it.
+/// Opens the browser once on `backend` with `options` and plays `scene` in it, then
+/// closes it.
 void WithBrowser(platform::Backend& backend, benchmark::State& state,
-                 std::function<void(platform::User&)> const& scene) {
+                 std::function<void(platform::User&)> const& scene,
+                 gridui::BrowserOptions const& options = {}) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
     platform::DriverScope const driving(driver);
     auto const sink = std::make_shared<CountingSink>();
     gridui::CRSDialog dialog(Wgs84(), FavoritesPath(), sink, nullptr, {});
+    dialog.SetOptions(options);
     driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         scene(user);
         state.counters["tree items"] = static_cast<double>(TreeItems(user));
@@ -100,16 +103,23 @@ void TimeEach(benchmark::State& state, ShownWatch& shown, std::function<void()> 
 }
 
 void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
-                        std::wstring const& text) {
-    WithBrowser(backend, state, [&](platform::User& user) {
-        TimeEach(
-            state, shown,
-            [&] {
-                ClickClearSearch(user);
-                user.Type(res::SearchBox, text);
-            },
-            [&] { user.PressKey(res::SearchBox, platform::KeyReturn); });
-    });
+                        std::wstring const& text, gridui::BrowserOptions const& options) {
+    WithBrowser(
+        backend, state,
+        [&](platform::User& user) {
+            TimeEach(
+                state, shown,
+                [&] {
+                    ClickClearSearch(user);
+                    user.Type(res::SearchBox, text);
+                },
+                [&] { user.PressKey(res::SearchBox, platform::KeyReturn); });
+        },
+        options);
+}
+
+gridui::BrowserOptions HostOptions() {
+    return gridui::BrowserOptions::AllOn(50);
 }
 
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,

@@ -89,6 +89,27 @@ BENCHMARK_CAPTURE(WxBrowserSearchFromFullTree, WGS_84, L"WGS 84", 5)
     ->UseManualTime()
     ->Iterations(25);
 
+// The same with every option on, as the sample host has them: words, aliases and areas
+// searched, the best matches listed and the best selected.
+void WxBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* text, double goal) {
+    state.counters["goal ms"] = goal;
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
+        browserbench::SearchFromFullTree(backend, shown, state, text, browserbench::HostOptions());
+    });
+}
+BENCHMARK_CAPTURE(WxBrowserSearchWithOptionsOn, 4326, L"4326", 3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(WxBrowserSearchWithOptionsOn, utm_33, L"utm 33", 5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(WxBrowserSearchWithOptionsOn, WGS_84, L"WGS 84", 5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+
 void WxBrowserClearToFullTree(benchmark::State& state) {
     state.counters["goal ms"] = 8;
     OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
