@@ -60,18 +60,11 @@ void HeadlessBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* 
     browserbench::SearchFromFullTree(Backend(), Immediately(), state, text,
                                      browserbench::HostOptions());
 }
-BENCHMARK_CAPTURE(HeadlessBrowserSearchWithOptionsOn, 4326, L"4326", 3)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(25);
-BENCHMARK_CAPTURE(HeadlessBrowserSearchWithOptionsOn, utm_33, L"utm 33", 5)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(25);
-BENCHMARK_CAPTURE(HeadlessBrowserSearchWithOptionsOn, WGS_84, L"WGS 84", 5)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(25);
+[[maybe_unused]] bool const headlessWithOptionsOn = [] {
+    browserbench::RegisterSearchesWithOptionsOn("HeadlessBrowserSearchWithOptionsOn",
+                                                HeadlessBrowserSearchWithOptionsOn);
+    return true;
+}();
 
 void HeadlessBrowserClearToFullTree(benchmark::State& state) {
     state.counters["goal ms"] = 8;

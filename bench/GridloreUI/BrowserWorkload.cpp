@@ -122,6 +122,26 @@ gridui::BrowserOptions HostOptions() {
     return gridui::BrowserOptions::AllOn(50);
 }
 
+void RegisterSearchesWithOptionsOn(
+    std::string const& family,
+    std::function<void(benchmark::State&, wchar_t const* text, double goal)> const& run) {
+    struct Measured {
+        char const* name;
+        wchar_t const* text;
+        double goal;
+    };
+    // A code, the words run together that now find every datum's zone, and a name.
+    for (Measured const& search : {Measured{"4326", L"4326", 3}, Measured{"utm_33", L"utm 33", 5},
+                                   Measured{"WGS_84", L"WGS 84", 5}}) {
+        benchmark::RegisterBenchmark(
+            (family + "/" + search.name).c_str(),
+            [run, search](benchmark::State& state) { run(state, search.text, search.goal); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(25);
+    }
+}
+
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
                      std::wstring const& text) {
     WithBrowser(backend, state, [&](platform::User& user) {

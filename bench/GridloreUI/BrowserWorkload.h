@@ -34,6 +34,12 @@ void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark
 /// What the sample host turns on: every option, folders opened up to 50 results.
 gridui::BrowserOptions HostOptions();
 
+/// Registers `run` as `family`/NAME for each search the options are measured on, with its
+/// goal in milliseconds, timed manually over 25 searches.
+void RegisterSearchesWithOptionsOn(
+    std::string const& family,
+    std::function<void(benchmark::State&, wchar_t const* text, double goal)> const& run);
+
 /// Opens the browser on EPSG:4326; every iteration searches `text` (not timed), then
 /// times Clear Search until `shown` sees the full tree shown.
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,

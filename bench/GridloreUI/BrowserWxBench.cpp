@@ -97,18 +97,11 @@ void WxBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* text, 
         browserbench::SearchFromFullTree(backend, shown, state, text, browserbench::HostOptions());
     });
 }
-BENCHMARK_CAPTURE(WxBrowserSearchWithOptionsOn, 4326, L"4326", 3)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(25);
-BENCHMARK_CAPTURE(WxBrowserSearchWithOptionsOn, utm_33, L"utm 33", 5)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(25);
-BENCHMARK_CAPTURE(WxBrowserSearchWithOptionsOn, WGS_84, L"WGS 84", 5)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(25);
+[[maybe_unused]] bool const wxWithOptionsOn = [] {
+    browserbench::RegisterSearchesWithOptionsOn("WxBrowserSearchWithOptionsOn",
+                                                WxBrowserSearchWithOptionsOn);
+    return true;
+}();
 
 void WxBrowserClearToFullTree(benchmark::State& state) {
     state.counters["goal ms"] = 8;
