@@ -1,6 +1,7 @@
 // gridui::CRSDlgImpl: the browser's logic, shared by the dialog and the page that host it.
 #pragma once
 
+#include "BrowserSearch.h"
 #include "CRSTreeCtrl.h"
 #include "SearchComboBox.h"
 #include "gridlore/CoordinateSystem.h"
@@ -16,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace gridui {
@@ -125,10 +127,14 @@ public:
     static bool IsSameSystem(Gridlore::CoordinateSystem const& a,
                              Gridlore::CoordinateSystem const& b);
 
-    // Search.
+    // Search: the rules live in BrowserSearch.
     static bool MatchesSearch(Gridlore::CoordinateSystem const& system, wchar_t const* search,
-                              int code);
-    static std::wstring QuerySearchDefinition(wchar_t const* search);
+                              int code) {
+        return BrowserSearch::MatchesSearch(system, search, code);
+    }
+    static std::wstring QuerySearchDefinition(wchar_t const* search) {
+        return BrowserSearch::QuerySearchDefinition(search);
+    }
     void AddByDefinition(wchar_t const* search);
     void ShowStatus(bool show);
     /// Moves the tree's top below the status line's room, or up into it; the bottom
@@ -149,14 +155,26 @@ public:
     Gridlore::CoordinateSystemCollection const& CustomSystems() const { return m_custom; }
 
 private:
-    void AddCurrentlyInUse(wchar_t const* search);
-    void AddKnownSystems(wchar_t const* search, wchar_t const* nodeText, int type);
-    void AddFavorites(wchar_t const* search);
+    struct CategoryPlan;
+
     void AddCurrentToCustom();
-    void AddCustom(wchar_t const* search);
-    /// Runs `search` over a collection as one category: counts, filters and inserts.
-    void AddCollection(wchar_t const* search, Gridlore::CoordinateSystemCollection const& systems,
-                       wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind);
+    /// Counts a category's systems and inserts those the search kept under `node`.
+    void DrawCategory(CategoryPlan const& plan, platform::TreeItem& node);
+    /// The node field of a category's kind; the predefined one for known systems.
+    platform::TreeItem& NodeOf(ItemKind kind);
+    /// The system of a collection's kind (in use, favourite, custom) at `position`.
+    Gridlore::CoordinateSystem const& SystemOf(ItemKind kind, std::size_t position) const;
+    /// Leaves out of the plans from `firstPass` on what the plans before it show.
+    static void DropRepeated(std::vector<CategoryPlan>& plans, std::size_t firstPass);
+    /// The "Best matches" group: the best results of every category, best first.
+    void AddBestMatches(std::vector<CategoryPlan> const& plans);
+    /// Keeps why the item just inserted matched, and whether it is the best result yet.
+    void NoteMatch(platform::TreeItem item, SearchMatch const& match);
+    /// Deletes the items other than `kept` that show the system `index` of `kind`, as the
+    /// best matches may, before that system goes.
+    void DeleteOtherItems(ItemKind kind, std::int32_t index, platform::TreeItem kept);
+    /// Why the selected item matched, when its name does not say it; else empty.
+    std::wstring SelectedMatchNote() const;
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
     void ExpandAfterRebuild(bool searched);
     /// The record of the selected item, or null when nothing is selected.
@@ -206,6 +224,11 @@ private:
     std::wstring m_customPath;
     /// Beside `m_custom`: whether each system belongs in the custom systems' file.
     std::vector<bool> m_customKept;
+    /// Why the items of the last search matched, by record, where the name does not say.
+    std::unordered_map<std::size_t, std::wstring> m_matchNotes;
+    /// The best result of the last search and its rank; null without one.
+    platform::TreeItem m_bestItem;
+    SearchRank m_bestRank;
 };
 
 } // namespace gridui

@@ -58,6 +58,26 @@ TEST_F(CrsCommandsTest, search_lists_code_name_and_category_by_code_and_by_name)
               std::string::npos);
 }
 
+TEST_F(CrsCommandsTest, search_answers_as_the_browser_does_best_first_with_the_reason) {
+    auto const firstLine = [](std::string const& text) { return text.substr(0, text.find('\n')); };
+    Outcome const runTogether = RunTool({"search", "utm33"});
+    ASSERT_EQ(runTogether.code, 0) << runTogether.err;
+    EXPECT_EQ(firstLine(runTogether.out).substr(0, 33), "EPSG:32633\tWGS 84 / UTM zone 33N\t");
+    EXPECT_NE(runTogether.out.find("EPSG:25833\tETRS89 / UTM zone 33N\t"), std::string::npos);
+
+    Outcome const alias = RunTool({"search", "GCS_WGS_1984"});
+    ASSERT_EQ(alias.code, 0) << alias.err;
+    std::string const wgs84 = firstLine(alias.out);
+    EXPECT_EQ(wgs84.substr(0, 17), "EPSG:4326\tWGS 84\t");
+    EXPECT_EQ(wgs84.substr(wgs84.rfind('\t')), "\tMatched the alias \"GCS_WGS_1984\"");
+
+    Outcome const area = RunTool({"search", "british virgin"});
+    ASSERT_EQ(area.code, 0) << area.err;
+    EXPECT_NE(area.out.find("\tMatched the area of use: British Virgin Islands\n"),
+              std::string::npos)
+        << area.out;
+}
+
 TEST_F(CrsCommandsTest, info_describes_codes_and_files_and_rejects_bad_input_naming_it) {
     Outcome const wgs84 = RunTool({"info", "EPSG:4326"});
     ASSERT_EQ(wgs84.code, 0) << wgs84.err;
