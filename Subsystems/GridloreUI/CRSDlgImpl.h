@@ -6,6 +6,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/GeoArea.h"
 #include "kor/CSDef.h"
 #include "kor/WarpDef.h"
 #include "platform/Controls.h"
@@ -15,6 +16,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,9 +133,24 @@ public:
     static std::wstring QuerySearchDefinition(wchar_t const* search);
     void AddByDefinition(wchar_t const* search);
     void ShowStatus(bool show);
+    /// ShowStatus before the host keeps its layout: returns how far the tree moved.
+    int ShowStatusLine(bool show);
     /// Moves the tree's top below the status line's room, or up into it; the bottom
     /// stays. Returns how far the top moved.
     int PlaceTree(bool belowStatus);
+
+    // Places: a latitude and longitude searched for, and the host's area of interest.
+    /// With the option on, the toolbar offers to keep only the predefined systems meant
+    /// for the whole area, pressed from the start. Call before the window exists; an area
+    /// with a bound that is no number, or its south above its north, sets none.
+    void SetAreaOfInterest(GeoArea const& area);
+    std::optional<GeoArea> const& AreaOfInterest() const { return m_areaOfInterest; }
+    /// Whether the area of interest filters the predefined systems now.
+    bool IsOnlyForArea() const;
+    /// The place the last search asked for, when it was one.
+    std::optional<GeoPoint> const& TypedPoint() const { return m_typedPoint; }
+    void OnOnlyForArea();
+    void OnUpdateOnlyForArea(platform::CmdUI& cmdUI);
 
     // Selection.
     std::shared_ptr<SelectionInfo> GetSelectionInfo(platform::TreeItem item) const;
@@ -162,6 +179,20 @@ private:
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
     void CreateSearchToolbar(platform::Dialog& host);
+    /// Reads `search` as a place and works out which known systems the place and the area
+    /// of interest keep; returns the search the name and code filters still apply, null
+    /// when the search is a place.
+    wchar_t const* PreparePlaces(wchar_t const* search);
+    /// Whether the place searched for and the area of interest keep known system
+    /// `position` of `type`.
+    bool PlacesKeep(std::size_t position, int type) const;
+    /// Whether the place searched for keeps a system of a collection: only a registry
+    /// system has an area of use to hold it.
+    bool PlaceKeeps(Gridlore::CoordinateSystem const& system) const;
+    /// The status line for the last search when it was read as a place, else empty.
+    std::wstring const& PlaceStatus() const { return m_placeStatus; }
+    /// Room for a sentence in the status line: as wide as the tree.
+    void WidenStatusLine();
     void SaveFavorites() const;
     /// Fills the custom systems from their file, setting a damaged one aside.
     void LoadCustomSystems();
@@ -206,6 +237,17 @@ private:
     std::wstring m_customPath;
     /// Beside `m_custom`: whether each system belongs in the custom systems' file.
     std::vector<bool> m_customKept;
+    std::optional<GeoArea> m_areaOfInterest;
+    bool m_onlyForArea = false;
+    std::optional<GeoPoint> m_typedPoint;
+    std::wstring m_placeStatus;
+    /// Known positions, most local first, whose area of use holds the typed point / the
+    /// whole area of interest; each with a flag per position beside it, empty while that
+    /// filter is off.
+    std::vector<int> m_pointSystems;
+    std::vector<bool> m_pointKeeps;
+    std::vector<int> m_areaSystems;
+    std::vector<bool> m_areaKeeps;
 };
 
 } // namespace gridui

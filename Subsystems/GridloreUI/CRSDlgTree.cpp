@@ -33,8 +33,10 @@ bool EqualsIgnoringCase(std::wstring const& a, std::wstring const& b) {
 
 } // namespace
 
-void CRSDlgImpl::Rebuild(wchar_t const* search) {
+void CRSDlgImpl::Rebuild(wchar_t const* typed) {
     platform::WaitCursor wait;
+    // A place replaces the name and code filters by the areas of use.
+    wchar_t const* const search = PreparePlaces(typed);
     {
         m_tree.SetRedraw(false);
         shared::RedrawScope redraw(&m_tree);
@@ -71,7 +73,7 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         if (m_shownCount == 0 && HasSearch(search)) {
             AddByDefinition(search);
         }
-        ExpandAfterRebuild(HasSearch(search));
+        ExpandAfterRebuild(HasSearch(typed));
     }
     SelectCurrent();
     // The current system is selected whenever the tree shows it.
@@ -139,7 +141,7 @@ void CRSDlgImpl::AddCollection(wchar_t const* search, CoordinateSystemCollection
     for (std::size_t position = 0; position < systems.size(); ++position) {
         CoordinateSystem const& system = systems.at(position);
         ++m_totalCount;
-        if (!MatchesSearch(system, filter.search, filter.code)) {
+        if (!MatchesSearch(system, filter.search, filter.code) || !PlaceKeeps(system)) {
             continue;
         }
         ++m_shownCount;
@@ -175,7 +177,7 @@ void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText,
             filter.search == nullptr ||
             (filter.code != 0 && type == kor::CSDef::TypeReferenced && entry.code == filter.code) ||
             holding[position];
-        if (!kept) {
+        if (!kept || !PlacesKeep(position, type)) {
             continue;
         }
         ++m_shownCount;
