@@ -11,6 +11,7 @@ inline constexpr wchar_t const* LocalText = L"Local System";
 inline constexpr wchar_t const* PredefinedText = L"Predefined";
 inline constexpr wchar_t const* FavoritesText = L"Favorites";
 inline constexpr wchar_t const* CustomText = L"Custom";
+inline constexpr wchar_t const* BestMatchesText = L"Best matches";
 
 /// The process-wide favourites, which every browser shows and changes.
 inline Gridlore::CFavoritesCollection& Favorites() {

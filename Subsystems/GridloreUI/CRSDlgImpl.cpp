@@ -179,6 +179,10 @@ void CRSDlgImpl::ShowDescription(bool currentShown) {
     // why it shows a system while OK is off.
     if (!currentShown && m_options.markCurrentNotShown && !m_current.IsEmpty()) {
         description = L"Current system (not among the results):\r\n" + description;
+    } else if (std::wstring const note = currentShown ? SelectedMatchNote() : std::wstring();
+               !note.empty()) {
+        // A system found by an alias or its area of use would otherwise seem unrelated.
+        description = note + L"\r\n" + description;
     }
     m_description.SetWindowText(description);
 }

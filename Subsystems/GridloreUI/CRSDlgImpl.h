@@ -1,12 +1,14 @@
 // gridui::CRSDlgImpl: the browser's logic, shared by the dialog and the page that host it.
 #pragma once
 
+#include "BrowserSearch.h"
 #include "CRSTreeCtrl.h"
 #include "SearchComboBox.h"
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
 #include "gridui/GeoArea.h"
+#include "gridui/TypedPlace.h"
 #include "kor/CSDef.h"
 #include "kor/WarpDef.h"
 #include "platform/Controls.h"
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace gridui {
@@ -127,10 +130,14 @@ public:
     static bool IsSameSystem(Gridlore::CoordinateSystem const& a,
                              Gridlore::CoordinateSystem const& b);
 
-    // Search.
+    // Search: the rules live in BrowserSearch.
     static bool MatchesSearch(Gridlore::CoordinateSystem const& system, wchar_t const* search,
-                              int code);
-    static std::wstring QuerySearchDefinition(wchar_t const* search);
+                              int code) {
+        return BrowserSearch::MatchesSearch(system, search, code);
+    }
+    static std::wstring QuerySearchDefinition(wchar_t const* search) {
+        return BrowserSearch::QuerySearchDefinition(search);
+    }
     void AddByDefinition(wchar_t const* search);
     void ShowStatus(bool show);
     /// ShowStatus before the host keeps its layout: returns how far the tree moved.
@@ -166,29 +173,39 @@ public:
     Gridlore::CoordinateSystemCollection const& CustomSystems() const { return m_custom; }
 
 private:
-    void AddCurrentlyInUse(wchar_t const* search);
-    void AddKnownSystems(wchar_t const* search, wchar_t const* nodeText, int type);
-    void AddFavorites(wchar_t const* search);
+    struct CategoryPlan;
+
     void AddCurrentToCustom();
-    void AddCustom(wchar_t const* search);
-    /// Runs `search` over a collection as one category: counts, filters and inserts.
-    void AddCollection(wchar_t const* search, Gridlore::CoordinateSystemCollection const& systems,
-                       wchar_t const* nodeText, platform::TreeItem& node, ItemKind kind);
+    /// Counts a category's systems and inserts those the search kept under `node`.
+    void DrawCategory(CategoryPlan const& plan, platform::TreeItem& node);
+    /// The node field of a category's kind; the predefined one for known systems.
+    platform::TreeItem& NodeOf(ItemKind kind);
+    /// The system of a collection's kind (in use, favourite, custom) at `position`.
+    Gridlore::CoordinateSystem const& SystemOf(ItemKind kind, std::size_t position) const;
+    /// Leaves out of the plans from `firstPass` on what the plans before it show.
+    static void DropRepeated(std::vector<CategoryPlan>& plans, std::size_t firstPass);
+    /// The "Best matches" group: the best results of every category, best first.
+    void AddBestMatches(std::vector<CategoryPlan> const& plans);
+    /// Keeps why the item just inserted matched, and whether it is the best result yet.
+    void NoteMatch(platform::TreeItem item, SearchMatch const& match);
+    /// Why the selected item matched, when its name does not say it; else empty.
+    std::wstring SelectedMatchNote() const;
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
-    void ExpandAfterRebuild(bool searched);
+    /// `place`: the search was a place, whose results open however many they are.
+    void ExpandAfterRebuild(bool searched, bool place);
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
     void CreateSearchToolbar(platform::Dialog& host);
-    /// Reads `search` as a place and works out which known systems the place and the area
-    /// of interest keep; returns the search the name and code filters still apply, null
-    /// when the search is a place.
-    wchar_t const* PreparePlaces(wchar_t const* search);
-    /// Whether the place searched for and the area of interest keep known system
-    /// `position` of `type`.
-    bool PlacesKeep(std::size_t position, int type) const;
-    /// Whether the place searched for keeps a system of a collection: only a registry
-    /// system has an area of use to hold it.
-    bool PlaceKeeps(Gridlore::CoordinateSystem const& system) const;
+    /// Keeps what the search read as a place for the status line and the map.
+    void NotePlace(TypedPlace const& place);
+    /// Keeps, of the predefined systems a search answered, those whose area of use holds
+    /// the whole area of interest; without a search they rank most local first.
+    void KeepForArea(CategoryAnswer& answer, bool searched);
+    /// Whether the system at `position` of the source `kind` names is meant for the whole
+    /// area of interest; only a registry system has an area of use to tell.
+    bool IsForArea(ItemKind kind, std::size_t position);
+    /// For each known position, whether it is meant for the whole area of interest.
+    std::vector<bool> const& AreaKeeps();
     /// The status line for the last search when it was read as a place, else empty.
     std::wstring const& PlaceStatus() const { return m_placeStatus; }
     /// Room for a sentence in the status line: as wide as the tree.
@@ -241,13 +258,14 @@ private:
     bool m_onlyForArea = false;
     std::optional<GeoPoint> m_typedPoint;
     std::wstring m_placeStatus;
-    /// Known positions, most local first, whose area of use holds the typed point / the
-    /// whole area of interest; each with a flag per position beside it, empty while that
-    /// filter is off.
-    std::vector<int> m_pointSystems;
-    std::vector<bool> m_pointKeeps;
-    std::vector<int> m_areaSystems;
+    /// For each known position, whether its area of use holds the whole area of interest;
+    /// worked out at the first rebuild that needs it.
     std::vector<bool> m_areaKeeps;
+    /// Why the items of the last search matched, by record, where the name does not say.
+    std::unordered_map<std::size_t, std::wstring> m_matchNotes;
+    /// The best result of the last search and its rank; null without one.
+    platform::TreeItem m_bestItem;
+    SearchRank m_bestRank;
 };
 
 } // namespace gridui

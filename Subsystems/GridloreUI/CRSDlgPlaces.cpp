@@ -1,35 +1,16 @@
-// CRSDlgImpl's places: a latitude and longitude typed into the search box, and the host's
-// area of interest, each keeping the systems whose area of use holds it.
+// CRSDlgImpl's places: what a search read as a place, and the host's area of interest,
+// which keeps the predefined systems whose area of use holds all of it.
 #include "CRSDlgImpl.h"
 
-#include "CategoryFilter.h"
+#include "BrowserSearch.h"
 #include "SystemsForArea.h"
 #include "gridui/GeoGeometry.h"
-#include "gridui/TypedPlace.h"
 #include "kor/CSDef.h"
 #include "kor/SystemList.h"
 
 namespace gridui {
 
-namespace {
-
-/// A flag per known position, set for `positions`.
-std::vector<bool> FlagsFor(std::vector<int> const& positions) {
-    std::vector<bool> flags(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()), false);
-    for (int const position : positions) {
-        flags[static_cast<std::size_t>(position)] = true;
-    }
-    return flags;
-}
-
-bool Flagged(std::vector<bool> const& flags, std::size_t position) {
-    return position < flags.size() && flags[position];
-}
-
-} // namespace
-
 void CRSDlgImpl::SetAreaOfInterest(GeoArea const& area) {
-    m_areaSystems.clear();
     m_areaKeeps.clear();
     if (!IsKnownArea(area) || area.south > area.north) {
         m_areaOfInterest.reset();
@@ -58,53 +39,50 @@ void CRSDlgImpl::OnUpdateOnlyForArea(platform::CmdUI& cmdUI) {
     cmdUI.SetCheck(IsOnlyForArea());
 }
 
-wchar_t const* CRSDlgImpl::PreparePlaces(wchar_t const* search) {
-    m_typedPoint.reset();
-    m_placeStatus.clear();
-    m_pointSystems.clear();
-    m_pointKeeps.clear();
-    if (IsOnlyForArea()) {
-        // The area stays the same from one search to the next: ranked once.
-        if (m_areaKeeps.empty()) {
-            m_areaSystems = SystemsForArea(*m_areaOfInterest);
-            m_areaKeeps = FlagsFor(m_areaSystems);
-        }
-    } else {
-        m_areaSystems.clear();
-        m_areaKeeps.clear();
-    }
-    if (!m_options.placeSearch || search == nullptr) {
-        return search;
-    }
-    TypedPlace const place = ParsePlace(search);
+void CRSDlgImpl::NotePlace(TypedPlace const& place) {
     m_placeStatus = place.status;
-    if (place.kind != TypedPlace::Kind::Place) {
-        // A refusal is said in the status line; the text is still searched as words.
-        return search;
+    m_typedPoint.reset();
+    if (place.kind == TypedPlace::Kind::Place) {
+        m_typedPoint = place.point;
     }
-    m_typedPoint = place.point;
-    m_pointSystems = SystemsForArea(AreaAt(place.point));
-    m_pointKeeps = FlagsFor(m_pointSystems);
-    return nullptr;
 }
 
-bool CRSDlgImpl::PlacesKeep(std::size_t position, int type) const {
-    if (m_typedPoint && !Flagged(m_pointKeeps, position)) {
-        return false;
+std::vector<bool> const& CRSDlgImpl::AreaKeeps() {
+    // The area stays the same from one search to the next: worked out once.
+    if (m_areaKeeps.empty() && m_areaOfInterest) {
+        m_areaKeeps.assign(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()), false);
+        for (int const position : SystemsForArea(*m_areaOfInterest)) {
+            m_areaKeeps[static_cast<std::size_t>(position)] = true;
+        }
     }
-    // The area of interest is the host's word on the predefined systems only.
-    return type != kor::CSDef::TypeReferenced || m_areaKeeps.empty() ||
-           Flagged(m_areaKeeps, position);
+    return m_areaKeeps;
 }
 
-bool CRSDlgImpl::PlaceKeeps(Gridlore::CoordinateSystem const& system) const {
-    if (!m_typedPoint) {
-        return true;
+bool CRSDlgImpl::IsForArea(ItemKind kind, std::size_t position) {
+    int known = static_cast<int>(position);
+    if (kind != Known) {
+        kor::CSDef const* definition = SystemOf(kind, position).GetCSDef();
+        int const code = definition != nullptr ? CodeOf(*definition) : 0;
+        known = code > 0 ? kor::KORKnownSystemsList.FindByPOSC(code) : -1;
     }
-    kor::CSDef const* definition = system.GetCSDef();
-    int const code = definition != nullptr ? CodeOf(*definition) : 0;
-    int const position = code > 0 ? kor::KORKnownSystemsList.FindByPOSC(code) : -1;
-    return position >= 0 && Flagged(m_pointKeeps, static_cast<std::size_t>(position));
+    std::vector<bool> const& keeps = AreaKeeps();
+    return known >= 0 && static_cast<std::size_t>(known) < keeps.size() &&
+           keeps[static_cast<std::size_t>(known)];
+}
+
+void CRSDlgImpl::KeepForArea(CategoryAnswer& answer, bool searched) {
+    std::erase_if(answer.hits,
+                  [&](SearchHit const& hit) { return !IsForArea(Known, hit.position); });
+    if (searched) {
+        return;
+    }
+    // Nothing typed: the systems meant for the smallest area come first.
+    for (SearchHit& hit : answer.hits) {
+        kor::KnownSystem const* system =
+            kor::KORKnownSystemsList.EnumEntry(static_cast<int>(hit.position));
+        hit.match.reason = MatchReason::Place;
+        hit.match.rank = {rank::Place, SphericalSize(AreaOfUse(*system)), 0, system->name.size()};
+    }
 }
 
 void CRSDlgImpl::WidenStatusLine() {

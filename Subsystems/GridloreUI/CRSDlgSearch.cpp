@@ -1,15 +1,12 @@
-// CRSDlgImpl's search: the filter of one system, the second search text from the
-// library's query, the lookup of a bare code and the status line.
+// CRSDlgImpl's search: the search entry points, the lookup of a bare code and the status
+// line. What a search keeps is BrowserSearch's answer.
 #include "CRSDlgImpl.h"
 
 #include "BrowserCategories.h"
-#include "CategoryFilter.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
 #include "shr/StringUtil.h"
 #include "shrgui/CDialogResize.h"
-
-#include <sstream>
 
 namespace gridui {
 
@@ -17,54 +14,11 @@ using Gridlore::CoordinateSystem;
 
 namespace {
 
-/// Only the digits 4 and 8 mark a word: codes are full of them, names rarely.
-bool IsMarked(std::wstring const& word) {
-    return word.find_first_of(L"48") != std::wstring::npos;
-}
-
 platform::Rect WindowRectOf(platform::Window const& window) {
     return window.HasWindow() ? window.GetWindowRect() : platform::Rect{};
 }
 
 } // namespace
-
-bool CRSDlgImpl::MatchesSearch(CoordinateSystem const& system, wchar_t const* search, int code) {
-    if (!HasSearch(search)) {
-        return true;
-    }
-    kor::CSDef const* definition = system.GetCSDef();
-    if (code != 0 && definition != nullptr && CodeOf(*definition) == code) {
-        return true;
-    }
-    return shr::Contains(system.GetLeafName(), search, false);
-}
-
-std::wstring CRSDlgImpl::QuerySearchDefinition(wchar_t const* search) {
-    if (!HasSearch(search)) {
-        return {};
-    }
-    // Two words that both look like numbers are most likely coordinates, and three or
-    // more words are a phrase: neither names a system the library could look up.
-    std::wistringstream words(search);
-    std::wstring first;
-    std::wstring second;
-    words >> first;
-    if (words >> second) {
-        std::wstring third;
-        if ((IsMarked(first) && IsMarked(second)) || words >> third) {
-            return {};
-        }
-    }
-    std::vector<std::wstring> const found = kor::QueryCSDefinitions(search, 1);
-    if (found.empty()) {
-        return {};
-    }
-    std::wstring const& entry = found.front();
-    std::wstring const prefix = L"EPSG:";
-    return entry.size() >= prefix.size() && entry.compare(0, prefix.size(), prefix) == 0
-               ? entry.substr(prefix.size())
-               : entry;
-}
 
 void CRSDlgImpl::AddByDefinition(wchar_t const* search) {
     int const code = SearchCode(search);

@@ -1,21 +1,19 @@
-// CRSDlgImpl's tree: filling it from the categories, the records behind its items and
-// finding the item of a system.
+// CRSDlgImpl's tree: the records behind its items, inserting items and finding the item
+// of a system.
 #include "CRSDlgImpl.h"
 
 #include "BrowserCategories.h"
-#include "CategoryFilter.h"
+#include "BrowserSearch.h"
 #include "DisplayName.h"
 #include "KnownNames.h"
-#include "Shared/RedrawScope.h"
+#include "Shared/ExecuteNoThrow.h"
 #include "gridlore/KORInterface.h"
-#include "gridlore/PresentingNames.h"
 #include "gridui/Errors.h"
 #include "kor/DatumList.h"
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
-#include "platform/WaitCursor.h"
 #include "shr/Singleton.h"
 #include "shr/StringUtil.h"
 
@@ -32,159 +30,6 @@ bool EqualsIgnoringCase(std::wstring const& a, std::wstring const& b) {
 }
 
 } // namespace
-
-void CRSDlgImpl::Rebuild(wchar_t const* typed) {
-    platform::WaitCursor wait;
-    // A place replaces the name and code filters by the areas of use.
-    wchar_t const* const search = PreparePlaces(typed);
-    {
-        m_tree.SetRedraw(false);
-        shared::RedrawScope redraw(&m_tree);
-        m_tree.SetCustomItem({});
-        m_tree.DeleteAllItems();
-        m_records.clear();
-        m_shownCount = 0;
-        m_totalCount = 0;
-        m_favoritesNode = {};
-        m_customNode = {};
-        m_predefinedNode = {};
-        m_inUseNode = {};
-        m_records.reserve(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()) + 200);
-
-        AddCurrentlyInUse(search);
-        AddKnownSystems(search, LocalText, kor::CSDef::TypeLocal);
-        AddKnownSystems(search, PredefinedText, kor::CSDef::TypeReferenced);
-        AddFavorites(search);
-        AddCurrentToCustom();
-        AddCustom(search);
-        // A name may stand for codes the library knows: show those systems too.
-        std::wstring const second = QuerySearchDefinition(search);
-        if (!second.empty()) {
-            std::uint32_t const considered = m_totalCount;
-            AddKnownSystems(second.c_str(), PredefinedText, kor::CSDef::TypeReferenced);
-            AddFavorites(second.c_str());
-            AddCustom(second.c_str());
-            // The second pass runs over systems already considered: counted again, the
-            // total changes with the search, which a steady line must not show.
-            if (m_options.steadyStatusLine) {
-                m_totalCount = considered;
-            }
-        }
-        if (m_shownCount == 0 && HasSearch(search)) {
-            AddByDefinition(search);
-        }
-        ExpandAfterRebuild(HasSearch(typed));
-    }
-    SelectCurrent();
-    // The current system is selected whenever the tree shows it.
-    if (m_options.markCurrentNotShown && !m_tree.GetSelectedItem()) {
-        ShowDescription(false);
-    }
-    UpdateButtons();
-}
-
-void CRSDlgImpl::ExpandAfterRebuild(bool searched) {
-    bool const single = m_shownCount == 1 ||
-                        (searched && m_shownCount > 0 && m_shownCount <= m_options.openResultsUpTo);
-    std::vector<TreeItem> pending;
-    for (TreeItem root = m_tree.GetRootItem(); root; root = m_tree.GetNextSiblingItem(root)) {
-        m_tree.Expand(root);
-        if (!single) {
-            continue;
-        }
-        // The one system found (or the few, when the host asks) should be visible
-        // however deep its folders are.
-        for (TreeItem child = m_tree.GetChildItem(root); child;
-             child = m_tree.GetNextSiblingItem(child)) {
-            pending.push_back(child);
-        }
-        while (!pending.empty()) {
-            TreeItem const item = pending.back();
-            pending.pop_back();
-            m_tree.Expand(item);
-            for (TreeItem child = m_tree.GetChildItem(item); child;
-                 child = m_tree.GetNextSiblingItem(child)) {
-                pending.push_back(child);
-            }
-        }
-    }
-}
-
-TreeItem CRSDlgImpl::EnsureRootNode(TreeItem& node, wchar_t const* text) {
-    if (!node) {
-        node = InsertItem(text, Folder, 0, Root(), platform::InsertAfter::Last, {});
-    }
-    return node;
-}
-
-void CRSDlgImpl::AddCurrentlyInUse(wchar_t const* search) {
-    AddCollection(search, m_inUse, InUseText, m_inUseNode, InUse);
-}
-
-void CRSDlgImpl::AddFavorites(wchar_t const* search) {
-    AddCollection(search, Favorites(), FavoritesText, m_favoritesNode, Favorite);
-}
-
-void CRSDlgImpl::AddCustom(wchar_t const* search) {
-    AddCollection(search, m_custom, CustomText, m_customNode, Custom);
-}
-
-void CRSDlgImpl::AddCollection(wchar_t const* search, CoordinateSystemCollection const& systems,
-                               wchar_t const* nodeText, TreeItem& node, ItemKind kind) {
-    CategoryFilter const filter(search, nodeText);
-    auto const leafName = [](CoordinateSystem const& system) {
-        return DisplayName(system.GetLeafName());
-    };
-    // Systems in use may share a leaf name; they are told apart by names made unique
-    // across the whole collection, computed once per rebuild.
-    std::vector<std::wstring> presenting;
-    for (std::size_t position = 0; position < systems.size(); ++position) {
-        CoordinateSystem const& system = systems.at(position);
-        ++m_totalCount;
-        if (!MatchesSearch(system, filter.search, filter.code) || !PlaceKeeps(system)) {
-            continue;
-        }
-        ++m_shownCount;
-        if (kind == InUse && presenting.empty()) {
-            presenting = Gridlore::GetUserPresentingUniqueNamesForCoordinateSystemCollection(
-                m_inUse, leafName);
-        }
-        std::wstring const name =
-            kind == InUse && position < presenting.size() ? presenting[position] : leafName(system);
-        InsertCategorized(name, kind, static_cast<std::int32_t>(position),
-                          EnsureRootNode(node, nodeText), {});
-    }
-}
-
-void CRSDlgImpl::AddKnownSystems(wchar_t const* search, wchar_t const* nodeText, int type) {
-    TreeItem otherNode;
-    TreeItem& node = EqualsIgnoringCase(nodeText, PredefinedText) ? m_predefinedNode : otherNode;
-    CategoryFilter const filter(search, nodeText);
-    std::wstring const folded = filter.search != nullptr ? shr::FoldCase(filter.search) : L"";
-    // Names, kinds and codes come from the list's cheap listing, prepared once: building
-    // full definitions, or even cleaning every name again, would make every search wait.
-    KnownNames const& names = KnownNames::Current();
-    std::vector<KnownNames::Entry> const& known = names.Entries();
-    std::vector<bool> const& holding = names.Holding(folded);
-    FolderTrail trail;
-    for (std::size_t const position : names.InTreeOrder()) {
-        KnownNames::Entry const& entry = known[position];
-        if (entry.type != type) {
-            continue;
-        }
-        ++m_totalCount;
-        bool const kept =
-            filter.search == nullptr ||
-            (filter.code != 0 && type == kor::CSDef::TypeReferenced && entry.code == filter.code) ||
-            holding[position];
-        if (!kept || !PlacesKeep(position, type)) {
-            continue;
-        }
-        ++m_shownCount;
-        InsertPath(entry.path, Known, static_cast<std::int32_t>(position),
-                   EnsureRootNode(node, nodeText), {}, &trail);
-    }
-}
 
 void CRSDlgImpl::AddCurrentToCustom() {
     // An empty system is no system at all: there is nothing to keep.

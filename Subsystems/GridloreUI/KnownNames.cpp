@@ -8,6 +8,7 @@
 #include "shr/StringUtil.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <optional>
 #include <unordered_map>
@@ -59,6 +60,33 @@ std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& en
     return order;
 }
 
+/// Of two systems that match alike, the one meant for a wider area is the one more
+/// people look for.
+double ExtentOf(kor::KnownSystem const& system) {
+    if (std::isnan(system.west) || std::isnan(system.east) || std::isnan(system.south) ||
+        std::isnan(system.north)) {
+        return 0.0;
+    }
+    // An area across the antimeridian has its east edge west of its west edge.
+    double const width =
+        system.east >= system.west ? system.east - system.west : system.east + 360.0 - system.west;
+    return width * (system.north - system.south);
+}
+
+std::wstring BaseOf(std::wstring const& leaf) {
+    return leaf.substr(0, leaf.find(L" / "));
+}
+
+void CountSharedBases(std::vector<KnownNames::Entry>& entries) {
+    std::unordered_map<std::wstring, std::uint32_t> sharing;
+    for (KnownNames::Entry const& entry : entries) {
+        ++sharing[BaseOf(entry.path.back())];
+    }
+    for (KnownNames::Entry& entry : entries) {
+        entry.sharingBase = sharing[BaseOf(entry.path.back())];
+    }
+}
+
 } // namespace
 
 KnownNames const& KnownNames::Current() {
@@ -84,8 +112,10 @@ KnownNames const& KnownNames::Current() {
         entry.name = DisplayName(raw);
         fresh.m_folded.Add(shr::FoldCase(entry.name));
         entry.path = SplitCategoryPath(entry.name);
+        entry.extent = ExtentOf(*known.EnumEntry(position));
         fresh.m_entries.push_back(std::move(entry));
     }
+    CountSharedBases(fresh.m_entries);
     fresh.m_inTreeOrder = FolderByFolder(fresh.m_entries);
     names = std::move(fresh);
     return *names;

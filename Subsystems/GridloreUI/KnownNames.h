@@ -3,6 +3,7 @@
 
 #include "shr/TextRun.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,11 @@ public:
         std::wstring name;
         /// `name` split into its folders and its own name.
         std::vector<std::wstring> path;
+        /// The area of use in square degrees, 0 when unknown.
+        double extent = 0.0;
+        /// How many known systems share this one's base, its name before " / " ("WGS 84"
+        /// of "WGS 84 / UTM zone 33N"): a base many systems stand on is one much used.
+        std::uint32_t sharingBase = 0;
     };
 
     /// The names of the known list installed now, at its positions; prepared at the

@@ -1,5 +1,6 @@
 #include "CrsCommands.h"
 
+#include "BrowserSearch.h"
 #include "gridlore/CoordinateSystem.h"
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
@@ -16,7 +17,6 @@
 #include <filesystem>
 #include <map>
 #include <ostream>
-#include <set>
 
 namespace crstool {
 namespace {
@@ -57,44 +57,36 @@ std::string CategoryOf(std::wstring const& name) {
     return bar == std::wstring::npos ? std::string() : shr::ToUtf8(name.substr(0, bar));
 }
 
-void PrintSystem(std::ostream& out, int index) {
+/// One line per system: its code, name, folder and, when neither name nor code says why
+/// it was found, the reason.
+void PrintSystem(std::ostream& out, int index, std::wstring const& note) {
     int const code = kor::KORKnownSystemsList.EnumPOSC(index);
     std::wstring const name = kor::KORKnownSystemsList.EnumName(index);
     out << (code > 0 ? "EPSG:" + std::to_string(code) : std::string("local")) << '\t'
-        << shr::ToUtf8(kor::PlainLeafName(name)) << '\t' << CategoryOf(name) << '\n';
+        << shr::ToUtf8(kor::PlainLeafName(name)) << '\t' << CategoryOf(name);
+    if (!note.empty()) {
+        out << '\t' << shr::ToUtf8(note);
+    }
+    out << '\n';
 }
 
-/// The known systems whose code is the text's number or whose name holds the text,
-/// then those the registry's own search ranks best, each once.
+/// The known systems the browser's search finds, best first, through the same module.
 int Search(std::string const& text, std::ostream& out) {
     std::wstring const search = shr::Trim(shr::FromUtf8(text));
     if (search.empty()) {
         throw UsageError{"search needs a text"};
     }
-    int const code = static_cast<int>(std::wcstol(search.c_str(), nullptr, 10));
-    std::set<int> listed;
-    auto const list = [&](int index) {
-        if (index >= 0 && listed.insert(index).second) {
-            PrintSystem(out, index);
-        }
-    };
-    auto const& systems = kor::KORKnownSystemsList;
-    for (int index = systems.First(); index <= systems.Last(); ++index) {
-        bool const codeMatches = code > 0 &&
-                                 systems.EnumType(index) == kor::CSDef::TypeReferenced &&
-                                 systems.EnumPOSC(index) == code;
-        if (codeMatches ||
-            shr::Contains(kor::PlainLeafName(systems.EnumName(index)), search, false)) {
-            list(index);
-        }
+    std::vector<gridui::SearchHit> const hits = gridui::SearchKnownSystems(search);
+    if (hits.empty()) {
+        // Two numbers that are no place say why, as the browser's status line does.
+        gridui::TypedPlace const place = gridui::ParsePlace(search);
+        throw BadInput{"'" + Echo(text) + "': " +
+                       (place.kind == gridui::TypedPlace::Kind::Refused
+                            ? shr::ToUtf8(place.status)
+                            : std::string("no coordinate system matches"))};
     }
-    for (std::wstring const& found : kor::QueryCSDefinitions(search, 20)) {
-        if (found.starts_with(L"EPSG:")) {
-            list(systems.FindByPOSC(static_cast<int>(std::wcstol(found.c_str() + 5, nullptr, 10))));
-        }
-    }
-    if (listed.empty()) {
-        throw BadInput{"'" + Echo(text) + "': no coordinate system matches"};
+    for (gridui::SearchHit const& hit : hits) {
+        PrintSystem(out, static_cast<int>(hit.position), gridui::MatchNote(hit.match));
     }
     return ExitSuccess;
 }

@@ -5,7 +5,8 @@
 
 namespace kor {
 
-void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring areaName) {
+void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring areaName,
+                               std::vector<std::wstring> aliases) {
     KnownSystem entry;
     entry.name = definition.GetName();
     entry.type = definition.Type();
@@ -13,6 +14,7 @@ void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring areaName) {
         entry.code = referenced->GetPOSC();
     }
     entry.areaName = std::move(areaName);
+    entry.aliases = std::move(aliases);
     m_systems.push_back(std::move(entry));
     m_definitions.push_back(definition.Clone());
 }

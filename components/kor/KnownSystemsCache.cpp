@@ -16,7 +16,7 @@ namespace kor {
 namespace {
 
 // Bumped whenever what a line holds changes, so an older program's cache is not misread.
-constexpr std::string_view Magic = "GridloreUI known systems 3";
+constexpr std::string_view Magic = "GridloreUI known systems 4";
 
 std::string IdentityLine(RegistryIdentity const& identity) {
     return identity.databasePath + '\t' + std::to_string(identity.size) + '\t' +
@@ -71,8 +71,21 @@ std::optional<std::array<std::string_view, N>> SplitFields(std::string_view line
     return fields;
 }
 
-// code, projected, has bounds, west, south, east, north, name, area name.
-constexpr std::size_t SystemFields = 9;
+// code, projected, has bounds, west, south, east, north, name, area name, aliases.
+constexpr std::size_t SystemFields = 10;
+
+/// No alias of the registry holds one, so the aliases share a field.
+constexpr wchar_t AliasSeparator = L'|';
+
+std::vector<std::wstring> SplitAliases(std::wstring const& joined) {
+    std::vector<std::wstring> aliases;
+    for (std::size_t start = 0; start < joined.size();) {
+        std::size_t const end = std::min(joined.find(AliasSeparator, start), joined.size());
+        aliases.push_back(joined.substr(start, end - start));
+        start = end + 1;
+    }
+    return aliases;
+}
 
 std::optional<CategoryInput> ParseSystem(std::string_view line) {
     auto const fields = SplitFields<SystemFields>(line);
@@ -89,6 +102,7 @@ std::optional<CategoryInput> ParseSystem(std::string_view line) {
     system.hasBounds = bounded != 0;
     system.name = shr::FromUtf8((*fields)[7]);
     system.areaName = shr::FromUtf8((*fields)[8]);
+    system.aliases = SplitAliases(shr::FromUtf8((*fields)[9]));
     return system;
 }
 
@@ -216,6 +230,17 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
     content.append(std::to_string(lists.systems.size())).append("\n");
     for (CategoryInput const& system : lists.systems) {
         // A name the format cannot hold leaves the lists uncached rather than misread.
+        std::wstring aliases;
+        for (std::wstring const& alias : system.aliases) {
+            if (!Writable(alias) || alias.empty() ||
+                alias.find(AliasSeparator) != std::wstring::npos) {
+                return;
+            }
+            if (!aliases.empty()) {
+                aliases += AliasSeparator;
+            }
+            aliases += alias;
+        }
         if (!Writable(system.name) || !Writable(system.areaName)) {
             return;
         }
@@ -225,7 +250,8 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
             content.append(Number(value)).append("\t");
         }
         content.append(shr::ToUtf8(system.name)).append("\t");
-        content.append(shr::ToUtf8(system.areaName)).append("\n");
+        content.append(shr::ToUtf8(system.areaName)).append("\t");
+        content.append(shr::ToUtf8(aliases)).append("\n");
     }
     content.append(std::to_string(lists.datums.size())).append("\n");
     for (std::size_t i = 0; i < lists.datums.size(); ++i) {

@@ -3,57 +3,20 @@
 #include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
 
+#include "shr/SearchWords.h"
 #include "shr/StringUtil.h"
 #include "shr/TextRun.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <unordered_map>
 
 namespace kor {
 
+using shr::HasWord;
+using shr::JoinedWords;
+using shr::Words;
+
 namespace {
-
-/// ASCII, nearly all of the registry's text, needs no call into the locale's tables.
-bool IsLetterOrDigit(wchar_t ch) {
-    if (ch < 0x80) {
-        return (ch >= L'0' && ch <= L'9') || (ch >= L'a' && ch <= L'z') ||
-               (ch >= L'A' && ch <= L'Z');
-    }
-    return std::iswalnum(static_cast<wint_t>(ch)) != 0;
-}
-
-/// The words of the case-folded `folded` between single spaces, with a space at each end,
-/// so that a word is found whole or by its beginning with one search of the joined text.
-/// Written in place: the first search of a process joins every system's name and area.
-std::wstring JoinedWords(std::wstring const& folded) {
-    std::wstring joined(folded.size() + 2, L' ');
-    std::size_t length = 1;
-    for (wchar_t const ch : folded) {
-        if (IsLetterOrDigit(ch)) {
-            joined[length++] = ch;
-        } else if (joined[length - 1] != L' ') {
-            joined[length++] = L' ';
-        }
-    }
-    if (joined[length - 1] != L' ') {
-        ++length;
-    }
-    joined.resize(length);
-    return joined;
-}
-
-/// The case-folded runs of letters and digits of `text`.
-std::vector<std::wstring> Words(std::wstring const& text) {
-    std::wstring const joined = JoinedWords(shr::FoldCase(text));
-    std::vector<std::wstring> words;
-    for (std::size_t start = 1; start < joined.size();) {
-        std::size_t const end = joined.find(L' ', start);
-        words.push_back(joined.substr(start, end - start));
-        start = end + 1;
-    }
-    return words;
-}
 
 /// What the search looks at in each known system, made once per catalogue.
 struct SearchEntry {
@@ -72,18 +35,6 @@ struct SearchIndex {
     shr::TextRun leaves;
     shr::TextRun areas;
 };
-
-/// Whether one of the space-joined `words` is `word` (`whole`) or starts with it. The word
-/// is looked for rather than the space before it, which nearly every position would match.
-bool HasWord(std::wstring_view words, std::wstring_view word, bool whole) {
-    for (std::size_t at = words.find(word, 1); at != std::wstring_view::npos;
-         at = words.find(word, at + 1)) {
-        if (words[at - 1] == L' ' && (!whole || words[at + word.size()] == L' ')) {
-            return true;
-        }
-    }
-    return false;
-}
 
 SearchIndex const& CurrentSearchIndex() {
     static unsigned generation = 0;

@@ -175,6 +175,7 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
             entry.name = names[i];
             entry.code = inputs[i].code;
             entry.areaName = inputs[i].areaName;
+            entry.aliases = inputs[i].aliases;
             if (inputs[i].hasBounds) {
                 entry.west = inputs[i].west;
                 entry.south = inputs[i].south;

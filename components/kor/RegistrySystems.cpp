@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace kor {
 
@@ -45,6 +46,27 @@ LEFT JOIN usage u ON u.object_table_name = 'projected_crs' AND u.object_auth_nam
 LEFT JOIN extent a ON a.auth_name = u.extent_auth_name AND a.code = u.extent_code
 WHERE c.auth_name = 'EPSG' AND c.deprecated = 0
 )";
+
+// The registry's other names of its systems, its own and other agencies' spellings alike.
+constexpr char const* AliasesQuery = R"(
+SELECT CAST(code AS INTEGER), alt_name FROM alias_name
+WHERE auth_name = 'EPSG' AND table_name IN ('geodetic_crs', 'projected_crs')
+ORDER BY rowid
+)";
+
+/// Gives each system the aliases the registry lists under its code.
+void AddAliases(std::string const& databasePath, std::vector<CategoryInput>& systems) {
+    std::unordered_map<int, CategoryInput*> byCode;
+    for (CategoryInput& system : systems) {
+        byCode.emplace(system.code, &system);
+    }
+    RegistryQuery row(databasePath, AliasesQuery);
+    while (row.Next()) {
+        if (auto const found = byCode.find(row.Integer(0)); found != byCode.end()) {
+            found->second->aliases.push_back(row.WideText(1));
+        }
+    }
+}
 
 double AreaOf(CategoryInput const& system) {
     if (!system.hasBounds) {
@@ -113,7 +135,9 @@ std::vector<CategoryInput> QueryRegistrySystems(std::string const& databasePath,
         system.north = row.Number(8);
         systems.push_back(std::move(system));
     }
-    return OnePerCode(std::move(systems));
+    systems = OnePerCode(std::move(systems));
+    AddAliases(databasePath, systems);
+    return systems;
 }
 
 std::vector<CategoryInput> ListRegistrySystems(io::AuthorityFactory const& epsg,

@@ -19,16 +19,16 @@ std::set<std::wstring> SupportedMethodNames();
 std::string EpsgVersion(osgeo::proj::io::DatabaseContext const& registry);
 
 /// The registry's geographic 2D systems and the projected ones whose method is one of
-/// `supportedMethods`, deprecated ones left out, one entry per code in code order; a system
-/// with several areas of use keeps its widest. A system whose method the catalogue lacks
-/// could not be built or edited, so it is not offered; it can still be read by its code. Read with
-/// one query of these two kinds only, so a listing costs a fraction of PROJ's listing of every
-/// kind. Throws KORException naming the database when it cannot be read this way.
+/// `supportedMethods`, deprecated ones left out, one entry per code in code order, with the
+/// registry's aliases; a system with several areas of use keeps its widest. A system whose method
+/// the catalogue lacks could not be built or edited, so it is not offered; it can still be read by
+/// its code. Read with one query of these two kinds only, so a listing costs a fraction of PROJ's
+/// listing of every kind. Throws KORException naming the database when it cannot be read this way.
 std::vector<CategoryInput> QueryRegistrySystems(std::string const& databasePath,
                                                 std::set<std::wstring> const& supportedMethods);
 
 /// The same list from PROJ's own listing of every system: slower, but it follows whatever
-/// layout a future database has.
+/// layout a future database has. PROJ lists no aliases, so these systems have none.
 std::vector<CategoryInput> ListRegistrySystems(osgeo::proj::io::AuthorityFactory const& epsg,
                                                std::set<std::wstring> const& supportedMethods);
 

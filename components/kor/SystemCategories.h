@@ -12,6 +12,8 @@ struct CategoryInput {
     int code = 0;
     bool projected = false;
     std::wstring areaName;
+    /// The registry's other names for the system; not used for filing, only kept.
+    std::vector<std::wstring> aliases;
     double west = 0.0;
     double south = 0.0;
     double east = 0.0;

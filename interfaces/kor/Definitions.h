@@ -43,6 +43,11 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
 /// already holds the text (case ignored). Empty when nothing matches.
 std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults);
 
+/// The name the registry gives the system `code` of `authority` ("ESRI", "102100"; case
+/// ignored), or empty when the registry has no such system. Never throws: a code that
+/// cannot be read is no system.
+std::wstring AuthoritySystemName(std::wstring_view authority, std::wstring_view code);
+
 enum class DefinitionFormat {
     WKT2,
     WKT1,

@@ -23,6 +23,8 @@ struct KnownSystem {
     /// EPSG code, 0 for a local system.
     int code = 0;
     std::wstring areaName;
+    /// Other names the registry gives the system (its own and other agencies' spellings).
+    std::vector<std::wstring> aliases;
     /// Bounds of the area of use in degrees; NaN when unknown.
     double west = std::numeric_limits<double>::quiet_NaN();
     double south = std::numeric_limits<double>::quiet_NaN();
@@ -69,7 +71,8 @@ protected:
 class FixedCatalogue final : public KnownCatalogue {
 public:
     /// Lists the definition under its own name; the code is its POSC for a KORDef.
-    void AddSystem(CSDef const& definition, std::wstring areaName = {});
+    void AddSystem(CSDef const& definition, std::wstring areaName = {},
+                   std::vector<std::wstring> aliases = {});
     void AddDatum(DatumDef const& datum);
     void AddEllipsoid(EllipsoidDef const& ellipsoid) { m_ellipsoids.push_back(ellipsoid); }
     void AddMeridian(MeridianInfo const& meridian) { m_meridians.push_back(meridian); }

@@ -194,3 +194,27 @@ TEST_F(BrowserPlaces, without_the_option_or_an_area_the_classic_toolbar_and_tree
     BrowseArea({-1, 52, 1, 50}, classic);
     Browse(Wgs84(), Systems({Utm33()}), classic);
 }
+
+TEST_F(BrowserPlaces, best_matches_list_a_place_most_local_first_and_the_most_local_is_selected) {
+    m_options.placeSearch = true;
+    m_options.bestMatchesGroup = true;
+    m_options.selectBestMatch = true;
+    m_options.openResultsUpTo = 2;
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        Search(user, L"52\u00B031'N 13\u00B024'E");
+        EXPECT_EQ(Children(user, L"Best matches"),
+                  (Lines{L"C", L"D", L"WGS 84 / UTM zone 33N", L"WGS 84"}));
+        EXPECT_EQ(SelectedPath(user), L"Best matches|C");
+        // More results than the host opens at once, but a place's are all opened.
+        EXPECT_TRUE(Tree(user).IsExpanded(user.FindTreeItem(res::Tree, L"Predefined|A|B")));
+        EXPECT_TRUE(
+            Tree(user).IsExpanded(user.FindTreeItem(res::Tree, L"Predefined|Projected|UTM")));
+    });
+    m_options.areaOfInterest = true;
+    BrowseArea(London, [&](User& user) {
+        // Nothing typed: the systems for the area, the most local first.
+        EXPECT_EQ(Children(user, L"Best matches"), (Lines{L"x", L"WGS 84"}));
+        Search(user, L"84");
+        EXPECT_EQ(Children(user, L"Best matches"), (Lines{L"WGS 84"}));
+    });
+}

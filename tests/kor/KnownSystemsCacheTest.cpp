@@ -34,6 +34,7 @@ protected:
         utm.south = 0.0;
         utm.east = 18.0;
         utm.north = 84.0 + 1.0 / 3.0;
+        utm.aliases = {L"WGS_1984_UTM_Zone_33N", L"Zone 33 (Nord)"};
         CategoryInput unbounded;
         unbounded.name = L"Somewhere";
         unbounded.code = 4326;
@@ -69,6 +70,8 @@ TEST_F(KnownSystemsCache, a_written_list_reads_back_exactly_for_the_same_registr
     EXPECT_TRUE(utm.projected);
     EXPECT_TRUE(utm.hasBounds);
     EXPECT_EQ(utm.north, m_lists.systems[0].north) << "every bit of a bound comes back";
+    EXPECT_EQ(utm.aliases, m_lists.systems[0].aliases);
+    EXPECT_TRUE(cached->systems.at(1).aliases.empty());
     EXPECT_FALSE(cached->systems.at(1).projected);
     EXPECT_TRUE(std::isnan(cached->systems.at(1).west));
     ASSERT_EQ(cached->datums.size(), 2U);
@@ -132,6 +135,19 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
         EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
         *name = kept;
     }
+    // An alias holding the character that parts the aliases would read back as two.
+    m_lists.systems[0].aliases[1] = L"Zone 33|Nord";
+    kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
+    EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
+
+    // A cache of the program before aliases were kept lacks them: read from the registry.
+    std::string older = whole;
+    older.replace(older.find("known systems 4"), 15, "known systems 3");
+    std::size_t const aliases = older.find("\tWGS_1984_UTM_Zone_33N|Zone 33 (Nord)");
+    older.erase(aliases, older.find('\n', aliases) - aliases);
+    older.erase(older.find("\t\n"), 1);
+    shr::ReplaceFileAtomically(m_path, older);
+    EXPECT_FALSE(Read());
 
     // A cache folder that is a file: nothing is written, nothing is thrown.
     std::ofstream(m_scratch / "blocked") << "a file";

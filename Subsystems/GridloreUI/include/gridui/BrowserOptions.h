@@ -36,6 +36,17 @@ struct BrowserOptions {
     /// of use holds the whole area.
     bool areaOfInterest = false;
 
+    /// A search also finds words in any order and spelling ("utm33", "WGS-84"), the
+    /// registry's aliases, other authorities' codes ("ESRI:102100") and areas of use, and
+    /// the description says when a system matched by an alias or its area of use.
+    bool forgivingSearch = false;
+    /// A search's ten best results are listed, best first, in a group "Best matches" at
+    /// the top of the tree (each stays in its folder too).
+    bool bestMatchesGroup = false;
+    /// A search selects its best result, scrolled into view, so that Enter then OK picks
+    /// it; the current system stays selected when it is among the results.
+    bool selectBestMatch = false;
+
     /// Every behaviour above on, results opened up to `openUpTo` systems.
     static BrowserOptions AllOn(std::uint32_t openUpTo) {
         BrowserOptions options;
@@ -44,6 +55,9 @@ struct BrowserOptions {
         options.oneFavoritePerSystem = true;
         options.markCurrentNotShown = true;
         options.steadyStatusLine = true;
+        options.forgivingSearch = true;
+        options.bestMatchesGroup = true;
+        options.selectBestMatch = true;
         options.placeSearch = true;
         options.areaOfInterest = true;
         return options;

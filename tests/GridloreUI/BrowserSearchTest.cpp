@@ -1,0 +1,119 @@
+// The browser's search options in the dialog: forgiving words, aliases and areas with
+// their reason, the best matches group and the best result selected.
+#include "BrowserTest.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/ResourceIds.h"
+#include "kor/KORDef.h"
+
+#include <gtest/gtest.h>
+
+using namespace browsertest;
+using platform::User;
+using Lines = std::vector<std::wstring>;
+namespace res = gridui::res;
+
+namespace {
+
+/// The browser's catalogue with two systems more: one with an alias, one whose area of use
+/// names many countries.
+std::shared_ptr<kor::FixedCatalogue> CatalogueWithAliases() {
+    auto catalogue = MakeCatalogue();
+    kor::KORDef grid = kortest::Utm33North();
+    grid.SetName(L"Projected|Europe|United Kingdom|OSGB36 / British National Grid [EPSG:27700]");
+    grid.SetPOSC(27700);
+    catalogue->AddSystem(grid, L"United Kingdom (UK) - offshore to boundary of UKCS",
+                         {L"Ordnance Survey Grid"});
+    kor::KORDef nad27 = kortest::Wgs84Geographic();
+    nad27.SetName(L"Geographic|North America|NAD27 [EPSG:4267]");
+    nad27.SetPOSC(4267);
+    catalogue->AddSystem(nad27, L"North and central America: Antigua and Barbuda - onshore. "
+                                L"British Virgin Islands - onshore. Canada - onshore.");
+    return catalogue;
+}
+
+class BrowserSearchOptions : public BrowserTest {
+protected:
+    kortest::FixtureScope m_withAliases{CatalogueWithAliases()};
+};
+
+std::wstring FirstLine(std::wstring const& text) {
+    return text.substr(0, text.find(L'\r'));
+}
+
+} // namespace
+
+TEST_F(BrowserSearchOptions, forgiving_words_aliases_and_areas_find_more_and_say_why) {
+    Lines const onlyUtm33{L"- Predefined", L"  - Projected", L"    - UTM", L"      - WGS 84",
+                          L"          WGS 84 / UTM zone 33N"};
+    // Classic: the words run together and the alias find nothing; the registry's query
+    // finds the area, but nothing says why.
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        Search(user, L"utm33");
+        EXPECT_EQ(Roots(Tree(user)), Lines{});
+        Search(user, L"ordnance survey");
+        EXPECT_EQ(Roots(Tree(user)), Lines{});
+        Search(user, L"british virgin");
+        user.Select(res::Tree, L"Predefined|Geographic|North America|NAD27");
+        EXPECT_EQ(FirstLine(Text(user, res::Description)).find(L"Matched"), std::wstring::npos);
+    });
+
+    m_options.forgivingSearch = true;
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        Search(user, L"utm33");
+        EXPECT_EQ(Outline(Tree(user)), onlyUtm33);
+        Search(user, L"33 UTM");
+        EXPECT_EQ(Outline(Tree(user)), onlyUtm33);
+        EXPECT_EQ(Status(user), L"1 of 20 items shown") << "the registry's answer counted again";
+
+        Search(user, L"ordnance survey");
+        user.Select(res::Tree, L"Predefined|Projected|Europe|United Kingdom|"
+                               L"OSGB36 / British National Grid");
+        EXPECT_EQ(FirstLine(Text(user, res::Description)),
+                  L"Matched the alias \"Ordnance Survey Grid\"");
+        EXPECT_TRUE(Enabled(user, platform::IDOK));
+
+        Search(user, L"british virgin");
+        user.Select(res::Tree, L"Predefined|Geographic|North America|NAD27");
+        EXPECT_EQ(FirstLine(Text(user, res::Description)),
+                  L"Matched the area of use: British Virgin Islands");
+        // A system found by its name needs no reason.
+        Search(user, L"british");
+        user.Select(res::Tree, L"Predefined|Projected|Europe|United Kingdom|"
+                               L"OSGB36 / British National Grid");
+        EXPECT_EQ(FirstLine(Text(user, res::Description)).find(L"Matched"), std::wstring::npos);
+    });
+}
+
+TEST_F(BrowserSearchOptions, the_best_matches_lead_the_tree_and_the_best_is_chosen_by_ok) {
+    m_options = gridui::BrowserOptions::AllOn(0);
+    gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, Systems({Utm33()}),
+                             m_customPath);
+    dialog.SetOptions(m_options);
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        Search(user, L"wgs84");
+        // The exact name first; the system in use is listed once, from its category.
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Best matches", L"Currently in use", L"Predefined"}));
+        EXPECT_EQ(Children(user, L"Best matches"), (Lines{L"WGS 84", L"WGS 84 / UTM zone 33N"}));
+        EXPECT_EQ(Status(user), L"3 of 12 items shown") << "the group counts nothing twice";
+        // The starting system is no result: the best takes the selection, and OK picks it.
+        EXPECT_EQ(SelectedPath(user), L"Best matches|WGS 84");
+        EXPECT_TRUE(Enabled(user, platform::IDOK));
+        EXPECT_TRUE(Enabled(user, res::AddToFavorites));
+        EXPECT_NE(Text(user, res::Description).find(L"4326"), std::wstring::npos);
+
+        // Among the results, the current system keeps the selection, in its category.
+        user.Select(res::Tree, L"Currently in use|WGS 84 / UTM zone 33N");
+        Search(user, L"wgs 84");
+        EXPECT_EQ(SelectedPath(user), L"Currently in use|WGS 84 / UTM zone 33N");
+
+        Search(user, L"ordnance survey");
+        EXPECT_EQ(SelectedPath(user), L"Best matches|OSGB36 / British National Grid");
+        EXPECT_EQ(FirstLine(Text(user, res::Description)),
+                  L"Matched the alias \"Ordnance Survey Grid\"");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(),
+              L"OSGB36 / British National Grid [EPSG:27700]");
+}
