@@ -5,6 +5,7 @@
 #include "shr/SearchWords.h"
 #include "shr/StringUtil.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace gridui {
@@ -17,11 +18,18 @@ std::wstring WordsOf(std::wstring const& text) {
 
 /// Marks what holds every one of `words` at a word's beginning.
 std::vector<bool> HoldingEach(shr::TextRun const& run, std::vector<std::wstring> const& words) {
-    std::vector<bool> all(run.Count(), !words.empty());
-    for (std::wstring const& word : words) {
-        std::vector<bool> const holding = run.HoldingAfter(word, L' ');
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            all[i] = all[i] && holding[i];
+    if (words.empty()) {
+        return std::vector<bool>(run.Count());
+    }
+    // The longest word, likely the rarest, is looked for in one pass over all the texts;
+    // the others only in the few texts that hold it.
+    auto const longest =
+        std::max_element(words.begin(), words.end(),
+                         [](auto const& a, auto const& b) { return a.size() < b.size(); });
+    std::vector<bool> all = run.HoldingAfter(*longest, L' ');
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        for (auto word = words.begin(); all[i] && word != words.end(); ++word) {
+            all[i] = word == longest || shr::HasWord(run.At(i), *word, false);
         }
     }
     return all;

@@ -53,6 +53,19 @@ BENCHMARK_CAPTURE(HeadlessBrowserSearchFromFullTree, WGS_84, L"WGS 84", 5)
     ->UseManualTime()
     ->Iterations(25);
 
+// The same with every option on, as the sample host has them: words, aliases and areas
+// searched, the best matches listed and the best selected.
+void HeadlessBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* text, double goal) {
+    state.counters["goal ms"] = goal;
+    browserbench::SearchFromFullTree(Backend(), Immediately(), state, text,
+                                     browserbench::HostOptions());
+}
+[[maybe_unused]] bool const headlessWithOptionsOn = [] {
+    browserbench::RegisterSearchesWithOptionsOn("HeadlessBrowserSearchWithOptionsOn",
+                                                HeadlessBrowserSearchWithOptionsOn);
+    return true;
+}();
+
 void HeadlessBrowserClearToFullTree(benchmark::State& state) {
     state.counters["goal ms"] = 8;
     browserbench::ClearToFullTree(Backend(), Immediately(), state, L"4326");

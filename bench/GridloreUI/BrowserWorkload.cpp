@@ -36,14 +36,17 @@ std::size_t TreeItems(platform::User& user) {
     return dynamic_cast<platform::TreeCtrl&>(user.GetDialog().GetDlgItem(res::Tree)).GetCount();
 }
 
-/// Opens the browser once on `backend` and plays `scene` in it, then closes it.
+/// Opens the browser once on `backend` with `options` and plays `scene` in it, then
+/// closes it.
 void WithBrowser(platform::Backend& backend, benchmark::State& state,
-                 std::function<void(platform::User&)> const& scene) {
+                 std::function<void(platform::User&)> const& scene,
+                 gridui::BrowserOptions const& options = {}) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
     platform::DriverScope const driving(driver);
     auto const sink = std::make_shared<CountingSink>();
     gridui::CRSDialog dialog(Wgs84(), FavoritesPath(), sink, nullptr, {});
+    dialog.SetOptions(options);
     driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         scene(user);
         state.counters["tree items"] = static_cast<double>(TreeItems(user));
@@ -100,16 +103,43 @@ void TimeEach(benchmark::State& state, ShownWatch& shown, std::function<void()> 
 }
 
 void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
-                        std::wstring const& text) {
-    WithBrowser(backend, state, [&](platform::User& user) {
-        TimeEach(
-            state, shown,
-            [&] {
-                ClickClearSearch(user);
-                user.Type(res::SearchBox, text);
-            },
-            [&] { user.PressKey(res::SearchBox, platform::KeyReturn); });
-    });
+                        std::wstring const& text, gridui::BrowserOptions const& options) {
+    WithBrowser(
+        backend, state,
+        [&](platform::User& user) {
+            TimeEach(
+                state, shown,
+                [&] {
+                    ClickClearSearch(user);
+                    user.Type(res::SearchBox, text);
+                },
+                [&] { user.PressKey(res::SearchBox, platform::KeyReturn); });
+        },
+        options);
+}
+
+gridui::BrowserOptions HostOptions() {
+    return gridui::BrowserOptions::AllOn(50);
+}
+
+void RegisterSearchesWithOptionsOn(
+    std::string const& family,
+    std::function<void(benchmark::State&, wchar_t const* text, double goal)> const& run) {
+    struct Measured {
+        char const* name;
+        wchar_t const* text;
+        double goal;
+    };
+    // A code, the words run together that now find every datum's zone, and a name.
+    for (Measured const& search : {Measured{"4326", L"4326", 3}, Measured{"utm_33", L"utm 33", 5},
+                                   Measured{"WGS_84", L"WGS 84", 5}}) {
+        benchmark::RegisterBenchmark(
+            (family + "/" + search.name).c_str(),
+            [run, search](benchmark::State& state) { run(state, search.text, search.goal); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(25);
+    }
 }
 
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,

@@ -3,6 +3,7 @@
 
 #include "ShownWatch.h"
 
+#include "gridui/BrowserOptions.h"
 #include "platform/Backend.h"
 
 #include <benchmark/benchmark.h>
@@ -25,10 +26,19 @@ void Rebuild(platform::Backend& backend, benchmark::State& state);
 /// box and presses Enter.
 void Search(platform::Backend& backend, benchmark::State& state, std::wstring const& text);
 
-/// Opens the browser on EPSG:4326; every iteration starts from the full tree (not timed),
-/// types `text` and times Enter until `shown` sees the results shown.
+/// Opens the browser on EPSG:4326 with `options`; every iteration starts from the full
+/// tree (not timed), types `text` and times Enter until `shown` sees the results shown.
 void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
-                        std::wstring const& text);
+                        std::wstring const& text, gridui::BrowserOptions const& options = {});
+
+/// What the sample host turns on: every option, folders opened up to 50 results.
+gridui::BrowserOptions HostOptions();
+
+/// Registers `run` as `family`/NAME for each search the options are measured on, with its
+/// goal in milliseconds, timed manually over 25 searches.
+void RegisterSearchesWithOptionsOn(
+    std::string const& family,
+    std::function<void(benchmark::State&, wchar_t const* text, double goal)> const& run);
 
 /// Opens the browser on EPSG:4326; every iteration searches `text` (not timed), then
 /// times Clear Search until `shown` sees the full tree shown.

@@ -89,6 +89,20 @@ BENCHMARK_CAPTURE(WxBrowserSearchFromFullTree, WGS_84, L"WGS 84", 5)
     ->UseManualTime()
     ->Iterations(25);
 
+// The same with every option on, as the sample host has them: words, aliases and areas
+// searched, the best matches listed and the best selected.
+void WxBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* text, double goal) {
+    state.counters["goal ms"] = goal;
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
+        browserbench::SearchFromFullTree(backend, shown, state, text, browserbench::HostOptions());
+    });
+}
+[[maybe_unused]] bool const wxWithOptionsOn = [] {
+    browserbench::RegisterSearchesWithOptionsOn("WxBrowserSearchWithOptionsOn",
+                                                WxBrowserSearchWithOptionsOn);
+    return true;
+}();
+
 void WxBrowserClearToFullTree(benchmark::State& state) {
     state.counters["goal ms"] = 8;
     OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {

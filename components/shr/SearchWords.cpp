@@ -22,44 +22,13 @@ wchar_t WithoutAccent(wchar_t ch) {
     if (ch >= 0xE0 && ch <= 0xFF) {
         return latin1[static_cast<std::size_t>(ch - 0xE0)];
     }
-    switch (ch) {
-    case L'\u0107':
-    case L'\u010d':
-        return L'c';
-    case L'\u0119':
-    case L'\u011b':
-        return L'e';
-    case L'\u0142':
-        return L'l';
-    case L'\u0144':
-    case L'\u0148':
-        return L'n';
-    case L'\u0151':
-        return L'o';
-    case L'\u0159':
-        return L'r';
-    case L'\u015b':
-    case L'\u0161':
-    case L'\u015f':
-        return L's';
-    case L'\u0163':
-        return L't';
-    case L'\u0171':
-    case L'\u016f':
-        return L'u';
-    case L'\u017a':
-    case L'\u017c':
-    case L'\u017e':
-        return L'z';
-    case L'\u0105':
-        return L'a';
-    case L'\u011f':
-        return L'g';
-    case L'\u0131':
-        return L'i';
-    default:
-        return ch;
-    }
+    // Beyond Latin-1, the letters of the registry's Central European and Turkish names.
+    static constexpr std::wstring_view from =
+        L"\u0105\u0107\u010d\u0119\u011b\u011f\u0131\u0142\u0144\u0148"
+        L"\u0151\u0159\u015b\u015f\u0161\u0163\u016f\u0171\u017a\u017c\u017e";
+    static constexpr std::wstring_view to = L"acceegilnnorssstuuzzz";
+    std::size_t const at = from.find(ch);
+    return at != std::wstring_view::npos ? to[at] : ch;
 }
 
 } // namespace
