@@ -89,25 +89,13 @@ TEST_F(BrowserPlaces, a_typed_place_keeps_the_systems_meant_for_it_in_every_cate
     Browse(SurveyGrid(), Systems({Utm33()}), [&](User& user) {
         Search(user, L"52.52 13.40");
         EXPECT_EQ(Status(user), L"Systems for 52.52\u00B0 N, 13.40\u00B0 E");
-        Lines const expected{
-            L"- Currently in use",
-            L"    WGS 84 / UTM zone 33N",
-            L"- Predefined",
-            L"  + A",
-            L"    + B",
-            L"        C",
-            L"        D",
-            L"  + Geographic",
-            L"    + World",
-            L"        WGS 84",
-            L"  + Projected",
-            L"    + UTM",
-            L"      + WGS 84",
-            L"          WGS 84 / UTM zone 33N",
-            L"- Favorites",
-            L"    WGS 84",
-        };
-        EXPECT_EQ(Outline(Tree(user)), expected);
+        // Every category keeps what holds the place; a custom system has no area to.
+        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Currently in use", L"Predefined", L"Favorites"}));
+        EXPECT_EQ(Children(user, L"Currently in use"), (Lines{L"WGS 84 / UTM zone 33N"}));
+        EXPECT_EQ(Children(user, L"Predefined"), (Lines{L"A", L"Geographic", L"Projected"}));
+        EXPECT_EQ(Children(user, L"Predefined|A"), (Lines{L"B"}));
+        EXPECT_EQ(Children(user, L"Predefined|A|B"), (Lines{L"C", L"D"}));
+        EXPECT_EQ(Children(user, L"Favorites"), (Lines{L"WGS 84"}));
 
         // Across the antimeridian, either side of it.
         for (wchar_t const* fiji : {L"18.1 S 178.4 E", L"-16 -179.5"}) {
