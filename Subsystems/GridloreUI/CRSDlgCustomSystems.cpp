@@ -77,6 +77,7 @@ void CRSDlgImpl::OnDeleteCustom() {
                              platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES) {
         return;
     }
+    DeleteOtherItems(Custom, found, item);
     // The records after it keep designating their own systems.
     for (TreeItemRecord& record : m_records) {
         if (record.kind == Custom && record.index > found) {

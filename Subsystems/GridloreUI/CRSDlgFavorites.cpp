@@ -118,6 +118,7 @@ void CRSDlgImpl::OnRemove() {
     if (found < 0) {
         return;
     }
+    DeleteOtherItems(Favorite, found, item);
     // The records after it keep designating their own systems.
     for (TreeItemRecord& record : m_records) {
         if (record.kind == Favorite && record.index > found) {

@@ -188,6 +188,9 @@ private:
     void AddBestMatches(std::vector<CategoryPlan> const& plans);
     /// Keeps why the item just inserted matched, and whether it is the best result yet.
     void NoteMatch(platform::TreeItem item, SearchMatch const& match);
+    /// Deletes the items other than `kept` that show the system `index` of `kind`, as the
+    /// best matches may, before that system goes.
+    void DeleteOtherItems(ItemKind kind, std::int32_t index, platform::TreeItem kept);
     /// Why the selected item matched, when its name does not say it; else empty.
     std::wstring SelectedMatchNote() const;
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);

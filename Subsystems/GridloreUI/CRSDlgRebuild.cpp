@@ -263,6 +263,15 @@ void CRSDlgImpl::AddBestMatches(std::vector<CategoryPlan> const& plans) {
     }
 }
 
+void CRSDlgImpl::DeleteOtherItems(ItemKind kind, std::int32_t index, TreeItem kept) {
+    for (TreeItemRecord& record : m_records) {
+        if (record.kind == kind && record.index == index && record.item && record.item != kept) {
+            m_tree.DeleteItem(record.item);
+            record.item = {};
+        }
+    }
+}
+
 std::wstring CRSDlgImpl::SelectedMatchNote() const {
     TreeItem const item = m_tree.GetSelectedItem();
     if (!item) {

@@ -117,3 +117,24 @@ TEST_F(BrowserSearchOptions, the_best_matches_lead_the_tree_and_the_best_is_chos
     EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(),
               L"OSGB36 / British National Grid [EPSG:27700]");
 }
+
+TEST_F(BrowserSearchOptions, a_favourite_removed_among_the_best_matches_leaves_its_folder_too) {
+    m_options = gridui::BrowserOptions::AllOn(0);
+    Favorites().push_back(LocalSystem(L"Harbour wgs84 grid", 2.0));
+    Favorites().push_back(LocalSystem(L"Quay wgs84 grid", 3.0));
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        Search(user, L"wgs84 grid");
+        EXPECT_EQ(Children(user, L"Best matches"),
+                  (Lines{L"Quay wgs84 grid", L"Harbour wgs84 grid"}))
+            << "the shorter name first";
+        user.Select(res::Tree, L"Best matches|Harbour wgs84 grid");
+        user.Click(res::Remove);
+        EXPECT_EQ(Children(user, L"Best matches"), Lines{L"Quay wgs84 grid"});
+        EXPECT_EQ(Children(user, L"Favorites"), Lines{L"Quay wgs84 grid"});
+        // The one left still designates its own system.
+        user.Select(res::Tree, L"Favorites|Quay wgs84 grid");
+        EXPECT_EQ(Text(user, res::Description).find(L"Harbour"), std::wstring::npos);
+    });
+    ASSERT_EQ(Favorites().size(), 1U);
+    EXPECT_EQ(Favorites().at(0).GetLeafName(), L"Quay wgs84 grid");
+}

@@ -215,3 +215,24 @@ TEST_F(WxBrowserTest, the_area_toggle_sits_beside_the_search_box_and_a_place_fit
 }
 
 } // namespace
+
+TEST_F(WxBrowserTest, the_best_match_is_selected_shown_and_taken_by_enter) {
+    gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+    dialog.SetOptions(gridui::BrowserOptions::AllOn(50));
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        wxbrowser::Search(user, L"utm33");
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        platform::TreeItem const selected = tree.GetSelectedItem();
+        ASSERT_TRUE(selected);
+        EXPECT_EQ(wxbrowser::RootText(tree, selected), L"Best matches");
+        EXPECT_EQ(tree.GetItemText(selected), L"WGS 84 / UTM zone 33N");
+        std::optional<Rect> const shown = tree.GetItemRect(selected, true);
+        ASSERT_TRUE(shown);
+        EXPECT_GE(shown->top, 0) << "scrolled into view";
+        EXPECT_LE(shown->bottom, tree.GetClientRect().bottom);
+        EXPECT_TRUE(user.GetDialog().GetDlgItem(platform::IDOK).IsWindowEnabled());
+        user.PressKey(res::Tree, platform::KeyReturn);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(wxbrowser::CodeOf(dialog.CurrentCoordinateSystem()), 32633);
+}
