@@ -74,12 +74,22 @@ platform::ToolBarTemplate SearchToolBar() {
             {image.begin(), image.end()}};
 }
 
+/// The same bar with the area-of-interest toggle, for a host that set an area.
+platform::ToolBarTemplate AreaSearchToolBar() {
+    platform::ToolBarTemplate bar = SearchToolBar();
+    bar.id = res::AreaSearchToolBar;
+    bar.buttons.push_back(res::OnlyForArea);
+    bar.checkButtons.push_back(res::OnlyForArea);
+    return bar;
+}
+
 } // namespace
 
 void AddBrowserResources(platform::ResourceModule& module) {
     module.AddDialog(BrowserDialog());
     module.AddMenu(BrowserMenu());
     module.AddToolBar(SearchToolBar());
+    module.AddToolBar(AreaSearchToolBar());
     // Each text is the status-bar prompt, then after the line feed the tooltip.
     module.AddString(res::NewGeographic,
                      L"Create a new geographic coordinate system\nNew Geographic System");
@@ -90,6 +100,8 @@ void AddBrowserResources(platform::ResourceModule& module) {
     module.AddString(res::DeleteCustom, L"Delete custom coordinate system\nDelete");
     module.AddString(res::Search, L"Search coordinate systems\nSearch");
     module.AddString(res::ClearSearch, L"\nClear Search");
+    module.AddString(res::OnlyForArea, L"Show only the systems whose area of use holds all of "
+                                       L"the data's area\nOnly systems for this area");
 }
 
 } // namespace gridui

@@ -42,6 +42,7 @@ public:
                       [](Host& host, Message& message) {
                           host.Impl().OnContextMenu(host, message.window, message.point);
                       }),
+            Command<Host, &CRSDlgImpl::OnOnlyForArea, false>(res::OnlyForArea),
             Row<Host>(Event::ComboSelChange, res::SearchBox,
                       [](Host& host, Message&) { host.Impl().OnSelChangeSearch(host); }),
             Row<Host>(
@@ -53,6 +54,10 @@ public:
             Row<Host>(
                 Event::UpdateCommandUI, res::DeleteCustom,
                 [](Host& host, Message& message) { host.Impl().OnUpdateCSDelete(*message.cmdUI); }),
+            Row<Host>(Event::UpdateCommandUI, res::OnlyForArea,
+                      [](Host& host, Message& message) {
+                          host.Impl().OnUpdateOnlyForArea(*message.cmdUI);
+                      }),
         };
     }
 

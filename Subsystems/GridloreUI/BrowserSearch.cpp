@@ -5,6 +5,8 @@
 #include "DisplayName.h"
 #include "KnownNames.h"
 #include "KnownSearchIndex.h"
+#include "SystemsForArea.h"
+#include "gridui/GeoGeometry.h"
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
 #include "kor/SystemList.h"
@@ -145,12 +147,15 @@ std::wstring MatchNote(SearchMatch const& match) {
     }
 }
 
-BrowserSearch::BrowserSearch(std::wstring text, bool forgiving)
+BrowserSearch::BrowserSearch(std::wstring text, bool forgiving, bool places)
     : m_text(std::move(text))
     , m_folded(shr::FoldCase(m_text))
     , m_code(SearchCode(m_text.c_str()))
     , m_forgiving(forgiving) {
-    if (!m_forgiving || m_text.empty()) {
+    if (places) {
+        m_place = ParsePlace(m_text);
+    }
+    if (!m_forgiving || m_text.empty() || IsPlace()) {
         return;
     }
     m_words = shr::Words(m_text, shr::WordRules::Forgiving);
@@ -170,7 +175,20 @@ BrowserSearch::BrowserSearch(std::wstring text, bool forgiving)
 }
 
 bool BrowserSearch::KeepsWholeCategory(wchar_t const* nodeText) const {
-    return !m_text.empty() && shr::Contains(nodeText, m_text, false);
+    return !m_text.empty() && !IsPlace() && shr::Contains(nodeText, m_text, false);
+}
+
+std::optional<SearchMatch> BrowserSearch::PlaceMatch(std::size_t position) const {
+    kor::KnownSystem const* system = kor::KORKnownSystemsList.EnumEntry(static_cast<int>(position));
+    if (system == nullptr || system->type != kor::CSDef::TypeReferenced) {
+        return std::nullopt;
+    }
+    GeoArea const use = AreaOfUse(*system);
+    if (!Holds(use, m_place.point)) {
+        return std::nullopt;
+    }
+    std::size_t const nameLength = KnownNames::Current().Entries().at(position).path.back().size();
+    return SearchMatch{MatchReason::Place, {}, {rank::Place, SphericalSize(use), 0, nameLength}};
 }
 
 SearchRank BrowserSearch::NameRank(std::wstring const& leaf, SearchRank ranked) const {
@@ -208,7 +226,11 @@ CategoryAnswer BrowserSearch::Known(int type, wchar_t const* nodeText) const {
             continue;
         }
         std::wstring const& leaf = entry.path.back();
-        if (all) {
+        if (IsPlace()) {
+            if (std::optional<SearchMatch> match = PlaceMatch(position)) {
+                answer.hits.push_back({position, std::move(*match)});
+            }
+        } else if (all) {
             answer.hits.push_back(
                 {position,
                  Classic(MatchReason::Name, KnownRank(rank::NameHolds, position, leaf.size()))});
@@ -250,6 +272,16 @@ std::optional<SearchMatch> BrowserSearch::Match(CoordinateSystem const& system) 
     kor::CSDef const* definition = system.GetCSDef();
     int const code = definition != nullptr ? CodeOf(*definition) : 0;
     std::wstring const leaf = DisplayName(system.GetLeafName());
+    if (IsPlace()) {
+        // Only a registry system has an area of use to hold the place.
+        int const position = code > 0 ? kor::KORKnownSystemsList.FindByPOSC(code) : -1;
+        std::optional<SearchMatch> match =
+            position >= 0 ? PlaceMatch(static_cast<std::size_t>(position)) : std::nullopt;
+        if (match) {
+            match->rank.nameLength = leaf.size();
+        }
+        return match;
+    }
     if (m_code != 0 && code == m_code) {
         return Classic(MatchReason::Code, CodeRank(rank::ExactCode, code, leaf.size()));
     }
@@ -339,6 +371,10 @@ BrowserSearch::Forgiving const& BrowserSearch::KnownForgiving() const {
 }
 
 std::optional<BrowserSearch> BrowserSearch::Derived() const {
+    // A place is not a name the registry could look up.
+    if (IsPlace()) {
+        return std::nullopt;
+    }
     std::wstring second = QuerySearchDefinition(m_text.c_str());
     if (second.empty()) {
         return std::nullopt;
@@ -387,7 +423,7 @@ std::wstring BrowserSearch::QuerySearchDefinition(wchar_t const* search) {
 }
 
 std::vector<SearchHit> SearchKnownSystems(std::wstring const& text) {
-    BrowserSearch const search(text, true);
+    BrowserSearch const search(text, true, true);
     std::vector<SearchHit> hits;
     std::vector<bool> listed(KnownNames::Current().Entries().size());
     auto const add = [&](BrowserSearch const& from) {

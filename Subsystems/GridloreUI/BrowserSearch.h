@@ -3,6 +3,7 @@
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
+#include "gridui/TypedPlace.h"
 #include "kor/CSDef.h"
 
 #include <compare>
@@ -40,12 +41,16 @@ enum class MatchReason : std::uint8_t {
     AuthorityCode,
     /// Its area of use holds each word of the text.
     AreaOfUse,
+    /// Its area of use holds the latitude and longitude the text gives.
+    Place,
 };
 
 /// The tiers of a rank, best first. They are spaced so that a kind of match to come
 /// finds its place between two others without renumbering.
 namespace rank {
 inline constexpr int ExactCode = 0;
+/// A place typed: the key is the size of the area of use, the most local first.
+inline constexpr int Place = 2;
 inline constexpr int OtherAuthority = 5;
 inline constexpr int ExactName = 10;
 /// The name's words are the text's words, spelt another way ("etrs-89" for "ETRS89").
@@ -107,12 +112,17 @@ struct CategoryAnswer {
 /// the classic rules keep: a name holding the text, a code equal to its number, and a
 /// whole category whose own name holds the text. `forgiving` adds words in any order and
 /// spelling, the registry's aliases, other authorities' codes and the areas of use.
+/// With `places`, a text that gives a latitude and longitude keeps only, and in every
+/// category, the systems whose area of use holds that place.
 class BrowserSearch {
 public:
-    BrowserSearch(std::wstring text, bool forgiving);
+    BrowserSearch(std::wstring text, bool forgiving, bool places = false);
 
     std::wstring const& Text() const { return m_text; }
     bool Empty() const { return m_text.empty(); }
+    /// What the text says as a place; its kind is None unless `places` was asked for.
+    TypedPlace const& Place() const { return m_place; }
+    bool IsPlace() const { return m_place.kind == TypedPlace::Kind::Place; }
 
     /// The known systems of `type` (kor::CSDef::TypeLocal or TypeReferenced) shown under
     /// the category `nodeText`.
@@ -128,7 +138,7 @@ public:
     /// the words, which they are, written another way.
     std::optional<BrowserSearch> Derived() const;
     /// The code to look up in the registry when nothing matched; 0 for none.
-    int LookupCode() const { return SearchCode(m_text.c_str()); }
+    int LookupCode() const { return IsPlace() ? 0 : SearchCode(m_text.c_str()); }
 
     /// The classic filter of one system: no search keeps it, a referenced system whose
     /// code is `code` is kept, and so is one whose leaf name holds the text.
@@ -148,6 +158,8 @@ private:
     SearchMatch Classic(MatchReason reason, SearchRank ranked) const;
     /// The forgiving matches of every known position, worked out once per search.
     Forgiving const& KnownForgiving() const;
+    /// The place match of known system `position`, when its area of use holds the place.
+    std::optional<SearchMatch> PlaceMatch(std::size_t position) const;
 
     std::wstring m_text;
     std::wstring m_folded;
@@ -163,10 +175,11 @@ private:
     /// The name another authority gives the system its code names, as joined words.
     std::wstring m_otherAuthorityName;
     mutable std::shared_ptr<Forgiving const> m_knownForgiving;
+    TypedPlace m_place;
 };
 
 /// The known systems `text` finds, as the browser's forgiving search finds them (its
-/// derived search included), each once, best first.
+/// derived search included), each once, best first; for a place, most local first.
 std::vector<SearchHit> SearchKnownSystems(std::wstring const& text);
 
 } // namespace gridui

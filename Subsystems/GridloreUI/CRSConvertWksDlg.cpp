@@ -112,17 +112,22 @@ void CRSConvertWksDlg::SetBrowserChoices(std::wstring customSystemsPath,
 }
 
 void CRSConvertWksDlg::OnChangeSrcCS() {
-    ChangeSystem(m_wks.m_sourceCS, res::SrcCSEdit);
+    ChangeSystem(m_wks.m_sourceCS, res::SrcCSEdit, false);
 }
 
 void CRSConvertWksDlg::OnChangeDstCS() {
-    ChangeSystem(m_wks.m_destCS, res::DstCSEdit);
+    // The points are to be converted into the target: it must be meant for all of them.
+    ChangeSystem(m_wks.m_destCS, res::DstCSEdit, true);
 }
 
-void CRSConvertWksDlg::ChangeSystem(Gridlore::CoordinateSystem& system, int editId) {
+void CRSConvertWksDlg::ChangeSystem(Gridlore::CoordinateSystem& system, int editId,
+                                    bool forTheArea) {
     CRSDialog browser(system, m_wks.GetFavoritesPath(), m_wks.GetErrorSink(), nullptr, {},
                       m_customSystemsPath);
     browser.SetOptions(m_browserOptions);
+    if (forTheArea && m_areaOfInterest) {
+        browser.SetAreaOfInterest(*m_areaOfInterest);
+    }
     if (browser.DoModal() != platform::IDOK) {
         return;
     }

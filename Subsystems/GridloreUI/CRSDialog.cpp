@@ -35,6 +35,10 @@ BrowserOptions const& CRSDialog::GetOptions() const {
     return impl->Options();
 }
 
+void CRSDialog::SetAreaOfInterest(GeoArea const& area) {
+    impl->SetAreaOfInterest(area);
+}
+
 void CRSDialog::SetOpenResultsUpTo(std::uint32_t count) {
     impl->Options().openResultsUpTo = count;
 }

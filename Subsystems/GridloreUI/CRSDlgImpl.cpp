@@ -12,6 +12,8 @@
 #include "shr/Singleton.h"
 #include "shr/StringUtil.h"
 
+#include <algorithm>
+
 namespace gridui {
 
 using Gridlore::CoordinateSystem;
@@ -66,6 +68,12 @@ void CRSDlgImpl::DoDataExchange(platform::DataExchange& exchange) {
 
 bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     m_searchCombo.SetCueBanner(L"Search for text or EPSG code");
+    if (m_options.placeSearch) {
+        m_searchCombo.SetHint(L"Type part of a name, an EPSG code, or a place as latitude and "
+                              L"longitude: \"52.52 13.40\" or \"52\u00B031'N 13\u00B024'E\". "
+                              L"The latitude comes first unless N, S, E or W says otherwise.");
+        WidenStatusLine();
+    }
     CreateSearchToolbar(host);
     if (m_options.steadyStatusLine) {
         // The line's room is kept from the start: a tree that moved at every search
@@ -74,13 +82,18 @@ bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     }
     LoadCustomSystems();
     Rebuild(nullptr);
+    // Kept to the host's area from the start, the tree must say it is not all there is.
+    if (IsOnlyForArea()) {
+        ShowStatusLine(m_shownCount < m_totalCount);
+    }
     return true;
 }
 
 void CRSDlgImpl::CreateSearchToolbar(platform::Dialog& host) {
     shared::ResourceHandleScope ownResources(&Module());
     m_toolbar.Create(host, platform::ToolBarWindowId);
-    m_toolbar.LoadToolBar(res::SearchToolBar);
+    bool const areaToggle = m_options.areaOfInterest && m_areaOfInterest.has_value();
+    m_toolbar.LoadToolBar(areaToggle ? res::AreaSearchToolBar : res::SearchToolBar);
     platform::Rect placeholder;
     if (host.HasDlgItem(res::ToolBarPlaceholder)) {
         placeholder = host.ScreenToClient(host.GetDlgItem(res::ToolBarPlaceholder).GetWindowRect());
@@ -89,6 +102,12 @@ void CRSDlgImpl::CreateSearchToolbar(platform::Dialog& host) {
     m_toolbar.MoveWindow(platform::Rect::FromXYWH(placeholder.right - size.width, placeholder.top,
                                                   size.width, size.height));
     m_toolbar.SetOwner(host);
+    // The longer bar must not cover the search box's right end.
+    if (areaToggle && m_searchCombo.HasWindow()) {
+        platform::Rect combo = host.ScreenToClient(m_searchCombo.GetWindowRect());
+        combo.right = std::min(combo.right, placeholder.right - size.width - 2);
+        m_searchCombo.MoveWindow(combo);
+    }
 }
 
 void CRSDlgImpl::OnKickIdle(platform::Dialog& host) {

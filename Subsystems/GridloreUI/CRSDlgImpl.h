@@ -7,6 +7,8 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/GeoArea.h"
+#include "gridui/TypedPlace.h"
 #include "kor/CSDef.h"
 #include "kor/WarpDef.h"
 #include "platform/Controls.h"
@@ -16,6 +18,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -137,9 +140,24 @@ public:
     }
     void AddByDefinition(wchar_t const* search);
     void ShowStatus(bool show);
+    /// ShowStatus before the host keeps its layout: returns how far the tree moved.
+    int ShowStatusLine(bool show);
     /// Moves the tree's top below the status line's room, or up into it; the bottom
     /// stays. Returns how far the top moved.
     int PlaceTree(bool belowStatus);
+
+    // Places: a latitude and longitude searched for, and the host's area of interest.
+    /// With the option on, the toolbar offers to keep only the predefined systems meant
+    /// for the whole area, pressed from the start. Call before the window exists; an area
+    /// with a bound that is no number, or its south above its north, sets none.
+    void SetAreaOfInterest(GeoArea const& area);
+    std::optional<GeoArea> const& AreaOfInterest() const { return m_areaOfInterest; }
+    /// Whether the area of interest filters the predefined systems now.
+    bool IsOnlyForArea() const;
+    /// The place the last search asked for, when it was one.
+    std::optional<GeoPoint> const& TypedPoint() const { return m_typedPoint; }
+    void OnOnlyForArea();
+    void OnUpdateOnlyForArea(platform::CmdUI& cmdUI);
 
     // Selection.
     std::shared_ptr<SelectionInfo> GetSelectionInfo(platform::TreeItem item) const;
@@ -176,10 +194,25 @@ private:
     /// Why the selected item matched, when its name does not say it; else empty.
     std::wstring SelectedMatchNote() const;
     platform::TreeItem EnsureRootNode(platform::TreeItem& node, wchar_t const* text);
-    void ExpandAfterRebuild(bool searched);
+    /// `place`: the search was a place, whose results open however many they are.
+    void ExpandAfterRebuild(bool searched, bool place);
     /// The record of the selected item, or null when nothing is selected.
     TreeItemRecord const* SelectedRecord() const;
     void CreateSearchToolbar(platform::Dialog& host);
+    /// Keeps what the search read as a place for the status line and the map.
+    void NotePlace(TypedPlace const& place);
+    /// Keeps, of the predefined systems a search answered, those whose area of use holds
+    /// the whole area of interest; without a search they rank most local first.
+    void KeepForArea(CategoryAnswer& answer, bool searched);
+    /// Whether the system at `position` of the source `kind` names is meant for the whole
+    /// area of interest; only a registry system has an area of use to tell.
+    bool IsForArea(ItemKind kind, std::size_t position);
+    /// For each known position, whether it is meant for the whole area of interest.
+    std::vector<bool> const& AreaKeeps();
+    /// The status line for the last search when it was read as a place, else empty.
+    std::wstring const& PlaceStatus() const { return m_placeStatus; }
+    /// Room for a sentence in the status line: as wide as the tree.
+    void WidenStatusLine();
     void SaveFavorites() const;
     /// Fills the custom systems from their file, setting a damaged one aside.
     void LoadCustomSystems();
@@ -224,6 +257,13 @@ private:
     std::wstring m_customPath;
     /// Beside `m_custom`: whether each system belongs in the custom systems' file.
     std::vector<bool> m_customKept;
+    std::optional<GeoArea> m_areaOfInterest;
+    bool m_onlyForArea = false;
+    std::optional<GeoPoint> m_typedPoint;
+    std::wstring m_placeStatus;
+    /// For each known position, whether its area of use holds the whole area of interest;
+    /// worked out at the first rebuild that needs it.
+    std::vector<bool> m_areaKeeps;
     /// Why the items of the last search matched, by record, where the name does not say.
     std::unordered_map<std::size_t, std::wstring> m_matchNotes;
     /// The best result of the last search and its rank; null without one.

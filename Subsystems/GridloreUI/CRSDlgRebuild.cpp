@@ -58,7 +58,9 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
             KnownSearchIndex::Current();
         }
 
-        BrowserSearch const first(HasSearch(search) ? search : L"", m_options.forgivingSearch);
+        BrowserSearch const first(HasSearch(search) ? search : L"", m_options.forgivingSearch,
+                                  m_options.placeSearch);
+        NotePlace(first.Place());
         std::vector<CategoryPlan> plans;
         plans.push_back({InUse, 0, InUseText, first.Collection(m_inUse, InUseText)});
         plans.push_back({Known, kor::CSDef::TypeLocal, LocalText,
@@ -81,7 +83,23 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
                 DropRepeated(plans, firstPass);
             }
         }
-        if (m_options.bestMatchesGroup && !first.Empty()) {
+        if (IsOnlyForArea()) {
+            for (CategoryPlan& plan : plans) {
+                if (plan.kind == Known && plan.type == kor::CSDef::TypeReferenced) {
+                    KeepForArea(plan.answer, !first.Empty());
+                }
+            }
+        }
+        if (m_options.bestMatchesGroup && IsOnlyForArea()) {
+            // The group lists only what is meant for the area, whatever else is shown.
+            std::vector<CategoryPlan> meant = plans;
+            for (CategoryPlan& plan : meant) {
+                std::erase_if(plan.answer.hits, [&](SearchHit const& hit) {
+                    return !IsForArea(plan.kind, hit.position);
+                });
+            }
+            AddBestMatches(meant);
+        } else if (m_options.bestMatchesGroup && !first.Empty()) {
             AddBestMatches(plans);
         }
         TreeItem localNode;
@@ -98,10 +116,10 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
         if (plans.size() > firstPass && m_options.steadyStatusLine) {
             m_totalCount = considered;
         }
-        if (m_shownCount == 0 && !first.Empty()) {
+        if (m_shownCount == 0 && first.LookupCode() > 0) {
             AddByDefinition(search);
         }
-        ExpandAfterRebuild(!first.Empty());
+        ExpandAfterRebuild(!first.Empty(), first.IsPlace());
     }
     SelectCurrent();
     // The best result takes the selection unless the current system is among the results.
@@ -263,9 +281,12 @@ std::wstring CRSDlgImpl::SelectedMatchNote() const {
     return note != m_matchNotes.end() ? note->second : std::wstring();
 }
 
-void CRSDlgImpl::ExpandAfterRebuild(bool searched) {
-    bool const single = m_shownCount == 1 ||
-                        (searched && m_shownCount > 0 && m_shownCount <= m_options.openResultsUpTo);
+void CRSDlgImpl::ExpandAfterRebuild(bool searched, bool place) {
+    // A place's systems are the answer however many: a host that opens results opens them.
+    bool const single =
+        m_shownCount == 1 ||
+        (searched && m_shownCount > 0 &&
+         (m_shownCount <= m_options.openResultsUpTo || (place && m_options.openResultsUpTo > 0)));
     std::vector<TreeItem> pending;
     for (TreeItem root = m_tree.GetRootItem(); root; root = m_tree.GetNextSiblingItem(root)) {
         m_tree.Expand(root);

@@ -53,18 +53,25 @@ void CRSDlgImpl::OnClearSearch() {
 }
 
 void CRSDlgImpl::ShowStatus(bool show) {
-    m_status.SetWindowText(shr::ToString(L"%u of %u items shown", m_shownCount, m_totalCount));
-    m_status.ShowWindow(show);
-    // A steady line kept its room when the dialog opened.
-    if (m_options.steadyStatusLine) {
-        return;
-    }
-    int const moved = PlaceTree(show);
+    int const moved = ShowStatusLine(show);
     // A resizing host lays the tree out from its kept rectangle: keep the new top there.
     auto* resizing = dynamic_cast<shrgui::CDialogResize*>(m_tree.GetParent());
     if (moved != 0 && resizing != nullptr) {
         resizing->InflateCachedControl(res::Tree, 0, -moved, 0, 0);
     }
+}
+
+int CRSDlgImpl::ShowStatusLine(bool show) {
+    // What a place search understood, or why the text is no place, is worth more than
+    // the count.
+    bool const aboutPlace = !PlaceStatus().empty();
+    m_status.SetWindowText(
+        aboutPlace ? PlaceStatus()
+                   : shr::ToString(L"%u of %u items shown", m_shownCount, m_totalCount));
+    show = show || aboutPlace;
+    m_status.ShowWindow(show);
+    // A steady line kept its room when the dialog opened.
+    return m_options.steadyStatusLine ? 0 : PlaceTree(show);
 }
 
 int CRSDlgImpl::PlaceTree(bool belowStatus) {

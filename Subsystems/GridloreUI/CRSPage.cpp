@@ -28,6 +28,10 @@ BrowserOptions const& CRSPage::GetOptions() const {
     return impl->Options();
 }
 
+void CRSPage::SetAreaOfInterest(GeoArea const& area) {
+    impl->SetAreaOfInterest(area);
+}
+
 void CRSPage::SetOpenResultsUpTo(std::uint32_t count) {
     impl->Options().openResultsUpTo = count;
 }

@@ -16,7 +16,17 @@ bool SearchComboBox::PreTranslateMessage(platform::Message& message) {
     return true;
 }
 
+void SearchComboBox::SetHint(std::wstring const& text) {
+    // Without its tooltip the box still searches; only the hint is lost.
+    if (!m_hint.HasWindow() && !m_hint.Create(*this)) {
+        return;
+    }
+    m_hint.AddTool(text);
+    m_hint.Activate(true);
+}
+
 void SearchComboBox::OnDestroy() {
+    m_hint.Destroy();
     if (m_saveHistoryOnClose) {
         // A settings store that cannot be written costs the history, never the close.
         shared::ExecuteNoThrow([this] { SaveHistory(true); });

@@ -1,7 +1,10 @@
 // gridui::SearchComboBox: the browser's search box, where Enter searches.
 #pragma once
 
+#include "platform/ToolTip.h"
 #include "shrgui/CHistoryCombo.h"
+
+#include <string>
 
 namespace gridui {
 
@@ -15,12 +18,16 @@ public:
     bool PreTranslateMessage(platform::Message& message) override;
     /// With `on`, the history is saved when the box goes, however its dialog closed.
     void SetSaveHistoryOnClose(bool on) { m_saveHistoryOnClose = on; }
+    /// Shows `text` while the pointer rests on the box; the box must have its window.
+    void SetHint(std::wstring const& text);
+    std::wstring GetHint() const { return m_hint.HasWindow() ? m_hint.GetText() : L""; }
 
 protected:
     void OnDestroy() override;
 
 private:
     bool m_saveHistoryOnClose = false;
+    platform::ToolTip m_hint;
 };
 
 } // namespace gridui

@@ -57,7 +57,12 @@ int Search(std::string const& text, std::ostream& out) {
     }
     std::vector<gridui::SearchHit> const hits = gridui::SearchKnownSystems(search);
     if (hits.empty()) {
-        throw BadInput{"'" + Echo(text) + "': no coordinate system matches"};
+        // Two numbers that are no place say why, as the browser's status line does.
+        gridui::TypedPlace const place = gridui::ParsePlace(search);
+        throw BadInput{"'" + Echo(text) + "': " +
+                       (place.kind == gridui::TypedPlace::Kind::Refused
+                            ? shr::ToUtf8(place.status)
+                            : std::string("no coordinate system matches"))};
     }
     for (gridui::SearchHit const& hit : hits) {
         PrintSystem(out, static_cast<int>(hit.position), gridui::MatchNote(hit.match));

@@ -168,10 +168,19 @@ void HostFrame::SetFrameClientSize(wxSize size) {
 
 HostFrame::~HostFrame() = default;
 
+template <typename Browser> void HostFrame::SetDocumentArea(Browser& browser) const {
+    // The document's data is its worksheet: the browser offers the systems meant for it.
+    if (std::optional<gridui::GeoArea> const extent =
+            m_worksheet != nullptr ? m_worksheet->Extent() : std::nullopt) {
+        browser.SetAreaOfInterest(*extent);
+    }
+}
+
 bool HostFrame::ChooseInDialog() {
     gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
                              m_document.InUse(), m_customSystemsPath);
     dialog.SetOptions(BrowserChoices());
+    SetDocumentArea(dialog);
     if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
@@ -183,6 +192,7 @@ bool HostFrame::ChooseInDialog() {
 bool HostFrame::ChooseInPropertySheet() {
     gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink, m_customSystemsPath);
     page.SetOptions(BrowserChoices());
+    SetDocumentArea(page);
     platform::PropertySheet sheet(L"Document Properties", nullptr);
     sheet.AddPage(page);
     if (sheet.DoModal() != platform::IDOK) {

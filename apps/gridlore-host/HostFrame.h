@@ -70,6 +70,8 @@ private:
     /// Runs a command from the menu or a button: whatever the library lets through is
     /// shown to the user, not allowed to end the program.
     void RunCommand(bool (HostFrame::*command)());
+    /// Tells a browser where the document's data lies, when it knows.
+    template <typename Browser> void SetDocumentArea(Browser& browser) const;
 
     HostDocument& m_document;
     std::wstring m_favoritesPath;

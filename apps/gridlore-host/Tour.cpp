@@ -10,6 +10,7 @@
 #include "korfile/ReferenceFile.h"
 #include "platform/Dialog.h"
 #include "platform/Driver.h"
+#include "platform/ToolBar.h"
 #include "platform/TreeCtrl.h"
 #include "shr/Utf8.h"
 #include "shrgui/CPropertyList.h"
@@ -74,6 +75,16 @@ void SelectResult(platform::User& user, std::wstring const& text, std::string co
     user.Select(res::Tree, found);
 }
 
+// The worksheet's points set the browser's area: the steps that look for systems meant for
+// elsewhere first show them all.
+void ShowAllSystems(platform::User& user) {
+    auto& bar =
+        dynamic_cast<platform::ToolBar&>(user.GetDialog().GetDlgItem(platform::ToolBarWindowId));
+    if (bar.IsButtonChecked(res::OnlyForArea)) {
+        user.ClickToolButton(platform::ToolBarWindowId, res::OnlyForArea);
+    }
+}
+
 // The browser's tree, which several steps walk.
 platform::TreeCtrl const& BrowserTree(platform::User& user) {
     return dynamic_cast<platform::TreeCtrl const&>(user.GetDialog().GetDlgItem(res::Tree));
@@ -116,6 +127,8 @@ Gridlore::CoordinateSystem Tour::Run() {
     PlayDialogs(&HostFrame::ChooseInDialog, {{res::BrowserDialog, [this](platform::User& user) {
                                                   PlayCustomSystemsKept(user);
                                               }}});
+    PlayDialogs(&HostFrame::ChooseInDialog,
+                {{res::BrowserDialog, [this](platform::User& user) { PlayPlaces(user); }}});
     return chosen;
 }
 
@@ -149,6 +162,7 @@ bool Tour::PlayDialogs(bool (HostFrame::*command)(),
 
 void Tour::PlayBrowser(platform::User& user) {
     SnapDialog(user, "browser-opened");
+    ShowAllSystems(user);
     user.Type(res::SearchBox, L"4326");
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SnapDialog(user, "search-4326");
@@ -192,6 +206,7 @@ void Tour::PlayBrowserCommands(platform::User& user) {
     }
     platform::Driver& driver = *platform::InstalledDriver();
 
+    ShowAllSystems(user);
     user.Type(res::SearchBox, L"32633");
     user.PressKey(res::SearchBox, platform::KeyReturn);
     driver.OnDialog(res::LocalSystemDialog, [this](platform::User& local) {
@@ -231,6 +246,7 @@ void Tour::PlayBrowserCommands(platform::User& user) {
 }
 
 void Tour::PlayKeptCellEdit(platform::User& user) {
+    ShowAllSystems(user);
     user.Type(res::SearchBox, L"27700");
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SelectResult(user, L"British National Grid", "searching '27700'");
@@ -346,6 +362,7 @@ void Tour::PlayWorksheetConversion(platform::User& user) {
 }
 
 void Tour::PlayTargetSystem(platform::User& user) {
+    ShowAllSystems(user);
     user.Type(res::SearchBox, L"32633");
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SelectResult(user, L"UTM zone 33N", "searching '32633'");
@@ -364,6 +381,20 @@ void Tour::PlayLocalSystem(platform::User& user) {
     user.Type(res::LocalNameEdit, L"Bridge site grid");
     SnapDialog(user, "local-system-in-feet");
     user.Click(platform::IDOK);
+}
+
+void Tour::PlayPlaces(platform::User& user) {
+    // Opened with the worksheet's area: only the systems meant for all its points show.
+    SnapDialog(user, "only-systems-for-the-worksheet-area");
+    ShowAllSystems(user);
+    user.Type(res::SearchBox, L"52.52 13.40");
+    user.PressKey(res::SearchBox, platform::KeyReturn);
+    if (user.GetDialog().GetDlgItemText(res::Status) !=
+        L"Systems for 52.52\u00B0 N, 13.40\u00B0 E") {
+        throw std::runtime_error("searching '52.52 13.40' was not read as a place");
+    }
+    SnapDialog(user, "systems-for-a-place");
+    user.Click(platform::IDCANCEL);
 }
 
 void Tour::Snap(std::string const& name, std::function<bool(std::string const&)> const& save) {

@@ -77,6 +77,8 @@ private:
     /// Modifies the British grid's false easting, ending the cell with Enter, which must
     /// keep the define dialog open and the value typed.
     void PlayKeptCellEdit(platform::User& user);
+    /// The browser opened on the worksheet's area, then a place typed into its search box.
+    void PlayPlaces(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);

@@ -5,6 +5,7 @@
 #include "WorksheetConversion.h"
 #include "WorksheetPanel.h"
 
+#include "WorksheetExtent.h"
 #include "gridui/CRSConvertWksDlg.h"
 #include "kor/KORException.h"
 #include "platform/Ids.h"
@@ -69,6 +70,10 @@ WorksheetController::WorksheetController(wxWindow* parent, Worksheet sheet,
 
 WorksheetController::~WorksheetController() = default;
 
+std::optional<gridui::GeoArea> WorksheetController::Extent() const {
+    return WorksheetExtent(*m_sheet, m_settings->m_sourceCols, m_settings->m_sourceCS);
+}
+
 void WorksheetController::GuessColumns() {
     ColumnGuess const guess = gridhost::GuessColumns(*m_sheet);
     m_settings->m_sourceCols = guess.source;
@@ -85,6 +90,10 @@ bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
     TakeTarget(current);
     gridui::CRSConvertWksDlg dialog(*m_settings, *m_errorSink, nullptr);
     dialog.SetBrowserChoices(m_customSystemsPath, m_browserOptions);
+    // The target is to hold every point: its browser offers the systems meant for them all.
+    if (std::optional<gridui::GeoArea> const extent = Extent()) {
+        dialog.SetAreaOfInterest(*extent);
+    }
     int const result = dialog.DoModal();
     // A system picked with "..." stays, even after Cancel, as the dialog wrote it.
     m_targetPicked = m_targetPicked || m_settings->m_destCS.GetName() != current.GetName();

@@ -8,9 +8,11 @@
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/GeoArea.h"
 #include "shr/IError.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class wxWindow;
@@ -54,6 +56,9 @@ public:
     bool NextMarkedRow();
     /// Writes the sheet back to its file; tells the user when it cannot. True when saved.
     bool Save();
+    /// Where the sheet's source points lie, in longitude and latitude; nothing when none
+    /// can be placed.
+    std::optional<gridui::GeoArea> Extent() const;
     /// What the last conversion or save did, in one line for the status bar.
     std::wstring const& LastOutcome() const { return m_outcome; }
     /// All the last conversion told: operation, accuracy, flagged and bad rows.

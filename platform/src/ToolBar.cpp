@@ -3,6 +3,8 @@
 #include "platform/Dialog.h"
 #include "platform/Resources.h"
 
+#include <algorithm>
+
 namespace platform {
 
 bool ToolBar::Accepts(backend::NativeWindow& native) const {
@@ -29,6 +31,11 @@ void ToolBar::LoadToolBar(int resourceId) {
         tooltips.push_back(tip);
     }
     Bar().Load(bar, tooltips);
+    m_checkButtons = bar.checkButtons;
+}
+
+bool ToolBar::IsCheckButton(ControlId command) const {
+    return std::find(m_checkButtons.begin(), m_checkButtons.end(), command) != m_checkButtons.end();
 }
 
 Size ToolBar::CalcFixedLayout() const {
@@ -41,6 +48,10 @@ std::vector<ControlId> ToolBar::GetButtons() const {
 
 bool ToolBar::IsButtonEnabled(ControlId command) const {
     return Bar().IsButtonEnabled(command);
+}
+
+bool ToolBar::IsButtonChecked(ControlId command) const {
+    return IsCheckButton(command) && Bar().IsButtonChecked(command);
 }
 
 std::wstring ToolBar::GetButtonToolTip(ControlId command) const {
@@ -61,6 +72,9 @@ void ToolBar::OnUpdateCmdUI(CmdTarget& target, bool disableIfNoHandler) {
             state.enabled = routed || !disableIfNoHandler;
         }
         Bar().EnableButton(command, state.enabled);
+        if (state.handled && IsCheckButton(command)) {
+            Bar().CheckButton(command, state.checked);
+        }
     }
 }
 

@@ -116,12 +116,22 @@ TEST(BrowserResources, context_menu_commands_are_browser_buttons_with_prompts) {
 }
 
 TEST(BrowserResources, search_toolbar_image_is_the_png_strip_with_one_image_per_button) {
-    platform::ToolBarTemplate const* bar = gridui::Module().FindToolBar(gridui::res::SearchToolBar);
+    platform::ToolBarTemplate const* classic =
+        gridui::Module().FindToolBar(gridui::res::SearchToolBar);
+    platform::ToolBarTemplate const* bar =
+        gridui::Module().FindToolBar(gridui::res::AreaSearchToolBar);
+    ASSERT_NE(classic, nullptr);
     ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(classic->buttons, (std::vector<int>{gridui::res::Search, gridui::res::ClearSearch}));
+    EXPECT_TRUE(classic->checkButtons.empty());
+    // The bar with the area toggle is the classic one and one more button, on the same strip.
     std::vector<int> buttons;
     std::copy_if(bar->buttons.begin(), bar->buttons.end(), std::back_inserter(buttons),
                  [](int command) { return command != 0; });
-    EXPECT_EQ(buttons, (std::vector<int>{gridui::res::Search, gridui::res::ClearSearch}));
+    EXPECT_EQ(buttons, (std::vector<int>{gridui::res::Search, gridui::res::ClearSearch,
+                                         gridui::res::OnlyForArea}));
+    EXPECT_EQ(bar->checkButtons, (std::vector<int>{gridui::res::OnlyForArea}));
+    EXPECT_EQ(bar->image, classic->image);
     for (int command : buttons) {
         EXPECT_FALSE(ToolTip(command).empty()) << command;
     }

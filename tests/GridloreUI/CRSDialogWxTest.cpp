@@ -5,6 +5,7 @@
 #include "gridui/ResourceIds.h"
 #include "kor/SystemList.h"
 #include "platform/Dialog.h"
+#include "platform/ToolBar.h"
 #include "shr/Utf8.h"
 
 #include <initializer_list>
@@ -166,6 +167,49 @@ TEST_F(WxBrowserTest, enlarging_the_dialog_widens_the_lists_and_keeps_buttons_an
         EXPECT_EQ(after[res::Status], before[res::Status]);
         wxbrowser::SaveScreenshot(user, "browser-resized.png");
         user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+TEST_F(WxBrowserTest, the_area_toggle_sits_beside_the_search_box_and_a_place_fits_the_status_line) {
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    gridui::BrowserOptions options;
+    options.areaOfInterest = true;
+    options.placeSearch = true;
+    dialog.SetOptions(options);
+    dialog.SetAreaOfInterest({-5.7, 50.0, 1.7, 58.6});
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        auto& bar = dynamic_cast<platform::ToolBar&>(
+            user.GetDialog().GetDlgItem(platform::ToolBarWindowId));
+        EXPECT_TRUE(bar.IsButtonChecked(res::OnlyForArea));
+        // The longer bar leaves the search box whole.
+        Rect const box = wxbrowser::ClientRect(user, res::SearchBox);
+        EXPECT_LE(box.right, wxbrowser::ClientRect(user, platform::ToolBarWindowId).left);
+        EXPECT_GT(box.Width(), 150);
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        EXPECT_TRUE(wxbrowser::FindBelow(tree, wxbrowser::FindRoot(tree, L"Predefined"),
+                                         L"OSGB36 / British National Grid"));
+        EXPECT_FALSE(wxbrowser::FindBelow(tree, wxbrowser::FindRoot(tree, L"Predefined"),
+                                          L"WGS 84 / UTM zone 33N"));
+        std::optional<wxbrowser::StatusCount> const kept = wxbrowser::ReadStatus(user);
+        ASSERT_TRUE(kept);
+        EXPECT_LT(kept->shown, kept->total);
+
+        user.ClickToolButton(platform::ToolBarWindowId, res::OnlyForArea);
+        user.Idle();
+        EXPECT_FALSE(bar.IsButtonChecked(res::OnlyForArea));
+        EXPECT_TRUE(wxbrowser::FindBelow(tree, wxbrowser::FindRoot(tree, L"Predefined"),
+                                         L"WGS 84 / UTM zone 33N"));
+
+        wxbrowser::Search(user, L"500000 5700000");
+        EXPECT_EQ(user.GetDialog().GetDlgItemText(res::Status),
+                  L"Not a place: a latitude runs from -90 to 90, not 500000");
+        // The sentence has the tree's width.
+        EXPECT_EQ(wxbrowser::ClientRect(user, res::Status).right,
+                  wxbrowser::ClientRect(user, res::Tree).right);
+        wxbrowser::SaveScreenshot(user, "browser-not-a-place.png");
+        user.Click(platform::IDCANCEL);
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }

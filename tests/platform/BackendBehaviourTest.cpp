@@ -313,6 +313,28 @@ TEST_F(BEHAVIOUR_SUITE, toolbar_buttons_follow_update_handlers_and_route_to_thei
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, a_check_button_flips_when_clicked_and_then_shows_its_commands_state) {
+    Run([&](User& user) {
+        platform::ToolBar& bar = m_dialog.toolBar;
+        bar.OnUpdateCmdUI(m_dialog, true);
+        EXPECT_FALSE(bar.IsButtonChecked(testdialog::CommandA));
+        user.ClickToolButton(platform::ToolBarWindowId, testdialog::CommandA);
+        EXPECT_TRUE(m_dialog.alphaOn);
+        EXPECT_TRUE(bar.IsButtonChecked(testdialog::CommandA));
+        // The command's state decides, whatever the button showed.
+        m_dialog.alphaOn = false;
+        bar.OnUpdateCmdUI(m_dialog, true);
+        EXPECT_FALSE(bar.IsButtonChecked(testdialog::CommandA));
+        m_dialog.alphaOn = true;
+        bar.OnUpdateCmdUI(m_dialog, true);
+        EXPECT_TRUE(bar.IsButtonChecked(testdialog::CommandA));
+        EXPECT_TRUE(bar.IsButtonEnabled(testdialog::CommandA));
+        // Only check buttons are ever pressed.
+        EXPECT_FALSE(bar.IsButtonChecked(testdialog::CommandB));
+        user.Close();
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, context_menu_takes_item_states_from_the_owner_and_routes_the_choice) {
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
         TreeItem const item = m_dialog.tree.InsertItem(L"Item");

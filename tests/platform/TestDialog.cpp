@@ -56,7 +56,7 @@ Resources::Resources()
     };
     m_module.AddDialog(boxed);
     m_module.AddMenu({MenuId, {{L"", {{CommandA, L"&Alpha"}, {0, L""}, {CommandB, L"&Beta"}}}}});
-    m_module.AddToolBar({ToolBarId, {16, 16}, {CommandA, CommandB}, {}});
+    m_module.AddToolBar({ToolBarId, {16, 16}, {CommandA, CommandB}, {}, {CommandA}});
     m_module.AddString(CommandA, L"Run alpha\nAlpha");
     m_module.AddString(CommandB, L"Run beta\nBeta");
     platform::RegisterModule(m_module);
@@ -124,6 +124,7 @@ platform::MessageMap const& TestDialog::GetMessageMap() const {
             platform::OnPropertyChanged(&TestDialog::OnPropertyChanged),
             platform::OnContextMenu(&TestDialog::OnContextMenu),
             platform::OnCommand(CommandA, &TestDialog::OnCommandA),
+            platform::OnUpdateCommandUI(CommandA, &TestDialog::OnUpdateCommandA),
             platform::OnUpdateCommandUI(CommandB, &TestDialog::OnUpdateCommandB),
         });
     return map;
@@ -205,6 +206,11 @@ void TestDialog::OnContextMenu(platform::Window* window, platform::Point) {
 
 void TestDialog::OnCommandA() {
     log.push_back(L"CommandA");
+    alphaOn = !alphaOn;
+}
+
+void TestDialog::OnUpdateCommandA(platform::CmdUI& state) {
+    state.SetCheck(alphaOn);
 }
 
 void TestDialog::OnUpdateCommandB(platform::CmdUI& state) {

@@ -70,6 +70,8 @@ public:
 
     std::vector<std::wstring> log;
     int idleCount = 0;
+    /// Flipped by CommandA, whose toolbar button stays pressed while it is on.
+    bool alphaOn = false;
     platform::Edit name;
     platform::ComboBox combo;
     IconTree tree;
@@ -94,6 +96,7 @@ private:
     long OnPropertyChanged(std::uint64_t id, std::int64_t property);
     void OnContextMenu(platform::Window* window, platform::Point point);
     void OnCommandA();
+    void OnUpdateCommandA(platform::CmdUI& state);
     void OnUpdateCommandB(platform::CmdUI& state);
     void OnIdle();
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the search toolbar's image strip: a magnifying glass (Search) and a
-circled cross (Clear Search), 16 by 16 pixels each, RGBA with transparency.
+"""Draws the search toolbar's image strip: a magnifying glass (Search), a
+circled cross (Clear Search) and a framed area with a marker in it (Only
+systems for this area), 16 by 16 pixels each, RGBA with transparency.
 
 Only the standard library is used, so the image can be rebuilt anywhere:
     python3 make_search_toolbar_png.py SearchToolBar.png
@@ -45,6 +46,16 @@ def clear_cross(x, y):
     return [
         (math.hypot(x - 8.0, y - 8.0) < 7.0, (122, 128, 138, 255)),
         (cross < 0.85, (255, 255, 255, 255)),
+    ]
+
+
+def area_of_interest(x, y):
+    inside = 2.0 <= x < 14.0 and 3.0 <= y < 13.0
+    edge = inside and not (3.2 <= x < 12.8 and 4.2 <= y < 11.8)
+    return [
+        (inside, (178, 214, 242, 200)),
+        (edge, (44, 62, 80, 255)),
+        (math.hypot(x - 8.0, y - 8.0) < 2.4, (200, 60, 50, 255)),
     ]
 
 
@@ -98,7 +109,7 @@ def png(width, rows):
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_search_toolbar_png.py OUTPUT.png")
-    width, rows = draw([magnifier, clear_cross])
+    width, rows = draw([magnifier, clear_cross, area_of_interest])
     with open(sys.argv[1], "wb") as out:
         out.write(png(width, rows))
 

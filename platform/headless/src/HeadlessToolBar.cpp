@@ -11,7 +11,10 @@ void HeadlessToolBar::Load(ToolBarTemplate const& bar, std::vector<std::wstring>
     m_buttonSize = bar.buttonSize;
     for (std::size_t i = 0; i < bar.buttons.size(); ++i) {
         if (bar.buttons[i] != 0) {
-            m_buttons.push_back({bar.buttons[i], true, i < tooltips.size() ? tooltips[i] : L""});
+            bool const checkable = std::find(bar.checkButtons.begin(), bar.checkButtons.end(),
+                                             bar.buttons[i]) != bar.checkButtons.end();
+            m_buttons.push_back(
+                {bar.buttons[i], true, i < tooltips.size() ? tooltips[i] : L"", checkable});
         }
     }
     Size const size = FixedSize();
@@ -46,6 +49,23 @@ bool HeadlessToolBar::IsButtonEnabled(ControlId command) const {
 
 std::wstring HeadlessToolBar::ButtonToolTip(ControlId command) const {
     return Find(command).tooltip;
+}
+
+void HeadlessToolBar::CheckButton(ControlId command, bool on) {
+    auto& button = const_cast<Button&>(Find(command));
+    if (!button.checkable) {
+        PLATFORM_ERROR(L"the toolbar button " + std::to_wstring(command) + L" is no check button");
+    }
+    button.checked = on;
+}
+
+bool HeadlessToolBar::IsButtonChecked(ControlId command) const {
+    return Find(command).checked;
+}
+
+void HeadlessToolBar::Press(ControlId command) {
+    auto& button = const_cast<Button&>(Find(command));
+    button.checked = button.checkable && !button.checked;
 }
 
 Size HeadlessToolBar::FixedSize() const {

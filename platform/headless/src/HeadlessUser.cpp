@@ -117,6 +117,7 @@ void HeadlessUser::ClickToolButton(ControlId bar, ControlId command) {
     if (!toolBar.IsButtonEnabled(command)) {
         PLATFORM_ERROR(L"the toolbar button " + std::to_wstring(command) + L" is disabled");
     }
+    toolBar.Press(command);
     Message message;
     message.event = Event::Command;
     message.id = command;

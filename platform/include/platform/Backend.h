@@ -168,6 +168,9 @@ public:
     virtual void EnableButton(ControlId command, bool on) = 0;
     virtual bool IsButtonEnabled(ControlId command) const = 0;
     virtual std::wstring ButtonToolTip(ControlId command) const = 0;
+    /// Only for the template's check buttons.
+    virtual void CheckButton(ControlId command, bool on) = 0;
+    virtual bool IsButtonChecked(ControlId command) const = 0;
     /// The size the bar needs for its buttons.
     virtual Size FixedSize() const = 0;
 };

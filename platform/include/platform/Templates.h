@@ -90,6 +90,8 @@ struct ToolBarTemplate {
     Size buttonSize{16, 16};
     std::vector<ControlId> buttons;
     std::vector<unsigned char> image;
+    /// Buttons that stay pressed while their command is on (set through CmdUI::SetCheck).
+    std::vector<ControlId> checkButtons = {};
 };
 
 } // namespace platform

@@ -25,9 +25,12 @@ public:
     Size CalcFixedLayout() const;
     std::vector<ControlId> GetButtons() const;
     bool IsButtonEnabled(ControlId command) const;
+    /// Whether a check button is pressed; false for any other button.
+    bool IsButtonChecked(ControlId command) const;
     std::wstring GetButtonToolTip(ControlId command) const;
     /// Asks `target` for each button's state. A button that no update handler answers is
-    /// enabled when `target` routes its command, else disabled if `disableIfNoHandler`.
+    /// enabled when `target` routes its command, else disabled if `disableIfNoHandler`;
+    /// a check button is pressed as its handler's SetCheck says.
     void OnUpdateCmdUI(CmdTarget& target, bool disableIfNoHandler);
 
     /// Sends the buttons' commands to the owner, when there is one.
@@ -39,7 +42,10 @@ protected:
 private:
     backend::NativeToolBar& Bar() const;
 
+    bool IsCheckButton(ControlId command) const;
+
     CmdTarget* m_owner = nullptr;
+    std::vector<ControlId> m_checkButtons;
 };
 
 } // namespace platform

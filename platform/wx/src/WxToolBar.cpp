@@ -57,7 +57,10 @@ void WxToolBar::Load(ToolBarTemplate const& bar, std::vector<std::wstring> const
         }
         ++image;
         wxString const tip = i < tooltips.size() ? ToWx(tooltips[i]) : wxString();
-        Bar().AddTool(command, tip, bitmap, tip);
+        bool const checkable = std::find(bar.checkButtons.begin(), bar.checkButtons.end(),
+                                         command) != bar.checkButtons.end();
+        Bar().AddTool(command, tip, bitmap, wxNullBitmap, checkable ? wxITEM_CHECK : wxITEM_NORMAL,
+                      tip);
         m_buttons.push_back(command);
     }
     Bar().Realize();
@@ -86,6 +89,19 @@ std::wstring WxToolBar::ButtonToolTip(ControlId command) const {
     return FromWx(Bar().GetToolShortHelp(command));
 }
 
+void WxToolBar::CheckButton(ControlId command, bool on) {
+    Check(command);
+    // Toggling a button to the state it has would still redraw it, at every idle.
+    if (Bar().GetToolState(command) != on) {
+        Bar().ToggleTool(command, on);
+    }
+}
+
+bool WxToolBar::IsButtonChecked(ControlId command) const {
+    Check(command);
+    return Bar().GetToolState(command);
+}
+
 Size WxToolBar::FixedSize() const {
     wxSize const size = Bar().GetBestSize();
     return {size.x, size.y};
@@ -94,6 +110,11 @@ Size WxToolBar::FixedSize() const {
 void WxToolBar::Click(ControlId command) {
     if (!IsButtonEnabled(command)) {
         PLATFORM_ERROR(L"the toolbar button " + std::to_wstring(command) + L" is disabled");
+    }
+    // A click on a check button flips it before its command is sent, as the native one does.
+    wxToolBarToolBase const* tool = Bar().FindById(command);
+    if (tool != nullptr && tool->CanBeToggled()) {
+        Bar().ToggleTool(command, !tool->IsToggled());
     }
     wxCommandEvent event(wxEVT_TOOL, command);
     event.SetEventObject(&Bar());

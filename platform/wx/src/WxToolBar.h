@@ -19,6 +19,8 @@ public:
     void EnableButton(ControlId command, bool on) override;
     bool IsButtonEnabled(ControlId command) const override;
     std::wstring ButtonToolTip(ControlId command) const override;
+    void CheckButton(ControlId command, bool on) override;
+    bool IsButtonChecked(ControlId command) const override;
     Size FixedSize() const override;
 
     void Click(ControlId command);

@@ -78,6 +78,26 @@ TEST_F(CrsCommandsTest, search_answers_as_the_browser_does_best_first_with_the_r
         << area.out;
 }
 
+TEST_F(CrsCommandsTest, search_for_a_place_lists_the_systems_meant_for_it_most_local_first) {
+    Outcome const berlin = RunTool({"search", "52.52 13.40"});
+    ASSERT_EQ(berlin.code, 0) << berlin.err;
+    std::size_t const german = berlin.out.find("EPSG:31468\tDHDN / 3-degree Gauss-Kruger zone 4\t");
+    std::size_t const world = berlin.out.find("EPSG:4326\tWGS 84\t");
+    ASSERT_NE(german, std::string::npos) << berlin.out;
+    ASSERT_NE(world, std::string::npos);
+    EXPECT_LT(german, world);
+    EXPECT_EQ(berlin.out.find("EPSG:27700\t"), std::string::npos);
+    // Written with minutes and hemisphere letters, longitude first, it is the same place.
+    Outcome const dms = RunTool({"search", "13\u00B024'E 52\u00B031'12\"N"});
+    EXPECT_EQ(dms.out, berlin.out);
+
+    Outcome const projected = RunTool({"search", "500000 5700000"});
+    EXPECT_EQ(projected.code, 1);
+    EXPECT_NE(projected.err.find("'500000 5700000': Not a place: a latitude runs from -90 to 90"),
+              std::string::npos)
+        << projected.err;
+}
+
 TEST_F(CrsCommandsTest, info_describes_codes_and_files_and_rejects_bad_input_naming_it) {
     Outcome const wgs84 = RunTool({"info", "EPSG:4326"});
     ASSERT_EQ(wgs84.code, 0) << wgs84.err;

@@ -2,6 +2,7 @@
 #include "HostConvertWks.h"
 #include "RecordingErrorSink.h"
 #include "Worksheet.h"
+#include "WorksheetExtent.h"
 
 #include "gridlore/CoordinateSystem.h"
 #include "kor/KORException.h"
@@ -224,4 +225,44 @@ TEST(HostConvertWks, labels_carry_the_column_names_and_each_bad_setting_is_told_
     sink->reports.clear();
     EXPECT_TRUE(settings.Validate()) << "target columns past the sheet are new columns";
     EXPECT_TRUE(sink->reports.empty());
+}
+
+TEST(WorksheetExtent, the_area_around_the_points_is_read_in_their_system_past_rows_that_are_none) {
+    Worksheet const sheet = Worksheet::Parse("name,e,n\n"
+                                             "a,400000,100000\n"
+                                             "b,600000,900000\n"
+                                             "c,not a number,5\n"
+                                             "d,,\n",
+                                             "points.csv");
+    std::optional<gridui::GeoArea> const area =
+        gridhost::WorksheetExtent(sheet, {1, 2}, Registry(L"EPSG:27700"));
+    ASSERT_TRUE(area.has_value());
+    // The two points converted: 2.0 W, 50.8 N (on the grid's central meridian) and
+    // 1.38 E, 58.0 N.
+    EXPECT_NEAR(area->west, -2.0, 0.01);
+    EXPECT_NEAR(area->east, 1.38, 0.01);
+    EXPECT_NEAR(area->south, 50.8, 0.1);
+    EXPECT_NEAR(area->north, 58.0, 0.1);
+
+    Worksheet const degrees = Worksheet::Parse("lon,lat\n13.4,52.5\n-1.5,51\n", "degrees.csv");
+    std::optional<gridui::GeoArea> const wgs84 =
+        gridhost::WorksheetExtent(degrees, {0, 1}, Registry(L"EPSG:4326"));
+    ASSERT_TRUE(wgs84.has_value());
+    EXPECT_DOUBLE_EQ(wgs84->west, -1.5);
+    EXPECT_DOUBLE_EQ(wgs84->east, 13.4);
+    EXPECT_DOUBLE_EQ(wgs84->south, 51.0);
+    EXPECT_DOUBLE_EQ(wgs84->north, 52.5);
+    // A file with decimal commas lies where its decimal-point twin lies.
+    Worksheet const commas = Worksheet::Parse("lon;lat\n13,4;52,5\n-1,5;51\n", "commas.csv");
+    std::optional<gridui::GeoArea> const same =
+        gridhost::WorksheetExtent(commas, {0, 1}, Registry(L"EPSG:4326"));
+    ASSERT_TRUE(same.has_value());
+    EXPECT_DOUBLE_EQ(same->west, -1.5);
+    EXPECT_DOUBLE_EQ(same->north, 52.5);
+
+    kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
+    local.SetName(L"Site grid");
+    EXPECT_FALSE(gridhost::WorksheetExtent(degrees, {0, 1}, Gridlore::CoordinateSystem(local)));
+    Worksheet const empty = Worksheet::Parse("lon,lat\nx,y\n", "empty.csv");
+    EXPECT_FALSE(gridhost::WorksheetExtent(empty, {0, 1}, Registry(L"EPSG:4326")));
 }

@@ -27,6 +27,14 @@ struct BrowserOptions {
     /// once, whatever the search (a second pass or a looked-up code adds to the shown
     /// count only).
     bool steadyStatusLine = false;
+    /// A latitude and longitude typed into the search box ("52.52 13.40", "52°31'N
+    /// 13°24'E") finds the systems whose area of use holds that point, most local first;
+    /// two numbers that cannot be a place say so in the status line.
+    bool placeSearch = false;
+    /// With an area of interest set by the host, the toolbar offers "Only systems for this
+    /// area" (pressed at the start): the predefined systems are then only those whose area
+    /// of use holds the whole area.
+    bool areaOfInterest = false;
 
     /// A search also finds words in any order and spelling ("utm33", "WGS-84"), the
     /// registry's aliases, other authorities' codes ("ESRI:102100") and areas of use, and
@@ -50,6 +58,8 @@ struct BrowserOptions {
         options.forgivingSearch = true;
         options.bestMatchesGroup = true;
         options.selectBestMatch = true;
+        options.placeSearch = true;
+        options.areaOfInterest = true;
         return options;
     }
 };

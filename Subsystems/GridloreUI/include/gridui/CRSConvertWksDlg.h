@@ -4,9 +4,12 @@
 
 #include "gridlore/CRSConvertWks.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/GeoArea.h"
+
 #include "platform/ComboBox.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogEx.h"
+#include <optional>
 
 #include <string>
 
@@ -27,6 +30,9 @@ public:
     /// the host's own browser has them; call before DoModal. Without a file, the custom
     /// systems last only while that browser is open.
     void SetBrowserChoices(std::wstring customSystemsPath, BrowserOptions const& options);
+    /// Where the worksheet's points lie: the browser of the target system offers the
+    /// systems meant for all of them (with the `areaOfInterest` option). Call before DoModal.
+    void SetAreaOfInterest(GeoArea const& area) { m_areaOfInterest = area; }
 
     platform::MessageMap const& GetMessageMap() const override;
 
@@ -38,7 +44,8 @@ private:
     void OnChangeSrcCS();
     void OnChangeDstCS();
     /// Opens the browser on `system` and, on OK, writes the choice and shows its name.
-    void ChangeSystem(Gridlore::CoordinateSystem& system, int editId);
+    /// `forTheArea`: the browser is offered the area of interest.
+    void ChangeSystem(Gridlore::CoordinateSystem& system, int editId, bool forTheArea);
     /// The column named in the combo box, or tells the user and ends the data exchange.
     int ColumnFromComboBox(int controlId);
 
@@ -46,6 +53,7 @@ private:
     shr::IError& m_errorSink;
     std::wstring m_customSystemsPath;
     BrowserOptions m_browserOptions;
+    std::optional<GeoArea> m_areaOfInterest;
     platform::ComboBox m_srcXCombo;
     platform::ComboBox m_srcYCombo;
     platform::ComboBox m_dstXCombo;

@@ -4,6 +4,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/GeoArea.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogResize.h"
 
@@ -35,6 +36,10 @@ public:
     /// How the browser behaves where a host may choose; call before DoModal.
     void SetOptions(BrowserOptions const& options);
     BrowserOptions const& GetOptions() const;
+    /// Where the host's data lies, in longitude and latitude; with the `areaOfInterest`
+    /// option the browser offers, and starts with, only the systems meant for all of it.
+    /// Call before DoModal.
+    void SetAreaOfInterest(GeoArea const& area);
     /// The same as setting `openResultsUpTo` of the options.
     void SetOpenResultsUpTo(std::uint32_t count);
     /// The chosen system, with the initial system's warp put back.

@@ -10,6 +10,8 @@ enum : int {
     BrowserMenu = 32259,
     SearchToolBar = 32260,
     LocalSystemDialog = 32261,
+    /// The search toolbar with the area-of-interest toggle.
+    AreaSearchToolBar = 32265,
 
     Tree = 32272,
     Description = 32273,
@@ -26,6 +28,7 @@ enum : int {
     LoadFromFile = 32292,
     SaveToFile = 32293,
     DeleteCustom = 32294,
+    OnlyForArea = 32298,
 
     // The worksheet-conversion dialog.
     DstCSButton = 32320,
