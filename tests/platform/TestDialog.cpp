@@ -125,6 +125,7 @@ platform::MessageMap const& TestDialog::GetMessageMap() const {
             platform::OnContextMenu(&TestDialog::OnContextMenu),
             platform::OnCommand(CommandA, &TestDialog::OnCommandA),
             platform::OnUpdateCommandUI(CommandB, &TestDialog::OnUpdateCommandB),
+            platform::OnTimer(&TestDialog::OnTimer),
         });
     return map;
 }
@@ -176,6 +177,10 @@ void TestDialog::OnDblClk(platform::Message&) {
 
 void TestDialog::OnComboSelChange() {
     log.push_back(L"ComboSelChange " + std::to_wstring(combo.GetCurSel()));
+}
+
+void TestDialog::OnTimer(platform::ControlId id) {
+    log.push_back(L"Timer " + std::to_wstring(id));
 }
 
 void TestDialog::OnNameChange() {

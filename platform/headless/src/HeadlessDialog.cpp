@@ -156,6 +156,19 @@ backend::NativeToolBar& HeadlessDialog::CreateToolBar(ControlId id) {
     return AddChild<HeadlessToolBar>({id, ControlKind::Static, L"", {}, 0});
 }
 
+bool HeadlessDialog::ExpireNextTimer() {
+    if (HasEnded()) {
+        return false;
+    }
+    std::optional<ControlId> const id = m_timers.TakeNext();
+    if (!id) {
+        return false;
+    }
+    Message message = backend::TimerSchedule::Expiry(*id, Wrapper());
+    m_events.OnNativeMessage(message);
+    return true;
+}
+
 void HeadlessDialog::DeliverPosted() {
     while (!m_posted.empty() && !HasEnded()) {
         Message message = m_posted.front();
