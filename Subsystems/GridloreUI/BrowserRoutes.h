@@ -44,6 +44,10 @@ public:
                       }),
             Row<Host>(Event::ComboSelChange, res::SearchBox,
                       [](Host& host, Message&) { host.Impl().OnSelChangeSearch(host); }),
+            Row<Host>(Event::EditChange, res::SearchBox,
+                      [](Host& host, Message&) { host.Impl().OnEditChangeSearch(); }),
+            Row<Host>(Event::Timer, res::SearchPauseTimer,
+                      [](Host& host, Message&) { host.Impl().OnSearchPause(); }),
             Row<Host>(
                 Event::UpdateCommandUI, res::AddToFavorites,
                 [](Host& host, Message& message) { host.Impl().OnUpdateCSAdd(*message.cmdUI); }),

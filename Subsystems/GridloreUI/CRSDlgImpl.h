@@ -66,6 +66,9 @@ public:
     void OnClearSearch();
     void OnContextMenu(platform::Dialog& owner, platform::Window* window, platform::Point point);
     void OnSelChangeSearch(platform::Dialog& host);
+    void OnEditChangeSearch();
+    /// The pause after the last key ran out: searches what the box holds.
+    void OnSearchPause();
     void OnUpdateCSAdd(platform::CmdUI& cmdUI);
     void OnUpdateCSRemove(platform::CmdUI& cmdUI);
     void OnUpdateCSDelete(platform::CmdUI& cmdUI);
@@ -130,6 +133,11 @@ public:
                               int code);
     static std::wstring QuerySearchDefinition(wchar_t const* search);
     void AddByDefinition(wchar_t const* search);
+    /// Rebuilds the tree for `text` and shows its outcome in the status line.
+    void ShowSearch(std::wstring const& text);
+    /// A search the user asked for takes over from typing: the pause ends, and the typed
+    /// text is no longer the last search.
+    void EndSearchPause();
     void ShowStatus(bool show);
     /// Moves the tree's top below the status line's room, or up into it; the bottom
     /// stays. Returns how far the top moved.

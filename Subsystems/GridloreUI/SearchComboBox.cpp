@@ -16,10 +16,20 @@ bool SearchComboBox::PreTranslateMessage(platform::Message& message) {
     return true;
 }
 
+void SearchComboBox::StoreTypedSearch() {
+    if (!m_typedSearch.empty() && m_typedSearch == GetWindowText()) {
+        StoreValue(true);
+    }
+    m_typedSearch.clear();
+}
+
 void SearchComboBox::OnDestroy() {
     if (m_saveHistoryOnClose) {
         // A settings store that cannot be written costs the history, never the close.
-        shared::ExecuteNoThrow([this] { SaveHistory(true); });
+        shared::ExecuteNoThrow([this] {
+            StoreTypedSearch();
+            SaveHistory(true);
+        });
     }
     CHistoryCombo::OnDestroy();
 }

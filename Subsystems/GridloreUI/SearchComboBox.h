@@ -3,6 +3,9 @@
 
 #include "shrgui/CHistoryCombo.h"
 
+#include <string>
+#include <utility>
+
 namespace gridui {
 
 class SearchComboBox : public shrgui::CHistoryCombo {
@@ -15,12 +18,19 @@ public:
     bool PreTranslateMessage(platform::Message& message) override;
     /// With `on`, the history is saved when the box goes, however its dialog closed.
     void SetSaveHistoryOnClose(bool on) { m_saveHistoryOnClose = on; }
+    /// Remembers `text` as searched by typing alone, not stored in the history; empty
+    /// forgets it.
+    void SetTypedSearch(std::wstring text) { m_typedSearch = std::move(text); }
+    /// Stores the text searched by typing alone while the box still shows it: the search
+    /// the user saw last belongs in the history, the keys on the way to it do not.
+    void StoreTypedSearch();
 
 protected:
     void OnDestroy() override;
 
 private:
     bool m_saveHistoryOnClose = false;
+    std::wstring m_typedSearch;
 };
 
 } // namespace gridui

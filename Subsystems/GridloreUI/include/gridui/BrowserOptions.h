@@ -27,6 +27,11 @@ struct BrowserOptions {
     /// once, whatever the search (a second pass or a looked-up code adds to the shown
     /// count only).
     bool steadyStatusLine = false;
+    /// Typing in the search box searches once the keys pause for about 200 ms (each key
+    /// starts the pause again), so the tree follows the text; Enter, the Search button and
+    /// a pick from the history still search at once. The keys on the way are not kept in
+    /// the search history; the text last searched is, when the browser closes with it.
+    bool searchAsYouType = false;
 
     /// Every behaviour above on, results opened up to `openUpTo` systems.
     static BrowserOptions AllOn(std::uint32_t openUpTo) {
@@ -36,6 +41,7 @@ struct BrowserOptions {
         options.oneFavoritePerSystem = true;
         options.markCurrentNotShown = true;
         options.steadyStatusLine = true;
+        options.searchAsYouType = true;
         return options;
     }
 };
