@@ -133,11 +133,16 @@ public:
                               int code);
     static std::wstring QuerySearchDefinition(wchar_t const* search);
     void AddByDefinition(wchar_t const* search);
-    /// Rebuilds the tree for `text` and shows its outcome in the status line.
+    /// Rebuilds the tree for `text` and shows its outcome (status line, empty result).
     void ShowSearch(std::wstring const& text);
     /// A search the user asked for takes over from typing: the pause ends, and the typed
     /// text is no longer the last search.
     void EndSearchPause();
+    /// With the option on, one inert line in the tree's place when a search of `text`
+    /// shows nothing.
+    void ExplainEmptySearch(std::wstring const& text);
+    /// Takes the line away once the tree shows a system again.
+    void RemoveEmptySearchLine();
     void ShowStatus(bool show);
     /// Moves the tree's top below the status line's room, or up into it; the bottom
     /// stays. Returns how far the top moved.
@@ -214,6 +219,8 @@ private:
     std::wstring m_customPath;
     /// Beside `m_custom`: whether each system belongs in the custom systems' file.
     std::vector<bool> m_customKept;
+    /// The line that says a search found nothing; null while there is none.
+    platform::TreeItem m_emptySearchLine;
 };
 
 } // namespace gridui

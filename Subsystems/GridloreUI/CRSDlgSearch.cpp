@@ -95,6 +95,7 @@ void CRSDlgImpl::OnSearch() {
 void CRSDlgImpl::ShowSearch(std::wstring const& text) {
     Rebuild(text.c_str());
     ShowStatus(m_shownCount < m_totalCount);
+    ExplainEmptySearch(text);
 }
 
 void CRSDlgImpl::OnClearSearch() {

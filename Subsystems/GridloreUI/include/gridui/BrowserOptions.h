@@ -32,6 +32,9 @@ struct BrowserOptions {
     /// a pick from the history still search at once. The keys on the way are not kept in
     /// the search history; the text last searched is, when the browser closes with it.
     bool searchAsYouType = false;
+    /// A search that shows nothing puts one line in the tree's place, saying so and what to
+    /// try, instead of leaving the tree empty.
+    bool explainEmptySearch = false;
 
     /// Every behaviour above on, results opened up to `openUpTo` systems.
     static BrowserOptions AllOn(std::uint32_t openUpTo) {
@@ -42,6 +45,7 @@ struct BrowserOptions {
         options.markCurrentNotShown = true;
         options.steadyStatusLine = true;
         options.searchAsYouType = true;
+        options.explainEmptySearch = true;
         return options;
     }
 };
