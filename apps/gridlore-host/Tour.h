@@ -26,7 +26,9 @@ class HostFrame;
 /// Last it runs the browser's commands: it creates a local system, modifies the
 /// predefined UTM zone into a custom system, loads the .prj, saves the current system as
 /// QRF2, adds the UTM zone, found by its code, to the favourites and cancels. In a new
-/// browser it finds the custom systems it made still there, and deletes them.
+/// browser it finds the custom systems it made still there, and deletes them. In another
+/// it types "4326" without Enter and lets the pause run out, then types what matches
+/// nothing.
 /// Needs the wx backend installed.
 class Tour {
 public:
@@ -76,6 +78,8 @@ private:
     /// Modifies the British grid's false easting, ending the cell with Enter, which must
     /// keep the define dialog open and the value typed.
     void PlayKeptCellEdit(platform::User& user);
+    /// Searches by typing alone, then types what matches nothing, which the tree says.
+    void PlayTypedSearch(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);

@@ -66,7 +66,9 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
                              "26-modify-cell-kept-after-enter",
                              "27-modified-false-easting-kept",
                              "28-custom-systems-kept",
-                             "29-custom-systems-deleted"}) {
+                             "29-custom-systems-deleted",
+                             "30-search-typed-without-enter",
+                             "31-search-found-nothing"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;
