@@ -3,6 +3,7 @@
 #include "CountingSink.h"
 #include "Spread.h"
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/BrowserOptions.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
@@ -38,12 +39,14 @@ std::size_t TreeItems(platform::User& user) {
 
 /// Opens the browser once on `backend` and plays `scene` in it, then closes it.
 void WithBrowser(platform::Backend& backend, benchmark::State& state,
-                 std::function<void(platform::User&)> const& scene) {
+                 std::function<void(platform::User&)> const& scene,
+                 gridui::BrowserOptions const& options = {}) {
     platform::BackendScope const installed(backend);
     platform::Driver driver;
     platform::DriverScope const driving(driver);
     auto const sink = std::make_shared<CountingSink>();
     gridui::CRSDialog dialog(Wgs84(), FavoritesPath(), sink, nullptr, {});
+    dialog.SetOptions(options);
     driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         scene(user);
         state.counters["tree items"] = static_cast<double>(TreeItems(user));
@@ -110,6 +113,30 @@ void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark
             },
             [&] { user.PressKey(res::SearchBox, platform::KeyReturn); });
     });
+}
+
+void TypedSearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
+                             std::wstring const& text) {
+    gridui::BrowserOptions typing;
+    typing.searchAsYouType = true;
+    WithBrowser(
+        backend, state,
+        [&](platform::User& user) {
+            Spread spread;
+            for (auto _ : state) {
+                shown.Arm();
+                ClickClearSearch(user);
+                shown.Wait();
+                shown.Pause();
+                user.Type(res::SearchBox, text);
+                shown.Arm();
+                auto const expired = shown.EndTypingPause(user);
+                shown.Wait();
+                spread.AddSince(state, expired);
+            }
+            spread.Report(state);
+        },
+        typing);
 }
 
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,

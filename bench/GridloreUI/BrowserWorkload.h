@@ -30,6 +30,12 @@ void Search(platform::Backend& backend, benchmark::State& state, std::wstring co
 void SearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
                         std::wstring const& text);
 
+/// Opens the browser on EPSG:4326 with search as you type; every iteration starts from the
+/// full tree and types `text` without Enter (not timed), then times the search from the
+/// expiry of the typist's pause until `shown` sees the results shown.
+void TypedSearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
+                             std::wstring const& text);
+
 /// Opens the browser on EPSG:4326; every iteration searches `text` (not timed), then
 /// times Clear Search until `shown` sees the full tree shown.
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
