@@ -12,9 +12,9 @@ bool TimerSchedule::Stop(ControlId id) {
     return m_due.erase(id) != 0;
 }
 
-std::optional<ControlId> TimerSchedule::TakeNext() {
+bool TimerSchedule::ExpireNext(std::function<void(ControlId)> const& expire) {
     if (m_due.empty()) {
-        return std::nullopt;
+        return false;
     }
     // The map runs in id order, so the first of equal times is the lower id.
     auto const next =
@@ -22,7 +22,8 @@ std::optional<ControlId> TimerSchedule::TakeNext() {
                          [](auto const& a, auto const& b) { return a.second < b.second; });
     ControlId const id = next->first;
     m_due.erase(next);
-    return id;
+    expire(id);
+    return true;
 }
 
 Message TimerSchedule::Expiry(ControlId id, Window* dialog) {

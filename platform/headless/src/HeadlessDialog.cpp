@@ -157,16 +157,10 @@ backend::NativeToolBar& HeadlessDialog::CreateToolBar(ControlId id) {
 }
 
 bool HeadlessDialog::ExpireNextTimer() {
-    if (HasEnded()) {
-        return false;
-    }
-    std::optional<ControlId> const id = m_timers.TakeNext();
-    if (!id) {
-        return false;
-    }
-    Message message = backend::TimerSchedule::Expiry(*id, Wrapper());
-    m_events.OnNativeMessage(message);
-    return true;
+    return !HasEnded() && m_timers.ExpireNext([this](ControlId id) {
+        Message message = backend::TimerSchedule::Expiry(id, Wrapper());
+        m_events.OnNativeMessage(message);
+    });
 }
 
 void HeadlessDialog::DeliverPosted() {

@@ -5,8 +5,8 @@
 #include "platform/Message.h"
 
 #include <chrono>
+#include <functional>
 #include <map>
-#include <optional>
 
 namespace platform::backend {
 
@@ -20,9 +20,9 @@ public:
     void Start(ControlId id, std::chrono::milliseconds delay);
     /// False when timer `id` did not run.
     bool Stop(ControlId id);
-    /// Stops the timer due first (the lower id of two due at once) and returns its id;
-    /// nothing when none runs.
-    std::optional<ControlId> TakeNext();
+    /// Stops the timer due first (the lower id of two due at once) and has `expire` raise
+    /// its expiry; false when none runs.
+    bool ExpireNext(std::function<void(ControlId)> const& expire);
     void Clear() { m_due.clear(); }
     bool IsEmpty() const { return m_due.empty(); }
 

@@ -319,24 +319,20 @@ void WxDialog::StopTimer(ControlId id) {
 }
 
 bool WxDialog::ExpireNextTimer() {
-    if (HasEnded()) {
-        return false;
-    }
-    std::optional<ControlId> const id = m_timers.TakeNext();
-    if (!id) {
-        return false;
-    }
-    m_toolkitTimers.at(*id)->Stop();
-    Message message = backend::TimerSchedule::Expiry(*id, Wrapper());
-    Route(message);
-    return true;
+    return !HasEnded() && m_timers.ExpireNext([this](ControlId id) {
+        m_toolkitTimers.at(id)->Stop();
+        RaiseExpiry(id);
+    });
 }
 
 void WxDialog::Expire(ControlId id) {
     // A stop may come after the toolkit queued the expiry: the schedule has the last word.
-    if (HasEnded() || !m_timers.Stop(id)) {
-        return;
+    if (!HasEnded() && m_timers.Stop(id)) {
+        RaiseExpiry(id);
     }
+}
+
+void WxDialog::RaiseExpiry(ControlId id) {
     Message message = backend::TimerSchedule::Expiry(id, Wrapper());
     Route(message);
 }

@@ -68,6 +68,7 @@ private:
     void OnCharHook(wxKeyEvent& event);
     /// Timer `id` ran out: its dialog hears of it, unless it was stopped or has ended.
     void Expire(ControlId id);
+    void RaiseExpiry(ControlId id);
 
     backend::DialogEvents& m_events;
     WxSheet* m_sheet = nullptr;
