@@ -45,6 +45,10 @@ public:
             Command<Host, &CRSDlgImpl::OnOnlyForArea, false>(res::OnlyForArea),
             Row<Host>(Event::ComboSelChange, res::SearchBox,
                       [](Host& host, Message&) { host.Impl().OnSelChangeSearch(host); }),
+            Row<Host>(Event::EditChange, res::SearchBox,
+                      [](Host& host, Message&) { host.Impl().OnEditChangeSearch(); }),
+            Row<Host>(Event::Timer, res::SearchPauseTimer,
+                      [](Host& host, Message&) { host.Impl().OnSearchPause(); }),
             Row<Host>(
                 Event::UpdateCommandUI, res::AddToFavorites,
                 [](Host& host, Message& message) { host.Impl().OnUpdateCSAdd(*message.cmdUI); }),

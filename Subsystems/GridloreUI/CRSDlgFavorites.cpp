@@ -151,6 +151,7 @@ void CRSDlgImpl::OnNewGeo() {
 }
 
 void CRSDlgImpl::AddCustomSystem() {
+    RemoveEmptySearchLine();
     AppendCustom(m_current, true);
     EnsureRootNode(m_customNode, CustomText);
     TreeItem const item =

@@ -58,6 +58,7 @@ void CRSDlgImpl::DoDataExchange(platform::DataExchange& exchange) {
     platform::DDX_Control(exchange, res::Tree, m_tree);
     platform::DDX_Control(exchange, res::Description, m_description);
     if (exchange.SaveAndValidate()) {
+        m_searchCombo.StoreTypedSearch();
         m_searchCombo.SaveHistory(true);
     } else {
         m_searchCombo.SetSaveHistoryOnClose(m_options.keepSearchHistoryOnCancel);

@@ -71,6 +71,9 @@ public:
     void OnClearSearch();
     void OnContextMenu(platform::Dialog& owner, platform::Window* window, platform::Point point);
     void OnSelChangeSearch(platform::Dialog& host);
+    void OnEditChangeSearch();
+    /// The pause after the last key ran out: searches what the box holds.
+    void OnSearchPause();
     void OnUpdateCSAdd(platform::CmdUI& cmdUI);
     void OnUpdateCSRemove(platform::CmdUI& cmdUI);
     void OnUpdateCSDelete(platform::CmdUI& cmdUI);
@@ -139,6 +142,16 @@ public:
         return BrowserSearch::QuerySearchDefinition(search);
     }
     void AddByDefinition(wchar_t const* search);
+    /// Rebuilds the tree for `text` and shows its outcome (status line, empty result).
+    void ShowSearch(std::wstring const& text);
+    /// A search the user asked for takes over from typing: the pause ends, and the typed
+    /// text is no longer the last search.
+    void EndSearchPause();
+    /// With the option on, one inert line in the tree's place when a search of `text`
+    /// shows nothing.
+    void ExplainEmptySearch(std::wstring const& text);
+    /// Takes the line away once the tree shows a system again.
+    void RemoveEmptySearchLine();
     void ShowStatus(bool show);
     /// ShowStatus before the host keeps its layout: returns how far the tree moved.
     int ShowStatusLine(bool show);
@@ -269,6 +282,8 @@ private:
     /// The best result of the last search and its rank; null without one.
     platform::TreeItem m_bestItem;
     SearchRank m_bestRank;
+    /// The line that says a search found nothing; null while there is none.
+    platform::TreeItem m_emptySearchLine;
 };
 
 } // namespace gridui

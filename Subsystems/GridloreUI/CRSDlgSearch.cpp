@@ -41,10 +41,15 @@ void CRSDlgImpl::AddByDefinition(wchar_t const* search) {
 }
 
 void CRSDlgImpl::OnSearch() {
+    EndSearchPause();
     m_searchCombo.StoreValue(true);
-    std::wstring const text = m_searchCombo.GetWindowText();
+    ShowSearch(m_searchCombo.GetWindowText());
+}
+
+void CRSDlgImpl::ShowSearch(std::wstring const& text) {
     Rebuild(text.c_str());
     ShowStatus(m_shownCount < m_totalCount);
+    ExplainEmptySearch(text);
 }
 
 void CRSDlgImpl::OnClearSearch() {

@@ -25,11 +25,21 @@ void SearchComboBox::SetHint(std::wstring const& text) {
     m_hint.Activate(true);
 }
 
+void SearchComboBox::StoreTypedSearch() {
+    if (!m_typedSearch.empty() && m_typedSearch == GetWindowText()) {
+        StoreValue(true);
+    }
+    m_typedSearch.clear();
+}
+
 void SearchComboBox::OnDestroy() {
     m_hint.Destroy();
     if (m_saveHistoryOnClose) {
         // A settings store that cannot be written costs the history, never the close.
-        shared::ExecuteNoThrow([this] { SaveHistory(true); });
+        shared::ExecuteNoThrow([this] {
+            StoreTypedSearch();
+            SaveHistory(true);
+        });
     }
     CHistoryCombo::OnDestroy();
 }

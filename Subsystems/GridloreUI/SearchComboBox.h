@@ -5,6 +5,7 @@
 #include "shrgui/CHistoryCombo.h"
 
 #include <string>
+#include <utility>
 
 namespace gridui {
 
@@ -21,6 +22,12 @@ public:
     /// Shows `text` while the pointer rests on the box; the box must have its window.
     void SetHint(std::wstring const& text);
     std::wstring GetHint() const { return m_hint.HasWindow() ? m_hint.GetText() : L""; }
+    /// Remembers `text` as searched by typing alone, not stored in the history; empty
+    /// forgets it.
+    void SetTypedSearch(std::wstring text) { m_typedSearch = std::move(text); }
+    /// Stores the text searched by typing alone while the box still shows it: the search
+    /// the user saw last belongs in the history, the keys on the way to it do not.
+    void StoreTypedSearch();
 
 protected:
     void OnDestroy() override;
@@ -28,6 +35,7 @@ protected:
 private:
     bool m_saveHistoryOnClose = false;
     platform::ToolTip m_hint;
+    std::wstring m_typedSearch;
 };
 
 } // namespace gridui

@@ -129,6 +129,8 @@ Gridlore::CoordinateSystem Tour::Run() {
                                               }}});
     PlayDialogs(&HostFrame::ChooseInDialog,
                 {{res::BrowserDialog, [this](platform::User& user) { PlayPlaces(user); }}});
+    PlayDialogs(&HostFrame::ChooseInDialog,
+                {{res::BrowserDialog, [this](platform::User& user) { PlayTypedSearch(user); }}});
     return chosen;
 }
 
@@ -315,6 +317,28 @@ void Tour::PlayCustomSystemsKept(platform::User& user) {
         user.PressKey(res::Tree, platform::KeyDelete);
     }
     SnapDialog(user, "custom-systems-deleted");
+    user.Click(platform::IDCANCEL);
+}
+
+void Tour::PlayTypedSearch(platform::User& user) {
+    ShowAllSystems(user);
+    auto const& tree = BrowserTree(user);
+    // No Enter: the search runs when the typist's pause does, which the user lets run out.
+    user.Type(res::SearchBox, L"4326");
+    user.RunTimers();
+    if (!FindResult(tree, {}, 0, L"WGS 84").item || tree.GetCount() > 20) {
+        throw std::runtime_error("typing '4326' without Enter did not search");
+    }
+    SnapDialog(user, "search-typed-without-enter");
+
+    user.Type(res::SearchBox, L"Atlantis");
+    user.RunTimers();
+    platform::TreeItem const line = tree.GetRootItem();
+    if (!line || tree.GetNextSiblingItem(line) ||
+        !tree.GetItemText(line).starts_with(L"No system matches \"Atlantis\".")) {
+        throw std::runtime_error("a search that found nothing did not say so");
+    }
+    SnapDialog(user, "search-found-nothing");
     user.Click(platform::IDCANCEL);
 }
 

@@ -27,7 +27,9 @@ class HostFrame;
 /// Last it runs the browser's commands: it creates a local system, modifies the
 /// predefined UTM zone into a custom system, loads the .prj, saves the current system as
 /// QRF2, adds the UTM zone, found by its code, to the favourites and cancels. In a new
-/// browser it finds the custom systems it made still there, and deletes them.
+/// browser it finds the custom systems it made still there, and deletes them. In another
+/// it types "4326" without Enter and lets the pause run out, then types what matches
+/// nothing.
 /// Needs the wx backend installed.
 class Tour {
 public:
@@ -79,6 +81,8 @@ private:
     void PlayKeptCellEdit(platform::User& user);
     /// The browser opened on the worksheet's area, then a place typed into its search box.
     void PlayPlaces(platform::User& user);
+    /// Searches by typing alone, then types what matches nothing, which the tree says.
+    void PlayTypedSearch(platform::User& user);
     /// Saves the screenshot of step `name` with `save`, numbered after the steps before.
     void Snap(std::string const& name, std::function<bool(std::string const&)> const& save);
     void SnapFrame(std::string const& name);

@@ -3,6 +3,7 @@
 #include "CountingSink.h"
 #include "Spread.h"
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/BrowserOptions.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
@@ -142,6 +143,30 @@ void RegisterSearchesWithOptionsOn(
             ->UseManualTime()
             ->Iterations(25);
     }
+}
+
+void TypedSearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
+                             std::wstring const& text) {
+    gridui::BrowserOptions typing;
+    typing.searchAsYouType = true;
+    WithBrowser(
+        backend, state,
+        [&](platform::User& user) {
+            Spread spread;
+            for (auto _ : state) {
+                shown.Arm();
+                ClickClearSearch(user);
+                shown.Wait();
+                shown.Pause();
+                user.Type(res::SearchBox, text);
+                shown.Arm();
+                auto const expired = shown.EndTypingPause(user);
+                shown.Wait();
+                spread.AddSince(state, expired);
+            }
+            spread.Report(state);
+        },
+        typing);
 }
 
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,

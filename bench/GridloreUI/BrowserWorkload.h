@@ -40,6 +40,12 @@ void RegisterSearchesWithOptionsOn(
     std::string const& family,
     std::function<void(benchmark::State&, wchar_t const* text, double goal)> const& run);
 
+/// Opens the browser on EPSG:4326 with search as you type; every iteration starts from the
+/// full tree and types `text` without Enter (not timed), then times the search from the
+/// expiry of the typist's pause until `shown` sees the results shown.
+void TypedSearchFromFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,
+                             std::wstring const& text);
+
 /// Opens the browser on EPSG:4326; every iteration searches `text` (not timed), then
 /// times Clear Search until `shown` sees the full tree shown.
 void ClearToFullTree(platform::Backend& backend, ShownWatch& shown, benchmark::State& state,

@@ -102,6 +102,21 @@ void WxBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* text, 
                                                 WxBrowserSearchWithOptionsOn);
     return true;
 }();
+// The same searches typed without Enter, from the pause's end to the tree shown.
+void WxBrowserTypedSearchFromFullTree(benchmark::State& state, wchar_t const* text, double goal) {
+    state.counters["goal ms"] = goal;
+    OnWx(state, [&](platform::Backend& backend, browserbench::ShownWatch& shown) {
+        browserbench::TypedSearchFromFullTree(backend, shown, state, text);
+    });
+}
+BENCHMARK_CAPTURE(WxBrowserTypedSearchFromFullTree, 4326, L"4326", 3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(WxBrowserTypedSearchFromFullTree, WGS_84, L"WGS 84", 5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
 
 void WxBrowserClearToFullTree(benchmark::State& state) {
     state.counters["goal ms"] = 8;

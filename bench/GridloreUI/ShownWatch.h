@@ -1,6 +1,10 @@
 // browserbench::ShownWatch: what a measurement waits for after a user's action.
 #pragma once
 
+#include "platform/Driver.h"
+
+#include <chrono>
+
 namespace browserbench {
 
 /// Without a screen, the action's own work is all a user waits for: nothing to wait for.
@@ -15,6 +19,13 @@ public:
     /// A user takes far longer than a frame between two actions; without this pause a
     /// timed action would also wait for the frame after the setup's own.
     virtual void Pause() {}
+    /// Lets the pause after keys typed without Enter run out, and returns when it did:
+    /// without a screen the driver ends it at once.
+    virtual std::chrono::steady_clock::time_point EndTypingPause(platform::User& user) {
+        auto const expired = std::chrono::steady_clock::now();
+        user.RunTimers();
+        return expired;
+    }
 };
 
 } // namespace browserbench

@@ -1,9 +1,11 @@
 #include "TreePaintWatch.h"
 
 #include <wx/evtloop.h>
+#include <wx/timer.h>
 #include <wx/treectrl.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 
 namespace browserbench {
@@ -59,7 +61,21 @@ void TreePaintWatch::Pause() {
     RunLoopUntil([] { return false; }, std::chrono::milliseconds(250));
 }
 
+std::chrono::steady_clock::time_point TreePaintWatch::EndTypingPause(platform::User& user) {
+    m_expired.reset();
+    // The search runs inside the timer's event, so the loop returns with it done.
+    if (!RunLoopUntil([this] { return m_expired.has_value(); }, std::chrono::seconds(2))) {
+        throw std::runtime_error("the pause after typing never ran out");
+    }
+    user.Idle();
+    return *m_expired;
+}
+
 int TreePaintWatch::FilterEvent(wxEvent& event) {
+    // The browser's pause is the only timer that sends an event while a dialog runs.
+    if (event.GetEventType() == wxEVT_TIMER && !m_expired) {
+        m_expired = Clock::now();
+    }
     if (event.GetEventType() == wxEVT_PAINT &&
         dynamic_cast<wxTreeCtrl*>(event.GetEventObject()) != nullptr) {
         m_painted = true;

@@ -5,6 +5,9 @@
 
 #include <wx/eventfilter.h>
 
+#include <chrono>
+#include <optional>
+
 namespace browserbench {
 
 /// The toolkit paints in its next frame, after the action's own idle work, so a clock
@@ -19,6 +22,8 @@ public:
     void Arm() override;
     void Wait() override;
     void Pause() override;
+    /// Waits for the toolkit's own timer.
+    std::chrono::steady_clock::time_point EndTypingPause(platform::User& user) override;
 
     /// How many waits ended without a painting of the tree.
     int Missed() const { return m_missed; }
@@ -27,6 +32,7 @@ private:
     int FilterEvent(wxEvent& event) override;
 
     bool m_painted = false;
+    std::optional<std::chrono::steady_clock::time_point> m_expired;
     int m_missed = 0;
 };
 

@@ -119,6 +119,14 @@ void Dialog::PostCommand(ControlId command, ControlId from) {
     NativeDialog().Post(message);
 }
 
+void Dialog::SetTimer(ControlId id, std::chrono::milliseconds delay) {
+    NativeDialog().StartTimer(id, delay);
+}
+
+void Dialog::KillTimer(ControlId id) {
+    NativeDialog().StopTimer(id);
+}
+
 Rect Dialog::MapDialogRect(Rect units) const {
     Point const topLeft = NativeDialog().DialogUnitsToPixels({units.left, units.top});
     Point const bottomRight = NativeDialog().DialogUnitsToPixels({units.right, units.bottom});

@@ -122,4 +122,18 @@ void User::Pick(ControlId combo, std::wstring const& text) {
     PLATFORM_ERROR(L"combo box " + std::to_wstring(combo) + L" offers no \"" + text + L"\"");
 }
 
+int User::RunTimers() {
+    // A handler may start a timer again; one that always does would never let a user on.
+    constexpr int Endless = 1000;
+    int expired = 0;
+    while (GetDialog().NativeDialog().ExpireNextTimer()) {
+        Idle();
+        if (++expired == Endless) {
+            PLATFORM_ERROR(L"the timers of dialog " + std::to_wstring(GetDialog().GetTemplateId()) +
+                           L" start again without end");
+        }
+    }
+    return expired;
+}
+
 } // namespace platform

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstddef>
 
 using platform::InsertAfter;
 using platform::Rect;
@@ -368,6 +370,25 @@ TEST_F(BEHAVIOUR_SUITE, typing_notifies_and_enter_presses_the_enabled_default_bu
     });
     EXPECT_EQ(result, platform::IDOK);
     EXPECT_FALSE(m_dialog.tree.HasWindow());
+}
+
+TEST_F(BEHAVIOUR_SUITE, a_timer_runs_out_once_in_due_order_and_starts_over_when_set_again) {
+    using namespace std::chrono_literals;
+    Run([&](User& user) {
+        // Far off, so that only the driver lets them run out.
+        m_dialog.SetTimer(7, 50s);
+        m_dialog.SetTimer(8, 60s);
+        m_dialog.SetTimer(7, 70s);
+        m_dialog.SetTimer(9, 50s);
+        m_dialog.KillTimer(9);
+        user.Idle();
+        auto const logged = static_cast<std::ptrdiff_t>(m_dialog.log.size());
+        EXPECT_EQ(user.RunTimers(), 2);
+        EXPECT_EQ(std::vector<std::wstring>(m_dialog.log.begin() + logged, m_dialog.log.end()),
+                  (std::vector<std::wstring>{L"Timer 8", L"Timer 7"}));
+        EXPECT_EQ(user.RunTimers(), 0);
+        user.Close();
+    });
 }
 
 namespace {

@@ -126,6 +126,7 @@ platform::MessageMap const& TestDialog::GetMessageMap() const {
             platform::OnCommand(CommandA, &TestDialog::OnCommandA),
             platform::OnUpdateCommandUI(CommandA, &TestDialog::OnUpdateCommandA),
             platform::OnUpdateCommandUI(CommandB, &TestDialog::OnUpdateCommandB),
+            platform::OnTimer(&TestDialog::OnTimer),
         });
     return map;
 }
@@ -177,6 +178,10 @@ void TestDialog::OnDblClk(platform::Message&) {
 
 void TestDialog::OnComboSelChange() {
     log.push_back(L"ComboSelChange " + std::to_wstring(combo.GetCurSel()));
+}
+
+void TestDialog::OnTimer(platform::ControlId id) {
+    log.push_back(L"Timer " + std::to_wstring(id));
 }
 
 void TestDialog::OnNameChange() {

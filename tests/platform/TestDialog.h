@@ -99,6 +99,7 @@ private:
     void OnUpdateCommandA(platform::CmdUI& state);
     void OnUpdateCommandB(platform::CmdUI& state);
     void OnIdle();
+    void OnTimer(platform::ControlId id);
 };
 
 /// A box whose combo and grid grow with it in height, as a panel of a larger dialog.

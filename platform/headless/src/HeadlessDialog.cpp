@@ -156,6 +156,13 @@ backend::NativeToolBar& HeadlessDialog::CreateToolBar(ControlId id) {
     return AddChild<HeadlessToolBar>({id, ControlKind::Static, L"", {}, 0});
 }
 
+bool HeadlessDialog::ExpireNextTimer() {
+    return !HasEnded() && m_timers.ExpireNext([this](ControlId id) {
+        Message message = backend::TimerSchedule::Expiry(id, Wrapper());
+        m_events.OnNativeMessage(message);
+    });
+}
+
 void HeadlessDialog::DeliverPosted() {
     while (!m_posted.empty() && !HasEnded()) {
         Message message = m_posted.front();

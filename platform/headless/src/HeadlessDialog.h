@@ -2,6 +2,7 @@
 
 #include "HeadlessTree.h"
 #include "HeadlessWindow.h"
+#include "platform/TimerSchedule.h"
 
 #include <deque>
 #include <map>
@@ -32,6 +33,11 @@ public:
     backend::NativePropertyGrid& CreatePropertyGrid(ControlId id, Rect client) override;
     backend::NativeToolBar& CreateToolBar(ControlId id) override;
     bool SaveScreenshot(std::string const&) override { return false; }
+    void StartTimer(ControlId id, std::chrono::milliseconds delay) override {
+        m_timers.Start(id, delay);
+    }
+    void StopTimer(ControlId id) override { m_timers.Stop(id); }
+    bool ExpireNextTimer() override;
 
     backend::DialogEvents& Events() { return m_events; }
     bool HasEnded() const;
@@ -57,6 +63,8 @@ private:
     bool m_resizable = false;
     Size m_minimum;
     ControlId m_focus = 0;
+    /// Nothing waits here: a timer runs out only when the driver lets it.
+    backend::TimerSchedule m_timers;
 };
 
 } // namespace platform::headless

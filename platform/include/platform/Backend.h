@@ -7,6 +7,7 @@
 #include "platform/TreeItem.h"
 #include "platform/Variant.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -216,6 +217,14 @@ public:
     virtual NativeToolBar& CreateToolBar(ControlId id) = 0;
     /// Draws the dialog into a PNG file; false when the backend cannot.
     virtual bool SaveScreenshot(std::string const& path) = 0;
+    /// Raises Event::Timer with `id` once, `delay` from now; a timer `id` that runs starts
+    /// over. No timer of a dialog that has ended expires.
+    virtual void StartTimer(ControlId id, std::chrono::milliseconds delay) = 0;
+    /// Nothing when timer `id` does not run.
+    virtual void StopTimer(ControlId id) = 0;
+    /// Lets the running timer due first expire now, as if its time had come; false when
+    /// none runs (or the dialog has ended).
+    virtual bool ExpireNextTimer() = 0;
 };
 
 /// How a native property sheet reports to its platform sheet.

@@ -4,6 +4,7 @@
 #include "platform/Backend.h"
 #include "platform/Window.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
 
@@ -58,6 +59,11 @@ public:
     void SetDlgItemText(ControlId id, std::wstring const& text);
     /// Queues a command as if control `from` sent it; it runs after the current handler.
     void PostCommand(ControlId command, ControlId from = 0);
+    /// Raises Event::Timer with `id` once, `delay` from now, through the routing table; a
+    /// timer `id` that runs starts over. Timers stop when the dialog ends.
+    void SetTimer(ControlId id, std::chrono::milliseconds delay);
+    /// Stops timer `id`; nothing when it does not run.
+    void KillTimer(ControlId id);
     /// Dialog units of this dialog's font to pixels.
     Rect MapDialogRect(Rect units) const;
     void SetClientSize(Size size);

@@ -64,6 +64,9 @@ public:
     void RightClickItem(ControlId tree, TreeItem item);
     /// Picks the item whose text equals `text`; absent is an internal error.
     void Pick(ControlId combo, std::wstring const& text);
+    /// Lets the dialog's running timers expire now, the first due first, each followed by
+    /// idle, as if the user had waited; returns how many expired.
+    int RunTimers();
 
 protected:
     /// The control `id` of `dialog`, of native kind `T`, if a user could act on it now:

@@ -39,6 +39,8 @@ enum class Event {
     Size,
     /// A key went down in a control (`key`); seen first by PreTranslateMessage.
     KeyDown,
+    /// A timer the dialog set ran out (Dialog::SetTimer); `id` is the timer's.
+    Timer,
 };
 
 /// Stages of drawing a tree, in the order the tree runs them.

@@ -99,6 +99,12 @@ template <typename T> Route OnKickIdle(void (T::*handler)()) {
             [handler](CmdTarget& t, Message&) { (static_cast<T&>(t).*handler)(); }};
 }
 
+/// The expiry of any of the dialog's timers (Dialog::SetTimer); the handler gets its id.
+template <typename T> Route OnTimer(void (T::*handler)(ControlId)) {
+    return {Event::Timer, AnyControl, AnyControl,
+            [handler](CmdTarget& t, Message& m) { (static_cast<T&>(t).*handler)(m.id); }};
+}
+
 template <typename T> Route OnMouseMove(void (T::*handler)(Point)) {
     return {Event::MouseMove, AnyControl, AnyControl,
             [handler](CmdTarget& t, Message& m) { (static_cast<T&>(t).*handler)(m.point); }};

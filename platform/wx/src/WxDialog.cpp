@@ -20,6 +20,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 
 namespace platform::wx {
@@ -299,6 +300,41 @@ void WxDialog::DeliverPosted() {
         m_posted.pop_front();
         Route(message);
     }
+}
+
+void WxDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
+    std::unique_ptr<wxTimer>& timer = m_toolkitTimers[id];
+    if (timer == nullptr) {
+        timer = std::make_unique<wxTimer>();
+        timer->Bind(wxEVT_TIMER, [this, id](wxTimerEvent&) { Expire(id); });
+    }
+    m_timers.Start(id, delay);
+    timer->StartOnce(static_cast<int>(delay.count()));
+}
+
+void WxDialog::StopTimer(ControlId id) {
+    if (m_timers.Stop(id)) {
+        m_toolkitTimers.at(id)->Stop();
+    }
+}
+
+bool WxDialog::ExpireNextTimer() {
+    return !HasEnded() && m_timers.ExpireNext([this](ControlId id) {
+        m_toolkitTimers.at(id)->Stop();
+        RaiseExpiry(id);
+    });
+}
+
+void WxDialog::Expire(ControlId id) {
+    // A stop may come after the toolkit queued the expiry: the schedule has the last word.
+    if (!HasEnded() && m_timers.Stop(id)) {
+        RaiseExpiry(id);
+    }
+}
+
+void WxDialog::RaiseExpiry(ControlId id) {
+    Message message = backend::TimerSchedule::Expiry(id, Wrapper());
+    Route(message);
 }
 
 Point WxDialog::DialogUnitsToPixels(Point units) const {

@@ -2,15 +2,20 @@
 
 #include "ModalRun.h"
 #include "WxWindow.h"
+#include "platform/TimerSchedule.h"
 
 #include <wx/event.h>
 #include <wx/window.h>
+
+#include <chrono>
 
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+
+class wxTimer;
 
 namespace platform::wx {
 
@@ -38,6 +43,9 @@ public:
     backend::NativePropertyGrid& CreatePropertyGrid(ControlId id, Rect client) override;
     backend::NativeToolBar& CreateToolBar(ControlId id) override;
     bool SaveScreenshot(std::string const& path) override;
+    void StartTimer(ControlId id, std::chrono::milliseconds delay) override;
+    void StopTimer(ControlId id) override;
+    bool ExpireNextTimer() override;
 
     backend::DialogEvents& Events() { return m_events; }
     /// The window the controls live in: the dialog, or the page's panel.
@@ -58,6 +66,9 @@ private:
     void CreateControls(DialogTemplate const& dialog);
     void CreateControl(ControlTemplate const& control);
     void OnCharHook(wxKeyEvent& event);
+    /// Timer `id` ran out: its dialog hears of it, unless it was stopped or has ended.
+    void Expire(ControlId id);
+    void RaiseExpiry(ControlId id);
 
     backend::DialogEvents& m_events;
     WxSheet* m_sheet = nullptr;
@@ -68,6 +79,9 @@ private:
     Size m_routedSize;
     int m_routedSizes = 0;
     int m_labels = 0;
+    /// The toolkit's timers by id, made at their first start; the schedule says which run.
+    std::map<ControlId, std::unique_ptr<wxTimer>> m_toolkitTimers;
+    backend::TimerSchedule m_timers;
 };
 
 } // namespace platform::wx

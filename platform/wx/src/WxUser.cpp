@@ -108,8 +108,10 @@ void WxUser::Type(ControlId id, std::wstring const& text) {
     }
     Act([&] {
         FocusOn(WindowOf(control));
-        // SetValue raises the text event the user's typing raises.
+        // SetValue raises the text event the user's typing raises; the caret ends where
+        // the typist's does.
         entry->SetValue(ToWx(text));
+        entry->SetInsertionPointEnd();
     });
 }
 

@@ -68,7 +68,10 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
                              "28-custom-systems-kept",
                              "29-custom-systems-deleted",
                              "30-only-systems-for-the-worksheet-area",
-                             "31-systems-for-a-place"}) {
+                             "31-systems-for-a-place",
+
+                             "32-search-typed-without-enter",
+                             "33-search-found-nothing"}) {
         std::filesystem::path const shot = folder / (std::string(step) + ".png");
         ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
         EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;

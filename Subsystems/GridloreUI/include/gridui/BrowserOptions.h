@@ -46,6 +46,14 @@ struct BrowserOptions {
     /// A search selects its best result, scrolled into view, so that Enter then OK picks
     /// it; the current system stays selected when it is among the results.
     bool selectBestMatch = false;
+    /// Typing in the search box searches once the keys pause for about 200 ms (each key
+    /// starts the pause again), so the tree follows the text; Enter, the Search button and
+    /// a pick from the history still search at once. The keys on the way are not kept in
+    /// the search history; the text last searched is, when the browser closes with it.
+    bool searchAsYouType = false;
+    /// A search that shows nothing puts one line in the tree's place, saying so and what to
+    /// try, instead of leaving the tree empty.
+    bool explainEmptySearch = false;
 
     /// Every behaviour above on, results opened up to `openUpTo` systems.
     static BrowserOptions AllOn(std::uint32_t openUpTo) {
@@ -60,6 +68,8 @@ struct BrowserOptions {
         options.selectBestMatch = true;
         options.placeSearch = true;
         options.areaOfInterest = true;
+        options.searchAsYouType = true;
+        options.explainEmptySearch = true;
         return options;
     }
 };

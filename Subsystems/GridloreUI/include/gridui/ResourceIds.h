@@ -46,6 +46,11 @@ enum : int {
     LocalGrid = 32354,
 };
 
+// The browser's timers, numbered apart from its controls.
+enum : int {
+    SearchPauseTimer = 1,
+};
+
 // The controls of the define dialog (template 32257).
 enum : int {
     DefineName = 32304,
