@@ -76,6 +76,26 @@ platform::ToolBarTemplate SearchToolBar() {
 
 } // namespace
 
+void AdjustBrowserTemplate(platform::DialogTemplate& dialog, BrowserOptions const& options) {
+    if (!options.showAreaMap) {
+        return;
+    }
+    constexpr int mapTop = 307;
+    constexpr int mapHeight = 100;
+    constexpr int noteHeight = 8;
+    constexpr int added = mapHeight + 3 + noteHeight + 6;
+    dialog.size.height += added;
+    for (ControlTemplate& control : dialog.controls) {
+        if (control.id == platform::IDOK || control.id == platform::IDCANCEL) {
+            control.rect.top += added;
+        }
+    }
+    dialog.controls.push_back(
+        {res::AreaMap, ControlKind::DrawingSurface, L"", Rect{6, mapTop, 216, mapHeight}, 0});
+    dialog.controls.push_back({res::AreaMapNote, ControlKind::Static, L"",
+                               Rect{6, mapTop + mapHeight + 3, 216, noteHeight}, 0});
+}
+
 void AddBrowserResources(platform::ResourceModule& module) {
     module.AddDialog(BrowserDialog());
     module.AddMenu(BrowserMenu());

@@ -1,8 +1,11 @@
 #include "gridui/CRSDialog.h"
 
+#include "BrowserResources.h"
 #include "BrowserRoutes.h"
 #include "CRSDlgImpl.h"
 #include "gridui/ResourceIds.h"
+
+#include <vector>
 
 namespace gridui {
 
@@ -47,7 +50,7 @@ shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
     using namespace shrgui;
     // The tree and the description share the extra height; the buttons and the
     // toolbar keep their distance from the right edge, OK and Cancel from the corner.
-    static ResizeMapEntry const map[] = {
+    static std::vector<ResizeMapEntry> const classic = {
         {-1, ResizeBeginGroup},
         {res::Tree, ResizeSizeY},
         {res::Description, ResizeSizeY},
@@ -67,7 +70,19 @@ shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
         {platform::IDCANCEL, ResizeMoveX | ResizeMoveY},
         ResizeMapEnd,
     };
-    return map;
+    // The map keeps its size below the description, so its world never stretches; its
+    // note line widens with the dialog.
+    static std::vector<ResizeMapEntry> const withMap = [] {
+        std::vector<ResizeMapEntry> map = classic;
+        map.insert(map.end() - 1,
+                   {{res::AreaMap, ResizeMoveY}, {res::AreaMapNote, ResizeMoveY | ResizeSizeX}});
+        return map;
+    }();
+    return (HasDlgItem(res::AreaMap) ? withMap : classic).data();
+}
+
+void CRSDialog::AdjustTemplate(platform::DialogTemplate& dialog) const {
+    AdjustBrowserTemplate(dialog, impl->Options());
 }
 
 platform::MessageMap const& CRSDialog::GetMessageMap() const {

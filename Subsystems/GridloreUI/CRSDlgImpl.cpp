@@ -55,6 +55,7 @@ void CRSDlgImpl::DoDataExchange(platform::DataExchange& exchange) {
     platform::DDX_Control(exchange, res::Status, m_status);
     platform::DDX_Control(exchange, res::Tree, m_tree);
     platform::DDX_Control(exchange, res::Description, m_description);
+    m_areaMap.DoDataExchange(exchange);
     if (exchange.SaveAndValidate()) {
         m_searchCombo.SaveHistory(true);
     } else {
@@ -74,6 +75,8 @@ bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     }
     LoadCustomSystems();
     Rebuild(nullptr);
+    // With nothing selected the map still says what it shows.
+    m_areaMap.ShowSystem(m_current);
     return true;
 }
 
@@ -162,6 +165,7 @@ void CRSDlgImpl::ShowDescription(bool currentShown) {
         description = L"Current system (not among the results):\r\n" + description;
     }
     m_description.SetWindowText(description);
+    m_areaMap.ShowSystem(m_current);
 }
 
 bool CRSDlgImpl::IsCurrentShown() const {

@@ -1,6 +1,7 @@
 // gridui::CRSDlgImpl: the browser's logic, shared by the dialog and the page that host it.
 #pragma once
 
+#include "CRSDlgAreaMap.h"
 #include "CRSTreeCtrl.h"
 #include "SearchComboBox.h"
 #include "gridlore/CoordinateSystem.h"
@@ -142,6 +143,8 @@ public:
     bool IsOnItem(platform::Point screen) const;
 
     void SetOptions(BrowserOptions const& options) { m_options = options; }
+    /// The map of the selected system's area of use; shown only in the template with it.
+    CRSDlgAreaMap& AreaMap() { return m_areaMap; }
     BrowserOptions& Options() { return m_options; }
 
     std::uint32_t ShownCount() const { return m_shownCount; }
@@ -195,6 +198,7 @@ private:
     platform::Static m_status;
     CRSTreeCtrl m_tree;
     platform::Edit m_description;
+    CRSDlgAreaMap m_areaMap;
     platform::TreeItem m_favoritesNode;
     platform::TreeItem m_customNode;
     platform::TreeItem m_predefinedNode;

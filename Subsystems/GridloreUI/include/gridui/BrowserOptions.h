@@ -27,6 +27,9 @@ struct BrowserOptions {
     /// once, whatever the search (a second pass or a looked-up code adds to the shown
     /// count only).
     bool steadyStatusLine = false;
+    /// A small world map below the description shows the selected system's area of use
+    /// (with its name, or "No area of use", under it); the dialog grows to hold it.
+    bool showAreaMap = false;
 
     /// Every behaviour above on, results opened up to `openUpTo` systems.
     static BrowserOptions AllOn(std::uint32_t openUpTo) {
@@ -36,6 +39,7 @@ struct BrowserOptions {
         options.oneFavoritePerSystem = true;
         options.markCurrentNotShown = true;
         options.steadyStatusLine = true;
+        options.showAreaMap = true;
         return options;
     }
 };

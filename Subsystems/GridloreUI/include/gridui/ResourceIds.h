@@ -26,6 +26,8 @@ enum : int {
     LoadFromFile = 32292,
     SaveToFile = 32293,
     DeleteCustom = 32294,
+    AreaMap = 32300,
+    AreaMapNote = 32301,
 
     // The worksheet-conversion dialog.
     DstCSButton = 32320,

@@ -1,0 +1,47 @@
+// gridui::AreaOfUseMap: a small world map of where a system is meant to be used.
+#pragma once
+
+#include "Coastlines.h"
+#include "gridui/GeoArea.h"
+#include "platform/Drawing.h"
+
+#include <optional>
+#include <vector>
+
+namespace gridui {
+
+/// Draws the whole world, equirectangular, whatever the area: the frame then stays put
+/// while the selection moves, so the eye compares one system's area with the last, and
+/// an area across the antimeridian shows at the map's two edges. The base (sea,
+/// graticule, coasts) depends only on the size; the overlay holds the system's area of
+/// use, the host's area of interest and a point.
+class AreaOfUseMap {
+public:
+    explicit AreaOfUseMap(Coastlines const& coastlines);
+
+    void SetArea(std::optional<GeoArea> area) { m_area = area; }
+    void SetAreaOfInterest(std::optional<GeoArea> area) { m_areaOfInterest = area; }
+    void SetPoint(std::optional<GeoPoint> point) { m_point = point; }
+
+    platform::Drawing Base(platform::Size size) const;
+    platform::Drawing Overlay(platform::Size size) const;
+
+    /// Where the world lies on a surface of `size`: the largest two-by-one rectangle,
+    /// centred.
+    static platform::Rect WorldRect(platform::Size size);
+    static platform::Point ToSurface(platform::Rect world, GeoPoint point);
+    /// `area` on the map: one rectangle, or two (at the map's east and west edges) when
+    /// it crosses the antimeridian. Never thinner than `MinimumSide` pixels, so that a
+    /// city's system still shows.
+    static std::vector<platform::Rect> AreaRects(platform::Rect world, GeoArea const& area);
+
+    static constexpr int MinimumSide = 3;
+
+private:
+    Coastlines const& m_coastlines;
+    std::optional<GeoArea> m_area;
+    std::optional<GeoArea> m_areaOfInterest;
+    std::optional<GeoPoint> m_point;
+};
+
+} // namespace gridui
