@@ -19,6 +19,7 @@ constexpr Colour AreaBorder{200, 90, 0};
 constexpr Colour Transparent{0, 0, 0, 0};
 constexpr Colour InterestBorder{176, 0, 48};
 constexpr Colour PointColour{208, 0, 0};
+constexpr Colour NoteColour{0, 0, 0};
 constexpr double GraticuleStep = 30.0;
 
 int Round(double value) {
@@ -40,6 +41,10 @@ void Widen(int& low, int& high, int min, int max) {
 
 AreaOfUseMap::AreaOfUseMap(Coastlines const& coastlines)
     : m_coastlines(coastlines) {}
+
+platform::Size AreaOfUseMap::WorldArea(platform::Size size) {
+    return {size.width, std::max(0, size.height - NoteHeight)};
+}
 
 Rect AreaOfUseMap::WorldRect(platform::Size size) {
     int const width = std::min(size.width, 2 * size.height);
@@ -75,7 +80,7 @@ std::vector<Rect> AreaOfUseMap::AreaRects(Rect world, GeoArea const& area) {
 }
 
 platform::Drawing AreaOfUseMap::Base(platform::Size size) const {
-    Rect const world = WorldRect(size);
+    Rect const world = WorldRect(WorldArea(size));
     platform::Drawing drawing;
     drawing.background = Sea;
     for (double longitude = -180.0 + GraticuleStep; longitude < 180.0; longitude += GraticuleStep) {
@@ -105,7 +110,7 @@ platform::Drawing AreaOfUseMap::Base(platform::Size size) const {
 }
 
 platform::Drawing AreaOfUseMap::Overlay(platform::Size size) const {
-    Rect const world = WorldRect(size);
+    Rect const world = WorldRect(WorldArea(size));
     platform::Drawing drawing;
     if (m_area) {
         for (Rect const& rect : AreaRects(world, *m_area)) {
@@ -119,6 +124,9 @@ platform::Drawing AreaOfUseMap::Overlay(platform::Size size) const {
     }
     if (m_point) {
         drawing.markers.push_back({ToSurface(world, *m_point), 3, PointColour});
+    }
+    if (!m_note.empty()) {
+        drawing.texts.push_back({{world.left, size.height - NoteHeight + 2}, m_note, NoteColour});
     }
     return drawing;
 }

@@ -6,6 +6,8 @@
 #include "platform/Drawing.h"
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace gridui {
@@ -14,11 +16,13 @@ namespace gridui {
 /// while the selection moves, so the eye compares one system's area with the last, and
 /// an area across the antimeridian shows at the map's two edges. The base (sea,
 /// graticule, coasts) depends only on the size; the overlay holds the system's area of
-/// use, the host's area of interest and a point.
+/// use, the host's area of interest, a point and, in a strip below the world, a note.
 class AreaOfUseMap {
 public:
     explicit AreaOfUseMap(Coastlines const& coastlines);
 
+    /// A line under the world, such as the area's name.
+    void SetNote(std::wstring note) { m_note = std::move(note); }
     void SetArea(std::optional<GeoArea> area) { m_area = area; }
     void SetAreaOfInterest(std::optional<GeoArea> area) { m_areaOfInterest = area; }
     void SetPoint(std::optional<GeoPoint> point) { m_point = point; }
@@ -26,7 +30,9 @@ public:
     platform::Drawing Base(platform::Size size) const;
     platform::Drawing Overlay(platform::Size size) const;
 
-    /// Where the world lies on a surface of `size`: the largest two-by-one rectangle,
+    /// What a surface of `size` leaves for the world above the note's strip.
+    static platform::Size WorldArea(platform::Size size);
+    /// Where the world lies in an area of `size`: the largest two-by-one rectangle,
     /// centred.
     static platform::Rect WorldRect(platform::Size size);
     static platform::Point ToSurface(platform::Rect world, GeoPoint point);
@@ -36,12 +42,15 @@ public:
     static std::vector<platform::Rect> AreaRects(platform::Rect world, GeoArea const& area);
 
     static constexpr int MinimumSide = 3;
+    /// The note's strip in pixels: one line of a dialog's font.
+    static constexpr int NoteHeight = 17;
 
 private:
     Coastlines const& m_coastlines;
     std::optional<GeoArea> m_area;
     std::optional<GeoArea> m_areaOfInterest;
     std::optional<GeoPoint> m_point;
+    std::wstring m_note;
 };
 
 } // namespace gridui

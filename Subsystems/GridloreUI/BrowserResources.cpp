@@ -81,9 +81,9 @@ void AdjustBrowserTemplate(platform::DialogTemplate& dialog, BrowserOptions cons
         return;
     }
     constexpr int mapTop = 307;
-    constexpr int mapHeight = 100;
-    constexpr int noteHeight = 8;
-    constexpr int added = mapHeight + 3 + noteHeight + 6;
+    // The world at two by one over the description's width, and a line for its note.
+    constexpr int mapHeight = 118;
+    constexpr int added = mapHeight + 6;
     dialog.size.height += added;
     for (ControlTemplate& control : dialog.controls) {
         if (control.id == platform::IDOK || control.id == platform::IDCANCEL) {
@@ -92,8 +92,6 @@ void AdjustBrowserTemplate(platform::DialogTemplate& dialog, BrowserOptions cons
     }
     dialog.controls.push_back(
         {res::AreaMap, ControlKind::DrawingSurface, L"", Rect{6, mapTop, 216, mapHeight}, 0});
-    dialog.controls.push_back({res::AreaMapNote, ControlKind::Static, L"",
-                               Rect{6, mapTop + mapHeight + 3, 216, noteHeight}, 0});
 }
 
 void AddBrowserResources(platform::ResourceModule& module) {

@@ -70,12 +70,10 @@ shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
         {platform::IDCANCEL, ResizeMoveX | ResizeMoveY},
         ResizeMapEnd,
     };
-    // The map keeps its size below the description, so its world never stretches; its
-    // note line widens with the dialog.
+    // The map keeps its size below the description, so its world never stretches.
     static std::vector<ResizeMapEntry> const withMap = [] {
         std::vector<ResizeMapEntry> map = classic;
-        map.insert(map.end() - 1,
-                   {{res::AreaMap, ResizeMoveY}, {res::AreaMapNote, ResizeMoveY | ResizeSizeX}});
+        map.insert(map.end() - 1, {res::AreaMap, ResizeMoveY});
         return map;
     }();
     return (HasDlgItem(res::AreaMap) ? withMap : classic).data();

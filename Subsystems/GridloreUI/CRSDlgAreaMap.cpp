@@ -28,7 +28,6 @@ CRSDlgAreaMap::CRSDlgAreaMap()
 void CRSDlgAreaMap::DoDataExchange(platform::DataExchange& exchange) {
     if (exchange.GetDialog().HasDlgItem(res::AreaMap)) {
         platform::DDX_Control(exchange, res::AreaMap, m_surface);
-        platform::DDX_Control(exchange, res::AreaMapNote, m_note);
     }
 }
 
@@ -38,10 +37,9 @@ void CRSDlgAreaMap::ShowSystem(Gridlore::CoordinateSystem const& system) {
     }
     std::optional<AreaOfUse> const area = FindAreaOfUse(system);
     m_map.SetArea(area ? std::optional(area->bounds) : std::nullopt);
-    std::wstring const note = area ? area->name : L"No area of use";
-    if (m_note.GetWindowText() != note) {
-        m_note.SetWindowText(note);
-    }
+    // Drawn in the map: a label would make the toolkit lay out the whole dialog again at
+    // every selection, several times the cost of the rest of it.
+    m_map.SetNote(area ? area->name : L"No area of use");
     Redraw();
 }
 

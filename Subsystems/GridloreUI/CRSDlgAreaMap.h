@@ -22,7 +22,7 @@ struct AreaOfUse {
 /// without a code (a local system, or one defined by hand) or a code without bounds.
 std::optional<AreaOfUse> FindAreaOfUse(Gridlore::CoordinateSystem const& system);
 
-/// Present only in the browser's template with the map (the host's `showAreaMap`);
+/// Present only when the host's `showAreaMap` put the map in the browser's template;
 /// without it every call does nothing.
 class CRSDlgAreaMap {
 public:
@@ -31,7 +31,7 @@ public:
     void DoDataExchange(platform::DataExchange& exchange);
     bool IsShown() const { return m_surface.HasWindow(); }
 
-    /// Shows `system`'s area of use, and its name or "No area of use" under the map.
+    /// Shows `system`'s area of use, and its name or "No area of use" under the world.
     void ShowSystem(Gridlore::CoordinateSystem const& system);
     /// The extent of the host's data, outlined on the map.
     void SetAreaOfInterest(std::optional<GeoArea> area);
@@ -45,7 +45,6 @@ private:
 
     AreaOfUseMap m_map;
     platform::DrawingSurface m_surface;
-    platform::Static m_note;
 };
 
 } // namespace gridui

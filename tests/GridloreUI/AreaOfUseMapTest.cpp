@@ -34,18 +34,25 @@ TEST(AreaOfUseMap, an_area_across_the_antimeridian_shows_at_both_edges_and_none_
               (std::vector<Rect>{{357, 177, 360, 180}}));
 }
 
-TEST(AreaOfUseMap, the_overlay_holds_area_interest_and_point_and_the_base_the_coasts) {
+TEST(AreaOfUseMap, the_overlay_holds_area_interest_point_and_note_and_the_base_the_coasts) {
     gridui::Coastlines coastlines;
     coastlines.lines = {{{-10.0, 50.0}, {0.0, 60.0}}, {{100.0, 0.0}, {100.1, 0.05}}};
     AreaOfUseMap map(coastlines);
-    Size const size{360, 180};
+    // The world above, the note's strip below.
+    Size const size{360, 180 + AreaOfUseMap::NoteHeight};
+    EXPECT_EQ(AreaOfUseMap::WorldArea(size), (Size{360, 180}));
     EXPECT_TRUE(map.Overlay(size).rects.empty());
     EXPECT_TRUE(map.Overlay(size).markers.empty());
+    EXPECT_TRUE(map.Overlay(size).texts.empty());
 
     map.SetArea(GeoArea{0.0, 0.0, 10.0, 10.0});
     map.SetAreaOfInterest(GeoArea{170.0, -10.0, -170.0, 10.0});
     map.SetPoint(gridui::GeoPoint{13.4, 52.52});
+    map.SetNote(L"No area of use");
     platform::Drawing const overlay = map.Overlay(size);
+    ASSERT_EQ(overlay.texts.size(), 1U);
+    EXPECT_EQ(overlay.texts[0].text, L"No area of use");
+    EXPECT_GE(overlay.texts[0].origin.y, 180);
     ASSERT_EQ(overlay.rects.size(), 3U);
     EXPECT_EQ(overlay.rects[0].rect, (Rect{180, 80, 190, 90}));
     EXPECT_GT(overlay.rects[0].fill.alpha, 0);

@@ -1,21 +1,18 @@
 // The browser's area-of-use map, recorded on the headless backend over the real registry.
 #include "AreaOfUseMap.h"
 #include "BrowserTest.h"
-#include "FailingErrorSink.h"
-#include "ScratchDirectory.h"
 
 #include "gridui/CRSDialog.h"
 #include "gridui/CRSPage.h"
 #include "gridui/ResourceIds.h"
+#include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
 #include "platform/Driver.h"
 #include "platform/PropertySheet.h"
-#include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <initializer_list>
 #include <map>
 
@@ -43,12 +40,17 @@ Layers Recorded(platform::User& user) {
             surface->Layer(platform::backend::SurfaceLayer::Overlay)};
 }
 
+/// The line under the world: the overlay's one text.
+std::wstring Note(Layers const& layers) {
+    return layers.overlay.texts.size() == 1 ? layers.overlay.texts[0].text : L"(no single note)";
+}
+
 /// The registry's bounds of `code` on a surface of `size`, worked out here on their own.
 Rect RegistryRect(int code, platform::Size size, bool eastPart) {
     kor::KnownSystem const* known =
         kor::KORKnownSystemsList.EnumEntry(kor::KORKnownSystemsList.FindByPOSC(code));
     EXPECT_NE(known, nullptr);
-    Rect const world = gridui::AreaOfUseMap::WorldRect(size);
+    Rect const world = gridui::AreaOfUseMap::WorldRect(gridui::AreaOfUseMap::WorldArea(size));
     auto const x = [&](double lon) {
         return world.left + static_cast<int>(std::lround((lon + 180.0) / 360.0 * world.Width()));
     };
@@ -59,10 +61,6 @@ Rect RegistryRect(int code, platform::Size size, bool eastPart) {
     double const west = crosses && !eastPart ? -180.0 : known->west;
     double const east = crosses && eastPart ? 180.0 : known->east;
     return {x(west), y(known->north), x(east), y(known->south)};
-}
-
-platform::TreeCtrl& Tree(platform::User& user) {
-    return dynamic_cast<platform::TreeCtrl&>(user.GetDialog().GetDlgItem(res::Tree));
 }
 
 std::map<platform::ControlId, Rect> ControlRects(platform::User& user) {
@@ -77,45 +75,28 @@ std::map<platform::ControlId, Rect> ControlRects(platform::User& user) {
     return rects;
 }
 
-class AreaMap : public ::testing::Test {
+/// The browser with its map, over the whole registry rather than the small catalogue.
+class AreaMap : public browsertest::BrowserTest {
 protected:
-    /// Opens the browser on `code` with `inUse` and the map on, plays `scene`, cancels.
-    void Browse(wchar_t const* code, Gridlore::CoordinateSystemCollection const& inUse,
-                std::function<void(platform::User&)> const& scene) {
-        gridui::CRSDialog dialog(Gridlore::CoordinateSystem(code, true), m_favoritesPath, m_sink,
-                                 nullptr, inUse);
-        dialog.SetOptions(m_options);
-        m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
-            scene(user);
-            user.Click(platform::IDCANCEL);
-        });
-        EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    AreaMap() {
+        kor::InstallKnownCatalogue(nullptr);
+        m_options.showAreaMap = true;
     }
 
-    platform::headless::HeadlessBackend m_backend;
-    platform::BackendScope m_backendScope{m_backend};
-    platform::Driver m_driver;
-    platform::DriverScope m_driverScope{m_driver};
-    ScratchDirectory m_scratch;
-    std::wstring const m_favoritesPath = (m_scratch / "favourites.qrf2").wstring();
-    std::shared_ptr<shr::IError> const m_sink = std::make_shared<FailingErrorSink>();
-    gridui::BrowserOptions m_options = [] {
-        gridui::BrowserOptions options;
-        options.showAreaMap = true;
-        return options;
-    }();
+    static Gridlore::CoordinateSystem Registry(wchar_t const* code) {
+        return Gridlore::CoordinateSystem(code, true);
+    }
 };
 
 TEST_F(AreaMap, british_national_grid_shades_great_britain_and_the_selection_redraws_it) {
     Gridlore::CoordinateSystemCollection inUse;
-    inUse.push_back(Gridlore::CoordinateSystem(L"EPSG:3460", true));
-    Browse(L"EPSG:27700", inUse, [](platform::User& user) {
+    inUse.push_back(Registry(L"EPSG:3460"));
+    Browse(Registry(L"EPSG:27700"), inUse, [](platform::User& user) {
         Layers const gb = Recorded(user);
         ASSERT_EQ(gb.overlay.rects.size(), 1U);
         Rect const shaded = gb.overlay.rects[0].rect;
         EXPECT_EQ(shaded, RegistryRect(27700, gb.size, true));
-        EXPECT_NE(user.GetDialog().GetDlgItemText(res::AreaMapNote).find(L"Great Britain"),
-                  std::wstring::npos);
+        EXPECT_NE(Note(gb).find(L"Great Britain"), std::wstring::npos);
         // The coasts drawn beneath run through the shaded rectangle: Britain is in it.
         int inside = 0;
         for (platform::Polyline const& line : gb.base.lines) {
@@ -132,15 +113,15 @@ TEST_F(AreaMap, british_national_grid_shades_great_britain_and_the_selection_red
         ASSERT_EQ(tree.GetItemText(inUseNode), L"Currently in use");
         user.Select(res::Tree, tree.GetChildItem(inUseNode));
         Layers const fiji = Recorded(user);
-        Rect const world = gridui::AreaOfUseMap::WorldRect(fiji.size);
+        Rect const world =
+            gridui::AreaOfUseMap::WorldRect(gridui::AreaOfUseMap::WorldArea(fiji.size));
         ASSERT_EQ(fiji.overlay.rects.size(), 2U);
         EXPECT_EQ(fiji.overlay.rects[0].rect, RegistryRect(3460, fiji.size, true));
         EXPECT_EQ(fiji.overlay.rects[0].rect.right, world.right);
         EXPECT_EQ(fiji.overlay.rects[1].rect.left, world.left);
         EXPECT_EQ(fiji.overlay.rects[1].rect.top, fiji.overlay.rects[0].rect.top);
         EXPECT_EQ(fiji.overlay.rects[1].rect.bottom, fiji.overlay.rects[0].rect.bottom);
-        EXPECT_NE(user.GetDialog().GetDlgItemText(res::AreaMapNote).find(L"Fiji"),
-                  std::wstring::npos);
+        EXPECT_NE(Note(fiji).find(L"Fiji"), std::wstring::npos);
         // The base was drawn once; only the overlay changed.
         EXPECT_EQ(fiji.base.lines.size(), gb.base.lines.size());
     });
@@ -149,12 +130,12 @@ TEST_F(AreaMap, british_national_grid_shades_great_britain_and_the_selection_red
 TEST_F(AreaMap, a_system_without_an_area_shows_none_and_says_so) {
     Gridlore::CoordinateSystemCollection inUse;
     inUse.push_back(browsertest::LocalSystem(L"Works grid", 1.0));
-    Browse(L"EPSG:27700", inUse, [](platform::User& user) {
+    Browse(Registry(L"EPSG:27700"), inUse, [](platform::User& user) {
         platform::TreeCtrl& tree = Tree(user);
         user.Select(res::Tree, tree.GetChildItem(tree.GetRootItem()));
         Layers const local = Recorded(user);
         EXPECT_TRUE(local.overlay.rects.empty());
-        EXPECT_EQ(user.GetDialog().GetDlgItemText(res::AreaMapNote), L"No area of use");
+        EXPECT_EQ(Note(local), L"No area of use");
         // The world is still drawn: the graticule and the coasts.
         EXPECT_GT(local.base.lines.size(), 1000U);
     });
@@ -164,14 +145,13 @@ TEST_F(AreaMap, off_the_dialog_is_as_before_and_on_the_map_only_adds_below) {
     std::map<platform::ControlId, Rect> classic;
     int classicHeight = 0;
     m_options.showAreaMap = false;
-    Browse(L"EPSG:27700", {}, [&](platform::User& user) {
+    Browse(Registry(L"EPSG:27700"), {}, [&](platform::User& user) {
         EXPECT_FALSE(user.GetDialog().HasDlgItem(res::AreaMap));
-        EXPECT_FALSE(user.GetDialog().HasDlgItem(res::AreaMapNote));
         classic = ControlRects(user);
         classicHeight = user.GetDialog().GetClientRect().Height();
     });
     m_options.showAreaMap = true;
-    Browse(L"EPSG:27700", {}, [&](platform::User& user) {
+    Browse(Registry(L"EPSG:27700"), {}, [&](platform::User& user) {
         std::map<platform::ControlId, Rect> const withMap = ControlRects(user);
         platform::Dialog& dialog = user.GetDialog();
         Rect const map = dialog.ScreenToClient(dialog.GetDlgItem(res::AreaMap).GetWindowRect());

@@ -4,6 +4,7 @@
 #include "platform/Geometry.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -36,13 +37,22 @@ struct Marker {
     Colour colour;
 };
 
+/// One line of text in the window's font, its top left at `origin`; clipped by the window.
+struct Text {
+    Point origin;
+    std::wstring text;
+    Colour colour;
+};
+
 /// Painted in this order: the background colour, the lines, the rectangles, the markers,
-/// so that a translucent rectangle shades the lines beneath it and a marker stays on top.
+/// the texts, so that a translucent rectangle shades the lines beneath it and markers and
+/// texts stay on top.
 struct Drawing {
     Colour background{255, 255, 255, 0};
     std::vector<Polyline> lines;
     std::vector<FilledRect> rects;
     std::vector<Marker> markers;
+    std::vector<Text> texts;
 };
 
 } // namespace platform

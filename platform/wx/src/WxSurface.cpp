@@ -12,15 +12,16 @@ namespace platform::wx {
 
 namespace {
 
-wxColour ToWx(Colour colour) {
+wxColour WxColour(Colour colour) {
     return {colour.red, colour.green, colour.blue, colour.alpha};
 }
 
 /// Paints `drawing` in its order; the context's pixels are the surface's client pixels.
-void Paint(wxGraphicsContext& context, Drawing const& drawing, wxSize size) {
+void Paint(wxGraphicsContext& context, Drawing const& drawing, wxWindow const& window) {
+    wxSize const size = window.GetClientSize();
     if (drawing.background.alpha != 0) {
         context.SetPen(*wxTRANSPARENT_PEN);
-        context.SetBrush(wxBrush(ToWx(drawing.background)));
+        context.SetBrush(wxBrush(WxColour(drawing.background)));
         context.DrawRectangle(0, 0, size.x, size.y);
     }
     std::vector<wxPoint2DDouble> points;
@@ -30,21 +31,27 @@ void Paint(wxGraphicsContext& context, Drawing const& drawing, wxSize size) {
         for (Point const point : line.points) {
             points.emplace_back(point.x + 0.5, point.y + 0.5);
         }
-        context.SetPen(wxPen(ToWx(line.colour)));
+        context.SetPen(wxPen(WxColour(line.colour)));
         context.StrokeLines(points.size(), points.data());
     }
     for (FilledRect const& shape : drawing.rects) {
-        context.SetPen(shape.border.alpha != 0 ? wxPen(ToWx(shape.border)) : *wxTRANSPARENT_PEN);
-        context.SetBrush(shape.fill.alpha != 0 ? wxBrush(ToWx(shape.fill)) : *wxTRANSPARENT_BRUSH);
+        context.SetPen(shape.border.alpha != 0 ? wxPen(WxColour(shape.border))
+                                               : *wxTRANSPARENT_PEN);
+        context.SetBrush(shape.fill.alpha != 0 ? wxBrush(WxColour(shape.fill))
+                                               : *wxTRANSPARENT_BRUSH);
         context.DrawRectangle(shape.rect.left + 0.5, shape.rect.top + 0.5, shape.rect.Width() - 1,
                               shape.rect.Height() - 1);
     }
     for (Marker const& marker : drawing.markers) {
         context.SetPen(*wxWHITE_PEN);
-        context.SetBrush(wxBrush(ToWx(marker.colour)));
+        context.SetBrush(wxBrush(WxColour(marker.colour)));
         double const diameter = 2.0 * marker.radius;
         context.DrawEllipse(marker.centre.x - marker.radius + 0.5,
                             marker.centre.y - marker.radius + 0.5, diameter, diameter);
+    }
+    for (Text const& text : drawing.texts) {
+        context.SetFont(window.GetFont(), WxColour(text.colour));
+        context.DrawText(ToWx(text.text), text.origin.x, text.origin.y);
     }
 }
 
@@ -84,14 +91,14 @@ void WxSurface::OnPaint() {
         memory.Clear();
         std::unique_ptr<wxGraphicsContext> const context(wxGraphicsContext::Create(memory));
         if (context != nullptr) {
-            Paint(*context, m_base, size);
+            Paint(*context, m_base, *m_window);
         }
     }
     wxPaintDC dc(m_window);
     dc.DrawBitmap(m_baseImage, 0, 0);
     std::unique_ptr<wxGraphicsContext> const context(wxGraphicsContext::Create(dc));
     if (context != nullptr) {
-        Paint(*context, m_overlay, size);
+        Paint(*context, m_overlay, *m_window);
     }
 }
 

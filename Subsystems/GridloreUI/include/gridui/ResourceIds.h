@@ -27,7 +27,6 @@ enum : int {
     SaveToFile = 32293,
     DeleteCustom = 32294,
     AreaMap = 32300,
-    AreaMapNote = 32301,
 
     // The worksheet-conversion dialog.
     DstCSButton = 32320,
