@@ -85,6 +85,24 @@ platform::ToolBarTemplate AreaSearchToolBar() {
 
 } // namespace
 
+void AdjustBrowserTemplate(platform::DialogTemplate& dialog, BrowserOptions const& options) {
+    if (!options.showAreaMap) {
+        return;
+    }
+    constexpr int mapTop = 307;
+    // The world at two by one over the description's width, and a line for its note.
+    constexpr int mapHeight = 118;
+    constexpr int added = mapHeight + 6;
+    dialog.size.height += added;
+    for (ControlTemplate& control : dialog.controls) {
+        if (control.id == platform::IDOK || control.id == platform::IDCANCEL) {
+            control.rect.top += added;
+        }
+    }
+    dialog.controls.push_back(
+        {res::AreaMap, ControlKind::DrawingSurface, L"", Rect{6, mapTop, 216, mapHeight}, 0});
+}
+
 void AddBrowserResources(platform::ResourceModule& module) {
     module.AddDialog(BrowserDialog());
     module.AddMenu(BrowserMenu());

@@ -1,8 +1,11 @@
 #include "gridui/CRSDialog.h"
 
+#include "BrowserResources.h"
 #include "BrowserRoutes.h"
 #include "CRSDlgImpl.h"
 #include "gridui/ResourceIds.h"
+
+#include <vector>
 
 namespace gridui {
 
@@ -51,7 +54,7 @@ shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
     using namespace shrgui;
     // The tree and the description share the extra height; the buttons and the
     // toolbar keep their distance from the right edge, OK and Cancel from the corner.
-    static ResizeMapEntry const map[] = {
+    static std::vector<ResizeMapEntry> const classic = {
         {-1, ResizeBeginGroup},
         {res::Tree, ResizeSizeY},
         {res::Description, ResizeSizeY},
@@ -71,7 +74,17 @@ shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
         {platform::IDCANCEL, ResizeMoveX | ResizeMoveY},
         ResizeMapEnd,
     };
-    return map;
+    // The map keeps its size below the description, so its world never stretches.
+    static std::vector<ResizeMapEntry> const withMap = [] {
+        std::vector<ResizeMapEntry> map = classic;
+        map.insert(map.end() - 1, {res::AreaMap, ResizeMoveY});
+        return map;
+    }();
+    return (HasDlgItem(res::AreaMap) ? withMap : classic).data();
+}
+
+void CRSDialog::AdjustTemplate(platform::DialogTemplate& dialog) const {
+    AdjustBrowserTemplate(dialog, impl->Options());
 }
 
 platform::MessageMap const& CRSDialog::GetMessageMap() const {

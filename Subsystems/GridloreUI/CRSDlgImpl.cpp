@@ -57,6 +57,7 @@ void CRSDlgImpl::DoDataExchange(platform::DataExchange& exchange) {
     platform::DDX_Control(exchange, res::Status, m_status);
     platform::DDX_Control(exchange, res::Tree, m_tree);
     platform::DDX_Control(exchange, res::Description, m_description);
+    m_areaMap.DoDataExchange(exchange);
     if (exchange.SaveAndValidate()) {
         m_searchCombo.StoreTypedSearch();
         m_searchCombo.SaveHistory(true);
@@ -87,6 +88,8 @@ bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     if (IsOnlyForArea()) {
         ShowStatusLine(m_shownCount < m_totalCount);
     }
+    // With nothing selected the map still says what it shows.
+    m_areaMap.ShowSystem(m_current);
     return true;
 }
 
@@ -186,6 +189,7 @@ void CRSDlgImpl::ShowDescription(bool currentShown) {
         description = note + L"\r\n" + description;
     }
     m_description.SetWindowText(description);
+    m_areaMap.ShowSystem(m_current);
 }
 
 bool CRSDlgImpl::IsCurrentShown() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BrowserSearch.h"
+#include "CRSDlgAreaMap.h"
 #include "CRSTreeCtrl.h"
 #include "SearchComboBox.h"
 #include "gridlore/CoordinateSystem.h"
@@ -179,6 +180,8 @@ public:
     bool IsOnItem(platform::Point screen) const;
 
     void SetOptions(BrowserOptions const& options) { m_options = options; }
+    /// The map of the selected system's area of use; shown only in the template with it.
+    CRSDlgAreaMap& AreaMap() { return m_areaMap; }
     BrowserOptions& Options() { return m_options; }
 
     std::uint32_t ShownCount() const { return m_shownCount; }
@@ -259,6 +262,7 @@ private:
     platform::Static m_status;
     CRSTreeCtrl m_tree;
     platform::Edit m_description;
+    CRSDlgAreaMap m_areaMap;
     platform::TreeItem m_favoritesNode;
     platform::TreeItem m_customNode;
     platform::TreeItem m_predefinedNode;

@@ -15,11 +15,13 @@ void CRSDlgImpl::SetAreaOfInterest(GeoArea const& area) {
     if (!IsKnownArea(area) || area.south > area.north) {
         m_areaOfInterest.reset();
         m_onlyForArea = false;
-        return;
+    } else {
+        m_areaOfInterest = area;
+        // The host knows where its data lies: the systems for it are what the user looks
+        // for.
+        m_onlyForArea = true;
     }
-    m_areaOfInterest = area;
-    // The host knows where its data lies: the systems for it are what the user looks for.
-    m_onlyForArea = true;
+    m_areaMap.SetAreaOfInterest(m_areaOfInterest);
 }
 
 bool CRSDlgImpl::IsOnlyForArea() const {
@@ -45,6 +47,7 @@ void CRSDlgImpl::NotePlace(TypedPlace const& place) {
     if (place.kind == TypedPlace::Kind::Place) {
         m_typedPoint = place.point;
     }
+    m_areaMap.SetPoint(m_typedPoint);
 }
 
 std::vector<bool> const& CRSDlgImpl::AreaKeeps() {

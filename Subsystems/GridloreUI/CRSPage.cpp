@@ -1,5 +1,6 @@
 #include "gridui/CRSPage.h"
 
+#include "BrowserResources.h"
 #include "BrowserRoutes.h"
 #include "CRSDlgImpl.h"
 #include "gridui/ResourceIds.h"
@@ -38,6 +39,10 @@ void CRSPage::SetOpenResultsUpTo(std::uint32_t count) {
 
 Gridlore::CoordinateSystem const& CRSPage::CurrentCoordinateSystem() const {
     return impl->CurrentCoordinateSystem();
+}
+
+void CRSPage::AdjustTemplate(platform::DialogTemplate& dialog) const {
+    AdjustBrowserTemplate(dialog, impl->Options());
 }
 
 platform::MessageMap const& CRSPage::GetMessageMap() const {

@@ -169,6 +169,7 @@ void Tour::PlayBrowser(platform::User& user) {
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SnapDialog(user, "search-4326");
     ShowPrjInUse(user);
+    ShowAreasOfUse(user);
     user.Type(res::SearchBox, L"UTM zone 33");
     user.PressKey(res::SearchBox, platform::KeyReturn);
     SnapDialog(user, "search-utm-zone-33");
@@ -192,6 +193,24 @@ void Tour::ShowPrjInUse(platform::User& user) {
         throw std::runtime_error("the .prj in use is described without its code");
     }
     SnapDialog(user, "prj-27700-in-use");
+}
+
+void Tour::ShowAreasOfUse(platform::User& user) {
+    if (!user.GetDialog().HasDlgItem(res::AreaMap)) {
+        throw std::runtime_error("the browser shows no area-of-use map");
+    }
+    struct Step {
+        wchar_t const* code;
+        wchar_t const* name;
+        char const* shot;
+    };
+    for (Step const& step : {Step{L"27700", L"British National Grid", "area-map-27700"},
+                             Step{L"3460", L"Fiji Map Grid", "area-map-3460-antimeridian"}}) {
+        user.Type(res::SearchBox, step.code);
+        user.PressKey(res::SearchBox, platform::KeyReturn);
+        SelectResult(user, step.name, "searching '" + shr::ToUtf8(step.code) + "'");
+        SnapDialog(user, step.shot);
+    }
 }
 
 void Tour::PlayPropertySheet(platform::User& user) {

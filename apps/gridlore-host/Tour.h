@@ -71,6 +71,8 @@ private:
     void PlayBrowser(platform::User& user);
     /// Searches "27700" and selects the document's .prj of that system, by its code.
     void ShowPrjInUse(platform::User& user);
+    /// The area-of-use map for a national system and for one across the antimeridian.
+    void ShowAreasOfUse(platform::User& user);
     void PlayPropertySheet(platform::User& user);
     void PlayBrowserCommands(platform::User& user);
     /// Finds the custom systems the commands made in the browser opened next, then

@@ -1,3 +1,4 @@
+#include "AreaMapWorkload.h"
 #include "BrowserWorkload.h"
 #include "DefineWorkload.h"
 #include "FreshProcess.h"
@@ -108,5 +109,19 @@ void HeadlessDefineRefillDatumList(benchmark::State& state) {
     definebench::RefillDatumList(Backend(), state);
 }
 BENCHMARK(HeadlessDefineRefillDatumList)->Unit(benchmark::kMillisecond);
+
+// A selection change with the area-of-use map on (the goal is 5 ms) and, to compare, off.
+void HeadlessSelectInUse(benchmark::State& state, bool areaMap) {
+    state.counters["goal ms"] = 5;
+    browserbench::SelectInUse(Backend(), Immediately(), state, areaMap);
+}
+BENCHMARK_CAPTURE(HeadlessSelectInUse, area_map, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(HeadlessSelectInUse, no_map, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "AreaMapWorkload.h"
 #include "BrowserWorkload.h"
 #include "DefinePickLists.h"
 #include "DefineWorkload.h"
@@ -114,6 +115,27 @@ BENCHMARK_CAPTURE(WxBrowserTypedSearchFromFullTree, 4326, L"4326", 3)
     ->UseManualTime()
     ->Iterations(25);
 BENCHMARK_CAPTURE(WxBrowserTypedSearchFromFullTree, WGS_84, L"WGS 84", 5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+// A selection change with the area-of-use map on, until the map is painted (the goal is
+// 5 ms), and, to compare, without it, until the tree is painted.
+void WxSelectInUse(benchmark::State& state, bool areaMap) {
+    state.counters["goal ms"] = 5;
+    platform::wx::WxBackend* backend = BackendOrSkip(state);
+    if (backend == nullptr) {
+        return;
+    }
+    browserbench::TreePaintWatch painted(areaMap ? browserbench::TreePaintWatch::IsDrawingSurface
+                                                 : browserbench::TreePaintWatch::IsTree);
+    browserbench::SelectInUse(*backend, painted, state, areaMap);
+    state.counters["unpainted"] = painted.Missed();
+}
+BENCHMARK_CAPTURE(WxSelectInUse, area_map, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(25);
+BENCHMARK_CAPTURE(WxSelectInUse, no_map, false)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(25);

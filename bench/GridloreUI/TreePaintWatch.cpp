@@ -1,6 +1,7 @@
 #include "TreePaintWatch.h"
 
 #include <wx/evtloop.h>
+#include <wx/panel.h>
 #include <wx/timer.h>
 #include <wx/treectrl.h>
 
@@ -35,7 +36,17 @@ template <typename Done> bool RunLoopUntil(Done const& done, std::chrono::millis
 
 } // namespace
 
-TreePaintWatch::TreePaintWatch() {
+bool TreePaintWatch::IsTree(wxObject const* window) {
+    return dynamic_cast<wxTreeCtrl const*>(window) != nullptr;
+}
+
+bool TreePaintWatch::IsDrawingSurface(wxObject const* window) {
+    auto const* panel = dynamic_cast<wxPanel const*>(window);
+    return panel != nullptr && panel->GetBackgroundStyle() == wxBG_STYLE_PAINT;
+}
+
+TreePaintWatch::TreePaintWatch(Watched watched)
+    : m_watched(watched) {
     wxEvtHandler::AddFilter(this);
 }
 
@@ -76,8 +87,7 @@ int TreePaintWatch::FilterEvent(wxEvent& event) {
     if (event.GetEventType() == wxEVT_TIMER && !m_expired) {
         m_expired = Clock::now();
     }
-    if (event.GetEventType() == wxEVT_PAINT &&
-        dynamic_cast<wxTreeCtrl*>(event.GetEventObject()) != nullptr) {
+    if (event.GetEventType() == wxEVT_PAINT && m_watched(event.GetEventObject())) {
         m_painted = true;
     }
     return Event_Skip;

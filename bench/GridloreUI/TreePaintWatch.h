@@ -4,6 +4,7 @@
 #include "ShownWatch.h"
 
 #include <wx/eventfilter.h>
+#include <wx/object.h>
 
 #include <chrono>
 #include <optional>
@@ -14,7 +15,14 @@ namespace browserbench {
 /// stopped when the loop is idle would miss the painting, or catch it only sometimes.
 class TreePaintWatch final : public ShownWatch, private wxEventFilter {
 public:
-    TreePaintWatch();
+    /// Which windows' paints show a result.
+    using Watched = bool (*)(wxObject const* window);
+    /// Watches the browser's tree.
+    static bool IsTree(wxObject const* window);
+    /// Watches the area-of-use map: the only panel that paints all of itself.
+    static bool IsDrawingSurface(wxObject const* window);
+
+    explicit TreePaintWatch(Watched watched = IsTree);
     ~TreePaintWatch() override;
     TreePaintWatch(TreePaintWatch const&) = delete;
     TreePaintWatch& operator=(TreePaintWatch const&) = delete;
@@ -31,6 +39,7 @@ public:
 private:
     int FilterEvent(wxEvent& event) override;
 
+    Watched m_watched;
     bool m_painted = false;
     std::optional<std::chrono::steady_clock::time_point> m_expired;
     int m_missed = 0;

@@ -25,6 +25,14 @@ Dialog::Dialog(int templateId, Window* parent)
     : m_templateId(templateId)
     , m_parentWindow(parent) {}
 
+void Dialog::AdjustTemplate(DialogTemplate& /*dialog*/) const {}
+
+DialogTemplate Dialog::MakeTemplate() const {
+    DialogTemplate dialog = FindDialogTemplate(m_templateId);
+    AdjustTemplate(dialog);
+    return dialog;
+}
+
 Dialog::~Dialog() {
     m_items.clear();
     Detach();
@@ -38,7 +46,7 @@ backend::NativeDialog& Dialog::NativeDialog() const {
 }
 
 int Dialog::DoModal() {
-    DialogTemplate const& dialog = FindDialogTemplate(m_templateId);
+    DialogTemplate const dialog = MakeTemplate();
     backend::NativeWindow* parent = nullptr;
     if (m_parentWindow != nullptr && m_parentWindow->HasWindow()) {
         parent = &m_parentWindow->Native();

@@ -75,7 +75,7 @@ int PropertySheet::DoModal() {
         }
     } const closer{*this};
     for (PropertyPage* page : m_pages) {
-        page->Open(m_native->AddPage(FindDialogTemplate(page->GetTemplateId()), *page));
+        page->Open(m_native->AddPage(page->MakeTemplate(), *page));
     }
     return m_native->RunModal();
 }

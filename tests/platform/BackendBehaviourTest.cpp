@@ -582,6 +582,33 @@ TEST_F(BEHAVIOUR_SUITE, a_child_is_found_by_its_exact_text_first_of_equals_in_an
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, a_drawing_surface_keeps_each_layer_as_set_until_the_next) {
+    Run([&](User& user) {
+        platform::DrawingSurface& surface = m_dialog.surface;
+        EXPECT_FALSE(surface.GetClientRect().IsEmpty());
+        EXPECT_TRUE(surface.GetBase().lines.empty());
+        platform::Drawing base;
+        base.background = {0, 0, 255};
+        base.lines.push_back({{{0, 0}, {10, 5}, {20, 0}}, {40, 40, 40}});
+        surface.SetBase(base);
+        platform::Drawing overlay;
+        overlay.rects.push_back({Rect{2, 2, 12, 8}, {255, 0, 0}, {255, 0, 0, 0}});
+        overlay.markers.push_back({{30, 6}, 2, {0, 160, 0}});
+        surface.SetOverlay(overlay);
+        EXPECT_EQ(surface.GetBase().background, (platform::Colour{0, 0, 255}));
+        ASSERT_EQ(surface.GetBase().lines.size(), 1U);
+        EXPECT_EQ(surface.GetBase().lines[0].points.size(), 3U);
+        ASSERT_EQ(surface.GetOverlay().rects.size(), 1U);
+        EXPECT_EQ(surface.GetOverlay().rects[0].rect, (Rect{2, 2, 12, 8}));
+        ASSERT_EQ(surface.GetOverlay().markers.size(), 1U);
+        // A new overlay replaces the old one and leaves the base alone.
+        surface.SetOverlay({});
+        EXPECT_TRUE(surface.GetOverlay().rects.empty());
+        EXPECT_EQ(surface.GetBase().lines.size(), 1U);
+        user.Close();
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, a_tooltip_follows_activation_and_needs_a_window) {
     Run([&](User& user) {
         platform::ToolTip unattached;

@@ -37,6 +37,7 @@ Resources::Resources()
          platform::StaticFrame | platform::StyleHidden},
         {Group, ControlKind::GroupBox, L"Options", {7, 183, 100, 18}, 0},
         {Label, ControlKind::Static, L"Grid:", {165, 9, 60, 8}, 0},
+        {Surface, ControlKind::DrawingSurface, L"", {112, 183, 64, 18}, 0},
         {platform::IDOK, ControlKind::Button, L"OK", {183, 187, 50, 14}, platform::ButtonDefault},
         {platform::IDCANCEL, ControlKind::Button, L"Cancel", {238, 187, 50, 14}, 0},
     };
@@ -135,6 +136,7 @@ void TestDialog::SafeDoDataExchange(platform::DataExchange& exchange) {
     platform::DDX_Control(exchange, NameEdit, name);
     platform::DDX_Control(exchange, Combo, combo);
     platform::DDX_Control(exchange, Tree, tree);
+    platform::DDX_Control(exchange, Surface, surface);
 }
 
 bool TestDialog::OnInitDialog() {

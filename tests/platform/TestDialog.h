@@ -3,6 +3,7 @@
 
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
+#include "platform/DrawingSurface.h"
 #include "platform/Resources.h"
 #include "platform/ToolBar.h"
 #include "platform/TreeCtrl.h"
@@ -26,6 +27,7 @@ enum Ids : int {
     Description = 1007,
     Group = 1008,
     Grid = 1010,
+    Surface = 1011,
     CommandA = 1101,
     CommandB = 1102,
     /// A group box holding a combo box and a property grid, resized as one group.
@@ -77,6 +79,7 @@ public:
     IconTree tree;
     shrgui::CPropertyList grid;
     platform::ToolBar toolBar;
+    platform::DrawingSurface surface;
     /// Items of the grid the tests edit.
     shrgui::CProperty* scale = nullptr;
     shrgui::CProperty* unit = nullptr;

@@ -15,6 +15,22 @@ string(REGEX REPLACE "(${line})" "\\1\n    " bytes "${bytes}")
 string(STRIP "${bytes}" bytes)
 get_filename_component(source_name "${INPUT}" NAME)
 
+if(bytes STREQUAL "")
+    # An array cannot be empty; an empty file gives an empty span.
+    file(WRITE "${OUTPUT}" "// Generated from ${source_name} (empty) by EmbedFile.cmake.
+#include \"${HEADER}\"
+
+namespace gridui {
+
+std::span<unsigned char const> ${FUNCTION}() {
+    return {};
+}
+
+} // namespace gridui
+")
+    return()
+endif()
+
 file(WRITE "${OUTPUT}" "// Generated from ${source_name} by EmbedFile.cmake.
 #include \"${HEADER}\"
 

@@ -2,6 +2,7 @@
 #include "HeadlessCombo.h"
 #include "HeadlessPropertyGrid.h"
 #include "HeadlessSheet.h"
+#include "HeadlessSurface.h"
 #include "HeadlessToolBar.h"
 #include "HeadlessTree.h"
 #include "HeadlessUser.h"
@@ -42,6 +43,9 @@ HeadlessDialog::HeadlessDialog(DialogTemplate const& dialog, backend::DialogEven
             break;
         case ControlKind::PropertyGrid:
             AddChild<HeadlessPropertyGrid>(control);
+            break;
+        case ControlKind::DrawingSurface:
+            AddChild<HeadlessSurface>(control);
             break;
         default:
             AddChild<HeadlessControl>(control);

@@ -78,6 +78,7 @@ template class HeadlessWindow<backend::NativeTree>;
 template class HeadlessWindow<backend::NativeCombo>;
 template class HeadlessWindow<backend::NativePropertyGrid>;
 template class HeadlessWindow<backend::NativeToolBar>;
+template class HeadlessWindow<backend::NativeSurface>;
 template class HeadlessWindow<backend::NativeDialog>;
 
 } // namespace platform::headless

@@ -1,6 +1,7 @@
 // The abstract backend: one native interface per control kind, implemented by each backend.
 #pragma once
 
+#include "platform/Drawing.h"
 #include "platform/Geometry.h"
 #include "platform/Message.h"
 #include "platform/Templates.h"
@@ -174,6 +175,16 @@ public:
     virtual bool IsButtonChecked(ControlId command) const = 0;
     /// The size the bar needs for its buttons.
     virtual Size FixedSize() const = 0;
+};
+
+enum class SurfaceLayer { Base, Overlay };
+
+/// A surface that shows its two layers, the base under the overlay (platform::Drawing).
+class NativeSurface : public NativeWindow {
+public:
+    /// Shows `drawing` as `layer` from the next paint on.
+    virtual void SetLayer(SurfaceLayer layer, Drawing drawing) = 0;
+    virtual Drawing const& Layer(SurfaceLayer layer) const = 0;
 };
 
 class NativeToolTip {

@@ -86,8 +86,13 @@ protected:
     /// Default: saves through the data exchange and, if that succeeded, ends with IDOK.
     virtual void OnOK();
     virtual void OnCancel();
+    /// Changes the template before the window is made from it, as when a host's option
+    /// adds controls; the template keeps its id, by which scripts know the dialog.
+    virtual void AdjustTemplate(DialogTemplate& dialog) const;
 
 private:
+    /// The template the window is made from: this dialog's, adjusted.
+    DialogTemplate MakeTemplate() const;
     void OnNativeInit() override;
     void OnNativeMessage(Message& message) override;
     bool OnNativeKeyDown(ControlId id, int key) override;

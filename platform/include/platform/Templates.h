@@ -9,7 +9,16 @@
 
 namespace platform {
 
-enum class ControlKind { Static, GroupBox, Edit, Button, ComboBox, TreeView, PropertyGrid };
+enum class ControlKind {
+    Static,
+    GroupBox,
+    Edit,
+    Button,
+    ComboBox,
+    TreeView,
+    PropertyGrid,
+    DrawingSurface,
+};
 
 /// Style bits of a control. Bits that do not apply to a control's kind are ignored.
 enum ControlStyle : unsigned {

@@ -4,6 +4,7 @@
 #include "WxLabel.h"
 #include "WxPropertyGrid.h"
 #include "WxSheet.h"
+#include "WxSurface.h"
 #include "WxToolBar.h"
 #include "WxTree.h"
 #include "WxUser.h"
@@ -189,6 +190,11 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
         break;
     case ControlKind::PropertyGrid:
         added = &AddChild<WxPropertyGrid>(control.id, this, control.id, pixels);
+        break;
+    case ControlKind::DrawingSurface:
+        added = &AddChild<WxSurface>(control.id, this, control.id,
+                                     new wxPanel(&dialog, wxID_ANY, position, size,
+                                                 wxBORDER_SIMPLE | wxFULL_REPAINT_ON_RESIZE));
         break;
     case ControlKind::Edit: {
         long style = 0;

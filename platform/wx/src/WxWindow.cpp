@@ -89,6 +89,7 @@ template class WxWindow<backend::NativeTree>;
 template class WxWindow<backend::NativeCombo>;
 template class WxWindow<backend::NativePropertyGrid>;
 template class WxWindow<backend::NativeToolBar>;
+template class WxWindow<backend::NativeSurface>;
 template class WxWindow<backend::NativeDialog>;
 
 } // namespace platform::wx

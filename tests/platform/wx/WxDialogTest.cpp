@@ -9,7 +9,9 @@
 #include "shr/AtomicFile.h"
 
 #include <gtest/gtest.h>
+#include <wx/image.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -69,4 +71,37 @@ TEST_F(WxDialog, every_control_kind_shows_in_a_screenshot_taken_after_filling_it
     EXPECT_GT(std::filesystem::file_size(screenshot), 1000U);
     EXPECT_TRUE(shr::ReadWholeFile(empty) != shr::ReadWholeFile(screenshot))
         << "the second screenshot repeats the first";
+}
+
+TEST_F(WxDialog, a_drawing_surface_paints_its_base_under_its_overlay) {
+    std::filesystem::path const screenshot = ArtifactFolder() / "platform-drawing-surface.png";
+    platform::Rect client;
+    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        platform::DrawingSurface& surface = dialog.surface;
+        platform::Point const origin =
+            dialog.ScreenToClient(surface.Native().ClientToScreen({0, 0}));
+        platform::Rect const own = surface.GetClientRect();
+        client = own.Offset(origin.x, origin.y);
+        platform::Drawing base;
+        base.background = {0, 0, 255};
+        surface.SetBase(base);
+        platform::Drawing overlay;
+        // The left half red, opaque; the right half keeps the base's blue.
+        overlay.rects.push_back(
+            {platform::Rect{0, 0, own.Width() / 2, own.Height()}, {255, 0, 0}, {255, 0, 0}});
+        surface.SetOverlay(overlay);
+        ASSERT_TRUE(dialog.SaveScreenshot(screenshot.string()));
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    wxImage image;
+    ASSERT_TRUE(image.LoadFile(wxString::FromUTF8(screenshot.string()), wxBITMAP_TYPE_PNG));
+    int const y = (client.top + client.bottom) / 2;
+    int const left = client.left + client.Width() / 4;
+    int const right = client.right - client.Width() / 4;
+    EXPECT_EQ((std::array{image.GetRed(left, y), image.GetGreen(left, y), image.GetBlue(left, y)}),
+              (std::array<unsigned char, 3>{255, 0, 0}));
+    EXPECT_EQ(
+        (std::array{image.GetRed(right, y), image.GetGreen(right, y), image.GetBlue(right, y)}),
+        (std::array<unsigned char, 3>{0, 0, 255}));
 }

@@ -54,6 +54,9 @@ struct BrowserOptions {
     /// A search that shows nothing puts one line in the tree's place, saying so and what to
     /// try, instead of leaving the tree empty.
     bool explainEmptySearch = false;
+    /// A small world map below the description shows the selected system's area of use
+    /// (with its name, or "No area of use", under it); the dialog grows to hold it.
+    bool showAreaMap = false;
 
     /// Every behaviour above on, results opened up to `openUpTo` systems.
     static BrowserOptions AllOn(std::uint32_t openUpTo) {
@@ -70,6 +73,7 @@ struct BrowserOptions {
         options.areaOfInterest = true;
         options.searchAsYouType = true;
         options.explainEmptySearch = true;
+        options.showAreaMap = true;
         return options;
     }
 };

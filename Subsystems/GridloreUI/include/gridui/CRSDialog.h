@@ -50,6 +50,8 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    /// Adds the controls the options ask for (the area-of-use map).
+    void AdjustTemplate(platform::DialogTemplate& dialog) const override;
     void SafeDoDataExchange(platform::DataExchange& exchange) override;
 
 private:

@@ -29,6 +29,7 @@ enum : int {
     SaveToFile = 32293,
     DeleteCustom = 32294,
     OnlyForArea = 32298,
+    AreaMap = 32300,
 
     // The worksheet-conversion dialog.
     DstCSButton = 32320,

@@ -1,0 +1,228 @@
+// The browser's area-of-use map, recorded on the headless backend over the real registry.
+#include "AreaOfUseMap.h"
+#include "BrowserTest.h"
+
+#include "gridui/CRSDialog.h"
+#include "gridui/CRSPage.h"
+#include "gridui/ResourceIds.h"
+#include "kor/KnownCatalogue.h"
+#include "kor/SystemList.h"
+#include "platform/Driver.h"
+#include "platform/PropertySheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <map>
+
+namespace {
+
+namespace res = gridui::res;
+using platform::Rect;
+
+struct Layers {
+    platform::Size size;
+    platform::Drawing base;
+    platform::Drawing overlay;
+};
+
+Layers Recorded(platform::User& user) {
+    auto* surface = dynamic_cast<platform::backend::NativeSurface*>(
+        user.GetDialog().NativeDialog().FindChild(res::AreaMap));
+    if (surface == nullptr) {
+        ADD_FAILURE() << "the browser shows no map";
+        return {};
+    }
+    Rect const client = surface->GetClientRect();
+    return {{client.Width(), client.Height()},
+            surface->Layer(platform::backend::SurfaceLayer::Base),
+            surface->Layer(platform::backend::SurfaceLayer::Overlay)};
+}
+
+/// The line under the world: the overlay's one text.
+std::wstring Note(Layers const& layers) {
+    return layers.overlay.texts.size() == 1 ? layers.overlay.texts[0].text : L"(no single note)";
+}
+
+/// The registry's bounds of `code` on a surface of `size`, worked out here on their own.
+Rect RegistryRect(int code, platform::Size size, bool eastPart) {
+    kor::KnownSystem const* known =
+        kor::KORKnownSystemsList.EnumEntry(kor::KORKnownSystemsList.FindByPOSC(code));
+    EXPECT_NE(known, nullptr);
+    Rect const world = gridui::AreaOfUseMap::WorldRect(gridui::AreaOfUseMap::WorldArea(size));
+    auto const x = [&](double lon) {
+        return world.left + static_cast<int>(std::lround((lon + 180.0) / 360.0 * world.Width()));
+    };
+    auto const y = [&](double lat) {
+        return world.top + static_cast<int>(std::lround((90.0 - lat) / 180.0 * world.Height()));
+    };
+    bool const crosses = known->west > known->east;
+    double const west = crosses && !eastPart ? -180.0 : known->west;
+    double const east = crosses && eastPart ? 180.0 : known->east;
+    return {x(west), y(known->north), x(east), y(known->south)};
+}
+
+std::map<platform::ControlId, Rect> ControlRects(platform::User& user) {
+    std::map<platform::ControlId, Rect> rects;
+    platform::Dialog& dialog = user.GetDialog();
+    for (platform::ControlId id : std::initializer_list<platform::ControlId>{
+             res::SearchBox, res::Tree, res::Description, res::NewLocal, res::NewGeographic,
+             res::Modify, res::AddToFavorites, res::Remove, res::LoadFromFile, res::SaveToFile,
+             platform::IDOK, platform::IDCANCEL, platform::ToolBarWindowId}) {
+        rects[id] = dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
+    }
+    return rects;
+}
+
+/// The browser with its map, over the whole registry rather than the small catalogue.
+class AreaMap : public browsertest::BrowserTest {
+protected:
+    AreaMap() {
+        kor::InstallKnownCatalogue(nullptr);
+        m_options.showAreaMap = true;
+    }
+
+    static Gridlore::CoordinateSystem Registry(wchar_t const* code) {
+        return Gridlore::CoordinateSystem(code, true);
+    }
+};
+
+TEST_F(AreaMap, british_national_grid_shades_great_britain_and_the_selection_redraws_it) {
+    Gridlore::CoordinateSystemCollection inUse;
+    inUse.push_back(Registry(L"EPSG:3460"));
+    Browse(Registry(L"EPSG:27700"), inUse, [](platform::User& user) {
+        Layers const gb = Recorded(user);
+        ASSERT_EQ(gb.overlay.rects.size(), 1U);
+        Rect const shaded = gb.overlay.rects[0].rect;
+        EXPECT_EQ(shaded, RegistryRect(27700, gb.size, true));
+        EXPECT_NE(Note(gb).find(L"Great Britain"), std::wstring::npos);
+        // The coasts drawn beneath run through the shaded rectangle: Britain is in it.
+        int inside = 0;
+        for (platform::Polyline const& line : gb.base.lines) {
+            for (platform::Point const point : line.points) {
+                inside += shaded.Contains(point) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(inside, 20);
+
+        // A system in use takes its registry's area; Fiji's crosses the antimeridian
+        // and shows at the map's two edges, on the same rows.
+        platform::TreeCtrl& tree = Tree(user);
+        platform::TreeItem const inUseNode = tree.GetRootItem();
+        ASSERT_EQ(tree.GetItemText(inUseNode), L"Currently in use");
+        user.Select(res::Tree, tree.GetChildItem(inUseNode));
+        Layers const fiji = Recorded(user);
+        Rect const world =
+            gridui::AreaOfUseMap::WorldRect(gridui::AreaOfUseMap::WorldArea(fiji.size));
+        ASSERT_EQ(fiji.overlay.rects.size(), 2U);
+        EXPECT_EQ(fiji.overlay.rects[0].rect, RegistryRect(3460, fiji.size, true));
+        EXPECT_EQ(fiji.overlay.rects[0].rect.right, world.right);
+        EXPECT_EQ(fiji.overlay.rects[1].rect.left, world.left);
+        EXPECT_EQ(fiji.overlay.rects[1].rect.top, fiji.overlay.rects[0].rect.top);
+        EXPECT_EQ(fiji.overlay.rects[1].rect.bottom, fiji.overlay.rects[0].rect.bottom);
+        EXPECT_NE(Note(fiji).find(L"Fiji"), std::wstring::npos);
+        // The base was drawn once; only the overlay changed.
+        EXPECT_EQ(fiji.base.lines.size(), gb.base.lines.size());
+    });
+}
+
+TEST_F(AreaMap, a_system_without_an_area_shows_none_and_says_so) {
+    Gridlore::CoordinateSystemCollection inUse;
+    inUse.push_back(browsertest::LocalSystem(L"Works grid", 1.0));
+    Browse(Registry(L"EPSG:27700"), inUse, [](platform::User& user) {
+        platform::TreeCtrl& tree = Tree(user);
+        user.Select(res::Tree, tree.GetChildItem(tree.GetRootItem()));
+        Layers const local = Recorded(user);
+        EXPECT_TRUE(local.overlay.rects.empty());
+        EXPECT_EQ(Note(local), L"No area of use");
+        // The world is still drawn: the graticule and the coasts.
+        EXPECT_GT(local.base.lines.size(), 1000U);
+    });
+}
+
+TEST_F(AreaMap, off_the_dialog_is_as_before_and_on_the_map_only_adds_below) {
+    std::map<platform::ControlId, Rect> classic;
+    int classicHeight = 0;
+    m_options.showAreaMap = false;
+    Browse(Registry(L"EPSG:27700"), {}, [&](platform::User& user) {
+        EXPECT_FALSE(user.GetDialog().HasDlgItem(res::AreaMap));
+        classic = ControlRects(user);
+        classicHeight = user.GetDialog().GetClientRect().Height();
+    });
+    m_options.showAreaMap = true;
+    Browse(Registry(L"EPSG:27700"), {}, [&](platform::User& user) {
+        std::map<platform::ControlId, Rect> const withMap = ControlRects(user);
+        platform::Dialog& dialog = user.GetDialog();
+        Rect const map = dialog.ScreenToClient(dialog.GetDlgItem(res::AreaMap).GetWindowRect());
+        int const taller = dialog.GetClientRect().Height() - classicHeight;
+        EXPECT_GT(taller, map.Height());
+        for (auto const& [id, rect] : classic) {
+            if (id == platform::IDOK || id == platform::IDCANCEL) {
+                // OK and Cancel keep their place from the bottom-right corner (dialog
+                // units round to whole pixels on their own).
+                EXPECT_EQ(withMap.at(id).left, rect.left) << id;
+                EXPECT_EQ(withMap.at(id).right, rect.right) << id;
+                EXPECT_NEAR(withMap.at(id).top, rect.top + taller, 1) << id;
+            } else {
+                EXPECT_EQ(withMap.at(id), rect) << id;
+            }
+        }
+        EXPECT_EQ(map.left, classic.at(res::Description).left);
+        EXPECT_GT(map.top, classic.at(res::Description).bottom);
+        // Growing the dialog moves the map down with the description's bottom, at its size.
+        Rect const description = withMap.at(res::Description);
+        user.Resize({dialog.GetClientRect().Width() + 100, dialog.GetClientRect().Height() + 60});
+        Rect const moved = dialog.ScreenToClient(dialog.GetDlgItem(res::AreaMap).GetWindowRect());
+        Rect const grown =
+            dialog.ScreenToClient(dialog.GetDlgItem(res::Description).GetWindowRect());
+        EXPECT_EQ(moved.Width(), map.Width());
+        EXPECT_EQ(moved.top - map.top, 60);
+        EXPECT_EQ(moved.top - grown.bottom, map.top - description.bottom);
+    });
+}
+
+TEST_F(AreaMap, the_hosts_area_is_outlined_and_a_typed_place_marked) {
+    m_options.areaOfInterest = true;
+    m_options.placeSearch = true;
+    gridui::GeoArea const britain{-6.0, 50.0, 1.5, 58.5};
+    gridui::CRSDialog dialog(Registry(L"EPSG:27700"), m_favoritesPath, m_sink, nullptr, {});
+    dialog.SetOptions(m_options);
+    dialog.SetAreaOfInterest(britain);
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        Layers const opened = Recorded(user);
+        Rect const world =
+            gridui::AreaOfUseMap::WorldRect(gridui::AreaOfUseMap::WorldArea(opened.size));
+        // The system's shaded area, then the host's outlined one over Britain.
+        ASSERT_EQ(opened.overlay.rects.size(), 2U);
+        Rect const outlined = opened.overlay.rects[1].rect;
+        EXPECT_EQ(opened.overlay.rects[1].fill.alpha, 0);
+        EXPECT_TRUE(outlined.Contains(gridui::AreaOfUseMap::ToSurface(world, {-1.5, 53.0})));
+        EXPECT_FALSE(outlined.Contains(gridui::AreaOfUseMap::ToSurface(world, {13.4, 52.52})));
+        EXPECT_TRUE(opened.overlay.markers.empty());
+
+        Search(user, L"52.52 13.40");
+        Layers const berlin = Recorded(user);
+        ASSERT_EQ(berlin.overlay.markers.size(), 1U);
+        EXPECT_EQ(berlin.overlay.markers[0].centre,
+                  gridui::AreaOfUseMap::ToSurface(world, {13.40, 52.52}));
+        Search(user, L"WGS 84");
+        EXPECT_TRUE(Recorded(user).overlay.markers.empty()) << "the place is gone with its text";
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+}
+
+TEST_F(AreaMap, the_page_shows_the_map_too) {
+    gridui::CRSPage page(Gridlore::CoordinateSystem(L"EPSG:27700", true), m_favoritesPath, m_sink);
+    page.SetOptions(m_options);
+    platform::PropertySheet sheet(L"Properties", nullptr);
+    sheet.AddPage(page);
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        EXPECT_EQ(Recorded(user).overlay.rects.size(), 1U);
+        user.Click(platform::IDCANCEL);
+    });
+    EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
+}
+
+} // namespace
