@@ -183,7 +183,7 @@ std::optional<SearchMatch> BrowserSearch::PlaceMatch(std::size_t position) const
     if (system == nullptr || system->type != kor::CSDef::TypeReferenced) {
         return std::nullopt;
     }
-    GeoArea const use = AreaOfUse(*system);
+    GeoArea const use = BoundsOf(*system);
     if (!Holds(use, m_place.point)) {
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "CRSDlgAreaMap.h"
 
+#include "SystemsForArea.h"
+#include "gridui/GeoGeometry.h"
 #include "gridui/ResourceIds.h"
 #include "kor/KORDef.h"
 #include "kor/SystemList.h"
@@ -15,11 +17,10 @@ std::optional<AreaOfUse> FindAreaOfUse(Gridlore::CoordinateSystem const& system)
     }
     int const index = kor::KORKnownSystemsList.FindByPOSC(referenced->GetPOSC());
     kor::KnownSystem const* known = kor::KORKnownSystemsList.EnumEntry(index);
-    if (known == nullptr || std::isnan(known->west) || std::isnan(known->south) ||
-        std::isnan(known->east) || std::isnan(known->north)) {
+    if (known == nullptr || !IsKnownArea(BoundsOf(*known))) {
         return std::nullopt;
     }
-    return AreaOfUse{{known->west, known->south, known->east, known->north}, known->areaName};
+    return AreaOfUse{BoundsOf(*known), known->areaName};
 }
 
 CRSDlgAreaMap::CRSDlgAreaMap()

@@ -84,7 +84,7 @@ void CRSDlgImpl::KeepForArea(CategoryAnswer& answer, bool searched) {
         kor::KnownSystem const* system =
             kor::KORKnownSystemsList.EnumEntry(static_cast<int>(hit.position));
         hit.match.reason = MatchReason::Place;
-        hit.match.rank = {rank::Place, SphericalSize(AreaOfUse(*system)), 0, system->name.size()};
+        hit.match.rank = {rank::Place, SphericalSize(BoundsOf(*system)), 0, system->name.size()};
     }
 }
 

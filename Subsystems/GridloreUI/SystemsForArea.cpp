@@ -9,7 +9,7 @@
 
 namespace gridui {
 
-GeoArea AreaOfUse(kor::KnownSystem const& system) {
+GeoArea BoundsOf(kor::KnownSystem const& system) {
     return {system.west, system.south, system.east, system.north};
 }
 
@@ -21,7 +21,7 @@ std::vector<int> SystemsForArea(GeoArea const& area) {
         if (system == nullptr || system->type != kor::CSDef::TypeReferenced) {
             continue;
         }
-        GeoArea const use = AreaOfUse(*system);
+        GeoArea const use = BoundsOf(*system);
         if (Holds(use, area)) {
             held.emplace_back(SphericalSize(use), index);
         }

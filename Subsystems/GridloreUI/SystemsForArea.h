@@ -9,7 +9,7 @@
 namespace gridui {
 
 /// The area of use of a known system; its bounds are NaN when the registry gives none.
-GeoArea AreaOfUse(kor::KnownSystem const& system);
+GeoArea BoundsOf(kor::KnownSystem const& system);
 
 /// The positions in the known list of the referenced systems whose area of use holds the
 /// whole of `area` (a point being an area of no size), smallest area of use first, so the

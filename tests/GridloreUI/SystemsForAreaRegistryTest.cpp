@@ -27,7 +27,7 @@ std::ptrdiff_t RankOf(std::vector<int> const& codes, int code) {
 }
 
 bool IsWorldWide(int position) {
-    GeoArea const area = gridui::AreaOfUse(*kor::KORKnownSystemsList.EnumEntry(position));
+    GeoArea const area = gridui::BoundsOf(*kor::KORKnownSystemsList.EnumEntry(position));
     return gridui::SphericalSize(area) > 4 * std::numbers::pi * 0.99;
 }
 
@@ -47,11 +47,11 @@ TEST(SystemsForAreaRegistry, a_place_in_berlin_lists_german_systems_before_any_w
     EXPECT_LT(std::min(utm33, gaussKruger4), firstWorld - positions.begin());
     // Ranked by size all through, and every one holds the place.
     for (std::size_t i = 0; i < positions.size(); ++i) {
-        GeoArea const area = gridui::AreaOfUse(*kor::KORKnownSystemsList.EnumEntry(positions[i]));
+        GeoArea const area = gridui::BoundsOf(*kor::KORKnownSystemsList.EnumEntry(positions[i]));
         EXPECT_TRUE(gridui::Holds(area, gridui::GeoPoint{13.40, 52.52})) << codes[i];
         if (i > 0) {
             GeoArea const before =
-                gridui::AreaOfUse(*kor::KORKnownSystemsList.EnumEntry(positions[i - 1]));
+                gridui::BoundsOf(*kor::KORKnownSystemsList.EnumEntry(positions[i - 1]));
             EXPECT_LE(gridui::SphericalSize(before), gridui::SphericalSize(area)) << codes[i];
         }
     }
