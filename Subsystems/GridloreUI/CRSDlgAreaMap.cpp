@@ -6,8 +6,6 @@
 #include "kor/KORDef.h"
 #include "kor/SystemList.h"
 
-#include <cmath>
-
 namespace gridui {
 
 std::optional<AreaOfUse> FindAreaOfUse(Gridlore::CoordinateSystem const& system) {
