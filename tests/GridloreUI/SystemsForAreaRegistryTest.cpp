@@ -15,6 +15,7 @@ namespace {
 
 std::vector<int> CodesOf(std::vector<int> const& positions) {
     std::vector<int> codes;
+    codes.reserve(positions.size());
     for (int const position : positions) {
         codes.push_back(kor::KORKnownSystemsList.EnumPOSC(position));
     }

@@ -18,7 +18,8 @@ std::string DecimalCommaText(std::size_t rows) {
     for (std::size_t row = 0; row < rows; ++row) {
         // A grid of points within UTM zone 33's area, so every row takes the full road.
         double const east = 12.5 + 0.001 * static_cast<double>(row % 5000);
-        double const north = 46.0 + 0.01 * static_cast<double>(row / 5000);
+        std::size_t const band = row / 5000;
+        double const north = 46.0 + 0.01 * static_cast<double>(band);
         int const length =
             std::snprintf(line, sizeof line, "P%zu;%.7f;%.7f;;\r\n", row, east, north);
         std::replace(line, line + length, '.', ',');

@@ -78,7 +78,7 @@ double WorstOffProj(Worksheet const& sheet, ProjOperation const& proj) {
     return worst;
 }
 
-Worksheet Points(std::string text) {
+Worksheet Points(std::string const& text) {
     return Worksheet::Parse("x,y,tx,ty\n" + text, "points.csv");
 }
 
@@ -88,8 +88,10 @@ Worksheet GermanPoints() {
     std::string text;
     char line[64];
     for (int row = 0; row < 2000; ++row) {
-        std::snprintf(line, sizeof line, "%.9f,%.9f,,\n", 5.0 + 10.0 * (row % 50) / 49.0,
-                      47.0 + 8.0 * (row / 50) / 39.0);
+        int const column = row % 50;
+        int const band = row / 50;
+        std::snprintf(line, sizeof line, "%.9f,%.9f,,\n", 5.0 + 10.0 * column / 49.0,
+                      47.0 + 8.0 * band / 39.0);
         text += line;
     }
     return Points(text);
