@@ -36,8 +36,9 @@ bool Same(double a, double b) {
 
 bool Same(kor::CategoryInput const& a, kor::CategoryInput const& b) {
     return a.name == b.name && a.code == b.code && a.projected == b.projected &&
-           a.areaName == b.areaName && a.hasBounds == b.hasBounds && Same(a.west, b.west) &&
-           Same(a.south, b.south) && Same(a.east, b.east) && Same(a.north, b.north);
+           a.areaName == b.areaName && a.aliases == b.aliases && a.hasBounds == b.hasBounds &&
+           Same(a.west, b.west) && Same(a.south, b.south) && Same(a.east, b.east) &&
+           Same(a.north, b.north);
 }
 
 bool Same(kor::RegistryLists const& a, kor::RegistryLists const& b) {
@@ -58,9 +59,14 @@ bool Holdable(std::wstring const& text) {
 }
 
 bool Holdable(kor::RegistryLists const& lists) {
-    for (kor::CategoryInput const& system : lists.systems)
+    for (kor::CategoryInput const& system : lists.systems) {
         if (!Holdable(system.name) || !Holdable(system.areaName))
             return false;
+        // The aliases share one field between separators.
+        for (std::wstring const& alias : system.aliases)
+            if (alias.empty() || !Holdable(alias) || alias.find(L'|') != std::wstring::npos)
+                return false;
+    }
     for (kor::KnownDatum const& datum : lists.datums)
         if (!Holdable(datum.name))
             return false;

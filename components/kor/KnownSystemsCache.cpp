@@ -81,7 +81,10 @@ std::vector<std::wstring> SplitAliases(std::wstring const& joined) {
     std::vector<std::wstring> aliases;
     for (std::size_t start = 0; start < joined.size();) {
         std::size_t const end = std::min(joined.find(AliasSeparator, start), joined.size());
-        aliases.push_back(joined.substr(start, end - start));
+        // The writer never writes an empty alias: one read is damage, and is dropped.
+        if (end > start) {
+            aliases.push_back(joined.substr(start, end - start));
+        }
         start = end + 1;
     }
     return aliases;

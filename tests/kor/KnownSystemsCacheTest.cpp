@@ -139,6 +139,14 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
     m_lists.systems[0].aliases[1] = L"Zone 33|Nord";
     kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
     EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
+    // Empty aliases, which only damage makes, are dropped: what is read can be written.
+    std::string damaged = whole;
+    damaged.replace(damaged.find("WGS_1984_UTM_Zone_33N|"), 22, "|WGS_1984_UTM_Zone_33N||");
+    shr::ReplaceFileAtomically(m_path, damaged);
+    ASSERT_TRUE(Read());
+    EXPECT_EQ(Read()->systems[0].aliases,
+              (std::vector<std::wstring>{L"WGS_1984_UTM_Zone_33N", L"Zone 33 (Nord)"}));
+    shr::ReplaceFileAtomically(m_path, whole);
 
     // A cache of the program before aliases were kept lacks them: read from the registry.
     std::string older = whole;
