@@ -1,5 +1,6 @@
 #include "WorksheetConversion.h"
 
+#include "CellNumber.h"
 #include "CellPreview.h"
 
 #include "kor/CoordinateTransform.h"
@@ -23,27 +24,6 @@ constexpr int DegreeDecimals = 9;
 constexpr std::size_t RowsListed = 10;
 // A cell quoted in the message is cut to this many characters, so the message stays a line.
 constexpr std::size_t CellQuoted = 40;
-
-/// A cell read as a number: its value, or what kept it from being one.
-struct CellNumber {
-    double value = 0.0;
-    std::errc error = std::errc::invalid_argument;
-};
-
-// Cells are read the same whatever the user's locale: a point, no thousands separators.
-CellNumber ParseNumber(std::wstring const& cell) {
-    std::string text = shr::ToUtf8(shr::Trim(cell));
-    if (text.starts_with('+')) {
-        text.erase(0, 1);
-    }
-    CellNumber number;
-    auto const [end, error] = std::from_chars(text.data(), text.data() + text.size(), number.value);
-    if (end != text.data() + text.size() || text.empty()) {
-        return {};
-    }
-    number.error = error;
-    return number;
-}
 
 std::wstring FormatNumber(double value, int decimals) {
     char buffer[64];
@@ -85,8 +65,8 @@ std::vector<SourcePoint> ReadPoints(Worksheet const& sheet, std::pair<int, int> 
     std::vector<SourcePoint> points;
     points.reserve(sheet.RowCount());
     for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
-        points.push_back({ParseNumber(sheet.Cell(row, static_cast<unsigned>(source.first))),
-                          ParseNumber(sheet.Cell(row, static_cast<unsigned>(source.second)))});
+        points.push_back({ParseCellNumber(sheet.Cell(row, static_cast<unsigned>(source.first))),
+                          ParseCellNumber(sheet.Cell(row, static_cast<unsigned>(source.second)))});
     }
     return points;
 }

@@ -1,26 +1,18 @@
 #include "WorksheetExtent.h"
 
+#include "CellNumber.h"
+
 #include "kor/CoordinateTransform.h"
 #include "kor/KORException.h"
-#include "shr/StringUtil.h"
 
 #include <algorithm>
-#include <cwchar>
 
 namespace gridhost {
 namespace {
 
 std::optional<double> CellValue(std::wstring const& cell, char decimalMark) {
-    std::wstring text = shr::Trim(cell);
-    if (decimalMark != '.') {
-        std::replace(text.begin(), text.end(), static_cast<wchar_t>(decimalMark), L'.');
-    }
-    wchar_t* end = nullptr;
-    double const value = std::wcstod(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    CellNumber const number = ParseCellNumber(cell, decimalMark);
+    return number.error == std::errc() ? std::optional(number.value) : std::nullopt;
 }
 
 } // namespace
