@@ -1,4 +1,5 @@
 // Which operation a conversion takes, how accurate it is, and the points beyond the areas.
+#include "ProjReference.h"
 #include "Worksheet.h"
 #include "WorksheetConversion.h"
 
@@ -24,51 +25,8 @@ Gridlore::CoordinateSystem Registry(wchar_t const* code) {
     return Gridlore::CoordinateSystem(code, true);
 }
 
-// PROJ's own answer through the operation of that name, found among all it knows
-// between the two systems, in longitude-first and easting-first order.
-class ProjOperation {
-public:
-    ProjOperation(char const* source, char const* target, std::wstring const& name) {
-        PJ* from = proj_create(nullptr, source);
-        PJ* to = proj_create(nullptr, target);
-        PJ_OPERATION_FACTORY_CONTEXT* factory =
-            proj_create_operation_factory_context(nullptr, nullptr);
-        proj_operation_factory_context_set_spatial_criterion(
-            nullptr, factory, PROJ_SPATIAL_CRITERION_PARTIAL_INTERSECTION);
-        PJ_OBJ_LIST* list = proj_create_operations(nullptr, from, to, factory);
-        for (int index = 0; list != nullptr && index < proj_list_get_count(list); ++index) {
-            PJ* candidate = proj_list_get(nullptr, list, index);
-            if (m_operation == nullptr && shr::FromUtf8(proj_get_name(candidate)) == name) {
-                m_operation = proj_normalize_for_visualization(nullptr, candidate);
-            }
-            proj_destroy(candidate);
-        }
-        proj_list_destroy(list);
-        proj_operation_factory_context_destroy(factory);
-        proj_destroy(to);
-        proj_destroy(from);
-        if (m_operation == nullptr) {
-            throw std::runtime_error("PROJ does not list the operation used");
-        }
-    }
-    ~ProjOperation() { proj_destroy(m_operation); }
-    ProjOperation(ProjOperation const&) = delete;
-    ProjOperation& operator=(ProjOperation const&) = delete;
-
-    PJ_XY operator()(double x, double y) const {
-        return proj_trans(m_operation, PJ_FWD, proj_coord(x, y, 0, 0)).xy;
-    }
-
-private:
-    PJ* m_operation = nullptr;
-};
-
-double Number(Worksheet const& sheet, std::size_t row, unsigned column) {
-    return std::stod(shr::ToUtf8(sheet.Cell(row, column)));
-}
-
 // The worst distance, in target units, between the converted cells and PROJ's answer.
-double WorstOffProj(Worksheet const& sheet, ProjOperation const& proj) {
+double WorstOffProj(Worksheet const& sheet, ProjReference const& proj) {
     double worst = 0.0;
     for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
         PJ_XY const expected = proj(Number(sheet, row, 0), Number(sheet, row, 1));
@@ -163,7 +121,7 @@ TEST(WorksheetConversionOperation, german_points_past_zone_32_are_converted_flag
     EXPECT_EQ(report.flagged.size(), outside);
     EXPECT_EQ(outside, 800U) << "20 of the 50 longitudes lie past the zone's edges";
 
-    ProjOperation const proj("EPSG:4326", "EPSG:25832", report.operation.name);
+    ProjReference const proj("EPSG:4326", "EPSG:25832", report.operation.name);
     EXPECT_LT(WorstOffProj(sheet, proj), 0.001) << "meters off PROJ's answer at worst";
 
     std::wstring const told = gridhost::Describe(report, sheet.RowCount());
@@ -206,7 +164,7 @@ TEST(WorksheetConversionOperation, gauss_kruger_zone_4_to_etrs89_goes_through_th
     ASSERT_EQ(report.operation.grids.size(), 1U) << shr::ToUtf8(report.operation.name);
     EXPECT_NE(report.operation.grids[0].find(L"BETA2007"), std::wstring::npos);
     EXPECT_TRUE(report.operation.missingGrids.empty());
-    ProjOperation const proj("EPSG:31468", "EPSG:25833", report.operation.name);
+    ProjReference const proj("EPSG:31468", "EPSG:25833", report.operation.name);
     EXPECT_LT(WorstOffProj(sheet, proj), 0.001);
     std::wstring const told = gridhost::Describe(report, sheet.RowCount());
     EXPECT_EQ(told.find(L"not installed"), std::wstring::npos) << shr::ToUtf8(told);
@@ -227,7 +185,7 @@ TEST(WorksheetConversionOperation, gauss_kruger_zone_4_to_etrs89_goes_through_th
                             {.strictAreas = false, .operation = other->name})
             .Run(again, {0, 1}, {2, 3});
     EXPECT_EQ(picked.operation.name, other->name);
-    EXPECT_LT(WorstOffProj(again, ProjOperation("EPSG:31468", "EPSG:25833", other->name)), 0.001);
+    EXPECT_LT(WorstOffProj(again, ProjReference("EPSG:31468", "EPSG:25833", other->name)), 0.001);
     WorksheetConversion::Report const unknown =
         WorksheetConversion(Registry(L"EPSG:31468"), Registry(L"EPSG:25833"),
                             {.strictAreas = false, .operation = L"No such operation"})
@@ -260,6 +218,6 @@ TEST(WorksheetConversionOperation, british_grid_names_the_missing_grid_and_uses_
                         L" (accuracy 1 m), needs the grid " + grid + L", which is not installed."),
               std::wstring::npos)
         << shr::ToUtf8(told);
-    ProjOperation const proj("EPSG:27700", "EPSG:4326", report.operation.name);
+    ProjReference const proj("EPSG:27700", "EPSG:4326", report.operation.name);
     EXPECT_LT(WorstOffProj(sheet, proj), 1e-8) << "degrees (a millimetre is about 1e-8)";
 }

@@ -1,5 +1,6 @@
 #include "WorksheetConversion.h"
 #include "HostConvertWks.h"
+#include "ProjReference.h"
 #include "RecordingErrorSink.h"
 #include "Worksheet.h"
 #include "WorksheetExtent.h"
@@ -32,33 +33,6 @@ Gridlore::CoordinateSystem Registry(wchar_t const* code) {
     return Gridlore::CoordinateSystem(code, true);
 }
 
-// PROJ's own answer for one point, in longitude-first and easting-first order.
-class ProjAnswer {
-public:
-    ProjAnswer(char const* source, char const* target) {
-        PJ* raw = proj_create_crs_to_crs(nullptr, source, target, nullptr);
-        m_operation = proj_normalize_for_visualization(nullptr, raw);
-        proj_destroy(raw);
-        if (m_operation == nullptr) {
-            throw std::runtime_error("PROJ cannot build the reference conversion");
-        }
-    }
-    ~ProjAnswer() { proj_destroy(m_operation); }
-    ProjAnswer(ProjAnswer const&) = delete;
-    ProjAnswer& operator=(ProjAnswer const&) = delete;
-
-    PJ_XY operator()(double x, double y) const {
-        return proj_trans(m_operation, PJ_FWD, proj_coord(x, y, 0, 0)).xy;
-    }
-
-private:
-    PJ* m_operation = nullptr;
-};
-
-double Number(Worksheet const& sheet, std::size_t row, unsigned column) {
-    return std::stod(std::string(sheet.Cell(row, column).begin(), sheet.Cell(row, column).end()));
-}
-
 } // namespace
 
 TEST(WorksheetConversion, the_sample_lands_within_a_millimetre_of_proj_and_bad_rows_are_reported) {
@@ -80,7 +54,7 @@ TEST(WorksheetConversion, the_sample_lands_within_a_millimetre_of_proj_and_bad_r
     ASSERT_EQ(report.flagged.size(), 1U);
     EXPECT_EQ(report.flagged[0].row, 203U);
 
-    ProjAnswer const proj("EPSG:4326", "EPSG:32633");
+    ProjReference const proj("EPSG:4326", "EPSG:32633");
     double worst = 0.0;
     for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
         if (bad.contains(row)) {
