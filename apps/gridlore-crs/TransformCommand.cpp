@@ -3,7 +3,6 @@
 #include "CommandInput.h"
 #include "CrsCommands.h"
 
-#include "ConvertWorksheet.h"
 #include "CsvDialect.h"
 #include "HostConvertWks.h"
 #include "Worksheet.h"
@@ -253,8 +252,7 @@ int Transform(std::vector<std::string> const& arguments, std::ostream& out, std:
     gridhost::WorksheetConversion::Report report;
     try {
         gridhost::WorksheetConversion const conversion(source, target, options);
-        report = gridhost::ConvertWorksheet(conversion, sheet, settings.GetSourceCols(),
-                                            settings.GetDestCols());
+        report = conversion.Run(sheet, settings.GetSourceCols(), settings.GetDestCols());
     } catch (kor::KORException const& error) {
         throw cannotConvert(error);
     }

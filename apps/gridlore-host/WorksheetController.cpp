@@ -1,6 +1,5 @@
 #include "WorksheetController.h"
 
-#include "ConvertWorksheet.h"
 #include "WorksheetColumns.h"
 #include "WorksheetConversion.h"
 #include "WorksheetPanel.h"
@@ -123,8 +122,8 @@ bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
     }
     WorksheetConversion::Report report;
     try {
-        report = ConvertWorksheet(*conversion, *m_sheet, m_settings->GetSourceCols(),
-                                  m_settings->GetDestCols(), progress);
+        report = conversion->Run(*m_sheet, m_settings->GetSourceCols(), m_settings->GetDestCols(),
+                                 progress);
     } catch (kor::KORException const& error) {
         progressDialog.reset();
         m_errorSink->ShowError(Caption, L"The worksheet cannot be converted: " + error.Message());

@@ -25,6 +25,12 @@ constexpr std::size_t RowsListed = 10;
 // A cell quoted in the message is cut to this many characters, so the message stays a line.
 constexpr std::size_t CellQuoted = 40;
 
+/// `number` as the sheet writes it, with its decimal mark.
+std::wstring WithMark(std::wstring number, char decimalMark) {
+    std::replace(number.begin(), number.end(), L'.', static_cast<wchar_t>(decimalMark));
+    return number;
+}
+
 std::wstring FormatNumber(double value, int decimals) {
     char buffer[64];
     auto const [end, error] =
@@ -64,9 +70,11 @@ struct SourcePoint {
 std::vector<SourcePoint> ReadPoints(Worksheet const& sheet, std::pair<int, int> source) {
     std::vector<SourcePoint> points;
     points.reserve(sheet.RowCount());
+    char const mark = sheet.Dialect().decimalMark;
     for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
-        points.push_back({ParseCellNumber(sheet.Cell(row, static_cast<unsigned>(source.first))),
-                          ParseCellNumber(sheet.Cell(row, static_cast<unsigned>(source.second)))});
+        points.push_back(
+            {ParseCellNumber(sheet.Cell(row, static_cast<unsigned>(source.first)), mark),
+             ParseCellNumber(sheet.Cell(row, static_cast<unsigned>(source.second)), mark)});
     }
     return points;
 }
@@ -192,6 +200,7 @@ WorksheetConversion::Report WorksheetConversion::Run(Worksheet& sheet, std::pair
     }
 
     int const decimals = transform.TargetInDegrees() ? DegreeDecimals : PlaneDecimals;
+    char const mark = sheet.Dialect().decimalMark;
     std::size_t const rows = sheet.RowCount();
     for (std::size_t row = 0; row < rows; ++row) {
         if (progress && row % ProgressStep == 0 && !progress(row, rows)) {
@@ -222,8 +231,8 @@ WorksheetConversion::Report WorksheetConversion::Run(Worksheet& sheet, std::pair
                 problem = L"the point has no converted position";
             }
             if (!problem) {
-                sheet.SetCell(row, targetX, FormatNumber(result.x, decimals));
-                sheet.SetCell(row, targetY, FormatNumber(result.y, decimals));
+                sheet.SetCell(row, targetX, WithMark(FormatNumber(result.x, decimals), mark));
+                sheet.SetCell(row, targetY, WithMark(FormatNumber(result.y, decimals), mark));
                 ++report.converted;
                 continue;
             }

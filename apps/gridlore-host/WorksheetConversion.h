@@ -73,9 +73,9 @@ public:
                                                                 std::pair<int, int> source) const;
 
     /// Reads X and Y from the `source` columns of every row and writes the converted
-    /// values into the `target` columns, through the operation best for the rows' extent
-    /// (or the one the options name). A row that cannot be converted gets empty target
-    /// cells, never a made-up number, and is listed in the report; so does, with the
+    /// values into the `target` columns, both with the sheet's decimal mark, through the operation
+    /// best for the rows' extent (or the one the options name). A row that cannot be converted gets
+    /// empty target cells, never a made-up number, and is listed in the report; so does, with the
     /// strict option, one outside an area of use, which is otherwise converted and
     /// flagged. Target columns without a name are named after the target system. Throws
     /// kor::KORException naming the systems when no operation can be used.

@@ -1,6 +1,5 @@
 // A long semicolon file with decimal commas: reading it, converting it in its own decimal
 // mark and saving it should cost little beside the conversion itself.
-#include "ConvertWorksheet.h"
 #include "Worksheet.h"
 #include "WorksheetConversion.h"
 
@@ -44,7 +43,7 @@ void ConvertAndSaveDecimalCommaFile(benchmark::State& state) {
     gridhost::WorksheetConversion const conversion(Gridlore::CoordinateSystem(L"EPSG:4326", true),
                                                    Gridlore::CoordinateSystem(L"EPSG:32633", true));
     for (auto _ : state) {
-        auto const report = gridhost::ConvertWorksheet(conversion, sheet, {1, 2}, {3, 4});
+        auto const report = conversion.Run(sheet, {1, 2}, {3, 4});
         if (report.converted != sheet.RowCount()) {
             state.SkipWithError("rows were left unconverted");
         }

@@ -1,6 +1,5 @@
 #include "CrsCommands.h"
 
-#include "ConvertWorksheet.h"
 #include "ScratchDirectory.h"
 #include "Worksheet.h"
 #include "WorksheetColumns.h"
@@ -185,7 +184,7 @@ HostOutcome ConvertAsTheHost(std::string const& path, wchar_t const* from, wchar
     gridhost::ColumnGuess const guess = gridhost::GuessColumns(sheet);
     gridhost::WorksheetConversion const conversion(Gridlore::CoordinateSystem(from, true),
                                                    Gridlore::CoordinateSystem(to, true));
-    auto const report = gridhost::ConvertWorksheet(conversion, sheet, guess.source, guess.target);
+    auto const report = conversion.Run(sheet, guess.source, guess.target);
     return {sheet.Format(), gridhost::Describe(report, sheet.RowCount())};
 }
 

@@ -1,7 +1,6 @@
-#include "ConvertWorksheet.h"
+#include "WorksheetConversion.h"
 
 #include "Worksheet.h"
-#include "WorksheetConversion.h"
 
 #include "gridlore/CoordinateSystem.h"
 #include "shr/Utf8.h"
@@ -22,7 +21,7 @@ std::wstring WithCommas(std::wstring text) {
 
 } // namespace
 
-TEST(ConvertWorksheet, decimal_comma_files_convert_as_their_decimal_point_twins_would) {
+TEST(DecimalCommaConversion, decimal_comma_files_convert_as_their_decimal_point_twins_would) {
     std::string const commas = "Punkt;Lon;Lat\r\nP1;7,5;50,25\r\nP2;13,4;52,5\r\nP3;7,5x;50\r\n"
                                "P4;-1,5;\"45,125\"\r\n";
     std::string points = commas;
@@ -34,8 +33,8 @@ TEST(ConvertWorksheet, decimal_comma_files_convert_as_their_decimal_point_twins_
 
     WorksheetConversion const conversion(Gridlore::CoordinateSystem(L"EPSG:4326", true),
                                          Gridlore::CoordinateSystem(L"EPSG:3857", true));
-    auto const commaReport = gridhost::ConvertWorksheet(conversion, commaSheet, {1, 2}, {3, 4});
-    auto const pointReport = gridhost::ConvertWorksheet(conversion, pointSheet, {1, 2}, {3, 4});
+    auto const commaReport = conversion.Run(commaSheet, {1, 2}, {3, 4});
+    auto const pointReport = conversion.Run(pointSheet, {1, 2}, {3, 4});
     EXPECT_EQ(commaReport.converted, 3U);
     EXPECT_EQ(pointReport.converted, 3U);
     ASSERT_EQ(commaReport.bad.size(), 1U);
@@ -56,13 +55,13 @@ TEST(ConvertWorksheet, decimal_comma_files_convert_as_their_decimal_point_twins_
         << "source cells keep their bytes, quotes and all: " << saved;
 }
 
-TEST(ConvertWorksheet, a_stopped_run_leaves_a_decimal_comma_file_as_it_was) {
+TEST(DecimalCommaConversion, a_stopped_run_leaves_a_decimal_comma_file_as_it_was) {
     std::string const text = "x;y;e;n\n7,5;50,25;1.5;\n8,5;51;;\n";
     Worksheet sheet = Worksheet::Parse(text, "comma.csv");
     WorksheetConversion const conversion(Gridlore::CoordinateSystem(L"EPSG:4326", true),
                                          Gridlore::CoordinateSystem(L"EPSG:3857", true));
-    auto const report = gridhost::ConvertWorksheet(conversion, sheet, {0, 1}, {2, 3},
-                                                   [](std::size_t, std::size_t) { return false; });
+    auto const report =
+        conversion.Run(sheet, {0, 1}, {2, 3}, [](std::size_t, std::size_t) { return false; });
     EXPECT_TRUE(report.cancelled);
     EXPECT_EQ(sheet.Format(), text) << "a point in a target cell not reached stays a point";
 }
