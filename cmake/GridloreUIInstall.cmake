@@ -11,14 +11,16 @@ install(TARGETS shr kor gridlore korfile shrgui platform platform_headless platf
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/interfaces/
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/shr/include/
+                  ${PROJECT_SOURCE_DIR}/components/shrgui/include/
+                  ${PROJECT_SOURCE_DIR}/components/kor/include/
+                  ${PROJECT_SOURCE_DIR}/components/korfile/include/
+                  ${PROJECT_SOURCE_DIR}/components/gridlore/include/
                   ${PROJECT_SOURCE_DIR}/platform/include/
                   ${PROJECT_SOURCE_DIR}/platform/headless/include/
                   ${PROJECT_SOURCE_DIR}/platform/wx/include/
                   ${PROJECT_SOURCE_DIR}/Subsystems/GridloreUI/include/
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-        FILES_MATCHING PATTERN "*.h")
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/Subsystems/Shared
+                  ${PROJECT_SOURCE_DIR}/Subsystems/Shared/include/
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
         FILES_MATCHING PATTERN "*.h")
 

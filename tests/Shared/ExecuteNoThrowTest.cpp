@@ -51,7 +51,8 @@ TEST_F(CapturedLog, ExecuteNoThrow_logs_any_exception_once_at_its_own_location) 
     shared::ExecuteNoThrow([] { throw 7; });
     ASSERT_EQ(m_lines.size(), 2U);
     EXPECT_EQ(m_lines[0].text,
-              L"Exception caught in Shared::Subsystems/Shared/ExecuteNoThrow.h(27): redraw");
+              L"Exception caught in Shared::Subsystems/Shared/include/Shared/ExecuteNoThrow.h(27): "
+              L"redraw");
     EXPECT_NE(m_lines[1].text.find(L"(27): an exception of unknown type"), std::wstring::npos);
 }
 

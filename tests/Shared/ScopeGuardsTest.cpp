@@ -57,7 +57,7 @@ TEST_F(ScopeGuards, a_failing_restore_is_logged_once_and_the_result_stands) {
     };
     EXPECT_EQ(operation(), 42);
     ASSERT_EQ(m_lines.size(), 1U);
-    EXPECT_NE(m_lines[0].find(L"Shared::Subsystems/Shared/ExecuteNoThrow.h(27)"),
+    EXPECT_NE(m_lines[0].find(L"Shared::Subsystems/Shared/include/Shared/ExecuteNoThrow.h(27)"),
               std::wstring::npos);
 }
 
