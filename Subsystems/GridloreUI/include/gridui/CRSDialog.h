@@ -44,6 +44,9 @@ public:
     void SetOpenResultsUpTo(std::uint32_t count);
     /// The chosen system, with the initial system's warp put back.
     Gridlore::CoordinateSystem const& CurrentCoordinateSystem() const;
+    /// The system the user chose, as CurrentCoordinateSystem: read it once DoModal
+    /// returned IDOK.
+    Gridlore::CoordinateSystem const& Result() const { return CurrentCoordinateSystem(); }
 
     shrgui::ResizeMapEntry const* GetDlgResizeMap() const override;
     platform::MessageMap const& GetMessageMap() const override;

@@ -38,7 +38,11 @@ public:
     void SetAreaOfInterest(GeoArea const& area);
     /// The same as setting `openResultsUpTo` of the options.
     void SetOpenResultsUpTo(std::uint32_t count);
+    /// The chosen system, with the initial system's warp put back.
     Gridlore::CoordinateSystem const& CurrentCoordinateSystem() const;
+    /// The system the user chose, as CurrentCoordinateSystem: read it once DoModal
+    /// returned IDOK (for a page, its sheet's DoModal).
+    Gridlore::CoordinateSystem const& Result() const { return CurrentCoordinateSystem(); }
 
     platform::MessageMap const& GetMessageMap() const override;
 
