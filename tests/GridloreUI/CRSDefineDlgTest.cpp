@@ -422,4 +422,5 @@ TEST(CRSDefineDlgValidation, a_system_that_fails_as_a_whole_is_reported_with_the
     EXPECT_EQ(sink->Messages(),
               (Lines{L"Coordinate system validation failed.\r\nThe datum has no ellipsoid."}));
     EXPECT_FALSE(dialog.CurrentCoordinateSystem());
+    EXPECT_EQ(dialog.Result().GetLeafName(), L"Nameless");
 }
