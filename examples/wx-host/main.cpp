@@ -73,7 +73,7 @@ std::filesystem::path LoadFavorites() {
 class HostFrame final : public wxFrame {
 public:
     explicit HostFrame(std::filesystem::path favoritesPath)
-        : wxFrame(nullptr, wxID_ANY, "GridloreUI wx host", wxDefaultPosition, wxSize(640, 400))
+        : wxFrame(nullptr, wxID_ANY, "GridloreUI wx host")
         , m_favoritesPath(std::move(favoritesPath))
         , m_current(L"EPSG:4326", true)
         , m_wkt(new wxTextCtrl(this, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
@@ -89,6 +89,10 @@ public:
         Bind(
             wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
         ShowSystem();
+        // Sized by its client area, GTK shows the frame at once at its size; sized as a
+        // whole, it is laid out first in a sliver, and GTK complains of the menu bar and
+        // the text's scroll bars.
+        SetClientSize(FromDIP(wxSize(640, 400)));
     }
 
 private:
