@@ -5,6 +5,7 @@
 
 #include "platform/Dialog.h"
 #include "platform/Driver.h"
+#include "platform/PropertySheet.h"
 #include "platform/wx/HostWindow.h"
 
 #include <gtest/gtest.h>
@@ -66,15 +67,15 @@ protected:
 } // namespace
 
 TEST_F(HostWindow,
-       a_dialog_on_a_host_window_is_its_child_modal_transient_for_its_frame_and_centred) {
+       a_dialog_or_sheet_on_a_host_window_is_its_child_modal_transient_for_its_frame_and_centred) {
     for (wxWindow* hostWindow : {static_cast<wxWindow*>(frame), static_cast<wxWindow*>(panel)}) {
         SCOPED_TRACE(hostWindow == frame ? "on the frame" : "on a panel of the frame");
         platform::wx::HostWindow host(hostWindow);
         EXPECT_EQ(host.GetWxWindow(), hostWindow);
-        platform::Dialog dialog(testdialog::TemplateId, &host);
-        bool played = false;
-        driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
-            played = true;
+        int played = 0;
+        // A sheet is played with the scene of its first page, so one scene serves both.
+        auto const scene = [&](platform::User& user) {
+            ++played;
             wxDialog* shown = ModalDialogShown();
             ASSERT_NE(shown, nullptr);
             EXPECT_EQ(shown->GetParent(), hostWindow);
@@ -94,8 +95,16 @@ TEST_F(HostWindow,
                 << "," << hostRect.y << " size " << hostRect.width << "x" << hostRect.height;
             EXPECT_LE(std::abs(dialogCentre.y - hostCentre.y), 3);
             user.Click(platform::IDCANCEL);
-        });
+        };
+        platform::Dialog dialog(testdialog::TemplateId, &host);
+        driver.OnDialog(testdialog::TemplateId, scene);
         EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
-        EXPECT_TRUE(played);
+
+        platform::PropertySheet sheet(L"Properties", &host);
+        platform::PropertyPage page(testdialog::TemplateId);
+        sheet.AddPage(page);
+        driver.OnDialog(testdialog::TemplateId, scene);
+        EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
+        EXPECT_EQ(played, 2);
     }
 }
