@@ -10,6 +10,7 @@
 #include "kor/UCSDef.h"
 #include "platform/Ids.h"
 #include "platform/PropertySheet.h"
+#include "platform/wx/HostWindow.h"
 #include "platform/wx/Screenshot.h"
 #include "shr/Exception.h"
 #include "shr/Logger.h"
@@ -177,14 +178,15 @@ template <typename Browser> void HostFrame::SetDocumentArea(Browser& browser) co
 }
 
 bool HostFrame::ChooseInDialog() {
-    gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, nullptr,
+    platform::wx::HostWindow host(this);
+    gridui::CRSDialog dialog(m_document.Current(), m_favoritesPath, m_errorSink, &host,
                              m_document.InUse(), m_customSystemsPath);
     dialog.SetOptions(BrowserChoices());
     SetDocumentArea(dialog);
     if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
-    m_document.SetCurrent(dialog.CurrentCoordinateSystem());
+    m_document.SetCurrent(dialog.Result());
     ShowDocument();
     return true;
 }
@@ -193,22 +195,24 @@ bool HostFrame::ChooseInPropertySheet() {
     gridui::CRSPage page(m_document.Current(), m_favoritesPath, m_errorSink, m_customSystemsPath);
     page.SetOptions(BrowserChoices());
     SetDocumentArea(page);
-    platform::PropertySheet sheet(L"Document Properties", nullptr);
+    platform::wx::HostWindow host(this);
+    platform::PropertySheet sheet(L"Document Properties", &host);
     sheet.AddPage(page);
     if (sheet.DoModal() != platform::IDOK) {
         return false;
     }
-    m_document.SetCurrent(page.CurrentCoordinateSystem());
+    m_document.SetCurrent(page.Result());
     ShowDocument();
     return true;
 }
 
 bool HostFrame::DefineCoordinateSystem() {
-    gridui::CRSDefineDlg dialog(m_document.Current(), m_errorSink, nullptr);
-    if (dialog.DoModal() != platform::IDOK || !dialog.CurrentCoordinateSystem()) {
+    platform::wx::HostWindow host(this);
+    gridui::CRSDefineDlg dialog(m_document.Current(), m_errorSink, &host);
+    if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
-    m_document.SetCurrent(*dialog.CurrentCoordinateSystem());
+    m_document.SetCurrent(dialog.Result());
     ShowDocument();
     return true;
 }
@@ -220,11 +224,12 @@ bool HostFrame::DefineLocalSystem() {
         meters.SetName(L"Local grid");
         start = Gridlore::CoordinateSystem(meters);
     }
-    gridui::DefineUCSDlg dialog(start, m_errorSink, nullptr);
+    platform::wx::HostWindow host(this);
+    gridui::DefineUCSDlg dialog(start, m_errorSink, &host);
     if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
-    m_document.SetCurrent(*dialog.CurrentCoordinateSystem());
+    m_document.SetCurrent(dialog.Result());
     ShowDocument();
     return true;
 }

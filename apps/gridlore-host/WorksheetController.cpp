@@ -8,6 +8,7 @@
 #include "gridui/CRSConvertWksDlg.h"
 #include "kor/KORException.h"
 #include "platform/Ids.h"
+#include "platform/wx/HostWindow.h"
 #include "shr/Exception.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
@@ -87,7 +88,8 @@ void WorksheetController::TakeTarget(Gridlore::CoordinateSystem const& current) 
 
 bool WorksheetController::Convert(Gridlore::CoordinateSystem const& current) {
     TakeTarget(current);
-    gridui::CRSConvertWksDlg dialog(*m_settings, *m_errorSink, nullptr);
+    platform::wx::HostWindow host(m_parent);
+    gridui::CRSConvertWksDlg dialog(*m_settings, m_errorSink, &host);
     dialog.SetBrowserChoices(m_customSystemsPath, m_browserOptions);
     // The target is to hold every point: its browser offers the systems meant for them all.
     if (std::optional<gridui::GeoArea> const extent = Extent()) {

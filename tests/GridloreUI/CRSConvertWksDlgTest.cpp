@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 using namespace browsertest;
@@ -227,6 +228,34 @@ TEST_F(ConvertWksDialog,
     EXPECT_EQ(sheet.m_sourceCS.GetName(), Utm33().GetName());
     EXPECT_EQ(sheet.GetSourceCols(), std::make_pair(-1, -1));
     EXPECT_EQ(m_driver.Pending(), 0U);
+}
+
+TEST_F(ConvertWksDialog, a_shared_sink_is_told_and_kept_while_the_dialog_lives_and_null_refused) {
+    Sheet sheet = SheetWithSystems();
+    auto recorder = std::make_shared<RecordingErrorSink>();
+    RecordingErrorSink const& told = *recorder;
+    std::weak_ptr<RecordingErrorSink> const watched = recorder;
+    auto dialog = std::make_unique<gridui::CRSConvertWksDlg>(
+        sheet, std::shared_ptr<shr::IError>(std::move(recorder)), nullptr);
+    m_driver.OnDialog(res::ConvertWksDialog, [&](User& user) {
+        TypeColumns(user, L"A", L"B", L"C3", L"D");
+        user.Click(platform::IDOK);
+        TypeColumns(user, L"A", L"B", L"C", L"D");
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog->DoModal(), platform::IDOK);
+    ASSERT_EQ(told.reports.size(), 1U);
+    EXPECT_EQ(told.reports[0].message, L"Unrecognized column label: C3");
+    EXPECT_EQ(&dialog->Result(), &sheet);
+    EXPECT_EQ(dialog->Result().GetDestCols(), std::make_pair(2, 3));
+    EXPECT_FALSE(watched.expired());
+    dialog.reset();
+    EXPECT_TRUE(watched.expired());
+    EXPECT_TRUE(m_recorder.reports.empty());
+
+    EXPECT_THROW(
+        std::make_unique<gridui::CRSConvertWksDlg>(sheet, std::shared_ptr<shr::IError>(), nullptr),
+        shr::Exception);
 }
 
 TEST_F(ConvertWksDialog, a_sheet_without_a_favourites_file_fails_the_browser_internally) {

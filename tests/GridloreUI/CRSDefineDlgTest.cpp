@@ -1,3 +1,4 @@
+#include "CRSDefineDlgImpl.h"
 #include "DefineTest.h"
 #include "PropertyRows.h"
 
@@ -131,7 +132,7 @@ TEST_F(CRSDefineDlgTest, linear_units_follow_the_picked_name_and_a_typed_value_n
         user.EditProperty(res::DefineProjectionList, L"Linear Units|Name", L"feet");
         EXPECT_EQ(Shown(list, P::LinearUnit), Number(1.0 / 0.3048));
         user.EditProperty(res::DefineProjectionList, L"Linear Units|Units per Meter", L"2");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::LinearUnitNameData), L"<custom>");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::LinearUnitNameData), L"<custom>");
         user.Click(platform::IDOK);
     });
     ASSERT_TRUE(m_result);
@@ -201,7 +202,7 @@ TEST_F(CRSDefineDlgTest, an_inverse_flattening_of_half_is_refused_until_it_is_me
         EXPECT_EQ(m_sink->Messages(),
                   (Lines{L"Inverse flattening must be 0.0 (for sphere) or > 1.0 (for ellipsoid)"}));
         EXPECT_EQ(list.GetCurSel(),
-                  list.FindItemByData(gridui::CRSDefineDlg::InverseFlatteningData));
+                  list.FindItemByData(gridui::CRSDefineDlgImpl::InverseFlatteningData));
         user.EditProperty(res::DefineDatumList, EllipsoidRow(L"Inverse Flattening (1/f)"), L"300");
         user.Click(platform::IDOK);
     });
@@ -218,7 +219,8 @@ TEST_F(CRSDefineDlgTest, a_datum_the_list_does_not_know_starts_on_custom) {
         renamed.SetName(name);
         Define(OnDatum(renamed, L"Harbour"), [&](User& user) {
             EXPECT_EQ(Selected(DatumCombo(user)), L"<custom>") << shr::ToUtf8(name);
-            EXPECT_EQ(Shown(DatumList(user), gridui::CRSDefineDlg::EllipsoidNameData), L"WGS 84");
+            EXPECT_EQ(Shown(DatumList(user), gridui::CRSDefineDlgImpl::EllipsoidNameData),
+                      L"WGS 84");
             user.Click(platform::IDCANCEL);
         });
     }
@@ -231,7 +233,7 @@ TEST_F(CRSDefineDlgTest, picking_a_datum_by_typing_its_start_replaces_its_values
         shrgui::CPropertyList& list = DatumList(user);
         EXPECT_EQ(Shown(list, D::Method), D::MethodToName(D::MethodGeocentricTranslation));
         EXPECT_EQ(Shown(list, D::DeltaX), L"-87");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::EllipsoidNameData), L"International 1924");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::EllipsoidNameData), L"International 1924");
         user.Click(platform::IDOK);
     });
     ASSERT_TRUE(m_result);
@@ -303,29 +305,29 @@ TEST_F(CRSDefineDlgTest, axes_and_inverse_flattening_keep_each_other_consistent)
             user.EditProperty(res::DefineDatumList, EllipsoidRow(row), text);
         };
         auto const inverse = [&] {
-            return Shown(list, gridui::CRSDefineDlg::InverseFlatteningData);
+            return Shown(list, gridui::CRSDefineDlgImpl::InverseFlatteningData);
         };
         edit(L"Semimajor Axis", L"100");
         edit(L"Semiminor Axis", L"99");
         EXPECT_EQ(inverse(), L"100");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::EllipsoidNameData), L"<custom>");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::EllipsoidNameData), L"<custom>");
         edit(L"Semiminor Axis", L"100");
         EXPECT_EQ(inverse(), L"0");
         edit(L"Semiminor Axis", L"101");
         EXPECT_EQ(inverse(), L"0");
 
         edit(L"Inverse Flattening (1/f)", L"100");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::SemiminorAxisData), L"99");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::SemiminorAxisData), L"99");
         edit(L"Inverse Flattening (1/f)", L"1");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::SemiminorAxisData), L"100");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::SemiminorAxisData), L"100");
 
         edit(L"Name", L"International 1924");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::EllipsoidNameData), L"International 1924");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::SemimajorAxisData), L"6378388");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::EllipsoidNameData), L"International 1924");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::SemimajorAxisData), L"6378388");
         EXPECT_EQ(inverse(), L"297");
         edit(L"Name", L"Sphere");
         EXPECT_EQ(inverse(), L"0");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::SemiminorAxisData), L"6371000");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::SemiminorAxisData), L"6371000");
         user.Click(platform::IDCANCEL);
     });
 }
@@ -338,7 +340,7 @@ TEST_F(CRSDefineDlgTest, the_meridian_name_and_longitude_follow_each_other) {
         user.EditProperty(res::DefineDatumList, L"Prime Meridian|Name", L"<custom>");
         EXPECT_EQ(Shown(list, D::PrimeMeridian), L"2.33722917");
         user.EditProperty(res::DefineDatumList, LongitudePath, L"0");
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::PrimeMeridianNameData), L"<custom>");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::PrimeMeridianNameData), L"<custom>");
         user.Click(platform::IDCANCEL);
     });
 }
@@ -353,7 +355,7 @@ TEST_F(CRSDefineDlgTest, picking_a_datum_method_redraws_the_list_for_it) {
         EXPECT_EQ(Shown(list, D::RotationZ), L"0");
         EXPECT_EQ(Shown(list, D::ScaleDifference), L"0");
         // Drawn from the working datum: a value typed before and not read back is gone.
-        EXPECT_EQ(Shown(list, gridui::CRSDefineDlg::SemimajorAxisData), L"6378137");
+        EXPECT_EQ(Shown(list, gridui::CRSDefineDlgImpl::SemimajorAxisData), L"6378137");
         // The method selector offers the three methods once each.
         EXPECT_EQ(list.FindItemByData(D::Method)->GetOptions().size(), 3U);
         user.Click(platform::IDCANCEL);
@@ -367,7 +369,7 @@ TEST_F(CRSDefineDlgTest, an_ellipsoid_name_the_list_does_not_know_is_offered_as_
                        kor::EllipsoidDef(L"Bessel 1841", 6377397.155, 1 / 299.1528128));
     Define(OnDatum(datum, L"Old"), [&](User& user) {
         shrgui::CProperty const* name =
-            DatumList(user).FindItemByData(gridui::CRSDefineDlg::EllipsoidNameData);
+            DatumList(user).FindItemByData(gridui::CRSDefineDlgImpl::EllipsoidNameData);
         ASSERT_NE(name, nullptr);
         EXPECT_EQ(name->FormatValue(), L"Bessel 1841");
         EXPECT_EQ(name->GetOptions(), (Lines{L"<custom>", L"WGS 84", L"International 1924",
@@ -420,4 +422,5 @@ TEST(CRSDefineDlgValidation, a_system_that_fails_as_a_whole_is_reported_with_the
     EXPECT_EQ(sink->Messages(),
               (Lines{L"Coordinate system validation failed.\r\nThe datum has no ellipsoid."}));
     EXPECT_FALSE(dialog.CurrentCoordinateSystem());
+    EXPECT_EQ(dialog.Result().GetLeafName(), L"Nameless");
 }

@@ -1,6 +1,7 @@
 // The define dialog on real windows, over the whole registry.
 #include "WxBrowserTest.h"
 
+#include "CRSDefineDlgImpl.h"
 #include "gridui/CRSDefineDlg.h"
 #include "gridui/ResourceIds.h"
 #include "platform/ComboBox.h"
@@ -59,7 +60,7 @@ TEST_F(WxBrowserTest, define_dialog_edits_a_utm_system_through_a_refill_and_a_re
         EXPECT_EQ(
             Shown(user, res::DefineProjectionList, kor::ProjectionDef::ScaleFactorAtNaturalOrigin),
             L"0.9996");
-        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::SemiminorAxisData),
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlgImpl::SemiminorAxisData),
                   L"6356752.3142452");
         ExpectListsInsideTheirBoxes(user);
         wxbrowser::SaveScreenshot(user, "define-utm33-open.png");
@@ -72,9 +73,9 @@ TEST_F(WxBrowserTest, define_dialog_edits_a_utm_system_through_a_refill_and_a_re
         std::wstring const ellipsoid = std::wstring(D::ParameterName(D::Ellipsoid)) + L"|";
         user.EditProperty(res::DefineDatumList, ellipsoid + L"Inverse Flattening (1/f)", L"300");
         EXPECT_EQ(SelectedText(user, res::DefineDatumCombo), L"<custom>");
-        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::EllipsoidNameData),
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlgImpl::EllipsoidNameData),
                   L"<custom>");
-        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::SemiminorAxisData),
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlgImpl::SemiminorAxisData),
                   L"6356876.5433333");
 
         // The method's own list is emptied and filled again from inside its change.
@@ -129,7 +130,7 @@ TEST_F(WxBrowserTest, define_dialog_keeps_cells_ended_with_enter_and_takes_the_n
         user.ClickProperty(res::DefineDatumList, ellipsoidName);
         user.Type(res::DefineDatumList, L"Clarke 1866");
         user.PressKey(res::DefineDatumList, platform::KeyReturn);
-        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::EllipsoidNameData),
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlgImpl::EllipsoidNameData),
                   L"Clarke 1866");
         wxbrowser::SaveScreenshot(user, "define-enter-kept-the-edits.png");
         user.PressKey(res::DefineDatumList, platform::KeyReturn);
@@ -152,7 +153,7 @@ TEST_F(WxBrowserTest, define_dialog_finds_a_datum_by_typing_and_drops_down_a_sho
     m_driver.OnDialog(res::DefineDialog, [&](platform::User& user) {
         user.Type(res::DefineDatumCombo, osgb);
         EXPECT_EQ(SelectedText(user, res::DefineDatumCombo), osgb);
-        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlg::EllipsoidNameData),
+        EXPECT_EQ(Shown(user, res::DefineDatumList, gridui::CRSDefineDlgImpl::EllipsoidNameData),
                   L"Airy 1830");
 
         auto* list = dynamic_cast<wxComboCtrl*>(wxWindow::FindFocus());

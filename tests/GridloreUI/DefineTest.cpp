@@ -49,6 +49,12 @@ int DefineTest::Define(Gridlore::CoordinateSystem const& initial, platform::Scen
     m_driver.OnDialog(gridui::res::DefineDialog, scene);
     int const result = dialog.DoModal();
     m_result = dialog.CurrentCoordinateSystem();
+    // Result() is the system built, or without one the system the dialog started from.
+    if (m_result) {
+        EXPECT_EQ(&dialog.Result(), m_result.get());
+    } else {
+        EXPECT_EQ(dialog.Result().GetName(), initial.GetName());
+    }
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/CRSDefineDlg.h"
 #include "gridui/ResourceIds.h"
+#include "platform/ComboBox.h"
 #include "platform/Driver.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "shrgui/CPropertyList.h"

@@ -216,9 +216,13 @@ TEST_F(LocalSystemDialog, ok_gives_a_new_local_system_named_as_typed_and_cancel_
     EXPECT_EQ(result->GetWarp(), nullptr);
     EXPECT_EQ(Definition(*result).GetLinearScale(), 2.0);
     EXPECT_EQ(Definition(*result).GetOrigin(), shr::Vec2d(10.0, 20.0));
+    EXPECT_EQ(&m_dialog->Result(), result.get());
 
     EXPECT_EQ(Run(warped, [](User& user) { user.Click(platform::IDCANCEL); }), platform::IDCANCEL);
     EXPECT_EQ(m_dialog->CurrentCoordinateSystem(), nullptr);
+    // Read after Cancel, the result is the system the host passed, warp and all.
+    EXPECT_EQ(m_dialog->Result().GetName(), warped.GetName());
+    EXPECT_NE(m_dialog->Result().GetWarp(), nullptr);
     EXPECT_TRUE(m_recorder->reports.empty());
 }
 

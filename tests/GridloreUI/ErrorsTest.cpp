@@ -1,4 +1,4 @@
-#include "gridui/Errors.h"
+#include "ErrorMacros.h"
 
 #include "shr/Exception.h"
 #include "shr/ThrowInternalError.h"

@@ -1,5 +1,6 @@
 #include "gridui/CRSConvertWksDlg.h"
 
+#include "ErrorMacros.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "shrgui/DialogUtil.h"
@@ -35,7 +36,21 @@ void FillColumnCombo(platform::ComboBox& combo, std::vector<std::wstring> const&
     }
 }
 
+shr::IError& SharedSink(std::shared_ptr<shr::IError> const& errorSink) {
+    if (!errorSink) {
+        GRIDUI_INTERNAL_ERROR();
+    }
+    return *errorSink;
+}
+
 } // namespace
+
+CRSConvertWksDlg::CRSConvertWksDlg(Gridlore::CRSConvertWks& wks,
+                                   std::shared_ptr<shr::IError> const& errorSink,
+                                   platform::Window* parent)
+    : CRSConvertWksDlg(wks, SharedSink(errorSink), parent) {
+    m_sharedErrorSink = errorSink;
+}
 
 CRSConvertWksDlg::CRSConvertWksDlg(Gridlore::CRSConvertWks& wks, shr::IError& errorSink,
                                    platform::Window* parent)

@@ -1,10 +1,10 @@
 // The datum panel of the define dialog: the datum combo, the parameter list with its
 // prime meridian and ellipsoid groups, and the rules that keep their values in step.
-#include "gridui/CRSDefineDlg.h"
+#include "CRSDefineDlgImpl.h"
 
 #include "DefinePanels.h"
+#include "ErrorMacros.h"
 #include "PropertyValues.h"
-#include "gridui/Errors.h"
 #include "kor/DatumList.h"
 #include "kor/EllipsoidList.h"
 #include "kor/MeridianList.h"
@@ -45,7 +45,7 @@ std::unique_ptr<shrgui::CProperty> PrimeMeridianGroup(double longitude) {
     int const found = meridians.FindByLongitude(longitude);
     std::wstring const name = found >= 0 ? meridians.EnumName(found) : CustomText;
     auto selector = std::make_unique<shrgui::CProperty>(L"Name", name, std::wstring(),
-                                                        CRSDefineDlg::PrimeMeridianNameData);
+                                                        CRSDefineDlgImpl::PrimeMeridianNameData);
     selector->AddOption(CustomText, true, 0);
     for (int index = meridians.First(); index <= meridians.Last(); ++index) {
         selector->AddOption(meridians.EnumName(index), true, 0);
@@ -54,7 +54,7 @@ std::unique_ptr<shrgui::CProperty> PrimeMeridianGroup(double longitude) {
     selector->SetSelector(true);
 
     auto group = std::make_unique<shrgui::CProperty>(L"Prime Meridian",
-                                                     CRSDefineDlg::PrimeMeridianData, false);
+                                                     CRSDefineDlgImpl::PrimeMeridianData, false);
     group->AddSubItem(std::move(selector));
     group->AddSubItem(std::make_unique<shrgui::CProperty>(
         kor::DatumDef::ParameterName(kor::DatumDef::PrimeMeridian), longitude, std::wstring(),
@@ -70,7 +70,7 @@ int IntParameter(kor::DatumDef const& datum, int id) {
 
 } // namespace
 
-void CRSDefineDlg::CollectDatums(platform::ComboBox& combo) {
+void CRSDefineDlgImpl::CollectDatums(platform::ComboBox& combo) {
     combo.ResetContent();
     combo.SetItemData(combo.AddString(CustomText), CustomDatum);
     auto const& datums = kor::KORKnownDatumsList;
@@ -82,7 +82,7 @@ void CRSDefineDlg::CollectDatums(platform::ComboBox& combo) {
     }
 }
 
-void CRSDefineDlg::SynchronizeInitialDatum() {
+void CRSDefineDlgImpl::SynchronizeInitialDatum() {
     // The list's first two places are placeholders, never a datum of its own.
     int index = kor::KORKnownDatumsList.FindByName(m_datum.GetName(), nullptr);
     if (index < kor::KORKnownDatumsList.First()) {
@@ -92,7 +92,7 @@ void CRSDefineDlg::SynchronizeInitialDatum() {
     DatumToUI();
 }
 
-void CRSDefineDlg::OnSelchangeDatum() {
+void CRSDefineDlgImpl::OnSelchangeDatum() {
     int const selection = m_datumCombo.GetCurSel();
     if (selection < 0) {
         GRIDUI_INTERNAL_ERROR();
@@ -108,7 +108,7 @@ void CRSDefineDlg::OnSelchangeDatum() {
     DatumToUI();
 }
 
-void CRSDefineDlg::DatumToUI() {
+void CRSDefineDlgImpl::DatumToUI() {
     using D = kor::DatumDef;
     m_datumList.RemoveAll();
     kor::DatumMethod const method = m_datum.GetMethod();
@@ -141,7 +141,7 @@ void CRSDefineDlg::DatumToUI() {
     }
 }
 
-void CRSDefineDlg::OnDatumPropertyChanged(shrgui::CProperty const& property) {
+void CRSDefineDlgImpl::OnDatumPropertyChanged(shrgui::CProperty const& property) {
     // Any edit makes the datum the user's own: it no longer is the known one picked.
     m_datumCombo.SetCurSel(shrgui::FindComboData(m_datumCombo, CustomDatum));
     m_datum.SetName(L"");
@@ -168,8 +168,8 @@ void CRSDefineDlg::OnDatumPropertyChanged(shrgui::CProperty const& property) {
     }
 }
 
-void CRSDefineDlg::OnEllipsoidPropertyChanged(shrgui::CPropertyList const& list,
-                                              shrgui::CProperty const& property) {
+void CRSDefineDlgImpl::OnEllipsoidPropertyChanged(shrgui::CPropertyList const& list,
+                                                  shrgui::CProperty const& property) {
     shrgui::CProperty* name = list.FindItemByData(EllipsoidNameData, true);
     shrgui::CProperty* major = list.FindItemByData(SemimajorAxisData, true);
     shrgui::CProperty* minor = list.FindItemByData(SemiminorAxisData, true);
@@ -217,7 +217,7 @@ void CRSDefineDlg::OnEllipsoidPropertyChanged(shrgui::CPropertyList const& list,
     }
 }
 
-bool CRSDefineDlg::UIToDatum() {
+bool CRSDefineDlgImpl::UIToDatum() {
     int const selection = m_datumCombo.GetCurSel();
     if (selection < 0) {
         return true;

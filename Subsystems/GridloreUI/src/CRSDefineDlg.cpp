@@ -1,7 +1,8 @@
 #include "gridui/CRSDefineDlg.h"
 
+#include "CRSDefineDlgImpl.h"
 #include "DisplayName.h"
-#include "gridui/Errors.h"
+#include "ErrorMacros.h"
 #include "gridui/ResourceIds.h"
 #include "kor/KORDef.h"
 #include "platform/WaitCursor.h"
@@ -21,26 +22,40 @@ constexpr unsigned PropertyListStyle = 0x50810000;
 CRSDefineDlg::CRSDefineDlg(Gridlore::CoordinateSystem const& current,
                            std::shared_ptr<shr::IError> const& errorSink, platform::Window* parent)
     : CDialogResize(res::DefineDialog, parent, true)
-    , m_initial(current)
-    , m_error(errorSink) {}
+    , m_impl(std::make_unique<CRSDefineDlgImpl>(*this, current, errorSink)) {}
 
 CRSDefineDlg::~CRSDefineDlg() = default;
 
 std::shared_ptr<Gridlore::CoordinateSystem> CRSDefineDlg::CurrentCoordinateSystem() const {
-    return m_result;
+    return m_impl->Built();
+}
+
+Gridlore::CoordinateSystem const& CRSDefineDlg::Result() const {
+    return m_impl->Built() ? *m_impl->Built() : m_impl->Initial();
 }
 
 platform::MessageMap const& CRSDefineDlg::GetMessageMap() const {
     using platform::Event;
+    // Every row hands the event to the implementation.
+    auto const toImpl = [](Event event, platform::ControlId id,
+                           void (CRSDefineDlgImpl::*handler)()) -> platform::Route {
+        return {event, id, id, [handler](platform::CmdTarget& target, platform::Message&) {
+                    (*static_cast<CRSDefineDlg&>(target).m_impl.*handler)();
+                }};
+    };
     static platform::MessageMap const map(
         &CDialogResize::GetMessageMap(),
         {
-            platform::OnNotify(Event::ComboSelChange, res::DefineProjectionCombo,
-                               &CRSDefineDlg::OnSelchangeProjection),
-            platform::OnNotify(Event::ComboSelChange, res::DefineDatumCombo,
-                               &CRSDefineDlg::OnSelchangeDatum),
-            platform::OnPropertyChanged(&CRSDefineDlg::OnPropertyChanged),
-            platform::OnNotify(Event::EditChange, res::DefineName, &CRSDefineDlg::OnEnChangeName),
+            toImpl(Event::ComboSelChange, res::DefineProjectionCombo,
+                   &CRSDefineDlgImpl::OnSelchangeProjection),
+            toImpl(Event::ComboSelChange, res::DefineDatumCombo,
+                   &CRSDefineDlgImpl::OnSelchangeDatum),
+            {Event::PropertyChanged, platform::AnyControl, platform::AnyControl,
+             [](platform::CmdTarget& target, platform::Message& message) {
+                 message.result = static_cast<CRSDefineDlg&>(target).m_impl->OnPropertyChanged(
+                     static_cast<std::uint64_t>(message.id), message.param);
+             }},
+            toImpl(Event::EditChange, res::DefineName, &CRSDefineDlgImpl::OnEnChangeName),
         });
     return map;
 }
@@ -71,13 +86,40 @@ shrgui::ResizeMapEntry const* CRSDefineDlg::GetDlgResizeMap() const {
 }
 
 void CRSDefineDlg::SafeDoDataExchange(platform::DataExchange& exchange) {
+    m_impl->BindControls(exchange);
+}
+
+bool CRSDefineDlg::OnInitDialog() {
+    platform::WaitCursor wait;
+    m_impl->StartWorkingCopies();
+    bool const result = CDialogResize::OnInitDialog();
+    if (!m_impl->CreatePropertyLists()) {
+        EndDialog(platform::IDCANCEL);
+    }
+    InitResizing(true, true, ResizingStyle);
+    m_impl->FillControls();
+    return result;
+}
+
+void CRSDefineDlg::OnOK() {
+    if (m_impl->BuildResult()) {
+        CDialogResize::OnOK();
+    }
+}
+
+CRSDefineDlgImpl::CRSDefineDlgImpl(CRSDefineDlg& dialog, Gridlore::CoordinateSystem const& current,
+                                   std::shared_ptr<shr::IError> const& errorSink)
+    : m_dialog(dialog)
+    , m_initial(current)
+    , m_error(errorSink) {}
+
+void CRSDefineDlgImpl::BindControls(platform::DataExchange& exchange) {
     platform::DDX_Control(exchange, res::DefineName, m_name);
     platform::DDX_Control(exchange, res::DefineProjectionCombo, m_projectionCombo);
     platform::DDX_Control(exchange, res::DefineDatumCombo, m_datumCombo);
 }
 
-bool CRSDefineDlg::OnInitDialog() {
-    platform::WaitCursor wait;
+void CRSDefineDlgImpl::StartWorkingCopies() {
     if (kor::ProjectionDef const* projection = m_initial.GetProjection()) {
         m_projection = *projection;
     } else {
@@ -88,24 +130,27 @@ bool CRSDefineDlg::OnInitDialog() {
     } else {
         m_datum.Flush();
     }
-    bool const result = CDialogResize::OnInitDialog();
-    if (!CreatePropertyList(res::DefineProjectionPlaceholder, m_projectionList,
-                            res::DefineProjectionList) ||
-        !CreatePropertyList(res::DefineDatumPlaceholder, m_datumList, res::DefineDatumList)) {
-        EndDialog(platform::IDCANCEL);
-    }
-    InitResizing(true, true, ResizingStyle);
+}
+
+bool CRSDefineDlgImpl::CreatePropertyLists() {
+    return CreatePropertyList(res::DefineProjectionPlaceholder, m_projectionList,
+                              res::DefineProjectionList) &&
+           CreatePropertyList(res::DefineDatumPlaceholder, m_datumList, res::DefineDatumList);
+}
+
+void CRSDefineDlgImpl::FillControls() {
     shrgui::CProperty::SetDoubleOutputFormat(shr::NumberFormat);
     CollectDatums(m_datumCombo);
     CollectProjections(m_projectionCombo);
     SynchronizeInitialCS();
-    GetDlgItem(platform::IDOK).EnableWindow(m_name.GetWindowTextLength() != 0);
-    return result;
+    OnEnChangeName();
 }
 
-bool CRSDefineDlg::CreatePropertyList(int placeholderId, shrgui::CPropertyList& list, int listId) {
-    platform::Rect const place = ScreenToClient(GetDlgItem(placeholderId).GetWindowRect());
-    if (!list.Create(PropertyListStyle, place, *this, listId)) {
+bool CRSDefineDlgImpl::CreatePropertyList(int placeholderId, shrgui::CPropertyList& list,
+                                          int listId) {
+    platform::Rect const place =
+        m_dialog.ScreenToClient(m_dialog.GetDlgItem(placeholderId).GetWindowRect());
+    if (!list.Create(PropertyListStyle, place, m_dialog, listId)) {
         return false;
     }
     list.ShowWindow(true);
@@ -113,21 +158,21 @@ bool CRSDefineDlg::CreatePropertyList(int placeholderId, shrgui::CPropertyList& 
     return true;
 }
 
-void CRSDefineDlg::SynchronizeInitialCS() {
+void CRSDefineDlgImpl::SynchronizeInitialCS() {
     SynchronizeInitialName();
     SynchronizeInitialDatum();
     SynchronizeInitialProjection();
 }
 
-void CRSDefineDlg::SynchronizeInitialName() {
+void CRSDefineDlgImpl::SynchronizeInitialName() {
     m_name.SetWindowText(EditedName(m_initial.GetLeafName()));
 }
 
-void CRSDefineDlg::OnEnChangeName() {
-    GetDlgItem(platform::IDOK).EnableWindow(m_name.GetWindowTextLength() != 0);
+void CRSDefineDlgImpl::OnEnChangeName() {
+    m_dialog.GetDlgItem(platform::IDOK).EnableWindow(m_name.GetWindowTextLength() != 0);
 }
 
-long CRSDefineDlg::OnPropertyChanged(std::uint64_t listId, std::int64_t property) {
+long CRSDefineDlgImpl::OnPropertyChanged(std::uint64_t listId, std::int64_t property) {
     auto const* changed = shrgui::CProperty::FromNotification(property);
     if (changed == nullptr) {
         return 0;
@@ -140,16 +185,16 @@ long CRSDefineDlg::OnPropertyChanged(std::uint64_t listId, std::int64_t property
     return 0;
 }
 
-void CRSDefineDlg::OnOK() {
+bool CRSDefineDlgImpl::BuildResult() {
     // The panels go first, so a bad parameter is reported before an empty name.
     if (!UIToProjection() || !UIToDatum()) {
-        return;
+        return false;
     }
     std::wstring const name = m_name.GetWindowText();
     if (name.empty()) {
         m_error->ReportError(L"", L"Invalid (empty) coordinate system name", ModuleName(),
                              GRIDUI_WFILE, __LINE__);
-        return;
+        return false;
     }
     // The projection's ellipsoid always comes from the datum; one that cannot be used
     // gives way to Clarke 1866 so the system can still be built.
@@ -163,12 +208,12 @@ void CRSDefineDlg::OnOK() {
     if (!definition->Check(reason)) {
         m_error->ReportError(L"", L"Coordinate system validation failed.\r\n" + reason,
                              ModuleName(), GRIDUI_WFILE, __LINE__);
-        return;
+        return false;
     }
     definition->SetName(name);
     definition->SetHint(kor::CSHintUserDefined, true);
     m_result = std::make_shared<Gridlore::CoordinateSystem>(*definition);
-    CDialogResize::OnOK();
+    return true;
 }
 
 } // namespace gridui

@@ -1,10 +1,10 @@
 // The generic helpers that turn one parameter of a projection or a datum into rows of a
 // property list and back, by the parameter's data type.
-#include "gridui/CRSDefineDlg.h"
+#include "CRSDefineDlgImpl.h"
 
 #include "DefinePanels.h"
+#include "ErrorMacros.h"
 #include "PropertyValues.h"
-#include "gridui/Errors.h"
 #include "kor/EllipsoidList.h"
 #include "shr/StringUtil.h"
 
@@ -31,7 +31,7 @@ std::unique_ptr<shrgui::CProperty> EllipsoidGroup(std::wstring const& name, int 
                                                   kor::EllipsoidDef const& ellipsoid) {
     wchar_t const* ownName = ellipsoid.GetName();
     std::wstring const shown = ownName != nullptr ? ownName : L"<custom>";
-    auto selector = Value(L"Name", shown, CRSDefineDlg::EllipsoidNameData);
+    auto selector = Value(L"Name", shown, CRSDefineDlgImpl::EllipsoidNameData);
     selector->AddOption(L"<custom>", true, 0);
     auto const& known = kor::KORKnownEllipsoidsList;
     for (int index = known.First(); index <= known.Last(); ++index) {
@@ -49,15 +49,15 @@ std::unique_ptr<shrgui::CProperty> EllipsoidGroup(std::wstring const& name, int 
     group->AddSubItem(std::move(selector));
     // The model keeps the axes in meters whatever unit the system's coordinates are in.
     auto major =
-        Value(L"Semimajor Axis", ellipsoid.GetMajorRadius(), CRSDefineDlg::SemimajorAxisData);
+        Value(L"Semimajor Axis", ellipsoid.GetMajorRadius(), CRSDefineDlgImpl::SemimajorAxisData);
     auto minor =
-        Value(L"Semiminor Axis", ellipsoid.GetMinorRadius(), CRSDefineDlg::SemiminorAxisData);
+        Value(L"Semiminor Axis", ellipsoid.GetMinorRadius(), CRSDefineDlgImpl::SemiminorAxisData);
     major->SetUnits(L"metres");
     minor->SetUnits(L"metres");
     group->AddSubItem(std::move(major));
     group->AddSubItem(std::move(minor));
     group->AddSubItem(Value(L"Inverse Flattening (1/f)", InverseFlatteningOf(ellipsoid),
-                            CRSDefineDlg::InverseFlatteningData));
+                            CRSDefineDlgImpl::InverseFlatteningData));
     return group;
 }
 
@@ -108,8 +108,8 @@ bool AcceptParameters(int badId, std::wstring const& reason, shrgui::CPropertyLi
 }
 
 template <typename Def>
-bool CRSDefineDlg::ParameterToUI(Def const& def, int id, kor::KORDataTypeID dataType,
-                                 shrgui::CPropertyList& list, shr::IError& sink) {
+bool CRSDefineDlgImpl::ParameterToUI(Def const& def, int id, kor::KORDataTypeID dataType,
+                                     shrgui::CPropertyList& list, shr::IError& sink) {
     std::wstring const name = Def::ParameterName(id);
     auto const data = static_cast<std::uint64_t>(id);
     switch (dataType) {
@@ -142,8 +142,9 @@ bool CRSDefineDlg::ParameterToUI(Def const& def, int id, kor::KORDataTypeID data
 }
 
 template <typename Def>
-bool CRSDefineDlg::UIToParameter(shrgui::CPropertyList& list, shrgui::CProperty& property, Def& def,
-                                 int id, kor::KORDataTypeID dataType, shr::IError& sink) {
+bool CRSDefineDlgImpl::UIToParameter(shrgui::CPropertyList& list, shrgui::CProperty& property,
+                                     Def& def, int id, kor::KORDataTypeID dataType,
+                                     shr::IError& sink) {
     switch (dataType) {
     case kor::KORDataTypeDouble:
         def.SetParameter(id, ToDouble(property.GetValue()));
@@ -183,14 +184,15 @@ bool CRSDefineDlg::UIToParameter(shrgui::CPropertyList& list, shrgui::CProperty&
     return true;
 }
 
-template bool CRSDefineDlg::ParameterToUI(kor::ProjectionDef const&, int, kor::KORDataTypeID,
-                                          shrgui::CPropertyList&, shr::IError&);
-template bool CRSDefineDlg::ParameterToUI(kor::DatumDef const&, int, kor::KORDataTypeID,
-                                          shrgui::CPropertyList&, shr::IError&);
-template bool CRSDefineDlg::UIToParameter(shrgui::CPropertyList&, shrgui::CProperty&,
-                                          kor::ProjectionDef&, int, kor::KORDataTypeID,
-                                          shr::IError&);
-template bool CRSDefineDlg::UIToParameter(shrgui::CPropertyList&, shrgui::CProperty&,
-                                          kor::DatumDef&, int, kor::KORDataTypeID, shr::IError&);
+template bool CRSDefineDlgImpl::ParameterToUI(kor::ProjectionDef const&, int, kor::KORDataTypeID,
+                                              shrgui::CPropertyList&, shr::IError&);
+template bool CRSDefineDlgImpl::ParameterToUI(kor::DatumDef const&, int, kor::KORDataTypeID,
+                                              shrgui::CPropertyList&, shr::IError&);
+template bool CRSDefineDlgImpl::UIToParameter(shrgui::CPropertyList&, shrgui::CProperty&,
+                                              kor::ProjectionDef&, int, kor::KORDataTypeID,
+                                              shr::IError&);
+template bool CRSDefineDlgImpl::UIToParameter(shrgui::CPropertyList&, shrgui::CProperty&,
+                                              kor::DatumDef&, int, kor::KORDataTypeID,
+                                              shr::IError&);
 
 } // namespace gridui

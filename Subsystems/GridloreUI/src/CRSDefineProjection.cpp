@@ -1,9 +1,9 @@
 // The projection panel of the define dialog: the method combo and the parameter list.
-#include "gridui/CRSDefineDlg.h"
+#include "CRSDefineDlgImpl.h"
 
 #include "DefinePanels.h"
+#include "ErrorMacros.h"
 #include "LinearUnitsGroup.h"
-#include "gridui/Errors.h"
 #include "shrgui/DialogUtil.h"
 
 namespace gridui {
@@ -11,8 +11,8 @@ namespace gridui {
 namespace {
 
 LinearUnitsGroup const& LinearUnits() {
-    static LinearUnitsGroup const group(CRSDefineDlg::LinearUnitsData,
-                                        CRSDefineDlg::LinearUnitNameData,
+    static LinearUnitsGroup const group(CRSDefineDlgImpl::LinearUnitsData,
+                                        CRSDefineDlgImpl::LinearUnitNameData,
                                         kor::ProjectionDef::LinearUnit);
     return group;
 }
@@ -42,7 +42,7 @@ void ShowParameterUnits(shrgui::CPropertyList& list, kor::ProjectionMethod metho
 
 } // namespace
 
-void CRSDefineDlg::CollectProjections(platform::ComboBox& combo) {
+void CRSDefineDlgImpl::CollectProjections(platform::ComboBox& combo) {
     combo.ResetContent();
     int const geographic = combo.AddString(kor::ProjectionDef::MethodToName(1));
     if (geographic >= 0) {
@@ -57,7 +57,7 @@ void CRSDefineDlg::CollectProjections(platform::ComboBox& combo) {
     }
 }
 
-void CRSDefineDlg::SynchronizeInitialProjection() {
+void CRSDefineDlgImpl::SynchronizeInitialProjection() {
     // Methods 0 to 2 all mean "no projection", which the combo offers as method 1.
     kor::ProjectionMethod method = m_projection.GetMethod();
     if (method < kor::ProjectionDef::FirstProjectionMethod) {
@@ -67,7 +67,7 @@ void CRSDefineDlg::SynchronizeInitialProjection() {
     ProjectionToUI();
 }
 
-void CRSDefineDlg::OnSelchangeProjection() {
+void CRSDefineDlgImpl::OnSelchangeProjection() {
     int const selection = m_projectionCombo.GetCurSel();
     if (selection < 0) {
         GRIDUI_INTERNAL_ERROR();
@@ -78,7 +78,7 @@ void CRSDefineDlg::OnSelchangeProjection() {
     ProjectionToUI();
 }
 
-void CRSDefineDlg::ProjectionToUI() {
+void CRSDefineDlgImpl::ProjectionToUI() {
     m_projectionList.RemoveAll();
     kor::ProjectionMethod const method = m_projection.GetMethod();
     for (int index = 0; index < kor::ProjectionDef::NumParameters(method); ++index) {
@@ -98,13 +98,13 @@ void CRSDefineDlg::ProjectionToUI() {
     ShowParameterUnits(m_projectionList, method);
 }
 
-void CRSDefineDlg::AddLinearUnitProperty(int id, wchar_t const* name, double divider) {
+void CRSDefineDlgImpl::AddLinearUnitProperty(int id, wchar_t const* name, double divider) {
     LinearUnitsGroup const group(LinearUnitsData, LinearUnitNameData,
                                  static_cast<std::uint64_t>(id));
     m_projectionList.AddProperty(group.Make(name, divider));
 }
 
-void CRSDefineDlg::OnProjectionPropertyChanged(shrgui::CProperty const& property) {
+void CRSDefineDlgImpl::OnProjectionPropertyChanged(shrgui::CProperty const& property) {
     std::uint64_t const data = property.GetData();
     if (data >= EllipsoidNameData && data <= InverseFlatteningData) {
         OnEllipsoidPropertyChanged(m_projectionList, property);
@@ -115,7 +115,7 @@ void CRSDefineDlg::OnProjectionPropertyChanged(shrgui::CProperty const& property
     }
 }
 
-bool CRSDefineDlg::UIToProjection() {
+bool CRSDefineDlgImpl::UIToProjection() {
     int const selection = m_projectionCombo.GetCurSel();
     if (selection < 0) {
         return true;

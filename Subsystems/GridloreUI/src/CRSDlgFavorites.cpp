@@ -3,9 +3,9 @@
 #include "BrowserCategories.h"
 #include "CRSDlgImpl.h"
 #include "DisplayName.h"
+#include "ErrorMacros.h"
 #include "gridui/CRSDefineDlg.h"
 #include "gridui/DefineUCSDlg.h"
-#include "gridui/Errors.h"
 #include "kor/UCSDef.h"
 
 #include <iterator>

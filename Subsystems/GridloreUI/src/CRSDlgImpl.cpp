@@ -3,9 +3,9 @@
 #include "CRSDlgImpl.h"
 
 #include "BrowserCategories.h"
+#include "ErrorMacros.h"
 #include "Shared/ResourceHandleScope.h"
 #include "gridlore/KORInterface.h"
-#include "gridui/Errors.h"
 #include "gridui/Module.h"
 #include "gridui/ResourceIds.h"
 #include "platform/PopupMenu.h"

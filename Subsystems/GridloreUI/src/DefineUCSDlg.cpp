@@ -1,8 +1,9 @@
 #include "gridui/DefineUCSDlg.h"
 
+#include "DefineUCSDlgImpl.h"
 #include "DisplayName.h"
+#include "ErrorMacros.h"
 #include "LinearUnitsGroup.h"
-#include "gridui/Errors.h"
 #include "gridui/ResourceIds.h"
 #include "kor/UCSDef.h"
 #include "shr/NumberFormat.h"
@@ -57,73 +58,108 @@ void ShowOffsetUnits(shrgui::CPropertyList& list) {
 DefineUCSDlg::DefineUCSDlg(Gridlore::CoordinateSystem const& system,
                            std::shared_ptr<shr::IError> const& errorSink, platform::Window* parent)
     : CDialogEx(res::LocalSystemDialog, parent, true, false)
-    , m_system(system)
-    , m_errorSink(errorSink) {}
+    , m_impl(std::make_unique<DefineUCSDlgImpl>(*this, system, errorSink)) {}
 
 DefineUCSDlg::~DefineUCSDlg() = default;
 
 std::shared_ptr<Gridlore::CoordinateSystem> DefineUCSDlg::CurrentCoordinateSystem() const {
-    return m_result;
+    return m_impl->Built();
+}
+
+Gridlore::CoordinateSystem const& DefineUCSDlg::Result() const {
+    return m_impl->Built() ? *m_impl->Built() : m_impl->Initial();
 }
 
 platform::MessageMap const& DefineUCSDlg::GetMessageMap() const {
     static platform::MessageMap const map(
         &CDialogEx::GetMessageMap(),
         {
-            platform::OnPropertyChanged(&DefineUCSDlg::OnPropertyChanged),
-            platform::OnNotify(platform::Event::EditChange, res::LocalNameEdit,
-                               &DefineUCSDlg::OnEnChangeName),
+            {platform::Event::PropertyChanged, platform::AnyControl, platform::AnyControl,
+             [](platform::CmdTarget& target, platform::Message& message) {
+                 message.result = static_cast<DefineUCSDlg&>(target).m_impl->OnPropertyChanged(
+                     static_cast<std::uint64_t>(message.id), message.param);
+             }},
+            {platform::Event::EditChange, res::LocalNameEdit, res::LocalNameEdit,
+             [](platform::CmdTarget& target, platform::Message&) {
+                 static_cast<DefineUCSDlg&>(target).m_impl->OnEnChangeName();
+             }},
         });
     return map;
 }
 
 void DefineUCSDlg::SafeDoDataExchange(platform::DataExchange& exchange) {
-    platform::DDX_Control(exchange, res::LocalNameEdit, m_nameEdit);
+    m_impl->BindControls(exchange);
 }
 
 bool DefineUCSDlg::OnInitDialog() {
-    if (!m_system.IsUnreferenced()) {
-        GRIDUI_INTERNAL_ERROR();
-    }
-    auto const* definition = dynamic_cast<kor::UCSDef const*>(m_system.GetCSDef());
-    if (definition == nullptr) {
-        GRIDUI_INTERNAL_ERROR();
-    }
+    m_impl->CheckStartingSystem();
     bool const result = CDialogEx::OnInitDialog();
+    if (!m_impl->FillControls()) {
+        EndDialog(platform::IDCANCEL);
+        return false;
+    }
+    return result;
+}
 
-    m_unitsPerMeter = definition->GetLinearScale();
+void DefineUCSDlg::OnOK() {
+    if (m_impl->BuildResult()) {
+        CDialogEx::OnOK();
+    }
+}
+
+DefineUCSDlgImpl::DefineUCSDlgImpl(DefineUCSDlg& dialog, Gridlore::CoordinateSystem const& system,
+                                   std::shared_ptr<shr::IError> const& errorSink)
+    : m_dialog(dialog)
+    , m_system(system)
+    , m_errorSink(errorSink) {}
+
+void DefineUCSDlgImpl::BindControls(platform::DataExchange& exchange) {
+    platform::DDX_Control(exchange, res::LocalNameEdit, m_nameEdit);
+}
+
+void DefineUCSDlgImpl::CheckStartingSystem() const {
+    if (!m_system.IsUnreferenced() ||
+        dynamic_cast<kor::UCSDef const*>(m_system.GetCSDef()) == nullptr) {
+        GRIDUI_INTERNAL_ERROR();
+    }
+}
+
+bool DefineUCSDlgImpl::FillControls() {
+    auto const& definition = dynamic_cast<kor::UCSDef const&>(*m_system.GetCSDef());
+    m_unitsPerMeter = definition.GetLinearScale();
     // Written so that a scale that is not a number fails too.
     if (!(m_unitsPerMeter >= 0.0)) {
         GRIDUI_INTERNAL_ERROR();
     }
-    m_origin = definition->GetOrigin();
+    m_origin = definition.GetOrigin();
 
     if (!CreatePropertyList(res::LocalGridPlaceholder, m_propertyList, res::LocalGrid)) {
-        EndDialog(platform::IDCANCEL);
         return false;
     }
     shrgui::CProperty::SetDoubleOutputFormat(shr::NumberFormat);
     m_nameEdit.SetWindowText(EditedName(m_system.GetLeafName()));
     UnreferencedToUI();
     OnEnChangeName();
-    return result;
+    return true;
 }
 
-bool DefineUCSDlg::CreatePropertyList(int placeholderId, shrgui::CPropertyList& list, int listId) {
-    platform::Rect const place = ScreenToClient(GetDlgItem(placeholderId).GetWindowRect());
-    if (!list.Create(0, place, *this, listId)) {
+bool DefineUCSDlgImpl::CreatePropertyList(int placeholderId, shrgui::CPropertyList& list,
+                                          int listId) {
+    platform::Rect const place =
+        m_dialog.ScreenToClient(m_dialog.GetDlgItem(placeholderId).GetWindowRect());
+    if (!list.Create(0, place, m_dialog, listId)) {
         return false;
     }
     list.EnableHeaderCtrl(true, L"Parameter", L"Value");
     return true;
 }
 
-void DefineUCSDlg::AddLinearUnitGroup(int dataId, wchar_t const* label, double unitsPerMeter) {
+void DefineUCSDlgImpl::AddLinearUnitGroup(int dataId, wchar_t const* label, double unitsPerMeter) {
     LinearUnitsGroup const group(UnitsGroupData, UnitNameData, static_cast<std::uint64_t>(dataId));
     m_propertyList.AddProperty(group.Make(label, unitsPerMeter));
 }
 
-void DefineUCSDlg::UnreferencedToUI() {
+void DefineUCSDlgImpl::UnreferencedToUI() {
     AddLinearUnitGroup(UnitsPerMeterData, L"Units per meter", m_unitsPerMeter);
     m_propertyList.AddProperty(std::make_unique<shrgui::CProperty>(
         L"X Offset", platform::Variant(ToLocalUnit(m_origin.x, m_unitsPerMeter)), std::wstring(),
@@ -134,7 +170,7 @@ void DefineUCSDlg::UnreferencedToUI() {
     ShowOffsetUnits(m_propertyList);
 }
 
-long DefineUCSDlg::OnPropertyChanged(std::uint64_t controlId, std::int64_t property) {
+long DefineUCSDlgImpl::OnPropertyChanged(std::uint64_t controlId, std::int64_t property) {
     auto const* changed = shrgui::CProperty::FromNotification(property);
     if (changed == nullptr || controlId != static_cast<std::uint64_t>(res::LocalGrid)) {
         GRIDUI_INTERNAL_ERROR();
@@ -148,11 +184,11 @@ long DefineUCSDlg::OnPropertyChanged(std::uint64_t controlId, std::int64_t prope
     return 0;
 }
 
-void DefineUCSDlg::OnEnChangeName() {
-    GetDlgItem(platform::IDOK).EnableWindow(m_nameEdit.GetWindowTextLength() > 0);
+void DefineUCSDlgImpl::OnEnChangeName() {
+    m_dialog.GetDlgItem(platform::IDOK).EnableWindow(m_nameEdit.GetWindowTextLength() > 0);
 }
 
-bool DefineUCSDlg::UIToUnreferenced() {
+bool DefineUCSDlgImpl::UIToUnreferenced() {
     int const count = m_propertyList.GetPropertyCount();
     for (int index = 0; index < count; ++index) {
         shrgui::CProperty* item = m_propertyList.GetProperty(index);
@@ -189,27 +225,27 @@ bool DefineUCSDlg::UIToUnreferenced() {
     return true;
 }
 
-void DefineUCSDlg::OnOK() {
+bool DefineUCSDlgImpl::BuildResult() {
     if (!UIToUnreferenced()) {
-        return;
+        return false;
     }
     std::wstring const name = m_nameEdit.GetWindowText();
     if (name.empty()) {
         ReportError(L"Invalid (empty) coordinate system name", __LINE__);
-        return;
+        return false;
     }
     kor::UCSDef definition(m_unitsPerMeter, m_origin.x, m_origin.y, nullptr);
     std::wstring reason;
     if (!definition.Check(reason)) {
         ReportError(L"Coordinate system validation failed.\r\n" + reason, __LINE__);
-        return;
+        return false;
     }
     definition.SetName(name);
     m_result = std::make_shared<Gridlore::CoordinateSystem>(definition);
-    CDialogEx::OnOK();
+    return true;
 }
 
-void DefineUCSDlg::ReportError(std::wstring const& message, int line) const {
+void DefineUCSDlgImpl::ReportError(std::wstring const& message, int line) const {
     m_errorSink->ReportError(std::wstring(), message, ModuleName(), GRIDUI_WFILE, line);
 }
 

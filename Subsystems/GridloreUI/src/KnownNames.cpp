@@ -1,7 +1,7 @@
 #include "KnownNames.h"
 
 #include "DisplayName.h"
-#include "gridui/Errors.h"
+#include "ErrorMacros.h"
 #include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
 #include "platform/TreeCtrl.h"

@@ -49,6 +49,11 @@ int ModalRun::Run(int templateId, std::function<void()> const& init,
     }
     Guard(init);
     if (!m_ended) {
+        // Initialisation may have grown the window: it is centred at its final size, on
+        // the window it belongs to (a host's frame, or the dialog that opened it).
+        if (m_window.GetParent() != nullptr) {
+            m_window.CentreOnParent();
+        }
         if (driver != nullptr) {
             // The scene plays once the window runs its own loop, as a user would.
             m_window.CallAfter([this, scene, play] { Guard([&] { play(scene); }); });

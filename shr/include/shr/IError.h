@@ -22,8 +22,11 @@ public:
     virtual ~IError() = default;
 
 protected:
+    /// A sink is made, copied and assigned as the host's own class that implements it.
     IError() = default;
+    /// \copydoc IError()
     IError(IError const&) = default;
+    /// \copydoc IError()
     IError& operator=(IError const&) = default;
 };
 

@@ -3,36 +3,24 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
-#include "kor/DatumDef.h"
-#include "kor/KORTypes.h"
-#include "kor/ProjectionDef.h"
-#include "platform/ComboBox.h"
-#include "platform/Controls.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogResize.h"
-#include "shrgui/CPropertyList.h"
 
-#include <cstdint>
 #include <memory>
 
 namespace gridui {
 
+class CRSDefineDlgImpl;
+
+/// "Define Coordinate System": opened on a system, it lets the user name a new one and edit
+/// its projection method with its parameters and its datum with its ellipsoid. OK checks
+/// them and, when they hold, builds the new system (with the hint that a user defined it)
+/// and closes; otherwise it tells the error sink what is wrong and stays open.
 class CRSDefineDlg : public shrgui::CDialogResize {
 public:
-    /// Data numbers of the rows that are not parameters; a parameter row carries its id,
-    /// which stays below these.
-    enum PropertyData : std::uint64_t {
-        EllipsoidNameData = 1000,
-        SemimajorAxisData = 1001,
-        SemiminorAxisData = 1002,
-        InverseFlatteningData = 1003,
-        LinearUnitsData = 1004,
-        LinearUnitNameData = 1005,
-        PrimeMeridianData = 1006,
-        PrimeMeridianNameData = 1007,
-    };
-
-    /// Starts from `current`; `errorSink` must not be null, since it is used unchecked.
+    /// Starts from `current`; bad input goes to `errorSink`, which must not be null.
+    /// `parent` may be null (the dialog then belongs to the dialog on top, if any), or a
+    /// host's own window (platform::wx::HostWindow).
     CRSDefineDlg(Gridlore::CoordinateSystem const& current,
                  std::shared_ptr<shr::IError> const& errorSink, platform::Window* parent);
     ~CRSDefineDlg() override;
@@ -41,60 +29,25 @@ public:
 
     /// The system built by a successful OK; empty after Cancel or before OK succeeded.
     std::shared_ptr<Gridlore::CoordinateSystem> CurrentCoordinateSystem() const;
+    /// The system the user defined, once DoModal returned IDOK; until then the system the
+    /// dialog started from.
+    Gridlore::CoordinateSystem const& Result() const;
 
+    /// The dialog's routing table (the library's own).
     platform::MessageMap const& GetMessageMap() const override;
+    /// How the controls follow the dialog's size (the library's own).
     shrgui::ResizeMapEntry const* GetDlgResizeMap() const override;
 
 protected:
+    /// Fills the controls from the starting system.
     bool OnInitDialog() override;
+    /// Checks the input and builds the result; closes only when both hold.
     void OnOK() override;
+    /// Binds the name box and the two combo boxes.
     void SafeDoDataExchange(platform::DataExchange& exchange) override;
 
 private:
-    // Frame and validation.
-    void OnEnChangeName();
-    long OnPropertyChanged(std::uint64_t listId, std::int64_t property);
-    bool CreatePropertyList(int placeholderId, shrgui::CPropertyList& list, int listId);
-    void SynchronizeInitialCS();
-    void SynchronizeInitialName();
-
-    // Projection panel.
-    void CollectProjections(platform::ComboBox& combo);
-    void SynchronizeInitialProjection();
-    void OnSelchangeProjection();
-    void ProjectionToUI();
-    bool UIToProjection();
-    void OnProjectionPropertyChanged(shrgui::CProperty const& property);
-    void AddLinearUnitProperty(int id, wchar_t const* name, double divider);
-
-    // Datum panel.
-    void CollectDatums(platform::ComboBox& combo);
-    void SynchronizeInitialDatum();
-    void OnSelchangeDatum();
-    void DatumToUI();
-    bool UIToDatum();
-    void OnDatumPropertyChanged(shrgui::CProperty const& property);
-    void OnEllipsoidPropertyChanged(shrgui::CPropertyList const& list,
-                                    shrgui::CProperty const& property);
-
-    // Parameters of either definition, by data type; false after telling the user.
-    template <typename Def>
-    static bool ParameterToUI(Def const& def, int id, kor::KORDataTypeID dataType,
-                              shrgui::CPropertyList& list, shr::IError& sink);
-    template <typename Def>
-    static bool UIToParameter(shrgui::CPropertyList& list, shrgui::CProperty& property, Def& def,
-                              int id, kor::KORDataTypeID dataType, shr::IError& sink);
-
-    Gridlore::CoordinateSystem m_initial;
-    std::shared_ptr<Gridlore::CoordinateSystem> m_result;
-    platform::Edit m_name;
-    platform::ComboBox m_projectionCombo;
-    platform::ComboBox m_datumCombo;
-    shrgui::CPropertyList m_projectionList;
-    shrgui::CPropertyList m_datumList;
-    kor::ProjectionDef m_projection;
-    kor::DatumDef m_datum;
-    std::shared_ptr<shr::IError> m_error;
+    std::unique_ptr<CRSDefineDlgImpl> m_impl;
 };
 
 } // namespace gridui

@@ -1,17 +1,9 @@
 // The library's module name and the functions that raise its errors.
 #pragma once
 
-#define GRIDUI_WIDEN_(text) L##text
-#define GRIDUI_WIDEN(text) GRIDUI_WIDEN_(text)
-/// The current source file as wide text, relative to the source tree.
-#define GRIDUI_WFILE GRIDUI_WIDEN(__FILE__)
-
-/// Raises an internal error at the calling line.
-#define GRIDUI_INTERNAL_ERROR() ::gridui::ThrowInternalError(GRIDUI_WFILE, __LINE__)
-
 namespace gridui {
 
-/// "GridloreUI", in static storage.
+/// "GridloreUI", in static storage: the module every error of the library names.
 wchar_t const* ModuleName();
 
 /// Throws a shr::Exception(module, file, line, message, false); a null module
@@ -19,7 +11,8 @@ wchar_t const* ModuleName();
 [[noreturn]] void ThrowErrorImpl(wchar_t const* module, wchar_t const* file, int line,
                                  wchar_t const* message);
 
-/// Raises a broken invariant of this library at `file` and `line`. Never returns.
+/// Raises a broken invariant of this library at `file` and `line` (a shr::Exception
+/// naming the module). Never returns.
 [[noreturn]] void ThrowInternalError(wchar_t const* file, int line);
 
 } // namespace gridui
