@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace platform::wx {
@@ -247,9 +248,8 @@ void WxTree::Select(TreeItem item) {
         NotifySelChanged({});
         return;
     }
-    wxTreeItemId const native = Native(item);
-    Tree().SelectItem(native);
-    Tree().EnsureVisible(native);
+    Tree().SelectItem(Native(item));
+    EnsureVisible(item);
 }
 
 void WxTree::Expand(TreeItem item) {
@@ -262,7 +262,31 @@ bool WxTree::IsExpanded(TreeItem item) const {
 }
 
 void WxTree::EnsureVisible(TreeItem item) {
-    Tree().EnsureVisible(Native(item));
+    if (IsRedrawOn()) {
+        Tree().EnsureVisible(Native(item));
+        return;
+    }
+    // A frozen tree lays out its new items only when it thaws: a scroll now would go by
+    // their old places, and laying them out now would be done again at the thaw. Its
+    // folders open now, so that what the program asks next is answered as it will be.
+    for (TreeItem parent = ParentItem(item); parent; parent = ParentItem(parent)) {
+        Tree().Expand(Native(parent));
+    }
+    m_scrollsOnRedraw.push_back(item);
+}
+
+void WxTree::SetRedraw(bool on) {
+    ModelBackedTree::SetRedraw(on);
+    if (!on) {
+        return;
+    }
+    // In the order asked, as each scroll starts where the one before left the view.
+    for (TreeItem const item : std::exchange(m_scrollsOnRedraw, {})) {
+        // The item may have gone since, with the items it was among.
+        if (m_items.Contains(item.value)) {
+            Tree().EnsureVisible(Native(item));
+        }
+    }
 }
 
 std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {

@@ -43,6 +43,8 @@ public:
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
+    /// Scrolls to the items selected or asked for while drawing was off.
+    void SetRedraw(bool on) override;
 
     /// What a double click at `screen` does: the first click selects the item there
     /// (when `select`), then the dialog hears of the double click and the item opens.
@@ -69,6 +71,8 @@ private:
     wxTreeItemId ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position);
 
     wxTreeItemId m_root;
+    /// The items to scroll to, in turn, when drawing is on again.
+    std::vector<TreeItem> m_scrollsOnRedraw;
     std::wstring m_typed;
     std::chrono::steady_clock::time_point m_lastTyped;
 };
