@@ -40,11 +40,11 @@ public:
     void Expand(TreeItem item) override;
     bool IsExpanded(TreeItem item) const override;
     void EnsureVisible(TreeItem item) override;
+    /// Scrolls to the items selected or asked for while drawing was off.
+    void SetRedraw(bool on) override;
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
-    /// Scrolls to the items selected or asked for while drawing was off.
-    void SetRedraw(bool on) override;
 
     /// What a double click at `screen` does: the first click selects the item there
     /// (when `select`), then the dialog hears of the double click and the item opens.
