@@ -531,6 +531,35 @@ TEST_F(BEHAVIOUR_SUITE, items_in_folders_never_opened_keep_their_texts_data_and_
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, an_item_selected_while_drawing_is_off_is_in_view_once_it_is_on) {
+    Run([&](User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        TreeItem last;
+        // Far more items than the tree shows at once, so the last is out of view.
+        for (int i = 0; i < 80; ++i) {
+            last = tree.InsertItem(L"item " + std::to_wstring(i), folder);
+        }
+        tree.SetRedraw(false);
+        tree.SelectItem(last);
+        EXPECT_TRUE(tree.IsExpanded(folder));
+        tree.SetRedraw(true);
+        user.Idle();
+        std::optional<Rect> const shown = tree.GetItemRect(last, true);
+        ASSERT_TRUE(shown);
+        EXPECT_GE(shown->top, 0);
+        EXPECT_LE(shown->bottom, tree.GetClientRect().bottom);
+
+        // An item asked for and then deleted while drawing was off is no longer sought.
+        tree.SetRedraw(false);
+        tree.EnsureVisible(tree.InsertItem(L"gone"));
+        tree.DeleteAllItems();
+        tree.SetRedraw(true);
+        EXPECT_EQ(tree.GetCount(), 0U);
+        user.Close();
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, a_sorted_insertion_goes_before_the_first_sibling_that_sorts_after_it) {
     Run([&](User& user) {
         auto& tree = m_dialog.tree;

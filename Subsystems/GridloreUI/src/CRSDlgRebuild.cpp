@@ -38,89 +38,89 @@ struct CRSDlgImpl::CategoryPlan {
 
 void CRSDlgImpl::Rebuild(wchar_t const* search) {
     platform::WaitCursor wait;
-    {
-        m_tree.SetRedraw(false);
-        shared::RedrawScope redraw(&m_tree);
-        m_tree.SetCustomItem({});
-        m_tree.DeleteAllItems();
-        m_records.clear();
-        m_matchNotes.clear();
-        m_bestItem = {};
-        m_shownCount = 0;
-        m_totalCount = 0;
-        m_favoritesNode = {};
-        m_customNode = {};
-        m_predefinedNode = {};
-        m_inUseNode = {};
-        m_records.reserve(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()) + 200);
-        if (m_options.forgivingSearch) {
-            // Made with the first tree rather than at the first search, which would wait.
-            KnownSearchIndex::Current();
-        }
-
-        BrowserSearch const first(HasSearch(search) ? search : L"", m_options.forgivingSearch,
-                                  m_options.placeSearch);
-        NotePlace(first.Place());
-        std::vector<CategoryPlan> plans;
-        plans.push_back({InUse, 0, InUseText, first.Collection(m_inUse, InUseText)});
-        plans.push_back({Known, kor::CSDef::TypeLocal, LocalText,
-                         first.Known(kor::CSDef::TypeLocal, LocalText)});
-        plans.push_back({Known, kor::CSDef::TypeReferenced, PredefinedText,
-                         first.Known(kor::CSDef::TypeReferenced, PredefinedText)});
-        plans.push_back({Favorite, 0, FavoritesText, first.Collection(Favorites(), FavoritesText)});
-        AddCurrentToCustom();
-        plans.push_back({Custom, 0, CustomText, first.Collection(m_custom, CustomText)});
-        std::size_t const firstPass = plans.size();
-        // A name may stand for codes the library knows: show those systems too.
-        if (std::optional<BrowserSearch> const derived = first.Derived()) {
-            plans.push_back({Known, kor::CSDef::TypeReferenced, PredefinedText,
-                             derived->Known(kor::CSDef::TypeReferenced, PredefinedText)});
-            plans.push_back(
-                {Favorite, 0, FavoritesText, derived->Collection(Favorites(), FavoritesText)});
-            plans.push_back({Custom, 0, CustomText, derived->Collection(m_custom, CustomText)});
-            // The words found more than the registry's query, which finds them again.
-            if (m_options.forgivingSearch) {
-                DropRepeated(plans, firstPass);
-            }
-        }
-        if (IsOnlyForArea()) {
-            for (CategoryPlan& plan : plans) {
-                if (plan.kind == Known && plan.type == kor::CSDef::TypeReferenced) {
-                    KeepForArea(plan.answer, !first.Empty());
-                }
-            }
-        }
-        if (m_options.bestMatchesGroup && IsOnlyForArea()) {
-            // The group lists only what is meant for the area, whatever else is shown.
-            std::vector<CategoryPlan> meant = plans;
-            for (CategoryPlan& plan : meant) {
-                std::erase_if(plan.answer.hits, [&](SearchHit const& hit) {
-                    return !IsForArea(plan.kind, hit.position);
-                });
-            }
-            AddBestMatches(meant);
-        } else if (m_options.bestMatchesGroup && !first.Empty()) {
-            AddBestMatches(plans);
-        }
-        TreeItem localNode;
-        std::uint32_t considered = 0;
-        for (std::size_t i = 0; i < plans.size(); ++i) {
-            // The second pass runs over systems already considered: counted again, the
-            // total changes with the search, which a steady line must not show.
-            if (i == firstPass) {
-                considered = m_totalCount;
-            }
-            DrawCategory(plans[i], plans[i].type == kor::CSDef::TypeLocal ? localNode
-                                                                          : NodeOf(plans[i].kind));
-        }
-        if (plans.size() > firstPass && m_options.steadyStatusLine) {
-            m_totalCount = considered;
-        }
-        if (m_shownCount == 0 && first.LookupCode() > 0) {
-            AddByDefinition(search);
-        }
-        ExpandAfterRebuild(!first.Empty(), first.IsPlace());
+    // Frozen until the selection is made too: the toolkit then lays the new tree out once,
+    // with the selection's folders open, instead of again for each folder it opens.
+    m_tree.SetRedraw(false);
+    shared::RedrawScope redraw(&m_tree);
+    m_tree.SetCustomItem({});
+    m_tree.DeleteAllItems();
+    m_records.clear();
+    m_matchNotes.clear();
+    m_bestItem = {};
+    m_shownCount = 0;
+    m_totalCount = 0;
+    m_favoritesNode = {};
+    m_customNode = {};
+    m_predefinedNode = {};
+    m_inUseNode = {};
+    m_records.reserve(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()) + 200);
+    if (m_options.forgivingSearch) {
+        // Made with the first tree rather than at the first search, which would wait.
+        KnownSearchIndex::Current();
     }
+
+    BrowserSearch const first(HasSearch(search) ? search : L"", m_options.forgivingSearch,
+                              m_options.placeSearch);
+    NotePlace(first.Place());
+    std::vector<CategoryPlan> plans;
+    plans.push_back({InUse, 0, InUseText, first.Collection(m_inUse, InUseText)});
+    plans.push_back(
+        {Known, kor::CSDef::TypeLocal, LocalText, first.Known(kor::CSDef::TypeLocal, LocalText)});
+    plans.push_back({Known, kor::CSDef::TypeReferenced, PredefinedText,
+                     first.Known(kor::CSDef::TypeReferenced, PredefinedText)});
+    plans.push_back({Favorite, 0, FavoritesText, first.Collection(Favorites(), FavoritesText)});
+    AddCurrentToCustom();
+    plans.push_back({Custom, 0, CustomText, first.Collection(m_custom, CustomText)});
+    std::size_t const firstPass = plans.size();
+    // A name may stand for codes the library knows: show those systems too.
+    if (std::optional<BrowserSearch> const derived = first.Derived()) {
+        plans.push_back({Known, kor::CSDef::TypeReferenced, PredefinedText,
+                         derived->Known(kor::CSDef::TypeReferenced, PredefinedText)});
+        plans.push_back(
+            {Favorite, 0, FavoritesText, derived->Collection(Favorites(), FavoritesText)});
+        plans.push_back({Custom, 0, CustomText, derived->Collection(m_custom, CustomText)});
+        // The words found more than the registry's query, which finds them again.
+        if (m_options.forgivingSearch) {
+            DropRepeated(plans, firstPass);
+        }
+    }
+    if (IsOnlyForArea()) {
+        for (CategoryPlan& plan : plans) {
+            if (plan.kind == Known && plan.type == kor::CSDef::TypeReferenced) {
+                KeepForArea(plan.answer, !first.Empty());
+            }
+        }
+    }
+    if (m_options.bestMatchesGroup && IsOnlyForArea()) {
+        // The group lists only what is meant for the area, whatever else is shown.
+        std::vector<CategoryPlan> meant = plans;
+        for (CategoryPlan& plan : meant) {
+            std::erase_if(plan.answer.hits, [&](SearchHit const& hit) {
+                return !IsForArea(plan.kind, hit.position);
+            });
+        }
+        AddBestMatches(meant);
+    } else if (m_options.bestMatchesGroup && !first.Empty()) {
+        AddBestMatches(plans);
+    }
+    TreeItem localNode;
+    std::uint32_t considered = 0;
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        // The second pass runs over systems already considered: counted again, the
+        // total changes with the search, which a steady line must not show.
+        if (i == firstPass) {
+            considered = m_totalCount;
+        }
+        DrawCategory(plans[i],
+                     plans[i].type == kor::CSDef::TypeLocal ? localNode : NodeOf(plans[i].kind));
+    }
+    if (plans.size() > firstPass && m_options.steadyStatusLine) {
+        m_totalCount = considered;
+    }
+    if (m_shownCount == 0 && first.LookupCode() > 0) {
+        AddByDefinition(search);
+    }
+    ExpandAfterRebuild(!first.Empty(), first.IsPlace());
     SelectCurrent();
     // The best result takes the selection unless the current system is among the results.
     if (m_options.selectBestMatch && HasSearch(search) && m_bestItem && !FindItem(m_current)) {

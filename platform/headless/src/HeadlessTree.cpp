@@ -22,21 +22,8 @@ private:
 
 } // namespace
 
-HeadlessTree::Items::Node& HeadlessTree::At(TreeItem item) {
-    if (!item || !m_items.Contains(item.value)) {
-        PLATFORM_ERROR(L"tree " + std::to_wstring(m_id) + L" has no such item");
-    }
-    return m_items.At(item.value);
-}
-
-HeadlessTree::Items::Node const& HeadlessTree::At(TreeItem item) const {
-    return const_cast<HeadlessTree*>(this)->At(item);
-}
-
 TreeItem HeadlessTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
-    if (parent) {
-        At(parent);
-    }
+    AtOrRoot(parent);
     return TreeItem{m_items.Insert(parent.value, where, text).first};
 }
 
@@ -61,50 +48,13 @@ void HeadlessTree::Delete(TreeItem item) {
     }
 }
 
-void HeadlessTree::SetData(TreeItem item, std::uintptr_t data) {
-    At(item).data = data;
-}
-
-std::uintptr_t HeadlessTree::GetData(TreeItem item) const {
-    return At(item).data;
-}
-
-std::wstring HeadlessTree::GetItemText(TreeItem item) const {
-    return At(item).text;
-}
-
 void HeadlessTree::SetItemText(TreeItem item, std::wstring const& text) {
     At(item);
     m_items.Rename(item.value, text);
 }
 
-TreeItem HeadlessTree::Child(TreeItem item) const {
-    if (item) {
-        At(item);
-    }
-    return TreeItem{m_items.FirstChild(item.value)};
-}
-
-TreeItem HeadlessTree::FindChild(TreeItem parent, std::wstring const& text) const {
-    if (parent) {
-        At(parent);
-    }
-    return TreeItem{m_items.FindChild(parent.value, text)};
-}
-
-TreeItem HeadlessTree::NextSibling(TreeItem item) const {
-    At(item);
-    return TreeItem{m_items.NextSibling(item.value)};
-}
-
-TreeItem HeadlessTree::ParentItem(TreeItem item) const {
-    return TreeItem{At(item).parent};
-}
-
 void HeadlessTree::Select(TreeItem item) {
-    if (item) {
-        At(item);
-    }
+    AtOrRoot(item);
     if (item == m_selected) {
         return;
     }
@@ -141,7 +91,7 @@ std::vector<std::uintptr_t> HeadlessTree::VisibleRows() const {
         std::uintptr_t const item = pending.back();
         pending.pop_back();
         rows.push_back(item);
-        Items::Node const& node = m_items.At(item);
+        Node const& node = m_items.At(item);
         if (node.extra.expanded) {
             pending.insert(pending.end(), node.children.rbegin(), node.children.rend());
         }
@@ -218,9 +168,7 @@ TreeHitTest HeadlessTree::HitTest(Point client) const {
 }
 
 void HeadlessTree::SortChildren(TreeItem item) {
-    if (item) {
-        At(item);
-    }
+    AtOrRoot(item);
     m_items.SortChildren(item.value);
 }
 

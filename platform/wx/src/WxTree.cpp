@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace platform::wx {
@@ -40,6 +42,10 @@ private:
     wxDC& m_dc;
 };
 
+bool IsAnyOf(int key, std::initializer_list<int> keys) {
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
 } // namespace
 
 /// The tree window: orders siblings as the platform does and lets handlers draw after
@@ -67,7 +73,7 @@ private:
 };
 
 WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
-    : WxWindow(parent, control.id, nullptr) {
+    : ModelBackedTree(parent, control.id, nullptr) {
     long style = wxTR_HIDE_ROOT | wxTR_SINGLE;
     style |= (control.style & TreeHasButtons) != 0 ? wxTR_HAS_BUTTONS : wxTR_NO_BUTTONS;
     style |= (control.style & TreeHasLines) != 0 ? 0 : wxTR_NO_LINES;
@@ -129,13 +135,6 @@ wxTreeCtrl& WxTree::Tree() const {
     return static_cast<wxTreeCtrl&>(*m_window);
 }
 
-WxTree::Items::Node& WxTree::At(TreeItem item) const {
-    if (!item || !m_items.Contains(item.value)) {
-        PLATFORM_ERROR(L"tree " + std::to_wstring(m_id) + L" has no such item");
-    }
-    return m_items.At(item.value);
-}
-
 wxTreeItemId WxTree::NativeIfShown(TreeItem item) const {
     return item ? At(item).extra.native : m_root;
 }
@@ -144,7 +143,7 @@ wxTreeItemId WxTree::Native(TreeItem item) {
     if (!item) {
         return m_root;
     }
-    Items::Node const& node = At(item);
+    Node const& node = At(item);
     if (!node.extra.native.IsOk()) {
         Native(TreeItem{node.parent});
         ShowChildren(node.parent);
@@ -160,7 +159,7 @@ TreeItem WxTree::Handle(wxTreeItemId id) const {
 }
 
 wxTreeItemId WxTree::ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position) {
-    Items::Node& node = m_items.At(item);
+    Node& node = m_items.At(item);
     node.extra.native =
         Tree().InsertItem(parent, position, ToWx(node.text), -1, -1, new ItemHandle(item));
     if (!node.children.empty()) {
@@ -170,7 +169,7 @@ wxTreeItemId WxTree::ShowItem(std::uintptr_t item, wxTreeItemId parent, std::siz
 }
 
 void WxTree::ShowChildren(std::uintptr_t item) {
-    Items::Node& node = m_items.At(item);
+    Node& node = m_items.At(item);
     if (node.extra.childrenShown) {
         return;
     }
@@ -186,11 +185,9 @@ void WxTree::ShowChildren(std::uintptr_t item) {
 }
 
 TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
-    if (parent) {
-        At(parent);
-    }
+    AtOrRoot(parent);
     auto const [item, position] = m_items.Insert(parent.value, where, text);
-    Items::Node const& family = m_items.At(parent.value);
+    Node const& family = m_items.At(parent.value);
     if (family.extra.childrenShown) {
         ShowItem(item, family.extra.native, position);
     } else if (family.extra.native.IsOk() && family.children.size() == 1) {
@@ -214,8 +211,8 @@ void WxTree::Delete(TreeItem item) {
     if (moveTo) {
         Tree().Unselect();
     }
-    Items::Node const& node = At(item);
-    Items::Node const& family = m_items.At(node.parent);
+    Node const& node = At(item);
+    Node const& family = m_items.At(node.parent);
     if (node.extra.native.IsOk()) {
         Tree().Delete(node.extra.native);
     } else if (family.extra.native.IsOk() && family.children.size() == 1) {
@@ -229,47 +226,12 @@ void WxTree::Delete(TreeItem item) {
     }
 }
 
-void WxTree::SetData(TreeItem item, std::uintptr_t data) {
-    At(item).data = data;
-}
-
-std::uintptr_t WxTree::GetData(TreeItem item) const {
-    return At(item).data;
-}
-
-std::wstring WxTree::GetItemText(TreeItem item) const {
-    return At(item).text;
-}
-
 void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
     At(item);
     m_items.Rename(item.value, text);
     if (wxTreeItemId const native = NativeIfShown(item); native.IsOk()) {
         Tree().SetItemText(native, ToWx(text));
     }
-}
-
-TreeItem WxTree::Child(TreeItem item) const {
-    if (item) {
-        At(item);
-    }
-    return TreeItem{m_items.FirstChild(item.value)};
-}
-
-TreeItem WxTree::FindChild(TreeItem parent, std::wstring const& text) const {
-    if (parent) {
-        At(parent);
-    }
-    return TreeItem{m_items.FindChild(parent.value, text)};
-}
-
-TreeItem WxTree::NextSibling(TreeItem item) const {
-    At(item);
-    return TreeItem{m_items.NextSibling(item.value)};
-}
-
-TreeItem WxTree::ParentItem(TreeItem item) const {
-    return TreeItem{At(item).parent};
 }
 
 TreeItem WxTree::Selected() const {
@@ -286,9 +248,8 @@ void WxTree::Select(TreeItem item) {
         NotifySelChanged({});
         return;
     }
-    wxTreeItemId const native = Native(item);
-    Tree().SelectItem(native);
-    Tree().EnsureVisible(native);
+    Tree().SelectItem(Native(item));
+    EnsureVisible(item);
 }
 
 void WxTree::Expand(TreeItem item) {
@@ -301,7 +262,31 @@ bool WxTree::IsExpanded(TreeItem item) const {
 }
 
 void WxTree::EnsureVisible(TreeItem item) {
-    Tree().EnsureVisible(Native(item));
+    if (IsRedrawOn()) {
+        Tree().EnsureVisible(Native(item));
+        return;
+    }
+    // A frozen tree lays out its new items only when it thaws: a scroll now would go by
+    // their old places, and laying them out now would be done again at the thaw. Its
+    // folders open now, so that what the program asks next is answered as it will be.
+    for (TreeItem parent = ParentItem(item); parent; parent = ParentItem(parent)) {
+        Tree().Expand(Native(parent));
+    }
+    m_scrollsOnRedraw.push_back(item);
+}
+
+void WxTree::SetRedraw(bool on) {
+    ModelBackedTree::SetRedraw(on);
+    if (!on) {
+        return;
+    }
+    // In the order asked, as each scroll starts where the one before left the view.
+    for (TreeItem const item : std::exchange(m_scrollsOnRedraw, {})) {
+        // The item may have gone since, with the items it was among.
+        if (m_items.Contains(item.value)) {
+            Tree().EnsureVisible(Native(item));
+        }
+    }
 }
 
 std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
@@ -342,17 +327,11 @@ TreeHitTest WxTree::HitTest(Point client) const {
 }
 
 void WxTree::SortChildren(TreeItem item) {
-    if (item) {
-        At(item);
-    }
+    AtOrRoot(item);
     m_items.SortChildren(item.value);
     if (m_items.At(item.value).extra.childrenShown) {
         Tree().SortChildren(NativeIfShown(item));
     }
-}
-
-std::size_t WxTree::Count() const {
-    return m_items.Count();
 }
 
 void WxTree::DoubleClickAt(Point screen, bool select) {
@@ -403,32 +382,20 @@ void WxTree::OnChar(wxKeyEvent& event) {
     TreeItem const selected = Selected();
     wxTreeItemId const current = selected ? NativeIfShown(selected) : wxTreeItemId();
     int const key = event.GetKeyCode();
-    switch (key) {
-    case '+':
-    case WXK_ADD:
-    case WXK_NUMPAD_ADD:
-        if (current.IsOk() && Tree().ItemHasChildren(current)) {
+    // Plus opens, minus closes, and star closes an open item or opens all below it.
+    bool const open = IsAnyOf(key, {'+', WXK_ADD, WXK_NUMPAD_ADD});
+    bool const close = IsAnyOf(key, {'-', WXK_SUBTRACT, WXK_NUMPAD_SUBTRACT});
+    bool const toggle = IsAnyOf(key, {'*', WXK_MULTIPLY, WXK_NUMPAD_MULTIPLY});
+    if (open || close || toggle) {
+        bool const expanded = current.IsOk() && Tree().IsExpanded(current);
+        if (expanded && (close || toggle)) {
+            Tree().Collapse(current);
+        } else if (current.IsOk() && open && Tree().ItemHasChildren(current)) {
             Tree().Expand(current);
-        }
-        return;
-    case '-':
-    case WXK_SUBTRACT:
-    case WXK_NUMPAD_SUBTRACT:
-        if (current.IsOk() && Tree().IsExpanded(current)) {
-            Tree().Collapse(current);
-        }
-        return;
-    case '*':
-    case WXK_MULTIPLY:
-    case WXK_NUMPAD_MULTIPLY:
-        if (current.IsOk() && Tree().IsExpanded(current)) {
-            Tree().Collapse(current);
-        } else if (current.IsOk()) {
+        } else if (current.IsOk() && toggle) {
             Tree().ExpandAllChildren(current);
         }
         return;
-    default:
-        break;
     }
     wxChar const typed = event.GetUnicodeKey();
     if (event.HasModifiers() || typed == WXK_NONE ||

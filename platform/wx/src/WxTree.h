@@ -2,7 +2,7 @@
 
 #include "WxDialog.h"
 #include "WxWindow.h"
-#include "platform/TreeModel.h"
+#include "platform/ModelBackedTree.h"
 
 #include <wx/dc.h>
 #include <wx/event.h>
@@ -20,29 +20,31 @@ namespace platform::wx {
 /// The tree window: sorts as the platform does and lets handlers draw after items.
 class WxTreeWindow;
 
-class WxTree final : public WxWindow<backend::NativeTree> {
+/// Where an item stands in the toolkit's tree: only the children of items that have been
+/// opened are made there, so a tree of thousands costs what is seen of it.
+struct WxTreeRow {
+    /// Not ok until the item's parent has shown its children.
+    wxTreeItemId native;
+    bool childrenShown = false;
+};
+
+class WxTree final : public backend::ModelBackedTree<WxWindow<backend::NativeTree>, WxTreeRow> {
 public:
     WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels);
 
     TreeItem Insert(TreeItem parent, InsertAfter where, std::wstring const& text) override;
     void Delete(TreeItem item) override;
-    void SetData(TreeItem item, std::uintptr_t data) override;
-    std::uintptr_t GetData(TreeItem item) const override;
-    std::wstring GetItemText(TreeItem item) const override;
     void SetItemText(TreeItem item, std::wstring const& text) override;
-    TreeItem Child(TreeItem item) const override;
-    TreeItem FindChild(TreeItem parent, std::wstring const& text) const override;
-    TreeItem NextSibling(TreeItem item) const override;
-    TreeItem ParentItem(TreeItem item) const override;
     TreeItem Selected() const override;
     void Select(TreeItem item) override;
     void Expand(TreeItem item) override;
     bool IsExpanded(TreeItem item) const override;
     void EnsureVisible(TreeItem item) override;
+    /// Scrolls to the items selected or asked for while drawing was off.
+    void SetRedraw(bool on) override;
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
-    std::size_t Count() const override;
 
     /// What a double click at `screen` does: the first click selects the item there
     /// (when `select`), then the dialog hears of the double click and the item opens.
@@ -57,19 +59,8 @@ private:
     /// Selects the next shown item whose text starts with what was typed lately.
     void TypeAhead(wchar_t typed);
 
-    /// Where an item stands in the toolkit's tree: only the children of items that have
-    /// been opened are made there, so a tree of thousands costs what is seen of it.
-    struct Shown {
-        /// Not ok until the item's parent has shown its children.
-        wxTreeItemId native;
-        bool childrenShown = false;
-    };
-    using Items = backend::TreeModel<Shown>;
-
     void NotifySelChanged(TreeItem selected);
     wxTreeCtrl& Tree() const;
-    /// Raises a platform error for an item the tree does not hold.
-    Items::Node& At(TreeItem item) const;
     /// The item made in the toolkit's tree first (with its ancestors) where it is not yet.
     wxTreeItemId Native(TreeItem item);
     /// The item's toolkit counterpart; not ok while it has none.
@@ -79,8 +70,9 @@ private:
     void ShowChildren(std::uintptr_t item);
     wxTreeItemId ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position);
 
-    mutable Items m_items;
     wxTreeItemId m_root;
+    /// The items to scroll to, in turn, when drawing is on again.
+    std::vector<TreeItem> m_scrollsOnRedraw;
     std::wstring m_typed;
     std::chrono::steady_clock::time_point m_lastTyped;
 };
