@@ -1,5 +1,7 @@
 // Writes seed corpora for the fuzz targets from the registry: a few hundred systems spread
-// over the known list, each in the formats PROJ exports and the files we write.
+// over the known list, each in the formats PROJ exports and the files we write. There is one
+// folder per format, not per target: targets that read the same format share it
+// (scripts/fuzz says which target reads which folders).
 #include "gridlore/CoordinateSystemCollection.h"
 #include "kor/Definitions.h"
 #include "kor/KORException.h"
@@ -45,31 +47,24 @@ void WriteSystem(int sample, kor::CSDef const& definition, int code) {
     auto const& [format, suffix] = formats[static_cast<std::size_t>(sample) % formats.size()];
     try {
         std::string const text = shr::ToUtf8(kor::ExportDefinition(definition, format));
-        Put("definition_text", stem + "." + suffix, text);
-        if (format != Format::PROJString)
-            Put("wkt", stem + "." + suffix, text);
-        if (sample % 10 == 0)
-            Put("format_detection", stem + "." + suffix, text);
+        Put(format == Format::PROJString ? "proj" : "wkt", stem + "." + suffix, text);
     } catch (kor::KORException const&) {
         // A system that format cannot express is simply not a seed in it.
     }
     if (sample % 25 == 0)
-        Put("definition_text", stem + ".code", "EPSG:" + std::to_string(code));
+        Put("proj", stem + ".code", "EPSG:" + std::to_string(code));
 
     std::filesystem::path const scratch = g_root / "scratch";
     std::filesystem::create_directories(scratch);
     if (sample % 2 == 0) {
         korfile::WriteReferenceFile(definition, korfile::QRF2, scratch / "s.qrf2", 0, 0, false);
         PutFile("qrf2", stem + ".qrf2", scratch / "s.qrf2");
-        if (sample % 10 == 0)
-            PutFile("format_detection", stem + ".qrf2", scratch / "s.qrf2");
     }
     if (sample % 4 == 1) {
         try {
             korfile::WriteReferenceFile(definition, korfile::AuxXml, scratch / "s.aux.xml", 0, 0,
                                         false);
-            PutFile("auxxml_read", stem + ".aux.xml", scratch / "s.aux.xml");
-            PutFile("auxxml_write", stem + ".aux.xml", scratch / "s.aux.xml");
+            PutFile("auxxml", stem + ".aux.xml", scratch / "s.aux.xml");
             std::filesystem::remove(scratch / "s.aux.xml");
         } catch (kor::KORException const&) {
         }
