@@ -16,7 +16,7 @@ namespace kor {
 namespace {
 
 // Bumped whenever what a line holds changes, so an older program's cache is not misread.
-constexpr std::string_view Magic = "GridloreUI known systems 4";
+constexpr std::string_view Magic = "GridloreUI known systems 5";
 
 std::string IdentityLine(RegistryIdentity const& identity) {
     return identity.databasePath + '\t' + std::to_string(identity.size) + '\t' +
