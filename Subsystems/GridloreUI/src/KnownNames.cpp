@@ -110,7 +110,6 @@ KnownNames const& KnownNames::Current() {
         entry.type = known.EnumType(position);
         entry.code = known.EnumPOSC(position);
         entry.name = DisplayName(raw);
-        fresh.m_folded.Add(shr::FoldCase(entry.name));
         entry.path = SplitCategoryPath(entry.name);
         entry.extent = ExtentOf(*known.EnumEntry(position));
         fresh.m_entries.push_back(std::move(entry));
@@ -121,7 +120,17 @@ KnownNames const& KnownNames::Current() {
     return *names;
 }
 
+void KnownNames::PrepareSearch() const {
+    if (m_folded.Count() == m_entries.size()) {
+        return;
+    }
+    for (Entry const& entry : m_entries) {
+        m_folded.Add(shr::FoldCase(entry.name));
+    }
+}
+
 std::vector<bool> const& KnownNames::Holding(std::wstring_view folded) const {
+    PrepareSearch();
     if (m_holding.empty() || m_heldPart != folded) {
         m_holding = m_folded.Holding(folded);
         m_heldPart = folded;
