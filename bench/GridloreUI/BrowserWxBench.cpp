@@ -174,6 +174,27 @@ BENCHMARK(WxBrowserFirstStartInFreshProcess)
     ->UseManualTime()
     ->Iterations(5);
 
+// The process's first search against its later ones, with the sample host's options:
+// whatever the first search alone pays for shows as the gap between the two.
+void WxBrowserFirstSearchInFreshProcess(benchmark::State& state) {
+    browserbench::OpenInFreshProcess(state, "wx-first-search", false);
+}
+BENCHMARK(WxBrowserFirstSearchInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+// Fifty opens and closes in one process: what the browser leaves behind (native items,
+// images, registry objects) shows as growth.
+void WxBrowserReopenInFreshProcess(benchmark::State& state) {
+    state.counters["growth goal MB"] = 1;
+    browserbench::OpenInFreshProcess(state, "wx-reopen", false);
+}
+BENCHMARK(WxBrowserReopenInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
+
 // The same cases on the toolkit alone, with nothing of ours: no browser on this toolkit
 // can be faster, so a goal below one of these cannot be met on it.
 
