@@ -20,9 +20,8 @@ public:
     struct Entry {
         int type = 0;
         int code = 0;
-        /// The shown name, its folders included.
-        std::wstring name;
-        /// `name` split into its folders and its own name.
+        /// The shown name split into its folders and its own name. The whole name is not
+        /// kept as well: thousands of them would hold megabytes twice.
         std::vector<std::wstring> path;
         /// The area of use in square degrees, 0 when unknown.
         double extent = 0.0;
