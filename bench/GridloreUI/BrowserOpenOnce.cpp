@@ -1,11 +1,16 @@
 // Opens the browser once on the backend its argument names ("wx" or "headless") and, when
 // it is idle with its tree filled and painted, prints "shown RESIDENT_KB" and closes it;
 // "wx-toolkit-only" does the same with a bare dialog of the toolkit's, as a floor.
-// The fresh-process benchmarks time it from its start to that line.
+// The fresh-process benchmarks time it from its start to that line. Two more scenes follow
+// the first open in the same process and print what they measured as "counter NAME VALUE"
+// lines: "wx-first-search" (the sample host's options) times the process's first search
+// against later ones, and "wx-reopen" opens and closes the browser again and again to see
+// whether the process grows.
 #include "CountingSink.h"
 #include "ToolkitOnly.h"
 #include "TreePaintWatch.h"
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/BrowserOptions.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
@@ -13,11 +18,15 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/wx/WxBackend.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,8 +49,14 @@ void ReportShown(browserbench::ShownWatch& shown) {
     std::fflush(stdout);
 }
 
-int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown) {
-    platform::BackendScope const installed(backend);
+void PrintCounter(char const* name, double value) {
+    std::printf("counter %s %g\n", name, value);
+    std::fflush(stdout);
+}
+
+/// Opens the browser on the backend installed now and plays `scene` once it is idle.
+bool OpenBrowser(gridui::BrowserOptions const& options,
+                 std::function<void(platform::User&)> const& scene) {
     platform::Driver driver;
     platform::DriverScope const driving(driver);
     auto const sink = std::make_shared<benchsupport::CountingSink>();
@@ -50,13 +65,70 @@ int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown) {
     gridui::CRSDialog dialog(
         Gridlore::CoordinateSystem(*kor::CreateCSDefByDefinition(L"EPSG:4326")), favorites, sink,
         nullptr, {});
+    dialog.SetOptions(options);
     driver.OnDialog(gridui::res::BrowserDialog, [&](platform::User& user) {
         user.Idle();
-        ReportShown(shown);
+        scene(user);
         user.Close();
     });
     dialog.DoModal();
-    return sink->reports == 0 ? 0 : 1;
+    return sink->reports == 0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+/// Times "4326" searched from the full tree, as a user would after the tree showed: the
+/// process's first search, then the median of later ones.
+void TimeSearches(platform::User& user, browserbench::ShownWatch& shown) {
+    constexpr int Later = 9;
+    std::vector<double> milliseconds;
+    for (int i = 0; i <= Later; ++i) {
+        shown.Pause();
+        shown.Arm();
+        user.Type(gridui::res::SearchBox, L"4326");
+        auto const start = std::chrono::steady_clock::now();
+        user.PressKey(gridui::res::SearchBox, platform::KeyReturn);
+        shown.Wait();
+        milliseconds.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+        shown.Arm();
+        user.ClickToolButton(platform::ToolBarWindowId, gridui::res::ClearSearch);
+        shown.Wait();
+    }
+    PrintCounter("first_search_ms", milliseconds.front());
+    PrintCounter("later_search_ms", Median({milliseconds.begin() + 1, milliseconds.end()}));
+}
+
+int OpenOnce(platform::Backend& backend, browserbench::ShownWatch& shown,
+             std::string const& scene) {
+    platform::BackendScope const installed(backend);
+    if (scene == "first-search") {
+        return OpenBrowser(gridui::BrowserOptions::AllOn(50),
+                           [&](platform::User& user) {
+                               ReportShown(shown);
+                               TimeSearches(user, shown);
+                           })
+                   ? 0
+                   : 1;
+    }
+    bool fine = OpenBrowser({}, [&](platform::User&) { ReportShown(shown); });
+    if (scene == "reopen") {
+        // From the second open on: the first one fills what the process keeps for good.
+        constexpr int Opens = 50;
+        long second = 0;
+        long last = 0;
+        for (int open = 2; open <= Opens && fine; ++open) {
+            fine = OpenBrowser(
+                {}, [&](platform::User&) { (open == 2 ? second : last) = ResidentKilobytes(); });
+        }
+        PrintCounter("resident_at_open_50_MB", static_cast<double>(last) / 1024.0);
+        PrintCounter("growth_open_2_to_50_MB", static_cast<double>(last - second) / 1024.0);
+    }
+    return fine ? 0 : 1;
 }
 
 /// The same on the toolkit alone, with nothing of ours.
@@ -77,9 +149,9 @@ int main(int argc, char** argv) {
     if (backend == "headless") {
         platform::headless::HeadlessBackend headless;
         browserbench::ShownWatch immediately;
-        return OpenOnce(headless, immediately);
+        return OpenOnce(headless, immediately, {});
     }
-    if (backend == "wx" || backend == "wx-toolkit-only") {
+    if (backend.rfind("wx", 0) == 0) {
         // The toolkit would take the backend's name for an option of its own.
         int toolkitArgc = 1;
         if (!platform::wx::WxBackend::StartApplication(toolkitArgc, argv)) {
@@ -91,8 +163,15 @@ int main(int argc, char** argv) {
             return OpenToolkitOnly(painted);
         }
         platform::wx::WxBackend wx(L"GridloreUI-bench");
-        return OpenOnce(wx, painted);
+        std::string const scene = backend.substr(std::min<std::size_t>(backend.size(), 3));
+        if (!scene.empty() && scene != "first-search" && scene != "reopen") {
+            std::fputs("unknown scene\n", stderr);
+            return 2;
+        }
+        return OpenOnce(wx, painted, scene);
     }
-    std::fputs("usage: gridloreui_open_once wx|wx-toolkit-only|headless\n", stderr);
+    std::fputs(
+        "usage: gridloreui_open_once wx|wx-toolkit-only|wx-first-search|wx-reopen|headless\n",
+        stderr);
     return 2;
 }

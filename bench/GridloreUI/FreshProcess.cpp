@@ -6,11 +6,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <sstream>
+#include <vector>
 
 namespace browserbench {
 
@@ -21,7 +25,27 @@ namespace fs = std::filesystem;
 struct Report {
     double seconds = 0;
     double residentMegabytes = 0;
+    /// What the program measured after it was shown, by name.
+    std::map<std::string, double> counters;
 };
+
+/// The rest of the program's output: "counter NAME VALUE" lines.
+void ReadCounters(int from, std::map<std::string, double>& counters) {
+    std::string output;
+    std::array<char, 256> buffer{};
+    for (ssize_t got = 0; (got = ::read(from, buffer.data(), buffer.size())) > 0;) {
+        output.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    std::istringstream lines(output);
+    std::string word;
+    std::string name;
+    double value = 0;
+    while (lines >> word >> name >> value) {
+        if (word == "counter") {
+            counters[name] = value;
+        }
+    }
+}
 
 /// Runs the program once; nothing when it fails or says nothing.
 std::optional<Report> RunOnce(fs::path const& program, std::string const& backend) {
@@ -52,6 +76,8 @@ std::optional<Report> RunOnce(fs::path const& program, std::string const& backen
         line += ch;
     }
     auto const shown = std::chrono::steady_clock::now();
+    std::map<std::string, double> counters;
+    ReadCounters(pipe[0], counters);
     ::close(pipe[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -59,7 +85,7 @@ std::optional<Report> RunOnce(fs::path const& program, std::string const& backen
         return std::nullopt;
     }
     return Report{std::chrono::duration<double>(shown - start).count(),
-                  std::atof(line.c_str() + 6) / 1024.0};
+                  std::atof(line.c_str() + 6) / 1024.0, std::move(counters)};
 }
 
 } // namespace
@@ -75,6 +101,7 @@ void OpenInFreshProcess(benchmark::State& state, std::string const& backend, boo
     }
     Report last;
     Spread spread;
+    std::map<std::string, std::vector<double>> counters;
     for (auto _ : state) {
         if (firstStart) {
             state.PauseTiming();
@@ -87,10 +114,17 @@ void OpenInFreshProcess(benchmark::State& state, std::string const& backend, boo
             return;
         }
         spread.Add(state, report->seconds);
+        for (auto const& [name, value] : report->counters) {
+            counters[name].push_back(value);
+        }
         last = *report;
     }
     spread.Report(state);
     state.counters["resident MB"] = last.residentMegabytes;
+    for (auto& [name, values] : counters) {
+        std::sort(values.begin(), values.end());
+        state.counters[name + " (median)"] = values[values.size() / 2];
+    }
 }
 
 } // namespace browserbench

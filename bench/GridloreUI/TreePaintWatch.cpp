@@ -83,7 +83,8 @@ std::chrono::steady_clock::time_point TreePaintWatch::EndTypingPause(platform::U
 }
 
 int TreePaintWatch::FilterEvent(wxEvent& event) {
-    // The browser's pause is the only timer that sends an event while a dialog runs.
+    // The browser's pause is the only timer that runs out while this waits: the one after
+    // opening is long over by the time a benchmark types.
     if (event.GetEventType() == wxEVT_TIMER && !m_expired) {
         m_expired = Clock::now();
     }

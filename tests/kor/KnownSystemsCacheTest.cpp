@@ -150,7 +150,7 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
 
     // A cache of the program before aliases were kept lacks them: read from the registry.
     std::string older = whole;
-    older.replace(older.find("known systems 4"), 15, "known systems 3");
+    older.replace(older.find("known systems 5"), 15, "known systems 3");
     std::size_t const aliases = older.find("\tWGS_1984_UTM_Zone_33N|Zone 33 (Nord)");
     older.erase(aliases, older.find('\n', aliases) - aliases);
     older.erase(older.find("\t\n"), 1);

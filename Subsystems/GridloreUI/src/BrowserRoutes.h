@@ -49,6 +49,8 @@ public:
                       [](Host& host, Message&) { host.Impl().OnEditChangeSearch(); }),
             Row<Host>(Event::Timer, res::SearchPauseTimer,
                       [](Host& host, Message&) { host.Impl().OnSearchPause(); }),
+            Row<Host>(Event::Timer, res::SearchWarmUpTimer,
+                      [](Host& host, Message&) { host.Impl().OnSearchWarmUp(); }),
             Row<Host>(
                 Event::UpdateCommandUI, res::AddToFavorites,
                 [](Host& host, Message& message) { host.Impl().OnUpdateCSAdd(*message.cmdUI); }),

@@ -13,8 +13,17 @@
 #include "shr/StringUtil.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace gridui {
+
+namespace {
+
+/// Long enough for the toolkit to show and paint the dialog first, short enough to be
+/// over before most users' first key.
+constexpr std::chrono::milliseconds SearchWarmUpDelay{200};
+
+} // namespace
 
 using Gridlore::CoordinateSystem;
 using Gridlore::CoordinateSystemCollection;
@@ -84,6 +93,7 @@ bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     }
     LoadCustomSystems();
     Rebuild(nullptr);
+    host.SetTimer(res::SearchWarmUpTimer, SearchWarmUpDelay);
     // Kept to the host's area from the start, the tree must say it is not all there is.
     if (IsOnlyForArea()) {
         ShowStatusLine(m_shownCount < m_totalCount);

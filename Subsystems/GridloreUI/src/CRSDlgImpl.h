@@ -75,6 +75,9 @@ public:
     void OnEditChangeSearch();
     /// The pause after the last key ran out: searches what the box holds.
     void OnSearchPause();
+    /// Soon after the browser is shown: prepares the indexes a search reads, which the
+    /// first tree does not need.
+    void OnSearchWarmUp();
     void OnUpdateCSAdd(platform::CmdUI& cmdUI);
     void OnUpdateCSRemove(platform::CmdUI& cmdUI);
     void OnUpdateCSDelete(platform::CmdUI& cmdUI);

@@ -6,7 +6,6 @@
 #include "BrowserSearch.h"
 #include "DisplayName.h"
 #include "KnownNames.h"
-#include "KnownSearchIndex.h"
 #include "Shared/RedrawScope.h"
 #include "gridlore/PresentingNames.h"
 #include "kor/SystemList.h"
@@ -54,11 +53,6 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
     m_predefinedNode = {};
     m_inUseNode = {};
     m_records.reserve(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()) + 200);
-    if (m_options.forgivingSearch) {
-        // Made with the first tree rather than at the first search, which would wait.
-        KnownSearchIndex::Current();
-    }
-
     BrowserSearch const first(HasSearch(search) ? search : L"", m_options.forgivingSearch,
                               m_options.placeSearch);
     NotePlace(first.Place());

@@ -3,6 +3,8 @@
 #include "CRSDlgImpl.h"
 
 #include "BrowserCategories.h"
+#include "KnownNames.h"
+#include "KnownSearchIndex.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
 #include "shr/StringUtil.h"
@@ -19,6 +21,15 @@ platform::Rect WindowRectOf(platform::Window const& window) {
 }
 
 } // namespace
+
+void CRSDlgImpl::OnSearchWarmUp() {
+    KnownNames::Current().PrepareSearch();
+    if (m_options.forgivingSearch) {
+        KnownSearchIndex::Current();
+    }
+    // Every search of words also asks the registry's words for a system the names miss.
+    kor::PrepareCSDefinitionQueries();
+}
 
 void CRSDlgImpl::AddByDefinition(wchar_t const* search) {
     int const code = SearchCode(search);

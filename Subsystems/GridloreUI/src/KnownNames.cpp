@@ -43,9 +43,11 @@ std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& en
     std::unordered_map<std::wstring, std::size_t> folders;
     std::vector<std::size_t> folderOf(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::wstring const& name = entries[i].name;
-        std::size_t const bar = name.rfind(L'|');
-        std::wstring folder = bar == std::wstring::npos ? std::wstring() : name.substr(0, bar);
+        std::vector<std::wstring> const& path = entries[i].path;
+        std::wstring folder;
+        for (std::size_t part = 0; part + 1 < path.size(); ++part) {
+            folder.append(path[part]).push_back(L'|');
+        }
         folderOf[i] = folders.try_emplace(std::move(folder), folders.size()).first->second;
     }
     std::vector<std::size_t> order(entries.size());
@@ -109,9 +111,7 @@ KnownNames const& KnownNames::Current() {
         Entry entry;
         entry.type = known.EnumType(position);
         entry.code = known.EnumPOSC(position);
-        entry.name = DisplayName(raw);
-        fresh.m_folded.Add(shr::FoldCase(entry.name));
-        entry.path = SplitCategoryPath(entry.name);
+        entry.path = SplitCategoryPath(DisplayName(raw));
         entry.extent = ExtentOf(*known.EnumEntry(position));
         fresh.m_entries.push_back(std::move(entry));
     }
@@ -121,7 +121,22 @@ KnownNames const& KnownNames::Current() {
     return *names;
 }
 
+void KnownNames::PrepareSearch() const {
+    if (m_folded.Count() == m_entries.size()) {
+        return;
+    }
+    kor::SystemList const& known = kor::KORKnownSystemsList;
+    for (std::size_t position = 0; position < m_entries.size(); ++position) {
+        wchar_t const* raw = known.EnumName(static_cast<int>(position));
+        if (raw == nullptr) {
+            GRIDUI_INTERNAL_ERROR();
+        }
+        m_folded.Add(shr::FoldCase(DisplayName(raw)));
+    }
+}
+
 std::vector<bool> const& KnownNames::Holding(std::wstring_view folded) const {
+    PrepareSearch();
     if (m_holding.empty() || m_heldPart != folded) {
         m_holding = m_folded.Holding(folded);
         m_heldPart = folded;

@@ -20,9 +20,8 @@ public:
     struct Entry {
         int type = 0;
         int code = 0;
-        /// The shown name, its folders included.
-        std::wstring name;
-        /// `name` split into its folders and its own name.
+        /// The shown name split into its folders and its own name. The whole name is not
+        /// kept as well: thousands of them would hold megabytes twice.
         std::vector<std::wstring> path;
         /// The area of use in square degrees, 0 when unknown.
         double extent = 0.0;
@@ -39,6 +38,9 @@ public:
     /// For every entry, whether its name holds `folded`, a case-folded part of a name.
     /// Valid until the next call.
     std::vector<bool> const& Holding(std::wstring_view folded) const;
+    /// Case-folds the names for Holding now, which would otherwise do it at its first
+    /// call: the first tree does not need them, the first search should not wait for them.
+    void PrepareSearch() const;
     /// The positions of `Entries()` folder by folder, each folder's names in the tree's
     /// order: inserted in this order, a name goes after its last sibling, where a sorted
     /// insertion finds its place at once.
@@ -47,8 +49,8 @@ public:
 private:
     unsigned m_generation = 0;
     std::vector<Entry> m_entries;
-    /// The names case-folded, at the entries' positions.
-    shr::TextRun m_folded;
+    /// The names case-folded, at the entries' positions; empty until a search needs them.
+    mutable shr::TextRun m_folded;
     /// Each search asks once for every category with the same text.
     mutable std::wstring m_heldPart;
     mutable std::vector<bool> m_holding;

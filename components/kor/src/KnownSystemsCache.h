@@ -27,6 +27,7 @@ struct RegistryIdentity {
 
 /// What a cold start reads of the registry, and what the cache keeps of it.
 struct RegistryLists {
+    /// Each named as the browser files it (CategorizedNames).
     std::vector<CategoryInput> systems;
     std::vector<KnownDatum> datums;
     /// For each datum, the geographic system its shift to WGS 84 is looked up from.

@@ -161,6 +161,10 @@ std::wstring DefinitionText(SearchEntry const& entry) {
 
 } // namespace
 
+void PrepareCSDefinitionQueries() {
+    CurrentSearchIndex();
+}
+
 std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults) {
     std::vector<std::wstring> results;
     std::wstring const trimmed = shr::Trim(std::wstring(text));

@@ -72,6 +72,16 @@ std::vector<CategoryInput> QueryOrListRegistrySystems(ProjRegistry& registry,
     }
 }
 
+/// Gives each system the name the browser files it under. Filing weighs every system's
+/// area against all the others, so it is done once, before the lists are cached, rather
+/// than at every start.
+void FileUnderCategories(std::vector<CategoryInput>& systems) {
+    std::vector<std::wstring> names = CategorizedNames(systems);
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        systems[i].name = std::move(names[i]);
+    }
+}
+
 /// "US survey foot" reads "US survey feet"; "metre (German legal)" reads
 /// "metres (German legal)".
 std::wstring Plural(std::wstring const& name) {
@@ -116,6 +126,7 @@ RegistryLists& RegistryCatalogue::Lists() {
     try {
         m_lists->systems =
             QueryOrListRegistrySystems(Registry(), identity->databasePath, supported);
+        FileUnderCategories(m_lists->systems);
     } catch (std::exception const& error) {
         LogFailure(L"systems", error);
         m_lists->systems.clear();
@@ -165,22 +176,21 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
     }
     m_systems.emplace();
     try {
-        // What the registry says of each system is needed only to file its name: the
-        // several megabytes of it are not kept once the names are made.
-        std::vector<CategoryInput> const inputs = std::exchange(Lists().systems, {});
-        auto const names = CategorizedNames(inputs);
+        // The lists' texts move into the entries: copied, the several megabytes of them
+        // would be held twice at the start.
+        std::vector<CategoryInput> inputs = std::exchange(Lists().systems, {});
         m_systems->reserve(inputs.size() + LocalSystems().size());
-        for (std::size_t i = 0; i < inputs.size(); ++i) {
+        for (CategoryInput& input : inputs) {
             KnownSystem entry;
-            entry.name = names[i];
-            entry.code = inputs[i].code;
-            entry.areaName = inputs[i].areaName;
-            entry.aliases = inputs[i].aliases;
-            if (inputs[i].hasBounds) {
-                entry.west = inputs[i].west;
-                entry.south = inputs[i].south;
-                entry.east = inputs[i].east;
-                entry.north = inputs[i].north;
+            entry.name = std::move(input.name);
+            entry.code = input.code;
+            entry.areaName = std::move(input.areaName);
+            entry.aliases = std::move(input.aliases);
+            if (input.hasBounds) {
+                entry.west = input.west;
+                entry.south = input.south;
+                entry.east = input.east;
+                entry.north = input.north;
             }
             m_systems->push_back(std::move(entry));
         }

@@ -7,6 +7,7 @@
 
 #include "shr/Logger.h"
 
+#include <string_view>
 #include <unordered_map>
 
 namespace kor {
@@ -19,7 +20,8 @@ struct SystemList::Cache {
     std::vector<std::unique_ptr<CSDef>> definitions;
     std::vector<bool> failed;
     std::unordered_map<int, int> byCode;
-    std::unordered_map<std::wstring, int> byName;
+    /// Views of the entries' own names: a copy of thousands of names would cost megabytes.
+    std::unordered_map<std::wstring_view, int> byName;
 };
 
 SystemList::Cache& SystemList::Current() const {
@@ -96,7 +98,7 @@ int SystemList::FindByPOSC(int code) const {
 
 int SystemList::FindByName(std::wstring_view fullName) const {
     auto const& cache = Current();
-    auto const found = cache.byName.find(std::wstring(fullName));
+    auto const found = cache.byName.find(fullName);
     return found == cache.byName.end() ? -1 : found->second;
 }
 

@@ -50,6 +50,8 @@ enum : int {
 // The browser's timers, numbered apart from its controls.
 enum : int {
     SearchPauseTimer = 1,
+    /// Once the browser is shown: prepares what its first search would otherwise wait for.
+    SearchWarmUpTimer = 2,
 };
 
 // The controls of the define dialog (template 32257).

@@ -42,6 +42,9 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
 /// ("Lambert 93", "France"). Nothing for a bare number, nor for a system whose name
 /// already holds the text (case ignored). Empty when nothing matches.
 std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults);
+/// Builds what QueryCSDefinitions reads of the known list now, which its first call
+/// would otherwise do: for a caller with time to spare before that call.
+void PrepareCSDefinitionQueries();
 
 /// The name the registry gives the system `code` of `authority` ("ESRI", "102100"; case
 /// ignored), or empty when the registry has no such system. Never throws: a code that
