@@ -4,6 +4,7 @@
 #include "gridui/Errors.h"
 #include "gridui/ResourceIds.h"
 #include "kor/KORDef.h"
+#include "kor/ProjectionMethods.h"
 #include "platform/WaitCursor.h"
 #include "shr/NumberFormat.h"
 
@@ -81,7 +82,7 @@ bool CRSDefineDlg::OnInitDialog() {
     if (kor::ProjectionDef const* projection = m_initial.GetProjection()) {
         m_projection = *projection;
     } else {
-        m_projection.SetMethod(0);
+        m_projection.SetMethod(kor::methods::NotSet);
     }
     if (kor::DatumDef const* datum = m_initial.GetDatum()) {
         m_datum = *datum;

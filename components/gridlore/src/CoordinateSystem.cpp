@@ -2,6 +2,7 @@
 
 #include "kor/DatumList.h"
 #include "kor/Definitions.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
@@ -114,7 +115,7 @@ bool CoordinateSystem::Dereference() {
         (referenced->GetDatum() != nullptr)) {
         return false;
     }
-    auto full = kor::CreateCSDefByDefinition(L"EPSG:" + std::to_wstring(referenced->GetPOSC()));
+    auto full = kor::CreateCSDefByDefinition(kor::EpsgDefinition(referenced->GetPOSC()));
     if (!full) {
         return false;
     }
@@ -153,7 +154,7 @@ void CoordinateSystem::Reconcile(bool thorough) {
     }
     try {
         auto const registry =
-            kor::CreateCSDefByDefinition(L"EPSG:" + std::to_wstring(referenced->GetPOSC()));
+            kor::CreateCSDefByDefinition(kor::EpsgDefinition(referenced->GetPOSC()));
         if (!registry || !registry->Compare(*referenced, true)) {
             referenced->SetPOSC(0);
         }

@@ -5,6 +5,7 @@
 #include "ProjRegistry.h"
 
 #include "kor/DefinitionShape.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
@@ -29,7 +30,7 @@ namespace {
 /// Codes in any spelling are handed to PROJ as "EPSG:n", the one it reads best.
 std::wstring NormalisedCode(std::wstring const& text) {
     int const code = ParseAuthorityCode(text);
-    return code > 0 ? L"EPSG:" + std::to_wstring(code) : text;
+    return code > 0 ? EpsgDefinition(code) : text;
 }
 
 /// Whether `system` is, or has a part that is, bound to a hub by a datum shift.

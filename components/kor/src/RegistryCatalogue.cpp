@@ -7,6 +7,7 @@
 #include "RegistrySystems.h"
 #include "SystemCategories.h"
 
+#include "kor/EpsgCodes.h"
 #include "kor/KORException.h"
 #include "kor/UCSDef.h"
 
@@ -222,8 +223,8 @@ std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
     } catch (KORException const&) {
         throw;
     } catch (std::exception const& error) {
-        throw KORException(L"EPSG:" + std::to_wstring(entry.code) +
-                           L" cannot be read from the registry: " + shr::FromUtf8(error.what()));
+        throw KORException(EpsgDefinition(entry.code) + L" cannot be read from the registry: " +
+                           shr::FromUtf8(error.what()));
     }
 }
 
@@ -314,8 +315,8 @@ std::vector<KnownLinearUnit> const& RegistryCatalogue::LinearUnits() {
         // The meter first, then by name.
         std::sort(m_units->begin(), m_units->end(),
                   [](KnownLinearUnit const& a, KnownLinearUnit const& b) {
-                      if ((a.code == 9001) != (b.code == 9001)) {
-                          return a.code == 9001;
+                      if ((a.code == METRE) != (b.code == METRE)) {
+                          return a.code == METRE;
                       }
                       return a.name < b.name;
                   });
