@@ -42,10 +42,10 @@ CoordinateSystem::CoordinateSystem(kor::CSDef const& definition)
 
 CoordinateSystem::CoordinateSystem(wchar_t const* token, bool failIfUnknown) {
     std::wstring_view const text = token != nullptr ? token : L"";
-    std::wstring_view constexpr geographicPrefix = L"GEOGCS_";
+    std::wstring_view constexpr GeographicPrefix = L"GEOGCS_";
     try {
-        if (text.substr(0, geographicPrefix.size()) == geographicPrefix) {
-            m_definition = GeographicOnDatum(text.substr(geographicPrefix.size()));
+        if (text.substr(0, GeographicPrefix.size()) == GeographicPrefix) {
+            m_definition = GeographicOnDatum(text.substr(GeographicPrefix.size()));
         } else {
             m_definition = kor::CreateCSDefByDefinition(text);
         }

@@ -73,7 +73,7 @@ int CertainEPSGCode(crs::CRSNNPtr const& system) {
 }
 
 /// Registry reasons may quote the whole input back.
-constexpr std::size_t reasonLimit = 300;
+constexpr std::size_t ReasonLimit = 300;
 
 /// A text without a definition's syntax, as a system's name. Only names the registry
 /// holds as they are written (case aside) count: its approximate search reads the whole
@@ -195,7 +195,7 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
         throw;
     } catch (std::exception const& error) {
         throw KORException(L"The definition '" + shr::Abbreviated(trimmed) + L"' cannot be read: " +
-                           shr::Abbreviated(shr::FromUtf8(error.what()), reasonLimit));
+                           shr::Abbreviated(shr::FromUtf8(error.what()), ReasonLimit));
     }
     if ((options & CreateCategorizedName) != 0u) {
         auto const* referenced = dynamic_cast<KORDef const*>(definition.get());

@@ -30,8 +30,8 @@ namespace common = osgeo::proj::common;
 namespace {
 
 void LogFailure(wchar_t const* what, std::exception const& error) {
-    shr::g_Logger.Send(shr::LogError, L"The known %ls cannot be read from the registry: %ls", what,
-                       shr::FromUtf8(error.what()).c_str());
+    shr::ProcessLogger.Send(shr::LogError, L"The known %ls cannot be read from the registry: %ls",
+                            what, shr::FromUtf8(error.what()).c_str());
 }
 
 RegistryIdentity IdentityOf(ProjRegistry& registry, std::set<std::wstring> const& methods) {
@@ -67,8 +67,8 @@ std::vector<CategoryInput> QueryOrListRegistrySystems(ProjRegistry& registry,
     try {
         return QueryRegistrySystems(databasePath, supported);
     } catch (KORException const& error) {
-        shr::g_Logger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
-                           error.Message().c_str());
+        shr::ProcessLogger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
+                                error.Message().c_str());
         return ListRegistrySystems(*registry.Epsg(), supported);
     }
 }

@@ -387,7 +387,7 @@ void CheckQrf2Header(json const& document, std::filesystem::path const& path) {
         reader.Fail(L"does not declare \"format\": \"QRF2\"");
     }
     int const version = reader.Int("version");
-    if (version < 1 || version > qrf2Version) {
+    if (version < 1 || version > Qrf2Version) {
         reader.Fail(L"has version " + std::to_wstring(version) +
                     L", which this program does not read");
     }
