@@ -89,7 +89,7 @@ void ReadAndCheck(korfile::KORFileType type, std::string const& name, std::strin
 // Diagnostics would fill the user's log during a long run, and flushing each scratch
 // file to disk would take most of the time.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    shr::g_Logger.SetSink([](int, std::wstring const&) {});
+    shr::ProcessLogger.SetSink([](int, std::wstring const&) {});
     shr::AtomicFileCalls calls = shr::CurrentAtomicFileCalls();
     calls.fsync = [](int) { return 0; };
     static shr::ScopedAtomicFileCalls const noFlush(calls);

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: fuzz_make_corpus OUTPUT-FOLDER SYSTEMS\n";
         return 2;
     }
-    shr::g_Logger.SetSink([](int, std::wstring const&) {});
+    shr::ProcessLogger.SetSink([](int, std::wstring const&) {});
     g_root = argv[1];
     int const wanted = std::stoi(argv[2]);
     auto const& systems = kor::KORKnownSystemsList;

@@ -32,9 +32,9 @@ struct TransformArguments {
 };
 
 TransformArguments Read(std::vector<std::string> const& arguments) {
-    static char const* const Known[] = {"--from",   "--to",        "--columns",
-                                        "--into",   "--separator", "--decimal-mark",
-                                        "--header", "--operation", "--outside-area"};
+    static constexpr char const* Known[] = {"--from",   "--to",        "--columns",
+                                            "--into",   "--separator", "--decimal-mark",
+                                            "--header", "--operation", "--outside-area"};
     TransformArguments read;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         std::string const& argument = arguments[at];

@@ -1,6 +1,7 @@
 #include "HostDocument.h"
 
 #include "ArgumentError.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORException.h"
 #include "korfile/ReadDefinition.h"
 #include "shr/StringUtil.h"
@@ -47,7 +48,13 @@ Gridlore::CoordinateSystem HostDocument::ReadSystem(std::string const& argument)
 }
 
 std::vector<std::string> const& HostDocument::DefaultSystems() {
-    static std::vector<std::string> const systems = {"EPSG:4326", "EPSG:32633", "EPSG:3857"};
+    static std::vector<std::string> const systems = [] {
+        std::vector<std::string> texts;
+        for (int const code : {kor::EPSG_4326, kor::EPSG_32633, kor::EPSG_3857}) {
+            texts.push_back(shr::ToUtf8(kor::EpsgDefinition(code)));
+        }
+        return texts;
+    }();
     return systems;
 }
 

@@ -1,6 +1,8 @@
 #include "HostOptions.h"
 
 #include "ArgumentError.h"
+#include "HostDocument.h"
+#include "kor/EpsgCodes.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
@@ -24,6 +26,18 @@ Option SplitOption(std::string const& argument) {
         return {argument, std::nullopt};
     }
     return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+// "a, b and c", as a sentence lists things.
+std::string InWords(std::vector<std::string> const& items) {
+    std::string words;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) {
+            words += i + 1 == items.size() ? " and " : ", ";
+        }
+        words += items[i];
+    }
+    return words;
 }
 
 } // namespace
@@ -103,9 +117,13 @@ std::string UsageText() {
     return "usage: gridlore-host [--current SYSTEM] [--worksheet FILE] [--separator S]\n"
            "       [--decimal-mark M] [--header yes|no] [--tour FOLDER] [SYSTEM...]\n"
            "A sample mapping application whose document uses the SYSTEMs and has one current\n"
-           "system. A SYSTEM is an EPSG code (4326, EPSG:32633) or a reference file (.qrf2,\n"
-           ".qrf, .prj, .wkt, .aux.xml). Without SYSTEMs the document uses EPSG:4326,\n"
-           "EPSG:32633 and EPSG:3857.\n"
+           "system. A SYSTEM is an EPSG code (" +
+           std::to_string(kor::EPSG_4326) + ", " +
+           shr::ToUtf8(kor::EpsgDefinition(kor::EPSG_32633)) +
+           ") or a reference file (.qrf2,\n"
+           ".qrf, .prj, .wkt, .aux.xml).\nWithout SYSTEMs the document uses " +
+           InWords(HostDocument::DefaultSystems()) +
+           ".\n"
            "  --current SYSTEM   the current system (default: the first SYSTEM); it is in use too\n"
            "  --tour FOLDER      play a short scripted session in the browser, save a screenshot\n"
            "                     of each step into FOLDER, print the chosen system and exit\n"

@@ -20,7 +20,7 @@ void RouteToolkitAssertions() {
         std::wstring const text = L"toolkit assertion " + condition.ToStdWstring() + L" (" +
                                   message.ToStdWstring() + L") in " + function.ToStdWstring() +
                                   L" at " + file.ToStdWstring() + L":" + std::to_wstring(line);
-        shr::g_Logger.Send(shr::LogError, L"%ls", text.c_str());
+        shr::ProcessLogger.Send(shr::LogError, L"%ls", text.c_str());
         std::cerr << "gridlore-host: " << shr::ToUtf8(text) << '\n';
     });
 }

@@ -4,6 +4,7 @@
 #include "WorksheetController.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORException.h"
 #include "kor/LinearUnitList.h"
 #include "kor/ProjectionDef.h"
@@ -101,8 +102,8 @@ Gridlore::CoordinateSystem Tour::Run() {
     // A .prj carries no code: the document's copy of the British grid must still be
     // known as EPSG:27700.
     std::filesystem::path const prj = m_folder / "british-national-grid.prj";
-    korfile::WriteReferenceFile(*kor::CreateCSDefByDefinition(L"EPSG:27700"), korfile::WKT, prj, 0,
-                                0, false);
+    korfile::WriteReferenceFile(*kor::CreateCSDefByDefinition(kor::EpsgDefinition(kor::EPSG_27700)),
+                                korfile::WKT, prj, 0, 0, false);
     m_frame.UseSystem(HostDocument::ReadSystem(prj.string()));
     SnapFrame("main-window");
     Accept(&HostFrame::ChooseInDialog, [this](platform::User& user) { PlayBrowser(user); });
@@ -188,8 +189,9 @@ void Tour::ShowPrjInUse(platform::User& user) {
         throw std::runtime_error("searching '27700' did not find the .prj in use");
     }
     user.Select(res::Tree, tree.GetChildItem(inUse));
-    if (user.GetDialog().GetDlgItemText(res::Description).find(L"EPSG:27700") ==
-        std::wstring::npos) {
+    if (user.GetDialog()
+            .GetDlgItemText(res::Description)
+            .find(kor::EpsgDefinition(kor::EPSG_27700)) == std::wstring::npos) {
         throw std::runtime_error("the .prj in use is described without its code");
     }
     SnapDialog(user, "prj-27700-in-use");

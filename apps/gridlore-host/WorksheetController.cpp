@@ -6,6 +6,7 @@
 
 #include "WorksheetExtent.h"
 #include "gridui/CRSConvertWksDlg.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORException.h"
 #include "platform/Ids.h"
 #include "platform/wx/HostWindow.h"
@@ -64,7 +65,8 @@ WorksheetController::WorksheetController(wxWindow* parent, Worksheet sheet,
     , m_customSystemsPath(std::move(customSystemsPath))
     , m_browserOptions(browserOptions)
     , m_panel(new WorksheetPanel(parent, *m_sheet)) {
-    m_settings->m_sourceCS = Gridlore::CoordinateSystem(L"EPSG:4326", true);
+    m_settings->m_sourceCS =
+        Gridlore::CoordinateSystem(kor::EpsgDefinition(kor::EPSG_4326).c_str(), true);
     GuessColumns();
 }
 

@@ -3,6 +3,7 @@
 #include "CellNumber.h"
 
 #include "kor/CoordinateTransform.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORException.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ std::optional<gridui::GeoArea> WorksheetExtent(Worksheet const& sheet, std::pair
     }
     std::unique_ptr<kor::CoordinateTransform> toDegrees;
     try {
-        Gridlore::CoordinateSystem const wgs84(L"EPSG:4326", true);
+        Gridlore::CoordinateSystem const wgs84(kor::EpsgDefinition(kor::EPSG_4326).c_str(), true);
         toDegrees =
             std::make_unique<kor::CoordinateTransform>(*system.GetCSDef(), *wgs84.GetCSDef());
     } catch (kor::KORException const&) {

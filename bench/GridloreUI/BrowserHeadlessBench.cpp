@@ -61,7 +61,7 @@ void HeadlessBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* 
     browserbench::SearchFromFullTree(Backend(), Immediately(), state, text,
                                      browserbench::HostOptions());
 }
-[[maybe_unused]] bool const headlessWithOptionsOn = [] {
+[[maybe_unused]] bool const HeadlessWithOptionsOn = [] {
     browserbench::RegisterSearchesWithOptionsOn("HeadlessBrowserSearchWithOptionsOn",
                                                 HeadlessBrowserSearchWithOptionsOn);
     return true;

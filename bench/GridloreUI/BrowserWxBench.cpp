@@ -98,7 +98,7 @@ void WxBrowserSearchWithOptionsOn(benchmark::State& state, wchar_t const* text, 
         browserbench::SearchFromFullTree(backend, shown, state, text, browserbench::HostOptions());
     });
 }
-[[maybe_unused]] bool const wxWithOptionsOn = [] {
+[[maybe_unused]] bool const WxWithOptionsOn = [] {
     browserbench::RegisterSearchesWithOptionsOn("WxBrowserSearchWithOptionsOn",
                                                 WxBrowserSearchWithOptionsOn);
     return true;

@@ -11,9 +11,9 @@ namespace browserbench {
 namespace {
 
 // The browser's places in pixels at the usual font.
-constexpr int buttonLeft = 460;
-constexpr int buttonWidth = 192;
-constexpr int buttonHeight = 30;
+constexpr int ButtonLeft = 460;
+constexpr int ButtonWidth = 192;
+constexpr int ButtonHeight = 30;
 
 } // namespace
 
@@ -28,8 +28,8 @@ ToolkitOnlyDialog::ToolkitOnlyDialog()
     new wxTextCtrl(this, wxID_ANY, "WGS 84\nEPSG:4326", wxPoint(12, 402), wxSize(432, 238),
                    wxTE_MULTILINE | wxTE_READONLY);
     for (int top : {47, 87, 128, 198, 238, 308, 349, 566, 610}) {
-        m_buttons.push_back(new wxButton(this, wxID_ANY, "Button", wxPoint(buttonLeft, top),
-                                         wxSize(buttonWidth, buttonHeight)));
+        m_buttons.push_back(new wxButton(this, wxID_ANY, "Button", wxPoint(ButtonLeft, top),
+                                         wxSize(ButtonWidth, ButtonHeight)));
     }
     ShowFullTree();
 }

@@ -6,7 +6,7 @@
 namespace platform {
 
 namespace {
-Backend* g_backend = nullptr;
+Backend* BackendInUse = nullptr;
 }
 
 namespace backend {
@@ -25,19 +25,19 @@ NativeToolTip::~NativeToolTip() = default;
 Backend::~Backend() = default;
 
 Backend& CurrentBackend() {
-    if (g_backend == nullptr) {
+    if (BackendInUse == nullptr) {
         PLATFORM_ERROR(L"no windowing backend is installed");
     }
-    return *g_backend;
+    return *BackendInUse;
 }
 
 BackendScope::BackendScope(Backend& backend)
-    : m_previous(g_backend) {
-    g_backend = &backend;
+    : m_previous(BackendInUse) {
+    BackendInUse = &backend;
 }
 
 BackendScope::~BackendScope() {
-    g_backend = m_previous;
+    BackendInUse = m_previous;
 }
 
 } // namespace platform

@@ -6,7 +6,7 @@ namespace platform {
 
 namespace {
 
-Driver* g_driver = nullptr;
+Driver* DriverInUse = nullptr;
 
 /// The button a box answers with when nobody queued an answer: its first one.
 int FirstButton(unsigned style) {
@@ -22,16 +22,16 @@ int FirstButton(unsigned style) {
 } // namespace
 
 Driver* InstalledDriver() {
-    return g_driver;
+    return DriverInUse;
 }
 
 DriverScope::DriverScope(Driver& driver)
-    : m_previous(g_driver) {
-    g_driver = &driver;
+    : m_previous(DriverInUse) {
+    DriverInUse = &driver;
 }
 
 DriverScope::~DriverScope() {
-    g_driver = m_previous;
+    DriverInUse = m_previous;
 }
 
 void Driver::OnDialog(int templateId, Scene scene) {

@@ -14,24 +14,24 @@ namespace platform {
 namespace {
 
 /// Settings files hold a few hundred bytes; one far larger is not ours to read.
-constexpr std::uintmax_t largestFile = std::uintmax_t{4} << 20;
+constexpr std::uintmax_t LargestFile = std::uintmax_t{4} << 20;
 
 /// Characters written as a letter after "\".
-constexpr std::array<std::pair<wchar_t, wchar_t>, 4> letterEscapes = {
+constexpr std::array<std::pair<wchar_t, wchar_t>, 4> LetterEscapes = {
     {{L'\n', L'n'}, {L'\r', L'r'}, {L'\t', L't'}, {L'\0', L'0'}}};
 
 /// Characters written with a "\" in front: they would end a name or a section, split a
 /// section, or begin a comment.
-constexpr std::wstring_view escapedAsThemselves = L"\\=[]/#;";
+constexpr std::wstring_view EscapedAsThemselves = L"\\=[]/#;";
 
 std::string Escaped(std::wstring const& text) {
     std::wstring escaped;
     for (wchar_t const ch : text) {
-        auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
+        auto const letter = std::find_if(LetterEscapes.begin(), LetterEscapes.end(),
                                          [ch](auto const& pair) { return pair.first == ch; });
-        if (letter != letterEscapes.end()) {
+        if (letter != LetterEscapes.end()) {
             escaped += {L'\\', letter->second};
-        } else if (escapedAsThemselves.find(ch) != std::wstring_view::npos) {
+        } else if (EscapedAsThemselves.find(ch) != std::wstring_view::npos) {
             escaped += {L'\\', ch};
         } else {
             escaped += ch;
@@ -51,9 +51,9 @@ bool Unescape(std::wstring_view text, std::wstring& plain) {
         if (++i == text.size()) {
             return false;
         }
-        auto const letter = std::find_if(letterEscapes.begin(), letterEscapes.end(),
+        auto const letter = std::find_if(LetterEscapes.begin(), LetterEscapes.end(),
                                          [&](auto const& pair) { return pair.second == text[i]; });
-        plain += letter != letterEscapes.end() ? letter->first : text[i];
+        plain += letter != LetterEscapes.end() ? letter->first : text[i];
     }
     return true;
 }
@@ -249,7 +249,7 @@ void IniFileSettings::Load() const {
     }
     try {
         if (std::filesystem::is_regular_file(status) &&
-            std::filesystem::file_size(m_path) > largestFile) {
+            std::filesystem::file_size(m_path) > LargestFile) {
             throw std::runtime_error("it is too large to be a settings file");
         }
         int skipped = 0;
@@ -272,7 +272,7 @@ void IniFileSettings::Warn(std::wstring const& problem) const {
         return;
     }
     try {
-        shr::g_Logger.Send(shr::LogWarning, L"Settings: %ls", problem.c_str());
+        shr::ProcessLogger.Send(shr::LogWarning, L"Settings: %ls", problem.c_str());
     } catch (...) {
         // A log that cannot be written leaves the user with settings that are not kept;
         // nothing more can be done about it here.

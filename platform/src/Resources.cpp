@@ -15,11 +15,11 @@ std::vector<ResourceModule const*>& Modules() {
     return modules;
 }
 
-ResourceHandle g_current = nullptr;
+ResourceHandle CurrentHandle = nullptr;
 
 template <typename T, typename Find> T const* Search(Find find) {
-    if (g_current != nullptr) {
-        if (T const* found = find(*g_current)) {
+    if (CurrentHandle != nullptr) {
+        if (T const* found = find(*CurrentHandle)) {
             return found;
         }
     }
@@ -101,13 +101,13 @@ void RegisterModule(ResourceModule const& module) {
 
 void UnregisterModule(ResourceModule const& module) {
     std::erase(Modules(), &module);
-    if (g_current == &module) {
-        g_current = nullptr;
+    if (CurrentHandle == &module) {
+        CurrentHandle = nullptr;
     }
 }
 
 ResourceHandle GetResourceHandle() {
-    return g_current;
+    return CurrentHandle;
 }
 
 void SetResourceHandle(ResourceHandle handle) {
@@ -115,7 +115,7 @@ void SetResourceHandle(ResourceHandle handle) {
         std::find(Modules().begin(), Modules().end(), handle) == Modules().end()) {
         PLATFORM_ERROR(L"the resource module \"" + handle->Name() + L"\" is not registered");
     }
-    g_current = handle;
+    CurrentHandle = handle;
 }
 
 DialogTemplate const& FindDialogTemplate(int id) {

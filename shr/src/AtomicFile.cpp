@@ -86,14 +86,14 @@ AtomicFileCalls& InstalledCalls() {
     return calls;
 }
 
-constexpr std::string_view temporarySuffix = ".XXXXXX";
+constexpr std::string_view TemporarySuffix = ".XXXXXX";
 
 /// ".NAME.XXXXXX" beside `target`. Appended piece by piece: GCC 12 at -O3 takes
 /// `"." + string` for an overlapping copy and fails the build with -Werror=restrict.
 std::string TemporaryNameFor(std::filesystem::path const& target) {
     std::string name = ".";
     name += target.filename().string();
-    name += temporarySuffix;
+    name += TemporarySuffix;
     return (target.parent_path() / name).string();
 }
 
@@ -102,8 +102,8 @@ std::string TemporaryNameFor(std::filesystem::path const& target) {
 bool IsTemporaryNameOf(std::string const& name, std::filesystem::path const& target) {
     std::string const pattern = std::filesystem::path(TemporaryNameFor(target)).filename();
     if (name.size() != pattern.size() ||
-        name.compare(0, pattern.size() - temporarySuffix.size(), pattern, 0,
-                     pattern.size() - temporarySuffix.size()) != 0) {
+        name.compare(0, pattern.size() - TemporarySuffix.size(), pattern, 0,
+                     pattern.size() - TemporarySuffix.size()) != 0) {
         return false;
     }
     return std::all_of(name.end() - 6, name.end(),

@@ -44,13 +44,13 @@ std::wstring UserMessageOfCurrentException() {
     }
 }
 
-Exception::Exception(std::wstring module_, std::wstring file_, int line_, std::wstring message_,
-                     bool flag_)
-    : std::runtime_error(DescribeLocation(module_, file_, line_, message_))
-    , module(std::move(module_))
-    , file(std::move(file_))
-    , line(line_)
-    , message(std::move(message_))
-    , flag(flag_) {}
+Exception::Exception(std::wstring moduleName, std::wstring fileName, int lineNumber,
+                     std::wstring text, bool flagValue)
+    : std::runtime_error(DescribeLocation(moduleName, fileName, lineNumber, text))
+    , module(std::move(moduleName))
+    , file(std::move(fileName))
+    , line(lineNumber)
+    , message(std::move(text))
+    , flag(flagValue) {}
 
 } // namespace shr

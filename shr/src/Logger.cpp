@@ -15,7 +15,7 @@
 
 namespace shr {
 
-Logger g_Logger;
+Logger ProcessLogger;
 
 namespace {
 
@@ -113,9 +113,9 @@ std::wstring DescribeCurrentException() {
 void LogExceptionInfo(wchar_t const* module, wchar_t const* file, int line) noexcept {
     try {
         std::wstring const what = DescribeCurrentException();
-        g_Logger.Send(LogError, L"Exception caught in %ls::%ls(%d): %ls",
-                      module != nullptr ? module : L"", file != nullptr ? file : L"", line,
-                      what.c_str());
+        ProcessLogger.Send(LogError, L"Exception caught in %ls::%ls(%d): %ls",
+                           module != nullptr ? module : L"", file != nullptr ? file : L"", line,
+                           what.c_str());
     } catch (...) {
         // A log that cannot be written must not turn clean-up into a failure.
     }

@@ -17,18 +17,18 @@ bool IsDigit(wchar_t ch) {
 wchar_t WithoutAccent(wchar_t ch) {
     // From U+00E0, a-grave, to U+00FF, y-diaeresis; ae, eth, thorn and the division sign
     // stay.
-    static constexpr std::wstring_view latin1 =
+    static constexpr std::wstring_view Latin1 =
         L"aaaaaa\u00e6ceeeeiiii\u00f0nooooo\u00f7ouuuuy\u00fey";
     if (ch >= 0xE0 && ch <= 0xFF) {
-        return latin1[static_cast<std::size_t>(ch - 0xE0)];
+        return Latin1[static_cast<std::size_t>(ch - 0xE0)];
     }
     // Beyond Latin-1, the letters of the registry's Central European and Turkish names.
-    static constexpr std::wstring_view from =
+    static constexpr std::wstring_view Accented =
         L"\u0105\u0107\u010d\u0119\u011b\u011f\u0131\u0142\u0144\u0148"
         L"\u0151\u0159\u015b\u015f\u0161\u0163\u016f\u0171\u017a\u017c\u017e";
-    static constexpr std::wstring_view to = L"acceegilnnorssstuuzzz";
-    std::size_t const at = from.find(ch);
-    return at != std::wstring_view::npos ? to[at] : ch;
+    static constexpr std::wstring_view Plain = L"acceegilnnorssstuuzzz";
+    std::size_t const at = Accented.find(ch);
+    return at != std::wstring_view::npos ? Plain[at] : ch;
 }
 
 } // namespace

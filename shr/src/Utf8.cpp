@@ -6,7 +6,7 @@
 namespace shr {
 namespace {
 
-constexpr char32_t replacement = 0xFFFD;
+constexpr char32_t Replacement = 0xFFFD;
 
 bool IsScalarValue(char32_t cp) {
     return cp < 0xD800 || (cp > 0xDFFF && cp <= 0x10FFFF);
@@ -14,7 +14,7 @@ bool IsScalarValue(char32_t cp) {
 
 void Encode(char32_t cp, std::string& out) {
     if (!IsScalarValue(cp)) {
-        cp = replacement;
+        cp = Replacement;
     }
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
@@ -92,7 +92,7 @@ std::wstring FromUtf8(std::string_view bytes) {
             ++pos;
             continue;
         }
-        out[length++] = static_cast<wchar_t>(Decode(bytes, pos).value_or(replacement));
+        out[length++] = static_cast<wchar_t>(Decode(bytes, pos).value_or(Replacement));
     }
     out.resize(length);
     return out;

@@ -132,11 +132,11 @@ TEST_F(BrowserOutline, real_windows_show_the_same_tree_as_memory_and_as_recorded
     }
     // Recorded on the registry of this many systems, each listed once; another registry
     // lists other systems.
-    constexpr int recordedOn = 5671;
+    constexpr int RecordedOn = 5671;
     std::vector<std::uint64_t> const recorded{
         0x7ea9425bbbfbd904ULL, 0x749b9e20253e1abcULL, 0xa617a369479928bcULL, 0x179bc9c49d3afbf5ULL,
         0xd32bd57e3f5d881cULL, 0x7ea9425bbbfbd904ULL, 0x968af42eca69affbULL, 0x7928249ee8b24623ULL};
-    if (kor::KORKnownSystemsList.Count() != recordedOn) {
+    if (kor::KORKnownSystemsList.Count() != RecordedOn) {
         GTEST_SKIP() << "the outlines were recorded on another registry";
     }
     EXPECT_EQ(digests, recorded);

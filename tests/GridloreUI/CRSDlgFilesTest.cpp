@@ -18,7 +18,7 @@ namespace res = gridui::res;
 
 namespace {
 
-std::filesystem::path const dataDir = GRIDLORE_TEST_DATA;
+std::filesystem::path const DataDir = GRIDLORE_TEST_DATA;
 
 wchar_t const* const LoadCaption = L"Error Loading Coordinate System";
 
@@ -80,7 +80,7 @@ TEST_F(BrowserFiles, each_format_loads_through_its_filter_and_through_detection)
         korfile::KORFileType type;
         int filter;
     };
-    std::filesystem::copy_file(dataDir / "qrf" / "site-grid.qrf", m_scratch / "site.qrf");
+    std::filesystem::copy_file(DataDir / "qrf" / "site-grid.qrf", m_scratch / "site.qrf");
     std::wstring const qrf = (m_scratch / "site.qrf").wstring();
     Browse(Wgs84(), {}, [&](User& user) {
         for (Case const& c : {

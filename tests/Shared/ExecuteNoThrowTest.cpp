@@ -17,11 +17,11 @@ struct LoggedLine {
 class CapturedLog : public ::testing::Test {
 protected:
     void SetUp() override {
-        shr::g_Logger.SetSink([this](int level, std::wstring const& text) {
+        shr::ProcessLogger.SetSink([this](int level, std::wstring const& text) {
             m_lines.push_back({level, text});
         });
     }
-    void TearDown() override { shr::g_Logger.SetSink({}); }
+    void TearDown() override { shr::ProcessLogger.SetSink({}); }
 
     std::vector<LoggedLine> m_lines;
 };
@@ -68,7 +68,7 @@ TEST_F(CapturedLog, a_throwing_clean_up_in_a_destructor_leaves_the_result_unchan
 }
 
 TEST_F(CapturedLog, a_throwing_logger_leaves_no_trace_and_does_not_interrupt) {
-    shr::g_Logger.SetSink([](int, std::wstring const&) { throw std::runtime_error("full"); });
+    shr::ProcessLogger.SetSink([](int, std::wstring const&) { throw std::runtime_error("full"); });
     int after = 0;
     EXPECT_NO_THROW(shared::ExecuteNoThrow([] { throw std::runtime_error("x"); }));
     EXPECT_NO_THROW(shared::LogNoThrow(8, L"Failed factory KOR lookup: %ls", L"EPSG:1"));

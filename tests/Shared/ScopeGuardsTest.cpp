@@ -12,9 +12,10 @@ namespace {
 class ScopeGuards : public ::testing::Test {
 protected:
     void SetUp() override {
-        shr::g_Logger.SetSink([this](int, std::wstring const& text) { m_lines.push_back(text); });
+        shr::ProcessLogger.SetSink(
+            [this](int, std::wstring const& text) { m_lines.push_back(text); });
     }
-    void TearDown() override { shr::g_Logger.SetSink({}); }
+    void TearDown() override { shr::ProcessLogger.SetSink({}); }
 
     std::vector<std::wstring> m_lines;
 };

@@ -165,7 +165,7 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
 
 TEST_F(KnownSystemsCache, a_cache_that_is_no_file_is_set_aside_with_a_warning_and_replaced) {
     std::vector<std::wstring> warnings;
-    shr::g_Logger.SetSink([&](int level, std::wstring const& text) {
+    shr::ProcessLogger.SetSink([&](int level, std::wstring const& text) {
         if (level == shr::LogWarning) {
             warnings.push_back(text);
         }
@@ -176,7 +176,7 @@ TEST_F(KnownSystemsCache, a_cache_that_is_no_file_is_set_aside_with_a_warning_an
     std::filesystem::create_directories(m_path.parent_path());
     ASSERT_EQ(::mkfifo(m_path.c_str(), 0600), 0);
     EXPECT_FALSE(Read());
-    shr::g_Logger.SetSink({});
+    shr::ProcessLogger.SetSink({});
     ASSERT_EQ(warnings.size(), 1U);
     EXPECT_NE(warnings[0].find(L"known-systems.cache' is a named pipe, not a file"),
               std::wstring::npos)

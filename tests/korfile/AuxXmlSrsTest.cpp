@@ -6,7 +6,7 @@
 
 namespace {
 
-std::string const sideCar = R"(<PAMDataset>
+std::string const SideCar = R"(<PAMDataset>
   <!-- written by a raster tool -->
   <SRS dataAxisToSRSAxisMapping="2,1">GEOGCS["old"]</SRS>
   <Metadata domain="IMAGE_STRUCTURE"><MDI key="INTERLEAVE">PIXEL</MDI></Metadata>
@@ -26,13 +26,13 @@ std::wstring MessageOf(auto const& call) {
 } // namespace
 
 TEST(AuxXmlSrs, reads_the_srs_text_or_nothing_when_there_is_none) {
-    EXPECT_EQ(korfile::ReadAuxXmlSrs(sideCar, "a.aux.xml"), "GEOGCS[\"old\"]");
+    EXPECT_EQ(korfile::ReadAuxXmlSrs(SideCar, "a.aux.xml"), "GEOGCS[\"old\"]");
     EXPECT_EQ(korfile::ReadAuxXmlSrs("<PAMDataset><Metadata/></PAMDataset>", "a.aux.xml"),
               std::nullopt);
 }
 
 TEST(AuxXmlSrs, writing_replaces_the_srs_and_keeps_everything_else) {
-    std::string const written = korfile::WriteAuxXmlSrs(sideCar, "PROJCS[\"new\"]", "a.aux.xml");
+    std::string const written = korfile::WriteAuxXmlSrs(SideCar, "PROJCS[\"new\"]", "a.aux.xml");
     EXPECT_EQ(korfile::ReadAuxXmlSrs(written, "a.aux.xml"), "PROJCS[\"new\"]");
     for (char const* kept :
          {"dataAxisToSRSAxisMapping=\"2,1\"", "<!-- written by a raster tool -->",
@@ -62,9 +62,9 @@ TEST(AuxXmlSrs, bad_documents_name_the_file_and_the_fault) {
 }
 
 TEST(AuxXmlSrs, a_rewrite_changes_only_the_srs_and_keeps_the_layout_byte_for_byte) {
-    std::string expected = sideCar;
+    std::string expected = SideCar;
     expected.replace(expected.find("GEOGCS[\"old\"]"), 13, "PROJCS[\"new\"]");
-    EXPECT_EQ(korfile::WriteAuxXmlSrs(sideCar, "PROJCS[\"new\"]", "a.aux.xml"), expected);
+    EXPECT_EQ(korfile::WriteAuxXmlSrs(SideCar, "PROJCS[\"new\"]", "a.aux.xml"), expected);
 
     std::string const declared = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<PAMDataset>\n\t<Metadata/>\n</PAMDataset>";

@@ -17,9 +17,9 @@
 
 namespace {
 
-std::filesystem::path const dataDir = GRIDLORE_TEST_DATA;
+std::filesystem::path const DataDir = GRIDLORE_TEST_DATA;
 /// Damaged files per reader, shared among that reader's seeds.
-constexpr int mutationsPerReader = 3000;
+constexpr int MutationsPerReader = 3000;
 
 std::string Mutate(std::string text, std::mt19937& random) {
     static std::string const interesting = "{}[]\",=:\n\r\t 0123456789-+.eE|#;<>/&\xC3\xFF";
@@ -61,10 +61,10 @@ struct Seed {
 
 std::vector<Seed> Seeds(std::filesystem::path const& dir) {
     auto const lambert =
-        korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/shifted-lambert.qrf", 0, 0);
+        korfile::ReadReferenceFile(korfile::QRF, DataDir / "qrf/shifted-lambert.qrf", 0, 0);
     std::vector<Seed> seeds;
     for (char const* name : {"depot-north.qrf", "shifted-lambert.qrf", "site-grid.qrf"}) {
-        seeds.push_back({korfile::QRF, name, shr::ReadWholeFile(dataDir / "qrf" / name)});
+        seeds.push_back({korfile::QRF, name, shr::ReadWholeFile(DataDir / "qrf" / name)});
     }
     korfile::WriteReferenceFile(*lambert, korfile::QRF2, dir / "seed.qrf2", 0, 0, true);
     seeds.push_back({korfile::QRF2, "seed.qrf2", shr::ReadWholeFile(dir / "seed.qrf2")});
@@ -86,7 +86,7 @@ TEST(ReaderRobustness, damaged_files_end_in_a_definition_or_a_clear_error) {
     std::vector<Seed> const seeds = Seeds(dir);
     for (Seed const& seed : seeds) {
         int const mutationsPerSeed =
-            mutationsPerReader /
+            MutationsPerReader /
             static_cast<int>(std::count_if(seeds.begin(), seeds.end(), [&](Seed const& other) {
                 return other.type == seed.type;
             }));

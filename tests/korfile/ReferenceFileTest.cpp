@@ -15,7 +15,7 @@
 
 namespace {
 
-std::filesystem::path const dataDir = GRIDLORE_TEST_DATA;
+std::filesystem::path const DataDir = GRIDLORE_TEST_DATA;
 
 class ReferenceFileTest : public ::testing::Test {
 protected:
@@ -126,7 +126,7 @@ TEST_F(ReferenceFileTest, QRF2_keeps_every_value_of_a_definition_bit_for_bit) {
 
 TEST_F(ReferenceFileTest, QRF_samples_read_into_their_definitions) {
     auto const depot =
-        korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/depot-north.qrf", 0, 0);
+        korfile::ReadReferenceFile(korfile::QRF, DataDir / "qrf/depot-north.qrf", 0, 0);
     ASSERT_EQ(depot->Type(), kor::CSDef::TypeReferenced);
     auto const& utm = static_cast<kor::KORDef const&>(*depot);
     EXPECT_EQ(utm.GetName(), L"Custom|Depot North");
@@ -139,7 +139,7 @@ TEST_F(ReferenceFileTest, QRF_samples_read_into_their_definitions) {
     EXPECT_DOUBLE_EQ(utm.GetEllipsoid()->GetInverseFlattening(), 298.257223563);
 
     auto const lambert =
-        korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/shifted-lambert.qrf", 0, 0);
+        korfile::ReadReferenceFile(korfile::QRF, DataDir / "qrf/shifted-lambert.qrf", 0, 0);
     auto const& shifted = static_cast<kor::KORDef const&>(*lambert);
     EXPECT_EQ(shifted.GetDatum()->GetMethod(), kor::DatumDef::MethodSevenParameter);
     int target = 0;
@@ -152,7 +152,7 @@ TEST_F(ReferenceFileTest, QRF_samples_read_into_their_definitions) {
     EXPECT_EQ(value, 46.5);
     EXPECT_DOUBLE_EQ(shifted.GetLinearScale(), 3.28083989501312);
 
-    auto const site = korfile::ReadReferenceFile(korfile::QRF, dataDir / "qrf/site-grid.qrf", 0, 0);
+    auto const site = korfile::ReadReferenceFile(korfile::QRF, DataDir / "qrf/site-grid.qrf", 0, 0);
     ASSERT_EQ(site->Type(), kor::CSDef::TypeLocal);
     EXPECT_EQ(static_cast<kor::UCSDef const&>(*site).GetOrigin().y, -250.5);
     ASSERT_NE(site->GetWarp(), nullptr);
@@ -161,7 +161,7 @@ TEST_F(ReferenceFileTest, QRF_samples_read_into_their_definitions) {
 }
 
 TEST_F(ReferenceFileTest, QRF_errors_name_the_file_and_the_line) {
-    std::string const good = shr::ReadWholeFile(dataDir / "qrf/depot-north.qrf");
+    std::string const good = shr::ReadWholeFile(DataDir / "qrf/depot-north.qrf");
     auto const variant = [&](std::string const& from, std::string const& to) {
         return Replaced(good, from, to);
     };

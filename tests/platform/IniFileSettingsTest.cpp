@@ -15,18 +15,18 @@
 
 namespace {
 
-std::wstring const history = L"Settings\\CRSSearchHistory";
+std::wstring const HistorySection = L"Settings\\CRSSearchHistory";
 
 class IniFileSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        shr::g_Logger.SetSink([this](int level, std::wstring const& text) {
+        shr::ProcessLogger.SetSink([this](int level, std::wstring const& text) {
             if (level == shr::LogWarning) {
                 m_warnings.push_back(text);
             }
         });
     }
-    void TearDown() override { shr::g_Logger.SetSink({}); }
+    void TearDown() override { shr::ProcessLogger.SetSink({}); }
 
     void Write(std::filesystem::path const& path, std::string const& text) const {
         std::ofstream(path, std::ios::binary) << text;
@@ -47,7 +47,7 @@ TEST_F(IniFileSettingsTest, every_character_of_names_and_values_survives_a_save)
     std::wstring const odd = std::wstring(L"a=b [c] \\ d/e\nf\rg\th ") + L'\0' + L"\x00e9\x4e2d";
     {
         platform::IniFileSettings store(m_file);
-        store.SetString(history, L"Search0", L"UTM zone 33");
+        store.SetString(HistorySection, L"Search0", L"UTM zone 33");
         store.SetString(odd, odd, odd);
         store.SetString(L"Empty", L"value", L"");
         store.Flush();
@@ -56,12 +56,12 @@ TEST_F(IniFileSettingsTest, every_character_of_names_and_values_survives_a_save)
               std::string::npos)
         << shr::ReadWholeFile(m_file);
     platform::IniFileSettings again(m_file);
-    EXPECT_EQ(again.GetString(history, L"Search0", L"-"), L"UTM zone 33");
+    EXPECT_EQ(again.GetString(HistorySection, L"Search0", L"-"), L"UTM zone 33");
     EXPECT_EQ(again.GetString(odd, odd, L"-"), odd);
     EXPECT_TRUE(again.HasEntry(L"Empty", L"value"));
-    again.DeleteEntry(history, L"Search0");
+    again.DeleteEntry(HistorySection, L"Search0");
     again.Flush();
-    EXPECT_FALSE(platform::IniFileSettings(m_file).HasEntry(history, L"Search0"));
+    EXPECT_FALSE(platform::IniFileSettings(m_file).HasEntry(HistorySection, L"Search0"));
     EXPECT_TRUE(m_warnings.empty());
 }
 
@@ -72,16 +72,17 @@ TEST_F(IniFileSettingsTest, a_damaged_file_gives_what_can_be_read_and_one_warnin
                   "Search1=lone backslash\\\n[unclosed\nLost=in a bad section\n"
                   "[Settings/CRSSearchHistory]\nSearch2=UTM zone 33\n");
     platform::IniFileSettings store(m_file);
-    EXPECT_EQ(store.GetString(history, L"Search0", L"-"), L"4326");
-    EXPECT_EQ(store.GetString(history, L"Search2", L"-"), L"UTM zone 33");
-    EXPECT_FALSE(store.HasEntry(history, L"Search1"));
+    EXPECT_EQ(store.GetString(HistorySection, L"Search0", L"-"), L"4326");
+    EXPECT_EQ(store.GetString(HistorySection, L"Search2", L"-"), L"UTM zone 33");
+    EXPECT_FALSE(store.HasEntry(HistorySection, L"Search1"));
     EXPECT_FALSE(store.HasEntry(L"unclosed", L"Lost"));
-    store.SetString(history, L"Search3", L"France");
+    store.SetString(HistorySection, L"Search3", L"France");
     store.Flush();
     ASSERT_EQ(m_warnings.size(), 1U);
     EXPECT_NE(m_warnings[0].find(L"8 lines could not be read"), std::wstring::npos)
         << m_warnings[0];
-    EXPECT_EQ(platform::IniFileSettings(m_file).GetString(history, L"Search3", L"-"), L"France");
+    EXPECT_EQ(platform::IniFileSettings(m_file).GetString(HistorySection, L"Search3", L"-"),
+              L"France");
 }
 
 TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_and_warns_once) {
@@ -104,10 +105,10 @@ TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_
         shr::ScopedAtomicFileCalls const disk(calls);
         platform::IniFileSettings store(path);
         for (int search = 0; search < 3; ++search) {
-            store.SetString(history, L"Search0", L"UTM zone " + std::to_wstring(search));
+            store.SetString(HistorySection, L"Search0", L"UTM zone " + std::to_wstring(search));
             store.Flush();
         }
-        EXPECT_EQ(store.GetString(history, L"Search0", L"-"), L"UTM zone 2") << path;
+        EXPECT_EQ(store.GetString(HistorySection, L"Search0", L"-"), L"UTM zone 2") << path;
         ASSERT_EQ(m_warnings.size(), 1U) << path;
         EXPECT_NE(m_warnings[0].find(L"settings.ini"), std::wstring::npos) << m_warnings[0];
     }
@@ -118,17 +119,17 @@ TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_
 
 TEST_F(IniFileSettingsTest, a_setting_the_file_could_not_give_back_is_refused_and_the_old_kept) {
     platform::IniFileSettings store(m_file);
-    store.SetString(history, L"Search0", L"4326");
+    store.SetString(HistorySection, L"Search0", L"4326");
     std::wstring const surrogate(1, static_cast<wchar_t>(0xD800));
     std::wstring const beyondUnicode(1, static_cast<wchar_t>(0x110000));
-    store.SetString(history, L"", L"unnamed");
-    store.SetString(history, L"Search0", L"a" + surrogate);
+    store.SetString(HistorySection, L"", L"unnamed");
+    store.SetString(HistorySection, L"Search0", L"a" + surrogate);
     store.SetString(beyondUnicode, L"Search0", L"x");
     store.Flush();
     platform::IniFileSettings const again(m_file);
     EXPECT_EQ(again.Contents(), store.Contents());
     EXPECT_EQ(again.Contents(),
-              (platform::IniFileSettings::Sections{{history, {{L"Search0", L"4326"}}}}));
+              (platform::IniFileSettings::Sections{{HistorySection, {{L"Search0", L"4326"}}}}));
     ASSERT_EQ(m_warnings.size(), 1U);
     EXPECT_NE(m_warnings[0].find(L"it is left out"), std::wstring::npos) << m_warnings[0];
 }

@@ -18,8 +18,8 @@ namespace {
 class LoggerTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        shr::g_Logger.SetSink({});
-        shr::g_Logger.SetFilePath({});
+        shr::ProcessLogger.SetSink({});
+        shr::ProcessLogger.SetFilePath({});
     }
 
     static std::string ReadAll(std::filesystem::path const& path) {
@@ -53,11 +53,11 @@ TEST_F(LoggerTest, default_file_lives_under_the_users_state_directory) {
 
 TEST_F(LoggerTest, lines_are_appended_to_the_file_as_utf8_creating_its_folder) {
     std::filesystem::path const path = m_dir / "nested" / "host.log";
-    shr::g_Logger.SetFilePath(path);
-    EXPECT_EQ(shr::g_Logger.FilePath(), path);
-    shr::g_Logger.Send(8, L"Failed factory KOR lookup: %ls\n\tReason: %ls", L"EPSG:99999",
-                       L"caf\u00e9");
-    shr::g_Logger.Send(1, L"second");
+    shr::ProcessLogger.SetFilePath(path);
+    EXPECT_EQ(shr::ProcessLogger.FilePath(), path);
+    shr::ProcessLogger.Send(8, L"Failed factory KOR lookup: %ls\n\tReason: %ls", L"EPSG:99999",
+                            L"caf\u00e9");
+    shr::ProcessLogger.Send(1, L"second");
     std::string const text = ReadAll(path);
     EXPECT_NE(text.find("[8] Failed factory KOR lookup: EPSG:99999\n\tReason: caf\xC3\xA9\n"),
               std::string::npos);
@@ -67,20 +67,20 @@ TEST_F(LoggerTest, lines_are_appended_to_the_file_as_utf8_creating_its_folder) {
 
 TEST_F(LoggerTest, a_log_file_that_cannot_be_written_is_an_error_for_the_caller) {
     std::filesystem::create_directories(m_dir / "taken");
-    shr::g_Logger.SetFilePath(m_dir / "taken"); // a folder, not a file
-    EXPECT_ANY_THROW(shr::g_Logger.Send(1, L"lost"));
+    shr::ProcessLogger.SetFilePath(m_dir / "taken"); // a folder, not a file
+    EXPECT_ANY_THROW(shr::ProcessLogger.Send(1, L"lost"));
     // A named pipe with no reader would once hold the program at its first line.
     ASSERT_EQ(::mkfifo((m_dir / "pipe.log").c_str(), 0600), 0);
-    shr::g_Logger.SetFilePath(m_dir / "pipe.log");
-    EXPECT_ANY_THROW(shr::g_Logger.Send(1, L"lost"));
+    shr::ProcessLogger.SetFilePath(m_dir / "pipe.log");
+    EXPECT_ANY_THROW(shr::ProcessLogger.Send(1, L"lost"));
 }
 
 TEST_F(LoggerTest, a_sink_receives_the_formatted_line_instead_of_the_file) {
     std::vector<std::pair<int, std::wstring>> lines;
-    shr::g_Logger.SetFilePath(m_dir / "unused.log");
-    shr::g_Logger.SetSink(
+    shr::ProcessLogger.SetFilePath(m_dir / "unused.log");
+    shr::ProcessLogger.SetSink(
         [&](int level, std::wstring const& text) { lines.emplace_back(level, text); });
-    shr::g_Logger.Send(4, L"%d systems", 6000);
+    shr::ProcessLogger.Send(4, L"%d systems", 6000);
     ASSERT_EQ(lines.size(), 1U);
     EXPECT_EQ(lines[0], std::make_pair(4, std::wstring(L"6000 systems")));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "unused.log"));
@@ -88,7 +88,7 @@ TEST_F(LoggerTest, a_sink_receives_the_formatted_line_instead_of_the_file) {
 
 TEST_F(LoggerTest, LogExceptionInfo_records_the_handled_exception_and_never_throws) {
     std::vector<std::wstring> lines;
-    shr::g_Logger.SetSink([&](int, std::wstring const& text) { lines.push_back(text); });
+    shr::ProcessLogger.SetSink([&](int, std::wstring const& text) { lines.push_back(text); });
     try {
         throw shr::Exception(L"GridloreUI", L"a.cpp", 5, L"broken", false);
     } catch (...) {
@@ -103,7 +103,7 @@ TEST_F(LoggerTest, LogExceptionInfo_records_the_handled_exception_and_never_thro
     EXPECT_EQ(lines[0], L"Exception caught in Shared::h.h(27): GridloreUI::a.cpp(5): broken");
     EXPECT_EQ(lines[1], L"Exception caught in ::(1): an exception of unknown type");
 
-    shr::g_Logger.SetSink([](int, std::wstring const&) { throw std::runtime_error("disk"); });
+    shr::ProcessLogger.SetSink([](int, std::wstring const&) { throw std::runtime_error("disk"); });
     try {
         throw std::runtime_error("x");
     } catch (...) {

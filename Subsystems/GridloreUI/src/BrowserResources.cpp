@@ -89,18 +89,18 @@ void AdjustBrowserTemplate(platform::DialogTemplate& dialog, BrowserOptions cons
     if (!options.showAreaMap) {
         return;
     }
-    constexpr int mapTop = 307;
+    constexpr int MapTop = 307;
     // The world at two by one over the description's width, and a line for its note.
-    constexpr int mapHeight = 118;
-    constexpr int added = mapHeight + 6;
-    dialog.size.height += added;
+    constexpr int MapHeight = 118;
+    constexpr int AddedHeight = MapHeight + 6;
+    dialog.size.height += AddedHeight;
     for (ControlTemplate& control : dialog.controls) {
         if (control.id == platform::IDOK || control.id == platform::IDCANCEL) {
-            control.rect.top += added;
+            control.rect.top += AddedHeight;
         }
     }
     dialog.controls.push_back(
-        {res::AreaMap, ControlKind::DrawingSurface, L"", Rect{6, mapTop, 216, mapHeight}, 0});
+        {res::AreaMap, ControlKind::DrawingSurface, L"", Rect{6, MapTop, 216, MapHeight}, 0});
 }
 
 void AddBrowserResources(platform::ResourceModule& module) {

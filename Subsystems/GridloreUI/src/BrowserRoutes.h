@@ -68,11 +68,11 @@ public:
     }
 
 private:
-    template <typename Host, void (CRSDlgImpl::*operation)(), bool thenSelectionChanged>
+    template <typename Host, void (CRSDlgImpl::*Operation)(), bool ThenSelectionChanged>
     static platform::Route Command(platform::ControlId id) {
         return Row<Host>(platform::Event::Command, id, [](Host& host, platform::Message&) {
-            (host.Impl().*operation)();
-            if constexpr (thenSelectionChanged) {
+            (host.Impl().*Operation)();
+            if constexpr (ThenSelectionChanged) {
                 host.Impl().OnSelChangedCS();
             }
         });

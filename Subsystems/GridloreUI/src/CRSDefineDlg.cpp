@@ -5,6 +5,7 @@
 #include "ErrorMacros.h"
 #include "gridui/ResourceIds.h"
 #include "kor/KORDef.h"
+#include "kor/ProjectionMethods.h"
 #include "platform/WaitCursor.h"
 #include "shr/NumberFormat.h"
 
@@ -123,7 +124,7 @@ void CRSDefineDlgImpl::StartWorkingCopies() {
     if (kor::ProjectionDef const* projection = m_initial.GetProjection()) {
         m_projection = *projection;
     } else {
-        m_projection.SetMethod(0);
+        m_projection.SetMethod(kor::methods::NotSet);
     }
     if (kor::DatumDef const* datum = m_initial.GetDatum()) {
         m_datum = *datum;

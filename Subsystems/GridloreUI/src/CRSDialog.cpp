@@ -21,33 +21,33 @@ CRSDialog::CRSDialog(Gridlore::CoordinateSystem const& current, std::wstring con
                      Gridlore::CoordinateSystemCollection const& inUse,
                      std::wstring const& customSystemsPath)
     : CDialogResize(res::BrowserDialog, parent, true)
-    , impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink, inUse,
-                                        customSystemsPath)) {}
+    , m_impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink, inUse,
+                                          customSystemsPath)) {}
 
 CRSDialog::~CRSDialog() = default;
 
 void CRSDialog::SetCaption(wchar_t const* text) {
-    caption = text != nullptr ? text : L"";
+    m_caption = text != nullptr ? text : L"";
 }
 
 void CRSDialog::SetOptions(BrowserOptions const& options) {
-    impl->SetOptions(options);
+    m_impl->SetOptions(options);
 }
 
 BrowserOptions const& CRSDialog::GetOptions() const {
-    return impl->Options();
+    return m_impl->Options();
 }
 
 void CRSDialog::SetAreaOfInterest(GeoArea const& area) {
-    impl->SetAreaOfInterest(area);
+    m_impl->SetAreaOfInterest(area);
 }
 
 void CRSDialog::SetOpenResultsUpTo(std::uint32_t count) {
-    impl->Options().openResultsUpTo = count;
+    m_impl->Options().openResultsUpTo = count;
 }
 
 Gridlore::CoordinateSystem const& CRSDialog::CurrentCoordinateSystem() const {
-    return impl->CurrentCoordinateSystem();
+    return m_impl->CurrentCoordinateSystem();
 }
 
 shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
@@ -84,7 +84,7 @@ shrgui::ResizeMapEntry const* CRSDialog::GetDlgResizeMap() const {
 }
 
 void CRSDialog::AdjustTemplate(platform::DialogTemplate& dialog) const {
-    AdjustBrowserTemplate(dialog, impl->Options());
+    AdjustBrowserTemplate(dialog, m_impl->Options());
 }
 
 platform::MessageMap const& CRSDialog::GetMessageMap() const {
@@ -99,16 +99,16 @@ platform::MessageMap const& CRSDialog::GetMessageMap() const {
 
 bool CRSDialog::OnInitDialog() {
     CDialogResize::OnInitDialog();
-    if (!caption.empty()) {
-        SetWindowText(caption);
+    if (!m_caption.empty()) {
+        SetWindowText(m_caption);
     }
-    bool const result = impl->OnInitDialog(*this);
+    bool const result = m_impl->OnInitDialog(*this);
     InitResizing(true, true, ResizingStyle);
     return result;
 }
 
 void CRSDialog::SafeDoDataExchange(platform::DataExchange& exchange) {
-    impl->DoDataExchange(exchange);
+    m_impl->DoDataExchange(exchange);
 }
 
 void CRSDialog::OnDblClkTree(platform::Message& message) {
@@ -117,7 +117,7 @@ void CRSDialog::OnDblClkTree(platform::Message& message) {
     if (!GetDlgItem(platform::IDOK).IsWindowEnabled()) {
         return;
     }
-    if (impl->IsOnItem(message.point)) {
+    if (m_impl->IsOnItem(message.point)) {
         OnOK();
     }
 }

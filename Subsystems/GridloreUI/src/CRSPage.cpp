@@ -11,38 +11,38 @@ CRSPage::CRSPage(Gridlore::CoordinateSystem const& current, std::wstring const& 
                  std::shared_ptr<shr::IError> const& errorSink,
                  std::wstring const& customSystemsPath)
     : PropertyPage(res::BrowserDialog)
-    , impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink,
-                                        Gridlore::CoordinateSystemCollection{},
-                                        customSystemsPath)) {}
+    , m_impl(std::make_unique<CRSDlgImpl>(current, favoritesPath, errorSink,
+                                          Gridlore::CoordinateSystemCollection{},
+                                          customSystemsPath)) {}
 
 CRSPage::~CRSPage() = default;
 
 void CRSPage::SetCaption(wchar_t const* text) {
-    caption = text != nullptr ? text : L"";
+    m_caption = text != nullptr ? text : L"";
 }
 
 void CRSPage::SetOptions(BrowserOptions const& options) {
-    impl->SetOptions(options);
+    m_impl->SetOptions(options);
 }
 
 BrowserOptions const& CRSPage::GetOptions() const {
-    return impl->Options();
+    return m_impl->Options();
 }
 
 void CRSPage::SetAreaOfInterest(GeoArea const& area) {
-    impl->SetAreaOfInterest(area);
+    m_impl->SetAreaOfInterest(area);
 }
 
 void CRSPage::SetOpenResultsUpTo(std::uint32_t count) {
-    impl->Options().openResultsUpTo = count;
+    m_impl->Options().openResultsUpTo = count;
 }
 
 Gridlore::CoordinateSystem const& CRSPage::CurrentCoordinateSystem() const {
-    return impl->CurrentCoordinateSystem();
+    return m_impl->CurrentCoordinateSystem();
 }
 
 void CRSPage::AdjustTemplate(platform::DialogTemplate& dialog) const {
-    AdjustBrowserTemplate(dialog, impl->Options());
+    AdjustBrowserTemplate(dialog, m_impl->Options());
 }
 
 platform::MessageMap const& CRSPage::GetMessageMap() const {
@@ -53,10 +53,10 @@ platform::MessageMap const& CRSPage::GetMessageMap() const {
 
 bool CRSPage::OnInitDialog() {
     bool const result = PropertyPage::OnInitDialog();
-    if (!caption.empty()) {
-        SetWindowText(caption);
+    if (!m_caption.empty()) {
+        SetWindowText(m_caption);
     }
-    impl->OnInitDialog(*this);
+    m_impl->OnInitDialog(*this);
     // The sheet's OK and Cancel accept or drop the choice.
     for (platform::ControlId const id : {platform::IDOK, platform::IDCANCEL}) {
         GetDlgItem(id).EnableWindow(false);
@@ -66,7 +66,7 @@ bool CRSPage::OnInitDialog() {
 }
 
 void CRSPage::DoDataExchange(platform::DataExchange& exchange) {
-    impl->DoDataExchange(exchange);
+    m_impl->DoDataExchange(exchange);
 }
 
 } // namespace gridui

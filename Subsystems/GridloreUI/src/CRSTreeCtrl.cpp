@@ -24,7 +24,7 @@ bool CRSTreeCtrl::PreTranslateMessage(platform::Message& message) {
 }
 
 bool CRSTreeCtrl::IsHintActive() const {
-    return toolTip.IsActive();
+    return m_toolTip.IsActive();
 }
 
 platform::MessageMap const& CRSTreeCtrl::GetMessageMap() const {
@@ -41,17 +41,17 @@ platform::MessageMap const& CRSTreeCtrl::GetMessageMap() const {
 void CRSTreeCtrl::PreSubclassWindow() {
     TreeCtrl::PreSubclassWindow();
     // Without its tooltip the tree still works; only the hint is lost.
-    if (!toolTip.Create(*this)) {
+    if (!m_toolTip.Create(*this)) {
         return;
     }
-    toolTip.AddTool(Hint());
-    toolTip.Activate(false);
+    m_toolTip.AddTool(Hint());
+    m_toolTip.Activate(false);
 }
 
 void CRSTreeCtrl::OnDestroy() {
-    hoverItem = {};
-    customItem = {};
-    toolTip.Destroy();
+    m_hoverItem = {};
+    m_customItem = {};
+    m_toolTip.Destroy();
     TreeCtrl::OnDestroy();
 }
 
@@ -65,25 +65,25 @@ void CRSTreeCtrl::OnCustomDraw(platform::Message& message) {
     message.result = platform::DrawDefault;
     if (draw.stage == platform::DrawStage::PrePaint) {
         message.result = platform::DrawNotifyItemDraw;
-    } else if (!customItem || draw.item != customItem) {
+    } else if (!m_customItem || draw.item != m_customItem) {
         return;
     } else if (draw.stage == platform::DrawStage::ItemPrePaint) {
         message.result = platform::DrawNotifyPostPaint;
-    } else if (std::optional<platform::Rect> const label = GetItemRect(customItem, true)) {
+    } else if (std::optional<platform::Rect> const label = GetItemRect(m_customItem, true)) {
         draw.context->DrawIcon(platform::StockIcon::Warning, IconArea(*label));
     }
 }
 
 void CRSTreeCtrl::OnMouseMove(platform::Point point) {
     std::optional<platform::Rect> const label =
-        customItem ? GetItemRect(customItem, true) : std::nullopt;
+        m_customItem ? GetItemRect(m_customItem, true) : std::nullopt;
     bool const overIcon = label && IconArea(*label).Contains(point);
-    if (overIcon == static_cast<bool>(hoverItem)) {
+    if (overIcon == static_cast<bool>(m_hoverItem)) {
         return;
     }
-    hoverItem = overIcon ? customItem : platform::TreeItem{};
-    if (toolTip.HasWindow()) {
-        toolTip.Activate(overIcon);
+    m_hoverItem = overIcon ? m_customItem : platform::TreeItem{};
+    if (m_toolTip.HasWindow()) {
+        m_toolTip.Activate(overIcon);
     }
 }
 

@@ -11,17 +11,17 @@ namespace gridui {
 class CRSTreeCtrl : public platform::TreeCtrl {
 public:
     /// The "Custom" category node, or null while the tree has none.
-    platform::TreeItem GetCustomItem() const { return customItem; }
-    void SetCustomItem(platform::TreeItem item) { customItem = item; }
+    platform::TreeItem GetCustomItem() const { return m_customItem; }
+    void SetCustomItem(platform::TreeItem item) { m_customItem = item; }
     /// The text the tooltip shows over the icon.
     static wchar_t const* CustomHint();
     bool IsHintActive() const;
     /// With `kept`, custom systems last until the user deletes them, and the hint says so.
-    void SetCustomSystemsKept(bool kept) { customKept = kept; }
+    void SetCustomSystemsKept(bool kept) { m_customKept = kept; }
     /// The hint for custom systems that are kept.
     static wchar_t const* KeptCustomHint();
     /// The hint this tree shows over the icon.
-    wchar_t const* Hint() const { return customKept ? KeptCustomHint() : CustomHint(); }
+    wchar_t const* Hint() const { return m_customKept ? KeptCustomHint() : CustomHint(); }
 
     platform::MessageMap const& GetMessageMap() const override;
     /// The Delete key sends the dialog the command that deletes a custom system.
@@ -37,10 +37,10 @@ private:
     /// Where the icon goes beside a label.
     static platform::Rect IconArea(platform::Rect label);
 
-    platform::TreeItem customItem;
-    platform::TreeItem hoverItem;
-    platform::ToolTip toolTip;
-    bool customKept = false;
+    platform::TreeItem m_customItem;
+    platform::TreeItem m_hoverItem;
+    platform::ToolTip m_toolTip;
+    bool m_customKept = false;
 };
 
 } // namespace gridui

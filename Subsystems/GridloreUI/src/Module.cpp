@@ -31,7 +31,7 @@ public:
     Registration& operator=(Registration const&) = delete;
 };
 
-Registration const registration;
+Registration const Registered;
 
 } // namespace
 

@@ -159,9 +159,10 @@ private:
             upper += static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
         }
         bool const single = upper.size() == 1 && IsPlaceLetter(upper[0]);
-        bool const markThenHemisphere = upper.size() == 2 &&
-                                        std::wstring_view(L"DMS").find(upper[0]) != npos &&
-                                        std::wstring_view(L"NSEW").find(upper[1]) != npos;
+        bool const markThenHemisphere =
+            upper.size() == 2 &&
+            std::wstring_view(L"DMS").find(upper[0]) != std::wstring_view::npos &&
+            std::wstring_view(L"NSEW").find(upper[1]) != std::wstring_view::npos;
         if (!single && !markThenHemisphere) {
             return false;
         }
@@ -182,7 +183,6 @@ private:
         m_tokens.push_back(std::move(token));
     }
 
-    static constexpr std::size_t npos = std::wstring_view::npos;
     std::wstring_view m_text;
     bool m_commaIsDecimal;
     std::size_t m_at = 0;

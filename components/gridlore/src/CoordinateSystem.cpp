@@ -2,6 +2,7 @@
 
 #include "kor/DatumList.h"
 #include "kor/Definitions.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
@@ -41,10 +42,10 @@ CoordinateSystem::CoordinateSystem(kor::CSDef const& definition)
 
 CoordinateSystem::CoordinateSystem(wchar_t const* token, bool failIfUnknown) {
     std::wstring_view const text = token != nullptr ? token : L"";
-    std::wstring_view constexpr geographicPrefix = L"GEOGCS_";
+    std::wstring_view constexpr GeographicPrefix = L"GEOGCS_";
     try {
-        if (text.substr(0, geographicPrefix.size()) == geographicPrefix) {
-            m_definition = GeographicOnDatum(text.substr(geographicPrefix.size()));
+        if (text.substr(0, GeographicPrefix.size()) == GeographicPrefix) {
+            m_definition = GeographicOnDatum(text.substr(GeographicPrefix.size()));
         } else {
             m_definition = kor::CreateCSDefByDefinition(text);
         }
@@ -114,7 +115,7 @@ bool CoordinateSystem::Dereference() {
         (referenced->GetDatum() != nullptr)) {
         return false;
     }
-    auto full = kor::CreateCSDefByDefinition(L"EPSG:" + std::to_wstring(referenced->GetPOSC()));
+    auto full = kor::CreateCSDefByDefinition(kor::EpsgDefinition(referenced->GetPOSC()));
     if (!full) {
         return false;
     }
@@ -153,7 +154,7 @@ void CoordinateSystem::Reconcile(bool thorough) {
     }
     try {
         auto const registry =
-            kor::CreateCSDefByDefinition(L"EPSG:" + std::to_wstring(referenced->GetPOSC()));
+            kor::CreateCSDefByDefinition(kor::EpsgDefinition(referenced->GetPOSC()));
         if (!registry || !registry->Compare(*referenced, true)) {
             referenced->SetPOSC(0);
         }

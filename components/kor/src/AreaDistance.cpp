@@ -69,7 +69,7 @@ std::optional<DistanceOutside> DistanceOutsideOf(AreaBox const& box, double long
                       std::abs(LongitudeDifference(box.west, longitude));
     double const meters =
         MetersToMeridianEdge(box, east ? box.east : box.west, longitude, latitude);
-    static wchar_t const* const Names[3][2] = {
+    static constexpr wchar_t const* Names[3][2] = {
         {L"west", L"east"}, {L"north-west", L"north-east"}, {L"south-west", L"south-east"}};
     int const row = *northSouth == L'n' ? 1 : *northSouth == L's' ? 2 : 0;
     return DistanceOutside{meters, Names[row][east ? 1 : 0]};

@@ -3,6 +3,7 @@
 #include "AreaDistance.h"
 #include "ProjConversion.h"
 #include "kor/Definitions.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "shr/Utf8.h"
@@ -42,7 +43,7 @@ int UnchangedRegistryCode(CSDef const& definition) {
     }
     try {
         std::unique_ptr<CSDef> const registry =
-            CreateCSDefByDefinition(L"EPSG:" + std::to_wstring(referenced->GetPOSC()));
+            CreateCSDefByDefinition(EpsgDefinition(referenced->GetPOSC()));
         return registry && registry->Compare(definition, true) ? referenced->GetPOSC() : 0;
     } catch (KORException const&) {
         return 0;
@@ -81,7 +82,7 @@ struct CoordinateTransform::Impl {
     // The system as PROJ's C interface holds it; the caller destroys it.
     PJ* Create(CSDef const& definition) {
         if (int const code = UnchangedRegistryCode(definition)) {
-            PJ* registry = proj_create(context, ("EPSG:" + std::to_string(code)).c_str());
+            PJ* registry = proj_create(context, shr::ToUtf8(EpsgDefinition(code)).c_str());
             if (registry != nullptr) {
                 AddArea(registry, definition);
                 return registry;
@@ -211,7 +212,7 @@ CoordinateTransform::CoordinateTransform(CSDef const& source, CSDef const& targe
     impl.source = impl.Create(source);
     impl.target = impl.Create(target);
     impl.targetInDegrees = impl.IsGeographic(impl.target);
-    PJ* lonLat = proj_create(impl.context, "EPSG:4326");
+    PJ* lonLat = proj_create(impl.context, shr::ToUtf8(EpsgDefinition(EPSG_4326)).c_str());
     impl.toLonLat = impl.Normalized(
         proj_create_crs_to_crs_from_pj(impl.context, impl.source, lonLat, nullptr, nullptr));
     proj_destroy(lonLat);

@@ -1,6 +1,7 @@
 #include "kor/DatumDef.h"
 
 #include "NumberRules.h"
+#include "kor/EpsgCodes.h"
 #include "shr/NumberFormat.h"
 
 #include <array>
@@ -77,8 +78,11 @@ struct TargetCodes {
     int geographic;
     int datum;
 };
-constexpr std::array<TargetCodes, 5> TargetEpsgCodes{
-    {{4326, 6326}, {4258, 6258}, {4269, 6269}, {4283, 6283}, {7844, 1168}}};
+constexpr std::array<TargetCodes, 5> TargetEpsgCodes{{{EPSG_4326, EPSG_6326},
+                                                      {EPSG_4258, EPSG_6258},
+                                                      {EPSG_4269, EPSG_6269},
+                                                      {EPSG_4283, EPSG_6283},
+                                                      {EPSG_7844, EPSG_1168}}};
 static_assert(TargetEpsgCodes.size() == TargetNames.size());
 constexpr std::array<wchar_t const*, 8> MRETypeNames{
     L"None",      L"Continental US", L"Canada",        L"Western Europe",

@@ -46,8 +46,8 @@ DatumDef const* DatumList::Enum(int index) const {
                 CurrentKnownCatalogue().BuildDatum(static_cast<std::size_t>(entry));
         } catch (KORException const& error) {
             cache.failed[entry] = true;
-            shr::g_Logger.Send(shr::LogDiagnostic, L"Known datum '%ls' cannot be read: %ls",
-                               (*cache.entries)[entry].name.c_str(), error.Message().c_str());
+            shr::ProcessLogger.Send(shr::LogDiagnostic, L"Known datum '%ls' cannot be read: %ls",
+                                    (*cache.entries)[entry].name.c_str(), error.Message().c_str());
             return nullptr;
         }
     }

@@ -1,5 +1,7 @@
 #include "DatumTokens.h"
 
+#include "kor/EpsgCodes.h"
+
 #include <array>
 #include <charconv>
 #include <string>
@@ -13,12 +15,12 @@ struct Alias {
     int code;
 };
 
-constexpr std::array<Alias, 6> Aliases{{{L"DATUM_WGS84", 6326},
-                                        {L"DATUM_NAD83", 6269},
-                                        {L"DATUM_NAD27", 6267},
-                                        {L"DATUM_ETRS89", 6258},
-                                        {L"DATUM_ED50", 6230},
-                                        {L"DATUM_GDA94", 6283}}};
+constexpr std::array<Alias, 6> Aliases{{{L"DATUM_WGS84", EPSG_6326},
+                                        {L"DATUM_NAD83", EPSG_6269},
+                                        {L"DATUM_NAD27", EPSG_6267},
+                                        {L"DATUM_ETRS89", EPSG_6258},
+                                        {L"DATUM_ED50", EPSG_6230},
+                                        {L"DATUM_GDA94", EPSG_6283}}};
 
 constexpr std::wstring_view CodePrefix = L"DATUM_EPSG_";
 

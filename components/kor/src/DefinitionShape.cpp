@@ -58,7 +58,7 @@ std::string_view SkipLeadingSpaceAndMark(std::string_view text) {
 }
 
 bool StartsWithWktKeyword(std::string_view text) {
-    static constexpr std::array<std::string_view, 20> keywords = {
+    static constexpr std::array<std::string_view, 20> Keywords = {
         "PROJCS",         "GEOGCS",      "GEOCCS",       "COMPD_CS",    "LOCAL_CS",
         "VERT_CS",        "PROJCRS",     "PROJECTEDCRS", "GEOGCRS",     "GEOGRAPHICCRS",
         "GEODCRS",        "GEODETICCRS", "BOUNDCRS",     "COMPOUNDCRS", "ENGCRS",
@@ -66,7 +66,7 @@ bool StartsWithWktKeyword(std::string_view text) {
     };
     text = SkipLeadingSpaceAndMark(text);
     std::string const keyword = UpperKeyword(text);
-    if (std::find(keywords.begin(), keywords.end(), keyword) == keywords.end()) {
+    if (std::find(Keywords.begin(), Keywords.end(), keyword) == Keywords.end()) {
         return false;
     }
     std::string_view const rest = SkipLeadingSpaceAndMark(text.substr(keyword.size()));
@@ -116,8 +116,8 @@ bool HasDefinitionSyntax(std::string_view text) {
 
 bool CouldBeSystemName(std::string_view text) {
     // The registry's longest names are about a hundred characters.
-    constexpr std::size_t longestName = 200;
-    if (text.empty() || text.size() > longestName) {
+    constexpr std::size_t LongestName = 200;
+    if (text.empty() || text.size() > LongestName) {
         return false;
     }
     bool letter = false;

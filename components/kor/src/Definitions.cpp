@@ -5,6 +5,7 @@
 #include "ProjRegistry.h"
 
 #include "kor/DefinitionShape.h"
+#include "kor/EpsgCodes.h"
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 #include "kor/SystemList.h"
@@ -29,7 +30,7 @@ namespace {
 /// Codes in any spelling are handed to PROJ as "EPSG:n", the one it reads best.
 std::wstring NormalisedCode(std::wstring const& text) {
     int const code = ParseAuthorityCode(text);
-    return code > 0 ? L"EPSG:" + std::to_wstring(code) : text;
+    return code > 0 ? EpsgDefinition(code) : text;
 }
 
 /// Whether `system` is, or has a part that is, bound to a hub by a datum shift.
@@ -72,7 +73,7 @@ int CertainEPSGCode(crs::CRSNNPtr const& system) {
 }
 
 /// Registry reasons may quote the whole input back.
-constexpr std::size_t reasonLimit = 300;
+constexpr std::size_t ReasonLimit = 300;
 
 /// A text without a definition's syntax, as a system's name. Only names the registry
 /// holds as they are written (case aside) count: its approximate search reads the whole
@@ -194,7 +195,7 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
         throw;
     } catch (std::exception const& error) {
         throw KORException(L"The definition '" + shr::Abbreviated(trimmed) + L"' cannot be read: " +
-                           shr::Abbreviated(shr::FromUtf8(error.what()), reasonLimit));
+                           shr::Abbreviated(shr::FromUtf8(error.what()), ReasonLimit));
     }
     if ((options & CreateCategorizedName) != 0u) {
         auto const* referenced = dynamic_cast<KORDef const*>(definition.get());

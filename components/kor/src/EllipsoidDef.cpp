@@ -1,6 +1,7 @@
 #include "kor/EllipsoidDef.h"
 
 #include "NumberRules.h"
+#include "kor/EpsgCodes.h"
 #include "shr/NumberFormat.h"
 
 #include <cmath>
@@ -92,7 +93,8 @@ bool EllipsoidDef::CompareParameters(EllipsoidDef const& other, std::wstring* di
 }
 
 EllipsoidDef const& PredefinedEllipsoidClarke1866() {
-    static EllipsoidDef const clarke(L"Clarke 1866", 6378206.4, 1.0 / 294.978698213898, 7008);
+    static EllipsoidDef const clarke(L"Clarke 1866", 6378206.4, 1.0 / 294.978698213898,
+                                     CLARKE_1866);
     return clarke;
 }
 

@@ -194,10 +194,10 @@ std::optional<RegistryLists> ReadKnownSystemsCache(std::filesystem::path const& 
         std::error_code ignored;
         if (std::filesystem::symlink_status(path, ignored).type() !=
             std::filesystem::file_type::not_found) {
-            shr::g_Logger.Send(shr::LogWarning,
-                               L"The known-systems cache %ls; the lists are read from the "
-                               L"registry.",
-                               error.message.c_str());
+            shr::ProcessLogger.Send(shr::LogWarning,
+                                    L"The known-systems cache %ls; the lists are read from the "
+                                    L"registry.",
+                                    error.message.c_str());
         }
         return std::nullopt;
     }
@@ -211,10 +211,10 @@ std::optional<RegistryLists> ReadKnownSystemsCache(std::filesystem::path const& 
     std::vector<CachedDatum> datums;
     if (!ReadSection(content, at, SystemFields, ParseSystem, lists.systems) ||
         !ReadSection(content, at, DatumFields, ParseDatum, datums) || at < content.size()) {
-        shr::g_Logger.Send(shr::LogInfo,
-                           L"The known-systems cache '%ls' is damaged; the lists are read "
-                           L"from the registry.",
-                           shr::FromUtf8(path.string()).c_str());
+        shr::ProcessLogger.Send(shr::LogInfo,
+                                L"The known-systems cache '%ls' is damaged; the lists are read "
+                                L"from the registry.",
+                                shr::FromUtf8(path.string()).c_str());
         return std::nullopt;
     }
     for (CachedDatum& cached : datums) {
@@ -272,8 +272,8 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
         std::filesystem::create_directories(path.parent_path());
         shr::ReplaceFileAtomically(path, content);
     } catch (std::exception const& error) {
-        shr::g_Logger.Send(shr::LogWarning, L"The known-systems cache cannot be written: %ls",
-                           shr::UserMessage(error).c_str());
+        shr::ProcessLogger.Send(shr::LogWarning, L"The known-systems cache cannot be written: %ls",
+                                shr::UserMessage(error).c_str());
     }
 }
 

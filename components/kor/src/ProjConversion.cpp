@@ -104,14 +104,14 @@ std::optional<Shift> ShiftOf(operation::Transformation const& transformation, cr
     if (shift.target == 0) {
         return std::nullopt;
     }
-    static constexpr std::array<int, 7> codes{
+    static constexpr std::array<int, 7> Codes{
         EPSG_CODE_PARAMETER_X_AXIS_TRANSLATION, EPSG_CODE_PARAMETER_Y_AXIS_TRANSLATION,
         EPSG_CODE_PARAMETER_Z_AXIS_TRANSLATION, EPSG_CODE_PARAMETER_X_AXIS_ROTATION,
         EPSG_CODE_PARAMETER_Y_AXIS_ROTATION,    EPSG_CODE_PARAMETER_Z_AXIS_ROTATION,
         EPSG_CODE_PARAMETER_SCALE_DIFFERENCE};
     int const count = shift.method == DatumDef::MethodGeocentricTranslation ? 3 : 7;
     for (int i = 0; i < count; ++i) {
-        auto const& value = transformation.parameterValue(std::string(), codes[i]);
+        auto const& value = transformation.parameterValue(std::string(), Codes[i]);
         if (!value || value->type() != operation::ParameterValue::Type::MEASURE) {
             return std::nullopt;
         }

@@ -1,5 +1,6 @@
 #include "ProjectionCatalogue.h"
 
+#include "kor/EpsgCodes.h"
 #include "kor/ProjectionDef.h"
 #include "kor/ProjectionMethods.h"
 
@@ -14,10 +15,6 @@ namespace {
 using P = ProjectionDef;
 using K = ParameterKind;
 namespace M = methods;
-
-// EPSG method codes that PROJ's constants leave out.
-constexpr int EpsgMethodLambertConicWestOrientated = 9826;
-constexpr int EpsgMethodPolarStereographicC = 9830;
 
 constexpr std::array<ProjectionParameterInfo, 29> ParameterTable{{
     {P::Ellipsoid, L"Ellipsoid", 0, K::Ellipsoid, 0.0},
@@ -176,7 +173,7 @@ std::vector<ProjectionMethodInfo> MakeMethods() {
          TwoParallelConeRule},
         {M::LambertConicWestOrientated,
          L"Lambert Conic Conformal (West Orientated)",
-         EpsgMethodLambertConicWestOrientated,
+         EPSG_9826,
          L"Lambert Conic Conformal (West Orientated)",
          WithCommon(natural),
          {{P::LatitudeOfNaturalOrigin, 45.0}},
@@ -225,7 +222,7 @@ std::vector<ProjectionMethodInfo> MakeMethods() {
          PolarStandardParallelRule},
         {M::PolarStereographicC,
          L"Polar Stereographic (variant C)",
-         EpsgMethodPolarStereographicC,
+         EPSG_9830,
          L"Polar Stereographic (variant C)",
          WithCommon(polarC),
          {{P::LatitudeOfStandardParallel, -67.0}},

@@ -1,5 +1,6 @@
 #include "kor/Definitions.h"
 
+#include "kor/EpsgCodes.h"
 #include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
 
@@ -154,7 +155,7 @@ int CodeSpelling(std::wstring const& text) {
 
 std::wstring DefinitionText(SearchEntry const& entry) {
     if (entry.code > 0) {
-        return L"EPSG:" + std::to_wstring(entry.code);
+        return EpsgDefinition(entry.code);
     }
     return KORKnownSystemsList.EnumName(entry.position);
 }
@@ -176,7 +177,7 @@ std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResu
     // A code in a spelling of its own names that one system and nothing else.
     if (int const code = CodeSpelling(trimmed); code > 0) {
         if (KORKnownSystemsList.FindByPOSC(code) >= 0) {
-            results.push_back(L"EPSG:" + std::to_wstring(code));
+            results.push_back(EpsgDefinition(code));
         }
         return results;
     }

@@ -7,6 +7,7 @@
 #include "RegistrySystems.h"
 #include "SystemCategories.h"
 
+#include "kor/EpsgCodes.h"
 #include "kor/KORException.h"
 #include "kor/UCSDef.h"
 
@@ -29,8 +30,8 @@ namespace common = osgeo::proj::common;
 namespace {
 
 void LogFailure(wchar_t const* what, std::exception const& error) {
-    shr::g_Logger.Send(shr::LogError, L"The known %ls cannot be read from the registry: %ls", what,
-                       shr::FromUtf8(error.what()).c_str());
+    shr::ProcessLogger.Send(shr::LogError, L"The known %ls cannot be read from the registry: %ls",
+                            what, shr::FromUtf8(error.what()).c_str());
 }
 
 RegistryIdentity IdentityOf(ProjRegistry& registry, std::set<std::wstring> const& methods) {
@@ -66,8 +67,8 @@ std::vector<CategoryInput> QueryOrListRegistrySystems(ProjRegistry& registry,
     try {
         return QueryRegistrySystems(databasePath, supported);
     } catch (KORException const& error) {
-        shr::g_Logger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
-                           error.Message().c_str());
+        shr::ProcessLogger.Send(shr::LogDiagnostic, L"%ls; listing every system instead.",
+                                error.Message().c_str());
         return ListRegistrySystems(*registry.Epsg(), supported);
     }
 }
@@ -232,8 +233,8 @@ std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
     } catch (KORException const&) {
         throw;
     } catch (std::exception const& error) {
-        throw KORException(L"EPSG:" + std::to_wstring(entry.code) +
-                           L" cannot be read from the registry: " + shr::FromUtf8(error.what()));
+        throw KORException(EpsgDefinition(entry.code) + L" cannot be read from the registry: " +
+                           shr::FromUtf8(error.what()));
     }
 }
 
@@ -324,8 +325,8 @@ std::vector<KnownLinearUnit> const& RegistryCatalogue::LinearUnits() {
         // The meter first, then by name.
         std::sort(m_units->begin(), m_units->end(),
                   [](KnownLinearUnit const& a, KnownLinearUnit const& b) {
-                      if ((a.code == 9001) != (b.code == 9001)) {
-                          return a.code == 9001;
+                      if ((a.code == METRE) != (b.code == METRE)) {
+                          return a.code == METRE;
                       }
                       return a.name < b.name;
                   });

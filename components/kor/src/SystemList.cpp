@@ -67,8 +67,8 @@ CSDef const* SystemList::Enum(int index) const {
         } catch (KORException const& error) {
             // Asked again, it would fail again: remember and answer null at once.
             cache.failed[index] = true;
-            shr::g_Logger.Send(shr::LogDiagnostic, L"Known system '%ls' cannot be built: %ls",
-                               (*cache.entries)[index].name.c_str(), error.Message().c_str());
+            shr::ProcessLogger.Send(shr::LogDiagnostic, L"Known system '%ls' cannot be built: %ls",
+                                    (*cache.entries)[index].name.c_str(), error.Message().c_str());
             return nullptr;
         }
     }

@@ -11,18 +11,18 @@
 namespace korfile {
 namespace {
 
-constexpr char const* rootName = "PAMDataset";
-constexpr char const* srsName = "SRS";
+constexpr char const* RootName = "PAMDataset";
+constexpr char const* SrsName = "SRS";
 
 /// Side-cars nest a handful of levels; a document nested far deeper is no side-car, and
 /// every tool that indents it would write a file growing with the square of the depth.
-constexpr int maxDepth = 64;
+constexpr int MaxDepth = 64;
 
-/// Whether the tree goes deeper than `maxDepth`; walked without recursion.
+/// Whether the tree goes deeper than `MaxDepth`; walked without recursion.
 class DepthCheck final : public pugi::xml_tree_walker {
 public:
     bool for_each(pugi::xml_node&) override {
-        m_tooDeep = depth() >= maxDepth;
+        m_tooDeep = depth() >= MaxDepth;
         return !m_tooDeep;
     }
     bool TooDeep() const { return m_tooDeep; }
@@ -33,13 +33,13 @@ private:
 
 // Whitespace and the declaration are kept as read, so that a rewrite changes only the
 // SRS element and the rest of the file stays byte for byte as its author wrote it.
-constexpr unsigned parseOptions =
+constexpr unsigned ParseOptions =
     pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata | pugi::parse_declaration;
 
 pugi::xml_document Parse(std::string_view text, std::filesystem::path const& path) {
     pugi::xml_document document;
     pugi::xml_parse_result const result =
-        document.load_buffer(text.data(), text.size(), parseOptions);
+        document.load_buffer(text.data(), text.size(), ParseOptions);
     if (!result) {
         ThrowFileError(path, L"is not well-formed XML: " + shr::FromUtf8(result.description()) +
                                  L" at byte " + std::to_wstring(result.offset) + L".");
@@ -48,9 +48,9 @@ pugi::xml_document Parse(std::string_view text, std::filesystem::path const& pat
     document.traverse(depth);
     if (depth.TooDeep()) {
         ThrowFileError(path, L"is not a raster side-car: its elements nest more than " +
-                                 std::to_wstring(maxDepth) + L" levels deep.");
+                                 std::to_wstring(MaxDepth) + L" levels deep.");
     }
-    if (std::string_view(document.document_element().name()) != rootName) {
+    if (std::string_view(document.document_element().name()) != RootName) {
         ThrowFileError(path, L"is not a raster side-car: its root element is not <PAMDataset>.");
     }
     return document;
@@ -62,7 +62,7 @@ pugi::xml_node PrependSrs(pugi::xml_node root) {
     bool const indented =
         first.type() == pugi::node_pcdata &&
         std::string_view(first.value()).find_first_not_of(" \t\r\n") == std::string_view::npos;
-    pugi::xml_node const element = root.prepend_child(srsName);
+    pugi::xml_node const element = root.prepend_child(SrsName);
     root.prepend_child(pugi::node_pcdata).set_value("\n  ");
     if (!indented) {
         root.insert_child_after(pugi::node_pcdata, element).set_value("\n");
@@ -75,7 +75,7 @@ pugi::xml_node PrependSrs(pugi::xml_node root) {
 std::optional<std::string> ReadAuxXmlSrs(std::string_view document,
                                          std::filesystem::path const& path) {
     pugi::xml_document const parsed = Parse(document, path);
-    pugi::xml_node const srs = parsed.document_element().child(srsName);
+    pugi::xml_node const srs = parsed.document_element().child(SrsName);
     if (!srs) {
         return std::nullopt;
     }
@@ -91,7 +91,7 @@ std::string WriteAuxXmlSrs(std::string_view existing, std::string const& srs,
     bool const fresh = existing.find_first_not_of(" \t\r\n") == std::string_view::npos;
     pugi::xml_document document = Parse(fresh ? "<PAMDataset>\n</PAMDataset>\n" : existing, path);
     pugi::xml_node const root = document.document_element();
-    pugi::xml_node element = root.child(srsName);
+    pugi::xml_node element = root.child(SrsName);
     if (!element) {
         element = PrependSrs(root);
     }

@@ -17,7 +17,7 @@ namespace korfile {
 namespace {
 
 /// Files beyond this size are no coordinate-reference files; detection reads no further.
-constexpr std::size_t maxDetectedSize = std::size_t{16} << 20;
+constexpr std::size_t MaxDetectedSize = std::size_t{16} << 20;
 
 /// "QRF" in any case as a word of its own, as the signature line begins.
 bool OpensWithQrfSignature(std::string_view text) {
@@ -118,7 +118,7 @@ void IsReferenceFile(std::filesystem::path const& path, std::vector<KORFileType>
     }
     std::string content;
     try {
-        content = shr::ReadFileStart(path, maxDetectedSize);
+        content = shr::ReadFileStart(path, MaxDetectedSize);
     } catch (shr::Exception const&) {
         // What cannot be read shows no content; reading it for real says why.
         return;

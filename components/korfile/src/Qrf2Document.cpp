@@ -3,20 +3,20 @@
 #include "FileError.h"
 
 #include "kor/KORDef.h"
+#include "kor/KORTypes.h"
 #include "kor/UCSDef.h"
 #include "shr/Utf8.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <optional>
+#include <type_traits>
 
 namespace korfile {
 namespace {
 
 using nlohmann::json;
-
-/// Parameter ids stay below this bound in every catalogue.
-constexpr int maxParameterId = 1000;
 
 json EllipsoidToJson(kor::EllipsoidDef const& ellipsoid) {
     json object = {{"a", ellipsoid.GetMajorRadius()}, {"f", ellipsoid.GetFlattening()}};
@@ -39,56 +39,53 @@ json WarpToJson(kor::WarpDef const& warp) {
     return coefficients;
 }
 
+/// The parameter `id` read as `Held`, in its JSON form; nothing when it is not held.
+template <typename Held, typename Definition>
+std::optional<json> HeldParameter(Definition const& definition, int id) {
+    Held held{};
+    if (!definition.GetParameter(id, held)) {
+        return std::nullopt;
+    }
+    if constexpr (std::is_same_v<Held, kor::EllipsoidDef>) {
+        return EllipsoidToJson(held);
+    } else {
+        return json(held);
+    }
+}
+
 /// One held parameter as {"id", "name", "value"}; the name is for people reading the file.
 /// Callers try every id, so nothing is built before the parameter is known to be held.
 template <typename Definition>
 void AppendParameter(json& list, Definition const& definition, int id) {
-    json stored;
+    std::optional<json> stored;
     switch (Definition::ParameterDataType(id)) {
-    case kor::KORDataTypeDouble: {
-        double held = 0.0;
-        if (!definition.GetParameter(id, held)) {
-            return;
-        }
-        stored = held;
+    case kor::KORDataTypeDouble:
+        stored = HeldParameter<double>(definition, id);
         break;
-    }
     case kor::KORDataTypeInt:
-    case kor::KORDataTypeEnum: {
-        int held = 0;
-        if (!definition.GetParameter(id, held)) {
-            return;
-        }
-        stored = held;
+    case kor::KORDataTypeEnum:
+        stored = HeldParameter<int>(definition, id);
         break;
-    }
-    case kor::KORDataTypeBool: {
+    case kor::KORDataTypeBool:
+        // Only some definitions hold flags.
         if constexpr (requires(bool& flag) { definition.GetParameter(id, flag); }) {
-            bool held = false;
-            if (!definition.GetParameter(id, held)) {
-                return;
-            }
-            stored = held;
-            break;
+            stored = HeldParameter<bool>(definition, id);
         }
-        return;
-    }
-    case kor::KORDataTypeEllipsoid: {
-        kor::EllipsoidDef held;
-        if (!definition.GetParameter(id, held)) {
-            return;
-        }
-        stored = EllipsoidToJson(held);
+        break;
+    case kor::KORDataTypeEllipsoid:
+        stored = HeldParameter<kor::EllipsoidDef>(definition, id);
+        break;
+    default:
         break;
     }
-    default:
+    if (!stored) {
         return;
     }
     json entry = {{"id", id}};
     if (wchar_t const* name = Definition::ParameterName(id)) {
         entry["name"] = shr::ToUtf8(name);
     }
-    entry["value"] = std::move(stored);
+    entry["value"] = std::move(*stored);
     list.push_back(std::move(entry));
 }
 
@@ -107,7 +104,7 @@ json DatumToJson(kor::DatumDef const& datum) {
         object["geographicEpsg"] = datum.GetGeographicCRSCodeNumber();
     }
     json parameters = json::array();
-    for (int id = 1; id < maxParameterId; ++id) {
+    for (int id = 1; id < kor::MaxParameterId; ++id) {
         AppendParameter(parameters, datum, id);
     }
     object["parameters"] = std::move(parameters);
@@ -120,7 +117,7 @@ json ProjectionToJson(kor::ProjectionDef const& projection) {
         object["methodName"] = shr::ToUtf8(name);
     }
     json parameters = json::array();
-    for (int id = 1; id < maxParameterId; ++id) {
+    for (int id = 1; id < kor::MaxParameterId; ++id) {
         if (projection.HasParameter(id)) {
             AppendParameter(parameters, projection, id);
         }
@@ -390,7 +387,7 @@ void CheckQrf2Header(json const& document, std::filesystem::path const& path) {
         reader.Fail(L"does not declare \"format\": \"QRF2\"");
     }
     int const version = reader.Int("version");
-    if (version < 1 || version > qrf2Version) {
+    if (version < 1 || version > Qrf2Version) {
         reader.Fail(L"has version " + std::to_wstring(version) +
                     L", which this program does not read");
     }

@@ -11,7 +11,7 @@
 namespace korfile {
 
 /// Version written into every document; readers accept this one and older.
-inline constexpr int qrf2Version = 1;
+inline constexpr int Qrf2Version = 1;
 
 /// The JSON object of one system: name, kind, hints, warp, and for a referenced system
 /// its code, datum (identity, parameters, ellipsoid) and projection (method, every held

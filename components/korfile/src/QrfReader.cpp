@@ -3,6 +3,7 @@
 #include "FileError.h"
 
 #include "kor/KORDef.h"
+#include "kor/KORTypes.h"
 #include "kor/UCSDef.h"
 #include "shr/StringUtil.h"
 #include "shr/Utf8.h"
@@ -17,8 +18,6 @@
 
 namespace korfile {
 namespace {
-
-constexpr int maxParameterId = 1000;
 
 struct Entry {
     std::wstring value;
@@ -186,7 +185,7 @@ template <typename Definition> int ParameterId(std::wstring const& key) {
         std::all_of(key.begin(), key.end(), [](wchar_t ch) { return std::iswdigit(ch); })) {
         return key.size() < 4 ? std::stoi(key) : 0;
     }
-    for (int id = 1; id < maxParameterId; ++id) {
+    for (int id = 1; id < kor::MaxParameterId; ++id) {
         wchar_t const* name = Definition::ParameterName(id);
         if (name != nullptr && Lower(name) == key) {
             return id;

@@ -63,7 +63,7 @@ void WriteAtomically(std::filesystem::path const& path, std::string const& conte
 }
 
 std::string Qrf2Text(kor::CSDef const& definition) {
-    json document = {{"format", "QRF2"}, {"version", qrf2Version}};
+    json document = {{"format", "QRF2"}, {"version", Qrf2Version}};
     document["system"] = SystemToJson(definition);
     // Other programs cannot read our document but most read WKT2; a system that WKT2
     // cannot express is still saved whole.
@@ -187,7 +187,7 @@ void WriteCollectionFile(std::vector<kor::CSDef const*> const& definitions,
         list.push_back(SystemToJson(*definition));
     }
     json const document = {
-        {"format", "QRF2"}, {"version", qrf2Version}, {"systems", std::move(list)}};
+        {"format", "QRF2"}, {"version", Qrf2Version}, {"systems", std::move(list)}};
     WriteAtomically(path, document.dump(2) + "\n", onStep);
 }
 

@@ -306,7 +306,7 @@ std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
 TreeHitTest WxTree::HitTest(Point client) const {
     int flags = 0;
     wxTreeItemId const item = Tree().HitTest(wxPoint(client.x, client.y), flags);
-    static constexpr std::pair<int, unsigned> parts[] = {
+    static constexpr std::pair<int, unsigned> Parts[] = {
         {wxTREE_HITTEST_ONITEMICON, HitOnIcon},
         {wxTREE_HITTEST_ONITEMLABEL, HitOnLabel},
         {wxTREE_HITTEST_ONITEMSTATEICON, HitOnStateIcon},
@@ -315,7 +315,7 @@ TreeHitTest WxTree::HitTest(Point client) const {
         {wxTREE_HITTEST_ONITEMRIGHT, HitOnRight},
     };
     unsigned hit = 0;
-    for (auto const& [wxPart, part] : parts) {
+    for (auto const& [wxPart, part] : Parts) {
         if ((flags & wxPart) != 0) {
             hit |= part;
         }

@@ -10,7 +10,8 @@ namespace shr {
 /// "module::file(line): message", narrowed byte by byte in the current C locale.
 class Exception : public std::runtime_error {
 public:
-    Exception(std::wstring module, std::wstring file, int line, std::wstring message, bool flag);
+    Exception(std::wstring moduleName, std::wstring fileName, int lineNumber, std::wstring text,
+              bool flagValue);
 
     std::wstring module;
     std::wstring file;

@@ -44,7 +44,8 @@ private:
     std::filesystem::path m_path;
 };
 
-extern Logger g_Logger;
+/// The one logger of the process.
+extern Logger ProcessLogger;
 
 /// Records the exception being handled with the place that caught it. Call only inside
 /// a catch handler; never throws.

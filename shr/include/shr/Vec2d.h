@@ -5,9 +5,9 @@ namespace shr {
 
 struct Vec2d {
     Vec2d() = default;
-    Vec2d(double x_, double y_)
-        : x(x_)
-        , y(y_) {}
+    Vec2d(double xValue, double yValue)
+        : x(xValue)
+        , y(yValue) {}
 
     bool operator==(Vec2d const&) const = default;
 

@@ -14,7 +14,7 @@ using gridhost::HostDocument;
 
 namespace {
 
-std::filesystem::path const dataDir = GRIDLORE_TEST_DATA;
+std::filesystem::path const DataDir = GRIDLORE_TEST_DATA;
 
 Gridlore::CoordinateSystem Registry(wchar_t const* code) {
     return Gridlore::CoordinateSystem(code, true);
@@ -57,7 +57,7 @@ TEST(HostDocument, reads_codes_in_any_spelling_and_files_by_content_before_their
                                 scratch / "utm.prj", 0.0, 0.0, true);
 
     HostDocument const document({"4326", "epsg:3857", (scratch / "utm.prj").string(),
-                                 (dataDir / "qrf" / "depot-north.qrf").string()},
+                                 (DataDir / "qrf" / "depot-north.qrf").string()},
                                 (scratch / "misnamed.prj").string());
     ASSERT_EQ(document.InUse().size(), 5U) << "the current system is put first";
     EXPECT_TRUE(SameSystem(document.Current(), lambert));

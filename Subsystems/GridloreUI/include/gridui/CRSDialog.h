@@ -69,11 +69,11 @@ protected:
 
 private:
     friend class BrowserRoutes;
-    CRSDlgImpl& Impl() const { return *impl; }
+    CRSDlgImpl& Impl() const { return *m_impl; }
     void OnDblClkTree(platform::Message& message);
 
-    std::unique_ptr<CRSDlgImpl> impl;
-    std::wstring caption;
+    std::unique_ptr<CRSDlgImpl> m_impl;
+    std::wstring m_caption;
 };
 
 } // namespace gridui

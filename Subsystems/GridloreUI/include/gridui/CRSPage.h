@@ -59,10 +59,10 @@ protected:
 
 private:
     friend class BrowserRoutes;
-    CRSDlgImpl& Impl() const { return *impl; }
+    CRSDlgImpl& Impl() const { return *m_impl; }
 
-    std::unique_ptr<CRSDlgImpl> impl;
-    std::wstring caption;
+    std::unique_ptr<CRSDlgImpl> m_impl;
+    std::wstring m_caption;
 };
 
 } // namespace gridui

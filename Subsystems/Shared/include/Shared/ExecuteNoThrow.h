@@ -33,7 +33,7 @@ inline void LogNoThrow(int level, wchar_t const* format, ...) noexcept {
     va_list args;
     va_start(args, format);
     try {
-        shr::g_Logger.SendVAImpl(level, format, args);
+        shr::ProcessLogger.SendVAImpl(level, format, args);
     } catch (...) {
     }
     va_end(args);

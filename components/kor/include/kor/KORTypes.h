@@ -22,6 +22,10 @@ enum KORDataTypeID : int {
     KORDataTypeEllipsoid = 5,
 };
 
+/// Parameter ids of every definition kind stay below this bound, so that a reader or
+/// writer of definitions can walk them all.
+inline constexpr int MaxParameterId = 1000;
+
 /// Flags a program may set on a definition; they do not take part in comparisons.
 using CSHint = std::uint32_t;
 
