@@ -91,6 +91,7 @@ protected:
 TEST_F(AreaMap, british_national_grid_shades_great_britain_and_the_selection_redraws_it) {
     Gridlore::CoordinateSystemCollection inUse;
     inUse.push_back(Registry(L"EPSG:3460"));
+    inUse.push_back(browsertest::LocalSystem(L"Works grid", 1.0));
     Browse(Registry(L"EPSG:27700"), inUse, [](platform::User& user) {
         Layers const gb = Recorded(user);
         ASSERT_EQ(gb.overlay.rects.size(), 1U);
@@ -124,15 +125,9 @@ TEST_F(AreaMap, british_national_grid_shades_great_britain_and_the_selection_red
         EXPECT_NE(Note(fiji).find(L"Fiji"), std::wstring::npos);
         // The base was drawn once; only the overlay changed.
         EXPECT_EQ(fiji.base.lines.size(), gb.base.lines.size());
-    });
-}
 
-TEST_F(AreaMap, a_system_without_an_area_shows_none_and_says_so) {
-    Gridlore::CoordinateSystemCollection inUse;
-    inUse.push_back(browsertest::LocalSystem(L"Works grid", 1.0));
-    Browse(Registry(L"EPSG:27700"), inUse, [](platform::User& user) {
-        platform::TreeCtrl& tree = Tree(user);
-        user.Select(res::Tree, tree.GetChildItem(tree.GetRootItem()));
+        // A local system has no area: none is shaded, the note says so.
+        user.Select(res::Tree, tree.GetNextSiblingItem(tree.GetChildItem(inUseNode)));
         Layers const local = Recorded(user);
         EXPECT_TRUE(local.overlay.rects.empty());
         EXPECT_EQ(Note(local), L"No area of use");

@@ -21,7 +21,7 @@ protected:
 
 } // namespace
 
-TEST_F(BrowserTree, the_warning_icon_is_drawn_right_of_the_custom_label_and_nowhere_else) {
+TEST_F(BrowserTree, the_warning_icon_is_drawn_right_of_the_custom_label_with_its_hint_over_it) {
     Browse(SurveyGrid(), {}, [&](User& user) {
         gridui::CRSTreeCtrl& tree = CustomTree(user);
         platform::TreeItem const custom = user.FindTreeItem(res::Tree, L"Custom");
@@ -33,16 +33,7 @@ TEST_F(BrowserTree, the_warning_icon_is_drawn_right_of_the_custom_label_and_nowh
         EXPECT_EQ(icons[0].second, Rect::FromXYWH(label.right + 4, label.top + 1,
                                                   label.Height() - 2, label.Height() - 2));
 
-        Search(user, L"Projected");
-        EXPECT_FALSE(tree.GetCustomItem());
-        EXPECT_TRUE(platform::headless::PaintedIcons(tree).empty());
-    });
-}
-
-TEST_F(BrowserTree, the_hint_shows_only_while_the_mouse_is_over_the_icon) {
-    Browse(SurveyGrid(), {}, [&](User& user) {
-        gridui::CRSTreeCtrl const& tree = CustomTree(user);
-        Rect const label = *tree.GetItemRect(user.FindTreeItem(res::Tree, L"Custom"), true);
+        // The hint shows only while the mouse is over the icon.
         int const middle = (label.top + label.bottom) / 2;
         EXPECT_FALSE(tree.IsHintActive());
         user.MoveMouse(res::Tree, {label.right + 4, middle});
@@ -53,6 +44,10 @@ TEST_F(BrowserTree, the_hint_shows_only_while_the_mouse_is_over_the_icon) {
         EXPECT_TRUE(tree.IsHintActive());
         user.MoveMouse(res::Tree, {label.right + 2 + label.Height(), middle});
         EXPECT_FALSE(tree.IsHintActive()) << "right of the icon";
+
+        Search(user, L"Projected");
+        EXPECT_FALSE(tree.GetCustomItem());
+        EXPECT_TRUE(platform::headless::PaintedIcons(tree).empty());
     });
     EXPECT_STREQ(gridui::CRSTreeCtrl::CustomHint(),
                  L"Custom coordinate systems are removed when this window closes unless used as "

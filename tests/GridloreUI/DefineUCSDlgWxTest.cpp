@@ -16,8 +16,8 @@ std::wstring Row(platform::User& user, std::wstring const& path) {
     return propertyrows::Text(user, res::LocalGrid, path);
 }
 
-// What the headless scenarios check is left to them; here, the registry's own unit names
-// and where the grid lands on real windows.
+// What the headless scenarios check is left to them; here, the registry's own unit names,
+// where the grid lands and Enter in a cell, on real windows.
 TEST_F(WxBrowserTest, local_system_dialog_takes_a_registry_unit_in_a_grid_at_its_placeholder) {
     kor::UCSDef site(1.0, 100.0, 200.0, nullptr);
     site.SetName(L"Site grid");
@@ -36,19 +36,7 @@ TEST_F(WxBrowserTest, local_system_dialog_takes_a_registry_unit_in_a_grid_at_its
         EXPECT_EQ(grid.left, place.left);
         EXPECT_EQ(grid.top, place.top);
         wxbrowser::SaveScreenshot(user, "local-system-feet.png");
-        user.Click(platform::IDOK);
-    });
-    ASSERT_EQ(dialog.DoModal(), platform::IDOK);
-    auto const& result =
-        dynamic_cast<kor::UCSDef const&>(*dialog.CurrentCoordinateSystem()->GetCSDef());
-    EXPECT_DOUBLE_EQ(result.GetLinearScale(), 1.0 / 0.3048);
-}
-
-TEST_F(WxBrowserTest, local_system_dialog_keeps_an_offset_ended_with_enter_and_stays_open) {
-    kor::UCSDef site(1.0, 100.0, 200.0, nullptr);
-    site.SetName(L"Site grid");
-    gridui::DefineUCSDlg dialog(Gridlore::CoordinateSystem(site), m_sink, nullptr);
-    m_driver.OnDialog(res::LocalSystemDialog, [&](platform::User& user) {
+        // Enter ends the cell's edit and keeps the dialog open; the next one is OK.
         user.ClickProperty(res::LocalGrid, L"X Offset");
         user.Type(res::LocalGrid, L"150.5");
         user.PressKey(res::LocalGrid, platform::KeyReturn);
@@ -58,7 +46,8 @@ TEST_F(WxBrowserTest, local_system_dialog_keeps_an_offset_ended_with_enter_and_s
     ASSERT_EQ(dialog.DoModal(), platform::IDOK);
     auto const& result =
         dynamic_cast<kor::UCSDef const&>(*dialog.CurrentCoordinateSystem()->GetCSDef());
-    EXPECT_DOUBLE_EQ(result.GetOrigin().x, 150.5);
+    EXPECT_DOUBLE_EQ(result.GetLinearScale(), 1.0 / 0.3048);
+    EXPECT_DOUBLE_EQ(result.GetOrigin().x, 150.5 * 0.3048);
 }
 
 } // namespace

@@ -60,16 +60,6 @@ platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& 
     return {};
 }
 
-std::vector<std::wstring> CollapsedRoots(platform::TreeCtrl const& tree) {
-    std::vector<std::wstring> collapsed;
-    for (platform::TreeItem root = tree.GetRootItem(); root; root = tree.GetNextSiblingItem(root)) {
-        if (!tree.IsExpanded(root)) {
-            collapsed.push_back(tree.GetItemText(root));
-        }
-    }
-    return collapsed;
-}
-
 std::wstring RootText(platform::TreeCtrl const& tree, platform::TreeItem item) {
     while (platform::TreeItem const parent = tree.GetParentItem(item)) {
         item = parent;

@@ -185,15 +185,11 @@ TEST(Registry, query_finds_what_the_browser_filter_misses_and_nothing_it_finds) 
     using Answer = std::vector<std::wstring>;
     EXPECT_EQ(kor::QueryCSDefinitions(L"4326", 5), Answer{});
     EXPECT_EQ(kor::QueryCSDefinitions(L"27700", 5), Answer{});
-    for (wchar_t const* spelling :
-         {L"EPSG:2154", L"epsg 2154", L"urn:ogc:def:crs:EPSG::2154", L" EPSG : 2154 "}) {
-        EXPECT_EQ(kor::QueryCSDefinitions(spelling, 5), Answer{L"EPSG:2154"}) << spelling;
-    }
+    // The spellings of a code and the ranking are the fixture's tests; here, the registry.
+    EXPECT_EQ(kor::QueryCSDefinitions(L" EPSG : 2154 ", 5), Answer{L"EPSG:2154"});
     auto const lambert = kor::QueryCSDefinitions(L"Lambert 93", 3);
     ASSERT_FALSE(lambert.empty());
     EXPECT_EQ(lambert.front(), L"EPSG:2154");
-    auto const wgs84 = kor::QueryCSDefinitions(L"WGS 84", 50);
-    EXPECT_EQ(std::find(wgs84.begin(), wgs84.end(), L"EPSG:4326"), wgs84.end());
     auto const utm = kor::QueryCSDefinitions(L"UTM zone 33", 50);
     EXPECT_EQ(std::find(utm.begin(), utm.end(), L"EPSG:32633"), utm.end());
     EXPECT_FALSE(kor::QueryCSDefinitions(L"France", 5).empty());
