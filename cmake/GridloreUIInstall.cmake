@@ -9,6 +9,7 @@ install(TARGETS shr kor gridlore korfile shrgui platform platform_headless platf
                 wx_system gridlore_shared gridloreui
         EXPORT GridloreUITargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/shr/include/

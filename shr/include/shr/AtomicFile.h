@@ -1,6 +1,8 @@
 // shr::ReplaceFileAtomically: writing a file so that a failed save never loses the old one.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -28,9 +30,9 @@ void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view c
 /// The whole content of a file as bytes; throws a shr::Exception naming the file and
 /// saying in words what is wrong when it cannot be read. Only a regular file is read: a
 /// folder, a named pipe, a device or a socket is refused at once, never waited on.
-std::string ReadWholeFile(std::filesystem::path const& path);
+SHR_EXPORT std::string ReadWholeFile(std::filesystem::path const& path);
 
 /// As ReadWholeFile, but at most the first `limit` bytes.
-std::string ReadFileStart(std::filesystem::path const& path, std::size_t limit);
+SHR_EXPORT std::string ReadFileStart(std::filesystem::path const& path, std::size_t limit);
 
 } // namespace shr

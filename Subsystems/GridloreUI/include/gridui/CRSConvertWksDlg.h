@@ -4,6 +4,7 @@
 
 #include "gridlore/CRSConvertWks.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/Export.h"
 #include "gridui/GeoArea.h"
 
 #include "platform/ComboBox.h"
@@ -15,7 +16,7 @@
 
 namespace gridui {
 
-class CRSConvertWksDlg : public shrgui::CDialogEx {
+class GRIDUI_EXPORT CRSConvertWksDlg : public shrgui::CDialogEx {
 public:
     /// Reads and writes `wks` in place; both references must outlive the dialog. A system
     /// picked with a "..." button is written at once, even if the dialog is then cancelled;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/Export.h"
 #include "kor/DatumDef.h"
 #include "kor/KORTypes.h"
 #include "kor/ProjectionDef.h"
@@ -17,7 +18,7 @@
 
 namespace gridui {
 
-class CRSDefineDlg : public shrgui::CDialogResize {
+class GRIDUI_EXPORT CRSDefineDlg : public shrgui::CDialogResize {
 public:
     /// Data numbers of the rows that are not parameters; a parameter row carries its id,
     /// which stays below these.

@@ -4,6 +4,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/Export.h"
 #include "gridui/GeoArea.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogResize.h"
@@ -17,7 +18,7 @@ namespace gridui {
 class CRSDlgImpl;
 class BrowserRoutes;
 
-class CRSDialog : public shrgui::CDialogResize {
+class GRIDUI_EXPORT CRSDialog : public shrgui::CDialogResize {
 public:
     /// Starts from `current`; `inUse` are the systems the host's document already uses.
     /// Saves the favourites to `favoritesPath`. An empty path or a null sink is an

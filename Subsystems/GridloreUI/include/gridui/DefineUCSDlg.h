@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/Export.h"
 #include "platform/Controls.h"
 #include "shr/IError.h"
 #include "shr/Vec2d.h"
@@ -14,7 +15,7 @@
 
 namespace gridui {
 
-class DefineUCSDlg : public shrgui::CDialogEx {
+class GRIDUI_EXPORT DefineUCSDlg : public shrgui::CDialogEx {
 public:
     /// Opens on `system`, which must be an unreferenced system (checked when the dialog
     /// starts). Bad input is reported to `errorSink` and the dialog stays open.

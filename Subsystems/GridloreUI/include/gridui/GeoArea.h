@@ -2,16 +2,18 @@
 // the extent of its data and as the browser shows where a system is meant to be used.
 #pragma once
 
+#include "gridui/Export.h"
+
 namespace gridui {
 
-struct GeoPoint {
+struct GRIDUI_EXPORT GeoPoint {
     double longitude = 0.0;
     double latitude = 0.0;
 };
 
 /// A longitude/latitude rectangle. `west` greater than `east` crosses the antimeridian,
 /// as the registry gives the areas of the Pacific's systems.
-struct GeoArea {
+struct GRIDUI_EXPORT GeoArea {
     double west = 0.0;
     double south = 0.0;
     double east = 0.0;
