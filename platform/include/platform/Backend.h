@@ -302,7 +302,7 @@ protected:
 PLATFORM_EXPORT Backend& CurrentBackend();
 
 /// Installs a backend for its lifetime and puts the previous one back after.
-class [[nodiscard]] BackendScope final {
+class [[nodiscard]] PLATFORM_EXPORT BackendScope final {
 public:
     explicit BackendScope(Backend& backend);
     ~BackendScope();

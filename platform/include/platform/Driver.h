@@ -159,7 +159,7 @@ private:
 };
 
 /// Installs `driver` on the current backend for the scope's life.
-class [[nodiscard]] DriverScope final {
+class [[nodiscard]] PLATFORM_EXPORT DriverScope final {
 public:
     explicit DriverScope(Driver& driver);
     ~DriverScope();

@@ -1,10 +1,12 @@
 // platform::WaitCursor: the busy cursor for the life of a scope.
 #pragma once
 
+#include "platform/Export.h"
+
 namespace platform {
 
 /// Nested wait cursors count: the cursor returns when the last ends.
-class [[nodiscard]] WaitCursor final {
+class [[nodiscard]] PLATFORM_EXPORT WaitCursor final {
 public:
     WaitCursor();
     ~WaitCursor();

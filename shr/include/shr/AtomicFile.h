@@ -24,8 +24,8 @@ enum class AtomicWriteStep {
 /// failure the temporary file is removed and a shr::Exception naming the file and the
 /// reason is thrown. `onStep`, when set, is called at each step; what it throws aborts
 /// the write like a real failure there (tests use it to interrupt a save).
-void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view content,
-                           std::function<void(AtomicWriteStep)> const& onStep = {});
+SHR_EXPORT void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view content,
+                                      std::function<void(AtomicWriteStep)> const& onStep = {});
 
 /// The whole content of a file as bytes; throws a shr::Exception naming the file and
 /// saying in words what is wrong when it cannot be read. Only a regular file is read: a

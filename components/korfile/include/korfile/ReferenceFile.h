@@ -39,8 +39,9 @@ ReadCollectionFile(std::filesystem::path const& path);
 
 /// Writes `definitions` to a collection file, replacing it atomically. `onStep` is passed
 /// to shr::ReplaceFileAtomically, so a test can interrupt the save at each of its steps.
-void WriteCollectionFile(std::vector<kor::CSDef const*> const& definitions,
-                         std::filesystem::path const& path,
-                         std::function<void(shr::AtomicWriteStep)> const& onStep = {});
+KORFILE_EXPORT void
+WriteCollectionFile(std::vector<kor::CSDef const*> const& definitions,
+                    std::filesystem::path const& path,
+                    std::function<void(shr::AtomicWriteStep)> const& onStep = {});
 
 } // namespace korfile
