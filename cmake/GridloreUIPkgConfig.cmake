@@ -18,18 +18,19 @@ foreach(layer platform_headless gridloreui shrgui gridlore korfile kor platform 
 endforeach()
 string(STRIP "${GRIDLORE_PC_LIBS}" GRIDLORE_PC_LIBS)
 
-# The model's libraries, by the pkg-config names of what CMake found.
-set(model_modules proj sqlite3 pugixml)
-pkg_check_modules(GRIDLORE_PC_MODEL REQUIRED ${model_modules})
-list(JOIN model_modules " " GRIDLORE_PC_REQUIRES)
+# The model's libraries are shared ones: their link flags, not their own private
+# dependencies (which `--static` on a Requires.private would drag in).
+pkg_check_modules(GRIDLORE_PC_MODEL REQUIRED proj sqlite3 pugixml)
+list(JOIN GRIDLORE_PC_MODEL_LDFLAGS " " GRIDLORE_PC_MODEL_LIBS)
 
 # wxWidgets has no pkg-config file of its own: its flags are the ones the build linked with.
 get_target_property(wx_libraries wx_system INTERFACE_LINK_LIBRARIES)
 list(JOIN wx_libraries " " GRIDLORE_PC_WX_LIBS)
-set(GRIDLORE_PC_WX_REQUIRES "")
+# The GTK port's backend calls GTK itself.
 get_target_property(wx_backend_links platform_wx LINK_LIBRARIES)
 if(wx_backend_links MATCHES "gtk-3")
-    set(GRIDLORE_PC_WX_REQUIRES gtk+-3.0)
+    list(JOIN GTK3_LDFLAGS " " gtk_flags)
+    string(APPEND GRIDLORE_PC_WX_LIBS " ${gtk_flags}")
 endif()
 
 set(pc_folder ${CMAKE_CURRENT_BINARY_DIR}/pkgconfig)
