@@ -16,6 +16,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+# cpack installs through the preinstall target; packing a build folder must not first
+# build everything in it (the tests and benchmarks are not packed).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 # The Debian package that owns FILE, appended to the list named by OUT (nothing off Debian).
 function(gridlore_debian_owner file out)

@@ -302,10 +302,10 @@ protected:
 PLATFORM_EXPORT Backend& CurrentBackend();
 
 /// Installs a backend for its lifetime and puts the previous one back after.
-class [[nodiscard]] PLATFORM_EXPORT BackendScope final {
+class [[nodiscard]] BackendScope final {
 public:
-    explicit BackendScope(Backend& backend);
-    ~BackendScope();
+    PLATFORM_EXPORT explicit BackendScope(Backend& backend);
+    PLATFORM_EXPORT ~BackendScope();
     BackendScope(BackendScope const&) = delete;
     BackendScope& operator=(BackendScope const&) = delete;
 

@@ -159,10 +159,10 @@ private:
 };
 
 /// Installs `driver` on the current backend for the scope's life.
-class [[nodiscard]] PLATFORM_EXPORT DriverScope final {
+class [[nodiscard]] DriverScope final {
 public:
-    explicit DriverScope(Driver& driver);
-    ~DriverScope();
+    PLATFORM_EXPORT explicit DriverScope(Driver& driver);
+    PLATFORM_EXPORT ~DriverScope();
     DriverScope(DriverScope const&) = delete;
     DriverScope& operator=(DriverScope const&) = delete;
 

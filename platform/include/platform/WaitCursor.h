@@ -6,10 +6,10 @@
 namespace platform {
 
 /// Nested wait cursors count: the cursor returns when the last ends.
-class [[nodiscard]] PLATFORM_EXPORT WaitCursor final {
+class [[nodiscard]] WaitCursor final {
 public:
-    WaitCursor();
-    ~WaitCursor();
+    PLATFORM_EXPORT WaitCursor();
+    PLATFORM_EXPORT ~WaitCursor();
     WaitCursor(WaitCursor const&) = delete;
     WaitCursor& operator=(WaitCursor const&) = delete;
 };
