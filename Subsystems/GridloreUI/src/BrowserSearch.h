@@ -3,6 +3,7 @@
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
+#include "gridui/Export.h"
 #include "gridui/TypedPlace.h"
 #include "kor/CSDef.h"
 
@@ -91,7 +92,7 @@ struct SearchMatch {
 
 /// The line a description starts with to say why its system was found; empty when the
 /// name or the code says it already.
-std::wstring MatchNote(SearchMatch const& match);
+GRIDUI_EXPORT std::wstring MatchNote(SearchMatch const& match);
 
 /// One system a search keeps: its position in the source its category shows.
 struct SearchHit {
@@ -180,6 +181,6 @@ private:
 
 /// The known systems `text` finds, as the browser's forgiving search finds them (its
 /// derived search included), each once, best first; for a place, most local first.
-std::vector<SearchHit> SearchKnownSystems(std::wstring const& text);
+GRIDUI_EXPORT std::vector<SearchHit> SearchKnownSystems(std::wstring const& text);
 
 } // namespace gridui

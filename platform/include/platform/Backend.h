@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Drawing.h"
+#include "platform/Export.h"
 #include "platform/Geometry.h"
 #include "platform/Message.h"
 #include "platform/Templates.h"
@@ -26,7 +27,7 @@ struct FileChoice;
 namespace backend {
 
 /// A native window. The platform wrapper attached to it (if any) sees its events first.
-class NativeWindow {
+class PLATFORM_EXPORT NativeWindow {
 public:
     virtual ~NativeWindow();
 
@@ -57,7 +58,7 @@ private:
     Window* m_wrapper = nullptr;
 };
 
-class NativeTree : public NativeWindow {
+class PLATFORM_EXPORT NativeTree : public NativeWindow {
 public:
     virtual TreeItem Insert(TreeItem parent, InsertAfter where, std::wstring const& text) = 0;
     /// Deletes the item and its descendants; a null item deletes everything.
@@ -89,15 +90,17 @@ public:
 /// Where a tree's selection goes when `doomed` is deleted, as native trees move it: to
 /// the next sibling of `doomed`, else the previous one, else its parent (none at the top
 /// level). Nothing when the selection is neither `doomed` nor inside it.
-std::optional<TreeItem> SelectionAfterDelete(NativeTree const& tree, TreeItem doomed);
+PLATFORM_EXPORT std::optional<TreeItem> SelectionAfterDelete(NativeTree const& tree,
+                                                             TreeItem doomed);
 
 /// Runs a tree's custom-draw stages, as both backends paint: the control's pre-paint,
 /// then for each shown item in `rows` its pre-paint and, when the handler asks, its
 /// post-paint. Each stage goes to the dialog through `raise`.
-void RunCustomDraw(ControlId tree, std::vector<TreeItem> const& rows, DrawContext& context,
-                   std::function<void(Message&)> const& raise);
+PLATFORM_EXPORT void RunCustomDraw(ControlId tree, std::vector<TreeItem> const& rows,
+                                   DrawContext& context,
+                                   std::function<void(Message&)> const& raise);
 
-class NativeCombo : public NativeWindow {
+class PLATFORM_EXPORT NativeCombo : public NativeWindow {
 public:
     virtual bool IsSorted() const = 0;
     /// Adds at the sorted place, or last when unsorted; returns the position.
@@ -117,7 +120,7 @@ public:
 };
 
 /// What a property-grid row is made from.
-struct PropertyDesc {
+struct PLATFORM_EXPORT PropertyDesc {
     std::wstring name;
     Variant value;
     std::wstring description;
@@ -134,7 +137,7 @@ struct PropertyDesc {
 /// Rows are numbered by the grid; 0 is the invisible root.
 using PropertyHandle = std::uintptr_t;
 
-class NativePropertyGrid : public NativeWindow {
+class PLATFORM_EXPORT NativePropertyGrid : public NativeWindow {
 public:
     virtual PropertyHandle Append(PropertyHandle parent, PropertyDesc const& desc) = 0;
     virtual void RemoveAll() = 0;
@@ -162,7 +165,7 @@ public:
     virtual bool CancelEditor() = 0;
 };
 
-class NativeToolBar : public NativeWindow {
+class PLATFORM_EXPORT NativeToolBar : public NativeWindow {
 public:
     /// Buttons from the template; tooltips in the template's button order.
     virtual void Load(ToolBarTemplate const& bar, std::vector<std::wstring> const& tooltips) = 0;
@@ -180,14 +183,14 @@ public:
 enum class SurfaceLayer { Base, Overlay };
 
 /// A surface that shows its two layers, the base under the overlay (platform::Drawing).
-class NativeSurface : public NativeWindow {
+class PLATFORM_EXPORT NativeSurface : public NativeWindow {
 public:
     /// Shows `drawing` as `layer` from the next paint on.
     virtual void SetLayer(SurfaceLayer layer, Drawing drawing) = 0;
     virtual Drawing const& Layer(SurfaceLayer layer) const = 0;
 };
 
-class NativeToolTip {
+class PLATFORM_EXPORT NativeToolTip {
 public:
     virtual ~NativeToolTip();
     /// One tool covering the whole window.
@@ -198,7 +201,7 @@ public:
 };
 
 /// How a native dialog reports to its platform dialog.
-class DialogEvents {
+class PLATFORM_EXPORT DialogEvents {
 public:
     /// Controls exist: run OnInitDialog.
     virtual void OnNativeInit() = 0;
@@ -211,7 +214,7 @@ protected:
     ~DialogEvents() = default;
 };
 
-class NativeDialog : public NativeWindow {
+class PLATFORM_EXPORT NativeDialog : public NativeWindow {
 public:
     /// The control with `id`, or null.
     virtual NativeWindow* FindChild(ControlId id) const = 0;
@@ -239,7 +242,7 @@ public:
 };
 
 /// How a native property sheet reports to its platform sheet.
-class SheetEvents {
+class PLATFORM_EXPORT SheetEvents {
 public:
     /// The pages exist: run each page's OnInitDialog.
     virtual void OnSheetInit() = 0;
@@ -252,7 +255,7 @@ protected:
 
 /// A modal window of tabbed pages with its own OK and Cancel. Each page is a native
 /// dialog that is not modal itself: ending a page ends the sheet.
-class NativeSheet {
+class PLATFORM_EXPORT NativeSheet {
 public:
     virtual ~NativeSheet();
     /// Adds a page made from `page`; the sheet owns it.
@@ -267,7 +270,7 @@ public:
 
 /// Creates native windows and runs the services that are not windows. A host installs
 /// one at start-up (wx for real windows, headless for tests and scripts).
-class Backend {
+class PLATFORM_EXPORT Backend {
 public:
     virtual ~Backend();
 
@@ -296,13 +299,13 @@ protected:
 };
 
 /// The installed backend; none installed is an internal error.
-Backend& CurrentBackend();
+PLATFORM_EXPORT Backend& CurrentBackend();
 
 /// Installs a backend for its lifetime and puts the previous one back after.
 class [[nodiscard]] BackendScope final {
 public:
-    explicit BackendScope(Backend& backend);
-    ~BackendScope();
+    PLATFORM_EXPORT explicit BackendScope(Backend& backend);
+    PLATFORM_EXPORT ~BackendScope();
     BackendScope(BackendScope const&) = delete;
     BackendScope& operator=(BackendScope const&) = delete;
 

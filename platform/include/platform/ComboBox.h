@@ -1,6 +1,7 @@
 // platform::ComboBox: a list of texts with item data, a selection and an edit field.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Window.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace backend {
 class NativeCombo;
 }
 
-class ComboBox : public Window {
+class PLATFORM_EXPORT ComboBox : public Window {
 public:
     /// At the sorted place in a sorted combo, else last; returns the position.
     int AddString(std::wstring const& text);

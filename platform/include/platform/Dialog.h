@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Backend.h"
+#include "platform/Export.h"
 #include "platform/Window.h"
 
 #include <chrono>
@@ -14,10 +15,10 @@ class Dialog;
 
 /// Thrown by a data exchange that failed after telling the user; the dialog stays open.
 struct UserException {};
-[[noreturn]] void ThrowUserException();
+[[noreturn]] PLATFORM_EXPORT void ThrowUserException();
 
 /// One run of a dialog's DoDataExchange, loading the controls or saving from them.
-class DataExchange final {
+class PLATFORM_EXPORT DataExchange final {
 public:
     DataExchange(Dialog& dialog, bool saving)
         : m_dialog(dialog)
@@ -39,7 +40,7 @@ inline void DDX_Control(DataExchange& exchange, ControlId id, Window& control) {
 
 /// A dialog class passes its template id; DoModal creates the native dialog, runs
 /// OnInitDialog and routes events through GetMessageMap until EndDialog.
-class Dialog : public Window, private backend::DialogEvents {
+class PLATFORM_EXPORT Dialog : public Window, private backend::DialogEvents {
     friend class PropertySheet;
 
 public:

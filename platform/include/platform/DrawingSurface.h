@@ -3,13 +3,14 @@
 
 #include "platform/Backend.h"
 #include "platform/Drawing.h"
+#include "platform/Export.h"
 #include "platform/Window.h"
 
 namespace platform {
 
 /// Shows two layers: a base that changes rarely (a backend may keep it as an image) and
 /// an overlay painted over it, redrawn whenever the program sets it.
-class DrawingSurface : public Window {
+class PLATFORM_EXPORT DrawingSurface : public Window {
 public:
     void SetBase(Drawing drawing);
     void SetOverlay(Drawing drawing);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Backend.h"
+#include "platform/Export.h"
 #include "platform/FileDialog.h"
 #include "platform/Geometry.h"
 #include "platform/Message.h"
@@ -23,7 +24,7 @@ class Dialog;
 /// user's would (events, notifications, default handling), then the dialog goes idle.
 /// Acting on a control the dialog does not hold, or one that is disabled or hidden, is
 /// an internal error: a user could not have done it.
-class User {
+class PLATFORM_EXPORT User {
 public:
     virtual ~User() = default;
 
@@ -100,7 +101,7 @@ using Scene = std::function<void(User&)>;
 /// What a test or script installs to answer everything modal, in order: dialogs (by
 /// template id), message boxes, file dialogs and popup menus. Message boxes without a
 /// queued answer are answered with their first button; everything is recorded.
-class Driver final {
+class PLATFORM_EXPORT Driver final {
 public:
     struct ShownMessageBox {
         std::wstring text;
@@ -160,8 +161,8 @@ private:
 /// Installs `driver` on the current backend for the scope's life.
 class [[nodiscard]] DriverScope final {
 public:
-    explicit DriverScope(Driver& driver);
-    ~DriverScope();
+    PLATFORM_EXPORT explicit DriverScope(Driver& driver);
+    PLATFORM_EXPORT ~DriverScope();
     DriverScope(DriverScope const&) = delete;
     DriverScope& operator=(DriverScope const&) = delete;
 
@@ -170,6 +171,6 @@ private:
 };
 
 /// The driver installed on the current backend, or null (real users).
-Driver* InstalledDriver();
+PLATFORM_EXPORT Driver* InstalledDriver();
 
 } // namespace platform

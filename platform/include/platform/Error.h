@@ -1,6 +1,8 @@
 // Raising the windowing layer's internal errors with what went wrong and where.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <string>
 
 namespace platform {
@@ -8,8 +10,8 @@ namespace platform {
 /// Throws a shr::Exception with `module`, the location and a message that says which
 /// input was wrong. Used for misuse of the layer or the toolkit (an unknown control id,
 /// a malformed template or filter), never for a user's input.
-[[noreturn]] void ThrowError(wchar_t const* module, wchar_t const* file, int line,
-                             std::wstring const& message);
+[[noreturn]] PLATFORM_EXPORT void ThrowError(wchar_t const* module, wchar_t const* file, int line,
+                                             std::wstring const& message);
 
 } // namespace platform
 

@@ -1,6 +1,8 @@
 // platform file dialogs: choosing a file to open or a name to save under.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,13 +10,13 @@
 namespace platform {
 
 /// One entry of a file dialog's type list; `pattern` may hold several globs split by ";".
-struct FileFilter {
+struct PLATFORM_EXPORT FileFilter {
     std::wstring label;
     std::wstring pattern;
     bool operator==(FileFilter const&) const = default;
 };
 
-struct FileDialogRequest {
+struct PLATFORM_EXPORT FileDialogRequest {
     bool save = false;
     /// The window's title; empty leaves the backend's own.
     std::wstring title;
@@ -25,7 +27,7 @@ struct FileDialogRequest {
 };
 
 /// The chosen full path and the zero-based position of the chosen filter.
-struct FileChoice {
+struct PLATFORM_EXPORT FileChoice {
     std::wstring path;
     int filterIndex = 0;
     bool operator==(FileChoice const&) const = default;
@@ -36,10 +38,10 @@ struct FileChoice {
 /// replaced (also the last part of a double one, ".xml" of ".aux.xml"), and only where a
 /// name stays in front of it; a filter of several patterns or of a wildcard extension,
 /// or an index out of range, leaves the name as it is.
-std::wstring NameForFilter(std::wstring const& name, std::vector<FileFilter> const& filters,
-                           int index);
+PLATFORM_EXPORT std::wstring NameForFilter(std::wstring const& name,
+                                           std::vector<FileFilter> const& filters, int index);
 
 /// Runs the backend's file dialog; empty when the user cancelled.
-std::optional<FileChoice> ChooseFile(FileDialogRequest const& request);
+PLATFORM_EXPORT std::optional<FileChoice> ChooseFile(FileDialogRequest const& request);
 
 } // namespace platform

@@ -1,22 +1,24 @@
 // Points, sizes and rectangles in pixels, as the windowing layer measures them.
 #pragma once
 
+#include "platform/Export.h"
+
 namespace platform {
 
-struct Point {
+struct PLATFORM_EXPORT Point {
     int x = 0;
     int y = 0;
     bool operator==(Point const&) const = default;
 };
 
-struct Size {
+struct PLATFORM_EXPORT Size {
     int width = 0;
     int height = 0;
     bool operator==(Size const&) const = default;
 };
 
 /// A rectangle given by its edges; `right` and `bottom` lie just outside it.
-struct Rect {
+struct PLATFORM_EXPORT Rect {
     int left = 0;
     int top = 0;
     int right = 0;

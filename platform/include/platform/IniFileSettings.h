@@ -1,6 +1,7 @@
 // platform::IniFileSettings: a settings store kept in a text file of [sections] and entries.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/SettingsStore.h"
 
 #include <filesystem>
@@ -16,7 +17,7 @@ namespace platform {
 /// was set (an entry without a name, a character with no UTF-8 form) is refused the same
 /// way and left out. Sections are written with "/" between their
 /// parts ("[Settings/CRSSearchHistory]"), entries as "name=value" with "\" escapes.
-class IniFileSettings final : public SettingsStore {
+class PLATFORM_EXPORT IniFileSettings final : public SettingsStore {
 public:
     explicit IniFileSettings(std::filesystem::path path);
 

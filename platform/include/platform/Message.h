@@ -1,6 +1,7 @@
 // What the platform delivers to handlers: events, their arguments, command-state queries.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Geometry.h"
 #include "platform/Ids.h"
 #include "platform/TreeItem.h"
@@ -56,7 +57,7 @@ enum DrawResult : long {
 enum class StockIcon { Warning };
 
 /// Drawing surface handed to a custom-draw handler, in the tree's client coordinates.
-class DrawContext {
+class PLATFORM_EXPORT DrawContext {
 public:
     virtual void DrawIcon(StockIcon icon, Rect where) = 0;
 
@@ -64,14 +65,14 @@ protected:
     ~DrawContext() = default;
 };
 
-struct CustomDraw {
+struct PLATFORM_EXPORT CustomDraw {
     DrawStage stage = DrawStage::PrePaint;
     TreeItem item;
     DrawContext* context = nullptr;
 };
 
 /// The state of one command, set by its update handler.
-struct CmdUI {
+struct PLATFORM_EXPORT CmdUI {
     ControlId id = 0;
     bool enabled = true;
     bool checked = false;
@@ -89,7 +90,7 @@ struct CmdUI {
 };
 
 /// One event with its arguments; which fields matter depends on `event`.
-struct Message {
+struct PLATFORM_EXPORT Message {
     Event event = Event::Command;
     /// The control that raised it, or the command.
     ControlId id = 0;

@@ -1,6 +1,7 @@
 // Routing tables: per class, rows of (event, control id range, member function), in order.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Message.h"
 
 #include <functional>
@@ -11,7 +12,7 @@ namespace platform {
 class MessageMap;
 
 /// Anything that receives routed events: dialogs, controls, toolbar owners.
-class CmdTarget {
+class PLATFORM_EXPORT CmdTarget {
 public:
     virtual ~CmdTarget() = default;
 
@@ -27,7 +28,7 @@ protected:
     CmdTarget& operator=(CmdTarget const&) = default;
 };
 
-struct Route {
+struct PLATFORM_EXPORT Route {
     Event event;
     ControlId first;
     ControlId last;
@@ -35,7 +36,7 @@ struct Route {
 };
 
 /// A class's rows, then its base class's. Dispatch runs the first row that matches.
-class MessageMap final {
+class PLATFORM_EXPORT MessageMap final {
 public:
     MessageMap(MessageMap const* base, std::vector<Route> routes);
 

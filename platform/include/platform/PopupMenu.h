@@ -1,6 +1,7 @@
 // platform::PopupMenu: a context menu from a menu resource, with states from its owner.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Geometry.h"
 #include "platform/Templates.h"
 
@@ -9,7 +10,7 @@ namespace platform {
 class CmdTarget;
 class Window;
 
-class PopupMenu final {
+class PLATFORM_EXPORT PopupMenu final {
 public:
     /// Shows popup `popupIndex` of menu resource `menuId` at `screen`. Each item's state
     /// comes from `owner`'s update handlers (an item without one is enabled when `owner`

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Backend.h"
+#include "platform/Export.h"
 #include "platform/Window.h"
 
 namespace platform {
@@ -12,14 +13,14 @@ namespace backend {
 /// Reads what a user entered into a row, in the type of the row's value; a pick list
 /// without free editing takes only its options. Text the editor would refuse is an
 /// internal error naming the row.
-Variant ParseUserValue(PropertyDesc const& desc, std::wstring const& text);
+PLATFORM_EXPORT Variant ParseUserValue(PropertyDesc const& desc, std::wstring const& text);
 /// The text a grid shows for a value: doubles in the process-wide format, True/False.
-std::wstring FormatVariant(Variant const& value);
+PLATFORM_EXPORT std::wstring FormatVariant(Variant const& value);
 } // namespace backend
 
 /// Changes made by the program (SetValue) notify nothing; a change made by the user
 /// reaches the dialog as PropertyChanged with the grid's id and the row's client data.
-class PropertyGrid : public Window {
+class PLATFORM_EXPORT PropertyGrid : public Window {
 public:
     /// Creates the grid in `host` over `client` (client coordinates) with id `id`.
     void Create(Dialog& host, ControlId id, Rect client);

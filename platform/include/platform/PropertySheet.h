@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "platform/Export.h"
 
 #include <memory>
 #include <string>
@@ -13,7 +14,7 @@ class PropertySheet;
 
 /// A dialog shown as a page of a sheet. It runs OnInitDialog like any dialog; the
 /// sheet's OK asks every page to apply, and ending a page ends the sheet.
-class PropertyPage : public Dialog {
+class PLATFORM_EXPORT PropertyPage : public Dialog {
 public:
     explicit PropertyPage(int templateId);
 
@@ -35,7 +36,7 @@ private:
 /// A modal window of pages with its own OK and Cancel. DoModal returns IDOK when every
 /// page applied, IDCANCEL otherwise. A driver plays a sheet with the scene of its first
 /// page's template; the user's OK and Cancel there are the sheet's.
-class PropertySheet final : private backend::SheetEvents {
+class PLATFORM_EXPORT PropertySheet final : private backend::SheetEvents {
 public:
     PropertySheet(std::wstring caption, Window* parent);
     ~PropertySheet();

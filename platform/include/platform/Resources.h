@@ -1,6 +1,7 @@
 // Resource modules and the lookup of dialog templates, menus, toolbars and strings by id.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Templates.h"
 
 #include <map>
@@ -10,7 +11,7 @@ namespace platform {
 
 /// The resources of one module (the library, a host). Adding a dialog template checks
 /// it: a template that names a control id twice is an internal error.
-class ResourceModule final {
+class PLATFORM_EXPORT ResourceModule final {
 public:
     explicit ResourceModule(std::wstring name);
 
@@ -39,19 +40,19 @@ using ResourceHandle = ResourceModule const*;
 
 /// Makes a module's resources findable until UnregisterModule. The module must outlive
 /// its registration.
-void RegisterModule(ResourceModule const& module);
-void UnregisterModule(ResourceModule const& module);
+PLATFORM_EXPORT void RegisterModule(ResourceModule const& module);
+PLATFORM_EXPORT void UnregisterModule(ResourceModule const& module);
 
-ResourceHandle GetResourceHandle();
-void SetResourceHandle(ResourceHandle handle);
+PLATFORM_EXPORT ResourceHandle GetResourceHandle();
+PLATFORM_EXPORT void SetResourceHandle(ResourceHandle handle);
 
 /// Lookups search the current resource handle's module first, then every registered
 /// module in the order of registration. An id found nowhere is an internal error.
-DialogTemplate const& FindDialogTemplate(int id);
-MenuTemplate const& FindMenu(int id);
-ToolBarTemplate const& FindToolBar(int id);
-std::wstring const& LoadString(int id);
+PLATFORM_EXPORT DialogTemplate const& FindDialogTemplate(int id);
+PLATFORM_EXPORT MenuTemplate const& FindMenu(int id);
+PLATFORM_EXPORT ToolBarTemplate const& FindToolBar(int id);
+PLATFORM_EXPORT std::wstring const& LoadString(int id);
 /// The same search as LoadString; null when no module holds the string.
-std::wstring const* TryLoadString(int id);
+PLATFORM_EXPORT std::wstring const* TryLoadString(int id);
 
 } // namespace platform

@@ -1,12 +1,14 @@
 // platform::SettingsStore: the application's settings, in sections of named entries.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <string>
 
 namespace platform {
 
 /// Sections are paths with "\" between their parts ("Settings\CRSSearchHistory").
-class SettingsStore {
+class PLATFORM_EXPORT SettingsStore {
 public:
     virtual ~SettingsStore() = default;
 
@@ -26,6 +28,6 @@ protected:
 };
 
 /// The installed backend's store.
-SettingsStore& Settings();
+PLATFORM_EXPORT SettingsStore& Settings();
 
 } // namespace platform

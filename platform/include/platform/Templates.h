@@ -1,6 +1,7 @@
 // Templates from which dialogs, menus and toolbars are made, in dialog units where sized.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Geometry.h"
 #include "platform/Ids.h"
 
@@ -46,7 +47,7 @@ enum ControlStyle : unsigned {
 };
 
 /// One control of a dialog template. `rect` is x, y, width and height in dialog units.
-struct ControlTemplate {
+struct PLATFORM_EXPORT ControlTemplate {
     ControlId id = 0;
     ControlKind kind = ControlKind::Static;
     std::wstring text;
@@ -64,7 +65,7 @@ enum DialogStyle : unsigned {
 
 /// A dialog or property page: controls in tab order. Ids of -1 mark controls the code
 /// never addresses (labels); every other id must be unique within the template.
-struct DialogTemplate {
+struct PLATFORM_EXPORT DialogTemplate {
     int id = 0;
     std::wstring caption;
     std::wstring fontName = L"MS Shell Dlg";
@@ -76,25 +77,25 @@ struct DialogTemplate {
 };
 
 /// A menu item; a command of 0 is a separator. "&" marks the mnemonic.
-struct MenuItemTemplate {
+struct PLATFORM_EXPORT MenuItemTemplate {
     ControlId command = 0;
     std::wstring text;
 };
 
-struct MenuPopupTemplate {
+struct PLATFORM_EXPORT MenuPopupTemplate {
     std::wstring text;
     std::vector<MenuItemTemplate> items;
 };
 
 /// A menu resource: a bar of popups; context menus use one of its popups.
-struct MenuTemplate {
+struct PLATFORM_EXPORT MenuTemplate {
     int id = 0;
     std::vector<MenuPopupTemplate> popups;
 };
 
 /// A toolbar resource: its buttons' commands (0 for a separator) and a PNG image strip
 /// holding one image of `buttonSize` per button, left to right.
-struct ToolBarTemplate {
+struct PLATFORM_EXPORT ToolBarTemplate {
     int id = 0;
     Size buttonSize{16, 16};
     std::vector<ControlId> buttons;

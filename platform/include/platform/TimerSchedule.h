@@ -1,6 +1,7 @@
 // platform::backend::TimerSchedule: the one-shot timers a native dialog runs, and when each is due.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Ids.h"
 #include "platform/Message.h"
 
@@ -12,7 +13,7 @@ namespace platform::backend {
 
 /// Both backends keep their dialogs' timers here, so that a driver lets them expire in the
 /// order the clock would.
-class TimerSchedule final {
+class PLATFORM_EXPORT TimerSchedule final {
 public:
     using Clock = std::chrono::steady_clock;
 

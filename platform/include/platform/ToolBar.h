@@ -1,6 +1,7 @@
 // platform::ToolBar: a row of image buttons inside a dialog, routing commands to its owner.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Window.h"
 
 #include <vector>
@@ -13,7 +14,7 @@ namespace backend {
 class NativeToolBar;
 }
 
-class ToolBar : public Window {
+class PLATFORM_EXPORT ToolBar : public Window {
 public:
     /// Creates the bar as a child of `host` with the window id `id`.
     void Create(Dialog& host, ControlId id = ToolBarWindowId);

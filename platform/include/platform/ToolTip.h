@@ -1,6 +1,8 @@
 // platform::ToolTip: a tooltip over one window, switched on and off by its owner.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <memory>
 #include <string>
 
@@ -12,7 +14,7 @@ namespace backend {
 class NativeToolTip;
 }
 
-class ToolTip final {
+class PLATFORM_EXPORT ToolTip final {
 public:
     ToolTip();
     ~ToolTip();

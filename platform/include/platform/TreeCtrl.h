@@ -1,6 +1,7 @@
 // platform::TreeCtrl: a tree of text items carrying data, with selection notifications.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/TreeItem.h"
 #include "platform/Window.h"
 
@@ -14,7 +15,7 @@ namespace backend {
 class NativeTree;
 }
 
-class TreeCtrl : public Window {
+class PLATFORM_EXPORT TreeCtrl : public Window {
 public:
     /// Inserts under `parent` (null for the root). A null text is not allowed.
     TreeItem InsertItem(std::wstring const& text, TreeItem parent = {},

@@ -1,12 +1,14 @@
 // platform::TreeItem: a handle to an item of a tree control.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 namespace platform {
 
 /// Null when it names no item. Handles stay valid until their item is deleted.
-struct TreeItem {
+struct PLATFORM_EXPORT TreeItem {
     std::uintptr_t value = 0;
 
     explicit operator bool() const { return value != 0; }
@@ -33,7 +35,7 @@ enum TreeHit : unsigned {
     HitOnItem = HitOnIcon | HitOnLabel | HitOnStateIcon,
 };
 
-struct TreeHitTest {
+struct PLATFORM_EXPORT TreeHitTest {
     TreeItem item;
     unsigned flags = HitNowhere;
 };

@@ -1,6 +1,7 @@
 // platform::Window: a handle to a native window, addressed by its control id in its dialog.
 #pragma once
 
+#include "platform/Export.h"
 #include "platform/Geometry.h"
 #include "platform/Ids.h"
 #include "platform/MessageMap.h"
@@ -15,7 +16,7 @@ class NativeWindow;
 
 /// Not attached until a dialog binds it (DDX_Control) or creates it. Operations on a
 /// window that is not attached are internal errors, except HasWindow.
-class Window : public CmdTarget {
+class PLATFORM_EXPORT Window : public CmdTarget {
 public:
     Window() = default;
     ~Window() override;

@@ -1,6 +1,8 @@
 // shr::ReplaceFileAtomically: writing a file so that a failed save never loses the old one.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -22,15 +24,15 @@ enum class AtomicWriteStep {
 /// failure the temporary file is removed and a shr::Exception naming the file and the
 /// reason is thrown. `onStep`, when set, is called at each step; what it throws aborts
 /// the write like a real failure there (tests use it to interrupt a save).
-void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view content,
-                           std::function<void(AtomicWriteStep)> const& onStep = {});
+SHR_EXPORT void ReplaceFileAtomically(std::filesystem::path const& path, std::string_view content,
+                                      std::function<void(AtomicWriteStep)> const& onStep = {});
 
 /// The whole content of a file as bytes; throws a shr::Exception naming the file and
 /// saying in words what is wrong when it cannot be read. Only a regular file is read: a
 /// folder, a named pipe, a device or a socket is refused at once, never waited on.
-std::string ReadWholeFile(std::filesystem::path const& path);
+SHR_EXPORT std::string ReadWholeFile(std::filesystem::path const& path);
 
 /// As ReadWholeFile, but at most the first `limit` bytes.
-std::string ReadFileStart(std::filesystem::path const& path, std::size_t limit);
+SHR_EXPORT std::string ReadFileStart(std::filesystem::path const& path, std::size_t limit);
 
 } // namespace shr

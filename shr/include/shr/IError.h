@@ -1,12 +1,14 @@
 // shr::IError: the host's error sink, through which dialogs tell the user of bad input.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <string>
 
 namespace shr {
 
 /// Implemented by the host. Every operation returns once the user has been told.
-class IError {
+class SHR_EXPORT IError {
 public:
     /// A plain notice that is not an error.
     virtual void ShowMessage(std::wstring const& caption, std::wstring const& message) = 0;

@@ -1,6 +1,8 @@
 // shr::Logger: the process-wide log, written to a file the user can find.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <cstdarg>
 #include <filesystem>
 #include <functional>
@@ -20,7 +22,7 @@ enum LogLevel : int {
 /// Writes one line per call. By default the lines go to `gridlore.log` under the
 /// user's state directory ($XDG_STATE_HOME/GridloreUI, else ~/.local/state/GridloreUI);
 /// a host may send them to a file of its own or to a sink of its own.
-class Logger {
+class SHR_EXPORT Logger {
 public:
     using Sink = std::function<void(int level, std::wstring const& text)>;
 
@@ -45,13 +47,13 @@ private:
 };
 
 /// The one logger of the process.
-extern Logger ProcessLogger;
+extern SHR_EXPORT Logger ProcessLogger;
 
 /// Records the exception being handled with the place that caught it. Call only inside
 /// a catch handler; never throws.
-void LogExceptionInfo(wchar_t const* module, wchar_t const* file, int line) noexcept;
+SHR_EXPORT void LogExceptionInfo(wchar_t const* module, wchar_t const* file, int line) noexcept;
 
 /// A one-line description of the exception being handled, for logs.
-std::wstring DescribeCurrentException();
+SHR_EXPORT std::wstring DescribeCurrentException();
 
 } // namespace shr

@@ -1,6 +1,8 @@
 // shr number format: how every number a user reads is written.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <string>
 
 namespace shr {
@@ -10,6 +12,6 @@ namespace shr {
 inline constexpr wchar_t const* NumberFormat = L"%.14lg";
 
 /// `value` in NumberFormat.
-std::wstring FormatNumber(double value);
+SHR_EXPORT std::wstring FormatNumber(double value);
 
 } // namespace shr

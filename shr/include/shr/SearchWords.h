@@ -1,6 +1,8 @@
 // shr search words: a text cut into the words a search compares, case and punctuation aside.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,7 +10,7 @@
 namespace shr {
 
 /// Letters and digits of any script; ASCII without a call into the locale's tables.
-bool IsLetterOrDigit(wchar_t ch);
+SHR_EXPORT bool IsLetterOrDigit(wchar_t ch);
 
 /// How words are cut from a text.
 enum class WordRules {
@@ -22,12 +24,14 @@ enum class WordRules {
 /// The runs of letters and digits of the already case-folded `folded`, between single
 /// spaces, with a space at each end, so that a word is found whole or by its beginning
 /// with one search of the joined text.
-std::wstring JoinedWords(std::wstring_view folded, WordRules rules = WordRules::AsWritten);
+SHR_EXPORT std::wstring JoinedWords(std::wstring_view folded,
+                                    WordRules rules = WordRules::AsWritten);
 
 /// The words of `text`, case-folded, in the order they stand.
-std::vector<std::wstring> Words(std::wstring_view text, WordRules rules = WordRules::AsWritten);
+SHR_EXPORT std::vector<std::wstring> Words(std::wstring_view text,
+                                           WordRules rules = WordRules::AsWritten);
 
 /// Whether one of the space-joined `words` is `word` (`whole`) or starts with it.
-bool HasWord(std::wstring_view words, std::wstring_view word, bool whole);
+SHR_EXPORT bool HasWord(std::wstring_view words, std::wstring_view word, bool whole);
 
 } // namespace shr

@@ -1,6 +1,8 @@
 // shr string helpers: containment, trimming and printf-style wide formatting.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <cstdarg>
 #include <string>
 
@@ -9,28 +11,28 @@ namespace shr {
 /// Whether `text` contains `part`. Unless `caseSensitive`, letters are compared by their
 /// lower-case forms, which is what a user typing a search expects. An empty part is
 /// contained in every text.
-bool Contains(std::wstring const& text, std::wstring const& part, bool caseSensitive);
+SHR_EXPORT bool Contains(std::wstring const& text, std::wstring const& part, bool caseSensitive);
 
 /// `text` with every letter in the lower-case form Contains compares when case is
 /// ignored: a folded part is in a folded text exactly when Contains finds it there.
-std::wstring FoldCase(std::wstring text);
+SHR_EXPORT std::wstring FoldCase(std::wstring text);
 
 /// True for every character of Unicode's White_Space property (tabs, line breaks,
 /// no-break and typographic spaces, the ideographic space) and the byte-order mark.
-bool IsWhiteSpace(wchar_t ch);
+SHR_EXPORT bool IsWhiteSpace(wchar_t ch);
 
 /// `text` without white space at either end.
-std::wstring Trim(std::wstring const& text);
+SHR_EXPORT std::wstring Trim(std::wstring const& text);
 
 /// `text` cut to its first `limit` characters and "..." when it is longer, so that an
 /// error message quoting a user's input stays one readable line.
-std::wstring Abbreviated(std::wstring const& text, std::size_t limit = 120);
+SHR_EXPORT std::wstring Abbreviated(std::wstring const& text, std::size_t limit = 120);
 
 /// printf-style formatting into a new wide string; output of any length.
-std::wstring ToString(wchar_t const* format, ...);
-std::wstring ToStringV(wchar_t const* format, va_list args);
+SHR_EXPORT std::wstring ToString(wchar_t const* format, ...);
+SHR_EXPORT std::wstring ToStringV(wchar_t const* format, va_list args);
 
 /// printf-style formatting appended to `target`; returns `target`.
-std::wstring& AppendFormatString(std::wstring& target, wchar_t const* format, ...);
+SHR_EXPORT std::wstring& AppendFormatString(std::wstring& target, wchar_t const* format, ...);
 
 } // namespace shr

@@ -1,6 +1,8 @@
 // shr::TextRun: many short texts kept end to end, searched in one pass.
 #pragma once
 
+#include "shr/Export.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,7 +14,7 @@ namespace shr {
 /// of them hold a piece of text is then one scan of contiguous memory instead of a call
 /// and a cache miss per text, which is what lets a search over every known system keep
 /// up with typing.
-class TextRun {
+class SHR_EXPORT TextRun {
 public:
     /// Appends `text` as the next one; returns its number, counted from 0.
     std::size_t Add(std::wstring_view text);

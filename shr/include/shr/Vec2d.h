@@ -1,9 +1,11 @@
 // shr::Vec2d: a pair of doubles, such as an X/Y origin.
 #pragma once
 
+#include "shr/Export.h"
+
 namespace shr {
 
-struct Vec2d {
+struct SHR_EXPORT Vec2d {
     Vec2d() = default;
     Vec2d(double xValue, double yValue)
         : x(xValue)

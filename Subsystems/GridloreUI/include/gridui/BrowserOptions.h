@@ -1,13 +1,15 @@
 // gridui::BrowserOptions: what a host may change in how the browser behaves.
 #pragma once
 
+#include "gridui/Export.h"
+
 #include <cstdint>
 
 namespace gridui {
 
 /// Each member's default is the browser's classic behaviour; a host turns on what its
 /// users expect. Set on CRSDialog or CRSPage before DoModal.
-struct BrowserOptions {
+struct GRIDUI_EXPORT BrowserOptions {
     /// After a search that shows at most this many systems, every folder holding one is
     /// open, so that the results are seen at once. 0 opens the folders only for a single
     /// system.

@@ -4,6 +4,7 @@
 
 #include "gridlore/CRSConvertWks.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/Export.h"
 #include "gridui/GeoArea.h"
 
 #include "platform/ComboBox.h"
@@ -19,7 +20,7 @@ namespace gridui {
 /// "New Projected Coordinates": the source and target X/Y columns of a worksheet and its
 /// source and target systems, each system chosen in the browser ("..." buttons). The
 /// dialog converts nothing itself: it writes the choice into the host's settings.
-class CRSConvertWksDlg : public shrgui::CDialogEx {
+class GRIDUI_EXPORT CRSConvertWksDlg : public shrgui::CDialogEx {
 public:
     /// Reads and writes `wks` in place; `wks` must outlive the dialog, which keeps a share
     /// of `errorSink` (not null). A system picked with a "..." button is written at once,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/Export.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogResize.h"
 
@@ -16,7 +17,7 @@ class CRSDefineDlgImpl;
 /// its projection method with its parameters and its datum with its ellipsoid. OK checks
 /// them and, when they hold, builds the new system (with the hint that a user defined it)
 /// and closes; otherwise it tells the error sink what is wrong and stays open.
-class CRSDefineDlg : public shrgui::CDialogResize {
+class GRIDUI_EXPORT CRSDefineDlg : public shrgui::CDialogResize {
 public:
     /// Starts from `current`; bad input goes to `errorSink`, which must not be null.
     /// `parent` may be null (the dialog then belongs to the dialog on top, if any), or a

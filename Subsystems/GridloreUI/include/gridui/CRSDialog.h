@@ -4,6 +4,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/Export.h"
 #include "gridui/GeoArea.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogResize.h"
@@ -21,7 +22,7 @@ class BrowserRoutes;
 /// of the systems in use, the local and predefined systems, the favourites and the custom
 /// systems, with commands to add and remove favourites, make new local or geographic
 /// systems, modify one, and load or save one from or to a file.
-class CRSDialog : public shrgui::CDialogResize {
+class GRIDUI_EXPORT CRSDialog : public shrgui::CDialogResize {
 public:
     /// Starts from `current`; `inUse` are the systems the host's document already uses.
     /// Saves the favourites to `favoritesPath`. An empty path or a null sink is an

@@ -3,6 +3,7 @@
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/Export.h"
 #include "gridui/GeoArea.h"
 #include "platform/PropertySheet.h"
 #include "shr/IError.h"
@@ -18,7 +19,7 @@ class BrowserRoutes;
 
 /// The browser of CRSDialog as a page of a platform::PropertySheet. A page lists no
 /// systems in use and has no OK or Cancel of its own: the sheet's accept the choice.
-class CRSPage : public platform::PropertyPage {
+class GRIDUI_EXPORT CRSPage : public platform::PropertyPage {
 public:
     /// The paths and the sink as for CRSDialog; the sheet gives the parent window.
     CRSPage(Gridlore::CoordinateSystem const& current, std::wstring const& favoritesPath,

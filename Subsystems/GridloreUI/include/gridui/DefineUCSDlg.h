@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridui/Export.h"
 #include "shr/IError.h"
 #include "shrgui/CDialogEx.h"
 
@@ -15,7 +16,7 @@ class DefineUCSDlgImpl;
 /// "Define Unreferenced Coordinate System": a name, the linear unit (units per meter) and
 /// the X/Y offset of the origin, shown in that unit. OK checks them and builds a new local
 /// system; bad input is reported to the error sink and the dialog stays open.
-class DefineUCSDlg : public shrgui::CDialogEx {
+class GRIDUI_EXPORT DefineUCSDlg : public shrgui::CDialogEx {
 public:
     /// Opens on `system`, which must be an unreferenced system (checked when the dialog
     /// starts). Bad input is reported to `errorSink`, which must not be null. `parent` may

@@ -1,6 +1,7 @@
 // gridui::TypedPlace and ParsePlace: a latitude and longitude typed as people write them.
 #pragma once
 
+#include "gridui/Export.h"
 #include "gridui/GeoArea.h"
 
 #include <string>
@@ -9,7 +10,7 @@
 namespace gridui {
 
 /// What a search text says about a place on the earth.
-struct TypedPlace {
+struct GRIDUI_EXPORT TypedPlace {
     enum class Kind {
         /// Not written as a place (a code, a name, a single number): search as usual.
         None,
@@ -30,9 +31,9 @@ struct TypedPlace {
 /// may be followed by minutes and seconds, with or without their marks (° ' ", ′ ″, d m
 /// s). A single number or a text with any word in it is no place, so that "4326",
 /// "utm 33" and "WGS 84" are searched as they always were.
-TypedPlace ParsePlace(std::wstring_view text);
+GRIDUI_EXPORT TypedPlace ParsePlace(std::wstring_view text);
 
 /// The point as the status line gives it: "52.52° N, 13.40° E".
-std::wstring DescribePlace(GeoPoint point);
+GRIDUI_EXPORT std::wstring DescribePlace(GeoPoint point);
 
 } // namespace gridui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridlore/Export.h"
 #include "shr/IError.h"
 
 #include <memory>
@@ -13,7 +14,7 @@ namespace Gridlore {
 
 /// The host derives from it to tie the settings to its worksheet. Columns are
 /// 0-based; -1 means "not chosen". The members are written directly by the dialog.
-class CRSConvertWks {
+class GRIDLORE_EXPORT CRSConvertWks {
 public:
     virtual ~CRSConvertWks() = default;
 

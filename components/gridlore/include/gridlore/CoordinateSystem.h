@@ -1,6 +1,7 @@
 // Gridlore::CoordinateSystem: one coordinate system, a value that owns its definition.
 #pragma once
 
+#include "gridlore/Export.h"
 #include "kor/CSDef.h"
 #include "kor/DatumDef.h"
 #include "kor/ProjectionDef.h"
@@ -11,7 +12,7 @@
 
 namespace Gridlore {
 
-class CoordinateSystem {
+class GRIDLORE_EXPORT CoordinateSystem {
 public:
     /// An empty system: no definition.
     CoordinateSystem() = default;

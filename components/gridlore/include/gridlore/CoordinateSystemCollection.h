@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystem.h"
+#include "gridlore/Export.h"
 
 #include <cstddef>
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace Gridlore {
 
-class CoordinateSystemCollection {
+class GRIDLORE_EXPORT CoordinateSystemCollection {
 public:
     using value_type = CoordinateSystem;
     using iterator = std::vector<CoordinateSystem>::iterator;

@@ -1,13 +1,14 @@
 // Gridlore::KORInterface: the browser's access to the known systems list.
 #pragma once
 
+#include "gridlore/Export.h"
 #include "kor/CSDef.h"
 
 namespace Gridlore {
 
 /// Reached through shr::Singleton<KORInterface>::Instance(); positions are those of
 /// kor::KORKnownSystemsList.
-class KORInterface {
+class GRIDLORE_EXPORT KORInterface {
 public:
     /// The known definition equal to `definition`, or null (also for null). With
     /// `exact` the names must be equal as well as the parameters.

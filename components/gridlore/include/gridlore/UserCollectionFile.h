@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gridlore/CoordinateSystemCollection.h"
+#include "gridlore/Export.h"
 
 #include <filesystem>
 #include <optional>
@@ -10,7 +11,7 @@
 namespace Gridlore {
 
 /// A user's collection file that could not be read, and where it went.
-struct SetAsideFile {
+struct GRIDLORE_EXPORT SetAsideFile {
     std::filesystem::path path;
     /// What is wrong with it.
     std::wstring problem;
@@ -29,7 +30,7 @@ struct SetAsideFile {
 /// renamed to "path.damaged" (or ".damaged.2", ..., never over an earlier one), so that
 /// the next save cannot overwrite what the user may still want; it is then described in
 /// `damaged` and no system is given.
-CoordinateSystemCollection LoadUserCollection(std::filesystem::path const& path,
-                                              std::optional<SetAsideFile>& damaged);
+GRIDLORE_EXPORT CoordinateSystemCollection LoadUserCollection(std::filesystem::path const& path,
+                                                              std::optional<SetAsideFile>& damaged);
 
 } // namespace Gridlore

@@ -1,6 +1,7 @@
 // kor::CSDef: the base of every coordinate-system definition, referenced or local.
 #pragma once
 
+#include "kor/Export.h"
 #include "kor/KORTypes.h"
 #include "kor/WarpDef.h"
 
@@ -11,7 +12,7 @@
 namespace kor {
 
 /// A definition is a value: copy it with Clone, delete it through the base.
-class CSDef {
+class KOR_EXPORT CSDef {
 public:
     enum Types : int { TypeReferenced = 1, TypeLocal = 2 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/CSDef.h"
+#include "kor/Export.h"
 
 #include <cstddef>
 #include <memory>
@@ -14,7 +15,7 @@ namespace kor {
 /// Coordinates are in each system's own order for people: longitude then latitude in
 /// degrees for a geographic system, easting then northing for a projected one. Not
 /// copyable; one instance converts many points.
-class CoordinateTransform final {
+class KOR_EXPORT CoordinateTransform final {
 public:
     enum class Status {
         Converted,

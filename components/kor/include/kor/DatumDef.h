@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/EllipsoidDef.h"
+#include "kor/Export.h"
 #include "kor/KORTypes.h"
 #include "kor/ParameterValues.h"
 
@@ -14,7 +15,7 @@ namespace kor {
 /// every method has the method, the target, the ellipsoid, the prime meridian and the
 /// MRE type; method 2 adds the three translations and method 3 also the rotations and
 /// the scale difference (position-vector convention).
-class DatumDef {
+class KOR_EXPORT DatumDef {
 public:
     enum Parameter : int {
         Method = 1,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/DatumDef.h"
+#include "kor/Export.h"
 
 #include <memory>
 #include <string_view>
@@ -12,7 +13,7 @@ namespace kor {
 /// the datums of the catalogue follow from First() (= 2) to Last(). A datum's
 /// parameters (ellipsoid, prime meridian, shift to WGS 84) are read when Enum first
 /// asks for it.
-class DatumList {
+class KOR_EXPORT DatumList {
 public:
     static constexpr int UnknownPlaceholder = 0;
     static constexpr int CustomPlaceholder = 1;
@@ -42,6 +43,6 @@ private:
     mutable std::shared_ptr<Cache> m_cache;
 };
 
-extern DatumList KORKnownDatumsList;
+extern KOR_EXPORT DatumList KORKnownDatumsList;
 
 } // namespace kor

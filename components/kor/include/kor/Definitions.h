@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/CSDef.h"
+#include "kor/Export.h"
 
 #include <memory>
 #include <string>
@@ -12,11 +13,11 @@ namespace kor {
 
 /// Removes a trailing authority tag such as " [EPSG:32633]" from `name` in place;
 /// true when there was one.
-bool StripAuthorityTag(std::wstring& name);
+KOR_EXPORT bool StripAuthorityTag(std::wstring& name);
 
 /// The name a user sees of a categorised name: the part after its last "|", without an
 /// authority tag.
-std::wstring PlainLeafName(std::wstring_view name);
+KOR_EXPORT std::wstring PlainLeafName(std::wstring_view name);
 
 /// Options of CreateCSDefByDefinition, combined with |.
 enum CreateOptions : unsigned {
@@ -33,7 +34,8 @@ enum CreateOptions : unsigned {
 /// confidence) gets that code and its tag in the name. Null for an empty or
 /// blank text. Throws KORException, with the registry's reason, when the text cannot be
 /// read or names a system this model cannot represent.
-std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned options = 0);
+KOR_EXPORT std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text,
+                                                          unsigned options = 0);
 
 /// Up to `maxResults` definition texts ("EPSG:n") of known systems that a free search
 /// text means but that a filter on names and codes would miss, best match first: the
@@ -41,15 +43,15 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
 /// or systems whose name or area of use holds the text's words written another way
 /// ("Lambert 93", "France"). Nothing for a bare number, nor for a system whose name
 /// already holds the text (case ignored). Empty when nothing matches.
-std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults);
+KOR_EXPORT std::vector<std::wstring> QueryCSDefinitions(std::wstring_view text, int maxResults);
 /// Builds what QueryCSDefinitions reads of the known list now, which its first call
 /// would otherwise do: for a caller with time to spare before that call.
-void PrepareCSDefinitionQueries();
+KOR_EXPORT void PrepareCSDefinitionQueries();
 
 /// The name the registry gives the system `code` of `authority` ("ESRI", "102100"; case
 /// ignored), or empty when the registry has no such system. Never throws: a code that
 /// cannot be read is no system.
-std::wstring AuthoritySystemName(std::wstring_view authority, std::wstring_view code);
+KOR_EXPORT std::wstring AuthoritySystemName(std::wstring_view authority, std::wstring_view code);
 
 enum class DefinitionFormat {
     WKT2,
@@ -62,11 +64,11 @@ enum class DefinitionFormat {
 
 /// The definition as text in `format`. Throws KORException when the definition fails
 /// its check or the format cannot express it.
-std::wstring ExportDefinition(CSDef const& definition, DefinitionFormat format);
+KOR_EXPORT std::wstring ExportDefinition(CSDef const& definition, DefinitionFormat format);
 
 /// The EPSG code of the registry system equivalent to `definition`, 0 when there is
 /// none or the definition is local. Slow for a definition without a code: it asks the
 /// registry to identify it.
-int IdentifyEPSGCode(CSDef const& definition);
+KOR_EXPORT int IdentifyEPSGCode(CSDef const& definition);
 
 } // namespace kor

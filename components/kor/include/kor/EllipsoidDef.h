@@ -1,12 +1,14 @@
 // kor::EllipsoidDef: a reference ellipsoid given by its semimajor axis and flattening.
 #pragma once
 
+#include "kor/Export.h"
+
 #include <string>
 
 namespace kor {
 
 /// A copyable value. An empty ellipsoid has no name, a = 0 and f = 0 and fails its check.
-class EllipsoidDef {
+class KOR_EXPORT EllipsoidDef {
 public:
     /// Parameter ids of GetParameter/SetParameter.
     enum Parameter : int { MajorRadius = 1, Flattening = 2, MinorRadius = 3 };
@@ -52,6 +54,6 @@ private:
 };
 
 /// The Clarke 1866 ellipsoid (EPSG:7008), used where a definition has no valid one.
-EllipsoidDef const& PredefinedEllipsoidClarke1866();
+KOR_EXPORT EllipsoidDef const& PredefinedEllipsoidClarke1866();
 
 } // namespace kor

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/EllipsoidDef.h"
+#include "kor/Export.h"
 
 #include <memory>
 #include <string_view>
@@ -10,7 +11,7 @@ namespace kor {
 
 /// Positions 0 ("<unknown>") and 1 ("<custom>") are placeholders; the ellipsoids of
 /// the catalogue follow from First() (= 2) to Last().
-class EllipsoidList {
+class KOR_EXPORT EllipsoidList {
 public:
     int First() const { return 2; }
     int Last() const { return Count() - 1; }
@@ -30,6 +31,6 @@ private:
     mutable std::shared_ptr<Cache> m_cache;
 };
 
-extern EllipsoidList KORKnownEllipsoidsList;
+extern KOR_EXPORT EllipsoidList KORKnownEllipsoidsList;
 
 } // namespace kor

@@ -3,6 +3,7 @@
 
 #include "kor/CSDef.h"
 #include "kor/DatumDef.h"
+#include "kor/Export.h"
 #include "kor/ProjectionDef.h"
 
 #include <optional>
@@ -11,7 +12,7 @@ namespace kor {
 
 /// Type 1. A geographic system has a projection of method 1 (or none at all, which
 /// compares equal to method 1); a projected system has one of methods 3 to 31.
-class KORDef final : public CSDef {
+class KOR_EXPORT KORDef final : public CSDef {
 public:
     KORDef() = default;
     /// Copies what it is given; any argument may be null.

@@ -1,6 +1,8 @@
 // kor::KORException: a failure of the coordinate-system model, with a message for the user.
 #pragma once
 
+#include "kor/Export.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -8,7 +10,7 @@ namespace kor {
 
 /// Raised when a definition cannot be read, built, converted or found. The wide
 /// message says what failed and on what input; `what()` gives it as UTF-8.
-class KORException : public std::runtime_error {
+class KOR_EXPORT KORException : public std::runtime_error {
 public:
     explicit KORException(std::wstring message);
 

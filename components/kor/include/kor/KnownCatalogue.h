@@ -4,6 +4,7 @@
 #include "kor/CSDef.h"
 #include "kor/DatumDef.h"
 #include "kor/EllipsoidDef.h"
+#include "kor/Export.h"
 #include "kor/MeridianInfo.h"
 
 #include <cstddef>
@@ -15,7 +16,7 @@
 namespace kor {
 
 /// What a known system costs nothing to list: its name, kind, code and area of use.
-struct KnownSystem {
+struct KOR_EXPORT KnownSystem {
     /// Categorised name with the authority tag, such as "Projected|UTM|WGS 84|WGS 84 /
     /// UTM zone 33N [EPSG:32633]".
     std::wstring name;
@@ -33,12 +34,12 @@ struct KnownSystem {
 };
 
 /// A datum as listed: enough to show and find it before its parameters are read.
-struct KnownDatum {
+struct KOR_EXPORT KnownDatum {
     std::wstring name;
     int code = 0;
 };
 
-struct KnownLinearUnit {
+struct KOR_EXPORT KnownLinearUnit {
     std::wstring name;
     std::wstring plural;
     /// Units per meter.
@@ -48,7 +49,7 @@ struct KnownLinearUnit {
 
 /// The source of the known lists. Listing is cheap; Build... makes the full value of
 /// one entry and may be slow. Every operation may throw KORException.
-class KnownCatalogue {
+class KOR_EXPORT KnownCatalogue {
 public:
     virtual ~KnownCatalogue() = default;
 
@@ -68,7 +69,7 @@ protected:
 
 /// A catalogue whose every entry is given up front, for tests and for hosts that offer
 /// a chosen set of systems instead of the whole registry.
-class FixedCatalogue final : public KnownCatalogue {
+class KOR_EXPORT FixedCatalogue final : public KnownCatalogue {
 public:
     /// Lists the definition under its own name; the code is its POSC for a KORDef.
     void AddSystem(CSDef const& definition, std::wstring areaName = {},
@@ -98,13 +99,13 @@ private:
 
 /// Makes every known list draw from `catalogue` and drops what they had cached; null
 /// returns them to the EPSG registry. The registry is opened on first use only.
-void InstallKnownCatalogue(std::shared_ptr<KnownCatalogue> catalogue);
+KOR_EXPORT void InstallKnownCatalogue(std::shared_ptr<KnownCatalogue> catalogue);
 /// The catalogue in use (the registry unless another was installed).
-KnownCatalogue& CurrentKnownCatalogue();
+KOR_EXPORT KnownCatalogue& CurrentKnownCatalogue();
 /// A catalogue over a freshly opened registry, independent of the shared one: for a
 /// host that wants the lists read again, and for measuring a cold start.
-std::shared_ptr<KnownCatalogue> OpenRegistryCatalogue();
+KOR_EXPORT std::shared_ptr<KnownCatalogue> OpenRegistryCatalogue();
 /// Changes each time a catalogue is installed, so caches can tell they are stale.
-unsigned KnownCatalogueGeneration();
+KOR_EXPORT unsigned KnownCatalogueGeneration();
 
 } // namespace kor

@@ -1,6 +1,7 @@
 // kor::LinearUnitList: the known linear units (KORKnownLinearUnitsList).
 #pragma once
 
+#include "kor/Export.h"
 #include "kor/KnownCatalogue.h"
 
 #include <memory>
@@ -10,7 +11,7 @@ namespace kor {
 
 /// Positions First() (= 0) to Last(); the meter comes first. A unit's divider is the
 /// number of units per meter.
-class LinearUnitList {
+class KOR_EXPORT LinearUnitList {
 public:
     int First() const { return 0; }
     int Last() const { return Count() - 1; }
@@ -34,6 +35,6 @@ private:
     mutable std::shared_ptr<Cache> m_cache;
 };
 
-extern LinearUnitList KORKnownLinearUnitsList;
+extern KOR_EXPORT LinearUnitList KORKnownLinearUnitsList;
 
 } // namespace kor

@@ -1,12 +1,14 @@
 // kor::MeridianInfo: a prime meridian, its longitude from Greenwich and its code.
 #pragma once
 
+#include "kor/Export.h"
+
 #include <string>
 
 namespace kor {
 
 /// A copyable value.
-class MeridianInfo {
+class KOR_EXPORT MeridianInfo {
 public:
     enum Parameter : int { Longitude = 1 };
 

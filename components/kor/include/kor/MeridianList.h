@@ -1,6 +1,7 @@
 // kor::MeridianList: the known prime meridians (KORKnownMeridiansList).
 #pragma once
 
+#include "kor/Export.h"
 #include "kor/MeridianInfo.h"
 
 #include <memory>
@@ -9,7 +10,7 @@
 namespace kor {
 
 /// Positions First() (= 0) to Last(); Greenwich comes first.
-class MeridianList {
+class KOR_EXPORT MeridianList {
 public:
     int First() const { return 0; }
     int Last() const { return Count() - 1; }
@@ -30,6 +31,6 @@ private:
     mutable std::shared_ptr<Cache> m_cache;
 };
 
-extern MeridianList KORKnownMeridiansList;
+extern KOR_EXPORT MeridianList KORKnownMeridiansList;
 
 } // namespace kor

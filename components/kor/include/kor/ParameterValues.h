@@ -1,13 +1,15 @@
 // kor::ParameterValues: the numbers of a definition's parameters, keyed by parameter id.
 #pragma once
 
+#include "kor/Export.h"
+
 #include <map>
 
 namespace kor {
 
 /// Integers and flags are held as numbers too, so that any parameter can be read in
 /// the type its caller expects.
-class ParameterValues {
+class KOR_EXPORT ParameterValues {
 public:
     /// False when the parameter is absent.
     bool Get(int id, double& value) const;

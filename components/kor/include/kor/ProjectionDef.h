@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/EllipsoidDef.h"
+#include "kor/Export.h"
 #include "kor/KORTypes.h"
 #include "kor/ParameterValues.h"
 #include "kor/ProjectionMethods.h"
@@ -19,7 +20,7 @@ namespace kor {
 /// the linear unit (parameter 3) is the number of units per meter of the projected
 /// coordinates. A projection may hold parameters its method does not use (kept, for
 /// instance, under a well-known name while the user tries another method).
-class ProjectionDef {
+class KOR_EXPORT ProjectionDef {
 public:
     /// Parameter ids; each matches one EPSG parameter, except 2, 3 and AxisOrder.
     enum Parameter : int {

@@ -1,12 +1,14 @@
 // kor registry audit: does every registry system survive the trip through our definitions?
 #pragma once
 
+#include "kor/Export.h"
+
 #include <string>
 #include <vector>
 
 namespace kor {
 
-struct RoundTripFailure {
+struct KOR_EXPORT RoundTripFailure {
     int code = 0;
     std::wstring name;
     /// The registry's name of the projection method ("Geographic" for geographic systems).
@@ -14,7 +16,7 @@ struct RoundTripFailure {
     std::wstring reason;
 };
 
-struct RoundTripReport {
+struct KOR_EXPORT RoundTripReport {
     int tested = 0;
     int passed = 0;
     std::vector<RoundTripFailure> failures;
@@ -25,6 +27,6 @@ struct RoundTripReport {
 /// PROJ whether it is equivalent to the registry's own (PROJ's tolerant equivalence,
 /// ignoring the axis order of geographic systems). Throws KORException when the registry
 /// cannot be opened.
-RoundTripReport AuditRegistryRoundTrip();
+KOR_EXPORT RoundTripReport AuditRegistryRoundTrip();
 
 } // namespace kor

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/CSDef.h"
+#include "kor/Export.h"
 #include "kor/KnownCatalogue.h"
 
 #include <memory>
@@ -14,7 +15,7 @@ namespace kor {
 /// Positions First() to Last() inclusive. Names, kinds and codes are read from the
 /// catalogue's listing; a full definition is built the first time Enum asks for it
 /// and kept until another catalogue is installed.
-class SystemList {
+class KOR_EXPORT SystemList {
 public:
     int First() const { return 0; }
     int Last() const { return Count() - 1; }
@@ -43,6 +44,6 @@ private:
     mutable std::shared_ptr<Cache> m_cache;
 };
 
-extern SystemList KORKnownSystemsList;
+extern KOR_EXPORT SystemList KORKnownSystemsList;
 
 } // namespace kor

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/CSDef.h"
+#include "kor/Export.h"
 
 #include "shr/Vec2d.h"
 
@@ -9,7 +10,7 @@ namespace kor {
 
 /// Type 2. Coordinates are plane, in a unit given as units per meter, shifted by an
 /// origin given in meters.
-class UCSDef final : public CSDef {
+class KOR_EXPORT UCSDef final : public CSDef {
 public:
     UCSDef() = default;
     UCSDef(double linearScale, double originX, double originY, WarpDef const* warp);

@@ -1,12 +1,14 @@
 // kor::WarpDef: an affine warp applied to a system's coordinates after the projection.
 #pragma once
 
+#include "kor/Export.h"
+
 #include <string>
 
 namespace kor {
 
 /// x' = A0 + A1·x + A2·y, y' = B0 + B1·x + B2·y. The default warp is the identity.
-class WarpDef {
+class KOR_EXPORT WarpDef {
 public:
     enum Parameter : int { A0 = 1, A1 = 2, A2 = 3, B0 = 4, B1 = 5, B2 = 6 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/CSDef.h"
+#include "korfile/Export.h"
 #include "korfile/KORFileType.h"
 
 #include <string>
@@ -10,7 +11,7 @@
 namespace korfile {
 
 /// What a file of one format would keep of one definition, in words a user reads.
-struct FormatLosses {
+struct KORFILE_EXPORT FormatLosses {
     /// Why the format has no room for this system at all; empty when it can hold it.
     std::wstring refusal;
     /// The parts of the system the written file would lack ("the datum shift to WGS 84
@@ -24,6 +25,6 @@ struct FormatLosses {
 /// What WriteReferenceFile(definition, type, ...) would lose, without writing anything.
 /// Says nothing of a definition that fails its own check: the writer refuses that with
 /// its reason.
-FormatLosses LossesOf(kor::CSDef const& definition, KORFileType type);
+KORFILE_EXPORT FormatLosses LossesOf(kor::CSDef const& definition, KORFileType type);
 
 } // namespace korfile

@@ -1,6 +1,8 @@
 // korfile::KORFileType: the coordinate-reference file formats we read and write.
 #pragma once
 
+#include "korfile/Export.h"
+
 namespace korfile {
 
 enum KORFileType : int {
@@ -15,6 +17,6 @@ enum KORFileType : int {
 };
 
 /// A short human name of the format, for messages.
-wchar_t const* FileTypeName(KORFileType type);
+KORFILE_EXPORT wchar_t const* FileTypeName(KORFileType type);
 
 } // namespace korfile

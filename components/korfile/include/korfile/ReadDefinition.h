@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kor/CSDef.h"
+#include "korfile/Export.h"
 
 #include <memory>
 #include <string>
@@ -12,6 +13,6 @@ namespace korfile {
 /// first, its name second), else the text's as the model reads it (an EPSG code, WKT, a
 /// PROJ string, PROJJSON). Never null: whatever cannot be read is a kor::KORException
 /// whose message names `input`.
-std::unique_ptr<kor::CSDef> ReadDefinition(std::string const& input);
+KORFILE_EXPORT std::unique_ptr<kor::CSDef> ReadDefinition(std::string const& input);
 
 } // namespace korfile

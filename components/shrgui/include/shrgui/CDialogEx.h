@@ -2,10 +2,11 @@
 #pragma once
 
 #include "platform/Dialog.h"
+#include "shrgui/Export.h"
 
 namespace shrgui {
 
-class CDialogEx : public platform::Dialog {
+class SHRGUI_EXPORT CDialogEx : public platform::Dialog {
 public:
     /// The two flags are kept for callers that pass them; they change nothing here.
     CDialogEx(int templateId, platform::Window* parent, bool flag1 = true, bool flag2 = false);

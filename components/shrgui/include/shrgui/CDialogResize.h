@@ -2,13 +2,14 @@
 #pragma once
 
 #include "shrgui/CDialogEx.h"
+#include "shrgui/Export.h"
 #include "shrgui/ResizeMap.h"
 
 #include <map>
 
 namespace shrgui {
 
-class CDialogResize : public CDialogEx {
+class SHRGUI_EXPORT CDialogResize : public CDialogEx {
 public:
     CDialogResize(int templateId, platform::Window* parent, bool flag = true);
 

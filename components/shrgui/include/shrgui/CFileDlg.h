@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/FileDialog.h"
+#include "shrgui/Export.h"
 
 #include <string>
 #include <vector>
@@ -14,9 +15,9 @@ namespace shrgui {
 
 /// Parses "Label|pattern|Label|pattern||". A string without the closing "||", an entry
 /// without its pattern or an empty label is an internal error naming the filter.
-std::vector<platform::FileFilter> ParseFileFilter(std::wstring const& filter);
+SHRGUI_EXPORT std::vector<platform::FileFilter> ParseFileFilter(std::wstring const& filter);
 
-class CFileDlg {
+class SHRGUI_EXPORT CFileDlg {
 public:
     virtual ~CFileDlg() = default;
 
@@ -45,14 +46,14 @@ private:
     platform::FileChoice m_choice;
 };
 
-class CFileOpenDlg final : public CFileDlg {
+class SHRGUI_EXPORT CFileOpenDlg final : public CFileDlg {
 public:
     CFileOpenDlg(platform::Window* parent, wchar_t const* fileName, wchar_t const* filter,
                  bool flag1 = false, bool flag2 = false, wchar_t const* text1 = nullptr,
                  wchar_t const* text2 = nullptr);
 };
 
-class CFileSaveDlg final : public CFileDlg {
+class SHRGUI_EXPORT CFileSaveDlg final : public CFileDlg {
 public:
     CFileSaveDlg(platform::Window* parent, wchar_t const* fileName, wchar_t const* filter,
                  bool flag = false, wchar_t const* text = nullptr);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/ComboBox.h"
+#include "shrgui/Export.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@ namespace shrgui {
 
 /// The newest entry comes first, also in a sorted box. Entries are stored as `entry` + 0, 1, ...
 /// under the section, with the current text under `entry` itself.
-class CHistoryCombo : public platform::ComboBox {
+class SHRGUI_EXPORT CHistoryCombo : public platform::ComboBox {
 public:
     /// `flags` is kept for the callers' sake.
     explicit CHistoryCombo(int flags = 0);

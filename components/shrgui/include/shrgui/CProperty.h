@@ -3,6 +3,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Variant.h"
+#include "shrgui/Export.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,7 +17,7 @@ class CPropertyList;
 /// What GetThisClass answers, for callers that tell kinds of item apart.
 enum class PropertyClass { Value, Group };
 
-class CProperty final {
+class SHRGUI_EXPORT CProperty final {
 public:
     /// A value item.
     CProperty(std::wstring name, platform::Variant value, std::wstring description = {},

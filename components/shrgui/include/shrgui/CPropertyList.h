@@ -3,6 +3,7 @@
 
 #include "platform/PropertyGrid.h"
 #include "shrgui/CProperty.h"
+#include "shrgui/Export.h"
 
 #include <memory>
 #include <vector>
@@ -11,7 +12,7 @@ namespace shrgui {
 
 /// A change the user makes reaches the owner dialog as the PropertyChanged event with
 /// the list's control id and the changed CProperty's address; SetValue sends nothing.
-class CPropertyList : public platform::PropertyGrid {
+class SHRGUI_EXPORT CPropertyList : public platform::PropertyGrid {
 public:
     /// Creates the grid in `parent` over `rect` (client coordinates). `style` is kept for
     /// the callers' sake. Returns false when the dialog has no window.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Geometry.h"
+#include "shrgui/Export.h"
 
 #include <map>
 #include <vector>
@@ -9,7 +10,7 @@
 namespace shrgui {
 
 /// One row of a resize map: a control id and what it does when the dialog grows.
-struct ResizeMapEntry {
+struct SHRGUI_EXPORT ResizeMapEntry {
     int id;
     unsigned flags;
 };
@@ -40,11 +41,11 @@ inline constexpr ResizeMapEntry ResizeMapEnd{-1, 0};
 /// axis).
 /// A malformed map (a group not closed, a row for a control without a cached
 /// rectangle) is an internal error.
-std::map<int, platform::Rect> ComputeResizeLayout(ResizeMapEntry const* map,
-                                                  std::map<int, platform::Rect> const& cached,
-                                                  platform::Size growth);
+SHRGUI_EXPORT std::map<int, platform::Rect>
+ComputeResizeLayout(ResizeMapEntry const* map, std::map<int, platform::Rect> const& cached,
+                    platform::Size growth);
 
 /// The ids a map names, without the markers.
-std::vector<int> ResizeMapControls(ResizeMapEntry const* map);
+SHRGUI_EXPORT std::vector<int> ResizeMapControls(ResizeMapEntry const* map);
 
 } // namespace shrgui

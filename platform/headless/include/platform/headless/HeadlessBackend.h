@@ -3,6 +3,7 @@
 
 #include "platform/Backend.h"
 #include "platform/SettingsStore.h"
+#include "platform/headless/Export.h"
 
 #include <map>
 #include <utility>
@@ -11,7 +12,7 @@
 namespace platform::headless {
 
 /// Settings kept in memory for the backend's life.
-class MemorySettings final : public SettingsStore {
+class PLATFORM_HEADLESS_EXPORT MemorySettings final : public SettingsStore {
 public:
     std::wstring GetString(std::wstring const& section, std::wstring const& entry,
                            std::wstring const& fallback) const override;
@@ -29,7 +30,7 @@ private:
 /// template (without one it is an internal error). Layout is arithmetic: dialog units
 /// convert with a fixed 8-point font (4 units = 6 pixels across, 8 units = 13 down) and
 /// tree rows are 16 pixels high.
-class HeadlessBackend final : public Backend {
+class PLATFORM_HEADLESS_EXPORT HeadlessBackend final : public Backend {
 public:
     HeadlessBackend();
     ~HeadlessBackend() override;
@@ -61,6 +62,6 @@ private:
 };
 
 /// The icons custom drawing put on a headless tree at its last paint (each idle paints).
-std::vector<std::pair<StockIcon, Rect>> PaintedIcons(Window const& tree);
+PLATFORM_HEADLESS_EXPORT std::vector<std::pair<StockIcon, Rect>> PaintedIcons(Window const& tree);
 
 } // namespace platform::headless

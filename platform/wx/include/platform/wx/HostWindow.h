@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Window.h"
+#include "platform/wx/Export.h"
 
 #include <memory>
 
@@ -22,7 +23,7 @@ namespace platform::wx {
 /// centred on it. Construct it on the stack beside the dialog: it must not outlive the
 /// host's window, and the host's window keeps its owner; it is never destroyed through this
 /// object.
-class HostWindow final : public platform::Window {
+class PLATFORM_WX_EXPORT HostWindow final : public platform::Window {
 public:
     /// `window` must not be null.
     explicit HostWindow(wxWindow* window);

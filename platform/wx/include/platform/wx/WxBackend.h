@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Backend.h"
+#include "platform/wx/Export.h"
 
 #include <memory>
 #include <string>
@@ -14,7 +15,7 @@ namespace platform::wx {
 /// file named after `appName` under the user's config directory. With a Driver
 /// installed, each dialog's scene runs once the dialog is shown, and message boxes, file
 /// dialogs and popup menus are answered by the driver instead of the user.
-class WxBackend final : public Backend {
+class PLATFORM_WX_EXPORT WxBackend final : public Backend {
 public:
     explicit WxBackend(std::wstring const& appName);
     ~WxBackend() override;

@@ -1,0 +1,188 @@
+# What a host outside the tree meets: installs a build of GridloreUI into a fresh prefix,
+# checks that everything lies in the project's own folders, builds every example under
+# examples/ against it with find_package and with pkg-config, and runs those that need no
+# display.
+# -DMODE=static   installs BUILD_DIR;
+# -DMODE=shared   builds the library shared in SHARED_DIR (kept between runs) and installs
+#                 that, checking SONAMEs and that only the public API is exported;
+# -DMODE=deb      makes the Debian package of BUILD_DIR with cpack, prints its control data
+#                 and unpacks it with dpkg -x.
+# -DSOURCE_DIR, -DWORK_DIR, -DCXX (the compiler), -DLAUNCHER (a compiler launcher, may be
+# empty), -DWX_CONFIG, -DVERSION (the project's), -DEXPECTED (what a headless example prints), -DLINK_FLAGS (what
+# linking against BUILD_DIR needs besides the package).
+file(REMOVE_RECURSE ${WORK_DIR})
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
+                    ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "failed (${result}): ${ARGN}\n${output}")
+    endif()
+    set(output ${output} PARENT_SCOPE)
+endfunction()
+
+# Nothing outside the project's folders, and no library without the project's prefix.
+function(check_layout prefix)
+    file(GLOB_RECURSE installed RELATIVE ${prefix} ${prefix}/*)
+    set(allowed "^(include/gridloreui/|lib/libgridloreui[^/]*$|lib/cmake/GridloreUI/"
+                "|lib/pkgconfig/gridloreui[^/]*[.]pc$|bin/gridlore-(host|crs)$|share/doc/gridloreui/)")
+    string(JOIN "" allowed ${allowed})
+    set(strays "")
+    foreach(file ${installed})
+        if(NOT file MATCHES "${allowed}")
+            list(APPEND strays ${file})
+        endif()
+    endforeach()
+    if(strays)
+        message(FATAL_ERROR "installed outside the project's folders: ${strays}")
+    endif()
+    foreach(folder shr kor korfile gridlore shrgui platform gridui Shared)
+        if(NOT IS_DIRECTORY ${prefix}/include/gridloreui/${folder})
+            message(FATAL_ERROR "no include/gridloreui/${folder} in ${prefix}")
+        endif()
+    endforeach()
+    foreach(file lib/pkgconfig/gridloreui.pc lib/cmake/GridloreUI/GridloreUIConfig.cmake
+                 bin/gridlore-host bin/gridlore-crs share/doc/gridloreui/README.md)
+        if(NOT EXISTS ${prefix}/${file})
+            message(FATAL_ERROR "${file} is not installed in ${prefix}")
+        endif()
+    endforeach()
+    list(LENGTH installed count)
+    message(STATUS "${count} files installed, all in the project's folders")
+endfunction()
+
+function(uses_wx example out)
+    file(READ ${SOURCE_DIR}/examples/${example}/CMakeLists.txt lists)
+    string(FIND "${lists}" "platform_wx" found)
+    if(found EQUAL -1)
+        set(${out} OFF PARENT_SCOPE)
+    else()
+        set(${out} ON PARENT_SCOPE)
+    endif()
+endfunction()
+
+# Runs a headless example (with LIBRARY_PATH for shared builds) and checks what it prints.
+function(run_example program library_path)
+    run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${library_path} ${program})
+    string(STRIP "${output}" output)
+    if(NOT output STREQUAL EXPECTED)
+        message(FATAL_ERROR "${program} printed '${output}', not '${EXPECTED}'")
+    endif()
+    message(STATUS "${program} chose: ${output}")
+endfunction()
+
+# Builds every example against PREFIX both ways; runs the headless ones.
+function(build_examples prefix label)
+    file(GLOB examples RELATIVE ${SOURCE_DIR}/examples ${SOURCE_DIR}/examples/*/CMakeLists.txt)
+    list(TRANSFORM examples REPLACE "/CMakeLists.txt$" "")
+    if(NOT examples)
+        message(FATAL_ERROR "no examples under ${SOURCE_DIR}/examples")
+    endif()
+    set(library_path ${prefix}/lib)
+    foreach(example ${examples})
+        uses_wx(${example} wx)
+        set(cmake_build ${WORK_DIR}/${label}-cmake-${example})
+        set(launcher "")
+        if(LAUNCHER)
+            set(launcher -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
+        endif()
+        run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/${example} -B ${cmake_build}
+            -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release ${launcher}
+            -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_EXE_LINKER_FLAGS=${LINK_FLAGS}")
+        run(${CMAKE_COMMAND} --build ${cmake_build})
+
+        # pkg-config: the compiler alone, with what the .pc files give.
+        set(module gridloreui)
+        set(wx_flags "")
+        if(wx)
+            set(module gridloreui-wx)
+            run(${WX_CONFIG} --cxxflags --libs std,propgrid)
+            separate_arguments(wx_flags UNIX_COMMAND "${output}")
+        endif()
+        set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+        set(static "")
+        if(NOT label STREQUAL "shared")
+            set(static --static)
+        endif()
+        run(pkg-config --cflags --libs ${static} ${module})
+        message(STATUS "pkg-config ${static} ${module}: ${output}")
+        separate_arguments(package_flags UNIX_COMMAND "${output}")
+        separate_arguments(extra_flags UNIX_COMMAND "${LINK_FLAGS}")
+        file(GLOB sources ${SOURCE_DIR}/examples/${example}/*.cpp)
+        set(pkg_program ${WORK_DIR}/${label}-pkg-config-${example})
+        run(${LAUNCHER} ${CXX} -std=c++20 ${sources} -o ${pkg_program} ${package_flags}
+            ${wx_flags} ${extra_flags})
+
+        if(NOT wx)
+            run_example(${cmake_build}/${example} ${library_path})
+            run_example(${pkg_program} ${library_path})
+        endif()
+        message(STATUS "${example} builds against the ${label} install with find_package "
+                       "and with pkg-config")
+    endforeach()
+endfunction()
+
+# Each shared library is named for its major version, and exports the public API alone.
+function(check_shared_libraries prefix)
+    file(GLOB libraries ${prefix}/lib/libgridloreui*.so.*.*.*)
+    if(NOT libraries)
+        message(FATAL_ERROR "no versioned shared library in ${prefix}/lib")
+    endif()
+    string(REGEX MATCH "^[0-9]+" major "${VERSION}")
+    foreach(library ${libraries})
+        run(readelf -d ${library})
+        get_filename_component(name ${library} NAME)
+        string(REGEX REPLACE "[.]so[.].*" ".so.${major}" expected ${name})
+        if(NOT output MATCHES "SONAME\\)[^\n]*\\[${expected}\\]")
+            message(FATAL_ERROR "${name} has no SONAME ${expected}:\n${output}")
+        endif()
+    endforeach()
+    run(nm -D -C --defined-only ${prefix}/lib/libgridloreui.so)
+    if(NOT output MATCHES "gridui::CRSDialog::CRSDialog")
+        message(FATAL_ERROR "libgridloreui.so does not export gridui::CRSDialog")
+    endif()
+    if(output MATCHES "gridui::CRSDlgImpl::")
+        message(FATAL_ERROR "libgridloreui.so exports the browser's hidden implementation")
+    endif()
+    message(STATUS "shared libraries carry SONAME .so.${major} and hide their internals")
+endfunction()
+
+if(MODE STREQUAL "static")
+    run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix)
+    check_layout(${WORK_DIR}/prefix)
+    build_examples(${WORK_DIR}/prefix static)
+elseif(MODE STREQUAL "shared")
+    set(launcher "")
+    if(LAUNCHER)
+        set(launcher -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
+    endif()
+    run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${SHARED_DIR} -DBUILD_SHARED_LIBS=ON
+        -DGRIDLORE_BUILD_TESTS=OFF -DGRIDLORE_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
+        -DCMAKE_CXX_COMPILER=${CXX} ${launcher})
+    run(${CMAKE_COMMAND} --build ${SHARED_DIR} -j2)
+    run(${CMAKE_COMMAND} --install ${SHARED_DIR} --prefix ${WORK_DIR}/prefix)
+    check_layout(${WORK_DIR}/prefix)
+    check_shared_libraries(${WORK_DIR}/prefix)
+    set(LINK_FLAGS "")
+    build_examples(${WORK_DIR}/prefix shared)
+elseif(MODE STREQUAL "deb")
+    run(cpack --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${WORK_DIR}/package)
+    file(GLOB packages ${WORK_DIR}/package/*.deb)
+    list(LENGTH packages count)
+    if(NOT count EQUAL 1)
+        message(FATAL_ERROR "cpack made ${count} packages, not one: ${packages}")
+    endif()
+    run(dpkg-deb -I ${packages})
+    message(STATUS "dpkg-deb -I ${packages}:\n${output}")
+    # The runtime libraries come from dpkg-shlibdeps, the development packages from the build.
+    foreach(dependency "libproj[0-9]+ " "libwxgtk3[.]2-[0-9]+ " "libproj-dev" "libwxgtk3[.]2-dev")
+        if(NOT output MATCHES "Depends:[^\n]*${dependency}")
+            message(FATAL_ERROR "the package's Depends has no ${dependency}")
+        endif()
+    endforeach()
+    run(dpkg -x ${packages} ${WORK_DIR}/root)
+    check_layout(${WORK_DIR}/root/usr)
+    build_examples(${WORK_DIR}/root/usr deb)
+else()
+    message(FATAL_ERROR "MODE must be static, shared or deb, not '${MODE}'")
+endif()
