@@ -161,7 +161,7 @@ BENCHMARK(WxBrowserOpenWarm)->Unit(benchmark::kMillisecond)->UseManualTime()->It
 // its first search against its later ones, with the sample host's options; and fifty
 // opens and closes, where what each leaves behind (native items, images, registry
 // objects) shows as growth.
-[[maybe_unused]] bool const wxFreshProcesses = [] {
+[[maybe_unused]] bool const WxFreshProcesses = [] {
     struct Fresh {
         char const* name;
         char const* scene;

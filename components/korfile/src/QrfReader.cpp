@@ -39,7 +39,7 @@ public:
             ThrowFileError(path, L"is not a QRF file: it is not UTF-8 text.");
         }
         std::wstring const text = shr::FromUtf8(content);
-        bool signed_ = false;
+        bool isSigned = false;
         bool ended = false;
         int number = 0;
         for (std::size_t start = 0; start <= text.size();) {
@@ -56,19 +56,19 @@ public:
             if (ended) {
                 FailAt(number, L"follows the closing 'end' line");
             }
-            if (!signed_) {
+            if (!isSigned) {
                 if (line != L"QRF 1") {
                     FailAt(number, L"should be the signature 'QRF 1'; this is not a QRF file "
                                    L"of a version this program reads");
                 }
-                signed_ = true;
+                isSigned = true;
             } else if (line == L"end") {
                 ended = true;
             } else {
                 Add(line, number);
             }
         }
-        if (!signed_) {
+        if (!isSigned) {
             ThrowFileError(path, L"is not a QRF file: it lacks the signature 'QRF 1'.");
         }
         if (!ended) {

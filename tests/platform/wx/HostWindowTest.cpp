@@ -42,34 +42,35 @@ class HostWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         // Far from the screen's centre and its corner, so that neither passes for centred.
-        frame = new wxFrame(nullptr, wxID_ANY, "Host", wxPoint(40, 30), wxSize(900, 700));
+        m_frame = new wxFrame(nullptr, wxID_ANY, "Host", wxPoint(40, 30), wxSize(900, 700));
         // The panel holds the frame's lower right quarter, so a dialog centred on it is not
         // centred on the frame; a sibling keeps the frame from stretching it over the rest.
-        panel = new wxPanel(frame, wxID_ANY, wxPoint(450, 350), wxSize(450, 350));
-        new wxPanel(frame, wxID_ANY, wxPoint(0, 0), wxSize(450, 350));
-        frame->Show();
+        m_panel = new wxPanel(m_frame, wxID_ANY, wxPoint(450, 350), wxSize(450, 350));
+        new wxPanel(m_frame, wxID_ANY, wxPoint(0, 0), wxSize(450, 350));
+        m_frame->Show();
         // Under a window manager the frame gets its place and size a little after Show.
         wxStopWatch const waited;
         do {
             wxTheApp->Yield();
-        } while (frame->GetSize().x < 900 && waited.Time() < 2000);
+        } while (m_frame->GetSize().x < 900 && waited.Time() < 2000);
     }
-    void TearDown() override { frame->Destroy(); }
+    void TearDown() override { m_frame->Destroy(); }
 
-    platform::BackendScope const backend{BackendUnderTest()};
-    testdialog::Resources const resources;
-    platform::Driver driver;
-    platform::DriverScope const driverScope{driver};
-    wxFrame* frame = nullptr;
-    wxPanel* panel = nullptr;
+    platform::BackendScope const m_backend{BackendUnderTest()};
+    testdialog::Resources const m_resources;
+    platform::Driver m_driver;
+    platform::DriverScope const m_driverScope{m_driver};
+    wxFrame* m_frame = nullptr;
+    wxPanel* m_panel = nullptr;
 };
 
 } // namespace
 
 TEST_F(HostWindow,
        a_dialog_or_sheet_on_a_host_window_is_its_child_modal_transient_for_its_frame_and_centred) {
-    for (wxWindow* hostWindow : {static_cast<wxWindow*>(frame), static_cast<wxWindow*>(panel)}) {
-        SCOPED_TRACE(hostWindow == frame ? "on the frame" : "on a panel of the frame");
+    for (wxWindow* hostWindow :
+         {static_cast<wxWindow*>(m_frame), static_cast<wxWindow*>(m_panel)}) {
+        SCOPED_TRACE(hostWindow == m_frame ? "on the frame" : "on a panel of the frame");
         platform::wx::HostWindow host(hostWindow);
         EXPECT_EQ(host.GetWxWindow(), hostWindow);
         int played = 0;
@@ -83,7 +84,7 @@ TEST_F(HostWindow,
             // Modal and transient for the frame: GTK keeps the frame's input for the dialog.
             EXPECT_TRUE(gtk_window_get_modal(GTK_WINDOW(shown->GetHandle())));
             EXPECT_EQ(gtk_window_get_transient_for(GTK_WINDOW(shown->GetHandle())),
-                      GTK_WINDOW(frame->GetHandle()));
+                      GTK_WINDOW(m_frame->GetHandle()));
 #endif
             wxRect const dialogRect = shown->GetScreenRect();
             wxRect const hostRect = hostWindow->GetScreenRect();
@@ -97,13 +98,13 @@ TEST_F(HostWindow,
             user.Click(platform::IDCANCEL);
         };
         platform::Dialog dialog(testdialog::TemplateId, &host);
-        driver.OnDialog(testdialog::TemplateId, scene);
+        m_driver.OnDialog(testdialog::TemplateId, scene);
         EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 
         platform::PropertySheet sheet(L"Properties", &host);
         platform::PropertyPage page(testdialog::TemplateId);
         sheet.AddPage(page);
-        driver.OnDialog(testdialog::TemplateId, scene);
+        m_driver.OnDialog(testdialog::TemplateId, scene);
         EXPECT_EQ(sheet.DoModal(), platform::IDCANCEL);
         EXPECT_EQ(played, 2);
     }
