@@ -5,14 +5,14 @@
 
 namespace {
 
-void BM_ToStringShort(benchmark::State& state) {
+void BmToStringShort(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(shr::ToString(L"%u of %u items shown", 12U, 6234U));
     }
 }
-BENCHMARK(BM_ToStringShort);
+BENCHMARK(BmToStringShort);
 
-void BM_AppendFormatStringDescription(benchmark::State& state) {
+void BmAppendFormatStringDescription(benchmark::State& state) {
     for (auto _ : state) {
         std::wstring text;
         for (int i = 0; i < 20; ++i) {
@@ -21,14 +21,14 @@ void BM_AppendFormatStringDescription(benchmark::State& state) {
         benchmark::DoNotOptimize(text);
     }
 }
-BENCHMARK(BM_AppendFormatStringDescription);
+BENCHMARK(BmAppendFormatStringDescription);
 
-void BM_Trim(benchmark::State& state) {
+void BmTrim(benchmark::State& state) {
     std::wstring const text = L" \t\u3000  UTM zone 33N  \u00A0\n";
     for (auto _ : state) {
         benchmark::DoNotOptimize(shr::Trim(text));
     }
 }
-BENCHMARK(BM_Trim);
+BENCHMARK(BmTrim);
 
 } // namespace

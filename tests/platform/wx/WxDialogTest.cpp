@@ -23,11 +23,11 @@ namespace {
 /// The test dialog on the wx backend, with a driver to play its user.
 class WxDialog : public ::testing::Test {
 protected:
-    platform::BackendScope const backend{BackendUnderTest()};
-    testdialog::Resources const resources;
-    platform::Driver driver;
-    platform::DriverScope const driverScope{driver};
-    testdialog::TestDialog dialog;
+    platform::BackendScope const m_backend{BackendUnderTest()};
+    testdialog::Resources const m_resources;
+    platform::Driver m_driver;
+    platform::DriverScope const m_driverScope{m_driver};
+    testdialog::TestDialog m_dialog;
 };
 
 } // namespace
@@ -37,9 +37,9 @@ TEST_F(WxDialog, every_control_kind_shows_in_a_screenshot_taken_after_filling_it
     std::filesystem::path const screenshot = ArtifactFolder() / "platform-every-control.png";
     std::filesystem::remove(screenshot);
 
-    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
-        ASSERT_TRUE(dialog.SaveScreenshot(empty.string()));
-        auto& tree = dialog.tree;
+    m_driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        ASSERT_TRUE(m_dialog.SaveScreenshot(empty.string()));
+        auto& tree = m_dialog.tree;
         for (wchar_t const* folder : {L"Projected", L"Geographic", L"Local"}) {
             TreeItem const node = tree.InsertItem(folder, {}, InsertAfter::Last);
             for (wchar_t const* name : {L"WGS 84", L"ETRS89", L"NAD83"}) {
@@ -54,19 +54,19 @@ TEST_F(WxDialog, every_control_kind_shows_in_a_screenshot_taken_after_filling_it
         ASSERT_TRUE(tip.Create(tree));
         tip.AddTool(L"Systems by category");
         for (wchar_t const* entry : {L"4326", L"UTM zone 33", L"Amersfoort"}) {
-            dialog.combo.AddString(entry);
+            m_dialog.combo.AddString(entry);
         }
-        dialog.combo.SetCueBanner(L"Search for text or EPSG code");
+        m_dialog.combo.SetCueBanner(L"Search for text or EPSG code");
         user.Type(testdialog::NameEdit, L"WGS 84 / UTM zone 33N (edited)");
-        dialog.SetDlgItemText(testdialog::Description, L"Datum: World Geodetic System 1984\n"
-                                                       L"Projection: Transverse Mercator");
-        dialog.toolBar.OnUpdateCmdUI(dialog, true);
+        m_dialog.SetDlgItemText(testdialog::Description, L"Datum: World Geodetic System 1984\n"
+                                                         L"Projection: Transverse Mercator");
+        m_dialog.toolBar.OnUpdateCmdUI(m_dialog, true);
 
-        dialog.grid.SetCurSel(nullptr);
-        EXPECT_TRUE(dialog.SaveScreenshot(screenshot.string()));
+        m_dialog.grid.SetCurSel(nullptr);
+        EXPECT_TRUE(m_dialog.SaveScreenshot(screenshot.string()));
         user.Click(platform::IDOK);
     });
-    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(m_dialog.DoModal(), platform::IDOK);
     ASSERT_TRUE(std::filesystem::exists(screenshot));
     EXPECT_GT(std::filesystem::file_size(screenshot), 1000U);
     EXPECT_TRUE(shr::ReadWholeFile(empty) != shr::ReadWholeFile(screenshot))
@@ -76,10 +76,10 @@ TEST_F(WxDialog, every_control_kind_shows_in_a_screenshot_taken_after_filling_it
 TEST_F(WxDialog, a_drawing_surface_paints_its_base_under_its_overlay) {
     std::filesystem::path const screenshot = ArtifactFolder() / "platform-drawing-surface.png";
     platform::Rect client;
-    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
-        platform::DrawingSurface& surface = dialog.surface;
+    m_driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        platform::DrawingSurface& surface = m_dialog.surface;
         platform::Point const origin =
-            dialog.ScreenToClient(surface.Native().ClientToScreen({0, 0}));
+            m_dialog.ScreenToClient(surface.Native().ClientToScreen({0, 0}));
         platform::Rect const own = surface.GetClientRect();
         client = own.Offset(origin.x, origin.y);
         platform::Drawing base;
@@ -90,10 +90,10 @@ TEST_F(WxDialog, a_drawing_surface_paints_its_base_under_its_overlay) {
         overlay.rects.push_back(
             {platform::Rect{0, 0, own.Width() / 2, own.Height()}, {255, 0, 0}, {255, 0, 0}});
         surface.SetOverlay(overlay);
-        ASSERT_TRUE(dialog.SaveScreenshot(screenshot.string()));
+        ASSERT_TRUE(m_dialog.SaveScreenshot(screenshot.string()));
         user.Click(platform::IDOK);
     });
-    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    EXPECT_EQ(m_dialog.DoModal(), platform::IDOK);
     wxImage image;
     ASSERT_TRUE(image.LoadFile(wxString::FromUTF8(screenshot.string()), wxBITMAP_TYPE_PNG));
     int const y = (client.top + client.bottom) / 2;
