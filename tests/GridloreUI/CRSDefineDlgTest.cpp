@@ -167,6 +167,8 @@ TEST_F(CRSDefineDlgTest, values_out_of_range_are_refused_with_their_row_selected
     Define(Utm33(), [&](User& user) {
         shrgui::CPropertyList& projection = ProjectionList(user);
         user.EditProperty(res::DefineProjectionList, L"Latitude of natural origin", L"95");
+        // Wherever the selection was left, the refused row is the one selected.
+        projection.SetCurSel(nullptr);
         user.Click(platform::IDOK);
         ASSERT_EQ(m_sink->reports.size(), 1U);
         RecordingErrorSink::Report const& report = m_sink->reports[0];
@@ -181,6 +183,7 @@ TEST_F(CRSDefineDlgTest, values_out_of_range_are_refused_with_their_row_selected
 
         shrgui::CPropertyList& datum = DatumList(user);
         user.EditProperty(res::DefineDatumList, EllipsoidRow(L"Inverse Flattening (1/f)"), L"0.5");
+        datum.SetCurSel(nullptr);
         user.Click(platform::IDOK);
         EXPECT_EQ(m_sink->reports.back().message,
                   L"Inverse flattening must be 0.0 (for sphere) or > 1.0 (for ellipsoid)");

@@ -109,23 +109,17 @@ TEST_F(Headless, the_driver_refuses_answers_a_user_could_not_give) {
     EXPECT_TRUE(Mentions(ErrorOf([&] { dialog.DoModal(); }), L"expected dialog 4711"));
 
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        // What a popup of the menu answers when the driver picks the queued item.
+        auto const track = [&](int popup) {
+            return ErrorOf([&] {
+                platform::PopupMenu::Track(testdialog::MenuId, popup, dialog, dialog, {0, 0});
+            });
+        };
         m_driver.ChooseMenuItem(testdialog::CommandB);
-        EXPECT_TRUE(
-            Mentions(ErrorOf([&] {
-                         platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0});
-                     }),
-                     L"disabled menu item 1102"));
+        EXPECT_TRUE(Mentions(track(0), L"disabled menu item 1102"));
         m_driver.ChooseMenuItem(9999);
-        EXPECT_TRUE(
-            Mentions(ErrorOf([&] {
-                         platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0});
-                     }),
-                     L"does not hold"));
-        EXPECT_TRUE(
-            Mentions(ErrorOf([&] {
-                         platform::PopupMenu::Track(testdialog::MenuId, 1, dialog, dialog, {0, 0});
-                     }),
-                     L"menu 901 has no popup 1"));
+        EXPECT_TRUE(Mentions(track(0), L"does not hold"));
+        EXPECT_TRUE(Mentions(track(1), L"menu 901 has no popup 1"));
         // Nothing queued: the menu closes without a choice and a question gets "yes".
         EXPECT_EQ(platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0}), 0);
         EXPECT_EQ(platform::MessageBox(nullptr, L"Keep?", L"", platform::MB_YESNO),
