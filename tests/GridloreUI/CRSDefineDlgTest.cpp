@@ -49,32 +49,7 @@ std::wstring const LongitudePath =
 
 } // namespace
 
-TEST_F(CRSDefineDlgTest, the_projection_combo_offers_method_1_and_the_named_methods_sorted) {
-    Define(Wgs84(), [&](User& user) {
-        platform::ComboBox& combo = ProjectionCombo(user);
-        Lines expected{P::MethodToName(1)};
-        for (int method = 3; method <= 31; ++method) {
-            expected.push_back(P::MethodToName(method));
-        }
-        Lines items = Items(combo);
-        EXPECT_TRUE(std::is_sorted(items.begin(), items.end(), [](auto const& a, auto const& b) {
-            return platform::TreeCtrl::CompareItemText(a, b) < 0;
-        }));
-        std::sort(items.begin(), items.end());
-        std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(items, expected);
-        for (int index = 0; index < combo.GetCount(); ++index) {
-            auto const method = static_cast<int>(combo.GetItemData(index));
-            EXPECT_EQ(combo.GetLBText(index), P::MethodToName(method));
-            EXPECT_NE(method, 0);
-            EXPECT_NE(method, 2);
-        }
-        EXPECT_EQ(Selected(combo), P::MethodToName(1));
-        user.Click(platform::IDCANCEL);
-    });
-}
-
-TEST_F(CRSDefineDlgTest, a_geographic_start_shows_method_1_and_the_datum_s_rows) {
+TEST_F(CRSDefineDlgTest, a_geographic_start_shows_method_1_among_the_sorted_methods_and_the_datum) {
     Define(Wgs84(), [&](User& user) {
         EXPECT_EQ(user.GetDialog().GetDlgItemText(res::DefineName), L"WGS 84 (edited)");
         EXPECT_EQ(Rows(ProjectionList(user)), (Lines{L"Angular Units per Degree = 1"}));
@@ -94,6 +69,26 @@ TEST_F(CRSDefineDlgTest, a_geographic_start_shows_method_1_and_the_datum_s_rows)
                                              L"  Prime Meridian Longitude = 0",
                                              L"MRE Type = None",
                                          }));
+        // Method 1 and the named methods, sorted as the tree sorts, each with its number.
+        platform::ComboBox& combo = ProjectionCombo(user);
+        Lines expected{P::MethodToName(1)};
+        for (int method = 3; method <= 31; ++method) {
+            expected.push_back(P::MethodToName(method));
+        }
+        Lines items = Items(combo);
+        EXPECT_TRUE(std::is_sorted(items.begin(), items.end(), [](auto const& a, auto const& b) {
+            return platform::TreeCtrl::CompareItemText(a, b) < 0;
+        }));
+        std::sort(items.begin(), items.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(items, expected);
+        for (int index = 0; index < combo.GetCount(); ++index) {
+            auto const method = static_cast<int>(combo.GetItemData(index));
+            EXPECT_EQ(combo.GetLBText(index), P::MethodToName(method));
+            EXPECT_NE(method, 0);
+            EXPECT_NE(method, 2);
+        }
+        EXPECT_EQ(Selected(combo), P::MethodToName(1));
         user.Click(platform::IDCANCEL);
     });
     // Without a projection the list is empty, while the combo offers method 1.
@@ -168,10 +163,12 @@ TEST_F(CRSDefineDlgTest, another_method_shows_its_own_defaults_and_drops_typed_v
     EXPECT_EQ(m_result->GetProjection()->GetMethod(), 3);
 }
 
-TEST_F(CRSDefineDlgTest, a_latitude_of_95_is_refused_with_its_row_selected_and_nothing_built) {
-    int const result = Define(Utm33(), [&](User& user) {
-        shrgui::CPropertyList& list = ProjectionList(user);
+TEST_F(CRSDefineDlgTest, values_out_of_range_are_refused_with_their_row_selected_until_mended) {
+    Define(Utm33(), [&](User& user) {
+        shrgui::CPropertyList& projection = ProjectionList(user);
         user.EditProperty(res::DefineProjectionList, L"Latitude of natural origin", L"95");
+        // Wherever the selection was left, the refused row is the one selected.
+        projection.SetCurSel(nullptr);
         user.Click(platform::IDOK);
         ASSERT_EQ(m_sink->reports.size(), 1U);
         RecordingErrorSink::Report const& report = m_sink->reports[0];
@@ -179,28 +176,24 @@ TEST_F(CRSDefineDlgTest, a_latitude_of_95_is_refused_with_its_row_selected_and_n
         EXPECT_EQ(report.caption, L"");
         EXPECT_EQ(report.module, L"GridloreUI");
         EXPECT_NE(report.message.find(L"Latitude of natural origin"), std::wstring::npos);
-        EXPECT_EQ(list.GetCurSel(), list.FindItemByData(P::LatitudeOfNaturalOrigin));
+        EXPECT_EQ(projection.GetCurSel(), projection.FindItemByData(P::LatitudeOfNaturalOrigin));
         // The typed value stays for the user to mend.
-        EXPECT_EQ(Shown(list, P::LatitudeOfNaturalOrigin), L"95");
-        user.Click(platform::IDCANCEL);
-    });
-    EXPECT_EQ(result, platform::IDCANCEL);
-    EXPECT_FALSE(m_result);
-}
+        EXPECT_EQ(Shown(projection, P::LatitudeOfNaturalOrigin), L"95");
+        user.EditProperty(res::DefineProjectionList, L"Latitude of natural origin", L"0");
 
-TEST_F(CRSDefineDlgTest, an_inverse_flattening_of_half_is_refused_until_it_is_mended) {
-    Define(Utm33(), [&](User& user) {
-        shrgui::CPropertyList& list = DatumList(user);
+        shrgui::CPropertyList& datum = DatumList(user);
         user.EditProperty(res::DefineDatumList, EllipsoidRow(L"Inverse Flattening (1/f)"), L"0.5");
+        datum.SetCurSel(nullptr);
         user.Click(platform::IDOK);
-        EXPECT_EQ(m_sink->Messages(),
-                  (Lines{L"Inverse flattening must be 0.0 (for sphere) or > 1.0 (for ellipsoid)"}));
-        EXPECT_EQ(list.GetCurSel(),
-                  list.FindItemByData(gridui::CRSDefineDlgImpl::InverseFlatteningData));
+        EXPECT_EQ(m_sink->reports.back().message,
+                  L"Inverse flattening must be 0.0 (for sphere) or > 1.0 (for ellipsoid)");
+        EXPECT_EQ(datum.GetCurSel(),
+                  datum.FindItemByData(gridui::CRSDefineDlgImpl::InverseFlatteningData));
         user.EditProperty(res::DefineDatumList, EllipsoidRow(L"Inverse Flattening (1/f)"), L"300");
         user.Click(platform::IDOK);
     });
     ASSERT_TRUE(m_result);
+    EXPECT_EQ(m_sink->reports.size(), 2U);
     EXPECT_DOUBLE_EQ(m_result->GetDatum()->GetEllipsoid()->GetFlattening(), 1.0 / 300.0);
     EXPECT_EQ(m_result->GetDatum()->GetEllipsoid()->GetName(), std::wstring(L"<custom>"));
     // The projection takes the datum's ellipsoid.
@@ -387,29 +380,20 @@ TEST_F(CRSDefineDlgTest, the_name_starts_edited_once_and_ok_needs_one) {
     });
 }
 
-TEST(CRSDefineDlgValidation, a_system_that_fails_as_a_whole_is_reported_with_the_reason) {
+TEST_F(CRSDefineDlgTest, a_system_that_fails_as_a_whole_is_reported_and_nothing_built) {
     // A datum without a name has no place in the combo, so it is never read back; the
     // whole system's check is then the first to meet its missing ellipsoid.
     auto catalogue = kortest::FixtureScope::MakeCatalogue();
     kor::DatumDef unnamed;
     unnamed.SetParameter(D::Target, 1);
     catalogue->AddDatum(unnamed);
-    kortest::FixtureScope scope(catalogue);
-    platform::headless::HeadlessBackend backend;
-    platform::BackendScope installed(backend);
-    platform::Driver driver;
-    platform::DriverScope driving(driver);
-    auto sink = std::make_shared<RecordingErrorSink>();
-    kor::KORDef system(&unnamed, nullptr, nullptr);
-    system.SetName(L"Nameless");
-    gridui::CRSDefineDlg dialog(Gridlore::CoordinateSystem(system), sink, nullptr);
-    driver.OnDialog(res::DefineDialog, [&](User& user) {
+    kortest::FixtureScope const scope(catalogue);
+    int const result = Define(OnDatum(unnamed, L"Nameless"), [](User& user) {
         user.Click(platform::IDOK);
         user.Click(platform::IDCANCEL);
     });
-    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
-    EXPECT_EQ(sink->Messages(),
+    EXPECT_EQ(result, platform::IDCANCEL);
+    EXPECT_EQ(m_sink->Messages(),
               (Lines{L"Coordinate system validation failed.\r\nThe datum has no ellipsoid."}));
-    EXPECT_FALSE(dialog.CurrentCoordinateSystem());
-    EXPECT_EQ(dialog.Result().GetLeafName(), L"Nameless");
+    EXPECT_FALSE(m_result);
 }

@@ -120,7 +120,7 @@ TEST_F(LocalSystemDialog, offsets_typed_go_back_to_meters_through_the_scale_then
     EXPECT_EQ(unknown.GetOrigin(), shr::Vec2d(7.0, 100.0));
 }
 
-TEST_F(LocalSystemDialog, a_negative_scale_is_refused_with_its_row_selected_and_nothing_stored) {
+TEST_F(LocalSystemDialog, what_the_grid_or_the_model_refuses_is_reported_and_can_be_mended) {
     int const result = Run(Local(L"Site", 2.0, 10.0, 20.0), [this](User& user) {
         Edit(user, L"Linear Units|Units per meter", L"-1");
         Edit(user, L"X Offset", L"1000");
@@ -133,29 +133,23 @@ TEST_F(LocalSystemDialog, a_negative_scale_is_refused_with_its_row_selected_and_
         EXPECT_EQ(report.module, L"GridloreUI");
         EXPECT_TRUE(
             propertyrows::IsSelected(user, res::LocalGrid, L"Linear Units|Units per meter"));
-        // Still open: the user can mend it.
         Edit(user, L"Linear Units|Units per meter", L"4");
+
+        // The model's own check gives its reason after the dialog's words.
+        Edit(user, L"Y Offset", L"inf");
+        user.Click(platform::IDOK);
+        ASSERT_EQ(m_recorder->reports.size(), 2U);
+        std::wstring const& message = m_recorder->reports[1].message;
+        std::wstring const lead = L"Coordinate system validation failed.\r\n";
+        EXPECT_EQ(message.substr(0, lead.size()), lead);
+        EXPECT_GT(message.size(), lead.size()) << "the model's reason is missing";
+        Edit(user, L"Y Offset", L"40");
         user.Click(platform::IDOK);
     });
     ASSERT_EQ(result, platform::IDOK);
     kor::UCSDef const& mended = Definition(*m_dialog->CurrentCoordinateSystem());
     EXPECT_EQ(mended.GetLinearScale(), 4.0);
     EXPECT_EQ(mended.GetOrigin(), shr::Vec2d(250.0, 10.0));
-}
-
-TEST_F(LocalSystemDialog, a_definition_the_model_refuses_is_reported_with_its_reason) {
-    int const result = Run(Local(L"Site", 1.0, 0.0, 0.0), [this](User& user) {
-        Edit(user, L"Y Offset", L"inf");
-        user.Click(platform::IDOK);
-        ASSERT_EQ(m_recorder->reports.size(), 1U);
-        std::wstring const& message = m_recorder->reports[0].message;
-        std::wstring const lead = L"Coordinate system validation failed.\r\n";
-        EXPECT_EQ(message.substr(0, lead.size()), lead);
-        EXPECT_GT(message.size(), lead.size()) << "the model's reason is missing";
-        user.Click(platform::IDCANCEL);
-    });
-    EXPECT_EQ(result, platform::IDCANCEL);
-    EXPECT_EQ(m_dialog->CurrentCoordinateSystem(), nullptr);
 }
 
 TEST_F(LocalSystemDialog, the_name_starts_edited_once_and_ok_follows_an_empty_name) {

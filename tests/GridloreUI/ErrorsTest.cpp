@@ -40,6 +40,7 @@ TEST(Errors, errors_name_the_library_unless_another_module_is_given_and_keep_the
     EXPECT_EQ(internal.file, L"CRSDlgImpl.cpp");
     EXPECT_EQ(internal.line, -1);
     EXPECT_EQ(internal.message, shr::InternalErrorText());
+    EXPECT_FALSE(internal.message.empty());
 }
 
 TEST(Errors, the_internal_error_macro_reports_the_source_file_relative_to_the_tree) {

@@ -1,35 +1,25 @@
 #include "Shared/RedrawScope.h"
 #include "Shared/ResourceHandleScope.h"
 
-#include "../platform/TestDialog.h"
-#include "platform/Driver.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "../platform/headless/HeadlessTest.h"
+#include "CapturedLog.h"
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
-class ScopeGuards : public ::testing::Test {
+class ScopeGuards : public HeadlessTest {
 protected:
-    void SetUp() override {
-        shr::ProcessLogger.SetSink(
-            [this](int, std::wstring const& text) { m_lines.push_back(text); });
-    }
-    void TearDown() override { shr::ProcessLogger.SetSink({}); }
-
-    std::vector<std::wstring> m_lines;
+    CapturedLog m_log;
 };
 
 } // namespace
 
 TEST_F(ScopeGuards, redraw_comes_back_on_however_the_scope_ends) {
-    platform::headless::HeadlessBackend backend;
-    platform::BackendScope const backendScope(backend);
-    testdialog::Resources const resources;
-    platform::Driver driver;
-    platform::DriverScope const driverScope(driver);
     testdialog::TestDialog dialog;
-    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+    m_driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
         dialog.tree.SetRedraw(false);
         {
             shared::RedrawScope const scope(&dialog.tree);
@@ -47,19 +37,20 @@ TEST_F(ScopeGuards, redraw_comes_back_on_however_the_scope_ends) {
         user.Close();
     });
     dialog.DoModal();
-    EXPECT_TRUE(m_lines.empty());
+    EXPECT_TRUE(m_log.lines.empty());
 }
 
-TEST_F(ScopeGuards, a_failing_restore_is_logged_once_and_the_result_stands) {
+TEST_F(ScopeGuards, a_failing_restore_is_logged_once_where_it_was_caught_and_the_result_stands) {
     platform::Window unbound;
     auto const operation = [&] {
         shared::RedrawScope const scope(&unbound);
         return 42;
     };
     EXPECT_EQ(operation(), 42);
-    ASSERT_EQ(m_lines.size(), 1U);
-    EXPECT_NE(m_lines[0].find(L"Shared::Subsystems/Shared/include/Shared/ExecuteNoThrow.h(27)"),
-              std::wstring::npos);
+    ASSERT_EQ(m_log.lines.size(), 1U);
+    EXPECT_NE(
+        m_log.lines[0].text.find(L"Shared::Subsystems/Shared/include/Shared/ExecuteNoThrow.h(27)"),
+        std::wstring::npos);
 }
 
 TEST_F(ScopeGuards, resources_load_from_the_scope_s_module_until_it_ends) {
@@ -77,14 +68,14 @@ TEST_F(ScopeGuards, resources_load_from_the_scope_s_module_until_it_ends) {
     }
     EXPECT_EQ(platform::GetResourceHandle(), &host);
     EXPECT_EQ(platform::LoadString(1), L"host text");
-    EXPECT_TRUE(m_lines.empty());
+    EXPECT_TRUE(m_log.lines.empty());
 
     // The saved module going away meanwhile makes the restore fail: logged, not thrown.
     {
         shared::ResourceHandleScope const scope(&library);
         platform::UnregisterModule(host);
     }
-    EXPECT_EQ(m_lines.size(), 1U);
+    EXPECT_EQ(m_log.lines.size(), 1U);
     EXPECT_EQ(platform::GetResourceHandle(), &library);
     platform::UnregisterModule(library);
 }

@@ -2,8 +2,8 @@
 
 #include "shr/AtomicFile.h"
 #include "shr/AtomicFileCalls.h"
-#include "shr/Logger.h"
 
+#include "CapturedLog.h"
 #include "ScratchDirectory.h"
 
 #include <gtest/gtest.h>
@@ -19,15 +19,7 @@ std::wstring const HistorySection = L"Settings\\CRSSearchHistory";
 
 class IniFileSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        shr::ProcessLogger.SetSink([this](int level, std::wstring const& text) {
-            if (level == shr::LogWarning) {
-                m_warnings.push_back(text);
-            }
-        });
-    }
-    void TearDown() override { shr::ProcessLogger.SetSink({}); }
-
+    std::vector<std::wstring> Warnings() const { return m_log.At(shr::LogWarning); }
     void Write(std::filesystem::path const& path, std::string const& text) const {
         std::ofstream(path, std::ios::binary) << text;
     }
@@ -38,7 +30,7 @@ protected:
 
     ScratchDirectory m_scratch;
     std::filesystem::path const m_file = m_scratch / "app" / "settings.ini";
-    std::vector<std::wstring> m_warnings;
+    CapturedLog m_log;
 };
 
 } // namespace
@@ -62,7 +54,7 @@ TEST_F(IniFileSettingsTest, every_character_of_names_and_values_survives_a_save)
     again.DeleteEntry(HistorySection, L"Search0");
     again.Flush();
     EXPECT_FALSE(platform::IniFileSettings(m_file).HasEntry(HistorySection, L"Search0"));
-    EXPECT_TRUE(m_warnings.empty());
+    EXPECT_TRUE(Warnings().empty());
 }
 
 TEST_F(IniFileSettingsTest, a_damaged_file_gives_what_can_be_read_and_one_warning) {
@@ -78,9 +70,9 @@ TEST_F(IniFileSettingsTest, a_damaged_file_gives_what_can_be_read_and_one_warnin
     EXPECT_FALSE(store.HasEntry(L"unclosed", L"Lost"));
     store.SetString(HistorySection, L"Search3", L"France");
     store.Flush();
-    ASSERT_EQ(m_warnings.size(), 1U);
-    EXPECT_NE(m_warnings[0].find(L"8 lines could not be read"), std::wstring::npos)
-        << m_warnings[0];
+    ASSERT_EQ(Warnings().size(), 1U);
+    EXPECT_NE(Warnings()[0].find(L"8 lines could not be read"), std::wstring::npos)
+        << Warnings()[0];
     EXPECT_EQ(platform::IniFileSettings(m_file).GetString(HistorySection, L"Search3", L"-"),
               L"France");
 }
@@ -99,7 +91,7 @@ TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
 
     for (std::filesystem::path const& path : {m_file, blocked, failing, pipe}) {
-        m_warnings.clear();
+        m_log.lines.clear();
         shr::AtomicFileCalls calls = shr::CurrentAtomicFileCalls();
         calls.fsync = [](int) { return errno = EIO, -1; };
         shr::ScopedAtomicFileCalls const disk(calls);
@@ -109,8 +101,8 @@ TEST_F(IniFileSettingsTest, a_store_that_cannot_read_or_write_goes_on_in_memory_
             store.Flush();
         }
         EXPECT_EQ(store.GetString(HistorySection, L"Search0", L"-"), L"UTM zone 2") << path;
-        ASSERT_EQ(m_warnings.size(), 1U) << path;
-        EXPECT_NE(m_warnings[0].find(L"settings.ini"), std::wstring::npos) << m_warnings[0];
+        ASSERT_EQ(Warnings().size(), 1U) << path;
+        EXPECT_NE(Warnings()[0].find(L"settings.ini"), std::wstring::npos) << Warnings()[0];
     }
     EXPECT_EQ(shr::ReadWholeFile(failing), "[Settings/CRSSearchHistory]\nSearch0=4326\n");
     EXPECT_EQ(FilesIn(failing.parent_path()), 1U) << "a temporary file was left behind";
@@ -130,6 +122,6 @@ TEST_F(IniFileSettingsTest, a_setting_the_file_could_not_give_back_is_refused_an
     EXPECT_EQ(again.Contents(), store.Contents());
     EXPECT_EQ(again.Contents(),
               (platform::IniFileSettings::Sections{{HistorySection, {{L"Search0", L"4326"}}}}));
-    ASSERT_EQ(m_warnings.size(), 1U);
-    EXPECT_NE(m_warnings[0].find(L"it is left out"), std::wstring::npos) << m_warnings[0];
+    ASSERT_EQ(Warnings().size(), 1U);
+    EXPECT_NE(Warnings()[0].find(L"it is left out"), std::wstring::npos) << Warnings()[0];
 }

@@ -4,63 +4,45 @@
 
 namespace testdialog {
 
-using platform::ControlKind;
 using platform::Rect;
 
 Resources::Resources()
     : m_module(L"tests") {
-    platform::DialogTemplate dialog;
+    // Spelled as a resource script spells them, so each control reads as one line.
+    using namespace platform;
+    using enum ControlKind;
+    DialogTemplate dialog;
     dialog.id = TemplateId;
     dialog.caption = L"Every Control";
     dialog.size = {295, 205};
     dialog.controls = {
-        {NameEdit, ControlKind::Edit, L"", {7, 7, 150, 14}, platform::StyleBorder},
-        {Combo,
-         ControlKind::ComboBox,
-         L"",
-         {7, 25, 150, 80},
-         platform::ComboEditable | platform::ComboSorted},
-        {Tree,
-         ControlKind::TreeView,
-         L"",
-         {7, 45, 150, 90},
-         platform::TreeHasButtons | platform::TreeHasLines | platform::TreeLinesAtRoot},
-        {Description,
-         ControlKind::Edit,
-         L"Description",
-         {7, 140, 150, 40},
-         platform::EditMultiLine | platform::EditReadOnly},
-        {GridPlaceholder,
-         ControlKind::Static,
-         L"",
-         {165, 25, 123, 155},
-         platform::StaticFrame | platform::StyleHidden},
-        {Group, ControlKind::GroupBox, L"Options", {7, 183, 100, 18}, 0},
-        {Label, ControlKind::Static, L"Grid:", {165, 9, 60, 8}, 0},
-        {Surface, ControlKind::DrawingSurface, L"", {112, 183, 64, 18}, 0},
-        {platform::IDOK, ControlKind::Button, L"OK", {183, 187, 50, 14}, platform::ButtonDefault},
-        {platform::IDCANCEL, ControlKind::Button, L"Cancel", {238, 187, 50, 14}, 0},
+        {NameEdit, Edit, L"", {7, 7, 150, 14}, StyleBorder},
+        {Combo, ComboBox, L"", {7, 25, 150, 80}, ComboEditable | ComboSorted},
+        {Tree, TreeView, L"", {7, 45, 150, 90}, TreeHasButtons | TreeHasLines | TreeLinesAtRoot},
+        {Description, Edit, L"Description", {7, 140, 150, 40}, EditMultiLine | EditReadOnly},
+        {GridPlaceholder, Static, L"", {165, 25, 123, 155}, StaticFrame | StyleHidden},
+        {Group, GroupBox, L"Options", {7, 183, 100, 18}, 0},
+        {Label, Static, L"Grid:", {165, 9, 60, 8}, 0},
+        {Surface, DrawingSurface, L"", {112, 183, 64, 18}, 0},
+        {IDOK, Button, L"OK", {183, 187, 50, 14}, ButtonDefault},
+        {IDCANCEL, Button, L"Cancel", {238, 187, 50, 14}, 0},
     };
     m_module.AddDialog(dialog);
-    platform::DialogTemplate boxed;
+    DialogTemplate boxed;
     boxed.id = BoxedTemplateId;
     boxed.caption = L"Boxed";
     boxed.size = {160, 120};
     boxed.controls = {
-        {Box, ControlKind::GroupBox, L"Panel", {7, 7, 146, 106}, 0},
-        {BoxedCombo, ControlKind::ComboBox, L"", {14, 18, 132, 80}, platform::ComboSorted},
-        {BoxedPlaceholder,
-         ControlKind::Static,
-         L"",
-         {14, 34, 132, 72},
-         platform::StaticFrame | platform::StyleHidden},
+        {Box, GroupBox, L"Panel", {7, 7, 146, 106}, 0},
+        {BoxedCombo, ComboBox, L"", {14, 18, 132, 80}, ComboSorted},
+        {BoxedPlaceholder, Static, L"", {14, 34, 132, 72}, StaticFrame | StyleHidden},
     };
     m_module.AddDialog(boxed);
     m_module.AddMenu({MenuId, {{L"", {{CommandA, L"&Alpha"}, {0, L""}, {CommandB, L"&Beta"}}}}});
     m_module.AddToolBar({ToolBarId, {16, 16}, {CommandA, CommandB}, {}, {CommandA}});
     m_module.AddString(CommandA, L"Run alpha\nAlpha");
     m_module.AddString(CommandB, L"Run beta\nBeta");
-    platform::RegisterModule(m_module);
+    RegisterModule(m_module);
 }
 
 Resources::~Resources() {

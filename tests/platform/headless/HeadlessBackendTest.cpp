@@ -7,7 +7,6 @@
 #include "platform/WaitCursor.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "shr/Exception.h"
-#include "shrgui/CFileDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -34,13 +33,6 @@ bool Mentions(std::wstring const& text, std::wstring const& part) {
 } // namespace
 
 TEST_F(Headless, misuse_of_dialogs_and_templates_raises_errors_that_say_what_was_wrong) {
-    platform::DialogTemplate twice;
-    twice.id = 77;
-    twice.controls = {{5, platform::ControlKind::Edit, L"", {}, 0},
-                      {5, platform::ControlKind::Button, L"", {}, 0}};
-    platform::ResourceModule module(L"bad");
-    EXPECT_TRUE(Mentions(ErrorOf([&] { module.AddDialog(twice); }),
-                         L"dialog template 77 names control 5 twice"));
     EXPECT_TRUE(Mentions(ErrorOf([] { platform::FindDialogTemplate(4711); }),
                          L"no registered module holds the dialog template 4711"));
 
@@ -85,35 +77,17 @@ TEST_F(Headless, nested_dialogs_and_boxes_are_answered_in_order_and_recorded) {
     EXPECT_EQ(m_driver.Pending(), 0U);
 }
 
-TEST_F(Headless, file_dialogs_return_the_chosen_path_and_zero_based_filter) {
-    wchar_t const* filter =
-        L"Reference (*.qrf)|*.qrf|Projection (*.prj)|*.prj|All Files (*.*)|*.*||";
-    m_driver.ChooseFile(L"/data/utm.prj", 1);
-    m_driver.CancelFileDialog();
-    shrgui::CFileSaveDlg save(nullptr, L"utm.qrf", filter);
-    EXPECT_EQ(save.DoModal(), platform::IDOK);
-    EXPECT_EQ(save.GetPathName(), L"/data/utm.prj");
-    EXPECT_EQ(save.GetFilterIndex(), 1);
-    shrgui::CFileOpenDlg open(nullptr, nullptr, filter);
-    EXPECT_EQ(open.DoModal(), platform::IDCANCEL);
-    ASSERT_EQ(m_driver.FileDialogs().size(), 2U);
-    EXPECT_TRUE(m_driver.FileDialogs()[0].save);
-    EXPECT_EQ(m_driver.FileDialogs()[0].initialName, L"utm.qrf");
-    EXPECT_EQ(m_driver.FileDialogs()[1].filters.size(), 3U);
-
-    m_driver.ChooseFile(L"/x", 3);
-    EXPECT_TRUE(
-        Mentions(ErrorOf([&] { open.DoModal(); }), L"chose filter 3 of a file dialog with 3"));
-}
-
-TEST_F(Headless, wait_cursors_nest_and_dialog_units_convert_with_the_fixed_font) {
-    {
+TEST_F(Headless, wait_cursors_nest_and_end_with_failing_work_and_dialog_units_are_fixed) {
+    auto const failing = [](platform::headless::HeadlessBackend const& backend) {
         platform::WaitCursor const outer;
         platform::WaitCursor const inner;
-        EXPECT_EQ(m_backend.WaitCursorDepth(), 2);
-    }
+        EXPECT_EQ(backend.WaitCursorDepth(), 2);
+        throw std::runtime_error("rebuild failed");
+    };
+    EXPECT_THROW(failing(m_backend), std::runtime_error);
     EXPECT_EQ(m_backend.WaitCursorDepth(), 0);
     EXPECT_EQ(m_backend.WaitCursorsShown(), 2);
+    EXPECT_TRUE(Mentions(ErrorOf([&] { m_backend.EndWaitCursor(); }), L"never began"));
 
     testdialog::TestDialog dialog;
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
@@ -135,39 +109,26 @@ TEST_F(Headless, the_driver_refuses_answers_a_user_could_not_give) {
     EXPECT_TRUE(Mentions(ErrorOf([&] { dialog.DoModal(); }), L"expected dialog 4711"));
 
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+        // What a popup of the menu answers when the driver picks the queued item.
+        auto const track = [&](int popup) {
+            return ErrorOf([&] {
+                platform::PopupMenu::Track(testdialog::MenuId, popup, dialog, dialog, {0, 0});
+            });
+        };
         m_driver.ChooseMenuItem(testdialog::CommandB);
-        EXPECT_TRUE(
-            Mentions(ErrorOf([&] {
-                         platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0});
-                     }),
-                     L"disabled menu item 1102"));
+        EXPECT_TRUE(Mentions(track(0), L"disabled menu item 1102"));
         m_driver.ChooseMenuItem(9999);
-        EXPECT_TRUE(
-            Mentions(ErrorOf([&] {
-                         platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0});
-                     }),
-                     L"does not hold"));
-        EXPECT_TRUE(
-            Mentions(ErrorOf([&] {
-                         platform::PopupMenu::Track(testdialog::MenuId, 1, dialog, dialog, {0, 0});
-                     }),
-                     L"menu 901 has no popup 1"));
+        EXPECT_TRUE(Mentions(track(0), L"does not hold"));
+        EXPECT_TRUE(Mentions(track(1), L"menu 901 has no popup 1"));
         // Nothing queued: the menu closes without a choice and a question gets "yes".
         EXPECT_EQ(platform::PopupMenu::Track(testdialog::MenuId, 0, dialog, dialog, {0, 0}), 0);
         EXPECT_EQ(platform::MessageBox(nullptr, L"Keep?", L"", platform::MB_YESNO),
                   platform::IDYES);
         EXPECT_TRUE(Mentions(ErrorOf([] { platform::ChooseFile({}); }), L"no answer for one next"));
+        m_driver.ChooseFile(L"/x", 3);
+        EXPECT_TRUE(Mentions(ErrorOf([] { platform::ChooseFile({}); }),
+                             L"chose filter 3 of a file dialog with 0"));
         user.Close();
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
-}
-
-TEST_F(Headless, a_wait_cursor_ends_when_the_work_under_it_fails) {
-    auto const failing = [] {
-        platform::WaitCursor const busy;
-        throw std::runtime_error("rebuild failed");
-    };
-    EXPECT_THROW(failing(), std::runtime_error);
-    EXPECT_EQ(m_backend.WaitCursorDepth(), 0);
-    EXPECT_TRUE(Mentions(ErrorOf([&] { m_backend.EndWaitCursor(); }), L"never began"));
 }
