@@ -50,6 +50,12 @@ protected:
         return kor::ReadKnownSystemsCache(m_path, m_identity);
     }
 
+    /// What the cache gives once it holds `text`.
+    std::optional<kor::RegistryLists> ReadFrom(std::string const& text) const {
+        shr::ReplaceFileAtomically(m_path, text);
+        return Read();
+    }
+
     ScratchDirectory m_scratch;
     std::filesystem::path const m_path = m_scratch / "cache" / "known-systems.cache";
     kor::RegistryIdentity m_identity;
@@ -92,30 +98,24 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
 
     // Cut after the first system, or before the last datum: a count no longer matches.
     for (char const* cut : {"4326\t0\t", "6171\t"}) {
-        shr::ReplaceFileAtomically(m_path, whole.substr(0, whole.rfind(cut)));
-        EXPECT_FALSE(Read()) << cut;
+        EXPECT_FALSE(ReadFrom(whole.substr(0, whole.rfind(cut)))) << cut;
     }
     // Lines after the last datum are no part of this format.
-    shr::ReplaceFileAtomically(m_path, whole + "9999\t4326\tExtra\n");
-    EXPECT_FALSE(Read());
+    EXPECT_FALSE(ReadFrom(whole + "9999\t4326\tExtra\n"));
     // A line with a field that is no number.
     std::string garbled = whole;
     garbled.replace(garbled.find("32633"), 5, "3x633");
-    shr::ReplaceFileAtomically(m_path, garbled);
-    EXPECT_FALSE(Read());
-    shr::ReplaceFileAtomically(m_path, std::string("\0\xff\n", 3));
-    EXPECT_FALSE(Read());
+    EXPECT_FALSE(ReadFrom(garbled));
+    EXPECT_FALSE(ReadFrom(std::string("\0\xff\n", 3)));
     // A count no file could hold, and a line with a field too many.
     std::string counted = whole;
     std::size_t const countStart = counted.find('\n', counted.find('\n') + 1) + 1;
     counted.replace(countStart, counted.find('\n', countStart) - countStart, "2000000000");
-    shr::ReplaceFileAtomically(m_path, counted);
-    EXPECT_FALSE(Read());
+    EXPECT_FALSE(ReadFrom(counted));
     for (char const* field : {"32633\t", "6171\t"}) {
         std::string widened = whole;
         widened.insert(widened.find(field) + std::string_view(field).size(), "0\t");
-        shr::ReplaceFileAtomically(m_path, widened);
-        EXPECT_FALSE(Read()) << field;
+        EXPECT_FALSE(ReadFrom(widened)) << field;
     }
 
     // A name the format cannot hold leaves the old cache as it was.
@@ -134,11 +134,10 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
     // Empty aliases, which only damage makes, are dropped: what is read can be written.
     std::string damaged = whole;
     damaged.replace(damaged.find("WGS_1984_UTM_Zone_33N|"), 22, "|WGS_1984_UTM_Zone_33N||");
-    shr::ReplaceFileAtomically(m_path, damaged);
-    ASSERT_TRUE(Read());
-    EXPECT_EQ(Read()->systems[0].aliases,
+    auto const undamaged = ReadFrom(damaged);
+    ASSERT_TRUE(undamaged);
+    EXPECT_EQ(undamaged->systems[0].aliases,
               (std::vector<std::wstring>{L"WGS_1984_UTM_Zone_33N", L"Zone 33 (Nord)"}));
-    shr::ReplaceFileAtomically(m_path, whole);
 
     // A cache of the program before aliases were kept lacks them: read from the registry.
     std::string older = whole;
@@ -146,8 +145,7 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
     std::size_t const aliases = older.find("\tWGS_1984_UTM_Zone_33N|Zone 33 (Nord)");
     older.erase(aliases, older.find('\n', aliases) - aliases);
     older.erase(older.find("\t\n"), 1);
-    shr::ReplaceFileAtomically(m_path, older);
-    EXPECT_FALSE(Read());
+    EXPECT_FALSE(ReadFrom(older));
 
     // A cache folder that is a file: nothing is written, nothing is thrown.
     std::ofstream(m_scratch / "blocked") << "a file";
