@@ -28,8 +28,6 @@ TEST(CoordinateSystem, is_a_value_that_owns_its_own_copy_of_the_definition) {
     EXPECT_NE(copy.GetCSDef(), system.GetCSDef());
     copy = system;
     EXPECT_TRUE(copy.GetCSDef()->Compare(*system.GetCSDef(), false));
-    EXPECT_NE(system.GetDatum(), nullptr);
-    EXPECT_NE(system.GetProjection(), nullptr);
     EXPECT_FALSE(system.IsUnreferenced());
 
     CoordinateSystem const empty;
@@ -54,10 +52,7 @@ TEST(CoordinateSystem, warps_are_set_and_removed_and_local_systems_have_no_datum
     kor::WarpDef warp;
     warp.SetParameter(kor::WarpDef::B0, 7.0);
     system.SetWarp(&warp);
-    ASSERT_NE(system.GetWarp(), nullptr);
-    double value = 0.0;
-    system.GetWarp()->GetParameter(kor::WarpDef::B0, value);
-    EXPECT_EQ(value, 7.0);
+    EXPECT_TRUE(system.GetWarp() != nullptr && system.GetWarp()->Compare(warp));
     system.SetWarp(nullptr);
     EXPECT_EQ(system.GetWarp(), nullptr);
     CoordinateSystem empty;
@@ -124,12 +119,6 @@ TEST(CoordinateSystemCollection, find_compares_definitions_and_optionally_names)
     EXPECT_EQ(systems.FindIndex(CoordinateSystem(), false), -1);
     systems.push_back(CoordinateSystem());
     EXPECT_EQ(systems.FindIndex(CoordinateSystem(), true), 2);
-    systems.erase(systems.begin());
-    EXPECT_EQ(systems.size(), 2u);
-    EXPECT_EQ(systems.FindIndex(utm, false), 0);
-    Gridlore::CoordinateSystemCollection moved(std::move(systems));
-    EXPECT_EQ(moved.size(), 2u);
-    EXPECT_THROW(moved.at(5), std::out_of_range);
 }
 
 TEST(KORInterface, finds_known_definitions_and_gives_them_by_position) {

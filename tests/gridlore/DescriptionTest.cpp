@@ -2,7 +2,6 @@
 
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
-#include "kor/SystemList.h"
 #include "kor/UCSDef.h"
 
 #include <gtest/gtest.h>
@@ -81,12 +80,4 @@ TEST(Dereference, a_bare_registry_reference_becomes_the_full_definition_keeping_
     kept.Reconcile(true);
     EXPECT_EQ(static_cast<kor::KORDef const*>(kept.GetCSDef())->GetPOSC(), 32633);
     EXPECT_EQ(kept.GetDatum()->GetPOSCNumber(), 6326);
-}
-
-TEST(GeographicToken, WGS84_gives_the_registry_system_4326) {
-    Gridlore::CoordinateSystem const wgs84(L"GEOGCS_DATUM_WGS84", true);
-    ASSERT_FALSE(wgs84.IsEmpty());
-    EXPECT_EQ(static_cast<kor::KORDef const*>(wgs84.GetCSDef())->GetPOSC(), 4326);
-    EXPECT_EQ(wgs84.GetName(),
-              kor::KORKnownSystemsList.EnumName(kor::KORKnownSystemsList.FindByPOSC(4326)));
 }

@@ -116,12 +116,6 @@ TEST(DatumDef, names_convert_to_ids_and_back_for_methods_targets_and_mre_types) 
     EXPECT_EQ(DatumDef::TargetToName(6), nullptr);
     EXPECT_EQ(DatumDef::MRETypeToName(9), nullptr);
     EXPECT_EQ(DatumDef::NameToMethod(L"nonsense"), 0);
-    EXPECT_EQ(DatumDef::ParameterDataType(DatumDef::Ellipsoid), kor::KORDataTypeEllipsoid);
-    EXPECT_EQ(DatumDef::ParameterDataType(DatumDef::Target), kor::KORDataTypeEnum);
-    EXPECT_EQ(DatumDef::ParameterDataType(DatumDef::DeltaX), kor::KORDataTypeDouble);
-    EXPECT_EQ(DatumDef::NumParameters(1), 5);
-    EXPECT_EQ(DatumDef::NumParameters(3), 12);
-    EXPECT_EQ(DatumDef::EnumParameter(1, 4), DatumDef::MREType);
 }
 
 TEST(EllipsoidDef, check_accepts_spheres_and_ellipsoids_and_rejects_impossible_shapes) {

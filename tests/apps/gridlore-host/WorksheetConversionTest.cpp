@@ -10,13 +10,16 @@
 #include "kor/UCSDef.h"
 #include "shr/Utf8.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <proj.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <set>
 #include <stdexcept>
+
+using ::testing::HasSubstr;
 
 using gridhost::HostConvertWks;
 using gridhost::Worksheet;
@@ -31,6 +34,11 @@ Worksheet Sample() {
 
 Gridlore::CoordinateSystem Registry(wchar_t const* code) {
     return Gridlore::CoordinateSystem(code, true);
+}
+
+std::wstring WithCommas(std::wstring text) {
+    std::replace(text.begin(), text.end(), L'.', L',');
+    return text;
 }
 
 } // namespace
@@ -70,7 +78,7 @@ TEST(WorksheetConversion, the_sample_lands_within_a_millimetre_of_proj_and_bad_r
 
     std::wstring const told = gridhost::Describe(report, sheet.RowCount());
     EXPECT_EQ(told.substr(0, 24), L"Converted 298 of 300 row");
-    EXPECT_NE(told.find(L"\nrow 118: X \"n/a\" is not a number"), std::wstring::npos);
+    EXPECT_THAT(told, HasSubstr(L"\nrow 118: X \"n/a\" is not a number"));
 }
 
 TEST(WorksheetConversion, stale_results_are_cleared_new_columns_named_and_progress_can_stop_it) {
@@ -101,6 +109,12 @@ TEST(WorksheetConversion, stale_results_are_cleared_new_columns_named_and_progre
     EXPECT_TRUE(report.cancelled);
     EXPECT_EQ(calls, std::vector<std::size_t>{0});
     EXPECT_EQ(report.converted, 0U);
+    // A point in a target cell not reached stays a point in a decimal-comma file.
+    std::string const commas = "x;y;e;n\n7,5;50,25;1.5;\n8,5;51;;\n";
+    Worksheet commaSheet = Worksheet::Parse(commas, "comma.csv");
+    EXPECT_TRUE(
+        conversion.Run(commaSheet, {0, 1}, {2, 3}, [](auto, auto) { return false; }).cancelled);
+    EXPECT_EQ(commaSheet.Format(), commas);
 
     // A long sheet hears of its progress every so many rows, and of the end.
     std::string text = "x,y\n";
@@ -239,4 +253,37 @@ TEST(WorksheetExtent, the_area_around_the_points_is_read_in_their_system_past_ro
     EXPECT_FALSE(gridhost::WorksheetExtent(degrees, {0, 1}, Gridlore::CoordinateSystem(local)));
     Worksheet const empty = Worksheet::Parse("lon,lat\nx,y\n", "empty.csv");
     EXPECT_FALSE(gridhost::WorksheetExtent(empty, {0, 1}, Registry(L"EPSG:4326")));
+}
+
+TEST(DecimalCommaConversion, decimal_comma_files_convert_as_their_decimal_point_twins_would) {
+    std::string const commas = "Punkt;Lon;Lat\r\nP1;7,5;50,25\r\nP2;13,4;52,5\r\nP3;7,5x;50\r\n"
+                               "P4;-1,5;\"45,125\"\r\n";
+    std::string points = commas;
+    std::replace(points.begin(), points.end(), ',', '.');
+    Worksheet commaSheet = Worksheet::Parse(commas, "comma.csv");
+    Worksheet pointSheet = Worksheet::Parse(points, "point.csv");
+    ASSERT_EQ(commaSheet.Dialect().decimalMark, ',');
+    ASSERT_EQ(pointSheet.Dialect().decimalMark, '.');
+
+    WorksheetConversion const conversion(Registry(L"EPSG:4326"), Registry(L"EPSG:3857"));
+    auto const commaReport = conversion.Run(commaSheet, {1, 2}, {3, 4});
+    auto const pointReport = conversion.Run(pointSheet, {1, 2}, {3, 4});
+    EXPECT_EQ(commaReport.converted, 3U);
+    EXPECT_EQ(pointReport.converted, 3U);
+    ASSERT_EQ(commaReport.bad.size(), 1U);
+    EXPECT_EQ(commaReport.bad[0].reason, L"X \"7,5x\" is not a number")
+        << "a bad cell is quoted as the file has it";
+    for (std::size_t row = 0; row < pointSheet.RowCount(); ++row) {
+        for (unsigned column = 1; column <= 4; ++column) {
+            EXPECT_EQ(commaSheet.Cell(row, column), WithCommas(pointSheet.Cell(row, column)))
+                << "row " << row << " column " << column;
+        }
+    }
+    std::string const saved = commaSheet.Format();
+    auto const converted = [&commaSheet](std::size_t row) {
+        return shr::ToUtf8(commaSheet.Cell(row, 3) + L";" + commaSheet.Cell(row, 4));
+    };
+    EXPECT_THAT(saved, HasSubstr("\r\nP1;7,5;50,25;" + converted(0) + "\r\n"));
+    EXPECT_THAT(saved, HasSubstr("\r\nP4;-1,5;\"45,125\";" + converted(3) + "\r\n"))
+        << "source cells keep their bytes, quotes and all: " << saved;
 }

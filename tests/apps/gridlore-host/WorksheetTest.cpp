@@ -4,12 +4,14 @@
 
 #include "shr/AtomicFile.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <utility>
 
 using gridhost::Worksheet;
 using gridhost::WorksheetError;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 TEST(Worksheet, quoted_cells_keep_commas_quotes_and_line_ends_and_save_back_the_same) {
     std::string const text = "\xEF\xBB\xBFname,x,y\r\n"
@@ -40,12 +42,8 @@ TEST(Worksheet, quoted_cells_keep_commas_quotes_and_line_ends_and_save_back_the_
 }
 
 TEST(Worksheet, files_that_are_not_worksheets_are_refused_naming_file_and_line) {
-    try {
-        Worksheet::Parse("a,b\n1,2\n3,\"open\n4,5\n", "bad.csv");
-        FAIL() << "an open quote was accepted";
-    } catch (WorksheetError const& error) {
-        EXPECT_STREQ(error.what(), "bad.csv:3: a quoted cell is never closed");
-    }
+    EXPECT_THAT([] { (void)Worksheet::Parse("a,b\n1,2\n3,\"open\n4,5\n", "bad.csv"); },
+                ThrowsMessage<WorksheetError>(StrEq("bad.csv:3: a quoted cell is never closed")));
     EXPECT_THROW(Worksheet::Parse("", "empty.csv"), WorksheetError);
     EXPECT_THROW(Worksheet::Parse("a,b\n\xFF\xFE,1\n", "latin.csv"), WorksheetError);
     EXPECT_THROW(Worksheet::Load("/nonexistent/points.csv"), WorksheetError);
@@ -151,13 +149,10 @@ TEST(Worksheet, empty_cells_alone_on_a_line_stay_rows_and_headers_through_every_
 TEST(Worksheet, rows_keep_their_own_width_and_sheets_beyond_the_limits_are_refused) {
     std::string const wide = "a,b\n1,2\n" + std::string(Worksheet::MaxColumns - 1, ',') + "\n3,4\n";
     EXPECT_EQ(SavedAgain(wide), wide);
-    try {
-        Worksheet::Parse(wide + std::string(Worksheet::MaxColumns, ','), "wide.csv");
-        FAIL() << "a row wider than the host shows was accepted";
-    } catch (WorksheetError const& error) {
-        EXPECT_STREQ(error.what(), "wide.csv:5: the row has more than 1024 cells; the host shows "
-                                   "at most that many columns");
-    }
+    EXPECT_THAT(
+        [&] { (void)Worksheet::Parse(wide + std::string(Worksheet::MaxColumns, ','), "wide.csv"); },
+        ThrowsMessage<WorksheetError>(StrEq("wide.csv:5: the row has more than 1024 cells; "
+                                            "the host shows at most that many columns")));
     std::string many;
     for (std::size_t row = 0; row <= Worksheet::MaxCells / Worksheet::MaxColumns; ++row) {
         many += std::string(Worksheet::MaxColumns - 1, ',') + "\n";
