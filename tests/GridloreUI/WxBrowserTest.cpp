@@ -60,13 +60,6 @@ platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& 
     return {};
 }
 
-std::wstring RootText(platform::TreeCtrl const& tree, platform::TreeItem item) {
-    while (platform::TreeItem const parent = tree.GetParentItem(item)) {
-        item = parent;
-    }
-    return tree.GetItemText(item);
-}
-
 void Search(platform::User& user, std::wstring const& text) {
     user.Type(gridui::res::SearchBox, text);
     user.PressKey(gridui::res::SearchBox, platform::KeyReturn);

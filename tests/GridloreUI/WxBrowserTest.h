@@ -36,8 +36,6 @@ platform::TreeItem FindBelow(platform::TreeCtrl const& tree, platform::TreeItem 
                              std::wstring const& text);
 /// The root item with `text`; null when none.
 platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& text);
-/// The text of the root item above `item`.
-std::wstring RootText(platform::TreeCtrl const& tree, platform::TreeItem item);
 
 /// Types `text` in the search box and presses Enter, as the user searches.
 void Search(platform::User& user, std::wstring const& text);
