@@ -176,9 +176,11 @@ TEST_F(BrowserFavorites, new_systems_join_custom_selected_with_their_description
     });
 }
 
-TEST_F(BrowserFavorites, modifying_a_predefined_system_makes_a_new_custom_one) {
+TEST_F(BrowserFavorites,
+       modifying_a_known_system_makes_a_custom_one_a_custom_one_is_edited_in_place) {
+    Favorites().push_back(LocalSystem(L"Depot", 1.0));
     Gridlore::CoordinateSystem const chosen = Browse(
-        Utm33(), {},
+        SurveyGrid(), {},
         [&](User& user) {
             user.Select(res::Tree, PredefinedWgs84);
             m_driver.OnDialog(res::DefineDialog,
@@ -186,8 +188,6 @@ TEST_F(BrowserFavorites, modifying_a_predefined_system_makes_a_new_custom_one) {
             user.Click(res::Modify);
             EXPECT_EQ(SelectedPath(user), L"Custom|WGS 84 (edited)");
             EXPECT_NE(Text(user, res::Description).find(L"WGS 84 (edited)"), std::wstring::npos);
-            EXPECT_TRUE(user.FindTreeItem(res::Tree, PredefinedWgs84));
-
             // The predefined system itself is unchanged.
             user.Select(res::Tree, PredefinedWgs84);
             EXPECT_EQ(Text(user, res::Description), Wgs84().GetDescription());
@@ -197,42 +197,35 @@ TEST_F(BrowserFavorites, modifying_a_predefined_system_makes_a_new_custom_one) {
             NameLocalSystem(L"Harbour grid 2");
             user.Click(res::Modify);
             EXPECT_EQ(SelectedPath(user), L"Custom|Harbour grid 2");
+
+            // Renamed, a custom system moves to its new place; nothing new is made.
+            user.Select(res::Tree, L"Custom|Survey grid");
+            NameLocalSystem(L"Alpha grid");
+            user.Click(res::Modify);
+            Lines const custom{L"Alpha grid", L"Harbour grid 2", L"WGS 84 (edited)"};
+            EXPECT_EQ(Children(user, L"Custom"), custom);
+            EXPECT_EQ(SelectedPath(user), L"Custom|Alpha grid");
+            EXPECT_EQ(Text(user, res::Description),
+                      LocalSystem(L"Alpha grid", 2.0).GetDescription());
+            // With its name unchanged, the item keeps its place.
+            user.Select(res::Tree, L"Custom|Harbour grid 2");
+            NameLocalSystem(L"Harbour grid 2");
+            user.Click(res::Modify);
+            EXPECT_EQ(Children(user, L"Custom"), custom);
+
+            // A favourite is rewritten in the file.
+            user.Select(res::Tree, L"Favorites|Depot");
+            NameLocalSystem(L"Zeta depot");
+            user.Click(res::Modify);
+            EXPECT_EQ(Children(user, L"Favorites"), Lines{L"Zeta depot"});
+            EXPECT_EQ(SelectedPath(user), L"Favorites|Zeta depot");
+            EXPECT_EQ(SavedNames(m_favoritesPath), Lines{L"Zeta depot"});
+            EXPECT_EQ(Children(user, L"Custom"), custom);
+            user.Select(res::Tree, L"Custom|Harbour grid 2");
         },
         platform::IDOK);
     EXPECT_EQ(chosen.GetLeafName(), L"Harbour grid 2");
     EXPECT_TRUE(chosen.IsUnreferenced());
-}
-
-TEST_F(BrowserFavorites, a_custom_system_or_favourite_is_edited_in_place_and_re_sorted_if_renamed) {
-    Favorites().push_back(LocalSystem(L"Depot", 1.0));
-    Browse(SurveyGrid(), {}, [&](User& user) {
-        NameLocalSystem(L"Pier");
-        user.Click(res::NewLocal);
-        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Pier", L"Survey grid"}));
-
-        // Renamed, the item moves to its new place; nothing new is made.
-        user.Select(res::Tree, L"Custom|Survey grid");
-        NameLocalSystem(L"Alpha grid");
-        user.Click(res::Modify);
-        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Alpha grid", L"Pier"}));
-        EXPECT_EQ(SelectedPath(user), L"Custom|Alpha grid");
-        EXPECT_EQ(Text(user, res::Description), LocalSystem(L"Alpha grid", 2.0).GetDescription());
-
-        // With its name unchanged, the item keeps its place.
-        user.Select(res::Tree, L"Custom|Pier");
-        NameLocalSystem(L"Pier");
-        user.Click(res::Modify);
-        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Alpha grid", L"Pier"}));
-
-        // A favourite is rewritten in the file.
-        user.Select(res::Tree, L"Favorites|Depot");
-        NameLocalSystem(L"Zeta depot");
-        user.Click(res::Modify);
-        EXPECT_EQ(Children(user, L"Favorites"), Lines{L"Zeta depot"});
-        EXPECT_EQ(SelectedPath(user), L"Favorites|Zeta depot");
-        EXPECT_EQ(SavedNames(m_favoritesPath), Lines{L"Zeta depot"});
-        EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Alpha grid", L"Pier"}));
-    });
 }
 
 TEST_F(BrowserFavorites, cancelling_any_dialog_changes_nothing) {
