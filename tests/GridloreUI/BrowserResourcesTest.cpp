@@ -96,12 +96,10 @@ TEST(BrowserResources, context_menu_commands_are_browser_buttons_with_prompts) {
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->popups.size(), 1U);
 
-    int commands = 0;
     for (platform::MenuItemTemplate const& item : menu->popups[0].items) {
         if (item.command == 0) {
             continue;
         }
-        ++commands;
         // The host routes the same command from a button and a menu item; Delete alone
         // is reached from the menu and the Delete key.
         if (item.command != gridui::res::DeleteCustom) {
@@ -112,7 +110,6 @@ TEST(BrowserResources, context_menu_commands_are_browser_buttons_with_prompts) {
             EXPECT_FALSE(ToolTip(item.command).empty()) << item.command;
         }
     }
-    EXPECT_EQ(commands, 6);
 }
 
 TEST(BrowserResources, search_toolbar_image_is_the_png_strip_with_one_image_per_button) {

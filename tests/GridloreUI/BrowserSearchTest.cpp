@@ -87,35 +87,34 @@ TEST_F(BrowserSearchOptions, forgiving_words_aliases_and_areas_find_more_and_say
 
 TEST_F(BrowserSearchOptions, the_best_matches_lead_the_tree_and_the_best_is_chosen_by_ok) {
     m_options = gridui::BrowserOptions::AllOn(0);
-    gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, Systems({Utm33()}),
-                             m_customPath);
-    dialog.SetOptions(m_options);
-    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-        Search(user, L"wgs84");
-        // The exact name first; the system in use is listed once, from its category.
-        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Best matches", L"Currently in use", L"Predefined"}));
-        EXPECT_EQ(Children(user, L"Best matches"), (Lines{L"WGS 84", L"WGS 84 / UTM zone 33N"}));
-        EXPECT_EQ(Status(user), L"3 of 12 items shown") << "the group counts nothing twice";
-        // The starting system is no result: the best takes the selection, and OK picks it.
-        EXPECT_EQ(SelectedPath(user), L"Best matches|WGS 84");
-        EXPECT_TRUE(Enabled(user, platform::IDOK));
-        EXPECT_TRUE(Enabled(user, res::AddToFavorites));
-        EXPECT_NE(Text(user, res::Description).find(L"4326"), std::wstring::npos);
+    Gridlore::CoordinateSystem const chosen = Browse(
+        SurveyGrid(), Systems({Utm33()}),
+        [&](User& user) {
+            Search(user, L"wgs84");
+            // The exact name first; the system in use is listed once, from its category.
+            EXPECT_EQ(Roots(Tree(user)),
+                      (Lines{L"Best matches", L"Currently in use", L"Predefined"}));
+            EXPECT_EQ(Children(user, L"Best matches"),
+                      (Lines{L"WGS 84", L"WGS 84 / UTM zone 33N"}));
+            EXPECT_EQ(Status(user), L"3 of 12 items shown") << "the group counts nothing twice";
+            // The starting system is no result: the best takes the selection, and OK picks it.
+            EXPECT_EQ(SelectedPath(user), L"Best matches|WGS 84");
+            EXPECT_TRUE(Enabled(user, platform::IDOK));
+            EXPECT_TRUE(Enabled(user, res::AddToFavorites));
+            EXPECT_NE(Text(user, res::Description).find(L"4326"), std::wstring::npos);
 
-        // Among the results, the current system keeps the selection, in its category.
-        user.Select(res::Tree, L"Currently in use|WGS 84 / UTM zone 33N");
-        Search(user, L"wgs 84");
-        EXPECT_EQ(SelectedPath(user), L"Currently in use|WGS 84 / UTM zone 33N");
+            // Among the results, the current system keeps the selection, in its category.
+            user.Select(res::Tree, L"Currently in use|WGS 84 / UTM zone 33N");
+            Search(user, L"wgs 84");
+            EXPECT_EQ(SelectedPath(user), L"Currently in use|WGS 84 / UTM zone 33N");
 
-        Search(user, L"ordnance survey");
-        EXPECT_EQ(SelectedPath(user), L"Best matches|OSGB36 / British National Grid");
-        EXPECT_EQ(FirstLine(Text(user, res::Description)),
-                  L"Matched the alias \"Ordnance Survey Grid\"");
-        user.Click(platform::IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
-    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(),
-              L"OSGB36 / British National Grid [EPSG:27700]");
+            Search(user, L"ordnance survey");
+            EXPECT_EQ(SelectedPath(user), L"Best matches|OSGB36 / British National Grid");
+            EXPECT_EQ(FirstLine(Text(user, res::Description)),
+                      L"Matched the alias \"Ordnance Survey Grid\"");
+        },
+        platform::IDOK);
+    EXPECT_EQ(chosen.GetLeafName(), L"OSGB36 / British National Grid [EPSG:27700]");
 }
 
 TEST_F(BrowserSearchOptions, a_favourite_removed_among_the_best_matches_leaves_its_folder_too) {

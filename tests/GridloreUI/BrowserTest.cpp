@@ -120,16 +120,21 @@ BrowserTest::~BrowserTest() {
     Favorites().clear();
 }
 
-void BrowserTest::Browse(Gridlore::CoordinateSystem const& current,
-                         Gridlore::CoordinateSystemCollection const& inUse,
-                         platform::Scene const& scene) {
+Gridlore::CoordinateSystem BrowserTest::Browse(Gridlore::CoordinateSystem const& current,
+                                               Gridlore::CoordinateSystemCollection const& inUse,
+                                               platform::Scene const& scene,
+                                               platform::ControlId button) {
     gridui::CRSDialog dialog(current, m_favoritesPath, m_sink, nullptr, inUse, m_customPath);
     dialog.SetOptions(m_options);
+    if (m_areaOfInterest) {
+        dialog.SetAreaOfInterest(*m_areaOfInterest);
+    }
     m_driver.OnDialog(gridui::res::BrowserDialog, [&](platform::User& user) {
         scene(user);
-        user.Click(platform::IDCANCEL);
+        user.Click(button);
     });
-    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+    EXPECT_EQ(dialog.DoModal(), button);
+    return dialog.CurrentCoordinateSystem();
 }
 
 void BrowserTest::Search(platform::User& user, std::wstring const& text) {
@@ -152,6 +157,21 @@ void BrowserTest::NameLocalSystem(std::wstring const& name) {
         dialog.Type(gridui::res::LocalNameEdit, name);
         dialog.Click(platform::IDOK);
     });
+}
+
+void BrowserTest::NameDefinedSystem(std::wstring const& name) {
+    m_driver.OnDialog(gridui::res::DefineDialog, [name](platform::User& dialog) {
+        dialog.Type(gridui::res::DefineName, name);
+        dialog.Click(platform::IDOK);
+    });
+}
+
+std::vector<std::wstring> BrowserTest::SavedNames(std::wstring const& path) {
+    std::vector<std::wstring> names;
+    for (auto const& system : Gridlore::CoordinateSystemCollection::Load(path)) {
+        names.push_back(system.GetLeafName());
+    }
+    return names;
 }
 
 Gridlore::CoordinateSystemCollection& BrowserTest::Favorites() {

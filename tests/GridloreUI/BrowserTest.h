@@ -9,6 +9,7 @@
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
+#include "gridui/GeoArea.h"
 #include "kor/KnownCatalogue.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
@@ -20,6 +21,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,16 +71,23 @@ protected:
     BrowserTest();
     ~BrowserTest() override;
 
-    /// Opens the browser dialog on `current` with `m_options` and `m_customPath`, plays
-    /// `scene` and cancels.
-    void Browse(Gridlore::CoordinateSystem const& current,
-                Gridlore::CoordinateSystemCollection const& inUse, platform::Scene const& scene);
+    /// Opens the browser dialog on `current` with `m_options`, `m_customPath` and
+    /// `m_areaOfInterest`, plays
+    /// `scene`, closes with `button` and gives the system the dialog ends with.
+    Gridlore::CoordinateSystem Browse(Gridlore::CoordinateSystem const& current,
+                                      Gridlore::CoordinateSystemCollection const& inUse,
+                                      platform::Scene const& scene,
+                                      platform::ControlId button = platform::IDCANCEL);
     /// Types `text` into the search box and presses Enter there.
     static void Search(platform::User& user, std::wstring const& text);
     /// The texts of the children of the item at `path`.
     static std::vector<std::wstring> Children(platform::User& user, std::wstring const& path);
     /// Answers the local-system dialog by naming the system `name` and pressing OK.
     void NameLocalSystem(std::wstring const& name);
+    /// Answers the define dialog the same way.
+    void NameDefinedSystem(std::wstring const& name);
+    /// The leaf names a collection file holds, read back as the next session would.
+    static std::vector<std::wstring> SavedNames(std::wstring const& path);
 
     /// The process-wide favourites, emptied before and after each test.
     static Gridlore::CoordinateSystemCollection& Favorites();
@@ -102,6 +111,7 @@ protected:
     /// What Browse opens the browser with: the classic behaviour, custom systems not kept.
     gridui::BrowserOptions m_options;
     std::wstring m_customPath;
+    std::optional<gridui::GeoArea> m_areaOfInterest;
 };
 
 } // namespace browsertest

@@ -44,22 +44,11 @@ TEST_F(BrowserDialog, an_empty_favourites_path_or_a_null_sink_is_an_internal_err
     EXPECT_THROW(gridui::CRSPage(Wgs84(), m_favoritesPath, nullptr), shr::Exception);
 }
 
-TEST_F(BrowserDialog, a_caption_replaces_the_title_and_an_empty_one_keeps_the_template_s) {
-    for (std::wstring const caption : {L"", L"Source system"}) {
-        gridui::CRSDialog dialog(Wgs84(), m_favoritesPath, m_sink, nullptr, {});
-        dialog.SetCaption(caption.c_str());
-        m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-            EXPECT_EQ(user.GetDialog().GetWindowText(),
-                      caption.empty() ? L"Assign Coordinate System" : caption);
-            user.Click(platform::IDCANCEL);
-        });
-        EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
-    }
-}
-
 TEST_F(BrowserDialog, double_clicking_a_system_closes_with_it_but_a_folder_or_beside_a_label_not) {
     gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
+    dialog.SetCaption(L"Source system");
     m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        EXPECT_EQ(user.GetDialog().GetWindowText(), L"Source system");
         platform::TreeCtrl const& tree = Tree(user);
         ASSERT_TRUE(Enabled(user, platform::IDOK));
         platform::Rect const label = *tree.GetItemRect(tree.GetSelectedItem(), true);
@@ -82,8 +71,11 @@ TEST_F(BrowserDialog, the_initial_warp_is_put_back_on_whatever_system_is_chosen)
     Gridlore::CoordinateSystem warped = Utm33();
     warped.SetWarp(&warp);
     gridui::CRSDialog dialog(warped, m_favoritesPath, m_sink, nullptr, {});
+    dialog.SetCaption(L"");
     EXPECT_EQ(WarpB0(dialog.CurrentCoordinateSystem()), 7.0);
     m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        EXPECT_EQ(user.GetDialog().GetWindowText(), L"Assign Coordinate System")
+            << "empty keeps it";
         // Without its warp the system is the predefined one, not a custom system.
         EXPECT_EQ(SelectedPath(user), L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N");
         EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Predefined"}));
@@ -95,9 +87,9 @@ TEST_F(BrowserDialog, the_initial_warp_is_put_back_on_whatever_system_is_chosen)
     EXPECT_EQ(WarpB0(dialog.CurrentCoordinateSystem()), 7.0);
 }
 
-TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there) {
+TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_menu_and_buttons_follow_the_selection) {
     Favorites().push_back(Wgs84());
-    Browse(SurveyGrid(), {}, [&](User& user) {
+    Browse(SurveyGrid(), Systems({Utm33()}), [&](User& user) {
         auto const& menus = m_driver.Menus();
         platform::TreeCtrl const& tree = Tree(user);
         // Below the last item, over another control, or from the keyboard (the screen
@@ -110,13 +102,19 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
 
         struct Expected {
             std::wstring path;
-            bool add, remove, del;
+            bool system, add, remove, del;
+            std::wstring name;
         };
+        std::wstring const utm = L"Name: WGS 84 / UTM zone 33N\r\n";
         for (Expected const& expected : {
-                 Expected{L"Favorites|WGS 84", false, true, false},
-                 Expected{L"Predefined|Geographic|World|WGS 84", true, false, false},
-                 Expected{L"Predefined|A", false, false, false},
-                 Expected{L"Custom|Survey grid", true, false, true},
+                 Expected{L"Custom|Survey grid", true, true, false, true, L"Name: Survey grid\r\n"},
+                 Expected{L"Favorites|WGS 84", true, false, true, false, L"Name: WGS 84\r\n"},
+                 Expected{L"Predefined|Geographic|World|WGS 84", true, true, false, false,
+                          L"Name: WGS 84\r\n"},
+                 Expected{L"Currently in use|WGS 84 / UTM zone 33N", true, true, false, false, utm},
+                 // A folder shows no system: the last one's description stays.
+                 Expected{L"Predefined|A", false, false, false, false, utm},
+                 Expected{L"Local System", false, false, false, false, utm},
              }) {
             SCOPED_TRACE(shr::ToUtf8(expected.path));
             platform::TreeItem const item = user.FindTreeItem(res::Tree, expected.path);
@@ -137,8 +135,22 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_opens_the_menu_there
             EXPECT_EQ(MenuState(menus.back(), res::AddToFavorites), expected.add);
             EXPECT_EQ(MenuState(menus.back(), res::Remove), expected.remove);
             EXPECT_EQ(MenuState(menus.back(), res::DeleteCustom), expected.del);
+            // Modify on a folder is offered too; it has nothing to do there.
+            for (platform::ControlId const always :
+                 {res::NewLocal, res::NewGeographic, res::Modify}) {
+                EXPECT_TRUE(MenuState(menus.back(), always)) << always;
+            }
+            EXPECT_EQ(Enabled(user, platform::IDOK), expected.system);
+            EXPECT_EQ(Enabled(user, res::Modify), expected.system);
             EXPECT_EQ(Enabled(user, res::AddToFavorites), expected.add);
             EXPECT_EQ(Enabled(user, res::Remove), expected.remove);
+            EXPECT_EQ(Text(user, res::Description).rfind(expected.name, 0), 0U)
+                << shr::ToUtf8(Text(user, res::Description));
+            for (int const always :
+                 {int{res::NewLocal}, int{res::NewGeographic}, int{res::LoadFromFile},
+                  int{res::SaveToFile}, int{platform::IDCANCEL}}) {
+                EXPECT_TRUE(Enabled(user, always)) << always;
+            }
         }
     });
 }

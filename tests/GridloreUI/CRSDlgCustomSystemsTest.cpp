@@ -23,15 +23,6 @@ class BrowserCustomSystems : public BrowserTest {
 protected:
     BrowserCustomSystems() { m_customPath = (m_scratch / "custom-systems.qrf2").wstring(); }
 
-    /// The leaf names the custom systems' file holds, as the next browser reads them.
-    Lines Kept() const {
-        Lines names;
-        for (auto const& system : Gridlore::CoordinateSystemCollection::Load(m_customPath)) {
-            names.push_back(system.GetLeafName());
-        }
-        return names;
-    }
-
     static std::wstring Hint(User& user) {
         return dynamic_cast<gridui::CRSTreeCtrl&>(Tree(user)).Hint();
     }
@@ -45,16 +36,13 @@ TEST_F(BrowserCustomSystems,
     korfile::WriteReferenceFile(*LocalSystem(L"Loaded site", 2.0).GetCSDef(), korfile::QRF2, loaded,
                                 0.0, 0.0, true);
     Browse(SurveyGrid(), {}, [&](User& user) {
-        m_driver.OnDialog(res::DefineDialog, [](User& define) {
-            define.Type(res::DefineName, L"Pier");
-            define.Click(platform::IDOK);
-        });
+        NameDefinedSystem(L"Pier");
         user.Click(res::NewGeographic);
         m_driver.ChooseFile(loaded.wstring(), 1);
         user.Click(res::LoadFromFile);
         EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Loaded site", L"Pier", L"Survey grid"}));
     });
-    EXPECT_EQ(Kept(), (Lines{L"Pier", L"Loaded site"}));
+    EXPECT_EQ(SavedNames(m_customPath), (Lines{L"Pier", L"Loaded site"}));
     Browse(Wgs84(), {}, [&](User& user) {
         EXPECT_EQ(Children(user, L"Custom"), (Lines{L"Loaded site", L"Pier"}));
         EXPECT_EQ(Hint(user), gridui::CRSTreeCtrl::KeptCustomHint());
@@ -65,7 +53,7 @@ TEST_F(BrowserCustomSystems,
         }
         EXPECT_EQ(m_driver.MessageBoxes().back().text,
                   L"Delete the custom coordinate system 'Loaded site'? This cannot be undone.");
-        EXPECT_EQ(Kept(), Lines{L"Pier"});
+        EXPECT_EQ(SavedNames(m_customPath), Lines{L"Pier"});
         // The record after the deleted one still leads to its own system.
         user.Select(res::Tree, L"Custom|Pier");
         EXPECT_EQ(Text(user, res::Description).rfind(L"Name: Pier\r\n", 0), 0U);
@@ -81,7 +69,7 @@ TEST_F(BrowserCustomSystems,
         user.PressKey(res::Tree, platform::KeyDelete);
         EXPECT_EQ(Children(user, L"Custom"), Lines{});
     });
-    EXPECT_EQ(Kept(), Lines{});
+    EXPECT_EQ(SavedNames(m_customPath), Lines{});
 }
 
 TEST_F(BrowserCustomSystems,
@@ -104,7 +92,7 @@ TEST_F(BrowserCustomSystems,
     EXPECT_NE(sink->Messages()[0].find(m_customPath + L".damaged'"), std::wstring::npos);
     EXPECT_EQ(shr::ReadWholeFile(std::filesystem::path(m_customPath + L".damaged")),
               "{\"systems\": [");
-    EXPECT_EQ(Kept(), Lines{L"Yard"});
+    EXPECT_EQ(SavedNames(m_customPath), Lines{L"Yard"});
     EXPECT_EQ(sink->Messages()[1].rfind(L"The custom systems cannot be saved: ", 0), 0U);
     EXPECT_NE(sink->Messages()[1].find(unwritable), std::wstring::npos);
 

@@ -55,17 +55,6 @@ protected:
         return {box.caption, box.text};
     }
 
-    static std::size_t CustomCount(User& user) {
-        platform::TreeCtrl const& tree = Tree(user);
-        platform::TreeItem const custom = user.FindTreeItem(res::Tree, L"Custom");
-        std::size_t count = 0;
-        for (platform::TreeItem item = custom ? tree.GetChildItem(custom) : platform::TreeItem{};
-             item; item = tree.GetNextSiblingItem(item)) {
-            ++count;
-        }
-        return count;
-    }
-
     static std::unique_ptr<kor::CSDef> ReadBack(std::wstring const& path,
                                                 korfile::KORFileType type) {
         return korfile::ReadReferenceFile(type, path, 0.0, 0.0);
@@ -83,6 +72,7 @@ TEST_F(BrowserFiles, each_format_loads_through_its_filter_and_through_detection)
     std::filesystem::copy_file(DataDir / "qrf" / "site-grid.qrf", m_scratch / "site.qrf");
     std::wstring const qrf = (m_scratch / "site.qrf").wstring();
     Browse(Wgs84(), {}, [&](User& user) {
+        std::size_t loaded = 0;
         for (Case const& c : {
                  Case{"utm.qrf2", korfile::QRF2, Qrf2},
                  Case{"utm.prj", korfile::WKT, EsriPrj},
@@ -94,28 +84,32 @@ TEST_F(BrowserFiles, each_format_loads_through_its_filter_and_through_detection)
              }) {
             SCOPED_TRACE(c.name);
             std::wstring const path = Save(Utm33(), c.name, c.type);
-            std::size_t const before = CustomCount(user);
             Load(user, path, c.filter);
             EXPECT_EQ(SelectedPath(user), L"Custom|WGS 84 / UTM zone 33N [EPSG:32633]");
-            EXPECT_EQ(CustomCount(user), before + 1);
+            EXPECT_EQ(Children(user, L"Custom").size(), ++loaded);
             EXPECT_EQ(Text(user, res::Description),
                       Gridlore::CoordinateSystem(*ReadBack(path, c.type)).GetDescription());
         }
         Load(user, qrf, Qrf);
         EXPECT_EQ(SelectedPath(user), L"Custom|Site grid");
         Load(user, qrf, AllFiles);
-        EXPECT_EQ(CustomCount(user), 8U);
+        EXPECT_EQ(Children(user, L"Custom").size(), 8U);
         EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
         // A chosen format is read as that format: nothing is detected.
         Load(user, (m_scratch / "utm.qrf2").wstring(), Qrf);
         EXPECT_EQ(LastBox().second.rfind(L"The following error occurred while reading", 0), 0U);
-        EXPECT_EQ(CustomCount(user), 8U);
+        EXPECT_EQ(Children(user, L"Custom").size(), 8U);
         EXPECT_EQ(m_driver.FileDialogs().front().filters.size(), 7U);
         EXPECT_EQ(m_driver.FileDialogs().front().initialName, L"");
     });
 }
 
-TEST_F(BrowserFiles, a_file_that_cannot_be_loaded_is_explained_and_changes_nothing) {
+TEST_F(BrowserFiles,
+       a_file_that_cannot_be_loaded_is_explained_and_a_nameless_one_named_by_its_file) {
+    std::wstring const nameless =
+        Write("quay.site.prj", "GEOGCS[\"\",DATUM[\"D_WGS_1984\",SPHEROID[\"WGS_1984\","
+                               "6378137,298.257223563]],PRIMEM[\"Greenwich\",0],"
+                               "UNIT[\"Degree\",0.0174532925199433]]");
     std::wstring const unknown = Write("notes.txt", "Meeting at ten.\n");
     std::wstring const noSystem = Write("empty.tif.aux.xml", "<PAMDataset></PAMDataset>\n");
     std::wstring const broken = Write("broken.prj", "PROJCS[\"half\",GEOGCS[");
@@ -156,17 +150,9 @@ TEST_F(BrowserFiles, a_file_that_cannot_be_loaded_is_explained_and_changes_nothi
         EXPECT_EQ(m_driver.MessageBoxes().size(), 4U);
         EXPECT_EQ(Outline(Tree(user)), outline);
         EXPECT_EQ(SelectedPath(user), L"Predefined|Geographic|World|WGS 84");
-    });
-}
 
-TEST_F(BrowserFiles, a_system_without_a_name_is_named_after_its_file) {
-    std::wstring const path =
-        Write("quay.site.prj", "GEOGCS[\"\",DATUM[\"D_WGS_1984\",SPHEROID[\"WGS_1984\","
-                               "6378137,298.257223563]],PRIMEM[\"Greenwich\",0],"
-                               "UNIT[\"Degree\",0.0174532925199433]]");
-    Browse(Wgs84(), {}, [&](User& user) {
-        Load(user, path, AllRecognized);
-        EXPECT_EQ(LastBox().second, L"");
+        Load(user, nameless, AllRecognized);
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 4U);
         EXPECT_EQ(SelectedPath(user), L"Custom|quay");
     });
 }
@@ -215,13 +201,14 @@ TEST_F(BrowserFiles, the_extension_follows_the_chosen_format_unless_the_user_cho
     }
 }
 
-TEST_F(BrowserFiles, each_save_format_writes_a_file_that_reads_back_equal) {
+TEST_F(BrowserFiles, each_save_format_writes_a_file_that_reads_back_equal_a_local_system_only_one) {
     struct Case {
         int filter;
         korfile::KORFileType type;
         std::string written;
     };
-    Browse(Utm33(), {}, [&](User& user) {
+    Browse(SurveyGrid(), Systems({Utm33()}), [&](User& user) {
+        user.Select(res::Tree, L"Currently in use|WGS 84 / UTM zone 33N");
         for (Case const& c : {
                  Case{0, korfile::QRF2, "WGS 84 - UTM zone 33N.qrf2"},
                  Case{1, korfile::WKT, "WGS 84 - UTM zone 33N.prj"},
@@ -247,17 +234,13 @@ TEST_F(BrowserFiles, each_save_format_writes_a_file_that_reads_back_equal) {
         m_driver.CancelFileDialog();
         user.Click(res::SaveToFile);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_scratch.Path()), {}), 4);
-    });
-}
 
-TEST_F(BrowserFiles, a_local_system_is_offered_only_the_format_that_holds_it) {
-    Browse(SurveyGrid(), {}, [&](User& user) {
+        user.Select(res::Tree, L"Custom|Survey grid");
         m_driver.ChooseFile((m_scratch / "Survey grid.qrf2").wstring(), 0);
         user.Click(res::SaveToFile);
         EXPECT_EQ(m_driver.FileDialogs().back().filters,
                   (std::vector<platform::FileFilter>{{L"Orvane QRF2 (*.qrf2)", L"*.qrf2"}}));
         EXPECT_TRUE(std::filesystem::exists(m_scratch / "Survey grid.qrf2"));
-        EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
     });
 }
 

@@ -20,23 +20,23 @@ wchar_t const* const Utm32Name = L"WGS 84 / UTM zone 32N [EPSG:32632]";
 } // namespace
 
 TEST_F(BrowserRegistry, a_code_that_matched_nothing_is_looked_up_and_offered_under_custom) {
-    gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
-    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-        Search(user, L"32632");
-        EXPECT_EQ(Outline(Tree(user)), (Lines{L"- Custom", std::wstring(L"    ") + Utm32Name}));
-        EXPECT_EQ(Status(user), L"1 of 10 items shown");
-        // The starting system is not in the known list: the one result takes its place.
-        EXPECT_EQ(Tree(user).GetSelectedItem(),
-                  user.FindTreeItem(res::Tree, std::wstring(L"Custom|") + Utm32Name));
-        user.Select(res::Tree, std::wstring(L"Custom|") + Utm32Name);
-        EXPECT_TRUE(Enabled(user, platform::IDOK));
-        EXPECT_TRUE(Enabled(user, res::AddToFavorites));
-        EXPECT_NE(Text(user, res::Description).find(L"Authority code: EPSG:32632"),
-                  std::wstring::npos);
-        user.Click(platform::IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
-    EXPECT_EQ(dialog.CurrentCoordinateSystem().GetLeafName(), Utm32Name);
+    Gridlore::CoordinateSystem const chosen = Browse(
+        SurveyGrid(), {},
+        [&](User& user) {
+            Search(user, L"32632");
+            EXPECT_EQ(Outline(Tree(user)), (Lines{L"- Custom", std::wstring(L"    ") + Utm32Name}));
+            EXPECT_EQ(Status(user), L"1 of 10 items shown");
+            // The starting system is not in the known list: the one result takes its place.
+            EXPECT_EQ(Tree(user).GetSelectedItem(),
+                      user.FindTreeItem(res::Tree, std::wstring(L"Custom|") + Utm32Name));
+            user.Select(res::Tree, std::wstring(L"Custom|") + Utm32Name);
+            EXPECT_TRUE(Enabled(user, platform::IDOK));
+            EXPECT_TRUE(Enabled(user, res::AddToFavorites));
+            EXPECT_NE(Text(user, res::Description).find(L"Authority code: EPSG:32632"),
+                      std::wstring::npos);
+        },
+        platform::IDOK);
+    EXPECT_EQ(chosen.GetLeafName(), Utm32Name);
 }
 
 TEST_F(BrowserRegistry, a_looked_up_system_is_known_and_keeps_its_definition_text) {

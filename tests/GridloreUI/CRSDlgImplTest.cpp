@@ -63,11 +63,7 @@ TEST_F(BrowserImpl, categories_come_in_order_with_shared_case_sensitive_folders_
     });
 }
 
-TEST_F(BrowserImpl, empty_categories_are_left_out_and_the_in_use_copy_of_the_current_is_chosen) {
-    Browse(Wgs84(), {}, [&](User& user) {
-        EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Predefined"}));
-        EXPECT_EQ(SelectedPath(user), L"Predefined|Geographic|World|WGS 84");
-    });
+TEST_F(BrowserImpl, the_in_use_copy_of_the_current_is_chosen) {
     Favorites().push_back(Wgs84());
     Browse(Wgs84(), Systems({Utm33(), Wgs84()}), [&](User& user) {
         EXPECT_EQ(Roots(Tree(user)),
@@ -112,7 +108,9 @@ TEST_F(BrowserImpl, a_text_search_keeps_matching_names_and_opens_the_path_of_a_s
     });
 }
 
-TEST_F(BrowserImpl, a_code_finds_referenced_systems_in_every_category_and_local_ones_only_by_name) {
+TEST_F(
+    BrowserImpl,
+    a_code_finds_referenced_systems_everywhere_local_ones_by_name_and_a_category_s_name_all_of_it) {
     Favorites().push_back(Wgs84());
     Favorites().push_back(Utm33());
     Browse(SurveyGrid(), Systems({Wgs84(), LocalSystem(L"Plant 4326", 0.5)}), [&](User& user) {
@@ -127,26 +125,16 @@ TEST_F(BrowserImpl, a_code_finds_referenced_systems_in_every_category_and_local_
         Search(user, L"EPSG:4326");
         EXPECT_EQ(Roots(Tree(user)), (Lines{L"Currently in use", L"Favorites", L"Predefined"}));
         EXPECT_EQ(Status(user), L"4 of 22 items shown");
-    });
-}
 
-TEST_F(BrowserImpl, a_category_s_own_name_keeps_the_whole_category) {
-    Favorites().push_back(Wgs84());
-    Favorites().push_back(Utm33());
-    Browse(SurveyGrid(), {}, [&](User& user) {
+        // A category's own name keeps the whole category.
         Search(user, L"Fav");
-        Lines const expected{
-            L"- Favorites",
-            L"    WGS 84",
-            L"    WGS 84 / UTM zone 33N",
-        };
-        EXPECT_EQ(Outline(Tree(user)), expected);
-        EXPECT_EQ(Status(user), L"2 of 11 items shown");
+        EXPECT_EQ(Outline(Tree(user)),
+                  (Lines{L"- Favorites", L"    WGS 84", L"    WGS 84 / UTM zone 33N"}));
+        EXPECT_EQ(Status(user), L"2 of 13 items shown");
         Search(user, L"custom");
         EXPECT_EQ(Outline(Tree(user)), (Lines{L"- Custom", L"    Survey grid"}));
         Search(user, L"Local");
         EXPECT_EQ(Roots(Tree(user)), Lines{L"Local System"});
-        EXPECT_EQ(Status(user), L"2 of 11 items shown");
     });
 }
 
@@ -192,48 +180,15 @@ TEST_F(BrowserImpl,
     }
 }
 
-TEST_F(BrowserImpl, buttons_follow_the_selection_and_a_folder_keeps_the_description) {
-    Favorites().push_back(Wgs84());
-    Browse(SurveyGrid(), Systems({Utm33()}), [&](User& user) {
-        struct Expected {
-            std::wstring path;
-            bool ok, add, remove;
-            std::wstring name;
-        };
-        for (Expected const& expected : {
-                 Expected{L"Custom|Survey grid", true, true, false, L"Name: Survey grid\r\n"},
-                 Expected{L"Predefined|Geographic|World|WGS 84", true, true, false,
-                          L"Name: WGS 84\r\n"},
-                 Expected{L"Favorites|WGS 84", true, false, true, L"Name: WGS 84\r\n"},
-                 Expected{L"Currently in use|WGS 84 / UTM zone 33N", true, true, false,
-                          L"Name: WGS 84 / UTM zone 33N\r\n"},
-                 // A folder shows no system: the last one's description stays.
-                 Expected{L"Predefined|A", false, false, false, L"Name: WGS 84 / UTM zone 33N\r\n"},
-                 Expected{L"Local System", false, false, false, L"Name: WGS 84 / UTM zone 33N\r\n"},
-             }) {
-            SCOPED_TRACE(shr::ToUtf8(expected.path));
-            user.Select(res::Tree, expected.path);
-            EXPECT_EQ(Enabled(user, platform::IDOK), expected.ok);
-            EXPECT_EQ(Enabled(user, res::Modify), expected.ok);
-            EXPECT_EQ(Enabled(user, res::AddToFavorites), expected.add);
-            EXPECT_EQ(Enabled(user, res::Remove), expected.remove);
-            EXPECT_EQ(Text(user, res::Description).rfind(expected.name, 0), 0U)
-                << shr::ToUtf8(Text(user, res::Description));
-            for (int const always :
-                 {int{res::NewLocal}, int{res::NewGeographic}, int{res::LoadFromFile},
-                  int{res::SaveToFile}, int{platform::IDCANCEL}}) {
-                EXPECT_TRUE(Enabled(user, always)) << always;
-            }
-        }
-    });
-}
-
 TEST_F(BrowserImpl, a_current_system_a_search_left_out_is_said_to_be_so_when_the_host_asks) {
     std::wstring const marker = L"Current system (not among the results):\r\n";
     for (bool const mark : {false, true}) {
         SCOPED_TRACE(mark);
         m_options.markCurrentNotShown = mark;
         Browse(Wgs84(), {}, [&](User& user) {
+            // Empty categories are left out.
+            EXPECT_EQ(Roots(Tree(user)), (Lines{L"Local System", L"Predefined"}));
+            EXPECT_EQ(SelectedPath(user), L"Predefined|Geographic|World|WGS 84");
             std::wstring const plain = Text(user, res::Description);
             ASSERT_EQ(plain.rfind(L"Name: WGS 84\r\n", 0), 0U);
             Search(user, L"Harbour");
@@ -252,7 +207,8 @@ TEST_F(BrowserImpl, a_current_system_a_search_left_out_is_said_to_be_so_when_the
     }
 }
 
-TEST_F(BrowserImpl, each_item_resolves_to_a_copy_of_its_system_known_only_from_the_library_list) {
+TEST_F(BrowserImpl,
+       items_resolve_to_copies_of_their_systems_and_categorized_names_join_folders_by_exact_text) {
     Favorites().push_back(Wgs84());
     ImplHost host(SurveyGrid(), m_favoritesPath, m_sink, Systems({Utm33()}));
     m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
@@ -288,15 +244,8 @@ TEST_F(BrowserImpl, each_item_resolves_to_a_copy_of_its_system_known_only_from_t
         resolve(L"Custom|Survey grid")->system.SetCategorizedName(L"Renamed");
         ASSERT_EQ(impl.CustomSystems().size(), 1U);
         EXPECT_EQ(impl.CustomSystems().at(0).GetLeafName(), L"Survey grid");
-        user.Click(platform::IDCANCEL);
-    });
-    EXPECT_EQ(host.DoModal(), platform::IDCANCEL);
-}
 
-TEST_F(BrowserImpl, categorized_names_join_existing_folders_by_exact_text_and_must_not_be_empty) {
-    ImplHost host(Wgs84(), m_favoritesPath, m_sink, {});
-    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-        CRSDlgImpl& impl = host.Impl();
+        // Categorized names join existing folders by their exact text and must not be empty.
         platform::TreeCtrl const& tree = Tree(user);
         platform::TreeItem const predefined = user.FindTreeItem(res::Tree, L"Predefined");
         platform::TreeItem const e =
@@ -308,7 +257,8 @@ TEST_F(BrowserImpl, categorized_names_join_existing_folders_by_exact_text_and_mu
         platform::TreeItem const q =
             impl.InsertCategorized(L"Predefined|Q", gridui::Known, 0, CRSDlgImpl::Root(), L"");
         EXPECT_EQ(PathOf(tree, q), L"Predefined|Q");
-        EXPECT_EQ(Roots(tree), (Lines{L"Local System", L"Predefined"}));
+        EXPECT_EQ(Roots(tree), (Lines{L"Currently in use", L"Local System", L"Predefined",
+                                      L"Favorites", L"Custom"}));
         EXPECT_EQ(impl.GetRecord(e).kind, gridui::Known);
         EXPECT_EQ(tree.GetItemData(z), tree.GetItemData(e) + 1) << "one new record each";
         Lines const outline = Outline(tree);

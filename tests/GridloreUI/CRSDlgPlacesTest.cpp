@@ -61,14 +61,13 @@ class BrowserPlaces : public BrowserTest {
 protected:
     /// Opens the browser as Browse does, with the host's area of interest.
     void BrowseArea(gridui::GeoArea const& area, platform::Scene const& scene) {
-        gridui::CRSDialog dialog(Wgs84(), m_favoritesPath, m_sink, nullptr, Systems({Utm33()}));
-        dialog.SetOptions(m_options);
-        dialog.SetAreaOfInterest(area);
-        m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-            scene(user);
-            user.Click(platform::IDCANCEL);
-        });
-        EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
+        m_areaOfInterest = area;
+        Browse(Wgs84(), Systems({Utm33()}), scene);
+    }
+
+    static std::wstring Hint(User& user) {
+        return dynamic_cast<gridui::SearchComboBox&>(user.GetDialog().GetDlgItem(res::SearchBox))
+            .GetHint();
     }
 
     static platform::ToolBar& Bar(User& user) {
@@ -119,24 +118,6 @@ TEST_F(BrowserPlaces, a_typed_place_keeps_the_systems_meant_for_it_in_every_cate
     });
 }
 
-TEST_F(BrowserPlaces, without_the_option_a_place_is_text_and_the_box_has_no_hint) {
-    Browse(SurveyGrid(), {}, [&](User& user) {
-        Search(user, L"52.52 13.40");
-        EXPECT_EQ(Status(user), L"0 of 9 items shown");
-        EXPECT_EQ(Tree(user).GetCount(), 0U);
-        auto& box =
-            dynamic_cast<gridui::SearchComboBox&>(user.GetDialog().GetDlgItem(res::SearchBox));
-        EXPECT_EQ(box.GetHint(), L"");
-    });
-    m_options.placeSearch = true;
-    Browse(SurveyGrid(), {}, [&](User& user) {
-        auto& box =
-            dynamic_cast<gridui::SearchComboBox&>(user.GetDialog().GetDlgItem(res::SearchBox));
-        EXPECT_NE(box.GetHint().find(L"\"52.52 13.40\""), std::wstring::npos);
-        EXPECT_NE(box.GetHint().find(L"latitude comes first"), std::wstring::npos);
-    });
-}
-
 TEST_F(BrowserPlaces, the_area_toggle_keeps_the_predefined_systems_for_the_whole_area) {
     m_options.areaOfInterest = true;
     BrowseArea(London, [&](User& user) {
@@ -168,12 +149,16 @@ TEST_F(BrowserPlaces, the_area_toggle_keeps_the_predefined_systems_for_the_whole
     });
 }
 
-TEST_F(BrowserPlaces, without_the_option_or_an_area_the_classic_toolbar_and_tree_stay) {
+TEST_F(BrowserPlaces, without_the_options_or_an_area_the_classic_box_toolbar_and_tree_stay) {
     auto const classic = [&](User& user) {
         EXPECT_EQ(Bar(user).GetButtons(),
                   (std::vector<platform::ControlId>{res::Search, res::ClearSearch}));
         EXPECT_EQ(Children(user, L"Predefined"), (Lines{L"A", L"a", L"Geographic", L"Projected"}));
         EXPECT_EQ(Status(user), L"");
+        EXPECT_EQ(Hint(user), L"");
+        // A place is searched as text, which no name holds.
+        Search(user, L"52.52 13.40");
+        EXPECT_EQ(Tree(user).GetCount(), 0U);
     };
     BrowseArea(London, classic);
     m_options.areaOfInterest = true;
@@ -181,6 +166,12 @@ TEST_F(BrowserPlaces, without_the_option_or_an_area_the_classic_toolbar_and_tree
     BrowseArea({unknown, 50, 1, 52}, classic);
     BrowseArea({-1, 52, 1, 50}, classic);
     Browse(Wgs84(), Systems({Utm33()}), classic);
+
+    m_options.placeSearch = true;
+    Browse(SurveyGrid(), {}, [&](User& user) {
+        EXPECT_NE(Hint(user).find(L"\"52.52 13.40\""), std::wstring::npos);
+        EXPECT_NE(Hint(user).find(L"latitude comes first"), std::wstring::npos);
+    });
 }
 
 TEST_F(BrowserPlaces, best_matches_list_a_place_most_local_first_and_the_most_local_is_selected) {

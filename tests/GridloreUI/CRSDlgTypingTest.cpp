@@ -48,20 +48,19 @@ TEST_F(BrowserTyping, the_history_keeps_the_last_search_typed_if_still_shown_but
     m_options.searchAsYouType = true;
     auto const closeAfter = [&](std::wstring const& typed, std::wstring const& changed,
                                 int button) {
-        gridui::CRSDialog dialog(SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
-        dialog.SetOptions(m_options);
-        m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-            for (std::wstring const& text : {std::wstring(L"WGS"), typed}) {
-                user.Type(res::SearchBox, text);
-                user.RunTimers();
-            }
-            if (!changed.empty()) {
-                user.Type(res::SearchBox, changed);
-            }
-            user.Select(res::Tree, L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N");
-            user.Click(button);
-        });
-        EXPECT_EQ(dialog.DoModal(), button);
+        Browse(
+            SurveyGrid(), {},
+            [&](User& user) {
+                for (std::wstring const& text : {std::wstring(L"WGS"), typed}) {
+                    user.Type(res::SearchBox, text);
+                    user.RunTimers();
+                }
+                if (!changed.empty()) {
+                    user.Type(res::SearchBox, changed);
+                }
+                user.Select(res::Tree, L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 33N");
+            },
+            button);
     };
     auto const history = [this](int position) {
         return m_backend.Settings().GetString(L"Settings\\CRSSearchHistory",
@@ -73,6 +72,9 @@ TEST_F(BrowserTyping, the_history_keeps_the_last_search_typed_if_still_shown_but
     // Closed while a changed text waited for its pause: the box showed no search.
     closeAfter(L"Hemisphere", L"Hemis", platform::IDOK);
     EXPECT_EQ(history(1), L"");
+    // Cancelled, the searches are forgotten unless the host keeps them.
+    closeAfter(L"84", L"", platform::IDCANCEL);
+    EXPECT_EQ(history(0), L"UTM");
     m_options.keepSearchHistoryOnCancel = true;
     closeAfter(L"Hemisphere", L"", platform::IDCANCEL);
     EXPECT_EQ(history(0), L"Hemisphere");

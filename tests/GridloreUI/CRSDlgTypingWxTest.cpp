@@ -49,9 +49,9 @@ TEST_F(WxBrowserTest, typed_keys_search_when_they_pause_with_the_caret_kept_in_t
         EXPECT_TRUE(
             wxbrowser::FindBelow(tree, wxbrowser::FindRoot(tree, L"Predefined"), L"WGS 84"));
         EXPECT_TRUE(box.HasFocus());
-        EXPECT_EQ(dynamic_cast<wxComboBox&>(*wxbrowser::NativeWindowOf(user, res::SearchBox))
-                      .GetInsertionPoint(),
-                  4);
+        auto const* native = wxbrowser::NativeOf<wxComboBox>(user, res::SearchBox);
+        ASSERT_NE(native, nullptr);
+        EXPECT_EQ(native->GetInsertionPoint(), 4);
 
         // The next key goes on from the caret: nothing was selected under it.
         wxUIActionSimulator().Char('9');

@@ -1,27 +1,23 @@
 // The browser's tree on real windows, driven by simulated keys and mouse as a user drives it.
 #include "WxBrowserTest.h"
 
-#include "TestArtifacts.h"
-
 #include "gridlore/CFavoritesCollection.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/CRSDialog.h"
 #include "gridui/ResourceIds.h"
 #include "platform/Dialog.h"
+#include "platform/wx/WxBackend.h"
 #include "shr/Singleton.h"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -58,44 +54,18 @@ void TypeInTree(platform::User& user, int key) {
     user.Idle();
 }
 
-/// Every item whose folders are all open, top to bottom: what the user can see.
-std::vector<platform::TreeItem> VisibleItems(platform::TreeCtrl const& tree) {
-    std::vector<platform::TreeItem> shown;
-    std::vector<platform::TreeItem> pending;
-    auto const pushChildren = [&](platform::TreeItem parent) {
-        std::vector<platform::TreeItem> children;
-        for (platform::TreeItem child = parent ? tree.GetChildItem(parent) : tree.GetRootItem();
-             child; child = tree.GetNextSiblingItem(child)) {
-            children.push_back(child);
-        }
-        pending.insert(pending.end(), children.rbegin(), children.rend());
-    };
-    pushChildren({});
-    while (!pending.empty()) {
-        platform::TreeItem const item = pending.back();
-        pending.pop_back();
-        shown.push_back(item);
-        if (tree.IsExpanded(item)) {
-            pushChildren(item);
-        }
+/// How many items from `first` on, and below those open, the user can see.
+std::size_t VisibleCount(platform::TreeCtrl const& tree, platform::TreeItem first) {
+    std::size_t count = 0;
+    for (platform::TreeItem item = first; item; item = tree.GetNextSiblingItem(item)) {
+        count += 1 + (tree.IsExpanded(item) ? VisibleCount(tree, tree.GetChildItem(item)) : 0);
     }
-    return shown;
-}
-
-/// The toolkit's window of control `id`, found where the screen shows it.
-wxWindow& NativeOf(platform::User& user, platform::ControlId id) {
-    platform::Rect const rect = user.GetDialog().GetDlgItem(id).GetWindowRect();
-    wxWindow* const found =
-        wxFindWindowAtPoint(wxPoint(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2));
-    if (found == nullptr) {
-        throw std::runtime_error("no window shows control " + std::to_string(id));
-    }
-    return *found;
+    return count;
 }
 
 /// The tree's client area as it is painted.
 wxImage TreePixels(platform::User& user) {
-    wxWindow& tree = NativeOf(user, res::Tree);
+    wxWindow& tree = *wxbrowser::NativeWindowOf(user, res::Tree);
     tree.Refresh();
     Settle();
     wxSize const size = tree.GetClientSize();
@@ -111,31 +81,14 @@ wxImage TreePixels(platform::User& user) {
 /// How many pixels differ between two pictures of one size.
 int ChangedPixels(wxImage const& one, wxImage const& other) {
     EXPECT_EQ(one.GetSize(), other.GetSize());
+    long const pixels =
+        std::min(one.GetWidth() * one.GetHeight(), other.GetWidth() * other.GetHeight());
     int changed = 0;
-    for (int y = 0; y < std::min(one.GetHeight(), other.GetHeight()); ++y) {
-        for (int x = 0; x < std::min(one.GetWidth(), other.GetWidth()); ++x) {
-            changed += static_cast<int>(one.GetRed(x, y) != other.GetRed(x, y) ||
-                                        one.GetGreen(x, y) != other.GetGreen(x, y) ||
-                                        one.GetBlue(x, y) != other.GetBlue(x, y));
-        }
+    for (long pixel = 0; pixel < pixels; ++pixel) {
+        changed += static_cast<int>(
+            std::memcmp(one.GetData() + 3 * pixel, other.GetData() + 3 * pixel, 3) != 0);
     }
     return changed;
-}
-
-/// Saves the whole screen under the test artifacts, with the windows that float over
-/// the dialog.
-void SaveScreen(std::string const& name) {
-    wxScreenDC screen;
-    wxSize const size = screen.GetSize();
-    wxBitmap bitmap(size.x, size.y);
-    {
-        wxMemoryDC memory(bitmap);
-        memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    }
-    EXPECT_TRUE(
-        bitmap.ConvertToImage()
-            .GetSubImage(wxRect(0, 0, 900, 800))
-            .SaveFile(wxString::FromUTF8((ArtifactFolder() / name).string()), wxBITMAP_TYPE_PNG));
 }
 
 TEST_F(WxBrowserTest, keys_in_the_tree_after_a_search_that_selects_nothing_raise_no_assertion) {
@@ -153,13 +106,14 @@ TEST_F(WxBrowserTest, keys_in_the_tree_after_a_search_that_selects_nothing_raise
         EXPECT_GT(ChangedPixels(TreePixels(user), unfocused), 40)
             << "focusing the tree changed no pixel of it";
         wxbrowser::SaveScreenshot(user, "tree-focused.png");
-        std::size_t const visible = VisibleItems(tree).size();
+        std::size_t const visible = VisibleCount(tree, tree.GetRootItem());
         for (int const key : {int('-'), Star, Plus, int(WXK_NUMPAD_SUBTRACT),
                               int(WXK_NUMPAD_MULTIPLY), int(WXK_NUMPAD_ADD)}) {
             SCOPED_TRACE(key);
             TypeInTree(user, key);
             EXPECT_FALSE(tree.GetSelectedItem());
-            EXPECT_EQ(VisibleItems(tree).size(), visible) << "nothing chosen, nothing to open";
+            EXPECT_EQ(VisibleCount(tree, tree.GetRootItem()), visible)
+                << "nothing chosen, nothing to open";
         }
         wxbrowser::SaveScreenshot(user, "tree-keys-without-selection.png");
 
@@ -167,7 +121,7 @@ TEST_F(WxBrowserTest, keys_in_the_tree_after_a_search_that_selects_nothing_raise
         // systems, "P" the folders on show.
         TypeInTree(user, 'W');
         EXPECT_FALSE(tree.GetSelectedItem());
-        EXPECT_EQ(VisibleItems(tree).size(), visible);
+        EXPECT_EQ(VisibleCount(tree, tree.GetRootItem()), visible);
         TypeInTree(user, 'P');
         platform::TreeItem const typed = tree.GetSelectedItem();
         ASSERT_TRUE(typed);
@@ -175,23 +129,26 @@ TEST_F(WxBrowserTest, keys_in_the_tree_after_a_search_that_selects_nothing_raise
         TypeInTree(user, 'P');
         ASSERT_TRUE(tree.GetSelectedItem());
         EXPECT_EQ(tree.GetItemText(tree.GetSelectedItem()), L"Projected");
-        EXPECT_EQ(VisibleItems(tree).size(), visible);
+        EXPECT_EQ(VisibleCount(tree, tree.GetRootItem()), visible);
 
         // With a folder chosen the keys act on it, and only on it.
         TypeInTree(user, WXK_NUMPAD_MULTIPLY);
-        std::size_t const opened = VisibleItems(tree).size();
+        std::size_t const opened = VisibleCount(tree, tree.GetRootItem());
         EXPECT_GT(opened, visible + 20) << "* opens the folder and all below it";
         TypeInTree(user, WXK_NUMPAD_SUBTRACT);
-        EXPECT_EQ(VisibleItems(tree).size(), visible);
+        EXPECT_EQ(VisibleCount(tree, tree.GetRootItem()), visible);
         TypeInTree(user, Plus);
-        EXPECT_EQ(VisibleItems(tree).size(), opened) << "its folders stay as they were";
+        EXPECT_EQ(VisibleCount(tree, tree.GetRootItem()), opened)
+            << "its folders stay as they were";
         wxbrowser::SaveScreenshot(user, "tree-keys-on-a-folder.png");
         user.Close();
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
 
-TEST_F(WxBrowserTest, hovering_the_warning_icon_of_custom_shows_its_tooltip_and_leaving_hides_it) {
+TEST_F(
+    WxBrowserTest,
+    custom_shows_its_hint_over_the_icon_gains_what_dialogs_over_the_browser_make_and_loses_it_by_key) {
     gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {});
     m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         platform::TreeCtrl& tree = wxbrowser::Tree(user);
@@ -201,29 +158,44 @@ TEST_F(WxBrowserTest, hovering_the_warning_icon_of_custom_shows_its_tooltip_and_
         Settle();
         std::optional<platform::Rect> const label = tree.GetItemRect(custom, true);
         ASSERT_TRUE(label);
-        wxWindow* const native = &NativeOf(user, res::Tree);
+        wxWindow const* const native = wxbrowser::NativeWindowOf(user, res::Tree);
+        ASSERT_NE(native, nullptr);
         MoveMouseTo(user, res::Tree, {label->left + 2, label->top + label->Height() / 2});
         EXPECT_EQ(native->GetToolTipText(), wxString()) << "not over the label";
         int const side = label->Height() - 2;
         MoveMouseTo(user, res::Tree, {label->right + 4 + side / 2, label->top + 1 + side / 2});
         MoveMouseTo(user, res::Tree, {label->right + 5 + side / 2, label->top + 1 + side / 2});
         EXPECT_NE(native->GetToolTipText().Find("Add to Favorites"), wxNOT_FOUND);
-        // The tip is a window of its own, so the picture is taken from the screen.
-        for (int wait = 0; wait < 8; ++wait) {
-            wxMilliSleep(100);
-            Settle();
-        }
-        SaveScreen("tree-warning-tooltip.png");
         MoveMouseTo(user, res::Tree, {label->left + 2, label->top + label->Height() / 2});
         EXPECT_EQ(native->GetToolTipText(), wxString());
+
+        // A box or dialog without an owner would open behind the browser, not over it.
+        wxWindow const* owner = platform::wx::WxBackend::OwnerFor(nullptr);
+        ASSERT_NE(owner, nullptr);
+        EXPECT_EQ(owner->GetLabel(), "Assign Coordinate System");
+        m_driver.OnDialog(res::LocalSystemDialog, [](platform::User& local) {
+            wxWindow const* shown = platform::wx::WxBackend::OwnerFor(nullptr);
+            ASSERT_NE(shown, nullptr);
+            ASSERT_NE(shown->GetParent(), nullptr);
+            EXPECT_EQ(shown->GetParent()->GetLabel(), "Assign Coordinate System");
+            local.Type(res::LocalNameEdit, L"Quay");
+            local.Click(platform::IDOK);
+        });
+        user.Click(res::NewLocal);
+        platform::TreeItem const quay = tree.GetSelectedItem();
+        ASSERT_TRUE(quay);
+        EXPECT_EQ(tree.GetItemText(quay), L"Quay");
+        EXPECT_EQ(tree.GetParentItem(quay), custom);
+
+        FocusTree(user);
+        m_driver.AnswerMessageBox(platform::IDYES);
+        TypeInTree(user, WXK_DELETE);
+        EXPECT_FALSE(wxbrowser::FindBelow(tree, custom, L"Quay"));
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 1U);
         user.Close();
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
-
-} // namespace
-
-namespace {
 
 /// Whether the tree's window shows the whole label of `item`.
 bool InView(platform::TreeCtrl const& tree, platform::TreeItem item) {
@@ -261,24 +233,6 @@ TEST_F(WxBrowserTest, with_one_favourite_per_system_what_a_command_adds_or_selec
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
     EXPECT_EQ(Gridlore::CoordinateSystemCollection::Load(m_favoritesPath).size(), 1U);
-}
-
-TEST_F(WxBrowserTest, the_delete_key_in_the_tree_deletes_the_custom_system_once_confirmed) {
-    std::wstring const customPath = (m_scratch / "custom.qrf2").wstring();
-    gridui::CRSDialog dialog(wxbrowser::SurveyGrid(), m_favoritesPath, m_sink, nullptr, {},
-                             customPath);
-    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
-        platform::TreeCtrl& tree = wxbrowser::Tree(user);
-        platform::TreeItem const custom = wxbrowser::FindRoot(tree, L"Custom");
-        FocusTree(user);
-        user.Select(res::Tree, tree.GetChildItem(custom));
-        m_driver.AnswerMessageBox(platform::IDYES);
-        TypeInTree(user, WXK_DELETE);
-        EXPECT_FALSE(tree.GetChildItem(custom));
-        user.Click(platform::IDCANCEL);
-    });
-    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
-    EXPECT_EQ(m_driver.MessageBoxes().size(), 1U);
 }
 
 } // namespace

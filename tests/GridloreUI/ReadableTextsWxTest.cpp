@@ -12,7 +12,6 @@
 #include <wx/propgrid/propgrid.h>
 #include <wx/textctrl.h>
 
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -21,23 +20,13 @@ namespace res = gridui::res;
 using wxbrowser::Settle;
 using wxbrowser::WxBrowserTest;
 
-/// The toolkit's window of control `id`, or the first of its parents of type T.
-template <typename T> T& NativeOf(platform::User& user, platform::ControlId id) {
-    for (wxWindow* found = wxbrowser::NativeWindowOf(user, id); found != nullptr;
-         found = found->GetParent()) {
-        if (auto* typed = dynamic_cast<T*>(found)) {
-            return *typed;
-        }
-    }
-    throw std::runtime_error("no window of the expected kind shows control " + std::to_string(id));
-}
-
 /// Every row's name and value fits its column, as the grid measures its own cells.
 void ExpectCellsFit(platform::User& user, platform::ControlId id) {
-    auto& grid = NativeOf<wxPropertyGrid>(user, id);
-    wxPropertyGridPageState const& state = *grid.GetState();
+    auto* grid = wxbrowser::NativeOf<wxPropertyGrid>(user, id);
+    ASSERT_NE(grid, nullptr) << "no grid shows " << id;
+    wxPropertyGridPageState const& state = *grid->GetState();
     int rows = 0;
-    for (auto row = grid.GetIterator(wxPG_ITERATE_VISIBLE); !row.AtEnd(); row.Next()) {
+    for (auto row = grid->GetIterator(wxPG_ITERATE_VISIBLE); !row.AtEnd(); row.Next()) {
         wxPGProperty* property = row.GetProperty();
         if (property->IsCategory()) {
             continue;
@@ -45,7 +34,7 @@ void ExpectCellsFit(platform::User& user, platform::ControlId id) {
         ++rows;
         std::string const name = property->GetLabel().utf8_string();
         // The names column starts at the grid's edge, its margin included.
-        EXPECT_LE(state.GetColumnFullWidth(property, 0), grid.GetSplitterPosition())
+        EXPECT_LE(state.GetColumnFullWidth(property, 0), grid->GetSplitterPosition())
             << "name cut: " << name;
         EXPECT_LE(state.GetColumnFullWidth(property, 1), state.GetColumnWidth(1))
             << "value of " << name << " cut: " << property->GetDisplayedString().utf8_string();
@@ -92,15 +81,16 @@ TEST_F(WxBrowserTest, browser_description_wraps_its_long_lines_inside_the_box) {
         gridui::CRSDialog dialog(wxbrowser::Registry(code), m_favoritesPath, m_sink, nullptr, {});
         m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
             Settle();
-            auto& box = NativeOf<wxTextCtrl>(user, res::Description);
-            int const room = box.GetClientSize().x;
+            auto* box = wxbrowser::NativeOf<wxTextCtrl>(user, res::Description);
+            ASSERT_NE(box, nullptr);
+            int const room = box->GetClientSize().x;
             // Where the box laid each character out: a line too long for it must wrap,
             // not run past the right edge.
-            for (long position = 0; position < box.GetLastPosition(); ++position) {
-                wxPoint const at = box.PositionToCoords(position);
-                wxString const character = box.GetRange(position, position + 1);
-                ASSERT_LE(at.x + box.GetTextExtent(character).x, room)
-                    << "cut: " << box.GetRange(0, position + 1).utf8_string();
+            for (long position = 0; position < box->GetLastPosition(); ++position) {
+                wxPoint const at = box->PositionToCoords(position);
+                wxString const character = box->GetRange(position, position + 1);
+                ASSERT_LE(at.x + box->GetTextExtent(character).x, room)
+                    << "cut: " << box->GetRange(0, position + 1).utf8_string();
             }
             wxbrowser::SaveScreenshot(user, "browser-description.png");
             user.Close();

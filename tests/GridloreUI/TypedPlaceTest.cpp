@@ -65,30 +65,9 @@ TEST(TypedPlace, the_status_line_says_what_was_understood) {
 }
 
 TEST(TypedPlace, codes_names_and_words_are_no_place_so_the_usual_search_runs) {
-    for (wchar_t const* text : {L"",
-                                L"   ",
-                                L"4326",
-                                L"27700",
-                                L"52.52",
-                                L"-33.8",
-                                L"utm 33",
-                                L"UTM33",
-                                L"33 utm",
-                                L"33N",
-                                L"zone 33N",
-                                L"WGS 84",
-                                L"wgs84",
-                                L"EPSG:4326",
-                                L"EPSG::4326",
-                                L"N",
-                                L"s",
-                                L"lambert93",
-                                L"52.52 13.40 Berlin",
-                                L"Berlin 52.52 13.40",
-                                L"1.2.3 4",
-                                L"urn:ogc:def:crs:EPSG::4326",
-                                L"news 52 13",
-                                L"52 13 dms"}) {
+    for (wchar_t const* text :
+         {L"", L"   ", L"4326", L"52.52", L"utm 33", L"33N", L"WGS 84", L"EPSG:4326", L"N", L"s",
+          L"52.52 13.40 Berlin", L"Berlin 52.52 13.40", L"1.2.3 4", L"news 52 13", L"52 13 dms"}) {
         TypedPlace const place = ParsePlace(text);
         EXPECT_EQ(place.kind, Kind::None) << testing::PrintToString(text);
         EXPECT_EQ(place.status, L"") << testing::PrintToString(text);

@@ -60,13 +60,6 @@ platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& 
     return {};
 }
 
-std::wstring RootText(platform::TreeCtrl const& tree, platform::TreeItem item) {
-    while (platform::TreeItem const parent = tree.GetParentItem(item)) {
-        item = parent;
-    }
-    return tree.GetItemText(item);
-}
-
 void Search(platform::User& user, std::wstring const& text) {
     user.Type(gridui::res::SearchBox, text);
     user.PressKey(gridui::res::SearchBox, platform::KeyReturn);
@@ -99,15 +92,13 @@ wxWindow* NativeWindowOf(platform::User& user, platform::ControlId id) {
 }
 
 bool ShowsTextWhole(platform::User& user, platform::ControlId id) {
-    for (wxWindow* found = NativeWindowOf(user, id); found != nullptr; found = found->GetParent()) {
-        if (auto* control = dynamic_cast<wxControl*>(found)) {
-            wxString const text = user.GetDialog().GetDlgItemText(id);
-            int const needed = control->GetSizeFromTextSize(control->GetTextExtent(text).x).x;
-            return needed <= control->GetSize().x;
-        }
+    auto const* control = NativeOf<wxControl>(user, id);
+    if (control == nullptr) {
+        ADD_FAILURE() << "no control shows " << id;
+        return false;
     }
-    ADD_FAILURE() << "no control shows " << id;
-    return false;
+    wxString const text = user.GetDialog().GetDlgItemText(id);
+    return control->GetSizeFromTextSize(control->GetTextExtent(text).x).x <= control->GetSize().x;
 }
 
 void Settle() {

@@ -11,14 +11,13 @@
 #include "shr/IError.h"
 
 #include <gtest/gtest.h>
+#include <wx/window.h>
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-class wxWindow;
 
 namespace wxbrowser {
 
@@ -36,8 +35,6 @@ platform::TreeItem FindBelow(platform::TreeCtrl const& tree, platform::TreeItem 
                              std::wstring const& text);
 /// The root item with `text`; null when none.
 platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& text);
-/// The text of the root item above `item`.
-std::wstring RootText(platform::TreeCtrl const& tree, platform::TreeItem item);
 
 /// Types `text` in the search box and presses Enter, as the user searches.
 void Search(platform::User& user, std::wstring const& text);
@@ -55,6 +52,16 @@ platform::Rect ClientRect(platform::User& user, platform::ControlId id);
 /// The toolkit's window showing control `id`, found where the screen shows it; null
 /// when none.
 wxWindow* NativeWindowOf(platform::User& user, platform::ControlId id);
+
+/// That window or the first of its parents of type T; null when none.
+template <typename T> T* NativeOf(platform::User& user, platform::ControlId id) {
+    for (wxWindow* found = NativeWindowOf(user, id); found != nullptr; found = found->GetParent()) {
+        if (auto* typed = dynamic_cast<T*>(found)) {
+            return typed;
+        }
+    }
+    return nullptr;
+}
 
 /// Whether control `id` (a one-line box or a combo) shows its whole text, as the toolkit
 /// measures it in the control's font.
