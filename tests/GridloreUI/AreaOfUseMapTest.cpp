@@ -37,7 +37,7 @@ TEST(AreaOfUseMap, an_area_across_the_antimeridian_shows_at_both_edges_and_none_
 TEST(AreaOfUseMap, the_overlay_holds_area_interest_point_and_note_and_the_base_the_coasts) {
     gridui::Coastlines coastlines;
     coastlines.lines = {{{-10.0, 50.0}, {0.0, 60.0}}, {{100.0, 0.0}, {100.1, 0.05}}};
-    AreaOfUseMap map(coastlines);
+    AreaOfUseMap map([&]() -> gridui::Coastlines const& { return coastlines; });
     // The world above, the note's strip below.
     Size const size{360, 180 + AreaOfUseMap::NoteHeight};
     EXPECT_EQ(AreaOfUseMap::WorldArea(size), (Size{360, 180}));

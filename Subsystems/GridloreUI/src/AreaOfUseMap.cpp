@@ -39,8 +39,8 @@ void Widen(int& low, int& high, int min, int max) {
 
 } // namespace
 
-AreaOfUseMap::AreaOfUseMap(Coastlines const& coastlines)
-    : m_coastlines(coastlines) {}
+AreaOfUseMap::AreaOfUseMap(std::function<Coastlines const&()> coastlines)
+    : m_coastlines(std::move(coastlines)) {}
 
 platform::Size AreaOfUseMap::WorldArea(platform::Size size) {
     return {size.width, std::max(0, size.height - NoteHeight)};
@@ -93,7 +93,7 @@ platform::Drawing AreaOfUseMap::Base(platform::Size size) const {
             {{ToSurface(world, {-180.0, latitude}), ToSurface(world, {180.0, latitude})},
              Graticule});
     }
-    for (std::vector<GeoPoint> const& shoreline : m_coastlines.lines) {
+    for (std::vector<GeoPoint> const& shoreline : m_coastlines().lines) {
         platform::Polyline line{{}, Shore};
         for (GeoPoint const point : shoreline) {
             Point const pixel = ToSurface(world, point);

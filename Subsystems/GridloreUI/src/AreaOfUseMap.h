@@ -5,6 +5,7 @@
 #include "gridui/GeoArea.h"
 #include "platform/Drawing.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -19,7 +20,9 @@ namespace gridui {
 /// use, the host's area of interest, a point and, in a strip below the world, a note.
 class AreaOfUseMap {
 public:
-    explicit AreaOfUseMap(Coastlines const& coastlines);
+    /// `coastlines` is asked for when the first base is drawn: reading the outline costs a
+    /// browser without a map, or not shown yet, for nothing.
+    explicit AreaOfUseMap(std::function<Coastlines const&()> coastlines);
 
     /// A line under the world, such as the area's name.
     void SetNote(std::wstring note) { m_note = std::move(note); }
@@ -46,7 +49,7 @@ public:
     static constexpr int NoteHeight = 17;
 
 private:
-    Coastlines const& m_coastlines;
+    std::function<Coastlines const&()> m_coastlines;
     std::optional<GeoArea> m_area;
     std::optional<GeoArea> m_areaOfInterest;
     std::optional<GeoPoint> m_point;

@@ -22,7 +22,7 @@ std::optional<AreaOfUse> FindAreaOfUse(Gridlore::CoordinateSystem const& system)
 }
 
 CRSDlgAreaMap::CRSDlgAreaMap()
-    : m_map(BuiltInCoastlines()) {}
+    : m_map(BuiltInCoastlines) {}
 
 void CRSDlgAreaMap::DoDataExchange(platform::DataExchange& exchange) {
     if (exchange.GetDialog().HasDlgItem(res::AreaMap)) {

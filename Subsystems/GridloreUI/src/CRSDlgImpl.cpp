@@ -19,8 +19,8 @@ namespace gridui {
 
 namespace {
 
-/// Long enough for the toolkit to show and paint the dialog first, short enough to be
-/// over before most users' first key.
+/// Counted from the first idle moment, when the toolkit has shown and painted the dialog:
+/// short enough to be over before most users' first key.
 constexpr std::chrono::milliseconds SearchWarmUpDelay{200};
 
 } // namespace
@@ -93,7 +93,6 @@ bool CRSDlgImpl::OnInitDialog(platform::Dialog& host) {
     }
     LoadCustomSystems();
     Rebuild(nullptr);
-    host.SetTimer(res::SearchWarmUpTimer, SearchWarmUpDelay);
     // Kept to the host's area from the start, the tree must say it is not all there is.
     if (IsOnlyForArea()) {
         ShowStatusLine(m_shownCount < m_totalCount);
@@ -125,6 +124,12 @@ void CRSDlgImpl::CreateSearchToolbar(platform::Dialog& host) {
 }
 
 void CRSDlgImpl::OnKickIdle(platform::Dialog& host) {
+    // Started at the initialisation, the warm-up fell before the first paint on a busy
+    // machine and held the tree back by the time it took.
+    if (!m_warmUpScheduled) {
+        m_warmUpScheduled = true;
+        host.SetTimer(res::SearchWarmUpTimer, SearchWarmUpDelay);
+    }
     if (m_toolbar.HasWindow()) {
         m_toolbar.OnUpdateCmdUI(host, true);
     }

@@ -75,7 +75,7 @@ public:
     void OnEditChangeSearch();
     /// The pause after the last key ran out: searches what the box holds.
     void OnSearchPause();
-    /// Soon after the browser is shown: prepares the indexes a search reads, which the
+    /// Soon after the browser is first idle: prepares the indexes a search reads, which the
     /// first tree does not need.
     void OnSearchWarmUp();
     void OnUpdateCSAdd(platform::CmdUI& cmdUI);
@@ -255,6 +255,7 @@ private:
     std::vector<TreeItemRecord> m_records;
     Gridlore::CoordinateSystem m_current;
     bool m_currentIsKnown = false;
+    bool m_warmUpScheduled = false;
     Gridlore::CoordinateSystem m_currentWithWarp;
     std::unique_ptr<kor::WarpDef> m_warp;
     Gridlore::CoordinateSystemCollection m_custom;

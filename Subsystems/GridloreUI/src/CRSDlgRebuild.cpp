@@ -12,6 +12,7 @@
 #include "platform/WaitCursor.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace gridui {
@@ -36,7 +37,13 @@ struct CRSDlgImpl::CategoryPlan {
 };
 
 void CRSDlgImpl::Rebuild(wchar_t const* search) {
-    platform::WaitCursor wait;
+    // Nobody sees a busy cursor before the dialog shows, yet its first one loads the
+    // cursor theme.
+    std::optional<platform::WaitCursor> wait;
+    if (platform::Window const* host = m_tree.HasWindow() ? m_tree.GetParent() : nullptr;
+        host != nullptr && host->IsWindowVisible()) {
+        wait.emplace();
+    }
     // Frozen until the selection is made too: the toolkit then lays the new tree out once,
     // with the selection's folders open, instead of again for each folder it opens.
     m_tree.SetRedraw(false);

@@ -23,7 +23,11 @@ std::wstring DisplayName(std::wstring const& raw) {
     bool const edited = EndsWithEditedSuffix(raw);
     std::wstring name = edited ? raw.substr(0, raw.size() - EditedSuffix().size()) : raw;
     Gridlore::CoordinateSystem::StripAuthorityTagSuffixFromName(name);
-    return edited ? name + EditedSuffix() : name;
+    // Appended in place: every known name passes here at each start.
+    if (edited) {
+        name += EditedSuffix();
+    }
+    return name;
 }
 
 std::wstring EditedName(std::wstring const& leafName) {

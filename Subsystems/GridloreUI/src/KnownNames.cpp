@@ -104,15 +104,16 @@ KnownNames const& KnownNames::Current() {
     fresh.m_generation = generation;
     fresh.m_entries.reserve(static_cast<std::size_t>(known.Count()));
     for (int position = known.First(); position <= known.Last(); ++position) {
-        wchar_t const* raw = known.EnumName(position);
-        if (raw == nullptr) {
+        // The entry's own name, not a copy of it: thousands are split at each start.
+        kor::KnownSystem const* system = known.EnumEntry(position);
+        if (system == nullptr) {
             GRIDUI_INTERNAL_ERROR();
         }
         Entry entry;
-        entry.type = known.EnumType(position);
-        entry.code = known.EnumPOSC(position);
-        entry.path = SplitCategoryPath(DisplayName(raw));
-        entry.extent = ExtentOf(*known.EnumEntry(position));
+        entry.type = system->type;
+        entry.code = system->code;
+        entry.path = SplitCategoryPath(DisplayName(system->name));
+        entry.extent = ExtentOf(*system);
         fresh.m_entries.push_back(std::move(entry));
     }
     CountSharedBases(fresh.m_entries);

@@ -76,15 +76,19 @@ constexpr std::size_t SystemFields = 10;
 /// No alias of the registry holds one, so the aliases share a field.
 constexpr wchar_t AliasSeparator = L'|';
 
-std::vector<std::wstring> SplitAliases(std::wstring const& joined) {
+/// The aliases of a line's field, each decoded on its own: decoded whole and then cut, every
+/// alias was copied twice at each start.
+std::vector<std::wstring> SplitAliases(std::string_view joined) {
     std::vector<std::wstring> aliases;
-    for (std::size_t start = 0; start < joined.size();) {
-        std::size_t const end = std::min(joined.find(AliasSeparator, start), joined.size());
+    // The separator is ASCII, which never occurs inside a longer UTF-8 sequence.
+    constexpr auto Separator = static_cast<char>(AliasSeparator);
+    while (!joined.empty()) {
+        std::size_t const end = std::min(joined.find(Separator), joined.size());
         // The writer never writes an empty alias: one read is damage, and is dropped.
-        if (end > start) {
-            aliases.push_back(joined.substr(start, end - start));
+        if (end > 0) {
+            aliases.push_back(shr::FromUtf8(joined.substr(0, end)));
         }
-        start = end + 1;
+        joined.remove_prefix(std::min(end + 1, joined.size()));
     }
     return aliases;
 }
@@ -104,7 +108,7 @@ std::optional<CategoryInput> ParseSystem(std::string_view line) {
     system.hasBounds = bounded != 0;
     system.name = shr::FromUtf8((*fields)[7]);
     system.areaName = shr::FromUtf8((*fields)[8]);
-    system.aliases = SplitAliases(shr::FromUtf8((*fields)[9]));
+    system.aliases = SplitAliases((*fields)[9]);
     return system;
 }
 

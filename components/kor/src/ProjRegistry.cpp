@@ -11,8 +11,10 @@ namespace kor {
 namespace io = osgeo::proj::io;
 
 ProjRegistry& ProjRegistry::Instance() {
-    static ProjRegistry registry;
-    return registry;
+    // Never destroyed: closing the database and freeing PROJ's caches at exit only adds to
+    // the end of every process that used it.
+    static auto* const registry = new ProjRegistry;
+    return *registry;
 }
 
 void ProjRegistry::Open() {

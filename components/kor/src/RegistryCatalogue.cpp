@@ -148,8 +148,10 @@ RegistryLists& RegistryCatalogue::Lists() {
 }
 
 RegistryCatalogue& RegistryCatalogue::Instance() {
-    static RegistryCatalogue catalogue(nullptr);
-    return catalogue;
+    // Never destroyed, as the registry is not: thousands of entries freed one by one at
+    // exit only add to the end of every process.
+    static auto* const catalogue = new RegistryCatalogue(nullptr);
+    return *catalogue;
 }
 
 RegistryCatalogue::RegistryCatalogue(std::shared_ptr<ProjRegistry> registry)

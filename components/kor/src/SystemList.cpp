@@ -21,6 +21,8 @@ struct SystemList::Cache {
     std::vector<bool> failed;
     std::unordered_map<int, int> byCode;
     /// Views of the entries' own names: a copy of thousands of names would cost megabytes.
+    /// Made at the first look-up by name, which a browser that finds its systems by code
+    /// never makes.
     std::unordered_map<std::wstring_view, int> byName;
 };
 
@@ -34,7 +36,6 @@ SystemList::Cache& SystemList::Current() const {
             if (entry.code > 0) {
                 cache.byCode.emplace(entry.code, position);
             }
-            cache.byName.emplace(entry.name, position);
             ++position;
         }
     });
@@ -97,7 +98,13 @@ int SystemList::FindByPOSC(int code) const {
 }
 
 int SystemList::FindByName(std::wstring_view fullName) const {
-    auto const& cache = Current();
+    auto& cache = Current();
+    if (cache.byName.empty()) {
+        int position = 0;
+        for (auto const& entry : *cache.entries) {
+            cache.byName.emplace(entry.name, position++);
+        }
+    }
     auto const found = cache.byName.find(fullName);
     return found == cache.byName.end() ? -1 : found->second;
 }
