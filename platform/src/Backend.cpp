@@ -32,12 +32,6 @@ Backend& CurrentBackend() {
 }
 
 BackendScope::BackendScope(Backend& backend)
-    : m_previous(BackendInUse) {
-    BackendInUse = &backend;
-}
-
-BackendScope::~BackendScope() {
-    BackendInUse = m_previous;
-}
+    : InstallScope(BackendInUse, backend) {}
 
 } // namespace platform

@@ -26,13 +26,7 @@ Driver* InstalledDriver() {
 }
 
 DriverScope::DriverScope(Driver& driver)
-    : m_previous(DriverInUse) {
-    DriverInUse = &driver;
-}
-
-DriverScope::~DriverScope() {
-    DriverInUse = m_previous;
-}
+    : InstallScope(DriverInUse, driver) {}
 
 void Driver::OnDialog(int templateId, Scene scene) {
     Answer answer(Kind::Dialog);

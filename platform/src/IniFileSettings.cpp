@@ -175,46 +175,19 @@ std::string IniFileSettings::Format(Sections const& sections) {
     return text;
 }
 
-std::wstring IniFileSettings::GetString(std::wstring const& section, std::wstring const& entry,
-                                        std::wstring const& fallback) const {
-    Load();
-    auto const found = m_sections.find(section);
-    if (found == m_sections.end()) {
-        return fallback;
-    }
-    auto const value = found->second.find(entry);
-    return value == found->second.end() ? fallback : value->second;
-}
-
-void IniFileSettings::SetString(std::wstring const& section, std::wstring const& entry,
-                                std::wstring const& value) {
-    Load();
+bool IniFileSettings::Accepts(std::wstring const& section, std::wstring const& entry,
+                              std::wstring const& value) const {
     // Kept only what the file gives back as it was set: an entry needs a name.
     if (entry.empty() || !HasUtf8Form(section) || !HasUtf8Form(entry) || !HasUtf8Form(value)) {
         Warn(L"the setting '" + section + L"\\" + entry +
              L"' has no name or a character a settings file cannot hold; it is left out.");
-        return;
+        return false;
     }
-    m_sections[section][entry] = value;
-    m_dirty = true;
-}
-
-bool IniFileSettings::HasEntry(std::wstring const& section, std::wstring const& entry) const {
-    Load();
-    auto const found = m_sections.find(section);
-    return found != m_sections.end() && found->second.contains(entry);
-}
-
-void IniFileSettings::DeleteEntry(std::wstring const& section, std::wstring const& entry) {
-    Load();
-    auto const found = m_sections.find(section);
-    if (found != m_sections.end() && found->second.erase(entry) > 0) {
-        m_dirty = true;
-    }
+    return true;
 }
 
 void IniFileSettings::Flush() {
-    Load();
+    BeforeAccess();
     if (!m_dirty || !m_writable) {
         return;
     }
@@ -232,12 +205,7 @@ void IniFileSettings::Flush() {
     }
 }
 
-IniFileSettings::Sections const& IniFileSettings::Contents() const {
-    Load();
-    return m_sections;
-}
-
-void IniFileSettings::Load() const {
+void IniFileSettings::BeforeAccess() const {
     if (m_loaded) {
         return;
     }

@@ -3,8 +3,9 @@
 # examples/ against it with find_package and with pkg-config, and runs those that need no
 # display.
 # -DMODE=static   installs BUILD_DIR;
-# -DMODE=shared   builds the library shared in SHARED_DIR (kept between runs) and installs
-#                 that, checking SONAMEs and that only the public API is exported;
+# -DMODE=shared   builds the library shared and in Release, as distributions ship it, in
+#                 SHARED_DIR (kept between runs) and installs that, checking SONAMEs and
+#                 that only the public API is exported;
 # -DMODE=deb      makes the Debian package of BUILD_DIR with cpack, prints its control data
 #                 and unpacks it with dpkg -x.
 # -DSOURCE_DIR, -DWORK_DIR, -DCXX (the compiler), -DLAUNCHER (a compiler launcher, may be
@@ -157,7 +158,7 @@ elseif(MODE STREQUAL "shared")
         set(launcher -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
     endif()
     run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${SHARED_DIR} -DBUILD_SHARED_LIBS=ON
-        -DGRIDLORE_BUILD_TESTS=OFF -DGRIDLORE_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
+        -DGRIDLORE_BUILD_TESTS=OFF -DGRIDLORE_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Release
         -DCMAKE_CXX_COMPILER=${CXX} ${launcher})
     run(${CMAKE_COMMAND} --build ${SHARED_DIR} -j2)
     run(${CMAKE_COMMAND} --install ${SHARED_DIR} --prefix ${WORK_DIR}/prefix)

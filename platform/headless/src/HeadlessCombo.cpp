@@ -1,42 +1,18 @@
 #include "HeadlessCombo.h"
 
-#include "platform/TreeCtrl.h"
-
-#include <algorithm>
-
 namespace platform::headless {
-
-int HeadlessCombo::AddString(std::wstring const& text) {
-    auto position = m_items.end();
-    if (IsSorted()) {
-        position = std::upper_bound(m_items.begin(), m_items.end(), text,
-                                    [](std::wstring const& value, Item const& item) {
-                                        return TreeCtrl::CompareItemText(value, item.text) < 0;
-                                    });
-    }
-    int const index = static_cast<int>(position - m_items.begin());
-    m_items.insert(position, Item{text});
-    if (m_selection >= index) {
-        ++m_selection;
-    }
-    return index;
-}
 
 void HeadlessCombo::Move(Rect rect) {
     m_rect = Rect::FromXYWH(rect.left, rect.top, rect.Width(), m_rect.Height());
 }
 
-int HeadlessCombo::InsertString(int index, std::wstring const& text) {
-    int const at = index < 0 ? Count() : index;
-    m_items.insert(m_items.begin() + at, Item{text});
-    if (m_selection >= at) {
+void HeadlessCombo::ShowInserted(int index, std::wstring const&) {
+    if (m_selection >= index) {
         ++m_selection;
     }
-    return at;
 }
 
-void HeadlessCombo::DeleteString(int index) {
-    m_items.erase(m_items.begin() + index);
+void HeadlessCombo::ShowDeleted(int index) {
     if (m_selection == index) {
         m_selection = -1;
     } else if (m_selection > index) {
@@ -45,28 +21,16 @@ void HeadlessCombo::DeleteString(int index) {
 }
 
 void HeadlessCombo::ResetContent() {
-    m_items.clear();
+    ClearItems();
     m_selection = -1;
     if (!IsEditable()) {
         m_text.clear();
     }
 }
 
-std::wstring HeadlessCombo::GetItemText(int index) const {
-    return m_items.at(static_cast<std::size_t>(index)).text;
-}
-
-void HeadlessCombo::SetItemData(int index, std::intptr_t data) {
-    m_items.at(static_cast<std::size_t>(index)).data = data;
-}
-
-std::intptr_t HeadlessCombo::GetItemData(int index) const {
-    return m_items.at(static_cast<std::size_t>(index)).data;
-}
-
 void HeadlessCombo::SetCurSel(int index) {
     m_selection = index;
-    m_text = index < 0 ? std::wstring() : m_items.at(static_cast<std::size_t>(index)).text;
+    m_text = index < 0 ? std::wstring() : GetItemText(index);
 }
 
 void HeadlessCombo::TypeText(std::wstring const& text) {

@@ -1,26 +1,18 @@
 #pragma once
 
 #include "HeadlessWindow.h"
+#include "platform/ModelBackedCombo.h"
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace platform::headless {
 
-class HeadlessCombo final : public HeadlessWindow<backend::NativeCombo> {
+class HeadlessCombo final : public backend::ModelBackedCombo<HeadlessWindow<backend::NativeCombo>> {
 public:
-    using HeadlessWindow::HeadlessWindow;
+    using ModelBackedCombo::ModelBackedCombo;
 
     bool IsSorted() const override { return (m_style & ComboSorted) != 0; }
-    int AddString(std::wstring const& text) override;
-    int InsertString(int index, std::wstring const& text) override;
-    void DeleteString(int index) override;
     void ResetContent() override;
-    int Count() const override { return static_cast<int>(m_items.size()); }
-    std::wstring GetItemText(int index) const override;
-    void SetItemData(int index, std::intptr_t data) override;
-    std::intptr_t GetItemData(int index) const override;
     int GetCurSel() const override { return m_selection; }
     void SetCurSel(int index) override;
     void SetCueBanner(std::wstring const& text) override { m_cue = text; }
@@ -32,11 +24,10 @@ public:
     void TypeText(std::wstring const& text);
 
 private:
-    struct Item {
-        std::wstring text;
-        std::intptr_t data = 0;
-    };
-    std::vector<Item> m_items;
+    /// The selection stays on its item as items come and go before it.
+    void ShowInserted(int index, std::wstring const& text) override;
+    void ShowDeleted(int index) override;
+
     int m_selection = -1;
     std::wstring m_cue;
 };

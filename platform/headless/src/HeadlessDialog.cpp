@@ -34,23 +34,7 @@ HeadlessDialog::HeadlessDialog(DialogTemplate const& dialog, backend::DialogEven
     , m_sheet(sheet) {
     m_id = dialog.id;
     for (ControlTemplate const& control : dialog.controls) {
-        switch (control.kind) {
-        case ControlKind::ComboBox:
-            AddChild<HeadlessCombo>(control);
-            break;
-        case ControlKind::TreeView:
-            AddChild<HeadlessTree>(control);
-            break;
-        case ControlKind::PropertyGrid:
-            AddChild<HeadlessPropertyGrid>(control);
-            break;
-        case ControlKind::DrawingSurface:
-            AddChild<HeadlessSurface>(control);
-            break;
-        default:
-            AddChild<HeadlessControl>(control);
-            break;
-        }
+        AddControl(control);
     }
 }
 
@@ -76,6 +60,23 @@ template <typename T> T& HeadlessDialog::AddChild(ControlTemplate const& control
                        std::to_wstring(control.id));
     }
     return added;
+}
+
+backend::NativeWindow& HeadlessDialog::AddControl(ControlTemplate const& control) {
+    // Kinds with state of their own have a class each; any other holds only its text and
+    // flags.
+    switch (control.kind) {
+    case ControlKind::ComboBox:
+        return AddChild<HeadlessCombo>(control);
+    case ControlKind::TreeView:
+        return AddChild<HeadlessTree>(control);
+    case ControlKind::PropertyGrid:
+        return AddChild<HeadlessPropertyGrid>(control);
+    case ControlKind::DrawingSurface:
+        return AddChild<HeadlessSurface>(control);
+    default:
+        return AddChild<HeadlessControl>(control);
+    }
 }
 
 Rect HeadlessDialog::GetWindowRect() const {
@@ -106,17 +107,7 @@ int HeadlessDialog::RunModal() {
     }
     Scene scene = driver->TakeDialogScene(m_id);
     m_events.OnNativeInit();
-    HeadlessUser user(*this);
-    if (!m_ended) {
-        user.Idle();
-    }
-    if (!m_ended && scene) {
-        scene(user);
-    }
-    if (!m_ended) {
-        PLATFORM_ERROR(L"the driver's scene for dialog " + std::to_wstring(m_id) +
-                       L" ended with the dialog still open");
-    }
+    HeadlessUser(*this).Play(scene);
     return m_result;
 }
 

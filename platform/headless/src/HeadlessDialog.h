@@ -40,7 +40,7 @@ public:
     bool ExpireNextTimer() override;
 
     backend::DialogEvents& Events() { return m_events; }
-    bool HasEnded() const;
+    bool HasEnded() const override;
     HeadlessSheet* Sheet() const { return m_sheet; }
     ControlId Focus() const { return m_focus; }
     void SetFocusTo(ControlId id) { m_focus = id; }
@@ -52,6 +52,7 @@ public:
 
 private:
     template <typename T> T& AddChild(ControlTemplate const& control);
+    backend::NativeWindow& AddControl(ControlTemplate const& control);
 
     backend::DialogEvents& m_events;
     backend::NativeWindow* m_owner;

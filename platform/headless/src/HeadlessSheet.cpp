@@ -6,7 +6,8 @@
 
 namespace platform::headless {
 
-HeadlessSheet::HeadlessSheet(std::wstring caption, backend::SheetEvents& events)
+HeadlessSheet::HeadlessSheet(std::wstring caption, backend::SheetEvents& events,
+                             backend::NativeWindow*)
     : m_caption(std::move(caption))
     , m_events(events) {}
 
@@ -24,18 +25,7 @@ int HeadlessSheet::RunModal() {
     }
     Scene scene = driver->TakeDialogScene(m_pages.front()->Id());
     m_events.OnSheetInit();
-    HeadlessUser user(*m_pages.at(static_cast<std::size_t>(m_active)));
-    if (!m_ended) {
-        user.Idle();
-    }
-    if (!m_ended && scene) {
-        scene(user);
-    }
-    if (!m_ended) {
-        PLATFORM_ERROR(L"the driver's scene for the sheet of page " +
-                       std::to_wstring(m_pages.front()->Id()) +
-                       L" ended with the sheet still open");
-    }
+    HeadlessUser(*m_pages.at(static_cast<std::size_t>(m_active))).Play(scene);
     return m_result;
 }
 

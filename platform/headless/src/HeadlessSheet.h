@@ -11,7 +11,8 @@ namespace platform::headless {
 
 class HeadlessSheet final : public backend::NativeSheet {
 public:
-    HeadlessSheet(std::wstring caption, backend::SheetEvents& events);
+    /// Nothing stacks without a display, so the owner plays no part.
+    HeadlessSheet(std::wstring caption, backend::SheetEvents& events, backend::NativeWindow* owner);
 
     backend::NativeDialog& AddPage(DialogTemplate const& page,
                                    backend::DialogEvents& events) override;
@@ -21,8 +22,7 @@ public:
     int ActivePage() const override { return m_active; }
 
     bool HasEnded() const { return m_ended; }
-    /// The sheet's own OK or Cancel, pressed by the user.
-    void Press(ControlId button) { m_events.OnSheetButton(button); }
+    void Press(ControlId button) override { m_events.OnSheetButton(button); }
 
 private:
     std::wstring m_caption;

@@ -1,4 +1,5 @@
 #include "HeadlessTree.h"
+#include "HeadlessDialog.h"
 
 #include "platform/Error.h"
 #include "platform/TreeCtrl.h"
@@ -77,6 +78,20 @@ void HeadlessTree::Expand(TreeItem item) {
     // As on screen, an item with nothing inside has nothing to open.
     auto& node = At(item);
     node.extra.expanded = node.extra.expanded || !node.children.empty();
+}
+
+void HeadlessTree::DoubleClickAt(Point screen) {
+    Point const origin = ClientToScreen({0, 0});
+    TreeHitTest const hit = HitTest({screen.x - origin.x, screen.y - origin.y});
+    bool const onItem = hit.item && (hit.flags & HitOnItem) != 0;
+    if (onItem) {
+        Select(hit.item);
+    }
+    Message message{.event = Event::DblClk, .id = m_id, .point = screen};
+    Raise(message);
+    if (onItem && !m_parent->HasEnded() && !IsExpanded(hit.item)) {
+        Expand(hit.item);
+    }
 }
 
 bool HeadlessTree::IsExpanded(TreeItem item) const {

@@ -34,6 +34,10 @@ public:
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
 
+    /// A double click at `screen`, as a native tree takes it: the first click selects the
+    /// item under the cursor, the dialog hears of the double click, and a closed item that
+    /// was hit opens unless the dialog has ended.
+    void DoubleClickAt(Point screen);
     /// Runs the custom-draw stages over the rows shown, if drawing is on.
     void Paint();
     std::vector<std::pair<StockIcon, Rect>> const& PaintedIcons() const { return m_icons; }

@@ -73,12 +73,8 @@ template <typename Base> void HeadlessWindow<Base>::Raise(Message& message) {
     m_parent->Events().OnNativeMessage(message);
 }
 
-template class HeadlessWindow<backend::NativeWindow>;
-template class HeadlessWindow<backend::NativeTree>;
-template class HeadlessWindow<backend::NativeCombo>;
-template class HeadlessWindow<backend::NativePropertyGrid>;
-template class HeadlessWindow<backend::NativeToolBar>;
-template class HeadlessWindow<backend::NativeSurface>;
-template class HeadlessWindow<backend::NativeDialog>;
+#define PLATFORM_INSTANTIATE(Interface) template class HeadlessWindow<backend::Interface>;
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
+#undef PLATFORM_INSTANTIATE
 
 } // namespace platform::headless

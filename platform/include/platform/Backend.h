@@ -4,6 +4,7 @@
 #include "platform/Drawing.h"
 #include "platform/Export.h"
 #include "platform/Geometry.h"
+#include "platform/InstallScope.h"
 #include "platform/Message.h"
 #include "platform/Templates.h"
 #include "platform/TreeItem.h"
@@ -163,6 +164,12 @@ public:
     /// As CommitEditor, but drops what the editor holds: the row keeps its value, with no
     /// change notification.
     virtual bool CancelEditor() = 0;
+    /// The user's edit of a row: `text` taken as typed or picked, with the change
+    /// notification when the value changes.
+    virtual void UserEdit(PropertyHandle row, std::wstring const& text) = 0;
+    /// The user's click on a row's value: the row is selected and its editor opens with
+    /// the focus. A group has no value to click: an internal error.
+    virtual void ClickValue(PropertyHandle row) = 0;
 };
 
 class PLATFORM_EXPORT NativeToolBar : public NativeWindow {
@@ -178,6 +185,9 @@ public:
     virtual bool IsButtonChecked(ControlId command) const = 0;
     /// The size the bar needs for its buttons.
     virtual Size FixedSize() const = 0;
+    /// The user's click on a button: a check button flips, then the command goes to the
+    /// dialog. A disabled button is an internal error: a user could not click it.
+    virtual void Click(ControlId command) = 0;
 };
 
 enum class SurfaceLayer { Base, Overlay };
@@ -221,6 +231,8 @@ public:
     /// Shows the dialog and runs until End; returns End's result.
     virtual int RunModal() = 0;
     virtual void End(int result) = 0;
+    /// Whether End was called; a page's End ends its sheet.
+    virtual bool HasEnded() const = 0;
     /// Queues `message`; it is delivered after the running handler returns.
     virtual void Post(Message const& message) = 0;
     virtual Point DialogUnitsToPixels(Point units) const = 0;
@@ -240,6 +252,18 @@ public:
     /// none runs (or the dialog has ended).
     virtual bool ExpireNextTimer() = 0;
 };
+
+/// Calls `X(Interface)` with each native window interface, so that a backend's
+/// window template, written once for all of them, is instantiated for each; a new kind of
+/// window joins every backend here.
+#define PLATFORM_FOR_EACH_NATIVE_WINDOW(X)                                                         \
+    X(NativeWindow)                                                                                \
+    X(NativeTree)                                                                                  \
+    X(NativeCombo)                                                                                 \
+    X(NativePropertyGrid)                                                                          \
+    X(NativeToolBar)                                                                               \
+    X(NativeSurface)                                                                               \
+    X(NativeDialog)
 
 /// How a native property sheet reports to its platform sheet.
 class PLATFORM_EXPORT SheetEvents {
@@ -264,6 +288,8 @@ public:
     virtual void End(int result) = 0;
     virtual void SetActivePage(int index) = 0;
     virtual int ActivePage() const = 0;
+    /// The user pressed the sheet's own OK or Cancel.
+    virtual void Press(ControlId button) = 0;
 };
 
 } // namespace backend
@@ -302,15 +328,9 @@ protected:
 PLATFORM_EXPORT Backend& CurrentBackend();
 
 /// Installs a backend for its lifetime and puts the previous one back after.
-class [[nodiscard]] BackendScope final {
+class [[nodiscard]] BackendScope final : InstallScope<Backend> {
 public:
     PLATFORM_EXPORT explicit BackendScope(Backend& backend);
-    PLATFORM_EXPORT ~BackendScope();
-    BackendScope(BackendScope const&) = delete;
-    BackendScope& operator=(BackendScope const&) = delete;
-
-private:
-    Backend* m_previous;
 };
 
 } // namespace platform

@@ -159,15 +159,9 @@ private:
 };
 
 /// Installs `driver` on the current backend for the scope's life.
-class [[nodiscard]] DriverScope final {
+class [[nodiscard]] DriverScope final : InstallScope<Driver> {
 public:
     PLATFORM_EXPORT explicit DriverScope(Driver& driver);
-    PLATFORM_EXPORT ~DriverScope();
-    DriverScope(DriverScope const&) = delete;
-    DriverScope& operator=(DriverScope const&) = delete;
-
-private:
-    Driver* m_previous;
 };
 
 /// The driver installed on the current backend, or null (real users).

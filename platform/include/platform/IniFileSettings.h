@@ -2,10 +2,9 @@
 #pragma once
 
 #include "platform/Export.h"
-#include "platform/SettingsStore.h"
+#include "platform/MemorySettings.h"
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -17,23 +16,13 @@ namespace platform {
 /// was set (an entry without a name, a character with no UTF-8 form) is refused the same
 /// way and left out. Sections are written with "/" between their
 /// parts ("[Settings/CRSSearchHistory]"), entries as "name=value" with "\" escapes.
-class PLATFORM_EXPORT IniFileSettings final : public SettingsStore {
+class PLATFORM_EXPORT IniFileSettings final : public MemorySettings {
 public:
     explicit IniFileSettings(std::filesystem::path path);
 
-    std::wstring GetString(std::wstring const& section, std::wstring const& entry,
-                           std::wstring const& fallback) const override;
-    void SetString(std::wstring const& section, std::wstring const& entry,
-                   std::wstring const& value) override;
-    bool HasEntry(std::wstring const& section, std::wstring const& entry) const override;
-    void DeleteEntry(std::wstring const& section, std::wstring const& entry) override;
     /// Replaces the file atomically when something changed; after a failed write the
     /// store stops writing, so one fault is reported once, not at every change.
     void Flush() override;
-
-    using Sections = std::map<std::wstring, std::map<std::wstring, std::wstring>>;
-    /// Everything read or set, by section and entry.
-    Sections const& Contents() const;
 
     /// What the file's text holds, skipping what cannot be read; `skipped` counts the
     /// lines left out.
@@ -42,11 +31,14 @@ public:
     static std::string Format(Sections const& sections);
 
 private:
-    void Load() const;
+    /// Reads the file in, once.
+    void BeforeAccess() const override;
+    bool Accepts(std::wstring const& section, std::wstring const& entry,
+                 std::wstring const& value) const override;
+    void Changed() override { m_dirty = true; }
     void Warn(std::wstring const& problem) const;
 
     std::filesystem::path m_path;
-    mutable Sections m_sections;
     mutable bool m_loaded = false;
     mutable bool m_warned = false;
     bool m_dirty = false;

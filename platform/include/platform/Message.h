@@ -95,10 +95,10 @@ struct PLATFORM_EXPORT Message {
     /// The control that raised it, or the command.
     ControlId id = 0;
     Window* window = nullptr;
-    Point point;
-    Size size;
+    Point point{};
+    Size size{};
     int key = 0;
-    TreeItem item;
+    TreeItem item{};
     std::int64_t param = 0;
     CustomDraw* draw = nullptr;
     CmdUI* cmdUI = nullptr;

@@ -23,15 +23,16 @@ enum class InsertAfter {
     Sort,
 };
 
-/// Hit-test flags; OnItem is any of the three parts of an item.
+/// Hit-test flags, one bit each, so that a hit on several parts carries them all; OnItem
+/// is any of the three parts of an item.
 enum TreeHit : unsigned {
-    HitNowhere = 0x1,
-    HitOnIcon = 0x2,
-    HitOnLabel = 0x4,
-    HitOnIndent = 0x8,
-    HitOnButton = 0x10,
-    HitOnRight = 0x20,
-    HitOnStateIcon = 0x40,
+    HitNowhere = 1U << 0U,
+    HitOnIcon = 1U << 1U,
+    HitOnLabel = 1U << 2U,
+    HitOnIndent = 1U << 3U,
+    HitOnButton = 1U << 4U,
+    HitOnRight = 1U << 5U,
+    HitOnStateIcon = 1U << 6U,
     HitOnItem = HitOnIcon | HitOnLabel | HitOnStateIcon,
 };
 

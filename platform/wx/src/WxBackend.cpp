@@ -3,7 +3,6 @@
 #include "WxDialog.h"
 #include "WxFileDialog.h"
 #include "WxSheet.h"
-#include "platform/Driver.h"
 #include "platform/Error.h"
 #include "platform/FileDialog.h"
 #include "platform/IniFileSettings.h"
@@ -25,8 +24,8 @@ namespace {
 
 class WxToolTip final : public backend::NativeToolTip {
 public:
-    explicit WxToolTip(wxWindow& tool)
-        : m_tool(tool) {}
+    explicit WxToolTip(backend::NativeWindow& tool)
+        : m_tool(WindowOf(tool)) {}
     void AddTool(std::wstring const& text) override {
         m_text = text;
         Apply();
@@ -107,24 +106,15 @@ long ToWxStyle(unsigned style) {
 
 } // namespace
 
-class WxBackend::Impl {
-public:
-    explicit Impl(std::wstring const& appName)
-        : settings(SettingsPath(appName)) {}
-
-    IniFileSettings settings;
-};
-
 WxBackend::WxBackend(std::wstring const& appName)
-    : m_impl(std::make_unique<Impl>(appName)) {
+    : ScriptableBackend(ClassesOf<WxDialog, WxSheet, WxToolTip>(),
+                        std::make_unique<IniFileSettings>(SettingsPath(appName))) {
     // The image handlers belong to the process: a second backend adding them again would
     // make wx log a complaint about each one.
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
         wxInitAllImageHandlers();
     }
 }
-
-WxBackend::~WxBackend() = default;
 
 bool WxBackend::StartApplication(int& argc, char** argv) {
     if (wxTheApp != nullptr) {
@@ -134,35 +124,13 @@ bool WxBackend::StartApplication(int& argc, char** argv) {
     return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
 }
 
-std::unique_ptr<backend::NativeDialog> WxBackend::CreateDialog(DialogTemplate const& dialog,
-                                                               backend::DialogEvents& events,
-                                                               backend::NativeWindow* parent) {
-    return std::make_unique<WxDialog>(dialog, events, OwnerFor(parent));
-}
-
-std::unique_ptr<backend::NativeSheet> WxBackend::CreateSheet(std::wstring const& caption,
-                                                             backend::SheetEvents& events,
-                                                             backend::NativeWindow* parent) {
-    return std::make_unique<WxSheet>(caption, events, OwnerFor(parent));
-}
-
-std::unique_ptr<backend::NativeToolTip> WxBackend::CreateToolTip(backend::NativeWindow& tool) {
-    return std::make_unique<WxToolTip>(WindowOf(tool));
-}
-
-int WxBackend::MessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                          std::wstring const& caption, unsigned style) {
-    if (Driver* driver = InstalledDriver()) {
-        return driver->TakeMessageBoxAnswer(text, caption, style);
-    }
+int WxBackend::ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                              std::wstring const& caption, unsigned style) {
     return FromWxAnswer(wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), OwnerFor(owner)));
 }
 
-std::optional<FileChoice> WxBackend::ChooseFile(FileDialogRequest const& request) {
-    if (Driver* driver = InstalledDriver()) {
-        return driver->TakeFileChoice(request);
-    }
-    return ShowFileDialog(request, OwnerFor(nullptr));
+std::optional<FileChoice> WxBackend::ShowFileDialog(FileDialogRequest const& request) {
+    return platform::wx::ShowFileDialog(request, OwnerFor(nullptr));
 }
 
 wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
@@ -181,12 +149,8 @@ wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
     return nullptr;
 }
 
-ControlId WxBackend::TrackPopupMenu(MenuPopupTemplate const& popup,
-                                    std::vector<CmdUI> const& states, backend::NativeWindow& owner,
-                                    Point screen) {
-    if (Driver* driver = InstalledDriver()) {
-        return driver->TakeMenuChoice(popup, states, screen);
-    }
+ControlId WxBackend::ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                                   backend::NativeWindow& owner, Point screen) {
     wxMenu menu;
     for (std::size_t i = 0; i < popup.items.size(); ++i) {
         MenuItemTemplate const& item = popup.items[i];
@@ -203,16 +167,12 @@ ControlId WxBackend::TrackPopupMenu(MenuPopupTemplate const& popup,
     return chosen == wxID_NONE ? 0 : chosen;
 }
 
-void WxBackend::BeginWaitCursor() {
-    wxBeginBusyCursor();
-}
-
-void WxBackend::EndWaitCursor() {
-    wxEndBusyCursor();
-}
-
-SettingsStore& WxBackend::Settings() {
-    return m_impl->settings;
+void WxBackend::ShowWaitCursor(bool on) {
+    if (on) {
+        wxBeginBusyCursor();
+    } else {
+        wxEndBusyCursor();
+    }
 }
 
 } // namespace platform::wx

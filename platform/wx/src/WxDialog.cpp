@@ -9,6 +9,7 @@
 #include "WxTree.h"
 #include "WxUser.h"
 #include "WxWindow.h"
+#include "platform/wx/WxBackend.h"
 
 #include "platform/Error.h"
 #include "platform/Window.h"
@@ -77,9 +78,11 @@ void ModalRun::End(int result) {
     }
 }
 
-WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* owner)
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
+                   backend::NativeWindow* owner)
     : WxWindow(nullptr, dialog.id,
-               new wxDialog(owner, wxID_ANY, ToWx(dialog.caption), wxDefaultPosition, wxDefaultSize,
+               new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(dialog.caption),
+                            wxDefaultPosition, wxDefaultSize,
                             wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
     , m_events(events)
     , m_ownRun(std::make_unique<ModalRun>(static_cast<wxDialog&>(*m_window)))

@@ -23,8 +23,9 @@ class WxSheet;
 
 class WxDialog final : public WxWindow<backend::NativeDialog> {
 public:
-    /// A dialog of its own, owned by `owner` (may be null).
-    WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* owner);
+    /// A dialog of its own, owned by `owner`, or without one by the modal dialog on top.
+    WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
+             backend::NativeWindow* owner);
     /// A page of `sheet`, placed in `book`.
     WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* book,
              WxSheet& sheet);
@@ -51,7 +52,7 @@ public:
     /// The window the controls live in: the dialog, or the page's panel.
     wxWindow& Container() const { return *m_window; }
     WxSheet* Sheet() const { return m_sheet; }
-    bool HasEnded() const { return m_run->HasEnded(); }
+    bool HasEnded() const override { return m_run->HasEnded(); }
     void Guard(std::function<void()> const& action) { m_run->Guard(action); }
     /// Detaches the wrappers while the controls are whole; then no event reaches them.
     void PrepareClose();

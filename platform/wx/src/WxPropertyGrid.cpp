@@ -71,10 +71,11 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
 } // namespace
 
 WxPropertyGrid::WxPropertyGrid(WxDialog* parent, ControlId id, Rect pixels)
-    : WxWindow(parent, id,
-               new wxPropertyGridManager(
-                   &parent->Container(), wxID_ANY, wxPoint(pixels.left, pixels.top),
-                   wxSize(pixels.Width(), pixels.Height()), static_cast<long>(wxBORDER_SIMPLE))) {
+    : ModelBackedPropertyGrid(parent, id,
+                              new wxPropertyGridManager(&parent->Container(), wxID_ANY,
+                                                        wxPoint(pixels.left, pixels.top),
+                                                        wxSize(pixels.Width(), pixels.Height()),
+                                                        static_cast<long>(wxBORDER_SIMPLE))) {
     // The manager shows its header only over a page.
     static_cast<wxPropertyGridManager&>(*m_window).AddPage();
     // The grid announces changes through its manager.
@@ -85,43 +86,23 @@ wxPropertyGrid& WxPropertyGrid::Grid() const {
     return *static_cast<wxPropertyGridManager&>(*m_window).GetGrid();
 }
 
-wxPGProperty* WxPropertyGrid::Row(backend::PropertyHandle row) const {
+wxPGProperty* WxPropertyGrid::Property(backend::PropertyHandle row) const {
     Desc(row);
     // A row's handle is its property's address, known to be one since Desc found it.
     return reinterpret_cast<wxPGProperty*>(row); // NOLINT(performance-no-int-to-ptr)
 }
 
-backend::PropertyDesc& WxPropertyGrid::Desc(backend::PropertyHandle row) {
-    auto const found = m_rows.find(row);
-    if (found == m_rows.end()) {
-        PLATFORM_ERROR(L"property grid " + std::to_wstring(m_id) + L" has no such row");
-    }
-    return found->second;
-}
-
-backend::PropertyDesc const& WxPropertyGrid::Desc(backend::PropertyHandle row) const {
-    return const_cast<WxPropertyGrid*>(this)->Desc(row);
-}
-
-backend::PropertyHandle WxPropertyGrid::Append(backend::PropertyHandle parent,
-                                               backend::PropertyDesc const& desc) {
-    // Rows are named uniquely: several groups hold a row labelled "Name".
-    wxPGProperty* property = MakeProperty(desc, wxString::Format("row%zu", m_rows.size() + 1));
+backend::PropertyHandle WxPropertyGrid::ShowAppended(backend::PropertyHandle parent,
+                                                     backend::PropertyDesc const& desc) {
+    wxPGProperty* property = MakeProperty(desc, wxString::Format("row%zu", ++m_appended));
     property->SetHelpString(ToWx(desc.description));
     if (!desc.units.empty()) {
         property->SetAttribute(wxPG_ATTR_UNITS, ToWx(desc.units));
     }
     // Append would put a value after a category into it; rows go where they are asked.
-    Grid().AppendIn(parent == 0 ? Grid().GetRoot() : Row(parent), property);
-    auto const handle = reinterpret_cast<backend::PropertyHandle>(property);
-    m_rows[handle] = desc;
+    Grid().AppendIn(parent == 0 ? Grid().GetRoot() : Property(parent), property);
     FitColumnsLater();
-    return handle;
-}
-
-void WxPropertyGrid::RemoveAll() {
-    Grid().Clear();
-    m_rows.clear();
+    return reinterpret_cast<backend::PropertyHandle>(property);
 }
 
 void WxPropertyGrid::FitColumnsLater() {
@@ -151,7 +132,7 @@ void WxPropertyGrid::FitColumns() {
 }
 
 Variant WxPropertyGrid::GetValue(backend::PropertyHandle row) const {
-    wxPGProperty* property = Row(row);
+    wxPGProperty* property = Property(row);
     switch (TypeOf(Desc(row).value)) {
     case VariantType::Double:
         return property->GetValue().GetDouble();
@@ -166,8 +147,8 @@ Variant WxPropertyGrid::GetValue(backend::PropertyHandle row) const {
     }
 }
 
-void WxPropertyGrid::SetValue(backend::PropertyHandle row, Variant const& value) {
-    wxPGProperty* property = Row(row);
+void WxPropertyGrid::ShowValue(backend::PropertyHandle row, Variant const& value) {
+    wxPGProperty* property = Property(row);
     switch (TypeOf(value)) {
     case VariantType::Double:
         Grid().SetPropertyValue(property, std::get<double>(value));
@@ -193,14 +174,8 @@ void WxPropertyGrid::SetValue(backend::PropertyHandle row, Variant const& value)
     }
 }
 
-void WxPropertyGrid::AddOption(backend::PropertyHandle row, std::wstring const& option) {
-    wxPGProperty* property = Row(row);
-    if (dynamic_cast<wxEnumProperty*>(property) == nullptr) {
-        PLATFORM_ERROR(L"the property \"" + Desc(row).name +
-                       L"\" was shown without options; add them before showing it");
-    }
-    property->AddChoice(ToWx(option));
-    Desc(row).options.push_back(option);
+void WxPropertyGrid::ShowOptionAdded(backend::PropertyHandle row, std::wstring const& option) {
+    Property(row)->AddChoice(ToWx(option));
 }
 
 void WxPropertyGrid::Select(backend::PropertyHandle row) {
@@ -208,16 +183,16 @@ void WxPropertyGrid::Select(backend::PropertyHandle row) {
         Grid().ClearSelection();
         return;
     }
-    Grid().SelectProperty(Row(row));
+    Grid().SelectProperty(Property(row));
 }
 
 backend::PropertyHandle WxPropertyGrid::Selected() const {
     auto const handle = reinterpret_cast<backend::PropertyHandle>(Grid().GetSelection());
-    return m_rows.contains(handle) ? handle : 0;
+    return Holds(handle) ? handle : 0;
 }
 
 void WxPropertyGrid::EnsureVisible(backend::PropertyHandle row) {
-    Grid().EnsureVisible(Row(row));
+    Grid().EnsureVisible(Property(row));
 }
 
 void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstring const& right) {
@@ -228,42 +203,16 @@ void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstrin
 }
 
 std::wstring WxPropertyGrid::DisplayText(backend::PropertyHandle row) const {
-    // What the grid itself draws, so a difference from the headless grid shows.
-    return FromWx(Row(row)->GetDisplayedString());
+    return FromWx(Property(row)->GetDisplayedString());
 }
 
-void WxPropertyGrid::SetUnits(backend::PropertyHandle row, std::wstring const& units) {
-    Row(row)->SetAttribute(wxPG_ATTR_UNITS, ToWx(units));
-    Grid().RefreshProperty(Row(row));
+void WxPropertyGrid::ShowUnits(backend::PropertyHandle row, std::wstring const& units) {
+    Property(row)->SetAttribute(wxPG_ATTR_UNITS, ToWx(units));
+    Grid().RefreshProperty(Property(row));
 }
 
 std::wstring WxPropertyGrid::Units(backend::PropertyHandle row) const {
-    // What the grid draws after the value, not what we asked for.
-    return FromWx(Row(row)->GetAttribute(wxPG_ATTR_UNITS).GetString());
-}
-
-backend::PropertyHandle WxPropertyGrid::Find(std::wstring const& path) const {
-    wxPGProperty* level = Grid().GetRoot();
-    std::size_t start = 0;
-    while (true) {
-        std::size_t const bar = path.find(L'|', start);
-        wxString const label =
-            ToWx(path.substr(start, bar == std::wstring::npos ? bar : bar - start));
-        wxPGProperty* found = nullptr;
-        for (unsigned i = 0; i < level->GetChildCount() && found == nullptr; ++i) {
-            if (level->Item(i)->GetLabel() == label) {
-                found = level->Item(i);
-            }
-        }
-        if (found == nullptr) {
-            return 0;
-        }
-        if (bar == std::wstring::npos) {
-            return reinterpret_cast<backend::PropertyHandle>(found);
-        }
-        level = found;
-        start = bar + 1;
-    }
+    return FromWx(Property(row)->GetAttribute(wxPG_ATTR_UNITS).GetString());
 }
 
 void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& text) {
@@ -272,8 +221,8 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     Variant const value = backend::ParseUserValue(desc, text);
     // Scrolling while the selection creates the row's editor hands GTK a child it cannot
     // place yet; scrolled to the row first, the selection has nothing left to scroll.
-    Grid().EnsureVisible(Row(row));
-    Grid().SelectProperty(Row(row));
+    Grid().EnsureVisible(Property(row));
+    Grid().SelectProperty(Property(row));
     if (value == desc.value) {
         return;
     }
@@ -289,7 +238,7 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
         change = std::get<bool>(value);
         break;
     default:
-        if (auto* list = dynamic_cast<wxEnumProperty*>(Row(row));
+        if (auto* list = dynamic_cast<wxEnumProperty*>(Property(row));
             list != nullptr && dynamic_cast<wxEditEnumProperty*>(list) == nullptr) {
             int const index = list->GetChoices().Index(ToWx(text));
             // A pick goes through the drop-down the selection opened, as the user's does:
@@ -309,20 +258,17 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
         break;
     }
     // The grid's own path for an edit: validated, then announced as a change.
-    Grid().ChangePropertyValue(Row(row), change);
+    Grid().ChangePropertyValue(Property(row), change);
     // The editor opened by the selection still shows the old text; a user's editor shows
     // what was typed. A handler may have emptied the grid meanwhile.
-    if (m_rows.contains(row) && Grid().GetSelection() == Row(row)) {
+    if (Holds(row) && Grid().GetSelection() == Property(row)) {
         Grid().RefreshEditor();
     }
 }
 
-void WxPropertyGrid::ClickValue(backend::PropertyHandle row) {
+void WxPropertyGrid::OpenEditor(backend::PropertyHandle row) {
     wxPropertyGrid& grid = Grid();
-    wxPGProperty* property = Row(row);
-    if (property->IsCategory()) {
-        PLATFORM_ERROR(L"the property \"" + Desc(row).name + L"\" is a group and has no value");
-    }
+    wxPGProperty* property = Property(row);
     grid.EnsureVisible(property);
     wxRect const cell = grid.GetPropertyRect(property, property);
     int const splitter = grid.GetSplitterPosition();
@@ -377,14 +323,10 @@ bool WxPropertyGrid::CancelEditor() {
 
 void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {
     auto const handle = reinterpret_cast<backend::PropertyHandle>(event.GetProperty());
-    auto const found = m_rows.find(handle);
-    if (found == m_rows.end()) {
+    if (!Holds(handle)) {
         return;
     }
-    Message message;
-    message.event = Event::PropertyChanged;
-    message.id = m_id;
-    message.param = found->second.clientData;
+    Message message{.event = Event::PropertyChanged, .id = m_id, .param = Desc(handle).clientData};
     Raise(message);
 }
 

@@ -3,6 +3,7 @@
 #include "WxUser.h"
 
 #include "platform/Error.h"
+#include "platform/wx/WxBackend.h"
 
 #include <wx/button.h>
 #include <wx/dialog.h>
@@ -11,10 +12,11 @@
 
 namespace platform::wx {
 
-WxSheet::WxSheet(std::wstring const& caption, backend::SheetEvents& events, wxWindow* owner)
+WxSheet::WxSheet(std::wstring const& caption, backend::SheetEvents& events,
+                 backend::NativeWindow* owner)
     : m_events(events)
-    , m_window(new wxDialog(owner, wxID_ANY, ToWx(caption), wxDefaultPosition, wxDefaultSize,
-                            wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
+    , m_window(new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(caption), wxDefaultPosition,
+                            wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
     , m_book(new wxNotebook(m_window, wxID_ANY))
     , m_run(*m_window) {
     auto* column = new wxBoxSizer(wxVERTICAL);

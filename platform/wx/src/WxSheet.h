@@ -17,7 +17,9 @@ namespace platform::wx {
 /// A dialog with a notebook of pages and its own OK and Cancel.
 class WxSheet final : public backend::NativeSheet {
 public:
-    WxSheet(std::wstring const& caption, backend::SheetEvents& events, wxWindow* owner);
+    /// Owned by `owner`, or without one by the modal dialog on top.
+    WxSheet(std::wstring const& caption, backend::SheetEvents& events,
+            backend::NativeWindow* owner);
     ~WxSheet() override;
 
     backend::NativeDialog& AddPage(DialogTemplate const& page,
@@ -28,8 +30,7 @@ public:
     int ActivePage() const override;
 
     ModalRun& Run() { return m_run; }
-    /// The sheet's own OK or Cancel, pressed by the user.
-    void Press(ControlId button);
+    void Press(ControlId button) override;
 
 private:
     backend::SheetEvents& m_events;

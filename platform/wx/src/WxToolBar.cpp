@@ -10,20 +10,22 @@
 #include <wx/settings.h>
 #include <wx/toolbar.h>
 
-#include <algorithm>
-
 namespace platform::wx {
 
 WxToolBar::WxToolBar(WxDialog* parent, ControlId id)
-    : WxWindow(parent, id,
-               new wxToolBar(&parent->Container(), wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                             wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER)) {
+    : ModelBackedToolBar(parent, id,
+                         new wxToolBar(&parent->Container(), wxID_ANY, wxDefaultPosition,
+                                       wxDefaultSize,
+                                       wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER)) {
     // The bar sits among the controls, not on a band of its own: on a property page, which
     // the notebook paints in the base colour, the bar's grey would show as a box.
     if (parent->Sheet() != nullptr) {
         Bar().SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     }
     Bar().Bind(wxEVT_TOOL, [this](wxCommandEvent& event) {
+        if (IsCheckButton(event.GetId())) {
+            FlippedByToolkit(event.GetId(), Bar().GetToolState(event.GetId()));
+        }
         Message message;
         message.event = Event::Command;
         message.id = event.GetId();
@@ -31,7 +33,7 @@ WxToolBar::WxToolBar(WxDialog* parent, ControlId id)
     });
 }
 
-void WxToolBar::Load(ToolBarTemplate const& bar, std::vector<std::wstring> const& tooltips) {
+void WxToolBar::ShowLoaded(ToolBarTemplate const& bar) {
     wxSize const size(bar.buttonSize.width, bar.buttonSize.height);
     wxImage strip;
     if (!bar.image.empty()) {
@@ -56,50 +58,12 @@ void WxToolBar::Load(ToolBarTemplate const& bar, std::vector<std::wstring> const
             bitmap = wxArtProvider::GetBitmap(stock[image % 4], wxART_TOOLBAR, size);
         }
         ++image;
-        wxString const tip = i < tooltips.size() ? ToWx(tooltips[i]) : wxString();
-        bool const checkable = std::find(bar.checkButtons.begin(), bar.checkButtons.end(),
-                                         command) != bar.checkButtons.end();
-        Bar().AddTool(command, tip, bitmap, wxNullBitmap, checkable ? wxITEM_CHECK : wxITEM_NORMAL,
-                      tip);
-        m_buttons.push_back(command);
+        wxString const tip = ToWx(ButtonToolTip(command));
+        Bar().AddTool(command, tip, bitmap, wxNullBitmap,
+                      IsCheckButton(command) ? wxITEM_CHECK : wxITEM_NORMAL, tip);
     }
     Bar().Realize();
     Bar().SetSize(Bar().GetBestSize());
-}
-
-void WxToolBar::Check(ControlId command) const {
-    if (std::find(m_buttons.begin(), m_buttons.end(), command) == m_buttons.end()) {
-        PLATFORM_ERROR(L"toolbar " + std::to_wstring(m_id) + L" has no button " +
-                       std::to_wstring(command));
-    }
-}
-
-void WxToolBar::EnableButton(ControlId command, bool on) {
-    Check(command);
-    Bar().EnableTool(command, on);
-}
-
-bool WxToolBar::IsButtonEnabled(ControlId command) const {
-    Check(command);
-    return Bar().GetToolEnabled(command);
-}
-
-std::wstring WxToolBar::ButtonToolTip(ControlId command) const {
-    Check(command);
-    return FromWx(Bar().GetToolShortHelp(command));
-}
-
-void WxToolBar::CheckButton(ControlId command, bool on) {
-    Check(command);
-    // Toggling a button to the state it has would still redraw it, at every idle.
-    if (Bar().GetToolState(command) != on) {
-        Bar().ToggleTool(command, on);
-    }
-}
-
-bool WxToolBar::IsButtonChecked(ControlId command) const {
-    Check(command);
-    return Bar().GetToolState(command);
 }
 
 Size WxToolBar::FixedSize() const {
@@ -107,15 +71,7 @@ Size WxToolBar::FixedSize() const {
     return {size.x, size.y};
 }
 
-void WxToolBar::Click(ControlId command) {
-    if (!IsButtonEnabled(command)) {
-        PLATFORM_ERROR(L"the toolbar button " + std::to_wstring(command) + L" is disabled");
-    }
-    // A click on a check button flips it before its command is sent, as the native one does.
-    wxToolBarToolBase const* tool = Bar().FindById(command);
-    if (tool != nullptr && tool->CanBeToggled()) {
-        Bar().ToggleTool(command, !tool->IsToggled());
-    }
+void WxToolBar::SendCommand(ControlId command) {
     wxCommandEvent event(wxEVT_TOOL, command);
     event.SetEventObject(&Bar());
     Bar().ProcessWindowEvent(event);

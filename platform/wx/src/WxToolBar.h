@@ -2,6 +2,7 @@
 
 #include "WxDialog.h"
 #include "WxWindow.h"
+#include "platform/ModelBackedToolBar.h"
 
 #include <wx/toolbar.h>
 
@@ -10,26 +11,18 @@
 
 namespace platform::wx {
 
-class WxToolBar final : public WxWindow<backend::NativeToolBar> {
+class WxToolBar final : public backend::ModelBackedToolBar<WxWindow<backend::NativeToolBar>> {
 public:
     WxToolBar(WxDialog* parent, ControlId id);
 
-    void Load(ToolBarTemplate const& bar, std::vector<std::wstring> const& tooltips) override;
-    std::vector<ControlId> Buttons() const override { return m_buttons; }
-    void EnableButton(ControlId command, bool on) override;
-    bool IsButtonEnabled(ControlId command) const override;
-    std::wstring ButtonToolTip(ControlId command) const override;
-    void CheckButton(ControlId command, bool on) override;
-    bool IsButtonChecked(ControlId command) const override;
     Size FixedSize() const override;
-
-    void Click(ControlId command);
 
 private:
     wxToolBar& Bar() const { return static_cast<wxToolBar&>(*m_window); }
-    void Check(ControlId command) const;
-
-    std::vector<ControlId> m_buttons;
+    void ShowLoaded(ToolBarTemplate const& bar) override;
+    void ShowEnabled(ControlId command, bool on) override { Bar().EnableTool(command, on); }
+    void ShowChecked(ControlId command, bool on) override { Bar().ToggleTool(command, on); }
+    void SendCommand(ControlId command) override;
 };
 
 } // namespace platform::wx

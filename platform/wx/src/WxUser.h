@@ -1,46 +1,29 @@
 #pragma once
 
 #include "WxDialog.h"
-#include "platform/Driver.h"
+#include "platform/ScriptedUser.h"
 
-#include <functional>
 #include <string>
 
 namespace platform::wx {
 
-class WxPropertyGrid;
-
-class WxUser final : public User {
+/// Each input goes to the toolkit as the window system would deliver it, so that the
+/// toolkit's own handling (focus, default buttons, editors) runs as for a real user.
+class WxUser final : public backend::ScriptedUser {
 public:
     explicit WxUser(WxDialog& dialog);
 
-    /// Plays `scene` on the dialog; a scene that leaves it open is an internal error.
-    void Play(Scene const& scene);
-
-    platform::Dialog& GetDialog() override;
-    void Select(ControlId tree, TreeItem item) override;
-    void Type(ControlId id, std::wstring const& text) override;
-    void PressKey(ControlId id, int key) override;
-    void Click(ControlId button) override;
-    void ClickToolButton(ControlId bar, ControlId command) override;
-    void Pick(ControlId combo, int index) override;
-    void RightClick(ControlId id, Point client) override;
-    void DoubleClick(ControlId tree, Point client) override;
-    void EditProperty(ControlId grid, std::wstring const& path, std::wstring const& text) override;
-    void ClickProperty(ControlId grid, std::wstring const& path) override;
-    void MoveMouse(ControlId id, Point client) override;
-    void Resize(Size size) override;
+    /// Lets the toolkit do its idle work, then delivers what was posted and the idle
+    /// message.
     void Idle() override;
-    void Close() override;
-
-    using User::Pick;
-    using User::Select;
+    /// Waits, within bounds, for the window system to confirm the new size.
+    void Resize(Size size) override;
 
 private:
-    template <typename T> T& Usable(ControlId id);
-    void TypeInEditor(WxPropertyGrid& grid, std::wstring const& text);
-    /// Runs the action as the event loop would, then lets the dialog go idle.
-    void Act(std::function<void()> const& action);
+    void Deliver(backend::NativeWindow& control, Message& input) override;
+    void TypeInto(backend::NativeWindow& control, std::wstring const& text) override;
+    void Route(Message& message) override { m_dialog.Route(message); }
+    void SendKey(wxWindow& window, ControlId id, int key);
 
     WxDialog& m_dialog;
 };

@@ -84,12 +84,8 @@ template <typename Base> void WxWindow<Base>::Raise(Message& message) {
     m_parent->Route(message);
 }
 
-template class WxWindow<backend::NativeWindow>;
-template class WxWindow<backend::NativeTree>;
-template class WxWindow<backend::NativeCombo>;
-template class WxWindow<backend::NativePropertyGrid>;
-template class WxWindow<backend::NativeToolBar>;
-template class WxWindow<backend::NativeSurface>;
-template class WxWindow<backend::NativeDialog>;
+#define PLATFORM_INSTANTIATE(Interface) template class WxWindow<backend::Interface>;
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
+#undef PLATFORM_INSTANTIATE
 
 } // namespace platform::wx

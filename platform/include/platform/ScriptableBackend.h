@@ -1,0 +1,88 @@
+// platform::backend::ScriptableBackend: what every backend does alike around its toolkit.
+#pragma once
+
+#include "platform/Backend.h"
+#include "platform/Export.h"
+#include "platform/SettingsStore.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform::backend {
+
+/// A backend whose modal questions a Driver answers when one is installed: message boxes,
+/// file dialogs and popup menus reach the toolkit only for a real user, and a backend
+/// without boxes of its own (headless) refuses them. Wait cursors are counted, so that
+/// one ended and never begun shows on every backend. The backend names its window classes
+/// and its settings store, and shows what its toolkit shows.
+class PLATFORM_EXPORT ScriptableBackend : public Backend {
+public:
+    ~ScriptableBackend() override;
+
+    std::unique_ptr<NativeDialog> CreateDialog(DialogTemplate const& dialog, DialogEvents& events,
+                                               NativeWindow* parent) final;
+    std::unique_ptr<NativeSheet> CreateSheet(std::wstring const& caption, SheetEvents& events,
+                                             NativeWindow* parent) final;
+    std::unique_ptr<NativeToolTip> CreateToolTip(NativeWindow& tool) final;
+    int MessageBox(NativeWindow* owner, std::wstring const& text, std::wstring const& caption,
+                   unsigned style) final;
+    std::optional<FileChoice> ChooseFile(FileDialogRequest const& request) final;
+    ControlId TrackPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                             NativeWindow& owner, Point screen) final;
+    void BeginWaitCursor() final;
+    void EndWaitCursor() final;
+    SettingsStore& Settings() final { return *m_settings; }
+
+    /// How many wait cursors are showing now, and how many were ever shown.
+    int WaitCursorDepth() const { return m_waitDepth; }
+    int WaitCursorsShown() const { return m_waitShown; }
+
+protected:
+    /// How a backend makes its windows from what the Create functions are given.
+    struct WindowClasses {
+        std::unique_ptr<NativeDialog> (*dialog)(DialogTemplate const&, DialogEvents&,
+                                                NativeWindow*);
+        std::unique_ptr<NativeSheet> (*sheet)(std::wstring const&, SheetEvents&, NativeWindow*);
+        std::unique_ptr<NativeToolTip> (*toolTip)(NativeWindow&);
+    };
+
+    /// Window classes whose constructors take what the Create functions take.
+    template <typename Dialog, typename Sheet, typename ToolTip> static WindowClasses ClassesOf() {
+        return {
+            [](DialogTemplate const& dialog, DialogEvents& events,
+               NativeWindow* parent) -> std::unique_ptr<NativeDialog> {
+                return std::make_unique<Dialog>(dialog, events, parent);
+            },
+            [](std::wstring const& caption, SheetEvents& events,
+               NativeWindow* parent) -> std::unique_ptr<NativeSheet> {
+                return std::make_unique<Sheet>(caption, events, parent);
+            },
+            [](NativeWindow& tool) -> std::unique_ptr<NativeToolTip> {
+                return std::make_unique<ToolTip>(tool);
+            },
+        };
+    }
+
+    ScriptableBackend(WindowClasses classes, std::unique_ptr<SettingsStore> settings);
+
+    /// What the toolkit shows a real user; a backend without them refuses each as an
+    /// internal error, since nobody could answer.
+    virtual int ShowMessageBox(NativeWindow* owner, std::wstring const& text,
+                               std::wstring const& caption, unsigned style);
+    virtual std::optional<FileChoice> ShowFileDialog(FileDialogRequest const& request);
+    virtual ControlId ShowPopupMenu(MenuPopupTemplate const& popup,
+                                    std::vector<CmdUI> const& states, NativeWindow& owner,
+                                    Point screen);
+    /// A wait cursor begins (`on`) or ends; nested ones each come here.
+    virtual void ShowWaitCursor(bool on);
+
+private:
+    WindowClasses m_classes;
+    std::unique_ptr<SettingsStore> m_settings;
+    int m_waitDepth = 0;
+    int m_waitShown = 0;
+};
+
+} // namespace platform::backend
