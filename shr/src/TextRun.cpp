@@ -16,8 +16,7 @@ std::wstring_view TextRun::At(std::size_t number) const {
     return std::wstring_view(m_buffer).substr(start, end - start);
 }
 
-template <typename Accept>
-std::vector<bool> TextRun::Marking(std::wstring_view part, Accept accept) const {
+std::vector<bool> TextRun::Holding(std::wstring_view part) const {
     std::vector<bool> marked(m_starts.size(), part.empty());
     if (part.empty()) {
         return marked;
@@ -32,7 +31,7 @@ std::vector<bool> TextRun::Marking(std::wstring_view part, Accept accept) const 
         auto const after = std::upper_bound(m_starts.begin(), m_starts.end(), at);
         std::size_t const number = static_cast<std::size_t>(after - m_starts.begin()) - 1;
         std::size_t const end = after != m_starts.end() ? *after : m_buffer.size();
-        if (at + part.size() <= end && accept(at, m_starts[number])) {
+        if (at + part.size() <= end) {
             marked[number] = true;
             // The text is marked: look on from the next one.
             at = end;
@@ -44,14 +43,57 @@ std::vector<bool> TextRun::Marking(std::wstring_view part, Accept accept) const 
     return marked;
 }
 
-std::vector<bool> TextRun::Holding(std::wstring_view part) const {
-    return Marking(part, [](std::size_t, std::size_t) { return true; });
+void TextRun::IndexWords() {
+    m_words.clear();
+    for (std::size_t number = 0; number < m_starts.size(); ++number) {
+        std::wstring_view const text = At(number);
+        std::size_t const base = m_starts[number];
+        for (std::size_t start = 0; start < text.size();) {
+            std::size_t const end = std::min(text.find(L' ', start), text.size());
+            if (end > start) {
+                m_words.push_back({static_cast<std::uint32_t>(base + start),
+                                   static_cast<std::uint32_t>(end - start),
+                                   static_cast<std::uint32_t>(number)});
+            }
+            start = end + 1;
+        }
+    }
+    std::sort(m_words.begin(), m_words.end(),
+              [this](IndexedWord const& a, IndexedWord const& b) { return WordAt(a) < WordAt(b); });
 }
 
-std::vector<bool> TextRun::HoldingAfter(std::wstring_view part, wchar_t before) const {
-    return Marking(part, [&](std::size_t at, std::size_t start) {
-        return at == start || m_buffer[at - 1] == before;
+std::wstring_view TextRun::WordAt(IndexedWord const& word) const {
+    return std::wstring_view(m_buffer).substr(word.start, word.length);
+}
+
+TextRun::WordRange TextRun::Beginning(std::wstring_view word) const {
+    auto const first =
+        std::lower_bound(m_words.begin(), m_words.end(), word,
+                         [this](IndexedWord const& indexed, std::wstring_view sought) {
+                             return WordAt(indexed) < sought;
+                         });
+    // From the first word not below it, those that begin with it stand together.
+    auto const last = std::partition_point(first, m_words.end(), [&](IndexedWord const& indexed) {
+        return WordAt(indexed).starts_with(word);
     });
+    return {first, last};
+}
+
+std::vector<bool> TextRun::WordsBeginning(std::wstring_view word) const {
+    std::vector<bool> marked(m_starts.size(), word.empty());
+    if (word.empty()) {
+        return marked;
+    }
+    auto const [first, last] = Beginning(word);
+    for (auto indexed = first; indexed != last; ++indexed) {
+        marked[indexed->text] = true;
+    }
+    return marked;
+}
+
+std::size_t TextRun::CountWordsBeginning(std::wstring_view word) const {
+    auto const [first, last] = Beginning(word);
+    return static_cast<std::size_t>(last - first);
 }
 
 } // namespace shr

@@ -57,12 +57,14 @@ SearchIndex const& CurrentSearchIndex() {
         }
         index.entries.push_back({position, entry->code, JoinedWords(leaf), area->second});
     }
+    index.areas.IndexWords();
     generation = KnownCatalogueGeneration();
     return index;
 }
 
-/// The query's longest word, the likeliest to be rare, looked for in every leaf name and
-/// every area in one pass each. Its other words are looked for only in the systems found.
+/// The query's longest word, the likeliest to be rare, looked for in every leaf name in
+/// one pass and among the areas' words in their index. Its other words are looked for only in the
+/// systems found.
 struct Pivot {
     Pivot(SearchIndex const& index, std::vector<std::wstring> const& words)
         : word(static_cast<std::size_t>(
@@ -70,7 +72,7 @@ struct Pivot {
                                [](auto const& a, auto const& b) { return a.size() < b.size(); }) -
               words.begin()))
         , inLeaf(index.leaves.Holding(words[word]))
-        , beginsAreaWord(index.areas.HoldingAfter(words[word], L' ')) {}
+        , beginsAreaWord(index.areas.WordsBeginning(words[word])) {}
 
     std::size_t word;
     std::vector<bool> inLeaf;
