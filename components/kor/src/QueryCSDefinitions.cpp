@@ -102,9 +102,13 @@ int WordScore(SearchEntry const& entry, std::wstring const& word, bool inLeaf, I
 int Score(SearchIndex const& index, std::size_t number, std::vector<std::wstring> const& words,
           Pivot const& pivot, std::wstring const& phrase) {
     SearchEntry const& entry = index.entries[number];
-    std::wstring_view const leaf = index.leaves.At(number);
     int score = WordScore(entry, words[pivot.word], pivot.inLeaf[number],
                           [&] { return pivot.beginsAreaWord[entry.area]; });
+    // Most systems lack the pivot word: they are done with before their name is read.
+    if (score == 0) {
+        return 0;
+    }
+    std::wstring_view const leaf = index.leaves.At(number);
     for (std::size_t i = 0; i < words.size() && score > 0; ++i) {
         if (i == pivot.word) {
             continue;
