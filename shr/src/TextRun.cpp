@@ -1,6 +1,8 @@
 #include "shr/TextRun.h"
 
 #include <algorithm>
+#include <numeric>
+#include <unordered_map>
 
 namespace shr {
 
@@ -44,22 +46,48 @@ std::vector<bool> TextRun::Holding(std::wstring_view part) const {
 }
 
 void TextRun::IndexWords() {
-    m_words.clear();
+    // Each word is sorted once, not at each of its thousands of places ("zone", "and").
+    std::unordered_map<std::wstring_view, std::uint32_t> numbers;
+    std::vector<IndexedWord> words;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> places;
     for (std::size_t number = 0; number < m_starts.size(); ++number) {
         std::wstring_view const text = At(number);
         std::size_t const base = m_starts[number];
         for (std::size_t start = 0; start < text.size();) {
             std::size_t const end = std::min(text.find(L' ', start), text.size());
             if (end > start) {
-                m_words.push_back({static_cast<std::uint32_t>(base + start),
-                                   static_cast<std::uint32_t>(end - start),
-                                   static_cast<std::uint32_t>(number)});
+                auto const [word, added] = numbers.try_emplace(
+                    text.substr(start, end - start), static_cast<std::uint32_t>(words.size()));
+                if (added) {
+                    words.push_back({static_cast<std::uint32_t>(base + start),
+                                     static_cast<std::uint32_t>(end - start), 0});
+                }
+                places.emplace_back(word->second, static_cast<std::uint32_t>(number));
             }
             start = end + 1;
         }
     }
-    std::sort(m_words.begin(), m_words.end(),
-              [this](IndexedWord const& a, IndexedWord const& b) { return WordAt(a) < WordAt(b); });
+    std::vector<std::uint32_t> order(words.size());
+    std::iota(order.begin(), order.end(), std::uint32_t{0});
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return WordAt(words[a]) < WordAt(words[b]);
+    });
+    // Each word's texts go after those of the words before it, in the order of the texts.
+    std::vector<std::uint32_t> count(words.size());
+    for (auto const& [word, text] : places) {
+        ++count[word];
+    }
+    m_words.clear();
+    std::uint32_t first = 0;
+    for (std::uint32_t const word : order) {
+        words[word].firstText = first;
+        first += count[word];
+        m_words.push_back(words[word]);
+    }
+    m_wordTexts.assign(places.size(), 0);
+    for (auto const& [word, text] : places) {
+        m_wordTexts[words[word].firstText++] = text;
+    }
 }
 
 std::wstring_view TextRun::WordAt(IndexedWord const& word) const {
@@ -79,21 +107,25 @@ TextRun::WordRange TextRun::Beginning(std::wstring_view word) const {
     return {first, last};
 }
 
+std::size_t TextRun::TextsEnd(std::vector<IndexedWord>::const_iterator word) const {
+    return word != m_words.end() ? word->firstText : m_wordTexts.size();
+}
+
 std::vector<bool> TextRun::WordsBeginning(std::wstring_view word) const {
     std::vector<bool> marked(m_starts.size(), word.empty());
     if (word.empty()) {
         return marked;
     }
     auto const [first, last] = Beginning(word);
-    for (auto indexed = first; indexed != last; ++indexed) {
-        marked[indexed->text] = true;
+    for (std::size_t at = TextsEnd(first); at < TextsEnd(last); ++at) {
+        marked[m_wordTexts[at]] = true;
     }
     return marked;
 }
 
 std::size_t TextRun::CountWordsBeginning(std::wstring_view word) const {
     auto const [first, last] = Beginning(word);
-    return static_cast<std::size_t>(last - first);
+    return TextsEnd(last) - TextsEnd(first);
 }
 
 } // namespace shr

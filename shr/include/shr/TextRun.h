@@ -36,22 +36,30 @@ public:
     std::size_t CountWordsBeginning(std::wstring_view word) const;
 
 private:
+    /// A word the texts hold, once however often they hold it.
     struct IndexedWord {
         std::uint32_t start;
         std::uint32_t length;
-        std::uint32_t text;
+        /// Where the numbers of the texts holding it begin in `m_wordTexts`; they end where
+        /// the next word's begin.
+        std::uint32_t firstText;
     };
+    /// The words from the first that begins with a word sought to the first that does not.
     using WordRange = std::pair<std::vector<IndexedWord>::const_iterator,
                                 std::vector<IndexedWord>::const_iterator>;
 
+    /// Where the texts of the words up to `word` end in `m_wordTexts`.
+    std::size_t TextsEnd(std::vector<IndexedWord>::const_iterator word) const;
     std::wstring_view WordAt(IndexedWord const& word) const;
     WordRange Beginning(std::wstring_view word) const;
 
     std::wstring m_buffer;
     /// Where each text begins in `m_buffer`; each ends where the next begins.
     std::vector<std::size_t> m_starts;
-    /// Every word of every text, in alphabetical order; empty until IndexWords.
+    /// The words of all the texts, each once, in alphabetical order; empty until IndexWords.
     std::vector<IndexedWord> m_words;
+    /// For each word in turn, the numbers of the texts holding it.
+    std::vector<std::uint32_t> m_wordTexts;
 };
 
 } // namespace shr
