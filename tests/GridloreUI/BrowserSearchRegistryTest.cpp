@@ -3,12 +3,15 @@
 #include "AuthorityCodeText.h"
 #include "BrowserSearch.h"
 #include "KnownNames.h"
+#include "KnownSearchIndex.h"
 
 #include "gridlore/CoordinateSystem.h"
 #include "gridlore/CoordinateSystemCollection.h"
 #include "kor/CSDef.h"
 #include "kor/Definitions.h"
 #include "kor/SystemList.h"
+#include "shr/SearchWords.h"
+#include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -203,4 +206,56 @@ TEST(BrowserSearchRegistry, a_collection_matches_by_its_own_names_and_by_what_th
     EXPECT_EQ(alias.hits[1].match.reason, MatchReason::Alias);
     EXPECT_EQ(gridui::BrowserSearch(L"favor", true).Collection(systems, L"Favorites").hits.size(),
               2U);
+}
+
+TEST(BrowserSearchRegistry, the_word_index_finds_what_a_look_at_every_name_alias_and_area_finds) {
+    gridui::KnownSearchIndex const& index = gridui::KnownSearchIndex::Current();
+    auto const wordsOf = [](std::wstring const& text) {
+        return shr::JoinedWords(shr::FoldCase(text), shr::WordRules::Forgiving);
+    };
+    auto const holdsEach = [](std::wstring_view joined, std::vector<std::wstring> const& words) {
+        return std::all_of(words.begin(), words.end(),
+                           [&](auto const& word) { return shr::HasWord(joined, word, false); });
+    };
+    // Whole words and their beginnings from names all over the registry, single and paired,
+    // and words no name begins with.
+    std::vector<std::vector<std::wstring>> queries = {{L"utm", L"33"}, {L"zz"}, {L"9999999"}};
+    for (std::size_t position = 0; position < index.Count(); position += 397) {
+        for (std::wstring const& word : shr::Words(index.NameWords(position))) {
+            queries.push_back({word});
+            queries.push_back({word.substr(0, 2), L"zone"});
+        }
+    }
+    std::vector<std::wstring> areaWords;
+    std::vector<std::vector<std::wstring>> aliasWords;
+    for (std::size_t position = 0; position < index.Count(); ++position) {
+        areaWords.push_back(wordsOf(index.AreaName(position)));
+        aliasWords.emplace_back();
+        for (std::wstring const& alias :
+             kor::KORKnownSystemsList.EnumEntry(static_cast<int>(position))->aliases) {
+            aliasWords.back().push_back(wordsOf(alias));
+        }
+    }
+    for (std::vector<std::wstring> const& words : queries) {
+        SCOPED_TRACE(shr::ToUtf8(words.front()));
+        std::vector<bool> const names = index.NamesHolding(words);
+        std::vector<bool> const areas = index.AreasHolding(words);
+        std::vector<int> const aliases = index.AliasesHolding(words);
+        std::size_t found = 0;
+        for (std::size_t position = 0; position < index.Count(); ++position) {
+            ASSERT_EQ(names[position], holdsEach(index.NameWords(position), words)) << position;
+            ASSERT_EQ(areas[position], holdsEach(areaWords[position], words)) << position;
+            std::vector<std::wstring> const& own = aliasWords[position];
+            auto const alias = std::find_if(
+                own.begin(), own.end(), [&](auto const& name) { return holdsEach(name, words); });
+            ASSERT_EQ(aliases[position] >= 0, alias != own.end()) << position;
+            if (alias != own.end()) {
+                ASSERT_EQ(wordsOf(index.Alias(aliases[position])), *alias) << position;
+            }
+            found += names[position] ? 1 : 0;
+        }
+        if (words.front() == L"utm") {
+            EXPECT_GE(found, 20U);
+        }
+    }
 }

@@ -36,14 +36,18 @@ TEST(TextRun, a_part_is_found_in_each_text_holding_it_and_never_across_two) {
     EXPECT_EQ(shr::TextRun().Holding(L"a"), Marks{});
 }
 
-TEST(TextRun, a_part_after_a_mark_is_found_only_there_or_at_a_texts_start) {
-    shr::TextRun const run = RunOf({L" north america ", L"panama", L"americas", L"x america"});
+TEST(TextRun, a_word_is_found_by_its_beginning_only_and_never_across_two_texts) {
+    shr::TextRun run = RunOf({L" north america ", L"panama", L"americas", L"x america", L"nan"});
+    run.IndexWords();
     // The text before "americas" ends in "a", but a text's start is a start of its own.
-    EXPECT_EQ(run.HoldingAfter(L"america", L' '), (Marks{true, false, true, true}));
-    EXPECT_EQ(run.HoldingAfter(L"ama", L' '), (Marks{false, false, false, false}));
-    EXPECT_EQ(run.Holding(L"ama"), (Marks{false, true, false, false}));
-    // A later match in the same text counts when an earlier one does not.
-    EXPECT_EQ(RunOf({L"banana nan"}).HoldingAfter(L"nan", L' '), Marks{true});
+    EXPECT_EQ(run.WordsBeginning(L"america"), (Marks{true, false, true, true, false}));
+    EXPECT_EQ(run.CountWordsBeginning(L"america"), 3U);
+    EXPECT_EQ(run.WordsBeginning(L"ama"), Marks(5, false));
+    EXPECT_EQ(run.Holding(L"ama"), (Marks{false, true, false, false, false}));
+    // Of "nan" and "north", side by side in the index, only the first begins with "na".
+    EXPECT_EQ(run.WordsBeginning(L"na"), (Marks{false, false, false, false, true}));
+    EXPECT_EQ(run.WordsBeginning(L"zz"), Marks(5, false));
+    EXPECT_EQ(run.WordsBeginning(L""), Marks(5, true));
 }
 
 } // namespace

@@ -21,15 +21,16 @@ std::vector<bool> HoldingEach(shr::TextRun const& run, std::vector<std::wstring>
     if (words.empty()) {
         return std::vector<bool>(run.Count());
     }
-    // The longest word, likely the rarest, is looked for in one pass over all the texts;
-    // the others only in the few texts that hold it.
-    auto const longest =
-        std::max_element(words.begin(), words.end(),
-                         [](auto const& a, auto const& b) { return a.size() < b.size(); });
-    std::vector<bool> all = run.HoldingAfter(*longest, L' ');
+    // The rarest word is looked up in the index; the others only in the few texts that
+    // hold it.
+    auto const rarest =
+        std::min_element(words.begin(), words.end(), [&](auto const& a, auto const& b) {
+            return run.CountWordsBeginning(a) < run.CountWordsBeginning(b);
+        });
+    std::vector<bool> all = run.WordsBeginning(*rarest);
     for (std::size_t i = 0; i < all.size(); ++i) {
         for (auto word = words.begin(); all[i] && word != words.end(); ++word) {
-            all[i] = word == longest || shr::HasWord(run.At(i), *word, false);
+            all[i] = word == rarest || shr::HasWord(run.At(i), *word, false);
         }
     }
     return all;
@@ -67,6 +68,9 @@ KnownSearchIndex const& KnownSearchIndex::Current() {
             fresh.m_areaNames.push_back(known->areaName);
         }
         fresh.m_areaOf.push_back(area->second);
+    }
+    for (shr::TextRun* run : {&fresh.m_names, &fresh.m_aliases, &fresh.m_areas}) {
+        run->IndexWords();
     }
     index = std::move(fresh);
     return *index;

@@ -57,12 +57,14 @@ SearchIndex const& CurrentSearchIndex() {
         }
         index.entries.push_back({position, entry->code, JoinedWords(leaf), area->second});
     }
+    index.areas.IndexWords();
     generation = KnownCatalogueGeneration();
     return index;
 }
 
-/// The query's longest word, the likeliest to be rare, looked for in every leaf name and
-/// every area in one pass each. Its other words are looked for only in the systems found.
+/// The query's longest word, the likeliest to be rare, looked for in every leaf name in
+/// one pass and among the areas' words in their index. Its other words are looked for only in the
+/// systems found.
 struct Pivot {
     Pivot(SearchIndex const& index, std::vector<std::wstring> const& words)
         : word(static_cast<std::size_t>(
@@ -70,7 +72,7 @@ struct Pivot {
                                [](auto const& a, auto const& b) { return a.size() < b.size(); }) -
               words.begin()))
         , inLeaf(index.leaves.Holding(words[word]))
-        , beginsAreaWord(index.areas.HoldingAfter(words[word], L' ')) {}
+        , beginsAreaWord(index.areas.WordsBeginning(words[word])) {}
 
     std::size_t word;
     std::vector<bool> inLeaf;
@@ -100,9 +102,13 @@ int WordScore(SearchEntry const& entry, std::wstring const& word, bool inLeaf, I
 int Score(SearchIndex const& index, std::size_t number, std::vector<std::wstring> const& words,
           Pivot const& pivot, std::wstring const& phrase) {
     SearchEntry const& entry = index.entries[number];
-    std::wstring_view const leaf = index.leaves.At(number);
     int score = WordScore(entry, words[pivot.word], pivot.inLeaf[number],
                           [&] { return pivot.beginsAreaWord[entry.area]; });
+    // Most systems lack the pivot word: they are done with before their name is read.
+    if (score == 0) {
+        return 0;
+    }
+    std::wstring_view const leaf = index.leaves.At(number);
     for (std::size_t i = 0; i < words.size() && score > 0; ++i) {
         if (i == pivot.word) {
             continue;
