@@ -213,6 +213,7 @@ TEST(Registry, the_cached_lists_of_systems_and_datums_are_the_lists_the_registry
         EXPECT_EQ(cached[i].code, fresh[i].code);
         EXPECT_EQ(cached[i].type, fresh[i].type);
         EXPECT_EQ(cached[i].areaName, fresh[i].areaName);
+        EXPECT_EQ(cached[i].aliases, fresh[i].aliases);
         // NaN for unknown bounds compares unequal to itself, so compare the bit patterns.
         for (auto const bound : {&kor::KnownSystem::west, &kor::KnownSystem::south,
                                  &kor::KnownSystem::east, &kor::KnownSystem::north}) {
