@@ -33,6 +33,8 @@ public:
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
+    /// Nothing is drawn here that would load anything.
+    void WarmUp() override {}
 
     /// Runs the custom-draw stages over the rows shown, if drawing is on.
     void Paint();
