@@ -205,10 +205,8 @@ std::vector<CategoryInput> QueryRegistrySystems(std::string const& databasePath,
             continue;
         }
         // One entry per area, as a join would give; OnePerCode keeps the widest.
-        std::vector<Extent const*> const& areaList = areas->second;
-        for (std::size_t i = 0; i < areaList.size(); ++i) {
-            Extent const* extent = areaList[i];
-            CategoryInput withArea = i + 1 == areaList.size() ? std::move(system) : system;
+        for (Extent const* extent : areas->second) {
+            CategoryInput withArea = system;
             withArea.areaName = shr::FromUtf8(extent->description);
             withArea.hasBounds = extent->hasBounds;
             withArea.west = extent->west;
