@@ -230,4 +230,8 @@ std::size_t TreeCtrl::GetCount() const {
     return Tree().Count();
 }
 
+void TreeCtrl::WarmUp() {
+    Tree().WarmUp();
+}
+
 } // namespace platform

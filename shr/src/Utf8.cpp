@@ -1,5 +1,6 @@
 #include "shr/Utf8.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -12,25 +13,39 @@ bool IsScalarValue(char32_t cp) {
     return cp < 0xD800 || (cp > 0xDFFF && cp <= 0x10FFFF);
 }
 
-void Encode(char32_t cp, std::string& out) {
-    if (!IsScalarValue(cp)) {
-        cp = Replacement;
-    }
+char32_t EncodableOrReplacement(wchar_t ch) {
+    auto const cp = static_cast<char32_t>(ch);
+    return IsScalarValue(cp) ? cp : Replacement;
+}
+
+std::size_t EncodedLength(char32_t cp) {
     if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        return 1;
     }
+    if (cp < 0x800) {
+        return 2;
+    }
+    return cp < 0x10000 ? 3 : 4;
+}
+
+/// Writes `cp` (a scalar value) at `out`, which has room for it; returns the end.
+char* Encode(char32_t cp, char* out) {
+    if (cp < 0x80) {
+        *out++ = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (cp >> 18));
+        *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
 }
 
 /// Decodes the sequence starting at `pos`, advancing `pos` past it; nothing when it is
@@ -73,10 +88,20 @@ std::optional<char32_t> Decode(std::string_view bytes, std::size_t& pos) {
 } // namespace
 
 std::string ToUtf8(std::wstring_view text) {
-    std::string out;
-    out.reserve(text.size());
+    // Measured first and written in place: the registry's names are written out at every
+    // first start, and a byte appended at a time cost more than reading them.
+    std::size_t length = 0;
     for (wchar_t const ch : text) {
-        Encode(static_cast<char32_t>(ch), out);
+        length += ch < 0x80 ? 1 : EncodedLength(EncodableOrReplacement(ch));
+    }
+    std::string out(length, '\0');
+    char* end = out.data();
+    for (wchar_t const ch : text) {
+        if (ch < 0x80) {
+            *end++ = static_cast<char>(ch);
+        } else {
+            end = Encode(EncodableOrReplacement(ch), end);
+        }
     }
     return out;
 }

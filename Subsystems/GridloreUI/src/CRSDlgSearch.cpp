@@ -29,6 +29,7 @@ void CRSDlgImpl::OnSearchWarmUp() {
     }
     // Every search of words also asks the registry's words for a system the names miss.
     kor::PrepareCSDefinitionQueries();
+    m_tree.WarmUp();
 }
 
 void CRSDlgImpl::AddByDefinition(wchar_t const* search) {

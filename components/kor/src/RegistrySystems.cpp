@@ -8,8 +8,12 @@
 #include "shr/Utf8.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace kor {
 
@@ -17,35 +21,100 @@ namespace io = osgeo::proj::io;
 
 namespace {
 
-// The four bounds are the query's columns 5 to 8.
-bool HasBounds(RegistryQuery const& row) {
-    for (int column = 5; column <= 8; ++column) {
-        if (row.IsNull(column)) {
-            return false;
-        }
-    }
-    return true;
+// The systems of the two kinds, each with the conversion a projected one is made with.
+// Their methods and areas are looked up below in tables read whole: a search of three
+// tables for each of thousands of systems cost more than reading the tables once.
+constexpr char const* SystemsQuery = R"(
+SELECT 0, code, name, NULL, NULL FROM geodetic_crs
+WHERE auth_name = 'EPSG' AND type = 'geographic 2D' AND deprecated = 0
+UNION ALL
+SELECT 1, code, name, conversion_auth_name, conversion_code FROM projected_crs
+WHERE auth_name = 'EPSG' AND deprecated = 0
+)";
+
+// Each conversion's method; the methods are a table of a few dozen.
+constexpr char const* ConversionMethodsQuery = R"(
+SELECT v.auth_name, v.code, m.name FROM conversion_table v
+JOIN conversion_method m ON m.auth_name = v.method_auth_name AND m.code = v.method_code
+)";
+
+// The areas of use of the two kinds' systems, each system's in the registry's order.
+constexpr char const* UsagesQuery = R"(
+SELECT object_table_name = 'projected_crs', object_code, extent_auth_name, extent_code
+FROM usage
+WHERE object_table_name IN ('geodetic_crs', 'projected_crs') AND object_auth_name = 'EPSG'
+ORDER BY object_table_name, object_auth_name, object_code, rowid
+)";
+
+constexpr char const* ExtentsQuery = R"(
+SELECT auth_name, code, description, west_lon, south_lat, east_lon, north_lat FROM extent
+)";
+
+/// An authority and a code, as the tables refer to each other's rows.
+std::string RowKey(RegistryQuery const& row, int authorityColumn) {
+    return row.Text(authorityColumn) + ':' + row.Text(authorityColumn + 1);
 }
 
-// One row per system and area of use; a system without one has null bounds.
-constexpr char const* SystemsQuery = R"(
-SELECT c.code, c.name, 0, NULL, a.description, a.west_lon, a.south_lat, a.east_lon, a.north_lat
-FROM geodetic_crs c
-LEFT JOIN usage u ON u.object_table_name = 'geodetic_crs' AND u.object_auth_name = c.auth_name
-                 AND u.object_code = c.code
-LEFT JOIN extent a ON a.auth_name = u.extent_auth_name AND a.code = u.extent_code
-WHERE c.auth_name = 'EPSG' AND c.type = 'geographic 2D' AND c.deprecated = 0
-UNION ALL
-SELECT c.code, c.name, 1, m.name, a.description, a.west_lon, a.south_lat, a.east_lon, a.north_lat
-FROM projected_crs c
-LEFT JOIN conversion_table v ON v.auth_name = c.conversion_auth_name
-                            AND v.code = c.conversion_code
-LEFT JOIN conversion_method m ON m.auth_name = v.method_auth_name AND m.code = v.method_code
-LEFT JOIN usage u ON u.object_table_name = 'projected_crs' AND u.object_auth_name = c.auth_name
-                 AND u.object_code = c.code
-LEFT JOIN extent a ON a.auth_name = u.extent_auth_name AND a.code = u.extent_code
-WHERE c.auth_name = 'EPSG' AND c.deprecated = 0
-)";
+struct Extent {
+    std::string description;
+    double west = 0.0;
+    double south = 0.0;
+    double east = 0.0;
+    double north = 0.0;
+    bool hasBounds = false;
+};
+
+std::unordered_map<std::string, Extent> ReadExtents(std::string const& databasePath) {
+    std::unordered_map<std::string, Extent> extents;
+    RegistryQuery row(databasePath, ExtentsQuery);
+    while (row.Next()) {
+        Extent extent;
+        extent.description = row.Text(2);
+        extent.hasBounds = true;
+        for (int column = 3; column <= 6; ++column) {
+            extent.hasBounds = extent.hasBounds && !row.IsNull(column);
+        }
+        extent.west = row.Number(3);
+        extent.south = row.Number(4);
+        extent.east = row.Number(5);
+        extent.north = row.Number(6);
+        extents.emplace(RowKey(row, 0), std::move(extent));
+    }
+    return extents;
+}
+
+/// The areas of each system, keyed by SystemKey; a system without one has none listed.
+using Usages = std::unordered_map<std::int64_t, std::vector<Extent const*>>;
+
+std::int64_t SystemKey(bool projected, int code) {
+    return static_cast<std::int64_t>(code) * 2 + (projected ? 1 : 0);
+}
+
+Usages ReadUsages(std::string const& databasePath,
+                  std::unordered_map<std::string, Extent> const& extents) {
+    static Extent const unknown;
+    Usages usages;
+    RegistryQuery row(databasePath, UsagesQuery);
+    while (row.Next()) {
+        auto const extent = extents.find(RowKey(row, 2));
+        usages[SystemKey(row.Integer(0) != 0, row.Integer(1))].push_back(
+            extent != extents.end() ? &extent->second : &unknown);
+    }
+    return usages;
+}
+
+/// The conversions whose method the catalogue can build.
+std::unordered_set<std::string> SupportedConversions(std::string const& databasePath,
+                                                     std::set<std::wstring> const& methods) {
+    std::unordered_set<std::string> conversions;
+    RegistryQuery row(databasePath, ConversionMethodsQuery);
+    while (row.Next()) {
+        if (methods.count(row.WideText(2)) != 0u) {
+            conversions.insert(RowKey(row, 0));
+        }
+    }
+    return conversions;
+}
 
 // The registry's other names of its systems, its own and other agencies' spellings alike.
 constexpr char const* AliasesQuery = R"(
@@ -117,23 +186,35 @@ std::string EpsgVersion(io::DatabaseContext const& registry) {
 
 std::vector<CategoryInput> QueryRegistrySystems(std::string const& databasePath,
                                                 std::set<std::wstring> const& supportedMethods) {
+    auto const conversions = SupportedConversions(databasePath, supportedMethods);
+    auto const extents = ReadExtents(databasePath);
+    auto const usages = ReadUsages(databasePath, extents);
     RegistryQuery row(databasePath, SystemsQuery);
     std::vector<CategoryInput> systems;
     while (row.Next()) {
         CategoryInput system;
-        system.projected = row.Integer(2) != 0;
-        if (system.projected && supportedMethods.count(row.WideText(3)) == 0u) {
+        system.projected = row.Integer(0) != 0;
+        if (system.projected && conversions.count(RowKey(row, 3)) == 0u) {
             continue;
         }
-        system.code = row.Integer(0);
-        system.name = row.WideText(1);
-        system.areaName = row.WideText(4);
-        system.hasBounds = HasBounds(row);
-        system.west = row.Number(5);
-        system.south = row.Number(6);
-        system.east = row.Number(7);
-        system.north = row.Number(8);
-        systems.push_back(std::move(system));
+        system.code = row.Integer(1);
+        system.name = row.WideText(2);
+        auto const areas = usages.find(SystemKey(system.projected, system.code));
+        if (areas == usages.end()) {
+            systems.push_back(std::move(system));
+            continue;
+        }
+        // One entry per area, as a join would give; OnePerCode keeps the widest.
+        for (Extent const* extent : areas->second) {
+            CategoryInput withArea = system;
+            withArea.areaName = shr::FromUtf8(extent->description);
+            withArea.hasBounds = extent->hasBounds;
+            withArea.west = extent->west;
+            withArea.south = extent->south;
+            withArea.east = extent->east;
+            withArea.north = extent->north;
+            systems.push_back(std::move(withArea));
+        }
     }
     systems = OnePerCode(std::move(systems));
     AddAliases(databasePath, systems);

@@ -22,8 +22,9 @@ std::string EpsgVersion(osgeo::proj::io::DatabaseContext const& registry);
 /// `supportedMethods`, deprecated ones left out, one entry per code in code order, with the
 /// registry's aliases; a system with several areas of use keeps its widest. A system whose method
 /// the catalogue lacks could not be built or edited, so it is not offered; it can still be read by
-/// its code. Read with one query of these two kinds only, so a listing costs a fraction of PROJ's
-/// listing of every kind. Throws KORException naming the database when it cannot be read this way.
+/// its code. Read from the tables of these two kinds only, each read once, so a listing costs a
+/// fraction of PROJ's listing of every kind. Throws KORException naming the database when it cannot
+/// be read this way.
 std::vector<CategoryInput> QueryRegistrySystems(std::string const& databasePath,
                                                 std::set<std::wstring> const& supportedMethods);
 

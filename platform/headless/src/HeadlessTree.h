@@ -33,6 +33,8 @@ public:
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
+    /// Nothing is drawn here that would load anything.
+    void WarmUp() override {}
 
     /// A double click at `screen`, as a native tree takes it: the first click selects the
     /// item under the cursor, the dialog hears of the double click, and a closed item that

@@ -86,6 +86,7 @@ public:
     virtual TreeHitTest HitTest(Point client) const = 0;
     virtual void SortChildren(TreeItem item) = 0;
     virtual std::size_t Count() const = 0;
+    virtual void WarmUp() = 0;
 };
 
 /// Where a tree's selection goes when `doomed` is deleted, as native trees move it: to

@@ -44,6 +44,9 @@ public:
     TreeHitTest HitTest(Point client) const;
     void SortChildren(TreeItem item);
     std::size_t GetCount() const;
+    /// Draws off-screen, once, what the toolkit loads only when it first draws it (a
+    /// folder's button), so that the first paint that shows it does not wait for that.
+    void WarmUp();
 
     /// The order of sorted insertion, the same on every backend: case-insensitive, runs
     /// of digits by their value ("zone 2N" before "zone 29S"), then by code point; an

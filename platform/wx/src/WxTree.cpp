@@ -7,6 +7,8 @@
 
 #include <wx/artprov.h>
 #include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/renderer.h>
 #include <wx/settings.h>
 #include <wx/treectrl.h>
 
@@ -331,6 +333,17 @@ void WxTree::SortChildren(TreeItem item) {
     m_items.SortChildren(item.value);
     if (m_items.At(item.value).extra.childrenShown) {
         Tree().SortChildren(NativeIfShown(item));
+    }
+}
+
+void WxTree::WarmUp() {
+    // GTK loads an image loader for its theme's expander the first time one is drawn, which
+    // is in the first search that opens folders; a user's search should only draw it.
+    int const side = Tree().FromDIP(16);
+    wxBitmap canvas(side, side);
+    wxMemoryDC dc(canvas);
+    for (int const flags : {0, static_cast<int>(wxCONTROL_EXPANDED)}) {
+        wxRendererNative::Get().DrawTreeItemButton(&Tree(), dc, wxRect(0, 0, side, side), flags);
     }
 }
 

@@ -45,6 +45,7 @@ public:
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
     void SortChildren(TreeItem item) override;
+    void WarmUp() override;
 
     /// What a double click at `screen` does: the first click selects the item there
     /// (when `select`), then the dialog hears of the double click and the item opens.
