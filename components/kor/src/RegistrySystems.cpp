@@ -56,7 +56,7 @@ std::string RowKey(RegistryQuery const& row, int authorityColumn) {
 }
 
 struct Extent {
-    std::string description;
+    std::wstring description;
     double west = 0.0;
     double south = 0.0;
     double east = 0.0;
@@ -69,7 +69,8 @@ std::unordered_map<std::string, Extent> ReadExtents(std::string const& databaseP
     RegistryQuery row(databasePath, ExtentsQuery);
     while (row.Next()) {
         Extent extent;
-        extent.description = row.Text(2);
+        // Decoded here, once, rather than for each of the many systems that share an area.
+        extent.description = row.WideText(2);
         extent.hasBounds = true;
         for (int column = 3; column <= 6; ++column) {
             extent.hasBounds = extent.hasBounds && !row.IsNull(column);
@@ -207,7 +208,7 @@ std::vector<CategoryInput> QueryRegistrySystems(std::string const& databasePath,
         // One entry per area, as a join would give; OnePerCode keeps the widest.
         for (Extent const* extent : areas->second) {
             CategoryInput withArea = system;
-            withArea.areaName = shr::FromUtf8(extent->description);
+            withArea.areaName = extent->description;
             withArea.hasBounds = extent->hasBounds;
             withArea.west = extent->west;
             withArea.south = extent->south;
