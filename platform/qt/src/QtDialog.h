@@ -5,6 +5,7 @@
 #include "platform/TimerSchedule.h"
 
 #include <QMetaObject>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,6 +16,7 @@
 #include <memory>
 #include <string>
 
+class QContextMenuEvent;
 class QTabWidget;
 
 namespace platform::qt {
@@ -62,12 +64,19 @@ public:
     void DeliverPosted();
     /// Routes the idle message, as the loop does once it has nothing left to do.
     void RouteIdle();
+    /// Routes the container's new size.
+    void RouteSize();
     /// The client size the dialog's handlers saw last, and how many sizes they saw.
     Size RoutedSize() const { return m_routedSize; }
     int RoutedSizes() const { return m_routedSizes; }
     /// Offers a key going down in `target` to the dialog's handlers, as the dialog's key
     /// hook does; true when they took it.
     bool OfferKey(QWidget* target, int key);
+    /// Routes a context menu asked of a control's own area; false when it belongs to
+    /// something inside the control.
+    bool OfferContextMenu(QWidget* target, QContextMenuEvent const& event);
+    /// The id of the control that is or holds `widget`; 0 for none.
+    ControlId ControlAt(QWidget* widget) const;
 
 private:
     class EventHook;
@@ -75,14 +84,14 @@ private:
     template <typename T, typename... Args> T& AddChild(ControlId id, Args&&... args);
     void CreateControls(DialogTemplate const& dialog);
     void CreateControl(ControlTemplate const& control);
-    void RouteSize();
     /// Timer `id` ran out: its dialog hears of it, unless it was stopped or has ended.
     void Expire(ControlId id);
     void RaiseExpiry(ControlId id);
 
     backend::DialogEvents& m_events;
     QtSheet* m_sheet = nullptr;
-    std::unique_ptr<RunWindow> m_ownWindow;
+    /// The dialog's own window; gone already when its owner took it along.
+    QPointer<RunWindow> m_ownWindow;
     std::unique_ptr<ModalRun> m_ownRun;
     ModalRun* m_run;
     std::map<ControlId, std::unique_ptr<backend::NativeWindow>> m_children;
