@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QString>
+#include <QTest>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -111,6 +112,27 @@ TEST_F(QtTree, sorting_a_folder_keeps_open_folders_and_the_selection_on_their_it
         EXPECT_EQ(selected.front().data().toString(), QString("alpha"));
         EXPECT_EQ(tree.GetSelectedItem(), alpha);
         EXPECT_TRUE(m_dialog.log.empty());
+        user.Close();
+    });
+    m_dialog.DoModal();
+}
+
+TEST_F(QtTree, a_users_double_click_selects_the_item_tells_the_dialog_then_opens_it) {
+    m_driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const folder = tree.InsertItem(L"Folder");
+        TreeItem const inner = tree.InsertItem(L"Inner", folder);
+        tree.InsertItem(L"inside", inner);
+        tree.Expand(folder);
+        m_dialog.log.clear();
+        Rect const label = tree.GetItemRect(inner, true).value();
+        QWidget* viewport = View()->viewport();
+        QPoint const at = viewport->mapFrom(View(), QPoint(label.left + 2, label.top + 2));
+        // The window system delivers a double click as a click, then the second press.
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged Inner", L"DblClk"}));
+        EXPECT_TRUE(tree.IsExpanded(inner));
         user.Close();
     });
     m_dialog.DoModal();
