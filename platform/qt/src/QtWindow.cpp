@@ -66,7 +66,8 @@ template <typename Base> void QtWindow<Base>::SetText(std::wstring const& text) 
         if (edit->toPlainText() != value) {
             edit->setPlainText(value);
         }
-    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget); combo && combo->isEditable()) {
+    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget);
+               combo != nullptr && combo->isEditable()) {
         combo->setEditText(value);
     } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget)) {
         button->setText(value);
