@@ -1,6 +1,7 @@
 #include "QtDialog.h"
 #include "ModalRun.h"
 #include "QtCombo.h"
+#include "QtMultiLineEdit.h"
 #include "QtPropertyGrid.h"
 #include "QtSheet.h"
 #include "QtSurface.h"
@@ -273,14 +274,16 @@ void QtDialog::CreateControl(ControlTemplate const& control) {
         break;
     case ControlKind::Edit: {
         QWidget* edit = MakeEdit(dialog, control);
-        auto& native = AddChild<QtControl>(control.id, this, control.id, edit);
-        if (auto* line = qobject_cast<QLineEdit*>(edit)) {
-            RaiseOn(line, &QLineEdit::textChanged, native, Event::EditChange);
+        if (auto* lines = qobject_cast<QPlainTextEdit*>(edit)) {
+            auto& native = AddChild<QtMultiLineEdit>(control.id, this, control.id, lines);
+            RaiseOn(lines, &QPlainTextEdit::textChanged, native, Event::EditChange);
+            added = &native;
         } else {
-            RaiseOn(static_cast<QPlainTextEdit*>(edit), &QPlainTextEdit::textChanged, native,
+            auto& native = AddChild<QtControl>(control.id, this, control.id, edit);
+            RaiseOn(static_cast<QLineEdit*>(edit), &QLineEdit::textChanged, native,
                     Event::EditChange);
+            added = &native;
         }
-        added = &native;
         break;
     }
     case ControlKind::Button: {
