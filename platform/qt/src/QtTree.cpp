@@ -342,13 +342,18 @@ void QtTree::Adopt(TreeItem selected) {
 }
 
 void QtTree::Expand(TreeItem item) {
-    At(item);
+    // An item without children has nothing to open; the view would still call it open.
+    if (At(item).children.empty()) {
+        return;
+    }
     Flush();
     View().expand(IndexOf(item));
 }
 
 bool QtTree::IsExpanded(TreeItem item) const {
-    At(item);
+    if (At(item).children.empty()) {
+        return false;
+    }
     Flush();
     return View().isExpanded(IndexOf(item));
 }

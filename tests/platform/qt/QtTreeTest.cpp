@@ -78,6 +78,9 @@ TEST_F(QtTree, sorting_a_folder_keeps_open_folders_and_the_selection_on_their_it
         TreeItem const alpha = tree.InsertItem(L"alpha", folder, InsertAfter::Last);
         tree.Expand(folder);
         tree.Expand(zulu);
+        // A leaf has nothing to open, whoever asks.
+        tree.Expand(mike);
+        EXPECT_FALSE(tree.IsExpanded(mike));
         tree.SelectItem(alpha);
         m_dialog.log.clear();
 
