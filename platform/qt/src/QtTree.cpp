@@ -2,11 +2,8 @@
 #include "QtDialog.h"
 #include "QtWindow.h"
 
-#include "platform/Error.h"
-
 #include <QAbstractItemModel>
 #include <QEvent>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
