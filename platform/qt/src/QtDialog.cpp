@@ -193,15 +193,14 @@ void QtDialog::CreateControls(DialogTemplate const& dialog) {
     // The loop goes idle when it is about to wait for the window system, once for each
     // time it woke up: idle work that changes nothing lets it sleep.
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    m_awake = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, m_hook.get(),
-                               [this] { m_idleDue = true; });
-    m_idle =
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_hook.get(), [this] {
-            if (m_idleDue && Container().isVisible() && !HasEnded()) {
-                m_idleDue = false;
-                Guard([this] { RouteIdle(); });
-            }
-        });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, m_hook.get(),
+                     [this] { m_idleDue = true; });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_hook.get(), [this] {
+        if (m_idleDue && Container().isVisible() && !HasEnded()) {
+            m_idleDue = false;
+            Guard([this] { RouteIdle(); });
+        }
+    });
 }
 
 std::unique_ptr<backend::ToolkitTimers> QtDialog::MakeTimers() {

@@ -5,7 +5,6 @@
 #include "platform/ChildWindows.h"
 #include "platform/ToolkitTimers.h"
 
-#include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
 
@@ -99,8 +98,6 @@ private:
     int m_routedSizes = 0;
     std::unique_ptr<backend::ToolkitTimers> m_timers;
     std::unique_ptr<EventHook> m_hook;
-    QMetaObject::Connection m_idle;
-    QMetaObject::Connection m_awake;
     bool m_idleDue = true;
 };
 
