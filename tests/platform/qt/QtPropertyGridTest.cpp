@@ -24,3 +24,19 @@ TEST_F(QtPropertyGrid, an_editor_left_for_another_row_commits_what_fits_and_drop
         EXPECT_EQ(m_dialog.grid.FindItemByData(4)->GetValue(), platform::Variant(33));
     });
 }
+
+TEST_F(QtPropertyGrid, a_pick_whose_handler_refills_the_grid_leaves_its_editor_behind) {
+    Play([&](platform::User& user) {
+        m_dialog.refillOnPick = true;
+        user.ClickProperty(testdialog::Grid, L"Linear Units|Name");
+        m_dialog.log.clear();
+        // The pick is committed from inside the list's own key handling, which the refill
+        // takes the list away from.
+        user.Type(testdialog::Grid, L"fe");
+        EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"PropertyChanged 1010 Name Feet"}));
+        EXPECT_EQ(m_dialog.grid.GetPropertyCount(), 2);
+        user.Idle();
+        user.EditProperty(testdialog::Grid, L"Band", L"S");
+        EXPECT_EQ(m_dialog.log.back(), L"PropertyChanged 1010 Band S");
+    });
+}
