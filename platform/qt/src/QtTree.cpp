@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
@@ -107,14 +108,24 @@ private:
 };
 
 /// The view: its paints run the tree's custom-draw stages, its double clicks reach the
-/// dialog before the item opens.
+/// dialog before the item opens, and with `lines` it joins the items to their folders.
 class QtTreeView final : public QTreeView {
 public:
-    QtTreeView(QWidget* parent, QtTree& owner)
+    QtTreeView(QWidget* parent, QtTree& owner, bool lines)
         : QTreeView(parent)
-        , m_owner(owner) {}
+        , m_owner(owner)
+        , m_lines(lines) {}
 
 protected:
+    void drawBranches(QPainter* painter, QRect const& rect,
+                      QModelIndex const& index) const override {
+        // The style draws only the buttons, over the lines.
+        if (m_lines && rect.width() >= indentation()) {
+            DrawLines(*painter, rect, index);
+        }
+        QTreeView::drawBranches(painter, rect, index);
+    }
+
     bool viewportEvent(QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             m_owner.Flush();
@@ -133,7 +144,36 @@ protected:
     }
 
 private:
+    /// Dotted lines in the indentation left of the item, one step per level. Siblings hang
+    /// on a line under their parent's button (the top level on one through its own
+    /// buttons); a line goes on down while an item has a sibling below it.
+    void DrawLines(QPainter& painter, QRect const& rect, QModelIndex const& index) const {
+        int const step = indentation();
+        int const middle = rect.top() + rect.height() / 2;
+        auto const hasNext = [](QModelIndex const& item) {
+            return item.sibling(item.row() + 1, 0).isValid();
+        };
+        painter.save();
+        painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
+        int const own = rect.right() + 1 - step / 2;
+        int line = index.parent().isValid() && own - step >= rect.left() ? own - step : own;
+        painter.drawLine(line, rect.top(), line, hasNext(index) ? rect.bottom() : middle);
+        painter.drawLine(line, middle, rect.right(), middle);
+        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) {
+            bool const top = !up.parent().isValid();
+            line -= top ? 0 : step;
+            if (line < rect.left() || (top && !rootIsDecorated())) {
+                break;
+            }
+            if (hasNext(up)) {
+                painter.drawLine(line, rect.top(), line, rect.bottom());
+            }
+        }
+        painter.restore();
+    }
+
     QtTree& m_owner;
+    bool m_lines;
 };
 
 /// Paints each item between the stages its dialog asked for.
@@ -182,7 +222,7 @@ private:
 
 QtTree::QtTree(QtDialog* parent, ControlTemplate const& control, Rect pixels)
     : ModelBackedTree(parent, control.id, nullptr) {
-    m_view = new QtTreeView(&parent->Container(), *this);
+    m_view = new QtTreeView(&parent->Container(), *this, (control.style & TreeHasLines) != 0);
     m_widget = m_view;
     m_view->setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
     m_model = new QtTreeModel(*this, m_view);
