@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModel>
 #include <QEvent>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -187,6 +188,7 @@ public:
                QModelIndex const& index) const override {
         m_owner.PaintItem(*painter, TreeItem{QtTreeModel::HandleOf(index)},
                           [&] { QStyledItemDelegate::paint(painter, option, index); });
+        m_owner.Widen(index);
     }
 
 private:
@@ -229,6 +231,7 @@ QtTree::QtTree(QtDialog* parent, ControlTemplate const& control, Rect pixels)
     m_view->setModel(m_model);
     m_view->setItemDelegate(new QtTreeDelegate(*this, m_view));
     m_view->setHeaderHidden(true);
+    m_narrowest = m_view->header()->minimumSectionSize();
     // Every row is one line of text: the view lays out thousands without measuring each.
     m_view->setUniformRowHeights(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -269,6 +272,8 @@ void QtTree::BeginRefill() {
         return;
     }
     m_model->beginResetModel();
+    m_labelsWidth = 0;
+    View().header()->setMinimumSectionSize(m_narrowest);
     // Whatever asks of the view first shows the new items; else the next turn of the loop.
     QTimer::singleShot(0, m_view, [this] { Flush(); });
 }
@@ -547,6 +552,17 @@ void QtTree::PaintItem(QPainter& painter, TreeItem item, std::function<void()> c
         Raise(message);
         painter.restore();
     }
+}
+
+void QtTree::Widen(QModelIndex const& index) {
+    int const needed = LabelRect(index).right() + 1 - View().columnViewportPosition(0);
+    if (needed <= m_labelsWidth) {
+        return;
+    }
+    m_labelsWidth = needed;
+    // Not while painting: the view lays itself out again at the new width.
+    QTimer::singleShot(0, m_view,
+                       [this] { View().header()->setMinimumSectionSize(m_labelsWidth); });
 }
 
 void QtTree::RaiseMouseMove(QPoint client) {

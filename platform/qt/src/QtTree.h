@@ -78,6 +78,10 @@ private:
     void PaintStarts();
     /// Paints an item between its own pre-paint and post-paint stages.
     void PaintItem(QPainter& painter, TreeItem item, std::function<void()> const& paint);
+    /// Long names are read whole, scrolled to sideways: the column grows to the widest
+    /// label painted since the last refill. Measuring every row instead would cost a
+    /// search more than filling the tree does.
+    void Widen(QModelIndex const& index);
     void RaiseMouseMove(QPoint client);
 
     QtTreeModel* m_model = nullptr;
@@ -90,6 +94,9 @@ private:
     bool m_itemStages = false;
     /// The items to scroll to, in turn, when drawing is on again.
     std::vector<TreeItem> m_scrollsOnRedraw;
+    int m_labelsWidth = 0;
+    /// The column's own minimum, before any label widened it.
+    int m_narrowest = 0;
 };
 
 } // namespace platform::qt

@@ -122,3 +122,19 @@ TEST_F(QtTree, a_users_double_click_selects_the_item_tells_the_dialog_then_opens
         EXPECT_TRUE(tree.IsExpanded(inner));
     });
 }
+
+TEST_F(QtTree, a_name_wider_than_the_tree_is_scrolled_to_whole_once_painted) {
+    Play([&](platform::User& user) {
+        auto& tree = m_dialog.tree;
+        TreeItem const item = tree.InsertItem(
+            L"NAD83(HARN) / Conus Albers Equal Area Conic + NAVD88 height (ftUS), Alaska zone 7");
+        Screenshot("platform-qt-tree-long-name.png");
+        user.Idle();
+        Rect const label = tree.GetItemRect(item, true).value();
+        QTreeView const* view = View();
+        ASSERT_NE(view, nullptr);
+        ASSERT_GT(label.right, tree.GetClientRect().right);
+        // The column reaches past the label's end, so the view scrolls to all of it.
+        EXPECT_GE(view->columnWidth(0), label.right - view->viewport()->x());
+    });
+}
