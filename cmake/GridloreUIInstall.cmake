@@ -20,18 +20,6 @@ if(BUILD_SHARED_LIBS)
     set_target_properties(gridlore-host gridlore-crs PROPERTIES INSTALL_RPATH "$ORIGIN/${bin_to_lib}")
 endif()
 install(TARGETS gridlore-host gridlore-crs RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The Qt backend, when this build has one: hosts of either toolkit use the same package.
-set(GRIDLORE_PACKAGE_HAS_QT OFF)
-if(TARGET platform_qt)
-    set(GRIDLORE_PACKAGE_HAS_QT ON)
-    install(TARGETS platform_qt
-            EXPORT GridloreUITargets
-            ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-            LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-            INCLUDES DESTINATION ${GRIDLORE_INSTALL_INCLUDEDIR})
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/qt/include/
-            DESTINATION ${GRIDLORE_INSTALL_INCLUDEDIR} FILES_MATCHING PATTERN "*.h")
-endif()
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/shr/include/
                   ${PROJECT_SOURCE_DIR}/components/shrgui/include/
