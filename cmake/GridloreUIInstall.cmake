@@ -8,7 +8,13 @@ include(CMakePackageConfigHelpers)
 set(GRIDLORE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/GridloreUI)
 
 # Static libraries need every layer beneath the one a host names, so all are installed.
-install(TARGETS shr kor gridlore korfile shrgui platform platform_headless platform_wx
+set(installed_backends platform_headless platform_wx)
+set(GRIDLORE_PACKAGE_HAS_QT OFF)
+if(TARGET platform_qt)
+    list(APPEND installed_backends platform_qt)
+    set(GRIDLORE_PACKAGE_HAS_QT ON)
+endif()
+install(TARGETS shr kor gridlore korfile shrgui platform ${installed_backends}
                 wx_system gridlore_shared gridloreui
         EXPORT GridloreUITargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -29,6 +35,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/shr/include/
                   ${PROJECT_SOURCE_DIR}/platform/include/
                   ${PROJECT_SOURCE_DIR}/platform/headless/include/
                   ${PROJECT_SOURCE_DIR}/platform/wx/include/
+                  ${PROJECT_SOURCE_DIR}/platform/qt/include/
                   ${PROJECT_SOURCE_DIR}/Subsystems/GridloreUI/include/
                   ${PROJECT_SOURCE_DIR}/Subsystems/Shared/include/
         DESTINATION ${GRIDLORE_INSTALL_INCLUDEDIR}

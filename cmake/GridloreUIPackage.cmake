@@ -41,6 +41,11 @@ endfunction()
 set(found_files ${PROJ_DIR}/proj-config.cmake ${SQLite3_INCLUDE_DIR}/sqlite3.h
                 ${pugixml_DIR}/pugixml-config.cmake ${nlohmann_json_DIR}/nlohmann_jsonConfig.cmake
                 ${wxWidgets_CONFIG_EXECUTABLE})
+if(TARGET platform_qt)
+    get_target_property(qt_widgets_include Qt6::Widgets INTERFACE_INCLUDE_DIRECTORIES)
+    list(FILTER qt_widgets_include INCLUDE REGEX "QtWidgets$")
+    list(APPEND found_files ${qt_widgets_include}/QWidget)
+endif()
 if(GTK3_FOUND)
     list(GET GTK3_INCLUDE_DIRS 0 gtk_include)
     list(APPEND found_files ${gtk_include}/gtk/gtk.h)

@@ -1,0 +1,154 @@
+#include "platform/qt/QtBackend.h"
+
+#include "QtDialog.h"
+#include "QtFileDialog.h"
+#include "QtSheet.h"
+#include "platform/FileDialog.h"
+#include "platform/IniFileSettings.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+namespace platform::qt {
+
+namespace {
+
+class QtToolTip final : public backend::NativeToolTip {
+public:
+    explicit QtToolTip(backend::NativeWindow& tool)
+        : m_tool(WidgetOf(tool)) {}
+    void AddTool(std::wstring const& text) override {
+        m_text = text;
+        Apply();
+    }
+    void Activate(bool on) override {
+        m_active = on;
+        Apply();
+    }
+    bool IsActive() const override { return m_active; }
+    std::wstring Text() const override { return m_text; }
+
+private:
+    void Apply() { m_tool.setToolTip(m_active ? ToQt(m_text) : QString()); }
+
+    QWidget& m_tool;
+    std::wstring m_text;
+    bool m_active = true;
+};
+
+/// The settings file under the user's config directory.
+std::filesystem::path SettingsPath(std::wstring const& appName) {
+    QString const base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::filesystem::path(base.toStdWString()) / appName / "settings.ini";
+}
+
+QMessageBox::StandardButtons ToQtButtons(unsigned style) {
+    switch (style & 0xFU) {
+    case MB_OKCANCEL:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNO:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MB_YESNOCANCEL:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon ToQtIcon(unsigned style) {
+    switch (style & 0xF0U) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+int FromQtAnswer(int answer) {
+    switch (answer) {
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
+
+} // namespace
+
+QtBackend::QtBackend(std::wstring const& appName)
+    : ScriptableBackend(ClassesOf<QtDialog, QtSheet, QtToolTip>(),
+                        std::make_unique<IniFileSettings>(SettingsPath(appName))) {}
+
+bool QtBackend::StartApplication(int& argc, char** argv) {
+    if (QCoreApplication::instance() != nullptr) {
+        return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+    }
+    // Without a display Qt ends the process instead of failing; the caller hears of it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return false;
+    }
+    // The application serves every dialog until the process ends.
+    new QApplication(argc, argv);
+    return true;
+}
+
+int QtBackend::ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                              std::wstring const& caption, unsigned style) {
+    QMessageBox box(ToQtIcon(style), ToQt(caption), ToQt(text), ToQtButtons(style),
+                    OwnerFor(owner));
+    return FromQtAnswer(box.exec());
+}
+
+std::optional<FileChoice> QtBackend::ShowFileDialog(FileDialogRequest const& request) {
+    return platform::qt::ShowFileDialog(request, OwnerFor(nullptr));
+}
+
+QWidget* QtBackend::OwnerFor(backend::NativeWindow* owner) {
+    if (owner != nullptr) {
+        return &WidgetOf(*owner);
+    }
+    return QApplication::activeModalWidget();
+}
+
+ControlId QtBackend::ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                                   backend::NativeWindow& owner, Point screen) {
+    QMenu menu(&WidgetOf(owner));
+    for (std::size_t i = 0; i < popup.items.size(); ++i) {
+        MenuItemTemplate const& item = popup.items[i];
+        if (item.command == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(ToQt(item.text));
+        action->setData(item.command);
+        action->setEnabled(i < states.size() && states[i].enabled);
+    }
+    QAction const* chosen = menu.exec(QPoint(screen.x, screen.y));
+    return chosen == nullptr ? 0 : chosen->data().toInt();
+}
+
+void QtBackend::ShowWaitCursor(bool on) {
+    if (on) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,525 @@
+#include "QtDialog.h"
+#include "ModalRun.h"
+#include "QtCombo.h"
+#include "QtPropertyGrid.h"
+#include "QtSheet.h"
+#include "QtSurface.h"
+#include "QtToolBar.h"
+#include "QtTree.h"
+#include "QtUser.h"
+#include "QtWindow.h"
+
+#include "platform/Error.h"
+#include "platform/Window.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/Screenshot.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace platform::qt {
+
+RunWindow::RunWindow(QWidget* owner)
+    : QDialog(owner) {}
+
+void RunWindow::reject() {
+    if (m_reject) {
+        m_reject();
+    }
+}
+
+void ModalRun::Guard(std::function<void()> const& action) {
+    if (m_closing) {
+        return;
+    }
+    try {
+        action();
+    } catch (...) {
+        if (!m_error) {
+            m_error = std::current_exception();
+        }
+        End(IDCANCEL);
+    }
+}
+
+int ModalRun::Run(int templateId, std::function<void()> const& init,
+                  std::function<void(Scene const&)> const& play) {
+    Driver* driver = InstalledDriver();
+    Scene scene;
+    if (driver != nullptr) {
+        scene = driver->TakeDialogScene(templateId);
+    }
+    Guard(init);
+    if (!m_ended) {
+        // Initialisation may have grown the window: it is centred at its final size on the
+        // widget it belongs to (a host's widget, or the dialog that opened it), which Qt
+        // would centre on that widget's window instead.
+        if (QWidget const* owner = m_window.parentWidget()) {
+            QPoint const centre = owner->mapToGlobal(owner->rect().center());
+            m_window.move(centre - m_window.rect().center());
+        }
+        if (driver != nullptr) {
+            // The scene plays once the window runs its own loop, as a user would.
+            QMetaObject::invokeMethod(
+                &m_window, [this, scene, play] { Guard([&] { play(scene); }); },
+                Qt::QueuedConnection);
+        }
+        m_window.exec();
+    }
+    if (m_error) {
+        std::rethrow_exception(std::exchange(m_error, nullptr));
+    }
+    return m_result;
+}
+
+void ModalRun::End(int result) {
+    if (m_ended) {
+        return;
+    }
+    m_ended = true;
+    m_result = result;
+    if (m_window.isVisible()) {
+        m_window.done(result);
+    }
+}
+
+namespace {
+
+int KeyOf(QKeyEvent const& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyReturn;
+    case Qt::Key_Escape:
+        return KeyEscape;
+    case Qt::Key_Delete:
+        return KeyDelete;
+    default:
+        return 0;
+    }
+}
+
+/// Whether `receiver` is where a key event starts rather than a parent it rises to
+/// because the focused widget inside it let the key pass.
+bool StartsHere(QWidget const& receiver) {
+    QWidget const* focus = receiver.window()->focusWidget();
+    return focus == nullptr || focus == &receiver || !receiver.isAncestorOf(focus);
+}
+
+} // namespace
+
+/// The dialog's view of the application's events: its keys before any control sees them
+/// (as the platform's dialogs take Enter, Escape and Delete), its size, and context menus
+/// asked of its controls. Popups are windows of their own, so an open drop-down list keeps
+/// its keys.
+class QtDialog::EventHook final : public QObject {
+public:
+    explicit EventHook(QtDialog& dialog)
+        : m_dialog(dialog) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QEvent::Type const type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::Resize && type != QEvent::ContextMenu) {
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        QWidget& container = m_dialog.Container();
+        if (widget == &container) {
+            if (type == QEvent::Resize) {
+                m_dialog.RouteSize();
+            }
+        } else if (widget == nullptr || !container.isAncestorOf(widget)) {
+            return false;
+        }
+        if (type == QEvent::KeyPress) {
+            int const key = KeyOf(static_cast<QKeyEvent&>(*event));
+            return key != 0 && StartsHere(*widget) && m_dialog.OfferKey(widget, key);
+        }
+        if (type == QEvent::ContextMenu) {
+            return m_dialog.OfferContextMenu(widget, static_cast<QContextMenuEvent&>(*event));
+        }
+        return false;
+    }
+
+private:
+    QtDialog& m_dialog;
+};
+
+QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
+                   backend::NativeWindow* owner)
+    : QtWindow(nullptr, dialog.id, nullptr)
+    , m_events(events)
+    , m_ownWindow(new RunWindow(QtBackend::OwnerFor(owner)))
+    , m_ownRun(std::make_unique<ModalRun>(*m_ownWindow))
+    , m_run(m_ownRun.get()) {
+    m_widget = m_ownWindow;
+    m_ownWindow->setWindowTitle(ToQt(dialog.caption));
+    CreateControls(dialog);
+    // Until the dialog asks for resizing, the size is pinned.
+    m_ownWindow->setFixedSize(m_ownWindow->size());
+    m_ownWindow->OnReject([this] {
+        Message message;
+        message.event = Event::Command;
+        message.id = IDCANCEL;
+        message.window = Wrapper();
+        Route(message);
+    });
+}
+
+QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QTabWidget* book,
+                   QtSheet& sheet)
+    : QtWindow(nullptr, dialog.id, new QWidget(book))
+    , m_events(events)
+    , m_sheet(&sheet)
+    , m_run(&sheet.Run()) {
+    CreateControls(dialog);
+}
+
+void QtDialog::CreateControls(DialogTemplate const& dialog) {
+    QWidget& window = Container();
+    Point const size = DialogUnitsToPixels({dialog.size.width, dialog.size.height});
+    window.resize(size.x, size.y);
+    for (ControlTemplate const& control : dialog.controls) {
+        CreateControl(control);
+    }
+    m_hook = std::make_unique<EventHook>(*this);
+    // The loop goes idle when it is about to wait for the window system, once for each
+    // time it woke up: idle work that changes nothing lets it sleep.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    m_awake = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, m_hook.get(),
+                               [this] { m_idleDue = true; });
+    m_idle =
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_hook.get(), [this] {
+            if (m_idleDue && Container().isVisible() && !HasEnded()) {
+                m_idleDue = false;
+                Guard([this] { RouteIdle(); });
+            }
+        });
+}
+
+void QtDialog::PrepareClose() {
+    // Events still come while the widgets go; none may reach a wrapper or a handler.
+    m_hook.reset();
+    for (auto const& [id, child] : m_children) {
+        if (platform::Window* wrapper = child->Wrapper()) {
+            wrapper->Detach();
+        }
+    }
+    m_run->Close();
+}
+
+QtDialog::~QtDialog() {
+    // A page's widget belongs to its sheet's tab widget, which lets it go.
+    if (m_sheet == nullptr) {
+        PrepareClose();
+        for (auto const& [id, timer] : m_toolkitTimers) {
+            timer->stop();
+        }
+        delete m_ownWindow.data();
+    }
+}
+
+template <typename T, typename... Args> T& QtDialog::AddChild(ControlId id, Args&&... args) {
+    auto child = std::make_unique<T>(std::forward<Args>(args)...);
+    T& added = *child;
+    ControlId const key = id == -1 ? -1000000 - ++m_labels : id;
+    if (!m_children.emplace(key, std::move(child)).second) {
+        PLATFORM_ERROR(L"dialog " + std::to_wstring(m_id) + L" already has a control " +
+                       std::to_wstring(id));
+    }
+    return added;
+}
+
+namespace {
+
+QWidget* MakeEdit(QWidget& dialog, ControlTemplate const& control) {
+    bool const readOnly = (control.style & EditReadOnly) != 0;
+    if ((control.style & EditMultiLine) != 0) {
+        // A multi-line box wraps its long lines rather than making the reader scroll
+        // sideways.
+        auto* edit = new QPlainTextEdit(ToQt(control.text), &dialog);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setReadOnly(readOnly);
+        return edit;
+    }
+    auto* edit = new QLineEdit(ToQt(control.text), &dialog);
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+} // namespace
+
+void QtDialog::CreateControl(ControlTemplate const& control) {
+    QWidget& dialog = Container();
+    Point const position = DialogUnitsToPixels({control.rect.left, control.rect.top});
+    Point const size = DialogUnitsToPixels({control.rect.right, control.rect.bottom});
+    Rect const pixels = Rect::FromXYWH(position.x, position.y, size.x, size.y);
+    QString const text = ToQt(control.text);
+    backend::NativeWindow* added = nullptr;
+    switch (control.kind) {
+    case ControlKind::ComboBox:
+        added = &AddChild<QtCombo>(control.id, this, control, pixels);
+        break;
+    case ControlKind::TreeView:
+        added = &AddChild<QtTree>(control.id, this, control, pixels);
+        break;
+    case ControlKind::PropertyGrid:
+        added = &AddChild<QtPropertyGrid>(control.id, this, control.id, pixels);
+        break;
+    case ControlKind::DrawingSurface:
+        added = &AddChild<QtSurface>(control.id, this, control.id, pixels);
+        break;
+    case ControlKind::Edit: {
+        QWidget* edit = MakeEdit(dialog, control);
+        auto& native = AddChild<QtControl>(control.id, this, control.id, edit);
+        if (auto* line = qobject_cast<QLineEdit*>(edit)) {
+            RaiseOn(line, &QLineEdit::textChanged, native, Event::EditChange);
+        } else {
+            RaiseOn(static_cast<QPlainTextEdit*>(edit), &QPlainTextEdit::textChanged, native,
+                    Event::EditChange);
+        }
+        added = &native;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text, &dialog);
+        // The dialog's key hook gives Enter to the default command; no other button takes
+        // it for having the focus.
+        button->setAutoDefault(false);
+        button->setDefault((control.style & ButtonDefault) != 0);
+        auto& native = AddChild<QtControl>(control.id, this, control.id, button);
+        RaiseOn(button, &QPushButton::clicked, native, Event::Command);
+        added = &native;
+        break;
+    }
+    case ControlKind::GroupBox:
+        added = &AddChild<QtControl>(control.id, this, control.id, new QGroupBox(text, &dialog));
+        break;
+    case ControlKind::Static:
+        if ((control.style & StaticFrame) != 0) {
+            auto* frame = new QFrame(&dialog);
+            frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+            added = &AddChild<QtControl>(control.id, this, control.id, frame);
+        } else {
+            auto* label = new QLabel(text, &dialog);
+            // A static text wraps within its rectangle and starts at its top, as the
+            // templates were laid out for.
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            added = &AddChild<QtControl>(control.id, this, control.id, label);
+        }
+        break;
+    }
+    QWidget& widget = WidgetOf(*added);
+    // The combo box keeps the natural height of its kind; everything else takes its
+    // rectangle.
+    if (control.kind != ControlKind::ComboBox) {
+        widget.setGeometry(position.x, position.y, size.x, size.y);
+    }
+    added->Show((control.style & StyleHidden) == 0);
+    added->Enable((control.style & StyleDisabled) == 0);
+}
+
+Rect QtDialog::GetWindowRect() const {
+    QRect const frame = Container().isWindow()
+                            ? Container().frameGeometry()
+                            : QRect(Container().mapToGlobal(QPoint(0, 0)), Container().size());
+    return Rect::FromXYWH(frame.x(), frame.y(), frame.width(), frame.height());
+}
+
+Point QtDialog::ClientToScreen(Point point) const {
+    QPoint const screen = Container().mapToGlobal(QPoint(point.x, point.y));
+    return {screen.x(), screen.y()};
+}
+
+backend::NativeWindow* QtDialog::FindChild(ControlId id) const {
+    if (id == -1) {
+        return nullptr;
+    }
+    auto const found = m_children.find(id);
+    return found == m_children.end() ? nullptr : found->second.get();
+}
+
+void QtDialog::Route(Message& message) {
+    Guard([&] { m_events.OnNativeMessage(message); });
+}
+
+void QtDialog::RouteSize() {
+    QSize const size = Container().size();
+    Message message;
+    message.event = Event::Size;
+    message.size = {size.width(), size.height()};
+    message.window = Wrapper();
+    m_routedSize = message.size;
+    ++m_routedSizes;
+    Route(message);
+}
+
+void QtDialog::RouteIdle() {
+    Message message;
+    message.event = Event::KickIdle;
+    message.window = Wrapper();
+    Route(message);
+}
+
+ControlId QtDialog::ControlAt(QWidget* widget) const {
+    // The control is the widget itself or one that contains it (a list's viewport, a
+    // combo box's edit field).
+    for (; widget != nullptr && widget != m_widget; widget = widget->parentWidget()) {
+        for (auto const& [id, child] : m_children) {
+            if (&WidgetOf(*child) == widget) {
+                return id;
+            }
+        }
+        if (widget->isWindow()) {
+            break;
+        }
+    }
+    return 0;
+}
+
+bool QtDialog::OfferKey(QWidget* target, int key) {
+    ControlId const id = ControlAt(target);
+    bool handled = false;
+    Guard([&] { handled = m_events.OnNativeKeyDown(id, key); });
+    return handled;
+}
+
+bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event) {
+    ControlId const id = ControlAt(target);
+    auto const found = m_children.find(id);
+    if (found == m_children.end()) {
+        return false;
+    }
+    QWidget& control = WidgetOf(*found->second);
+    // An editor open inside a control keeps its own menu; the control's own area and
+    // the viewport it scrolls belong to the dialog's handlers.
+    auto const* area = qobject_cast<QAbstractScrollArea const*>(&control);
+    if (target != &control && (area == nullptr || target != area->viewport())) {
+        return false;
+    }
+    Message message;
+    message.event = Event::ContextMenu;
+    message.id = id;
+    message.window = found->second->Wrapper();
+    message.point = event.reason() == QContextMenuEvent::Keyboard
+                        ? Point{-1, -1}
+                        : Point{event.globalPos().x(), event.globalPos().y()};
+    Route(message);
+    return true;
+}
+
+int QtDialog::RunModal() {
+    if (m_sheet != nullptr) {
+        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
+    }
+    return m_run->Run(
+        m_id, [this] { m_events.OnNativeInit(); },
+        [this](Scene const& scene) {
+            QtUser user(*this);
+            user.Play(scene);
+        });
+}
+
+void QtDialog::End(int result) {
+    m_run->End(result);
+}
+
+void QtDialog::Post(Message const& message) {
+    m_posted.push_back(message);
+    QMetaObject::invokeMethod(
+        m_hook.get(), [this] { Guard([this] { DeliverPosted(); }); }, Qt::QueuedConnection);
+}
+
+void QtDialog::DeliverPosted() {
+    while (!m_posted.empty() && !HasEnded()) {
+        Message message = m_posted.front();
+        m_posted.pop_front();
+        Route(message);
+    }
+}
+
+void QtDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
+    std::unique_ptr<QTimer>& timer = m_toolkitTimers[id];
+    if (timer == nullptr) {
+        timer = std::make_unique<QTimer>();
+        timer->setSingleShot(true);
+        QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [this, id] { Expire(id); });
+    }
+    m_timers.Start(id, delay);
+    timer->start(delay);
+}
+
+void QtDialog::StopTimer(ControlId id) {
+    if (m_timers.Stop(id)) {
+        m_toolkitTimers.at(id)->stop();
+    }
+}
+
+bool QtDialog::ExpireNextTimer() {
+    return !HasEnded() && m_timers.ExpireNext([this](ControlId id) {
+        m_toolkitTimers.at(id)->stop();
+        RaiseExpiry(id);
+    });
+}
+
+void QtDialog::Expire(ControlId id) {
+    // A stop may come after the toolkit queued the expiry: the schedule has the last word.
+    if (!HasEnded() && m_timers.Stop(id)) {
+        RaiseExpiry(id);
+    }
+}
+
+void QtDialog::RaiseExpiry(ControlId id) {
+    Message message = backend::TimerSchedule::Expiry(id, Wrapper());
+    Route(message);
+}
+
+Point QtDialog::DialogUnitsToPixels(Point units) const {
+    // A dialog unit is a quarter of the font's average letter across and an eighth of its
+    // line down.
+    QFontMetrics const metrics(Container().font());
+    static QString const letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    int const average = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+    int const height = metrics.height();
+    return {units.x * average / 4, units.y * height / 8};
+}
+
+void QtDialog::SetClientSize(Size size) {
+    Container().window()->resize(size.width, size.height);
+}
+
+void QtDialog::SetResizable(Size minimum) {
+    if (m_sheet == nullptr) {
+        m_ownWindow->setMinimumSize(minimum.width, minimum.height);
+        m_ownWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+backend::NativePropertyGrid& QtDialog::CreatePropertyGrid(ControlId id, Rect client) {
+    return AddChild<QtPropertyGrid>(id, this, id, client);
+}
+
+backend::NativeToolBar& QtDialog::CreateToolBar(ControlId id) {
+    return AddChild<QtToolBar>(id, this, id);
+}
+
+bool QtDialog::SaveScreenshot(std::string const& path) {
+    return platform::qt::SaveScreenshot(*Container().window(), path);
+}
+
+} // namespace platform::qt

@@ -1,0 +1,3 @@
+#include "QtPropertyGrid.h"
+
+namespace platform::qt {} // namespace platform::qt

@@ -1,0 +1,3 @@
+#include "QtToolBar.h"
+
+namespace platform::qt {} // namespace platform::qt

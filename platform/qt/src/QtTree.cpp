@@ -1,0 +1,3 @@
+#include "QtTree.h"
+
+namespace platform::qt {} // namespace platform::qt

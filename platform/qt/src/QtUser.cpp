@@ -1,0 +1,210 @@
+#include "QtUser.h"
+#include "QtCombo.h"
+#include "QtDialog.h"
+#include "QtPropertyGrid.h"
+#include "QtSheet.h"
+#include "QtTree.h"
+
+#include "platform/Error.h"
+
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+
+namespace platform::qt {
+
+QtUser::QtUser(QtDialog& dialog)
+    : ScriptedUser(dialog, dialog.Sheet())
+    , m_dialog(dialog) {}
+
+namespace {
+
+/// A user types into the widget that has the focus; moving it there only when it is
+/// elsewhere keeps the caret and selection where the user left them.
+void FocusOn(QWidget& widget) {
+    if (!widget.hasFocus()) {
+        widget.setFocus(Qt::OtherFocusReason);
+    }
+}
+
+/// Replaces the text of an edit the user can type in, with the one change notification
+/// the user's typing ends with; false for any other widget.
+bool ReplaceText(QWidget& widget, std::wstring const& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(&widget); line != nullptr && !line->isReadOnly()) {
+        // The caret ends where the typist's does.
+        line->setText(ToQt(text));
+        return true;
+    }
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(&widget);
+        edit != nullptr && !edit->isReadOnly()) {
+        edit->setPlainText(ToQt(text));
+        edit->moveCursor(QTextCursor::End);
+        return true;
+    }
+    if (auto* box = qobject_cast<QComboBox*>(&widget); box != nullptr && box->isEditable()) {
+        return ReplaceText(*box->lineEdit(), text);
+    }
+    return false;
+}
+
+/// Where a pressed key goes: an open pop-up (a drop-down list) takes every key, else the
+/// widget with the focus.
+QWidget& KeyTarget(QWidget& focus) {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup == nullptr) {
+        return focus;
+    }
+    return popup->focusWidget() != nullptr ? *popup->focusWidget() : *popup;
+}
+
+bool Contains(QWidget& widget, QWidget const* inner) {
+    return inner != nullptr && (inner == &widget || widget.isAncestorOf(inner));
+}
+
+/// The widget a mouse event over `widget` reaches: a list's viewport, or the widget.
+QWidget& MouseTarget(QWidget& widget) {
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget)) {
+        return *area->viewport();
+    }
+    return widget;
+}
+
+/// Opens the box's list, moves to item `index` and takes it with Enter, as a user
+/// picking with the keyboard does.
+void PickItem(QtCombo& combo, int index) {
+    QComboBox& box = combo.Box();
+    FocusOn(box);
+    box.showPopup();
+    QAbstractItemView& list = *box.view();
+    list.setCurrentIndex(box.model()->index(index, 0));
+    QTest::keyClick(&list, Qt::Key_Return);
+}
+
+} // namespace
+
+void QtUser::Idle() {
+    // Qt's own pending work (layouts, its controls' deferred updates) runs as it would.
+    QCoreApplication::processEvents();
+    m_dialog.DeliverPosted();
+    if (m_dialog.HasEnded()) {
+        return;
+    }
+    m_dialog.RouteIdle();
+}
+
+void QtUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
+    if (auto* grid = dynamic_cast<QtPropertyGrid*>(&control)) {
+        QWidget* editor = grid->FocusedEditor();
+        if (editor == nullptr) {
+            PLATFORM_ERROR(L"property grid " + std::to_wstring(grid->Id()) +
+                           L" has no editor open to type in");
+        }
+        if (!ReplaceText(*editor, text)) {
+            // A pick list searches its options as the keys come.
+            QTest::keyClicks(editor, ToQt(text));
+        }
+        return;
+    }
+    QWidget& widget = WidgetOf(control);
+    if (auto* combo = dynamic_cast<QtCombo*>(&control); combo != nullptr && !combo->IsEditable()) {
+        FocusOn(widget);
+        QTest::keyClicks(&widget, ToQt(text));
+        return;
+    }
+    FocusOn(widget);
+    if (!ReplaceText(widget, text)) {
+        PLATFORM_ERROR(L"control " + std::to_wstring(control.Id()) +
+                       L" is not an edit the user can type in");
+    }
+}
+
+void QtUser::Deliver(backend::NativeWindow& control, Message& input) {
+    QWidget& widget = WidgetOf(control);
+    switch (input.event) {
+    case Event::KeyDown:
+        SendKey(widget, input.id, input.key);
+        return;
+    case Event::Command:
+        if (qobject_cast<QPushButton*>(&widget) == nullptr) {
+            PLATFORM_ERROR(L"control " + std::to_wstring(input.id) + L" is not a button");
+        }
+        QTest::mouseClick(&widget, Qt::LeftButton);
+        return;
+    case Event::ComboSelChange:
+        PickItem(dynamic_cast<QtCombo&>(control), static_cast<int>(input.param));
+        return;
+    case Event::ContextMenu: {
+        QWidget& target = MouseTarget(widget);
+        QPoint const screen(input.point.x, input.point.y);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, target.mapFromGlobal(screen), screen);
+        QCoreApplication::sendEvent(&target, &menu);
+        return;
+    }
+    case Event::DblClk:
+        dynamic_cast<QtTree&>(control).DoubleClickAt(input.point, true);
+        return;
+    case Event::MouseMove: {
+        QWidget& target = MouseTarget(widget);
+        QPointF const local = target.mapFrom(&widget, QPoint(input.point.x, input.point.y));
+        QMouseEvent motion(QEvent::MouseMove, local, target.mapToGlobal(local), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &motion);
+        return;
+    }
+    default:
+        PLATFORM_ERROR(L"a user cannot raise event " +
+                       std::to_wstring(static_cast<int>(input.event)) + L" on control " +
+                       std::to_wstring(input.id));
+    }
+}
+
+void QtUser::SendKey(QWidget& widget, ControlId id, int key) {
+    // The key goes where the focus is: the control, or an editor open inside it.
+    if (!Contains(widget, widget.window()->focusWidget())) {
+        FocusOn(widget);
+    }
+    QWidget* focus = widget.window()->focusWidget();
+    if ((key != KeyReturn && key != KeyEscape) || !Contains(widget, focus)) {
+        m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
+        return;
+    }
+    // Enter and Escape take Qt's own way: first the dialog's key hook, then, when the
+    // hook lets them pass, the focused widget and its parents.
+    QTest::keyClick(&KeyTarget(*focus), key == KeyReturn ? Qt::Key_Return : Qt::Key_Escape);
+}
+
+void QtUser::Resize(Size size) {
+    Act([&] {
+        int const seen = m_dialog.RoutedSizes();
+        m_dialog.SetClientSize(size);
+        // The window system confirms the new size from the loop; wait for that, within
+        // bounds.
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 2000) {
+            Rect const client = m_dialog.GetClientRect();
+            if (m_dialog.RoutedSizes() > seen &&
+                m_dialog.RoutedSize() == Size{client.Width(), client.Height()}) {
+                return;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(5);
+        }
+        Rect const client = m_dialog.GetClientRect();
+        Message confirmed{.event = Event::Size,
+                          .window = m_dialog.Wrapper(),
+                          .size = {client.Width(), client.Height()}};
+        Route(confirmed);
+    });
+}
+
+} // namespace platform::qt

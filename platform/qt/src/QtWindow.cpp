@@ -1,0 +1,128 @@
+#include "QtWindow.h"
+#include "QtDialog.h"
+
+#include "platform/Error.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace platform::qt {
+
+QWidget& WidgetOf(backend::NativeWindow& native) {
+    auto* access = dynamic_cast<QtAccess*>(&native);
+    if (access == nullptr) {
+        PLATFORM_ERROR(L"a window of another backend reached the Qt backend");
+    }
+    return *access->Widget();
+}
+
+template <typename Base>
+QtWindow<Base>::QtWindow(QtDialog* parent, ControlId id, QWidget* widget)
+    : m_parent(parent)
+    , m_id(id)
+    , m_widget(widget) {}
+
+template <typename Base> backend::NativeWindow* QtWindow<Base>::Parent() const {
+    return m_parent;
+}
+
+template <typename Base> std::wstring QtWindow<Base>::GetText() const {
+    if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
+        return FromQt(line->text());
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(m_widget)) {
+        return FromQt(text->toPlainText());
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(m_widget)) {
+        return FromQt(combo->currentText());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(m_widget)) {
+        return FromQt(button->text());
+    }
+    if (auto* label = qobject_cast<QLabel*>(m_widget)) {
+        return FromQt(label->text());
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(m_widget)) {
+        return FromQt(group->title());
+    }
+    return FromQt(m_widget->windowTitle());
+}
+
+template <typename Base> void QtWindow<Base>::SetText(std::wstring const& text) {
+    QString const value = ToQt(text);
+    // The program's own changes notify nothing, as with the platform's edit controls; the
+    // same text again would still be laid out anew and take the reader back to its start.
+    QSignalBlocker const quiet(m_widget);
+    if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
+        if (line->text() != value) {
+            line->setText(value);
+        }
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(m_widget)) {
+        if (edit->toPlainText() != value) {
+            edit->setPlainText(value);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget); combo && combo->isEditable()) {
+        combo->setEditText(value);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget)) {
+        button->setText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(m_widget)) {
+        label->setText(value);
+    } else if (auto* group = qobject_cast<QGroupBox*>(m_widget)) {
+        group->setTitle(value);
+    } else {
+        m_widget->setWindowTitle(value);
+    }
+}
+
+template <typename Base> Rect QtWindow<Base>::GetWindowRect() const {
+    QSize const size = m_widget->size();
+    Point const origin = ClientToScreen({0, 0});
+    return Rect::FromXYWH(origin.x, origin.y, size.width(), size.height());
+}
+
+template <typename Base> Rect QtWindow<Base>::GetClientRect() const {
+    QRect const client = m_widget->contentsRect();
+    return {0, 0, client.width(), client.height()};
+}
+
+template <typename Base> Point QtWindow<Base>::ClientToScreen(Point point) const {
+    // A control is measured through its dialog, so positions relative to it are exactly the ones
+    // the controls were given, whether or not the windows are shown yet.
+    if (m_parent == nullptr) {
+        QPoint const screen = m_widget->mapToGlobal(QPoint(point.x, point.y));
+        return {screen.x(), screen.y()};
+    }
+    QPoint const position = m_widget->pos();
+    return m_parent->ClientToScreen({position.x() + point.x, position.y() + point.y});
+}
+
+template <typename Base> void QtWindow<Base>::Move(Rect rect) {
+    m_widget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+template <typename Base> void QtWindow<Base>::SetFocus() {
+    m_widget->setFocus(Qt::OtherFocusReason);
+}
+
+template <typename Base> bool QtWindow<Base>::HasFocus() const {
+    // The window's own focus: it holds whether or not the window is the active one.
+    return m_widget->hasFocus();
+}
+
+template <typename Base> void QtWindow<Base>::Raise(Message& message) {
+    if (message.window == nullptr) {
+        message.window = this->Wrapper();
+    }
+    m_parent->Route(message);
+}
+
+#define PLATFORM_INSTANTIATE(Interface) template class QtWindow<backend::Interface>;
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
+#undef PLATFORM_INSTANTIATE
+
+} // namespace platform::qt

@@ -1,0 +1,75 @@
+// The Qt backend's native windows: Qt widgets behind the platform's native interfaces.
+#pragma once
+
+#include "QtAccess.h"
+#include "platform/Backend.h"
+#include "platform/Driver.h"
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+namespace platform::qt {
+
+class QtDialog;
+
+inline QString ToQt(std::wstring const& text) {
+    return QString::fromStdWString(text);
+}
+
+inline std::wstring FromQt(QString const& text) {
+    return text.toStdWString();
+}
+
+/// The widget behind `native`, which must belong to this backend.
+QWidget& WidgetOf(backend::NativeWindow& native);
+
+/// The state every Qt-backed window shares; `Base` is the native interface it implements.
+template <typename Base> class QtWindow : public Base, public QtAccess {
+public:
+    QtWindow(QtDialog* parent, ControlId id, QWidget* widget);
+
+    ControlId Id() const override { return m_id; }
+    backend::NativeWindow* Parent() const override;
+    std::wstring GetText() const override;
+    void SetText(std::wstring const& text) override;
+    bool IsEnabled() const override { return m_widget->isEnabled(); }
+    void Enable(bool on) override { m_widget->setEnabled(on); }
+    bool IsVisible() const override { return !m_widget->isHidden(); }
+    void Show(bool on) override { m_widget->setVisible(on); }
+    Rect GetWindowRect() const override;
+    Rect GetClientRect() const override;
+    Point ClientToScreen(Point point) const override;
+    void Move(Rect rect) override;
+    void SetRedraw(bool on) override { m_widget->setUpdatesEnabled(on); }
+    bool IsRedrawOn() const override { return m_widget->updatesEnabled(); }
+    void SetFocus() override;
+    bool HasFocus() const override;
+
+    QWidget* Widget() const override { return m_widget; }
+    /// Sends `message` from this window to its dialog, guarded.
+    void Raise(Message& message);
+
+protected:
+    QtDialog* m_parent;
+    ControlId m_id;
+    QWidget* m_widget;
+};
+
+using QtControl = QtWindow<backend::NativeWindow>;
+
+/// Raises `event` from `native` whenever `sender` emits `signal`; the connection ends
+/// with the sender.
+template <typename Native, typename Sender, typename Signal>
+void RaiseOn(Sender* sender, Signal signal, Native& native, Event event) {
+    QObject::connect(sender, signal, sender, [&native, event] {
+        Message message;
+        message.event = event;
+        message.id = native.Id();
+        native.Raise(message);
+    });
+}
+
+} // namespace platform::qt

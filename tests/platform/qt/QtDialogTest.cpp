@@ -1,0 +1,49 @@
+// The real windows: what a screenshot of a dialog shows.
+#include "../BackendUnderTest.h"
+#include "../TestDialog.h"
+
+#include "TestArtifacts.h"
+
+#include "platform/Driver.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+TEST(QtDialog, a_screenshot_shows_the_drawing_surface_base_under_its_overlay) {
+    platform::BackendScope const backend{BackendUnderTest()};
+    testdialog::Resources const resources;
+    platform::Driver driver;
+    platform::DriverScope const driverScope{driver};
+    testdialog::TestDialog dialog;
+    std::filesystem::path const screenshot = ArtifactFolder() / "platform-qt-drawing-surface.png";
+    std::filesystem::remove(screenshot);
+    platform::Rect client;
+    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        platform::DrawingSurface& surface = dialog.surface;
+        platform::Point const origin =
+            dialog.ScreenToClient(surface.Native().ClientToScreen({0, 0}));
+        platform::Rect const own = surface.GetClientRect();
+        client = own.Offset(origin.x, origin.y);
+        platform::Drawing base;
+        base.background = {0, 0, 255};
+        surface.SetBase(base);
+        platform::Drawing overlay;
+        // The left half red, opaque; the right half keeps the base's blue.
+        overlay.rects.push_back(
+            {platform::Rect{0, 0, own.Width() / 2, own.Height()}, {255, 0, 0}, {255, 0, 0}});
+        surface.SetOverlay(overlay);
+        ASSERT_TRUE(dialog.SaveScreenshot(screenshot.string()));
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+    QImage const image(QString::fromStdString(screenshot.string()));
+    ASSERT_FALSE(image.isNull());
+    int const y = (client.top + client.bottom) / 2;
+    EXPECT_EQ(image.pixelColor(client.left + client.Width() / 4, y), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(client.right - client.Width() / 4, y), QColor(0, 0, 255));
+}
