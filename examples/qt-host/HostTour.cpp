@@ -79,7 +79,7 @@ void HostTour::SnapWindow(std::string const& step) {
 }
 
 std::filesystem::path HostTour::NextShot(std::string const& step) {
-    char number[8];
+    char number[16];
     std::snprintf(number, sizeof number, "%02d-", ++m_shots);
     return m_folder / (number + step + ".png");
 }
