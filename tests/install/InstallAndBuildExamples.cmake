@@ -78,8 +78,14 @@ endfunction()
 # FOLDER, checks what it chose and that it shot every step, and fails on anything Qt
 # complained of.
 function(run_tour program library_path folder)
+    # Qt wants a private runtime folder, as a desktop session gives one, and says so when
+    # there is none.
+    set(runtime ${folder}-runtime)
+    file(MAKE_DIRECTORY ${runtime})
+    file(CHMOD ${runtime} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-                            LD_LIBRARY_PATH=${library_path} ${program} --tour ${folder}
+                            XDG_RUNTIME_DIR=${runtime} LD_LIBRARY_PATH=${library_path}
+                            ${program} --tour ${folder}
                     RESULT_VARIABLE result OUTPUT_VARIABLE chosen ERROR_VARIABLE complaints)
     string(STRIP "${chosen}" chosen)
     if(NOT result EQUAL 0 OR NOT chosen STREQUAL EXPECTED OR complaints)
