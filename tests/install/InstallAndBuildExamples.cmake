@@ -1,7 +1,7 @@
 # What a host outside the tree meets: installs a build of GridloreUI into a fresh prefix,
 # checks that everything lies in the project's own folders, builds every example under
 # examples/ against it with find_package and with pkg-config, and runs those that need no
-# display (a Qt host plays its tour off the screen).
+# display (a Qt host plays its tour on a virtual display of its own).
 # -DMODE=static   installs BUILD_DIR;
 # -DMODE=shared   builds the library shared and in Release, as distributions ship it, in
 #                 SHARED_DIR (kept between runs) and installs that, checking SONAMEs and
@@ -9,7 +9,7 @@
 # -DMODE=deb      makes the Debian package of BUILD_DIR with cpack, prints its control data
 #                 and unpacks it with dpkg -x.
 # -DSOURCE_DIR, -DWORK_DIR, -DCXX (the compiler), -DLAUNCHER (a compiler launcher, may be
-# empty), -DWX_CONFIG, -DVERSION (the project's), -DEXPECTED (what a headless example prints), -DLINK_FLAGS (what
+# empty), -DWX_CONFIG, -DXVFB_RUN (may be empty), -DVERSION (the project's), -DEXPECTED (what a headless example prints), -DLINK_FLAGS (what
 # linking against BUILD_DIR needs besides the package).
 file(REMOVE_RECURSE ${WORK_DIR})
 
@@ -74,19 +74,24 @@ function(run_example program library_path)
     message(STATUS "${program} chose: ${output}")
 endfunction()
 
-# Plays a Qt example's tour off the screen (the display belongs to the GUI tests) into
-# FOLDER, checks what it chose and that it shot every step, and fails on anything Qt
-# complained of.
+# Plays a Qt example's tour into FOLDER on a virtual display of its own (the shared one
+# belongs to the GUI tests, and Qt's offscreen platform complains of what it cannot do),
+# checks what it chose and that it shot every step, and fails on anything Qt complained of.
 function(run_tour program library_path folder)
+    if(NOT XVFB_RUN)
+        message(STATUS "${program} built; no xvfb-run to play its tour on")
+        return()
+    endif()
     # Qt wants a private runtime folder, as a desktop session gives one, and says so when
     # there is none.
     set(runtime ${folder}-runtime)
     file(MAKE_DIRECTORY ${runtime})
     file(CHMOD ${runtime} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-                            XDG_RUNTIME_DIR=${runtime} LD_LIBRARY_PATH=${library_path}
-                            ${program} --tour ${folder}
-                    RESULT_VARIABLE result OUTPUT_VARIABLE chosen ERROR_VARIABLE complaints)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_RUNTIME_DIR=${runtime}
+                            LD_LIBRARY_PATH=${library_path}
+                            ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" ${program} --tour ${folder}
+                    RESULT_VARIABLE result OUTPUT_VARIABLE chosen ERROR_VARIABLE complaints
+                    TIMEOUT 300)
     string(STRIP "${chosen}" chosen)
     if(NOT result EQUAL 0 OR NOT chosen STREQUAL EXPECTED OR complaints)
         message(FATAL_ERROR "${program} --tour (${result}) chose '${chosen}', not "
@@ -97,7 +102,7 @@ function(run_tour program library_path folder)
     if(NOT count EQUAL 8)
         message(FATAL_ERROR "${program} --tour saved ${count} screenshots, not 8: ${shots}")
     endif()
-    message(STATUS "${program} toured off the screen and chose: ${chosen}")
+    message(STATUS "${program} toured and chose: ${chosen}")
 endfunction()
 
 # Builds every example against PREFIX both ways; runs the headless ones and the Qt tour.
