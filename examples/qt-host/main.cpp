@@ -26,7 +26,7 @@ namespace {
 /// favourites from the start, and the browser saves to it after each change.
 std::filesystem::path LoadFavorites(std::filesystem::path const& folder) {
     std::filesystem::create_directories(folder);
-    std::filesystem::path const file = folder / "favorites.qrf2";
+    std::filesystem::path file = folder / "favorites.qrf2";
     std::optional<Gridlore::SetAsideFile> damaged;
     auto& favorites = shr::Singleton<Gridlore::CFavoritesCollection>::Instance();
     for (Gridlore::CoordinateSystem const& system : Gridlore::LoadUserCollection(file, damaged)) {

@@ -11,6 +11,9 @@
 # -DSOURCE_DIR, -DWORK_DIR, -DCXX (the compiler), -DLAUNCHER (a compiler launcher, may be
 # empty), -DWX_CONFIG, -DXVFB_RUN (may be empty), -DVERSION (the project's), -DEXPECTED (what a headless example prints), -DLINK_FLAGS (what
 # linking against BUILD_DIR needs besides the package).
+# A quoted word is a word, never the variable of that name (such as `static` below).
+cmake_policy(SET CMP0054 NEW)
+
 file(REMOVE_RECURSE ${WORK_DIR})
 
 function(run)
