@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <memory>
+
 namespace platform::qt {
 
 namespace {
@@ -22,6 +24,43 @@ QString NameFilter(FileFilter const& filter) {
     return label + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 
+/// The name Qt proposes after a change to `filter`: the last suffix of `name` swapped
+/// for the last suffix of the type's first pattern.
+QString QtRenamed(QString const& name, FileFilter const& filter) {
+    QString const pattern = ToQt(filter.pattern).section(QLatin1Char(';'), 0, 0);
+    QString const suffix = QFileInfo(pattern).suffix();
+    QString const old = QFileInfo(name).suffix();
+    if (old.isEmpty() || suffix.isEmpty()) {
+        return name;
+    }
+    return name.left(name.size() - old.size()) + suffix;
+}
+
+/// Qt swaps only the last suffix when the type changes ("Site.aux.xml" as a projection
+/// becomes "Site.aux.prj"); the name is renamed here as the platform's dialogs do, from
+/// the name it had before Qt's swap unless the user has typed another since.
+void FollowTypes(QFileDialog& dialog, FileDialogRequest const& request) {
+    auto before = std::make_shared<QString>(ToQt(request.initialName));
+    auto const follow = [&dialog, &request, before](QString const& picked) {
+        auto const index = dialog.nameFilters().indexOf(picked);
+        QStringList const selected = dialog.selectedFiles();
+        if (index < 0 || index >= static_cast<qsizetype>(request.filters.size()) ||
+            selected.isEmpty()) {
+            return;
+        }
+        QString const shown = QFileInfo(selected.front()).fileName();
+        bool const untouched =
+            shown == QtRenamed(*before, request.filters[static_cast<std::size_t>(index)]);
+        std::wstring const renamed = NameForFilter(FromQt(untouched ? *before : shown),
+                                                   request.filters, static_cast<int>(index));
+        *before = ToQt(renamed);
+        if (*before != shown) {
+            dialog.selectFile(*before);
+        }
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+}
+
 } // namespace
 
 std::optional<FileChoice> ShowFileDialog(FileDialogRequest const& request, QWidget* owner) {
@@ -36,21 +75,7 @@ std::optional<FileChoice> ShowFileDialog(FileDialogRequest const& request, QWidg
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // Qt leaves the name as it is when the type changes; the platform's dialogs follow.
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog, &request, &filters](QString const& picked) {
-                             QStringList const selected = dialog.selectedFiles();
-                             if (selected.isEmpty()) {
-                                 return;
-                             }
-                             std::wstring const name =
-                                 FromQt(QFileInfo(selected.front()).fileName());
-                             std::wstring const renamed = NameForFilter(
-                                 name, request.filters, static_cast<int>(filters.indexOf(picked)));
-                             if (renamed != name) {
-                                 dialog.selectFile(ToQt(renamed));
-                             }
-                         });
+        FollowTypes(dialog, request);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

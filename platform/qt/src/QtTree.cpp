@@ -129,15 +129,6 @@ protected:
         return QTreeView::viewportEvent(event);
     }
 
-    bool event(QEvent* event) override {
-        // The pointer over the items moves in the viewport; a move the program sends to
-        // the tree itself is in the tree's own coordinates.
-        if (event->type() == QEvent::MouseMove && !event->spontaneous()) {
-            m_owner.RaiseMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-        }
-        return QTreeView::event(event);
-    }
-
     void mouseDoubleClickEvent(QMouseEvent* event) override {
         // The first click has selected the item already.
         QPoint const screen = event->globalPosition().toPoint();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -52,7 +53,9 @@ TEST(QtFileDialog, opens_titled_in_the_folder_asked_and_the_name_follows_the_typ
         QTest::keyClick(types, Qt::Key_Down);
         QTest::keyClick(types, Qt::Key_Down);
         QTest::keyClick(types, Qt::Key_Up);
-        dialog.accept();
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        QTest::keyClick(name, Qt::Key_Return);
     });
     auto const chosen =
         platform::ChooseFile({true, L"Save Coordinate System", folder, L"Site.qrf2", filters});

@@ -2,6 +2,8 @@
 
 #include "platform/qt/QtBackend.h"
 
+#include <QString>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -36,6 +38,12 @@ platform::Backend& BackendUnderTest() {
         static char name[] = "gridlore_qt_test";
         static char* argv[] = {name, nullptr};
         qInstallMessageHandler(&FailOnQtComplaint);
+        // Outside a login session Qt warns of the missing runtime folder, once, in whichever
+        // test first asks for it; the tests get a private one.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            static QTemporaryDir const runtime;
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        }
         return platform::qt::QtBackend::StartApplication(argc, argv);
     }();
     if (!started) {
