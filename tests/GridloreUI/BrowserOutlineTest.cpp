@@ -118,9 +118,10 @@ std::vector<std::wstring> Steps(platform::Backend& backend, std::wstring const& 
     return outlines;
 }
 
-using BrowserOutline = browsertest::BrowserUnderTest;
+// Named after the backend (OUTLINE_SUITE), so each toolkit's run has a test name of its own.
+using OUTLINE_SUITE = browsertest::BrowserUnderTest;
 
-TEST_F(BrowserOutline, real_windows_show_the_same_tree_as_memory_and_as_recorded_before) {
+TEST_F(OUTLINE_SUITE, real_windows_show_the_same_tree_as_memory_and_as_recorded_before) {
     platform::headless::HeadlessBackend headless;
     std::vector<std::wstring> const inMemory = Steps(headless, m_favoritesPath, m_sink);
     std::vector<std::wstring> const onScreen = Steps(BackendUnderTest(), m_favoritesPath, m_sink);
