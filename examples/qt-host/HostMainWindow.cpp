@@ -44,13 +44,7 @@ HostMainWindow::HostMainWindow(std::filesystem::path favoritesPath, bool scripte
     ShowSystem();
 }
 
-bool HostMainWindow::ChooseSystem() {
-    // The browser is modal for this window, transient for it and centred on it.
-    platform::qt::HostWindow host(this);
-    gridui::CRSDialog dialog(m_current, m_favoritesPath.wstring(), m_errorSink, &host,
-                             Gridlore::CoordinateSystemCollection{});
-    // A search for a zone or a datum shows its systems at once, not only their folders.
-    dialog.SetOpenResultsUpTo(50);
+template <typename Dialog> bool HostMainWindow::Accept(Dialog& dialog) {
     if (dialog.DoModal() != platform::IDOK) {
         return false;
     }
@@ -59,15 +53,20 @@ bool HostMainWindow::ChooseSystem() {
     return true;
 }
 
+bool HostMainWindow::ChooseSystem() {
+    // The browser is modal for this window, transient for it and centred on it.
+    platform::qt::HostWindow host(this);
+    gridui::CRSDialog dialog(m_current, m_favoritesPath.wstring(), m_errorSink, &host,
+                             Gridlore::CoordinateSystemCollection{});
+    // A search for a zone or a datum shows its systems at once, not only their folders.
+    dialog.SetOpenResultsUpTo(50);
+    return Accept(dialog);
+}
+
 bool HostMainWindow::DefineSystem() {
     platform::qt::HostWindow host(this);
     gridui::CRSDefineDlg dialog(m_current, m_errorSink, &host);
-    if (dialog.DoModal() != platform::IDOK) {
-        return false;
-    }
-    m_current = dialog.Result();
-    ShowSystem();
-    return true;
+    return Accept(dialog);
 }
 
 bool HostMainWindow::DefineLocalSystem() {
@@ -80,12 +79,7 @@ bool HostMainWindow::DefineLocalSystem() {
     }
     platform::qt::HostWindow host(this);
     gridui::DefineUCSDlg dialog(start, m_errorSink, &host);
-    if (dialog.DoModal() != platform::IDOK) {
-        return false;
-    }
-    m_current = dialog.Result();
-    ShowSystem();
-    return true;
+    return Accept(dialog);
 }
 
 void HostMainWindow::RunFromMenu(bool (HostMainWindow::*command)()) {

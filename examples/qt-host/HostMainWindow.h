@@ -27,6 +27,8 @@ public:
     Gridlore::CoordinateSystem const& Current() const { return m_current; }
 
 private:
+    /// Runs `dialog`; on OK what the user accepted becomes the current system. True on OK.
+    template <typename Dialog> bool Accept(Dialog& dialog);
     /// Runs a menu's command; what it throws is told in a box, as nothing else would.
     void RunFromMenu(bool (HostMainWindow::*command)());
     void ShowSystem();
