@@ -581,6 +581,10 @@ TEST_F(BEHAVIOUR_SUITE, controls_read_back_their_state_and_are_the_wrappers_the_
         EXPECT_TRUE(label.IsWindowVisible());
         EXPECT_EQ(label.GetWindowText(), L"Parameters of the projection:");
         EXPECT_EQ(label.GetWindowRect(), place);
+        // A multi-line text reads back with the line ends it was given.
+        m_dialog.SetDlgItemText(testdialog::Description, L"Datum: WGS 84\r\nUnit: metre");
+        EXPECT_EQ(m_dialog.GetDlgItemText(testdialog::Description),
+                  L"Datum: WGS 84\r\nUnit: metre");
 
         platform::Window& cancel = m_dialog.GetDlgItem(platform::IDCANCEL);
         cancel.ShowWindow(false);

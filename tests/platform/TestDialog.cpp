@@ -231,4 +231,18 @@ bool BoxedDialog::OnInitDialog() {
     return true;
 }
 
+platform::Rect PaintRedOverBlue(TestDialog& dialog) {
+    platform::DrawingSurface& surface = dialog.surface;
+    platform::Point const origin = dialog.ScreenToClient(surface.Native().ClientToScreen({0, 0}));
+    platform::Rect const own = surface.GetClientRect();
+    platform::Drawing base;
+    base.background = {0, 0, 255};
+    surface.SetBase(base);
+    platform::Drawing overlay;
+    overlay.rects.push_back(
+        {platform::Rect{0, 0, own.Width() / 2, own.Height()}, {255, 0, 0}, {255, 0, 0}});
+    surface.SetOverlay(overlay);
+    return own.Offset(origin.x, origin.y);
+}
+
 } // namespace testdialog

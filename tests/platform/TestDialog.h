@@ -105,6 +105,10 @@ private:
     void OnTimer(platform::ControlId id);
 };
 
+/// Gives the surface a blue base and an opaque red overlay over its left half, for a
+/// screenshot to show; returns where the surface lies in the dialog's client area.
+platform::Rect PaintRedOverBlue(TestDialog& dialog);
+
 /// A box whose combo and grid grow with it in height, as a panel of a larger dialog.
 class BoxedDialog final : public shrgui::CDialogResize {
 public:

@@ -5,6 +5,7 @@
 #include "QtSheet.h"
 #include "platform/FileDialog.h"
 #include "platform/IniFileSettings.h"
+#include "platform/ToolkitToolTip.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -18,27 +19,15 @@ namespace platform::qt {
 
 namespace {
 
-class QtToolTip final : public backend::NativeToolTip {
+class QtToolTip final : public backend::ToolkitToolTip {
 public:
     explicit QtToolTip(backend::NativeWindow& tool)
         : m_tool(WidgetOf(tool)) {}
-    void AddTool(std::wstring const& text) override {
-        m_text = text;
-        Apply();
-    }
-    void Activate(bool on) override {
-        m_active = on;
-        Apply();
-    }
-    bool IsActive() const override { return m_active; }
-    std::wstring Text() const override { return m_text; }
 
 private:
-    void Apply() { m_tool.setToolTip(m_active ? ToQt(m_text) : QString()); }
+    void Show(std::wstring const& text) override { m_tool.setToolTip(ToQt(text)); }
 
     QWidget& m_tool;
-    std::wstring m_text;
-    bool m_active = true;
 };
 
 /// The settings file under the user's config directory.

@@ -1,6 +1,7 @@
 #include "QtDialog.h"
 #include "ModalRun.h"
 #include "QtCombo.h"
+#include "QtMultiLineEdit.h"
 #include "QtPropertyGrid.h"
 #include "QtSheet.h"
 #include "QtSurface.h"
@@ -27,6 +28,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <map>
 
 namespace platform::qt {
 
@@ -39,60 +43,46 @@ void RunWindow::reject() {
     }
 }
 
-void ModalRun::Guard(std::function<void()> const& action) {
-    if (m_closing) {
-        return;
+void ModalRun::ShowModal(std::function<void()> const& first) {
+    // Initialisation may have grown the window: it is centred at its final size on the
+    // widget it belongs to (a host's widget, or the dialog that opened it), which Qt
+    // would centre on that widget's window instead.
+    if (QWidget const* owner = m_window.parentWidget()) {
+        QPoint const centre = owner->mapToGlobal(owner->rect().center());
+        m_window.move(centre - m_window.rect().center());
     }
-    try {
-        action();
-    } catch (...) {
-        if (!m_error) {
-            m_error = std::current_exception();
-        }
-        End(IDCANCEL);
+    if (first) {
+        QMetaObject::invokeMethod(&m_window, first, Qt::QueuedConnection);
     }
+    m_window.exec();
 }
 
-int ModalRun::Run(int templateId, std::function<void()> const& init,
-                  std::function<void(Scene const&)> const& play) {
-    Driver* driver = InstalledDriver();
-    Scene scene;
-    if (driver != nullptr) {
-        scene = driver->TakeDialogScene(templateId);
-    }
-    Guard(init);
-    if (!m_ended) {
-        // Initialisation may have grown the window: it is centred at its final size on the
-        // widget it belongs to (a host's widget, or the dialog that opened it), which Qt
-        // would centre on that widget's window instead.
-        if (QWidget const* owner = m_window.parentWidget()) {
-            QPoint const centre = owner->mapToGlobal(owner->rect().center());
-            m_window.move(centre - m_window.rect().center());
-        }
-        if (driver != nullptr) {
-            // The scene plays once the window runs its own loop, as a user would.
-            QMetaObject::invokeMethod(
-                &m_window, [this, scene, play] { Guard([&] { play(scene); }); },
-                Qt::QueuedConnection);
-        }
-        m_window.exec();
-    }
-    if (m_error) {
-        std::rethrow_exception(std::exchange(m_error, nullptr));
-    }
-    return m_result;
-}
-
-void ModalRun::End(int result) {
-    if (m_ended) {
-        return;
-    }
-    m_ended = true;
-    m_result = result;
+void ModalRun::EndModal(int result) {
     if (m_window.isVisible()) {
         m_window.done(result);
     }
 }
+
+/// The dialog's timers on Qt's, each made at its first start.
+class QtDialog::Timers final : public backend::ToolkitTimers {
+public:
+    using ToolkitTimers::ToolkitTimers;
+
+private:
+    void StartToolkitTimer(ControlId id, std::chrono::milliseconds delay) override {
+        std::unique_ptr<QTimer>& timer = m_timers[id];
+        if (timer == nullptr) {
+            timer = std::make_unique<QTimer>();
+            timer->setSingleShot(true);
+            QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
+                             [this, id] { Expire(id); });
+        }
+        timer->start(delay);
+    }
+    void StopToolkitTimer(ControlId id) override { m_timers.at(id)->stop(); }
+
+    std::map<ControlId, std::unique_ptr<QTimer>> m_timers;
+};
 
 namespace {
 
@@ -164,7 +154,9 @@ QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
     , m_events(events)
     , m_ownWindow(new RunWindow(QtBackend::OwnerFor(owner)))
     , m_ownRun(std::make_unique<ModalRun>(*m_ownWindow))
-    , m_run(m_ownRun.get()) {
+    , m_run(m_ownRun.get())
+    , m_children(dialog.id)
+    , m_timers(MakeTimers()) {
     m_widget = m_ownWindow;
     m_ownWindow->setWindowTitle(ToQt(dialog.caption));
     CreateControls(dialog);
@@ -184,7 +176,9 @@ QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, 
     : QtWindow(nullptr, dialog.id, new QWidget(book))
     , m_events(events)
     , m_sheet(&sheet)
-    , m_run(&sheet.Run()) {
+    , m_run(&sheet.Run())
+    , m_children(dialog.id)
+    , m_timers(MakeTimers()) {
     CreateControls(dialog);
 }
 
@@ -199,25 +193,30 @@ void QtDialog::CreateControls(DialogTemplate const& dialog) {
     // The loop goes idle when it is about to wait for the window system, once for each
     // time it woke up: idle work that changes nothing lets it sleep.
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    m_awake = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, m_hook.get(),
-                               [this] { m_idleDue = true; });
-    m_idle =
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_hook.get(), [this] {
-            if (m_idleDue && Container().isVisible() && !HasEnded()) {
-                m_idleDue = false;
-                Guard([this] { RouteIdle(); });
-            }
-        });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, m_hook.get(),
+                     [this] { m_idleDue = true; });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_hook.get(), [this] {
+        if (m_idleDue && Container().isVisible() && !HasEnded()) {
+            m_idleDue = false;
+            Guard([this] { RouteIdle(); });
+        }
+    });
+}
+
+std::unique_ptr<backend::ToolkitTimers> QtDialog::MakeTimers() {
+    // No timer of a dialog that has ended expires.
+    return std::make_unique<Timers>([this](ControlId id) {
+        if (!HasEnded()) {
+            Message message = backend::TimerSchedule::Expiry(id, Wrapper());
+            Route(message);
+        }
+    });
 }
 
 void QtDialog::PrepareClose() {
     // Events still come while the widgets go; none may reach a wrapper or a handler.
     m_hook.reset();
-    for (auto const& [id, child] : m_children) {
-        if (platform::Window* wrapper = child->Wrapper()) {
-            wrapper->Detach();
-        }
-    }
+    m_children.DetachWrappers();
     m_run->Close();
 }
 
@@ -225,22 +224,12 @@ QtDialog::~QtDialog() {
     // A page's widget belongs to its sheet's tab widget, which lets it go.
     if (m_sheet == nullptr) {
         PrepareClose();
-        for (auto const& [id, timer] : m_toolkitTimers) {
-            timer->stop();
-        }
         delete m_ownWindow.data();
     }
 }
 
 template <typename T, typename... Args> T& QtDialog::AddChild(ControlId id, Args&&... args) {
-    auto child = std::make_unique<T>(std::forward<Args>(args)...);
-    T& added = *child;
-    ControlId const key = id == -1 ? -1000000 - ++m_labels : id;
-    if (!m_children.emplace(key, std::move(child)).second) {
-        PLATFORM_ERROR(L"dialog " + std::to_wstring(m_id) + L" already has a control " +
-                       std::to_wstring(id));
-    }
-    return added;
+    return static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));
 }
 
 namespace {
@@ -284,14 +273,16 @@ void QtDialog::CreateControl(ControlTemplate const& control) {
         break;
     case ControlKind::Edit: {
         QWidget* edit = MakeEdit(dialog, control);
-        auto& native = AddChild<QtControl>(control.id, this, control.id, edit);
-        if (auto* line = qobject_cast<QLineEdit*>(edit)) {
-            RaiseOn(line, &QLineEdit::textChanged, native, Event::EditChange);
+        if (auto* lines = qobject_cast<QPlainTextEdit*>(edit)) {
+            auto& native = AddChild<QtMultiLineEdit>(control.id, this, control.id, lines);
+            RaiseOn(lines, &QPlainTextEdit::textChanged, native, Event::EditChange);
+            added = &native;
         } else {
-            RaiseOn(static_cast<QPlainTextEdit*>(edit), &QPlainTextEdit::textChanged, native,
+            auto& native = AddChild<QtControl>(control.id, this, control.id, edit);
+            RaiseOn(static_cast<QLineEdit*>(edit), &QLineEdit::textChanged, native,
                     Event::EditChange);
+            added = &native;
         }
-        added = &native;
         break;
     }
     case ControlKind::Button: {
@@ -346,11 +337,7 @@ Point QtDialog::ClientToScreen(Point point) const {
 }
 
 backend::NativeWindow* QtDialog::FindChild(ControlId id) const {
-    if (id == -1) {
-        return nullptr;
-    }
-    auto const found = m_children.find(id);
-    return found == m_children.end() ? nullptr : found->second.get();
+    return m_children.Find(id);
 }
 
 void QtDialog::Route(Message& message) {
@@ -379,10 +366,10 @@ ControlId QtDialog::ControlAt(QWidget* widget) const {
     // The control is the widget itself or one that contains it (a list's viewport, a
     // combo box's edit field).
     for (; widget != nullptr && widget != m_widget; widget = widget->parentWidget()) {
-        for (auto const& [id, child] : m_children) {
-            if (&WidgetOf(*child) == widget) {
-                return id;
-            }
+        ControlId const id = m_children.IdWhere(
+            [widget](backend::NativeWindow& child) { return &WidgetOf(child) == widget; });
+        if (id != 0) {
+            return id;
         }
         if (widget->isWindow()) {
             break;
@@ -400,11 +387,11 @@ bool QtDialog::OfferKey(QWidget* target, int key) {
 
 bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event) {
     ControlId const id = ControlAt(target);
-    auto const found = m_children.find(id);
-    if (found == m_children.end()) {
+    backend::NativeWindow* native = m_children.Find(id);
+    if (native == nullptr) {
         return false;
     }
-    QWidget& control = WidgetOf(*found->second);
+    QWidget& control = WidgetOf(*native);
     // An editor open inside a control keeps its own menu; the control's own area and
     // the viewport it scrolls belong to the dialog's handlers.
     auto const* area = qobject_cast<QAbstractScrollArea const*>(&control);
@@ -414,7 +401,7 @@ bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event)
     Message message;
     message.event = Event::ContextMenu;
     message.id = id;
-    message.window = found->second->Wrapper();
+    message.window = native->Wrapper();
     message.point = event.reason() == QContextMenuEvent::Keyboard
                         ? Point{-1, -1}
                         : Point{event.globalPos().x(), event.globalPos().y()};
@@ -453,39 +440,15 @@ void QtDialog::DeliverPosted() {
 }
 
 void QtDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
-    std::unique_ptr<QTimer>& timer = m_toolkitTimers[id];
-    if (timer == nullptr) {
-        timer = std::make_unique<QTimer>();
-        timer->setSingleShot(true);
-        QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [this, id] { Expire(id); });
-    }
-    m_timers.Start(id, delay);
-    timer->start(delay);
+    m_timers->Start(id, delay);
 }
 
 void QtDialog::StopTimer(ControlId id) {
-    if (m_timers.Stop(id)) {
-        m_toolkitTimers.at(id)->stop();
-    }
+    m_timers->Stop(id);
 }
 
 bool QtDialog::ExpireNextTimer() {
-    return !HasEnded() && m_timers.ExpireNext([this](ControlId id) {
-        m_toolkitTimers.at(id)->stop();
-        RaiseExpiry(id);
-    });
-}
-
-void QtDialog::Expire(ControlId id) {
-    // A stop may come after the toolkit queued the expiry: the schedule has the last word.
-    if (!HasEnded() && m_timers.Stop(id)) {
-        RaiseExpiry(id);
-    }
-}
-
-void QtDialog::RaiseExpiry(ControlId id) {
-    Message message = backend::TimerSchedule::Expiry(id, Wrapper());
-    Route(message);
+    return !HasEnded() && m_timers->ExpireNext();
 }
 
 Point QtDialog::DialogUnitsToPixels(Point units) const {

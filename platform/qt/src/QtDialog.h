@@ -2,17 +2,15 @@
 
 #include "ModalRun.h"
 #include "QtWindow.h"
-#include "platform/TimerSchedule.h"
+#include "platform/ChildWindows.h"
+#include "platform/ToolkitTimers.h"
 
-#include <QMetaObject>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <chrono>
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -80,13 +78,13 @@ public:
 
 private:
     class EventHook;
+    class Timers;
 
     template <typename T, typename... Args> T& AddChild(ControlId id, Args&&... args);
     void CreateControls(DialogTemplate const& dialog);
     void CreateControl(ControlTemplate const& control);
-    /// Timer `id` ran out: its dialog hears of it, unless it was stopped or has ended.
-    void Expire(ControlId id);
-    void RaiseExpiry(ControlId id);
+    /// Timers whose expiry the dialog hears of until it ends.
+    std::unique_ptr<backend::ToolkitTimers> MakeTimers();
 
     backend::DialogEvents& m_events;
     QtSheet* m_sheet = nullptr;
@@ -94,17 +92,12 @@ private:
     QPointer<RunWindow> m_ownWindow;
     std::unique_ptr<ModalRun> m_ownRun;
     ModalRun* m_run;
-    std::map<ControlId, std::unique_ptr<backend::NativeWindow>> m_children;
+    backend::ChildWindows m_children;
     std::deque<Message> m_posted;
     Size m_routedSize;
     int m_routedSizes = 0;
-    int m_labels = 0;
-    /// The toolkit's timers by id, made at their first start; the schedule says which run.
-    std::map<ControlId, std::unique_ptr<QTimer>> m_toolkitTimers;
-    backend::TimerSchedule m_timers;
+    std::unique_ptr<backend::ToolkitTimers> m_timers;
     std::unique_ptr<EventHook> m_hook;
-    QMetaObject::Connection m_idle;
-    QMetaObject::Connection m_awake;
     bool m_idleDue = true;
 };
 

@@ -17,7 +17,7 @@ namespace {
 QString NameFilter(FileFilter const& filter) {
     QString patterns = ToQt(filter.pattern);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    QString const label = ToQt(filter.label);
+    QString label = ToQt(filter.label);
     if (label.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')'))) {
         return label;
     }

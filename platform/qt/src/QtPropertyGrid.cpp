@@ -2,7 +2,6 @@
 #include "QtDialog.h"
 #include "QtWindow.h"
 
-#include "platform/Error.h"
 #include "platform/PropertyGrid.h"
 #include "shr/Exception.h"
 

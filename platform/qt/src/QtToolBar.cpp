@@ -26,7 +26,10 @@ QToolBar& QtToolBar::Bar() const {
 }
 
 void QtToolBar::ShowLoaded(ToolBarTemplate const& bar) {
-    Bar().clear();
+    // A bar loaded again drops the actions of the last load, which it owns.
+    for (QAction* action : Bar().actions()) {
+        delete action;
+    }
     m_actions.clear();
     QSize const size(bar.buttonSize.width, bar.buttonSize.height);
     QImage const strip = QImage::fromData(bar.image.data(), static_cast<int>(bar.image.size()));

@@ -2,11 +2,8 @@
 #include "QtDialog.h"
 #include "QtWindow.h"
 
-#include "platform/Error.h"
-
 #include <QAbstractItemModel>
 #include <QEvent>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -342,13 +339,18 @@ void QtTree::Adopt(TreeItem selected) {
 }
 
 void QtTree::Expand(TreeItem item) {
-    At(item);
+    // An item without children has nothing to open; the view would still call it open.
+    if (At(item).children.empty()) {
+        return;
+    }
     Flush();
     View().expand(IndexOf(item));
 }
 
 bool QtTree::IsExpanded(TreeItem item) const {
-    At(item);
+    if (At(item).children.empty()) {
+        return false;
+    }
     Flush();
     return View().isExpanded(IndexOf(item));
 }

@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 namespace platform::qt {
@@ -35,9 +34,6 @@ template <typename Base> std::wstring QtWindow<Base>::GetText() const {
     if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
         return FromQt(line->text());
     }
-    if (auto* text = qobject_cast<QPlainTextEdit*>(m_widget)) {
-        return FromQt(text->toPlainText());
-    }
     if (auto* combo = qobject_cast<QComboBox*>(m_widget)) {
         return FromQt(combo->currentText());
     }
@@ -62,11 +58,8 @@ template <typename Base> void QtWindow<Base>::SetText(std::wstring const& text) 
         if (line->text() != value) {
             line->setText(value);
         }
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(m_widget)) {
-        if (edit->toPlainText() != value) {
-            edit->setPlainText(value);
-        }
-    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget); combo && combo->isEditable()) {
+    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget);
+               combo != nullptr && combo->isEditable()) {
         combo->setEditText(value);
     } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget)) {
         button->setText(value);

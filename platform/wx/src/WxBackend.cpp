@@ -6,6 +6,7 @@
 #include "platform/Error.h"
 #include "platform/FileDialog.h"
 #include "platform/IniFileSettings.h"
+#include "platform/ToolkitToolTip.h"
 
 #include <wx/app.h>
 #include <wx/dialog.h>
@@ -22,33 +23,21 @@ namespace platform::wx {
 
 namespace {
 
-class WxToolTip final : public backend::NativeToolTip {
+class WxToolTip final : public backend::ToolkitToolTip {
 public:
     explicit WxToolTip(backend::NativeWindow& tool)
         : m_tool(WindowOf(tool)) {}
-    void AddTool(std::wstring const& text) override {
-        m_text = text;
-        Apply();
-    }
-    void Activate(bool on) override {
-        m_active = on;
-        Apply();
-    }
-    bool IsActive() const override { return m_active; }
-    std::wstring Text() const override { return m_text; }
 
 private:
-    void Apply() {
-        if (m_active && !m_text.empty()) {
-            m_tool.SetToolTip(ToWx(m_text));
-        } else {
+    void Show(std::wstring const& text) override {
+        if (text.empty()) {
             m_tool.UnsetToolTip();
+        } else {
+            m_tool.SetToolTip(ToWx(text));
         }
     }
 
     wxWindow& m_tool;
-    std::wstring m_text;
-    bool m_active = true;
 };
 
 /// The settings file under the user's config directory.

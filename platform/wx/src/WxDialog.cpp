@@ -12,6 +12,7 @@
 #include "platform/wx/WxBackend.h"
 
 #include "platform/Error.h"
+#include "platform/ToolkitTimers.h"
 #include "platform/Window.h"
 #include "platform/wx/Screenshot.h"
 
@@ -27,56 +28,46 @@
 
 namespace platform::wx {
 
-void ModalRun::Guard(std::function<void()> const& action) {
-    if (m_closing) {
-        return;
+void ModalRun::ShowModal(std::function<void()> const& first) {
+    // Initialisation may have grown the window: it is centred at its final size, on the
+    // window it belongs to (a host's frame, or the dialog that opened it).
+    if (m_window.GetParent() != nullptr) {
+        m_window.CentreOnParent();
     }
-    try {
-        action();
-    } catch (...) {
-        if (!m_error) {
-            m_error = std::current_exception();
-        }
-        End(IDCANCEL);
+    if (first) {
+        m_window.CallAfter(first);
     }
+    m_window.ShowModal();
 }
 
-int ModalRun::Run(int templateId, std::function<void()> const& init,
-                  std::function<void(Scene const&)> const& play) {
-    Driver* driver = InstalledDriver();
-    Scene scene;
-    if (driver != nullptr) {
-        scene = driver->TakeDialogScene(templateId);
-    }
-    Guard(init);
-    if (!m_ended) {
-        // Initialisation may have grown the window: it is centred at its final size, on
-        // the window it belongs to (a host's frame, or the dialog that opened it).
-        if (m_window.GetParent() != nullptr) {
-            m_window.CentreOnParent();
-        }
-        if (driver != nullptr) {
-            // The scene plays once the window runs its own loop, as a user would.
-            m_window.CallAfter([this, scene, play] { Guard([&] { play(scene); }); });
-        }
-        m_window.ShowModal();
-    }
-    if (m_error) {
-        std::rethrow_exception(std::exchange(m_error, nullptr));
-    }
-    return m_result;
-}
-
-void ModalRun::End(int result) {
-    if (m_ended) {
-        return;
-    }
-    m_ended = true;
-    m_result = result;
+void ModalRun::EndModal(int result) {
     if (m_window.IsModal()) {
         m_window.EndModal(result);
     }
 }
+
+namespace {
+
+/// The dialog's timers on wx's, each made at its first start.
+class WxTimers final : public backend::ToolkitTimers {
+public:
+    using ToolkitTimers::ToolkitTimers;
+
+private:
+    void StartToolkitTimer(ControlId id, std::chrono::milliseconds delay) override {
+        std::unique_ptr<wxTimer>& timer = m_timers[id];
+        if (timer == nullptr) {
+            timer = std::make_unique<wxTimer>();
+            timer->Bind(wxEVT_TIMER, [this, id](wxTimerEvent&) { Expire(id); });
+        }
+        timer->StartOnce(static_cast<int>(delay.count()));
+    }
+    void StopToolkitTimer(ControlId id) override { m_timers.at(id)->Stop(); }
+
+    std::map<ControlId, std::unique_ptr<wxTimer>> m_timers;
+};
+
+} // namespace
 
 WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                    backend::NativeWindow* owner)
@@ -86,7 +77,9 @@ WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                             wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
     , m_events(events)
     , m_ownRun(std::make_unique<ModalRun>(static_cast<wxDialog&>(*m_window)))
-    , m_run(m_ownRun.get()) {
+    , m_run(m_ownRun.get())
+    , m_children(dialog.id)
+    , m_timers(MakeTimers()) {
     CreateControls(dialog);
     wxWindow& window = Container();
     // The sizing border is there from the start; until the dialog asks for resizing,
@@ -107,7 +100,9 @@ WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, 
     : WxWindow(nullptr, dialog.id, new wxPanel(book, wxID_ANY))
     , m_events(events)
     , m_sheet(&sheet)
-    , m_run(&sheet.Run()) {
+    , m_run(&sheet.Run())
+    , m_children(dialog.id)
+    , m_timers(MakeTimers()) {
     CreateControls(dialog);
 }
 
@@ -143,12 +138,18 @@ void WxDialog::CreateControls(DialogTemplate const& dialog) {
     });
 }
 
-void WxDialog::PrepareClose() {
-    for (auto const& [id, child] : m_children) {
-        if (platform::Window* wrapper = child->Wrapper()) {
-            wrapper->Detach();
+std::unique_ptr<backend::ToolkitTimers> WxDialog::MakeTimers() {
+    // No timer of a dialog that has ended expires.
+    return std::make_unique<WxTimers>([this](ControlId id) {
+        if (!HasEnded()) {
+            Message message = backend::TimerSchedule::Expiry(id, Wrapper());
+            Route(message);
         }
-    }
+    });
+}
+
+void WxDialog::PrepareClose() {
+    m_children.DetachWrappers();
     m_run->Close();
 }
 
@@ -161,13 +162,8 @@ WxDialog::~WxDialog() {
 }
 
 template <typename T, typename... Args> T& WxDialog::AddChild(ControlId id, Args&&... args) {
-    auto child = std::make_unique<T>(std::forward<Args>(args)...);
-    T& added = *child;
-    ControlId const key = id == -1 ? -1000000 - ++m_labels : id;
-    if (!m_children.emplace(key, std::move(child)).second) {
-        PLATFORM_ERROR(L"dialog " + std::to_wstring(m_id) + L" already has a control " +
-                       std::to_wstring(id));
-    }
+    auto& added =
+        static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));
     wxWindow& window = *added.Window();
     window.Bind(wxEVT_CONTEXT_MENU, [this, &added](wxContextMenuEvent& event) {
         Message message;
@@ -276,11 +272,7 @@ Point WxDialog::ClientToScreen(Point point) const {
 }
 
 backend::NativeWindow* WxDialog::FindChild(ControlId id) const {
-    if (id == -1) {
-        return nullptr;
-    }
-    auto const found = m_children.find(id);
-    return found == m_children.end() ? nullptr : found->second.get();
+    return m_children.Find(id);
 }
 
 void WxDialog::Route(Message& message) {
@@ -317,38 +309,15 @@ void WxDialog::DeliverPosted() {
 }
 
 void WxDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
-    std::unique_ptr<wxTimer>& timer = m_toolkitTimers[id];
-    if (timer == nullptr) {
-        timer = std::make_unique<wxTimer>();
-        timer->Bind(wxEVT_TIMER, [this, id](wxTimerEvent&) { Expire(id); });
-    }
-    m_timers.Start(id, delay);
-    timer->StartOnce(static_cast<int>(delay.count()));
+    m_timers->Start(id, delay);
 }
 
 void WxDialog::StopTimer(ControlId id) {
-    if (m_timers.Stop(id)) {
-        m_toolkitTimers.at(id)->Stop();
-    }
+    m_timers->Stop(id);
 }
 
 bool WxDialog::ExpireNextTimer() {
-    return !HasEnded() && m_timers.ExpireNext([this](ControlId id) {
-        m_toolkitTimers.at(id)->Stop();
-        RaiseExpiry(id);
-    });
-}
-
-void WxDialog::Expire(ControlId id) {
-    // A stop may come after the toolkit queued the expiry: the schedule has the last word.
-    if (!HasEnded() && m_timers.Stop(id)) {
-        RaiseExpiry(id);
-    }
-}
-
-void WxDialog::RaiseExpiry(ControlId id) {
-    Message message = backend::TimerSchedule::Expiry(id, Wrapper());
-    Route(message);
+    return !HasEnded() && m_timers->ExpireNext();
 }
 
 Point WxDialog::DialogUnitsToPixels(Point units) const {
@@ -422,11 +391,8 @@ void WxDialog::OnCharHook(wxKeyEvent& event) {
     ControlId id = 0;
     for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && id == 0;
          focus = focus->GetParent()) {
-        for (auto const& [childId, child] : m_children) {
-            if (&WindowOf(*child) == focus) {
-                id = childId;
-            }
-        }
+        id = m_children.IdWhere(
+            [focus](backend::NativeWindow& child) { return &WindowOf(child) == focus; });
         if (focus == m_window || focus->IsTopLevel()) {
             break;
         }

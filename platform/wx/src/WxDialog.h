@@ -2,7 +2,8 @@
 
 #include "ModalRun.h"
 #include "WxWindow.h"
-#include "platform/TimerSchedule.h"
+#include "platform/ChildWindows.h"
+#include "platform/ToolkitTimers.h"
 
 #include <wx/event.h>
 #include <wx/window.h>
@@ -67,22 +68,18 @@ private:
     void CreateControls(DialogTemplate const& dialog);
     void CreateControl(ControlTemplate const& control);
     void OnCharHook(wxKeyEvent& event);
-    /// Timer `id` ran out: its dialog hears of it, unless it was stopped or has ended.
-    void Expire(ControlId id);
-    void RaiseExpiry(ControlId id);
+    /// Timers whose expiry the dialog hears of until it ends.
+    std::unique_ptr<backend::ToolkitTimers> MakeTimers();
 
     backend::DialogEvents& m_events;
     WxSheet* m_sheet = nullptr;
     std::unique_ptr<ModalRun> m_ownRun;
     ModalRun* m_run;
-    std::map<ControlId, std::unique_ptr<backend::NativeWindow>> m_children;
+    backend::ChildWindows m_children;
     std::deque<Message> m_posted;
     Size m_routedSize;
     int m_routedSizes = 0;
-    int m_labels = 0;
-    /// The toolkit's timers by id, made at their first start; the schedule says which run.
-    std::map<ControlId, std::unique_ptr<wxTimer>> m_toolkitTimers;
-    backend::TimerSchedule m_timers;
+    std::unique_ptr<backend::ToolkitTimers> m_timers;
 };
 
 } // namespace platform::wx

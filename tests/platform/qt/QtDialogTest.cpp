@@ -24,19 +24,7 @@ TEST(QtDialog, a_screenshot_shows_the_drawing_surface_base_under_its_overlay) {
     std::filesystem::remove(screenshot);
     platform::Rect client;
     driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
-        platform::DrawingSurface& surface = dialog.surface;
-        platform::Point const origin =
-            dialog.ScreenToClient(surface.Native().ClientToScreen({0, 0}));
-        platform::Rect const own = surface.GetClientRect();
-        client = own.Offset(origin.x, origin.y);
-        platform::Drawing base;
-        base.background = {0, 0, 255};
-        surface.SetBase(base);
-        platform::Drawing overlay;
-        // The left half red, opaque; the right half keeps the base's blue.
-        overlay.rects.push_back(
-            {platform::Rect{0, 0, own.Width() / 2, own.Height()}, {255, 0, 0}, {255, 0, 0}});
-        surface.SetOverlay(overlay);
+        client = testdialog::PaintRedOverBlue(dialog);
         ASSERT_TRUE(dialog.SaveScreenshot(screenshot.string()));
         user.Click(platform::IDOK);
     });

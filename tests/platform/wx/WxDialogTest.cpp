@@ -77,19 +77,7 @@ TEST_F(WxDialog, a_drawing_surface_paints_its_base_under_its_overlay) {
     std::filesystem::path const screenshot = ArtifactFolder() / "platform-drawing-surface.png";
     platform::Rect client;
     m_driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
-        platform::DrawingSurface& surface = m_dialog.surface;
-        platform::Point const origin =
-            m_dialog.ScreenToClient(surface.Native().ClientToScreen({0, 0}));
-        platform::Rect const own = surface.GetClientRect();
-        client = own.Offset(origin.x, origin.y);
-        platform::Drawing base;
-        base.background = {0, 0, 255};
-        surface.SetBase(base);
-        platform::Drawing overlay;
-        // The left half red, opaque; the right half keeps the base's blue.
-        overlay.rects.push_back(
-            {platform::Rect{0, 0, own.Width() / 2, own.Height()}, {255, 0, 0}, {255, 0, 0}});
-        surface.SetOverlay(overlay);
+        client = testdialog::PaintRedOverBlue(m_dialog);
         ASSERT_TRUE(m_dialog.SaveScreenshot(screenshot.string()));
         user.Click(platform::IDOK);
     });
