@@ -1,6 +1,7 @@
 # pkg-config files for hosts that do not build with CMake: gridloreui (the dialogs, the model
-# and the scripted backend) and gridloreui-wx (real windows). What the libraries were built
-# on is named as the build found it, so `pkg-config --static --libs` links a host.
+# and the scripted backend), gridloreui-wx and gridloreui-qt (real windows). What the
+# libraries were built on is named as the build found it, so `pkg-config --static --libs`
+# links a host.
 find_package(PkgConfig REQUIRED)
 
 # The files find the prefix from where they lie, so an unpacked package works anywhere.
@@ -38,3 +39,9 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/gridloreui.pc.in ${pc_folder}/gridloreu
 configure_file(${CMAKE_CURRENT_LIST_DIR}/gridloreui-wx.pc.in ${pc_folder}/gridloreui-wx.pc @ONLY)
 install(FILES ${pc_folder}/gridloreui.pc ${pc_folder}/gridloreui-wx.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+# gridloreui-qt: real windows on Qt 6, whose own .pc files name what it links.
+if(TARGET platform_qt)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/gridloreui-qt.pc.in ${pc_folder}/gridloreui-qt.pc
+                   @ONLY)
+    install(FILES ${pc_folder}/gridloreui-qt.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()

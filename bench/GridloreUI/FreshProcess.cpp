@@ -90,13 +90,13 @@ std::optional<Report> RunOnce(fs::path const& program, std::string const& backen
 
 } // namespace
 
-void OpenInFreshProcess(benchmark::State& state, std::string const& backend, bool firstStart) {
-    fs::path const program =
-        fs::read_symlink("/proc/self/exe").parent_path() / "gridloreui_open_once";
+void OpenInFreshProcess(benchmark::State& state, std::string const& backend, bool firstStart,
+                        std::string const& programName) {
+    fs::path const program = fs::read_symlink("/proc/self/exe").parent_path() / programName;
     fs::path const cache = fs::temp_directory_path() / "gridlore-bench-cache";
     ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
     if (!firstStart && !RunOnce(program, backend)) {
-        state.SkipWithError("gridloreui_open_once failed (built? a display?)");
+        state.SkipWithError((programName + " failed (built? a display?)").c_str());
         return;
     }
     Report last;
@@ -110,7 +110,7 @@ void OpenInFreshProcess(benchmark::State& state, std::string const& backend, boo
         }
         auto const report = RunOnce(program, backend);
         if (!report) {
-            state.SkipWithError("gridloreui_open_once failed (built? a display?)");
+            state.SkipWithError((programName + " failed (built? a display?)").c_str());
             return;
         }
         spread.Add(state, report->seconds);

@@ -1,53 +1,16 @@
-// WxBrowserTest: the browser on real windows over the whole registry, with a scripted user.
+// WxBrowserTest: the browser on wx's real windows, with what only that toolkit can tell.
 #pragma once
 
-#include "FailingErrorSink.h"
-#include "ScratchDirectory.h"
+#include "BrowserUnderTest.h"
 
-#include "gridlore/CoordinateSystem.h"
 #include "platform/Driver.h"
-#include "platform/Geometry.h"
-#include "platform/TreeCtrl.h"
-#include "shr/IError.h"
 
-#include <gtest/gtest.h>
 #include <wx/window.h>
-
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace wxbrowser {
 
-/// A registry system by its code, such as L"EPSG:4326".
-Gridlore::CoordinateSystem Registry(wchar_t const* code);
-/// "Harbour survey grid", a local system no registry knows: the browser keeps it under
-/// "Custom".
-Gridlore::CoordinateSystem SurveyGrid();
-/// The registry code of a referenced system; 0 for any other.
-int CodeOf(Gridlore::CoordinateSystem const& system);
-
-platform::TreeCtrl& Tree(platform::User& user);
-/// The first item below `item`, depth first, whose text is `text`; null when none.
-platform::TreeItem FindBelow(platform::TreeCtrl const& tree, platform::TreeItem item,
-                             std::wstring const& text);
-/// The root item with `text`; null when none.
-platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& text);
-
-/// Types `text` in the search box and presses Enter, as the user searches.
-void Search(platform::User& user, std::wstring const& text);
-
-/// The status line's numbers; nullopt while it is hidden or does not read as a count.
-struct StatusCount {
-    std::uint32_t shown = 0;
-    std::uint32_t total = 0;
-};
-std::optional<StatusCount> ReadStatus(platform::User& user);
-
-/// Control `id` in the dialog's client coordinates.
-platform::Rect ClientRect(platform::User& user, platform::ControlId id);
+// The backend-neutral helpers, under the names the wx tests use.
+using namespace browsertest;
 
 /// The toolkit's window showing control `id`, found where the screen shows it; null
 /// when none.
@@ -71,22 +34,6 @@ bool ShowsTextWhole(platform::User& user, platform::ControlId id);
 /// later, layout), within bounds.
 void Settle();
 
-/// Saves the dialog (the sheet, for a page) as `name` under the test artifacts and
-/// checks that a picture was written.
-void SaveScreenshot(platform::User& user, std::string const& name);
-
-/// The wx backend and a driver installed for one test, with a favourites file of its own.
-class WxBrowserTest : public ::testing::Test {
-protected:
-    WxBrowserTest();
-    ~WxBrowserTest() override;
-
-    platform::BackendScope m_backendScope;
-    platform::Driver m_driver;
-    platform::DriverScope m_driverScope{m_driver};
-    ScratchDirectory m_scratch;
-    std::wstring const m_favoritesPath = (m_scratch / "favourites.qrf2").wstring();
-    std::shared_ptr<shr::IError> const m_sink = std::make_shared<FailingErrorSink>();
-};
+using WxBrowserTest = BrowserUnderTest;
 
 } // namespace wxbrowser

@@ -1,7 +1,7 @@
 # What a host outside the tree meets: installs a build of GridloreUI into a fresh prefix,
 # checks that everything lies in the project's own folders, builds every example under
 # examples/ against it with find_package and with pkg-config, and runs those that need no
-# display.
+# display (a Qt host plays its tour on a virtual display of its own).
 # -DMODE=static   installs BUILD_DIR;
 # -DMODE=shared   builds the library shared and in Release, as distributions ship it, in
 #                 SHARED_DIR (kept between runs) and installs that, checking SONAMEs and
@@ -9,8 +9,11 @@
 # -DMODE=deb      makes the Debian package of BUILD_DIR with cpack, prints its control data
 #                 and unpacks it with dpkg -x.
 # -DSOURCE_DIR, -DWORK_DIR, -DCXX (the compiler), -DLAUNCHER (a compiler launcher, may be
-# empty), -DWX_CONFIG, -DVERSION (the project's), -DEXPECTED (what a headless example prints), -DLINK_FLAGS (what
+# empty), -DWX_CONFIG, -DXVFB_RUN (may be empty), -DVERSION (the project's), -DEXPECTED (what a headless example prints), -DLINK_FLAGS (what
 # linking against BUILD_DIR needs besides the package).
+# A quoted word is a word, never the variable of that name (such as `static` below).
+cmake_policy(SET CMP0054 NEW)
+
 file(REMOVE_RECURSE ${WORK_DIR})
 
 function(run)
@@ -52,19 +55,21 @@ function(check_layout prefix)
     message(STATUS "${count} files installed, all in the project's folders")
 endfunction()
 
-function(uses_wx example out)
+# The toolkit an example's windows are made with: wx, qt, or none (headless).
+function(toolkit_of example out)
     file(READ ${SOURCE_DIR}/examples/${example}/CMakeLists.txt lists)
-    string(FIND "${lists}" "platform_wx" found)
-    if(found EQUAL -1)
-        set(${out} OFF PARENT_SCOPE)
-    else()
-        set(${out} ON PARENT_SCOPE)
-    endif()
+    set(${out} none PARENT_SCOPE)
+    foreach(toolkit wx qt)
+        string(FIND "${lists}" "platform_${toolkit}" found)
+        if(NOT found EQUAL -1)
+            set(${out} ${toolkit} PARENT_SCOPE)
+        endif()
+    endforeach()
 endfunction()
 
 # Runs a headless example (with LIBRARY_PATH for shared builds) and checks what it prints.
 function(run_example program library_path)
-    run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${library_path} ${program})
+    run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${library_path} ${program} ${ARGN})
     string(STRIP "${output}" output)
     if(NOT output STREQUAL EXPECTED)
         message(FATAL_ERROR "${program} printed '${output}', not '${EXPECTED}'")
@@ -72,7 +77,38 @@ function(run_example program library_path)
     message(STATUS "${program} chose: ${output}")
 endfunction()
 
-# Builds every example against PREFIX both ways; runs the headless ones.
+# Plays a Qt example's tour into FOLDER on a virtual display of its own (the shared one
+# belongs to the GUI tests, and Qt's offscreen platform complains of what it cannot do),
+# checks what it chose and that it shot every step, and fails on anything Qt complained of.
+function(run_tour program library_path folder)
+    if(NOT XVFB_RUN)
+        message(STATUS "${program} built; no xvfb-run to play its tour on")
+        return()
+    endif()
+    # Qt wants a private runtime folder, as a desktop session gives one, and says so when
+    # there is none.
+    set(runtime ${folder}-runtime)
+    file(MAKE_DIRECTORY ${runtime})
+    file(CHMOD ${runtime} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_RUNTIME_DIR=${runtime}
+                            LD_LIBRARY_PATH=${library_path}
+                            ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" ${program} --tour ${folder}
+                    RESULT_VARIABLE result OUTPUT_VARIABLE chosen ERROR_VARIABLE complaints
+                    TIMEOUT 300)
+    string(STRIP "${chosen}" chosen)
+    if(NOT result EQUAL 0 OR NOT chosen STREQUAL EXPECTED OR complaints)
+        message(FATAL_ERROR "${program} --tour (${result}) chose '${chosen}', not "
+                            "'${EXPECTED}'; on stderr:\n${complaints}")
+    endif()
+    file(GLOB shots ${folder}/*.png)
+    list(LENGTH shots count)
+    if(NOT count EQUAL 8)
+        message(FATAL_ERROR "${program} --tour saved ${count} screenshots, not 8: ${shots}")
+    endif()
+    message(STATUS "${program} toured and chose: ${chosen}")
+endfunction()
+
+# Builds every example against PREFIX both ways; runs the headless ones and the Qt tour.
 function(build_examples prefix label)
     file(GLOB examples RELATIVE ${SOURCE_DIR}/examples ${SOURCE_DIR}/examples/*/CMakeLists.txt)
     list(TRANSFORM examples REPLACE "/CMakeLists.txt$" "")
@@ -81,7 +117,15 @@ function(build_examples prefix label)
     endif()
     set(library_path ${prefix}/lib)
     foreach(example ${examples})
-        uses_wx(${example} wx)
+        toolkit_of(${example} toolkit)
+        # Qt hosts are built and run against the static install alone: the shared and
+        # Debian installs hold the same Qt backend, and another build of it costs minutes.
+        if(toolkit STREQUAL "qt" AND (NOT label STREQUAL "static"
+                                      OR NOT EXISTS ${prefix}/lib/pkgconfig/gridloreui-qt.pc))
+            message(STATUS "${example} left out: the ${label} install is not the static one "
+                           "or has no Qt backend")
+            continue()
+        endif()
         set(cmake_build ${WORK_DIR}/${label}-cmake-${example})
         set(launcher "")
         if(LAUNCHER)
@@ -95,7 +139,9 @@ function(build_examples prefix label)
         # pkg-config: the compiler alone, with what the .pc files give.
         set(module gridloreui)
         set(wx_flags "")
-        if(wx)
+        if(toolkit STREQUAL "qt")
+            set(module gridloreui-qt)
+        elseif(toolkit STREQUAL "wx")
             set(module gridloreui-wx)
             run(${WX_CONFIG} --cxxflags --libs std,propgrid)
             separate_arguments(wx_flags UNIX_COMMAND "${output}")
@@ -114,9 +160,11 @@ function(build_examples prefix label)
         run(${LAUNCHER} ${CXX} -std=c++20 ${sources} -o ${pkg_program} ${package_flags}
             ${wx_flags} ${extra_flags})
 
-        if(NOT wx)
+        if(toolkit STREQUAL "none")
             run_example(${cmake_build}/${example} ${library_path})
             run_example(${pkg_program} ${library_path})
+        elseif(toolkit STREQUAL "qt")
+            run_tour(${cmake_build}/${example} ${library_path} ${WORK_DIR}/${label}-tour)
         endif()
         message(STATUS "${example} builds against the ${label} install with find_package "
                        "and with pkg-config")

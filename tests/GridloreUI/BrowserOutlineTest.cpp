@@ -1,7 +1,8 @@
-// The browser's tree over the whole registry, step by step, as both backends show it: the
-// same items, data, expansions and selection on real windows as in memory, and the same
-// as recorded before the real windows made their items only when shown.
-#include "WxBrowserTest.h"
+// The browser's tree over the whole registry, step by step, as every backend shows it: the
+// same items, data, expansions and selection on real windows (of the toolkit this
+// executable runs, REAL_BACKEND) as in memory, and the same as recorded before the real
+// windows made their items only when shown.
+#include "BrowserUnderTest.h"
 
 #include "BackendUnderTest.h"
 #include "TestArtifacts.h"
@@ -29,7 +30,7 @@ using platform::TreeItem;
 /// Every item, depth first, with its depth, text, data and whether it is open and
 /// selected; then what the selection shows.
 std::wstring Outline(platform::User& user) {
-    TreeCtrl const& tree = wxbrowser::Tree(user);
+    TreeCtrl const& tree = browsertest::Tree(user);
     std::wstring outline;
     std::function<void(TreeItem, int)> const walk = [&](TreeItem first, int depth) {
         for (TreeItem item = first; item; item = tree.GetNextSiblingItem(item)) {
@@ -53,12 +54,14 @@ std::wstring Outline(platform::User& user) {
 /// Keeps both outlines of a step beside the other test artifacts, for a diff.
 std::string SaveOutlines(std::size_t step, std::wstring const& inMemory,
                          std::wstring const& onScreen) {
-    std::filesystem::path const base = ArtifactFolder() / ("outline-" + std::to_string(step));
-    for (auto const& [suffix, outline] :
-         {std::pair{"-headless.txt", &inMemory}, std::pair{"-wx.txt", &onScreen}}) {
-        std::ofstream(base.string() + suffix, std::ios::binary) << shr::ToUtf8(*outline);
+    std::string const onScreenName = REAL_BACKEND;
+    std::filesystem::path const base =
+        ArtifactFolder() / ("outline-" + onScreenName + "-" + std::to_string(step));
+    for (auto const& [suffix, outline] : {std::pair{std::string("-headless"), &inMemory},
+                                          std::pair{"-" + onScreenName, &onScreen}}) {
+        std::ofstream(base.string() + suffix + ".txt", std::ios::binary) << shr::ToUtf8(*outline);
     }
-    return base.string() + "-{headless,wx}.txt";
+    return base.string() + "-{headless," + onScreenName + "}.txt";
 }
 
 /// 64-bit FNV-1a: outlines of the whole registry are too large to keep as text. An item's
@@ -90,18 +93,18 @@ std::vector<std::wstring> Steps(platform::Backend& backend, std::wstring const& 
     platform::Driver driver;
     platform::DriverScope const driving(driver);
     std::vector<std::wstring> outlines;
-    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), favoritesPath, sink, nullptr, {});
+    gridui::CRSDialog dialog(browsertest::Registry(L"EPSG:4326"), favoritesPath, sink, nullptr, {});
     driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
         outlines.push_back(Outline(user));
         for (wchar_t const* search : {L"4326", L"UTM zone 33", L"WGS 84", L"France"}) {
-            wxbrowser::Search(user, search);
+            browsertest::Search(user, search);
             outlines.push_back(Outline(user));
         }
         user.ClickToolButton(platform::ToolBarWindowId, res::ClearSearch);
         outlines.push_back(Outline(user));
-        TreeCtrl& tree = wxbrowser::Tree(user);
-        TreeItem const predefined = wxbrowser::FindRoot(tree, L"Predefined");
-        TreeItem const zone = wxbrowser::FindBelow(tree, predefined, L"WGS 84 / UTM zone 33N");
+        TreeCtrl& tree = browsertest::Tree(user);
+        TreeItem const predefined = browsertest::FindRoot(tree, L"Predefined");
+        TreeItem const zone = browsertest::FindBelow(tree, predefined, L"WGS 84 / UTM zone 33N");
         EXPECT_TRUE(zone);
         user.Select(res::Tree, zone);
         outlines.push_back(Outline(user));
@@ -115,9 +118,10 @@ std::vector<std::wstring> Steps(platform::Backend& backend, std::wstring const& 
     return outlines;
 }
 
-using BrowserOutline = wxbrowser::WxBrowserTest;
+// Named after the backend (OUTLINE_SUITE), so each toolkit's run has a test name of its own.
+using OUTLINE_SUITE = browsertest::BrowserUnderTest;
 
-TEST_F(BrowserOutline, real_windows_show_the_same_tree_as_memory_and_as_recorded_before) {
+TEST_F(OUTLINE_SUITE, real_windows_show_the_same_tree_as_memory_and_as_recorded_before) {
     platform::headless::HeadlessBackend headless;
     std::vector<std::wstring> const inMemory = Steps(headless, m_favoritesPath, m_sink);
     std::vector<std::wstring> const onScreen = Steps(BackendUnderTest(), m_favoritesPath, m_sink);

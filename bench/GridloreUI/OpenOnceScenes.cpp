@@ -1,0 +1,133 @@
+#include "OpenOnceScenes.h"
+
+#include "CountingSink.h"
+#include "gridlore/CoordinateSystem.h"
+#include "gridui/BrowserOptions.h"
+#include "gridui/CRSDialog.h"
+#include "gridui/ResourceIds.h"
+#include "kor/Definitions.h"
+#include "platform/Driver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace browserbench {
+
+namespace {
+
+long ResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+void ReportShown(ShownWatch& shown) {
+    shown.Wait();
+    std::printf("shown %ld\n", ResidentKilobytes());
+    std::fflush(stdout);
+}
+
+namespace {
+
+void PrintCounter(char const* name, double value) {
+    std::printf("counter %s %g\n", name, value);
+    std::fflush(stdout);
+}
+
+/// Opens the browser on the backend installed now and plays `scene` once it is idle.
+bool OpenBrowser(gridui::BrowserOptions const& options,
+                 std::function<void(platform::User&)> const& scene) {
+    platform::Driver driver;
+    platform::DriverScope const driving(driver);
+    auto const sink = std::make_shared<benchsupport::CountingSink>();
+    std::wstring const favorites =
+        (std::filesystem::temp_directory_path() / "gridlore-bench-favourites.qrf2").wstring();
+    gridui::CRSDialog dialog(
+        Gridlore::CoordinateSystem(*kor::CreateCSDefByDefinition(L"EPSG:4326")), favorites, sink,
+        nullptr, {});
+    dialog.SetOptions(options);
+    driver.OnDialog(gridui::res::BrowserDialog, [&](platform::User& user) {
+        user.Idle();
+        scene(user);
+        user.Close();
+    });
+    dialog.DoModal();
+    return sink->reports == 0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+/// Times "4326" searched from the full tree, as a user would after the tree showed: the
+/// process's first search, then the median of later ones.
+void TimeSearches(platform::User& user, ShownWatch& shown) {
+    constexpr int Later = 9;
+    std::vector<double> milliseconds;
+    for (int i = 0; i <= Later; ++i) {
+        shown.Pause();
+        shown.Arm();
+        user.Type(gridui::res::SearchBox, L"4326");
+        auto const start = std::chrono::steady_clock::now();
+        user.PressKey(gridui::res::SearchBox, platform::KeyReturn);
+        shown.Wait();
+        milliseconds.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+        shown.Arm();
+        user.ClickToolButton(platform::ToolBarWindowId, gridui::res::ClearSearch);
+        shown.Wait();
+    }
+    PrintCounter("first_search_ms", milliseconds.front());
+    PrintCounter("later_search_ms", Median({milliseconds.begin() + 1, milliseconds.end()}));
+}
+
+} // namespace
+
+int OpenOnce(platform::Backend& backend, ShownWatch& shown, std::string const& scene) {
+    if (!scene.empty() && scene != "first-search" && scene != "reopen") {
+        std::fputs("unknown scene\n", stderr);
+        return 2;
+    }
+    platform::BackendScope const installed(backend);
+    if (scene == "first-search") {
+        return OpenBrowser(gridui::BrowserOptions::AllOn(50),
+                           [&](platform::User& user) {
+                               ReportShown(shown);
+                               TimeSearches(user, shown);
+                           })
+                   ? 0
+                   : 1;
+    }
+    bool fine = OpenBrowser({}, [&](platform::User&) { ReportShown(shown); });
+    if (scene == "reopen") {
+        // From the second open on: the first one fills what the process keeps for good.
+        constexpr int Opens = 50;
+        long second = 0;
+        long last = 0;
+        for (int open = 2; open <= Opens && fine; ++open) {
+            fine = OpenBrowser(
+                {}, [&](platform::User&) { (open == 2 ? second : last) = ResidentKilobytes(); });
+        }
+        PrintCounter("resident_at_open_50_MB", static_cast<double>(last) / 1024.0);
+        PrintCounter("growth_open_2_to_50_MB", static_cast<double>(last - second) / 1024.0);
+    }
+    return fine ? 0 : 1;
+}
+
+} // namespace browserbench
