@@ -51,6 +51,19 @@ void ModalRun::ShowModal(std::function<void()> const& first) {
         QPoint const centre = owner->mapToGlobal(owner->rect().center());
         m_window.move(centre - m_window.rect().center());
     }
+    // The dialog opens on the control initialisation chose, or else on its first stop of
+    // the Tab key, the way its keys would have reached it.
+    QWidget* focus = m_window.focusWidget();
+    for (QWidget* next = m_window.nextInFocusChain(); focus == nullptr && next != &m_window;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isEnabled() &&
+            next->isVisibleTo(&m_window) && m_window.isAncestorOf(next)) {
+            focus = next;
+        }
+    }
+    if (focus != nullptr) {
+        FocusAsByKeyboard(*focus);
+    }
     if (first) {
         QMetaObject::invokeMethod(&m_window, first, Qt::QueuedConnection);
     }

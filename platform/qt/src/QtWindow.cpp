@@ -20,6 +20,19 @@ QWidget& WidgetOf(backend::NativeWindow& native) {
     return *access->Widget();
 }
 
+void FocusAsByKeyboard(QWidget& widget) {
+    widget.setFocus(Qt::OtherFocusReason);
+    // Qt selects a box's text only when the focus arrives by Tab while its window is
+    // active; a program's focus, or a window still to be shown, gets the caret alone.
+    QLineEdit* edit = qobject_cast<QLineEdit*>(&widget);
+    if (auto* combo = qobject_cast<QComboBox*>(&widget); combo != nullptr) {
+        edit = combo->lineEdit();
+    }
+    if (edit != nullptr) {
+        edit->selectAll();
+    }
+}
+
 template <typename Base>
 QtWindow<Base>::QtWindow(QtDialog* parent, ControlId id, QWidget* widget)
     : m_parent(parent)
@@ -99,7 +112,7 @@ template <typename Base> void QtWindow<Base>::Move(Rect rect) {
 }
 
 template <typename Base> void QtWindow<Base>::SetFocus() {
-    m_widget->setFocus(Qt::OtherFocusReason);
+    FocusAsByKeyboard(*m_widget);
 }
 
 template <typename Base> bool QtWindow<Base>::HasFocus() const {

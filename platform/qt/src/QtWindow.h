@@ -26,6 +26,10 @@ inline std::wstring FromQt(QString const& text) {
 /// The widget behind `native`, which must belong to this backend.
 QWidget& WidgetOf(backend::NativeWindow& native);
 
+/// Gives `widget` the focus as a dialog's keys would: a box's text comes selected, so
+/// that typing replaces it, as on the other toolkits.
+void FocusAsByKeyboard(QWidget& widget);
+
 /// The state every Qt-backed window shares; `Base` is the native interface it implements.
 template <typename Base> class QtWindow : public Base, public QtAccess {
 public:

@@ -1,4 +1,4 @@
-// The real windows: what a screenshot of a dialog shows.
+// The real windows: what a screenshot of a dialog shows, and where its focus starts.
 #include "../BackendUnderTest.h"
 #include "../TestDialog.h"
 
@@ -6,8 +6,10 @@
 
 #include "platform/Driver.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QLineEdit>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -34,4 +36,23 @@ TEST(QtDialog, a_screenshot_shows_the_drawing_surface_base_under_its_overlay) {
     int const y = (client.top + client.bottom) / 2;
     EXPECT_EQ(image.pixelColor(client.left + client.Width() / 4, y), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(client.right - client.Width() / 4, y), QColor(0, 0, 255));
+}
+
+TEST(QtDialog, opens_on_its_first_box_and_a_box_given_the_focus_has_its_text_selected) {
+    platform::BackendScope const backend{BackendUnderTest()};
+    testdialog::Resources const resources;
+    platform::Driver driver;
+    platform::DriverScope const driverScope{driver};
+    testdialog::TestDialog dialog;
+    driver.OnDialog(testdialog::TemplateId, [&](platform::User& user) {
+        auto* const opened = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(opened, nullptr);
+        dialog.name.SetWindowText(L"Harbour grid");
+        dialog.combo.SetFocus();
+        dialog.name.SetFocus();
+        // Typing then replaces the name, as it does when the dialog's keys bring the focus.
+        EXPECT_EQ(opened->selectedText(), QString("Harbour grid"));
+        user.Click(platform::IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDOK);
 }
