@@ -44,6 +44,13 @@ private:
     wxDC& m_dc;
 };
 
+wxColour Halfway(wxColour const& from, wxColour const& to) {
+    auto const mid = [](unsigned char a, unsigned char b) {
+        return static_cast<unsigned char>((a + b) / 2);
+    };
+    return {mid(from.Red(), to.Red()), mid(from.Green(), to.Green()), mid(from.Blue(), to.Blue())};
+}
+
 bool IsAnyOf(int key, std::initializer_list<int> keys) {
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
@@ -66,6 +73,12 @@ public:
 
 private:
     void OnPaintOverlay(wxPaintEvent& event) {
+        // The toolkit's dotted lines cost cairo a stroke per dot, as much as the rows' text;
+        // a solid line of half their colour looks as light. Set here, as the toolkit sets
+        // its own pen again whenever the system colours change.
+        if (m_dottedPen.GetStyle() != wxPENSTYLE_SOLID) {
+            m_dottedPen = wxPen(Halfway(m_dottedPen.GetColour(), GetBackgroundColour()));
+        }
         OnPaint(event);
         wxPaintDC dc(this);
         m_owner.PaintOverlay(dc);
