@@ -74,6 +74,7 @@ void TreePaintWatch::Pause() {
 
 std::chrono::steady_clock::time_point TreePaintWatch::EndTypingPause(platform::User& user) {
     m_expired.reset();
+    m_pauseRunning = true;
     // The search runs inside the timer's event, so the loop returns with it done.
     if (!RunLoopUntil([this] { return m_expired.has_value(); }, std::chrono::seconds(2))) {
         throw std::runtime_error("the pause after typing never ran out");
@@ -85,10 +86,14 @@ std::chrono::steady_clock::time_point TreePaintWatch::EndTypingPause(platform::U
 int TreePaintWatch::FilterEvent(wxEvent& event) {
     // The browser's pause is the only timer that runs out while this waits: the one after
     // opening is long over by the time a benchmark types.
-    if (event.GetEventType() == wxEVT_TIMER && !m_expired) {
+    if (event.GetEventType() == wxEVT_TIMER && m_pauseRunning) {
         m_expired = Clock::now();
+        m_pauseRunning = false;
     }
-    if (event.GetEventType() == wxEVT_PAINT && m_watched(event.GetEventObject())) {
+    // Until the pause is over, a paint shows the typing (the tree losing the focus to the
+    // box), never the search's results.
+    if (event.GetEventType() == wxEVT_PAINT && !m_pauseRunning &&
+        m_watched(event.GetEventObject())) {
         m_painted = true;
     }
     return Event_Skip;

@@ -41,6 +41,8 @@ private:
 
     Watched m_watched;
     bool m_painted = false;
+    /// Between the typing and the end of the pause after it.
+    bool m_pauseRunning = false;
     std::optional<std::chrono::steady_clock::time_point> m_expired;
     int m_missed = 0;
 };

@@ -26,6 +26,10 @@ WaitCursor::~WaitCursor() {
     CurrentBackend().EndWaitCursor();
 }
 
+void WaitCursor::Prepare() {
+    CurrentBackend().PrepareWaitCursor();
+}
+
 SettingsStore& Settings() {
     return CurrentBackend().Settings();
 }

@@ -11,6 +11,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/treectrl.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/window.h>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -201,6 +203,84 @@ TEST_F(
 bool InView(platform::TreeCtrl const& tree, platform::TreeItem item) {
     std::optional<platform::Rect> const label = tree.GetItemRect(item, true);
     return label && label->top >= 0 && label->bottom <= tree.GetClientRect().bottom;
+}
+
+/// How many rows in the tree's window show no text: every item has a name, so such a row
+/// is an item the user sees blank.
+int BlankRowsInView(platform::User& user) {
+    auto const* native = wxbrowser::NativeOf<wxTreeCtrl>(user, res::Tree);
+    EXPECT_NE(native, nullptr);
+    if (native == nullptr) {
+        return -1;
+    }
+    int const height = native->GetClientSize().y;
+    int blank = 0;
+    std::vector<wxTreeItemId> pending{native->GetRootItem()};
+    while (!pending.empty()) {
+        wxTreeItemId const parent = pending.back();
+        pending.pop_back();
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId child = native->GetFirstChild(parent, cookie); child.IsOk();
+             child = native->GetNextChild(parent, cookie)) {
+            wxRect row;
+            if (native->GetBoundingRect(child, row) && row.GetBottom() >= 0 &&
+                row.GetTop() < height && native->GetItemText(child).empty()) {
+                ++blank;
+            }
+            if (native->IsExpanded(child)) {
+                pending.push_back(child);
+            }
+        }
+    }
+    return blank;
+}
+
+/// The tree's lowest row: the last item at each level of the open folders.
+platform::TreeItem LastRow(platform::TreeCtrl const& tree) {
+    platform::TreeItem last;
+    for (platform::TreeItem item = tree.GetRootItem(); item;) {
+        last = item;
+        platform::TreeItem const next = tree.GetNextSiblingItem(item);
+        item =
+            next ? next : (tree.IsExpanded(item) ? tree.GetChildItem(item) : platform::TreeItem{});
+    }
+    return last;
+}
+
+TEST_F(WxBrowserTest, every_row_that_comes_into_view_shows_its_name) {
+    gridui::CRSDialog dialog(wxbrowser::Registry(L"EPSG:4326"), m_favoritesPath, m_sink, nullptr,
+                             {});
+    gridui::BrowserOptions options;
+    options.openResultsUpTo = 50;
+    options.forgivingSearch = true;
+    options.bestMatchesGroup = true;
+    dialog.SetOptions(options);
+    m_driver.OnDialog(res::BrowserDialog, [&](platform::User& user) {
+        platform::TreeCtrl& tree = wxbrowser::Tree(user);
+        // Every datum's zone, each in its open folder: far more rows than the window holds.
+        wxbrowser::Search(user, L"utm 33");
+        Settle();
+        EXPECT_EQ(BlankRowsInView(user), 0) << "after the search";
+        platform::TreeItem const last = LastRow(tree);
+        ASSERT_FALSE(InView(tree, last));
+        std::optional<platform::Rect> const outOfView = tree.GetItemRect(last, true);
+
+        // Closing the best matches at the top brings rows up from below.
+        user.Select(res::Tree, tree.GetRootItem());
+        FocusTree(user);
+        TypeInTree(user, '-');
+        EXPECT_EQ(BlankRowsInView(user), 0) << "after a folder above closed";
+
+        tree.EnsureVisible(last);
+        Settle();
+        ASSERT_TRUE(InView(tree, last));
+        EXPECT_EQ(BlankRowsInView(user), 0) << "after a scroll to the end";
+        std::optional<platform::Rect> const inView = tree.GetItemRect(last, true);
+        ASSERT_TRUE(outOfView && inView);
+        EXPECT_EQ(outOfView->Width(), inView->Width()) << "the label's size out of view";
+        user.Close();
+    });
+    EXPECT_EQ(dialog.DoModal(), platform::IDCANCEL);
 }
 
 TEST_F(WxBrowserTest, with_one_favourite_per_system_what_a_command_adds_or_selects_is_in_view) {

@@ -7,6 +7,7 @@
 #include "KnownSearchIndex.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
+#include "platform/WaitCursor.h"
 #include "shr/StringUtil.h"
 #include "shrgui/CDialogResize.h"
 
@@ -30,6 +31,8 @@ void CRSDlgImpl::OnSearchWarmUp() {
     // Every search of words also asks the registry's words for a system the names miss.
     kor::PrepareCSDefinitionQueries();
     m_tree.WarmUp();
+    // A search shows the busy cursor, whose first showing reads the cursor theme from disk.
+    platform::WaitCursor::Prepare();
 }
 
 void CRSDlgImpl::AddByDefinition(wchar_t const* search) {

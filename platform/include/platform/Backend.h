@@ -317,6 +317,8 @@ public:
                                      Point screen) = 0;
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+    /// Loads what the toolkit loads at the first wait cursor, without showing one.
+    virtual void PrepareWaitCursor() {}
     virtual SettingsStore& Settings() = 0;
 
 protected:

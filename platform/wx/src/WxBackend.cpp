@@ -9,7 +9,9 @@
 #include "platform/ToolkitToolTip.h"
 
 #include <wx/app.h>
+#include <wx/cursor.h>
 #include <wx/dialog.h>
+#include <wx/gdicmn.h>
 #include <wx/image.h>
 #include <wx/init.h>
 #include <wx/menu.h>
@@ -154,6 +156,11 @@ ControlId WxBackend::ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<C
     int const chosen = window.GetPopupMenuSelectionFromUser(
         menu, window.ScreenToClient(wxPoint(screen.x, screen.y)));
     return chosen == wxID_NONE ? 0 : chosen;
+}
+
+void WxBackend::PrepareWaitCursor() {
+    // The stock cursor is made once, on first use, and kept for the process.
+    static_cast<void>(wxHOURGLASS_CURSOR->IsOk());
 }
 
 void WxBackend::ShowWaitCursor(bool on) {

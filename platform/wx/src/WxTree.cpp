@@ -44,6 +44,13 @@ private:
     wxDC& m_dc;
 };
 
+wxColour Halfway(wxColour const& from, wxColour const& to) {
+    auto const mid = [](unsigned char a, unsigned char b) {
+        return static_cast<unsigned char>((a + b) / 2);
+    };
+    return {mid(from.Red(), to.Red()), mid(from.Green(), to.Green()), mid(from.Blue(), to.Blue())};
+}
+
 bool IsAnyOf(int key, std::initializer_list<int> keys) {
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
@@ -61,11 +68,25 @@ public:
     }
 
     int OnCompareItems(wxTreeItemId const& a, wxTreeItemId const& b) override {
-        return TreeCtrl::CompareItemText(FromWx(GetItemText(a)), FromWx(GetItemText(b)));
+        return TreeCtrl::CompareItemText(m_owner.TextOf(a), m_owner.TextOf(b));
+    }
+
+    void ScrollWindow(int dx, int dy, wxRect const* rect) override {
+        wxTreeCtrl::ScrollWindow(dx, dy, rect);
+        m_owner.ShowTextsInView();
     }
 
 private:
     void OnPaintOverlay(wxPaintEvent& event) {
+        // The toolkit's dotted lines cost cairo a stroke per dot, as much as the rows' text;
+        // a solid line of half their colour looks as light. Set here, as the toolkit sets
+        // its own pen again whenever the system colours change.
+        if (m_dottedPen.GetStyle() != wxPENSTYLE_SOLID) {
+            m_dottedPen = wxPen(Halfway(m_dottedPen.GetColour(), GetBackgroundColour()));
+        }
+        // Rows that came into view otherwise than by a scroll (a folder above them closed,
+        // the window grew) get their text before they are drawn.
+        m_owner.ShowTextsInView();
         OnPaint(event);
         wxPaintDC dc(this);
         m_owner.PaintOverlay(dc);
@@ -160,10 +181,19 @@ TreeItem WxTree::Handle(wxTreeItemId id) const {
     return TreeItem{static_cast<ItemHandle*>(Tree().GetItemData(id))->value};
 }
 
+std::wstring const& WxTree::TextOf(wxTreeItemId id) const {
+    return At(Handle(id)).text;
+}
+
 wxTreeItemId WxTree::ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position) {
     Node& node = m_items.At(item);
+    // The toolkit measures every item's text when it lays the tree out, which costs more
+    // than anything else in a search that opens its results' folders: made while frozen,
+    // an item gets its text only when it comes into view.
+    node.extra.textShown = IsRedrawOn();
     node.extra.native =
-        Tree().InsertItem(parent, position, ToWx(node.text), -1, -1, new ItemHandle(item));
+        Tree().InsertItem(parent, position, node.extra.textShown ? ToWx(node.text) : wxString(), -1,
+                          -1, new ItemHandle(item));
     if (!node.children.empty()) {
         Tree().SetItemHasChildren(node.extra.native, true);
     }
@@ -231,8 +261,45 @@ void WxTree::Delete(TreeItem item) {
 void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
     At(item);
     m_items.Rename(item.value, text);
-    if (wxTreeItemId const native = NativeIfShown(item); native.IsOk()) {
-        Tree().SetItemText(native, ToWx(text));
+    if (At(item).extra.textShown) {
+        Tree().SetItemText(NativeIfShown(item), ToWx(text));
+    }
+}
+
+void WxTree::ShowText(Node& node) {
+    if (node.extra.textShown || !node.extra.native.IsOk()) {
+        return;
+    }
+    node.extra.textShown = true;
+    Tree().SetItemText(node.extra.native, ToWx(node.text));
+}
+
+void WxTree::ShowTextsInView() {
+    if (!IsRedrawOn() || m_scrollingOnRedraw) {
+        return;
+    }
+    int const height = Tree().GetClientSize().y;
+    int const laidOutWidth = Tree().GetVirtualSize().x;
+    bool wider = false;
+    for (wxTreeItemId const id : ShownItems()) {
+        wxRect row;
+        if (!Tree().GetBoundingRect(id, row)) {
+            continue;
+        }
+        // The rows run down the window: once one is below it, so are the rest.
+        if (row.GetTop() >= height) {
+            break;
+        }
+        Node& node = At(Handle(id));
+        if (row.GetBottom() >= 0 && !node.extra.textShown) {
+            ShowText(node);
+            Tree().GetBoundingRect(id, row);
+            wider = wider || Tree().CalcUnscrolledPosition(row.GetBottomRight()).x >= laidOutWidth;
+        }
+    }
+    // The tree was laid out without these texts, and may have to scroll to show them whole.
+    if (wider) {
+        Tree().AdjustMyScrollbars();
     }
 }
 
@@ -283,12 +350,15 @@ void WxTree::SetRedraw(bool on) {
         return;
     }
     // In the order asked, as each scroll starts where the one before left the view.
+    m_scrollingOnRedraw = true;
     for (TreeItem const item : std::exchange(m_scrollsOnRedraw, {})) {
         // The item may have gone since, with the items it was among.
         if (m_items.Contains(item.value)) {
             Tree().EnsureVisible(Native(item));
         }
     }
+    m_scrollingOnRedraw = false;
+    ShowTextsInView();
 }
 
 std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
@@ -299,6 +369,12 @@ std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
     }
     wxRect rect;
     wxTreeItemId const native = NativeIfShown(item);
+    // An item out of view may not have its text yet, which its label's size depends on;
+    // giving it changes only what the toolkit keeps of the items, as laying them out does.
+    if (native.IsOk() && textOnly) {
+        auto& self = const_cast<WxTree&>(*this);
+        self.ShowText(self.At(item));
+    }
     if (!native.IsOk() || !Tree().GetBoundingRect(native, rect, textOnly)) {
         return std::nullopt;
     }

@@ -26,6 +26,8 @@ struct WxTreeRow {
     /// Not ok until the item's parent has shown its children.
     wxTreeItemId native;
     bool childrenShown = false;
+    /// Made while the tree was frozen, the native item has no text until it comes into view.
+    bool textShown = false;
 };
 
 class WxTree final : public backend::ModelBackedTree<WxWindow<backend::NativeTree>, WxTreeRow> {
@@ -52,6 +54,10 @@ public:
     void DoubleClickAt(Point screen, bool select);
     /// Runs the custom-draw stages over the shown items onto `dc`, and marks the focus.
     void PaintOverlay(wxDC& dc);
+    /// Gives the items in view that were made without their text their text.
+    void ShowTextsInView();
+    /// The platform's text of a toolkit item, whether it shows it yet or not.
+    std::wstring const& TextOf(wxTreeItemId id) const;
 
 private:
     /// The items shown, top to bottom: the roots and the children of expanded items.
@@ -70,10 +76,13 @@ private:
     /// Makes the children of a shown item in the toolkit's tree, once.
     void ShowChildren(std::uintptr_t item);
     wxTreeItemId ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position);
+    void ShowText(Node& node);
 
     wxTreeItemId m_root;
     /// The items to scroll to, in turn, when drawing is on again.
     std::vector<TreeItem> m_scrollsOnRedraw;
+    /// While the scrolls asked for while frozen run: the texts wait for the last one.
+    bool m_scrollingOnRedraw = false;
     std::wstring m_typed;
     std::chrono::steady_clock::time_point m_lastTyped;
 };

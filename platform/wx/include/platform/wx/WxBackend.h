@@ -28,6 +28,8 @@ public:
     /// one the modal dialog on top, so that it never opens behind the dialog in use.
     static wxWindow* OwnerFor(backend::NativeWindow* owner);
 
+    void PrepareWaitCursor() override;
+
 private:
     int ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
                        std::wstring const& caption, unsigned style) override;
