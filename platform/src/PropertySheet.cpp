@@ -3,12 +3,20 @@
 #include "platform/Error.h"
 #include "platform/Resources.h"
 
+#include <vector>
+
 namespace platform {
 
 backend::NativeSheet::~NativeSheet() = default;
 
 PropertyPage::PropertyPage(int templateId)
     : Dialog(templateId, nullptr) {}
+
+PropertyPage::~PropertyPage() {
+    if (m_sheet != nullptr) {
+        std::erase(m_sheet->m_pages, this);
+    }
+}
 
 bool PropertyPage::OnApply() {
     return UpdateData(true);

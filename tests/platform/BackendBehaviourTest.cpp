@@ -698,6 +698,14 @@ TEST_F(BEHAVIOUR_SUITE, a_sheet_applies_its_pages_on_ok_and_stays_open_while_one
     EXPECT_EQ(sheet.DoModal(), platform::IDOK);
     EXPECT_EQ(page.saved, L"entered");
     EXPECT_THROW(sheet.SetActivePage(0), shr::Exception);
+
+    // A page that goes before its sheet leaves it, so the sheet never reaches it again.
+    {
+        NamePage passing;
+        sheet.AddPage(passing);
+        EXPECT_EQ(sheet.GetPageCount(), 2);
+    }
+    EXPECT_EQ(sheet.GetPageCount(), 1);
 }
 
 namespace {

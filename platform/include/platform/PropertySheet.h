@@ -17,6 +17,8 @@ class PropertySheet;
 class PLATFORM_EXPORT PropertyPage : public Dialog {
 public:
     explicit PropertyPage(int templateId);
+    /// Leaves its sheet, which may outlive it.
+    ~PropertyPage() override;
 
     /// Default: saves through the data exchange; false keeps the sheet open.
     virtual bool OnApply();
