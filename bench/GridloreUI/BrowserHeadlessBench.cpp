@@ -100,6 +100,26 @@ BENCHMARK(HeadlessBrowserFirstStartInFreshProcess)
     ->UseManualTime()
     ->Iterations(5);
 
+// The registry's systems listed without a cache, from the process's start: what the
+// browser's first start after a PROJ upgrade adds to an open.
+void RegistryListFirstStartInFreshProcess(benchmark::State& state) {
+    state.counters["goal ms"] = 150;
+    browserbench::OpenInFreshProcess(state, "registry-list", true);
+}
+BENCHMARK(RegistryListFirstStartInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+// The same with the cached list, to tell the listing from the process's own start.
+void RegistryListInFreshProcess(benchmark::State& state) {
+    browserbench::OpenInFreshProcess(state, "registry-list", false);
+}
+BENCHMARK(RegistryListInFreshProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
 void HeadlessDefineOpen(benchmark::State& state) {
     definebench::Open(Backend(), state);
 }

@@ -5,15 +5,19 @@
 // the first open in the same process and print what they measured as "counter NAME VALUE"
 // lines: "wx-first-search" (the sample host's options) times the process's first search
 // against later ones, and "wx-reopen" opens and closes the browser again and again to see
-// whether the process grows.
+// whether the process grows. "registry-list" only lists the registry's systems, as the
+// browser does at its first start after a PROJ upgrade (run without a cache).
 #include "OpenOnceScenes.h"
 #include "ToolkitOnly.h"
 #include "TreePaintWatch.h"
+#include "kor/KnownCatalogue.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/wx/WxBackend.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 namespace {
@@ -33,6 +37,22 @@ int OpenToolkitOnly(browserbench::ShownWatch& shown) {
 
 int main(int argc, char** argv) {
     std::string const backend = argc > 1 ? argv[1] : "";
+    if (backend == "registry-list") {
+        // Timed apart too, in processor time as well, which load does not stretch: the
+        // process's own start loads the toolkits this program links.
+        auto const start = std::chrono::steady_clock::now();
+        std::clock_t const startCpu = std::clock();
+        bool const any = !kor::OpenRegistryCatalogue()->Systems().empty();
+        std::chrono::duration<double, std::milli> const listing =
+            std::chrono::steady_clock::now() - start;
+        double const listingCpu =
+            1000.0 * static_cast<double>(std::clock() - startCpu) / CLOCKS_PER_SEC;
+        browserbench::ShownWatch listed;
+        browserbench::ReportShown(listed);
+        browserbench::PrintCounter("listing_ms", listing.count());
+        browserbench::PrintCounter("listing_cpu_ms", listingCpu);
+        return any ? 0 : 1;
+    }
     if (backend == "headless") {
         platform::headless::HeadlessBackend headless;
         browserbench::ShownWatch immediately;
@@ -53,8 +73,8 @@ int main(int argc, char** argv) {
         return browserbench::OpenOnce(wx, painted,
                                       backend.substr(std::min<std::size_t>(backend.size(), 3)));
     }
-    std::fputs(
-        "usage: gridloreui_open_once wx|wx-toolkit-only|wx-first-search|wx-reopen|headless\n",
-        stderr);
+    std::fputs("usage: gridloreui_open_once "
+               "wx|wx-toolkit-only|wx-first-search|wx-reopen|headless|registry-list\n",
+               stderr);
     return 2;
 }

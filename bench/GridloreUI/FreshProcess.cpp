@@ -3,6 +3,7 @@
 #include "Spread.h"
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,6 +26,9 @@ namespace fs = std::filesystem;
 struct Report {
     double seconds = 0;
     double residentMegabytes = 0;
+    /// The process's user and system time over its whole life, which load does not stretch
+    /// as it does the time to the shown line.
+    double cpuSeconds = 0;
     /// What the program measured after it was shown, by name.
     std::map<std::string, double> counters;
 };
@@ -80,12 +84,17 @@ std::optional<Report> RunOnce(fs::path const& program, std::string const& backen
     ReadCounters(pipe[0], counters);
     ::close(pipe[0]);
     int status = 0;
-    ::waitpid(child, &status, 0);
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || line.rfind("shown ", 0) != 0) {
         return std::nullopt;
     }
+    auto const seconds = [](timeval const& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
     return Report{std::chrono::duration<double>(shown - start).count(),
-                  std::atof(line.c_str() + 6) / 1024.0, std::move(counters)};
+                  std::atof(line.c_str() + 6) / 1024.0,
+                  seconds(usage.ru_utime) + seconds(usage.ru_stime), std::move(counters)};
 }
 
 } // namespace
@@ -117,6 +126,7 @@ void OpenInFreshProcess(benchmark::State& state, std::string const& backend, boo
         for (auto const& [name, value] : report->counters) {
             counters[name].push_back(value);
         }
+        counters["cpu ms"].push_back(report->cpuSeconds * 1000.0);
         last = *report;
     }
     spread.Report(state);
@@ -124,6 +134,9 @@ void OpenInFreshProcess(benchmark::State& state, std::string const& backend, boo
     for (auto& [name, values] : counters) {
         std::sort(values.begin(), values.end());
         state.counters[name + " (median)"] = values[values.size() / 2];
+    }
+    if (auto const cpu = counters.find("cpu ms"); cpu != counters.end()) {
+        state.counters["cpu ms (min)"] = cpu->second.front();
     }
 }
 

@@ -41,12 +41,12 @@ void ReportShown(ShownWatch& shown) {
     std::fflush(stdout);
 }
 
-namespace {
-
 void PrintCounter(char const* name, double value) {
     std::printf("counter %s %g\n", name, value);
     std::fflush(stdout);
 }
+
+namespace {
 
 /// Opens the browser on the backend installed now and plays `scene` once it is idle.
 bool OpenBrowser(gridui::BrowserOptions const& options,

@@ -13,6 +13,9 @@ namespace browserbench {
 /// started this process: "shown RESIDENT_KB".
 void ReportShown(ShownWatch& shown);
 
+/// Tells the starter a figure measured after the shown line: "counter NAME VALUE".
+void PrintCounter(char const* name, double value);
+
 /// Opens the browser once on `backend` and reports it shown; then plays `scene`:
 /// "first-search" (the sample host's options) times the process's first search against
 /// later ones, "reopen" opens and closes the browser again and again to see whether the
