@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-using ::testing::AllOf;
 using ::testing::AnyOf;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -155,15 +154,6 @@ TEST_F(ProgramInput, a_side_car_nested_too_deep_is_refused_and_left_as_it_was) {
                             std::filesystem::directory_iterator()),
               2)
         << "only the side-car and the captured error";
-
-    Write(sideCar, "<PAMDataset>\n  <Metadata><MDI key=\"a\">b</MDI></Metadata>\n</PAMDataset>\n");
-    ASSERT_EQ(Crs("convert EPSG:4326 " + Quoted(sideCar)).exitCode, 0);
-    EXPECT_THAT(
-        FileText(sideCar),
-        AllOf(HasSubstr("<SRS>GEOGCS["),
-              HasSubstr("\n  <Metadata><MDI key=\"a\">b</MDI></Metadata>\n</PAMDataset>\n")));
-    ProgramRun const back = Crs("identify " + Quoted(sideCar));
-    EXPECT_EQ(back.out.substr(0, 10), "EPSG:4326\t") << back.err;
 }
 
 } // namespace

@@ -36,21 +36,6 @@ TEST(DatumDef, flush_leaves_no_name_no_codes_and_only_the_defaults_of_method_1) 
     EXPECT_FALSE(datum.GetParameter(DatumDef::DeltaX, value));
 }
 
-TEST(DatumDef, switching_method_adds_its_parameters_at_their_defaults) {
-    DatumDef datum = Valid();
-    datum.SetParameter(DatumDef::Method, DatumDef::MethodSevenParameter);
-    for (int index = 0; index < DatumDef::NumParameters(DatumDef::MethodSevenParameter); ++index) {
-        int const id = DatumDef::EnumParameter(DatumDef::MethodSevenParameter, index);
-        if (id == DatumDef::Ellipsoid) {
-            continue;
-        }
-        double value = -1.0;
-        EXPECT_TRUE(datum.GetParameter(id, value)) << id;
-    }
-    std::wstring reason;
-    EXPECT_EQ(datum.CheckParameters(reason), 0) << reason;
-}
-
 TEST(DatumDef, check_rejects_bad_values_with_the_parameter_and_a_reason) {
     auto const failing = [](DatumDef const& datum) {
         std::wstring reason;
