@@ -1,17 +1,12 @@
 #include "BrowserTest.h"
 
-#include "gridui/ResourceIds.h"
-
 #include <gtest/gtest.h>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 
-class BrowserEmptySearch : public BrowserTest {};
+using BrowserEmptySearch = BrowserTest;
 
 std::wstring NothingFor(std::wstring const& text) {
     return L"No system matches \"" + text + L"\". Try a code, part of a name, or a place.";

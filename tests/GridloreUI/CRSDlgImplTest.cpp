@@ -1,7 +1,6 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 #include "shr/Exception.h"
 #include "shr/Utf8.h"
 
@@ -11,15 +10,8 @@
 
 using namespace browsertest;
 using gridui::CRSDlgImpl;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
-namespace {
-
-class BrowserImpl : public BrowserTest {};
-
-} // namespace
+using BrowserImpl = BrowserTest;
 
 TEST_F(BrowserImpl, categories_come_in_order_with_shared_case_sensitive_folders_and_roots_open) {
     Favorites().push_back(Wgs84());
