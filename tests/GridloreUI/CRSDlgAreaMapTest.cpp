@@ -183,7 +183,9 @@ TEST_F(AreaMap, the_map_only_adds_below_the_classic_layout_and_every_control_fol
         for (platform::ControlId const id : {platform::IDOK, platform::IDCANCEL}) {
             expected[id] = expected[id].Offset(wider, deeper);
         }
-        EXPECT_EQ(grown, expected);
+        for (auto const& [id, rect] : expected) {
+            EXPECT_EQ(grown.at(id), rect) << "control " << id;
+        }
         Rect const moved = dialog.ScreenToClient(dialog.GetDlgItem(res::AreaMap).GetWindowRect());
         EXPECT_EQ(moved, map.Offset(0, deeper));
     });
