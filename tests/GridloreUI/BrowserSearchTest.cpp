@@ -3,15 +3,11 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 #include "kor/KORDef.h"
 
 #include <gtest/gtest.h>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "gridlore/CoordinateSystemCollection.h"
 #include "gridui/BrowserOptions.h"
 #include "gridui/GeoArea.h"
+#include "gridui/ResourceIds.h"
 #include "kor/KnownCatalogue.h"
 #include "platform/Driver.h"
 #include "platform/TreeCtrl.h"
@@ -26,6 +27,10 @@
 #include <vector>
 
 namespace browsertest {
+
+using platform::User;
+using Lines = std::vector<std::wstring>;
+namespace res = gridui::res;
 
 /// The kortest systems plus "A|B|C", "A|B|D", "A|x", "a|y" (projected, made-up codes
 /// 990001 to 990004) and the local "Site|Grids|Harbour grid": six predefined systems and

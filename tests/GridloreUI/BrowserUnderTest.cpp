@@ -3,13 +3,14 @@
 #include "BackendUnderTest.h"
 #include "TestArtifacts.h"
 
+#include "gridlore/CFavoritesCollection.h"
 #include "gridui/ResourceIds.h"
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
 #include "kor/UCSDef.h"
 #include "platform/Dialog.h"
+#include "shr/Singleton.h"
 
-#include <cwchar>
 #include <filesystem>
 
 namespace browsertest {
@@ -61,22 +62,6 @@ void Search(platform::User& user, std::wstring const& text) {
     user.PressKey(gridui::res::SearchBox, platform::KeyReturn);
 }
 
-std::optional<StatusCount> ReadStatus(platform::User& user) {
-    platform::Window& status = user.GetDialog().GetDlgItem(gridui::res::Status);
-    if (!status.IsWindowVisible()) {
-        return std::nullopt;
-    }
-    std::wstring const text = status.GetWindowText();
-    StatusCount count;
-    wchar_t rest[32] = {};
-    if (std::swscanf(text.c_str(), L"%u of %u items %31ls", &count.shown, &count.total, rest) !=
-            3 ||
-        std::wstring(rest) != L"shown") {
-        return std::nullopt;
-    }
-    return count;
-}
-
 platform::Rect ClientRect(platform::User& user, platform::ControlId id) {
     platform::Dialog& dialog = user.GetDialog();
     return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
@@ -89,9 +74,14 @@ void SaveScreenshot(platform::User& user, std::string const& name) {
     EXPECT_TRUE(std::filesystem::exists(path)) << name;
 }
 
+// The favourites are the process's: a test that adds one would show it to the next.
 BrowserUnderTest::BrowserUnderTest()
-    : m_backendScope(BackendUnderTest()) {}
+    : m_backendScope(BackendUnderTest()) {
+    shr::Singleton<Gridlore::CFavoritesCollection>::Instance().clear();
+}
 
-BrowserUnderTest::~BrowserUnderTest() = default;
+BrowserUnderTest::~BrowserUnderTest() {
+    shr::Singleton<Gridlore::CFavoritesCollection>::Instance().clear();
+}
 
 } // namespace browsertest

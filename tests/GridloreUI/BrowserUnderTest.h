@@ -13,9 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace browsertest {
@@ -37,13 +35,6 @@ platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& 
 
 /// Types `text` in the search box and presses Enter, as the user searches.
 void Search(platform::User& user, std::wstring const& text);
-
-/// The status line's numbers; nullopt while it is hidden or does not read as a count.
-struct StatusCount {
-    std::uint32_t shown = 0;
-    std::uint32_t total = 0;
-};
-std::optional<StatusCount> ReadStatus(platform::User& user);
 
 /// Control `id` in the dialog's client coordinates.
 platform::Rect ClientRect(platform::User& user, platform::ControlId id);

@@ -2,7 +2,6 @@
 
 #include "gridui/CRSDialog.h"
 #include "gridui/CRSPage.h"
-#include "gridui/ResourceIds.h"
 #include "kor/WarpDef.h"
 #include "shr/Exception.h"
 #include "shr/Utf8.h"
@@ -10,13 +9,10 @@
 #include <gtest/gtest.h>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 
-class BrowserDialog : public BrowserTest {};
+using BrowserDialog = BrowserTest;
 
 bool MenuState(platform::Driver::ShownMenu const& menu, platform::ControlId id) {
     for (platform::CmdUI const& state : menu.states) {
@@ -152,6 +148,11 @@ TEST_F(BrowserDialog, right_clicking_an_item_selects_it_and_menu_and_buttons_fol
                 EXPECT_TRUE(Enabled(user, always)) << always;
             }
         }
+        // The menu's commands are the buttons'; Modify chosen on a folder has nothing to edit.
+        m_driver.ChooseMenuItem(res::Modify);
+        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, L"Local System"));
+        EXPECT_EQ(SelectedPath(user), L"Local System");
+        EXPECT_EQ(m_driver.Pending(), 0U);
     });
 }
 

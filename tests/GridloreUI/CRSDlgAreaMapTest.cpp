@@ -128,7 +128,7 @@ TEST_F(AreaMap, british_national_grid_shades_great_britain_and_the_selection_red
     });
 }
 
-TEST_F(AreaMap, off_the_dialog_is_as_before_and_on_the_map_only_adds_below) {
+TEST_F(AreaMap, the_map_only_adds_below_the_classic_layout_and_every_control_follows_a_resize) {
     std::map<platform::ControlId, Rect> classic;
     int classicHeight = 0;
     m_options.showAreaMap = false;
@@ -157,15 +157,37 @@ TEST_F(AreaMap, off_the_dialog_is_as_before_and_on_the_map_only_adds_below) {
         }
         EXPECT_EQ(map.left, classic.at(res::Description).left);
         EXPECT_GT(map.top, classic.at(res::Description).bottom);
-        // Growing the dialog moves the map down with the description's bottom, at its size.
-        Rect const description = withMap.at(res::Description);
-        user.Resize({dialog.GetClientRect().Width() + 100, dialog.GetClientRect().Height() + 60});
+
+        // Growing the dialog widens the box and the lists, which share the new height, keeps
+        // the buttons and toolbar to the right (OK and Cancel to the corner) and moves the
+        // map down with the description's bottom, at its size.
+        int const wider = 100;
+        int const deeper = 60;
+        user.Resize(
+            {dialog.GetClientRect().Width() + wider, dialog.GetClientRect().Height() + deeper});
+        std::map<platform::ControlId, Rect> const grown = ControlRects(user);
+        std::map<platform::ControlId, Rect> expected = withMap;
+        expected[res::SearchBox].right += wider;
+        for (platform::ControlId const id : {res::Tree, res::Description}) {
+            expected[id].right += wider;
+            EXPECT_GT(grown.at(id).Height(), withMap.at(id).Height()) << id;
+        }
+        expected[res::Tree].bottom = grown.at(res::Tree).bottom;
+        expected[res::Description].top += grown.at(res::Tree).bottom - withMap.at(res::Tree).bottom;
+        expected[res::Description].bottom += deeper;
+        for (platform::ControlId const id : std::initializer_list<platform::ControlId>{
+                 platform::ToolBarWindowId, res::NewLocal, res::NewGeographic, res::Modify,
+                 res::AddToFavorites, res::Remove, res::LoadFromFile, res::SaveToFile}) {
+            expected[id] = expected[id].Offset(wider, 0);
+        }
+        for (platform::ControlId const id : {platform::IDOK, platform::IDCANCEL}) {
+            expected[id] = expected[id].Offset(wider, deeper);
+        }
+        for (auto const& [id, rect] : expected) {
+            EXPECT_EQ(grown.at(id), rect) << "control " << id;
+        }
         Rect const moved = dialog.ScreenToClient(dialog.GetDlgItem(res::AreaMap).GetWindowRect());
-        Rect const grown =
-            dialog.ScreenToClient(dialog.GetDlgItem(res::Description).GetWindowRect());
-        EXPECT_EQ(moved.Width(), map.Width());
-        EXPECT_EQ(moved.top - map.top, 60);
-        EXPECT_EQ(moved.top - grown.bottom, map.top - description.bottom);
+        EXPECT_EQ(moved, map.Offset(0, deeper));
     });
 }
 

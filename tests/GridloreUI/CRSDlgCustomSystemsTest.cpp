@@ -3,7 +3,6 @@
 #include "CRSTreeCtrl.h"
 #include "RecordingErrorSink.h"
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 #include "korfile/ReferenceFile.h"
 #include "shr/AtomicFile.h"
 
@@ -13,9 +12,6 @@
 #include <fstream>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 

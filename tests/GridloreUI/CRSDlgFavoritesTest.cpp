@@ -1,7 +1,6 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 #include "kor/KORException.h"
 #include "kor/UCSDef.h"
 
@@ -10,15 +9,12 @@
 #include <filesystem>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 
 std::wstring const PredefinedWgs84 = L"Predefined|Geographic|World|WGS 84";
 
-class BrowserFavorites : public BrowserTest {};
+using BrowserFavorites = BrowserTest;
 
 } // namespace
 
@@ -257,37 +253,6 @@ TEST_F(BrowserFavorites, cancelling_any_dialog_changes_nothing) {
         EXPECT_EQ(m_driver.Pending(), 0U);
     });
     EXPECT_FALSE(std::filesystem::exists(m_favoritesPath));
-}
-
-TEST_F(BrowserFavorites, the_context_menu_runs_the_same_commands_as_the_buttons) {
-    Favorites().push_back(Utm33());
-    Browse(Wgs84(), {}, [&](User& user) {
-        platform::TreeItem const favorite =
-            user.FindTreeItem(res::Tree, L"Favorites|WGS 84 / UTM zone 33N");
-        m_driver.ChooseMenuItem(res::Remove);
-        user.RightClickItem(res::Tree, favorite);
-        EXPECT_EQ(Children(user, L"Favorites"), Lines{});
-
-        m_driver.ChooseMenuItem(res::AddToFavorites);
-        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, PredefinedWgs84));
-        EXPECT_EQ(Children(user, L"Favorites"), Lines{L"WGS 84"});
-
-        m_driver.ChooseMenuItem(res::NewLocal);
-        NameLocalSystem(L"From the menu");
-        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, L"Predefined"));
-        EXPECT_EQ(SelectedPath(user), L"Custom|From the menu");
-
-        m_driver.ChooseMenuItem(res::NewGeographic);
-        NameDefinedSystem(L"Also from the menu");
-        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, PredefinedWgs84));
-        EXPECT_EQ(SelectedPath(user), L"Custom|Also from the menu");
-
-        // Modify on a folder has nothing to modify.
-        m_driver.ChooseMenuItem(res::Modify);
-        user.RightClickItem(res::Tree, user.FindTreeItem(res::Tree, L"Predefined"));
-        EXPECT_EQ(SelectedPath(user), L"Predefined");
-        EXPECT_EQ(m_driver.Pending(), 0U);
-    });
 }
 
 TEST_F(BrowserFavorites, a_favourites_file_that_cannot_be_written_reaches_the_host) {

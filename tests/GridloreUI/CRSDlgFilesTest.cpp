@@ -1,6 +1,5 @@
 #include "BrowserTest.h"
 
-#include "gridui/ResourceIds.h"
 #include "kor/KORException.h"
 #include "korfile/ReferenceFile.h"
 #include "shr/Utf8.h"
@@ -12,9 +11,6 @@
 
 using namespace browsertest;
 using gridui::CRSDlgImpl;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 
@@ -30,13 +26,6 @@ protected:
     std::wstring Write(std::string const& name, std::string const& content) const {
         std::ofstream(m_scratch / name, std::ios::binary) << content;
         return (m_scratch / name).wstring();
-    }
-
-    std::wstring Save(Gridlore::CoordinateSystem const& system, std::string const& name,
-                      korfile::KORFileType type) const {
-        std::filesystem::path const path = m_scratch / name;
-        korfile::WriteReferenceFile(*system.GetCSDef(), type, path, 0.0, 0.0, true);
-        return path.wstring();
     }
 
     /// Loads `path` as if chosen with the open dialog's filter at `filterIndex`.
@@ -62,47 +51,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(BrowserFiles, each_format_loads_through_its_filter_and_through_detection) {
-    struct Case {
-        std::string name;
-        korfile::KORFileType type;
-        int filter;
-    };
-    std::filesystem::copy_file(DataDir / "qrf" / "site-grid.qrf", m_scratch / "site.qrf");
-    std::wstring const qrf = (m_scratch / "site.qrf").wstring();
-    Browse(Wgs84(), {}, [&](User& user) {
-        std::size_t loaded = 0;
-        for (Case const& c : {
-                 Case{"utm.qrf2", korfile::QRF2, Qrf2},
-                 Case{"utm.prj", korfile::WKT, EsriPrj},
-                 Case{"utm.wkt", korfile::WKT, Wkt},
-                 Case{"image.tif.aux.xml", korfile::AuxXml, AuxXml},
-                 Case{"detected.qrf2", korfile::QRF2, AllRecognized},
-                 // The content decides, whatever the name says.
-                 Case{"detected.txt", korfile::QRF2, AllFiles},
-             }) {
-            SCOPED_TRACE(c.name);
-            std::wstring const path = Save(Utm33(), c.name, c.type);
-            Load(user, path, c.filter);
-            EXPECT_EQ(SelectedPath(user), L"Custom|WGS 84 / UTM zone 33N [EPSG:32633]");
-            EXPECT_EQ(Children(user, L"Custom").size(), ++loaded);
-            EXPECT_EQ(Text(user, res::Description),
-                      Gridlore::CoordinateSystem(*ReadBack(path, c.type)).GetDescription());
-        }
-        Load(user, qrf, Qrf);
-        EXPECT_EQ(SelectedPath(user), L"Custom|Site grid");
-        Load(user, qrf, AllFiles);
-        EXPECT_EQ(Children(user, L"Custom").size(), 8U);
-        EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
-        // A chosen format is read as that format: nothing is detected.
-        Load(user, (m_scratch / "utm.qrf2").wstring(), Qrf);
-        EXPECT_EQ(LastBox().second.rfind(L"The following error occurred while reading", 0), 0U);
-        EXPECT_EQ(Children(user, L"Custom").size(), 8U);
-        EXPECT_EQ(m_driver.FileDialogs().front().filters.size(), 7U);
-        EXPECT_EQ(m_driver.FileDialogs().front().initialName, L"");
-    });
-}
 
 TEST_F(BrowserFiles,
        a_file_that_cannot_be_loaded_is_explained_and_a_nameless_one_named_by_its_file) {
@@ -201,39 +149,65 @@ TEST_F(BrowserFiles, the_extension_follows_the_chosen_format_unless_the_user_cho
     }
 }
 
-TEST_F(BrowserFiles, each_save_format_writes_a_file_that_reads_back_equal_a_local_system_only_one) {
+TEST_F(BrowserFiles, each_format_saves_a_file_that_loads_back_equal_and_a_local_system_only_one) {
     struct Case {
         int filter;
         korfile::KORFileType type;
         std::string written;
+        int loadFilter;
     };
+    std::wstring const utm = L"Custom|WGS 84 / UTM zone 33N [EPSG:32633]";
     Browse(SurveyGrid(), Systems({Utm33()}), [&](User& user) {
-        user.Select(res::Tree, L"Currently in use|WGS 84 / UTM zone 33N");
+        std::size_t custom = 1;
         for (Case const& c : {
-                 Case{0, korfile::QRF2, "WGS 84 - UTM zone 33N.qrf2"},
-                 Case{1, korfile::WKT, "WGS 84 - UTM zone 33N.prj"},
-                 Case{2, korfile::WKT, "WGS 84 - UTM zone 33N.wkt"},
-                 Case{3, korfile::AuxXml, "WGS 84 - UTM zone 33N.aux.xml"},
+                 Case{0, korfile::QRF2, "WGS 84 - UTM zone 33N.qrf2", Qrf2},
+                 Case{1, korfile::WKT, "WGS 84 - UTM zone 33N.prj", EsriPrj},
+                 Case{2, korfile::WKT, "WGS 84 - UTM zone 33N.wkt", Wkt},
+                 Case{3, korfile::AuxXml, "WGS 84 - UTM zone 33N.aux.xml", AuxXml},
              }) {
             SCOPED_TRACE(c.written);
+            user.Select(res::Tree, L"Currently in use|WGS 84 / UTM zone 33N");
             m_driver.ChooseFile((m_scratch / "WGS 84 - UTM zone 33N.qrf2").wstring(), c.filter);
             user.Click(res::SaveToFile);
             EXPECT_EQ(m_driver.FileDialogs().back().initialName,
                       L"WGS 84 - UTM zone 33N -EPSG-32633-.qrf2");
-            ASSERT_TRUE(std::filesystem::exists(m_scratch / c.written));
-            auto const read = ReadBack((m_scratch / c.written).wstring(), c.type);
+            std::wstring const path = (m_scratch / c.written).wstring();
+            auto const read = ReadBack(path, c.type);
             ASSERT_NE(read, nullptr);
             EXPECT_TRUE(read->Compare(*Utm33().GetCSDef(), true));
+
+            Load(user, path, c.loadFilter);
+            EXPECT_EQ(SelectedPath(user), utm);
+            EXPECT_EQ(Children(user, L"Custom").size(), ++custom);
+            EXPECT_EQ(Text(user, res::Description),
+                      Gridlore::CoordinateSystem(*read).GetDescription());
         }
-        EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
+        EXPECT_EQ(m_driver.FileDialogs().back().filters.size(), 7U);
+        EXPECT_EQ(m_driver.FileDialogs().back().initialName, L"");
         auto const qrf2 =
             ReadBack((m_scratch / "WGS 84 - UTM zone 33N.qrf2").wstring(), korfile::QRF2);
         EXPECT_EQ(qrf2->GetName(), Utm33().GetCSDef()->GetName());
-
         // A cancelled dialog writes nothing.
         m_driver.CancelFileDialog();
         user.Click(res::SaveToFile);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_scratch.Path()), {}), 4);
+
+        // Detected by their content, whatever their names say; the older format too.
+        std::filesystem::copy_file(m_scratch / "WGS 84 - UTM zone 33N.qrf2",
+                                   m_scratch / "detected.txt");
+        std::filesystem::copy_file(DataDir / "qrf" / "site-grid.qrf", m_scratch / "site.qrf");
+        Load(user, (m_scratch / "WGS 84 - UTM zone 33N.qrf2").wstring(), AllRecognized);
+        Load(user, (m_scratch / "detected.txt").wstring(), AllFiles);
+        EXPECT_EQ(SelectedPath(user), utm);
+        Load(user, (m_scratch / "site.qrf").wstring(), Qrf);
+        EXPECT_EQ(SelectedPath(user), L"Custom|Site grid");
+        Load(user, (m_scratch / "site.qrf").wstring(), AllFiles);
+        EXPECT_EQ(Children(user, L"Custom").size(), custom + 4);
+        EXPECT_EQ(m_driver.MessageBoxes().size(), 0U);
+        // A chosen format is read as that format: nothing is detected.
+        Load(user, (m_scratch / "detected.txt").wstring(), Qrf);
+        EXPECT_EQ(LastBox().second.rfind(L"The following error occurred while reading", 0), 0U);
+        EXPECT_EQ(Children(user, L"Custom").size(), custom + 4);
 
         user.Select(res::Tree, L"Custom|Survey grid");
         m_driver.ChooseFile((m_scratch / "Survey grid.qrf2").wstring(), 0);

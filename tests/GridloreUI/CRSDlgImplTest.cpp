@@ -1,7 +1,6 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 #include "shr/Exception.h"
 #include "shr/Utf8.h"
 
@@ -11,23 +10,18 @@
 
 using namespace browsertest;
 using gridui::CRSDlgImpl;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
-namespace {
+using BrowserImpl = BrowserTest;
 
-class BrowserImpl : public BrowserTest {};
-
-} // namespace
-
-TEST_F(BrowserImpl, categories_come_in_order_with_shared_case_sensitive_folders_and_roots_open) {
+TEST_F(BrowserImpl,
+       categories_come_in_order_with_shared_folders_and_items_resolve_to_copies_of_their_systems) {
     Favorites().push_back(Wgs84());
     // A second system in use under the same leaf name is told apart by its number.
     auto const inUse =
         Systems({Utm33(), LocalSystem(L"Plant|WGS 84 / UTM zone 33N [EPSG:32633]", 0.5)});
-    Browse(SurveyGrid(), inUse, [&](User& user) {
-        Lines const expected{
+    ImplHost host(SurveyGrid(), m_favoritesPath, m_sink, inUse);
+    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
+        Lines const categories{
             L"- Currently in use",
             L"    WGS 84 / UTM zone 33N",
             L"    WGS 84 / UTM zone 33N (2)",
@@ -56,11 +50,72 @@ TEST_F(BrowserImpl, categories_come_in_order_with_shared_case_sensitive_folders_
             L"- Custom",
             L"    Survey grid",
         };
-        EXPECT_EQ(Outline(Tree(user)), expected);
+        EXPECT_EQ(Outline(Tree(user)), categories);
         // The host's system is unknown everywhere, so it is kept as a custom one.
         EXPECT_EQ(SelectedPath(user), L"Custom|Survey grid");
         EXPECT_EQ(Status(user), L"");
+
+        CRSDlgImpl& impl = host.Impl();
+        auto const resolve = [&](std::wstring const& path) {
+            platform::TreeItem const item = user.FindTreeItem(res::Tree, path);
+            EXPECT_TRUE(item) << shr::ToUtf8(path);
+            return item ? impl.GetSelectionInfo(item) : nullptr;
+        };
+        struct Expected {
+            std::wstring path;
+            std::wstring leaf;
+            bool known;
+        };
+        for (Expected const& expected : {
+                 Expected{L"Predefined|Geographic|World|WGS 84", L"WGS 84 [EPSG:4326]", true},
+                 Expected{L"Local System|Site|Grids|Harbour grid", L"Harbour grid", true},
+                 Expected{L"Favorites|WGS 84", L"WGS 84 [EPSG:4326]", false},
+                 Expected{L"Currently in use|WGS 84 / UTM zone 33N",
+                          L"WGS 84 / UTM zone 33N [EPSG:32633]", false},
+                 Expected{L"Custom|Survey grid", L"Survey grid", false},
+             }) {
+            auto const info = resolve(expected.path);
+            ASSERT_NE(info, nullptr) << shr::ToUtf8(expected.path);
+            EXPECT_EQ(info->system.GetLeafName(), expected.leaf);
+            EXPECT_EQ(info->isKnown, expected.known) << shr::ToUtf8(expected.path);
+        }
+        EXPECT_EQ(resolve(L"Predefined"), nullptr);
+        EXPECT_EQ(resolve(L"Predefined|A|B"), nullptr);
+        EXPECT_THROW(impl.GetSelectionInfo({}), shr::Exception);
+
+        // The caller's copy is its own.
+        resolve(L"Custom|Survey grid")->system.SetCategorizedName(L"Renamed");
+        ASSERT_EQ(impl.CustomSystems().size(), 1U);
+        EXPECT_EQ(impl.CustomSystems().at(0).GetLeafName(), L"Survey grid");
+
+        // Categorized names join existing folders by their exact text and must not be empty.
+        platform::TreeCtrl const& tree = Tree(user);
+        platform::TreeItem const predefined = user.FindTreeItem(res::Tree, L"Predefined");
+        platform::TreeItem const e =
+            impl.InsertCategorized(L"|A||B|E|", gridui::Known, 0, predefined, L"");
+        EXPECT_EQ(PathOf(tree, e), L"Predefined|A|B|E");
+        platform::TreeItem const z =
+            impl.InsertCategorized(L"a|z", gridui::Known, 0, predefined, L"");
+        EXPECT_EQ(PathOf(tree, z), L"Predefined|a|z");
+        platform::TreeItem const q =
+            impl.InsertCategorized(L"Predefined|Q", gridui::Known, 0, CRSDlgImpl::Root(), L"");
+        EXPECT_EQ(PathOf(tree, q), L"Predefined|Q");
+        EXPECT_EQ(Roots(tree), (Lines{L"Currently in use", L"Local System", L"Predefined",
+                                      L"Favorites", L"Custom"}));
+        EXPECT_EQ(impl.GetRecord(e).kind, gridui::Known);
+        EXPECT_EQ(tree.GetItemData(z), tree.GetItemData(e) + 1) << "one new record each";
+        Lines const outline = Outline(tree);
+        EXPECT_EQ(std::count(outline.begin(), outline.end(), L"  + A"), 1);
+        EXPECT_EQ(std::count(outline.begin(), outline.end(), L"  + a"), 1);
+
+        EXPECT_THROW(impl.InsertCategorized(L"", gridui::Known, 0, predefined, L""),
+                     shr::Exception);
+        EXPECT_THROW(
+            impl.InsertItem(L"", gridui::Folder, 0, predefined, platform::InsertAfter::Last, L""),
+            shr::Exception);
+        user.Click(platform::IDCANCEL);
     });
+    EXPECT_EQ(host.DoModal(), platform::IDCANCEL);
 }
 
 TEST_F(BrowserImpl, the_in_use_copy_of_the_current_is_chosen) {
@@ -205,74 +260,6 @@ TEST_F(BrowserImpl, a_current_system_a_search_left_out_is_said_to_be_so_when_the
             EXPECT_EQ(Text(user, res::Description), plain);
         });
     }
-}
-
-TEST_F(BrowserImpl,
-       items_resolve_to_copies_of_their_systems_and_categorized_names_join_folders_by_exact_text) {
-    Favorites().push_back(Wgs84());
-    ImplHost host(SurveyGrid(), m_favoritesPath, m_sink, Systems({Utm33()}));
-    m_driver.OnDialog(res::BrowserDialog, [&](User& user) {
-        CRSDlgImpl& impl = host.Impl();
-        auto const resolve = [&](std::wstring const& path) {
-            platform::TreeItem const item = user.FindTreeItem(res::Tree, path);
-            EXPECT_TRUE(item) << shr::ToUtf8(path);
-            return item ? impl.GetSelectionInfo(item) : nullptr;
-        };
-        struct Expected {
-            std::wstring path;
-            std::wstring leaf;
-            bool known;
-        };
-        for (Expected const& expected : {
-                 Expected{L"Predefined|Geographic|World|WGS 84", L"WGS 84 [EPSG:4326]", true},
-                 Expected{L"Local System|Site|Grids|Harbour grid", L"Harbour grid", true},
-                 Expected{L"Favorites|WGS 84", L"WGS 84 [EPSG:4326]", false},
-                 Expected{L"Currently in use|WGS 84 / UTM zone 33N",
-                          L"WGS 84 / UTM zone 33N [EPSG:32633]", false},
-                 Expected{L"Custom|Survey grid", L"Survey grid", false},
-             }) {
-            auto const info = resolve(expected.path);
-            ASSERT_NE(info, nullptr) << shr::ToUtf8(expected.path);
-            EXPECT_EQ(info->system.GetLeafName(), expected.leaf);
-            EXPECT_EQ(info->isKnown, expected.known) << shr::ToUtf8(expected.path);
-        }
-        EXPECT_EQ(resolve(L"Predefined"), nullptr);
-        EXPECT_EQ(resolve(L"Predefined|A|B"), nullptr);
-        EXPECT_THROW(impl.GetSelectionInfo({}), shr::Exception);
-
-        // The caller's copy is its own.
-        resolve(L"Custom|Survey grid")->system.SetCategorizedName(L"Renamed");
-        ASSERT_EQ(impl.CustomSystems().size(), 1U);
-        EXPECT_EQ(impl.CustomSystems().at(0).GetLeafName(), L"Survey grid");
-
-        // Categorized names join existing folders by their exact text and must not be empty.
-        platform::TreeCtrl const& tree = Tree(user);
-        platform::TreeItem const predefined = user.FindTreeItem(res::Tree, L"Predefined");
-        platform::TreeItem const e =
-            impl.InsertCategorized(L"|A||B|E|", gridui::Known, 0, predefined, L"");
-        EXPECT_EQ(PathOf(tree, e), L"Predefined|A|B|E");
-        platform::TreeItem const z =
-            impl.InsertCategorized(L"a|z", gridui::Known, 0, predefined, L"");
-        EXPECT_EQ(PathOf(tree, z), L"Predefined|a|z");
-        platform::TreeItem const q =
-            impl.InsertCategorized(L"Predefined|Q", gridui::Known, 0, CRSDlgImpl::Root(), L"");
-        EXPECT_EQ(PathOf(tree, q), L"Predefined|Q");
-        EXPECT_EQ(Roots(tree), (Lines{L"Currently in use", L"Local System", L"Predefined",
-                                      L"Favorites", L"Custom"}));
-        EXPECT_EQ(impl.GetRecord(e).kind, gridui::Known);
-        EXPECT_EQ(tree.GetItemData(z), tree.GetItemData(e) + 1) << "one new record each";
-        Lines const outline = Outline(tree);
-        EXPECT_EQ(std::count(outline.begin(), outline.end(), L"  + A"), 1);
-        EXPECT_EQ(std::count(outline.begin(), outline.end(), L"  + a"), 1);
-
-        EXPECT_THROW(impl.InsertCategorized(L"", gridui::Known, 0, predefined, L""),
-                     shr::Exception);
-        EXPECT_THROW(
-            impl.InsertItem(L"", gridui::Folder, 0, predefined, platform::InsertAfter::Last, L""),
-            shr::Exception);
-        user.Click(platform::IDCANCEL);
-    });
-    EXPECT_EQ(host.DoModal(), platform::IDCANCEL);
 }
 
 TEST_F(BrowserImpl, a_search_matches_the_leaf_name_as_given_and_codes_of_referenced_systems) {

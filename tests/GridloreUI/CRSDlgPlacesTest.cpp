@@ -1,7 +1,6 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 #include "platform/ToolBar.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +9,6 @@
 #include <map>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 

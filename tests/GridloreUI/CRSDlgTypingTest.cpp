@@ -1,20 +1,12 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
-namespace {
-
-class BrowserTyping : public BrowserTest {};
-
-} // namespace
+using BrowserTyping = BrowserTest;
 
 TEST_F(BrowserTyping, keys_search_once_they_pause_and_a_search_asked_for_ends_the_pause) {
     Lines const everything{L"Local System", L"Predefined", L"Custom"};

@@ -1,19 +1,13 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSPage.h"
-#include "gridui/ResourceIds.h"
 #include "platform/PropertySheet.h"
 
 #include <gtest/gtest.h>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
-namespace {
-class BrowserPage : public BrowserTest {};
-} // namespace
+using BrowserPage = BrowserTest;
 
 TEST_F(BrowserPage, a_page_lists_nothing_in_use_and_leaves_choosing_and_closing_to_its_sheet) {
     Favorites().push_back(Utm33());

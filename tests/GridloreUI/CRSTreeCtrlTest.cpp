@@ -1,14 +1,11 @@
 #include "BrowserTest.h"
 
 #include "CRSTreeCtrl.h"
-#include "gridui/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
 using namespace browsertest;
 using platform::Rect;
-using platform::User;
-namespace res = gridui::res;
 
 namespace {
 

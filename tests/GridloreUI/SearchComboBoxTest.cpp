@@ -1,18 +1,14 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
-#include "gridui/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
 using namespace browsertest;
-using platform::User;
-using Lines = std::vector<std::wstring>;
-namespace res = gridui::res;
 
 namespace {
 
-class BrowserSearchBox : public BrowserTest {};
+using BrowserSearchBox = BrowserTest;
 
 wchar_t const* const HistorySection = L"Settings\\CRSSearchHistory";
 
