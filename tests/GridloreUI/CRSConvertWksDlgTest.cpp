@@ -93,7 +93,8 @@ protected:
 
 } // namespace
 
-TEST_F(ConvertWksDialog, the_lists_offer_26_columns_or_the_sheet_s_and_five_more_for_targets) {
+TEST_F(ConvertWksDialog,
+       the_lists_offer_26_columns_or_the_sheet_s_labels_and_five_more_for_targets) {
     Sheet narrow = MakeSheet(3);
     narrow.m_sourceCols = {0, 1};
     narrow.m_destCols = {2, -1};
@@ -128,14 +129,11 @@ TEST_F(ConvertWksDialog, the_lists_offer_26_columns_or_the_sheet_s_and_five_more
         user.Click(platform::IDCANCEL);
     });
     EXPECT_EQ(wide.GetSourceCols(), std::make_pair(29, 31)) << "Cancel wrote columns";
-    EXPECT_TRUE(m_recorder.reports.empty());
-}
 
-TEST_F(ConvertWksDialog, an_empty_label_is_skipped_and_a_short_label_list_leaves_its_boxes_empty) {
-    Sheet sheet = MakeSheet(30);
-    sheet.m_blank = 1;
-    sheet.m_labelsListed = 30;
-    Run(sheet, [](User& user) {
+    // An empty label is skipped; a label list too short for the targets leaves them empty.
+    wide.m_blank = 1;
+    wide.m_labelsListed = 30;
+    Run(wide, [](User& user) {
         std::vector<std::wstring> const source = Entries(user, res::SrcXCombo);
         ASSERT_EQ(source.size(), 29U);
         EXPECT_EQ(source[1], L"C");
@@ -143,17 +141,23 @@ TEST_F(ConvertWksDialog, an_empty_label_is_skipped_and_a_short_label_list_leaves
         EXPECT_TRUE(Entries(user, res::DstYCombo).empty());
         user.Click(platform::IDCANCEL);
     });
+    EXPECT_TRUE(m_recorder.reports.empty());
 }
 
-TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_the_pairs_written) {
+TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_tell_a_shared_sink) {
     Sheet sheet = SheetWithSystems();
-    int const result = Run(sheet, [&](User& user) {
+    auto recorder = std::make_shared<RecordingErrorSink>();
+    RecordingErrorSink const& told = *recorder;
+    std::weak_ptr<RecordingErrorSink> const watched = recorder;
+    auto dialog = std::make_unique<gridui::CRSConvertWksDlg>(
+        sheet, std::shared_ptr<shr::IError>(std::move(recorder)), nullptr);
+    m_driver.OnDialog(res::ConvertWksDialog, [&](User& user) {
         TypeColumns(user, L"a", L"B", L"C3", L"D");
         user.Click(platform::IDOK);
-        ASSERT_EQ(m_recorder.reports.size(), 1U);
-        EXPECT_EQ(m_recorder.reports[0].kind, RecordingErrorSink::Kind::Error);
-        EXPECT_EQ(m_recorder.reports[0].caption, L"Error");
-        EXPECT_EQ(m_recorder.reports[0].message, L"Unrecognized column label: C3");
+        ASSERT_EQ(told.reports.size(), 1U);
+        EXPECT_EQ(told.reports[0].kind, RecordingErrorSink::Kind::Error);
+        EXPECT_EQ(told.reports[0].caption, L"Error");
+        EXPECT_EQ(told.reports[0].message, L"Unrecognized column label: C3");
         EXPECT_TRUE(user.GetDialog().GetDlgItem(res::DstXCombo).HasFocus());
         EXPECT_EQ(sheet.GetSourceCols(), std::make_pair(0, 1));
         EXPECT_EQ(sheet.GetDestCols(), std::make_pair(-1, -1));
@@ -161,8 +165,8 @@ TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_the
         // An empty box is a label like any other, and is not one the sheet knows.
         TypeColumns(user, L"A", L"", L"C", L"D");
         user.Click(platform::IDOK);
-        ASSERT_EQ(m_recorder.reports.size(), 2U);
-        EXPECT_EQ(m_recorder.reports[1].message, L"Unrecognized column label: ");
+        ASSERT_EQ(told.reports.size(), 2U);
+        EXPECT_EQ(told.reports[1].message, L"Unrecognized column label: ");
         EXPECT_TRUE(user.GetDialog().GetDlgItem(res::SrcYCombo).HasFocus());
 
         // Columns the sheet refuses keep the dialog open without a message of the dialog's.
@@ -175,10 +179,19 @@ TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_the
         TypeColumns(user, L"A", L"B", L" ad ", L"AE");
         user.Click(platform::IDOK);
     });
-    EXPECT_EQ(result, platform::IDOK);
+    EXPECT_EQ(dialog->DoModal(), platform::IDOK);
+    EXPECT_EQ(&dialog->Result(), &sheet);
     EXPECT_EQ(sheet.GetSourceCols(), std::make_pair(0, 1));
     EXPECT_EQ(sheet.GetDestCols(), std::make_pair(29, 30));
-    EXPECT_EQ(m_recorder.reports.size(), 2U);
+    EXPECT_EQ(told.reports.size(), 2U);
+    EXPECT_TRUE(m_recorder.reports.empty());
+    // The dialog keeps the host's sink while it lives, and no longer; it needs one.
+    EXPECT_FALSE(watched.expired());
+    dialog.reset();
+    EXPECT_TRUE(watched.expired());
+    EXPECT_THROW(
+        std::make_unique<gridui::CRSConvertWksDlg>(sheet, std::shared_ptr<shr::IError>(), nullptr),
+        shr::Exception);
 }
 
 TEST_F(ConvertWksDialog,
@@ -219,34 +232,6 @@ TEST_F(ConvertWksDialog,
     EXPECT_EQ(sheet.m_sourceCS.GetName(), Utm33().GetName());
     EXPECT_EQ(sheet.GetSourceCols(), std::make_pair(-1, -1));
     EXPECT_EQ(m_driver.Pending(), 0U);
-}
-
-TEST_F(ConvertWksDialog, a_shared_sink_is_told_and_kept_while_the_dialog_lives_and_null_refused) {
-    Sheet sheet = SheetWithSystems();
-    auto recorder = std::make_shared<RecordingErrorSink>();
-    RecordingErrorSink const& told = *recorder;
-    std::weak_ptr<RecordingErrorSink> const watched = recorder;
-    auto dialog = std::make_unique<gridui::CRSConvertWksDlg>(
-        sheet, std::shared_ptr<shr::IError>(std::move(recorder)), nullptr);
-    m_driver.OnDialog(res::ConvertWksDialog, [&](User& user) {
-        TypeColumns(user, L"A", L"B", L"C3", L"D");
-        user.Click(platform::IDOK);
-        TypeColumns(user, L"A", L"B", L"C", L"D");
-        user.Click(platform::IDOK);
-    });
-    EXPECT_EQ(dialog->DoModal(), platform::IDOK);
-    ASSERT_EQ(told.reports.size(), 1U);
-    EXPECT_EQ(told.reports[0].message, L"Unrecognized column label: C3");
-    EXPECT_EQ(&dialog->Result(), &sheet);
-    EXPECT_EQ(dialog->Result().GetDestCols(), std::make_pair(2, 3));
-    EXPECT_FALSE(watched.expired());
-    dialog.reset();
-    EXPECT_TRUE(watched.expired());
-    EXPECT_TRUE(m_recorder.reports.empty());
-
-    EXPECT_THROW(
-        std::make_unique<gridui::CRSConvertWksDlg>(sheet, std::shared_ptr<shr::IError>(), nullptr),
-        shr::Exception);
 }
 
 TEST_F(ConvertWksDialog, a_sheet_without_a_favourites_file_fails_the_browser_internally) {
