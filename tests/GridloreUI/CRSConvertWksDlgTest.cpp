@@ -1,8 +1,8 @@
 #include "BrowserTest.h"
 #include "CRSTreeCtrl.h"
 #include "RecordingErrorSink.h"
+#include "TestWorksheet.h"
 
-#include "gridlore/CRSConvertWks.h"
 #include "gridui/CRSConvertWksDlg.h"
 #include "gridui/ResourceIds.h"
 #include "shr/Exception.h"
@@ -10,45 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 
 using namespace browsertest;
 using platform::User;
 namespace res = gridui::res;
 
 namespace {
-
-/// Settings of a worksheet of `columns` columns, lettered as the model letters them
-/// unless a test blanks a label or shortens the list.
-class Sheet final : public Gridlore::CRSConvertWks {
-public:
-    Sheet(unsigned columns, std::wstring favoritesPath, std::shared_ptr<shr::IError> sink)
-        : m_columns(columns)
-        , m_favoritesPath(std::move(favoritesPath))
-        , m_sink(std::move(sink)) {}
-
-    std::vector<std::wstring> GetColumnLabels(unsigned count) override {
-        std::vector<std::wstring> labels = CRSConvertWks::GetColumnLabels(count);
-        if (m_blank && *m_blank < labels.size()) {
-            labels[*m_blank].clear();
-        }
-        if (m_labelsListed && *m_labelsListed < labels.size()) {
-            labels.resize(*m_labelsListed);
-        }
-        return labels;
-    }
-    std::wstring GetFavoritesPath() override { return m_favoritesPath; }
-    std::shared_ptr<shr::IError> GetErrorSink() override { return m_sink; }
-    unsigned GetColumnCount() override { return m_columns; }
-
-    std::optional<std::size_t> m_blank;
-    std::optional<std::size_t> m_labelsListed;
-
-private:
-    unsigned m_columns;
-    std::wstring m_favoritesPath;
-    std::shared_ptr<shr::IError> m_sink;
-};
 
 platform::backend::NativeCombo& Combo(User& user, platform::ControlId id) {
     return dynamic_cast<platform::backend::NativeCombo&>(user.GetDialog().GetDlgItem(id).Native());
@@ -66,15 +33,17 @@ std::vector<std::wstring> Entries(User& user, platform::ControlId id) {
 
 class ConvertWksDialog : public BrowserTest {
 protected:
-    int Run(Sheet& sheet, platform::Scene const& scene) {
+    int Run(TestWorksheet& sheet, platform::Scene const& scene) {
         gridui::CRSConvertWksDlg dialog(sheet, m_recorder, nullptr);
         m_driver.OnDialog(res::ConvertWksDialog, scene);
         return dialog.DoModal();
     }
-    Sheet MakeSheet(unsigned columns) { return Sheet(columns, m_favoritesPath, m_sink); }
+    TestWorksheet MakeSheet(unsigned columns) {
+        return TestWorksheet(columns, m_favoritesPath, m_sink);
+    }
     /// Four columns, from WGS 84 to UTM zone 33N: only the columns are left to choose.
-    Sheet SheetWithSystems() {
-        Sheet sheet = MakeSheet(4);
+    TestWorksheet SheetWithSystems() {
+        TestWorksheet sheet = MakeSheet(4);
         sheet.m_sourceCS = Wgs84();
         sheet.m_destCS = Utm33();
         return sheet;
@@ -95,7 +64,7 @@ protected:
 
 TEST_F(ConvertWksDialog,
        the_lists_offer_26_columns_or_the_sheet_s_labels_and_five_more_for_targets) {
-    Sheet narrow = MakeSheet(3);
+    TestWorksheet narrow = MakeSheet(3);
     narrow.m_sourceCols = {0, 1};
     narrow.m_destCols = {2, -1};
     Run(narrow, [](User& user) {
@@ -114,7 +83,7 @@ TEST_F(ConvertWksDialog,
     });
 
     // A stored column past the entries listed leaves its box unselected.
-    Sheet wide = MakeSheet(30);
+    TestWorksheet wide = MakeSheet(30);
     wide.m_sourceCols = {29, 31};
     wide.m_destCols = {34, 40};
     Run(wide, [](User& user) {
@@ -145,7 +114,7 @@ TEST_F(ConvertWksDialog,
 }
 
 TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_tell_a_shared_sink) {
-    Sheet sheet = SheetWithSystems();
+    TestWorksheet sheet = SheetWithSystems();
     auto recorder = std::make_shared<RecordingErrorSink>();
     RecordingErrorSink const& told = *recorder;
     std::weak_ptr<RecordingErrorSink> const watched = recorder;
@@ -196,7 +165,7 @@ TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_tel
 
 TEST_F(ConvertWksDialog,
        a_system_picked_in_the_host_s_browser_is_written_at_once_and_a_cancel_keeps_it) {
-    Sheet sheet = MakeSheet(4);
+    TestWorksheet sheet = MakeSheet(4);
     sheet.m_sourceCS = Wgs84();
     sheet.m_destCS = Wgs84();
     m_driver.OnDialog(res::ConvertWksDialog, [&](User& user) {
@@ -235,7 +204,7 @@ TEST_F(ConvertWksDialog,
 }
 
 TEST_F(ConvertWksDialog, a_sheet_without_a_favourites_file_fails_the_browser_internally) {
-    Sheet sheet(4, L"", m_sink);
+    TestWorksheet sheet(4, L"", m_sink);
     sheet.m_sourceCS = Wgs84();
     gridui::CRSConvertWksDlg dialog(sheet, m_recorder, nullptr);
     m_driver.OnDialog(res::ConvertWksDialog, [](User& user) { user.Click(res::SrcCSButton); });
