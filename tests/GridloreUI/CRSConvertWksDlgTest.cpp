@@ -1,8 +1,8 @@
 #include "BrowserTest.h"
 #include "CRSTreeCtrl.h"
 #include "RecordingErrorSink.h"
+#include "TestWorksheet.h"
 
-#include "gridlore/CRSConvertWks.h"
 #include "gridui/CRSConvertWksDlg.h"
 #include "gridui/ResourceIds.h"
 #include "shr/Exception.h"
@@ -10,45 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 
 using namespace browsertest;
 using platform::User;
 namespace res = gridui::res;
 
 namespace {
-
-/// Settings of a worksheet of `columns` columns, lettered as the model letters them
-/// unless a test blanks a label or shortens the list.
-class Sheet final : public Gridlore::CRSConvertWks {
-public:
-    Sheet(unsigned columns, std::wstring favoritesPath, std::shared_ptr<shr::IError> sink)
-        : m_columns(columns)
-        , m_favoritesPath(std::move(favoritesPath))
-        , m_sink(std::move(sink)) {}
-
-    std::vector<std::wstring> GetColumnLabels(unsigned count) override {
-        std::vector<std::wstring> labels = CRSConvertWks::GetColumnLabels(count);
-        if (m_blank && *m_blank < labels.size()) {
-            labels[*m_blank].clear();
-        }
-        if (m_labelsListed && *m_labelsListed < labels.size()) {
-            labels.resize(*m_labelsListed);
-        }
-        return labels;
-    }
-    std::wstring GetFavoritesPath() override { return m_favoritesPath; }
-    std::shared_ptr<shr::IError> GetErrorSink() override { return m_sink; }
-    unsigned GetColumnCount() override { return m_columns; }
-
-    std::optional<std::size_t> m_blank;
-    std::optional<std::size_t> m_labelsListed;
-
-private:
-    unsigned m_columns;
-    std::wstring m_favoritesPath;
-    std::shared_ptr<shr::IError> m_sink;
-};
 
 platform::backend::NativeCombo& Combo(User& user, platform::ControlId id) {
     return dynamic_cast<platform::backend::NativeCombo&>(user.GetDialog().GetDlgItem(id).Native());
@@ -66,15 +33,17 @@ std::vector<std::wstring> Entries(User& user, platform::ControlId id) {
 
 class ConvertWksDialog : public BrowserTest {
 protected:
-    int Run(Sheet& sheet, platform::Scene const& scene) {
+    int Run(TestWorksheet& sheet, platform::Scene const& scene) {
         gridui::CRSConvertWksDlg dialog(sheet, m_recorder, nullptr);
         m_driver.OnDialog(res::ConvertWksDialog, scene);
         return dialog.DoModal();
     }
-    Sheet MakeSheet(unsigned columns) { return Sheet(columns, m_favoritesPath, m_sink); }
+    TestWorksheet MakeSheet(unsigned columns) {
+        return TestWorksheet(columns, m_favoritesPath, m_sink);
+    }
     /// Four columns, from WGS 84 to UTM zone 33N: only the columns are left to choose.
-    Sheet SheetWithSystems() {
-        Sheet sheet = MakeSheet(4);
+    TestWorksheet SheetWithSystems() {
+        TestWorksheet sheet = MakeSheet(4);
         sheet.m_sourceCS = Wgs84();
         sheet.m_destCS = Utm33();
         return sheet;
@@ -93,8 +62,9 @@ protected:
 
 } // namespace
 
-TEST_F(ConvertWksDialog, the_lists_offer_26_columns_or_the_sheet_s_and_five_more_for_targets) {
-    Sheet narrow = MakeSheet(3);
+TEST_F(ConvertWksDialog,
+       the_lists_offer_26_columns_or_the_sheet_s_labels_and_five_more_for_targets) {
+    TestWorksheet narrow = MakeSheet(3);
     narrow.m_sourceCols = {0, 1};
     narrow.m_destCols = {2, -1};
     Run(narrow, [](User& user) {
@@ -113,7 +83,7 @@ TEST_F(ConvertWksDialog, the_lists_offer_26_columns_or_the_sheet_s_and_five_more
     });
 
     // A stored column past the entries listed leaves its box unselected.
-    Sheet wide = MakeSheet(30);
+    TestWorksheet wide = MakeSheet(30);
     wide.m_sourceCols = {29, 31};
     wide.m_destCols = {34, 40};
     Run(wide, [](User& user) {
@@ -128,14 +98,11 @@ TEST_F(ConvertWksDialog, the_lists_offer_26_columns_or_the_sheet_s_and_five_more
         user.Click(platform::IDCANCEL);
     });
     EXPECT_EQ(wide.GetSourceCols(), std::make_pair(29, 31)) << "Cancel wrote columns";
-    EXPECT_TRUE(m_recorder.reports.empty());
-}
 
-TEST_F(ConvertWksDialog, an_empty_label_is_skipped_and_a_short_label_list_leaves_its_boxes_empty) {
-    Sheet sheet = MakeSheet(30);
-    sheet.m_blank = 1;
-    sheet.m_labelsListed = 30;
-    Run(sheet, [](User& user) {
+    // An empty label is skipped; a label list too short for the targets leaves them empty.
+    wide.m_blank = 1;
+    wide.m_labelsListed = 30;
+    Run(wide, [](User& user) {
         std::vector<std::wstring> const source = Entries(user, res::SrcXCombo);
         ASSERT_EQ(source.size(), 29U);
         EXPECT_EQ(source[1], L"C");
@@ -143,17 +110,23 @@ TEST_F(ConvertWksDialog, an_empty_label_is_skipped_and_a_short_label_list_leaves
         EXPECT_TRUE(Entries(user, res::DstYCombo).empty());
         user.Click(platform::IDCANCEL);
     });
+    EXPECT_TRUE(m_recorder.reports.empty());
 }
 
-TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_the_pairs_written) {
-    Sheet sheet = SheetWithSystems();
-    int const result = Run(sheet, [&](User& user) {
+TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_tell_a_shared_sink) {
+    TestWorksheet sheet = SheetWithSystems();
+    auto recorder = std::make_shared<RecordingErrorSink>();
+    RecordingErrorSink const& told = *recorder;
+    std::weak_ptr<RecordingErrorSink> const watched = recorder;
+    auto dialog = std::make_unique<gridui::CRSConvertWksDlg>(
+        sheet, std::shared_ptr<shr::IError>(std::move(recorder)), nullptr);
+    m_driver.OnDialog(res::ConvertWksDialog, [&](User& user) {
         TypeColumns(user, L"a", L"B", L"C3", L"D");
         user.Click(platform::IDOK);
-        ASSERT_EQ(m_recorder.reports.size(), 1U);
-        EXPECT_EQ(m_recorder.reports[0].kind, RecordingErrorSink::Kind::Error);
-        EXPECT_EQ(m_recorder.reports[0].caption, L"Error");
-        EXPECT_EQ(m_recorder.reports[0].message, L"Unrecognized column label: C3");
+        ASSERT_EQ(told.reports.size(), 1U);
+        EXPECT_EQ(told.reports[0].kind, RecordingErrorSink::Kind::Error);
+        EXPECT_EQ(told.reports[0].caption, L"Error");
+        EXPECT_EQ(told.reports[0].message, L"Unrecognized column label: C3");
         EXPECT_TRUE(user.GetDialog().GetDlgItem(res::DstXCombo).HasFocus());
         EXPECT_EQ(sheet.GetSourceCols(), std::make_pair(0, 1));
         EXPECT_EQ(sheet.GetDestCols(), std::make_pair(-1, -1));
@@ -161,8 +134,8 @@ TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_the
         // An empty box is a label like any other, and is not one the sheet knows.
         TypeColumns(user, L"A", L"", L"C", L"D");
         user.Click(platform::IDOK);
-        ASSERT_EQ(m_recorder.reports.size(), 2U);
-        EXPECT_EQ(m_recorder.reports[1].message, L"Unrecognized column label: ");
+        ASSERT_EQ(told.reports.size(), 2U);
+        EXPECT_EQ(told.reports[1].message, L"Unrecognized column label: ");
         EXPECT_TRUE(user.GetDialog().GetDlgItem(res::SrcYCombo).HasFocus());
 
         // Columns the sheet refuses keep the dialog open without a message of the dialog's.
@@ -175,15 +148,24 @@ TEST_F(ConvertWksDialog, a_label_or_columns_refused_keep_the_dialog_open_and_the
         TypeColumns(user, L"A", L"B", L" ad ", L"AE");
         user.Click(platform::IDOK);
     });
-    EXPECT_EQ(result, platform::IDOK);
+    EXPECT_EQ(dialog->DoModal(), platform::IDOK);
+    EXPECT_EQ(&dialog->Result(), &sheet);
     EXPECT_EQ(sheet.GetSourceCols(), std::make_pair(0, 1));
     EXPECT_EQ(sheet.GetDestCols(), std::make_pair(29, 30));
-    EXPECT_EQ(m_recorder.reports.size(), 2U);
+    EXPECT_EQ(told.reports.size(), 2U);
+    EXPECT_TRUE(m_recorder.reports.empty());
+    // The dialog keeps the host's sink while it lives, and no longer; it needs one.
+    EXPECT_FALSE(watched.expired());
+    dialog.reset();
+    EXPECT_TRUE(watched.expired());
+    EXPECT_THROW(
+        std::make_unique<gridui::CRSConvertWksDlg>(sheet, std::shared_ptr<shr::IError>(), nullptr),
+        shr::Exception);
 }
 
 TEST_F(ConvertWksDialog,
        a_system_picked_in_the_host_s_browser_is_written_at_once_and_a_cancel_keeps_it) {
-    Sheet sheet = MakeSheet(4);
+    TestWorksheet sheet = MakeSheet(4);
     sheet.m_sourceCS = Wgs84();
     sheet.m_destCS = Wgs84();
     m_driver.OnDialog(res::ConvertWksDialog, [&](User& user) {
@@ -221,36 +203,8 @@ TEST_F(ConvertWksDialog,
     EXPECT_EQ(m_driver.Pending(), 0U);
 }
 
-TEST_F(ConvertWksDialog, a_shared_sink_is_told_and_kept_while_the_dialog_lives_and_null_refused) {
-    Sheet sheet = SheetWithSystems();
-    auto recorder = std::make_shared<RecordingErrorSink>();
-    RecordingErrorSink const& told = *recorder;
-    std::weak_ptr<RecordingErrorSink> const watched = recorder;
-    auto dialog = std::make_unique<gridui::CRSConvertWksDlg>(
-        sheet, std::shared_ptr<shr::IError>(std::move(recorder)), nullptr);
-    m_driver.OnDialog(res::ConvertWksDialog, [&](User& user) {
-        TypeColumns(user, L"A", L"B", L"C3", L"D");
-        user.Click(platform::IDOK);
-        TypeColumns(user, L"A", L"B", L"C", L"D");
-        user.Click(platform::IDOK);
-    });
-    EXPECT_EQ(dialog->DoModal(), platform::IDOK);
-    ASSERT_EQ(told.reports.size(), 1U);
-    EXPECT_EQ(told.reports[0].message, L"Unrecognized column label: C3");
-    EXPECT_EQ(&dialog->Result(), &sheet);
-    EXPECT_EQ(dialog->Result().GetDestCols(), std::make_pair(2, 3));
-    EXPECT_FALSE(watched.expired());
-    dialog.reset();
-    EXPECT_TRUE(watched.expired());
-    EXPECT_TRUE(m_recorder.reports.empty());
-
-    EXPECT_THROW(
-        std::make_unique<gridui::CRSConvertWksDlg>(sheet, std::shared_ptr<shr::IError>(), nullptr),
-        shr::Exception);
-}
-
 TEST_F(ConvertWksDialog, a_sheet_without_a_favourites_file_fails_the_browser_internally) {
-    Sheet sheet(4, L"", m_sink);
+    TestWorksheet sheet(4, L"", m_sink);
     sheet.m_sourceCS = Wgs84();
     gridui::CRSConvertWksDlg dialog(sheet, m_recorder, nullptr);
     m_driver.OnDialog(res::ConvertWksDialog, [](User& user) { user.Click(res::SrcCSButton); });

@@ -4,6 +4,7 @@
 
 #include "kor/Definitions.h"
 #include "kor/KORDef.h"
+#include "platform/Dialog.h"
 #include "platform/PropertyGrid.h"
 #include "platform/TreeCtrl.h"
 #include "shr/Utf8.h"
@@ -42,6 +43,11 @@ std::wstring Number(double value) {
 
 std::wstring EllipsoidRow(wchar_t const* row) {
     return std::wstring(D::ParameterName(D::Ellipsoid)) + L"|" + row;
+}
+
+platform::Rect ClientRect(User& user, platform::ControlId id) {
+    platform::Dialog& dialog = user.GetDialog();
+    return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
 }
 
 std::wstring const LongitudePath =
@@ -95,27 +101,6 @@ TEST_F(CRSDefineDlgTest, a_geographic_start_shows_method_1_among_the_sorted_meth
     Define(OnDatum(kortest::Wgs84Datum(), L"Plain"), [&](User& user) {
         EXPECT_EQ(Selected(ProjectionCombo(user)), P::MethodToName(1));
         EXPECT_TRUE(Rows(ProjectionList(user)).empty());
-        user.Click(platform::IDCANCEL);
-    });
-}
-
-TEST_F(CRSDefineDlgTest, a_projected_start_shows_its_parameters_with_the_linear_units_group) {
-    Define(Utm33(), [&](User& user) {
-        EXPECT_EQ(user.GetDialog().GetDlgItemText(res::DefineName),
-                  L"WGS 84 / UTM zone 33N (edited)");
-        EXPECT_EQ(Selected(ProjectionCombo(user)), L"Transverse Mercator");
-        EXPECT_EQ(Rows(ProjectionList(user)), (Lines{
-                                                  L"Latitude of natural origin = 0",
-                                                  L"Longitude of natural origin = 15",
-                                                  L"Scale factor at natural origin = 0.9996",
-                                                  L"False easting = 500000",
-                                                  L"False northing = 0",
-                                                  L"Linear Units",
-                                                  L"  Name = metres",
-                                                  L"  Units per Meter = 1",
-                                                  L"Axis Order = 1",
-                                                  L"Angular Units per Degree = 1",
-                                              }));
         user.Click(platform::IDCANCEL);
     });
 }
@@ -253,8 +238,39 @@ TEST_F(CRSDefineDlgTest, any_datum_edit_turns_the_combo_to_custom_and_a_real_cha
     }
 }
 
-TEST_F(CRSDefineDlgTest, ok_on_an_unchanged_datum_keeps_its_codes_and_names_the_result_as_typed) {
-    Define(Utm33(), [&](User& user) { user.Click(platform::IDOK); });
+TEST_F(CRSDefineDlgTest, a_projected_start_shows_its_parameters_and_ok_keeps_the_datum_s_codes) {
+    Define(Utm33(), [&](User& user) {
+        EXPECT_EQ(user.GetDialog().GetDlgItemText(res::DefineName),
+                  L"WGS 84 / UTM zone 33N (edited)");
+        EXPECT_EQ(Selected(ProjectionCombo(user)), L"Transverse Mercator");
+        EXPECT_EQ(Rows(ProjectionList(user)), (Lines{
+                                                  L"Latitude of natural origin = 0",
+                                                  L"Longitude of natural origin = 15",
+                                                  L"Scale factor at natural origin = 0.9996",
+                                                  L"False easting = 500000",
+                                                  L"False northing = 0",
+                                                  L"Linear Units",
+                                                  L"  Name = metres",
+                                                  L"  Units per Meter = 1",
+                                                  L"Axis Order = 1",
+                                                  L"Angular Units per Degree = 1",
+                                              }));
+        // Grown, the lists take the height and stay inside their boxes.
+        platform::Rect const datums = ClientRect(user, res::DefineDatumList);
+        platform::Rect const client = user.GetDialog().GetClientRect();
+        user.Resize({client.Width() + 200, client.Height() + 300});
+        EXPECT_GT(ClientRect(user, res::DefineDatumList).Height(), datums.Height() + 100);
+        auto const inside = [&](platform::ControlId control, platform::ControlId box) {
+            platform::Rect const inner = ClientRect(user, control);
+            platform::Rect const outer = ClientRect(user, box);
+            return inner.left >= outer.left && inner.right <= outer.right &&
+                   inner.top >= outer.top && inner.bottom <= outer.bottom;
+        };
+        EXPECT_TRUE(inside(res::DefineProjectionList, res::DefineProjectionGroup));
+        EXPECT_TRUE(inside(res::DefineDatumList, res::DefineDatumGroup));
+        EXPECT_TRUE(inside(res::DefineDatumCombo, res::DefineDatumGroup));
+        user.Click(platform::IDOK);
+    });
     ASSERT_TRUE(m_result);
     kor::DatumDef const& datum = *m_result->GetDatum();
     EXPECT_EQ(datum.GetName(), L"World Geodetic System 1984");

@@ -1,8 +1,6 @@
 // Behaviour both backends must show alike; compiled into the headless and the wx tests.
-#include "BackendUnderTest.h"
-#include "TestDialog.h"
+#include "DialogScene.h"
 
-#include "platform/Driver.h"
 #include "platform/Error.h"
 #include "platform/PopupMenu.h"
 #include "platform/PropertyGrid.h"
@@ -31,13 +29,8 @@ std::wstring Last(std::vector<std::wstring> const& log) {
     return log.empty() ? L"(nothing logged)" : log.back();
 }
 
-class Behaviour : public ::testing::Test {
+class Behaviour : public DialogScene {
 protected:
-    int Run(platform::Scene scene) {
-        m_driver.OnDialog(testdialog::TemplateId, std::move(scene));
-        return m_dialog.DoModal();
-    }
-
     std::vector<std::wstring> Children(TreeItem parent) {
         std::vector<std::wstring> texts;
         for (TreeItem item = parent ? m_dialog.tree.GetChildItem(parent)
@@ -47,12 +40,6 @@ protected:
         }
         return texts;
     }
-
-    platform::BackendScope m_backend{BackendUnderTest()};
-    testdialog::Resources m_resources;
-    platform::Driver m_driver;
-    platform::DriverScope m_driverScope{m_driver};
-    TestDialog m_dialog;
 };
 
 // Each executable names the suite after its backend, so the two runs stay apart.
@@ -61,7 +48,7 @@ class BEHAVIOUR_SUITE : public Behaviour {};
 } // namespace
 
 TEST_F(BEHAVIOUR_SUITE, tree_sorts_siblings_finds_children_and_keeps_item_data) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const sorted = tree.InsertItem(L"Sorted");
         std::uintptr_t data = 10;
@@ -129,12 +116,11 @@ TEST_F(BEHAVIOUR_SUITE, tree_sorts_siblings_finds_children_and_keeps_item_data) 
         // The second of two equals is found once the first is gone.
         tree.DeleteItem(items[3]);
         EXPECT_EQ(tree.FindChildItem(found, L"abc"), items[4]);
-        user.Close();
     });
 }
 
 TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_it) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const folder = tree.InsertItem(L"Folder");
         TreeItem const first = tree.InsertItem(L"First", folder, InsertAfter::Sort);
@@ -158,12 +144,11 @@ TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_i
         m_dialog.log.clear();
         user.DoubleClickItem(testdialog::Tree, first);
         EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"SelChanged First", L"DblClk"}));
-        user.Close();
     });
 }
 
 TEST_F(BEHAVIOUR_SUITE, deleting_the_selection_moves_it_to_a_neighbour_and_notifies_once) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const folder = tree.InsertItem(L"Folder");
         TreeItem const first = tree.InsertItem(L"First", folder);
@@ -201,12 +186,11 @@ TEST_F(BEHAVIOUR_SUITE, deleting_the_selection_moves_it_to_a_neighbour_and_notif
         user.Idle();
         EXPECT_TRUE(m_dialog.log.empty());
         EXPECT_FALSE(tree.GetSelectedItem());
-        user.Close();
     });
 }
 
 TEST_F(BEHAVIOUR_SUITE, a_combo_keeps_data_and_selection_with_their_items_and_notifies_picks) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         auto& combo = m_dialog.combo;
         EXPECT_EQ(combo.AddString(L"Gamma"), 0);
         combo.SetItemData(0, 3);
@@ -255,12 +239,11 @@ TEST_F(BEHAVIOUR_SUITE, a_combo_keeps_data_and_selection_with_their_items_and_no
         EXPECT_EQ(combo.GetCount(), 0);
         EXPECT_EQ(combo.GetCurSel(), -1);
         EXPECT_EQ(combo.GetWindowText(), L"typed");
-        user.Close();
     });
 }
 
 TEST_F(BEHAVIOUR_SUITE, property_list_notifies_its_owner_of_user_changes_and_takes_options) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         m_dialog.log.clear();
         m_dialog.scale->SetValue(2.5);
         m_dialog.unit->SetValue(std::wstring(L"Feet"));
@@ -295,7 +278,6 @@ TEST_F(BEHAVIOUR_SUITE, property_list_notifies_its_owner_of_user_changes_and_tak
         EXPECT_TRUE(plain->GetOptions().empty());
         user.EditProperty(testdialog::Grid, L"Label", L"anything");
         EXPECT_EQ(plain->GetValue(), platform::Variant(std::wstring(L"anything")));
-        user.Close();
     });
 }
 
@@ -337,8 +319,8 @@ TEST_F(BEHAVIOUR_SUITE, escape_in_an_open_cell_editor_drops_its_edit_and_a_secon
     EXPECT_EQ(m_dialog.scale->GetValue(), platform::Variant(1.5));
 }
 
-TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map) {
-    Run([&](User& user) {
+TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map_and_kept_rects) {
+    Play([&](User& user) {
         platform::Rect const before = m_dialog.GetClientRect();
         auto const rectOf = [&](int id) {
             return m_dialog.ScreenToClient(m_dialog.GetDlgItem(id).GetWindowRect());
@@ -346,6 +328,17 @@ TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map) 
         platform::Rect const ok = rectOf(platform::IDOK);
         platform::Rect const name = rectOf(testdialog::NameEdit);
         platform::Rect const label = rectOf(testdialog::Label);
+        platform::Rect const grid = rectOf(testdialog::Grid);
+        platform::Rect const placeholder = rectOf(testdialog::GridPlaceholder);
+        EXPECT_EQ(grid.left, placeholder.left);
+        EXPECT_EQ(grid.top, placeholder.top);
+        // A status line appears above the tree: the tree's top moves down by 20 and its
+        // kept rectangle with it, as the browser's search does.
+        Rect const tree = rectOf(testdialog::Tree);
+        m_dialog.tree.MoveWindow({tree.left, tree.top + 20, tree.right, tree.bottom});
+        m_dialog.InflateCachedControl(testdialog::Tree, 0, -20, 0, 0);
+        EXPECT_EQ(m_dialog.GetCachedRect(testdialog::Tree).top, tree.top + 20);
+        EXPECT_THROW(m_dialog.InflateCachedControl(testdialog::Label, 0, 1, 0, 0), shr::Exception);
 
         user.Resize({before.Width() + 120, before.Height() + 80});
         platform::Rect const after = m_dialog.GetClientRect();
@@ -366,7 +359,8 @@ TEST_F(BEHAVIOUR_SUITE, resizing_places_every_mapped_control_by_the_resize_map) 
         EXPECT_EQ(rectOf(platform::IDOK), ok.Offset(dx, dy));
         EXPECT_EQ(rectOf(testdialog::NameEdit).Width(), name.Width() + dx);
         EXPECT_EQ(rectOf(testdialog::Label), label);
-        user.Close();
+        EXPECT_EQ(rectOf(testdialog::Tree).top, tree.top + 20);
+        EXPECT_GT(rectOf(testdialog::Tree).bottom, tree.bottom);
     });
 }
 
@@ -388,26 +382,9 @@ TEST_F(BEHAVIOUR_SUITE, context_menu_takes_item_states_from_the_owner_and_routes
     EXPECT_FALSE(states[2].enabled);
 }
 
-TEST_F(BEHAVIOUR_SUITE, typing_notifies_and_enter_presses_the_enabled_default_button) {
-    int const result = Run([&](User& user) {
-        user.Type(testdialog::NameEdit, L"abc");
-        EXPECT_EQ(Last(m_dialog.log), L"EditChange abc");
-        m_dialog.name.SetWindowText(L"set by the program");
-        EXPECT_EQ(Last(m_dialog.log), L"EditChange abc");
-        EXPECT_GT(m_dialog.idleCount, 0);
-
-        m_dialog.GetDlgItem(platform::IDOK).EnableWindow(false);
-        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
-        m_dialog.GetDlgItem(platform::IDOK).EnableWindow(true);
-        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
-    });
-    EXPECT_EQ(result, platform::IDOK);
-    EXPECT_FALSE(m_dialog.tree.HasWindow());
-}
-
 TEST_F(BEHAVIOUR_SUITE, timers_run_out_once_in_due_order_and_posted_commands_after_the_handler) {
     using namespace std::chrono_literals;
-    Run([&](User& user) {
+    Play([&](User& user) {
         // Far off, so that only the driver lets them run out.
         m_dialog.SetTimer(7, 50s);
         m_dialog.SetTimer(8, 60s);
@@ -428,7 +405,6 @@ TEST_F(BEHAVIOUR_SUITE, timers_run_out_once_in_due_order_and_posted_commands_aft
         EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"posted"}));
         user.Idle();
         EXPECT_EQ(m_dialog.log, (std::vector<std::wstring>{L"posted", L"CommandA"}));
-        user.Close();
     });
 }
 
@@ -469,7 +445,7 @@ protected:
 
 } // namespace
 
-TEST_F(BEHAVIOUR_SUITE, a_failed_data_exchange_keeps_the_dialog_open_and_a_control_can_take_enter) {
+TEST_F(BEHAVIOUR_SUITE, typing_notifies_and_enter_is_ok_only_when_enabled_and_the_exchange_agrees) {
     CheckedDialog dialog;
     m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
         user.Click(platform::IDOK);
@@ -478,14 +454,23 @@ TEST_F(BEHAVIOUR_SUITE, a_failed_data_exchange_keeps_the_dialog_open_and_a_contr
         user.PressKey(testdialog::Combo, platform::KeyReturn);
         EXPECT_EQ(Last(dialog.log), L"CommandA");
         user.Type(testdialog::NameEdit, L"named");
+        EXPECT_EQ(Last(dialog.log), L"EditChange named");
+        dialog.name.SetWindowText(L"set by the program");
+        EXPECT_EQ(Last(dialog.log), L"EditChange named");
+        EXPECT_GT(dialog.idleCount, 0);
+
+        dialog.GetDlgItem(platform::IDOK).EnableWindow(false);
+        user.PressKey(testdialog::NameEdit, platform::KeyReturn);
+        dialog.GetDlgItem(platform::IDOK).EnableWindow(true);
         user.PressKey(testdialog::NameEdit, platform::KeyReturn);
     });
     EXPECT_EQ(dialog.DoModal(), platform::IDOK);
     EXPECT_EQ(std::count(dialog.log.begin(), dialog.log.end(), L"refused"), 1);
+    EXPECT_FALSE(dialog.tree.HasWindow());
 }
 
 TEST_F(BEHAVIOUR_SUITE, items_in_folders_never_opened_keep_their_texts_data_and_order) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const folder = tree.InsertItem(L"Folder");
         TreeItem const inner = tree.InsertItem(L"Inner", folder, InsertAfter::Sort);
@@ -528,12 +513,11 @@ TEST_F(BEHAVIOUR_SUITE, items_in_folders_never_opened_keep_their_texts_data_and_
         EXPECT_TRUE(tree.GetItemRect(added, true));
         EXPECT_EQ(Children(inner),
                   (std::vector<std::wstring>{L"b", L"c", L"d", L"e", L"zone 9", L"zone 10"}));
-        user.Close();
     });
 }
 
 TEST_F(BEHAVIOUR_SUITE, an_item_selected_while_drawing_is_off_is_in_view_once_it_is_on) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const folder = tree.InsertItem(L"Folder");
         TreeItem last;
@@ -557,7 +541,6 @@ TEST_F(BEHAVIOUR_SUITE, an_item_selected_while_drawing_is_off_is_in_view_once_it
         tree.DeleteAllItems();
         tree.SetRedraw(true);
         EXPECT_EQ(tree.GetCount(), 0U);
-        user.Close();
     });
 }
 
@@ -605,29 +588,6 @@ TEST_F(BEHAVIOUR_SUITE, controls_read_back_their_state_and_are_the_wrappers_the_
         EXPECT_TRUE(tip.IsActive());
         EXPECT_EQ(tip.GetText(), L"Custom systems are removed when this window closes.");
         user.Click(platform::IDCANCEL);
-    });
-}
-
-TEST_F(BEHAVIOUR_SUITE, a_kept_rectangle_changed_while_open_holds_through_later_resizing) {
-    Run([&](User& user) {
-        auto const rectOf = [&](int id) {
-            return m_dialog.ScreenToClient(m_dialog.GetDlgItem(id).GetWindowRect());
-        };
-        // A status line appears above the tree: the tree's top moves down by 20 and its
-        // kept rectangle with it, as the browser's search does.
-        Rect const tree = rectOf(testdialog::Tree);
-        m_dialog.tree.MoveWindow({tree.left, tree.top + 20, tree.right, tree.bottom});
-        m_dialog.InflateCachedControl(testdialog::Tree, 0, -20, 0, 0);
-        EXPECT_EQ(m_dialog.GetCachedRect(testdialog::Tree).top, tree.top + 20);
-        EXPECT_THROW(m_dialog.InflateCachedControl(testdialog::Label, 0, 1, 0, 0), shr::Exception);
-
-        Rect const before = m_dialog.GetClientRect();
-        user.Resize({before.Width() + 40, before.Height() + 60});
-        Rect const after = rectOf(testdialog::Tree);
-        EXPECT_EQ(after.top, tree.top + 20);
-        EXPECT_GT(after.bottom, tree.bottom);
-        EXPECT_EQ(after.right, tree.right + 40);
-        user.Close();
     });
 }
 
@@ -778,7 +738,7 @@ TEST_F(BEHAVIOUR_SUITE, a_dialog_that_ends_while_starting_never_shows_and_uses_u
 
 TEST_F(BEHAVIOUR_SUITE, toolbar_buttons_follow_their_commands_and_route_to_their_owner) {
     CommandSink sink;
-    Run([&](User& user) {
+    Play([&](User& user) {
         platform::ToolBar& bar = m_dialog.toolBar;
         bar.OnUpdateCmdUI(m_dialog, true);
         EXPECT_TRUE(bar.IsButtonEnabled(testdialog::CommandA));
@@ -813,12 +773,11 @@ TEST_F(BEHAVIOUR_SUITE, toolbar_buttons_follow_their_commands_and_route_to_their
         EXPECT_TRUE(bar.IsButtonEnabled(testdialog::CommandB));
         bar.OnUpdateCmdUI(sink, true);
         EXPECT_FALSE(bar.IsButtonEnabled(testdialog::CommandB));
-        user.Close();
     });
 }
 
 TEST_F(BEHAVIOUR_SUITE, a_list_refilled_from_its_own_change_notification_shows_only_new_rows) {
-    Run([&](User& user) {
+    Play([&](User& user) {
         m_dialog.refillOnPick = true;
         m_dialog.log.clear();
         user.EditProperty(testdialog::Grid, L"Linear Units|Name", L"Feet");
@@ -834,7 +793,6 @@ TEST_F(BEHAVIOUR_SUITE, a_list_refilled_from_its_own_change_notification_shows_o
         user.EditProperty(testdialog::Grid, L"Band", L"S");
         EXPECT_EQ(Last(m_dialog.log), L"PropertyChanged 1010 Band S");
         EXPECT_EQ(m_dialog.grid.FindItemByData(7)->FormatValue(), L"S");
-        user.Close();
     });
 }
 

@@ -43,35 +43,6 @@ protected:
     std::filesystem::path const m_dir = m_scratch.Path();
 };
 
-} // namespace
-
-TEST_F(AtomicFileTest, a_save_interrupted_at_any_step_leaves_the_old_file_whole_and_its_mode) {
-    std::filesystem::path const path = m_dir / "favorites.qrf2";
-    shr::ReplaceFileAtomically(path, "old content");
-    EXPECT_EQ(std::filesystem::status(path).permissions(),
-              std::filesystem::perms(0644) & std::filesystem::perms::mask);
-    std::filesystem::permissions(path, std::filesystem::perms(0664));
-    for (auto const failAt :
-         {shr::AtomicWriteStep::TemporaryCreated, shr::AtomicWriteStep::TemporaryWritten,
-          shr::AtomicWriteStep::TemporaryFlushed, shr::AtomicWriteStep::BeforeRename}) {
-        auto const interrupt = [failAt](shr::AtomicWriteStep step) {
-            if (step == failAt) {
-                throw std::runtime_error("power cut");
-            }
-        };
-        EXPECT_THROW(shr::ReplaceFileAtomically(path, std::string(100000, 'n'), interrupt),
-                     std::runtime_error);
-        EXPECT_EQ(shr::ReadWholeFile(path), "old content") << static_cast<int>(failAt);
-        EXPECT_EQ(FilesInFolder(), 1U) << "temporary file left behind";
-    }
-    shr::ReplaceFileAtomically(path, "new content");
-    EXPECT_EQ(shr::ReadWholeFile(path), "new content");
-    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0664));
-    EXPECT_EQ(FilesInFolder(), 1U);
-}
-
-namespace {
-
 /// The system's calls with one of them failing as a full or broken disk makes it fail.
 shr::AtomicFileCalls WithFailing(char const* which) {
     shr::AtomicFileCalls calls = shr::CurrentAtomicFileCalls();
@@ -106,12 +77,35 @@ shr::AtomicFileCalls WithFailing(char const* which) {
     return calls;
 }
 
+std::wstring ReadProblem(std::filesystem::path const& path) {
+    return Problem([&] { (void)shr::ReadWholeFile(path); });
+}
+
 } // namespace
 
-TEST_F(AtomicFileTest, a_failing_system_call_fails_the_save_and_keeps_the_old_file_and_mode) {
+TEST_F(AtomicFileTest, a_save_interrupted_or_failing_at_any_step_keeps_the_old_file_and_mode) {
     std::filesystem::path const path = m_dir / "favorites.qrf2";
     shr::ReplaceFileAtomically(path, "old content");
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms(0644) & std::filesystem::perms::mask);
     std::filesystem::permissions(path, std::filesystem::perms(0664));
+    auto const expectOldKept = [&](std::string const& how) {
+        EXPECT_EQ(shr::ReadWholeFile(path), "old content") << how;
+        EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0664)) << how;
+        EXPECT_EQ(FilesInFolder(), 1U) << how << ": temporary file left behind";
+    };
+    for (auto const failAt :
+         {shr::AtomicWriteStep::TemporaryCreated, shr::AtomicWriteStep::TemporaryWritten,
+          shr::AtomicWriteStep::TemporaryFlushed, shr::AtomicWriteStep::BeforeRename}) {
+        auto const interrupt = [failAt](shr::AtomicWriteStep step) {
+            if (step == failAt) {
+                throw std::runtime_error("power cut");
+            }
+        };
+        EXPECT_THROW(shr::ReplaceFileAtomically(path, std::string(100000, 'n'), interrupt),
+                     std::runtime_error);
+        expectOldKept("interrupted at step " + std::to_string(static_cast<int>(failAt)));
+    }
     std::vector<std::pair<char const*, std::wstring>> const failures = {
         {"fchmod", L"you do not have permission"},     {"close", L"the disk reported an error"},
         {"short write", L"the disk is full"},          {"write", L"the disk is full"},
@@ -125,11 +119,12 @@ TEST_F(AtomicFileTest, a_failing_system_call_fails_the_save_and_keeps_the_old_fi
                       L"'" + path.wstring() + L"' cannot be saved: " + reason)
                 << call;
         }
-        EXPECT_EQ(shr::ReadWholeFile(path), "old content") << call;
-        EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0664))
-            << call;
-        EXPECT_EQ(FilesInFolder(), 1U) << call << ": temporary file left behind";
+        expectOldKept(call);
     }
+    shr::ReplaceFileAtomically(path, "new content");
+    EXPECT_EQ(shr::ReadWholeFile(path), "new content");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0664));
+    EXPECT_EQ(FilesInFolder(), 1U);
 }
 
 TEST_F(AtomicFileTest, a_save_removes_temporaries_a_killed_save_left_but_not_a_running_one) {
@@ -168,14 +163,6 @@ TEST_F(AtomicFileTest, saving_through_a_symbolic_link_replaces_the_file_it_leads
     EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "later.prj"));
     EXPECT_EQ(shr::ReadWholeFile(m_dir / "real" / "later.prj"), "first");
 }
-
-namespace {
-
-std::wstring ReadProblem(std::filesystem::path const& path) {
-    return Problem([&] { (void)shr::ReadWholeFile(path); });
-}
-
-} // namespace
 
 // A named pipe would once hold the program until something wrote to it.
 TEST_F(AtomicFileTest, what_is_no_regular_file_or_has_no_folder_is_refused_at_once_in_words) {

@@ -1,27 +1,21 @@
-#include "../TestDialog.h"
-#include "HeadlessTest.h"
+#include "../DialogScene.h"
 
-#include "platform/Driver.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 
-using platform::Point;
 using platform::Rect;
 using platform::TreeItem;
 using platform::User;
 
 namespace {
 
-class HeadlessTree : public HeadlessTest {
-protected:
-    testdialog::TestDialog m_dialog;
-};
+class HeadlessTree : public DialogScene {};
 
 } // namespace
 
 TEST_F(HeadlessTree, rows_stack_by_visible_items_and_hit_testing_finds_labels) {
-    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+    Play([&](User& user) {
         auto& tree = m_dialog.tree;
         TreeItem const root = tree.InsertItem(L"Root");
         TreeItem const child = tree.InsertItem(L"Child", root);
@@ -48,13 +42,11 @@ TEST_F(HeadlessTree, rows_stack_by_visible_items_and_hit_testing_finds_labels) {
         EXPECT_LE(shown.bottom, tree.GetClientRect().bottom);
         EXPECT_GE(shown.top, 0);
         EXPECT_LT(tree.GetItemRect(root, true)->top, 0);
-        user.Close();
     });
-    m_dialog.DoModal();
 }
 
 TEST_F(HeadlessTree, custom_draw_paints_only_while_drawing_is_on) {
-    m_driver.OnDialog(testdialog::TemplateId, [&](User& user) {
+    Play([&](User& user) {
         auto& tree = m_dialog.tree;
         tree.InsertItem(L"Predefined");
         tree.marked = tree.InsertItem(L"Custom");
@@ -68,7 +60,5 @@ TEST_F(HeadlessTree, custom_draw_paints_only_while_drawing_is_on) {
         Rect const label = *tree.GetItemRect(tree.marked, true);
         EXPECT_EQ(icons[0].second.left, label.right + 4);
         EXPECT_EQ(icons[0].second.top, label.top + 1);
-        user.Close();
     });
-    m_dialog.DoModal();
 }

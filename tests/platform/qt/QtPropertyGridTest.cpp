@@ -1,11 +1,11 @@
 // The Qt property grid as a user leaves a cell for another: the toolkit's own commit.
-#include "QtDialogScene.h"
+#include "../DialogScene.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-class QtPropertyGrid : public QtDialogScene {};
+class QtPropertyGrid : public DialogScene {};
 } // namespace
 
 TEST_F(QtPropertyGrid, an_editor_left_for_another_row_commits_what_fits_and_drops_the_rest) {

@@ -1,5 +1,5 @@
 // The Qt toolbar clicked as a user clicks it: through the button, not the program.
-#include "QtDialogScene.h"
+#include "../DialogScene.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <vector>
 
 namespace {
-class QtToolBar : public QtDialogScene {};
+class QtToolBar : public DialogScene {};
 } // namespace
 
 TEST_F(QtToolBar, a_users_click_on_a_check_button_presses_it_and_sends_its_command) {

@@ -1,5 +1,5 @@
 // The Qt tree's view: what it paints and where it shows items after the program moves them.
-#include "QtDialogScene.h"
+#include "../DialogScene.h"
 #include "TestArtifacts.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ using platform::TreeItem;
 
 namespace {
 
-class QtTree : public QtDialogScene {
+class QtTree : public DialogScene {
 protected:
     /// The view behind the test dialog's tree: its only one-column tree view.
     static QTreeView* View() {
