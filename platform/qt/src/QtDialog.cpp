@@ -77,7 +77,7 @@ void ModalRun::EndModal(int result) {
 }
 
 /// The dialog's timers on Qt's, each made at its first start.
-class QtDialog::Timers final : public backend::ToolkitTimers {
+class QtTimers final : public backend::ToolkitTimers {
 public:
     using ToolkitTimers::ToolkitTimers;
 
@@ -149,7 +149,8 @@ public:
         }
         if (type == QEvent::KeyPress) {
             int const key = KeyOf(static_cast<QKeyEvent&>(*event));
-            return key != 0 && StartsHere(*widget) && m_dialog.OfferKey(widget, key);
+            return key != 0 && StartsHere(*widget) &&
+                   m_dialog.OfferKey(m_dialog.ControlAt(widget), key);
         }
         if (type == QEvent::ContextMenu) {
             return m_dialog.OfferContextMenu(widget, static_cast<QContextMenuEvent&>(*event));
@@ -163,35 +164,20 @@ private:
 
 QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                    backend::NativeWindow* owner)
-    : QtWindow(nullptr, dialog.id, nullptr)
-    , m_events(events)
-    , m_ownWindow(new RunWindow(QtBackend::OwnerFor(owner)))
-    , m_ownRun(std::make_unique<ModalRun>(*m_ownWindow))
-    , m_run(m_ownRun.get())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
-    m_widget = m_ownWindow;
+    : QtDialog(dialog, events, new RunWindow(QtBackend::OwnerFor(owner))) {}
+
+QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, RunWindow* window)
+    : ToolkitDialog(dialog.id, window, events, std::make_unique<ModalRun>(*window))
+    , m_ownWindow(window) {
     m_ownWindow->setWindowTitle(ToQt(dialog.caption));
     CreateControls(dialog);
     // Until the dialog asks for resizing, the size is pinned.
     m_ownWindow->setFixedSize(m_ownWindow->size());
-    m_ownWindow->OnReject([this] {
-        Message message;
-        message.event = Event::Command;
-        message.id = IDCANCEL;
-        message.window = Wrapper();
-        Route(message);
-    });
+    m_ownWindow->OnReject([this] { RouteClose(); });
 }
 
-QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QTabWidget* book,
-                   QtSheet& sheet)
-    : QtWindow(nullptr, dialog.id, new QWidget(book))
-    , m_events(events)
-    , m_sheet(&sheet)
-    , m_run(&sheet.Run())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
+QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QtSheet& sheet)
+    : ToolkitDialog(dialog.id, new QWidget(&sheet.Book()), events, sheet, sheet.Run()) {
     CreateControls(dialog);
 }
 
@@ -216,33 +202,18 @@ void QtDialog::CreateControls(DialogTemplate const& dialog) {
     });
 }
 
-std::unique_ptr<backend::ToolkitTimers> QtDialog::MakeTimers() {
-    // No timer of a dialog that has ended expires.
-    return std::make_unique<Timers>([this](ControlId id) {
-        if (!HasEnded()) {
-            Message message = backend::TimerSchedule::Expiry(id, Wrapper());
-            Route(message);
-        }
-    });
-}
-
 void QtDialog::PrepareClose() {
     // Events still come while the widgets go; none may reach a wrapper or a handler.
     m_hook.reset();
-    m_children.DetachWrappers();
-    m_run->Close();
+    ToolkitDialog::PrepareClose();
 }
 
 QtDialog::~QtDialog() {
     // A page's widget belongs to its sheet's tab widget, which lets it go.
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         PrepareClose();
         delete m_ownWindow.data();
     }
-}
-
-template <typename T, typename... Args> T& QtDialog::AddChild(ControlId id, Args&&... args) {
-    return static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));
 }
 
 namespace {
@@ -349,37 +320,16 @@ Point QtDialog::ClientToScreen(Point point) const {
     return {screen.x(), screen.y()};
 }
 
-backend::NativeWindow* QtDialog::FindChild(ControlId id) const {
-    return m_children.Find(id);
-}
-
-void QtDialog::Route(Message& message) {
-    Guard([&] { m_events.OnNativeMessage(message); });
-}
-
 void QtDialog::RouteSize() {
     QSize const size = Container().size();
-    Message message;
-    message.event = Event::Size;
-    message.size = {size.width(), size.height()};
-    message.window = Wrapper();
-    m_routedSize = message.size;
-    ++m_routedSizes;
-    Route(message);
-}
-
-void QtDialog::RouteIdle() {
-    Message message;
-    message.event = Event::KickIdle;
-    message.window = Wrapper();
-    Route(message);
+    ToolkitDialog::RouteSize({size.width(), size.height()});
 }
 
 ControlId QtDialog::ControlAt(QWidget* widget) const {
     // The control is the widget itself or one that contains it (a list's viewport, a
     // combo box's edit field).
     for (; widget != nullptr && widget != m_widget; widget = widget->parentWidget()) {
-        ControlId const id = m_children.IdWhere(
+        ControlId const id = Children().IdWhere(
             [widget](backend::NativeWindow& child) { return &WidgetOf(child) == widget; });
         if (id != 0) {
             return id;
@@ -391,16 +341,8 @@ ControlId QtDialog::ControlAt(QWidget* widget) const {
     return 0;
 }
 
-bool QtDialog::OfferKey(QWidget* target, int key) {
-    ControlId const id = ControlAt(target);
-    bool handled = false;
-    Guard([&] { handled = m_events.OnNativeKeyDown(id, key); });
-    return handled;
-}
-
 bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event) {
-    ControlId const id = ControlAt(target);
-    backend::NativeWindow* native = m_children.Find(id);
+    backend::NativeWindow* native = FindChild(ControlAt(target));
     if (native == nullptr) {
         return false;
     }
@@ -411,57 +353,19 @@ bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event)
     if (target != &control && (area == nullptr || target != area->viewport())) {
         return false;
     }
-    Message message;
-    message.event = Event::ContextMenu;
-    message.id = id;
-    message.window = native->Wrapper();
-    message.point = event.reason() == QContextMenuEvent::Keyboard
-                        ? Point{-1, -1}
-                        : Point{event.globalPos().x(), event.globalPos().y()};
-    Route(message);
+    RouteContextMenu(*native, event.reason() == QContextMenuEvent::Keyboard
+                                  ? Point{-1, -1}
+                                  : Point{event.globalPos().x(), event.globalPos().y()});
     return true;
 }
 
-int QtDialog::RunModal() {
-    if (m_sheet != nullptr) {
-        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
-    }
-    return m_run->Run(
-        m_id, [this] { m_events.OnNativeInit(); },
-        [this](Scene const& scene) {
-            QtUser user(*this);
-            user.Play(scene);
-        });
+void QtDialog::PlayScene(Scene const& scene) {
+    QtUser user(*this);
+    user.Play(scene);
 }
 
-void QtDialog::End(int result) {
-    m_run->End(result);
-}
-
-void QtDialog::Post(Message const& message) {
-    m_posted.push_back(message);
-    QMetaObject::invokeMethod(
-        m_hook.get(), [this] { Guard([this] { DeliverPosted(); }); }, Qt::QueuedConnection);
-}
-
-void QtDialog::DeliverPosted() {
-    while (!m_posted.empty() && !HasEnded()) {
-        Message message = m_posted.front();
-        m_posted.pop_front();
-        Route(message);
-    }
-}
-
-void QtDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
-    m_timers->Start(id, delay);
-}
-
-void QtDialog::StopTimer(ControlId id) {
-    m_timers->Stop(id);
-}
-
-bool QtDialog::ExpireNextTimer() {
-    return !HasEnded() && m_timers->ExpireNext();
+void QtDialog::CallLater(std::function<void()> action) {
+    QMetaObject::invokeMethod(m_hook.get(), std::move(action), Qt::QueuedConnection);
 }
 
 Point QtDialog::DialogUnitsToPixels(Point units) const {
@@ -480,7 +384,7 @@ void QtDialog::SetClientSize(Size size) {
 }
 
 void QtDialog::SetResizable(Size minimum) {
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         m_ownWindow->setMinimumSize(minimum.width, minimum.height);
         m_ownWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }

@@ -46,8 +46,6 @@ void ModalRun::EndModal(int result) {
     }
 }
 
-namespace {
-
 /// The dialog's timers on wx's, each made at its first start.
 class WxTimers final : public backend::ToolkitTimers {
 public:
@@ -67,42 +65,25 @@ private:
     std::map<ControlId, std::unique_ptr<wxTimer>> m_timers;
 };
 
-} // namespace
-
 WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                    backend::NativeWindow* owner)
-    : WxWindow(nullptr, dialog.id,
+    : WxDialog(dialog, events,
                new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(dialog.caption),
                             wxDefaultPosition, wxDefaultSize,
-                            wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
-    , m_events(events)
-    , m_ownRun(std::make_unique<ModalRun>(static_cast<wxDialog&>(*m_window)))
-    , m_run(m_ownRun.get())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
+                            wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER)) {}
+
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxDialog* window)
+    : ToolkitDialog(dialog.id, window, events, std::make_unique<ModalRun>(*window)) {
     CreateControls(dialog);
-    wxWindow& window = Container();
     // The sizing border is there from the start; until the dialog asks for resizing,
     // the size is pinned.
-    window.SetMinClientSize(window.GetClientSize());
-    window.SetMaxClientSize(window.GetClientSize());
-    window.Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
-        Message message;
-        message.event = Event::Command;
-        message.id = IDCANCEL;
-        message.window = Wrapper();
-        Route(message);
-    });
+    window->SetMinClientSize(window->GetClientSize());
+    window->SetMaxClientSize(window->GetClientSize());
+    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { RouteClose(); });
 }
 
-WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* book,
-                   WxSheet& sheet)
-    : WxWindow(nullptr, dialog.id, new wxPanel(book, wxID_ANY))
-    , m_events(events)
-    , m_sheet(&sheet)
-    , m_run(&sheet.Run())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, WxSheet& sheet)
+    : ToolkitDialog(dialog.id, new wxPanel(&sheet.Book(), wxID_ANY), events, sheet, sheet.Run()) {
     CreateControls(dialog);
 }
 
@@ -120,60 +101,27 @@ void WxDialog::CreateControls(DialogTemplate const& dialog) {
     window.Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
     window.Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         wxSize const size = Container().GetClientSize();
-        Message message;
-        message.event = Event::Size;
-        message.size = {size.x, size.y};
-        message.window = Wrapper();
-        m_routedSize = message.size;
-        ++m_routedSizes;
-        Route(message);
+        RouteSize({size.x, size.y});
         event.Skip();
     });
     window.Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
-        Message message;
-        message.event = Event::KickIdle;
-        message.window = Wrapper();
-        Route(message);
+        RouteIdle();
         event.Skip();
     });
-}
-
-std::unique_ptr<backend::ToolkitTimers> WxDialog::MakeTimers() {
-    // No timer of a dialog that has ended expires.
-    return std::make_unique<WxTimers>([this](ControlId id) {
-        if (!HasEnded()) {
-            Message message = backend::TimerSchedule::Expiry(id, Wrapper());
-            Route(message);
-        }
-    });
-}
-
-void WxDialog::PrepareClose() {
-    m_children.DetachWrappers();
-    m_run->Close();
 }
 
 WxDialog::~WxDialog() {
     // A page's panel belongs to its sheet's notebook, which lets it go.
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         PrepareClose();
         delete m_window;
     }
 }
 
-template <typename T, typename... Args> T& WxDialog::AddChild(ControlId id, Args&&... args) {
-    auto& added =
-        static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));
-    wxWindow& window = *added.Window();
-    window.Bind(wxEVT_CONTEXT_MENU, [this, &added](wxContextMenuEvent& event) {
-        Message message;
-        message.event = Event::ContextMenu;
-        message.id = added.Id();
-        message.window = added.Wrapper();
-        message.point = {event.GetPosition().x, event.GetPosition().y};
-        Route(message);
+void WxDialog::Adopt(backend::NativeWindow& control) {
+    WindowOf(control).Bind(wxEVT_CONTEXT_MENU, [this, &control](wxContextMenuEvent& event) {
+        RouteContextMenu(control, {event.GetPosition().x, event.GetPosition().y});
     });
-    return added;
 }
 
 void WxDialog::CreateControl(ControlTemplate const& control) {
@@ -271,53 +219,13 @@ Point WxDialog::ClientToScreen(Point point) const {
     return {screen.x, screen.y};
 }
 
-backend::NativeWindow* WxDialog::FindChild(ControlId id) const {
-    return m_children.Find(id);
+void WxDialog::PlayScene(Scene const& scene) {
+    WxUser user(*this);
+    user.Play(scene);
 }
 
-void WxDialog::Route(Message& message) {
-    Guard([&] { m_events.OnNativeMessage(message); });
-}
-
-int WxDialog::RunModal() {
-    if (m_sheet != nullptr) {
-        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
-    }
-    return m_run->Run(
-        m_id, [this] { m_events.OnNativeInit(); },
-        [this](Scene const& scene) {
-            WxUser user(*this);
-            user.Play(scene);
-        });
-}
-
-void WxDialog::End(int result) {
-    m_run->End(result);
-}
-
-void WxDialog::Post(Message const& message) {
-    m_posted.push_back(message);
-    Container().CallAfter([this] { Guard([this] { DeliverPosted(); }); });
-}
-
-void WxDialog::DeliverPosted() {
-    while (!m_posted.empty() && !HasEnded()) {
-        Message message = m_posted.front();
-        m_posted.pop_front();
-        Route(message);
-    }
-}
-
-void WxDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
-    m_timers->Start(id, delay);
-}
-
-void WxDialog::StopTimer(ControlId id) {
-    m_timers->Stop(id);
-}
-
-bool WxDialog::ExpireNextTimer() {
-    return !HasEnded() && m_timers->ExpireNext();
+void WxDialog::CallLater(std::function<void()> action) {
+    Container().CallAfter(std::move(action));
 }
 
 Point WxDialog::DialogUnitsToPixels(Point units) const {
@@ -330,7 +238,7 @@ void WxDialog::SetClientSize(Size size) {
 }
 
 void WxDialog::SetResizable(Size minimum) {
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         Container().SetMaxClientSize(wxDefaultSize);
         Container().SetMinClientSize(wxSize(minimum.width, minimum.height));
     }
@@ -391,15 +299,13 @@ void WxDialog::OnCharHook(wxKeyEvent& event) {
     ControlId id = 0;
     for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && id == 0;
          focus = focus->GetParent()) {
-        id = m_children.IdWhere(
+        id = Children().IdWhere(
             [focus](backend::NativeWindow& child) { return &WindowOf(child) == focus; });
         if (focus == m_window || focus->IsTopLevel()) {
             break;
         }
     }
-    bool handled = false;
-    Guard([&] { handled = m_events.OnNativeKeyDown(id, key); });
-    if (!handled) {
+    if (!OfferKey(id, key)) {
         event.Skip();
     }
 }
