@@ -19,11 +19,11 @@
 namespace platform::backend {
 
 /// A toolkit's dialog (`Window`, its window template over NativeDialog), of its own or a
-/// page of a sheet, with `Timers` on the toolkit's timers. Its controls, its modal run,
-/// the messages posted to it and its timers behave alike on every toolkit; the toolkit
-/// makes the controls, delivers its events through the Route functions, plays a scene as
-/// its user, and runs posted work from its loop.
-template <typename Window, typename Timers> class ToolkitDialog : public Window {
+/// page of a sheet, with timers on the toolkit's `OneShot` (as OneShotTimers takes it). Its
+/// controls, its modal run, the messages posted to it and its timers behave alike on every toolkit;
+/// the toolkit makes the controls, delivers its events through the Route functions, plays a scene
+/// as its user, and runs posted work from its loop.
+template <typename Window, typename OneShot> class ToolkitDialog : public Window {
 public:
     ~ToolkitDialog() override = default;
     ToolkitDialog(ToolkitDialog const&) = delete;
@@ -168,12 +168,13 @@ private:
     Size m_routedSize;
     int m_routedSizes = 0;
     // No timer of a dialog that has ended expires.
-    std::unique_ptr<ToolkitTimers> m_timers = std::make_unique<Timers>([this](ControlId timer) {
-        if (!HasEnded()) {
-            Message message = TimerSchedule::Expiry(timer, this->Wrapper());
-            Route(message);
-        }
-    });
+    std::unique_ptr<ToolkitTimers> m_timers =
+        std::make_unique<OneShotTimers<OneShot>>([this](ControlId timer) {
+            if (!HasEnded()) {
+                Message message = TimerSchedule::Expiry(timer, this->Wrapper());
+                Route(message);
+            }
+        });
 };
 
 } // namespace platform::backend

@@ -5,7 +5,6 @@
 #include "QtSheet.h"
 #include "platform/FileDialog.h"
 #include "platform/IniFileSettings.h"
-#include "platform/ToolkitToolTip.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -18,17 +17,6 @@
 namespace platform::qt {
 
 namespace {
-
-class QtToolTip final : public backend::ToolkitToolTip {
-public:
-    explicit QtToolTip(backend::NativeWindow& tool)
-        : m_tool(WidgetOf(tool)) {}
-
-private:
-    void Show(std::wstring const& text) override { m_tool.setToolTip(ToQt(text)); }
-
-    QWidget& m_tool;
-};
 
 /// The settings file under the user's config directory.
 std::filesystem::path SettingsPath(std::wstring const& appName) {
@@ -77,46 +65,19 @@ int FromQtAnswer(int answer) {
     }
 }
 
-} // namespace
-
-QtBackend::QtBackend(std::wstring const& appName)
-    : ScriptableBackend(ClassesOf<QtDialog, QtSheet, QtToolTip>(),
-                        std::make_unique<IniFileSettings>(SettingsPath(appName))) {}
-
-bool QtBackend::StartApplication(int& argc, char** argv) {
-    if (QCoreApplication::instance() != nullptr) {
-        return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-    }
-    // Without a display Qt ends the process instead of failing; the caller hears of it.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return false;
-    }
-    // The application serves every dialog until the process ends.
-    new QApplication(argc, argv);
-    return true;
-}
-
-int QtBackend::ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                              std::wstring const& caption, unsigned style) {
+int ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                   std::wstring const& caption, unsigned style) {
     QMessageBox box(ToQtIcon(style), ToQt(caption), ToQt(text), ToQtButtons(style),
-                    OwnerFor(owner));
+                    QtBackend::OwnerFor(owner));
     return FromQtAnswer(box.exec());
 }
 
-std::optional<FileChoice> QtBackend::ShowFileDialog(FileDialogRequest const& request) {
-    return platform::qt::ShowFileDialog(request, OwnerFor(nullptr));
+std::optional<FileChoice> ChooseFileOnTop(FileDialogRequest const& request) {
+    return ShowFileDialog(request, QtBackend::OwnerFor(nullptr));
 }
 
-QWidget* QtBackend::OwnerFor(backend::NativeWindow* owner) {
-    if (owner != nullptr) {
-        return &WidgetOf(*owner);
-    }
-    return QApplication::activeModalWidget();
-}
-
-ControlId QtBackend::ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                                   backend::NativeWindow& owner, Point screen) {
+ControlId ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                        backend::NativeWindow& owner, Point screen) {
     QMenu menu(&WidgetOf(owner));
     for (std::size_t i = 0; i < popup.items.size(); ++i) {
         MenuItemTemplate const& item = popup.items[i];
@@ -132,12 +93,48 @@ ControlId QtBackend::ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<C
     return chosen == nullptr ? 0 : chosen->data().toInt();
 }
 
-void QtBackend::ShowWaitCursor(bool on) {
+void ShowBusyCursor(bool on) {
     if (on) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
         QGuiApplication::restoreOverrideCursor();
     }
+}
+
+void ShowToolTip(backend::NativeWindow& tool, std::wstring const& text) {
+    WidgetOf(tool).setToolTip(ToQt(text));
+}
+
+} // namespace
+
+QtBackend::QtBackend(std::wstring const& appName)
+    : ScriptableBackend(ClassesOf<QtDialog, QtSheet>(),
+                        std::make_unique<IniFileSettings>(SettingsPath(appName)),
+                        {.messageBox = &ShowMessageBox,
+                         .fileDialog = &ChooseFileOnTop,
+                         .popupMenu = &ShowPopupMenu,
+                         .waitCursor = &ShowBusyCursor,
+                         .toolTip = &ShowToolTip}) {}
+
+bool QtBackend::StartApplication(int& argc, char** argv) {
+    if (QCoreApplication::instance() != nullptr) {
+        return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+    }
+    // Without a display Qt ends the process instead of failing; the caller hears of it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return false;
+    }
+    // The application serves every dialog until the process ends.
+    new QApplication(argc, argv);
+    return true;
+}
+
+QWidget* QtBackend::OwnerFor(backend::NativeWindow* owner) {
+    if (owner != nullptr) {
+        return &WidgetOf(*owner);
+    }
+    return QApplication::activeModalWidget();
 }
 
 } // namespace platform::qt

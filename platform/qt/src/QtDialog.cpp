@@ -30,8 +30,6 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include <map>
-
 namespace platform::qt {
 
 RunWindow::RunWindow(QWidget* owner)
@@ -76,25 +74,17 @@ void ModalRun::EndModal(int result) {
     }
 }
 
-/// The dialog's timers on Qt's, each made at its first start.
-class QtTimers final : public backend::ToolkitTimers {
+class QtOneShot final {
 public:
-    using ToolkitTimers::ToolkitTimers;
+    explicit QtOneShot(std::function<void()> const& expire) {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, expire);
+    }
+    void Start(std::chrono::milliseconds delay) { m_timer.start(delay); }
+    void Stop() { m_timer.stop(); }
 
 private:
-    void StartToolkitTimer(ControlId id, std::chrono::milliseconds delay) override {
-        std::unique_ptr<QTimer>& timer = m_timers[id];
-        if (timer == nullptr) {
-            timer = std::make_unique<QTimer>();
-            timer->setSingleShot(true);
-            QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
-                             [this, id] { Expire(id); });
-        }
-        timer->start(delay);
-    }
-    void StopToolkitTimer(ControlId id) override { m_timers.at(id)->stop(); }
-
-    std::map<ControlId, std::unique_ptr<QTimer>> m_timers;
+    QTimer m_timer;
 };
 
 namespace {

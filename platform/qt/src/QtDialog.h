@@ -16,9 +16,9 @@ class QContextMenuEvent;
 namespace platform::qt {
 
 class QtSheet;
-class QtTimers;
+class QtOneShot;
 
-class QtDialog final : public backend::ToolkitDialog<QtWindow<backend::NativeDialog>, QtTimers> {
+class QtDialog final : public backend::ToolkitDialog<QtWindow<backend::NativeDialog>, QtOneShot> {
 public:
     /// A dialog of its own, owned by `owner`, or without one by the modal dialog on top.
     QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events,

@@ -46,23 +46,18 @@ void ModalRun::EndModal(int result) {
     }
 }
 
-/// The dialog's timers on wx's, each made at its first start.
-class WxTimers final : public backend::ToolkitTimers {
+class WxOneShot final {
 public:
-    using ToolkitTimers::ToolkitTimers;
+    explicit WxOneShot(std::function<void()> const& expire) {
+        m_timer.Bind(wxEVT_TIMER, [expire](wxTimerEvent&) { expire(); });
+    }
+    void Start(std::chrono::milliseconds delay) {
+        m_timer.StartOnce(static_cast<int>(delay.count()));
+    }
+    void Stop() { m_timer.Stop(); }
 
 private:
-    void StartToolkitTimer(ControlId id, std::chrono::milliseconds delay) override {
-        std::unique_ptr<wxTimer>& timer = m_timers[id];
-        if (timer == nullptr) {
-            timer = std::make_unique<wxTimer>();
-            timer->Bind(wxEVT_TIMER, [this, id](wxTimerEvent&) { Expire(id); });
-        }
-        timer->StartOnce(static_cast<int>(delay.count()));
-    }
-    void StopToolkitTimer(ControlId id) override { m_timers.at(id)->Stop(); }
-
-    std::map<ControlId, std::unique_ptr<wxTimer>> m_timers;
+    wxTimer m_timer;
 };
 
 WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,

@@ -15,9 +15,9 @@ class wxDialog;
 namespace platform::wx {
 
 class WxSheet;
-class WxTimers;
+class WxOneShot;
 
-class WxDialog final : public backend::ToolkitDialog<WxWindow<backend::NativeDialog>, WxTimers> {
+class WxDialog final : public backend::ToolkitDialog<WxWindow<backend::NativeDialog>, WxOneShot> {
 public:
     /// A dialog of its own, owned by `owner`, or without one by the modal dialog on top.
     WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
