@@ -122,6 +122,20 @@ protected:
     /// The toolkit hears of a control the dialog has just taken.
     virtual void Adopt(NativeWindow& /*control*/) {}
 
+    /// Makes the template's controls, each shown and enabled as its style says.
+    void CreateChildren(DialogTemplate const& dialog) {
+        for (ControlTemplate const& control : dialog.controls) {
+            Point const position = this->DialogUnitsToPixels({control.rect.left, control.rect.top});
+            Point const size = this->DialogUnitsToPixels({control.rect.right, control.rect.bottom});
+            NativeWindow& added =
+                CreateControl(control, Rect::FromXYWH(position.x, position.y, size.x, size.y));
+            added.Show((control.style & StyleHidden) == 0);
+            added.Enable((control.style & StyleDisabled) == 0);
+        }
+    }
+    /// The toolkit makes `control` at `pixels` in the dialog's client area.
+    virtual NativeWindow& CreateControl(ControlTemplate const& control, Rect pixels) = 0;
+
     template <typename T, typename... Args> T& AddChild(ControlId id, Args&&... args) {
         auto& added =
             static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));

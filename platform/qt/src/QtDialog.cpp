@@ -175,9 +175,7 @@ void QtDialog::CreateControls(DialogTemplate const& dialog) {
     QWidget& window = Container();
     Point const size = DialogUnitsToPixels({dialog.size.width, dialog.size.height});
     window.resize(size.x, size.y);
-    for (ControlTemplate const& control : dialog.controls) {
-        CreateControl(control);
-    }
+    CreateChildren(dialog);
     m_hook = std::make_unique<EventHook>(*this);
     // The loop goes idle when it is about to wait for the window system, once for each
     // time it woke up: idle work that changes nothing lets it sleep.
@@ -225,11 +223,8 @@ QWidget* MakeEdit(QWidget& dialog, ControlTemplate const& control) {
 
 } // namespace
 
-void QtDialog::CreateControl(ControlTemplate const& control) {
+backend::NativeWindow& QtDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
     QWidget& dialog = Container();
-    Point const position = DialogUnitsToPixels({control.rect.left, control.rect.top});
-    Point const size = DialogUnitsToPixels({control.rect.right, control.rect.bottom});
-    Rect const pixels = Rect::FromXYWH(position.x, position.y, size.x, size.y);
     QString const text = ToQt(control.text);
     backend::NativeWindow* added = nullptr;
     switch (control.kind) {
@@ -288,14 +283,12 @@ void QtDialog::CreateControl(ControlTemplate const& control) {
         }
         break;
     }
-    QWidget& widget = WidgetOf(*added);
     // The combo box keeps the natural height of its kind; everything else takes its
     // rectangle.
     if (control.kind != ControlKind::ComboBox) {
-        widget.setGeometry(position.x, position.y, size.x, size.y);
+        WidgetOf(*added).setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
     }
-    added->Show((control.style & StyleHidden) == 0);
-    added->Enable((control.style & StyleDisabled) == 0);
+    return *added;
 }
 
 Rect QtDialog::GetWindowRect() const {

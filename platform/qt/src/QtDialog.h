@@ -26,8 +26,6 @@ public:
     /// A page of `sheet`, placed in its tabs.
     QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QtSheet& sheet);
     ~QtDialog() override;
-    QtDialog(QtDialog const&) = delete;
-    QtDialog& operator=(QtDialog const&) = delete;
 
     Rect GetWindowRect() const override;
     Point ClientToScreen(Point point) const override;
@@ -56,7 +54,7 @@ private:
     QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, RunWindow* window);
     void CallLater(std::function<void()> action) override;
     void CreateControls(DialogTemplate const& dialog);
-    void CreateControl(ControlTemplate const& control);
+    backend::NativeWindow& CreateControl(ControlTemplate const& control, Rect pixels) override;
 
     /// The dialog's own window; gone already when its owner took it along.
     QPointer<RunWindow> m_ownWindow;

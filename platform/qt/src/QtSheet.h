@@ -20,8 +20,6 @@ public:
     QtSheet(std::wstring const& caption, backend::SheetEvents& events,
             backend::NativeWindow* owner);
     ~QtSheet() override;
-    QtSheet(QtSheet const&) = delete;
-    QtSheet& operator=(QtSheet const&) = delete;
 
     void SetActivePage(int index) override;
     int ActivePage() const override;

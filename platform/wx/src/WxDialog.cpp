@@ -90,9 +90,7 @@ void WxDialog::CreateControls(DialogTemplate const& dialog) {
     window.SetBackgroundStyle(wxBG_STYLE_SYSTEM);
     window.SetClientSize(
         window.ConvertDialogToPixels(wxSize(dialog.size.width, dialog.size.height)));
-    for (ControlTemplate const& control : dialog.controls) {
-        CreateControl(control);
-    }
+    CreateChildren(dialog);
     window.Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
     window.Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         wxSize const size = Container().GetClientSize();
@@ -119,13 +117,10 @@ void WxDialog::Adopt(backend::NativeWindow& control) {
     });
 }
 
-void WxDialog::CreateControl(ControlTemplate const& control) {
+backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
     wxWindow& dialog = Container();
-    wxPoint const position =
-        dialog.ConvertDialogToPixels(wxPoint(control.rect.left, control.rect.top));
-    wxSize const size =
-        dialog.ConvertDialogToPixels(wxSize(control.rect.right, control.rect.bottom));
-    Rect const pixels = Rect::FromXYWH(position.x, position.y, size.x, size.y);
+    wxPoint const position(pixels.left, pixels.top);
+    wxSize const size(pixels.Width(), pixels.Height());
     wxString const text = ToWx(control.text);
     backend::NativeWindow* added = nullptr;
     switch (control.kind) {
@@ -194,8 +189,7 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
         }
         break;
     }
-    added->Show((control.style & StyleHidden) == 0);
-    added->Enable((control.style & StyleDisabled) == 0);
+    return *added;
 }
 
 Rect WxDialog::GetWindowRect() const {

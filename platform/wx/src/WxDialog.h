@@ -25,8 +25,6 @@ public:
     /// A page of `sheet`, placed in its notebook.
     WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, WxSheet& sheet);
     ~WxDialog() override;
-    WxDialog(WxDialog const&) = delete;
-    WxDialog& operator=(WxDialog const&) = delete;
 
     Rect GetWindowRect() const override;
     Point ClientToScreen(Point point) const override;
@@ -47,7 +45,7 @@ private:
     /// The control's context menu goes to the dialog's handlers.
     void Adopt(backend::NativeWindow& control) override;
     void CreateControls(DialogTemplate const& dialog);
-    void CreateControl(ControlTemplate const& control);
+    backend::NativeWindow& CreateControl(ControlTemplate const& control, Rect pixels) override;
     void OnCharHook(wxKeyEvent& event);
 };
 

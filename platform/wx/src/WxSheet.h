@@ -19,8 +19,6 @@ public:
     WxSheet(std::wstring const& caption, backend::SheetEvents& events,
             backend::NativeWindow* owner);
     ~WxSheet() override;
-    WxSheet(WxSheet const&) = delete;
-    WxSheet& operator=(WxSheet const&) = delete;
 
     void SetActivePage(int index) override;
     int ActivePage() const override;
