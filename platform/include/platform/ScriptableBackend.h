@@ -62,6 +62,13 @@ protected:
         ToolkitToolTip::Show toolTip = nullptr;
     };
 
+    /// The toolkit whose `Shows` has the static functions MessageBox, FileDialog, PopupMenu,
+    /// WaitCursor and ToolTip, each what the Toolkit's member of that name says.
+    template <typename Shows> static Toolkit ToolkitOf() {
+        return {&Shows::MessageBox, &Shows::FileDialog, &Shows::PopupMenu, &Shows::WaitCursor,
+                &Shows::ToolTip};
+    }
+
     /// Window classes whose constructors take what the Create functions take.
     template <typename Dialog, typename Sheet> static WindowClasses ClassesOf() {
         return {

@@ -65,56 +65,55 @@ int FromQtAnswer(int answer) {
     }
 }
 
-int ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                   std::wstring const& caption, unsigned style) {
-    QMessageBox box(ToQtIcon(style), ToQt(caption), ToQt(text), ToQtButtons(style),
-                    QtBackend::OwnerFor(owner));
-    return FromQtAnswer(box.exec());
-}
+/// What Qt shows a real user.
+struct QtShows {
+    static int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                          std::wstring const& caption, unsigned style) {
+        QMessageBox box(ToQtIcon(style), ToQt(caption), ToQt(text), ToQtButtons(style),
+                        QtBackend::OwnerFor(owner));
+        return FromQtAnswer(box.exec());
+    }
 
-std::optional<FileChoice> ChooseFileOnTop(FileDialogRequest const& request) {
-    return ShowFileDialog(request, QtBackend::OwnerFor(nullptr));
-}
+    static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {
+        return ShowFileDialog(request, QtBackend::OwnerFor(nullptr));
+    }
 
-ControlId ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                        backend::NativeWindow& owner, Point screen) {
-    QMenu menu(&WidgetOf(owner));
-    for (std::size_t i = 0; i < popup.items.size(); ++i) {
-        MenuItemTemplate const& item = popup.items[i];
-        if (item.command == 0) {
-            menu.addSeparator();
-            continue;
+    static ControlId PopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                               backend::NativeWindow& owner, Point screen) {
+        QMenu menu(&WidgetOf(owner));
+        for (std::size_t i = 0; i < popup.items.size(); ++i) {
+            MenuItemTemplate const& item = popup.items[i];
+            if (item.command == 0) {
+                menu.addSeparator();
+                continue;
+            }
+            QAction* action = menu.addAction(ToQt(item.text));
+            action->setData(item.command);
+            action->setEnabled(i < states.size() && states[i].enabled);
         }
-        QAction* action = menu.addAction(ToQt(item.text));
-        action->setData(item.command);
-        action->setEnabled(i < states.size() && states[i].enabled);
+        QAction const* chosen = menu.exec(QPoint(screen.x, screen.y));
+        return chosen == nullptr ? 0 : chosen->data().toInt();
     }
-    QAction const* chosen = menu.exec(QPoint(screen.x, screen.y));
-    return chosen == nullptr ? 0 : chosen->data().toInt();
-}
 
-void ShowBusyCursor(bool on) {
-    if (on) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QGuiApplication::restoreOverrideCursor();
+    static void WaitCursor(bool on) {
+        if (on) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
     }
-}
 
-void ShowToolTip(backend::NativeWindow& tool, std::wstring const& text) {
-    WidgetOf(tool).setToolTip(ToQt(text));
-}
+    static void ToolTip(backend::NativeWindow& tool, std::wstring const& text) {
+        WidgetOf(tool).setToolTip(ToQt(text));
+    }
+};
 
 } // namespace
 
 QtBackend::QtBackend(std::wstring const& appName)
     : ScriptableBackend(ClassesOf<QtDialog, QtSheet>(),
                         std::make_unique<IniFileSettings>(SettingsPath(appName)),
-                        {.messageBox = &ShowMessageBox,
-                         .fileDialog = &ChooseFileOnTop,
-                         .popupMenu = &ShowPopupMenu,
-                         .waitCursor = &ShowBusyCursor,
-                         .toolTip = &ShowToolTip}) {}
+                        ToolkitOf<QtShows>()) {}
 
 bool QtBackend::StartApplication(int& argc, char** argv) {
     if (QCoreApplication::instance() != nullptr) {

@@ -77,60 +77,59 @@ long ToWxStyle(unsigned style) {
     }
 }
 
-int ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                   std::wstring const& caption, unsigned style) {
-    return FromWxAnswer(
-        wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), WxBackend::OwnerFor(owner)));
-}
+/// What wx shows a real user.
+struct WxShows {
+    static int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                          std::wstring const& caption, unsigned style) {
+        return FromWxAnswer(
+            wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), WxBackend::OwnerFor(owner)));
+    }
 
-std::optional<FileChoice> ChooseFileOnTop(FileDialogRequest const& request) {
-    return ShowFileDialog(request, WxBackend::OwnerFor(nullptr));
-}
+    static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {
+        return ShowFileDialog(request, WxBackend::OwnerFor(nullptr));
+    }
 
-ControlId ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                        backend::NativeWindow& owner, Point screen) {
-    wxMenu menu;
-    for (std::size_t i = 0; i < popup.items.size(); ++i) {
-        MenuItemTemplate const& item = popup.items[i];
-        if (item.command == 0) {
-            menu.AppendSeparator();
-            continue;
+    static ControlId PopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                               backend::NativeWindow& owner, Point screen) {
+        wxMenu menu;
+        for (std::size_t i = 0; i < popup.items.size(); ++i) {
+            MenuItemTemplate const& item = popup.items[i];
+            if (item.command == 0) {
+                menu.AppendSeparator();
+                continue;
+            }
+            menu.Append(item.command, ToWx(item.text));
+            menu.Enable(item.command, i < states.size() && states[i].enabled);
         }
-        menu.Append(item.command, ToWx(item.text));
-        menu.Enable(item.command, i < states.size() && states[i].enabled);
+        wxWindow& window = WindowOf(owner);
+        int const chosen = window.GetPopupMenuSelectionFromUser(
+            menu, window.ScreenToClient(wxPoint(screen.x, screen.y)));
+        return chosen == wxID_NONE ? 0 : chosen;
     }
-    wxWindow& window = WindowOf(owner);
-    int const chosen = window.GetPopupMenuSelectionFromUser(
-        menu, window.ScreenToClient(wxPoint(screen.x, screen.y)));
-    return chosen == wxID_NONE ? 0 : chosen;
-}
 
-void ShowBusyCursor(bool on) {
-    if (on) {
-        wxBeginBusyCursor();
-    } else {
-        wxEndBusyCursor();
+    static void WaitCursor(bool on) {
+        if (on) {
+            wxBeginBusyCursor();
+        } else {
+            wxEndBusyCursor();
+        }
     }
-}
 
-void ShowToolTip(backend::NativeWindow& tool, std::wstring const& text) {
-    if (text.empty()) {
-        WindowOf(tool).UnsetToolTip();
-    } else {
-        WindowOf(tool).SetToolTip(ToWx(text));
+    static void ToolTip(backend::NativeWindow& tool, std::wstring const& text) {
+        if (text.empty()) {
+            WindowOf(tool).UnsetToolTip();
+        } else {
+            WindowOf(tool).SetToolTip(ToWx(text));
+        }
     }
-}
+};
 
 } // namespace
 
 WxBackend::WxBackend(std::wstring const& appName)
     : ScriptableBackend(ClassesOf<WxDialog, WxSheet>(),
                         std::make_unique<IniFileSettings>(SettingsPath(appName)),
-                        {.messageBox = &ShowMessageBox,
-                         .fileDialog = &ChooseFileOnTop,
-                         .popupMenu = &ShowPopupMenu,
-                         .waitCursor = &ShowBusyCursor,
-                         .toolTip = &ShowToolTip}) {
+                        ToolkitOf<WxShows>()) {
     // The image handlers belong to the process: a second backend adding them again would
     // make wx log a complaint about each one.
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
