@@ -214,7 +214,7 @@ void WxDialog::PlayScene(Scene const& scene) {
 }
 
 void WxDialog::CallLater(std::function<void()> action) {
-    Container().CallAfter(std::move(action));
+    Container().CallAfter(action);
 }
 
 Point WxDialog::DialogUnitsToPixels(Point units) const {
