@@ -12,11 +12,24 @@ namespace {
                    L" opened on a backend without windows and without a driver to answer it");
 }
 
+/// The toolkit's way to show `what`; an internal error on a backend that has none.
+template <typename Show> Show Answerable(Show show, wchar_t const* what) {
+    if (show == nullptr) {
+        NobodyToAnswer(what);
+    }
+    return show;
+}
+
 } // namespace
 
-ScriptableBackend::ScriptableBackend(WindowClasses classes, std::unique_ptr<SettingsStore> settings)
+ScriptableBackend::ScriptableBackend(WindowClasses classes, std::unique_ptr<SettingsStore> settings,
+                                     Toolkit toolkit)
     : m_classes(classes)
+    , m_toolkit(toolkit)
     , m_settings(std::move(settings)) {}
+
+ScriptableBackend::ScriptableBackend(WindowClasses classes, std::unique_ptr<SettingsStore> settings)
+    : ScriptableBackend(classes, std::move(settings), Toolkit{}) {}
 
 ScriptableBackend::~ScriptableBackend() = default;
 
@@ -33,7 +46,7 @@ std::unique_ptr<NativeSheet> ScriptableBackend::CreateSheet(std::wstring const& 
 }
 
 std::unique_ptr<NativeToolTip> ScriptableBackend::CreateToolTip(NativeWindow& tool) {
-    return m_classes.toolTip(tool);
+    return std::make_unique<ToolkitToolTip>(tool, m_toolkit.toolTip);
 }
 
 int ScriptableBackend::MessageBox(NativeWindow* owner, std::wstring const& text,
@@ -41,14 +54,14 @@ int ScriptableBackend::MessageBox(NativeWindow* owner, std::wstring const& text,
     if (Driver* driver = InstalledDriver()) {
         return driver->TakeMessageBoxAnswer(text, caption, style);
     }
-    return ShowMessageBox(owner, text, caption, style);
+    return Answerable(m_toolkit.messageBox, L"a message box")(owner, text, caption, style);
 }
 
 std::optional<FileChoice> ScriptableBackend::ChooseFile(FileDialogRequest const& request) {
     if (Driver* driver = InstalledDriver()) {
         return driver->TakeFileChoice(request);
     }
-    return ShowFileDialog(request);
+    return Answerable(m_toolkit.fileDialog, L"a file dialog")(request);
 }
 
 ControlId ScriptableBackend::TrackPopupMenu(MenuPopupTemplate const& popup,
@@ -57,7 +70,7 @@ ControlId ScriptableBackend::TrackPopupMenu(MenuPopupTemplate const& popup,
     if (Driver* driver = InstalledDriver()) {
         return driver->TakeMenuChoice(popup, states, screen);
     }
-    return ShowPopupMenu(popup, states, owner, screen);
+    return Answerable(m_toolkit.popupMenu, L"a popup menu")(popup, states, owner, screen);
 }
 
 void ScriptableBackend::BeginWaitCursor() {
@@ -74,20 +87,10 @@ void ScriptableBackend::EndWaitCursor() {
     ShowWaitCursor(false);
 }
 
-int ScriptableBackend::ShowMessageBox(NativeWindow*, std::wstring const&, std::wstring const&,
-                                      unsigned) {
-    NobodyToAnswer(L"a message box");
+void ScriptableBackend::ShowWaitCursor(bool on) const {
+    if (m_toolkit.waitCursor != nullptr) {
+        m_toolkit.waitCursor(on);
+    }
 }
-
-std::optional<FileChoice> ScriptableBackend::ShowFileDialog(FileDialogRequest const&) {
-    NobodyToAnswer(L"a file dialog");
-}
-
-ControlId ScriptableBackend::ShowPopupMenu(MenuPopupTemplate const&, std::vector<CmdUI> const&,
-                                           NativeWindow&, Point) {
-    NobodyToAnswer(L"a popup menu");
-}
-
-void ScriptableBackend::ShowWaitCursor(bool) {}
 
 } // namespace platform::backend

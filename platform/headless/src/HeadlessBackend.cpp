@@ -9,25 +9,8 @@
 
 namespace platform::headless {
 
-namespace {
-
-class HeadlessToolTip final : public backend::NativeToolTip {
-public:
-    explicit HeadlessToolTip(backend::NativeWindow&) {}
-    void AddTool(std::wstring const& text) override { m_text = text; }
-    void Activate(bool on) override { m_active = on; }
-    bool IsActive() const override { return m_active; }
-    std::wstring Text() const override { return m_text; }
-
-private:
-    std::wstring m_text;
-    bool m_active = true;
-};
-
-} // namespace
-
 HeadlessBackend::HeadlessBackend()
-    : ScriptableBackend(ClassesOf<HeadlessDialog, HeadlessSheet, HeadlessToolTip>(),
+    : ScriptableBackend(ClassesOf<HeadlessDialog, HeadlessSheet>(),
                         std::make_unique<MemorySettings>()) {}
 
 std::vector<std::pair<StockIcon, Rect>> PaintedIcons(Window const& tree) {

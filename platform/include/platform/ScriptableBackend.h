@@ -4,6 +4,7 @@
 #include "platform/Backend.h"
 #include "platform/Export.h"
 #include "platform/SettingsStore.h"
+#include "platform/ToolkitToolTip.h"
 
 #include <memory>
 #include <optional>
@@ -15,8 +16,8 @@ namespace platform::backend {
 /// A backend whose modal questions a Driver answers when one is installed: message boxes,
 /// file dialogs and popup menus reach the toolkit only for a real user, and a backend
 /// without boxes of its own (headless) refuses them. Wait cursors are counted, so that
-/// one ended and never begun shows on every backend. The backend names its window classes
-/// and its settings store, and shows what its toolkit shows.
+/// one ended and never begun shows on every backend. The backend names its window classes,
+/// its settings store and what its toolkit shows.
 class PLATFORM_EXPORT ScriptableBackend : public Backend {
 public:
     ~ScriptableBackend() override;
@@ -45,11 +46,31 @@ protected:
         std::unique_ptr<NativeDialog> (*dialog)(DialogTemplate const&, DialogEvents&,
                                                 NativeWindow*);
         std::unique_ptr<NativeSheet> (*sheet)(std::wstring const&, SheetEvents&, NativeWindow*);
-        std::unique_ptr<NativeToolTip> (*toolTip)(NativeWindow&);
     };
 
+    /// What the toolkit shows a real user. A backend without a display leaves them null: it
+    /// refuses the questions as internal errors, since nobody could answer, and shows no
+    /// tooltips or cursors.
+    struct Toolkit {
+        int (*messageBox)(NativeWindow* owner, std::wstring const& text,
+                          std::wstring const& caption, unsigned style) = nullptr;
+        std::optional<FileChoice> (*fileDialog)(FileDialogRequest const& request) = nullptr;
+        ControlId (*popupMenu)(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                               NativeWindow& owner, Point screen) = nullptr;
+        /// A wait cursor begins (`on`) or ends; nested ones each come here.
+        void (*waitCursor)(bool on) = nullptr;
+        ToolkitToolTip::Show toolTip = nullptr;
+    };
+
+    /// The toolkit whose `Shows` has the static functions MessageBox, FileDialog, PopupMenu,
+    /// WaitCursor and ToolTip, each what the Toolkit's member of that name says.
+    template <typename Shows> static Toolkit ToolkitOf() {
+        return {&Shows::MessageBox, &Shows::FileDialog, &Shows::PopupMenu, &Shows::WaitCursor,
+                &Shows::ToolTip};
+    }
+
     /// Window classes whose constructors take what the Create functions take.
-    template <typename Dialog, typename Sheet, typename ToolTip> static WindowClasses ClassesOf() {
+    template <typename Dialog, typename Sheet> static WindowClasses ClassesOf() {
         return {
             [](DialogTemplate const& dialog, DialogEvents& events,
                NativeWindow* parent) -> std::unique_ptr<NativeDialog> {
@@ -59,27 +80,19 @@ protected:
                NativeWindow* parent) -> std::unique_ptr<NativeSheet> {
                 return std::make_unique<Sheet>(caption, events, parent);
             },
-            [](NativeWindow& tool) -> std::unique_ptr<NativeToolTip> {
-                return std::make_unique<ToolTip>(tool);
-            },
         };
     }
 
+    ScriptableBackend(WindowClasses classes, std::unique_ptr<SettingsStore> settings,
+                      Toolkit toolkit);
+    /// A backend without a display.
     ScriptableBackend(WindowClasses classes, std::unique_ptr<SettingsStore> settings);
 
-    /// What the toolkit shows a real user; a backend without them refuses each as an
-    /// internal error, since nobody could answer.
-    virtual int ShowMessageBox(NativeWindow* owner, std::wstring const& text,
-                               std::wstring const& caption, unsigned style);
-    virtual std::optional<FileChoice> ShowFileDialog(FileDialogRequest const& request);
-    virtual ControlId ShowPopupMenu(MenuPopupTemplate const& popup,
-                                    std::vector<CmdUI> const& states, NativeWindow& owner,
-                                    Point screen);
-    /// A wait cursor begins (`on`) or ends; nested ones each come here.
-    virtual void ShowWaitCursor(bool on);
-
 private:
+    void ShowWaitCursor(bool on) const;
+
     WindowClasses m_classes;
+    Toolkit m_toolkit;
     std::unique_ptr<SettingsStore> m_settings;
     int m_waitDepth = 0;
     int m_waitShown = 0;

@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
+#include <memory>
 
 namespace platform::backend {
 
@@ -37,6 +39,25 @@ protected:
 private:
     std::function<void(ControlId)> m_raise;
     TimerSchedule m_schedule;
+};
+
+/// Timers on the toolkit's one-shot timer `OneShot`: made from what it calls when it runs
+/// out, with Start(delay) and Stop(). Each is made at its first start.
+template <typename OneShot> class OneShotTimers final : public ToolkitTimers {
+public:
+    using ToolkitTimers::ToolkitTimers;
+
+private:
+    void StartToolkitTimer(ControlId id, std::chrono::milliseconds delay) override {
+        std::unique_ptr<OneShot>& timer = m_timers[id];
+        if (timer == nullptr) {
+            timer = std::make_unique<OneShot>([this, id] { Expire(id); });
+        }
+        timer->Start(delay);
+    }
+    void StopToolkitTimer(ControlId id) override { m_timers.at(id)->Stop(); }
+
+    std::map<ControlId, std::unique_ptr<OneShot>> m_timers;
 };
 
 } // namespace platform::backend

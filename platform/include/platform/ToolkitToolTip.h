@@ -8,26 +8,38 @@
 
 namespace platform::backend {
 
-/// Keeps the tool's text and whether it is active; the toolkit shows the text only while
-/// it is active.
-class PLATFORM_EXPORT ToolkitToolTip : public NativeToolTip {
+/// Keeps the tool's text and whether it is active, the same on every backend; the toolkit
+/// shows the text only while it is active.
+class PLATFORM_EXPORT ToolkitToolTip final : public NativeToolTip {
 public:
-    void AddTool(std::wstring const& text) final {
-        m_text = text;
-        Show(m_active ? m_text : std::wstring());
-    }
-    void Activate(bool on) final {
-        m_active = on;
-        Show(m_active ? m_text : std::wstring());
-    }
-    bool IsActive() const final { return m_active; }
-    std::wstring Text() const final { return m_text; }
+    /// Shows `text` as the tooltip of `tool`; empty shows none.
+    using Show = void (*)(NativeWindow& tool, std::wstring const& text);
 
-protected:
-    /// Shows `text` as the window's tooltip; empty shows none.
-    virtual void Show(std::wstring const& text) = 0;
+    /// `show` null: a backend without a display shows nothing.
+    ToolkitToolTip(NativeWindow& tool, Show show)
+        : m_tool(tool)
+        , m_show(show) {}
+
+    void AddTool(std::wstring const& text) override {
+        m_text = text;
+        Update();
+    }
+    void Activate(bool on) override {
+        m_active = on;
+        Update();
+    }
+    bool IsActive() const override { return m_active; }
+    std::wstring Text() const override { return m_text; }
 
 private:
+    void Update() {
+        if (m_show != nullptr) {
+            m_show(m_tool, m_active ? m_text : std::wstring());
+        }
+    }
+
+    NativeWindow& m_tool;
+    Show m_show;
     std::wstring m_text;
     bool m_active = true;
 };

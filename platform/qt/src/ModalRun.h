@@ -28,8 +28,6 @@ public:
     explicit ModalRun(RunWindow& window)
         : m_window(window) {}
 
-    RunWindow& Window() const { return m_window; }
-
 private:
     void ShowModal(std::function<void()> const& first) override;
     void EndModal(int result) override;

@@ -5,7 +5,6 @@
 #include "QtSheet.h"
 #include "platform/FileDialog.h"
 #include "platform/IniFileSettings.h"
-#include "platform/ToolkitToolTip.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -18,17 +17,6 @@
 namespace platform::qt {
 
 namespace {
-
-class QtToolTip final : public backend::ToolkitToolTip {
-public:
-    explicit QtToolTip(backend::NativeWindow& tool)
-        : m_tool(WidgetOf(tool)) {}
-
-private:
-    void Show(std::wstring const& text) override { m_tool.setToolTip(ToQt(text)); }
-
-    QWidget& m_tool;
-};
 
 /// The settings file under the user's config directory.
 std::filesystem::path SettingsPath(std::wstring const& appName) {
@@ -77,11 +65,55 @@ int FromQtAnswer(int answer) {
     }
 }
 
+/// What Qt shows a real user.
+struct QtShows {
+    static int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                          std::wstring const& caption, unsigned style) {
+        QMessageBox box(ToQtIcon(style), ToQt(caption), ToQt(text), ToQtButtons(style),
+                        QtBackend::OwnerFor(owner));
+        return FromQtAnswer(box.exec());
+    }
+
+    static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {
+        return ShowFileDialog(request, QtBackend::OwnerFor(nullptr));
+    }
+
+    static ControlId PopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                               backend::NativeWindow& owner, Point screen) {
+        QMenu menu(&WidgetOf(owner));
+        for (std::size_t i = 0; i < popup.items.size(); ++i) {
+            MenuItemTemplate const& item = popup.items[i];
+            if (item.command == 0) {
+                menu.addSeparator();
+                continue;
+            }
+            QAction* action = menu.addAction(ToQt(item.text));
+            action->setData(item.command);
+            action->setEnabled(i < states.size() && states[i].enabled);
+        }
+        QAction const* chosen = menu.exec(QPoint(screen.x, screen.y));
+        return chosen == nullptr ? 0 : chosen->data().toInt();
+    }
+
+    static void WaitCursor(bool on) {
+        if (on) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+
+    static void ToolTip(backend::NativeWindow& tool, std::wstring const& text) {
+        WidgetOf(tool).setToolTip(ToQt(text));
+    }
+};
+
 } // namespace
 
 QtBackend::QtBackend(std::wstring const& appName)
-    : ScriptableBackend(ClassesOf<QtDialog, QtSheet, QtToolTip>(),
-                        std::make_unique<IniFileSettings>(SettingsPath(appName))) {}
+    : ScriptableBackend(ClassesOf<QtDialog, QtSheet>(),
+                        std::make_unique<IniFileSettings>(SettingsPath(appName)),
+                        ToolkitOf<QtShows>()) {}
 
 bool QtBackend::StartApplication(int& argc, char** argv) {
     if (QCoreApplication::instance() != nullptr) {
@@ -97,47 +129,11 @@ bool QtBackend::StartApplication(int& argc, char** argv) {
     return true;
 }
 
-int QtBackend::ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                              std::wstring const& caption, unsigned style) {
-    QMessageBox box(ToQtIcon(style), ToQt(caption), ToQt(text), ToQtButtons(style),
-                    OwnerFor(owner));
-    return FromQtAnswer(box.exec());
-}
-
-std::optional<FileChoice> QtBackend::ShowFileDialog(FileDialogRequest const& request) {
-    return platform::qt::ShowFileDialog(request, OwnerFor(nullptr));
-}
-
 QWidget* QtBackend::OwnerFor(backend::NativeWindow* owner) {
     if (owner != nullptr) {
         return &WidgetOf(*owner);
     }
     return QApplication::activeModalWidget();
-}
-
-ControlId QtBackend::ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                                   backend::NativeWindow& owner, Point screen) {
-    QMenu menu(&WidgetOf(owner));
-    for (std::size_t i = 0; i < popup.items.size(); ++i) {
-        MenuItemTemplate const& item = popup.items[i];
-        if (item.command == 0) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action = menu.addAction(ToQt(item.text));
-        action->setData(item.command);
-        action->setEnabled(i < states.size() && states[i].enabled);
-    }
-    QAction const* chosen = menu.exec(QPoint(screen.x, screen.y));
-    return chosen == nullptr ? 0 : chosen->data().toInt();
-}
-
-void QtBackend::ShowWaitCursor(bool on) {
-    if (on) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QGuiApplication::restoreOverrideCursor();
-    }
 }
 
 } // namespace platform::qt

@@ -30,8 +30,6 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include <map>
-
 namespace platform::qt {
 
 RunWindow::RunWindow(QWidget* owner)
@@ -76,25 +74,17 @@ void ModalRun::EndModal(int result) {
     }
 }
 
-/// The dialog's timers on Qt's, each made at its first start.
-class QtDialog::Timers final : public backend::ToolkitTimers {
+class QtOneShot final {
 public:
-    using ToolkitTimers::ToolkitTimers;
+    explicit QtOneShot(std::function<void()> const& expire) {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, expire);
+    }
+    void Start(std::chrono::milliseconds delay) { m_timer.start(delay); }
+    void Stop() { m_timer.stop(); }
 
 private:
-    void StartToolkitTimer(ControlId id, std::chrono::milliseconds delay) override {
-        std::unique_ptr<QTimer>& timer = m_timers[id];
-        if (timer == nullptr) {
-            timer = std::make_unique<QTimer>();
-            timer->setSingleShot(true);
-            QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
-                             [this, id] { Expire(id); });
-        }
-        timer->start(delay);
-    }
-    void StopToolkitTimer(ControlId id) override { m_timers.at(id)->stop(); }
-
-    std::map<ControlId, std::unique_ptr<QTimer>> m_timers;
+    QTimer m_timer;
 };
 
 namespace {
@@ -149,7 +139,8 @@ public:
         }
         if (type == QEvent::KeyPress) {
             int const key = KeyOf(static_cast<QKeyEvent&>(*event));
-            return key != 0 && StartsHere(*widget) && m_dialog.OfferKey(widget, key);
+            return key != 0 && StartsHere(*widget) &&
+                   m_dialog.OfferKey(m_dialog.ControlAt(widget), key);
         }
         if (type == QEvent::ContextMenu) {
             return m_dialog.OfferContextMenu(widget, static_cast<QContextMenuEvent&>(*event));
@@ -163,35 +154,20 @@ private:
 
 QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                    backend::NativeWindow* owner)
-    : QtWindow(nullptr, dialog.id, nullptr)
-    , m_events(events)
-    , m_ownWindow(new RunWindow(QtBackend::OwnerFor(owner)))
-    , m_ownRun(std::make_unique<ModalRun>(*m_ownWindow))
-    , m_run(m_ownRun.get())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
-    m_widget = m_ownWindow;
+    : QtDialog(dialog, events, new RunWindow(QtBackend::OwnerFor(owner))) {}
+
+QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, RunWindow* window)
+    : ToolkitDialog(dialog.id, window, events, std::make_unique<ModalRun>(*window))
+    , m_ownWindow(window) {
     m_ownWindow->setWindowTitle(ToQt(dialog.caption));
     CreateControls(dialog);
     // Until the dialog asks for resizing, the size is pinned.
     m_ownWindow->setFixedSize(m_ownWindow->size());
-    m_ownWindow->OnReject([this] {
-        Message message;
-        message.event = Event::Command;
-        message.id = IDCANCEL;
-        message.window = Wrapper();
-        Route(message);
-    });
+    m_ownWindow->OnReject([this] { RouteClose(); });
 }
 
-QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QTabWidget* book,
-                   QtSheet& sheet)
-    : QtWindow(nullptr, dialog.id, new QWidget(book))
-    , m_events(events)
-    , m_sheet(&sheet)
-    , m_run(&sheet.Run())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
+QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QtSheet& sheet)
+    : ToolkitDialog(dialog.id, new QWidget(&sheet.Book()), events, sheet, sheet.Run()) {
     CreateControls(dialog);
 }
 
@@ -199,9 +175,7 @@ void QtDialog::CreateControls(DialogTemplate const& dialog) {
     QWidget& window = Container();
     Point const size = DialogUnitsToPixels({dialog.size.width, dialog.size.height});
     window.resize(size.x, size.y);
-    for (ControlTemplate const& control : dialog.controls) {
-        CreateControl(control);
-    }
+    CreateChildren(dialog);
     m_hook = std::make_unique<EventHook>(*this);
     // The loop goes idle when it is about to wait for the window system, once for each
     // time it woke up: idle work that changes nothing lets it sleep.
@@ -216,33 +190,18 @@ void QtDialog::CreateControls(DialogTemplate const& dialog) {
     });
 }
 
-std::unique_ptr<backend::ToolkitTimers> QtDialog::MakeTimers() {
-    // No timer of a dialog that has ended expires.
-    return std::make_unique<Timers>([this](ControlId id) {
-        if (!HasEnded()) {
-            Message message = backend::TimerSchedule::Expiry(id, Wrapper());
-            Route(message);
-        }
-    });
-}
-
 void QtDialog::PrepareClose() {
     // Events still come while the widgets go; none may reach a wrapper or a handler.
     m_hook.reset();
-    m_children.DetachWrappers();
-    m_run->Close();
+    ToolkitDialog::PrepareClose();
 }
 
 QtDialog::~QtDialog() {
     // A page's widget belongs to its sheet's tab widget, which lets it go.
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         PrepareClose();
         delete m_ownWindow.data();
     }
-}
-
-template <typename T, typename... Args> T& QtDialog::AddChild(ControlId id, Args&&... args) {
-    return static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));
 }
 
 namespace {
@@ -264,11 +223,8 @@ QWidget* MakeEdit(QWidget& dialog, ControlTemplate const& control) {
 
 } // namespace
 
-void QtDialog::CreateControl(ControlTemplate const& control) {
+backend::NativeWindow& QtDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
     QWidget& dialog = Container();
-    Point const position = DialogUnitsToPixels({control.rect.left, control.rect.top});
-    Point const size = DialogUnitsToPixels({control.rect.right, control.rect.bottom});
-    Rect const pixels = Rect::FromXYWH(position.x, position.y, size.x, size.y);
     QString const text = ToQt(control.text);
     backend::NativeWindow* added = nullptr;
     switch (control.kind) {
@@ -327,14 +283,12 @@ void QtDialog::CreateControl(ControlTemplate const& control) {
         }
         break;
     }
-    QWidget& widget = WidgetOf(*added);
     // The combo box keeps the natural height of its kind; everything else takes its
     // rectangle.
     if (control.kind != ControlKind::ComboBox) {
-        widget.setGeometry(position.x, position.y, size.x, size.y);
+        WidgetOf(*added).setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
     }
-    added->Show((control.style & StyleHidden) == 0);
-    added->Enable((control.style & StyleDisabled) == 0);
+    return *added;
 }
 
 Rect QtDialog::GetWindowRect() const {
@@ -349,37 +303,16 @@ Point QtDialog::ClientToScreen(Point point) const {
     return {screen.x(), screen.y()};
 }
 
-backend::NativeWindow* QtDialog::FindChild(ControlId id) const {
-    return m_children.Find(id);
-}
-
-void QtDialog::Route(Message& message) {
-    Guard([&] { m_events.OnNativeMessage(message); });
-}
-
 void QtDialog::RouteSize() {
     QSize const size = Container().size();
-    Message message;
-    message.event = Event::Size;
-    message.size = {size.width(), size.height()};
-    message.window = Wrapper();
-    m_routedSize = message.size;
-    ++m_routedSizes;
-    Route(message);
-}
-
-void QtDialog::RouteIdle() {
-    Message message;
-    message.event = Event::KickIdle;
-    message.window = Wrapper();
-    Route(message);
+    ToolkitDialog::RouteSize({size.width(), size.height()});
 }
 
 ControlId QtDialog::ControlAt(QWidget* widget) const {
     // The control is the widget itself or one that contains it (a list's viewport, a
     // combo box's edit field).
     for (; widget != nullptr && widget != m_widget; widget = widget->parentWidget()) {
-        ControlId const id = m_children.IdWhere(
+        ControlId const id = Children().IdWhere(
             [widget](backend::NativeWindow& child) { return &WidgetOf(child) == widget; });
         if (id != 0) {
             return id;
@@ -391,16 +324,8 @@ ControlId QtDialog::ControlAt(QWidget* widget) const {
     return 0;
 }
 
-bool QtDialog::OfferKey(QWidget* target, int key) {
-    ControlId const id = ControlAt(target);
-    bool handled = false;
-    Guard([&] { handled = m_events.OnNativeKeyDown(id, key); });
-    return handled;
-}
-
 bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event) {
-    ControlId const id = ControlAt(target);
-    backend::NativeWindow* native = m_children.Find(id);
+    backend::NativeWindow* native = FindChild(ControlAt(target));
     if (native == nullptr) {
         return false;
     }
@@ -411,57 +336,19 @@ bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event)
     if (target != &control && (area == nullptr || target != area->viewport())) {
         return false;
     }
-    Message message;
-    message.event = Event::ContextMenu;
-    message.id = id;
-    message.window = native->Wrapper();
-    message.point = event.reason() == QContextMenuEvent::Keyboard
-                        ? Point{-1, -1}
-                        : Point{event.globalPos().x(), event.globalPos().y()};
-    Route(message);
+    RouteContextMenu(*native, event.reason() == QContextMenuEvent::Keyboard
+                                  ? Point{-1, -1}
+                                  : Point{event.globalPos().x(), event.globalPos().y()});
     return true;
 }
 
-int QtDialog::RunModal() {
-    if (m_sheet != nullptr) {
-        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
-    }
-    return m_run->Run(
-        m_id, [this] { m_events.OnNativeInit(); },
-        [this](Scene const& scene) {
-            QtUser user(*this);
-            user.Play(scene);
-        });
+void QtDialog::PlayScene(Scene const& scene) {
+    QtUser user(*this);
+    user.Play(scene);
 }
 
-void QtDialog::End(int result) {
-    m_run->End(result);
-}
-
-void QtDialog::Post(Message const& message) {
-    m_posted.push_back(message);
-    QMetaObject::invokeMethod(
-        m_hook.get(), [this] { Guard([this] { DeliverPosted(); }); }, Qt::QueuedConnection);
-}
-
-void QtDialog::DeliverPosted() {
-    while (!m_posted.empty() && !HasEnded()) {
-        Message message = m_posted.front();
-        m_posted.pop_front();
-        Route(message);
-    }
-}
-
-void QtDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
-    m_timers->Start(id, delay);
-}
-
-void QtDialog::StopTimer(ControlId id) {
-    m_timers->Stop(id);
-}
-
-bool QtDialog::ExpireNextTimer() {
-    return !HasEnded() && m_timers->ExpireNext();
+void QtDialog::CallLater(std::function<void()> action) {
+    QMetaObject::invokeMethod(m_hook.get(), std::move(action), Qt::QueuedConnection);
 }
 
 Point QtDialog::DialogUnitsToPixels(Point units) const {
@@ -480,7 +367,7 @@ void QtDialog::SetClientSize(Size size) {
 }
 
 void QtDialog::SetResizable(Size minimum) {
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         m_ownWindow->setMinimumSize(minimum.width, minimum.height);
         m_ownWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }

@@ -1,8 +1,6 @@
 #include "QtSheet.h"
 #include "QtDialog.h"
-#include "QtUser.h"
 
-#include "platform/Error.h"
 #include "platform/qt/QtBackend.h"
 
 #include <QDialogButtonBox>
@@ -10,14 +8,18 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace platform::qt {
 
 QtSheet::QtSheet(std::wstring const& caption, backend::SheetEvents& events,
                  backend::NativeWindow* owner)
-    : m_events(events)
-    , m_window(new RunWindow(QtBackend::OwnerFor(owner)))
-    , m_book(new QTabWidget(m_window))
-    , m_run(*m_window) {
+    : QtSheet(caption, events, new RunWindow(QtBackend::OwnerFor(owner))) {}
+
+QtSheet::QtSheet(std::wstring const& caption, backend::SheetEvents& events, RunWindow* window)
+    : ToolkitSheet(events, std::make_unique<ModalRun>(*window))
+    , m_window(window)
+    , m_book(new QTabWidget(window)) {
     m_window->setWindowTitle(ToQt(caption));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, m_window);
     // Enter and Escape reach the pages' handlers first, which press these through the
@@ -37,43 +39,29 @@ QtSheet::QtSheet(std::wstring const& caption, backend::SheetEvents& events,
 }
 
 QtSheet::~QtSheet() {
-    // Wrappers let go while every control is whole; then the windows go, and last the
-    // pages' records of them.
-    for (auto const& page : m_pages) {
-        page->PrepareClose();
-    }
-    m_run.Close();
+    ClosePages();
     delete m_window.data();
-    m_pages.clear();
 }
 
-backend::NativeDialog& QtSheet::AddPage(DialogTemplate const& page, backend::DialogEvents& events) {
-    m_pages.push_back(std::make_unique<QtDialog>(page, events, m_book, *this));
-    m_book->addTab(&m_pages.back()->Container(), ToQt(page.caption));
-    return *m_pages.back();
+std::unique_ptr<QtDialog> QtSheet::MakePage(DialogTemplate const& page,
+                                            backend::DialogEvents& events) {
+    auto made = std::make_unique<QtDialog>(page, events, *this);
+    m_book->addTab(&made->Container(), ToQt(page.caption));
+    return made;
 }
 
-int QtSheet::RunModal() {
-    if (m_pages.empty()) {
-        PLATFORM_ERROR(L"a property sheet opened without pages");
-    }
+void QtSheet::FitPages() {
     // Each page keeps the size its template gives it: the tabs hold the largest.
     int width = 0;
     int height = 0;
-    for (auto const& page : m_pages) {
+    for (auto const& page : Pages()) {
         width = std::max(width, page->Container().width());
         height = std::max(height, page->Container().height());
     }
-    for (auto const& page : m_pages) {
+    for (auto const& page : Pages()) {
         page->Container().setMinimumSize(width, height);
     }
     m_window->adjustSize();
-    return m_run.Run(
-        m_pages.front()->Id(), [this] { m_events.OnSheetInit(); },
-        [this](Scene const& scene) {
-            QtUser user(*m_pages.at(static_cast<std::size_t>(ActivePage())));
-            user.Play(scene);
-        });
 }
 
 void QtSheet::SetActivePage(int index) {
@@ -82,10 +70,6 @@ void QtSheet::SetActivePage(int index) {
 
 int QtSheet::ActivePage() const {
     return m_book->currentIndex();
-}
-
-void QtSheet::Press(ControlId button) {
-    m_run.Guard([&] { m_events.OnSheetButton(button); });
 }
 
 } // namespace platform::qt

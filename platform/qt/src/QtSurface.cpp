@@ -71,23 +71,16 @@ private:
 };
 
 QtSurface::QtSurface(QtDialog* parent, ControlId id, Rect pixels)
-    : QtWindow(parent, id, nullptr) {
+    : ModelBackedSurface(parent, id, nullptr) {
     m_widget = new SurfaceWidget(*this, parent->Container());
     m_widget->setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
 }
 
-void QtSurface::SetLayer(backend::SurfaceLayer layer, Drawing drawing) {
+void QtSurface::ShowLayer(backend::SurfaceLayer layer) {
     if (layer == backend::SurfaceLayer::Base) {
-        m_base = std::move(drawing);
         m_baseImage = QPixmap();
-    } else {
-        m_overlay = std::move(drawing);
     }
     m_widget->update();
-}
-
-Drawing const& QtSurface::Layer(backend::SurfaceLayer layer) const {
-    return layer == backend::SurfaceLayer::Base ? m_base : m_overlay;
 }
 
 void QtSurface::Paint() {
@@ -99,11 +92,11 @@ void QtSurface::Paint() {
         m_baseImage = QPixmap(size);
         m_baseImage.fill(m_widget->palette().color(QPalette::Window));
         QPainter base(&m_baseImage);
-        qt::Paint(base, m_base, *m_widget);
+        qt::Paint(base, Layer(backend::SurfaceLayer::Base), *m_widget);
     }
     QPainter painter(m_widget);
     painter.drawPixmap(0, 0, m_baseImage);
-    qt::Paint(painter, m_overlay, *m_widget);
+    qt::Paint(painter, Layer(backend::SurfaceLayer::Overlay), *m_widget);
 }
 
 } // namespace platform::qt

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "QtWindow.h"
+#include "platform/ModelBackedSurface.h"
 
 #include <QPixmap>
 
@@ -11,18 +12,16 @@ class SurfaceWidget;
 
 /// Paints the base from a picture made once per base and size, so that a new overlay
 /// (the program's frequent change) costs only its own shapes.
-class QtSurface final : public QtWindow<backend::NativeSurface> {
+class QtSurface final : public backend::ModelBackedSurface<QtWindow<backend::NativeSurface>> {
 public:
     QtSurface(QtDialog* parent, ControlId id, Rect pixels);
 
-    void SetLayer(backend::SurfaceLayer layer, Drawing drawing) override;
-    Drawing const& Layer(backend::SurfaceLayer layer) const override;
     /// Paints both layers onto the widget.
     void Paint();
 
 private:
-    Drawing m_base;
-    Drawing m_overlay;
+    void ShowLayer(backend::SurfaceLayer layer) override;
+
     /// The base as painted; remade when the base or the widget's size changes.
     QPixmap m_baseImage;
 };

@@ -12,19 +12,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QThread>
 
 namespace platform::qt {
-
-QtUser::QtUser(QtDialog& dialog)
-    : ScriptedUser(dialog, dialog.Sheet())
-    , m_dialog(dialog) {}
 
 namespace {
 
@@ -91,14 +85,8 @@ void PickItem(QtCombo& combo, int index) {
 
 } // namespace
 
-void QtUser::Idle() {
-    // Qt's own pending work (layouts, its controls' deferred updates) runs as it would.
+void QtUser::RunPending() {
     QCoreApplication::processEvents();
-    m_dialog.DeliverPosted();
-    if (m_dialog.HasEnded()) {
-        return;
-    }
-    m_dialog.RouteIdle();
 }
 
 void QtUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
@@ -174,37 +162,12 @@ void QtUser::SendKey(QWidget& widget, ControlId id, int key) {
     }
     QWidget* focus = widget.window()->focusWidget();
     if ((key != KeyReturn && key != KeyEscape) || !Contains(widget, focus)) {
-        m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
+        TheDialog().OfferKey(id, key);
         return;
     }
     // Enter and Escape take Qt's own way: first the dialog's key hook, then, when the
     // hook lets them pass, the focused widget and its parents.
     QTest::keyClick(&KeyTarget(*focus), key == KeyReturn ? Qt::Key_Return : Qt::Key_Escape);
-}
-
-void QtUser::Resize(Size size) {
-    Act([&] {
-        int const seen = m_dialog.RoutedSizes();
-        m_dialog.SetClientSize(size);
-        // The window system confirms the new size from the loop; wait for that, within
-        // bounds.
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 2000) {
-            Rect const client = m_dialog.GetClientRect();
-            if (m_dialog.RoutedSizes() > seen &&
-                m_dialog.RoutedSize() == Size{client.Width(), client.Height()}) {
-                return;
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(5);
-        }
-        Rect const client = m_dialog.GetClientRect();
-        Message confirmed{.event = Event::Size,
-                          .window = m_dialog.Wrapper(),
-                          .size = {client.Width(), client.Height()}};
-        Route(confirmed);
-    });
 }
 
 } // namespace platform::qt

@@ -13,11 +13,7 @@
 namespace platform::qt {
 
 QWidget& WidgetOf(backend::NativeWindow& native) {
-    auto* access = dynamic_cast<QtAccess*>(&native);
-    if (access == nullptr) {
-        PLATFORM_ERROR(L"a window of another backend reached the Qt backend");
-    }
-    return *access->Widget();
+    return backend::ToolkitWindowOf<QWidget>(native, L"Qt");
 }
 
 void FocusAsByKeyboard(QWidget& widget) {

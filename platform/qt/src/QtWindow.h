@@ -1,9 +1,9 @@
 // The Qt backend's native windows: Qt widgets behind the platform's native interfaces.
 #pragma once
 
-#include "QtAccess.h"
 #include "platform/Backend.h"
 #include "platform/Driver.h"
+#include "platform/ToolkitAccess.h"
 
 #include <QObject>
 #include <QString>
@@ -31,7 +31,7 @@ QWidget& WidgetOf(backend::NativeWindow& native);
 void FocusAsByKeyboard(QWidget& widget);
 
 /// The state every Qt-backed window shares; `Base` is the native interface it implements.
-template <typename Base> class QtWindow : public Base, public QtAccess {
+template <typename Base> class QtWindow : public Base, public backend::ToolkitAccess<QWidget> {
 public:
     QtWindow(QtDialog* parent, ControlId id, QWidget* widget);
 
@@ -52,7 +52,7 @@ public:
     void SetFocus() override;
     bool HasFocus() const override;
 
-    QWidget* Widget() const override { return m_widget; }
+    QWidget* Toolkit() const override { return m_widget; }
     /// Sends `message` from this window to its dialog, guarded.
     void Raise(Message& message);
 

@@ -2,34 +2,18 @@
 
 #include "WxWindow.h"
 
-#include "platform/Error.h"
+#include <memory>
 
 namespace platform::wx {
 
-namespace {
-
-/// The host's window seen as any other window of this backend; it answers to no control
-/// id and belongs to no dialog of ours.
-std::unique_ptr<backend::NativeWindow> WrapHostWindow(wxWindow* window) {
-    if (window == nullptr) {
-        PLATFORM_ERROR(L"a host window was made from no window");
-    }
-    return std::make_unique<WxControl>(nullptr, 0, window);
-}
-
-} // namespace
-
+// The host's window is seen as any other window of this backend; it answers to no control
+// id and belongs to no dialog of ours.
 HostWindow::HostWindow(wxWindow* window)
-    : m_host(WrapHostWindow(window)) {
-    Attach(*m_host);
-}
-
-HostWindow::~HostWindow() {
-    Detach();
-}
+    : HostWindowBase(window == nullptr ? nullptr
+                                       : std::make_unique<WxControl>(nullptr, 0, window)) {}
 
 wxWindow* HostWindow::GetWxWindow() const {
-    return &WindowOf(*m_host);
+    return &WindowOf(Host());
 }
 
 } // namespace platform::wx

@@ -14,8 +14,6 @@ public:
     explicit ModalRun(wxDialog& window)
         : m_window(window) {}
 
-    wxDialog& Window() const { return m_window; }
-
 private:
     void ShowModal(std::function<void()> const& first) override;
     void EndModal(int result) override;

@@ -6,7 +6,6 @@
 #include "platform/Error.h"
 #include "platform/FileDialog.h"
 #include "platform/IniFileSettings.h"
-#include "platform/ToolkitToolTip.h"
 
 #include <wx/app.h>
 #include <wx/cursor.h>
@@ -24,23 +23,6 @@
 namespace platform::wx {
 
 namespace {
-
-class WxToolTip final : public backend::ToolkitToolTip {
-public:
-    explicit WxToolTip(backend::NativeWindow& tool)
-        : m_tool(WindowOf(tool)) {}
-
-private:
-    void Show(std::wstring const& text) override {
-        if (text.empty()) {
-            m_tool.UnsetToolTip();
-        } else {
-            m_tool.SetToolTip(ToWx(text));
-        }
-    }
-
-    wxWindow& m_tool;
-};
 
 /// The settings file under the user's config directory.
 std::filesystem::path SettingsPath(std::wstring const& appName) {
@@ -95,11 +77,59 @@ long ToWxStyle(unsigned style) {
     }
 }
 
+/// What wx shows a real user.
+struct WxShows {
+    static int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+                          std::wstring const& caption, unsigned style) {
+        return FromWxAnswer(
+            wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), WxBackend::OwnerFor(owner)));
+    }
+
+    static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {
+        return ShowFileDialog(request, WxBackend::OwnerFor(nullptr));
+    }
+
+    static ControlId PopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
+                               backend::NativeWindow& owner, Point screen) {
+        wxMenu menu;
+        for (std::size_t i = 0; i < popup.items.size(); ++i) {
+            MenuItemTemplate const& item = popup.items[i];
+            if (item.command == 0) {
+                menu.AppendSeparator();
+                continue;
+            }
+            menu.Append(item.command, ToWx(item.text));
+            menu.Enable(item.command, i < states.size() && states[i].enabled);
+        }
+        wxWindow& window = WindowOf(owner);
+        int const chosen = window.GetPopupMenuSelectionFromUser(
+            menu, window.ScreenToClient(wxPoint(screen.x, screen.y)));
+        return chosen == wxID_NONE ? 0 : chosen;
+    }
+
+    static void WaitCursor(bool on) {
+        if (on) {
+            wxBeginBusyCursor();
+        } else {
+            wxEndBusyCursor();
+        }
+    }
+
+    static void ToolTip(backend::NativeWindow& tool, std::wstring const& text) {
+        if (text.empty()) {
+            WindowOf(tool).UnsetToolTip();
+        } else {
+            WindowOf(tool).SetToolTip(ToWx(text));
+        }
+    }
+};
+
 } // namespace
 
 WxBackend::WxBackend(std::wstring const& appName)
-    : ScriptableBackend(ClassesOf<WxDialog, WxSheet, WxToolTip>(),
-                        std::make_unique<IniFileSettings>(SettingsPath(appName))) {
+    : ScriptableBackend(ClassesOf<WxDialog, WxSheet>(),
+                        std::make_unique<IniFileSettings>(SettingsPath(appName)),
+                        ToolkitOf<WxShows>()) {
     // The image handlers belong to the process: a second backend adding them again would
     // make wx log a complaint about each one.
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
@@ -113,15 +143,6 @@ bool WxBackend::StartApplication(int& argc, char** argv) {
     }
     wxApp::SetInstance(new wxApp());
     return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-}
-
-int WxBackend::ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                              std::wstring const& caption, unsigned style) {
-    return FromWxAnswer(wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), OwnerFor(owner)));
-}
-
-std::optional<FileChoice> WxBackend::ShowFileDialog(FileDialogRequest const& request) {
-    return platform::wx::ShowFileDialog(request, OwnerFor(nullptr));
 }
 
 wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
@@ -140,35 +161,9 @@ wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
     return nullptr;
 }
 
-ControlId WxBackend::ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                                   backend::NativeWindow& owner, Point screen) {
-    wxMenu menu;
-    for (std::size_t i = 0; i < popup.items.size(); ++i) {
-        MenuItemTemplate const& item = popup.items[i];
-        if (item.command == 0) {
-            menu.AppendSeparator();
-            continue;
-        }
-        menu.Append(item.command, ToWx(item.text));
-        menu.Enable(item.command, i < states.size() && states[i].enabled);
-    }
-    wxWindow& window = WindowOf(owner);
-    int const chosen = window.GetPopupMenuSelectionFromUser(
-        menu, window.ScreenToClient(wxPoint(screen.x, screen.y)));
-    return chosen == wxID_NONE ? 0 : chosen;
-}
-
 void WxBackend::PrepareWaitCursor() {
     // The stock cursor is made once, on first use, and kept for the process.
     static_cast<void>(wxHOURGLASS_CURSOR->IsOk());
-}
-
-void WxBackend::ShowWaitCursor(bool on) {
-    if (on) {
-        wxBeginBusyCursor();
-    } else {
-        wxEndBusyCursor();
-    }
 }
 
 } // namespace platform::wx

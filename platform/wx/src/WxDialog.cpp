@@ -46,63 +46,39 @@ void ModalRun::EndModal(int result) {
     }
 }
 
-namespace {
-
-/// The dialog's timers on wx's, each made at its first start.
-class WxTimers final : public backend::ToolkitTimers {
+class WxOneShot final {
 public:
-    using ToolkitTimers::ToolkitTimers;
+    explicit WxOneShot(std::function<void()> const& expire) {
+        m_timer.Bind(wxEVT_TIMER, [expire](wxTimerEvent&) { expire(); });
+    }
+    void Start(std::chrono::milliseconds delay) {
+        m_timer.StartOnce(static_cast<int>(delay.count()));
+    }
+    void Stop() { m_timer.Stop(); }
 
 private:
-    void StartToolkitTimer(ControlId id, std::chrono::milliseconds delay) override {
-        std::unique_ptr<wxTimer>& timer = m_timers[id];
-        if (timer == nullptr) {
-            timer = std::make_unique<wxTimer>();
-            timer->Bind(wxEVT_TIMER, [this, id](wxTimerEvent&) { Expire(id); });
-        }
-        timer->StartOnce(static_cast<int>(delay.count()));
-    }
-    void StopToolkitTimer(ControlId id) override { m_timers.at(id)->Stop(); }
-
-    std::map<ControlId, std::unique_ptr<wxTimer>> m_timers;
+    wxTimer m_timer;
 };
-
-} // namespace
 
 WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                    backend::NativeWindow* owner)
-    : WxWindow(nullptr, dialog.id,
+    : WxDialog(dialog, events,
                new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(dialog.caption),
                             wxDefaultPosition, wxDefaultSize,
-                            wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
-    , m_events(events)
-    , m_ownRun(std::make_unique<ModalRun>(static_cast<wxDialog&>(*m_window)))
-    , m_run(m_ownRun.get())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
+                            wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER)) {}
+
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxDialog* window)
+    : ToolkitDialog(dialog.id, window, events, std::make_unique<ModalRun>(*window)) {
     CreateControls(dialog);
-    wxWindow& window = Container();
     // The sizing border is there from the start; until the dialog asks for resizing,
     // the size is pinned.
-    window.SetMinClientSize(window.GetClientSize());
-    window.SetMaxClientSize(window.GetClientSize());
-    window.Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
-        Message message;
-        message.event = Event::Command;
-        message.id = IDCANCEL;
-        message.window = Wrapper();
-        Route(message);
-    });
+    window->SetMinClientSize(window->GetClientSize());
+    window->SetMaxClientSize(window->GetClientSize());
+    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { RouteClose(); });
 }
 
-WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxWindow* book,
-                   WxSheet& sheet)
-    : WxWindow(nullptr, dialog.id, new wxPanel(book, wxID_ANY))
-    , m_events(events)
-    , m_sheet(&sheet)
-    , m_run(&sheet.Run())
-    , m_children(dialog.id)
-    , m_timers(MakeTimers()) {
+WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, WxSheet& sheet)
+    : ToolkitDialog(dialog.id, new wxPanel(&sheet.Book(), wxID_ANY), events, sheet, sheet.Run()) {
     CreateControls(dialog);
 }
 
@@ -114,75 +90,37 @@ void WxDialog::CreateControls(DialogTemplate const& dialog) {
     window.SetBackgroundStyle(wxBG_STYLE_SYSTEM);
     window.SetClientSize(
         window.ConvertDialogToPixels(wxSize(dialog.size.width, dialog.size.height)));
-    for (ControlTemplate const& control : dialog.controls) {
-        CreateControl(control);
-    }
+    CreateChildren(dialog);
     window.Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
     window.Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         wxSize const size = Container().GetClientSize();
-        Message message;
-        message.event = Event::Size;
-        message.size = {size.x, size.y};
-        message.window = Wrapper();
-        m_routedSize = message.size;
-        ++m_routedSizes;
-        Route(message);
+        RouteSize({size.x, size.y});
         event.Skip();
     });
     window.Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
-        Message message;
-        message.event = Event::KickIdle;
-        message.window = Wrapper();
-        Route(message);
+        RouteIdle();
         event.Skip();
     });
-}
-
-std::unique_ptr<backend::ToolkitTimers> WxDialog::MakeTimers() {
-    // No timer of a dialog that has ended expires.
-    return std::make_unique<WxTimers>([this](ControlId id) {
-        if (!HasEnded()) {
-            Message message = backend::TimerSchedule::Expiry(id, Wrapper());
-            Route(message);
-        }
-    });
-}
-
-void WxDialog::PrepareClose() {
-    m_children.DetachWrappers();
-    m_run->Close();
 }
 
 WxDialog::~WxDialog() {
     // A page's panel belongs to its sheet's notebook, which lets it go.
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         PrepareClose();
         delete m_window;
     }
 }
 
-template <typename T, typename... Args> T& WxDialog::AddChild(ControlId id, Args&&... args) {
-    auto& added =
-        static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));
-    wxWindow& window = *added.Window();
-    window.Bind(wxEVT_CONTEXT_MENU, [this, &added](wxContextMenuEvent& event) {
-        Message message;
-        message.event = Event::ContextMenu;
-        message.id = added.Id();
-        message.window = added.Wrapper();
-        message.point = {event.GetPosition().x, event.GetPosition().y};
-        Route(message);
+void WxDialog::Adopt(backend::NativeWindow& control) {
+    WindowOf(control).Bind(wxEVT_CONTEXT_MENU, [this, &control](wxContextMenuEvent& event) {
+        RouteContextMenu(control, {event.GetPosition().x, event.GetPosition().y});
     });
-    return added;
 }
 
-void WxDialog::CreateControl(ControlTemplate const& control) {
+backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
     wxWindow& dialog = Container();
-    wxPoint const position =
-        dialog.ConvertDialogToPixels(wxPoint(control.rect.left, control.rect.top));
-    wxSize const size =
-        dialog.ConvertDialogToPixels(wxSize(control.rect.right, control.rect.bottom));
-    Rect const pixels = Rect::FromXYWH(position.x, position.y, size.x, size.y);
+    wxPoint const position(pixels.left, pixels.top);
+    wxSize const size(pixels.Width(), pixels.Height());
     wxString const text = ToWx(control.text);
     backend::NativeWindow* added = nullptr;
     switch (control.kind) {
@@ -251,8 +189,7 @@ void WxDialog::CreateControl(ControlTemplate const& control) {
         }
         break;
     }
-    added->Show((control.style & StyleHidden) == 0);
-    added->Enable((control.style & StyleDisabled) == 0);
+    return *added;
 }
 
 Rect WxDialog::GetWindowRect() const {
@@ -271,53 +208,13 @@ Point WxDialog::ClientToScreen(Point point) const {
     return {screen.x, screen.y};
 }
 
-backend::NativeWindow* WxDialog::FindChild(ControlId id) const {
-    return m_children.Find(id);
+void WxDialog::PlayScene(Scene const& scene) {
+    WxUser user(*this);
+    user.Play(scene);
 }
 
-void WxDialog::Route(Message& message) {
-    Guard([&] { m_events.OnNativeMessage(message); });
-}
-
-int WxDialog::RunModal() {
-    if (m_sheet != nullptr) {
-        PLATFORM_ERROR(L"page " + std::to_wstring(m_id) + L" runs only inside its sheet");
-    }
-    return m_run->Run(
-        m_id, [this] { m_events.OnNativeInit(); },
-        [this](Scene const& scene) {
-            WxUser user(*this);
-            user.Play(scene);
-        });
-}
-
-void WxDialog::End(int result) {
-    m_run->End(result);
-}
-
-void WxDialog::Post(Message const& message) {
-    m_posted.push_back(message);
-    Container().CallAfter([this] { Guard([this] { DeliverPosted(); }); });
-}
-
-void WxDialog::DeliverPosted() {
-    while (!m_posted.empty() && !HasEnded()) {
-        Message message = m_posted.front();
-        m_posted.pop_front();
-        Route(message);
-    }
-}
-
-void WxDialog::StartTimer(ControlId id, std::chrono::milliseconds delay) {
-    m_timers->Start(id, delay);
-}
-
-void WxDialog::StopTimer(ControlId id) {
-    m_timers->Stop(id);
-}
-
-bool WxDialog::ExpireNextTimer() {
-    return !HasEnded() && m_timers->ExpireNext();
+void WxDialog::CallLater(std::function<void()> action) {
+    Container().CallAfter(action);
 }
 
 Point WxDialog::DialogUnitsToPixels(Point units) const {
@@ -330,7 +227,7 @@ void WxDialog::SetClientSize(Size size) {
 }
 
 void WxDialog::SetResizable(Size minimum) {
-    if (m_sheet == nullptr) {
+    if (!IsPage()) {
         Container().SetMaxClientSize(wxDefaultSize);
         Container().SetMinClientSize(wxSize(minimum.width, minimum.height));
     }
@@ -391,15 +288,13 @@ void WxDialog::OnCharHook(wxKeyEvent& event) {
     ControlId id = 0;
     for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && id == 0;
          focus = focus->GetParent()) {
-        id = m_children.IdWhere(
+        id = Children().IdWhere(
             [focus](backend::NativeWindow& child) { return &WindowOf(child) == focus; });
         if (focus == m_window || focus->IsTopLevel()) {
             break;
         }
     }
-    bool handled = false;
-    Guard([&] { handled = m_events.OnNativeKeyDown(id, key); });
-    if (!handled) {
+    if (!OfferKey(id, key)) {
         event.Skip();
     }
 }

@@ -1,8 +1,6 @@
 #include "WxSheet.h"
 #include "WxDialog.h"
-#include "WxUser.h"
 
-#include "platform/Error.h"
 #include "platform/wx/WxBackend.h"
 
 #include <wx/button.h>
@@ -14,11 +12,14 @@ namespace platform::wx {
 
 WxSheet::WxSheet(std::wstring const& caption, backend::SheetEvents& events,
                  backend::NativeWindow* owner)
-    : m_events(events)
-    , m_window(new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(caption), wxDefaultPosition,
-                            wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER))
-    , m_book(new wxNotebook(m_window, wxID_ANY))
-    , m_run(*m_window) {
+    : WxSheet(events,
+              new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(caption), wxDefaultPosition,
+                           wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER)) {}
+
+WxSheet::WxSheet(backend::SheetEvents& events, wxDialog* window)
+    : ToolkitSheet(events, std::make_unique<ModalRun>(*window))
+    , m_window(window)
+    , m_book(new wxNotebook(window, wxID_ANY)) {
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(m_book, 1, wxEXPAND | wxALL, 6);
     column->Add(m_window->CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 6);
@@ -31,33 +32,15 @@ WxSheet::WxSheet(std::wstring const& caption, backend::SheetEvents& events,
 }
 
 WxSheet::~WxSheet() {
-    // Wrappers let go while every control is whole; then the windows go, and last the
-    // pages' records of them.
-    for (auto const& page : m_pages) {
-        page->PrepareClose();
-    }
-    m_run.Close();
+    ClosePages();
     delete m_window;
-    m_pages.clear();
 }
 
-backend::NativeDialog& WxSheet::AddPage(DialogTemplate const& page, backend::DialogEvents& events) {
-    m_pages.push_back(std::make_unique<WxDialog>(page, events, m_book, *this));
-    m_book->AddPage(&m_pages.back()->Container(), ToWx(page.caption));
-    return *m_pages.back();
-}
-
-int WxSheet::RunModal() {
-    if (m_pages.empty()) {
-        PLATFORM_ERROR(L"a property sheet opened without pages");
-    }
-    m_window->Fit();
-    return m_run.Run(
-        m_pages.front()->Id(), [this] { m_events.OnSheetInit(); },
-        [this](Scene const& scene) {
-            WxUser user(*m_pages.at(static_cast<std::size_t>(ActivePage())));
-            user.Play(scene);
-        });
+std::unique_ptr<WxDialog> WxSheet::MakePage(DialogTemplate const& page,
+                                            backend::DialogEvents& events) {
+    auto made = std::make_unique<WxDialog>(page, events, *this);
+    m_book->AddPage(&made->Container(), ToWx(page.caption));
+    return made;
 }
 
 void WxSheet::SetActivePage(int index) {
@@ -66,10 +49,6 @@ void WxSheet::SetActivePage(int index) {
 
 int WxSheet::ActivePage() const {
     return m_book->GetSelection();
-}
-
-void WxSheet::Press(ControlId button) {
-    m_run.Guard([&] { m_events.OnSheetButton(button); });
 }
 
 } // namespace platform::wx

@@ -2,42 +2,37 @@
 
 #include "ModalRun.h"
 #include "WxDialog.h"
-#include "WxWindow.h"
+#include "platform/ToolkitSheet.h"
 
 #include <wx/dialog.h>
 #include <wx/notebook.h>
-#include <wx/window.h>
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace platform::wx {
 
 /// A dialog with a notebook of pages and its own OK and Cancel.
-class WxSheet final : public backend::NativeSheet {
+class WxSheet final : public backend::ToolkitSheet<WxDialog> {
 public:
     /// Owned by `owner`, or without one by the modal dialog on top.
     WxSheet(std::wstring const& caption, backend::SheetEvents& events,
             backend::NativeWindow* owner);
     ~WxSheet() override;
 
-    backend::NativeDialog& AddPage(DialogTemplate const& page,
-                                   backend::DialogEvents& events) override;
-    int RunModal() override;
-    void End(int result) override { m_run.End(result); }
     void SetActivePage(int index) override;
     int ActivePage() const override;
-
-    ModalRun& Run() { return m_run; }
-    void Press(ControlId button) override;
+    /// The notebook that holds the pages.
+    wxNotebook& Book() const { return *m_book; }
 
 private:
-    backend::SheetEvents& m_events;
+    WxSheet(backend::SheetEvents& events, wxDialog* window);
+    std::unique_ptr<WxDialog> MakePage(DialogTemplate const& page,
+                                       backend::DialogEvents& events) override;
+    void FitPages() override { m_window->Fit(); }
+
     wxDialog* m_window;
     wxNotebook* m_book;
-    ModalRun m_run;
-    std::vector<std::unique_ptr<WxDialog>> m_pages;
 };
 
 } // namespace platform::wx

@@ -58,24 +58,17 @@ void Paint(wxGraphicsContext& context, Drawing const& drawing, wxWindow const& w
 } // namespace
 
 WxSurface::WxSurface(WxDialog* parent, ControlId id, wxPanel* panel)
-    : WxWindow(parent, id, panel) {
+    : ModelBackedSurface(parent, id, panel) {
     // Everything is painted here; erasing first would only flicker.
     panel->SetBackgroundStyle(wxBG_STYLE_PAINT);
     panel->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { OnPaint(); });
 }
 
-void WxSurface::SetLayer(backend::SurfaceLayer layer, Drawing drawing) {
+void WxSurface::ShowLayer(backend::SurfaceLayer layer) {
     if (layer == backend::SurfaceLayer::Base) {
-        m_base = std::move(drawing);
         m_baseImage = wxBitmap();
-    } else {
-        m_overlay = std::move(drawing);
     }
     m_window->Refresh(false);
-}
-
-Drawing const& WxSurface::Layer(backend::SurfaceLayer layer) const {
-    return layer == backend::SurfaceLayer::Base ? m_base : m_overlay;
 }
 
 void WxSurface::OnPaint() {
@@ -91,14 +84,14 @@ void WxSurface::OnPaint() {
         memory.Clear();
         std::unique_ptr<wxGraphicsContext> const context(wxGraphicsContext::Create(memory));
         if (context != nullptr) {
-            Paint(*context, m_base, *m_window);
+            Paint(*context, Layer(backend::SurfaceLayer::Base), *m_window);
         }
     }
     wxPaintDC dc(m_window);
     dc.DrawBitmap(m_baseImage, 0, 0);
     std::unique_ptr<wxGraphicsContext> const context(wxGraphicsContext::Create(dc));
     if (context != nullptr) {
-        Paint(*context, m_overlay, *m_window);
+        Paint(*context, Layer(backend::SurfaceLayer::Overlay), *m_window);
     }
 }
 

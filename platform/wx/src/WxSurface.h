@@ -2,6 +2,7 @@
 #pragma once
 
 #include "WxWindow.h"
+#include "platform/ModelBackedSurface.h"
 
 #include <wx/bitmap.h>
 #include <wx/panel.h>
@@ -10,18 +11,14 @@ namespace platform::wx {
 
 /// Paints the base from an image made once per base and size, so that a new overlay
 /// (the program's frequent change) costs only its own shapes.
-class WxSurface final : public WxWindow<backend::NativeSurface> {
+class WxSurface final : public backend::ModelBackedSurface<WxWindow<backend::NativeSurface>> {
 public:
     WxSurface(WxDialog* parent, ControlId id, wxPanel* panel);
 
-    void SetLayer(backend::SurfaceLayer layer, Drawing drawing) override;
-    Drawing const& Layer(backend::SurfaceLayer layer) const override;
-
 private:
+    void ShowLayer(backend::SurfaceLayer layer) override;
     void OnPaint();
 
-    Drawing m_base;
-    Drawing m_overlay;
     /// The base as painted; remade when the base or the panel's size changes.
     wxBitmap m_baseImage;
 };

@@ -15,10 +15,6 @@
 
 namespace platform::wx {
 
-WxUser::WxUser(WxDialog& dialog)
-    : ScriptedUser(dialog, dialog.Sheet())
-    , m_dialog(dialog) {}
-
 namespace {
 
 /// A user types into the control that has the focus; moving it there only when it is
@@ -46,15 +42,8 @@ void TypeKeys(wxWindow& window, std::wstring const& text) {
 
 } // namespace
 
-void WxUser::Idle() {
-    // The toolkit's own idle work (its controls' deferred updates) runs as it would.
+void WxUser::RunPending() {
     wxYield();
-    m_dialog.DeliverPosted();
-    if (m_dialog.HasEnded()) {
-        return;
-    }
-    Message idle{.event = Event::KickIdle, .window = m_dialog.Wrapper()};
-    Route(idle);
 }
 
 void WxUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
@@ -165,7 +154,7 @@ void WxUser::SendKey(wxWindow& window, ControlId id, int key) {
     }
     wxWindow* focus = wxWindow::FindFocus();
     if ((key != KeyReturn && key != KeyEscape) || !Contains(window, focus)) {
-        m_dialog.Guard([&] { m_dialog.Events().OnNativeKeyDown(id, key); });
+        TheDialog().OfferKey(id, key);
         return;
     }
     // Enter and Escape take the toolkit's own way: first the dialog's key hook, then,
@@ -174,33 +163,10 @@ void WxUser::SendKey(wxWindow& window, ControlId id, int key) {
         wxKeyEvent event(type);
         event.m_keyCode = key == KeyReturn ? WXK_RETURN : WXK_ESCAPE;
         event.SetEventObject(focus);
-        if (focus->HandleWindowEvent(event) || m_dialog.HasEnded()) {
+        if (focus->HandleWindowEvent(event) || TheDialog().HasEnded()) {
             return;
         }
     }
-}
-
-void WxUser::Resize(Size size) {
-    Act([&] {
-        int const seen = m_dialog.RoutedSizes();
-        m_dialog.SetClientSize(size);
-        // The window system confirms the new size from the loop; wait for that, within
-        // bounds.
-        for (int round = 0; round < 400; ++round) {
-            Rect const client = m_dialog.GetClientRect();
-            if (m_dialog.RoutedSizes() > seen &&
-                m_dialog.RoutedSize() == Size{client.Width(), client.Height()}) {
-                return;
-            }
-            wxYield();
-            wxMilliSleep(5);
-        }
-        Rect const client = m_dialog.GetClientRect();
-        Message confirmed{.event = Event::Size,
-                          .window = m_dialog.Wrapper(),
-                          .size = {client.Width(), client.Height()}};
-        Route(confirmed);
-    });
 }
 
 } // namespace platform::wx

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WxDialog.h"
-#include "platform/ScriptedUser.h"
+#include "platform/ToolkitUser.h"
 
 #include <string>
 
@@ -9,23 +9,16 @@ namespace platform::wx {
 
 /// Each input goes to the toolkit as the window system would deliver it, so that the
 /// toolkit's own handling (focus, default buttons, editors) runs as for a real user.
-class WxUser final : public backend::ScriptedUser {
+class WxUser final : public backend::ToolkitUser<WxDialog> {
 public:
-    explicit WxUser(WxDialog& dialog);
-
-    /// Lets the toolkit do its idle work, then delivers what was posted and the idle
-    /// message.
-    void Idle() override;
-    /// Waits, within bounds, for the window system to confirm the new size.
-    void Resize(Size size) override;
+    explicit WxUser(WxDialog& dialog)
+        : ToolkitUser(dialog) {}
 
 private:
+    void RunPending() override;
     void Deliver(backend::NativeWindow& control, Message& input) override;
     void TypeInto(backend::NativeWindow& control, std::wstring const& text) override;
-    void Route(Message& message) override { m_dialog.Route(message); }
     void SendKey(wxWindow& window, ControlId id, int key);
-
-    WxDialog& m_dialog;
 };
 
 } // namespace platform::wx

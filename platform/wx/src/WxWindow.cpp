@@ -1,5 +1,4 @@
 #include "WxWindow.h"
-#include "WxAccess.h"
 #include "WxDialog.h"
 
 #include "platform/Error.h"
@@ -9,11 +8,7 @@
 namespace platform::wx {
 
 wxWindow& WindowOf(backend::NativeWindow& native) {
-    auto* access = dynamic_cast<WxAccess*>(&native);
-    if (access == nullptr) {
-        PLATFORM_ERROR(L"a window of another backend reached the wx backend");
-    }
-    return *access->Window();
+    return backend::ToolkitWindowOf<wxWindow>(native, L"wx");
 }
 
 template <typename Base>

@@ -1,9 +1,9 @@
 // The wx backend's native windows: wx controls behind the platform's native interfaces.
 #pragma once
 
-#include "WxAccess.h"
 #include "platform/Backend.h"
 #include "platform/Driver.h"
+#include "platform/ToolkitAccess.h"
 
 #include <wx/event.h>
 #include <wx/string.h>
@@ -27,7 +27,7 @@ inline std::wstring FromWx(wxString const& text) {
 wxWindow& WindowOf(backend::NativeWindow& native);
 
 /// The state every wx-backed window shares; `Base` is the native interface it implements.
-template <typename Base> class WxWindow : public Base, public WxAccess {
+template <typename Base> class WxWindow : public Base, public backend::ToolkitAccess<wxWindow> {
 public:
     WxWindow(WxDialog* parent, ControlId id, wxWindow* window);
 
@@ -48,7 +48,7 @@ public:
     void SetFocus() override { m_window->SetFocus(); }
     bool HasFocus() const override { return wxWindow::FindFocus() == m_window; }
 
-    wxWindow* Window() const override { return m_window; }
+    wxWindow* Toolkit() const override { return m_window; }
     /// Sends `message` from this window to its dialog, guarded.
     void Raise(Message& message);
 
@@ -63,7 +63,7 @@ using WxControl = WxWindow<backend::NativeWindow>;
 /// Raises `event` from `native` whenever its window sends a command event of `type`.
 template <typename Native>
 void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event event) {
-    native.Window()->Bind(type, [&native, event](wxCommandEvent&) {
+    native.Toolkit()->Bind(type, [&native, event](wxCommandEvent&) {
         Message message;
         message.event = event;
         message.id = native.Id();

@@ -1,10 +1,8 @@
 // platform::qt::HostWindow: a host's own Qt widget as the parent of the library's dialogs.
 #pragma once
 
-#include "platform/Window.h"
+#include "platform/HostWindowBase.h"
 #include "platform/qt/Export.h"
-
-#include <memory>
 
 class QWidget;
 
@@ -23,19 +21,13 @@ namespace platform::qt {
 /// own) and centred on the widget. Construct it on the stack beside the dialog: it must
 /// not outlive the host's widget, and the host keeps its widget; it is never destroyed
 /// through this object.
-class PLATFORM_QT_EXPORT HostWindow final : public platform::Window {
+class PLATFORM_QT_EXPORT HostWindow final : public HostWindowBase {
 public:
     /// `window` must not be null.
     explicit HostWindow(QWidget* window);
-    ~HostWindow() override;
-    HostWindow(HostWindow const&) = delete;
-    HostWindow& operator=(HostWindow const&) = delete;
 
     /// The host's widget given at construction.
     QWidget* GetQWidget() const;
-
-private:
-    std::unique_ptr<backend::NativeWindow> m_host;
 };
 
 } // namespace platform::qt

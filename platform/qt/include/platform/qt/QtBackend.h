@@ -4,9 +4,7 @@
 #include "platform/ScriptableBackend.h"
 #include "platform/qt/Export.h"
 
-#include <optional>
 #include <string>
-#include <vector>
 
 class QWidget;
 
@@ -28,14 +26,6 @@ public:
     /// The widget a new dialog, message box or file dialog belongs to: `owner`, or without
     /// one the modal dialog on top, so that it never opens behind the dialog in use.
     static QWidget* OwnerFor(backend::NativeWindow* owner);
-
-private:
-    int ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                       std::wstring const& caption, unsigned style) override;
-    std::optional<FileChoice> ShowFileDialog(FileDialogRequest const& request) override;
-    ControlId ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                            backend::NativeWindow& owner, Point screen) override;
-    void ShowWaitCursor(bool on) override;
 };
 
 } // namespace platform::qt

@@ -1,10 +1,8 @@
 // platform::wx::HostWindow: a host's own wx window as the parent of the library's dialogs.
 #pragma once
 
-#include "platform/Window.h"
+#include "platform/HostWindowBase.h"
 #include "platform/wx/Export.h"
-
-#include <memory>
 
 class wxWindow;
 
@@ -23,19 +21,13 @@ namespace platform::wx {
 /// centred on it. Construct it on the stack beside the dialog: it must not outlive the
 /// host's window, and the host's window keeps its owner; it is never destroyed through this
 /// object.
-class PLATFORM_WX_EXPORT HostWindow final : public platform::Window {
+class PLATFORM_WX_EXPORT HostWindow final : public HostWindowBase {
 public:
     /// `window` must not be null.
     explicit HostWindow(wxWindow* window);
-    ~HostWindow() override;
-    HostWindow(HostWindow const&) = delete;
-    HostWindow& operator=(HostWindow const&) = delete;
 
     /// The host's window given at construction.
     wxWindow* GetWxWindow() const;
-
-private:
-    std::unique_ptr<backend::NativeWindow> m_host;
 };
 
 } // namespace platform::wx

@@ -4,9 +4,7 @@
 #include "platform/ScriptableBackend.h"
 #include "platform/wx/Export.h"
 
-#include <optional>
 #include <string>
-#include <vector>
 
 class wxWindow;
 
@@ -29,14 +27,6 @@ public:
     static wxWindow* OwnerFor(backend::NativeWindow* owner);
 
     void PrepareWaitCursor() override;
-
-private:
-    int ShowMessageBox(backend::NativeWindow* owner, std::wstring const& text,
-                       std::wstring const& caption, unsigned style) override;
-    std::optional<FileChoice> ShowFileDialog(FileDialogRequest const& request) override;
-    ControlId ShowPopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                            backend::NativeWindow& owner, Point screen) override;
-    void ShowWaitCursor(bool on) override;
 };
 
 } // namespace platform::wx

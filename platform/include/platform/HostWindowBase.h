@@ -1,0 +1,29 @@
+// platform::HostWindowBase: a host's own toolkit window as the parent of the library's dialogs.
+#pragma once
+
+#include "platform/Export.h"
+#include "platform/Window.h"
+
+#include <memory>
+
+namespace platform {
+
+/// What every toolkit's host window shares: the host's window, wrapped as any other
+/// window of its backend, is attached for the wrapper's life and stays the host's.
+class PLATFORM_EXPORT HostWindowBase : public Window {
+public:
+    ~HostWindowBase() override;
+    HostWindowBase(HostWindowBase const&) = delete;
+    HostWindowBase& operator=(HostWindowBase const&) = delete;
+
+protected:
+    /// `host` wraps the host's window; null, when the host gave none, is an internal error.
+    explicit HostWindowBase(std::unique_ptr<backend::NativeWindow> host);
+
+    backend::NativeWindow& Host() const { return *m_host; }
+
+private:
+    std::unique_ptr<backend::NativeWindow> m_host;
+};
+
+} // namespace platform
