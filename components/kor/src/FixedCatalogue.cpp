@@ -6,8 +6,8 @@
 
 namespace kor {
 
-void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring areaName,
-                               std::vector<std::wstring> aliases) {
+void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring const& areaName,
+                               std::vector<std::wstring> const& aliases) {
     KnownSystem entry;
     entry.name = definition.GetName();
     entry.type = definition.Type();

@@ -75,8 +75,8 @@ class KOR_EXPORT FixedCatalogue final : public KnownCatalogue {
 public:
     /// Lists the definition under its own name; the code is its POSC for a KORDef. The area
     /// and the aliases are kept in UTF-8.
-    void AddSystem(CSDef const& definition, std::wstring areaName = {},
-                   std::vector<std::wstring> aliases = {});
+    void AddSystem(CSDef const& definition, std::wstring const& areaName = {},
+                   std::vector<std::wstring> const& aliases = {});
     void AddDatum(DatumDef const& datum);
     void AddEllipsoid(EllipsoidDef const& ellipsoid) { m_ellipsoids.push_back(ellipsoid); }
     void AddMeridian(MeridianInfo const& meridian) { m_meridians.push_back(meridian); }
