@@ -6,6 +6,7 @@
 #include "KnownSystemsCache.h"
 #include "shr/AtomicFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -54,8 +55,9 @@ bool Same(kor::RegistryLists const& a, kor::RegistryLists const& b) {
     return true;
 }
 
-bool Holdable(std::wstring const& text) {
-    return text.find_first_of(L"\t\r\n") == std::wstring::npos;
+template <typename Text> bool Holdable(Text const& text) {
+    return std::none_of(text.begin(), text.end(),
+                        [](auto ch) { return ch == '\t' || ch == '\r' || ch == '\n'; });
 }
 
 bool Holdable(kor::RegistryLists const& lists) {
@@ -63,8 +65,8 @@ bool Holdable(kor::RegistryLists const& lists) {
         if (!Holdable(system.name) || !Holdable(system.areaName))
             return false;
         // The aliases share one field between separators.
-        for (std::wstring const& alias : system.aliases)
-            if (alias.empty() || !Holdable(alias) || alias.find(L'|') != std::wstring::npos)
+        for (std::string const& alias : system.aliases)
+            if (alias.empty() || !Holdable(alias) || alias.find('|') != std::string::npos)
                 return false;
     }
     for (kor::KnownDatum const& datum : lists.datums)

@@ -75,14 +75,14 @@ bool IsDigit(wchar_t ch) {
 
 /// Where the value of the run of digits at `at` starts: past its leading zeros, but
 /// never past its last digit.
-std::size_t SkipZeros(std::wstring const& text, std::size_t at) {
+std::size_t SkipZeros(std::wstring_view text, std::size_t at) {
     while (at + 1 < text.size() && text[at] == L'0' && IsDigit(text[at + 1])) {
         ++at;
     }
     return at;
 }
 
-std::size_t DigitsEnd(std::wstring const& text, std::size_t at) {
+std::size_t DigitsEnd(std::wstring_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at])) {
         ++at;
     }
@@ -91,7 +91,7 @@ std::size_t DigitsEnd(std::wstring const& text, std::size_t at) {
 
 } // namespace
 
-int TreeCtrl::CompareItemText(std::wstring const& a, std::wstring const& b) {
+int TreeCtrl::CompareItemText(std::wstring_view a, std::wstring_view b) {
     // Siblings often share a long start ("NAD83(HARN) / UTM zone 1"): it is passed at the
     // cost of a plain comparison, except that a run of digits the texts part in is read
     // whole, from its start.

@@ -30,7 +30,7 @@ int CodeAt(std::size_t position) {
 }
 
 std::wstring NameAt(std::size_t position) {
-    return gridui::KnownNames::Current().Entries().at(position).path.back();
+    return std::wstring(gridui::KnownNames::Current().Entries().at(position).path.back());
 }
 
 /// The codes of the first `count` results, for a failure's message.
@@ -231,9 +231,9 @@ TEST(BrowserSearchRegistry, the_word_index_finds_what_a_look_at_every_name_alias
     for (std::size_t position = 0; position < index.Count(); ++position) {
         areaWords.push_back(wordsOf(index.AreaName(position)));
         aliasWords.emplace_back();
-        for (std::wstring const& alias :
+        for (std::string const& alias :
              kor::KORKnownSystemsList.EnumEntry(static_cast<int>(position))->aliases) {
-            aliasWords.back().push_back(wordsOf(alias));
+            aliasWords.back().push_back(wordsOf(shr::FromUtf8(alias)));
         }
     }
     for (std::vector<std::wstring> const& words : queries) {

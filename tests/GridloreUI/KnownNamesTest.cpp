@@ -4,6 +4,7 @@
 #include "BrowserTest.h"
 #include "DisplayName.h"
 #include "kor/SystemList.h"
+#include "kor/UCSDef.h"
 #include "shr/StringUtil.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,11 @@ namespace {
 
 using gridui::KnownNames;
 using gridui::SplitCategoryPath;
-using Parts = std::vector<std::wstring>;
+using Parts = std::vector<std::wstring_view>;
+
+Parts PathOf(KnownNames::Entry const& entry) {
+    return {entry.path.begin(), entry.path.end()};
+}
 
 constexpr wchar_t const* Searches[] = {L"utm", L"WGS 84 /", L"ZONE 33n", L"a|", L""};
 
@@ -45,7 +50,7 @@ TEST(KnownNames, names_follow_the_list_installed_and_fold_as_a_search_compares) 
             std::wstring const shown = gridui::DisplayName(known.EnumName(position));
             EXPECT_EQ(entry.type, known.EnumType(position));
             EXPECT_EQ(entry.code, known.EnumPOSC(position));
-            EXPECT_EQ(entry.path, SplitCategoryPath(shown));
+            EXPECT_EQ(PathOf(entry), SplitCategoryPath(shown));
             for (std::size_t i = 0; i < std::size(Searches); ++i) {
                 EXPECT_EQ(holding[i][static_cast<std::size_t>(position)],
                           shr::Contains(shown, Searches[i], false));
@@ -55,13 +60,28 @@ TEST(KnownNames, names_follow_the_list_installed_and_fold_as_a_search_compares) 
     {
         kortest::FixtureScope const small;
         check(false);
-        EXPECT_EQ(KnownNames::Current().Entries().front().path,
-                  SplitCategoryPath(gridui::DisplayName(kor::KORKnownSystemsList.EnumName(0))));
+        std::wstring const first = gridui::DisplayName(kor::KORKnownSystemsList.EnumName(0));
+        EXPECT_EQ(PathOf(KnownNames::Current().Entries().front()), SplitCategoryPath(first));
     }
     kortest::FixtureScope const larger(browsertest::MakeCatalogue());
     check(true);
-    EXPECT_EQ(KnownNames::Current().Entries().back().path,
+    EXPECT_EQ(PathOf(KnownNames::Current().Entries().back()),
               (Parts{L"Site", L"Grids", L"Harbour grid"}));
+}
+
+TEST(KnownNames, a_name_marked_edited_keeps_the_marker_last_without_its_tag) {
+    auto catalogue = std::make_shared<kor::FixedCatalogue>();
+    for (wchar_t const* name :
+         {L"Site|Grids|Harbour grid [EPSG:990001] (edited)", L"Site|Pier grid [EPSG:990002]"}) {
+        kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
+        local.SetName(name);
+        catalogue->AddSystem(local);
+    }
+    kortest::FixtureScope const scope(catalogue);
+    auto const& entries = KnownNames::Current().Entries();
+    ASSERT_EQ(entries.size(), 2U);
+    EXPECT_EQ(PathOf(entries[0]), (Parts{L"Site", L"Grids", L"Harbour grid (edited)"}));
+    EXPECT_EQ(PathOf(entries[1]), (Parts{L"Site", L"Pier grid"}));
 }
 
 } // namespace

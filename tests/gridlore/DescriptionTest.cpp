@@ -21,7 +21,8 @@ TEST(Description, a_registry_system_shows_its_code_parts_and_area_of_use) {
                  L"Kind: projected", L"Datum: World Geodetic System 1984", L"a = 6378137 m",
                  L"1/f = 298.257223563", L"Prime meridian: Greenwich", L"Transverse Mercator",
                  L"Longitude of natural origin: 15", L"Scale factor at natural origin: 0.9996",
-                 L"Linear units: metres (1 per meter)", L"Area of use:", L"west 12°"});
+                 L"Linear units: metres (1 per meter)", L"Area of use: Between 12°E and 18°E",
+                 L"west 12°"});
     Gridlore::CoordinateSystem const wgs84(*kor::CreateCSDefByDefinition(L"EPSG:4326"));
     ExpectHolds(wgs84.GetDescription(), {L"Kind: geographic", L"Angular units: degrees"});
     Gridlore::CoordinateSystem const lambert(*kor::CreateCSDefByDefinition(L"EPSG:27572"));

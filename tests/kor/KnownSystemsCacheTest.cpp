@@ -29,13 +29,13 @@ protected:
         utm.name = L"WGS 84 / UTM zone 33N";
         utm.code = 32633;
         utm.projected = true;
-        utm.areaName = L"Between 12°E and 18°E, northern hemisphere";
+        utm.areaName = "Between 12°E and 18°E, northern hemisphere";
         utm.hasBounds = true;
         utm.west = 12.0;
         utm.south = 0.0;
         utm.east = 18.0;
         utm.north = 84.0 + 1.0 / 3.0;
-        utm.aliases = {L"WGS_1984_UTM_Zone_33N", L"Zone 33 (Nord)"};
+        utm.aliases = {"WGS_1984_UTM_Zone_33N", "Zone 33 (Nord)"};
         CategoryInput unbounded;
         unbounded.name = L"Somewhere";
         unbounded.code = 4326;
@@ -128,7 +128,7 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
         *name = kept;
     }
     // An alias holding the character that parts the aliases would read back as two.
-    m_lists.systems[0].aliases[1] = L"Zone 33|Nord";
+    m_lists.systems[0].aliases[1] = "Zone 33|Nord";
     kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
     EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
     // Empty aliases, which only damage makes, are dropped: what is read can be written.
@@ -137,7 +137,7 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
     auto const undamaged = ReadFrom(damaged);
     ASSERT_TRUE(undamaged);
     EXPECT_EQ(undamaged->systems[0].aliases,
-              (std::vector<std::wstring>{L"WGS_1984_UTM_Zone_33N", L"Zone 33 (Nord)"}));
+              (std::vector<std::string>{"WGS_1984_UTM_Zone_33N", "Zone 33 (Nord)"}));
 
     // A cache of the program before aliases were kept lacks them: read from the registry.
     std::string older = whole;

@@ -191,8 +191,8 @@ std::optional<SearchMatch> BrowserSearch::PlaceMatch(std::size_t position) const
     return SearchMatch{MatchReason::Place, {}, {rank::Place, SphericalSize(use), 0, nameLength}};
 }
 
-SearchRank BrowserSearch::NameRank(std::wstring const& leaf, SearchRank ranked) const {
-    std::wstring const folded = shr::FoldCase(leaf);
+SearchRank BrowserSearch::NameRank(std::wstring_view leaf, SearchRank ranked) const {
+    std::wstring const folded = shr::FoldCase(std::wstring(leaf));
     ranked.tier = folded == m_folded             ? rank::ExactName
                   : folded.starts_with(m_folded) ? rank::NameStart
                                                  : rank::NameHolds;
@@ -225,7 +225,7 @@ CategoryAnswer BrowserSearch::Known(int type, wchar_t const* nodeText) const {
             answer.hits.push_back({position, {}});
             continue;
         }
-        std::wstring const& leaf = entry.path.back();
+        std::wstring_view const leaf = entry.path.back();
         if (IsPlace()) {
             if (std::optional<SearchMatch> match = PlaceMatch(position)) {
                 answer.hits.push_back({position, std::move(*match)});

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gridui {
@@ -155,7 +156,7 @@ private:
     /// Whether the category's own name holds the text, which keeps all of it.
     bool KeepsWholeCategory(wchar_t const* nodeText) const;
     /// The classic rank of a name that holds the text; `rank` gives the rest.
-    SearchRank NameRank(std::wstring const& leaf, SearchRank ranked) const;
+    SearchRank NameRank(std::wstring_view leaf, SearchRank ranked) const;
     SearchMatch Classic(MatchReason reason, SearchRank ranked) const;
     /// The forgiving matches of every known position, worked out once per search.
     Forgiving const& KnownForgiving() const;

@@ -5,6 +5,7 @@
 #include "gridui/ResourceIds.h"
 #include "kor/KORDef.h"
 #include "kor/SystemList.h"
+#include "shr/Utf8.h"
 
 namespace gridui {
 
@@ -18,7 +19,7 @@ std::optional<AreaOfUse> FindAreaOfUse(Gridlore::CoordinateSystem const& system)
     if (known == nullptr || !IsKnownArea(BoundsOf(*known))) {
         return std::nullopt;
     }
-    return AreaOfUse{BoundsOf(*known), known->areaName};
+    return AreaOfUse{BoundsOf(*known), shr::FromUtf8(known->areaName)};
 }
 
 CRSDlgAreaMap::CRSDlgAreaMap()

@@ -20,7 +20,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -120,11 +122,11 @@ public:
     /// Valid while nothing but InsertPath changes the tree.
     struct FolderTrail {
         platform::TreeItem parent;
-        std::vector<std::wstring> names;
+        std::vector<std::wstring_view> names;
         std::vector<platform::TreeItem> folders;
     };
     /// InsertCategorized for a name already split into its folders and its own name.
-    platform::TreeItem InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
+    platform::TreeItem InsertPath(std::span<std::wstring_view const> parts, ItemKind kind,
                                   std::int32_t index, platform::TreeItem parent,
                                   std::wstring const& definition, FolderTrail* trail = nullptr);
     TreeItemRecord const& GetRecord(platform::TreeItem item) const;

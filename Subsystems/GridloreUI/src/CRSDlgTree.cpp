@@ -76,7 +76,7 @@ TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, 
     return InsertPath(SplitCategoryPath(name), kind, index, parent, definition);
 }
 
-TreeItem CRSDlgImpl::InsertPath(std::vector<std::wstring> const& parts, ItemKind kind,
+TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> parts, ItemKind kind,
                                 std::int32_t index, TreeItem parent, std::wstring const& definition,
                                 FolderTrail* trail) {
     if (parts.empty()) {
@@ -96,17 +96,19 @@ TreeItem CRSDlgImpl::InsertPath(std::vector<std::wstring> const& parts, ItemKind
         trail->folders.resize(i);
     }
     for (; i + 1 < parts.size() && current; ++i) {
+        std::wstring const folder(parts[i]);
         TreeItem const found =
-            m_tree.FindChildItem(current == Root() ? TreeItem{} : current, parts[i]);
-        current = found ? found
-                        : InsertItem(parts[i], Folder, 0, current, platform::InsertAfter::Sort,
-                                     definition);
+            m_tree.FindChildItem(current == Root() ? TreeItem{} : current, folder);
+        current =
+            found ? found
+                  : InsertItem(folder, Folder, 0, current, platform::InsertAfter::Sort, definition);
         if (trail != nullptr) {
             trail->names.push_back(parts[i]);
             trail->folders.push_back(current);
         }
     }
-    return InsertItem(parts.back(), kind, index, current, platform::InsertAfter::Sort, definition);
+    return InsertItem(std::wstring(parts.back()), kind, index, current, platform::InsertAfter::Sort,
+                      definition);
 }
 
 TreeItemRecord const& CRSDlgImpl::GetRecord(TreeItem item) const {

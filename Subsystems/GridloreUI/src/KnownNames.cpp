@@ -2,6 +2,7 @@
 
 #include "DisplayName.h"
 #include "ErrorMacros.h"
+#include "kor/Definitions.h"
 #include "kor/KnownCatalogue.h"
 #include "kor/SystemList.h"
 #include "platform/TreeCtrl.h"
@@ -15,26 +16,30 @@
 
 namespace gridui {
 
-std::vector<std::wstring> SplitCategoryPath(std::wstring const& name) {
-    std::vector<std::wstring> parts;
-    // Sized once: every known system's path is split at each start, and growing the list
-    // moved its texts again for each part.
-    parts.reserve(static_cast<std::size_t>(std::count(name.begin(), name.end(), L'|')) + 1);
+namespace {
+
+void AppendCategoryPath(std::wstring_view name, std::vector<std::wstring_view>& parts) {
     std::size_t start = 0;
     while (start <= name.size()) {
         std::size_t end = name.find(L'|', start);
-        if (end == std::wstring::npos) {
+        if (end == std::wstring_view::npos) {
             end = name.size();
         }
         if (end > start) {
-            parts.emplace_back(name, start, end - start);
+            parts.push_back(name.substr(start, end - start));
         }
         start = end + 1;
     }
-    return parts;
 }
 
-namespace {
+/// The shown name of `raw`, a view of it where it is its start, as a known system's name
+/// is unless it ends in the edited marker; else a copy kept in `own`.
+std::wstring_view ShownName(std::wstring const& raw, std::deque<std::wstring>& own) {
+    if (raw.ends_with(EditedSuffix())) {
+        return own.emplace_back(DisplayName(raw));
+    }
+    return std::wstring_view(raw).substr(0, kor::LengthWithoutAuthorityTag(raw));
+}
 
 /// The positions of `entries` grouped by folder, each folder's names in the tree's order,
 /// equal names in list order. The folders themselves keep the order they first appear
@@ -42,13 +47,24 @@ namespace {
 std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& entries) {
     std::unordered_map<std::wstring, std::size_t> folders;
     std::vector<std::size_t> folderOf(entries.size());
+    std::wstring folder;
+    std::span<std::wstring_view const> previous;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::vector<std::wstring> const& path = entries[i].path;
-        std::wstring folder;
-        for (std::size_t part = 0; part + 1 < path.size(); ++part) {
-            folder.append(path[part]).push_back(L'|');
+        std::span<std::wstring_view const> const path = entries[i].path;
+        std::span<std::wstring_view const> const parts =
+            path.first(path.empty() ? 0 : path.size() - 1);
+        // Systems listed together are mostly filed together: their folder is known without
+        // joining and hashing its name again.
+        if (i > 0 && std::ranges::equal(parts, previous)) {
+            folderOf[i] = folderOf[i - 1];
+            continue;
         }
-        folderOf[i] = folders.try_emplace(std::move(folder), folders.size()).first->second;
+        previous = parts;
+        folder.clear();
+        for (std::wstring_view const part : parts) {
+            folder.append(part).push_back(L'|');
+        }
+        folderOf[i] = folders.try_emplace(folder, folders.size()).first->second;
     }
     std::vector<std::size_t> order(entries.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
@@ -75,12 +91,12 @@ double ExtentOf(kor::KnownSystem const& system) {
     return width * (system.north - system.south);
 }
 
-std::wstring BaseOf(std::wstring const& leaf) {
+std::wstring_view BaseOf(std::wstring_view leaf) {
     return leaf.substr(0, leaf.find(L" / "));
 }
 
 void CountSharedBases(std::vector<KnownNames::Entry>& entries) {
-    std::unordered_map<std::wstring, std::uint32_t> sharing;
+    std::unordered_map<std::wstring_view, std::uint32_t> sharing;
     for (KnownNames::Entry const& entry : entries) {
         ++sharing[BaseOf(entry.path.back())];
     }
@@ -91,20 +107,29 @@ void CountSharedBases(std::vector<KnownNames::Entry>& entries) {
 
 } // namespace
 
+std::vector<std::wstring_view> SplitCategoryPath(std::wstring_view name) {
+    std::vector<std::wstring_view> parts;
+    AppendCategoryPath(name, parts);
+    return parts;
+}
+
 KnownNames const& KnownNames::Current() {
     // The browser runs on the user-interface thread only, so one copy serves every
-    // browser the process opens.
-    static std::optional<KnownNames> names;
+    // browser the process opens. Never destroyed, as the list it views is not: freeing it
+    // only added to the end of every process.
+    static auto* const names = new std::optional<KnownNames>();
     unsigned const generation = kor::KnownCatalogueGeneration();
     kor::SystemList const& known = kor::KORKnownSystemsList;
-    if (names && names->m_generation == generation) {
-        return *names;
+    if (*names && (*names)->m_generation == generation) {
+        return **names;
     }
     KnownNames fresh;
     fresh.m_generation = generation;
     fresh.m_entries.reserve(static_cast<std::size_t>(known.Count()));
+    // Where each entry's parts start; the views of them are made once all are in place.
+    std::vector<std::size_t> partsEnd;
+    partsEnd.reserve(fresh.m_entries.capacity());
     for (int position = known.First(); position <= known.Last(); ++position) {
-        // The entry's own name, not a copy of it: thousands are split at each start.
         kor::KnownSystem const* system = known.EnumEntry(position);
         if (system == nullptr) {
             GRIDUI_INTERNAL_ERROR();
@@ -112,14 +137,21 @@ KnownNames const& KnownNames::Current() {
         Entry entry;
         entry.type = system->type;
         entry.code = system->code;
-        entry.path = SplitCategoryPath(DisplayName(system->name));
         entry.extent = ExtentOf(*system);
-        fresh.m_entries.push_back(std::move(entry));
+        AppendCategoryPath(ShownName(system->name, fresh.m_ownNames), fresh.m_parts);
+        partsEnd.push_back(fresh.m_parts.size());
+        fresh.m_entries.push_back(entry);
+    }
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < fresh.m_entries.size(); ++i) {
+        fresh.m_entries[i].path =
+            std::span<std::wstring_view const>(fresh.m_parts).subspan(start, partsEnd[i] - start);
+        start = partsEnd[i];
     }
     CountSharedBases(fresh.m_entries);
     fresh.m_inTreeOrder = FolderByFolder(fresh.m_entries);
-    names = std::move(fresh);
-    return *names;
+    *names = std::move(fresh);
+    return **names;
 }
 
 void KnownNames::PrepareSearch() const {

@@ -4,14 +4,17 @@
 #include "shr/TextRun.h"
 
 #include <cstdint>
+#include <deque>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gridui {
 
 /// The non-empty parts of a categorised name between its "|": its folders, then its own
-/// name. Runs of "|" and a leading or trailing "|" give no empty parts.
-std::vector<std::wstring> SplitCategoryPath(std::wstring const& name);
+/// name, as views of `name`. Runs of "|" and a leading or trailing "|" give no empty parts.
+std::vector<std::wstring_view> SplitCategoryPath(std::wstring_view name);
 
 /// Prepared once for each known list rather than at every search: thousands of names
 /// would otherwise be cleaned, case-folded and split each time.
@@ -20,9 +23,10 @@ public:
     struct Entry {
         int type = 0;
         int code = 0;
-        /// The shown name split into its folders and its own name. The whole name is not
-        /// kept as well: thousands of them would hold megabytes twice.
-        std::vector<std::wstring> path;
+        /// The shown name split into its folders and its own name, as views of the known
+        /// list's own names: copies of thousands of them would hold megabytes twice and cost
+        /// an allocation for each part at every start.
+        std::span<std::wstring_view const> path;
         /// The area of use in square degrees, 0 when unknown.
         double extent = 0.0;
         /// How many known systems share this one's base, its name before " / " ("WGS 84"
@@ -55,6 +59,11 @@ private:
     mutable std::wstring m_heldPart;
     mutable std::vector<bool> m_holding;
     std::vector<std::size_t> m_inTreeOrder;
+    /// Every entry's path, one after the other.
+    std::vector<std::wstring_view> m_parts;
+    /// The shown names that are not the start of the list's own name, which the parts of
+    /// those entries view instead.
+    std::deque<std::wstring> m_ownNames;
 };
 
 } // namespace gridui

@@ -4,6 +4,7 @@
 #include "kor/SystemList.h"
 #include "shr/SearchWords.h"
 #include "shr/StringUtil.h"
+#include "shr/Utf8.h"
 
 #include <algorithm>
 #include <optional>
@@ -12,8 +13,8 @@ namespace gridui {
 
 namespace {
 
-std::wstring WordsOf(std::wstring const& text) {
-    return shr::JoinedWords(shr::FoldCase(text), shr::WordRules::Forgiving);
+std::wstring WordsOf(std::wstring_view text) {
+    return shr::JoinedWords(shr::FoldCase(std::wstring(text)), shr::WordRules::Forgiving);
 }
 
 /// Marks what holds every one of `words` at a word's beginning.
@@ -48,7 +49,7 @@ KnownSearchIndex const& KnownSearchIndex::Current() {
     KnownSearchIndex fresh;
     fresh.m_generation = generation;
     std::vector<KnownNames::Entry> const& names = KnownNames::Current().Entries();
-    std::unordered_map<std::wstring, std::size_t> areaNumbers;
+    std::unordered_map<std::string_view, std::size_t> areaNumbers;
     for (std::size_t position = 0; position < names.size(); ++position) {
         KnownNames::Entry const& entry = names[position];
         fresh.m_names.Add(WordsOf(entry.path.back()));
@@ -57,15 +58,18 @@ KnownSearchIndex const& KnownSearchIndex::Current() {
         }
         kor::KnownSystem const* known =
             kor::KORKnownSystemsList.EnumEntry(static_cast<int>(position));
-        for (std::wstring const& alias : known->aliases) {
-            fresh.m_aliases.Add(WordsOf(alias));
+        for (std::string const& alias : known->aliases) {
+            std::wstring wide = shr::FromUtf8(alias);
+            fresh.m_aliases.Add(WordsOf(wide));
             fresh.m_aliasOwners.push_back(position);
-            fresh.m_aliasNames.push_back(alias);
+            fresh.m_aliasNames.push_back(std::move(wide));
         }
+        // Many systems share an area: each is decoded and split into words once.
         auto const [area, added] = areaNumbers.try_emplace(known->areaName, 0);
         if (added) {
-            area->second = fresh.m_areas.Add(WordsOf(known->areaName));
-            fresh.m_areaNames.push_back(known->areaName);
+            std::wstring wide = shr::FromUtf8(known->areaName);
+            area->second = fresh.m_areas.Add(WordsOf(wide));
+            fresh.m_areaNames.push_back(std::move(wide));
         }
         fresh.m_areaOf.push_back(area->second);
     }

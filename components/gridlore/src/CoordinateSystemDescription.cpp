@@ -10,6 +10,7 @@
 
 #include "shr/NumberFormat.h"
 #include "shr/StringUtil.h"
+#include "shr/Utf8.h"
 
 #include <cmath>
 
@@ -124,7 +125,7 @@ void DescribeArea(int code, std::wstring& text) {
     if ((entry == nullptr) || entry->areaName.empty()) {
         return;
     }
-    text += L"Area of use: " + entry->areaName;
+    text += L"Area of use: " + shr::FromUtf8(entry->areaName);
     if (std::isfinite(entry->west)) {
         text += L" (west " + Number(entry->west) + L"°, south " + Number(entry->south) +
                 L"°, east " + Number(entry->east) + L"°, north " + Number(entry->north) + L"°)";

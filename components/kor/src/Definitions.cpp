@@ -127,35 +127,43 @@ std::wstring PlainLeafName(std::wstring_view name) {
     return leaf;
 }
 
-bool StripAuthorityTag(std::wstring& name) {
+std::size_t LengthWithoutAuthorityTag(std::wstring_view name) {
     // A tag is " [AUTHORITY:code]" at the very end; nothing else in brackets is touched.
     auto const tagCharacter = [](wchar_t ch) {
         return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') ||
                (ch >= L'0' && ch <= L'9') || ch == L'_' || ch == L'.' || ch == L'-';
     };
     if (name.empty() || name.back() != L']') {
-        return false;
+        return name.size();
     }
     auto const open = name.rfind(L'[');
-    auto const colon = name.find(L':', open == std::wstring::npos ? 0 : open);
-    if (open == std::wstring::npos || colon == std::wstring::npos || colon == open + 1 ||
+    auto const colon = name.find(L':', open == std::wstring_view::npos ? 0 : open);
+    if (open == std::wstring_view::npos || colon == std::wstring_view::npos || colon == open + 1 ||
         colon + 2 >= name.size()) {
-        return false;
+        return name.size();
     }
     wchar_t const first = name[open + 1];
     if (!((first >= L'A' && first <= L'Z') || (first >= L'a' && first <= L'z'))) {
-        return false;
+        return name.size();
     }
     for (std::size_t i = open + 1; i + 1 < name.size(); ++i) {
         if (i != colon && !tagCharacter(name[i])) {
-            return false;
+            return name.size();
         }
     }
     std::size_t end = open;
     while (end > 0 && (std::iswspace(static_cast<wint_t>(name[end - 1])) != 0)) {
         --end;
     }
-    name.erase(end);
+    return end;
+}
+
+bool StripAuthorityTag(std::wstring& name) {
+    std::size_t const length = LengthWithoutAuthorityTag(name);
+    if (length == name.size()) {
+        return false;
+    }
+    name.erase(length);
     return true;
 }
 

@@ -2,19 +2,22 @@
 
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
+#include "shr/Utf8.h"
 
 namespace kor {
 
-void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring areaName,
-                               std::vector<std::wstring> aliases) {
+void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring const& areaName,
+                               std::vector<std::wstring> const& aliases) {
     KnownSystem entry;
     entry.name = definition.GetName();
     entry.type = definition.Type();
     if (auto const* referenced = dynamic_cast<KORDef const*>(&definition)) {
         entry.code = referenced->GetPOSC();
     }
-    entry.areaName = std::move(areaName);
-    entry.aliases = std::move(aliases);
+    entry.areaName = shr::ToUtf8(areaName);
+    for (std::wstring const& alias : aliases) {
+        entry.aliases.push_back(shr::ToUtf8(alias));
+    }
     m_systems.push_back(std::move(entry));
     m_definitions.push_back(definition.Clone());
 }

@@ -73,20 +73,17 @@ std::optional<std::array<std::string_view, N>> SplitFields(std::string_view line
 // code, projected, has bounds, west, south, east, north, name, area name, aliases.
 constexpr std::size_t SystemFields = 10;
 
-/// No alias of the registry holds one, so the aliases share a field.
-constexpr wchar_t AliasSeparator = L'|';
+/// No alias of the registry holds one, so the aliases share a field. It is ASCII, which
+/// never occurs inside a longer UTF-8 sequence.
+constexpr char AliasSeparator = '|';
 
-/// The aliases of a line's field, each decoded on its own: decoded whole and then cut, every
-/// alias was copied twice at each start.
-std::vector<std::wstring> SplitAliases(std::string_view joined) {
-    std::vector<std::wstring> aliases;
-    // The separator is ASCII, which never occurs inside a longer UTF-8 sequence.
-    constexpr auto Separator = static_cast<char>(AliasSeparator);
+std::vector<std::string> SplitAliases(std::string_view joined) {
+    std::vector<std::string> aliases;
     while (!joined.empty()) {
-        std::size_t const end = std::min(joined.find(Separator), joined.size());
+        std::size_t const end = std::min(joined.find(AliasSeparator), joined.size());
         // The writer never writes an empty alias: one read is damage, and is dropped.
         if (end > 0) {
-            aliases.push_back(shr::FromUtf8(joined.substr(0, end)));
+            aliases.emplace_back(joined.substr(0, end));
         }
         joined.remove_prefix(std::min(end + 1, joined.size()));
     }
@@ -107,7 +104,7 @@ std::optional<CategoryInput> ParseSystem(std::string_view line) {
     system.projected = projected != 0;
     system.hasBounds = bounded != 0;
     system.name = shr::FromUtf8((*fields)[7]);
-    system.areaName = shr::FromUtf8((*fields)[8]);
+    system.areaName = (*fields)[8];
     system.aliases = SplitAliases((*fields)[9]);
     return system;
 }
@@ -154,11 +151,12 @@ bool ReadSection(std::string_view content, std::size_t& at, std::size_t fields,
     return true;
 }
 
-bool Writable(std::wstring const& text) {
+template <typename Text> bool Writable(Text const& text) {
     // Compared in one pass: find_first_of searched the set anew for every character, and
-    // every name of the registry comes through here at each first start.
+    // every name of the registry comes through here at each first start. The characters
+    // are ASCII, which UTF-8 never uses inside a longer sequence.
     return std::none_of(text.begin(), text.end(),
-                        [](wchar_t ch) { return ch == L'\t' || ch == L'\r' || ch == L'\n'; });
+                        [](auto ch) { return ch == '\t' || ch == '\r' || ch == '\n'; });
 }
 
 } // namespace
@@ -241,10 +239,10 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
     content.append(std::to_string(lists.systems.size())).append("\n");
     for (CategoryInput const& system : lists.systems) {
         // A name the format cannot hold leaves the lists uncached rather than misread.
-        std::wstring aliases;
-        for (std::wstring const& alias : system.aliases) {
+        std::string aliases;
+        for (std::string const& alias : system.aliases) {
             if (!Writable(alias) || alias.empty() ||
-                alias.find(AliasSeparator) != std::wstring::npos) {
+                alias.find(AliasSeparator) != std::string::npos) {
                 return;
             }
             if (!aliases.empty()) {
@@ -262,8 +260,8 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
             content.append(Number(value, number)).append("\t");
         }
         content.append(shr::ToUtf8(system.name)).append("\t");
-        content.append(shr::ToUtf8(system.areaName)).append("\t");
-        content.append(shr::ToUtf8(aliases)).append("\n");
+        content.append(system.areaName).append("\t");
+        content.append(aliases).append("\n");
     }
     content.append(std::to_string(lists.datums.size())).append("\n");
     for (std::size_t i = 0; i < lists.datums.size(); ++i) {

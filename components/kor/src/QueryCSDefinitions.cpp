@@ -7,6 +7,7 @@
 #include "shr/SearchWords.h"
 #include "shr/StringUtil.h"
 #include "shr/TextRun.h"
+#include "shr/Utf8.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -50,7 +51,7 @@ SearchIndex const& CurrentSearchIndex() {
         auto const* entry = KORKnownSystemsList.EnumEntry(position);
         std::wstring const leaf = shr::FoldCase(PlainLeafName(entry->name));
         index.leaves.Add(leaf);
-        std::wstring areaWords = JoinedWords(shr::FoldCase(entry->areaName));
+        std::wstring areaWords = JoinedWords(shr::FoldCase(shr::FromUtf8(entry->areaName)));
         auto const [area, added] = areaNumbers.try_emplace(std::move(areaWords), 0);
         if (added) {
             area->second = index.areas.Add(area->first);

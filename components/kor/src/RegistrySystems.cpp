@@ -56,7 +56,7 @@ std::string RowKey(RegistryQuery const& row, int authorityColumn) {
 }
 
 struct Extent {
-    std::wstring description;
+    std::string description;
     double west = 0.0;
     double south = 0.0;
     double east = 0.0;
@@ -70,7 +70,7 @@ std::unordered_map<std::string, Extent> ReadExtents(std::string const& databaseP
     while (row.Next()) {
         Extent extent;
         // Decoded here, once, rather than for each of the many systems that share an area.
-        extent.description = row.WideText(2);
+        extent.description = row.Text(2);
         extent.hasBounds = true;
         for (int column = 3; column <= 6; ++column) {
             extent.hasBounds = extent.hasBounds && !row.IsNull(column);
@@ -133,7 +133,7 @@ void AddAliases(std::string const& databasePath, std::vector<CategoryInput>& sys
     RegistryQuery row(databasePath, AliasesQuery);
     while (row.Next()) {
         if (auto const found = byCode.find(row.Integer(0)); found != byCode.end()) {
-            found->second->aliases.push_back(row.WideText(1));
+            found->second->aliases.push_back(row.Text(1));
         }
     }
 }
@@ -238,7 +238,7 @@ std::vector<CategoryInput> ListRegistrySystems(io::AuthorityFactory const& epsg,
         system.name = shr::FromUtf8(info.name);
         system.code = std::atoi(info.code.c_str());
         system.projected = projected;
-        system.areaName = shr::FromUtf8(info.areaName);
+        system.areaName = info.areaName;
         system.hasBounds = info.bbox_valid;
         system.west = info.west_lon_degree;
         system.south = info.south_lat_degree;

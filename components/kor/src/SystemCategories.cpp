@@ -1,4 +1,5 @@
 #include "SystemCategories.h"
+#include "shr/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -162,7 +163,7 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
     std::map<std::wstring, std::size_t> countrySizes;
     for (std::size_t i = 0; i < systems.size(); ++i) {
         if (systems[i].projected && !IsUTM(systems[i].name)) {
-            countries[i] = Country(systems[i].areaName);
+            countries[i] = Country(shr::FromUtf8(systems[i].areaName));
             ++countrySizes[countries[i]];
         }
     }

@@ -11,9 +11,10 @@ struct CategoryInput {
     std::wstring name;
     int code = 0;
     bool projected = false;
-    std::wstring areaName;
-    /// The registry's other names for the system; not used for filing, only kept.
-    std::vector<std::wstring> aliases;
+    /// In UTF-8, as the registry and the cache hold it: only filing reads it.
+    std::string areaName;
+    /// The registry's other names for the system, in UTF-8; not used for filing, only kept.
+    std::vector<std::string> aliases;
     double west = 0.0;
     double south = 0.0;
     double east = 0.0;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -51,7 +52,7 @@ public:
     /// The order of sorted insertion, the same on every backend: case-insensitive, runs
     /// of digits by their value ("zone 2N" before "zone 29S"), then by code point; an
     /// item goes after its equals.
-    static int CompareItemText(std::wstring const& a, std::wstring const& b);
+    static int CompareItemText(std::wstring_view a, std::wstring_view b);
 
 protected:
     bool Accepts(backend::NativeWindow& native) const override;

@@ -14,6 +14,8 @@ namespace kor {
 /// Removes a trailing authority tag such as " [EPSG:32633]" from `name` in place;
 /// true when there was one.
 KOR_EXPORT bool StripAuthorityTag(std::wstring& name);
+/// How long `name` is without its trailing authority tag: the whole length without one.
+KOR_EXPORT std::size_t LengthWithoutAuthorityTag(std::wstring_view name);
 
 /// The name a user sees of a categorised name: the part after its last "|", without an
 /// authority tag.

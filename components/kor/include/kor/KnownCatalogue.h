@@ -23,9 +23,11 @@ struct KOR_EXPORT KnownSystem {
     int type = CSDef::TypeReferenced;
     /// EPSG code, 0 for a local system.
     int code = 0;
-    std::wstring areaName;
+    /// In UTF-8, as the other names: a start reads thousands of them and shows none, so
+    /// they are decoded where they are shown or searched.
+    std::string areaName;
     /// Other names the registry gives the system (its own and other agencies' spellings).
-    std::vector<std::wstring> aliases;
+    std::vector<std::string> aliases;
     /// Bounds of the area of use in degrees; NaN when unknown.
     double west = std::numeric_limits<double>::quiet_NaN();
     double south = std::numeric_limits<double>::quiet_NaN();
@@ -71,9 +73,10 @@ protected:
 /// a chosen set of systems instead of the whole registry.
 class KOR_EXPORT FixedCatalogue final : public KnownCatalogue {
 public:
-    /// Lists the definition under its own name; the code is its POSC for a KORDef.
-    void AddSystem(CSDef const& definition, std::wstring areaName = {},
-                   std::vector<std::wstring> aliases = {});
+    /// Lists the definition under its own name; the code is its POSC for a KORDef. The area
+    /// and the aliases are kept in UTF-8.
+    void AddSystem(CSDef const& definition, std::wstring const& areaName = {},
+                   std::vector<std::wstring> const& aliases = {});
     void AddDatum(DatumDef const& datum);
     void AddEllipsoid(EllipsoidDef const& ellipsoid) { m_ellipsoids.push_back(ellipsoid); }
     void AddMeridian(MeridianInfo const& meridian) { m_meridians.push_back(meridian); }
