@@ -100,22 +100,20 @@ BENCHMARK(HeadlessBrowserFirstStartInFreshProcess)
     ->UseManualTime()
     ->Iterations(5);
 
-// The registry's systems listed without a cache, from the process's start: what the
-// browser's first start after a PROJ upgrade adds to an open.
-void RegistryListFirstStartInFreshProcess(benchmark::State& state) {
-    state.counters["goal ms"] = 150;
-    browserbench::OpenInFreshProcess(state, "registry-list", true);
+// The registry's systems listed in a fresh process, without a cache (what the browser's
+// first start after a PROJ upgrade adds to an open) and, to tell the listing from the
+// process's own start, with it.
+void RegistryListInFreshProcess(benchmark::State& state, bool firstStart) {
+    if (firstStart) {
+        state.counters["goal ms"] = 150;
+    }
+    browserbench::OpenInFreshProcess(state, "registry-list", firstStart);
 }
-BENCHMARK(RegistryListFirstStartInFreshProcess)
+BENCHMARK_CAPTURE(RegistryListInFreshProcess, first_start, true)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(5);
-
-// The same with the cached list, to tell the listing from the process's own start.
-void RegistryListInFreshProcess(benchmark::State& state) {
-    browserbench::OpenInFreshProcess(state, "registry-list", false);
-}
-BENCHMARK(RegistryListInFreshProcess)
+BENCHMARK_CAPTURE(RegistryListInFreshProcess, cached, false)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(5);
