@@ -84,4 +84,24 @@ TEST(KnownNames, a_name_marked_edited_keeps_the_marker_last_without_its_tag) {
     EXPECT_EQ(PathOf(entries[1]), (Parts{L"Site", L"Pier grid"}));
 }
 
+TEST(KnownNames, tree_order_gathers_each_folder_sorted_and_bases_count_across_folders) {
+    auto catalogue = std::make_shared<kor::FixedCatalogue>();
+    for (wchar_t const* name : {L"F|zone 29S", L"G|WGS 84 / b", L"F|zone 2N", L"F|same",
+                                L"G|WGS 84 / a", L"F|zone 10", L"F|same", L"WGS 84 / c"}) {
+        kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
+        local.SetName(name);
+        catalogue->AddSystem(local);
+    }
+    kortest::FixtureScope const scope(catalogue);
+    KnownNames const& names = KnownNames::Current();
+    // Folders in the order they first appear; in each, numbers by value and equal names in
+    // the list's order.
+    EXPECT_EQ(names.InTreeOrder(), (std::vector<std::size_t>{3, 6, 2, 5, 0, 4, 1, 7}));
+    std::vector<std::uint32_t> sharing;
+    for (std::size_t position = 0; position < names.Entries().size(); ++position) {
+        sharing.push_back(names.SharingBase(position));
+    }
+    EXPECT_EQ(sharing, (std::vector<std::uint32_t>{1, 3, 1, 2, 3, 1, 2, 3}));
+}
+
 } // namespace

@@ -60,8 +60,9 @@ std::wstring WordsOf(std::wstring const& text) {
 
 /// The rank at `tier` of the known system at `position`, named `nameLength` long.
 SearchRank KnownRank(int tier, std::size_t position, std::size_t nameLength) {
-    KnownNames::Entry const& entry = KnownNames::Current().Entries().at(position);
-    return {tier, -entry.extent, -static_cast<int>(entry.sharingBase), nameLength};
+    KnownNames const& names = KnownNames::Current();
+    return {tier, -names.Entries().at(position).extent,
+            -static_cast<int>(names.SharingBase(position)), nameLength};
 }
 
 /// The rank at `tier` of a system with registry code `code`: the registry's system's,

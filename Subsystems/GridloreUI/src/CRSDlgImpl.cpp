@@ -151,7 +151,8 @@ std::shared_ptr<CRSDlgImpl::SelectionInfo> CRSDlgImpl::GetSelectionInfo(TreeItem
                 GRIDUI_INTERNAL_ERROR();
             }
         } else {
-            lookedUp = LookupByDefinition(record.definition);
+            auto const text = m_definitions.find(m_tree.GetItemData(item));
+            lookedUp = LookupByDefinition(text != m_definitions.end() ? text->second : L"");
             if (lookedUp == nullptr) {
                 return nullptr;
             }

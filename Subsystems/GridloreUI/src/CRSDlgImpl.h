@@ -38,12 +38,12 @@ enum ItemKind : std::uint32_t {
     InUse = 4,
 };
 
-/// One per tree item; the item's data is the position of its record.
+/// One per tree item; the item's data is the position of its record. Thousands are made
+/// at each rebuild, so what only a few carry (a definition text) is kept beside them.
 struct TreeItemRecord {
     ItemKind kind = Folder;
     std::int32_t index = 0;
     platform::TreeItem item;
-    std::wstring definition;
 };
 
 class CRSDlgImpl {
@@ -289,6 +289,8 @@ private:
     std::vector<bool> m_areaKeeps;
     /// Why the items of the last search matched, by record, where the name does not say.
     std::unordered_map<std::size_t, std::wstring> m_matchNotes;
+    /// The definition text of each record found by it (a known system of position -1).
+    std::unordered_map<std::size_t, std::wstring> m_definitions;
     /// The best result of the last search and its rank; null without one.
     platform::TreeItem m_bestItem;
     SearchRank m_bestRank;

@@ -52,6 +52,7 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
     m_tree.DeleteAllItems();
     m_records.clear();
     m_matchNotes.clear();
+    m_definitions.clear();
     m_bestItem = {};
     m_shownCount = 0;
     m_totalCount = 0;
@@ -59,7 +60,10 @@ void CRSDlgImpl::Rebuild(wchar_t const* search) {
     m_customNode = {};
     m_predefinedNode = {};
     m_inUseNode = {};
-    m_records.reserve(static_cast<std::size_t>(kor::KORKnownSystemsList.Count()) + 200);
+    // The known systems with the folders they are filed in, about one for ten systems, and
+    // room for the other categories: a list grown by doubling past it held twice the room.
+    auto const known = static_cast<std::size_t>(kor::KORKnownSystemsList.Count());
+    m_records.reserve(known + known / 8 + 200);
     BrowserSearch const first(HasSearch(search) ? search : L"", m_options.forgivingSearch,
                               m_options.placeSearch);
     NotePlace(first.Place());

@@ -66,7 +66,10 @@ TreeItem CRSDlgImpl::InsertItem(std::wstring const& text, ItemKind kind, std::in
     if (customNode) {
         m_tree.SetCustomItem(item);
     }
-    m_records.push_back({kind, index, item, definition});
+    m_records.push_back({kind, index, item});
+    if (!definition.empty()) {
+        m_definitions[m_records.size() - 1] = definition;
+    }
     m_tree.SetItemData(item, m_records.size() - 1);
     return item;
 }
@@ -100,8 +103,7 @@ TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> parts, ItemKi
         TreeItem const found =
             m_tree.FindChildItem(current == Root() ? TreeItem{} : current, folder);
         current =
-            found ? found
-                  : InsertItem(folder, Folder, 0, current, platform::InsertAfter::Sort, definition);
+            found ? found : InsertItem(folder, Folder, 0, current, platform::InsertAfter::Sort, {});
         if (trail != nullptr) {
             trail->names.push_back(parts[i]);
             trail->folders.push_back(current);

@@ -29,9 +29,6 @@ public:
         std::span<std::wstring_view const> path;
         /// The area of use in square degrees, 0 when unknown.
         double extent = 0.0;
-        /// How many known systems share this one's base, its name before " / " ("WGS 84"
-        /// of "WGS 84 / UTM zone 33N"): a base many systems stand on is one much used.
-        std::uint32_t sharingBase = 0;
     };
 
     /// The names of the known list installed now, at its positions; prepared at the
@@ -42,8 +39,13 @@ public:
     /// For every entry, whether its name holds `folded`, a case-folded part of a name.
     /// Valid until the next call.
     std::vector<bool> const& Holding(std::wstring_view folded) const;
-    /// Case-folds the names for Holding now, which would otherwise do it at its first
-    /// call: the first tree does not need them, the first search should not wait for them.
+    /// How many known systems share the base of the one at `position`, its name before
+    /// " / " ("WGS 84" of "WGS 84 / UTM zone 33N"): a base many systems stand on is one
+    /// much used. Counted at the first call, as only a search's ranking asks.
+    std::uint32_t SharingBase(std::size_t position) const;
+    /// Case-folds the names for Holding and counts the shared bases now, which would
+    /// otherwise wait for their first call: the first tree does not need them, the first
+    /// search should not wait for them.
     void PrepareSearch() const;
     /// The positions of `Entries()` folder by folder, each folder's names in the tree's
     /// order: inserted in this order, a name goes after its last sibling, where a sorted
@@ -51,6 +53,9 @@ public:
     std::vector<std::size_t> const& InTreeOrder() const { return m_inTreeOrder; }
 
 private:
+    /// SharingBase's counts, counted at the first call.
+    std::vector<std::uint32_t> const& SharedBases() const;
+
     unsigned m_generation = 0;
     std::vector<Entry> m_entries;
     /// The names case-folded, at the entries' positions; empty until a search needs them.
@@ -58,6 +63,8 @@ private:
     /// Each search asks once for every category with the same text.
     mutable std::wstring m_heldPart;
     mutable std::vector<bool> m_holding;
+    /// SharingBase's counts at the entries' positions; empty until asked.
+    mutable std::vector<std::uint32_t> m_sharingBase;
     std::vector<std::size_t> m_inTreeOrder;
     /// Every entry's path, one after the other.
     std::vector<std::wstring_view> m_parts;
