@@ -62,11 +62,6 @@ void Search(platform::User& user, std::wstring const& text) {
     user.PressKey(gridui::res::SearchBox, platform::KeyReturn);
 }
 
-platform::Rect ClientRect(platform::User& user, platform::ControlId id) {
-    platform::Dialog& dialog = user.GetDialog();
-    return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
-}
-
 void SaveScreenshot(platform::User& user, std::string const& name) {
     std::filesystem::path const path = ArtifactFolder() / name;
     std::filesystem::remove(path);

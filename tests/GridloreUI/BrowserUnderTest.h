@@ -2,6 +2,7 @@
 // runs (real windows of either toolkit), with a scripted user.
 #pragma once
 
+#include "DialogLayout.h"
 #include "FailingErrorSink.h"
 #include "ScratchDirectory.h"
 
@@ -36,8 +37,7 @@ platform::TreeItem FindRoot(platform::TreeCtrl const& tree, std::wstring const& 
 /// Types `text` in the search box and presses Enter, as the user searches.
 void Search(platform::User& user, std::wstring const& text);
 
-/// Control `id` in the dialog's client coordinates.
-platform::Rect ClientRect(platform::User& user, platform::ControlId id);
+using dialoglayout::ClientRect;
 
 /// Saves the dialog (the sheet, for a page) as `name` under the test artifacts and
 /// checks that a picture was written.

@@ -1,5 +1,6 @@
 #include "CRSDefineDlgImpl.h"
 #include "DefineTest.h"
+#include "DialogLayout.h"
 #include "PropertyRows.h"
 
 #include "kor/Definitions.h"
@@ -17,6 +18,7 @@ using Lines = std::vector<std::wstring>;
 namespace res = gridui::res;
 using D = kor::DatumDef;
 using P = kor::ProjectionDef;
+using dialoglayout::ClientRect;
 
 namespace {
 
@@ -43,11 +45,6 @@ std::wstring Number(double value) {
 
 std::wstring EllipsoidRow(wchar_t const* row) {
     return std::wstring(D::ParameterName(D::Ellipsoid)) + L"|" + row;
-}
-
-platform::Rect ClientRect(User& user, platform::ControlId id) {
-    platform::Dialog& dialog = user.GetDialog();
-    return dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
 }
 
 std::wstring const LongitudePath =
@@ -185,16 +182,26 @@ TEST_F(CRSDefineDlgTest, values_out_of_range_are_refused_with_their_row_selected
     EXPECT_DOUBLE_EQ(m_result->GetProjection()->GetEllipsoid()->GetFlattening(), 1.0 / 300.0);
 }
 
-TEST_F(CRSDefineDlgTest, a_datum_the_list_does_not_know_starts_on_custom) {
-    kor::DatumDef renamed = kortest::Wgs84Datum();
+TEST_F(CRSDefineDlgTest, a_datum_the_list_does_not_know_starts_on_custom_keeping_its_ellipsoid) {
+    kor::DatumDef datum = kortest::Wgs84Datum();
+    datum.SetParameter(D::Ellipsoid,
+                       kor::EllipsoidDef(L"Bessel 1841", 6377397.155, 1 / 299.1528128));
     for (std::wstring const name : {L"Harbour datum", L"<custom>", L"<unknown>", L""}) {
-        renamed.SetName(name);
-        Define(OnDatum(renamed, L"Harbour"), [&](User& user) {
-            EXPECT_EQ(Selected(DatumCombo(user)), L"<custom>") << shr::ToUtf8(name);
-            EXPECT_EQ(Shown(DatumList(user), gridui::CRSDefineDlgImpl::EllipsoidNameData),
-                      L"WGS 84");
-            user.Click(platform::IDCANCEL);
+        SCOPED_TRACE(shr::ToUtf8(name));
+        datum.SetName(name);
+        Define(OnDatum(datum, L"Harbour"), [&](User& user) {
+            EXPECT_EQ(Selected(DatumCombo(user)), L"<custom>");
+            // An ellipsoid the list does not know either is offered as its own.
+            shrgui::CProperty const* ellipsoid =
+                DatumList(user).FindItemByData(gridui::CRSDefineDlgImpl::EllipsoidNameData);
+            ASSERT_NE(ellipsoid, nullptr);
+            EXPECT_EQ(ellipsoid->FormatValue(), L"Bessel 1841");
+            EXPECT_EQ(ellipsoid->GetOptions(), (Lines{L"<custom>", L"WGS 84", L"International 1924",
+                                                      L"Sphere", L"Bessel 1841"}));
+            user.Click(platform::IDOK);
         });
+        ASSERT_TRUE(m_result);
+        EXPECT_EQ(m_result->GetDatum()->GetEllipsoid()->GetName(), std::wstring(L"Bessel 1841"));
     }
 }
 
@@ -261,10 +268,7 @@ TEST_F(CRSDefineDlgTest, a_projected_start_shows_its_parameters_and_ok_keeps_the
         user.Resize({client.Width() + 200, client.Height() + 300});
         EXPECT_GT(ClientRect(user, res::DefineDatumList).Height(), datums.Height() + 100);
         auto const inside = [&](platform::ControlId control, platform::ControlId box) {
-            platform::Rect const inner = ClientRect(user, control);
-            platform::Rect const outer = ClientRect(user, box);
-            return inner.left >= outer.left && inner.right <= outer.right &&
-                   inner.top >= outer.top && inner.bottom <= outer.bottom;
+            return dialoglayout::Inside(ClientRect(user, control), ClientRect(user, box));
         };
         EXPECT_TRUE(inside(res::DefineProjectionList, res::DefineProjectionGroup));
         EXPECT_TRUE(inside(res::DefineDatumList, res::DefineDatumGroup));
@@ -358,24 +362,6 @@ TEST_F(CRSDefineDlgTest, picking_a_datum_method_redraws_the_list_for_it) {
         EXPECT_EQ(list.FindItemByData(D::Method)->GetOptions().size(), 3U);
         user.Click(platform::IDCANCEL);
     });
-}
-
-TEST_F(CRSDefineDlgTest, an_ellipsoid_name_the_list_does_not_know_is_offered_as_its_own) {
-    kor::DatumDef datum = kortest::Wgs84Datum();
-    datum.SetName(L"Old datum");
-    datum.SetParameter(D::Ellipsoid,
-                       kor::EllipsoidDef(L"Bessel 1841", 6377397.155, 1 / 299.1528128));
-    Define(OnDatum(datum, L"Old"), [&](User& user) {
-        shrgui::CProperty const* name =
-            DatumList(user).FindItemByData(gridui::CRSDefineDlgImpl::EllipsoidNameData);
-        ASSERT_NE(name, nullptr);
-        EXPECT_EQ(name->FormatValue(), L"Bessel 1841");
-        EXPECT_EQ(name->GetOptions(), (Lines{L"<custom>", L"WGS 84", L"International 1924",
-                                             L"Sphere", L"Bessel 1841"}));
-        user.Click(platform::IDOK);
-    });
-    ASSERT_TRUE(m_result);
-    EXPECT_EQ(m_result->GetDatum()->GetEllipsoid()->GetName(), std::wstring(L"Bessel 1841"));
 }
 
 TEST_F(CRSDefineDlgTest, the_name_starts_edited_once_and_ok_needs_one) {

@@ -14,14 +14,10 @@
 namespace {
 
 namespace res = gridui::res;
+using dialoglayout::Inside;
 using platform::Rect;
 using wxbrowser::ClientRect;
 using wxbrowser::WxBrowserTest;
-
-bool Inside(Rect const& inner, Rect const& outer) {
-    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
-           inner.bottom <= outer.bottom;
-}
 
 // The headless scenes prove what the dialog does, and the platform's own suite the grids'
 // editing, refills and resizing; here, what only the real toolkit decides: where its

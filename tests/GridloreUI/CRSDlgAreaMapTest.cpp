@@ -1,6 +1,7 @@
 // The browser's area-of-use map, recorded on the headless backend over the real registry.
 #include "AreaOfUseMap.h"
 #include "BrowserTest.h"
+#include "DialogLayout.h"
 
 #include "SystemsForArea.h"
 #include "gridui/CRSDialog.h"
@@ -65,12 +66,11 @@ std::vector<Rect> Shaded(Layers const& layers) {
 
 std::map<platform::ControlId, Rect> ControlRects(platform::User& user) {
     std::map<platform::ControlId, Rect> rects;
-    platform::Dialog& dialog = user.GetDialog();
     for (platform::ControlId id : std::initializer_list<platform::ControlId>{
              res::SearchBox, res::Tree, res::Description, res::NewLocal, res::NewGeographic,
              res::Modify, res::AddToFavorites, res::Remove, res::LoadFromFile, res::SaveToFile,
              platform::IDOK, platform::IDCANCEL, platform::ToolBarWindowId}) {
-        rects[id] = dialog.ScreenToClient(dialog.GetDlgItem(id).GetWindowRect());
+        rects[id] = dialoglayout::ClientRect(user, id);
     }
     return rects;
 }
@@ -141,7 +141,7 @@ TEST_F(AreaMap, the_map_only_adds_below_the_classic_layout_and_every_control_fol
     Browse(Registry(L"EPSG:27700"), {}, [&](platform::User& user) {
         std::map<platform::ControlId, Rect> const withMap = ControlRects(user);
         platform::Dialog& dialog = user.GetDialog();
-        Rect const map = dialog.ScreenToClient(dialog.GetDlgItem(res::AreaMap).GetWindowRect());
+        Rect const map = dialoglayout::ClientRect(user, res::AreaMap);
         int const taller = dialog.GetClientRect().Height() - classicHeight;
         EXPECT_GT(taller, map.Height());
         for (auto const& [id, rect] : classic) {
@@ -186,8 +186,7 @@ TEST_F(AreaMap, the_map_only_adds_below_the_classic_layout_and_every_control_fol
         for (auto const& [id, rect] : expected) {
             EXPECT_EQ(grown.at(id), rect) << "control " << id;
         }
-        Rect const moved = dialog.ScreenToClient(dialog.GetDlgItem(res::AreaMap).GetWindowRect());
-        EXPECT_EQ(moved, map.Offset(0, deeper));
+        EXPECT_EQ(dialoglayout::ClientRect(user, res::AreaMap), map.Offset(0, deeper));
     });
 }
 
