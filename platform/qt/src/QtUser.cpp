@@ -91,14 +91,10 @@ void QtUser::RunPending() {
 
 void QtUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
     if (auto* grid = dynamic_cast<QtPropertyGrid*>(&control)) {
-        QWidget* editor = grid->FocusedEditor();
-        if (editor == nullptr) {
-            PLATFORM_ERROR(L"property grid " + std::to_wstring(grid->Id()) +
-                           L" has no editor open to type in");
-        }
-        if (!ReplaceText(*editor, text)) {
+        QWidget& editor = grid->EditorToTypeIn();
+        if (!ReplaceText(editor, text)) {
             // A pick list searches its options as the keys come.
-            QTest::keyClicks(editor, ToQt(text));
+            QTest::keyClicks(&editor, ToQt(text));
         }
         return;
     }

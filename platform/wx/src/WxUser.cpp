@@ -48,18 +48,14 @@ void WxUser::RunPending() {
 
 void WxUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
     if (auto* grid = dynamic_cast<WxPropertyGrid*>(&control)) {
-        wxWindow* editor = grid->FocusedEditor();
-        if (editor == nullptr) {
-            PLATFORM_ERROR(L"property grid " + std::to_wstring(grid->Id()) +
-                           L" has no editor open to type in");
-        }
-        if (auto* entry = dynamic_cast<wxTextEntry*>(editor);
+        wxWindow& editor = grid->EditorToTypeIn();
+        if (auto* entry = dynamic_cast<wxTextEntry*>(&editor);
             entry != nullptr && entry->IsEditable()) {
             // SetValue raises the text event the user's typing raises.
             entry->SetValue(ToWx(text));
             return;
         }
-        TypeKeys(*editor, text);
+        TypeKeys(editor, text);
         return;
     }
     auto* combo = dynamic_cast<WxCombo*>(&control);
