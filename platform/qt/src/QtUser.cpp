@@ -6,6 +6,7 @@
 #include "QtTree.h"
 
 #include "platform/Error.h"
+#include "platform/ToolkitKeyPress.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -60,9 +61,21 @@ QWidget& KeyTarget(QWidget& focus) {
     return popup->focusWidget() != nullptr ? *popup->focusWidget() : *popup;
 }
 
-bool Contains(QWidget& widget, QWidget const* inner) {
-    return inner != nullptr && (inner == &widget || widget.isAncestorOf(inner));
-}
+/// Qt's side of a key press. The focus is the window's own, which it keeps while another
+/// window is active.
+struct QtKeys {
+    static QWidget* Focus(QWidget& widget) { return widget.window()->focusWidget(); }
+
+    static bool Within(QWidget& widget, QWidget const* inner) {
+        return inner != nullptr && (inner == &widget || widget.isAncestorOf(inner));
+    }
+
+    static void MoveFocusTo(QWidget& widget) { FocusOn(widget); }
+
+    static void SendEnterOrEscape(QtDialog&, QWidget& focus, bool enter) {
+        QTest::keyClick(&KeyTarget(focus), enter ? Qt::Key_Return : Qt::Key_Escape);
+    }
+};
 
 /// The widget a mouse event over `widget` reaches: a list's viewport, or the widget.
 QWidget& MouseTarget(QWidget& widget) {
@@ -115,7 +128,7 @@ void QtUser::Deliver(backend::NativeWindow& control, Message& input) {
     QWidget& widget = WidgetOf(control);
     switch (input.event) {
     case Event::KeyDown:
-        SendKey(widget, input.id, input.key);
+        backend::DeliverKeyPress<QtKeys>(TheDialog(), widget, input.id, input.key);
         return;
     case Event::Command:
         if (qobject_cast<QPushButton*>(&widget) == nullptr) {
@@ -145,25 +158,8 @@ void QtUser::Deliver(backend::NativeWindow& control, Message& input) {
         return;
     }
     default:
-        PLATFORM_ERROR(L"a user cannot raise event " +
-                       std::to_wstring(static_cast<int>(input.event)) + L" on control " +
-                       std::to_wstring(input.id));
+        RefuseInput(input);
     }
-}
-
-void QtUser::SendKey(QWidget& widget, ControlId id, int key) {
-    // The key goes where the focus is: the control, or an editor open inside it.
-    if (!Contains(widget, widget.window()->focusWidget())) {
-        FocusOn(widget);
-    }
-    QWidget* focus = widget.window()->focusWidget();
-    if ((key != KeyReturn && key != KeyEscape) || !Contains(widget, focus)) {
-        TheDialog().OfferKey(id, key);
-        return;
-    }
-    // Enter and Escape take Qt's own way: first the dialog's key hook, then, when the
-    // hook lets them pass, the focused widget and its parents.
-    QTest::keyClick(&KeyTarget(*focus), key == KeyReturn ? Qt::Key_Return : Qt::Key_Escape);
 }
 
 } // namespace platform::qt

@@ -6,6 +6,7 @@
 #include "WxTree.h"
 
 #include "platform/Error.h"
+#include "platform/ToolkitKeyPress.h"
 
 #include <wx/button.h>
 #include <wx/textctrl.h>
@@ -77,14 +78,34 @@ void WxUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) 
 
 namespace {
 
-bool Contains(wxWindow& window, wxWindow* inner) {
-    for (; inner != nullptr; inner = inner->GetParent()) {
-        if (inner == &window) {
-            return true;
+/// The toolkit's side of a key press. The focus is the application's.
+struct WxKeys {
+    static wxWindow* Focus(wxWindow&) { return wxWindow::FindFocus(); }
+
+    static bool Within(wxWindow& window, wxWindow* inner) {
+        for (; inner != nullptr; inner = inner->GetParent()) {
+            if (inner == &window) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static void MoveFocusTo(wxWindow& window) { FocusOn(window); }
+
+    /// Through the dialog's key hook first, then to the focused window, unless a handler
+    /// took the key or ended the dialog.
+    static void SendEnterOrEscape(WxDialog& dialog, wxWindow& focus, bool enter) {
+        for (wxEventType const type : {wxEVT_CHAR_HOOK, wxEVT_KEY_DOWN}) {
+            wxKeyEvent event(type);
+            event.m_keyCode = enter ? WXK_RETURN : WXK_ESCAPE;
+            event.SetEventObject(&focus);
+            if (focus.HandleWindowEvent(event) || dialog.HasEnded()) {
+                return;
+            }
         }
     }
-    return false;
-}
+};
 
 /// What the window system would hand `window` for the user's action.
 void Send(wxWindow& window, wxEvent& event) {
@@ -107,7 +128,7 @@ void WxUser::Deliver(backend::NativeWindow& control, Message& input) {
     wxWindow& window = WindowOf(control);
     switch (input.event) {
     case Event::KeyDown:
-        SendKey(window, input.id, input.key);
+        backend::DeliverKeyPress<WxKeys>(TheDialog(), window, input.id, input.key);
         return;
     case Event::Command: {
         if (dynamic_cast<wxButton*>(&window) == nullptr) {
@@ -137,31 +158,7 @@ void WxUser::Deliver(backend::NativeWindow& control, Message& input) {
         return;
     }
     default:
-        PLATFORM_ERROR(L"a user cannot raise event " +
-                       std::to_wstring(static_cast<int>(input.event)) + L" on control " +
-                       std::to_wstring(input.id));
-    }
-}
-
-void WxUser::SendKey(wxWindow& window, ControlId id, int key) {
-    // The key goes where the focus is: the control, or an editor open inside it.
-    if (!Contains(window, wxWindow::FindFocus())) {
-        FocusOn(window);
-    }
-    wxWindow* focus = wxWindow::FindFocus();
-    if ((key != KeyReturn && key != KeyEscape) || !Contains(window, focus)) {
-        TheDialog().OfferKey(id, key);
-        return;
-    }
-    // Enter and Escape take the toolkit's own way: first the dialog's key hook, then,
-    // when the hook lets them pass, the focused window.
-    for (wxEventType const type : {wxEVT_CHAR_HOOK, wxEVT_KEY_DOWN}) {
-        wxKeyEvent event(type);
-        event.m_keyCode = key == KeyReturn ? WXK_RETURN : WXK_ESCAPE;
-        event.SetEventObject(focus);
-        if (focus->HandleWindowEvent(event) || TheDialog().HasEnded()) {
-            return;
-        }
+        RefuseInput(input);
     }
 }
 
