@@ -26,11 +26,6 @@ Dialog& ScriptedUser::GetDialog() {
     return *static_cast<Dialog*>(m_dialog.Wrapper());
 }
 
-void ScriptedUser::RefuseInput(Message const& input) {
-    PLATFORM_ERROR(L"a user cannot raise event " + std::to_wstring(static_cast<int>(input.event)) +
-                   L" on control " + std::to_wstring(input.id));
-}
-
 void ScriptedUser::Act(std::function<void()> const& action) {
     action();
     if (!m_dialog.HasEnded()) {

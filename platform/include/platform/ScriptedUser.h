@@ -49,9 +49,6 @@ protected:
     /// Sends `message` to the dialog's handlers.
     virtual void Route(Message& message) = 0;
 
-    /// Raises a platform error for an input no user gives: Deliver's answer to an event
-    /// it does not know.
-    [[noreturn]] static void RefuseInput(Message const& input);
     /// Runs the user's action, then lets the dialog go idle unless the action ended it.
     void Act(std::function<void()> const& action);
     template <typename T> T& Usable(ControlId id) {

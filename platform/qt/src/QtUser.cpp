@@ -6,7 +6,7 @@
 #include "QtTree.h"
 
 #include "platform/Error.h"
-#include "platform/ToolkitKeyPress.h"
+#include "platform/ToolkitInput.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -61,9 +61,20 @@ QWidget& KeyTarget(QWidget& focus) {
     return popup->focusWidget() != nullptr ? *popup->focusWidget() : *popup;
 }
 
-/// Qt's side of a key press. The focus is the window's own, which it keeps while another
-/// window is active.
-struct QtKeys {
+/// The widget a mouse event over `widget` reaches: a list's viewport, or the widget.
+QWidget& MouseTarget(QWidget& widget) {
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget)) {
+        return *area->viewport();
+    }
+    return widget;
+}
+
+/// Qt's own delivery of a user's input: QTest's keys and clicks, events sent to the widget.
+/// The focus is the window's own, which it keeps while another window is active.
+struct QtInput {
+    using Combo = QtCombo;
+    using Tree = QtTree;
+
     static QWidget* Focus(QWidget& widget) { return widget.window()->focusWidget(); }
 
     static bool Within(QWidget& widget, QWidget const* inner) {
@@ -75,26 +86,37 @@ struct QtKeys {
     static void SendEnterOrEscape(QtDialog&, QWidget& focus, bool enter) {
         QTest::keyClick(&KeyTarget(focus), enter ? Qt::Key_Return : Qt::Key_Escape);
     }
-};
 
-/// The widget a mouse event over `widget` reaches: a list's viewport, or the widget.
-QWidget& MouseTarget(QWidget& widget) {
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget)) {
-        return *area->viewport();
+    static bool IsButton(QWidget& widget) { return qobject_cast<QPushButton*>(&widget) != nullptr; }
+
+    static void Click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton); }
+
+    /// Opens the box's list, moves to item `index` and takes it with Enter, as a user
+    /// picking with the keyboard does.
+    static void Pick(QtCombo& combo, int index) {
+        QComboBox& box = combo.Box();
+        FocusOn(box);
+        box.showPopup();
+        QAbstractItemView& list = *box.view();
+        list.setCurrentIndex(box.model()->index(index, 0));
+        QTest::keyClick(&list, Qt::Key_Return);
     }
-    return widget;
-}
 
-/// Opens the box's list, moves to item `index` and takes it with Enter, as a user
-/// picking with the keyboard does.
-void PickItem(QtCombo& combo, int index) {
-    QComboBox& box = combo.Box();
-    FocusOn(box);
-    box.showPopup();
-    QAbstractItemView& list = *box.view();
-    list.setCurrentIndex(box.model()->index(index, 0));
-    QTest::keyClick(&list, Qt::Key_Return);
-}
+    static void OpenContextMenu(QWidget& widget, Point screen) {
+        QWidget& target = MouseTarget(widget);
+        QPoint const at(screen.x, screen.y);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, target.mapFromGlobal(at), at);
+        QCoreApplication::sendEvent(&target, &menu);
+    }
+
+    static void MoveMouse(QWidget& widget, Point client) {
+        QWidget& target = MouseTarget(widget);
+        QPointF const local = target.mapFrom(&widget, QPoint(client.x, client.y));
+        QMouseEvent motion(QEvent::MouseMove, local, target.mapToGlobal(local), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &motion);
+    }
+};
 
 } // namespace
 
@@ -125,41 +147,7 @@ void QtUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) 
 }
 
 void QtUser::Deliver(backend::NativeWindow& control, Message& input) {
-    QWidget& widget = WidgetOf(control);
-    switch (input.event) {
-    case Event::KeyDown:
-        backend::DeliverKeyPress<QtKeys>(TheDialog(), widget, input.id, input.key);
-        return;
-    case Event::Command:
-        if (qobject_cast<QPushButton*>(&widget) == nullptr) {
-            PLATFORM_ERROR(L"control " + std::to_wstring(input.id) + L" is not a button");
-        }
-        QTest::mouseClick(&widget, Qt::LeftButton);
-        return;
-    case Event::ComboSelChange:
-        PickItem(dynamic_cast<QtCombo&>(control), static_cast<int>(input.param));
-        return;
-    case Event::ContextMenu: {
-        QWidget& target = MouseTarget(widget);
-        QPoint const screen(input.point.x, input.point.y);
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, target.mapFromGlobal(screen), screen);
-        QCoreApplication::sendEvent(&target, &menu);
-        return;
-    }
-    case Event::DblClk:
-        dynamic_cast<QtTree&>(control).DoubleClickAt(input.point, true);
-        return;
-    case Event::MouseMove: {
-        QWidget& target = MouseTarget(widget);
-        QPointF const local = target.mapFrom(&widget, QPoint(input.point.x, input.point.y));
-        QMouseEvent motion(QEvent::MouseMove, local, target.mapToGlobal(local), Qt::NoButton,
-                           Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&target, &motion);
-        return;
-    }
-    default:
-        RefuseInput(input);
-    }
+    backend::DeliverInput<QtInput>(TheDialog(), control, WidgetOf(control), input);
 }
 
 } // namespace platform::qt

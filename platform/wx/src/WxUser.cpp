@@ -6,7 +6,7 @@
 #include "WxTree.h"
 
 #include "platform/Error.h"
-#include "platform/ToolkitKeyPress.h"
+#include "platform/ToolkitInput.h"
 
 #include <wx/button.h>
 #include <wx/textctrl.h>
@@ -78,8 +78,18 @@ void WxUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) 
 
 namespace {
 
-/// The toolkit's side of a key press. The focus is the application's.
-struct WxKeys {
+/// What the window system would hand `window` for the user's action.
+void Send(wxWindow& window, wxEvent& event) {
+    event.SetEventObject(&window);
+    window.ProcessWindowEvent(event);
+}
+
+/// Each input goes to the toolkit as the window system would deliver it. The focus is the
+/// application's.
+struct WxInput {
+    using Combo = WxCombo;
+    using Tree = WxTree;
+
     static wxWindow* Focus(wxWindow&) { return wxWindow::FindFocus(); }
 
     static bool Within(wxWindow& window, wxWindow* inner) {
@@ -105,61 +115,40 @@ struct WxKeys {
             }
         }
     }
+
+    static bool IsButton(wxWindow& window) { return dynamic_cast<wxButton*>(&window) != nullptr; }
+
+    static void Click(wxWindow& window) {
+        wxCommandEvent click(wxEVT_BUTTON, window.GetId());
+        Send(window, click);
+    }
+
+    static void Pick(WxCombo& combo, int index) {
+        wxWindow& box = WindowOf(combo);
+        combo.List().SetSelection(index);
+        wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
+        event.SetInt(index);
+        event.SetString(combo.List().GetString(static_cast<unsigned>(index)));
+        Send(box, event);
+    }
+
+    static void OpenContextMenu(wxWindow& window, Point screen) {
+        wxContextMenuEvent menu(wxEVT_CONTEXT_MENU, window.GetId(), wxPoint(screen.x, screen.y));
+        Send(window, menu);
+    }
+
+    static void MoveMouse(wxWindow& window, Point client) {
+        wxMouseEvent motion(wxEVT_MOTION);
+        motion.m_x = client.x;
+        motion.m_y = client.y;
+        Send(window, motion);
+    }
 };
-
-/// What the window system would hand `window` for the user's action.
-void Send(wxWindow& window, wxEvent& event) {
-    event.SetEventObject(&window);
-    window.ProcessWindowEvent(event);
-}
-
-void PickItem(WxCombo& combo, int index) {
-    wxWindow& box = WindowOf(combo);
-    combo.List().SetSelection(index);
-    wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
-    event.SetInt(index);
-    event.SetString(combo.List().GetString(static_cast<unsigned>(index)));
-    Send(box, event);
-}
 
 } // namespace
 
 void WxUser::Deliver(backend::NativeWindow& control, Message& input) {
-    wxWindow& window = WindowOf(control);
-    switch (input.event) {
-    case Event::KeyDown:
-        backend::DeliverKeyPress<WxKeys>(TheDialog(), window, input.id, input.key);
-        return;
-    case Event::Command: {
-        if (dynamic_cast<wxButton*>(&window) == nullptr) {
-            PLATFORM_ERROR(L"control " + std::to_wstring(input.id) + L" is not a button");
-        }
-        wxCommandEvent click(wxEVT_BUTTON, window.GetId());
-        Send(window, click);
-        return;
-    }
-    case Event::ComboSelChange:
-        PickItem(dynamic_cast<WxCombo&>(control), static_cast<int>(input.param));
-        return;
-    case Event::ContextMenu: {
-        wxContextMenuEvent menu(wxEVT_CONTEXT_MENU, window.GetId(),
-                                wxPoint(input.point.x, input.point.y));
-        Send(window, menu);
-        return;
-    }
-    case Event::DblClk:
-        dynamic_cast<WxTree&>(control).DoubleClickAt(input.point, true);
-        return;
-    case Event::MouseMove: {
-        wxMouseEvent motion(wxEVT_MOTION);
-        motion.m_x = input.point.x;
-        motion.m_y = input.point.y;
-        Send(window, motion);
-        return;
-    }
-    default:
-        RefuseInput(input);
-    }
+    backend::DeliverInput<WxInput>(TheDialog(), control, WindowOf(control), input);
 }
 
 } // namespace platform::wx
