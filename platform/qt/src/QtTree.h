@@ -13,7 +13,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QPainter;
 
