@@ -2,10 +2,6 @@
 
 namespace platform::headless {
 
-void HeadlessCombo::Move(Rect rect) {
-    m_rect = Rect::FromXYWH(rect.left, rect.top, rect.Width(), m_rect.Height());
-}
-
 void HeadlessCombo::ShowInserted(int index, std::wstring const&) {
     if (m_selection >= index) {
         ++m_selection;
@@ -20,8 +16,7 @@ void HeadlessCombo::ShowDeleted(int index) {
     }
 }
 
-void HeadlessCombo::ResetContent() {
-    ClearItems();
+void HeadlessCombo::ShowCleared() {
     m_selection = -1;
     if (!IsEditable()) {
         m_text.clear();

@@ -36,18 +36,6 @@ void HeadlessPropertyGrid::EnsureVisible(backend::PropertyHandle row) {
     m_visible = row;
 }
 
-void HeadlessPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& text) {
-    backend::PropertyDesc& desc = Desc(row);
-    Variant const value = backend::ParseUserValue(desc, text);
-    m_selected = row;
-    if (value == desc.value) {
-        return;
-    }
-    desc.value = value;
-    Message message{.event = Event::PropertyChanged, .id = m_id, .param = desc.clientData};
-    Raise(message);
-}
-
 void HeadlessPropertyGrid::OpenEditor(backend::PropertyHandle row) {
     Select(row);
     m_visible = row;

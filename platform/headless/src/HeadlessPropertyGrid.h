@@ -17,7 +17,6 @@ public:
     backend::PropertyHandle Selected() const override { return m_selected; }
     void EnsureVisible(backend::PropertyHandle row) override;
     void EnableHeader(bool on, std::wstring const&, std::wstring const&) override { m_header = on; }
-    void UserEdit(backend::PropertyHandle row, std::wstring const& text) override;
     /// Keys typed into the open editor: a pick list without free editing goes to the
     /// first option that starts with them (case ignored) and takes it at once, as its
     /// drop-down does; any other editor holds the text until it is committed.

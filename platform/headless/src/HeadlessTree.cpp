@@ -23,35 +23,9 @@ private:
 
 } // namespace
 
-TreeItem HeadlessTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
-    AtOrRoot(parent);
-    return TreeItem{m_items.Insert(parent.value, where, text).first};
-}
-
-void HeadlessTree::Delete(TreeItem item) {
-    if (!item) {
-        m_items.Clear();
-        m_selected = {};
-        m_top = 0;
-        return;
-    }
-    // The selection moves to the neighbour a native tree picks, and the dialog hears of it.
-    std::optional<TreeItem> const moveTo = backend::SelectionAfterDelete(*this, item);
-    At(item);
-    if (moveTo) {
-        m_selected = {};
-    }
-    m_items.Erase(item.value);
-    if (moveTo && *moveTo) {
-        Select(*moveTo);
-    } else if (moveTo) {
-        NotifySelChanged();
-    }
-}
-
-void HeadlessTree::SetItemText(TreeItem item, std::wstring const& text) {
-    At(item);
-    m_items.Rename(item.value, text);
+void HeadlessTree::ShowCleared() {
+    m_selected = {};
+    m_top = 0;
 }
 
 void HeadlessTree::Select(TreeItem item) {
@@ -63,35 +37,7 @@ void HeadlessTree::Select(TreeItem item) {
     if (item) {
         EnsureVisible(item);
     }
-    NotifySelChanged();
-}
-
-void HeadlessTree::NotifySelChanged() {
-    Message message;
-    message.event = Event::SelChanged;
-    message.id = m_id;
-    message.item = m_selected;
-    Raise(message);
-}
-
-void HeadlessTree::Expand(TreeItem item) {
-    // As on screen, an item with nothing inside has nothing to open.
-    auto& node = At(item);
-    node.extra.expanded = node.extra.expanded || !node.children.empty();
-}
-
-void HeadlessTree::DoubleClickAt(Point screen) {
-    Point const origin = ClientToScreen({0, 0});
-    TreeHitTest const hit = HitTest({screen.x - origin.x, screen.y - origin.y});
-    bool const onItem = hit.item && (hit.flags & HitOnItem) != 0;
-    if (onItem) {
-        Select(hit.item);
-    }
-    Message message{.event = Event::DblClk, .id = m_id, .point = screen};
-    Raise(message);
-    if (onItem && !m_parent->HasEnded() && !IsExpanded(hit.item)) {
-        Expand(hit.item);
-    }
+    AnnounceSelection(item);
 }
 
 bool HeadlessTree::IsExpanded(TreeItem item) const {
@@ -180,11 +126,6 @@ TreeHitTest HeadlessTree::HitTest(Point client) const {
         flags = HitOnLabel;
     }
     return {TreeItem{item}, flags};
-}
-
-void HeadlessTree::SortChildren(TreeItem item) {
-    AtOrRoot(item);
-    m_items.SortChildren(item.value);
 }
 
 void HeadlessTree::Paint() {

@@ -22,24 +22,15 @@ class HeadlessTree final
 public:
     using ModelBackedTree::ModelBackedTree;
 
-    TreeItem Insert(TreeItem parent, InsertAfter where, std::wstring const& text) override;
-    void Delete(TreeItem item) override;
-    void SetItemText(TreeItem item, std::wstring const& text) override;
     TreeItem Selected() const override { return m_selected; }
     void Select(TreeItem item) override;
-    void Expand(TreeItem item) override;
     bool IsExpanded(TreeItem item) const override;
     void EnsureVisible(TreeItem item) override;
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
-    void SortChildren(TreeItem item) override;
     /// Nothing is drawn here that would load anything.
     void WarmUp() override {}
 
-    /// A double click at `screen`, as a native tree takes it: the first click selects the
-    /// item under the cursor, the dialog hears of the double click, and a closed item that
-    /// was hit opens unless the dialog has ended.
-    void DoubleClickAt(Point screen);
     /// Runs the custom-draw stages over the rows shown, if drawing is on.
     void Paint();
     std::vector<std::pair<StockIcon, Rect>> const& PaintedIcons() const { return m_icons; }
@@ -49,7 +40,11 @@ public:
     static constexpr int CharWidth = 7;
 
 private:
-    void NotifySelChanged();
+    void ShowInserted(TreeItem, TreeItem, std::size_t) override {}
+    void ShowCleared() override;
+    void ShowUnselected() override { m_selected = {}; }
+    void ShowDeleting(TreeItem) override {}
+    void ShowExpanded(TreeItem item) override { At(item).extra.expanded = true; }
     /// The items shown, top to bottom (every ancestor expanded).
     std::vector<std::uintptr_t> VisibleRows() const;
     int Depth(std::uintptr_t item) const;

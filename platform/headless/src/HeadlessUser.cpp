@@ -47,7 +47,7 @@ void HeadlessUser::Deliver(backend::NativeWindow& control, Message& input) {
         dynamic_cast<HeadlessCombo&>(control).SetCurSel(static_cast<int>(input.param));
         break;
     case Event::DblClk:
-        dynamic_cast<HeadlessTree&>(control).DoubleClickAt(input.point);
+        dynamic_cast<HeadlessTree&>(control).DoubleClickAt(input.point, true);
         return;
     default:
         break;

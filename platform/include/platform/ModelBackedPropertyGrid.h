@@ -16,8 +16,8 @@ namespace platform::backend {
 /// A backend's property grid (`Window`, which implements NativePropertyGrid) that keeps
 /// each row's description, parent and children, so that rows are found, checked and
 /// refused alike on every backend. The values are the model's too; a backend whose
-/// toolkit holds them answers GetValue, DisplayText and Units from what it shows, so that
-/// a difference from the model shows.
+/// toolkit holds them reads GetValue, DisplayText and Units back from what it shows, so
+/// that a difference from the model shows.
 template <typename Window> class ModelBackedPropertyGrid : public Window {
 public:
     using Window::Window;
@@ -36,7 +36,7 @@ public:
         m_top.clear();
     }
 
-    Variant GetValue(PropertyHandle row) const override { return Desc(row).value; }
+    Variant GetValue(PropertyHandle row) const final { return Shown(row).value; }
 
     void SetValue(PropertyHandle row, Variant const& value) final {
         Desc(row).value = value;
@@ -54,16 +54,14 @@ public:
         ShowOptionAdded(row, option);
     }
 
-    std::wstring DisplayText(PropertyHandle row) const override {
-        return FormatVariant(Desc(row).value);
-    }
+    std::wstring DisplayText(PropertyHandle row) const final { return Shown(row).text; }
 
     void SetUnits(PropertyHandle row, std::wstring const& units) final {
         Desc(row).units = units;
         ShowUnits(row, units);
     }
 
-    std::wstring Units(PropertyHandle row) const override { return Desc(row).units; }
+    std::wstring Units(PropertyHandle row) const final { return Shown(row).units; }
 
     PropertyHandle Find(std::wstring const& path) const final {
         std::vector<PropertyHandle> const* level = &m_top;
@@ -86,6 +84,17 @@ public:
         }
     }
 
+    /// The row is scrolled to, then selected, then changed as the toolkit's editor changes
+    /// it; a platform error when the row refuses the text. Scrolled to first, the row has
+    /// nothing left to scroll when its selection makes its editor: GTK cannot place a
+    /// child made while its parent scrolls.
+    void UserEdit(PropertyHandle row, std::wstring const& text) final {
+        Variant const value = ParsedEdit(row, text);
+        this->EnsureVisible(row);
+        this->Select(row);
+        ChangeAsUser(row, value);
+    }
+
     void ClickValue(PropertyHandle row) final {
         if (Desc(row).isGroup) {
             PLATFORM_ERROR(L"the property \"" + Desc(row).name + L"\" is a group and has no value");
@@ -94,6 +103,20 @@ public:
     }
 
 protected:
+    /// What the grid shows of a row: its value, the text it draws for it, and the units it
+    /// draws after it.
+    struct ShownRow {
+        Variant value;
+        std::wstring text;
+        std::wstring units;
+    };
+
+    /// What the toolkit shows of the row, read in one go so that the three agree; the
+    /// model's own where the toolkit keeps nothing.
+    virtual ShownRow Shown(PropertyHandle row) const {
+        PropertyDesc const& desc = Desc(row);
+        return {desc.value, FormatVariant(desc.value), desc.units};
+    }
     /// The toolkit shows a new row under `parent` (0: the top level); its handle.
     virtual PropertyHandle ShowAppended(PropertyHandle parent, PropertyDesc const& desc) = 0;
     /// The toolkit drops every row, before the model does.
@@ -104,6 +127,31 @@ protected:
     /// The user's click on the value of a row that has one: it is selected and its editor
     /// opens with the focus.
     virtual void OpenEditor(PropertyHandle row) = 0;
+
+    /// The user's edit changes the row's value to `value`, which the row has taken: shown,
+    /// and announced when it differs.
+    virtual void ChangeAsUser(PropertyHandle row, Variant const& value) {
+        if (value == GetValue(row)) {
+            return;
+        }
+        SetValue(row, value);
+        AnnounceChange(row);
+    }
+
+    /// What `text` makes of the row's value as the user's edit; a platform error when the
+    /// row refuses it.
+    Variant ParsedEdit(PropertyHandle row, std::wstring const& text) const {
+        PropertyDesc desc = Desc(row);
+        desc.value = GetValue(row);
+        return ParseUserValue(desc, text);
+    }
+
+    /// The dialog hears that the user changed the row's value.
+    void AnnounceChange(PropertyHandle row) {
+        Message message{
+            .event = Event::PropertyChanged, .id = this->Id(), .param = Desc(row).clientData};
+        this->Raise(message);
+    }
 
     bool Holds(PropertyHandle row) const { return m_rows.contains(row); }
 

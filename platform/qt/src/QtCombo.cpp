@@ -14,14 +14,13 @@ constexpr int ShownRows = 12;
 } // namespace
 
 QtCombo::QtCombo(QtDialog* parent, ControlTemplate const& control, Rect pixels)
-    : ModelBackedCombo(parent, control.id, nullptr)
-    , m_sorted((control.style & ComboSorted) != 0)
+    : ModelBackedCombo(control.style, parent, control.id, nullptr)
     , m_box(new QComboBox(&parent->Container()))
     , m_model(new QStringListModel(m_box)) {
     m_widget = m_box;
     m_box->setModel(m_model);
     m_box->setMaxVisibleItems(ShownRows);
-    if ((control.style & ComboEditable) != 0) {
+    if (IsEditable()) {
         m_box->setEditable(true);
         // Enter belongs to the dialog: the box never adds what was typed to its list.
         m_box->setInsertPolicy(QComboBox::NoInsert);
@@ -31,10 +30,6 @@ QtCombo::QtCombo(QtDialog* parent, ControlTemplate const& control, Rect pixels)
     // The template's height is the dropped-down list's; the box keeps its natural one.
     m_box->setGeometry(pixels.left, pixels.top, pixels.Width(), m_box->sizeHint().height());
     RaiseOn(m_box, &QComboBox::activated, *this, Event::ComboSelChange);
-}
-
-void QtCombo::Move(Rect rect) {
-    m_box->setGeometry(rect.left, rect.top, rect.Width(), m_box->height());
 }
 
 template <typename Change> void QtCombo::Quietly(Change const& change) {
@@ -69,11 +64,9 @@ void QtCombo::ShowDeleted(int index) {
     });
 }
 
-void QtCombo::ResetContent() {
-    // The edit field of an editable box keeps what the user typed.
+void QtCombo::ShowCleared() {
     Quietly([&] {
         m_model->setStringList({});
-        ClearItems();
         m_box->setCurrentIndex(-1);
     });
 }
@@ -94,17 +87,12 @@ void QtCombo::SetCurSel(int index) {
     }
 }
 
-void QtCombo::SetCueBanner(std::wstring const& text) {
+void QtCombo::ShowCueBanner(std::wstring const& text) {
     if (QLineEdit* field = m_box->lineEdit()) {
         field->setPlaceholderText(ToQt(text));
     } else {
         m_box->setPlaceholderText(ToQt(text));
     }
-}
-
-std::wstring QtCombo::GetCueBanner() const {
-    QLineEdit const* field = m_box->lineEdit();
-    return FromQt(field != nullptr ? field->placeholderText() : m_box->placeholderText());
 }
 
 } // namespace platform::qt

@@ -19,27 +19,21 @@ class QtCombo final : public backend::ModelBackedCombo<QtWindow<backend::NativeC
 public:
     QtCombo(QtDialog* parent, ControlTemplate const& control, Rect pixels);
 
-    bool IsSorted() const override { return m_sorted; }
-    void ResetContent() override;
     /// On an editable box, no item once the text typed is not the selected item's.
     int GetCurSel() const override;
     void SetCurSel(int index) override;
-    void SetCueBanner(std::wstring const& text) override;
-    std::wstring GetCueBanner() const override;
-    /// The height asked for is the dropped-down list's; the box keeps its natural one.
-    void Move(Rect rect) override;
 
-    bool IsEditable() const { return m_box->isEditable(); }
     QComboBox& Box() const { return *m_box; }
 
 private:
     void ShowInserted(int index, std::wstring const& text) override;
     void ShowDeleted(int index) override;
+    void ShowCleared() override;
+    void ShowCueBanner(std::wstring const& text) override;
     /// Runs `change` on the list with no notification, leaving the selection as it was
     /// (or none) and the text typed in the field alone.
     template <typename Change> void Quietly(Change const& change);
 
-    bool m_sorted;
     QComboBox* m_box;
     QStringListModel* m_model;
 };

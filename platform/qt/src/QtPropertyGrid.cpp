@@ -136,7 +136,7 @@ public:
                       QModelIndex const& index) const override {
         backend::PropertyHandle const row = m_owner.RowOf(index);
         try {
-            m_owner.Change(row, m_owner.ParsedEdit(row, EditorText(*editor)));
+            m_owner.ChangeAsUser(row, m_owner.ParsedEdit(row, EditorText(*editor)));
         } catch (shr::Exception const&) {
             // The editor closes as the focus leaves it; what it held does not fit the
             // row, which keeps its value.
@@ -157,7 +157,7 @@ private:
 };
 
 QtPropertyGrid::QtPropertyGrid(QtDialog* parent, ControlId id, Rect pixels)
-    : ModelBackedPropertyGrid(parent, id, nullptr) {
+    : ToolkitPropertyGrid(parent, id, nullptr) {
     m_view = new QtGridView(&parent->Container());
     m_widget = m_view;
     m_view->setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
@@ -242,20 +242,29 @@ void QtPropertyGrid::ShowRemovedAll() {
     m_model->removeRows(0, m_model->rowCount());
 }
 
-Variant QtPropertyGrid::GetValue(backend::PropertyHandle row) const {
-    QVariant const value = ValueItem(row).data(ValueRole);
+QtPropertyGrid::ShownRow QtPropertyGrid::Shown(backend::PropertyHandle row) const {
+    QStandardItem const& cell = ValueItem(row);
+    QVariant const value = cell.data(ValueRole);
+    ShownRow shown{.value = {},
+                   .text = FromQt(cell.data(Qt::DisplayRole).toString()),
+                   .units = FromQt(cell.data(UnitsRole).toString())};
     switch (TypeOf(Desc(row).value)) {
     case VariantType::Double:
-        return value.toDouble();
+        shown.value = value.toDouble();
+        break;
     case VariantType::Int:
-        return value.toInt();
+        shown.value = value.toInt();
+        break;
     case VariantType::Bool:
-        return value.toBool();
+        shown.value = value.toBool();
+        break;
     case VariantType::Text:
-        return FromQt(value.toString());
+        shown.value = FromQt(value.toString());
+        break;
     default:
-        return {};
+        break;
     }
+    return shown;
 }
 
 void QtPropertyGrid::ShowValue(backend::PropertyHandle row, Variant const& value) {
@@ -266,14 +275,6 @@ void QtPropertyGrid::ShowUnits(backend::PropertyHandle row, std::wstring const& 
     ValueItem(row).setData(ToQt(units), UnitsRole);
 }
 
-std::wstring QtPropertyGrid::DisplayText(backend::PropertyHandle row) const {
-    return FromQt(ValueItem(row).data(Qt::DisplayRole).toString());
-}
-
-std::wstring QtPropertyGrid::Units(backend::PropertyHandle row) const {
-    return FromQt(ValueItem(row).data(UnitsRole).toString());
-}
-
 void QtPropertyGrid::Select(backend::PropertyHandle row) {
     if (row == 0) {
         View().selectionModel()->clearSelection();
@@ -282,7 +283,7 @@ void QtPropertyGrid::Select(backend::PropertyHandle row) {
     View().setCurrentIndex(NameItem(row).index());
 }
 
-backend::PropertyHandle QtPropertyGrid::Selected() const {
+backend::PropertyHandle QtPropertyGrid::SelectedShown() const {
     QModelIndexList const rows = View().selectionModel()->selectedRows();
     return rows.isEmpty() ? 0 : RowOf(rows.front());
 }
@@ -294,28 +295,6 @@ void QtPropertyGrid::EnsureVisible(backend::PropertyHandle row) {
 void QtPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstring const& right) {
     m_model->setHorizontalHeaderLabels({ToQt(left), ToQt(right)});
     View().setHeaderHidden(!on);
-}
-
-Variant QtPropertyGrid::ParsedEdit(backend::PropertyHandle row, std::wstring const& text) const {
-    backend::PropertyDesc desc = Desc(row);
-    desc.value = GetValue(row);
-    return backend::ParseUserValue(desc, text);
-}
-
-void QtPropertyGrid::Change(backend::PropertyHandle row, Variant const& value) {
-    if (value == GetValue(row)) {
-        return;
-    }
-    SetValue(row, value);
-    Message message{.event = Event::PropertyChanged, .id = m_id, .param = Desc(row).clientData};
-    Raise(message);
-}
-
-void QtPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& text) {
-    Variant const value = ParsedEdit(row, text);
-    EnsureVisible(row);
-    Select(row);
-    Change(row, value);
 }
 
 void QtPropertyGrid::OpenEditor(backend::PropertyHandle row) {
@@ -339,32 +318,18 @@ QWidget* QtPropertyGrid::FocusedEditor() const {
     return holds ? m_editor.data() : nullptr;
 }
 
-bool QtPropertyGrid::CommitEditor() {
-    QWidget* editor = FocusedEditor();
-    if (editor == nullptr) {
-        return false;
-    }
-    // A value the row refuses keeps its editor and the focus, as a grid's own Enter does;
-    // a taken one hands the focus back, so that the next Enter is the dialog's.
-    try {
-        ParsedEdit(m_editedRow, EditorText(*editor));
-    } catch (shr::Exception const&) {
-        return true;
-    }
-    View().CommitAndClose(editor, QAbstractItemDelegate::SubmitModelCache);
-    View().setFocus();
-    return true;
-}
-
-bool QtPropertyGrid::CancelEditor() {
-    QWidget* editor = FocusedEditor();
-    if (editor == nullptr) {
-        return false;
+void QtPropertyGrid::CloseEditor(QWidget& editor, bool commit) {
+    if (commit) {
+        try {
+            ParsedEdit(m_editedRow, EditorText(editor));
+        } catch (shr::Exception const&) {
+            return;
+        }
     }
     // Closed without its commit, the row keeps its value and no change is announced.
-    View().CommitAndClose(editor, QAbstractItemDelegate::RevertModelCache);
+    View().CommitAndClose(&editor, commit ? QAbstractItemDelegate::SubmitModelCache
+                                          : QAbstractItemDelegate::RevertModelCache);
     View().setFocus();
-    return true;
 }
 
 } // namespace platform::qt

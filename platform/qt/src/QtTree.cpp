@@ -75,12 +75,13 @@ public:
         return index.isValid() ? index.internalId() : 0;
     }
 
-    /// Sorts the children of `item` with `sort`, keeping the view's indexes (the open
-    /// items, the selection) on their items.
-    template <typename Sort> void Reorder(std::uintptr_t item, Sort sort) {
-        QPersistentModelIndex const family(IndexOf(item));
-        emit layoutAboutToBeChanged({family}, VerticalSortHint);
-        sort();
+    /// The children of `item` are about to be sorted: the view keeps its indexes (the open
+    /// items, the selection) until EndReorder moves them onto their items' new rows.
+    void BeginReorder(std::uintptr_t item) {
+        emit layoutAboutToBeChanged({QPersistentModelIndex(IndexOf(item))}, VerticalSortHint);
+    }
+
+    void EndReorder(std::uintptr_t item) {
         QModelIndexList const before = persistentIndexList();
         QModelIndexList after;
         after.reserve(before.size());
@@ -88,7 +89,7 @@ public:
             after.push_back(IndexOf(index.internalId()));
         }
         changePersistentIndexList(before, after);
-        emit layoutChanged({family}, VerticalSortHint);
+        emit layoutChanged({QPersistentModelIndex(IndexOf(item))}, VerticalSortHint);
     }
 
     // The tree changes the items and announces it.
@@ -223,7 +224,7 @@ private:
 } // namespace
 
 QtTree::QtTree(QtDialog* parent, ControlTemplate const& control, Rect pixels)
-    : ModelBackedTree(parent, control.id, nullptr) {
+    : ToolkitTree(parent, control.id, nullptr) {
     m_view = new QtTreeView(&parent->Container(), *this, (control.style & TreeHasLines) != 0);
     m_widget = m_view;
     m_view->setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
@@ -278,59 +279,50 @@ void QtTree::BeginRefill() {
     QTimer::singleShot(0, m_view, [this] { Flush(); });
 }
 
-TreeItem QtTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
-    AtOrRoot(parent);
-    // A search empties the tree and fills it with thousands: the view hears of them once.
+void QtTree::ShowInserting() {
     if (m_items.Count() == 0) {
         BeginRefill();
     }
-    if (m_resetPending) {
-        return TreeItem{m_items.Insert(parent.value, where, text).first};
-    }
-    QModelIndex const family = IndexOf(parent);
-    auto const [item, position] = m_items.Insert(parent.value, where, text);
-    // The item's place is known once it is in; nothing reads the items in between.
-    int const row = static_cast<int>(position);
-    m_model->beginInsertRows(family, row, row);
-    m_model->endInsertRows();
-    return TreeItem{item};
 }
 
-void QtTree::Delete(TreeItem item) {
-    if (!item) {
-        // Emptying the tree ends the selection quietly: whoever refills it selects again.
-        m_selected = {};
-        BeginRefill();
-        m_items.Clear();
+void QtTree::ShowInserted(TreeItem parent, TreeItem, std::size_t position) {
+    if (m_resetPending) {
         return;
     }
-    At(item);
-    // The view would move the selection to a neighbour of its own; it moves to the one a
-    // native tree picks, and the dialog hears of it once.
-    std::optional<TreeItem> const moveTo = backend::SelectionAfterDelete(*this, item);
-    if (moveTo) {
-        SelectQuietly({});
-    }
-    if (m_resetPending) {
-        m_items.Erase(item.value);
-    } else {
-        QModelIndex const index = IndexOf(item);
-        m_quiet = true;
-        m_model->beginRemoveRows(index.parent(), index.row(), index.row());
-        m_items.Erase(item.value);
-        m_model->endRemoveRows();
-        m_quiet = false;
-    }
-    if (moveTo && *moveTo) {
-        Select(*moveTo);
-    } else if (moveTo) {
-        Adopt({});
-    }
+    // The item's place is known once it is in; nothing reads the items in between.
+    int const row = static_cast<int>(position);
+    m_model->beginInsertRows(IndexOf(parent), row, row);
+    m_model->endInsertRows();
 }
 
-void QtTree::SetItemText(TreeItem item, std::wstring const& text) {
-    At(item);
-    m_items.Rename(item.value, text);
+void QtTree::ShowCleared() {
+    m_selected = {};
+    BeginRefill();
+}
+
+void QtTree::ShowUnselected() {
+    m_selected = {};
+    SelectQuietly({});
+}
+
+void QtTree::ShowDeleting(TreeItem item) {
+    if (m_resetPending) {
+        return;
+    }
+    QModelIndex const index = IndexOf(item);
+    m_quiet = true;
+    m_model->beginRemoveRows(index.parent(), index.row(), index.row());
+}
+
+void QtTree::ShowDeleted() {
+    if (m_resetPending) {
+        return;
+    }
+    m_model->endRemoveRows();
+    m_quiet = false;
+}
+
+void QtTree::ShowRenamed(TreeItem item) {
     if (!m_resetPending) {
         QModelIndex const index = IndexOf(item);
         emit m_model->dataChanged(index, index, {Qt::DisplayRole});
@@ -355,8 +347,7 @@ void QtTree::Select(TreeItem item) {
     }
     if (item) {
         At(item);
-        Flush();
-        ExpandAncestors(item);
+        OpenAncestors(item);
     }
     SelectQuietly(item);
     Adopt(item);
@@ -379,15 +370,10 @@ void QtTree::Adopt(TreeItem selected) {
         return;
     }
     m_selected = selected;
-    Message message{.event = Event::SelChanged, .id = m_id, .item = selected};
-    Raise(message);
+    AnnounceSelection(selected);
 }
 
-void QtTree::Expand(TreeItem item) {
-    // An item without children has nothing to open; the view would still call it open.
-    if (At(item).children.empty()) {
-        return;
-    }
+void QtTree::ShowExpanded(TreeItem item) {
     Flush();
     View().expand(IndexOf(item));
 }
@@ -400,38 +386,16 @@ bool QtTree::IsExpanded(TreeItem item) const {
     return View().isExpanded(IndexOf(item));
 }
 
-void QtTree::ExpandAncestors(TreeItem item) {
+void QtTree::OpenAncestors(TreeItem item) {
+    Flush();
     for (TreeItem parent = ParentItem(item); parent; parent = ParentItem(parent)) {
         View().expand(IndexOf(parent));
     }
 }
 
-void QtTree::EnsureVisible(TreeItem item) {
-    At(item);
-    Flush();
-    // Its folders open now, so that what the program asks next is answered as it will
-    // be; the scroll waits for drawing, as the items may still move until then.
-    ExpandAncestors(item);
-    if (IsRedrawOn()) {
-        View().scrollTo(IndexOf(item));
-    } else {
-        m_scrollsOnRedraw.push_back(item);
-    }
-}
-
-void QtTree::SetRedraw(bool on) {
-    ModelBackedTree::SetRedraw(on);
-    if (!on) {
-        return;
-    }
-    Flush();
-    // In the order asked, as each scroll starts where the one before left the view.
-    for (TreeItem const item : std::exchange(m_scrollsOnRedraw, {})) {
-        // The item may have gone since, with the items it was among.
-        if (m_items.Contains(item.value)) {
-            View().scrollTo(IndexOf(item));
-        }
-    }
+void QtTree::ScrollTo(TreeItem item) {
+    OpenAncestors(item);
+    View().scrollTo(IndexOf(item));
 }
 
 QRect QtTree::LabelRect(QModelIndex const& index) const {
@@ -482,14 +446,19 @@ TreeHitTest QtTree::HitTest(Point client) const {
     return {TreeItem{QtTreeModel::HandleOf(index)}, flags};
 }
 
-void QtTree::SortChildren(TreeItem item) {
-    AtOrRoot(item);
+void QtTree::ShowSorting(TreeItem item) {
     if (m_resetPending) {
-        m_items.SortChildren(item.value);
         return;
     }
     m_quiet = true;
-    m_model->Reorder(item.value, [&] { m_items.SortChildren(item.value); });
+    m_model->BeginReorder(item.value);
+}
+
+void QtTree::ShowSorted(TreeItem item) {
+    if (m_resetPending) {
+        return;
+    }
+    m_model->EndReorder(item.value);
     m_quiet = false;
 }
 
@@ -506,21 +475,6 @@ void QtTree::WarmUp() {
     for (QStyle::State const open : {QStyle::State(), QStyle::State(QStyle::State_Open)}) {
         option.state = QStyle::State_Enabled | QStyle::State_Item | QStyle::State_Children | open;
         View().style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, m_view);
-    }
-}
-
-void QtTree::DoubleClickAt(Point screen, bool select) {
-    Point const origin = ClientToScreen({0, 0});
-    TreeHitTest const hit = HitTest({screen.x - origin.x, screen.y - origin.y});
-    bool const onItem = hit.item && (hit.flags & HitOnItem) != 0;
-    if (select && onItem) {
-        Select(hit.item);
-    }
-    Message message{.event = Event::DblClk, .id = m_id, .point = screen};
-    Raise(message);
-    if (!m_parent->HasEnded() && onItem && m_items.Contains(hit.item.value) &&
-        !IsExpanded(hit.item)) {
-        Expand(hit.item);
     }
 }
 

@@ -2,17 +2,17 @@
 
 #include "QtDialog.h"
 #include "QtWindow.h"
-#include "platform/ModelBackedTree.h"
+#include "platform/ToolkitTree.h"
 
 #include <QModelIndex>
 #include <QPoint>
 #include <QPointer>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QPainter;
 
@@ -28,31 +28,19 @@ struct QtTreeRow {};
 
 /// The tree as Qt's model/view: the view reads the shared items through a model that
 /// makes no object per item, so a search that refills thousands costs what is seen.
-class QtTree final : public backend::ModelBackedTree<QtWindow<backend::NativeTree>, QtTreeRow> {
+class QtTree final : public backend::ToolkitTree<QtWindow<backend::NativeTree>, QtTreeRow> {
 public:
     QtTree(QtDialog* parent, ControlTemplate const& control, Rect pixels);
     ~QtTree() override;
     QtTree(QtTree const&) = delete;
     QtTree& operator=(QtTree const&) = delete;
 
-    TreeItem Insert(TreeItem parent, InsertAfter where, std::wstring const& text) override;
-    void Delete(TreeItem item) override;
-    void SetItemText(TreeItem item, std::wstring const& text) override;
     TreeItem Selected() const override { return m_selected; }
     void Select(TreeItem item) override;
-    void Expand(TreeItem item) override;
     bool IsExpanded(TreeItem item) const override;
-    void EnsureVisible(TreeItem item) override;
-    /// Scrolls to the items selected or asked for while drawing was off.
-    void SetRedraw(bool on) override;
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
-    void SortChildren(TreeItem item) override;
     void WarmUp() override;
-
-    /// What a double click at `screen` does: the first click selects the item there
-    /// (when `select`), then the dialog hears of the double click and the item opens.
-    void DoubleClickAt(Point screen, bool select);
 
 private:
     friend class QtTreeModel;
@@ -71,7 +59,22 @@ private:
     void OnViewSelection();
     /// The dialog hears of a selection that differs from the one it heard of last.
     void Adopt(TreeItem selected);
-    void ExpandAncestors(TreeItem item);
+    /// A search empties the tree and fills it with thousands: the view hears of them once.
+    void ShowInserting() override;
+    void ShowInserted(TreeItem parent, TreeItem item, std::size_t position) override;
+    void ShowCleared() override;
+    void ShowUnselected() override;
+    /// The view hears of the removal around it, without moving the selection.
+    void ShowDeleting(TreeItem item) override;
+    void ShowDeleted() override;
+    void ShowRenamed(TreeItem item) override;
+    void ShowExpanded(TreeItem item) override;
+    /// The view keeps its open items and selection on their items through the sort.
+    void ShowSorting(TreeItem item) override;
+    void ShowSorted(TreeItem item) override;
+    void ScrollTo(TreeItem item) override;
+    void OpenAncestors(TreeItem item) override;
+    void Redrawn() override { Flush(); }
     /// The label's rectangle in the viewport: the text and its margins.
     QRect LabelRect(QModelIndex const& index) const;
     /// The control's pre-paint stage, run once a paint; whether items want theirs.
@@ -92,8 +95,6 @@ private:
     bool m_quiet = false;
     mutable bool m_resetPending = false;
     bool m_itemStages = false;
-    /// The items to scroll to, in turn, when drawing is on again.
-    std::vector<TreeItem> m_scrollsOnRedraw;
     int m_labelsWidth = 0;
     /// The column's own minimum, before any label widened it.
     int m_narrowest = 0;

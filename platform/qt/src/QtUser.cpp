@@ -6,6 +6,7 @@
 #include "QtTree.h"
 
 #include "platform/Error.h"
+#include "platform/ToolkitInput.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -60,10 +61,6 @@ QWidget& KeyTarget(QWidget& focus) {
     return popup->focusWidget() != nullptr ? *popup->focusWidget() : *popup;
 }
 
-bool Contains(QWidget& widget, QWidget const* inner) {
-    return inner != nullptr && (inner == &widget || widget.isAncestorOf(inner));
-}
-
 /// The widget a mouse event over `widget` reaches: a list's viewport, or the widget.
 QWidget& MouseTarget(QWidget& widget) {
     if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget)) {
@@ -72,16 +69,54 @@ QWidget& MouseTarget(QWidget& widget) {
     return widget;
 }
 
-/// Opens the box's list, moves to item `index` and takes it with Enter, as a user
-/// picking with the keyboard does.
-void PickItem(QtCombo& combo, int index) {
-    QComboBox& box = combo.Box();
-    FocusOn(box);
-    box.showPopup();
-    QAbstractItemView& list = *box.view();
-    list.setCurrentIndex(box.model()->index(index, 0));
-    QTest::keyClick(&list, Qt::Key_Return);
-}
+/// Qt's own delivery of a user's input: QTest's keys and clicks, events sent to the widget.
+/// The focus is the window's own, which it keeps while another window is active.
+struct QtInput {
+    using Combo = QtCombo;
+    using Tree = QtTree;
+
+    static QWidget* Focus(QWidget& widget) { return widget.window()->focusWidget(); }
+
+    static bool Within(QWidget& widget, QWidget const* inner) {
+        return inner != nullptr && (inner == &widget || widget.isAncestorOf(inner));
+    }
+
+    static void MoveFocusTo(QWidget& widget) { FocusOn(widget); }
+
+    static void SendEnterOrEscape(QtDialog&, QWidget& focus, bool enter) {
+        QTest::keyClick(&KeyTarget(focus), enter ? Qt::Key_Return : Qt::Key_Escape);
+    }
+
+    static bool IsButton(QWidget& widget) { return qobject_cast<QPushButton*>(&widget) != nullptr; }
+
+    static void Click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton); }
+
+    /// Opens the box's list, moves to item `index` and takes it with Enter, as a user
+    /// picking with the keyboard does.
+    static void Pick(QtCombo& combo, int index) {
+        QComboBox& box = combo.Box();
+        FocusOn(box);
+        box.showPopup();
+        QAbstractItemView& list = *box.view();
+        list.setCurrentIndex(box.model()->index(index, 0));
+        QTest::keyClick(&list, Qt::Key_Return);
+    }
+
+    static void OpenContextMenu(QWidget& widget, Point screen) {
+        QWidget& target = MouseTarget(widget);
+        QPoint const at(screen.x, screen.y);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, target.mapFromGlobal(at), at);
+        QCoreApplication::sendEvent(&target, &menu);
+    }
+
+    static void MoveMouse(QWidget& widget, Point client) {
+        QWidget& target = MouseTarget(widget);
+        QPointF const local = target.mapFrom(&widget, QPoint(client.x, client.y));
+        QMouseEvent motion(QEvent::MouseMove, local, target.mapToGlobal(local), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &motion);
+    }
+};
 
 } // namespace
 
@@ -91,14 +126,10 @@ void QtUser::RunPending() {
 
 void QtUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
     if (auto* grid = dynamic_cast<QtPropertyGrid*>(&control)) {
-        QWidget* editor = grid->FocusedEditor();
-        if (editor == nullptr) {
-            PLATFORM_ERROR(L"property grid " + std::to_wstring(grid->Id()) +
-                           L" has no editor open to type in");
-        }
-        if (!ReplaceText(*editor, text)) {
+        QWidget& editor = grid->EditorToTypeIn();
+        if (!ReplaceText(editor, text)) {
             // A pick list searches its options as the keys come.
-            QTest::keyClicks(editor, ToQt(text));
+            QTest::keyClicks(&editor, ToQt(text));
         }
         return;
     }
@@ -116,58 +147,7 @@ void QtUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) 
 }
 
 void QtUser::Deliver(backend::NativeWindow& control, Message& input) {
-    QWidget& widget = WidgetOf(control);
-    switch (input.event) {
-    case Event::KeyDown:
-        SendKey(widget, input.id, input.key);
-        return;
-    case Event::Command:
-        if (qobject_cast<QPushButton*>(&widget) == nullptr) {
-            PLATFORM_ERROR(L"control " + std::to_wstring(input.id) + L" is not a button");
-        }
-        QTest::mouseClick(&widget, Qt::LeftButton);
-        return;
-    case Event::ComboSelChange:
-        PickItem(dynamic_cast<QtCombo&>(control), static_cast<int>(input.param));
-        return;
-    case Event::ContextMenu: {
-        QWidget& target = MouseTarget(widget);
-        QPoint const screen(input.point.x, input.point.y);
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, target.mapFromGlobal(screen), screen);
-        QCoreApplication::sendEvent(&target, &menu);
-        return;
-    }
-    case Event::DblClk:
-        dynamic_cast<QtTree&>(control).DoubleClickAt(input.point, true);
-        return;
-    case Event::MouseMove: {
-        QWidget& target = MouseTarget(widget);
-        QPointF const local = target.mapFrom(&widget, QPoint(input.point.x, input.point.y));
-        QMouseEvent motion(QEvent::MouseMove, local, target.mapToGlobal(local), Qt::NoButton,
-                           Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&target, &motion);
-        return;
-    }
-    default:
-        PLATFORM_ERROR(L"a user cannot raise event " +
-                       std::to_wstring(static_cast<int>(input.event)) + L" on control " +
-                       std::to_wstring(input.id));
-    }
-}
-
-void QtUser::SendKey(QWidget& widget, ControlId id, int key) {
-    // The key goes where the focus is: the control, or an editor open inside it.
-    if (!Contains(widget, widget.window()->focusWidget())) {
-        FocusOn(widget);
-    }
-    QWidget* focus = widget.window()->focusWidget();
-    if ((key != KeyReturn && key != KeyEscape) || !Contains(widget, focus)) {
-        TheDialog().OfferKey(id, key);
-        return;
-    }
-    // Enter and Escape take Qt's own way: first the dialog's key hook, then, when the
-    // hook lets them pass, the focused widget and its parents.
-    QTest::keyClick(&KeyTarget(*focus), key == KeyReturn ? Qt::Key_Return : Qt::Key_Escape);
+    backend::DeliverInput<QtInput>(TheDialog(), control, WidgetOf(control), input);
 }
 
 } // namespace platform::qt

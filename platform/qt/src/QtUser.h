@@ -19,7 +19,6 @@ private:
     void RunPending() override;
     void Deliver(backend::NativeWindow& control, Message& input) override;
     void TypeInto(backend::NativeWindow& control, std::wstring const& text) override;
-    void SendKey(QWidget& widget, ControlId id, int key);
 };
 
 } // namespace platform::qt

@@ -9,13 +9,11 @@
 namespace platform::wx {
 
 WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
-    : ModelBackedCombo(parent, control.id, nullptr)
-    , m_sorted((control.style & ComboSorted) != 0)
-    , m_editable((control.style & ComboEditable) != 0) {
+    : ModelBackedCombo(control.style, parent, control.id, nullptr) {
     // The template's height is the dropped-down list's; the box keeps its natural one.
     wxPoint const at(pixels.left, pixels.top);
     wxSize const size(pixels.Width(), -1);
-    if (m_editable) {
+    if (IsEditable()) {
         auto* box = new wxComboBox(&parent->Container(), wxID_ANY, ToWx(control.text), at, size, 0,
                                    nullptr, wxCB_DROPDOWN);
         m_window = box;
@@ -33,13 +31,9 @@ WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
         m_entry = box;
     }
     RaiseOn(wxEVT_COMBOBOX, *this, Event::ComboSelChange);
-    if (m_editable) {
+    if (IsEditable()) {
         RaiseOn(wxEVT_TEXT, *this, Event::EditChange);
     }
-}
-
-void WxCombo::Move(Rect rect) {
-    m_window->SetSize(rect.left, rect.top, rect.Width(), wxDefaultCoord, wxSIZE_USE_EXISTING);
 }
 
 void WxCombo::ShowInserted(int index, std::wstring const& text) {
@@ -50,12 +44,10 @@ void WxCombo::ShowDeleted(int index) {
     m_list->Delete(static_cast<unsigned>(index));
 }
 
-void WxCombo::ResetContent() {
-    // The edit field of an editable box keeps what the user typed.
+void WxCombo::ShowCleared() {
     wxString const text = m_entry->GetValue();
     m_list->Clear();
-    ClearItems();
-    m_entry->ChangeValue(m_editable ? text : wxString());
+    m_entry->ChangeValue(IsEditable() ? text : wxString());
 }
 
 int WxCombo::GetCurSel() const {
@@ -69,14 +61,6 @@ void WxCombo::SetCurSel(int index) {
         return;
     }
     m_list->SetSelection(index);
-}
-
-void WxCombo::SetCueBanner(std::wstring const& text) {
-    m_entry->SetHint(ToWx(text));
-}
-
-std::wstring WxCombo::GetCueBanner() const {
-    return FromWx(m_entry->GetHint());
 }
 
 } // namespace platform::wx

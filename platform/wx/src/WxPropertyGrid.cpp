@@ -71,11 +71,11 @@ wxPGProperty* MakeProperty(backend::PropertyDesc const& desc, wxString const& na
 } // namespace
 
 WxPropertyGrid::WxPropertyGrid(WxDialog* parent, ControlId id, Rect pixels)
-    : ModelBackedPropertyGrid(parent, id,
-                              new wxPropertyGridManager(&parent->Container(), wxID_ANY,
-                                                        wxPoint(pixels.left, pixels.top),
-                                                        wxSize(pixels.Width(), pixels.Height()),
-                                                        static_cast<long>(wxBORDER_SIMPLE))) {
+    : ToolkitPropertyGrid(parent, id,
+                          new wxPropertyGridManager(&parent->Container(), wxID_ANY,
+                                                    wxPoint(pixels.left, pixels.top),
+                                                    wxSize(pixels.Width(), pixels.Height()),
+                                                    static_cast<long>(wxBORDER_SIMPLE))) {
     // The manager shows its header only over a page.
     static_cast<wxPropertyGridManager&>(*m_window).AddPage();
     // The grid announces changes through its manager.
@@ -131,20 +131,28 @@ void WxPropertyGrid::FitColumns() {
     }
 }
 
-Variant WxPropertyGrid::GetValue(backend::PropertyHandle row) const {
+WxPropertyGrid::ShownRow WxPropertyGrid::Shown(backend::PropertyHandle row) const {
     wxPGProperty* property = Property(row);
+    ShownRow shown{.value = {},
+                   .text = FromWx(property->GetDisplayedString()),
+                   .units = FromWx(property->GetAttribute(wxPG_ATTR_UNITS).GetString())};
     switch (TypeOf(Desc(row).value)) {
     case VariantType::Double:
-        return property->GetValue().GetDouble();
+        shown.value = property->GetValue().GetDouble();
+        break;
     case VariantType::Int:
-        return static_cast<int>(property->GetValue().GetLong());
+        shown.value = static_cast<int>(property->GetValue().GetLong());
+        break;
     case VariantType::Bool:
-        return property->GetValue().GetBool();
+        shown.value = property->GetValue().GetBool();
+        break;
     case VariantType::Text:
-        return FromWx(property->GetValueAsString());
+        shown.value = FromWx(property->GetValueAsString());
+        break;
     default:
-        return {};
+        break;
     }
+    return shown;
 }
 
 void WxPropertyGrid::ShowValue(backend::PropertyHandle row, Variant const& value) {
@@ -186,9 +194,8 @@ void WxPropertyGrid::Select(backend::PropertyHandle row) {
     Grid().SelectProperty(Property(row));
 }
 
-backend::PropertyHandle WxPropertyGrid::Selected() const {
-    auto const handle = reinterpret_cast<backend::PropertyHandle>(Grid().GetSelection());
-    return Holds(handle) ? handle : 0;
+backend::PropertyHandle WxPropertyGrid::SelectedShown() const {
+    return reinterpret_cast<backend::PropertyHandle>(Grid().GetSelection());
 }
 
 void WxPropertyGrid::EnsureVisible(backend::PropertyHandle row) {
@@ -202,28 +209,13 @@ void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstrin
     manager.SetColumnTitle(1, ToWx(right));
 }
 
-std::wstring WxPropertyGrid::DisplayText(backend::PropertyHandle row) const {
-    return FromWx(Property(row)->GetDisplayedString());
-}
-
 void WxPropertyGrid::ShowUnits(backend::PropertyHandle row, std::wstring const& units) {
     Property(row)->SetAttribute(wxPG_ATTR_UNITS, ToWx(units));
     Grid().RefreshProperty(Property(row));
 }
 
-std::wstring WxPropertyGrid::Units(backend::PropertyHandle row) const {
-    return FromWx(Property(row)->GetAttribute(wxPG_ATTR_UNITS).GetString());
-}
-
-void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& text) {
-    backend::PropertyDesc desc = Desc(row);
-    desc.value = GetValue(row);
-    Variant const value = backend::ParseUserValue(desc, text);
-    // Scrolling while the selection creates the row's editor hands GTK a child it cannot
-    // place yet; scrolled to the row first, the selection has nothing left to scroll.
-    Grid().EnsureVisible(Property(row));
-    Grid().SelectProperty(Property(row));
-    if (value == desc.value) {
+void WxPropertyGrid::ChangeAsUser(backend::PropertyHandle row, Variant const& value) {
+    if (value == GetValue(row)) {
         return;
     }
     wxVariant change;
@@ -240,7 +232,7 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
     default:
         if (auto* list = dynamic_cast<wxEnumProperty*>(Property(row));
             list != nullptr && dynamic_cast<wxEditEnumProperty*>(list) == nullptr) {
-            int const index = list->GetChoices().Index(ToWx(text));
+            int const index = list->GetChoices().Index(ToWx(std::get<std::wstring>(value)));
             // A pick goes through the drop-down the selection opened, as the user's does:
             // the grid commits it from the editor's own event.
             if (auto* editor = dynamic_cast<wxOwnerDrawnComboBox*>(Grid().GetEditorControl())) {
@@ -253,7 +245,7 @@ void WxPropertyGrid::UserEdit(backend::PropertyHandle row, std::wstring const& t
             }
             change = static_cast<long>(index);
         } else {
-            change = ToWx(text);
+            change = ToWx(std::get<std::wstring>(value));
         }
         break;
     }
@@ -295,30 +287,20 @@ wxWindow* WxPropertyGrid::FocusedEditor() const {
     return nullptr;
 }
 
-bool WxPropertyGrid::CommitEditor() {
-    if (FocusedEditor() == nullptr) {
-        return false;
-    }
-    // A value the grid refuses keeps its editor and the focus, as the grid's own Enter
-    // does; a taken one hands the focus back, so the next Enter is the dialog's.
-    if (Grid().CommitChangesFromEditor()) {
-        Grid().SetFocus();
-    }
-    return true;
-}
-
-bool WxPropertyGrid::CancelEditor() {
-    if (FocusedEditor() == nullptr) {
-        return false;
-    }
+void WxPropertyGrid::CloseEditor(wxWindow&, bool commit) {
     wxPropertyGrid& grid = Grid();
+    if (commit) {
+        if (grid.CommitChangesFromEditor()) {
+            grid.SetFocus();
+        }
+        return;
+    }
     // The editor shows the row's value again and forgets it was typed in, so closing
     // it commits nothing and raises no change event.
     grid.RefreshEditor();
     grid.EditorsValueWasNotModified();
     grid.UnfocusEditor();
     grid.SetFocus();
-    return true;
 }
 
 void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {
@@ -326,8 +308,7 @@ void WxPropertyGrid::OnChanged(wxPropertyGridEvent& event) {
     if (!Holds(handle)) {
         return;
     }
-    Message message{.event = Event::PropertyChanged, .id = m_id, .param = Desc(handle).clientData};
-    Raise(message);
+    AnnounceChange(handle);
 }
 
 } // namespace platform::wx

@@ -2,7 +2,7 @@
 
 #include "WxDialog.h"
 #include "WxWindow.h"
-#include "platform/ModelBackedPropertyGrid.h"
+#include "platform/ToolkitPropertyGrid.h"
 
 #include <wx/propgrid/manager.h>
 
@@ -12,29 +12,20 @@
 namespace platform::wx {
 
 class WxPropertyGrid final
-    : public backend::ModelBackedPropertyGrid<WxWindow<backend::NativePropertyGrid>> {
+    : public backend::ToolkitPropertyGrid<WxWindow<backend::NativePropertyGrid>, wxWindow> {
 public:
     WxPropertyGrid(WxDialog* parent, ControlId id, Rect pixels);
 
-    Variant GetValue(backend::PropertyHandle row) const override;
     void Select(backend::PropertyHandle row) override;
-    backend::PropertyHandle Selected() const override;
     void EnsureVisible(backend::PropertyHandle row) override;
     void EnableHeader(bool on, std::wstring const& left, std::wstring const& right) override;
-    /// What the grid itself draws, so a difference from the headless grid shows.
-    std::wstring DisplayText(backend::PropertyHandle row) const override;
-    /// What the grid draws after the value, not what was asked for.
-    std::wstring Units(backend::PropertyHandle row) const override;
-    /// Changes a row's value the way the grid's editor does, with the change event.
-    void UserEdit(backend::PropertyHandle row, std::wstring const& text) override;
-    bool CommitEditor() override;
-    bool CancelEditor() override;
-    /// The row's editor when it holds the focus; null when no editor is open.
-    wxWindow* FocusedEditor() const;
 
 private:
     wxPropertyGrid& Grid() const;
     wxPGProperty* Property(backend::PropertyHandle row) const;
+    /// The property's value, text and units as the grid draws them, so that a difference
+    /// from the headless grid shows.
+    ShownRow Shown(backend::PropertyHandle row) const override;
     backend::PropertyHandle ShowAppended(backend::PropertyHandle parent,
                                          backend::PropertyDesc const& desc) override;
     void ShowRemovedAll() override { Grid().Clear(); }
@@ -43,6 +34,12 @@ private:
     void ShowUnits(backend::PropertyHandle row, std::wstring const& units) override;
     /// A left click in the middle of the row's value cell, delivered to the grid.
     void OpenEditor(backend::PropertyHandle row) override;
+    /// Goes the grid's own way for an edit: through the drop-down a pick list's selection
+    /// opened, else validated, then announced as a change.
+    void ChangeAsUser(backend::PropertyHandle row, Variant const& value) override;
+    backend::PropertyHandle SelectedShown() const override;
+    wxWindow* FocusedEditor() const override;
+    void CloseEditor(wxWindow& editor, bool commit) override;
     void OnChanged(wxPropertyGridEvent& event);
     void FitColumnsLater();
     void FitColumns();

@@ -96,7 +96,7 @@ private:
 };
 
 WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
-    : ModelBackedTree(parent, control.id, nullptr) {
+    : ToolkitTree(parent, control.id, nullptr) {
     long style = wxTR_HIDE_ROOT | wxTR_SINGLE;
     style |= (control.style & TreeHasButtons) != 0 ? wxTR_HAS_BUTTONS : wxTR_NO_BUTTONS;
     style |= (control.style & TreeHasLines) != 0 ? 0 : wxTR_NO_LINES;
@@ -118,7 +118,7 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
         if (event.GetItem() == m_root) {
             return;
         }
-        NotifySelChanged(Handle(event.GetItem()));
+        AnnounceSelection(Handle(event.GetItem()));
     });
     Tree().Bind(wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent&) {
         wxPoint const mouse = wxGetMousePosition();
@@ -144,14 +144,6 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
         Raise(message);
         event.Skip();
     });
-}
-
-void WxTree::NotifySelChanged(TreeItem selected) {
-    Message message;
-    message.event = Event::SelChanged;
-    message.id = m_id;
-    message.item = selected;
-    Raise(message);
 }
 
 wxTreeCtrl& WxTree::Tree() const {
@@ -216,33 +208,22 @@ void WxTree::ShowChildren(std::uintptr_t item) {
     }
 }
 
-TreeItem WxTree::Insert(TreeItem parent, InsertAfter where, std::wstring const& text) {
-    AtOrRoot(parent);
-    auto const [item, position] = m_items.Insert(parent.value, where, text);
+void WxTree::ShowInserted(TreeItem parent, TreeItem item, std::size_t position) {
     Node const& family = m_items.At(parent.value);
     if (family.extra.childrenShown) {
-        ShowItem(item, family.extra.native, position);
+        ShowItem(item.value, family.extra.native, position);
     } else if (family.extra.native.IsOk() && family.children.size() == 1) {
         // Its button shows there is something inside before the children are made.
         Tree().SetItemHasChildren(family.extra.native, true);
     }
-    return TreeItem{item};
 }
 
-void WxTree::Delete(TreeItem item) {
-    if (!item) {
-        // Emptying the tree ends the selection quietly: whoever refills it selects again.
-        Tree().Unselect();
-        Tree().DeleteChildren(m_root);
-        m_items.Clear();
-        return;
-    }
-    // The toolkit would pick a neighbour of its own on its next idle; the selection moves
-    // at once, to the neighbour a native tree picks, and the dialog hears of it.
-    std::optional<TreeItem> const moveTo = backend::SelectionAfterDelete(*this, item);
-    if (moveTo) {
-        Tree().Unselect();
-    }
+void WxTree::ShowCleared() {
+    Tree().Unselect();
+    Tree().DeleteChildren(m_root);
+}
+
+void WxTree::ShowDeleting(TreeItem item) {
     Node const& node = At(item);
     Node const& family = m_items.At(node.parent);
     if (node.extra.native.IsOk()) {
@@ -250,19 +231,12 @@ void WxTree::Delete(TreeItem item) {
     } else if (family.extra.native.IsOk() && family.children.size() == 1) {
         Tree().SetItemHasChildren(family.extra.native, false);
     }
-    m_items.Erase(item.value);
-    if (moveTo && *moveTo) {
-        Select(*moveTo);
-    } else if (moveTo) {
-        NotifySelChanged({});
-    }
 }
 
-void WxTree::SetItemText(TreeItem item, std::wstring const& text) {
-    At(item);
-    m_items.Rename(item.value, text);
-    if (At(item).extra.textShown) {
-        Tree().SetItemText(NativeIfShown(item), ToWx(text));
+void WxTree::ShowRenamed(TreeItem item) {
+    Node const& node = At(item);
+    if (node.extra.textShown) {
+        Tree().SetItemText(node.extra.native, ToWx(node.text));
     }
 }
 
@@ -275,7 +249,8 @@ void WxTree::ShowText(Node& node) {
 }
 
 void WxTree::ShowTextsInView() {
-    if (!IsRedrawOn() || m_scrollingOnRedraw) {
+    // While the scrolls asked for while frozen run, the texts wait for the last one.
+    if (!IsRedrawOn() || IsScrollingOnRedraw()) {
         return;
     }
     int const height = Tree().GetClientSize().y;
@@ -314,15 +289,11 @@ void WxTree::Select(TreeItem item) {
     if (!item) {
         // Clearing the selection is a change the dialog hears of, as with any other.
         Tree().Unselect();
-        NotifySelChanged({});
+        AnnounceSelection({});
         return;
     }
     Tree().SelectItem(Native(item));
     EnsureVisible(item);
-}
-
-void WxTree::Expand(TreeItem item) {
-    Tree().Expand(Native(item));
 }
 
 bool WxTree::IsExpanded(TreeItem item) const {
@@ -330,35 +301,10 @@ bool WxTree::IsExpanded(TreeItem item) const {
     return native.IsOk() && Tree().IsExpanded(native);
 }
 
-void WxTree::EnsureVisible(TreeItem item) {
-    if (IsRedrawOn()) {
-        Tree().EnsureVisible(Native(item));
-        return;
-    }
-    // A frozen tree lays out its new items only when it thaws: a scroll now would go by
-    // their old places, and laying them out now would be done again at the thaw. Its
-    // folders open now, so that what the program asks next is answered as it will be.
+void WxTree::OpenAncestors(TreeItem item) {
     for (TreeItem parent = ParentItem(item); parent; parent = ParentItem(parent)) {
         Tree().Expand(Native(parent));
     }
-    m_scrollsOnRedraw.push_back(item);
-}
-
-void WxTree::SetRedraw(bool on) {
-    ModelBackedTree::SetRedraw(on);
-    if (!on) {
-        return;
-    }
-    // In the order asked, as each scroll starts where the one before left the view.
-    m_scrollingOnRedraw = true;
-    for (TreeItem const item : std::exchange(m_scrollsOnRedraw, {})) {
-        // The item may have gone since, with the items it was among.
-        if (m_items.Contains(item.value)) {
-            Tree().EnsureVisible(Native(item));
-        }
-    }
-    m_scrollingOnRedraw = false;
-    ShowTextsInView();
 }
 
 std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
@@ -404,9 +350,7 @@ TreeHitTest WxTree::HitTest(Point client) const {
     return {Handle(item), hit};
 }
 
-void WxTree::SortChildren(TreeItem item) {
-    AtOrRoot(item);
-    m_items.SortChildren(item.value);
+void WxTree::ShowSorted(TreeItem item) {
     if (m_items.At(item.value).extra.childrenShown) {
         Tree().SortChildren(NativeIfShown(item));
     }
@@ -420,23 +364,6 @@ void WxTree::WarmUp() {
     wxMemoryDC dc(canvas);
     for (int const flags : {0, static_cast<int>(wxCONTROL_EXPANDED)}) {
         wxRendererNative::Get().DrawTreeItemButton(&Tree(), dc, wxRect(0, 0, side, side), flags);
-    }
-}
-
-void WxTree::DoubleClickAt(Point screen, bool select) {
-    Point const origin = ClientToScreen({0, 0});
-    TreeHitTest const hit = HitTest({screen.x - origin.x, screen.y - origin.y});
-    bool const onItem = hit.item && (hit.flags & HitOnItem) != 0;
-    if (select && onItem) {
-        Select(hit.item);
-    }
-    Message message;
-    message.event = Event::DblClk;
-    message.id = m_id;
-    message.point = screen;
-    Raise(message);
-    if (!m_parent->HasEnded() && onItem && !IsExpanded(hit.item)) {
-        Expand(hit.item);
     }
 }
 

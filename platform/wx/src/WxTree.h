@@ -2,7 +2,7 @@
 
 #include "WxDialog.h"
 #include "WxWindow.h"
-#include "platform/ModelBackedTree.h"
+#include "platform/ToolkitTree.h"
 
 #include <wx/dc.h>
 #include <wx/event.h>
@@ -30,28 +30,17 @@ struct WxTreeRow {
     bool textShown = false;
 };
 
-class WxTree final : public backend::ModelBackedTree<WxWindow<backend::NativeTree>, WxTreeRow> {
+class WxTree final : public backend::ToolkitTree<WxWindow<backend::NativeTree>, WxTreeRow> {
 public:
     WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels);
 
-    TreeItem Insert(TreeItem parent, InsertAfter where, std::wstring const& text) override;
-    void Delete(TreeItem item) override;
-    void SetItemText(TreeItem item, std::wstring const& text) override;
     TreeItem Selected() const override;
     void Select(TreeItem item) override;
-    void Expand(TreeItem item) override;
     bool IsExpanded(TreeItem item) const override;
-    void EnsureVisible(TreeItem item) override;
-    /// Scrolls to the items selected or asked for while drawing was off.
-    void SetRedraw(bool on) override;
     std::optional<Rect> ItemRect(TreeItem item, bool textOnly) const override;
     TreeHitTest HitTest(Point client) const override;
-    void SortChildren(TreeItem item) override;
     void WarmUp() override;
 
-    /// What a double click at `screen` does: the first click selects the item there
-    /// (when `select`), then the dialog hears of the double click and the item opens.
-    void DoubleClickAt(Point screen, bool select);
     /// Runs the custom-draw stages over the shown items onto `dc`, and marks the focus.
     void PaintOverlay(wxDC& dc);
     /// Gives the items in view that were made without their text their text.
@@ -66,7 +55,16 @@ private:
     /// Selects the next shown item whose text starts with what was typed lately.
     void TypeAhead(wchar_t typed);
 
-    void NotifySelChanged(TreeItem selected);
+    void ShowInserted(TreeItem parent, TreeItem item, std::size_t position) override;
+    void ShowCleared() override;
+    void ShowUnselected() override { Tree().Unselect(); }
+    void ShowDeleting(TreeItem item) override;
+    void ShowRenamed(TreeItem item) override;
+    void ShowExpanded(TreeItem item) override { Tree().Expand(Native(item)); }
+    void ShowSorted(TreeItem item) override;
+    void ScrollTo(TreeItem item) override { Tree().EnsureVisible(Native(item)); }
+    void OpenAncestors(TreeItem item) override;
+    void Redrawn() override { ShowTextsInView(); }
     wxTreeCtrl& Tree() const;
     /// The item made in the toolkit's tree first (with its ancestors) where it is not yet.
     wxTreeItemId Native(TreeItem item);
@@ -79,10 +77,6 @@ private:
     void ShowText(Node& node);
 
     wxTreeItemId m_root;
-    /// The items to scroll to, in turn, when drawing is on again.
-    std::vector<TreeItem> m_scrollsOnRedraw;
-    /// While the scrolls asked for while frozen run: the texts wait for the last one.
-    bool m_scrollingOnRedraw = false;
     std::wstring m_typed;
     std::chrono::steady_clock::time_point m_lastTyped;
 };

@@ -6,6 +6,7 @@
 #include "WxTree.h"
 
 #include "platform/Error.h"
+#include "platform/ToolkitInput.h"
 
 #include <wx/button.h>
 #include <wx/textctrl.h>
@@ -48,18 +49,14 @@ void WxUser::RunPending() {
 
 void WxUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
     if (auto* grid = dynamic_cast<WxPropertyGrid*>(&control)) {
-        wxWindow* editor = grid->FocusedEditor();
-        if (editor == nullptr) {
-            PLATFORM_ERROR(L"property grid " + std::to_wstring(grid->Id()) +
-                           L" has no editor open to type in");
-        }
-        if (auto* entry = dynamic_cast<wxTextEntry*>(editor);
+        wxWindow& editor = grid->EditorToTypeIn();
+        if (auto* entry = dynamic_cast<wxTextEntry*>(&editor);
             entry != nullptr && entry->IsEditable()) {
             // SetValue raises the text event the user's typing raises.
             entry->SetValue(ToWx(text));
             return;
         }
-        TypeKeys(*editor, text);
+        TypeKeys(editor, text);
         return;
     }
     auto* combo = dynamic_cast<WxCombo*>(&control);
@@ -81,92 +78,77 @@ void WxUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) 
 
 namespace {
 
-bool Contains(wxWindow& window, wxWindow* inner) {
-    for (; inner != nullptr; inner = inner->GetParent()) {
-        if (inner == &window) {
-            return true;
-        }
-    }
-    return false;
-}
-
 /// What the window system would hand `window` for the user's action.
 void Send(wxWindow& window, wxEvent& event) {
     event.SetEventObject(&window);
     window.ProcessWindowEvent(event);
 }
 
-void PickItem(WxCombo& combo, int index) {
-    wxWindow& box = WindowOf(combo);
-    combo.List().SetSelection(index);
-    wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
-    event.SetInt(index);
-    event.SetString(combo.List().GetString(static_cast<unsigned>(index)));
-    Send(box, event);
-}
+/// Each input goes to the toolkit as the window system would deliver it. The focus is the
+/// application's.
+struct WxInput {
+    using Combo = WxCombo;
+    using Tree = WxTree;
+
+    static wxWindow* Focus(wxWindow&) { return wxWindow::FindFocus(); }
+
+    static bool Within(wxWindow& window, wxWindow* inner) {
+        for (; inner != nullptr; inner = inner->GetParent()) {
+            if (inner == &window) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static void MoveFocusTo(wxWindow& window) { FocusOn(window); }
+
+    /// Through the dialog's key hook first, then to the focused window, unless a handler
+    /// took the key or ended the dialog.
+    static void SendEnterOrEscape(WxDialog& dialog, wxWindow& focus, bool enter) {
+        for (wxEventType const type : {wxEVT_CHAR_HOOK, wxEVT_KEY_DOWN}) {
+            wxKeyEvent event(type);
+            event.m_keyCode = enter ? WXK_RETURN : WXK_ESCAPE;
+            event.SetEventObject(&focus);
+            if (focus.HandleWindowEvent(event) || dialog.HasEnded()) {
+                return;
+            }
+        }
+    }
+
+    static bool IsButton(wxWindow& window) { return dynamic_cast<wxButton*>(&window) != nullptr; }
+
+    static void Click(wxWindow& window) {
+        wxCommandEvent click(wxEVT_BUTTON, window.GetId());
+        Send(window, click);
+    }
+
+    static void Pick(WxCombo& combo, int index) {
+        wxWindow& box = WindowOf(combo);
+        combo.List().SetSelection(index);
+        wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
+        event.SetInt(index);
+        event.SetString(combo.List().GetString(static_cast<unsigned>(index)));
+        Send(box, event);
+    }
+
+    static void OpenContextMenu(wxWindow& window, Point screen) {
+        wxContextMenuEvent menu(wxEVT_CONTEXT_MENU, window.GetId(), wxPoint(screen.x, screen.y));
+        Send(window, menu);
+    }
+
+    static void MoveMouse(wxWindow& window, Point client) {
+        wxMouseEvent motion(wxEVT_MOTION);
+        motion.m_x = client.x;
+        motion.m_y = client.y;
+        Send(window, motion);
+    }
+};
 
 } // namespace
 
 void WxUser::Deliver(backend::NativeWindow& control, Message& input) {
-    wxWindow& window = WindowOf(control);
-    switch (input.event) {
-    case Event::KeyDown:
-        SendKey(window, input.id, input.key);
-        return;
-    case Event::Command: {
-        if (dynamic_cast<wxButton*>(&window) == nullptr) {
-            PLATFORM_ERROR(L"control " + std::to_wstring(input.id) + L" is not a button");
-        }
-        wxCommandEvent click(wxEVT_BUTTON, window.GetId());
-        Send(window, click);
-        return;
-    }
-    case Event::ComboSelChange:
-        PickItem(dynamic_cast<WxCombo&>(control), static_cast<int>(input.param));
-        return;
-    case Event::ContextMenu: {
-        wxContextMenuEvent menu(wxEVT_CONTEXT_MENU, window.GetId(),
-                                wxPoint(input.point.x, input.point.y));
-        Send(window, menu);
-        return;
-    }
-    case Event::DblClk:
-        dynamic_cast<WxTree&>(control).DoubleClickAt(input.point, true);
-        return;
-    case Event::MouseMove: {
-        wxMouseEvent motion(wxEVT_MOTION);
-        motion.m_x = input.point.x;
-        motion.m_y = input.point.y;
-        Send(window, motion);
-        return;
-    }
-    default:
-        PLATFORM_ERROR(L"a user cannot raise event " +
-                       std::to_wstring(static_cast<int>(input.event)) + L" on control " +
-                       std::to_wstring(input.id));
-    }
-}
-
-void WxUser::SendKey(wxWindow& window, ControlId id, int key) {
-    // The key goes where the focus is: the control, or an editor open inside it.
-    if (!Contains(window, wxWindow::FindFocus())) {
-        FocusOn(window);
-    }
-    wxWindow* focus = wxWindow::FindFocus();
-    if ((key != KeyReturn && key != KeyEscape) || !Contains(window, focus)) {
-        TheDialog().OfferKey(id, key);
-        return;
-    }
-    // Enter and Escape take the toolkit's own way: first the dialog's key hook, then,
-    // when the hook lets them pass, the focused window.
-    for (wxEventType const type : {wxEVT_CHAR_HOOK, wxEVT_KEY_DOWN}) {
-        wxKeyEvent event(type);
-        event.m_keyCode = key == KeyReturn ? WXK_RETURN : WXK_ESCAPE;
-        event.SetEventObject(focus);
-        if (focus->HandleWindowEvent(event) || TheDialog().HasEnded()) {
-            return;
-        }
-    }
+    backend::DeliverInput<WxInput>(TheDialog(), control, WindowOf(control), input);
 }
 
 } // namespace platform::wx

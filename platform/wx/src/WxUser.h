@@ -18,7 +18,6 @@ private:
     void RunPending() override;
     void Deliver(backend::NativeWindow& control, Message& input) override;
     void TypeInto(backend::NativeWindow& control, std::wstring const& text) override;
-    void SendKey(wxWindow& window, ControlId id, int key);
 };
 
 } // namespace platform::wx
