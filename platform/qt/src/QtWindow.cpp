@@ -31,7 +31,7 @@ void FocusAsByKeyboard(QWidget& widget) {
 
 template <typename Base>
 QtWindow<Base>::QtWindow(QtDialog* parent, ControlId id, QWidget* widget)
-    : backend::ToolkitWindow<Base, QtDialog>(parent, id)
+    : backend::ToolkitWindow<Base, QtDialog, QWidget>(parent, id)
     , m_widget(widget) {}
 
 template <typename Base> std::wstring QtWindow<Base>::GetText() const {
@@ -107,14 +107,13 @@ template <typename Base> bool QtWindow<Base>::HasFocus() const {
     return m_widget->hasFocus();
 }
 
-#define PLATFORM_INSTANTIATE(Interface) template class QtWindow<backend::Interface>;
-PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
-#undef PLATFORM_INSTANTIATE
-
 } // namespace platform::qt
 
+// The windows of every native interface, with what they share, are made here, where the
+// dialog they reach is whole.
 #define PLATFORM_INSTANTIATE(Interface)                                                            \
     template class platform::backend::ToolkitWindow<platform::backend::Interface,                  \
-                                                    platform::qt::QtDialog>;
+                                                    platform::qt::QtDialog, QWidget>;              \
+    template class platform::qt::QtWindow<platform::backend::Interface>;
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
 #undef PLATFORM_INSTANTIATE

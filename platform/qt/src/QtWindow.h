@@ -3,7 +3,6 @@
 
 #include "platform/Backend.h"
 #include "platform/Driver.h"
-#include "platform/ToolkitAccess.h"
 #include "platform/ToolkitWindow.h"
 
 #include <QObject>
@@ -32,9 +31,7 @@ QWidget& WidgetOf(backend::NativeWindow& native);
 void FocusAsByKeyboard(QWidget& widget);
 
 /// The state every Qt-backed window shares; `Base` is the native interface it implements.
-template <typename Base>
-class QtWindow : public backend::ToolkitWindow<Base, QtDialog>,
-                 public backend::ToolkitAccess<QWidget> {
+template <typename Base> class QtWindow : public backend::ToolkitWindow<Base, QtDialog, QWidget> {
 public:
     QtWindow(QtDialog* parent, ControlId id, QWidget* widget);
 
@@ -67,19 +64,14 @@ using QtControl = QtWindow<backend::NativeWindow>;
 /// with the sender.
 template <typename Native, typename Sender, typename Signal>
 void RaiseOn(Sender* sender, Signal signal, Native& native, Event event) {
-    QObject::connect(sender, signal, sender, [&native, event] {
-        Message message;
-        message.event = event;
-        message.id = native.Id();
-        native.Raise(message);
-    });
+    QObject::connect(sender, signal, sender, [&native, event] { native.Raise(event); });
 }
 
 } // namespace platform::qt
 
-// QtWindow.cpp instantiates what its windows share where the dialog they reach is whole.
+// QtWindow.cpp instantiates what the windows share where the dialog they reach is whole.
 #define PLATFORM_DECLARE(Interface)                                                                \
     extern template class platform::backend::ToolkitWindow<platform::backend::Interface,           \
-                                                           platform::qt::QtDialog>;
+                                                           platform::qt::QtDialog, QWidget>;
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_DECLARE)
 #undef PLATFORM_DECLARE

@@ -14,7 +14,7 @@ wxWindow& WindowOf(backend::NativeWindow& native) {
 
 template <typename Base>
 WxWindow<Base>::WxWindow(WxDialog* parent, ControlId id, wxWindow* window)
-    : backend::ToolkitWindow<Base, WxDialog>(parent, id)
+    : backend::ToolkitWindow<Base, WxDialog, wxWindow>(parent, id)
     , m_window(window) {}
 
 template <typename Base> std::wstring WxWindow<Base>::GetText() const {
@@ -77,14 +77,13 @@ template <typename Base> void WxWindow<Base>::SetRedraw(bool on) {
     }
 }
 
-#define PLATFORM_INSTANTIATE(Interface) template class WxWindow<backend::Interface>;
-PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
-#undef PLATFORM_INSTANTIATE
-
 } // namespace platform::wx
 
+// The windows of every native interface, with what they share, are made here, where the
+// dialog they reach is whole.
 #define PLATFORM_INSTANTIATE(Interface)                                                            \
     template class platform::backend::ToolkitWindow<platform::backend::Interface,                  \
-                                                    platform::wx::WxDialog>;
+                                                    platform::wx::WxDialog, wxWindow>;             \
+    template class platform::wx::WxWindow<platform::backend::Interface>;
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
 #undef PLATFORM_INSTANTIATE

@@ -3,7 +3,6 @@
 
 #include "platform/Backend.h"
 #include "platform/Driver.h"
-#include "platform/ToolkitAccess.h"
 #include "platform/ToolkitWindow.h"
 
 #include <wx/event.h>
@@ -28,9 +27,7 @@ inline std::wstring FromWx(wxString const& text) {
 wxWindow& WindowOf(backend::NativeWindow& native);
 
 /// The state every wx-backed window shares; `Base` is the native interface it implements.
-template <typename Base>
-class WxWindow : public backend::ToolkitWindow<Base, WxDialog>,
-                 public backend::ToolkitAccess<wxWindow> {
+template <typename Base> class WxWindow : public backend::ToolkitWindow<Base, WxDialog, wxWindow> {
 public:
     WxWindow(WxDialog* parent, ControlId id, wxWindow* window);
 
@@ -62,19 +59,14 @@ using WxControl = WxWindow<backend::NativeWindow>;
 /// Raises `event` from `native` whenever its window sends a command event of `type`.
 template <typename Native>
 void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event event) {
-    native.Toolkit()->Bind(type, [&native, event](wxCommandEvent&) {
-        Message message;
-        message.event = event;
-        message.id = native.Id();
-        native.Raise(message);
-    });
+    native.Toolkit()->Bind(type, [&native, event](wxCommandEvent&) { native.Raise(event); });
 }
 
 } // namespace platform::wx
 
-// WxWindow.cpp instantiates what its windows share where the dialog they reach is whole.
+// WxWindow.cpp instantiates what the windows share where the dialog they reach is whole.
 #define PLATFORM_DECLARE(Interface)                                                                \
     extern template class platform::backend::ToolkitWindow<platform::backend::Interface,           \
-                                                           platform::wx::WxDialog>;
+                                                           platform::wx::WxDialog, wxWindow>;
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_DECLARE)
 #undef PLATFORM_DECLARE
