@@ -40,7 +40,6 @@ public:
         void (*play)(Dialog& dialog, Scene const& scene);
     };
 
-public:
     ~ToolkitDialog() override = default;
     ToolkitDialog(ToolkitDialog const&) = delete;
     ToolkitDialog& operator=(ToolkitDialog const&) = delete;
