@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Export.h"
+#include "platform/ToolkitAccess.h"
 #include "platform/Window.h"
 
 #include <memory>
@@ -24,6 +25,19 @@ protected:
 
 private:
     std::unique_ptr<backend::NativeWindow> m_host;
+};
+
+/// A host's own `Widget`, its toolkit's window, as the dialogs' parent. Each toolkit makes the
+/// constructor, which wraps the widget as any other window of its backend.
+template <typename Widget> class ToolkitHostWindow final : public HostWindowBase {
+public:
+    /// `window` must not be null.
+    explicit ToolkitHostWindow(Widget* window);
+
+    /// The host's window given at construction.
+    Widget* GetWindow() const {
+        return dynamic_cast<backend::ToolkitAccess<Widget> const&>(Host()).Toolkit();
+    }
 };
 
 } // namespace platform

@@ -45,4 +45,17 @@ private:
     std::exception_ptr m_error;
 };
 
+/// One run of a toolkit's modal `Window`; the toolkit specialises how it shows and ends.
+template <typename Window> class WindowModalRun final : public ModalRun {
+public:
+    explicit WindowModalRun(Window& window)
+        : m_window(window) {}
+
+private:
+    void ShowModal(std::function<void()> const& first) override;
+    void EndModal(int result) override;
+
+    Window& m_window;
+};
+
 } // namespace platform::backend

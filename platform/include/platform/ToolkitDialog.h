@@ -20,11 +20,26 @@ namespace platform::backend {
 
 /// A toolkit's dialog (`Window`, its window template over NativeDialog), of its own or a
 /// page of a sheet, with timers on the toolkit's `OneShot` (as OneShotTimers takes it). Its
-/// controls, its modal run, the messages posted to it and its timers behave alike on every toolkit;
-/// the toolkit makes the controls, delivers its events through the Route functions, plays a scene
-/// as its user, and runs posted work from its loop.
+/// controls, its modal run, the messages posted to it and its timers behave alike on every
+/// toolkit; the toolkit makes its window and its plain controls, names the classes of the
+/// others, delivers its events through the Route functions, and runs posted work from its loop.
 template <typename Window, typename OneShot> class ToolkitDialog : public Window {
+    /// The toolkit's dialog class, which derives from this one.
+    using Dialog = typename Window::ParentDialog;
+
 public:
+    /// How the toolkit makes the controls whose model the platform keeps, and plays a scene.
+    struct Classes {
+        std::unique_ptr<NativeCombo> (*combo)(Dialog& dialog, ControlTemplate const& control,
+                                              Rect pixels);
+        std::unique_ptr<NativeTree> (*tree)(Dialog& dialog, ControlTemplate const& control,
+                                            Rect pixels);
+        std::unique_ptr<NativePropertyGrid> (*propertyGrid)(Dialog& dialog, ControlId id,
+                                                            Rect pixels);
+        std::unique_ptr<NativeToolBar> (*toolBar)(Dialog& dialog, ControlId id);
+        void (*play)(Dialog& dialog, Scene const& scene);
+    };
+
     ~ToolkitDialog() override = default;
     ToolkitDialog(ToolkitDialog const&) = delete;
     ToolkitDialog& operator=(ToolkitDialog const&) = delete;
@@ -87,19 +102,51 @@ public:
     Size RoutedSize() const { return m_routedSize; }
     int RoutedSizes() const { return m_routedSizes; }
 
+    NativePropertyGrid& CreatePropertyGrid(ControlId id, Rect client) final {
+        return Take(id, m_classes.propertyGrid(Self(), id, client));
+    }
+    NativeToolBar& CreateToolBar(ControlId id) final {
+        return Take(id, m_classes.toolBar(Self(), id));
+    }
+
     /// Detaches the wrappers while the controls are whole; then no event reaches them.
     virtual void PrepareClose() {
         m_children.DetachWrappers();
         m_run->Close();
     }
     /// Plays `scene` as a user of the toolkit, from inside the dialog's loop.
-    virtual void PlayScene(Scene const& scene) = 0;
+    void PlayScene(Scene const& scene) { m_classes.play(Self(), scene); }
 
 protected:
+    /// The classes whose constructors take the dialog first and then what the Classes
+    /// members are given; `User` plays a scene as its member Play.
+    template <typename Combo, typename Tree, typename PropertyGrid, typename ToolBar, typename User>
+    static Classes ClassesOf() {
+        return {
+            [](Dialog& dialog, ControlTemplate const& control,
+               Rect pixels) -> std::unique_ptr<NativeCombo> {
+                return std::make_unique<Combo>(&dialog, control, pixels);
+            },
+            [](Dialog& dialog, ControlTemplate const& control,
+               Rect pixels) -> std::unique_ptr<NativeTree> {
+                return std::make_unique<Tree>(&dialog, control, pixels);
+            },
+            [](Dialog& dialog, ControlId id, Rect pixels) -> std::unique_ptr<NativePropertyGrid> {
+                return std::make_unique<PropertyGrid>(&dialog, id, pixels);
+            },
+            [](Dialog& dialog, ControlId id) -> std::unique_ptr<NativeToolBar> {
+                return std::make_unique<ToolBar>(&dialog, id);
+            },
+            [](Dialog& dialog, Scene const& scene) { User(dialog).Play(scene); },
+        };
+    }
+
     /// A dialog of its own, in `widget`, shown by `run`.
     template <typename Widget>
-    ToolkitDialog(ControlId id, Widget* widget, DialogEvents& events, std::unique_ptr<ModalRun> run)
+    ToolkitDialog(ControlId id, Widget* widget, DialogEvents& events, Classes classes,
+                  std::unique_ptr<ModalRun> run)
         : Window(nullptr, id, widget)
+        , m_classes(classes)
         , m_events(events)
         , m_ownRun(std::move(run))
         , m_run(m_ownRun.get())
@@ -107,9 +154,10 @@ protected:
 
     /// A page of `sheet`, in `widget`, shown by the sheet's `run`.
     template <typename Widget>
-    ToolkitDialog(ControlId id, Widget* widget, DialogEvents& events, NativeSheet& sheet,
-                  ModalRun& run)
+    ToolkitDialog(ControlId id, Widget* widget, DialogEvents& events, Classes classes,
+                  NativeSheet& sheet, ModalRun& run)
         : Window(nullptr, id, widget)
+        , m_classes(classes)
         , m_events(events)
         , m_sheet(&sheet)
         , m_run(&run)
@@ -128,19 +176,17 @@ protected:
             Point const position = this->DialogUnitsToPixels({control.rect.left, control.rect.top});
             Point const size = this->DialogUnitsToPixels({control.rect.right, control.rect.bottom});
             NativeWindow& added =
-                CreateControl(control, Rect::FromXYWH(position.x, position.y, size.x, size.y));
+                CreateChild(control, Rect::FromXYWH(position.x, position.y, size.x, size.y));
             added.Show((control.style & StyleHidden) == 0);
             added.Enable((control.style & StyleDisabled) == 0);
         }
     }
-    /// The toolkit makes `control` at `pixels` in the dialog's client area.
+    /// The toolkit makes `control`, a plain control (neither a combo box, a tree nor a property
+    /// grid), at `pixels` in the dialog's client area.
     virtual NativeWindow& CreateControl(ControlTemplate const& control, Rect pixels) = 0;
 
     template <typename T, typename... Args> T& AddChild(ControlId id, Args&&... args) {
-        auto& added =
-            static_cast<T&>(m_children.Add(id, std::make_unique<T>(std::forward<Args>(args)...)));
-        Adopt(added);
-        return added;
+        return Take(id, std::make_unique<T>(std::forward<Args>(args)...));
     }
     ChildWindows const& Children() const { return m_children; }
 
@@ -173,6 +219,30 @@ protected:
     }
 
 private:
+    Dialog& Self() { return static_cast<Dialog&>(*this); }
+
+    NativeWindow& CreateChild(ControlTemplate const& control, Rect pixels) {
+        switch (control.kind) {
+        case ControlKind::ComboBox:
+            return Take(control.id, m_classes.combo(Self(), control, pixels));
+        case ControlKind::TreeView:
+            return Take(control.id, m_classes.tree(Self(), control, pixels));
+        case ControlKind::PropertyGrid:
+            return CreatePropertyGrid(control.id, pixels);
+        default:
+            return CreateControl(control, pixels);
+        }
+    }
+
+    /// The dialog's children own `made`; the toolkit hears of it.
+    template <typename T> T& Take(ControlId id, std::unique_ptr<T> made) {
+        T& added = *made;
+        m_children.Add(id, std::move(made));
+        Adopt(added);
+        return added;
+    }
+
+    Classes m_classes;
     DialogEvents& m_events;
     NativeSheet* m_sheet = nullptr;
     std::unique_ptr<ModalRun> m_ownRun;

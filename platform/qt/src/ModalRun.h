@@ -23,16 +23,13 @@ private:
 };
 
 /// One run of a modal Qt dialog.
-class ModalRun final : public backend::ModalRun {
-public:
-    explicit ModalRun(RunWindow& window)
-        : m_window(window) {}
-
-private:
-    void ShowModal(std::function<void()> const& first) override;
-    void EndModal(int result) override;
-
-    RunWindow& m_window;
-};
+using ModalRun = backend::WindowModalRun<RunWindow>;
 
 } // namespace platform::qt
+
+namespace platform::backend {
+
+template <> void WindowModalRun<qt::RunWindow>::ShowModal(std::function<void()> const& first);
+template <> void WindowModalRun<qt::RunWindow>::EndModal(int result);
+
+} // namespace platform::backend

@@ -30,18 +30,13 @@
 #include <QTabWidget>
 #include <QTimer>
 
-namespace platform::qt {
+#include <algorithm>
+#include <array>
+#include <utility>
 
-RunWindow::RunWindow(QWidget* owner)
-    : QDialog(owner) {}
+namespace platform::backend {
 
-void RunWindow::reject() {
-    if (m_reject) {
-        m_reject();
-    }
-}
-
-void ModalRun::ShowModal(std::function<void()> const& first) {
+template <> void WindowModalRun<qt::RunWindow>::ShowModal(std::function<void()> const& first) {
     // Initialisation may have grown the window: it is centred at its final size on the
     // widget it belongs to (a host's widget, or the dialog that opened it), which Qt
     // would centre on that widget's window instead.
@@ -60,7 +55,7 @@ void ModalRun::ShowModal(std::function<void()> const& first) {
         }
     }
     if (focus != nullptr) {
-        FocusAsByKeyboard(*focus);
+        qt::FocusAsByKeyboard(*focus);
     }
     if (first) {
         QMetaObject::invokeMethod(&m_window, first, Qt::QueuedConnection);
@@ -68,9 +63,22 @@ void ModalRun::ShowModal(std::function<void()> const& first) {
     m_window.exec();
 }
 
-void ModalRun::EndModal(int result) {
+template <> void WindowModalRun<qt::RunWindow>::EndModal(int result) {
     if (m_window.isVisible()) {
         m_window.done(result);
+    }
+}
+
+} // namespace platform::backend
+
+namespace platform::qt {
+
+RunWindow::RunWindow(QWidget* owner)
+    : QDialog(owner) {}
+
+void RunWindow::reject() {
+    if (m_reject) {
+        m_reject();
     }
 }
 
@@ -89,18 +97,18 @@ private:
 
 namespace {
 
+/// The keys a dialog takes before its controls, as the platform names them.
+constexpr std::array<std::pair<int, int>, 4> DialogKeys{{
+    {Qt::Key_Return, KeyReturn},
+    {Qt::Key_Enter, KeyReturn},
+    {Qt::Key_Escape, KeyEscape},
+    {Qt::Key_Delete, KeyDelete},
+}};
+
+/// The platform's name of the event's key when the dialog takes it; 0 for any other key.
 int KeyOf(QKeyEvent const& event) {
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return KeyReturn;
-    case Qt::Key_Escape:
-        return KeyEscape;
-    case Qt::Key_Delete:
-        return KeyDelete;
-    default:
-        return 0;
-    }
+    auto const found = std::ranges::find(DialogKeys, event.key(), &std::pair<int, int>::first);
+    return found == DialogKeys.end() ? 0 : found->second;
 }
 
 /// Whether `receiver` is where a key event starts rather than a parent it rises to
@@ -157,7 +165,9 @@ QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
     : QtDialog(dialog, events, new RunWindow(QtBackend::OwnerFor(owner))) {}
 
 QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, RunWindow* window)
-    : ToolkitDialog(dialog.id, window, events, std::make_unique<ModalRun>(*window))
+    : ToolkitDialog(dialog.id, window, events,
+                    ClassesOf<QtCombo, QtTree, QtPropertyGrid, QtToolBar, QtUser>(),
+                    std::make_unique<ModalRun>(*window))
     , m_ownWindow(window) {
     m_ownWindow->setWindowTitle(ToQt(dialog.caption));
     CreateControls(dialog);
@@ -167,7 +177,9 @@ QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, 
 }
 
 QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QtSheet& sheet)
-    : ToolkitDialog(dialog.id, new QWidget(&sheet.Book()), events, sheet, sheet.Run()) {
+    : ToolkitDialog(dialog.id, new QWidget(&sheet.Book()), events,
+                    ClassesOf<QtCombo, QtTree, QtPropertyGrid, QtToolBar, QtUser>(), sheet,
+                    sheet.Run()) {
     CreateControls(dialog);
 }
 
@@ -228,15 +240,6 @@ backend::NativeWindow& QtDialog::CreateControl(ControlTemplate const& control, R
     QString const text = ToQt(control.text);
     backend::NativeWindow* added = nullptr;
     switch (control.kind) {
-    case ControlKind::ComboBox:
-        added = &AddChild<QtCombo>(control.id, this, control, pixels);
-        break;
-    case ControlKind::TreeView:
-        added = &AddChild<QtTree>(control.id, this, control, pixels);
-        break;
-    case ControlKind::PropertyGrid:
-        added = &AddChild<QtPropertyGrid>(control.id, this, control.id, pixels);
-        break;
     case ControlKind::DrawingSurface:
         added = &AddChild<QtSurface>(control.id, this, control.id, pixels);
         break;
@@ -282,12 +285,10 @@ backend::NativeWindow& QtDialog::CreateControl(ControlTemplate const& control, R
             added = &AddChild<QtControl>(control.id, this, control.id, label);
         }
         break;
+    default:
+        PLATFORM_ERROR(L"the dialog makes its combo boxes, trees and property grids itself");
     }
-    // The combo box keeps the natural height of its kind; everything else takes its
-    // rectangle.
-    if (control.kind != ControlKind::ComboBox) {
-        WidgetOf(*added).setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
-    }
+    WidgetOf(*added).setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
     return *added;
 }
 
@@ -296,11 +297,6 @@ Rect QtDialog::GetWindowRect() const {
                             ? Container().frameGeometry()
                             : QRect(Container().mapToGlobal(QPoint(0, 0)), Container().size());
     return Rect::FromXYWH(frame.x(), frame.y(), frame.width(), frame.height());
-}
-
-Point QtDialog::ClientToScreen(Point point) const {
-    QPoint const screen = Container().mapToGlobal(QPoint(point.x, point.y));
-    return {screen.x(), screen.y()};
 }
 
 void QtDialog::RouteSize() {
@@ -342,11 +338,6 @@ bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event)
     return true;
 }
 
-void QtDialog::PlayScene(Scene const& scene) {
-    QtUser user(*this);
-    user.Play(scene);
-}
-
 void QtDialog::CallLater(std::function<void()> action) {
     QMetaObject::invokeMethod(m_hook.get(), std::move(action), Qt::QueuedConnection);
 }
@@ -371,14 +362,6 @@ void QtDialog::SetResizable(Size minimum) {
         m_ownWindow->setMinimumSize(minimum.width, minimum.height);
         m_ownWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
-}
-
-backend::NativePropertyGrid& QtDialog::CreatePropertyGrid(ControlId id, Rect client) {
-    return AddChild<QtPropertyGrid>(id, this, id, client);
-}
-
-backend::NativeToolBar& QtDialog::CreateToolBar(ControlId id) {
-    return AddChild<QtToolBar>(id, this, id);
 }
 
 bool QtDialog::SaveScreenshot(std::string const& path) {

@@ -17,7 +17,6 @@ namespace platform::qt {
 
 class QtSheet;
 class QtOneShot;
-
 class QtDialog final : public backend::ToolkitDialog<QtWindow<backend::NativeDialog>, QtOneShot> {
 public:
     /// A dialog of its own, owned by `owner`, or without one by the modal dialog on top.
@@ -28,14 +27,10 @@ public:
     ~QtDialog() override;
 
     Rect GetWindowRect() const override;
-    Point ClientToScreen(Point point) const override;
     Point DialogUnitsToPixels(Point units) const override;
     void SetClientSize(Size size) override;
     void SetResizable(Size minimum) override;
-    backend::NativePropertyGrid& CreatePropertyGrid(ControlId id, Rect client) override;
-    backend::NativeToolBar& CreateToolBar(ControlId id) override;
     bool SaveScreenshot(std::string const& path) override;
-    void PlayScene(Scene const& scene) override;
     void PrepareClose() override;
 
     /// The widget the controls live in: the dialog, or the page's widget.

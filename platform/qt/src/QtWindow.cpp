@@ -31,13 +31,8 @@ void FocusAsByKeyboard(QWidget& widget) {
 
 template <typename Base>
 QtWindow<Base>::QtWindow(QtDialog* parent, ControlId id, QWidget* widget)
-    : m_parent(parent)
-    , m_id(id)
+    : backend::ToolkitWindow<Base, QtDialog, QWidget>(parent, id)
     , m_widget(widget) {}
-
-template <typename Base> backend::NativeWindow* QtWindow<Base>::Parent() const {
-    return m_parent;
-}
 
 template <typename Base> std::wstring QtWindow<Base>::GetText() const {
     if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
@@ -81,26 +76,22 @@ template <typename Base> void QtWindow<Base>::SetText(std::wstring const& text) 
     }
 }
 
-template <typename Base> Rect QtWindow<Base>::GetWindowRect() const {
-    QSize const size = m_widget->size();
-    Point const origin = ClientToScreen({0, 0});
-    return Rect::FromXYWH(origin.x, origin.y, size.width(), size.height());
-}
-
 template <typename Base> Rect QtWindow<Base>::GetClientRect() const {
     QRect const client = m_widget->contentsRect();
     return {0, 0, client.width(), client.height()};
 }
 
-template <typename Base> Point QtWindow<Base>::ClientToScreen(Point point) const {
-    // A control is measured through its dialog, so positions relative to it are exactly the ones
-    // the controls were given, whether or not the windows are shown yet.
-    if (m_parent == nullptr) {
-        QPoint const screen = m_widget->mapToGlobal(QPoint(point.x, point.y));
-        return {screen.x(), screen.y()};
-    }
-    QPoint const position = m_widget->pos();
-    return m_parent->ClientToScreen({position.x() + point.x, position.y() + point.y});
+template <typename Base> Size QtWindow<Base>::WidgetSize() const {
+    return {m_widget->width(), m_widget->height()};
+}
+
+template <typename Base> Point QtWindow<Base>::PositionInDialog() const {
+    return {m_widget->x(), m_widget->y()};
+}
+
+template <typename Base> Point QtWindow<Base>::WidgetToScreen(Point point) const {
+    QPoint const screen = m_widget->mapToGlobal(QPoint(point.x, point.y));
+    return {screen.x(), screen.y()};
 }
 
 template <typename Base> void QtWindow<Base>::Move(Rect rect) {
@@ -116,15 +107,13 @@ template <typename Base> bool QtWindow<Base>::HasFocus() const {
     return m_widget->hasFocus();
 }
 
-template <typename Base> void QtWindow<Base>::Raise(Message& message) {
-    if (message.window == nullptr) {
-        message.window = this->Wrapper();
-    }
-    m_parent->Route(message);
-}
+} // namespace platform::qt
 
-#define PLATFORM_INSTANTIATE(Interface) template class QtWindow<backend::Interface>;
+// The windows of every native interface, with what they share, are made here, where the
+// dialog they reach is whole.
+#define PLATFORM_INSTANTIATE(Interface)                                                            \
+    template class platform::backend::ToolkitWindow<platform::backend::Interface,                  \
+                                                    platform::qt::QtDialog, QWidget>;              \
+    template class platform::qt::QtWindow<platform::backend::Interface>;
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
 #undef PLATFORM_INSTANTIATE
-
-} // namespace platform::qt

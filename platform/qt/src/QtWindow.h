@@ -3,7 +3,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Driver.h"
-#include "platform/ToolkitAccess.h"
+#include "platform/ToolkitWindow.h"
 
 #include <QObject>
 #include <QString>
@@ -31,21 +31,17 @@ QWidget& WidgetOf(backend::NativeWindow& native);
 void FocusAsByKeyboard(QWidget& widget);
 
 /// The state every Qt-backed window shares; `Base` is the native interface it implements.
-template <typename Base> class QtWindow : public Base, public backend::ToolkitAccess<QWidget> {
+template <typename Base> class QtWindow : public backend::ToolkitWindow<Base, QtDialog, QWidget> {
 public:
     QtWindow(QtDialog* parent, ControlId id, QWidget* widget);
 
-    ControlId Id() const override { return m_id; }
-    backend::NativeWindow* Parent() const override;
     std::wstring GetText() const override;
     void SetText(std::wstring const& text) override;
     bool IsEnabled() const override { return m_widget->isEnabled(); }
     void Enable(bool on) override { m_widget->setEnabled(on); }
     bool IsVisible() const override { return !m_widget->isHidden(); }
     void Show(bool on) override { m_widget->setVisible(on); }
-    Rect GetWindowRect() const override;
     Rect GetClientRect() const override;
-    Point ClientToScreen(Point point) const override;
     void Move(Rect rect) override;
     void SetRedraw(bool on) override { m_widget->setUpdatesEnabled(on); }
     bool IsRedrawOn() const override { return m_widget->updatesEnabled(); }
@@ -53,12 +49,12 @@ public:
     bool HasFocus() const override;
 
     QWidget* Toolkit() const override { return m_widget; }
-    /// Sends `message` from this window to its dialog, guarded.
-    void Raise(Message& message);
 
 protected:
-    QtDialog* m_parent;
-    ControlId m_id;
+    Size WidgetSize() const override;
+    Point PositionInDialog() const override;
+    Point WidgetToScreen(Point point) const override;
+
     QWidget* m_widget;
 };
 
@@ -68,12 +64,14 @@ using QtControl = QtWindow<backend::NativeWindow>;
 /// with the sender.
 template <typename Native, typename Sender, typename Signal>
 void RaiseOn(Sender* sender, Signal signal, Native& native, Event event) {
-    QObject::connect(sender, signal, sender, [&native, event] {
-        Message message;
-        message.event = event;
-        message.id = native.Id();
-        native.Raise(message);
-    });
+    QObject::connect(sender, signal, sender, [&native, event] { native.Raise(event); });
 }
 
 } // namespace platform::qt
+
+// QtWindow.cpp instantiates what the windows share where the dialog they reach is whole.
+#define PLATFORM_DECLARE(Interface)                                                                \
+    extern template class platform::backend::ToolkitWindow<platform::backend::Interface,           \
+                                                           platform::qt::QtDialog, QWidget>;
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_DECLARE)
+#undef PLATFORM_DECLARE

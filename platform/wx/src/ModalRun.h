@@ -9,16 +9,13 @@
 namespace platform::wx {
 
 /// One run of a modal wx dialog.
-class ModalRun final : public backend::ModalRun {
-public:
-    explicit ModalRun(wxDialog& window)
-        : m_window(window) {}
-
-private:
-    void ShowModal(std::function<void()> const& first) override;
-    void EndModal(int result) override;
-
-    wxDialog& m_window;
-};
+using ModalRun = backend::WindowModalRun<wxDialog>;
 
 } // namespace platform::wx
+
+namespace platform::backend {
+
+template <> void WindowModalRun<wxDialog>::ShowModal(std::function<void()> const& first);
+template <> void WindowModalRun<wxDialog>::EndModal(int result);
+
+} // namespace platform::backend

@@ -26,9 +26,9 @@
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 
-namespace platform::wx {
+namespace platform::backend {
 
-void ModalRun::ShowModal(std::function<void()> const& first) {
+template <> void WindowModalRun<wxDialog>::ShowModal(std::function<void()> const& first) {
     // Initialisation may have grown the window: it is centred at its final size, on the
     // window it belongs to (a host's frame, or the dialog that opened it).
     if (m_window.GetParent() != nullptr) {
@@ -40,11 +40,15 @@ void ModalRun::ShowModal(std::function<void()> const& first) {
     m_window.ShowModal();
 }
 
-void ModalRun::EndModal(int result) {
+template <> void WindowModalRun<wxDialog>::EndModal(int result) {
     if (m_window.IsModal()) {
         m_window.EndModal(result);
     }
 }
+
+} // namespace platform::backend
+
+namespace platform::wx {
 
 class WxOneShot final {
 public:
@@ -68,7 +72,9 @@ WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
                             wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER)) {}
 
 WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxDialog* window)
-    : ToolkitDialog(dialog.id, window, events, std::make_unique<ModalRun>(*window)) {
+    : ToolkitDialog(dialog.id, window, events,
+                    ClassesOf<WxCombo, WxTree, WxPropertyGrid, WxToolBar, WxUser>(),
+                    std::make_unique<ModalRun>(*window)) {
     CreateControls(dialog);
     // The sizing border is there from the start; until the dialog asks for resizing,
     // the size is pinned.
@@ -78,7 +84,9 @@ WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, 
 }
 
 WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, WxSheet& sheet)
-    : ToolkitDialog(dialog.id, new wxPanel(&sheet.Book(), wxID_ANY), events, sheet, sheet.Run()) {
+    : ToolkitDialog(dialog.id, new wxPanel(&sheet.Book(), wxID_ANY), events,
+                    ClassesOf<WxCombo, WxTree, WxPropertyGrid, WxToolBar, WxUser>(), sheet,
+                    sheet.Run()) {
     CreateControls(dialog);
 }
 
@@ -124,15 +132,6 @@ backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, R
     wxString const text = ToWx(control.text);
     backend::NativeWindow* added = nullptr;
     switch (control.kind) {
-    case ControlKind::ComboBox:
-        added = &AddChild<WxCombo>(control.id, this, control, pixels);
-        break;
-    case ControlKind::TreeView:
-        added = &AddChild<WxTree>(control.id, this, control, pixels);
-        break;
-    case ControlKind::PropertyGrid:
-        added = &AddChild<WxPropertyGrid>(control.id, this, control.id, pixels);
-        break;
     case ControlKind::DrawingSurface:
         added = &AddChild<WxSurface>(control.id, this, control.id,
                                      new wxPanel(&dialog, wxID_ANY, position, size,
@@ -188,6 +187,8 @@ backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, R
                 new wxStaticText(&dialog, wxID_ANY, text, position, size, wxST_NO_AUTORESIZE));
         }
         break;
+    default:
+        PLATFORM_ERROR(L"the dialog makes its combo boxes, trees and property grids itself");
     }
     return *added;
 }
@@ -195,22 +196,6 @@ backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, R
 Rect WxDialog::GetWindowRect() const {
     wxRect const rect = Container().GetScreenRect();
     return Rect::FromXYWH(rect.x, rect.y, rect.width, rect.height);
-}
-
-Point WxDialog::ClientToScreen(Point point) const {
-    // Before the dialog is shown it has no place on the screen yet; its position
-    // stands in, which keeps every control's place relative to the client area right.
-    if (!wxGetTopLevelParent(&Container())->IsShown()) {
-        wxPoint const position = Container().GetPosition();
-        return {position.x + point.x, position.y + point.y};
-    }
-    wxPoint const screen = Container().ClientToScreen(wxPoint(point.x, point.y));
-    return {screen.x, screen.y};
-}
-
-void WxDialog::PlayScene(Scene const& scene) {
-    WxUser user(*this);
-    user.Play(scene);
 }
 
 void WxDialog::CallLater(std::function<void()> action) {
@@ -231,14 +216,6 @@ void WxDialog::SetResizable(Size minimum) {
         Container().SetMaxClientSize(wxDefaultSize);
         Container().SetMinClientSize(wxSize(minimum.width, minimum.height));
     }
-}
-
-backend::NativePropertyGrid& WxDialog::CreatePropertyGrid(ControlId id, Rect client) {
-    return AddChild<WxPropertyGrid>(id, this, id, client);
-}
-
-backend::NativeToolBar& WxDialog::CreateToolBar(ControlId id) {
-    return AddChild<WxToolBar>(id, this, id);
 }
 
 bool WxDialog::SaveScreenshot(std::string const& path) {

@@ -16,7 +16,6 @@ namespace platform::wx {
 
 class WxSheet;
 class WxOneShot;
-
 class WxDialog final : public backend::ToolkitDialog<WxWindow<backend::NativeDialog>, WxOneShot> {
 public:
     /// A dialog of its own, owned by `owner`, or without one by the modal dialog on top.
@@ -27,14 +26,10 @@ public:
     ~WxDialog() override;
 
     Rect GetWindowRect() const override;
-    Point ClientToScreen(Point point) const override;
     Point DialogUnitsToPixels(Point units) const override;
     void SetClientSize(Size size) override;
     void SetResizable(Size minimum) override;
-    backend::NativePropertyGrid& CreatePropertyGrid(ControlId id, Rect client) override;
-    backend::NativeToolBar& CreateToolBar(ControlId id) override;
     bool SaveScreenshot(std::string const& path) override;
-    void PlayScene(Scene const& scene) override;
 
     /// The window the controls live in: the dialog, or the page's panel.
     wxWindow& Container() const { return *m_window; }

@@ -4,6 +4,7 @@
 #include "platform/Error.h"
 
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 namespace platform::wx {
 
@@ -13,13 +14,8 @@ wxWindow& WindowOf(backend::NativeWindow& native) {
 
 template <typename Base>
 WxWindow<Base>::WxWindow(WxDialog* parent, ControlId id, wxWindow* window)
-    : m_parent(parent)
-    , m_id(id)
+    : backend::ToolkitWindow<Base, WxDialog, wxWindow>(parent, id)
     , m_window(window) {}
-
-template <typename Base> backend::NativeWindow* WxWindow<Base>::Parent() const {
-    return m_parent;
-}
 
 template <typename Base> std::wstring WxWindow<Base>::GetText() const {
     if (auto* entry = dynamic_cast<wxTextEntry*>(m_window)) {
@@ -42,22 +38,31 @@ template <typename Base> void WxWindow<Base>::SetText(std::wstring const& text) 
     }
 }
 
-template <typename Base> Rect WxWindow<Base>::GetWindowRect() const {
-    wxSize const size = m_window->GetSize();
-    Point const origin = ClientToScreen({0, 0});
-    return Rect::FromXYWH(origin.x, origin.y, size.x, size.y);
-}
-
 template <typename Base> Rect WxWindow<Base>::GetClientRect() const {
     wxSize const size = m_window->GetClientSize();
     return {0, 0, size.x, size.y};
 }
 
-template <typename Base> Point WxWindow<Base>::ClientToScreen(Point point) const {
-    // Measured through the dialog, so positions relative to it are exactly the ones the
-    // controls were given, whether or not the windows are realised yet.
+template <typename Base> Size WxWindow<Base>::WidgetSize() const {
+    wxSize const size = m_window->GetSize();
+    return {size.x, size.y};
+}
+
+template <typename Base> Point WxWindow<Base>::PositionInDialog() const {
     wxPoint const position = m_window->GetPosition();
-    return m_parent->ClientToScreen({position.x + point.x, position.y + point.y});
+    return {position.x, position.y};
+}
+
+template <typename Base> Point WxWindow<Base>::WidgetToScreen(Point point) const {
+    // Before its window is shown it has no place on the screen yet; its position stands
+    // in, which keeps every control's place relative to the client area right.
+    wxWindow const* window = wxGetTopLevelParent(m_window);
+    if (window != nullptr && !window->IsShown()) {
+        wxPoint const position = m_window->GetPosition();
+        return {position.x + point.x, position.y + point.y};
+    }
+    wxPoint const screen = m_window->ClientToScreen(wxPoint(point.x, point.y));
+    return {screen.x, screen.y};
 }
 
 template <typename Base> void WxWindow<Base>::Move(Rect rect) {
@@ -72,15 +77,13 @@ template <typename Base> void WxWindow<Base>::SetRedraw(bool on) {
     }
 }
 
-template <typename Base> void WxWindow<Base>::Raise(Message& message) {
-    if (message.window == nullptr) {
-        message.window = this->Wrapper();
-    }
-    m_parent->Route(message);
-}
+} // namespace platform::wx
 
-#define PLATFORM_INSTANTIATE(Interface) template class WxWindow<backend::Interface>;
+// The windows of every native interface, with what they share, are made here, where the
+// dialog they reach is whole.
+#define PLATFORM_INSTANTIATE(Interface)                                                            \
+    template class platform::backend::ToolkitWindow<platform::backend::Interface,                  \
+                                                    platform::wx::WxDialog, wxWindow>;             \
+    template class platform::wx::WxWindow<platform::backend::Interface>;
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
 #undef PLATFORM_INSTANTIATE
-
-} // namespace platform::wx

@@ -3,7 +3,7 @@
 
 #include "platform/Backend.h"
 #include "platform/Driver.h"
-#include "platform/ToolkitAccess.h"
+#include "platform/ToolkitWindow.h"
 
 #include <wx/event.h>
 #include <wx/string.h>
@@ -27,21 +27,17 @@ inline std::wstring FromWx(wxString const& text) {
 wxWindow& WindowOf(backend::NativeWindow& native);
 
 /// The state every wx-backed window shares; `Base` is the native interface it implements.
-template <typename Base> class WxWindow : public Base, public backend::ToolkitAccess<wxWindow> {
+template <typename Base> class WxWindow : public backend::ToolkitWindow<Base, WxDialog, wxWindow> {
 public:
     WxWindow(WxDialog* parent, ControlId id, wxWindow* window);
 
-    ControlId Id() const override { return m_id; }
-    backend::NativeWindow* Parent() const override;
     std::wstring GetText() const override;
     void SetText(std::wstring const& text) override;
     bool IsEnabled() const override { return m_window->IsEnabled(); }
     void Enable(bool on) override { m_window->Enable(on); }
     bool IsVisible() const override { return m_window->IsShown(); }
     void Show(bool on) override { m_window->Show(on); }
-    Rect GetWindowRect() const override;
     Rect GetClientRect() const override;
-    Point ClientToScreen(Point point) const override;
     void Move(Rect rect) override;
     void SetRedraw(bool on) override;
     bool IsRedrawOn() const override { return !m_window->IsFrozen(); }
@@ -49,12 +45,12 @@ public:
     bool HasFocus() const override { return wxWindow::FindFocus() == m_window; }
 
     wxWindow* Toolkit() const override { return m_window; }
-    /// Sends `message` from this window to its dialog, guarded.
-    void Raise(Message& message);
 
 protected:
-    WxDialog* m_parent;
-    ControlId m_id;
+    Size WidgetSize() const override;
+    Point PositionInDialog() const override;
+    Point WidgetToScreen(Point point) const override;
+
     wxWindow* m_window;
 };
 
@@ -63,12 +59,14 @@ using WxControl = WxWindow<backend::NativeWindow>;
 /// Raises `event` from `native` whenever its window sends a command event of `type`.
 template <typename Native>
 void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event event) {
-    native.Toolkit()->Bind(type, [&native, event](wxCommandEvent&) {
-        Message message;
-        message.event = event;
-        message.id = native.Id();
-        native.Raise(message);
-    });
+    native.Toolkit()->Bind(type, [&native, event](wxCommandEvent&) { native.Raise(event); });
 }
 
 } // namespace platform::wx
+
+// WxWindow.cpp instantiates what the windows share where the dialog they reach is whole.
+#define PLATFORM_DECLARE(Interface)                                                                \
+    extern template class platform::backend::ToolkitWindow<platform::backend::Interface,           \
+                                                           platform::wx::WxDialog, wxWindow>;
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_DECLARE)
+#undef PLATFORM_DECLARE

@@ -35,7 +35,7 @@ TEST(QtHostWindow,
     for (QWidget* hostWidget : {&window, panel}) {
         SCOPED_TRACE(hostWidget == &window ? "on the window" : "on a panel of the window");
         platform::qt::HostWindow host(hostWidget);
-        EXPECT_EQ(host.GetQWidget(), hostWidget);
+        EXPECT_EQ(host.GetWindow(), hostWidget);
         int played = 0;
         // A sheet is played with the scene of its first page, so one scene serves both.
         auto const scene = [&](platform::User& user) {

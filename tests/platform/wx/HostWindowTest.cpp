@@ -72,7 +72,7 @@ TEST_F(HostWindow,
          {static_cast<wxWindow*>(m_frame), static_cast<wxWindow*>(m_panel)}) {
         SCOPED_TRACE(hostWindow == m_frame ? "on the frame" : "on a panel of the frame");
         platform::wx::HostWindow host(hostWindow);
-        EXPECT_EQ(host.GetWxWindow(), hostWindow);
+        EXPECT_EQ(host.GetWindow(), hostWindow);
         int played = 0;
         // A sheet is played with the scene of its first page, so one scene serves both.
         auto const scene = [&](platform::User& user) {

@@ -6,6 +6,9 @@
 
 class QWidget;
 
+template <>
+PLATFORM_QT_EXPORT platform::ToolkitHostWindow<QWidget>::ToolkitHostWindow(QWidget* window);
+
 namespace platform::qt {
 
 /// Lets a Qt host hand its own widget (a main window, a dialog or any widget inside one)
@@ -21,13 +24,6 @@ namespace platform::qt {
 /// own) and centred on the widget. Construct it on the stack beside the dialog: it must
 /// not outlive the host's widget, and the host keeps its widget; it is never destroyed
 /// through this object.
-class PLATFORM_QT_EXPORT HostWindow final : public HostWindowBase {
-public:
-    /// `window` must not be null.
-    explicit HostWindow(QWidget* window);
-
-    /// The host's widget given at construction.
-    QWidget* GetQWidget() const;
-};
+using HostWindow = ToolkitHostWindow<QWidget>;
 
 } // namespace platform::qt

@@ -6,6 +6,9 @@
 
 class wxWindow;
 
+template <>
+PLATFORM_WX_EXPORT platform::ToolkitHostWindow<wxWindow>::ToolkitHostWindow(wxWindow* window);
+
 namespace platform::wx {
 
 /// Lets a wx host hand its own window (a frame, a dialog or a panel) to any dialog of the
@@ -21,13 +24,6 @@ namespace platform::wx {
 /// centred on it. Construct it on the stack beside the dialog: it must not outlive the
 /// host's window, and the host's window keeps its owner; it is never destroyed through this
 /// object.
-class PLATFORM_WX_EXPORT HostWindow final : public HostWindowBase {
-public:
-    /// `window` must not be null.
-    explicit HostWindow(wxWindow* window);
-
-    /// The host's window given at construction.
-    wxWindow* GetWxWindow() const;
-};
+using HostWindow = ToolkitHostWindow<wxWindow>;
 
 } // namespace platform::wx
