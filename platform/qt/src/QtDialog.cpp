@@ -29,10 +29,20 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <memory>
 #include <utility>
+
+namespace {
+
+/// How long a scene waits for its window to become active before it plays anyway.
+constexpr std::chrono::milliseconds ActivationWait{3000};
+
+} // namespace
 
 namespace platform::backend {
 
@@ -57,10 +67,35 @@ template <> void WindowModalRun<qt::RunWindow>::ShowModal(std::function<void()> 
     if (focus != nullptr) {
         qt::FocusAsByKeyboard(*focus);
     }
+    // A scripted user's first input plays once the window is active, as a real user's key
+    // could reach it only then; on a busy display that comes after the loop's first turn.
+    // A display that never activates it still plays, after a wait.
+    auto const played = std::make_shared<bool>(false);
+    QMetaObject::Connection activated;
     if (first) {
-        QMetaObject::invokeMethod(&m_window, first, Qt::QueuedConnection);
+        auto const playOnce = [played, first] {
+            if (!std::exchange(*played, true)) {
+                first();
+            }
+        };
+        activated = QObject::connect(
+            qApp, &QGuiApplication::focusWindowChanged, &m_window,
+            [this, playOnce](QWindow* focused) {
+                if (focused != nullptr && focused == m_window.windowHandle()) {
+                    QMetaObject::invokeMethod(&m_window, playOnce, Qt::QueuedConnection);
+                }
+            });
+        QTimer::singleShot(ActivationWait, &m_window, playOnce);
+        QTimer::singleShot(0, &m_window, [this, playOnce] {
+            if (m_window.isActiveWindow()) {
+                playOnce();
+            }
+        });
     }
     m_window.exec();
+    // Nothing plays into a run that is over.
+    *played = true;
+    QObject::disconnect(activated);
 }
 
 template <> void WindowModalRun<qt::RunWindow>::EndModal(int result) {
