@@ -21,6 +21,7 @@ protected:
     /// `host` wraps the host's window; null, when the host gave none, is an internal error.
     explicit HostWindowBase(std::unique_ptr<backend::NativeWindow> host);
 
+    /// The host's window as its backend wraps it.
     backend::NativeWindow& Host() const { return *m_host; }
 
 private:

@@ -6,8 +6,11 @@
 
 class QWidget;
 
+/// \cond
+// The toolkit's own constructor, made in its backend's library.
 template <>
 PLATFORM_QT_EXPORT platform::ToolkitHostWindow<QWidget>::ToolkitHostWindow(QWidget* window);
+/// \endcond
 
 namespace platform::qt {
 

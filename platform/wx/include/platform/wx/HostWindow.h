@@ -6,8 +6,11 @@
 
 class wxWindow;
 
+/// \cond
+// The toolkit's own constructor, made in its backend's library.
 template <>
 PLATFORM_WX_EXPORT platform::ToolkitHostWindow<wxWindow>::ToolkitHostWindow(wxWindow* window);
+/// \endcond
 
 namespace platform::wx {
 
