@@ -3,34 +3,52 @@
 #include "platform/Error.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 
 namespace platform::backend {
 
 namespace {
 
-constexpr wchar_t FirstWide = 0x100;
+/// wchar_t is signed here: compared unsigned, no value passes for a narrow one.
+constexpr std::uint32_t FirstWide = 0x100;
 
-template <typename Buffer> std::uint32_t AppendAt(Buffer& buffer, std::wstring_view text) {
-    if (buffer.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
+void CheckRoom(std::size_t size) {
+    if (size > std::numeric_limits<std::uint32_t>::max()) {
         PLATFORM_ERROR(L"the tree's texts outgrew their buffer");
     }
-    auto const start = static_cast<std::uint32_t>(buffer.size());
-    buffer.append(text.begin(), text.end());
-    return start;
 }
 
 } // namespace
 
 TreeTexts::Place TreeTexts::Add(std::wstring_view text) {
-    bool const wide = std::ranges::any_of(text, [](wchar_t c) { return c >= FirstWide; });
-    return {wide ? AppendAt(m_wide, text) : AppendAt(m_narrow, text),
-            static_cast<std::uint32_t>(text.size()), wide};
+    auto const length = static_cast<std::uint32_t>(text.size());
+    // Written narrow in one pass, taken back at the first character that does not fit.
+    std::size_t const start = m_narrow.size();
+    CheckRoom(start + text.size());
+    m_narrow.resize(start + text.size());
+    char* out = m_narrow.data() + start;
+    for (wchar_t const c : text) {
+        if (static_cast<std::uint32_t>(c) >= FirstWide) {
+            m_narrow.resize(start);
+            CheckRoom(m_wide.size() + text.size());
+            auto const wideStart = static_cast<std::uint32_t>(m_wide.size());
+            m_wide.append(text);
+            return {wideStart, length, true};
+        }
+        *out++ = static_cast<char>(c);
+    }
+    return {static_cast<std::uint32_t>(start), length, false};
 }
 
 std::wstring TreeTexts::Get(Place place) const {
     std::wstring text;
-    return std::wstring(View(place, text));
+    std::wstring_view const view = View(place, text);
+    if (place.wide) {
+        return std::wstring(view);
+    }
+    // Widened into `text` itself.
+    return text;
 }
 
 std::wstring_view TreeTexts::View(Place place, std::wstring& scratch) const {
