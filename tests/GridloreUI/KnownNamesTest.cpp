@@ -16,7 +16,11 @@ using gridui::SplitCategoryPath;
 using Parts = std::vector<std::wstring_view>;
 
 Parts PathOf(KnownNames::Entry const& entry) {
-    return {entry.path.begin(), entry.path.end()};
+    Parts path(entry.folders.begin(), entry.folders.end());
+    if (!entry.leaf.empty()) {
+        path.push_back(entry.leaf);
+    }
+    return path;
 }
 
 constexpr wchar_t const* Searches[] = {L"utm", L"WGS 84 /", L"ZONE 33n", L"a|", L""};
@@ -97,6 +101,13 @@ TEST(KnownNames, tree_order_gathers_each_folder_sorted_and_bases_count_across_fo
     // Folders in the order they first appear; in each, numbers by value and equal names in
     // the list's order.
     EXPECT_EQ(names.InTreeOrder(), (std::vector<std::size_t>{3, 6, 2, 5, 0, 4, 1, 7}));
+    // Filed alike, near in the list or not, the entries view the same folders, once.
+    auto const& entries = names.Entries();
+    EXPECT_EQ(entries[0].folders.data(), entries[2].folders.data());
+    EXPECT_EQ(entries[1].folders.data(), entries[4].folders.data());
+    EXPECT_NE(entries[0].folders.data(), entries[1].folders.data());
+    EXPECT_EQ(PathOf(entries[3]), (Parts{L"F", L"same"}));
+    EXPECT_EQ(PathOf(entries[7]), Parts{L"WGS 84 / c"});
     std::vector<std::uint32_t> sharing;
     for (std::size_t position = 0; position < names.Entries().size(); ++position) {
         sharing.push_back(names.SharingBase(position));

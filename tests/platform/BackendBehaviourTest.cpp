@@ -119,6 +119,39 @@ TEST_F(BEHAVIOUR_SUITE, tree_sorts_siblings_finds_children_and_keeps_item_data) 
     });
 }
 
+TEST_F(BEHAVIOUR_SUITE, tree_texts_beyond_ascii_read_back_as_given_through_renames_and_refills) {
+    Play([&](User& user) {
+        auto& tree = m_dialog.tree;
+        // One character of each width the texts are kept in: a byte ("\u00E9", "\u00FF"),
+        // and four for anything past the first 256 (Greek, CJK, past the basic plane).
+        std::vector<std::wstring> const texts{L"R\u00E9seau \u00FF", L"\u03A9mega", L"\u6771\u4EAC",
+                                              L"plain", L"x\U0001F30Dy"};
+        for (int refill = 0; refill < 2; ++refill) {
+            tree.DeleteAllItems();
+            TreeItem const folder = tree.InsertItem(L"F\u00F6lder");
+            for (std::wstring const& text : texts) {
+                tree.InsertItem(text, folder, InsertAfter::Sort);
+            }
+            EXPECT_EQ(Children(folder),
+                      (std::vector<std::wstring>{L"plain", L"R\u00E9seau \u00FF", L"x\U0001F30Dy",
+                                                 L"\u03A9mega", L"\u6771\u4EAC"}));
+            EXPECT_EQ(
+                tree.GetItemText(user.FindTreeItem(testdialog::Tree, L"F\u00F6lder|\u6771\u4EAC")),
+                L"\u6771\u4EAC");
+            EXPECT_TRUE(tree.FindChildItem(folder, L"R\u00E9seau \u00FF"));
+            // A text renamed to another width keeps its place and reads back whole.
+            TreeItem const renamed = tree.FindChildItem(folder, L"plain");
+            tree.SetItemText(renamed, L"pl\u0101in");
+            tree.SetItemText(tree.FindChildItem(folder, L"\u03A9mega"), L"Omega");
+            EXPECT_EQ(tree.GetItemText(renamed), L"pl\u0101in");
+            tree.SortChildren(folder);
+            EXPECT_EQ(Children(folder),
+                      (std::vector<std::wstring>{L"Omega", L"pl\u0101in", L"R\u00E9seau \u00FF",
+                                                 L"x\U0001F30Dy", L"\u6771\u4EAC"}));
+        }
+    });
+}
+
 TEST_F(BEHAVIOUR_SUITE, tree_notifies_each_selection_change_once_whoever_makes_it) {
     Play([&](User& user) {
         auto& tree = m_dialog.tree;

@@ -188,7 +188,7 @@ std::optional<SearchMatch> BrowserSearch::PlaceMatch(std::size_t position) const
     if (!Holds(use, m_place.point)) {
         return std::nullopt;
     }
-    std::size_t const nameLength = KnownNames::Current().Entries().at(position).path.back().size();
+    std::size_t const nameLength = KnownNames::Current().Entries().at(position).leaf.size();
     return SearchMatch{MatchReason::Place, {}, {rank::Place, SphericalSize(use), 0, nameLength}};
 }
 
@@ -226,7 +226,7 @@ CategoryAnswer BrowserSearch::Known(int type, wchar_t const* nodeText) const {
             answer.hits.push_back({position, {}});
             continue;
         }
-        std::wstring_view const leaf = entry.path.back();
+        std::wstring_view const leaf = entry.leaf;
         if (IsPlace()) {
             if (std::optional<SearchMatch> match = PlaceMatch(position)) {
                 answer.hits.push_back({position, std::move(*match)});
@@ -322,8 +322,7 @@ BrowserSearch::Forgiving const& BrowserSearch::KnownForgiving() const {
         }
         forgiving->matchAt[position] = static_cast<std::int32_t>(forgiving->matches.size());
         forgiving->matches.push_back(
-            {reason, std::move(matched),
-             KnownRank(tier, position, entries[position].path.back().size())});
+            {reason, std::move(matched), KnownRank(tier, position, entries[position].leaf.size())});
     };
     std::wstring const typed = shr::Trim(m_text);
     if (m_spelledCode > 0) {

@@ -126,9 +126,10 @@ public:
         std::vector<platform::TreeItem> folders;
     };
     /// InsertCategorized for a name already split into its folders and its own name.
-    platform::TreeItem InsertPath(std::span<std::wstring_view const> parts, ItemKind kind,
-                                  std::int32_t index, platform::TreeItem parent,
-                                  std::wstring const& definition, FolderTrail* trail = nullptr);
+    platform::TreeItem InsertPath(std::span<std::wstring_view const> folders,
+                                  std::wstring_view leaf, ItemKind kind, std::int32_t index,
+                                  platform::TreeItem parent, std::wstring const& definition,
+                                  FolderTrail* trail = nullptr);
     TreeItemRecord const& GetRecord(platform::TreeItem item) const;
     bool IsInUseItem(platform::TreeItem item) const;
     bool IsCustomItem(platform::TreeItem item) const;

@@ -185,9 +185,9 @@ void CRSDlgImpl::DrawCategory(CategoryPlan const& plan, TreeItem& node) {
         FolderTrail trail;
         for (SearchHit const& hit : plan.answer.hits) {
             ++m_shownCount;
-            TreeItem const item =
-                InsertPath(known[hit.position].path, Known, static_cast<std::int32_t>(hit.position),
-                           EnsureRootNode(node, plan.nodeText), {}, &trail);
+            TreeItem const item = InsertPath(known[hit.position].folders, known[hit.position].leaf,
+                                             Known, static_cast<std::int32_t>(hit.position),
+                                             EnsureRootNode(node, plan.nodeText), {}, &trail);
             NoteMatch(item, hit.match);
         }
         return;
@@ -251,7 +251,7 @@ void CRSDlgImpl::AddBestMatches(std::vector<CategoryPlan> const& plans) {
         std::wstring name;
         int code = 0;
         if (candidate.kind == Known) {
-            name = known[position].path.back();
+            name = known[position].leaf;
             code = known[position].code;
         } else {
             CoordinateSystem const& system = SystemOf(candidate.kind, position);

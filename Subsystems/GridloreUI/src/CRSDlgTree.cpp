@@ -76,20 +76,25 @@ TreeItem CRSDlgImpl::InsertItem(std::wstring const& text, ItemKind kind, std::in
 
 TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, std::int32_t index,
                                        TreeItem parent, std::wstring const& definition) {
-    return InsertPath(SplitCategoryPath(name), kind, index, parent, definition);
+    std::vector<std::wstring_view> const parts = SplitCategoryPath(name);
+    if (parts.empty()) {
+        GRIDUI_INTERNAL_ERROR();
+    }
+    return InsertPath(std::span(parts).first(parts.size() - 1), parts.back(), kind, index, parent,
+                      definition);
 }
 
-TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> parts, ItemKind kind,
-                                std::int32_t index, TreeItem parent, std::wstring const& definition,
-                                FolderTrail* trail) {
-    if (parts.empty()) {
+TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> folders, std::wstring_view leaf,
+                                ItemKind kind, std::int32_t index, TreeItem parent,
+                                std::wstring const& definition, FolderTrail* trail) {
+    if (leaf.empty()) {
         GRIDUI_INTERNAL_ERROR();
     }
     TreeItem current = parent;
     std::size_t i = 0;
     if (trail != nullptr) {
         if (trail->parent == parent) {
-            for (; i + 1 < parts.size() && i < trail->names.size() && trail->names[i] == parts[i];
+            for (; i < folders.size() && i < trail->names.size() && trail->names[i] == folders[i];
                  ++i) {
                 current = trail->folders[i];
             }
@@ -98,18 +103,18 @@ TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> parts, ItemKi
         trail->names.resize(i);
         trail->folders.resize(i);
     }
-    for (; i + 1 < parts.size() && current; ++i) {
-        std::wstring const folder(parts[i]);
+    for (; i < folders.size() && current; ++i) {
+        std::wstring const folder(folders[i]);
         TreeItem const found =
             m_tree.FindChildItem(current == Root() ? TreeItem{} : current, folder);
         current =
             found ? found : InsertItem(folder, Folder, 0, current, platform::InsertAfter::Sort, {});
         if (trail != nullptr) {
-            trail->names.push_back(parts[i]);
+            trail->names.push_back(folders[i]);
             trail->folders.push_back(current);
         }
     }
-    return InsertItem(std::wstring(parts.back()), kind, index, current, platform::InsertAfter::Sort,
+    return InsertItem(std::wstring(leaf), kind, index, current, platform::InsertAfter::Sort,
                       definition);
 }
 

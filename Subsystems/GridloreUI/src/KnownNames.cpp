@@ -42,34 +42,16 @@ std::wstring_view ShownName(std::wstring const& raw, std::deque<std::wstring>& o
 }
 
 /// The positions of `entries` grouped by folder, each folder's names in the tree's order,
-/// equal names in list order. The folders themselves keep the order they first appear
-/// in: they are few, and a sorted insertion finds a folder's place at little cost.
-std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& entries) {
-    std::unordered_map<std::wstring, std::size_t> folders;
-    std::vector<std::size_t> folderOf(entries.size());
-    std::wstring folder;
-    std::span<std::wstring_view const> previous;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::span<std::wstring_view const> const path = entries[i].path;
-        std::span<std::wstring_view const> const parts =
-            path.first(path.empty() ? 0 : path.size() - 1);
-        // Systems listed together are mostly filed together: their folder is known without
-        // joining and hashing its name again.
-        if (i > 0 && std::ranges::equal(parts, previous)) {
-            folderOf[i] = folderOf[i - 1];
-            continue;
-        }
-        previous = parts;
-        folder.clear();
-        for (std::wstring_view const part : parts) {
-            folder.append(part).push_back(L'|');
-        }
-        folderOf[i] = folders.try_emplace(folder, folders.size()).first->second;
-    }
+/// equal names in list order. `folderOf` numbers each entry's folder; the folders keep the
+/// order of those numbers, which is the order they first appear in: they are few, and a
+/// sorted insertion finds a folder's place at little cost.
+std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& entries,
+                                        std::vector<std::uint32_t> const& folderOf,
+                                        std::size_t folderCount) {
     // Gathered folder by folder first, then each folder sorted alone: a sort of the whole
     // list compared names across folders, twice as many comparisons of long, alike names.
-    std::vector<std::size_t> folderStart(folders.size() + 1);
-    for (std::size_t const index : folderOf) {
+    std::vector<std::size_t> folderStart(folderCount + 1);
+    for (std::uint32_t const index : folderOf) {
         ++folderStart[index + 1];
     }
     std::partial_sum(folderStart.begin(), folderStart.end(), folderStart.begin());
@@ -78,12 +60,12 @@ std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& en
     for (std::size_t i = 0; i < entries.size(); ++i) {
         order[filled[folderOf[i]]++] = i;
     }
-    for (std::size_t f = 0; f < folders.size(); ++f) {
+    for (std::size_t f = 0; f < folderCount; ++f) {
         std::stable_sort(order.begin() + static_cast<std::ptrdiff_t>(folderStart[f]),
                          order.begin() + static_cast<std::ptrdiff_t>(folderStart[f + 1]),
                          [&](std::size_t a, std::size_t b) {
-                             return platform::TreeCtrl::CompareItemText(entries[a].path.back(),
-                                                                        entries[b].path.back()) < 0;
+                             return platform::TreeCtrl::CompareItemText(entries[a].leaf,
+                                                                        entries[b].leaf) < 0;
                          });
     }
     return order;
@@ -109,12 +91,12 @@ std::wstring_view BaseOf(std::wstring_view leaf) {
 std::vector<std::uint32_t> CountSharedBases(std::vector<KnownNames::Entry> const& entries) {
     std::unordered_map<std::wstring_view, std::uint32_t> sharing;
     for (KnownNames::Entry const& entry : entries) {
-        ++sharing[BaseOf(entry.path.back())];
+        ++sharing[BaseOf(entry.leaf)];
     }
     std::vector<std::uint32_t> counts;
     counts.reserve(entries.size());
     for (KnownNames::Entry const& entry : entries) {
-        counts.push_back(sharing[BaseOf(entry.path.back())]);
+        counts.push_back(sharing[BaseOf(entry.leaf)]);
     }
     return counts;
 }
@@ -140,9 +122,15 @@ KnownNames const& KnownNames::Current() {
     KnownNames fresh;
     fresh.m_generation = generation;
     fresh.m_entries.reserve(static_cast<std::size_t>(known.Count()));
-    // Where each entry's parts start; the views of them are made once all are in place.
-    std::vector<std::size_t> partsEnd;
-    partsEnd.reserve(fresh.m_entries.capacity());
+    // Each way of filing once, numbered in the order it first appears: where its folders
+    // start in m_folderParts and how many there are.
+    std::unordered_map<std::wstring, std::uint32_t> filings;
+    std::vector<std::pair<std::size_t, std::size_t>> filingParts;
+    std::vector<std::uint32_t> filingOf;
+    filingOf.reserve(fresh.m_entries.capacity());
+    std::vector<std::wstring_view> parts;
+    std::vector<std::wstring_view> previous;
+    std::wstring joined;
     for (int position = known.First(); position <= known.Last(); ++position) {
         kor::KnownSystem const* system = known.EnumEntry(position);
         if (system == nullptr) {
@@ -152,20 +140,41 @@ KnownNames const& KnownNames::Current() {
         entry.type = system->type;
         entry.code = system->code;
         entry.extent = ExtentOf(*system);
-        AppendCategoryPath(ShownName(system->name, fresh.m_ownNames), fresh.m_parts);
-        partsEnd.push_back(fresh.m_parts.size());
+        parts.clear();
+        AppendCategoryPath(ShownName(system->name, fresh.m_ownNames), parts);
+        if (!parts.empty()) {
+            entry.leaf = parts.back();
+            parts.pop_back();
+        }
+        // Systems listed together are mostly filed together: their folders are known
+        // without joining and hashing their names again.
+        if (filingOf.empty() || !std::ranges::equal(parts, previous)) {
+            joined.clear();
+            for (std::wstring_view const part : parts) {
+                joined.append(part).push_back(L'|');
+            }
+            auto const [filing, isNew] =
+                filings.try_emplace(joined, static_cast<std::uint32_t>(filingParts.size()));
+            if (isNew) {
+                filingParts.emplace_back(fresh.m_folderParts.size(), parts.size());
+                fresh.m_folderParts.insert(fresh.m_folderParts.end(), parts.begin(), parts.end());
+            }
+            filingOf.push_back(filing->second);
+            previous.assign(parts.begin(), parts.end());
+        } else {
+            filingOf.push_back(filingOf.back());
+        }
         fresh.m_entries.push_back(entry);
     }
     // Kept for the process's life: the room doubling left is given back before the views
     // are made, as after they are the parts cannot move.
-    fresh.m_parts.shrink_to_fit();
-    std::size_t start = 0;
+    fresh.m_folderParts.shrink_to_fit();
+    std::span<std::wstring_view const> const folderParts(fresh.m_folderParts);
     for (std::size_t i = 0; i < fresh.m_entries.size(); ++i) {
-        fresh.m_entries[i].path =
-            std::span<std::wstring_view const>(fresh.m_parts).subspan(start, partsEnd[i] - start);
-        start = partsEnd[i];
+        auto const [start, count] = filingParts[filingOf[i]];
+        fresh.m_entries[i].folders = folderParts.subspan(start, count);
     }
-    fresh.m_inTreeOrder = FolderByFolder(fresh.m_entries);
+    fresh.m_inTreeOrder = FolderByFolder(fresh.m_entries, filingOf, filingParts.size());
     *names = std::move(fresh);
     return **names;
 }

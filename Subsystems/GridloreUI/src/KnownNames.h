@@ -23,10 +23,12 @@ public:
     struct Entry {
         int type = 0;
         int code = 0;
-        /// The shown name split into its folders and its own name, as views of the known
+        /// The folders the shown name is filed in, outermost first, as views of the known
         /// list's own names: copies of thousands of them would hold megabytes twice and cost
-        /// an allocation for each part at every start.
-        std::span<std::wstring_view const> path;
+        /// an allocation for each part at every start. Entries filed alike share them.
+        std::span<std::wstring_view const> folders;
+        /// The shown name's own part, after its folders; empty only for an empty name.
+        std::wstring_view leaf;
         /// The area of use in square degrees, 0 when unknown.
         double extent = 0.0;
     };
@@ -66,8 +68,9 @@ private:
     /// SharingBase's counts at the entries' positions; empty until asked.
     mutable std::vector<std::uint32_t> m_sharingBase;
     std::vector<std::size_t> m_inTreeOrder;
-    /// Every entry's path, one after the other.
-    std::vector<std::wstring_view> m_parts;
+    /// The folders of each way of filing, one after the other: thousands of systems are
+    /// filed in a few hundred ways, so each entry keeps only a view of them.
+    std::vector<std::wstring_view> m_folderParts;
     /// The shown names that are not the start of the list's own name, which the parts of
     /// those entries view instead.
     std::deque<std::wstring> m_ownNames;

@@ -75,7 +75,7 @@ int HeadlessTree::VisibleRowCount() const {
 
 Rect HeadlessTree::LabelRect(std::uintptr_t item, int row) const {
     int const left = Indent * (Depth(item) + 1);
-    int const width = CharWidth * static_cast<int>(m_items.At(item).text.size()) + 4;
+    int const width = CharWidth * static_cast<int>(m_items.Text(item).size()) + 4;
     int const top = (row - m_top) * RowHeight;
     return {left, top, left + width, top + RowHeight};
 }

@@ -76,7 +76,10 @@ public:
 
     void SetData(TreeItem item, std::uintptr_t data) override { At(item).data = data; }
     std::uintptr_t GetData(TreeItem item) const override { return At(item).data; }
-    std::wstring GetItemText(TreeItem item) const override { return At(item).text; }
+    std::wstring GetItemText(TreeItem item) const override {
+        At(item);
+        return m_items.Text(item.value);
+    }
 
     TreeItem Child(TreeItem item) const override {
         AtOrRoot(item);

@@ -51,9 +51,9 @@ public:
     int columnCount(QModelIndex const&) const override { return 1; }
 
     QVariant data(QModelIndex const& index, int role) const override {
-        auto const* node =
-            index.isValid() && role == Qt::DisplayRole ? Find(index.internalId()) : nullptr;
-        return node == nullptr ? QVariant() : QVariant(ToQt(node->text));
+        bool const shown =
+            index.isValid() && role == Qt::DisplayRole && Find(index.internalId()) != nullptr;
+        return shown ? QVariant(ToQt(m_owner.m_items.Text(index.internalId()))) : QVariant();
     }
 
     Qt::ItemFlags flags(QModelIndex const& index) const override {

@@ -173,8 +173,8 @@ TreeItem WxTree::Handle(wxTreeItemId id) const {
     return TreeItem{static_cast<ItemHandle*>(Tree().GetItemData(id))->value};
 }
 
-std::wstring const& WxTree::TextOf(wxTreeItemId id) const {
-    return At(Handle(id)).text;
+std::wstring WxTree::TextOf(wxTreeItemId id) const {
+    return GetItemText(Handle(id));
 }
 
 wxTreeItemId WxTree::ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position) {
@@ -183,9 +183,9 @@ wxTreeItemId WxTree::ShowItem(std::uintptr_t item, wxTreeItemId parent, std::siz
     // than anything else in a search that opens its results' folders: made while frozen,
     // an item gets its text only when it comes into view.
     node.extra.textShown = IsRedrawOn();
-    node.extra.native =
-        Tree().InsertItem(parent, position, node.extra.textShown ? ToWx(node.text) : wxString(), -1,
-                          -1, new ItemHandle(item));
+    node.extra.native = Tree().InsertItem(
+        parent, position, node.extra.textShown ? ToWx(m_items.Text(item)) : wxString(), -1, -1,
+        new ItemHandle(item));
     if (!node.children.empty()) {
         Tree().SetItemHasChildren(node.extra.native, true);
     }
@@ -236,16 +236,17 @@ void WxTree::ShowDeleting(TreeItem item) {
 void WxTree::ShowRenamed(TreeItem item) {
     Node const& node = At(item);
     if (node.extra.textShown) {
-        Tree().SetItemText(node.extra.native, ToWx(node.text));
+        Tree().SetItemText(node.extra.native, ToWx(m_items.Text(item.value)));
     }
 }
 
-void WxTree::ShowText(Node& node) {
+void WxTree::ShowText(TreeItem item) {
+    Node& node = At(item);
     if (node.extra.textShown || !node.extra.native.IsOk()) {
         return;
     }
     node.extra.textShown = true;
-    Tree().SetItemText(node.extra.native, ToWx(node.text));
+    Tree().SetItemText(node.extra.native, ToWx(m_items.Text(item.value)));
 }
 
 void WxTree::ShowTextsInView() {
@@ -265,9 +266,9 @@ void WxTree::ShowTextsInView() {
         if (row.GetTop() >= height) {
             break;
         }
-        Node& node = At(Handle(id));
-        if (row.GetBottom() >= 0 && !node.extra.textShown) {
-            ShowText(node);
+        TreeItem const item = Handle(id);
+        if (row.GetBottom() >= 0 && !At(item).extra.textShown) {
+            ShowText(item);
             Tree().GetBoundingRect(id, row);
             wider = wider || Tree().CalcUnscrolledPosition(row.GetBottomRight()).x >= laidOutWidth;
         }
@@ -319,7 +320,7 @@ std::optional<Rect> WxTree::ItemRect(TreeItem item, bool textOnly) const {
     // giving it changes only what the toolkit keeps of the items, as laying them out does.
     if (native.IsOk() && textOnly) {
         auto& self = const_cast<WxTree&>(*this);
-        self.ShowText(self.At(item));
+        self.ShowText(item);
     }
     if (!native.IsOk() || !Tree().GetBoundingRect(native, rect, textOnly)) {
         return std::nullopt;
@@ -437,7 +438,7 @@ void WxTree::TypeAhead(wchar_t typed) {
         }
         for (std::size_t step = 0; step < shown.size(); ++step) {
             wxTreeItemId const item = shown[(first + step) % shown.size()];
-            std::wstring const& text = At(Handle(item)).text;
+            std::wstring const text = TextOf(item);
             if (text.size() >= prefix.size() &&
                 std::equal(prefix.begin(), prefix.end(), text.begin(), [](wchar_t a, wchar_t b) {
                     return a == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(b)));

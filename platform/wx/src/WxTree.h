@@ -46,7 +46,7 @@ public:
     /// Gives the items in view that were made without their text their text.
     void ShowTextsInView();
     /// The platform's text of a toolkit item, whether it shows it yet or not.
-    std::wstring const& TextOf(wxTreeItemId id) const;
+    std::wstring TextOf(wxTreeItemId id) const;
 
 private:
     /// The items shown, top to bottom: the roots and the children of expanded items.
@@ -74,7 +74,7 @@ private:
     /// Makes the children of a shown item in the toolkit's tree, once.
     void ShowChildren(std::uintptr_t item);
     wxTreeItemId ShowItem(std::uintptr_t item, wxTreeItemId parent, std::size_t position);
-    void ShowText(Node& node);
+    void ShowText(TreeItem item);
 
     wxTreeItemId m_root;
     std::wstring m_typed;
