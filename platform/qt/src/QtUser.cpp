@@ -97,7 +97,8 @@ struct QtInput {
     /// Opens the box's list, moves to item `index` and takes it with Enter, as a user
     /// picking with the keyboard does.
     static void Pick(QtCombo& combo, int index) {
-        QComboBox& box = combo.Box();
+        // A Qt combo box's widget is the box itself.
+        auto& box = static_cast<QComboBox&>(WidgetOf(combo));
         FocusOn(box);
         box.showPopup();
         QAbstractItemView& list = *box.view();

@@ -12,6 +12,7 @@
 #include "platform/ToolkitInput.h"
 
 #include <wx/button.h>
+#include <wx/ctrlsub.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -91,10 +92,11 @@ struct WxInput {
 
     static void Pick(WxCombo& combo, int index) {
         wxWindow& box = WindowOf(combo);
-        combo.List().SetSelection(index);
+        auto& list = dynamic_cast<wxItemContainer&>(box);
+        list.SetSelection(index);
         wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
         event.SetInt(index);
-        event.SetString(combo.List().GetString(static_cast<unsigned>(index)));
+        event.SetString(list.GetString(static_cast<unsigned>(index)));
         Send(box, event);
     }
 
