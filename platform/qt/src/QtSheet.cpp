@@ -31,7 +31,8 @@ template <> struct QtSheetBase::Parts {
 template <>
 QtSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, NativeWindow* owner)
     : m_events(events)
-    , m_parts(std::make_unique<Parts>(new qt::RunWindow(qt::QtBackend::OwnerFor(owner)), nullptr))
+    , m_parts(std::make_unique<Parts>(
+          Parts{new qt::RunWindow(qt::QtBackend::OwnerFor(owner)), nullptr}))
     , m_run(std::make_unique<qt::ModalRun>(*m_parts->window)) {
     qt::RunWindow& window = *m_parts->window;
     m_parts->book = new QTabWidget(&window);

@@ -27,10 +27,10 @@ template <> struct WxSheetBase::Parts {
 template <>
 WxSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, NativeWindow* owner)
     : m_events(events)
-    , m_parts(std::make_unique<Parts>(
+    , m_parts(std::make_unique<Parts>(Parts{
           new wxDialog(wx::WxBackend::OwnerFor(owner), wxID_ANY, wx::ToWx(caption),
                        wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-          nullptr))
+          nullptr}))
     , m_run(std::make_unique<wx::ModalRun>(*m_parts->window)) {
     wxDialog& window = *m_parts->window;
     m_parts->book = new wxNotebook(&window, wxID_ANY);
