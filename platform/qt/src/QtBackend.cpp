@@ -13,7 +13,7 @@
 
 #include <filesystem>
 
-namespace platform::qt {
+namespace platform::backend {
 
 namespace {
 
@@ -60,10 +60,6 @@ int FromQtAnswer(int answer) {
 
 } // namespace
 
-} // namespace platform::qt
-
-namespace platform::backend {
-
 /// How the Qt backend starts, and what Qt shows a real user.
 template <> struct ToolkitServices<QWidget> {
     using Dialog = qt::QtDialog;
@@ -98,9 +94,9 @@ template <> struct ToolkitServices<QWidget> {
 
     static int MessageBox(NativeWindow* owner, std::wstring const& text,
                           std::wstring const& caption, unsigned style) {
-        QMessageBox box(qt::ToQtIcon(style), qt::ToQt(caption), qt::ToQt(text),
-                        qt::ToQtButtons(style), OwnerFor(owner));
-        return qt::FromQtAnswer(box.exec());
+        QMessageBox box(ToQtIcon(style), qt::ToQt(caption), qt::ToQt(text), ToQtButtons(style),
+                        OwnerFor(owner));
+        return FromQtAnswer(box.exec());
     }
 
     static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {

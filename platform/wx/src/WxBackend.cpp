@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace platform::wx {
+namespace platform::backend {
 
 namespace {
 
@@ -66,10 +66,6 @@ long ToWxStyle(unsigned style) {
 }
 
 } // namespace
-
-} // namespace platform::wx
-
-namespace platform::backend {
 
 /// How the wx backend starts, and what wx shows a real user.
 template <> struct ToolkitServices<wxWindow> {
@@ -124,8 +120,8 @@ template <> struct ToolkitServices<wxWindow> {
 
     static int MessageBox(NativeWindow* owner, std::wstring const& text,
                           std::wstring const& caption, unsigned style) {
-        return wx::FromWxAnswer(
-            wxMessageBox(wx::ToWx(text), wx::ToWx(caption), wx::ToWxStyle(style), OwnerFor(owner)));
+        return FromWxAnswer(
+            wxMessageBox(wx::ToWx(text), wx::ToWx(caption), ToWxStyle(style), OwnerFor(owner)));
     }
 
     static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {
