@@ -87,6 +87,12 @@ void ScriptableBackend::EndWaitCursor() {
     ShowWaitCursor(false);
 }
 
+void ScriptableBackend::PrepareWaitCursor() {
+    if (m_toolkit.prepareWaitCursor != nullptr) {
+        m_toolkit.prepareWaitCursor();
+    }
+}
+
 void ScriptableBackend::ShowWaitCursor(bool on) const {
     if (m_toolkit.waitCursor != nullptr) {
         m_toolkit.waitCursor(on);

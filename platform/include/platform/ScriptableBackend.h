@@ -34,6 +34,7 @@ public:
                              NativeWindow& owner, Point screen) final;
     void BeginWaitCursor() final;
     void EndWaitCursor() final;
+    void PrepareWaitCursor() final;
     SettingsStore& Settings() final { return *m_settings; }
 
     /// How many wait cursors are showing now, and how many were ever shown.
@@ -60,13 +61,20 @@ protected:
         /// A wait cursor begins (`on`) or ends; nested ones each come here.
         void (*waitCursor)(bool on) = nullptr;
         ToolkitToolTip::Show toolTip = nullptr;
+        /// Loads what the toolkit loads at its first wait cursor; null when it loads nothing.
+        void (*prepareWaitCursor)() = nullptr;
     };
 
     /// The toolkit whose `Shows` has the static functions MessageBox, FileDialog, PopupMenu,
-    /// WaitCursor and ToolTip, each what the Toolkit's member of that name says.
+    /// WaitCursor, ToolTip and, when it has any, PrepareWaitCursor, each what the Toolkit's
+    /// member of that name says.
     template <typename Shows> static Toolkit ToolkitOf() {
-        return {&Shows::MessageBox, &Shows::FileDialog, &Shows::PopupMenu, &Shows::WaitCursor,
-                &Shows::ToolTip};
+        Toolkit toolkit{&Shows::MessageBox, &Shows::FileDialog, &Shows::PopupMenu,
+                        &Shows::WaitCursor, &Shows::ToolTip};
+        if constexpr (requires { Shows::PrepareWaitCursor(); }) {
+            toolkit.prepareWaitCursor = &Shows::PrepareWaitCursor;
+        }
+        return toolkit;
     }
 
     /// Window classes whose constructors take what the Create functions take.

@@ -1,4 +1,4 @@
-// platform::backend::ToolkitSheet: what a native property sheet does alike on every toolkit.
+// platform::backend::ToolkitSheet: a native property sheet, declared once for every toolkit.
 #pragma once
 
 #include "platform/Backend.h"
@@ -8,21 +8,35 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace platform::backend {
 
-/// A toolkit's sheet of `Page`s (its ToolkitDialog pages), shown by one modal run that
-/// every page shares. The toolkit makes the window, its tabs and its own OK and Cancel.
-template <typename Page> class ToolkitSheet : public NativeSheet {
+/// A toolkit's sheet (`Sheet`, the toolkit's class, which derives from this one) of `Page`s
+/// (its ToolkitDialog pages), shown by one modal run that every page shares. Pages, the run
+/// and the sheet's buttons behave alike on every toolkit. Each toolkit specialises, for its
+/// own classes, its `Parts` (the window and its tabs) and the members marked "the toolkit's"
+/// below, and instantiates the class where it does.
+template <typename Sheet, typename Page> class ToolkitSheet : public NativeSheet {
+    /// The toolkit's widget type, as its pages are made of.
+    using Widget = std::remove_pointer_t<decltype(std::declval<Page const&>().Toolkit())>;
+
 public:
-    ~ToolkitSheet() override = default;
+    /// The toolkit's: makes the window, its tabs and its own OK and Cancel, owned by
+    /// `owner`, or without one by the modal dialog on top.
+    ToolkitSheet(std::wstring const& caption, SheetEvents& events, NativeWindow* owner);
+    /// The toolkit's: closes the pages, then lets its window go.
+    ~ToolkitSheet() override;
     ToolkitSheet(ToolkitSheet const&) = delete;
     ToolkitSheet& operator=(ToolkitSheet const&) = delete;
 
     NativeDialog& AddPage(DialogTemplate const& page, DialogEvents& events) final {
-        m_pages.push_back(MakePage(page, events));
+        auto made = std::make_unique<Page>(page, events, static_cast<Sheet&>(*this));
+        AddTab(*made, page.caption);
+        m_pages.push_back(std::move(made));
         return *m_pages.back();
     }
 
@@ -42,20 +56,23 @@ public:
     void Press(ControlId button) final {
         m_run->Guard([&] { m_events.OnSheetButton(button); });
     }
+    /// The toolkit's.
+    void SetActivePage(int index) final;
+    /// The toolkit's.
+    int ActivePage() const final;
 
     ModalRun& Run() { return *m_run; }
+    /// The toolkit's: the tabs that hold the pages.
+    Widget& Book() const;
 
-protected:
-    ToolkitSheet(SheetEvents& events, std::unique_ptr<ModalRun> run)
-        : m_events(events)
-        , m_run(std::move(run)) {}
+private:
+    /// The toolkit's window and tabs.
+    struct Parts;
 
-    /// Makes a page from `page` and gives it a tab.
-    virtual std::unique_ptr<Page> MakePage(DialogTemplate const& page, DialogEvents& events) = 0;
-    /// Sizes the window to hold its largest page, before it shows.
-    virtual void FitPages() = 0;
-
-    std::vector<std::unique_ptr<Page>> const& Pages() const { return m_pages; }
+    /// The toolkit's: gives `page`, just made, a tab headed `caption`.
+    void AddTab(Page& page, std::wstring const& caption);
+    /// The toolkit's: sizes the window to hold its largest page, before it shows.
+    void FitPages();
     /// Wrappers let go while every control is whole; the toolkit's windows go after, and
     /// last the pages' records of them.
     void ClosePages() {
@@ -65,8 +82,8 @@ protected:
         m_run->Close();
     }
 
-private:
     SheetEvents& m_events;
+    std::unique_ptr<Parts> m_parts;
     std::unique_ptr<ModalRun> m_run;
     std::vector<std::unique_ptr<Page>> m_pages;
 };

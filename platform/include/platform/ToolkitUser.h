@@ -6,15 +6,21 @@
 #include "platform/ScriptedUser.h"
 
 #include <chrono>
+#include <string>
 #include <thread>
 
 namespace platform::backend {
 
 /// A user of `Dialog` (a ToolkitDialog): going idle and resizing wait on the toolkit's
-/// loop the same way everywhere; the toolkit delivers each input as its window system
-/// would and runs the work it has pending.
-template <typename Dialog> class ToolkitUser : public ScriptedUser {
+/// loop the same way everywhere. Each toolkit specialises, for its own dialog, the three
+/// members below that deliver an input as its window system would and run the work its
+/// loop has pending, and instantiates the class where it does.
+template <typename Dialog> class ToolkitUser final : public ScriptedUser {
 public:
+    explicit ToolkitUser(Dialog& dialog)
+        : ScriptedUser(dialog, dialog.Sheet())
+        , m_dialog(dialog) {}
+
     /// Lets the toolkit do its pending work, then delivers what was posted and the idle
     /// message.
     void Idle() final {
@@ -45,17 +51,13 @@ public:
         });
     }
 
-protected:
-    explicit ToolkitUser(Dialog& dialog)
-        : ScriptedUser(dialog, dialog.Sheet())
-        , m_dialog(dialog) {}
-
-    /// Runs what the toolkit's loop has pending (layouts, deferred updates), as it would.
-    virtual void RunPending() = 0;
-    void Route(Message& message) final { m_dialog.Route(message); }
-    Dialog& TheDialog() const { return m_dialog; }
-
 private:
+    /// Runs what the toolkit's loop has pending (layouts, deferred updates), as it would.
+    void RunPending();
+    void Deliver(NativeWindow& control, Message& input) final;
+    void TypeInto(NativeWindow& control, std::wstring const& text) final;
+    void Route(Message& message) final { m_dialog.Route(message); }
+
     Size ClientSize() const {
         Rect const client = m_dialog.GetClientRect();
         return {client.Width(), client.Height()};

@@ -4,7 +4,6 @@
 #include "QtFileDialog.h"
 #include "QtSheet.h"
 #include "platform/FileDialog.h"
-#include "platform/IniFileSettings.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -14,15 +13,9 @@
 
 #include <filesystem>
 
-namespace platform::qt {
+namespace platform::backend {
 
 namespace {
-
-/// The settings file under the user's config directory.
-std::filesystem::path SettingsPath(std::wstring const& appName) {
-    QString const base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::filesystem::path(base.toStdWString()) / appName / "settings.ini";
-}
 
 QMessageBox::StandardButtons ToQtButtons(unsigned style) {
     switch (style & 0xFU) {
@@ -65,29 +58,61 @@ int FromQtAnswer(int answer) {
     }
 }
 
-/// What Qt shows a real user.
-struct QtShows {
-    static int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+} // namespace
+
+/// How the Qt backend starts, and what Qt shows a real user.
+template <> struct ToolkitServices<QWidget> {
+    using Dialog = qt::QtDialog;
+    using Sheet = qt::QtSheet;
+
+    static std::filesystem::path ConfigDirectory() {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            .toStdWString();
+    }
+
+    static bool StartApplication(int& argc, char** argv) {
+        if (QCoreApplication::instance() != nullptr) {
+            return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+        }
+        // Without a display Qt ends the process instead of failing; the caller hears of it.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            return false;
+        }
+        // The application serves every dialog until the process ends.
+        new QApplication(argc, argv);
+        return true;
+    }
+
+    static QWidget* OwnerFor(NativeWindow* owner) {
+        if (owner != nullptr) {
+            return &qt::WidgetOf(*owner);
+        }
+        return QApplication::activeModalWidget();
+    }
+
+    static int MessageBox(NativeWindow* owner, std::wstring const& text,
                           std::wstring const& caption, unsigned style) {
-        QMessageBox box(ToQtIcon(style), ToQt(caption), ToQt(text), ToQtButtons(style),
-                        QtBackend::OwnerFor(owner));
+        QMessageBox box(ToQtIcon(style), qt::ToQt(caption), qt::ToQt(text), ToQtButtons(style),
+                        OwnerFor(owner));
         return FromQtAnswer(box.exec());
     }
 
     static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {
-        return ShowFileDialog(request, QtBackend::OwnerFor(nullptr));
+        return qt::ShowFileDialog(request, OwnerFor(nullptr));
     }
 
     static ControlId PopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                               backend::NativeWindow& owner, Point screen) {
-        QMenu menu(&WidgetOf(owner));
+                               NativeWindow& owner, Point screen) {
+        QMenu menu(&qt::WidgetOf(owner));
         for (std::size_t i = 0; i < popup.items.size(); ++i) {
             MenuItemTemplate const& item = popup.items[i];
             if (item.command == 0) {
                 menu.addSeparator();
                 continue;
             }
-            QAction* action = menu.addAction(ToQt(item.text));
+            QAction* action = menu.addAction(qt::ToQt(item.text));
             action->setData(item.command);
             action->setEnabled(i < states.size() && states[i].enabled);
         }
@@ -103,37 +128,11 @@ struct QtShows {
         }
     }
 
-    static void ToolTip(backend::NativeWindow& tool, std::wstring const& text) {
-        WidgetOf(tool).setToolTip(ToQt(text));
+    static void ToolTip(NativeWindow& tool, std::wstring const& text) {
+        qt::WidgetOf(tool).setToolTip(qt::ToQt(text));
     }
 };
 
-} // namespace
+template class ToolkitBackend<QWidget>;
 
-QtBackend::QtBackend(std::wstring const& appName)
-    : ScriptableBackend(ClassesOf<QtDialog, QtSheet>(),
-                        std::make_unique<IniFileSettings>(SettingsPath(appName)),
-                        ToolkitOf<QtShows>()) {}
-
-bool QtBackend::StartApplication(int& argc, char** argv) {
-    if (QCoreApplication::instance() != nullptr) {
-        return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-    }
-    // Without a display Qt ends the process instead of failing; the caller hears of it.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return false;
-    }
-    // The application serves every dialog until the process ends.
-    new QApplication(argc, argv);
-    return true;
-}
-
-QWidget* QtBackend::OwnerFor(backend::NativeWindow* owner) {
-    if (owner != nullptr) {
-        return &WidgetOf(*owner);
-    }
-    return QApplication::activeModalWidget();
-}
-
-} // namespace platform::qt
+} // namespace platform::backend

@@ -1,5 +1,12 @@
-#include "QtCombo.h"
+// The box's members for Qt are specialised here before the class is instantiated at the
+// end: QtCombo.h, which declares that instantiation to the files that use it, must not come
+// first.
+#include "platform/ToolkitCombo.h"
 
+#include "QtDialog.h"
+#include "QtWindow.h"
+
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -11,88 +18,114 @@ namespace {
 /// Rows a dropped-down list shows at once.
 constexpr int ShownRows = 12;
 
-} // namespace
-
-QtCombo::QtCombo(QtDialog* parent, ControlTemplate const& control, Rect pixels)
-    : ModelBackedCombo(control.style, parent, control.id, nullptr)
-    , m_box(new QComboBox(&parent->Container()))
-    , m_model(new QStringListModel(m_box)) {
-    m_widget = m_box;
-    m_box->setModel(m_model);
-    m_box->setMaxVisibleItems(ShownRows);
-    if (IsEditable()) {
-        m_box->setEditable(true);
-        // Enter belongs to the dialog: the box never adds what was typed to its list.
-        m_box->setInsertPolicy(QComboBox::NoInsert);
-        m_box->setEditText(ToQt(control.text));
-        RaiseOn(m_box, &QComboBox::editTextChanged, *this, Event::EditChange);
-    }
-    // The template's height is the dropped-down list's; the box keeps its natural one.
-    m_box->setGeometry(pixels.left, pixels.top, pixels.Width(), m_box->sizeHint().height());
-    RaiseOn(m_box, &QComboBox::activated, *this, Event::ComboSelChange);
-}
-
-template <typename Change> void QtCombo::Quietly(Change const& change) {
-    QSignalBlocker const quiet(m_box);
-    bool const wasSelected = m_box->currentIndex() >= 0;
-    QString const typed = m_box->currentText();
+/// Runs `change` on the list of `box` with no notification, leaving the selection as it was
+/// (or none) and the text typed in the field alone.
+template <typename Change> void Quietly(QComboBox& box, Change const& change) {
+    QSignalBlocker const quiet(&box);
+    bool const wasSelected = box.currentIndex() >= 0;
+    QString const typed = box.currentText();
     change();
     // Qt selects the first item of a list that was empty, and moves the selection off an
     // item removed; the platform's lists do neither.
-    if (!wasSelected && m_box->currentIndex() >= 0) {
-        m_box->setCurrentIndex(-1);
+    if (!wasSelected && box.currentIndex() >= 0) {
+        box.setCurrentIndex(-1);
     }
-    if (m_box->isEditable() && m_box->currentText() != typed) {
-        m_box->setEditText(typed);
+    if (box.isEditable() && box.currentText() != typed) {
+        box.setEditText(typed);
     }
 }
 
-void QtCombo::ShowInserted(int index, std::wstring const& text) {
-    Quietly([&] {
-        m_model->insertRows(index, 1);
-        m_model->setData(m_model->index(index), ToQt(text));
+} // namespace
+
+} // namespace platform::qt
+
+namespace platform::backend {
+
+using QtComboBase = ToolkitCombo<qt::QtWindow>;
+
+/// The box over a plain list of its texts.
+template <> struct QtComboBase::Parts {
+    explicit Parts(QComboBox* made)
+        : box(made)
+        , model(new QStringListModel(made)) {}
+
+    QComboBox* box;
+    QStringListModel* model;
+};
+
+template <>
+QtComboBase::ToolkitCombo(qt::QtDialog* dialog, ControlTemplate const& control, Rect pixels)
+    : ModelBackedCombo(control.style, dialog, control.id, nullptr)
+    , m_parts(std::make_unique<Parts>(new QComboBox(&dialog->Container()))) {
+    QComboBox& box = *m_parts->box;
+    m_widget = &box;
+    box.setModel(m_parts->model);
+    box.setMaxVisibleItems(qt::ShownRows);
+    if (IsEditable()) {
+        box.setEditable(true);
+        // Enter belongs to the dialog: the box never adds what was typed to its list.
+        box.setInsertPolicy(QComboBox::NoInsert);
+        box.setEditText(qt::ToQt(control.text));
+        qt::RaiseOn(&box, &QComboBox::editTextChanged, *this, Event::EditChange);
+    }
+    box.setGeometry(pixels.left, pixels.top, pixels.Width(), box.sizeHint().height());
+    qt::RaiseOn(&box, &QComboBox::activated, *this, Event::ComboSelChange);
+}
+
+template <> void QtComboBase::ShowInserted(int index, std::wstring const& text) {
+    QStringListModel& model = *m_parts->model;
+    qt::Quietly(*m_parts->box, [&] {
+        model.insertRows(index, 1);
+        model.setData(model.index(index), qt::ToQt(text));
     });
 }
 
-void QtCombo::ShowDeleted(int index) {
-    Quietly([&] {
-        bool const selected = m_box->currentIndex() == index;
-        m_model->removeRows(index, 1);
+template <> void QtComboBase::ShowDeleted(int index) {
+    QComboBox& box = *m_parts->box;
+    qt::Quietly(box, [&] {
+        bool const selected = box.currentIndex() == index;
+        m_parts->model->removeRows(index, 1);
         if (selected) {
-            m_box->setCurrentIndex(-1);
+            box.setCurrentIndex(-1);
         }
     });
 }
 
-void QtCombo::ShowCleared() {
-    Quietly([&] {
-        m_model->setStringList({});
-        m_box->setCurrentIndex(-1);
+template <> void QtComboBase::ShowCleared() {
+    QComboBox& box = *m_parts->box;
+    qt::Quietly(box, [&] {
+        m_parts->model->setStringList({});
+        box.setCurrentIndex(-1);
     });
 }
 
-int QtCombo::GetCurSel() const {
-    int const index = m_box->currentIndex();
-    if (index >= 0 && m_box->isEditable() && m_box->currentText() != m_box->itemText(index)) {
+template <> int QtComboBase::GetCurSel() const {
+    QComboBox const& box = *m_parts->box;
+    int const index = box.currentIndex();
+    if (index >= 0 && box.isEditable() && box.currentText() != box.itemText(index)) {
         return -1;
     }
     return index;
 }
 
-void QtCombo::SetCurSel(int index) {
-    QSignalBlocker const quiet(m_box);
-    m_box->setCurrentIndex(index < 0 ? -1 : index);
-    if (index < 0 && m_box->isEditable()) {
-        m_box->clearEditText();
+template <> void QtComboBase::SetCurSel(int index) {
+    QComboBox& box = *m_parts->box;
+    QSignalBlocker const quiet(&box);
+    box.setCurrentIndex(index < 0 ? -1 : index);
+    if (index < 0 && box.isEditable()) {
+        box.clearEditText();
     }
 }
 
-void QtCombo::ShowCueBanner(std::wstring const& text) {
-    if (QLineEdit* field = m_box->lineEdit()) {
-        field->setPlaceholderText(ToQt(text));
+template <> void QtComboBase::ShowCueBanner(std::wstring const& text) {
+    QComboBox& box = *m_parts->box;
+    if (QLineEdit* field = box.lineEdit()) {
+        field->setPlaceholderText(qt::ToQt(text));
     } else {
-        m_box->setPlaceholderText(ToQt(text));
+        box.setPlaceholderText(qt::ToQt(text));
     }
 }
 
-} // namespace platform::qt
+template class ToolkitCombo<qt::QtWindow>;
+
+} // namespace platform::backend

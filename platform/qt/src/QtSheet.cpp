@@ -1,9 +1,13 @@
-#include "QtSheet.h"
-#include "QtDialog.h"
+// The sheet's members for Qt are specialised here before QtSheet.h, which declares the
+// class's instantiation to the files that use it, comes in to instantiate it at the end.
+#include "platform/ToolkitSheet.h"
 
+#include "ModalRun.h"
+#include "QtDialog.h"
 #include "platform/qt/QtBackend.h"
 
 #include <QDialogButtonBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -11,17 +15,29 @@
 #include <algorithm>
 
 namespace platform::qt {
+class QtSheet;
+} // namespace platform::qt
 
-QtSheet::QtSheet(std::wstring const& caption, backend::SheetEvents& events,
-                 backend::NativeWindow* owner)
-    : QtSheet(caption, events, new RunWindow(QtBackend::OwnerFor(owner))) {}
+namespace platform::backend {
 
-QtSheet::QtSheet(std::wstring const& caption, backend::SheetEvents& events, RunWindow* window)
-    : ToolkitSheet(events, std::make_unique<ModalRun>(*window))
-    , m_window(window)
-    , m_book(new QTabWidget(window)) {
-    m_window->setWindowTitle(ToQt(caption));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, m_window);
+using QtSheetBase = ToolkitSheet<qt::QtSheet, qt::QtDialog>;
+
+template <> struct QtSheetBase::Parts {
+    /// Gone already when its owner took it along.
+    QPointer<qt::RunWindow> window;
+    QTabWidget* book;
+};
+
+template <>
+QtSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, NativeWindow* owner)
+    : m_events(events)
+    , m_parts(std::make_unique<Parts>(
+          Parts{new qt::RunWindow(qt::QtBackend::OwnerFor(owner)), nullptr}))
+    , m_run(std::make_unique<qt::ModalRun>(*m_parts->window)) {
+    qt::RunWindow& window = *m_parts->window;
+    m_parts->book = new QTabWidget(&window);
+    window.setWindowTitle(qt::ToQt(caption));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &window);
     // Enter and Escape reach the pages' handlers first, which press these through the
     // sheet; the buttons answer only to the mouse and the space bar.
     for (QAbstractButton* button : buttons->buttons()) {
@@ -30,46 +46,52 @@ QtSheet::QtSheet(std::wstring const& caption, backend::SheetEvents& events, RunW
             push->setDefault(false);
         }
     }
-    auto* column = new QVBoxLayout(m_window);
-    column->addWidget(m_book, 1);
+    auto* column = new QVBoxLayout(&window);
+    column->addWidget(m_parts->book, 1);
     column->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, m_window, [this] { Press(IDOK); });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, m_window, [this] { Press(IDCANCEL); });
-    m_window->OnReject([this] { Press(IDCANCEL); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &window, [this] { Press(IDOK); });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &window, [this] { Press(IDCANCEL); });
+    window.OnReject([this] { Press(IDCANCEL); });
 }
 
-QtSheet::~QtSheet() {
+template <> QtSheetBase::~ToolkitSheet() {
     ClosePages();
-    delete m_window.data();
+    delete m_parts->window.data();
 }
 
-std::unique_ptr<QtDialog> QtSheet::MakePage(DialogTemplate const& page,
-                                            backend::DialogEvents& events) {
-    auto made = std::make_unique<QtDialog>(page, events, *this);
-    m_book->addTab(&made->Container(), ToQt(page.caption));
-    return made;
+template <> QWidget& QtSheetBase::Book() const {
+    return *m_parts->book;
 }
 
-void QtSheet::FitPages() {
+template <> void QtSheetBase::AddTab(qt::QtDialog& page, std::wstring const& caption) {
+    m_parts->book->addTab(&page.Container(), qt::ToQt(caption));
+}
+
+template <> void QtSheetBase::FitPages() {
     // Each page keeps the size its template gives it: the tabs hold the largest.
     int width = 0;
     int height = 0;
-    for (auto const& page : Pages()) {
+    for (auto const& page : m_pages) {
         width = std::max(width, page->Container().width());
         height = std::max(height, page->Container().height());
     }
-    for (auto const& page : Pages()) {
+    for (auto const& page : m_pages) {
         page->Container().setMinimumSize(width, height);
     }
-    m_window->adjustSize();
+    m_parts->window->adjustSize();
 }
 
-void QtSheet::SetActivePage(int index) {
-    m_book->setCurrentIndex(index);
+template <> void QtSheetBase::SetActivePage(int index) {
+    m_parts->book->setCurrentIndex(index);
 }
 
-int QtSheet::ActivePage() const {
-    return m_book->currentIndex();
+template <> int QtSheetBase::ActivePage() const {
+    return m_parts->book->currentIndex();
 }
 
-} // namespace platform::qt
+} // namespace platform::backend
+
+// The class whole, now that every member of the toolkit's is specialised.
+#include "QtSheet.h"
+
+template class platform::backend::ToolkitSheet<platform::qt::QtSheet, platform::qt::QtDialog>;

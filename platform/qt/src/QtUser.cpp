@@ -1,4 +1,7 @@
-#include "QtUser.h"
+// The user's members for Qt are specialised here before the class is instantiated at the
+// end: QtUser.h, which declares that instantiation to the files that use it, must not come first.
+#include "platform/ToolkitUser.h"
+
 #include "QtCombo.h"
 #include "QtDialog.h"
 #include "QtPropertyGrid.h"
@@ -94,7 +97,8 @@ struct QtInput {
     /// Opens the box's list, moves to item `index` and takes it with Enter, as a user
     /// picking with the keyboard does.
     static void Pick(QtCombo& combo, int index) {
-        QComboBox& box = combo.Box();
+        // A Qt combo box's widget is the box itself.
+        auto& box = static_cast<QComboBox&>(WidgetOf(combo));
         FocusOn(box);
         box.showPopup();
         QAbstractItemView& list = *box.view();
@@ -120,34 +124,43 @@ struct QtInput {
 
 } // namespace
 
-void QtUser::RunPending() {
+} // namespace platform::qt
+
+namespace platform::backend {
+
+using qt::QtDialog;
+
+template <> void ToolkitUser<QtDialog>::RunPending() {
     QCoreApplication::processEvents();
 }
 
-void QtUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
-    if (auto* grid = dynamic_cast<QtPropertyGrid*>(&control)) {
+template <> void ToolkitUser<QtDialog>::TypeInto(NativeWindow& control, std::wstring const& text) {
+    if (auto* grid = dynamic_cast<qt::QtPropertyGrid*>(&control)) {
         QWidget& editor = grid->EditorToTypeIn();
-        if (!ReplaceText(editor, text)) {
+        if (!qt::ReplaceText(editor, text)) {
             // A pick list searches its options as the keys come.
-            QTest::keyClicks(&editor, ToQt(text));
+            QTest::keyClicks(&editor, qt::ToQt(text));
         }
         return;
     }
-    QWidget& widget = WidgetOf(control);
-    if (auto* combo = dynamic_cast<QtCombo*>(&control); combo != nullptr && !combo->IsEditable()) {
-        FocusOn(widget);
-        QTest::keyClicks(&widget, ToQt(text));
+    QWidget& widget = qt::WidgetOf(control);
+    if (auto* combo = dynamic_cast<qt::QtCombo*>(&control);
+        combo != nullptr && !combo->IsEditable()) {
+        qt::FocusOn(widget);
+        QTest::keyClicks(&widget, qt::ToQt(text));
         return;
     }
-    FocusOn(widget);
-    if (!ReplaceText(widget, text)) {
+    qt::FocusOn(widget);
+    if (!qt::ReplaceText(widget, text)) {
         PLATFORM_ERROR(L"control " + std::to_wstring(control.Id()) +
                        L" is not an edit the user can type in");
     }
 }
 
-void QtUser::Deliver(backend::NativeWindow& control, Message& input) {
-    backend::DeliverInput<QtInput>(TheDialog(), control, WidgetOf(control), input);
+template <> void ToolkitUser<QtDialog>::Deliver(NativeWindow& control, Message& input) {
+    DeliverInput<qt::QtInput>(m_dialog, control, qt::WidgetOf(control), input);
 }
 
-} // namespace platform::qt
+template class ToolkitUser<QtDialog>;
+
+} // namespace platform::backend

@@ -5,7 +5,6 @@
 #include "WxSheet.h"
 #include "platform/Error.h"
 #include "platform/FileDialog.h"
-#include "platform/IniFileSettings.h"
 
 #include <wx/app.h>
 #include <wx/cursor.h>
@@ -20,20 +19,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace platform::wx {
+namespace platform::backend {
 
 namespace {
-
-/// The settings file under the user's config directory.
-std::filesystem::path SettingsPath(std::wstring const& appName) {
-    char const* home = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path const base =
-        home != nullptr && *home != '\0'
-            ? std::filesystem::path(home)
-            : std::filesystem::path(std::getenv("HOME") != nullptr ? std::getenv("HOME") : ".") /
-                  ".config";
-    return base / appName / "settings.ini";
-}
 
 int FromWxAnswer(int answer) {
     switch (answer) {
@@ -77,20 +65,71 @@ long ToWxStyle(unsigned style) {
     }
 }
 
-/// What wx shows a real user.
-struct WxShows {
-    static int MessageBox(backend::NativeWindow* owner, std::wstring const& text,
+} // namespace
+
+/// How the wx backend starts, and what wx shows a real user.
+template <> struct ToolkitServices<wxWindow> {
+    using Dialog = wx::WxDialog;
+    using Sheet = wx::WxSheet;
+
+    static std::filesystem::path ConfigDirectory() {
+        char const* config = std::getenv("XDG_CONFIG_HOME");
+        if (config != nullptr && *config != '\0') {
+            return config;
+        }
+        char const* home = std::getenv("HOME");
+        return std::filesystem::path(home != nullptr ? home : ".") / ".config";
+    }
+
+    /// The image handlers belong to the process: a second backend adding them again would
+    /// make wx log a complaint about each one.
+    static void PrepareProcess() {
+        if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+            wxInitAllImageHandlers();
+        }
+    }
+
+    static bool StartApplication(int& argc, char** argv) {
+        if (wxTheApp != nullptr) {
+            return true;
+        }
+        wxApp::SetInstance(new wxApp());
+        return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
+    }
+
+    static wxWindow* OwnerFor(NativeWindow* owner) {
+        if (owner != nullptr) {
+            return &wx::WindowOf(*owner);
+        }
+        // Top-level windows are listed in the order they were made: the last modal one
+        // shown is the one on top.
+        for (auto node = wxTopLevelWindows.GetLast(); node != nullptr; node = node->GetPrevious()) {
+            // wxDynamicCast type-checks with a static downcast, undefined for a frame.
+            auto* dialog = dynamic_cast<wxDialog*>(node->GetData());
+            if (dialog != nullptr && dialog->IsModal() && dialog->IsShown()) {
+                return dialog;
+            }
+        }
+        return nullptr;
+    }
+
+    static void PrepareWaitCursor() {
+        // The stock cursor is made once, on first use, and kept for the process.
+        static_cast<void>(wxHOURGLASS_CURSOR->IsOk());
+    }
+
+    static int MessageBox(NativeWindow* owner, std::wstring const& text,
                           std::wstring const& caption, unsigned style) {
         return FromWxAnswer(
-            wxMessageBox(ToWx(text), ToWx(caption), ToWxStyle(style), WxBackend::OwnerFor(owner)));
+            wxMessageBox(wx::ToWx(text), wx::ToWx(caption), ToWxStyle(style), OwnerFor(owner)));
     }
 
     static std::optional<FileChoice> FileDialog(FileDialogRequest const& request) {
-        return ShowFileDialog(request, WxBackend::OwnerFor(nullptr));
+        return wx::ShowFileDialog(request, OwnerFor(nullptr));
     }
 
     static ControlId PopupMenu(MenuPopupTemplate const& popup, std::vector<CmdUI> const& states,
-                               backend::NativeWindow& owner, Point screen) {
+                               NativeWindow& owner, Point screen) {
         wxMenu menu;
         for (std::size_t i = 0; i < popup.items.size(); ++i) {
             MenuItemTemplate const& item = popup.items[i];
@@ -98,10 +137,10 @@ struct WxShows {
                 menu.AppendSeparator();
                 continue;
             }
-            menu.Append(item.command, ToWx(item.text));
+            menu.Append(item.command, wx::ToWx(item.text));
             menu.Enable(item.command, i < states.size() && states[i].enabled);
         }
-        wxWindow& window = WindowOf(owner);
+        wxWindow& window = wx::WindowOf(owner);
         int const chosen = window.GetPopupMenuSelectionFromUser(
             menu, window.ScreenToClient(wxPoint(screen.x, screen.y)));
         return chosen == wxID_NONE ? 0 : chosen;
@@ -115,55 +154,15 @@ struct WxShows {
         }
     }
 
-    static void ToolTip(backend::NativeWindow& tool, std::wstring const& text) {
+    static void ToolTip(NativeWindow& tool, std::wstring const& text) {
         if (text.empty()) {
-            WindowOf(tool).UnsetToolTip();
+            wx::WindowOf(tool).UnsetToolTip();
         } else {
-            WindowOf(tool).SetToolTip(ToWx(text));
+            wx::WindowOf(tool).SetToolTip(wx::ToWx(text));
         }
     }
 };
 
-} // namespace
+template class ToolkitBackend<wxWindow>;
 
-WxBackend::WxBackend(std::wstring const& appName)
-    : ScriptableBackend(ClassesOf<WxDialog, WxSheet>(),
-                        std::make_unique<IniFileSettings>(SettingsPath(appName)),
-                        ToolkitOf<WxShows>()) {
-    // The image handlers belong to the process: a second backend adding them again would
-    // make wx log a complaint about each one.
-    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
-        wxInitAllImageHandlers();
-    }
-}
-
-bool WxBackend::StartApplication(int& argc, char** argv) {
-    if (wxTheApp != nullptr) {
-        return true;
-    }
-    wxApp::SetInstance(new wxApp());
-    return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
-}
-
-wxWindow* WxBackend::OwnerFor(backend::NativeWindow* owner) {
-    if (owner != nullptr) {
-        return &WindowOf(*owner);
-    }
-    // Top-level windows are listed in the order they were made: the last modal one
-    // shown is the one on top.
-    for (auto node = wxTopLevelWindows.GetLast(); node != nullptr; node = node->GetPrevious()) {
-        // wxDynamicCast type-checks with a static downcast, undefined for a frame.
-        auto* dialog = dynamic_cast<wxDialog*>(node->GetData());
-        if (dialog != nullptr && dialog->IsModal() && dialog->IsShown()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
-void WxBackend::PrepareWaitCursor() {
-    // The stock cursor is made once, on first use, and kept for the process.
-    static_cast<void>(wxHOURGLASS_CURSOR->IsOk());
-}
-
-} // namespace platform::wx
+} // namespace platform::backend

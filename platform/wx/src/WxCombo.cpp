@@ -1,4 +1,8 @@
-#include "WxCombo.h"
+// The box's members for wx are specialised here before the class is instantiated at the
+// end: WxCombo.h, which declares that instantiation to the files that use it, must not come
+// first.
+#include "platform/ToolkitCombo.h"
+
 #include "WxDialog.h"
 #include "WxPickList.h"
 #include "WxWindow.h"
@@ -6,61 +10,83 @@
 #include <wx/combobox.h>
 #include <wx/odcombo.h>
 
-namespace platform::wx {
+namespace platform::backend {
 
-WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
-    : ModelBackedCombo(control.style, parent, control.id, nullptr) {
+using WxComboBase = ToolkitCombo<wx::WxWindow>;
+
+/// The box's list and its field, one control either way.
+template <> struct WxComboBase::Parts {
+    wxItemContainer* list;
+    wxTextEntry* entry;
+};
+
+namespace {
+
+/// An editable box is the toolkit's own; a pick list may hold a thousand names: the
+/// toolkit's own drop-down builds a menu item for each (a second to open, as high as the
+/// screen) and cannot be searched. The drawn list shows only the rows in view and finds a
+/// name as it is typed.
+template <typename Box>
+Box& MakeBox(wx::WxDialog& dialog, ControlTemplate const& control, Rect pixels, long style) {
     // The template's height is the dropped-down list's; the box keeps its natural one.
-    wxPoint const at(pixels.left, pixels.top);
-    wxSize const size(pixels.Width(), -1);
+    return *new Box(&dialog.Container(), wxID_ANY, wx::ToWx(control.text),
+                    wxPoint(pixels.left, pixels.top), wxSize(pixels.Width(), -1), 0, nullptr,
+                    style);
+}
+
+} // namespace
+
+template <>
+WxComboBase::ToolkitCombo(wx::WxDialog* dialog, ControlTemplate const& control, Rect pixels)
+    : ModelBackedCombo(control.style, dialog, control.id, nullptr) {
+    auto const hold = [this](auto& box) {
+        m_window = &box;
+        m_parts = std::make_unique<Parts>(Parts{&box, &box});
+    };
     if (IsEditable()) {
-        auto* box = new wxComboBox(&parent->Container(), wxID_ANY, ToWx(control.text), at, size, 0,
-                                   nullptr, wxCB_DROPDOWN);
-        m_window = box;
-        m_list = box;
-        m_entry = box;
+        hold(MakeBox<wxComboBox>(*dialog, control, pixels, wxCB_DROPDOWN));
     } else {
-        // A pick list may hold a thousand names: the toolkit's own drop-down builds a menu
-        // item for each (a second to open, as high as the screen) and cannot be searched.
-        // The drawn list shows only the rows in view and finds a name as it is typed.
-        auto* box = new wxOwnerDrawnComboBox(&parent->Container(), wxID_ANY, ToWx(control.text), at,
-                                             size, 0, nullptr, wxCB_READONLY);
-        LimitDropDown(*box);
-        m_window = box;
-        m_list = box;
-        m_entry = box;
+        auto& box = MakeBox<wxOwnerDrawnComboBox>(*dialog, control, pixels, wxCB_READONLY);
+        wx::LimitDropDown(box);
+        hold(box);
     }
-    RaiseOn(wxEVT_COMBOBOX, *this, Event::ComboSelChange);
+    wx::RaiseOn(wxEVT_COMBOBOX, *this, Event::ComboSelChange);
     if (IsEditable()) {
-        RaiseOn(wxEVT_TEXT, *this, Event::EditChange);
+        wx::RaiseOn(wxEVT_TEXT, *this, Event::EditChange);
     }
 }
 
-void WxCombo::ShowInserted(int index, std::wstring const& text) {
-    m_list->Insert(ToWx(text), static_cast<unsigned>(index));
+template <> void WxComboBase::ShowInserted(int index, std::wstring const& text) {
+    m_parts->list->Insert(wx::ToWx(text), static_cast<unsigned>(index));
 }
 
-void WxCombo::ShowDeleted(int index) {
-    m_list->Delete(static_cast<unsigned>(index));
+template <> void WxComboBase::ShowDeleted(int index) {
+    m_parts->list->Delete(static_cast<unsigned>(index));
 }
 
-void WxCombo::ShowCleared() {
-    wxString const text = m_entry->GetValue();
-    m_list->Clear();
-    m_entry->ChangeValue(IsEditable() ? text : wxString());
+template <> void WxComboBase::ShowCleared() {
+    wxString const text = m_parts->entry->GetValue();
+    m_parts->list->Clear();
+    m_parts->entry->ChangeValue(IsEditable() ? text : wxString());
 }
 
-int WxCombo::GetCurSel() const {
-    return m_list->GetSelection();
+template <> int WxComboBase::GetCurSel() const {
+    return m_parts->list->GetSelection();
 }
 
-void WxCombo::SetCurSel(int index) {
+template <> void WxComboBase::SetCurSel(int index) {
     if (index < 0) {
-        m_list->SetSelection(wxNOT_FOUND);
-        m_entry->ChangeValue(wxString());
+        m_parts->list->SetSelection(wxNOT_FOUND);
+        m_parts->entry->ChangeValue(wxString());
         return;
     }
-    m_list->SetSelection(index);
+    m_parts->list->SetSelection(index);
 }
 
-} // namespace platform::wx
+template <> void WxComboBase::ShowCueBanner(std::wstring const& text) {
+    m_parts->entry->SetHint(wx::ToWx(text));
+}
+
+template class ToolkitCombo<wx::WxWindow>;
+
+} // namespace platform::backend

@@ -1,6 +1,9 @@
-#include "WxSheet.h"
-#include "WxDialog.h"
+// The sheet's members for wx are specialised here before WxSheet.h, which declares the
+// class's instantiation to the files that use it, comes in to instantiate it at the end.
+#include "platform/ToolkitSheet.h"
 
+#include "ModalRun.h"
+#include "WxDialog.h"
 #include "platform/wx/WxBackend.h"
 
 #include <wx/button.h>
@@ -9,46 +12,67 @@
 #include <wx/sizer.h>
 
 namespace platform::wx {
-
-WxSheet::WxSheet(std::wstring const& caption, backend::SheetEvents& events,
-                 backend::NativeWindow* owner)
-    : WxSheet(events,
-              new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(caption), wxDefaultPosition,
-                           wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER)) {}
-
-WxSheet::WxSheet(backend::SheetEvents& events, wxDialog* window)
-    : ToolkitSheet(events, std::make_unique<ModalRun>(*window))
-    , m_window(window)
-    , m_book(new wxNotebook(window, wxID_ANY)) {
-    auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(m_book, 1, wxEXPAND | wxALL, 6);
-    column->Add(m_window->CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 6);
-    m_window->SetSizer(column);
-    m_window->Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { Press(IDOK); }, wxID_OK);
-    m_window->Bind(
-        wxEVT_BUTTON, [this](wxCommandEvent&) { Press(IDCANCEL); }, wxID_CANCEL);
-    m_window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Press(IDCANCEL); });
-}
-
-WxSheet::~WxSheet() {
-    ClosePages();
-    delete m_window;
-}
-
-std::unique_ptr<WxDialog> WxSheet::MakePage(DialogTemplate const& page,
-                                            backend::DialogEvents& events) {
-    auto made = std::make_unique<WxDialog>(page, events, *this);
-    m_book->AddPage(&made->Container(), ToWx(page.caption));
-    return made;
-}
-
-void WxSheet::SetActivePage(int index) {
-    m_book->SetSelection(static_cast<std::size_t>(index));
-}
-
-int WxSheet::ActivePage() const {
-    return m_book->GetSelection();
-}
-
+class WxSheet;
 } // namespace platform::wx
+
+namespace platform::backend {
+
+using WxSheetBase = ToolkitSheet<wx::WxSheet, wx::WxDialog>;
+
+template <> struct WxSheetBase::Parts {
+    wxDialog* window;
+    wxNotebook* book;
+};
+
+template <>
+WxSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, NativeWindow* owner)
+    : m_events(events)
+    , m_parts(std::make_unique<Parts>(Parts{
+          new wxDialog(wx::WxBackend::OwnerFor(owner), wxID_ANY, wx::ToWx(caption),
+                       wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+          nullptr}))
+    , m_run(std::make_unique<wx::ModalRun>(*m_parts->window)) {
+    wxDialog& window = *m_parts->window;
+    m_parts->book = new wxNotebook(&window, wxID_ANY);
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(m_parts->book, 1, wxEXPAND | wxALL, 6);
+    column->Add(window.CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 6);
+    window.SetSizer(column);
+    window.Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Press(IDOK); }, wxID_OK);
+    window.Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Press(IDCANCEL); }, wxID_CANCEL);
+    window.Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Press(IDCANCEL); });
+}
+
+template <> WxSheetBase::~ToolkitSheet() {
+    ClosePages();
+    delete m_parts->window;
+}
+
+template <> wxWindow& WxSheetBase::Book() const {
+    return *m_parts->book;
+}
+
+template <> void WxSheetBase::AddTab(wx::WxDialog& page, std::wstring const& caption) {
+    m_parts->book->AddPage(&page.Container(), wx::ToWx(caption));
+}
+
+template <> void WxSheetBase::FitPages() {
+    m_parts->window->Fit();
+}
+
+template <> void WxSheetBase::SetActivePage(int index) {
+    m_parts->book->SetSelection(static_cast<std::size_t>(index));
+}
+
+template <> int WxSheetBase::ActivePage() const {
+    return m_parts->book->GetSelection();
+}
+
+} // namespace platform::backend
+
+// The class whole, now that every member of the toolkit's is specialised.
+#include "WxSheet.h"
+
+template class platform::backend::ToolkitSheet<platform::wx::WxSheet, platform::wx::WxDialog>;

@@ -1,4 +1,7 @@
-#include "WxUser.h"
+// The user's members for wx are specialised here before the class is instantiated at the
+// end: WxUser.h, which declares that instantiation to the files that use it, must not come first.
+#include "platform/ToolkitUser.h"
+
 #include "WxCombo.h"
 #include "WxDialog.h"
 #include "WxPropertyGrid.h"
@@ -9,6 +12,7 @@
 #include "platform/ToolkitInput.h"
 
 #include <wx/button.h>
+#include <wx/ctrlsub.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -40,43 +44,6 @@ void TypeKeys(wxWindow& window, std::wstring const& text) {
         }
     }
 }
-
-} // namespace
-
-void WxUser::RunPending() {
-    wxYield();
-}
-
-void WxUser::TypeInto(backend::NativeWindow& control, std::wstring const& text) {
-    if (auto* grid = dynamic_cast<WxPropertyGrid*>(&control)) {
-        wxWindow& editor = grid->EditorToTypeIn();
-        if (auto* entry = dynamic_cast<wxTextEntry*>(&editor);
-            entry != nullptr && entry->IsEditable()) {
-            // SetValue raises the text event the user's typing raises.
-            entry->SetValue(ToWx(text));
-            return;
-        }
-        TypeKeys(editor, text);
-        return;
-    }
-    auto* combo = dynamic_cast<WxCombo*>(&control);
-    if (combo != nullptr && !combo->IsEditable()) {
-        TypeKeys(WindowOf(control), text);
-        return;
-    }
-    auto* entry = dynamic_cast<wxTextEntry*>(&WindowOf(control));
-    if (entry == nullptr || !entry->IsEditable()) {
-        PLATFORM_ERROR(L"control " + std::to_wstring(control.Id()) +
-                       L" is not an edit the user can type in");
-    }
-    FocusOn(WindowOf(control));
-    // SetValue raises the text event the user's typing raises; the caret ends where the
-    // typist's does.
-    entry->SetValue(ToWx(text));
-    entry->SetInsertionPointEnd();
-}
-
-namespace {
 
 /// What the window system would hand `window` for the user's action.
 void Send(wxWindow& window, wxEvent& event) {
@@ -125,10 +92,11 @@ struct WxInput {
 
     static void Pick(WxCombo& combo, int index) {
         wxWindow& box = WindowOf(combo);
-        combo.List().SetSelection(index);
+        auto& list = dynamic_cast<wxItemContainer&>(box);
+        list.SetSelection(index);
         wxCommandEvent event(wxEVT_COMBOBOX, box.GetId());
         event.SetInt(index);
-        event.SetString(combo.List().GetString(static_cast<unsigned>(index)));
+        event.SetString(list.GetString(static_cast<unsigned>(index)));
         Send(box, event);
     }
 
@@ -147,8 +115,49 @@ struct WxInput {
 
 } // namespace
 
-void WxUser::Deliver(backend::NativeWindow& control, Message& input) {
-    backend::DeliverInput<WxInput>(TheDialog(), control, WindowOf(control), input);
+} // namespace platform::wx
+
+namespace platform::backend {
+
+using wx::WxDialog;
+
+template <> void ToolkitUser<WxDialog>::RunPending() {
+    wxYield();
 }
 
-} // namespace platform::wx
+template <> void ToolkitUser<WxDialog>::TypeInto(NativeWindow& control, std::wstring const& text) {
+    if (auto* grid = dynamic_cast<wx::WxPropertyGrid*>(&control)) {
+        wxWindow& editor = grid->EditorToTypeIn();
+        if (auto* entry = dynamic_cast<wxTextEntry*>(&editor);
+            entry != nullptr && entry->IsEditable()) {
+            // SetValue raises the text event the user's typing raises.
+            entry->SetValue(wx::ToWx(text));
+            return;
+        }
+        wx::TypeKeys(editor, text);
+        return;
+    }
+    auto* combo = dynamic_cast<wx::WxCombo*>(&control);
+    if (combo != nullptr && !combo->IsEditable()) {
+        wx::TypeKeys(wx::WindowOf(control), text);
+        return;
+    }
+    auto* entry = dynamic_cast<wxTextEntry*>(&wx::WindowOf(control));
+    if (entry == nullptr || !entry->IsEditable()) {
+        PLATFORM_ERROR(L"control " + std::to_wstring(control.Id()) +
+                       L" is not an edit the user can type in");
+    }
+    wx::FocusOn(wx::WindowOf(control));
+    // SetValue raises the text event the user's typing raises; the caret ends where the
+    // typist's does.
+    entry->SetValue(wx::ToWx(text));
+    entry->SetInsertionPointEnd();
+}
+
+template <> void ToolkitUser<WxDialog>::Deliver(NativeWindow& control, Message& input) {
+    DeliverInput<wx::WxInput>(m_dialog, control, wx::WindowOf(control), input);
+}
+
+template class ToolkitUser<WxDialog>;
+
+} // namespace platform::backend
