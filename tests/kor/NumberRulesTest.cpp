@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <optional>
 #include <random>
 #include <string>
@@ -31,7 +32,8 @@ void ExpectReadAsFromChars(std::string_view text) {
     ASSERT_EQ(read, expected.has_value());
     if (read && !std::isnan(*expected)) {
         // Bit for bit: the cache promises to give back the very bounds it was given.
-        EXPECT_EQ(std::memcmp(&value, &*expected, sizeof value), 0) << value << " " << *expected;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(*expected))
+            << value << " " << *expected;
     }
 }
 

@@ -57,7 +57,7 @@ std::string DatabaseOnSearchPath() {
     while (!paths.empty()) {
         std::size_t const end = std::min(paths.find(Separator), paths.size());
         if (end > 0) {
-            std::string const candidate = std::string(paths.substr(0, end)) + "/proj.db";
+            std::string candidate = std::string(paths.substr(0, end)) + "/proj.db";
             std::error_code ignored;
             if (std::filesystem::is_regular_file(candidate, ignored)) {
                 return candidate;
