@@ -86,10 +86,19 @@ TEST_F(KnownSystemsCache, a_written_list_reads_back_exactly_for_the_same_registr
           kor::IdentifyRegistry((m_scratch / "proj.db").string(), "v10.076", "Krovak;")}) {
         EXPECT_FALSE(kor::ReadKnownSystemsCache(m_path, other));
     }
+    // Without a version, the cached one is taken for the same database and methods only.
+    kor::RegistryIdentity unversioned = m_identity;
+    unversioned.epsgVersion.clear();
+    EXPECT_TRUE(kor::ReadKnownSystemsCache(m_path, unversioned));
+    unversioned.methods = "Krovak;";
+    EXPECT_FALSE(kor::ReadKnownSystemsCache(m_path, unversioned));
     std::ofstream(m_scratch / "proj.db", std::ios::app) << " upgraded";
-    EXPECT_FALSE(kor::ReadKnownSystemsCache(
-        m_path, kor::IdentifyRegistry((m_scratch / "proj.db").string(), "v10.076",
-                                      "Transverse Mercator;")));
+    for (char const* version : {"v10.076", ""}) {
+        EXPECT_FALSE(kor::ReadKnownSystemsCache(
+            m_path, kor::IdentifyRegistry((m_scratch / "proj.db").string(), version,
+                                          "Transverse Mercator;")))
+            << version;
+    }
 }
 
 TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {

@@ -239,3 +239,44 @@ TEST(Registry, the_query_of_two_kinds_lists_what_the_listing_of_every_kind_gives
     EXPECT_THAT(KORErrorOf([&] { kor::QueryRegistrySystems(notADatabase.string(), supported); }),
                 testing::Optional(HasSubstr(notADatabase.wstring())));
 }
+
+TEST(Registry, a_listed_system_named_by_code_is_read_when_used_and_is_what_the_registry_gives) {
+    ASSERT_GE(kor::KORKnownSystemsList.FindByPOSC(4326), 0);
+    auto const listed = kor::CreateCSDefByDefinition(L"EPSG:4326");
+    // A URN takes the registry's own reader, so this one is read at once.
+    auto const read = kor::CreateCSDefByDefinition(L"urn:ogc:def:crs:EPSG::4326");
+    ASSERT_EQ(AsReferenced(listed).GetRegistryPartsCode(), 4326) << "not read when used";
+    ASSERT_EQ(AsReferenced(read).GetRegistryPartsCode(), 0);
+    std::wstring difference;
+    EXPECT_TRUE(listed->Compare(*read, false, &difference)) << difference;
+    EXPECT_EQ(AsReferenced(listed).GetPOSC(), 4326);
+    EXPECT_EQ(kor::ExportDefinition(*listed, kor::DefinitionFormat::WKT2),
+              kor::ExportDefinition(*read, kor::DefinitionFormat::WKT2));
+    EXPECT_EQ(kor::CreateCSDefByDefinition(L"EPSG:4326", kor::CreateCategorizedName)->GetName(),
+              kor::KORKnownSystemsList.EnumName(kor::KORKnownSystemsList.FindByPOSC(4326)));
+
+    // A copy whose datum changes holds parts of its own; the original keeps the registry's.
+    kor::KORDef changed = AsReferenced(listed);
+    kor::DatumDef datum = *changed.GetDatum();
+    datum.SetParameter(kor::DatumDef::PrimeMeridian, 2.0);
+    changed.SetDatum(&datum);
+    EXPECT_EQ(changed.GetRegistryPartsCode(), 0);
+    ASSERT_NE(changed.GetProjection(), nullptr) << "the projection was lost with the datum";
+    EXPECT_TRUE(changed.GetProjection()->Compare(*AsReferenced(read).GetProjection()));
+    EXPECT_FALSE(changed.Compare(*listed, true));
+    EXPECT_TRUE(listed->Compare(*read, true));
+    EXPECT_EQ(kor::KORKnownSystemsList.FindSystem(&changed, true, false), -1);
+    EXPECT_EQ(kor::KORKnownSystemsList.FindSystem(listed.get(), true, false),
+              kor::KORKnownSystemsList.FindByPOSC(4326));
+    // Its own parts given back to the only definition holding them.
+    auto alone = kor::CreateCSDefByDefinition(L"EPSG:4326");
+    auto& own = dynamic_cast<kor::KORDef&>(*alone);
+    own.SetDatum(own.GetDatum());
+    own.SetProjection(own.GetProjection());
+    EXPECT_TRUE(own.Compare(*read, false, &difference)) << difference;
+
+    // The database is found where PROJ opens it, without opening it.
+    kor::ProjRegistry unopened;
+    std::string const found = unopened.DatabasePath();
+    EXPECT_EQ(found, unopened.Context()->getPath());
+}

@@ -7,6 +7,10 @@ TEST(Utf8, round_trips_every_plane) {
     EXPECT_EQ(shr::ToUtf8(L"\u00e9"), "\xC3\xA9");
     EXPECT_EQ(shr::ToUtf8(L"\U0001F30D"), "\xF0\x9F\x8C\x8D");
     EXPECT_EQ(shr::FromUtf8(shr::ToUtf8(text)), text);
+    // Long ASCII runs, read eight bytes at a time, around and between other characters.
+    std::wstring const name =
+        L"R\u00e9seau G\u00e9od\u00e9sique / Lambert-93 \U0001F30D [EPSG:2154]";
+    EXPECT_EQ(shr::FromUtf8(shr::ToUtf8(name)), name);
     EXPECT_TRUE(shr::IsValidUtf8(shr::ToUtf8(text)));
 }
 
@@ -14,6 +18,7 @@ TEST(Utf8, malformed_input_is_replaced_not_rejected) {
     EXPECT_EQ(shr::FromUtf8("a\xFF"
                             "b"),
               L"a\uFFFDb");
+    EXPECT_EQ(shr::FromUtf8("abcdefghi\xFFjklmnopqrs"), L"abcdefghi\uFFFDjklmnopqrs");
     EXPECT_EQ(shr::FromUtf8("\xC3"), L"\uFFFD");                     // truncated sequence
     EXPECT_EQ(shr::FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");           // overlong form
     EXPECT_EQ(shr::FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD"); // surrogate

@@ -34,8 +34,7 @@ bool EqualsIgnoringCase(std::wstring const& a, std::wstring const& b) {
 void CRSDlgImpl::AddCurrentToCustom() {
     // An empty system is no system at all: there is nothing to keep.
     if (m_current.IsEmpty() || m_inUse.Find(m_current, false) != nullptr ||
-        shr::Singleton<Gridlore::KORInterface>::Instance().Find(m_current.GetCSDef(), false) !=
-            nullptr ||
+        shr::Singleton<Gridlore::KORInterface>::Instance().Knows(m_current.GetCSDef(), false) ||
         Favorites().Find(m_current, false) != nullptr || m_currentIsKnown ||
         m_custom.Find(m_current, false) != nullptr) {
         return;

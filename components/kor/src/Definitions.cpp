@@ -3,6 +3,8 @@
 #include "NumberRules.h"
 #include "ProjConversion.h"
 #include "ProjRegistry.h"
+#include "RegistryCatalogue.h"
+#include "RegistrySystemParts.h"
 
 #include "kor/DefinitionShape.h"
 #include "kor/EpsgCodes.h"
@@ -119,6 +121,63 @@ crs::CRSPtr SystemDefined(std::string const& input) {
             .as_nullable());
 }
 
+/// The registry's system `code` as the known list holds it, its parts read when first
+/// used; null unless the list is the registry's and at hand without reading the registry,
+/// holds the code, and names the system as the registry does. Anything else is read from
+/// the registry at once, which also fails where it fails.
+std::unique_ptr<CSDef> ListedRegistrySystem(int code) {
+    auto* const registry = dynamic_cast<RegistryCatalogue*>(&CurrentKnownCatalogue());
+    if (registry == nullptr || !registry->SystemsAtHand()) {
+        return nullptr;
+    }
+    int const position = KORKnownSystemsList.FindByPOSC(code);
+    if (position < 0) {
+        return nullptr;
+    }
+    // The leaf is the registry's name and tag, but with any "|" of the name written "/";
+    // such a leaf cannot tell which it was.
+    std::wstring_view const name = KORKnownSystemsList.EnumName(position);
+    std::wstring_view const leaf = name.substr(name.rfind(L'|') + 1);
+    if (leaf.find(L'/') != std::wstring_view::npos) {
+        return nullptr;
+    }
+    auto definition =
+        std::make_unique<KORDef>(code, std::make_shared<RegistrySystemParts const>(code));
+    definition->SetName(std::wstring(leaf));
+    return definition;
+}
+
+/// The system `input` (UTF-8, its code normalised) describes, read from the registry;
+/// `trimmed` is the text as given, for the messages.
+std::unique_ptr<CSDef> ReadFromRegistry(std::wstring const& trimmed, std::string const& input) {
+    std::unique_ptr<CSDef> definition;
+    try {
+        auto const system = HasDefinitionSyntax(input) ? SystemDefined(input) : SystemNamed(input);
+        if (!system) {
+            throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
+                               L"' does not describe a coordinate system.");
+        }
+        definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
+        // A registry system written out without its code (a .prj, most WKT1) is still
+        // that system: it is searched and described by its code.
+        if (auto* referenced = dynamic_cast<KORDef*>(definition.get());
+            referenced != nullptr && referenced->GetPOSC() <= 0) {
+            if (int const code = CertainEPSGCode(NN_NO_CHECK(system)); code > 0) {
+                referenced->SetPOSC(code);
+                std::wstring name = referenced->GetName();
+                StripAuthorityTag(name);
+                referenced->SetName(name + L" [EPSG:" + std::to_wstring(code) + L"]");
+            }
+        }
+    } catch (KORException const&) {
+        throw;
+    } catch (std::exception const& error) {
+        throw KORException(L"The definition '" + shr::Abbreviated(trimmed) + L"' cannot be read: " +
+                           shr::Abbreviated(shr::FromUtf8(error.what()), ReasonLimit));
+    }
+    return definition;
+}
+
 } // namespace
 
 std::wstring PlainLeafName(std::wstring_view name) {
@@ -181,29 +240,11 @@ std::unique_ptr<CSDef> CreateCSDefByDefinition(std::wstring_view text, unsigned 
                            L"name.");
     }
     std::unique_ptr<CSDef> definition;
-    try {
-        auto const system = HasDefinitionSyntax(input) ? SystemDefined(input) : SystemNamed(input);
-        if (!system) {
-            throw KORException(L"The definition '" + shr::Abbreviated(trimmed) +
-                               L"' does not describe a coordinate system.");
-        }
-        definition = ProjConversion::FromProj(NN_NO_CHECK(system), true);
-        // A registry system written out without its code (a .prj, most WKT1) is still
-        // that system: it is searched and described by its code.
-        if (auto* referenced = dynamic_cast<KORDef*>(definition.get());
-            referenced != nullptr && referenced->GetPOSC() <= 0) {
-            if (int const code = CertainEPSGCode(NN_NO_CHECK(system)); code > 0) {
-                referenced->SetPOSC(code);
-                std::wstring name = referenced->GetName();
-                StripAuthorityTag(name);
-                referenced->SetName(name + L" [EPSG:" + std::to_wstring(code) + L"]");
-            }
-        }
-    } catch (KORException const&) {
-        throw;
-    } catch (std::exception const& error) {
-        throw KORException(L"The definition '" + shr::Abbreviated(trimmed) + L"' cannot be read: " +
-                           shr::Abbreviated(shr::FromUtf8(error.what()), ReasonLimit));
+    if (int const code = ParseAuthorityCode(trimmed); code > 0) {
+        definition = ListedRegistrySystem(code);
+    }
+    if (!definition) {
+        definition = ReadFromRegistry(trimmed, input);
     }
     if ((options & CreateCategorizedName) != 0u) {
         auto const* referenced = dynamic_cast<KORDef const*>(definition.get());

@@ -1,5 +1,9 @@
 #include "kor/KORDef.h"
 
+#include "RegistrySystemParts.h"
+
+#include <utility>
+
 namespace kor {
 
 KORDef::KORDef(DatumDef const* datum, ProjectionDef const* projection, WarpDef const* warp) {
@@ -8,11 +12,45 @@ KORDef::KORDef(DatumDef const* datum, ProjectionDef const* projection, WarpDef c
     SetWarp(warp);
 }
 
+KORDef::KORDef(int code, std::shared_ptr<RegistrySystemParts const> parts)
+    : m_posc(code)
+    , m_registryParts(std::move(parts)) {}
+
 std::unique_ptr<CSDef> KORDef::Clone() const {
     return std::make_unique<KORDef>(*this);
 }
 
+DatumDef const* KORDef::GetDatum() const {
+    if (m_registryParts) {
+        return m_registryParts->Datum();
+    }
+    return m_datum ? &*m_datum : nullptr;
+}
+
+ProjectionDef const* KORDef::GetProjection() const {
+    if (m_registryParts) {
+        return m_registryParts->Projection();
+    }
+    return m_projection ? &*m_projection : nullptr;
+}
+
+int KORDef::GetRegistryPartsCode() const {
+    return m_registryParts ? m_registryParts->Code() : 0;
+}
+
+void KORDef::TakeRegistryParts() {
+    if (!m_registryParts) {
+        return;
+    }
+    auto const parts = std::exchange(m_registryParts, nullptr);
+    SetDatum(parts->Datum());
+    SetProjection(parts->Projection());
+}
+
 void KORDef::SetDatum(DatumDef const* datum) {
+    // `datum` may be one of the registry's parts, which must outlive its copying.
+    auto const registryParts = m_registryParts;
+    TakeRegistryParts();
     if (datum != nullptr) {
         m_datum = *datum;
     } else {
@@ -21,6 +59,9 @@ void KORDef::SetDatum(DatumDef const* datum) {
 }
 
 void KORDef::SetProjection(ProjectionDef const* projection) {
+    // `projection` may be one of the registry's parts, which must outlive its copying.
+    auto const registryParts = m_registryParts;
+    TakeRegistryParts();
     if (projection != nullptr) {
         m_projection = *projection;
     } else {
@@ -29,26 +70,30 @@ void KORDef::SetProjection(ProjectionDef const* projection) {
 }
 
 bool KORDef::IsGeographic() const {
-    return !m_projection || m_projection->GetMethod() <= ProjectionDef::GeographicMethod;
+    ProjectionDef const* projection = GetProjection();
+    return projection == nullptr || projection->GetMethod() <= ProjectionDef::GeographicMethod;
 }
 
 EllipsoidDef const* KORDef::GetEllipsoid() const {
-    if (m_datum && (m_datum->GetEllipsoid() != nullptr)) {
-        return m_datum->GetEllipsoid();
+    if (DatumDef const* datum = GetDatum(); datum != nullptr && datum->GetEllipsoid() != nullptr) {
+        return datum->GetEllipsoid();
     }
-    return m_projection ? m_projection->GetEllipsoid() : nullptr;
+    ProjectionDef const* projection = GetProjection();
+    return projection != nullptr ? projection->GetEllipsoid() : nullptr;
 }
 
 bool KORDef::Check(std::wstring& reason) const {
-    if (!m_datum) {
+    DatumDef const* datum = GetDatum();
+    if (datum == nullptr) {
         reason = L"The coordinate system has no datum.";
         return false;
     }
-    if (m_datum->CheckParameters(reason) != 0) {
+    if (datum->CheckParameters(reason) != 0) {
         return false;
     }
-    if (m_projection && m_projection->GetMethod() != methods::NotSet &&
-        m_projection->CheckParameters(reason) != 0) {
+    if (ProjectionDef const* projection = GetProjection();
+        projection != nullptr && projection->GetMethod() != methods::NotSet &&
+        projection->CheckParameters(reason) != 0) {
         return false;
     }
     if (auto const* warp = GetWarp(); (warp != nullptr) && warp->CheckParameters(reason) != 0) {
@@ -59,7 +104,8 @@ bool KORDef::Check(std::wstring& reason) const {
 
 double KORDef::GetLinearScale() const {
     double unitsPerMeter = 0.0;
-    if (IsGeographic() || !m_projection->GetParameter(ProjectionDef::LinearUnit, unitsPerMeter)) {
+    if (IsGeographic() ||
+        !GetProjection()->GetParameter(ProjectionDef::LinearUnit, unitsPerMeter)) {
         return 0.0;
     }
     return unitsPerMeter;
@@ -67,19 +113,26 @@ double KORDef::GetLinearScale() const {
 
 bool KORDef::CompareContents(CSDef const& other, std::wstring* difference) const {
     auto const& that = static_cast<KORDef const&>(other);
-    if (m_datum.has_value() != that.m_datum.has_value()) {
+    // Both hold the registry's parts of one system unchanged: the same, without reading them.
+    if (GetRegistryPartsCode() != 0 && GetRegistryPartsCode() == that.GetRegistryPartsCode()) {
+        return true;
+    }
+    DatumDef const* mineDatum = GetDatum();
+    DatumDef const* theirDatum = that.GetDatum();
+    if ((mineDatum != nullptr) != (theirDatum != nullptr)) {
         if (difference != nullptr) {
             *difference = L"only one system has a datum";
         }
         return false;
     }
-    if (m_datum && !m_datum->CompareParameters(*that.m_datum, difference)) {
+    if (mineDatum != nullptr && !mineDatum->CompareParameters(*theirDatum, difference)) {
         return false;
     }
     ProjectionDef const geographic(ProjectionDef::GeographicMethod);
-    ProjectionDef const& mine = m_projection ? *m_projection : geographic;
-    ProjectionDef const& theirs = that.m_projection ? *that.m_projection : geographic;
-    return mine.Compare(theirs, difference);
+    ProjectionDef const* mine = GetProjection();
+    ProjectionDef const* theirs = that.GetProjection();
+    return (mine != nullptr ? *mine : geographic)
+        .Compare(theirs != nullptr ? *theirs : geographic, difference);
 }
 
 } // namespace kor

@@ -1,5 +1,7 @@
 #include "KnownSystemsCache.h"
 
+#include "NumberRules.h"
+
 #include "shr/AtomicFile.h"
 #include "shr/Exception.h"
 #include "shr/Logger.h"
@@ -17,6 +19,10 @@ namespace {
 // Bumped whenever what a line holds changes, so an older program's cache is not misread.
 constexpr std::string_view Magic = "GridloreUI known systems 5";
 
+// path, size, time, version, methods.
+constexpr std::size_t IdentityFields = 5;
+constexpr std::size_t VersionField = 3;
+
 std::string IdentityLine(RegistryIdentity const& identity) {
     return identity.databasePath + '\t' + std::to_string(identity.size) + '\t' +
            std::to_string(identity.modified) + '\t' + identity.epsgVersion + '\t' +
@@ -28,11 +34,6 @@ std::string IdentityLine(RegistryIdentity const& identity) {
 std::string_view Number(double value, std::array<char, 32>& text) {
     auto const end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
     return {text.data(), static_cast<std::size_t>(end - text.data())};
-}
-
-bool ParseNumber(std::string_view field, double& value) {
-    auto const [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    return error == std::errc() && end == field.data() + field.size();
 }
 
 bool ParseInteger(std::string_view field, int& value) {
@@ -77,8 +78,15 @@ constexpr std::size_t SystemFields = 10;
 /// never occurs inside a longer UTF-8 sequence.
 constexpr char AliasSeparator = '|';
 
-std::vector<std::string> SplitAliases(std::string_view joined) {
-    std::vector<std::string> aliases;
+void SplitAliases(std::string_view joined, std::vector<std::string>& aliases) {
+    // Counted first: grown alias by alias, the thousands of lists were copied again and
+    // again. Counted by search, which skips a run of letters at once, not letter by letter.
+    std::size_t count = joined.empty() ? 0 : 1;
+    for (std::size_t at = joined.find(AliasSeparator); at != std::string_view::npos;
+         at = joined.find(AliasSeparator, at + 1)) {
+        ++count;
+    }
+    aliases.reserve(count);
     while (!joined.empty()) {
         std::size_t const end = std::min(joined.find(AliasSeparator), joined.size());
         // The writer never writes an empty alias: one read is damage, and is dropped.
@@ -87,26 +95,25 @@ std::vector<std::string> SplitAliases(std::string_view joined) {
         }
         joined.remove_prefix(std::min(end + 1, joined.size()));
     }
-    return aliases;
 }
 
-std::optional<CategoryInput> ParseSystem(std::string_view line) {
+/// Fills `system` from `line`; false when the line is no system's.
+bool ParseSystem(std::string_view line, CategoryInput& system) {
     auto const fields = SplitFields<SystemFields>(line);
-    CategoryInput system;
     int projected = 0;
     int bounded = 0;
     if (!fields || !ParseInteger((*fields)[0], system.code) ||
         !ParseInteger((*fields)[1], projected) || !ParseInteger((*fields)[2], bounded) ||
-        !ParseNumber((*fields)[3], system.west) || !ParseNumber((*fields)[4], system.south) ||
-        !ParseNumber((*fields)[5], system.east) || !ParseNumber((*fields)[6], system.north)) {
-        return std::nullopt;
+        !ParseDouble((*fields)[3], system.west) || !ParseDouble((*fields)[4], system.south) ||
+        !ParseDouble((*fields)[5], system.east) || !ParseDouble((*fields)[6], system.north)) {
+        return false;
     }
     system.projected = projected != 0;
     system.hasBounds = bounded != 0;
     system.name = shr::FromUtf8((*fields)[7]);
     system.areaName = (*fields)[8];
-    system.aliases = SplitAliases((*fields)[9]);
-    return system;
+    SplitAliases((*fields)[9], system.aliases);
+    return true;
 }
 
 // code, geographic system's code, name.
@@ -117,22 +124,22 @@ struct CachedDatum {
     int geographicCode = 0;
 };
 
-std::optional<CachedDatum> ParseDatum(std::string_view line) {
+bool ParseDatum(std::string_view line, CachedDatum& cached) {
     auto const fields = SplitFields<DatumFields>(line);
-    CachedDatum cached;
     if (!fields || !ParseInteger((*fields)[0], cached.datum.code) ||
         !ParseInteger((*fields)[1], cached.geographicCode)) {
-        return std::nullopt;
+        return false;
     }
     cached.datum.name = shr::FromUtf8((*fields)[2]);
-    return cached;
+    return true;
 }
 
-/// A count line, then that many lines `parse` accepts. The count guards against a file cut
-/// short, which would otherwise read as a shorter list.
+/// A count line, then that many lines `parse` accepts, each read straight into its place in
+/// `items`. The count guards against a file cut short, which would otherwise read as a
+/// shorter list.
 template <typename Item>
 bool ReadSection(std::string_view content, std::size_t& at, std::size_t fields,
-                 std::optional<Item> (*parse)(std::string_view), std::vector<Item>& items) {
+                 bool (*parse)(std::string_view, Item&), std::vector<Item>& items) {
     auto const countLine = NextLine(content, at);
     int count = 0;
     if (!countLine || !ParseInteger(*countLine, count) || count < 0) {
@@ -142,13 +149,26 @@ bool ReadSection(std::string_view content, std::size_t& at, std::size_t fields,
     items.reserve(std::min(static_cast<std::size_t>(count), content.size() / fields));
     for (int i = 0; i < count; ++i) {
         auto const line = NextLine(content, at);
-        auto item = line ? parse(*line) : std::nullopt;
-        if (!item) {
+        if (!line || !parse(*line, items.emplace_back())) {
             return false;
         }
-        items.push_back(std::move(*item));
     }
     return true;
+}
+
+/// Whether the cache's identity line was written for `identity`; see ReadKnownSystemsCache
+/// for an identity without a version.
+bool SameRegistry(std::string_view line, RegistryIdentity const& identity) {
+    if (!identity.epsgVersion.empty()) {
+        return line == IdentityLine(identity);
+    }
+    auto const fields = SplitFields<IdentityFields>(line);
+    if (!fields) {
+        return false;
+    }
+    RegistryIdentity cached = identity;
+    cached.epsgVersion = (*fields)[VersionField];
+    return line == IdentityLine(cached);
 }
 
 template <typename Text> bool Writable(Text const& text) {
@@ -209,7 +229,7 @@ std::optional<RegistryLists> ReadKnownSystemsCache(std::filesystem::path const& 
     std::size_t at = 0;
     auto const magic = NextLine(content, at);
     auto const identityLine = NextLine(content, at);
-    if (magic != Magic || identityLine != IdentityLine(identity)) {
+    if (magic != Magic || !identityLine || !SameRegistry(*identityLine, identity)) {
         return std::nullopt;
     }
     RegistryLists lists;

@@ -42,7 +42,10 @@ RegistryIdentity IdentifyRegistry(std::string const& databasePath, std::string e
 std::filesystem::path KnownSystemsCachePath();
 
 /// The lists cached in `path` for `identity`; nothing when the file is missing, stale,
-/// damaged or unreadable (the caller reads the registry instead).
+/// damaged or unreadable (the caller reads the registry instead). An identity without an
+/// `epsgVersion` takes the cached one when the rest is the same: the version is read from
+/// the database file, which is unchanged while its path, size and time are, so a start
+/// from the cache need not open the database to learn it.
 std::optional<RegistryLists> ReadKnownSystemsCache(std::filesystem::path const& path,
                                                    RegistryIdentity const& identity);
 

@@ -40,6 +40,10 @@ namespace kor {
 /// The code of "4326", "EPSG:4326", "epsg::4326" or "EPSG : 4326"; 0 for any other text.
 int ParseAuthorityCode(std::wstring const& text);
 
+/// Reads the whole of `text` as std::from_chars reads a double, to the same bit, and
+/// false where it fails; several times quicker for the plain decimals a file of bounds holds.
+bool ParseDouble(std::string_view text, double& value);
+
 /// Whether two texts are equal when letters are compared by their lower-case forms.
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b);
 

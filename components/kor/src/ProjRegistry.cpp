@@ -4,7 +4,12 @@
 
 #include "shr/Utf8.h"
 
+#include <proj.h>
 #include <proj/util.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <string_view>
 
 namespace kor {
 
@@ -41,7 +46,39 @@ io::AuthorityFactoryNNPtr ProjRegistry::Epsg() {
     return NN_NO_CHECK(m_epsg);
 }
 
+namespace {
+
+/// The first proj.db on PROJ's search path, which is the one PROJ opens; empty when there
+/// is none there (PROJ then finds it its own way, or fails).
+std::string DatabaseOnSearchPath() {
+    constexpr char Separator = ':';
+    PJ_INFO const info = proj_info();
+    std::string_view paths = info.searchpath != nullptr ? info.searchpath : "";
+    while (!paths.empty()) {
+        std::size_t const end = std::min(paths.find(Separator), paths.size());
+        if (end > 0) {
+            std::string candidate = std::string(paths.substr(0, end)) + "/proj.db";
+            std::error_code ignored;
+            if (std::filesystem::is_regular_file(candidate, ignored)) {
+                return candidate;
+            }
+        }
+        paths.remove_prefix(std::min(end + 1, paths.size()));
+    }
+    return {};
+}
+
+} // namespace
+
 std::string ProjRegistry::DatabasePath() {
+    if (m_context) {
+        return m_context->getPath();
+    }
+    // Opening the database reads its whole schema, a good part of a cold start that a
+    // start from the known-systems cache never needs; the file's place costs nothing.
+    if (std::string found = DatabaseOnSearchPath(); !found.empty()) {
+        return found;
+    }
     return Context()->getPath();
 }
 

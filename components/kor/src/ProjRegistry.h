@@ -17,7 +17,8 @@ public:
     /// Throw KORException when PROJ's database cannot be opened.
     osgeo::proj::io::DatabaseContextNNPtr Context();
     osgeo::proj::io::AuthorityFactoryNNPtr Epsg();
-    /// The path of the database file, for readers that query it directly.
+    /// The path of the database file PROJ opens, for readers that query it directly and
+    /// for telling one registry from another. Found without opening the database.
     std::string DatabasePath();
 
 private:

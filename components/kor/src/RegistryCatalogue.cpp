@@ -34,13 +34,12 @@ void LogFailure(wchar_t const* what, std::exception const& error) {
                             what, shr::FromUtf8(error.what()).c_str());
 }
 
-RegistryIdentity IdentityOf(ProjRegistry& registry, std::set<std::wstring> const& methods) {
+std::string JoinedMethods(std::set<std::wstring> const& methods) {
     std::wstring joined;
     for (auto const& method : methods) {
         joined += method + L";";
     }
-    return IdentifyRegistry(registry.DatabasePath(), EpsgVersion(*registry.Context()),
-                            shr::ToUtf8(joined));
+    return shr::ToUtf8(joined);
 }
 
 /// The registry's datums, with the geographic system on each: the factory lists datums
@@ -104,20 +103,19 @@ std::wstring Plural(std::wstring const& name) {
 // a second connection that reads the database's schema again; so the lists are kept
 // between runs for as long as the registry and the catalogue's methods stay the same.
 RegistryLists& RegistryCatalogue::Lists() {
-    if (m_lists) {
+    if (m_lists.has_value() || ReadCachedLists()) {
         return *m_lists;
     }
     m_lists.emplace();
     auto const supported = SupportedMethodNames();
-    std::optional<RegistryIdentity> identity;
+    RegistryIdentity identity;
     std::filesystem::path cache;
     try {
-        identity = IdentityOf(Registry(), supported);
+        // Read from the open database, as PROJ found it, is what the lists are cached under.
+        auto const registry = Registry().Context();
+        identity =
+            IdentifyRegistry(registry->getPath(), EpsgVersion(*registry), JoinedMethods(supported));
         cache = KnownSystemsCachePath();
-        if (auto cached = ReadKnownSystemsCache(cache, *identity)) {
-            *m_lists = std::move(*cached);
-            return *m_lists;
-        }
     } catch (std::exception const& error) {
         LogFailure(L"systems and datums", error);
         return *m_lists;
@@ -125,8 +123,7 @@ RegistryLists& RegistryCatalogue::Lists() {
     // Whatever could not be read is read again at the next start rather than cached empty.
     bool complete = true;
     try {
-        m_lists->systems =
-            QueryOrListRegistrySystems(Registry(), identity->databasePath, supported);
+        m_lists->systems = QueryOrListRegistrySystems(Registry(), identity.databasePath, supported);
         FileUnderCategories(m_lists->systems);
     } catch (std::exception const& error) {
         LogFailure(L"systems", error);
@@ -134,7 +131,7 @@ RegistryLists& RegistryCatalogue::Lists() {
         complete = false;
     }
     try {
-        QueryRegistryDatums(identity->databasePath, *m_lists);
+        QueryRegistryDatums(identity.databasePath, *m_lists);
     } catch (std::exception const& error) {
         LogFailure(L"datums", error);
         m_lists->datums.clear();
@@ -142,9 +139,33 @@ RegistryLists& RegistryCatalogue::Lists() {
         complete = false;
     }
     if (complete) {
-        WriteKnownSystemsCache(cache, *identity, *m_lists);
+        WriteKnownSystemsCache(cache, identity, *m_lists);
     }
     return *m_lists;
+}
+
+bool RegistryCatalogue::ReadCachedLists() {
+    if (m_cacheTried) {
+        return false;
+    }
+    m_cacheTried = true;
+    try {
+        // Without a version: opening the database to learn it would cost what the cache saves.
+        auto cached = ReadKnownSystemsCache(
+            KnownSystemsCachePath(),
+            IdentifyRegistry(Registry().DatabasePath(), {}, JoinedMethods(SupportedMethodNames())));
+        if (cached) {
+            m_lists = std::move(*cached);
+            return true;
+        }
+    } catch (std::exception const&) {
+        // A registry that cannot be found is reported when the lists are read from it.
+    }
+    return false;
+}
+
+bool RegistryCatalogue::SystemsAtHand() {
+    return m_systems.has_value() || m_lists.has_value() || ReadCachedLists();
 }
 
 RegistryCatalogue& RegistryCatalogue::Instance() {

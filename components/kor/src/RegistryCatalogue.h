@@ -7,7 +7,6 @@
 #include "kor/KnownCatalogue.h"
 
 #include <memory>
-
 #include <optional>
 #include <vector>
 
@@ -32,8 +31,14 @@ public:
     /// The local systems every catalogue of ours offers besides the registry's.
     static std::vector<std::pair<std::wstring, double>> const& LocalSystems();
 
+    /// Whether the systems are listed without reading the registry: read already, or
+    /// held by the known-systems cache (which this reads).
+    bool SystemsAtHand();
+
 private:
     ProjRegistry& Registry();
+    /// Takes the lists from the cache; false when it does not hold them.
+    bool ReadCachedLists();
     /// The registry's systems and datums, read together on first use, from the cache when
     /// it holds them. `Systems()` takes the systems out.
     RegistryLists& Lists();
@@ -41,6 +46,8 @@ private:
     std::shared_ptr<ProjRegistry> m_registry;
 
     std::optional<RegistryLists> m_lists;
+    /// The cache is read once at most.
+    bool m_cacheTried = false;
     std::optional<std::vector<KnownSystem>> m_systems;
     std::optional<std::vector<EllipsoidDef>> m_ellipsoids;
     std::optional<std::vector<MeridianInfo>> m_meridians;

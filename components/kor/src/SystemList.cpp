@@ -1,14 +1,17 @@
 #include "kor/SystemList.h"
 
 #include "ListCache.h"
+#include "RegistryCatalogue.h"
 
 #include "kor/KORDef.h"
 #include "kor/KORException.h"
 
 #include "shr/Logger.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace kor {
 
@@ -19,7 +22,9 @@ struct SystemList::Cache {
     std::vector<KnownSystem> const* entries = nullptr;
     std::vector<std::unique_ptr<CSDef>> definitions;
     std::vector<bool> failed;
-    std::unordered_map<int, int> byCode;
+    /// (code, position) by code: sorted once, thousands of entries cost far less than a
+    /// node each in a hash map, and a look-up by code is rare.
+    std::vector<std::pair<int, int>> byCode;
     /// Views of the entries' own names: a copy of thousands of names would cost megabytes.
     /// Made at the first look-up by name, which a browser that finds its systems by code
     /// never makes.
@@ -31,13 +36,18 @@ SystemList::Cache& SystemList::Current() const {
         cache.entries = &CurrentKnownCatalogue().Systems();
         cache.definitions.resize(cache.entries->size());
         cache.failed.resize(cache.entries->size());
+        cache.byCode.reserve(cache.entries->size());
         int position = 0;
         for (auto const& entry : *cache.entries) {
             if (entry.code > 0) {
-                cache.byCode.emplace(entry.code, position);
+                cache.byCode.emplace_back(entry.code, position);
             }
             ++position;
         }
+        // Stable, so that of two entries with one code the first listed is found, as the
+        // map kept the first one inserted.
+        std::stable_sort(cache.byCode.begin(), cache.byCode.end(),
+                         [](auto const& a, auto const& b) { return a.first < b.first; });
     });
 }
 
@@ -92,9 +102,11 @@ int SystemList::EnumPOSC(int index) const {
 }
 
 int SystemList::FindByPOSC(int code) const {
-    auto const& cache = Current();
-    auto const found = cache.byCode.find(code);
-    return found == cache.byCode.end() ? -1 : found->second;
+    auto const& byCode = Current().byCode;
+    auto const found =
+        std::lower_bound(byCode.begin(), byCode.end(), code,
+                         [](auto const& entry, int key) { return entry.first < key; });
+    return found == byCode.end() || found->first != code ? -1 : found->second;
 }
 
 int SystemList::FindByName(std::wstring_view fullName) const {
@@ -113,17 +125,23 @@ int SystemList::FindSystem(CSDef const* definition, bool verify, bool exhaustive
     if (definition == nullptr) {
         return -1;
     }
+    auto const* referenced = dynamic_cast<KORDef const*>(definition);
+    // The registry's parts of the known system's own code, unchanged and without a warp,
+    // are what the known definition is built from: no need to read both to compare them.
+    bool const asListed =
+        referenced != nullptr && referenced->GetRegistryPartsCode() > 0 &&
+        referenced->GetWarp() == nullptr &&
+        dynamic_cast<RegistryCatalogue const*>(&CurrentKnownCatalogue()) != nullptr;
     auto const matches = [&](int position) {
         if (position < 0 || EnumType(position) != definition->Type()) {
             return false;
         }
-        if (!verify) {
+        if (!verify || (asListed && EnumPOSC(position) == referenced->GetRegistryPartsCode())) {
             return true;
         }
         auto const* known = Enum(position);
         return (known != nullptr) && known->Compare(*definition, true);
     };
-    auto const* referenced = dynamic_cast<KORDef const*>(definition);
     int const byCode = (referenced != nullptr) && referenced->GetPOSC() > 0
                            ? FindByPOSC(referenced->GetPOSC())
                            : -1;

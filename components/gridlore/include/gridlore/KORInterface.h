@@ -14,6 +14,9 @@ public:
     /// `exact` the names must be equal as well as the parameters.
     kor::CSDef const* Find(kor::CSDef const* definition, bool exact) const;
     kor::CSDef const* Find(kor::CSDef const& definition, bool exact) const;
+    /// Whether Find gives a definition. The registry's own system, unchanged, is known
+    /// without building the known definition, which would read the registry.
+    bool Knows(kor::CSDef const* definition, bool exact) const;
     /// The definition at a known-list position; null out of range.
     kor::CSDef const* at(int position) const;
 };

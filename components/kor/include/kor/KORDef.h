@@ -6,9 +6,12 @@
 #include "kor/Export.h"
 #include "kor/ProjectionDef.h"
 
+#include <memory>
 #include <optional>
 
 namespace kor {
+
+class RegistrySystemParts;
 
 /// Type 1. A geographic system has a projection of method 1 (or none at all, which
 /// compares equal to method 1); a projected system has one of methods 3 to 31.
@@ -17,6 +20,10 @@ public:
     KORDef() = default;
     /// Copies what it is given; any argument may be null.
     KORDef(DatumDef const* datum, ProjectionDef const* projection, WarpDef const* warp);
+    /// The registry's system whose datum and projection `parts` reads when they are first
+    /// asked for, with its code. Made by the model for a system the known list holds, so
+    /// that naming one costs no registry read until its parts are used.
+    KORDef(int code, std::shared_ptr<RegistrySystemParts const> parts);
     KORDef(KORDef const&) = default;
     KORDef& operator=(KORDef const&) = default;
 
@@ -28,12 +35,15 @@ public:
     void SetPOSC(int code) { m_posc = code; }
 
     /// Null when absent.
-    DatumDef const* GetDatum() const { return m_datum ? &*m_datum : nullptr; }
+    DatumDef const* GetDatum() const;
     /// Copies the datum passed; null removes it.
     void SetDatum(DatumDef const* datum);
     /// Null when absent.
-    ProjectionDef const* GetProjection() const { return m_projection ? &*m_projection : nullptr; }
+    ProjectionDef const* GetProjection() const;
     void SetProjection(ProjectionDef const* projection);
+    /// The code of the registry system whose datum and projection this definition holds as
+    /// the registry gives them, read or not yet; 0 once they are set, or when it has none.
+    int GetRegistryPartsCode() const;
 
     /// True when the projection is absent or of method 1.
     bool IsGeographic() const;
@@ -48,9 +58,14 @@ protected:
     bool CompareContents(CSDef const& other, std::wstring* difference) const override;
 
 private:
+    /// Makes the registry's parts this definition's own, before one of them changes.
+    void TakeRegistryParts();
+
     int m_posc = 0;
     std::optional<DatumDef> m_datum;
     std::optional<ProjectionDef> m_projection;
+    /// Set while the parts are the registry's: they live there, shared by the copies.
+    std::shared_ptr<RegistrySystemParts const> m_registryParts;
 };
 
 } // namespace kor
