@@ -16,7 +16,7 @@ WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     if (IsEditable()) {
         auto* box = new wxComboBox(&parent->Container(), wxID_ANY, ToWx(control.text), at, size, 0,
                                    nullptr, wxCB_DROPDOWN);
-        m_window = box;
+        m_widget = box;
         m_list = box;
         m_entry = box;
     } else {
@@ -26,7 +26,7 @@ WxCombo::WxCombo(WxDialog* parent, ControlTemplate const& control, Rect pixels)
         auto* box = new wxOwnerDrawnComboBox(&parent->Container(), wxID_ANY, ToWx(control.text), at,
                                              size, 0, nullptr, wxCB_READONLY);
         LimitDropDown(*box);
-        m_window = box;
+        m_widget = box;
         m_list = box;
         m_entry = box;
     }
