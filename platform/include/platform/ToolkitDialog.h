@@ -187,7 +187,7 @@ private:
     bool IsPage() const { return m_sheet != nullptr; }
 
     /// Runs `action` from the toolkit's loop once the running handler has returned.
-    void CallLater(std::function<void()> action);
+    void CallLater(std::function<void()> const& action);
     /// The toolkit hears of a control the dialog has just taken.
     void Adopt(NativeWindow& control);
     /// Sizes the container for `dialog` and makes its controls, with what the toolkit hooks to
@@ -301,6 +301,8 @@ ToolkitDialog<Widget>::ToolkitDialog(DialogTemplate const& dialog, DialogEvents&
 
 } // namespace platform::backend
 
+// `Widget` names a type in these declarations, where parentheses would not compile.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 /// Declares the members of the dialog on `Widget` that its toolkit defines, for every file
 /// that reaches the dialog: the backend's header for the dialog holds this line.
 #define PLATFORM_TOOLKIT_DIALOG(Widget)                                                            \
@@ -317,10 +319,11 @@ ToolkitDialog<Widget>::ToolkitDialog(DialogTemplate const& dialog, DialogEvents&
     template <> void ToolkitDialog<Widget>::SetResizable(Size minimum);                            \
     template <> bool ToolkitDialog<Widget>::SaveScreenshot(std::string const& path);               \
     template <> void ToolkitDialog<Widget>::PrepareClose();                                        \
-    template <> void ToolkitDialog<Widget>::CallLater(std::function<void()> action);               \
+    template <> void ToolkitDialog<Widget>::CallLater(std::function<void()> const& action);        \
     template <> void ToolkitDialog<Widget>::Adopt(NativeWindow& control);                          \
     template <> void ToolkitDialog<Widget>::CreateControls(DialogTemplate const& dialog);          \
     template <>                                                                                    \
     NativeWindow& ToolkitDialog<Widget>::CreateControl(ControlTemplate const& control,             \
                                                        Rect pixels);                               \
     }
+// NOLINTEND(bugprone-macro-parentheses)

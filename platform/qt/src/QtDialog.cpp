@@ -392,8 +392,8 @@ template <> Rect QtDialog::GetWindowRect() const {
     return Rect::FromXYWH(frame.x(), frame.y(), frame.width(), frame.height());
 }
 
-template <> void QtDialog::CallLater(std::function<void()> action) {
-    QMetaObject::invokeMethod(m_parts->hook.get(), std::move(action), Qt::QueuedConnection);
+template <> void QtDialog::CallLater(std::function<void()> const& action) {
+    QMetaObject::invokeMethod(m_parts->hook.get(), action, Qt::QueuedConnection);
 }
 
 // Qt's event hook hears every control's context menu already.

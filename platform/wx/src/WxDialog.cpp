@@ -264,7 +264,7 @@ template <> Rect WxDialog::GetWindowRect() const {
     return Rect::FromXYWH(rect.x, rect.y, rect.width, rect.height);
 }
 
-template <> void WxDialog::CallLater(std::function<void()> action) {
+template <> void WxDialog::CallLater(std::function<void()> const& action) {
     Container().CallAfter(action);
 }
 
