@@ -254,17 +254,17 @@ public:
     virtual bool ExpireNextTimer() = 0;
 };
 
-/// Calls `X(Interface)` with each native window interface, so that a backend's
-/// window template, written once for all of them, is instantiated for each; a new kind of
-/// window joins every backend here.
-#define PLATFORM_FOR_EACH_NATIVE_WINDOW(X)                                                         \
-    X(NativeWindow)                                                                                \
-    X(NativeTree)                                                                                  \
-    X(NativeCombo)                                                                                 \
-    X(NativePropertyGrid)                                                                          \
-    X(NativeToolBar)                                                                               \
-    X(NativeSurface)                                                                               \
-    X(NativeDialog)
+/// Calls `X(Interface, ...)` with each native window interface and the arguments after `X`,
+/// so that a backend's window template, written once for all of them, is instantiated for
+/// each; a new kind of window joins every backend here.
+#define PLATFORM_FOR_EACH_NATIVE_WINDOW(X, ...)                                                    \
+    X(NativeWindow __VA_OPT__(, ) __VA_ARGS__)                                                     \
+    X(NativeTree __VA_OPT__(, ) __VA_ARGS__)                                                       \
+    X(NativeCombo __VA_OPT__(, ) __VA_ARGS__)                                                      \
+    X(NativePropertyGrid __VA_OPT__(, ) __VA_ARGS__)                                               \
+    X(NativeToolBar __VA_OPT__(, ) __VA_ARGS__)                                                    \
+    X(NativeSurface __VA_OPT__(, ) __VA_ARGS__)                                                    \
+    X(NativeDialog __VA_OPT__(, ) __VA_ARGS__)
 
 /// How a native property sheet reports to its platform sheet.
 class PLATFORM_EXPORT SheetEvents {

@@ -28,8 +28,8 @@ private:
     std::unique_ptr<backend::NativeWindow> m_host;
 };
 
-/// A host's own `Widget`, its toolkit's window, as the dialogs' parent. Each toolkit makes the
-/// constructor, which wraps the widget as any other window of its backend.
+/// A host's own `Widget`, its toolkit's window, as the dialogs' parent. Each toolkit's backend
+/// makes it, wrapping the widget as any other window of its own.
 template <typename Widget> class ToolkitHostWindow final : public HostWindowBase {
 public:
     /// `window` must not be null.

@@ -1,4 +1,4 @@
-// platform::backend::ToolkitDialog: what a native dialog does alike on every toolkit.
+// platform::backend::ToolkitDialog: every toolkit's native dialog, declared once.
 #pragma once
 
 #include "platform/Backend.h"
@@ -8,6 +8,7 @@
 #include "platform/ModalRun.h"
 #include "platform/TimerSchedule.h"
 #include "platform/ToolkitTimers.h"
+#include "platform/ToolkitWindow.h"
 
 #include <chrono>
 #include <deque>
@@ -18,31 +19,46 @@
 
 namespace platform::backend {
 
-/// A toolkit's dialog (`Window`, its window template over NativeDialog), of its own or a
-/// page of a sheet, with timers on the toolkit's `OneShot` (as OneShotTimers takes it). Its
+/// A toolkit's dialog on its `Widget`s, of its own or a page of one of its sheets. Its
 /// controls, its modal run, the messages posted to it and its timers behave alike on every
-/// toolkit; the toolkit makes its window and its plain controls, names the classes of the
-/// others, delivers its events through the Route functions, and runs posted work from its loop.
-template <typename Window, typename OneShot> class ToolkitDialog : public Window {
-    /// The toolkit's dialog class, which derives from this one.
-    using Dialog = typename Window::ParentDialog;
-
+/// toolkit. What a toolkit does its own way is declared here once: the toolkit defines those
+/// members in its backend (making its window and its plain controls, measuring, posting,
+/// showing, and keeping its own `Parts`), names the classes of its other controls, delivers its
+/// events through the Route functions, and runs posted work from its loop. Its backend's header
+/// declares those members the toolkit's own (PLATFORM_TOOLKIT_DIALOG).
+template <typename Widget> class ToolkitDialog final : public ToolkitWindow<NativeDialog, Widget> {
 public:
+    /// The toolkit's sheet, whose pages these dialogs can be.
+    using SheetClass = typename SheetOf<Widget>::Type;
+
     /// How the toolkit makes the controls whose model the platform keeps, and plays a scene.
     struct Classes {
-        std::unique_ptr<NativeCombo> (*combo)(Dialog& dialog, ControlTemplate const& control,
+        std::unique_ptr<NativeCombo> (*combo)(ToolkitDialog& dialog, ControlTemplate const& control,
                                               Rect pixels);
-        std::unique_ptr<NativeTree> (*tree)(Dialog& dialog, ControlTemplate const& control,
+        std::unique_ptr<NativeTree> (*tree)(ToolkitDialog& dialog, ControlTemplate const& control,
                                             Rect pixels);
-        std::unique_ptr<NativePropertyGrid> (*propertyGrid)(Dialog& dialog, ControlId id,
+        std::unique_ptr<NativePropertyGrid> (*propertyGrid)(ToolkitDialog& dialog, ControlId id,
                                                             Rect pixels);
-        std::unique_ptr<NativeToolBar> (*toolBar)(Dialog& dialog, ControlId id);
-        void (*play)(Dialog& dialog, Scene const& scene);
+        std::unique_ptr<NativeToolBar> (*toolBar)(ToolkitDialog& dialog, ControlId id);
+        void (*play)(ToolkitDialog& dialog, Scene const& scene);
     };
 
-    ~ToolkitDialog() override = default;
+    /// A dialog of its own, owned by `owner`, or without one by the modal dialog on top.
+    ToolkitDialog(DialogTemplate const& dialog, DialogEvents& events, NativeWindow* owner);
+    /// A page of `sheet`, placed in its tabs.
+    ToolkitDialog(DialogTemplate const& dialog, DialogEvents& events, SheetClass& sheet);
+    ~ToolkitDialog() override;
     ToolkitDialog(ToolkitDialog const&) = delete;
     ToolkitDialog& operator=(ToolkitDialog const&) = delete;
+
+    Rect GetWindowRect() const override;
+    Point DialogUnitsToPixels(Point units) const override;
+    void SetClientSize(Size size) override;
+    void SetResizable(Size minimum) override;
+    bool SaveScreenshot(std::string const& path) override;
+
+    /// The widget the controls live in: the dialog's own window, or the page's.
+    Widget& Container() const { return *this->m_widget; }
 
     NativeWindow* Parent() const final { return nullptr; }
     NativeWindow* FindChild(ControlId id) const final { return m_children.Find(id); }
@@ -103,60 +119,65 @@ public:
     int RoutedSizes() const { return m_routedSizes; }
 
     NativePropertyGrid& CreatePropertyGrid(ControlId id, Rect client) final {
-        return Take(id, m_classes.propertyGrid(Self(), id, client));
+        return Take(id, m_classes.propertyGrid(*this, id, client));
     }
     NativeToolBar& CreateToolBar(ControlId id) final {
-        return Take(id, m_classes.toolBar(Self(), id));
+        return Take(id, m_classes.toolBar(*this, id));
     }
 
-    /// Detaches the wrappers while the controls are whole; then no event reaches them.
-    virtual void PrepareClose() {
-        m_children.DetachWrappers();
-        m_run->Close();
-    }
+    /// Detaches the wrappers while the controls are whole; then no event reaches them, and
+    /// no event of the toolkit reaches the dialog.
+    void PrepareClose();
     /// Plays `scene` as a user of the toolkit, from inside the dialog's loop.
-    void PlayScene(Scene const& scene) { m_classes.play(Self(), scene); }
+    void PlayScene(Scene const& scene) { m_classes.play(*this, scene); }
 
-protected:
+private:
+    /// What only the toolkit keeps of a dialog, if anything.
+    struct Parts;
+
     /// The classes whose constructors take the dialog first and then what the Classes
     /// members are given; `User` plays a scene as its member Play.
     template <typename Combo, typename Tree, typename PropertyGrid, typename ToolBar, typename User>
     static Classes ClassesOf() {
         return {
-            [](Dialog& dialog, ControlTemplate const& control,
+            [](ToolkitDialog& dialog, ControlTemplate const& control,
                Rect pixels) -> std::unique_ptr<NativeCombo> {
                 return std::make_unique<Combo>(&dialog, control, pixels);
             },
-            [](Dialog& dialog, ControlTemplate const& control,
+            [](ToolkitDialog& dialog, ControlTemplate const& control,
                Rect pixels) -> std::unique_ptr<NativeTree> {
                 return std::make_unique<Tree>(&dialog, control, pixels);
             },
-            [](Dialog& dialog, ControlId id, Rect pixels) -> std::unique_ptr<NativePropertyGrid> {
+            [](ToolkitDialog& dialog, ControlId id,
+               Rect pixels) -> std::unique_ptr<NativePropertyGrid> {
                 return std::make_unique<PropertyGrid>(&dialog, id, pixels);
             },
-            [](Dialog& dialog, ControlId id) -> std::unique_ptr<NativeToolBar> {
+            [](ToolkitDialog& dialog, ControlId id) -> std::unique_ptr<NativeToolBar> {
                 return std::make_unique<ToolBar>(&dialog, id);
             },
-            [](Dialog& dialog, Scene const& scene) { User(dialog).Play(scene); },
+            [](ToolkitDialog& dialog, Scene const& scene) { User(dialog).Play(scene); },
         };
     }
 
-    /// A dialog of its own, in `widget`, shown by `run`.
-    template <typename Widget>
-    ToolkitDialog(ControlId id, Widget* widget, DialogEvents& events, Classes classes,
-                  std::unique_ptr<ModalRun> run)
-        : Window(nullptr, id, widget)
+    /// The toolkit's classes of the controls whose model the platform keeps.
+    static Classes ToolkitClasses();
+    /// Makes the widget of a page in `sheet`'s tabs.
+    static Widget* NewPage(SheetClass& sheet);
+
+    /// A dialog of its own, in `window`, the toolkit's dialog window, shown by a run of its own.
+    template <typename Window>
+    ToolkitDialog(ControlId id, Window* window, DialogEvents& events, Classes classes)
+        : ToolkitWindow<NativeDialog, Widget>(nullptr, id, window)
         , m_classes(classes)
         , m_events(events)
-        , m_ownRun(std::move(run))
+        , m_ownRun(std::make_unique<WindowModalRun<Window>>(*window))
         , m_run(m_ownRun.get())
         , m_children(id) {}
 
     /// A page of `sheet`, in `widget`, shown by the sheet's `run`.
-    template <typename Widget>
     ToolkitDialog(ControlId id, Widget* widget, DialogEvents& events, Classes classes,
                   NativeSheet& sheet, ModalRun& run)
-        : Window(nullptr, id, widget)
+        : ToolkitWindow<NativeDialog, Widget>(nullptr, id, widget)
         , m_classes(classes)
         , m_events(events)
         , m_sheet(&sheet)
@@ -166,9 +187,12 @@ protected:
     bool IsPage() const { return m_sheet != nullptr; }
 
     /// Runs `action` from the toolkit's loop once the running handler has returned.
-    virtual void CallLater(std::function<void()> action) = 0;
+    void CallLater(std::function<void()> const& action);
     /// The toolkit hears of a control the dialog has just taken.
-    virtual void Adopt(NativeWindow& /*control*/) {}
+    void Adopt(NativeWindow& control);
+    /// Sizes the container for `dialog` and makes its controls, with what the toolkit hooks to
+    /// the container.
+    void CreateControls(DialogTemplate const& dialog);
 
     /// Makes the template's controls, each shown and enabled as its style says.
     void CreateChildren(DialogTemplate const& dialog) {
@@ -183,7 +207,7 @@ protected:
     }
     /// The toolkit makes `control`, a plain control (neither a combo box, a tree nor a property
     /// grid), at `pixels` in the dialog's client area.
-    virtual NativeWindow& CreateControl(ControlTemplate const& control, Rect pixels) = 0;
+    NativeWindow& CreateControl(ControlTemplate const& control, Rect pixels);
 
     template <typename T, typename... Args> T& AddChild(ControlId id, Args&&... args) {
         return Take(id, std::make_unique<T>(std::forward<Args>(args)...));
@@ -218,15 +242,25 @@ protected:
         Route(message);
     }
 
-private:
-    Dialog& Self() { return static_cast<Dialog&>(*this); }
+    /// Timer `timer` ran out; no timer of a dialog that has ended expires.
+    void RaiseTimer(ControlId timer) {
+        if (!HasEnded()) {
+            Message message = TimerSchedule::Expiry(timer, this->Wrapper());
+            Route(message);
+        }
+    }
+    /// Detaches the wrappers and closes the run, as the toolkit's PrepareClose ends.
+    void DetachAndClose() {
+        m_children.DetachWrappers();
+        m_run->Close();
+    }
 
     NativeWindow& CreateChild(ControlTemplate const& control, Rect pixels) {
         switch (control.kind) {
         case ControlKind::ComboBox:
-            return Take(control.id, m_classes.combo(Self(), control, pixels));
+            return Take(control.id, m_classes.combo(*this, control, pixels));
         case ControlKind::TreeView:
-            return Take(control.id, m_classes.tree(Self(), control, pixels));
+            return Take(control.id, m_classes.tree(*this, control, pixels));
         case ControlKind::PropertyGrid:
             return CreatePropertyGrid(control.id, pixels);
         default:
@@ -242,6 +276,9 @@ private:
         return added;
     }
 
+    // The toolkit's parts are whole only in its backend, which makes them and hands over how
+    // they go.
+    std::unique_ptr<Parts, void (*)(Parts*)> m_parts{nullptr, nullptr};
     Classes m_classes;
     DialogEvents& m_events;
     NativeSheet* m_sheet = nullptr;
@@ -251,14 +288,42 @@ private:
     std::deque<Message> m_posted;
     Size m_routedSize;
     int m_routedSizes = 0;
-    // No timer of a dialog that has ended expires.
-    std::unique_ptr<ToolkitTimers> m_timers =
-        std::make_unique<OneShotTimers<OneShot>>([this](ControlId timer) {
-            if (!HasEnded()) {
-                Message message = TimerSchedule::Expiry(timer, this->Wrapper());
-                Route(message);
-            }
-        });
+    /// Made by the toolkit, on its own one-shot timer, with its controls.
+    std::unique_ptr<ToolkitTimers> m_timers;
 };
 
+template <typename Widget>
+ToolkitDialog<Widget>::ToolkitDialog(DialogTemplate const& dialog, DialogEvents& events,
+                                     SheetClass& sheet)
+    : ToolkitDialog(dialog.id, NewPage(sheet), events, ToolkitClasses(), sheet, sheet.Run()) {
+    CreateControls(dialog);
+}
+
 } // namespace platform::backend
+
+// `Widget` names a type in these declarations, where parentheses would not compile.
+// NOLINTBEGIN(bugprone-macro-parentheses)
+/// Declares the members of the dialog on `Widget` that its toolkit defines, for every file
+/// that reaches the dialog: the backend's header for the dialog holds this line.
+#define PLATFORM_TOOLKIT_DIALOG(Widget)                                                            \
+    namespace platform::backend {                                                                  \
+    template <>                                                                                    \
+    ToolkitDialog<Widget>::ToolkitDialog(DialogTemplate const& dialog, DialogEvents& events,       \
+                                         NativeWindow* owner);                                     \
+    template <> ToolkitDialog<Widget>::Classes ToolkitDialog<Widget>::ToolkitClasses();            \
+    template <> Widget* ToolkitDialog<Widget>::NewPage(SheetClass& sheet);                         \
+    template <> ToolkitDialog<Widget>::~ToolkitDialog();                                           \
+    template <> Rect ToolkitDialog<Widget>::GetWindowRect() const;                                 \
+    template <> Point ToolkitDialog<Widget>::DialogUnitsToPixels(Point units) const;               \
+    template <> void ToolkitDialog<Widget>::SetClientSize(Size size);                              \
+    template <> void ToolkitDialog<Widget>::SetResizable(Size minimum);                            \
+    template <> bool ToolkitDialog<Widget>::SaveScreenshot(std::string const& path);               \
+    template <> void ToolkitDialog<Widget>::PrepareClose();                                        \
+    template <> void ToolkitDialog<Widget>::CallLater(std::function<void()> const& action);        \
+    template <> void ToolkitDialog<Widget>::Adopt(NativeWindow& control);                          \
+    template <> void ToolkitDialog<Widget>::CreateControls(DialogTemplate const& dialog);          \
+    template <>                                                                                    \
+    NativeWindow& ToolkitDialog<Widget>::CreateControl(ControlTemplate const& control,             \
+                                                       Rect pixels);                               \
+    }
+// NOLINTEND(bugprone-macro-parentheses)

@@ -60,4 +60,17 @@ private:
     std::map<ControlId, std::unique_ptr<OneShot>> m_timers;
 };
 
+/// A toolkit's one-shot `Timer`, as OneShotTimers takes it: declared once, each toolkit defines
+/// the members for its own timer in its backend.
+template <typename Timer> class ToolkitOneShot final {
+public:
+    /// Calls `expire` each time it runs out.
+    explicit ToolkitOneShot(std::function<void()> const& expire);
+    void Start(std::chrono::milliseconds delay);
+    void Stop();
+
+private:
+    Timer m_timer;
+};
+
 } // namespace platform::backend

@@ -1,12 +1,7 @@
 #include "platform/qt/HostWindow.h"
-
 #include "QtWindow.h"
 
-#include <memory>
+#include "platform/qt/Export.h"
 
-// The host's widget is seen as any other window of this backend; it answers to no control
-// id and belongs to no dialog of ours.
-template <>
-platform::ToolkitHostWindow<QWidget>::ToolkitHostWindow(QWidget* window)
-    : HostWindowBase(window == nullptr ? nullptr
-                                       : std::make_unique<qt::QtControl>(nullptr, 0, window)) {}
+// Made here, with the backend's other windows, for hosts that include only its declaration.
+template class PLATFORM_QT_EXPORT platform::ToolkitHostWindow<QWidget>;

@@ -117,19 +117,6 @@ void RunWindow::reject() {
     }
 }
 
-class QtOneShot final {
-public:
-    explicit QtOneShot(std::function<void()> const& expire) {
-        m_timer.setSingleShot(true);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, expire);
-    }
-    void Start(std::chrono::milliseconds delay) { m_timer.start(delay); }
-    void Stop() { m_timer.stop(); }
-
-private:
-    QTimer m_timer;
-};
-
 namespace {
 
 /// The keys a dialog takes before its controls, as the platform names them.
@@ -155,11 +142,39 @@ bool StartsHere(QWidget const& receiver) {
 
 } // namespace
 
+} // namespace platform::qt
+
+namespace platform::backend {
+
+using qt::QtDialog;
+
+template <> ToolkitOneShot<QTimer>::ToolkitOneShot(std::function<void()> const& expire) {
+    m_timer.setSingleShot(true);
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, expire);
+}
+
+template <> void ToolkitOneShot<QTimer>::Start(std::chrono::milliseconds delay) {
+    m_timer.start(delay);
+}
+
+template <> void ToolkitOneShot<QTimer>::Stop() {
+    m_timer.stop();
+}
+
+template <> struct ToolkitDialog<QWidget>::Parts {
+    class EventHook;
+
+    /// The dialog's own window, none for a page; gone already when its owner took it along.
+    QPointer<qt::RunWindow> ownWindow;
+    std::unique_ptr<EventHook> hook;
+    bool idleDue = true;
+};
+
 /// The dialog's view of the application's events: its keys before any control sees them
 /// (as the platform's dialogs take Enter, Escape and Delete), its size, and context menus
 /// asked of its controls. Popups are windows of their own, so an open drop-down list keeps
 /// its keys.
-class QtDialog::EventHook final : public QObject {
+class ToolkitDialog<QWidget>::Parts::EventHook final : public QObject {
 public:
     explicit EventHook(QtDialog& dialog)
         : m_dialog(dialog) {
@@ -175,79 +190,121 @@ public:
         QWidget& container = m_dialog.Container();
         if (widget == &container) {
             if (type == QEvent::Resize) {
-                m_dialog.RouteSize();
+                QSize const size = container.size();
+                m_dialog.RouteSize({size.width(), size.height()});
             }
         } else if (widget == nullptr || !container.isAncestorOf(widget)) {
             return false;
         }
         if (type == QEvent::KeyPress) {
-            int const key = KeyOf(static_cast<QKeyEvent&>(*event));
-            return key != 0 && StartsHere(*widget) &&
-                   m_dialog.OfferKey(m_dialog.ControlAt(widget), key);
+            int const key = qt::KeyOf(static_cast<QKeyEvent&>(*event));
+            return key != 0 && qt::StartsHere(*widget) && m_dialog.OfferKey(ControlAt(widget), key);
         }
         if (type == QEvent::ContextMenu) {
-            return m_dialog.OfferContextMenu(widget, static_cast<QContextMenuEvent&>(*event));
+            return OfferContextMenu(widget, static_cast<QContextMenuEvent&>(*event));
         }
         return false;
     }
 
 private:
+    /// The id of the control that is or holds `widget`; 0 for none.
+    ControlId ControlAt(QWidget* widget) const {
+        // The control is the widget itself or one that contains it (a list's viewport, a
+        // combo box's edit field).
+        for (; widget != nullptr && widget != &m_dialog.Container();
+             widget = widget->parentWidget()) {
+            ControlId const id = m_dialog.Children().IdWhere(
+                [widget](NativeWindow& child) { return &qt::WidgetOf(child) == widget; });
+            if (id != 0) {
+                return id;
+            }
+            if (widget->isWindow()) {
+                break;
+            }
+        }
+        return 0;
+    }
+
+    /// Routes a context menu asked of a control's own area; false when it belongs to
+    /// something inside the control.
+    bool OfferContextMenu(QWidget* target, QContextMenuEvent const& event) {
+        NativeWindow* native = m_dialog.FindChild(ControlAt(target));
+        if (native == nullptr) {
+            return false;
+        }
+        QWidget& control = qt::WidgetOf(*native);
+        // An editor open inside a control keeps its own menu; the control's own area and
+        // the viewport it scrolls belong to the dialog's handlers.
+        auto const* area = qobject_cast<QAbstractScrollArea const*>(&control);
+        if (target != &control && (area == nullptr || target != area->viewport())) {
+            return false;
+        }
+        m_dialog.RouteContextMenu(*native,
+                                  event.reason() == QContextMenuEvent::Keyboard
+                                      ? Point{-1, -1}
+                                      : Point{event.globalPos().x(), event.globalPos().y()});
+        return true;
+    }
+
     QtDialog& m_dialog;
 };
 
-QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
-                   backend::NativeWindow* owner)
-    : QtDialog(dialog, events, new RunWindow(QtBackend::OwnerFor(owner))) {}
-
-QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, RunWindow* window)
-    : ToolkitDialog(dialog.id, window, events,
-                    ClassesOf<QtCombo, QtTree, QtPropertyGrid, QtToolBar, QtUser>(),
-                    std::make_unique<ModalRun>(*window))
-    , m_ownWindow(window) {
-    m_ownWindow->setWindowTitle(ToQt(dialog.caption));
+template <>
+QtDialog::ToolkitDialog(DialogTemplate const& dialog, DialogEvents& events, NativeWindow* owner)
+    : ToolkitDialog(dialog.id, new qt::RunWindow(qt::QtBackend::OwnerFor(owner)), events,
+                    ToolkitClasses()) {
+    Container().setWindowTitle(qt::ToQt(dialog.caption));
     CreateControls(dialog);
+    // The container is the window the dialog was just made in.
+    auto& window = static_cast<qt::RunWindow&>(Container());
+    m_parts->ownWindow = &window;
     // Until the dialog asks for resizing, the size is pinned.
-    m_ownWindow->setFixedSize(m_ownWindow->size());
-    m_ownWindow->OnReject([this] { RouteClose(); });
+    window.setFixedSize(window.size());
+    window.OnReject([this] { RouteClose(); });
 }
 
-QtDialog::QtDialog(DialogTemplate const& dialog, backend::DialogEvents& events, QtSheet& sheet)
-    : ToolkitDialog(dialog.id, new QWidget(&sheet.Book()), events,
-                    ClassesOf<QtCombo, QtTree, QtPropertyGrid, QtToolBar, QtUser>(), sheet,
-                    sheet.Run()) {
-    CreateControls(dialog);
+template <> QtDialog::Classes QtDialog::ToolkitClasses() {
+    return ClassesOf<qt::QtCombo, qt::QtTree, qt::QtPropertyGrid, qt::QtToolBar, qt::QtUser>();
 }
 
-void QtDialog::CreateControls(DialogTemplate const& dialog) {
+template <> QWidget* QtDialog::NewPage(qt::QtSheet& sheet) {
+    return new QWidget(&sheet.Book());
+}
+
+template <> void QtDialog::CreateControls(DialogTemplate const& dialog) {
+    m_timers = std::make_unique<OneShotTimers<ToolkitOneShot<QTimer>>>(
+        [this](ControlId timer) { RaiseTimer(timer); });
+    m_parts = {new Parts, [](Parts* parts) { delete parts; }};
     QWidget& window = Container();
     Point const size = DialogUnitsToPixels({dialog.size.width, dialog.size.height});
     window.resize(size.x, size.y);
     CreateChildren(dialog);
-    m_hook = std::make_unique<EventHook>(*this);
+    m_parts->hook = std::make_unique<Parts::EventHook>(*this);
     // The loop goes idle when it is about to wait for the window system, once for each
     // time it woke up: idle work that changes nothing lets it sleep.
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, m_hook.get(),
-                     [this] { m_idleDue = true; });
-    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_hook.get(), [this] {
-        if (m_idleDue && Container().isVisible() && !HasEnded()) {
-            m_idleDue = false;
-            Guard([this] { RouteIdle(); });
-        }
-    });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, m_parts->hook.get(),
+                     [this] { m_parts->idleDue = true; });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_parts->hook.get(),
+                     [this] {
+                         if (m_parts->idleDue && Container().isVisible() && !HasEnded()) {
+                             m_parts->idleDue = false;
+                             Guard([this] { RouteIdle(); });
+                         }
+                     });
 }
 
-void QtDialog::PrepareClose() {
+template <> void QtDialog::PrepareClose() {
     // Events still come while the widgets go; none may reach a wrapper or a handler.
-    m_hook.reset();
-    ToolkitDialog::PrepareClose();
+    m_parts->hook.reset();
+    DetachAndClose();
 }
 
-QtDialog::~QtDialog() {
+template <> QtDialog::~ToolkitDialog() {
     // A page's widget belongs to its sheet's tab widget, which lets it go.
     if (!IsPage()) {
         PrepareClose();
-        delete m_ownWindow.data();
+        delete m_parts->ownWindow.data();
     }
 }
 
@@ -258,36 +315,36 @@ QWidget* MakeEdit(QWidget& dialog, ControlTemplate const& control) {
     if ((control.style & EditMultiLine) != 0) {
         // A multi-line box wraps its long lines rather than making the reader scroll
         // sideways.
-        auto* edit = new QPlainTextEdit(ToQt(control.text), &dialog);
+        auto* edit = new QPlainTextEdit(qt::ToQt(control.text), &dialog);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setReadOnly(readOnly);
         return edit;
     }
-    auto* edit = new QLineEdit(ToQt(control.text), &dialog);
+    auto* edit = new QLineEdit(qt::ToQt(control.text), &dialog);
     edit->setReadOnly(readOnly);
     return edit;
 }
 
 } // namespace
 
-backend::NativeWindow& QtDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
+template <> NativeWindow& QtDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
     QWidget& dialog = Container();
-    QString const text = ToQt(control.text);
-    backend::NativeWindow* added = nullptr;
+    QString const text = qt::ToQt(control.text);
+    NativeWindow* added = nullptr;
     switch (control.kind) {
     case ControlKind::DrawingSurface:
-        added = &AddChild<QtSurface>(control.id, this, control.id, pixels);
+        added = &AddChild<qt::QtSurface>(control.id, this, control.id, pixels);
         break;
     case ControlKind::Edit: {
         QWidget* edit = MakeEdit(dialog, control);
         if (auto* lines = qobject_cast<QPlainTextEdit*>(edit)) {
-            auto& native = AddChild<QtMultiLineEdit>(control.id, this, control.id, lines);
-            RaiseOn(lines, &QPlainTextEdit::textChanged, native, Event::EditChange);
+            auto& native = AddChild<qt::QtMultiLineEdit>(control.id, this, control.id, lines);
+            qt::RaiseOn(lines, &QPlainTextEdit::textChanged, native, Event::EditChange);
             added = &native;
         } else {
-            auto& native = AddChild<QtControl>(control.id, this, control.id, edit);
-            RaiseOn(static_cast<QLineEdit*>(edit), &QLineEdit::textChanged, native,
-                    Event::EditChange);
+            auto& native = AddChild<qt::QtControl>(control.id, this, control.id, edit);
+            qt::RaiseOn(static_cast<QLineEdit*>(edit), &QLineEdit::textChanged, native,
+                        Event::EditChange);
             added = &native;
         }
         break;
@@ -298,86 +355,51 @@ backend::NativeWindow& QtDialog::CreateControl(ControlTemplate const& control, R
         // it for having the focus.
         button->setAutoDefault(false);
         button->setDefault((control.style & ButtonDefault) != 0);
-        auto& native = AddChild<QtControl>(control.id, this, control.id, button);
-        RaiseOn(button, &QPushButton::clicked, native, Event::Command);
+        auto& native = AddChild<qt::QtControl>(control.id, this, control.id, button);
+        qt::RaiseOn(button, &QPushButton::clicked, native, Event::Command);
         added = &native;
         break;
     }
     case ControlKind::GroupBox:
-        added = &AddChild<QtControl>(control.id, this, control.id, new QGroupBox(text, &dialog));
+        added =
+            &AddChild<qt::QtControl>(control.id, this, control.id, new QGroupBox(text, &dialog));
         break;
     case ControlKind::Static:
         if ((control.style & StaticFrame) != 0) {
             auto* frame = new QFrame(&dialog);
             frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-            added = &AddChild<QtControl>(control.id, this, control.id, frame);
+            added = &AddChild<qt::QtControl>(control.id, this, control.id, frame);
         } else {
             auto* label = new QLabel(text, &dialog);
             // A static text wraps within its rectangle and starts at its top, as the
             // templates were laid out for.
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            added = &AddChild<QtControl>(control.id, this, control.id, label);
+            added = &AddChild<qt::QtControl>(control.id, this, control.id, label);
         }
         break;
     default:
         PLATFORM_ERROR(L"the dialog makes its combo boxes, trees and property grids itself");
     }
-    WidgetOf(*added).setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
+    qt::WidgetOf(*added).setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
     return *added;
 }
 
-Rect QtDialog::GetWindowRect() const {
+template <> Rect QtDialog::GetWindowRect() const {
     QRect const frame = Container().isWindow()
                             ? Container().frameGeometry()
                             : QRect(Container().mapToGlobal(QPoint(0, 0)), Container().size());
     return Rect::FromXYWH(frame.x(), frame.y(), frame.width(), frame.height());
 }
 
-void QtDialog::RouteSize() {
-    QSize const size = Container().size();
-    ToolkitDialog::RouteSize({size.width(), size.height()});
+template <> void QtDialog::CallLater(std::function<void()> const& action) {
+    QMetaObject::invokeMethod(m_parts->hook.get(), action, Qt::QueuedConnection);
 }
 
-ControlId QtDialog::ControlAt(QWidget* widget) const {
-    // The control is the widget itself or one that contains it (a list's viewport, a
-    // combo box's edit field).
-    for (; widget != nullptr && widget != m_widget; widget = widget->parentWidget()) {
-        ControlId const id = Children().IdWhere(
-            [widget](backend::NativeWindow& child) { return &WidgetOf(child) == widget; });
-        if (id != 0) {
-            return id;
-        }
-        if (widget->isWindow()) {
-            break;
-        }
-    }
-    return 0;
-}
+// Qt's event hook hears every control's context menu already.
+template <> void QtDialog::Adopt(NativeWindow& /*control*/) {}
 
-bool QtDialog::OfferContextMenu(QWidget* target, QContextMenuEvent const& event) {
-    backend::NativeWindow* native = FindChild(ControlAt(target));
-    if (native == nullptr) {
-        return false;
-    }
-    QWidget& control = WidgetOf(*native);
-    // An editor open inside a control keeps its own menu; the control's own area and
-    // the viewport it scrolls belong to the dialog's handlers.
-    auto const* area = qobject_cast<QAbstractScrollArea const*>(&control);
-    if (target != &control && (area == nullptr || target != area->viewport())) {
-        return false;
-    }
-    RouteContextMenu(*native, event.reason() == QContextMenuEvent::Keyboard
-                                  ? Point{-1, -1}
-                                  : Point{event.globalPos().x(), event.globalPos().y()});
-    return true;
-}
-
-void QtDialog::CallLater(std::function<void()> action) {
-    QMetaObject::invokeMethod(m_hook.get(), std::move(action), Qt::QueuedConnection);
-}
-
-Point QtDialog::DialogUnitsToPixels(Point units) const {
+template <> Point QtDialog::DialogUnitsToPixels(Point units) const {
     // A dialog unit is a quarter of the font's average letter across and an eighth of its
     // line down.
     QFontMetrics const metrics(Container().font());
@@ -388,19 +410,19 @@ Point QtDialog::DialogUnitsToPixels(Point units) const {
     return {units.x * average / 4, units.y * height / 8};
 }
 
-void QtDialog::SetClientSize(Size size) {
+template <> void QtDialog::SetClientSize(Size size) {
     Container().window()->resize(size.width, size.height);
 }
 
-void QtDialog::SetResizable(Size minimum) {
+template <> void QtDialog::SetResizable(Size minimum) {
     if (!IsPage()) {
-        m_ownWindow->setMinimumSize(minimum.width, minimum.height);
-        m_ownWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_parts->ownWindow->setMinimumSize(minimum.width, minimum.height);
+        m_parts->ownWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
 
-bool QtDialog::SaveScreenshot(std::string const& path) {
-    return platform::qt::SaveScreenshot(*Container().window(), path);
+template <> bool QtDialog::SaveScreenshot(std::string const& path) {
+    return qt::SaveScreenshot(*Container().window(), path);
 }
 
-} // namespace platform::qt
+} // namespace platform::backend

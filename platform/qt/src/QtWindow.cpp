@@ -29,91 +29,109 @@ void FocusAsByKeyboard(QWidget& widget) {
     }
 }
 
-template <typename Base>
-QtWindow<Base>::QtWindow(QtDialog* parent, ControlId id, QWidget* widget)
-    : backend::ToolkitWindow<Base, QtDialog, QWidget>(parent, id)
-    , m_widget(widget) {}
+} // namespace platform::qt
 
-template <typename Base> std::wstring QtWindow<Base>::GetText() const {
-    if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
-        return FromQt(line->text());
+namespace platform::backend {
+
+using QtCalls = ToolkitWidget<QWidget>;
+
+template <> std::wstring QtCalls::GetText(QWidget& widget) {
+    if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
+        return qt::FromQt(line->text());
     }
-    if (auto* combo = qobject_cast<QComboBox*>(m_widget)) {
-        return FromQt(combo->currentText());
+    if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+        return qt::FromQt(combo->currentText());
     }
-    if (auto* button = qobject_cast<QAbstractButton*>(m_widget)) {
-        return FromQt(button->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        return qt::FromQt(button->text());
     }
-    if (auto* label = qobject_cast<QLabel*>(m_widget)) {
-        return FromQt(label->text());
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        return qt::FromQt(label->text());
     }
-    if (auto* group = qobject_cast<QGroupBox*>(m_widget)) {
-        return FromQt(group->title());
+    if (auto* group = qobject_cast<QGroupBox*>(&widget)) {
+        return qt::FromQt(group->title());
     }
-    return FromQt(m_widget->windowTitle());
+    return qt::FromQt(widget.windowTitle());
 }
 
-template <typename Base> void QtWindow<Base>::SetText(std::wstring const& text) {
-    QString const value = ToQt(text);
+template <> void QtCalls::SetText(QWidget& widget, std::wstring const& text) {
+    QString const value = qt::ToQt(text);
     // The program's own changes notify nothing, as with the platform's edit controls; the
     // same text again would still be laid out anew and take the reader back to its start.
-    QSignalBlocker const quiet(m_widget);
-    if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
+    QSignalBlocker const quiet(&widget);
+    if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
         if (line->text() != value) {
             line->setText(value);
         }
-    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget);
+    } else if (auto* combo = qobject_cast<QComboBox*>(&widget);
                combo != nullptr && combo->isEditable()) {
         combo->setEditText(value);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget)) {
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
         button->setText(value);
-    } else if (auto* label = qobject_cast<QLabel*>(m_widget)) {
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
         label->setText(value);
-    } else if (auto* group = qobject_cast<QGroupBox*>(m_widget)) {
+    } else if (auto* group = qobject_cast<QGroupBox*>(&widget)) {
         group->setTitle(value);
     } else {
-        m_widget->setWindowTitle(value);
+        widget.setWindowTitle(value);
     }
 }
 
-template <typename Base> Rect QtWindow<Base>::GetClientRect() const {
-    QRect const client = m_widget->contentsRect();
+template <> bool QtCalls::IsEnabled(QWidget& widget) {
+    return widget.isEnabled();
+}
+
+template <> void QtCalls::Enable(QWidget& widget, bool on) {
+    widget.setEnabled(on);
+}
+
+template <> bool QtCalls::IsVisible(QWidget& widget) {
+    return !widget.isHidden();
+}
+
+template <> void QtCalls::Show(QWidget& widget, bool on) {
+    widget.setVisible(on);
+}
+
+template <> Rect QtCalls::GetClientRect(QWidget& widget) {
+    QRect const client = widget.contentsRect();
     return {0, 0, client.width(), client.height()};
 }
 
-template <typename Base> Size QtWindow<Base>::WidgetSize() const {
-    return {m_widget->width(), m_widget->height()};
+template <> void QtCalls::Move(QWidget& widget, Rect rect) {
+    widget.setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
-template <typename Base> Point QtWindow<Base>::PositionInDialog() const {
-    return {m_widget->x(), m_widget->y()};
+template <> void QtCalls::SetRedraw(QWidget& widget, bool on) {
+    widget.setUpdatesEnabled(on);
 }
 
-template <typename Base> Point QtWindow<Base>::WidgetToScreen(Point point) const {
-    QPoint const screen = m_widget->mapToGlobal(QPoint(point.x, point.y));
+template <> bool QtCalls::IsRedrawOn(QWidget& widget) {
+    return widget.updatesEnabled();
+}
+
+template <> void QtCalls::SetFocus(QWidget& widget) {
+    qt::FocusAsByKeyboard(widget);
+}
+
+template <> bool QtCalls::HasFocus(QWidget& widget) {
+    // The window's own focus: it holds whether or not the window is the active one.
+    return widget.hasFocus();
+}
+
+template <> Size QtCalls::FullSize(QWidget& widget) {
+    return {widget.width(), widget.height()};
+}
+
+template <> Point QtCalls::PositionInDialog(QWidget& widget) {
+    return {widget.x(), widget.y()};
+}
+
+template <> Point QtCalls::ToScreen(QWidget& widget, Point point) {
+    QPoint const screen = widget.mapToGlobal(QPoint(point.x, point.y));
     return {screen.x(), screen.y()};
 }
 
-template <typename Base> void QtWindow<Base>::Move(Rect rect) {
-    m_widget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-}
+} // namespace platform::backend
 
-template <typename Base> void QtWindow<Base>::SetFocus() {
-    FocusAsByKeyboard(*m_widget);
-}
-
-template <typename Base> bool QtWindow<Base>::HasFocus() const {
-    // The window's own focus: it holds whether or not the window is the active one.
-    return m_widget->hasFocus();
-}
-
-} // namespace platform::qt
-
-// The windows of every native interface, with what they share, are made here, where the
-// dialog they reach is whole.
-#define PLATFORM_INSTANTIATE(Interface)                                                            \
-    template class platform::backend::ToolkitWindow<platform::backend::Interface,                  \
-                                                    platform::qt::QtDialog, QWidget>;              \
-    template class platform::qt::QtWindow<platform::backend::Interface>;
-PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
-#undef PLATFORM_INSTANTIATE
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_MAKE_TOOLKIT_WINDOW, QWidget)

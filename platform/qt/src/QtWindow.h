@@ -13,7 +13,9 @@
 
 namespace platform::qt {
 
-class QtDialog;
+class QtSheet;
+/// The toolkit's dialog, of its own or a page of a QtSheet.
+using QtDialog = backend::ToolkitDialog<QWidget>;
 
 inline QString ToQt(std::wstring const& text) {
     return QString::fromStdWString(text);
@@ -30,33 +32,8 @@ QWidget& WidgetOf(backend::NativeWindow& native);
 /// that typing replaces it, as on the other toolkits.
 void FocusAsByKeyboard(QWidget& widget);
 
-/// The state every Qt-backed window shares; `Base` is the native interface it implements.
-template <typename Base> class QtWindow : public backend::ToolkitWindow<Base, QtDialog, QWidget> {
-public:
-    QtWindow(QtDialog* parent, ControlId id, QWidget* widget);
-
-    std::wstring GetText() const override;
-    void SetText(std::wstring const& text) override;
-    bool IsEnabled() const override { return m_widget->isEnabled(); }
-    void Enable(bool on) override { m_widget->setEnabled(on); }
-    bool IsVisible() const override { return !m_widget->isHidden(); }
-    void Show(bool on) override { m_widget->setVisible(on); }
-    Rect GetClientRect() const override;
-    void Move(Rect rect) override;
-    void SetRedraw(bool on) override { m_widget->setUpdatesEnabled(on); }
-    bool IsRedrawOn() const override { return m_widget->updatesEnabled(); }
-    void SetFocus() override;
-    bool HasFocus() const override;
-
-    QWidget* Toolkit() const override { return m_widget; }
-
-protected:
-    Size WidgetSize() const override;
-    Point PositionInDialog() const override;
-    Point WidgetToScreen(Point point) const override;
-
-    QWidget* m_widget;
-};
+/// Every Qt-backed window; `Base` is the native interface it implements.
+template <typename Base> using QtWindow = backend::ToolkitWindow<Base, QWidget>;
 
 using QtControl = QtWindow<backend::NativeWindow>;
 
@@ -69,9 +46,7 @@ void RaiseOn(Sender* sender, Signal signal, Native& native, Event event) {
 
 } // namespace platform::qt
 
-// QtWindow.cpp instantiates what the windows share where the dialog they reach is whole.
-#define PLATFORM_DECLARE(Interface)                                                                \
-    extern template class platform::backend::ToolkitWindow<platform::backend::Interface,           \
-                                                           platform::qt::QtDialog, QWidget>;
-PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_DECLARE)
-#undef PLATFORM_DECLARE
+template <> struct platform::backend::SheetOf<QWidget> { using Type = platform::qt::QtSheet; };
+
+// QtWindow.cpp makes the windows where the dialog they reach is whole.
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_EXTERN_TOOLKIT_WINDOW, QWidget)

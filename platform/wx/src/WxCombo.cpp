@@ -40,7 +40,7 @@ template <>
 WxComboBase::ToolkitCombo(wx::WxDialog* dialog, ControlTemplate const& control, Rect pixels)
     : ModelBackedCombo(control.style, dialog, control.id, nullptr) {
     auto const hold = [this](auto& box) {
-        m_window = &box;
+        m_widget = &box;
         m_parts = std::make_unique<Parts>(Parts{&box, &box});
     };
     if (IsEditable()) {

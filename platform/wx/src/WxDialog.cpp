@@ -49,48 +49,103 @@ template <> void WindowModalRun<wxDialog>::EndModal(int result) {
 } // namespace platform::backend
 
 namespace platform::wx {
+namespace {
 
-class WxOneShot final {
-public:
-    explicit WxOneShot(std::function<void()> const& expire) {
-        m_timer.Bind(wxEVT_TIMER, [expire](wxTimerEvent&) { expire(); });
+/// Whether `focus` lies in a drop-down list that is open: Enter there picks an item and
+/// Escape closes the list, and neither may reach the dialog's buttons.
+bool InOpenDropDown(wxWindow* focus) {
+    for (; focus != nullptr; focus = focus->GetParent()) {
+        if (auto* combo = dynamic_cast<wxComboCtrl*>(focus);
+            combo != nullptr && combo->IsPopupShown()) {
+            return true;
+        }
     }
-    void Start(std::chrono::milliseconds delay) {
-        m_timer.StartOnce(static_cast<int>(delay.count()));
+    return false;
+}
+
+/// The platform's name of the event's key when the dialog takes it before the control with
+/// the focus; 0 for any other key.
+int DialogKeyOf(wxKeyEvent const& event) {
+    int key = 0;
+    switch (event.GetKeyCode()) {
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        key = KeyReturn;
+        break;
+    case WXK_ESCAPE:
+        key = KeyEscape;
+        break;
+    case WXK_DELETE:
+    case WXK_NUMPAD_DELETE:
+        key = KeyDelete;
+        break;
+    default:
+        return 0;
     }
-    void Stop() { m_timer.Stop(); }
+    return InOpenDropDown(wxWindow::FindFocus()) ? 0 : key;
+}
 
-private:
-    wxTimer m_timer;
-};
+/// The control among `children` of the dialog in `container` that holds the focus, or holds
+/// the window that does; 0 for none.
+ControlId FocusedControl(backend::ChildWindows const& children, wxWindow const& container) {
+    ControlId id = 0;
+    for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && id == 0;
+         focus = focus->GetParent()) {
+        id = children.IdWhere(
+            [focus](backend::NativeWindow& child) { return &WindowOf(child) == focus; });
+        if (focus == &container || focus->IsTopLevel()) {
+            break;
+        }
+    }
+    return id;
+}
 
-WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events,
-                   backend::NativeWindow* owner)
-    : WxDialog(dialog, events,
-               new wxDialog(WxBackend::OwnerFor(owner), wxID_ANY, ToWx(dialog.caption),
-                            wxDefaultPosition, wxDefaultSize,
-                            wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER)) {}
+} // namespace
+} // namespace platform::wx
 
-WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, wxDialog* window)
-    : ToolkitDialog(dialog.id, window, events,
-                    ClassesOf<WxCombo, WxTree, WxPropertyGrid, WxToolBar, WxUser>(),
-                    std::make_unique<ModalRun>(*window)) {
+namespace platform::backend {
+
+using wx::WxDialog;
+
+template <> ToolkitOneShot<wxTimer>::ToolkitOneShot(std::function<void()> const& expire) {
+    m_timer.Bind(wxEVT_TIMER, [expire](wxTimerEvent&) { expire(); });
+}
+
+template <> void ToolkitOneShot<wxTimer>::Start(std::chrono::milliseconds delay) {
+    m_timer.StartOnce(static_cast<int>(delay.count()));
+}
+
+template <> void ToolkitOneShot<wxTimer>::Stop() {
+    m_timer.Stop();
+}
+
+template <>
+WxDialog::ToolkitDialog(DialogTemplate const& dialog, DialogEvents& events, NativeWindow* owner)
+    : ToolkitDialog(dialog.id,
+                    new wxDialog(wx::WxBackend::OwnerFor(owner), wxID_ANY, wx::ToWx(dialog.caption),
+                                 wxDefaultPosition, wxDefaultSize,
+                                 wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+                    events, ToolkitClasses()) {
     CreateControls(dialog);
     // The sizing border is there from the start; until the dialog asks for resizing,
     // the size is pinned.
-    window->SetMinClientSize(window->GetClientSize());
-    window->SetMaxClientSize(window->GetClientSize());
-    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { RouteClose(); });
+    wxWindow& window = Container();
+    window.SetMinClientSize(window.GetClientSize());
+    window.SetMaxClientSize(window.GetClientSize());
+    window.Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { RouteClose(); });
 }
 
-WxDialog::WxDialog(DialogTemplate const& dialog, backend::DialogEvents& events, WxSheet& sheet)
-    : ToolkitDialog(dialog.id, new wxPanel(&sheet.Book(), wxID_ANY), events,
-                    ClassesOf<WxCombo, WxTree, WxPropertyGrid, WxToolBar, WxUser>(), sheet,
-                    sheet.Run()) {
-    CreateControls(dialog);
+template <> WxDialog::Classes WxDialog::ToolkitClasses() {
+    return ClassesOf<wx::WxCombo, wx::WxTree, wx::WxPropertyGrid, wx::WxToolBar, wx::WxUser>();
 }
 
-void WxDialog::CreateControls(DialogTemplate const& dialog) {
+template <> wxWindow* WxDialog::NewPage(wx::WxSheet& sheet) {
+    return new wxPanel(&sheet.Book(), wxID_ANY);
+}
+
+template <> void WxDialog::CreateControls(DialogTemplate const& dialog) {
+    m_timers = std::make_unique<OneShotTimers<ToolkitOneShot<wxTimer>>>(
+        [this](ControlId timer) { RaiseTimer(timer); });
     wxWindow& window = Container();
     // The theme paints the background. Left to erase it first, wx would make a drawing
     // context for every paint, and each one asks GTK's styles for the dialog's font and
@@ -99,7 +154,14 @@ void WxDialog::CreateControls(DialogTemplate const& dialog) {
     window.SetClientSize(
         window.ConvertDialogToPixels(wxSize(dialog.size.width, dialog.size.height)));
     CreateChildren(dialog);
-    window.Bind(wxEVT_CHAR_HOOK, &WxDialog::OnCharHook, this);
+    // The dialog takes its keys before any control; the rest go on to the control with the
+    // focus, or to the one that contains it.
+    window.Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        int const key = wx::DialogKeyOf(event);
+        if (key == 0 || !OfferKey(wx::FocusedControl(Children(), Container()), key)) {
+            event.Skip();
+        }
+    });
     window.Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         wxSize const size = Container().GetClientSize();
         RouteSize({size.x, size.y});
@@ -111,31 +173,35 @@ void WxDialog::CreateControls(DialogTemplate const& dialog) {
     });
 }
 
-WxDialog::~WxDialog() {
+template <> void WxDialog::PrepareClose() {
+    DetachAndClose();
+}
+
+template <> WxDialog::~ToolkitDialog() {
     // A page's panel belongs to its sheet's notebook, which lets it go.
     if (!IsPage()) {
         PrepareClose();
-        delete m_window;
+        delete m_widget;
     }
 }
 
-void WxDialog::Adopt(backend::NativeWindow& control) {
-    WindowOf(control).Bind(wxEVT_CONTEXT_MENU, [this, &control](wxContextMenuEvent& event) {
+template <> void WxDialog::Adopt(NativeWindow& control) {
+    wx::WindowOf(control).Bind(wxEVT_CONTEXT_MENU, [this, &control](wxContextMenuEvent& event) {
         RouteContextMenu(control, {event.GetPosition().x, event.GetPosition().y});
     });
 }
 
-backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
+template <> NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, Rect pixels) {
     wxWindow& dialog = Container();
     wxPoint const position(pixels.left, pixels.top);
     wxSize const size(pixels.Width(), pixels.Height());
-    wxString const text = ToWx(control.text);
-    backend::NativeWindow* added = nullptr;
+    wxString const text = wx::ToWx(control.text);
+    NativeWindow* added = nullptr;
     switch (control.kind) {
     case ControlKind::DrawingSurface:
-        added = &AddChild<WxSurface>(control.id, this, control.id,
-                                     new wxPanel(&dialog, wxID_ANY, position, size,
-                                                 wxBORDER_SIMPLE | wxFULL_REPAINT_ON_RESIZE));
+        added = &AddChild<wx::WxSurface>(control.id, this, control.id,
+                                         new wxPanel(&dialog, wxID_ANY, position, size,
+                                                     wxBORDER_SIMPLE | wxFULL_REPAINT_ON_RESIZE));
         break;
     case ControlKind::Edit: {
         long style = 0;
@@ -152,8 +218,8 @@ backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, R
         // repaints all its lines on that: every search repainted the description. A
         // cursor of its own, the one it shows anyway, is simply set back.
         edit->SetCursor(wxCursor(wxCURSOR_IBEAM));
-        auto& native = AddChild<WxControl>(control.id, this, control.id, edit);
-        RaiseOn(wxEVT_TEXT, native, Event::EditChange);
+        auto& native = AddChild<wx::WxControl>(control.id, this, control.id, edit);
+        wx::RaiseOn(wxEVT_TEXT, native, Event::EditChange);
         added = &native;
         break;
     }
@@ -167,22 +233,22 @@ backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, R
         if ((control.style & ButtonDefault) != 0) {
             button->SetDefault();
         }
-        auto& native = AddChild<WxControl>(control.id, this, control.id, button);
-        RaiseOn(wxEVT_BUTTON, native, Event::Command);
+        auto& native = AddChild<wx::WxControl>(control.id, this, control.id, button);
+        wx::RaiseOn(wxEVT_BUTTON, native, Event::Command);
         added = &native;
         break;
     }
     case ControlKind::GroupBox:
-        added = &AddChild<WxControl>(control.id, this, control.id,
-                                     new wxStaticBox(&dialog, wxID_ANY, text, position, size));
+        added = &AddChild<wx::WxControl>(control.id, this, control.id,
+                                         new wxStaticBox(&dialog, wxID_ANY, text, position, size));
         break;
     case ControlKind::Static:
         if ((control.style & StaticFrame) != 0) {
-            added = &AddChild<WxControl>(
+            added = &AddChild<wx::WxControl>(
                 control.id, this, control.id,
                 new wxPanel(&dialog, wxID_ANY, position, size, wxBORDER_SIMPLE));
         } else {
-            added = &AddChild<WxLabel>(
+            added = &AddChild<wx::WxLabel>(
                 control.id, this, control.id,
                 new wxStaticText(&dialog, wxID_ANY, text, position, size, wxST_NO_AUTORESIZE));
         }
@@ -193,87 +259,34 @@ backend::NativeWindow& WxDialog::CreateControl(ControlTemplate const& control, R
     return *added;
 }
 
-Rect WxDialog::GetWindowRect() const {
+template <> Rect WxDialog::GetWindowRect() const {
     wxRect const rect = Container().GetScreenRect();
     return Rect::FromXYWH(rect.x, rect.y, rect.width, rect.height);
 }
 
-void WxDialog::CallLater(std::function<void()> action) {
+template <> void WxDialog::CallLater(std::function<void()> const& action) {
     Container().CallAfter(action);
 }
 
-Point WxDialog::DialogUnitsToPixels(Point units) const {
+template <> Point WxDialog::DialogUnitsToPixels(Point units) const {
     wxPoint const pixels = Container().ConvertDialogToPixels(wxPoint(units.x, units.y));
     return {pixels.x, pixels.y};
 }
 
-void WxDialog::SetClientSize(Size size) {
+template <> void WxDialog::SetClientSize(Size size) {
     wxGetTopLevelParent(&Container())->SetClientSize(wxSize(size.width, size.height));
 }
 
-void WxDialog::SetResizable(Size minimum) {
+template <> void WxDialog::SetResizable(Size minimum) {
     if (!IsPage()) {
         Container().SetMaxClientSize(wxDefaultSize);
         Container().SetMinClientSize(wxSize(minimum.width, minimum.height));
     }
 }
 
-bool WxDialog::SaveScreenshot(std::string const& path) {
+template <> bool WxDialog::SaveScreenshot(std::string const& path) {
     auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&Container()));
-    return window != nullptr && platform::wx::SaveScreenshot(*window, path);
+    return window != nullptr && wx::SaveScreenshot(*window, path);
 }
 
-namespace {
-
-/// Whether `focus` lies in a drop-down list that is open: Enter there picks an item and
-/// Escape closes the list, and neither may reach the dialog's buttons.
-bool InOpenDropDown(wxWindow* focus) {
-    for (; focus != nullptr; focus = focus->GetParent()) {
-        if (auto* combo = dynamic_cast<wxComboCtrl*>(focus);
-            combo != nullptr && combo->IsPopupShown()) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
-void WxDialog::OnCharHook(wxKeyEvent& event) {
-    int key = 0;
-    switch (event.GetKeyCode()) {
-    case WXK_RETURN:
-    case WXK_NUMPAD_ENTER:
-        key = KeyReturn;
-        break;
-    case WXK_ESCAPE:
-        key = KeyEscape;
-        break;
-    case WXK_DELETE:
-    case WXK_NUMPAD_DELETE:
-        key = KeyDelete;
-        break;
-    default:
-        event.Skip();
-        return;
-    }
-    if (InOpenDropDown(wxWindow::FindFocus())) {
-        event.Skip();
-        return;
-    }
-    // The key belongs to the control holding the focus, or to one that contains it.
-    ControlId id = 0;
-    for (wxWindow* focus = wxWindow::FindFocus(); focus != nullptr && id == 0;
-         focus = focus->GetParent()) {
-        id = Children().IdWhere(
-            [focus](backend::NativeWindow& child) { return &WindowOf(child) == focus; });
-        if (focus == m_window || focus->IsTopLevel()) {
-            break;
-        }
-    }
-    if (!OfferKey(id, key)) {
-        event.Skip();
-    }
-}
-
-} // namespace platform::wx
+} // namespace platform::backend

@@ -19,8 +19,8 @@ void WxLabel::Show(bool on) {
 void WxLabel::ShowText() {
     wxString const shown = m_visible ? ToWx(m_text) : wxString();
     // Every new label queues a layout of the dialog; an unchanged one need not.
-    if (m_window->GetLabel() != shown) {
-        m_window->SetLabel(shown);
+    if (m_widget->GetLabel() != shown) {
+        m_widget->SetLabel(shown);
     }
 }
 

@@ -77,13 +77,13 @@ WxPropertyGrid::WxPropertyGrid(WxDialog* parent, ControlId id, Rect pixels)
                                                     wxSize(pixels.Width(), pixels.Height()),
                                                     static_cast<long>(wxBORDER_SIMPLE))) {
     // The manager shows its header only over a page.
-    static_cast<wxPropertyGridManager&>(*m_window).AddPage();
+    static_cast<wxPropertyGridManager&>(*m_widget).AddPage();
     // The grid announces changes through its manager.
-    m_window->Bind(wxEVT_PG_CHANGED, &WxPropertyGrid::OnChanged, this);
+    m_widget->Bind(wxEVT_PG_CHANGED, &WxPropertyGrid::OnChanged, this);
 }
 
 wxPropertyGrid& WxPropertyGrid::Grid() const {
-    return *static_cast<wxPropertyGridManager&>(*m_window).GetGrid();
+    return *static_cast<wxPropertyGridManager&>(*m_widget).GetGrid();
 }
 
 wxPGProperty* WxPropertyGrid::Property(backend::PropertyHandle row) const {
@@ -111,7 +111,7 @@ void WxPropertyGrid::FitColumnsLater() {
         return;
     }
     // A call pending on a window goes with it, so `this` cannot outlive the call.
-    m_window->CallAfter([this] {
+    m_widget->CallAfter([this] {
         m_fitPending = false;
         FitColumns();
     });
@@ -127,7 +127,7 @@ void WxPropertyGrid::FitColumns() {
         names = std::max(names, state.GetColumnFullWidth(row.GetProperty(), 0));
     }
     if (names > 0) {
-        static_cast<wxPropertyGridManager&>(*m_window).SetPageSplitterPosition(0, names);
+        static_cast<wxPropertyGridManager&>(*m_widget).SetPageSplitterPosition(0, names);
     }
 }
 
@@ -203,7 +203,7 @@ void WxPropertyGrid::EnsureVisible(backend::PropertyHandle row) {
 }
 
 void WxPropertyGrid::EnableHeader(bool on, std::wstring const& left, std::wstring const& right) {
-    auto& manager = static_cast<wxPropertyGridManager&>(*m_window);
+    auto& manager = static_cast<wxPropertyGridManager&>(*m_widget);
     manager.ShowHeader(on);
     manager.SetColumnTitle(0, ToWx(left));
     manager.SetColumnTitle(1, ToWx(right));

@@ -68,30 +68,30 @@ void WxSurface::ShowLayer(backend::SurfaceLayer layer) {
     if (layer == backend::SurfaceLayer::Base) {
         m_baseImage = wxBitmap();
     }
-    m_window->Refresh(false);
+    m_widget->Refresh(false);
 }
 
 void WxSurface::OnPaint() {
-    wxSize const size = m_window->GetClientSize();
+    wxSize const size = m_widget->GetClientSize();
     if (size.x <= 0 || size.y <= 0) {
-        wxPaintDC empty(m_window);
+        wxPaintDC empty(m_widget);
         return;
     }
     if (!m_baseImage.IsOk() || m_baseImage.GetSize() != size) {
         m_baseImage = wxBitmap(size);
         wxMemoryDC memory(m_baseImage);
-        memory.SetBackground(wxBrush(m_window->GetBackgroundColour()));
+        memory.SetBackground(wxBrush(m_widget->GetBackgroundColour()));
         memory.Clear();
         std::unique_ptr<wxGraphicsContext> const context(wxGraphicsContext::Create(memory));
         if (context != nullptr) {
-            Paint(*context, Layer(backend::SurfaceLayer::Base), *m_window);
+            Paint(*context, Layer(backend::SurfaceLayer::Base), *m_widget);
         }
     }
-    wxPaintDC dc(m_window);
+    wxPaintDC dc(m_widget);
     dc.DrawBitmap(m_baseImage, 0, 0);
     std::unique_ptr<wxGraphicsContext> const context(wxGraphicsContext::Create(dc));
     if (context != nullptr) {
-        Paint(*context, Layer(backend::SurfaceLayer::Overlay), *m_window);
+        Paint(*context, Layer(backend::SurfaceLayer::Overlay), *m_widget);
     }
 }
 

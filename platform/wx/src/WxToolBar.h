@@ -18,7 +18,7 @@ public:
     Size FixedSize() const override;
 
 private:
-    wxToolBar& Bar() const { return static_cast<wxToolBar&>(*m_window); }
+    wxToolBar& Bar() const { return static_cast<wxToolBar&>(*m_widget); }
     void ShowLoaded(ToolBarTemplate const& bar) override;
     void ShowEnabled(ControlId command, bool on) override { Bar().EnableTool(command, on); }
     void ShowChecked(ControlId command, bool on) override { Bar().ToggleTool(command, on); }

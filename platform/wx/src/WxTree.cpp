@@ -103,7 +103,7 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
     style |= (control.style & TreeLinesAtRoot) != 0 ? wxTR_LINES_AT_ROOT : 0;
     // Framed like the other bordered controls, the description beside it among them.
     style |= (control.style & StyleBorder) != 0 ? wxBORDER_SIMPLE : wxBORDER_NONE;
-    m_window = new WxTreeWindow(&parent->Container(), wxPoint(pixels.left, pixels.top),
+    m_widget = new WxTreeWindow(&parent->Container(), wxPoint(pixels.left, pixels.top),
                                 wxSize(pixels.Width(), pixels.Height()), style, *this);
     m_root = Tree().AddRoot(wxEmptyString, -1, -1, new ItemHandle(0));
     m_items.At(0).extra = {m_root, true};
@@ -147,7 +147,7 @@ WxTree::WxTree(WxDialog* parent, ControlTemplate const& control, Rect pixels)
 }
 
 wxTreeCtrl& WxTree::Tree() const {
-    return static_cast<wxTreeCtrl&>(*m_window);
+    return static_cast<wxTreeCtrl&>(*m_widget);
 }
 
 wxTreeItemId WxTree::NativeIfShown(TreeItem item) const {

@@ -12,78 +12,100 @@ wxWindow& WindowOf(backend::NativeWindow& native) {
     return backend::ToolkitWindowOf<wxWindow>(native, L"wx");
 }
 
-template <typename Base>
-WxWindow<Base>::WxWindow(WxDialog* parent, ControlId id, wxWindow* window)
-    : backend::ToolkitWindow<Base, WxDialog, wxWindow>(parent, id)
-    , m_window(window) {}
+} // namespace platform::wx
 
-template <typename Base> std::wstring WxWindow<Base>::GetText() const {
-    if (auto* entry = dynamic_cast<wxTextEntry*>(m_window)) {
-        return FromWx(entry->GetValue());
+namespace platform::backend {
+
+using WxCalls = ToolkitWidget<wxWindow>;
+
+template <> std::wstring WxCalls::GetText(wxWindow& window) {
+    if (auto* entry = dynamic_cast<wxTextEntry*>(&window)) {
+        return wx::FromWx(entry->GetValue());
     }
-    return FromWx(m_window->GetLabel());
+    return wx::FromWx(window.GetLabel());
 }
 
-template <typename Base> void WxWindow<Base>::SetText(std::wstring const& text) {
+template <> void WxCalls::SetText(wxWindow& window, std::wstring const& text) {
     // The program's own changes notify nothing, as with the platform's edit controls.
-    if (auto* entry = dynamic_cast<wxTextEntry*>(m_window)) {
+    if (auto* entry = dynamic_cast<wxTextEntry*>(&window)) {
         // The same text again would still be laid out and repainted, and would take the
         // reader back to its start.
-        wxString const value = ToWx(text);
+        wxString const value = wx::ToWx(text);
         if (entry->GetValue() != value) {
             entry->ChangeValue(value);
         }
     } else {
-        m_window->SetLabel(ToWx(text));
+        window.SetLabel(wx::ToWx(text));
     }
 }
 
-template <typename Base> Rect WxWindow<Base>::GetClientRect() const {
-    wxSize const size = m_window->GetClientSize();
+template <> bool WxCalls::IsEnabled(wxWindow& window) {
+    return window.IsEnabled();
+}
+
+template <> void WxCalls::Enable(wxWindow& window, bool on) {
+    window.Enable(on);
+}
+
+template <> bool WxCalls::IsVisible(wxWindow& window) {
+    return window.IsShown();
+}
+
+template <> void WxCalls::Show(wxWindow& window, bool on) {
+    window.Show(on);
+}
+
+template <> Rect WxCalls::GetClientRect(wxWindow& window) {
+    wxSize const size = window.GetClientSize();
     return {0, 0, size.x, size.y};
 }
 
-template <typename Base> Size WxWindow<Base>::WidgetSize() const {
-    wxSize const size = m_window->GetSize();
+template <> void WxCalls::Move(wxWindow& window, Rect rect) {
+    window.SetSize(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+template <> void WxCalls::SetRedraw(wxWindow& window, bool on) {
+    if (on && window.IsFrozen()) {
+        window.Thaw();
+    } else if (!on && !window.IsFrozen()) {
+        window.Freeze();
+    }
+}
+
+template <> bool WxCalls::IsRedrawOn(wxWindow& window) {
+    return !window.IsFrozen();
+}
+
+template <> void WxCalls::SetFocus(wxWindow& window) {
+    window.SetFocus();
+}
+
+template <> bool WxCalls::HasFocus(wxWindow& window) {
+    return wxWindow::FindFocus() == &window;
+}
+
+template <> Size WxCalls::FullSize(wxWindow& window) {
+    wxSize const size = window.GetSize();
     return {size.x, size.y};
 }
 
-template <typename Base> Point WxWindow<Base>::PositionInDialog() const {
-    wxPoint const position = m_window->GetPosition();
+template <> Point WxCalls::PositionInDialog(wxWindow& window) {
+    wxPoint const position = window.GetPosition();
     return {position.x, position.y};
 }
 
-template <typename Base> Point WxWindow<Base>::WidgetToScreen(Point point) const {
+template <> Point WxCalls::ToScreen(wxWindow& window, Point point) {
     // Before its window is shown it has no place on the screen yet; its position stands
     // in, which keeps every control's place relative to the client area right.
-    wxWindow const* window = wxGetTopLevelParent(m_window);
-    if (window != nullptr && !window->IsShown()) {
-        wxPoint const position = m_window->GetPosition();
+    wxWindow const* top = wxGetTopLevelParent(&window);
+    if (top != nullptr && !top->IsShown()) {
+        wxPoint const position = window.GetPosition();
         return {position.x + point.x, position.y + point.y};
     }
-    wxPoint const screen = m_window->ClientToScreen(wxPoint(point.x, point.y));
+    wxPoint const screen = window.ClientToScreen(wxPoint(point.x, point.y));
     return {screen.x, screen.y};
 }
 
-template <typename Base> void WxWindow<Base>::Move(Rect rect) {
-    m_window->SetSize(rect.left, rect.top, rect.Width(), rect.Height());
-}
+} // namespace platform::backend
 
-template <typename Base> void WxWindow<Base>::SetRedraw(bool on) {
-    if (on && m_window->IsFrozen()) {
-        m_window->Thaw();
-    } else if (!on && !m_window->IsFrozen()) {
-        m_window->Freeze();
-    }
-}
-
-} // namespace platform::wx
-
-// The windows of every native interface, with what they share, are made here, where the
-// dialog they reach is whole.
-#define PLATFORM_INSTANTIATE(Interface)                                                            \
-    template class platform::backend::ToolkitWindow<platform::backend::Interface,                  \
-                                                    platform::wx::WxDialog, wxWindow>;             \
-    template class platform::wx::WxWindow<platform::backend::Interface>;
-PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_INSTANTIATE)
-#undef PLATFORM_INSTANTIATE
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_MAKE_TOOLKIT_WINDOW, wxWindow)

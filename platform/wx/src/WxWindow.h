@@ -13,7 +13,9 @@
 
 namespace platform::wx {
 
-class WxDialog;
+class WxSheet;
+/// The toolkit's dialog, of its own or a page of a WxSheet.
+using WxDialog = backend::ToolkitDialog<wxWindow>;
 
 inline wxString ToWx(std::wstring const& text) {
     return wxString(text);
@@ -26,33 +28,8 @@ inline std::wstring FromWx(wxString const& text) {
 /// The wx window behind `native`, which must belong to this backend.
 wxWindow& WindowOf(backend::NativeWindow& native);
 
-/// The state every wx-backed window shares; `Base` is the native interface it implements.
-template <typename Base> class WxWindow : public backend::ToolkitWindow<Base, WxDialog, wxWindow> {
-public:
-    WxWindow(WxDialog* parent, ControlId id, wxWindow* window);
-
-    std::wstring GetText() const override;
-    void SetText(std::wstring const& text) override;
-    bool IsEnabled() const override { return m_window->IsEnabled(); }
-    void Enable(bool on) override { m_window->Enable(on); }
-    bool IsVisible() const override { return m_window->IsShown(); }
-    void Show(bool on) override { m_window->Show(on); }
-    Rect GetClientRect() const override;
-    void Move(Rect rect) override;
-    void SetRedraw(bool on) override;
-    bool IsRedrawOn() const override { return !m_window->IsFrozen(); }
-    void SetFocus() override { m_window->SetFocus(); }
-    bool HasFocus() const override { return wxWindow::FindFocus() == m_window; }
-
-    wxWindow* Toolkit() const override { return m_window; }
-
-protected:
-    Size WidgetSize() const override;
-    Point PositionInDialog() const override;
-    Point WidgetToScreen(Point point) const override;
-
-    wxWindow* m_window;
-};
+/// Every wx-backed window; `Base` is the native interface it implements.
+template <typename Base> using WxWindow = backend::ToolkitWindow<Base, wxWindow>;
 
 using WxControl = WxWindow<backend::NativeWindow>;
 
@@ -64,9 +41,7 @@ void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event e
 
 } // namespace platform::wx
 
-// WxWindow.cpp instantiates what the windows share where the dialog they reach is whole.
-#define PLATFORM_DECLARE(Interface)                                                                \
-    extern template class platform::backend::ToolkitWindow<platform::backend::Interface,           \
-                                                           platform::wx::WxDialog, wxWindow>;
-PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_DECLARE)
-#undef PLATFORM_DECLARE
+template <> struct platform::backend::SheetOf<wxWindow> { using Type = platform::wx::WxSheet; };
+
+// WxWindow.cpp makes the windows where the dialog they reach is whole.
+PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_EXTERN_TOOLKIT_WINDOW, wxWindow)

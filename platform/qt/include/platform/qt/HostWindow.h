@@ -2,15 +2,8 @@
 #pragma once
 
 #include "platform/HostWindowBase.h"
-#include "platform/qt/Export.h"
 
 class QWidget;
-
-/// \cond
-// The toolkit's own constructor, made in its backend's library.
-template <>
-PLATFORM_QT_EXPORT platform::ToolkitHostWindow<QWidget>::ToolkitHostWindow(QWidget* window);
-/// \endcond
 
 namespace platform::qt {
 

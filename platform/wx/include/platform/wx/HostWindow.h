@@ -2,15 +2,8 @@
 #pragma once
 
 #include "platform/HostWindowBase.h"
-#include "platform/wx/Export.h"
 
 class wxWindow;
-
-/// \cond
-// The toolkit's own constructor, made in its backend's library.
-template <>
-PLATFORM_WX_EXPORT platform::ToolkitHostWindow<wxWindow>::ToolkitHostWindow(wxWindow* window);
-/// \endcond
 
 namespace platform::wx {
 
