@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 TEST(StringUtil, Contains_ignores_case_unless_told_to_be_exact_and_agrees_with_FoldCase) {
     EXPECT_TRUE(shr::Contains(L"WGS 84 / UTM zone 33N", L"UTM zone", true));
     EXPECT_FALSE(shr::Contains(L"WGS 84 / UTM zone 33N", L"utm zone", true));
@@ -62,4 +66,35 @@ TEST(StringUtil, ToString_formats_output_of_any_length_and_AppendFormatString_ad
     std::wstring code = L"EPSG:";
     EXPECT_EQ(&shr::AppendFormatString(code, L"%d", 4326), &code);
     EXPECT_EQ(code, L"EPSG:4326");
+}
+
+TEST(StringUtil,
+     ForEachPiece_visits_the_pieces_between_separators_skips_empty_ones_and_stops_when_told) {
+    struct Case {
+        char const* text;
+        std::vector<std::string> pieces;
+    };
+    Case const cases[] = {
+        {"/usr/share/proj:/opt/proj", {"/usr/share/proj", "/opt/proj"}},
+        {":a::b:", {"a", "b"}},
+        {"alone", {"alone"}},
+        {"::", {}},
+        {"", {}},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::vector<std::string> seen;
+        EXPECT_TRUE(shr::ForEachPiece(c.text, ':', [&seen](std::string_view piece) {
+            seen.emplace_back(piece);
+            return true;
+        }));
+        EXPECT_EQ(seen, c.pieces);
+    }
+
+    std::vector<std::string> seen;
+    EXPECT_FALSE(shr::ForEachPiece("a|b|c", '|', [&seen](std::string_view piece) {
+        seen.emplace_back(piece);
+        return piece != "b";
+    }));
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b"}));
 }

@@ -5,6 +5,7 @@
 #include "shr/AtomicFile.h"
 #include "shr/Exception.h"
 #include "shr/Logger.h"
+#include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
 #include <algorithm>
@@ -87,14 +88,11 @@ void SplitAliases(std::string_view joined, std::vector<std::string>& aliases) {
         ++count;
     }
     aliases.reserve(count);
-    while (!joined.empty()) {
-        std::size_t const end = std::min(joined.find(AliasSeparator), joined.size());
-        // The writer never writes an empty alias: one read is damage, and is dropped.
-        if (end > 0) {
-            aliases.emplace_back(joined.substr(0, end));
-        }
-        joined.remove_prefix(std::min(end + 1, joined.size()));
-    }
+    // The writer never writes an empty alias: one read is damage, and is left out.
+    shr::ForEachPiece(joined, AliasSeparator, [&aliases](std::string_view alias) {
+        aliases.emplace_back(alias);
+        return true;
+    });
 }
 
 /// Fills `system` from `line`; false when the line is no system's.

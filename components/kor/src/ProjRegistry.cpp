@@ -2,14 +2,15 @@
 
 #include "kor/KORException.h"
 
+#include "shr/StringUtil.h"
 #include "shr/Utf8.h"
 
 #include <proj.h>
 #include <proj/util.hpp>
 
-#include <algorithm>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace kor {
 
@@ -53,19 +54,17 @@ namespace {
 std::string DatabaseOnSearchPath() {
     constexpr char Separator = ':';
     PJ_INFO const info = proj_info();
-    std::string_view paths = info.searchpath != nullptr ? info.searchpath : "";
-    while (!paths.empty()) {
-        std::size_t const end = std::min(paths.find(Separator), paths.size());
-        if (end > 0) {
-            std::string candidate = std::string(paths.substr(0, end)) + "/proj.db";
-            std::error_code ignored;
-            if (std::filesystem::is_regular_file(candidate, ignored)) {
-                return candidate;
-            }
-        }
-        paths.remove_prefix(std::min(end + 1, paths.size()));
-    }
-    return {};
+    std::string found;
+    shr::ForEachPiece(info.searchpath != nullptr ? info.searchpath : "", Separator,
+                      [&found](std::string_view folder) {
+                          std::string candidate = std::string(folder) + "/proj.db";
+                          std::error_code ignored;
+                          if (std::filesystem::is_regular_file(candidate, ignored)) {
+                              found = std::move(candidate);
+                          }
+                          return found.empty();
+                      });
+    return found;
 }
 
 } // namespace

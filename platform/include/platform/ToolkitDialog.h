@@ -29,7 +29,7 @@ namespace platform::backend {
 template <typename Widget> class ToolkitDialog final : public ToolkitWindow<NativeDialog, Widget> {
 public:
     /// The toolkit's sheet, whose pages these dialogs can be.
-    using SheetClass = typename SheetOf<Widget>::Type;
+    using SheetClass = ToolkitSheet<Widget>;
 
     /// How the toolkit makes the controls whose model the platform keeps, and plays a scene.
     struct Classes {

@@ -5,24 +5,23 @@
 #include "platform/Driver.h"
 #include "platform/Error.h"
 #include "platform/ModalRun.h"
+#include "platform/ToolkitDialog.h"
 
 #include <cstddef>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace platform::backend {
 
-/// A toolkit's sheet (`Sheet`, the toolkit's class, which derives from this one) of `Page`s
-/// (its ToolkitDialog pages), shown by one modal run that every page shares. Pages, the run
-/// and the sheet's buttons behave alike on every toolkit. Each toolkit specialises, for its
-/// own classes, its `Parts` (the window and its tabs) and the members marked "the toolkit's"
-/// below, and instantiates the class where it does.
-template <typename Sheet, typename Page> class ToolkitSheet : public NativeSheet {
-    /// The toolkit's widget type, as its pages are made of.
-    using Widget = std::remove_pointer_t<decltype(std::declval<Page const&>().Toolkit())>;
+/// A toolkit's sheet on its `Widget`s, whose pages are the toolkit's dialogs, shown by one
+/// modal run that every page shares. Pages, the run and the sheet's buttons behave alike on
+/// every toolkit. Each toolkit specialises, for its widget, its `Parts` (the window and its
+/// tabs) and the members marked "the toolkit's" below, and instantiates the class where it
+/// does.
+template <typename Widget> class ToolkitSheet final : public NativeSheet {
+    using Page = ToolkitDialog<Widget>;
 
 public:
     /// The toolkit's: makes the window, its tabs and its own OK and Cancel, owned by
@@ -34,7 +33,7 @@ public:
     ToolkitSheet& operator=(ToolkitSheet const&) = delete;
 
     NativeDialog& AddPage(DialogTemplate const& page, DialogEvents& events) final {
-        auto made = std::make_unique<Page>(page, events, static_cast<Sheet&>(*this));
+        auto made = std::make_unique<Page>(page, events, *this);
         AddTab(*made, page.caption);
         m_pages.push_back(std::move(made));
         return *m_pages.back();

@@ -13,9 +13,8 @@ namespace platform::backend {
 
 /// The toolkit's dialog on `Widget` (ToolkitDialog.h).
 template <typename Widget> class ToolkitDialog;
-/// The sheet class of the toolkit whose widgets are `Widget`: each toolkit names its own as
-/// `Type`.
-template <typename Widget> struct SheetOf;
+/// The toolkit's sheet on `Widget`, whose pages its dialogs are (ToolkitSheet.h).
+template <typename Widget> class ToolkitSheet;
 
 /// What a native window asks of its toolkit's `Widget`. Each toolkit defines these for its own
 /// widget type in its backend, ahead of making its windows there, so that only the backend

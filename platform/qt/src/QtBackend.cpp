@@ -4,6 +4,8 @@
 #include "QtFileDialog.h"
 #include "QtSheet.h"
 #include "platform/FileDialog.h"
+#include "platform/ToolkitServices.h"
+#include "platform/qt/Export.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -62,9 +64,6 @@ int FromQtAnswer(int answer) {
 
 /// How the Qt backend starts, and what Qt shows a real user.
 template <> struct ToolkitServices<QWidget> {
-    using Dialog = qt::QtDialog;
-    using Sheet = qt::QtSheet;
-
     static std::filesystem::path ConfigDirectory() {
         return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
             .toStdWString();
@@ -133,6 +132,7 @@ template <> struct ToolkitServices<QWidget> {
     }
 };
 
-template class ToolkitBackend<QWidget>;
+// Made here, where the services are whole, for hosts that include only its declaration.
+template class PLATFORM_QT_EXPORT ToolkitBackend<QWidget>;
 
 } // namespace platform::backend

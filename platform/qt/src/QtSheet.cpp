@@ -14,22 +14,17 @@
 
 #include <algorithm>
 
-namespace platform::qt {
-class QtSheet;
-} // namespace platform::qt
-
 namespace platform::backend {
 
-using QtSheetBase = ToolkitSheet<qt::QtSheet, qt::QtDialog>;
-
-template <> struct QtSheetBase::Parts {
+template <> struct ToolkitSheet<QWidget>::Parts {
     /// Gone already when its owner took it along.
     QPointer<qt::RunWindow> window;
     QTabWidget* book;
 };
 
 template <>
-QtSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, NativeWindow* owner)
+ToolkitSheet<QWidget>::ToolkitSheet(std::wstring const& caption, SheetEvents& events,
+                                    NativeWindow* owner)
     : m_events(events)
     , m_parts(std::make_unique<Parts>(
           Parts{new qt::RunWindow(qt::QtBackend::OwnerFor(owner)), nullptr}))
@@ -54,20 +49,20 @@ QtSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, Nati
     window.OnReject([this] { Press(IDCANCEL); });
 }
 
-template <> QtSheetBase::~ToolkitSheet() {
+template <> ToolkitSheet<QWidget>::~ToolkitSheet() {
     ClosePages();
     delete m_parts->window.data();
 }
 
-template <> QWidget& QtSheetBase::Book() const {
+template <> QWidget& ToolkitSheet<QWidget>::Book() const {
     return *m_parts->book;
 }
 
-template <> void QtSheetBase::AddTab(qt::QtDialog& page, std::wstring const& caption) {
+template <> void ToolkitSheet<QWidget>::AddTab(qt::QtDialog& page, std::wstring const& caption) {
     m_parts->book->addTab(&page.Container(), qt::ToQt(caption));
 }
 
-template <> void QtSheetBase::FitPages() {
+template <> void ToolkitSheet<QWidget>::FitPages() {
     // Each page keeps the size its template gives it: the tabs hold the largest.
     int width = 0;
     int height = 0;
@@ -81,11 +76,11 @@ template <> void QtSheetBase::FitPages() {
     m_parts->window->adjustSize();
 }
 
-template <> void QtSheetBase::SetActivePage(int index) {
+template <> void ToolkitSheet<QWidget>::SetActivePage(int index) {
     m_parts->book->setCurrentIndex(index);
 }
 
-template <> int QtSheetBase::ActivePage() const {
+template <> int ToolkitSheet<QWidget>::ActivePage() const {
     return m_parts->book->currentIndex();
 }
 
@@ -94,4 +89,4 @@ template <> int QtSheetBase::ActivePage() const {
 // The class whole, now that every member of the toolkit's is specialised.
 #include "QtSheet.h"
 
-template class platform::backend::ToolkitSheet<platform::qt::QtSheet, platform::qt::QtDialog>;
+template class platform::backend::ToolkitSheet<QWidget>;

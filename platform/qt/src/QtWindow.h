@@ -13,9 +13,10 @@
 
 namespace platform::qt {
 
-class QtSheet;
 /// The toolkit's dialog, of its own or a page of a QtSheet.
 using QtDialog = backend::ToolkitDialog<QWidget>;
+/// The toolkit's property sheet.
+using QtSheet = backend::ToolkitSheet<QWidget>;
 
 inline QString ToQt(std::wstring const& text) {
     return QString::fromStdWString(text);
@@ -45,8 +46,6 @@ void RaiseOn(Sender* sender, Signal signal, Native& native, Event event) {
 }
 
 } // namespace platform::qt
-
-template <> struct platform::backend::SheetOf<QWidget> { using Type = platform::qt::QtSheet; };
 
 // QtWindow.cpp makes the windows where the dialog they reach is whole.
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_EXTERN_TOOLKIT_WINDOW, QWidget)

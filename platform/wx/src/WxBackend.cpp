@@ -5,6 +5,8 @@
 #include "WxSheet.h"
 #include "platform/Error.h"
 #include "platform/FileDialog.h"
+#include "platform/ToolkitServices.h"
+#include "platform/wx/Export.h"
 
 #include <wx/app.h>
 #include <wx/cursor.h>
@@ -69,9 +71,6 @@ long ToWxStyle(unsigned style) {
 
 /// How the wx backend starts, and what wx shows a real user.
 template <> struct ToolkitServices<wxWindow> {
-    using Dialog = wx::WxDialog;
-    using Sheet = wx::WxSheet;
-
     static std::filesystem::path ConfigDirectory() {
         char const* config = std::getenv("XDG_CONFIG_HOME");
         if (config != nullptr && *config != '\0') {
@@ -163,6 +162,7 @@ template <> struct ToolkitServices<wxWindow> {
     }
 };
 
-template class ToolkitBackend<wxWindow>;
+// Made here, where the services are whole, for hosts that include only its declaration.
+template class PLATFORM_WX_EXPORT ToolkitBackend<wxWindow>;
 
 } // namespace platform::backend

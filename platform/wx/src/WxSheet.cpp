@@ -11,21 +11,16 @@
 #include <wx/notebook.h>
 #include <wx/sizer.h>
 
-namespace platform::wx {
-class WxSheet;
-} // namespace platform::wx
-
 namespace platform::backend {
 
-using WxSheetBase = ToolkitSheet<wx::WxSheet, wx::WxDialog>;
-
-template <> struct WxSheetBase::Parts {
+template <> struct ToolkitSheet<wxWindow>::Parts {
     wxDialog* window;
     wxNotebook* book;
 };
 
 template <>
-WxSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, NativeWindow* owner)
+ToolkitSheet<wxWindow>::ToolkitSheet(std::wstring const& caption, SheetEvents& events,
+                                     NativeWindow* owner)
     : m_events(events)
     , m_parts(std::make_unique<Parts>(Parts{
           new wxDialog(wx::WxBackend::OwnerFor(owner), wxID_ANY, wx::ToWx(caption),
@@ -45,28 +40,28 @@ WxSheetBase::ToolkitSheet(std::wstring const& caption, SheetEvents& events, Nati
     window.Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Press(IDCANCEL); });
 }
 
-template <> WxSheetBase::~ToolkitSheet() {
+template <> ToolkitSheet<wxWindow>::~ToolkitSheet() {
     ClosePages();
     delete m_parts->window;
 }
 
-template <> wxWindow& WxSheetBase::Book() const {
+template <> wxWindow& ToolkitSheet<wxWindow>::Book() const {
     return *m_parts->book;
 }
 
-template <> void WxSheetBase::AddTab(wx::WxDialog& page, std::wstring const& caption) {
+template <> void ToolkitSheet<wxWindow>::AddTab(wx::WxDialog& page, std::wstring const& caption) {
     m_parts->book->AddPage(&page.Container(), wx::ToWx(caption));
 }
 
-template <> void WxSheetBase::FitPages() {
+template <> void ToolkitSheet<wxWindow>::FitPages() {
     m_parts->window->Fit();
 }
 
-template <> void WxSheetBase::SetActivePage(int index) {
+template <> void ToolkitSheet<wxWindow>::SetActivePage(int index) {
     m_parts->book->SetSelection(static_cast<std::size_t>(index));
 }
 
-template <> int WxSheetBase::ActivePage() const {
+template <> int ToolkitSheet<wxWindow>::ActivePage() const {
     return m_parts->book->GetSelection();
 }
 
@@ -75,4 +70,4 @@ template <> int WxSheetBase::ActivePage() const {
 // The class whole, now that every member of the toolkit's is specialised.
 #include "WxSheet.h"
 
-template class platform::backend::ToolkitSheet<platform::wx::WxSheet, platform::wx::WxDialog>;
+template class platform::backend::ToolkitSheet<wxWindow>;

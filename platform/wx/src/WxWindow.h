@@ -13,9 +13,10 @@
 
 namespace platform::wx {
 
-class WxSheet;
 /// The toolkit's dialog, of its own or a page of a WxSheet.
 using WxDialog = backend::ToolkitDialog<wxWindow>;
+/// The toolkit's property sheet.
+using WxSheet = backend::ToolkitSheet<wxWindow>;
 
 inline wxString ToWx(std::wstring const& text) {
     return wxString(text);
@@ -40,8 +41,6 @@ void RaiseOn(wxEventTypeTag<wxCommandEvent> const& type, Native& native, Event e
 }
 
 } // namespace platform::wx
-
-template <> struct platform::backend::SheetOf<wxWindow> { using Type = platform::wx::WxSheet; };
 
 // WxWindow.cpp makes the windows where the dialog they reach is whole.
 PLATFORM_FOR_EACH_NATIVE_WINDOW(PLATFORM_EXTERN_TOOLKIT_WINDOW, wxWindow)

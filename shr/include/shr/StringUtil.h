@@ -1,10 +1,12 @@
-// shr string helpers: containment, trimming and printf-style wide formatting.
+// shr string helpers: containment, trimming, splitting and printf-style wide formatting.
 #pragma once
 
 #include "shr/Export.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <string>
+#include <string_view>
 
 namespace shr {
 
@@ -27,6 +29,20 @@ SHR_EXPORT std::wstring Trim(std::wstring const& text);
 /// `text` cut to its first `limit` characters and "..." when it is longer, so that an
 /// error message quoting a user's input stays one readable line.
 SHR_EXPORT std::wstring Abbreviated(std::wstring const& text, std::size_t limit = 120);
+
+/// Calls `visit` with each piece of `text` between two `separator`s (or an end) that is not
+/// empty, in order, until `visit` returns false; false when it did. The pieces are views
+/// into `text`: lists read in bulk are split without a string made per piece.
+template <typename Visit> bool ForEachPiece(std::string_view text, char separator, Visit visit) {
+    while (!text.empty()) {
+        std::size_t const end = std::min(text.find(separator), text.size());
+        if (end > 0 && !visit(text.substr(0, end))) {
+            return false;
+        }
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return true;
+}
 
 /// printf-style formatting into a new wide string; output of any length.
 SHR_EXPORT std::wstring ToString(wchar_t const* format, ...);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/ToolkitBackend.h"
-#include "platform/qt/Export.h"
 
 class QWidget;
 
@@ -14,6 +13,3 @@ namespace platform::qt {
 using QtBackend = backend::ToolkitBackend<QWidget>;
 
 } // namespace platform::qt
-
-// The Qt backend's library makes the members for Qt.
-extern template class PLATFORM_QT_EXPORT platform::backend::ToolkitBackend<QWidget>;

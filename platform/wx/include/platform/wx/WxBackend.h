@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/ToolkitBackend.h"
-#include "platform/wx/Export.h"
 
 class wxWindow;
 
@@ -12,6 +11,3 @@ namespace platform::wx {
 using WxBackend = backend::ToolkitBackend<wxWindow>;
 
 } // namespace platform::wx
-
-// The wx backend's library makes the members for wx.
-extern template class PLATFORM_WX_EXPORT platform::backend::ToolkitBackend<wxWindow>;
