@@ -10,7 +10,7 @@
 namespace browserbench {
 
 /// Tells whoever started this process that the window is shown, with the resident size:
-/// "shown RESIDENT_KB".
+/// "shown RESIDENT_KB". Under callgrind, also ends the profile's first part there.
 void PrintShown();
 
 /// Tells the starter a figure measured after the shown line: "counter NAME VALUE".
