@@ -192,8 +192,9 @@ std::shared_ptr<CRSDlgImpl::SelectionInfo> CRSDlgImpl::GetSelectionInfo(TreeItem
 
 void CRSDlgImpl::OnSelChangedCS() {
     TreeItem const item = m_tree.GetSelectedItem();
-    // The browser opens on the host's system: building it again from the list would open
-    // the registry's database before the first paint, for the same system.
+    // The item of the current system itself, as the browser opens on the host's: built
+    // again from the list it would be the same system, and building it reads the registry's
+    // database, before the first paint at the open.
     if (item && ShowsCurrentAsListed(item)) {
         // Named as the list names it, as the system built from the list would be.
         wchar_t const* listed = kor::KORKnownSystemsList.EnumName(GetRecord(item).index);
