@@ -1,12 +1,14 @@
 // The Qt twin of gridloreui_open_once, kept apart so that no process links both toolkits:
-// "qt" opens the browser once on Qt's real windows and, when it is idle with its tree
-// painted, prints "shown RESIDENT_KB" and closes it ("qt-first-search" and "qt-reopen" play
-// the same later scenes as on wx); "qt-toolkit-only" does the same with a bare Qt dialog.
+// "qt" opens the browser once on Qt's real windows, prints "shown RESIDENT_KB" as soon as
+// its tree is first painted, then its resident size after the first idle as a counter, and
+// closes it ("qt-first-search" and "qt-reopen" play the same later scenes as on wx);
+// "qt-toolkit-only" does the same with a bare Qt dialog.
 #include "OpenOnceScenes.h"
 #include "QtPaintWatch.h"
 #include "QtToolkitOnly.h"
 #include "platform/qt/QtBackend.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -18,8 +20,11 @@ namespace {
 /// The same on the toolkit alone, with nothing of ours.
 int OpenToolkitOnly(browserbench::ShownWatch& shown) {
     browserbench::QtToolkitOnlyDialog dialog;
+    shown.ReportAfterPaint(browserbench::PrintShown);
     QTimer::singleShot(0, &dialog, [&] {
-        browserbench::ReportShown(shown);
+        shown.WaitForReport();
+        QCoreApplication::processEvents();
+        browserbench::PrintResidentAfterIdle();
         dialog.done(0);
     });
     dialog.exec();

@@ -73,7 +73,7 @@ std::optional<Report> RunOnce(fs::path const& program, std::string const& backen
         ::close(pipe[0]);
         return std::nullopt;
     }
-    // The child writes one line, "shown RESIDENT_KB", once the browser is idle.
+    // The child writes one line, "shown RESIDENT_KB", once the tree is first painted.
     std::string line;
     char ch = 0;
     while (::read(pipe[0], &ch, 1) == 1 && ch != '\n') {

@@ -18,6 +18,10 @@
 #include <string>
 #include <vector>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#endif
+
 namespace browserbench {
 
 namespace {
@@ -35,15 +39,23 @@ long ResidentKilobytes() {
 
 } // namespace
 
-void ReportShown(ShownWatch& shown) {
-    shown.Wait();
+void PrintShown() {
     std::printf("shown %ld\n", ResidentKilobytes());
     std::fflush(stdout);
+#ifdef CALLGRIND_DUMP_STATS_AT
+    // Under callgrind, the profile of the open up to the shown line is a part of its own;
+    // the rest of the run (the idle work, closing) goes to the next part.
+    CALLGRIND_DUMP_STATS_AT("shown");
+#endif
 }
 
 void PrintCounter(char const* name, double value) {
     std::printf("counter %s %g\n", name, value);
     std::fflush(stdout);
+}
+
+void PrintResidentAfterIdle() {
+    PrintCounter("resident_after_idle_MB", static_cast<double>(ResidentKilobytes()) / 1024.0);
 }
 
 namespace {
@@ -108,16 +120,23 @@ int OpenOnce(platform::Backend& backend, ShownWatch& shown, std::string const& s
         return 2;
     }
     platform::BackendScope const installed(backend);
+    shown.ReportAfterPaint(PrintShown);
+    // What the browser leaves for its first idle is done by the time this has run.
+    auto const idleAfterShown = [&](platform::User& user) {
+        shown.WaitForReport();
+        user.Idle();
+        PrintResidentAfterIdle();
+    };
     if (scene == "first-search") {
         return OpenBrowser(gridui::BrowserOptions::AllOn(50),
                            [&](platform::User& user) {
-                               ReportShown(shown);
+                               idleAfterShown(user);
                                TimeSearches(user, shown);
                            })
                    ? 0
                    : 1;
     }
-    bool fine = OpenBrowser({}, [&](platform::User&) { ReportShown(shown); });
+    bool fine = OpenBrowser({}, idleAfterShown);
     if (scene == "reopen") {
         // From the second open on: the first one fills what the process keeps for good.
         constexpr int Opens = 50;

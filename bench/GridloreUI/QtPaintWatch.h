@@ -21,6 +21,8 @@ public:
     void Arm() override;
     void Wait() override;
     void Pause() override;
+    /// Runs the loop until the report has run.
+    void WaitForReport() override;
 
     /// How many waits ended without a painting of the tree.
     int Missed() const { return m_missed; }
@@ -31,6 +33,8 @@ private:
     bool m_painted = false;
     QEventLoop* m_waiting = nullptr;
     int m_missed = 0;
+    /// While a paint is handed to its viewport by this filter, which sees it again.
+    bool m_deliveringPaint = false;
 };
 
 } // namespace browserbench

@@ -4,6 +4,8 @@
 #include "platform/Driver.h"
 
 #include <chrono>
+#include <functional>
+#include <utility>
 
 namespace browserbench {
 
@@ -26,6 +28,23 @@ public:
         user.RunTimers();
         return expired;
     }
+
+    /// Runs `report` once, right after the watched window's next paint has been drawn:
+    /// what a user waits for, whatever the program does at its next idle.
+    void ReportAfterPaint(std::function<void()> report) { m_report = std::move(report); }
+    /// Returns once the report has run; without a screen, runs it now.
+    virtual void WaitForReport() { RunReport(); }
+
+protected:
+    bool IsReportDue() const { return static_cast<bool>(m_report); }
+    void RunReport() {
+        if (m_report) {
+            std::exchange(m_report, nullptr)();
+        }
+    }
+
+private:
+    std::function<void()> m_report;
 };
 
 } // namespace browserbench

@@ -32,6 +32,8 @@ public:
     void Pause() override;
     /// Waits for the toolkit's own timer.
     std::chrono::steady_clock::time_point EndTypingPause(platform::User& user) override;
+    /// Runs the loop until the report has run.
+    void WaitForReport() override;
 
     /// How many waits ended without a painting of the tree.
     int Missed() const { return m_missed; }
@@ -45,6 +47,8 @@ private:
     bool m_pauseRunning = false;
     std::optional<std::chrono::steady_clock::time_point> m_expired;
     int m_missed = 0;
+    /// While a paint is handed to its window by this filter, which sees it again.
+    bool m_deliveringPaint = false;
 };
 
 } // namespace browserbench

@@ -1,8 +1,13 @@
 #include "BrowserTest.h"
 
 #include "gridui/CRSDialog.h"
+#include "kor/Definitions.h"
+#include "kor/KnownCatalogue.h"
+#include "kor/SystemList.h"
 
 #include <gtest/gtest.h>
+
+#include <initializer_list>
 
 using namespace browsertest;
 
@@ -50,4 +55,47 @@ TEST_F(BrowserRegistry, a_code_that_matched_nothing_is_looked_up_and_offered_und
         Search(user, L"32632");
         EXPECT_EQ(Status(user), L"1 of 9 items shown");
     });
+}
+
+TEST_F(BrowserRegistry, opened_on_a_listed_system_it_selects_describes_and_returns_it_as_listed) {
+    kortest::FixtureScope const registry(kor::OpenRegistryCatalogue());
+    Gridlore::CoordinateSystem const host(*kor::CreateCSDefByDefinition(L"EPSG:32632"));
+    // Once with OK pressed at the first chance, once after a look at the rest of the tree.
+    for (bool const wandered : {false, true}) {
+        SCOPED_TRACE(wandered ? "after another selection" : "at once");
+        Gridlore::CoordinateSystem const chosen = Browse(
+            host, {},
+            [&](User& user) {
+                EXPECT_EQ(SelectedPath(user),
+                          L"Predefined|Projected|UTM|WGS 84|WGS 84 / UTM zone 32N");
+                for (platform::ControlId const button : std::initializer_list<platform::ControlId>{
+                         platform::IDOK, res::Modify, res::AddToFavorites}) {
+                    EXPECT_TRUE(Enabled(user, button)) << button;
+                }
+                EXPECT_FALSE(Enabled(user, res::Remove));
+                // The description waits for the first paint, which comes before the first
+                // idle: by now it is there.
+                EXPECT_NE(Text(user, res::Description).find(L"Authority code: EPSG:32632"),
+                          std::wstring::npos);
+                if (wandered) {
+                    platform::TreeItem const own = Tree(user).GetSelectedItem();
+                    platform::TreeItem const other = Tree(user).GetNextSiblingItem(own);
+                    ASSERT_TRUE(other);
+                    user.Select(res::Tree, other);
+                    EXPECT_EQ(Text(user, res::Description).find(L"EPSG:32632"), std::wstring::npos);
+                    user.Select(res::Tree, own);
+                    EXPECT_NE(Text(user, res::Description).find(L"Authority code: EPSG:32632"),
+                              std::wstring::npos);
+                }
+            },
+            platform::IDOK);
+        // The system as the list holds it, as choosing it in the tree gives it.
+        kor::CSDef const* listed =
+            kor::KORKnownSystemsList.Enum(kor::KORKnownSystemsList.FindByPOSC(32632));
+        ASSERT_NE(chosen.GetCSDef(), nullptr);
+        ASSERT_NE(listed, nullptr);
+        EXPECT_EQ(chosen.GetName(), listed->GetName());
+        EXPECT_TRUE(chosen.GetCSDef()->Compare(*listed, true));
+        EXPECT_EQ(chosen.GetDescription(), Gridlore::CoordinateSystem(*listed).GetDescription());
+    }
 }

@@ -19,6 +19,8 @@ public:
         return {
             Row<Host>(Event::KickIdle, platform::AnyControl,
                       [](Host& host, Message&) { host.Impl().OnKickIdle(host); }),
+            Row<Host>(Event::Command, res::TreeFirstPainted,
+                      [](Host& host, Message&) { host.Impl().OnTreeFirstPainted(); }),
             Row<Host>(Event::SelChanged, res::Tree,
                       [](Host& host, Message& message) {
                           message.result = 0;

@@ -8,6 +8,8 @@
 #include "gridlore/KORInterface.h"
 #include "gridui/Module.h"
 #include "gridui/ResourceIds.h"
+#include "kor/KORDef.h"
+#include "kor/SystemList.h"
 #include "platform/PopupMenu.h"
 #include "shr/Singleton.h"
 #include "shr/StringUtil.h"
@@ -133,6 +135,14 @@ void CRSDlgImpl::OnKickIdle(platform::Dialog& host) {
     if (m_toolbar.HasWindow()) {
         m_toolbar.OnUpdateCmdUI(host, true);
     }
+    // A tree that is not shown is never painted; nothing else would fill the description.
+    if (m_tree.HasBeenPainted() || !m_tree.IsWindowVisible()) {
+        ShowPendingDescription();
+    }
+}
+
+void CRSDlgImpl::OnTreeFirstPainted() {
+    ShowPendingDescription();
 }
 
 std::shared_ptr<CRSDlgImpl::SelectionInfo> CRSDlgImpl::GetSelectionInfo(TreeItem item) const {
@@ -182,6 +192,22 @@ std::shared_ptr<CRSDlgImpl::SelectionInfo> CRSDlgImpl::GetSelectionInfo(TreeItem
 
 void CRSDlgImpl::OnSelChangedCS() {
     TreeItem const item = m_tree.GetSelectedItem();
+    // The item of the current system itself, as the browser opens on the host's: built
+    // again from the list it would be the same system, and building it reads the registry's
+    // database, before the first paint at the open.
+    if (item && ShowsCurrentAsListed(item)) {
+        // Named as the list names it, as the system built from the list would be.
+        wchar_t const* listed = kor::KORKnownSystemsList.EnumName(GetRecord(item).index);
+        if (m_current.GetName() != listed) {
+            std::unique_ptr<kor::CSDef> const named = m_current.GetCSDef()->Clone();
+            named->SetName(listed);
+            m_current = CoordinateSystem(*named);
+        }
+        m_currentIsKnown = true;
+        ShowDescription(true);
+        UpdateButtons();
+        return;
+    }
     std::shared_ptr<SelectionInfo> const info = item ? GetSelectionInfo(item) : nullptr;
     if (info != nullptr) {
         m_current = info->system;
@@ -193,7 +219,32 @@ void CRSDlgImpl::OnSelChangedCS() {
     UpdateButtons();
 }
 
+bool CRSDlgImpl::ShowsCurrentAsListed(TreeItem item) const {
+    TreeItemRecord const& record = GetRecord(item);
+    auto const* referenced = dynamic_cast<kor::KORDef const*>(m_current.GetCSDef());
+    if (record.kind != Known || record.index < 0 || referenced == nullptr ||
+        referenced->GetWarp() != nullptr || referenced->GetRegistryPartsCode() <= 0) {
+        return false;
+    }
+    auto const& known = kor::KORKnownSystemsList;
+    wchar_t const* name = known.EnumName(record.index);
+    if (name == nullptr || referenced->GetRegistryPartsCode() != known.EnumPOSC(record.index)) {
+        return false;
+    }
+    // The registry's code alone gives the system named by its leaf.
+    std::wstring_view const listed(name);
+    std::wstring const own = referenced->GetName();
+    return own == listed || own == listed.substr(listed.rfind(L'|') + 1);
+}
+
 void CRSDlgImpl::ShowDescription(bool currentShown) {
+    // Describing a system reads the registry's database; the first paint shows no
+    // description worth that wait, and the paint is followed at once by the filling.
+    if (m_tree.HasWindow() && !m_tree.HasBeenPainted() && m_tree.IsWindowVisible()) {
+        m_pendingDescription = currentShown;
+        return;
+    }
+    m_pendingDescription.reset();
     std::wstring description = m_current.GetDescription();
     // The description outlives the selection; without this line the user cannot tell
     // why it shows a system while OK is off.
@@ -206,6 +257,12 @@ void CRSDlgImpl::ShowDescription(bool currentShown) {
     }
     m_description.SetWindowText(description);
     m_areaMap.ShowSystem(m_current);
+}
+
+void CRSDlgImpl::ShowPendingDescription() {
+    if (m_pendingDescription) {
+        ShowDescription(*m_pendingDescription);
+    }
 }
 
 bool CRSDlgImpl::IsCurrentShown() const {

@@ -69,6 +69,8 @@ public:
 
     // Handlers the hosts route to.
     void OnKickIdle(platform::Dialog& host);
+    /// The tree has been painted for the first time: fills in what the paint did not need.
+    void OnTreeFirstPainted();
     void OnSelChangedCS();
     void OnSearch();
     void OnClearSearch();
@@ -246,8 +248,14 @@ private:
     int FindFavorite(Gridlore::CoordinateSystem const& system) const;
     /// The item of favourite `position`, inserted if the tree does not show it.
     platform::TreeItem FavoriteItem(int position);
-    /// Fills the description from `m_current`, saying so when the tree does not show it.
+    /// Fills the description from `m_current`, saying so when the tree does not show it;
+    /// before the tree's first paint, only notes that it is to be filled.
     void ShowDescription(bool currentShown);
+    /// Fills the description noted before the tree's first paint, if any.
+    void ShowPendingDescription();
+    /// Whether `item` shows the current system as the known list holds it, unchanged and
+    /// named by the list or by its leaf: built from the list, it would be the same system.
+    bool ShowsCurrentAsListed(platform::TreeItem item) const;
     /// Whether the tree shows `m_current` (a search may have left it out).
     bool IsCurrentShown() const;
     /// Makes a confirmed dialog's system the current one; false when it was cancelled.
@@ -269,6 +277,9 @@ private:
     platform::Static m_status;
     CRSTreeCtrl m_tree;
     platform::Edit m_description;
+    /// The description waiting for the tree's first paint: whether the tree shows the
+    /// current system.
+    std::optional<bool> m_pendingDescription;
     CRSDlgAreaMap m_areaMap;
     platform::TreeItem m_favoritesNode;
     platform::TreeItem m_customNode;

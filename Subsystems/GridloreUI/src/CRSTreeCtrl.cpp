@@ -49,6 +49,7 @@ void CRSTreeCtrl::PreSubclassWindow() {
 }
 
 void CRSTreeCtrl::OnDestroy() {
+    m_painted = false;
     m_hoverItem = {};
     m_customItem = {};
     m_toolTip.Destroy();
@@ -65,12 +66,25 @@ void CRSTreeCtrl::OnCustomDraw(platform::Message& message) {
     message.result = platform::DrawDefault;
     if (draw.stage == platform::DrawStage::PrePaint) {
         message.result = platform::DrawNotifyItemDraw;
+        NoteFirstPaint();
     } else if (!m_customItem || draw.item != m_customItem) {
         return;
     } else if (draw.stage == platform::DrawStage::ItemPrePaint) {
         message.result = platform::DrawNotifyPostPaint;
     } else if (std::optional<platform::Rect> const label = GetItemRect(m_customItem, true)) {
         draw.context->DrawIcon(platform::StockIcon::Warning, IconArea(*label));
+    }
+}
+
+void CRSTreeCtrl::NoteFirstPaint() {
+    if (m_painted) {
+        return;
+    }
+    m_painted = true;
+    // Posted, not sent: the work it starts must not hold back the frame this paint is in.
+    // An idle message may have come before this paint, and none may come after it.
+    if (auto* dialog = dynamic_cast<platform::Dialog*>(GetParent())) {
+        dialog->PostCommand(res::TreeFirstPainted, GetDlgCtrlID());
     }
 }
 

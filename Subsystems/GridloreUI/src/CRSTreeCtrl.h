@@ -22,6 +22,9 @@ public:
     static wchar_t const* KeptCustomHint();
     /// The hint this tree shows over the icon.
     wchar_t const* Hint() const { return m_customKept ? KeptCustomHint() : CustomHint(); }
+    /// Whether the tree has been painted since its window was made; on its first paint it
+    /// posts its dialog the command TreeFirstPainted.
+    bool HasBeenPainted() const { return m_painted; }
 
     platform::MessageMap const& GetMessageMap() const override;
     /// The Delete key sends the dialog the command that deletes a custom system.
@@ -34,6 +37,7 @@ protected:
 private:
     void OnCustomDraw(platform::Message& message);
     void OnMouseMove(platform::Point point);
+    void NoteFirstPaint();
     /// Where the icon goes beside a label.
     static platform::Rect IconArea(platform::Rect label);
 
@@ -41,6 +45,7 @@ private:
     platform::TreeItem m_hoverItem;
     platform::ToolTip m_toolTip;
     bool m_customKept = false;
+    bool m_painted = false;
 };
 
 } // namespace gridui

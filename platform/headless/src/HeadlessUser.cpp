@@ -19,11 +19,13 @@ void HeadlessUser::Idle() {
     if (m_dialog.HasEnded()) {
         return;
     }
-    Message idle{.event = Event::KickIdle, .window = m_dialog.Wrapper()};
-    Route(idle);
+    // As on a screen, the trees are painted before the loop goes idle: a handler that
+    // waits for a tree's first paint then runs at the first idle.
     for (HeadlessTree* tree : m_dialog.Trees()) {
         tree->Paint();
     }
+    Message idle{.event = Event::KickIdle, .window = m_dialog.Wrapper()};
+    Route(idle);
 }
 
 void HeadlessUser::Route(Message& message) {

@@ -30,6 +30,9 @@ enum : int {
     DeleteCustom = 32294,
     OnlyForArea = 32298,
     AreaMap = 32300,
+    /// Posted by the browser's tree once it is first painted: what that paint did not
+    /// need is filled in then.
+    TreeFirstPainted = 32301,
 
     // The worksheet-conversion dialog.
     DstCSButton = 32320,
