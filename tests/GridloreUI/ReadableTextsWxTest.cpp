@@ -9,9 +9,11 @@
 #include "kor/DatumDef.h"
 #include "shr/Utf8.h"
 
+#include <wx/arrstr.h>
 #include <wx/propgrid/propgrid.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -84,6 +86,12 @@ TEST_F(WxBrowserTest, browser_description_wraps_its_long_lines_inside_the_box) {
             auto* box = wxbrowser::NativeOf<wxTextCtrl>(user, res::Description);
             ASSERT_NE(box, nullptr);
             int const room = box->GetClientSize().x;
+            // Without a line wider than the box the check below would pass on anything,
+            // an empty description too.
+            wxArrayString const lines = wxSplit(box->GetValue(), '\n', '\0');
+            EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](wxString const& line) {
+                return box->GetTextExtent(line).x > room;
+            })) << box->GetValue().utf8_string();
             // Where the box laid each character out: a line too long for it must wrap,
             // not run past the right edge.
             for (long position = 0; position < box->GetLastPosition(); ++position) {
