@@ -10,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <cwchar>
 #include <filesystem>
 
 namespace {
@@ -20,7 +19,7 @@ void EnumerateKnownSystems(benchmark::State& state) {
     auto const& list = kor::KORKnownSystemsList;
     std::size_t characters = 0;
     for (int position = list.First(); position <= list.Last(); ++position) {
-        characters += std::wcslen(list.EnumName(position)) +
+        characters += list.EnumEntry(position)->name.size() +
                       static_cast<std::size_t>(list.EnumType(position) + list.EnumPOSC(position));
     }
     benchmark::DoNotOptimize(characters);

@@ -122,9 +122,15 @@ std::string ToUtf8(std::wstring_view text) {
 }
 
 std::wstring FromUtf8(std::string_view bytes) {
+    std::wstring out;
+    FromUtf8(bytes, out);
+    return out;
+}
+
+std::wstring_view FromUtf8(std::string_view bytes, std::wstring& scratch) {
     // A character takes at least one byte: the text is sized once and cut to fit.
-    std::wstring out(bytes.size(), L'\0');
-    wchar_t* const start = out.data();
+    scratch.resize(bytes.size());
+    wchar_t* const start = scratch.data();
     wchar_t* end = start;
     for (std::size_t pos = 0; pos < bytes.size();) {
         // Most text is ASCII (a cold start decodes half a megabyte of registry names), so
@@ -144,8 +150,29 @@ std::wstring FromUtf8(std::string_view bytes) {
         }
         *end++ = static_cast<wchar_t>(Decode(bytes, pos).value_or(Replacement));
     }
-    out.resize(static_cast<std::size_t>(end - start));
-    return out;
+    scratch.resize(static_cast<std::size_t>(end - start));
+    return scratch;
+}
+
+std::size_t DecodedLength(std::string_view bytes) {
+    std::size_t length = 0;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        // Names are nearly all ASCII: a run of it is counted eight bytes at a time.
+        if (IsAsciiChunk(bytes, pos)) {
+            pos += AsciiChunk;
+            length += AsciiChunk;
+            continue;
+        }
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+        } else {
+            // Well formed or not, what Decode passes is one character: a malformed sequence
+            // becomes one replacement, as FromUtf8 makes it.
+            static_cast<void>(Decode(bytes, pos));
+        }
+        ++length;
+    }
+    return length;
 }
 
 bool IsValidUtf8(std::string_view bytes) {

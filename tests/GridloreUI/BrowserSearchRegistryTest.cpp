@@ -30,7 +30,7 @@ int CodeAt(std::size_t position) {
 }
 
 std::wstring NameAt(std::size_t position) {
-    return std::wstring(gridui::KnownNames::Current().Entries().at(position).leaf);
+    return shr::FromUtf8(gridui::KnownNames::Current().Entries().at(position).leaf);
 }
 
 /// The codes of the first `count` results, for a failure's message.

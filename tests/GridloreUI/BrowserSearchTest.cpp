@@ -113,6 +113,36 @@ TEST_F(BrowserSearchOptions, the_best_matches_lead_the_tree_and_the_best_is_chos
     EXPECT_EQ(chosen.GetLeafName(), L"OSGB36 / British National Grid [EPSG:27700]");
 }
 
+TEST_F(BrowserTest, a_name_beyond_ascii_is_filed_sorted_found_and_chosen_as_written) {
+    auto catalogue = MakeCatalogue();
+    for (auto const& [name, code] :
+         {std::pair{L"Projected|Europe|\u00d6sterreich|Z\u00fcrich / 8\u00b0E [EPSG:990020]",
+                    990020},
+          std::pair{L"Projected|Europe|\u00d6sterreich|Zug / 8E [EPSG:990021]", 990021}}) {
+        kor::KORDef grid = kortest::Utm33North();
+        grid.SetName(name);
+        grid.SetPOSC(code);
+        catalogue->AddSystem(grid);
+    }
+    kortest::FixtureScope const scope(catalogue);
+    Gridlore::CoordinateSystem const chosen = Browse(
+        SurveyGrid(), {},
+        [&](User& user) {
+            // By character, not by byte: a byte beyond ASCII read as a negative number
+            // would put "Zürich" first.
+            EXPECT_EQ(Children(user, L"Predefined|Projected|Europe|\u00d6sterreich"),
+                      (Lines{L"Zug / 8E", L"Z\u00fcrich / 8\u00b0E"}));
+            Search(user, L"z\u00fcrich");
+            EXPECT_EQ(Outline(Tree(user)),
+                      (Lines{L"- Predefined", L"  - Projected", L"    - Europe",
+                             L"      - \u00d6sterreich", L"          Z\u00fcrich / 8\u00b0E"}));
+            user.Select(res::Tree,
+                        L"Predefined|Projected|Europe|\u00d6sterreich|Z\u00fcrich / 8\u00b0E");
+        },
+        platform::IDOK);
+    EXPECT_EQ(chosen.GetLeafName(), L"Z\u00fcrich / 8\u00b0E [EPSG:990020]");
+}
+
 TEST_F(BrowserSearchOptions, a_favourite_removed_among_the_best_matches_leaves_its_folder_too) {
     m_options = gridui::BrowserOptions::AllOn(0);
     Favorites().push_back(LocalSystem(L"Harbour wgs84 grid", 2.0));

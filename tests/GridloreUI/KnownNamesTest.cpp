@@ -6,6 +6,7 @@
 #include "kor/SystemList.h"
 #include "kor/UCSDef.h"
 #include "shr/StringUtil.h"
+#include "shr/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,16 @@ namespace {
 using gridui::KnownNames;
 using gridui::SplitCategoryPath;
 using Parts = std::vector<std::wstring_view>;
+using Path = std::vector<std::wstring>;
 
-Parts PathOf(KnownNames::Entry const& entry) {
-    Parts path(entry.folders.begin(), entry.folders.end());
+Path Owned(Parts const& parts) {
+    return {parts.begin(), parts.end()};
+}
+
+Path PathOf(KnownNames::Entry const& entry) {
+    Path path(entry.folders.begin(), entry.folders.end());
     if (!entry.leaf.empty()) {
-        path.push_back(entry.leaf);
+        path.push_back(shr::FromUtf8(entry.leaf));
     }
     return path;
 }
@@ -54,7 +60,7 @@ TEST(KnownNames, names_follow_the_list_installed_and_fold_as_a_search_compares) 
             std::wstring const shown = gridui::DisplayName(known.EnumName(position));
             EXPECT_EQ(entry.type, known.EnumType(position));
             EXPECT_EQ(entry.code, known.EnumPOSC(position));
-            EXPECT_EQ(PathOf(entry), SplitCategoryPath(shown));
+            EXPECT_EQ(PathOf(entry), Owned(SplitCategoryPath(shown)));
             for (std::size_t i = 0; i < std::size(Searches); ++i) {
                 EXPECT_EQ(holding[i][static_cast<std::size_t>(position)],
                           shr::Contains(shown, Searches[i], false));
@@ -65,18 +71,18 @@ TEST(KnownNames, names_follow_the_list_installed_and_fold_as_a_search_compares) 
         kortest::FixtureScope const small;
         check(false);
         std::wstring const first = gridui::DisplayName(kor::KORKnownSystemsList.EnumName(0));
-        EXPECT_EQ(PathOf(KnownNames::Current().Entries().front()), SplitCategoryPath(first));
+        EXPECT_EQ(PathOf(KnownNames::Current().Entries().front()), Owned(SplitCategoryPath(first)));
     }
     kortest::FixtureScope const larger(browsertest::MakeCatalogue());
     check(true);
     EXPECT_EQ(PathOf(KnownNames::Current().Entries().back()),
-              (Parts{L"Site", L"Grids", L"Harbour grid"}));
+              (Path{L"Site", L"Grids", L"Harbour grid"}));
 }
 
 TEST(KnownNames, a_name_marked_edited_keeps_the_marker_last_without_its_tag) {
     auto catalogue = std::make_shared<kor::FixedCatalogue>();
-    for (wchar_t const* name :
-         {L"Site|Grids|Harbour grid [EPSG:990001] (edited)", L"Site|Pier grid [EPSG:990002]"}) {
+    for (wchar_t const* name : {L"Site|Grids|Hafen Z\u00fcrich [EPSG:990001] (edited)",
+                                L"Site|Pier grid [EPSG:990002]"}) {
         kor::UCSDef local(1.0, 0.0, 0.0, nullptr);
         local.SetName(name);
         catalogue->AddSystem(local);
@@ -84,8 +90,8 @@ TEST(KnownNames, a_name_marked_edited_keeps_the_marker_last_without_its_tag) {
     kortest::FixtureScope const scope(catalogue);
     auto const& entries = KnownNames::Current().Entries();
     ASSERT_EQ(entries.size(), 2U);
-    EXPECT_EQ(PathOf(entries[0]), (Parts{L"Site", L"Grids", L"Harbour grid (edited)"}));
-    EXPECT_EQ(PathOf(entries[1]), (Parts{L"Site", L"Pier grid"}));
+    EXPECT_EQ(PathOf(entries[0]), (Path{L"Site", L"Grids", L"Hafen Z\u00fcrich (edited)"}));
+    EXPECT_EQ(PathOf(entries[1]), (Path{L"Site", L"Pier grid"}));
 }
 
 TEST(KnownNames, tree_order_gathers_each_folder_sorted_and_bases_count_across_folders) {
@@ -106,8 +112,8 @@ TEST(KnownNames, tree_order_gathers_each_folder_sorted_and_bases_count_across_fo
     EXPECT_EQ(entries[0].folders.data(), entries[2].folders.data());
     EXPECT_EQ(entries[1].folders.data(), entries[4].folders.data());
     EXPECT_NE(entries[0].folders.data(), entries[1].folders.data());
-    EXPECT_EQ(PathOf(entries[3]), (Parts{L"F", L"same"}));
-    EXPECT_EQ(PathOf(entries[7]), Parts{L"WGS 84 / c"});
+    EXPECT_EQ(PathOf(entries[3]), (Path{L"F", L"same"}));
+    EXPECT_EQ(PathOf(entries[7]), Path{L"WGS 84 / c"});
     std::vector<std::uint32_t> sharing;
     for (std::size_t position = 0; position < names.Entries().size(); ++position) {
         sharing.push_back(names.SharingBase(position));

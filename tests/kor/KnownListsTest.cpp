@@ -54,12 +54,12 @@ TEST(SystemList, names_kinds_and_codes_cost_nothing_and_definitions_are_built_on
     EXPECT_EQ(list.First(), 0);
     EXPECT_EQ(list.Last(), 2);
     for (int position = list.First(); position <= list.Last(); ++position) {
-        EXPECT_NE(list.EnumName(position), nullptr);
+        EXPECT_FALSE(list.EnumName(position).empty());
         EXPECT_GT(list.EnumType(position), 0);
     }
     EXPECT_EQ(list.EnumPOSC(1), 32633);
     EXPECT_EQ(list.EnumType(2), kor::CSDef::TypeLocal);
-    EXPECT_EQ(list.EnumName(3), nullptr);
+    EXPECT_TRUE(list.EnumName(3).empty());
     EXPECT_EQ(list.FindByPOSC(4326), 0);
     EXPECT_EQ(list.FindByPOSC(1), -1);
     EXPECT_EQ(catalogue->builds, 0);

@@ -26,7 +26,7 @@ protected:
         m_identity = kor::IdentifyRegistry((m_scratch / "proj.db").string(), "v10.076",
                                            "Transverse Mercator;");
         CategoryInput utm;
-        utm.name = L"WGS 84 / UTM zone 33N";
+        utm.name = "WGS 84 / UTM zone 33N";
         utm.code = 32633;
         utm.projected = true;
         utm.areaName = "Between 12°E and 18°E, northern hemisphere";
@@ -37,7 +37,8 @@ protected:
         utm.north = 84.0 + 1.0 / 3.0;
         utm.aliases = {"WGS_1984_UTM_Zone_33N", "Zone 33 (Nord)"};
         CategoryInput unbounded;
-        unbounded.name = L"Somewhere";
+        // The names are kept as the registry spells them, in UTF-8.
+        unbounded.name = "Z\u00fcrich / 8\u00b0E";
         unbounded.code = 4326;
         unbounded.west = std::nan("");
         m_lists.systems = {utm, unbounded};
@@ -129,13 +130,15 @@ TEST_F(KnownSystemsCache, a_damaged_or_unwritable_cache_is_ignored) {
 
     // A name the format cannot hold leaves the old cache as it was.
     shr::ReplaceFileAtomically(m_path, whole);
-    for (std::wstring* name : {&m_lists.systems[1].name, &m_lists.datums[0].name}) {
-        std::wstring const kept = *name;
-        *name = L"Tab\tbed";
+    auto const unwritable = [&](auto& name, auto const& tabbed) {
+        auto const kept = name;
+        name = tabbed;
         kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);
         EXPECT_EQ(shr::ReadWholeFile(m_path), whole);
-        *name = kept;
-    }
+        name = kept;
+    };
+    unwritable(m_lists.systems[1].name, "Tab\tbed");
+    unwritable(m_lists.datums[0].name, L"Tab\tbed");
     // An alias holding the character that parts the aliases would read back as two.
     m_lists.systems[0].aliases[1] = "Zone 33|Nord";
     kor::WriteKnownSystemsCache(m_path, m_identity, m_lists);

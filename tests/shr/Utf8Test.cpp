@@ -25,3 +25,16 @@ TEST(Utf8, malformed_input_is_replaced_not_rejected) {
     EXPECT_FALSE(shr::IsValidUtf8("\xE2\x82"));
     EXPECT_TRUE(shr::IsValidUtf8(""));
 }
+
+TEST(Utf8, counted_and_scratch_decoding_agree_with_decoding) {
+    // A scratch that held a longer text must give exactly the shorter one, and the count
+    // must be what decoding makes, malformed sequences and eight-byte runs alike.
+    std::wstring scratch = L"a much longer text left from before";
+    for (std::string_view const bytes :
+         {"R\xC3\xA9seau G\xC3\xA9od\xC3\xA9sique / Lambert-93 [EPSG:2154]",
+          "abcdefghi\xFFjklmnopqrs", "\xED\xA0\x80", "\U0001F30D 12\u00b0E", "\xC3", ""}) {
+        std::wstring const decoded = shr::FromUtf8(bytes);
+        EXPECT_EQ(shr::FromUtf8(bytes, scratch), decoded) << bytes;
+        EXPECT_EQ(shr::DecodedLength(bytes), decoded.size()) << bytes;
+    }
+}

@@ -12,6 +12,7 @@
 #include "kor/SystemList.h"
 #include "shr/SearchWords.h"
 #include "shr/StringUtil.h"
+#include "shr/Utf8.h"
 
 #include <algorithm>
 #include <climits>
@@ -188,7 +189,7 @@ std::optional<SearchMatch> BrowserSearch::PlaceMatch(std::size_t position) const
     if (!Holds(use, m_place.point)) {
         return std::nullopt;
     }
-    std::size_t const nameLength = KnownNames::Current().Entries().at(position).leaf.size();
+    std::size_t const nameLength = KnownNames::Current().Entries().at(position).LeafLength();
     return SearchMatch{MatchReason::Place, {}, {rank::Place, SphericalSize(use), 0, nameLength}};
 }
 
@@ -226,20 +227,20 @@ CategoryAnswer BrowserSearch::Known(int type, wchar_t const* nodeText) const {
             answer.hits.push_back({position, {}});
             continue;
         }
-        std::wstring_view const leaf = entry.leaf;
         if (IsPlace()) {
             if (std::optional<SearchMatch> match = PlaceMatch(position)) {
                 answer.hits.push_back({position, std::move(*match)});
             }
         } else if (all) {
             answer.hits.push_back(
-                {position,
-                 Classic(MatchReason::Name, KnownRank(rank::NameHolds, position, leaf.size()))});
+                {position, Classic(MatchReason::Name,
+                                   KnownRank(rank::NameHolds, position, entry.LeafLength()))});
         } else if (m_code != 0 && type == kor::CSDef::TypeReferenced && entry.code == m_code) {
             answer.hits.push_back(
-                {position,
-                 Classic(MatchReason::Code, KnownRank(rank::ExactCode, position, leaf.size()))});
+                {position, Classic(MatchReason::Code,
+                                   KnownRank(rank::ExactCode, position, entry.LeafLength()))});
         } else if ((*holding)[position]) {
+            std::wstring const leaf = shr::FromUtf8(entry.leaf);
             answer.hits.push_back(
                 {position,
                  Classic(MatchReason::Name, NameRank(leaf, KnownRank(0, position, leaf.size())))});
@@ -321,8 +322,8 @@ BrowserSearch::Forgiving const& BrowserSearch::KnownForgiving() const {
             return;
         }
         forgiving->matchAt[position] = static_cast<std::int32_t>(forgiving->matches.size());
-        forgiving->matches.push_back(
-            {reason, std::move(matched), KnownRank(tier, position, entries[position].leaf.size())});
+        forgiving->matches.push_back({reason, std::move(matched),
+                                      KnownRank(tier, position, entries[position].LeafLength())});
     };
     std::wstring const typed = shr::Trim(m_text);
     if (m_spelledCode > 0) {

@@ -129,7 +129,7 @@ public:
     };
     /// InsertCategorized for a name already split into its folders and its own name.
     platform::TreeItem InsertPath(std::span<std::wstring_view const> folders,
-                                  std::wstring_view leaf, ItemKind kind, std::int32_t index,
+                                  std::wstring const& leaf, ItemKind kind, std::int32_t index,
                                   platform::TreeItem parent, std::wstring const& definition,
                                   FolderTrail* trail = nullptr);
     TreeItemRecord const& GetRecord(platform::TreeItem item) const;

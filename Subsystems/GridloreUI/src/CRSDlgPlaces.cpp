@@ -7,6 +7,7 @@
 #include "gridui/GeoGeometry.h"
 #include "kor/CSDef.h"
 #include "kor/SystemList.h"
+#include "shr/Utf8.h"
 
 namespace gridui {
 
@@ -84,7 +85,8 @@ void CRSDlgImpl::KeepForArea(CategoryAnswer& answer, bool searched) {
         kor::KnownSystem const* system =
             kor::KORKnownSystemsList.EnumEntry(static_cast<int>(hit.position));
         hit.match.reason = MatchReason::Place;
-        hit.match.rank = {rank::Place, SphericalSize(BoundsOf(*system)), 0, system->name.size()};
+        hit.match.rank = {rank::Place, SphericalSize(BoundsOf(*system)), 0,
+                          shr::DecodedLength(system->name)};
     }
 }
 

@@ -10,6 +10,7 @@
 #include "gridlore/PresentingNames.h"
 #include "kor/SystemList.h"
 #include "platform/WaitCursor.h"
+#include "shr/Utf8.h"
 
 #include <algorithm>
 #include <optional>
@@ -185,9 +186,10 @@ void CRSDlgImpl::DrawCategory(CategoryPlan const& plan, TreeItem& node) {
         FolderTrail trail;
         for (SearchHit const& hit : plan.answer.hits) {
             ++m_shownCount;
-            TreeItem const item = InsertPath(known[hit.position].folders, known[hit.position].leaf,
-                                             Known, static_cast<std::int32_t>(hit.position),
-                                             EnsureRootNode(node, plan.nodeText), {}, &trail);
+            TreeItem const item =
+                InsertPath(known[hit.position].folders, shr::FromUtf8(known[hit.position].leaf),
+                           Known, static_cast<std::int32_t>(hit.position),
+                           EnsureRootNode(node, plan.nodeText), {}, &trail);
             NoteMatch(item, hit.match);
         }
         return;
@@ -251,7 +253,7 @@ void CRSDlgImpl::AddBestMatches(std::vector<CategoryPlan> const& plans) {
         std::wstring name;
         int code = 0;
         if (candidate.kind == Known) {
-            name = known[position].leaf;
+            name = shr::FromUtf8(known[position].leaf);
             code = known[position].code;
         } else {
             CoordinateSystem const& system = SystemOf(candidate.kind, position);

@@ -79,13 +79,14 @@ TreeItem CRSDlgImpl::InsertCategorized(std::wstring const& name, ItemKind kind, 
     if (parts.empty()) {
         GRIDUI_INTERNAL_ERROR();
     }
-    return InsertPath(std::span(parts).first(parts.size() - 1), parts.back(), kind, index, parent,
-                      definition);
+    return InsertPath(std::span(parts).first(parts.size() - 1), std::wstring(parts.back()), kind,
+                      index, parent, definition);
 }
 
-TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> folders, std::wstring_view leaf,
-                                ItemKind kind, std::int32_t index, TreeItem parent,
-                                std::wstring const& definition, FolderTrail* trail) {
+TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> folders,
+                                std::wstring const& leaf, ItemKind kind, std::int32_t index,
+                                TreeItem parent, std::wstring const& definition,
+                                FolderTrail* trail) {
     if (leaf.empty()) {
         GRIDUI_INTERNAL_ERROR();
     }
@@ -113,8 +114,7 @@ TreeItem CRSDlgImpl::InsertPath(std::span<std::wstring_view const> folders, std:
             trail->folders.push_back(current);
         }
     }
-    return InsertItem(std::wstring(leaf), kind, index, current, platform::InsertAfter::Sort,
-                      definition);
+    return InsertItem(leaf, kind, index, current, platform::InsertAfter::Sort, definition);
 }
 
 TreeItemRecord const& CRSDlgImpl::GetRecord(TreeItem item) const {

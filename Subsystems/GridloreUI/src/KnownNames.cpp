@@ -18,11 +18,15 @@ namespace gridui {
 
 namespace {
 
-void AppendCategoryPath(std::wstring_view name, std::vector<std::wstring_view>& parts) {
+/// Wide text and UTF-8 alike: "|" is ASCII, which UTF-8 never uses inside a longer
+/// sequence.
+template <typename Char>
+void AppendCategoryPath(std::basic_string_view<Char> name,
+                        std::vector<std::basic_string_view<Char>>& parts) {
     std::size_t start = 0;
     while (start <= name.size()) {
-        std::size_t end = name.find(L'|', start);
-        if (end == std::wstring_view::npos) {
+        std::size_t end = name.find(Char('|'), start);
+        if (end == name.npos) {
             end = name.size();
         }
         if (end > start) {
@@ -32,13 +36,15 @@ void AppendCategoryPath(std::wstring_view name, std::vector<std::wstring_view>& 
     }
 }
 
-/// The shown name of `raw`, a view of it where it is its start, as a known system's name
-/// is unless it ends in the edited marker; else a copy kept in `own`.
-std::wstring_view ShownName(std::wstring const& raw, std::deque<std::wstring>& own) {
-    if (raw.ends_with(EditedSuffix())) {
-        return own.emplace_back(DisplayName(raw));
+/// The shown name of `raw` (UTF-8), a view of it where it is its start, as a known
+/// system's name is unless it ends in the edited marker; else a copy kept in `own`.
+std::string_view ShownName(std::string const& raw, std::deque<std::string>& own) {
+    static std::string const edited = shr::ToUtf8(EditedSuffix());
+    if (raw.ends_with(edited)) {
+        return own.emplace_back(shr::ToUtf8(DisplayName(shr::FromUtf8(raw))));
     }
-    return std::wstring_view(raw).substr(0, kor::LengthWithoutAuthorityTag(raw));
+    std::string_view const name(raw);
+    return name.substr(0, kor::LengthWithoutAuthorityTag(name));
 }
 
 /// The positions of `entries` grouped by folder, each folder's names in the tree's order,
@@ -60,12 +66,17 @@ std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& en
     for (std::size_t i = 0; i < entries.size(); ++i) {
         order[filled[folderOf[i]]++] = i;
     }
+    // The tree's order is defined on the shown characters: the names are decoded to be
+    // compared, into scratch texts that stop allocating once they have grown.
+    std::wstring first;
+    std::wstring second;
     for (std::size_t f = 0; f < folderCount; ++f) {
         std::stable_sort(order.begin() + static_cast<std::ptrdiff_t>(folderStart[f]),
                          order.begin() + static_cast<std::ptrdiff_t>(folderStart[f + 1]),
                          [&](std::size_t a, std::size_t b) {
-                             return platform::TreeCtrl::CompareItemText(entries[a].leaf,
-                                                                        entries[b].leaf) < 0;
+                             return platform::TreeCtrl::CompareItemText(
+                                        shr::FromUtf8(entries[a].leaf, first),
+                                        shr::FromUtf8(entries[b].leaf, second)) < 0;
                          });
     }
     return order;
@@ -84,12 +95,12 @@ double ExtentOf(kor::KnownSystem const& system) {
     return width * (system.north - system.south);
 }
 
-std::wstring_view BaseOf(std::wstring_view leaf) {
-    return leaf.substr(0, leaf.find(L" / "));
+std::string_view BaseOf(std::string_view leaf) {
+    return leaf.substr(0, leaf.find(" / "));
 }
 
 std::vector<std::uint32_t> CountSharedBases(std::vector<KnownNames::Entry> const& entries) {
-    std::unordered_map<std::wstring_view, std::uint32_t> sharing;
+    std::unordered_map<std::string_view, std::uint32_t> sharing;
     for (KnownNames::Entry const& entry : entries) {
         ++sharing[BaseOf(entry.leaf)];
     }
@@ -124,13 +135,13 @@ KnownNames const& KnownNames::Current() {
     fresh.m_entries.reserve(static_cast<std::size_t>(known.Count()));
     // Each way of filing once, numbered in the order it first appears: where its folders
     // start in m_folderParts and how many there are.
-    std::unordered_map<std::wstring, std::uint32_t> filings;
+    std::unordered_map<std::string, std::uint32_t> filings;
     std::vector<std::pair<std::size_t, std::size_t>> filingParts;
     std::vector<std::uint32_t> filingOf;
     filingOf.reserve(fresh.m_entries.capacity());
-    std::vector<std::wstring_view> parts;
-    std::vector<std::wstring_view> previous;
-    std::wstring joined;
+    std::vector<std::string_view> parts;
+    std::vector<std::string_view> previous;
+    std::string joined;
     for (int position = known.First(); position <= known.Last(); ++position) {
         kor::KnownSystem const* system = known.EnumEntry(position);
         if (system == nullptr) {
@@ -150,14 +161,17 @@ KnownNames const& KnownNames::Current() {
         // without joining and hashing their names again.
         if (filingOf.empty() || !std::ranges::equal(parts, previous)) {
             joined.clear();
-            for (std::wstring_view const part : parts) {
-                joined.append(part).push_back(L'|');
+            for (std::string_view const part : parts) {
+                joined.append(part).push_back('|');
             }
             auto const [filing, isNew] =
                 filings.try_emplace(joined, static_cast<std::uint32_t>(filingParts.size()));
             if (isNew) {
                 filingParts.emplace_back(fresh.m_folderParts.size(), parts.size());
-                fresh.m_folderParts.insert(fresh.m_folderParts.end(), parts.begin(), parts.end());
+                // Decoding keeps every part: none is empty and none becomes "|".
+                AppendCategoryPath(
+                    std::wstring_view(fresh.m_folderTexts.emplace_back(shr::FromUtf8(joined))),
+                    fresh.m_folderParts);
             }
             filingOf.push_back(filing->second);
             previous.assign(parts.begin(), parts.end());
@@ -197,11 +211,11 @@ void KnownNames::PrepareSearch() const {
     }
     kor::SystemList const& known = kor::KORKnownSystemsList;
     for (std::size_t position = 0; position < m_entries.size(); ++position) {
-        wchar_t const* raw = known.EnumName(static_cast<int>(position));
-        if (raw == nullptr) {
+        kor::KnownSystem const* system = known.EnumEntry(static_cast<int>(position));
+        if (system == nullptr) {
             GRIDUI_INTERNAL_ERROR();
         }
-        m_folded.Add(shr::FoldCase(DisplayName(raw)));
+        m_folded.Add(shr::FoldCase(DisplayName(shr::FromUtf8(system->name))));
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shr/TextRun.h"
+#include "shr/Utf8.h"
 
 #include <cstdint>
 #include <deque>
@@ -23,14 +24,19 @@ public:
     struct Entry {
         int type = 0;
         int code = 0;
-        /// The folders the shown name is filed in, outermost first, as views of the known
-        /// list's own names: copies of thousands of them would hold megabytes twice and cost
-        /// an allocation for each part at every start. Entries filed alike share them.
+        /// The folders the shown name is filed in, outermost first. Entries filed alike
+        /// share them: thousands of systems are filed in a few hundred ways, so they are
+        /// decoded once for each way.
         std::span<std::wstring_view const> folders;
-        /// The shown name's own part, after its folders; empty only for an empty name.
-        std::wstring_view leaf;
+        /// The shown name's own part, after its folders, in UTF-8 as a view of the known
+        /// list's own name: a copy of thousands of them would hold the names twice. Empty
+        /// only for an empty name.
+        std::string_view leaf;
         /// The area of use in square degrees, 0 when unknown.
         double extent = 0.0;
+
+        /// How many characters the leaf shows, as a search's ranking counts them.
+        std::size_t LeafLength() const { return shr::DecodedLength(leaf); }
     };
 
     /// The names of the known list installed now, at its positions; prepared at the
@@ -68,12 +74,14 @@ private:
     /// SharingBase's counts at the entries' positions; empty until asked.
     mutable std::vector<std::uint32_t> m_sharingBase;
     std::vector<std::size_t> m_inTreeOrder;
-    /// The folders of each way of filing, one after the other: thousands of systems are
-    /// filed in a few hundred ways, so each entry keeps only a view of them.
+    /// The folders of each way of filing, one after the other, as views of
+    /// m_folderTexts: each entry keeps only a view of them.
     std::vector<std::wstring_view> m_folderParts;
+    /// Each way of filing's folders decoded, joined by "|".
+    std::deque<std::wstring> m_folderTexts;
     /// The shown names that are not the start of the list's own name, which the parts of
     /// those entries view instead.
-    std::deque<std::wstring> m_ownNames;
+    std::deque<std::string> m_ownNames;
 };
 
 } // namespace gridui

@@ -52,7 +52,7 @@ KnownSearchIndex const& KnownSearchIndex::Current() {
     std::unordered_map<std::string_view, std::size_t> areaNumbers;
     for (std::size_t position = 0; position < names.size(); ++position) {
         KnownNames::Entry const& entry = names[position];
-        fresh.m_names.Add(WordsOf(entry.leaf));
+        fresh.m_names.Add(WordsOf(shr::FromUtf8(entry.leaf)));
         if (entry.type == kor::CSDef::TypeReferenced && entry.code > 0) {
             fresh.m_byCode.try_emplace(entry.code, position);
         }

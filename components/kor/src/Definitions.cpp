@@ -136,14 +136,15 @@ std::unique_ptr<CSDef> ListedRegistrySystem(int code) {
     }
     // The leaf is the registry's name and tag, but with any "|" of the name written "/";
     // such a leaf cannot tell which it was.
-    std::wstring_view const name = KORKnownSystemsList.EnumName(position);
-    std::wstring_view const leaf = name.substr(name.rfind(L'|') + 1);
-    if (leaf.find(L'/') != std::wstring_view::npos) {
+    // "|" and "/" are ASCII, which UTF-8 never uses inside a longer sequence.
+    std::string_view const name = KORKnownSystemsList.EnumEntry(position)->name;
+    std::string_view const leaf = name.substr(name.rfind('|') + 1);
+    if (leaf.find('/') != std::string_view::npos) {
         return nullptr;
     }
     auto definition =
         std::make_unique<KORDef>(code, std::make_shared<RegistrySystemParts const>(code));
-    definition->SetName(std::wstring(leaf));
+    definition->SetName(shr::FromUtf8(leaf));
     return definition;
 }
 
@@ -178,6 +179,62 @@ std::unique_ptr<CSDef> ReadFromRegistry(std::wstring const& trimmed, std::string
     return definition;
 }
 
+std::size_t WithoutTrailingSpace(std::wstring_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && (std::iswspace(static_cast<wint_t>(text[end - 1])) != 0)) {
+        --end;
+    }
+    return end;
+}
+
+/// As the wide text it decodes to would be cut: a character beyond ASCII is decoded to be
+/// asked whether it is white space.
+std::size_t WithoutTrailingSpace(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0) {
+        std::size_t start = end - 1;
+        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0U) == 0x80U) {
+            --start;
+        }
+        std::wstring const character = shr::FromUtf8(text.substr(start, end - start));
+        if (character.size() != 1 || std::iswspace(static_cast<wint_t>(character[0])) == 0) {
+            break;
+        }
+        end = start;
+    }
+    return end;
+}
+
+/// The tag's characters are ASCII, which UTF-8 never uses inside a longer sequence, so
+/// wide text and UTF-8 are read alike.
+template <typename Char> std::size_t TagFreeLength(std::basic_string_view<Char> name) {
+    // A tag is " [AUTHORITY:code]" at the very end; nothing else in brackets is touched.
+    auto const letter = [](Char ch) {
+        return (ch >= Char('A') && ch <= Char('Z')) || (ch >= Char('a') && ch <= Char('z'));
+    };
+    auto const tagCharacter = [&](Char ch) {
+        return letter(ch) || (ch >= Char('0') && ch <= Char('9')) || ch == Char('_') ||
+               ch == Char('.') || ch == Char('-');
+    };
+    if (name.empty() || name.back() != Char(']')) {
+        return name.size();
+    }
+    auto const open = name.rfind(Char('['));
+    auto const colon = name.find(Char(':'), open == name.npos ? 0 : open);
+    if (open == name.npos || colon == name.npos || colon == open + 1 || colon + 2 >= name.size()) {
+        return name.size();
+    }
+    if (!letter(name[open + 1])) {
+        return name.size();
+    }
+    for (std::size_t i = open + 1; i + 1 < name.size(); ++i) {
+        if (i != colon && !tagCharacter(name[i])) {
+            return name.size();
+        }
+    }
+    return WithoutTrailingSpace(name.substr(0, open));
+}
+
 } // namespace
 
 std::wstring PlainLeafName(std::wstring_view name) {
@@ -187,34 +244,11 @@ std::wstring PlainLeafName(std::wstring_view name) {
 }
 
 std::size_t LengthWithoutAuthorityTag(std::wstring_view name) {
-    // A tag is " [AUTHORITY:code]" at the very end; nothing else in brackets is touched.
-    auto const tagCharacter = [](wchar_t ch) {
-        return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') ||
-               (ch >= L'0' && ch <= L'9') || ch == L'_' || ch == L'.' || ch == L'-';
-    };
-    if (name.empty() || name.back() != L']') {
-        return name.size();
-    }
-    auto const open = name.rfind(L'[');
-    auto const colon = name.find(L':', open == std::wstring_view::npos ? 0 : open);
-    if (open == std::wstring_view::npos || colon == std::wstring_view::npos || colon == open + 1 ||
-        colon + 2 >= name.size()) {
-        return name.size();
-    }
-    wchar_t const first = name[open + 1];
-    if (!((first >= L'A' && first <= L'Z') || (first >= L'a' && first <= L'z'))) {
-        return name.size();
-    }
-    for (std::size_t i = open + 1; i + 1 < name.size(); ++i) {
-        if (i != colon && !tagCharacter(name[i])) {
-            return name.size();
-        }
-    }
-    std::size_t end = open;
-    while (end > 0 && (std::iswspace(static_cast<wint_t>(name[end - 1])) != 0)) {
-        --end;
-    }
-    return end;
+    return TagFreeLength(name);
+}
+
+std::size_t LengthWithoutAuthorityTag(std::string_view utf8Name) {
+    return TagFreeLength(utf8Name);
 }
 
 bool StripAuthorityTag(std::wstring& name) {

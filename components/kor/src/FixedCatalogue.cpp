@@ -9,7 +9,7 @@ namespace kor {
 void FixedCatalogue::AddSystem(CSDef const& definition, std::wstring const& areaName,
                                std::vector<std::wstring> const& aliases) {
     KnownSystem entry;
-    entry.name = definition.GetName();
+    entry.name = shr::ToUtf8(definition.GetName());
     entry.type = definition.Type();
     if (auto const* referenced = dynamic_cast<KORDef const*>(&definition)) {
         entry.code = referenced->GetPOSC();

@@ -108,7 +108,7 @@ bool ParseSystem(std::string_view line, CategoryInput& system) {
     }
     system.projected = projected != 0;
     system.hasBounds = bounded != 0;
-    system.name = shr::FromUtf8((*fields)[7]);
+    system.name = (*fields)[7];
     system.areaName = (*fields)[8];
     SplitAliases((*fields)[9], system.aliases);
     return true;
@@ -277,7 +277,7 @@ void WriteKnownSystemsCache(std::filesystem::path const& path, RegistryIdentity 
         for (double value : {system.west, system.south, system.east, system.north}) {
             content.append(Number(value, number)).append("\t");
         }
-        content.append(shr::ToUtf8(system.name)).append("\t");
+        content.append(system.name).append("\t");
         content.append(system.areaName).append("\t");
         content.append(aliases).append("\n");
     }

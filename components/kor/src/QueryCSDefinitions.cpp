@@ -49,7 +49,7 @@ SearchIndex const& CurrentSearchIndex() {
     for (int position = KORKnownSystemsList.First(); position <= KORKnownSystemsList.Last();
          ++position) {
         auto const* entry = KORKnownSystemsList.EnumEntry(position);
-        std::wstring const leaf = shr::FoldCase(PlainLeafName(entry->name));
+        std::wstring const leaf = shr::FoldCase(PlainLeafName(shr::FromUtf8(entry->name)));
         index.leaves.Add(leaf);
         std::wstring areaWords = JoinedWords(shr::FoldCase(shr::FromUtf8(entry->areaName)));
         auto const [area, added] = areaNumbers.try_emplace(std::move(areaWords), 0);

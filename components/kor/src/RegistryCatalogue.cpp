@@ -76,7 +76,7 @@ std::vector<CategoryInput> QueryOrListRegistrySystems(ProjRegistry& registry,
 /// area against all the others, so it is done once, before the lists are cached, rather
 /// than at every start.
 void FileUnderCategories(std::vector<CategoryInput>& systems) {
-    std::vector<std::wstring> names = CategorizedNames(systems);
+    std::vector<std::string> names = CategorizedNames(systems);
     for (std::size_t i = 0; i < systems.size(); ++i) {
         systems[i].name = std::move(names[i]);
     }
@@ -224,7 +224,7 @@ std::vector<KnownSystem> const& RegistryCatalogue::Systems() {
     }
     for (auto const& [name, scale] : LocalSystems()) {
         KnownSystem entry;
-        entry.name = name;
+        entry.name = shr::ToUtf8(name);
         entry.type = CSDef::TypeLocal;
         m_systems->push_back(std::move(entry));
     }
@@ -238,8 +238,9 @@ std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
     }
     KnownSystem const& entry = systems[index];
     if (entry.type == CSDef::TypeLocal) {
+        std::wstring const entryName = shr::FromUtf8(entry.name);
         for (auto const& [name, scale] : LocalSystems()) {
-            if (name != entry.name) {
+            if (name != entryName) {
                 continue;
             }
             auto local = std::make_unique<UCSDef>(scale, 0.0, 0.0, nullptr);
@@ -251,7 +252,7 @@ std::unique_ptr<CSDef> RegistryCatalogue::BuildSystem(std::size_t index) {
         auto const crs =
             Registry().Epsg()->createCoordinateReferenceSystem(std::to_string(entry.code));
         auto definition = ProjConversion::FromProj(crs, true);
-        definition->SetName(entry.name);
+        definition->SetName(shr::FromUtf8(entry.name));
         return definition;
     } catch (KORException const&) {
         throw;

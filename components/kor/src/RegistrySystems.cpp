@@ -199,7 +199,7 @@ std::vector<CategoryInput> QueryRegistrySystems(std::string const& databasePath,
             continue;
         }
         system.code = row.Integer(1);
-        system.name = row.WideText(2);
+        system.name = row.Text(2);
         auto const areas = usages.find(SystemKey(system.projected, system.code));
         if (areas == usages.end()) {
             systems.push_back(std::move(system));
@@ -235,7 +235,7 @@ std::vector<CategoryInput> ListRegistrySystems(io::AuthorityFactory const& epsg,
             continue;
         }
         CategoryInput system;
-        system.name = shr::FromUtf8(info.name);
+        system.name = info.name;
         system.code = std::atoi(info.code.c_str());
         system.projected = projected;
         system.areaName = info.areaName;

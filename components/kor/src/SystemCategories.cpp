@@ -157,12 +157,19 @@ std::map<std::wstring, std::wstring> CountryRegions(std::vector<CategoryInput> c
 
 } // namespace
 
-std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems) {
+std::vector<std::string> CategorizedNames(std::vector<CategoryInput> const& systems) {
+    // Filing reads names character by character ("Initial"), so it works on them decoded;
+    // it runs only when the registry is read, not at a start from the cache.
+    std::vector<std::wstring> wideNames;
+    wideNames.reserve(systems.size());
+    for (CategoryInput const& system : systems) {
+        wideNames.push_back(shr::FromUtf8(system.name));
+    }
     // Filed by country: the projected systems other than UTM; empty for the others.
     std::vector<std::wstring> countries(systems.size());
     std::map<std::wstring, std::size_t> countrySizes;
     for (std::size_t i = 0; i < systems.size(); ++i) {
-        if (systems[i].projected && !IsUTM(systems[i].name)) {
+        if (systems[i].projected && !IsUTM(wideNames[i])) {
             countries[i] = Country(shr::FromUtf8(systems[i].areaName));
             ++countrySizes[countries[i]];
         }
@@ -172,7 +179,7 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
     std::map<std::wstring, std::map<wchar_t, std::size_t>> baseInitials;
     for (std::size_t i = 0; i < systems.size(); ++i) {
         if (!countries[i].empty() && countrySizes[countries[i]] > MaxFolderSize) {
-            ++baseInitials[countries[i] + L"|" + Base(systems[i].name)][Initial(systems[i].name)];
+            ++baseInitials[countries[i] + L"|" + Base(wideNames[i])][Initial(wideNames[i])];
         }
     }
     std::map<std::wstring, std::map<wchar_t, std::wstring>> baseRanges;
@@ -185,29 +192,29 @@ std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& sys
             baseRanges[key] = InitialRanges(initials, Clean(key.substr(key.find(L'|') + 1)));
         }
     }
-    std::vector<std::wstring> names;
+    std::vector<std::string> names;
     names.reserve(systems.size());
     for (std::size_t i = 0; i < systems.size(); ++i) {
         CategoryInput const& system = systems[i];
+        std::wstring const& name = wideNames[i];
         std::wstring path;
         if (!system.projected) {
             path = L"Geographic|" + Region(system);
-        } else if (IsUTM(system.name)) {
-            path = L"Projected|UTM|" + Clean(Base(system.name));
+        } else if (IsUTM(name)) {
+            path = L"Projected|UTM|" + Clean(Base(name));
         } else {
             std::wstring const& country = countries[i];
             std::wstring const& region = countryRegions.at(country);
             // A region that is its own country ("World", "Antarctica") is one folder.
             path = L"Projected|" + region + (region == country ? L"" : L"|" + Clean(country));
             if (countrySizes[country] > MaxFolderSize) {
-                auto const ranges = baseRanges.find(country + L"|" + Base(system.name));
-                path +=
-                    L"|" + (ranges == baseRanges.end() ? Clean(Base(system.name))
-                                                       : ranges->second.at(Initial(system.name)));
+                auto const ranges = baseRanges.find(country + L"|" + Base(name));
+                path += L"|" + (ranges == baseRanges.end() ? Clean(Base(name))
+                                                           : ranges->second.at(Initial(name)));
             }
         }
-        names.push_back(path + L"|" + Clean(system.name) + L" [EPSG:" +
-                        std::to_wstring(system.code) + L"]");
+        names.push_back(shr::ToUtf8(path + L"|" + Clean(name) + L" [EPSG:" +
+                                    std::to_wstring(system.code) + L"]"));
     }
     return names;
 }

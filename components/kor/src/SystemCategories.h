@@ -8,7 +8,8 @@ namespace kor {
 
 /// What the categorising needs to know of one registry system.
 struct CategoryInput {
-    std::wstring name;
+    /// In UTF-8, as the known list keeps it.
+    std::string name;
     int code = 0;
     bool projected = false;
     /// In UTF-8, as the registry and the cache hold it: only filing reads it.
@@ -26,8 +27,8 @@ struct CategoryInput {
 /// UTM systems under "Projected|UTM|<geographic base>", other projected systems under
 /// "Projected|<region>|<country>" (the country an area of use names first, in the region
 /// of most of its systems), split by geographic base where a country holds more than
-/// MaxFolderSize systems. Each name ends in " [EPSG:<code>]".
-std::vector<std::wstring> CategorizedNames(std::vector<CategoryInput> const& systems);
+/// MaxFolderSize systems. Each name ends in " [EPSG:<code>]"; all are in UTF-8.
+std::vector<std::string> CategorizedNames(std::vector<CategoryInput> const& systems);
 
 inline constexpr std::size_t MaxFolderSize = 400;
 /// Longer folder names would be cut at the tree's edge.

@@ -7,6 +7,7 @@
 #include "kor/KORException.h"
 
 #include "shr/Logger.h"
+#include "shr/Utf8.h"
 
 #include <algorithm>
 #include <string_view>
@@ -25,10 +26,10 @@ struct SystemList::Cache {
     /// (code, position) by code: sorted once, thousands of entries cost far less than a
     /// node each in a hash map, and a look-up by code is rare.
     std::vector<std::pair<int, int>> byCode;
-    /// Views of the entries' own names: a copy of thousands of names would cost megabytes.
-    /// Made at the first look-up by name, which a browser that finds its systems by code
-    /// never makes.
-    std::unordered_map<std::wstring_view, int> byName;
+    /// Views of the entries' own UTF-8 names: a copy of thousands of names would cost
+    /// megabytes. Made at the first look-up by name, which a browser that finds its systems
+    /// by code never makes.
+    std::unordered_map<std::string_view, int> byName;
 };
 
 SystemList::Cache& SystemList::Current() const {
@@ -73,22 +74,23 @@ CSDef const* SystemList::Enum(int index) const {
             auto definition = CurrentKnownCatalogue().BuildSystem(static_cast<std::size_t>(index));
             // The list's categorised name is what the browser shows and searches, so
             // the definition carries it whatever the source called it.
-            definition->SetName((*cache.entries)[index].name);
+            definition->SetName(shr::FromUtf8((*cache.entries)[index].name));
             cache.definitions[index] = std::move(definition);
         } catch (KORException const& error) {
             // Asked again, it would fail again: remember and answer null at once.
             cache.failed[index] = true;
             shr::ProcessLogger.Send(shr::LogDiagnostic, L"Known system '%ls' cannot be built: %ls",
-                                    (*cache.entries)[index].name.c_str(), error.Message().c_str());
+                                    shr::FromUtf8((*cache.entries)[index].name).c_str(),
+                                    error.Message().c_str());
             return nullptr;
         }
     }
     return cache.definitions[index].get();
 }
 
-wchar_t const* SystemList::EnumName(int index) const {
+std::wstring SystemList::EnumName(int index) const {
     auto const* entry = EnumEntry(index);
-    return entry != nullptr ? entry->name.c_str() : nullptr;
+    return entry != nullptr ? shr::FromUtf8(entry->name) : std::wstring();
 }
 
 int SystemList::EnumType(int index) const {
@@ -117,7 +119,7 @@ int SystemList::FindByName(std::wstring_view fullName) const {
             cache.byName.emplace(entry.name, position++);
         }
     }
-    auto const found = cache.byName.find(fullName);
+    auto const found = cache.byName.find(shr::ToUtf8(fullName));
     return found == cache.byName.end() ? -1 : found->second;
 }
 

@@ -3,6 +3,7 @@
 
 #include "shr/Export.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ SHR_EXPORT std::string ToUtf8(std::wstring_view text);
 
 /// Decodes UTF-8; each malformed sequence becomes U+FFFD, so no input is rejected.
 SHR_EXPORT std::wstring FromUtf8(std::string_view bytes);
+/// The same, decoded into `scratch` (overwritten) and viewed there: decoding thousands of
+/// texts one after the other then allocates only while the longest grows.
+SHR_EXPORT std::wstring_view FromUtf8(std::string_view bytes, std::wstring& scratch);
+/// How many characters FromUtf8 makes of `bytes`, counted without making them.
+SHR_EXPORT std::size_t DecodedLength(std::string_view bytes);
 
 /// Whether `bytes` is well-formed UTF-8.
 SHR_EXPORT bool IsValidUtf8(std::string_view bytes);

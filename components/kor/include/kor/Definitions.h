@@ -16,6 +16,8 @@ namespace kor {
 KOR_EXPORT bool StripAuthorityTag(std::wstring& name);
 /// How long `name` is without its trailing authority tag: the whole length without one.
 KOR_EXPORT std::size_t LengthWithoutAuthorityTag(std::wstring_view name);
+/// The same of a name in UTF-8, in bytes.
+KOR_EXPORT std::size_t LengthWithoutAuthorityTag(std::string_view utf8Name);
 
 /// The name a user sees of a categorised name: the part after its last "|", without an
 /// authority tag.

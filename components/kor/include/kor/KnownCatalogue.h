@@ -18,13 +18,14 @@ namespace kor {
 /// What a known system costs nothing to list: its name, kind, code and area of use.
 struct KOR_EXPORT KnownSystem {
     /// Categorised name with the authority tag, such as "Projected|UTM|WGS 84|WGS 84 /
-    /// UTM zone 33N [EPSG:32633]".
-    std::wstring name;
+    /// UTM zone 33N [EPSG:32633]", in UTF-8 as the area and the aliases: held wide, the
+    /// thousands of names cost four bytes a character at every start.
+    std::string name;
     int type = CSDef::TypeReferenced;
     /// EPSG code, 0 for a local system.
     int code = 0;
-    /// In UTF-8, as the other names: a start reads thousands of them and shows none, so
-    /// they are decoded where they are shown or searched.
+    /// A start reads thousands of these and shows none, so they are decoded where they
+    /// are shown or searched.
     std::string areaName;
     /// Other names the registry gives the system (its own and other agencies' spellings).
     std::vector<std::string> aliases;

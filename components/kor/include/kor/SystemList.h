@@ -23,8 +23,9 @@ public:
 
     /// The full definition; null out of range or when it cannot be built (logged).
     CSDef const* Enum(int index) const;
-    /// Cheap: these never build a definition. Null / 0 out of range.
-    wchar_t const* EnumName(int index) const;
+    /// Cheap: these never build a definition. Empty / 0 / null out of range.
+    /// The name decoded from the list's UTF-8 (EnumEntry's `name`).
+    std::wstring EnumName(int index) const;
     int EnumType(int index) const;
     int EnumPOSC(int index) const;
     KnownSystem const* EnumEntry(int index) const;
