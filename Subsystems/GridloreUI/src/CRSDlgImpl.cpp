@@ -197,7 +197,7 @@ void CRSDlgImpl::OnSelChangedCS() {
     // database, before the first paint at the open.
     if (item && ShowsCurrentAsListed(item)) {
         // Named as the list names it, as the system built from the list would be.
-        wchar_t const* listed = kor::KORKnownSystemsList.EnumName(GetRecord(item).index);
+        std::wstring const listed = kor::KORKnownSystemsList.EnumName(GetRecord(item).index);
         if (m_current.GetName() != listed) {
             std::unique_ptr<kor::CSDef> const named = m_current.GetCSDef()->Clone();
             named->SetName(listed);
@@ -227,8 +227,8 @@ bool CRSDlgImpl::ShowsCurrentAsListed(TreeItem item) const {
         return false;
     }
     auto const& known = kor::KORKnownSystemsList;
-    wchar_t const* name = known.EnumName(record.index);
-    if (name == nullptr || referenced->GetRegistryPartsCode() != known.EnumPOSC(record.index)) {
+    std::wstring const name = known.EnumName(record.index);
+    if (name.empty() || referenced->GetRegistryPartsCode() != known.EnumPOSC(record.index)) {
         return false;
     }
     // The registry's code alone gives the system named by its leaf.
