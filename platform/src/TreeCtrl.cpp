@@ -69,29 +69,32 @@ wint_t Lower(wchar_t ch) {
     return std::towlower(static_cast<wint_t>(ch));
 }
 
-bool IsDigit(wchar_t ch) {
-    return ch >= L'0' && ch <= L'9';
+wint_t Lower(char ch) {
+    return Lower(static_cast<wchar_t>(static_cast<unsigned char>(ch)));
+}
+
+template <typename Char> bool IsDigit(Char ch) {
+    return ch >= '0' && ch <= '9';
 }
 
 /// Where the value of the run of digits at `at` starts: past its leading zeros, but
 /// never past its last digit.
-std::size_t SkipZeros(std::wstring_view text, std::size_t at) {
-    while (at + 1 < text.size() && text[at] == L'0' && IsDigit(text[at + 1])) {
+template <typename Char> std::size_t SkipZeros(std::basic_string_view<Char> text, std::size_t at) {
+    while (at + 1 < text.size() && text[at] == '0' && IsDigit(text[at + 1])) {
         ++at;
     }
     return at;
 }
 
-std::size_t DigitsEnd(std::wstring_view text, std::size_t at) {
+template <typename Char> std::size_t DigitsEnd(std::basic_string_view<Char> text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at])) {
         ++at;
     }
     return at;
 }
 
-} // namespace
-
-int TreeCtrl::CompareItemText(std::wstring_view a, std::wstring_view b) {
+template <typename Char>
+int CompareText(std::basic_string_view<Char> a, std::basic_string_view<Char> b) {
     // Siblings often share a long start ("NAD83(HARN) / UTM zone 1"): it is passed at the
     // cost of a plain comparison, except that a run of digits the texts part in is read
     // whole, from its start.
@@ -132,6 +135,16 @@ int TreeCtrl::CompareItemText(std::wstring_view a, std::wstring_view b) {
         return i < a.size() ? 1 : -1;
     }
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+}
+
+} // namespace
+
+int TreeCtrl::CompareItemText(std::wstring_view a, std::wstring_view b) {
+    return CompareText(a, b);
+}
+
+int TreeCtrl::CompareAsciiItemText(std::string_view a, std::string_view b) {
+    return CompareText(a, b);
 }
 
 TreeItem TreeCtrl::InsertItem(std::wstring const& text, TreeItem parent, InsertAfter where) {

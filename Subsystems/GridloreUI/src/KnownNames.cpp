@@ -66,18 +66,26 @@ std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& en
     for (std::size_t i = 0; i < entries.size(); ++i) {
         order[filled[folderOf[i]]++] = i;
     }
-    // The tree's order is defined on the shown characters: the names are decoded to be
-    // compared, into scratch texts that stop allocating once they have grown.
+    // The tree's order is defined on the shown characters. Nearly every name is ASCII and
+    // compares as it is; the others are decoded to be compared, into scratch texts that
+    // stop allocating once they have grown.
+    std::vector<bool> ascii;
+    ascii.reserve(entries.size());
+    for (KnownNames::Entry const& entry : entries) {
+        ascii.push_back(std::ranges::all_of(entry.leaf, [](char ch) { return (ch & 0x80) == 0; }));
+    }
     std::wstring first;
     std::wstring second;
+    auto const before = [&](std::size_t a, std::size_t b) {
+        if (ascii[a] && ascii[b]) {
+            return platform::TreeCtrl::CompareAsciiItemText(entries[a].leaf, entries[b].leaf) < 0;
+        }
+        return platform::TreeCtrl::CompareItemText(shr::FromUtf8(entries[a].leaf, first),
+                                                   shr::FromUtf8(entries[b].leaf, second)) < 0;
+    };
     for (std::size_t f = 0; f < folderCount; ++f) {
         std::stable_sort(order.begin() + static_cast<std::ptrdiff_t>(folderStart[f]),
-                         order.begin() + static_cast<std::ptrdiff_t>(folderStart[f + 1]),
-                         [&](std::size_t a, std::size_t b) {
-                             return platform::TreeCtrl::CompareItemText(
-                                        shr::FromUtf8(entries[a].leaf, first),
-                                        shr::FromUtf8(entries[b].leaf, second)) < 0;
-                         });
+                         order.begin() + static_cast<std::ptrdiff_t>(folderStart[f + 1]), before);
     }
     return order;
 }

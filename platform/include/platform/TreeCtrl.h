@@ -53,6 +53,8 @@ public:
     /// of digits by their value ("zone 2N" before "zone 29S"), then by code point; an
     /// item goes after its equals.
     static int CompareItemText(std::wstring_view a, std::wstring_view b);
+    /// The same order for texts known to be ASCII, without widening them first.
+    static int CompareAsciiItemText(std::string_view a, std::string_view b);
 
 protected:
     bool Accepts(backend::NativeWindow& native) const override;
