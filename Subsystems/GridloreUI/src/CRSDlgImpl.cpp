@@ -195,12 +195,12 @@ void CRSDlgImpl::OnSelChangedCS() {
     // The item of the current system itself, as the browser opens on the host's: built
     // again from the list it would be the same system, and building it reads the registry's
     // database, before the first paint at the open.
-    if (item && ShowsCurrentAsListed(item)) {
+    if (std::optional<std::wstring> const listed =
+            item ? ListedNameOfCurrent(item) : std::nullopt) {
         // Named as the list names it, as the system built from the list would be.
-        std::wstring const listed = kor::KORKnownSystemsList.EnumName(GetRecord(item).index);
-        if (m_current.GetName() != listed) {
+        if (m_current.GetName() != *listed) {
             std::unique_ptr<kor::CSDef> const named = m_current.GetCSDef()->Clone();
-            named->SetName(listed);
+            named->SetName(*listed);
             m_current = CoordinateSystem(*named);
         }
         m_currentIsKnown = true;
@@ -219,22 +219,25 @@ void CRSDlgImpl::OnSelChangedCS() {
     UpdateButtons();
 }
 
-bool CRSDlgImpl::ShowsCurrentAsListed(TreeItem item) const {
+std::optional<std::wstring> CRSDlgImpl::ListedNameOfCurrent(TreeItem item) const {
     TreeItemRecord const& record = GetRecord(item);
     auto const* referenced = dynamic_cast<kor::KORDef const*>(m_current.GetCSDef());
     if (record.kind != Known || record.index < 0 || referenced == nullptr ||
         referenced->GetWarp() != nullptr || referenced->GetRegistryPartsCode() <= 0) {
-        return false;
+        return std::nullopt;
     }
     auto const& known = kor::KORKnownSystemsList;
-    std::wstring const name = known.EnumName(record.index);
+    std::wstring name = known.EnumName(record.index);
     if (name.empty() || referenced->GetRegistryPartsCode() != known.EnumPOSC(record.index)) {
-        return false;
+        return std::nullopt;
     }
     // The registry's code alone gives the system named by its leaf.
     std::wstring_view const listed(name);
     std::wstring const own = referenced->GetName();
-    return own == listed || own == listed.substr(listed.rfind(L'|') + 1);
+    if (own != listed && own != listed.substr(listed.rfind(L'|') + 1)) {
+        return std::nullopt;
+    }
+    return name;
 }
 
 void CRSDlgImpl::ShowDescription(bool currentShown) {

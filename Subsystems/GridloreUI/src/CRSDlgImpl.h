@@ -253,9 +253,10 @@ private:
     void ShowDescription(bool currentShown);
     /// Fills the description noted before the tree's first paint, if any.
     void ShowPendingDescription();
-    /// Whether `item` shows the current system as the known list holds it, unchanged and
-    /// named by the list or by its leaf: built from the list, it would be the same system.
-    bool ShowsCurrentAsListed(platform::TreeItem item) const;
+    /// The list's name of the current system when `item` shows it as the known list holds
+    /// it, unchanged and named by the list or by its leaf: built from the list, it would be
+    /// the same system. Nothing for any other item.
+    std::optional<std::wstring> ListedNameOfCurrent(platform::TreeItem item) const;
     /// Whether the tree shows `m_current` (a search may have left it out).
     bool IsCurrentShown() const;
     /// Makes a confirmed dialog's system the current one; false when it was cancelled.

@@ -23,17 +23,10 @@ namespace {
 template <typename Char>
 void AppendCategoryPath(std::basic_string_view<Char> name,
                         std::vector<std::basic_string_view<Char>>& parts) {
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        std::size_t end = name.find(Char('|'), start);
-        if (end == name.npos) {
-            end = name.size();
-        }
-        if (end > start) {
-            parts.push_back(name.substr(start, end - start));
-        }
-        start = end + 1;
-    }
+    shr::ForEachPiece(name, Char('|'), [&parts](std::basic_string_view<Char> part) {
+        parts.push_back(part);
+        return true;
+    });
 }
 
 /// The shown name of `raw` (UTF-8), a view of it where it is its start, as a known

@@ -7,6 +7,7 @@
 #include <cstdarg>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace shr {
 
@@ -32,8 +33,11 @@ SHR_EXPORT std::wstring Abbreviated(std::wstring const& text, std::size_t limit 
 
 /// Calls `visit` with each piece of `text` between two `separator`s (or an end) that is not
 /// empty, in order, until `visit` returns false; false when it did. The pieces are views
-/// into `text`: lists read in bulk are split without a string made per piece.
-template <typename Visit> bool ForEachPiece(std::string_view text, char separator, Visit visit) {
+/// into `text`: lists read in bulk are split without a string made per piece. The
+/// separator's type says whether the text is narrow or wide.
+template <typename Char, typename Visit>
+bool ForEachPiece(std::type_identity_t<std::basic_string_view<Char>> text, Char separator,
+                  Visit visit) {
     while (!text.empty()) {
         std::size_t const end = std::min(text.find(separator), text.size());
         if (end > 0 && !visit(text.substr(0, end))) {
