@@ -1,5 +1,6 @@
 #include "shr/Utf8.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -173,6 +174,15 @@ std::size_t DecodedLength(std::string_view bytes) {
         ++length;
     }
     return length;
+}
+
+bool IsAscii(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (IsAsciiChunk(bytes, pos)) {
+        pos += AsciiChunk;
+    }
+    return std::ranges::all_of(bytes.substr(pos),
+                               [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
 }
 
 bool IsValidUtf8(std::string_view bytes) {

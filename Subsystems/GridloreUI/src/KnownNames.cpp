@@ -65,7 +65,7 @@ std::vector<std::size_t> FolderByFolder(std::vector<KnownNames::Entry> const& en
     std::vector<bool> ascii;
     ascii.reserve(entries.size());
     for (KnownNames::Entry const& entry : entries) {
-        ascii.push_back(std::ranges::all_of(entry.leaf, [](char ch) { return (ch & 0x80) == 0; }));
+        ascii.push_back(shr::IsAscii(entry.leaf));
     }
     std::wstring first;
     std::wstring second;

@@ -20,6 +20,9 @@ SHR_EXPORT std::wstring_view FromUtf8(std::string_view bytes, std::wstring& scra
 /// How many characters FromUtf8 makes of `bytes`, counted without making them.
 SHR_EXPORT std::size_t DecodedLength(std::string_view bytes);
 
+/// Whether every byte of `bytes` is ASCII, which compares and widens as it stands.
+SHR_EXPORT bool IsAscii(std::string_view bytes);
+
 /// Whether `bytes` is well-formed UTF-8.
 SHR_EXPORT bool IsValidUtf8(std::string_view bytes);
 
